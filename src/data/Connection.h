@@ -1,0 +1,58 @@
+#pragma once
+
+#include "data/Recordset.h"
+#include "data/RowTable.h"
+
+#include <QHash>
+#include <QString>
+#include <QVariant>
+#include <memory>
+#include <optional>
+
+class QSqlQuery;
+
+// One open database connection, made from a connection string. A Jet connection string
+// ("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=<file>;") opens its data file: an SQLite
+// database directly, whatever its extension. Statements are given in the Jet dialect and
+// translated just before they run. The file is opened read-only, so nothing a statement does
+// can change it. Every operation that fails throws Failure, like the run-time error of the
+// database object it stands for; mADO turns those into its failure paths.
+class Connection {
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Opens the data source that `connectionString` names; throws Failure when it cannot.
+    void Open(const QString& connectionString);
+    // The connection string the connection was opened with.
+    QString ConnectionString() const { return m_connectionString; }
+    void Close();
+    bool isOpen() const;
+    // The database file that was opened (empty before Open).
+    QString databaseFile() const { return m_databaseFile; }
+
+    // Runs a statement and returns all its rows (a table without rows when there are none).
+    RowTable fetchAll(const QString& sql);
+    // Runs a statement and returns the first column of its first row; nothing when there is
+    // no row.
+    std::optional<QVariant> fetchFirstValue(const QString& sql);
+    // Runs a statement that gives no rows back (any rows it gives are dropped).
+    void execute(const QString& sql);
+    // Opens a read-only recordset on a statement, for readers that keep their own.
+    RecordsetPtr openRecordset(const QString& sql);
+
+private:
+    QSqlQuery& prepared(const QString& sql);
+    void requireOpen() const;
+    void release();
+
+    QString m_connectionString;
+    QString m_connectionName;
+    QString m_databaseFile;
+    // Statements already prepared on this connection, by their translated text.
+    QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
+};
+
+using ConnectionPtr = std::shared_ptr<Connection>;

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "data/Connection.h"
+#include "support/SharedState.h"
+
+#include <QString>
+#include <vector>
+
+// The open connections of this thread, in the order they were opened, without keys. A
+// connection belongs to a data file when the data file's path, upper-cased, occurs in its
+// upper-cased connection string. Released with the shared state, which closes them.
+class ConnectionCache : public ConnectionCacheBase {
+public:
+    ~ConnectionCache() override;
+
+    // This thread's cache, created empty when absent.
+    static ConnectionCache& instance();
+    // This thread's cache when it exists; null otherwise.
+    static ConnectionCache* existing();
+
+    bool isEmpty() const { return m_connections.empty(); }
+    int count() const { return int(m_connections.size()); }
+    const std::vector<ConnectionPtr>& connections() const { return m_connections; }
+    // The position (from 0) of the first connection of `dataFile`; -1 when none. An empty
+    // data file belongs to no connection.
+    int indexOf(const QString& dataFile) const;
+    void append(ConnectionPtr connection) { m_connections.push_back(std::move(connection)); }
+    void removeAt(int index);
+
+private:
+    std::vector<ConnectionPtr> m_connections;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "data/Connection.h"
+#include "data/ResData.h"
+
+#include <QString>
+
+// The one way every class reaches a database: connection strings, one cached open connection
+// per data file, statements in four result modes, and the screening of Access-only statements.
+// No failure leaves this module: each is reported and the caller gets an empty result.
+namespace mADO {
+
+// The connection string of a query: the host's own in server mode (-1), a Jet string naming
+// `dataFile` in Access mode (0), empty in every other mode.
+QString mGetConString(const QString& dataFile, qint16 sqlMode, const QString& connectionString,
+                      const QString& prefix = QString());
+// The cached open connection of `dataFile`, or a new one opened from `connectionString` and
+// cached; null when it cannot be opened.
+ConnectionPtr getConnection(const QString& dataFile, const QString& connectionString);
+// Runs `sql` on `connection`: mode 1 the first value as a string, 2 a recordset, 3 all rows as
+// a table (not a table when there is no row), 4 a command (true). A failure is shown (unless
+// `silent`) and logged; the result is then empty.
+ResData getResData(const ConnectionPtr& connection, const QString& sql, qint16 mode, bool silent);
+// Closes and forgets every cached connection of `dataFile`; true when one was closed.
+bool closeConnection(const QString& dataFile);
+// Called at shutdown; does nothing. False.
+bool showConnections();
+// The statement in Access mode; refused (with a message) in server mode; empty otherwise.
+QString fixSQL(const QString& sql, qint16 sqlMode);
+
+} // namespace mADO
