@@ -1,0 +1,196 @@
+#include "support/CErrHandler.h"
+
+#include "support/ComponentInfo.h"
+#include "support/SharedState.h"
+#include "support/SystemFormats.h"
+#include "support/UserInterface.h"
+#include "support/cResolveFolders.h"
+#include "support/mVBFileDisk.h"
+#include "support/modLog.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+constexpr int kReportDescriptionLength = 255;
+
+const char kReportName[] = "ERRORS.TXT";
+const char kTraceName[] = "trace.log";
+
+QByteArray crlf(const QString& line) {
+    return line.toUtf8() + "\r\n";
+}
+
+// The report goes to the component's folder; where that cannot be written (a library
+// installed under /usr), to the user's log folder, so that it is not silently lost.
+QString reportFolder() {
+    const QString own = ComponentInfo::folder();
+    const QFileInfo info(own);
+    if (!own.isEmpty() && info.isDir() && info.isWritable())
+        return own;
+    return cResolveFolders().getLogPath();
+}
+
+} // namespace
+
+CErrHandler::CErrHandler(QObject* parent) : QObject(parent) {
+    setMaxProcStackItems(m_maxProcStackItems);
+}
+
+CErrHandler::~CErrHandler() {
+    if (m_traceExecution)
+        m_traceFile.close();
+}
+
+void CErrHandler::setMaxProcStackItems(qint16 value) {
+    m_maxProcStackItems = value;
+    m_stack = QStringList();
+    m_stack.resize(qMax(0, int(value) + 3));
+}
+
+void CErrHandler::setTraceExecution(bool value) {
+    m_traceExecution = value;
+    if (!value)
+        return;
+    m_traceFilePath = ComponentInfo::folder() + QLatin1String(kTraceName);
+    m_traceFile.close();
+    mVBFileDisk::deleteFile(m_traceFilePath);
+    m_traceFile.setFileName(m_traceFilePath);
+    // A trace that cannot be opened is simply not written.
+    (void)m_traceFile.open(QIODevice::WriteOnly | QIODevice::Truncate);
+}
+
+QVariant CErrHandler::Destination() const {
+    return reportFolder() + QLatin1String(kReportName);
+}
+
+QString CErrHandler::stackEntry(int index) const {
+    return index >= 0 && index < m_stack.size() ? m_stack.at(index) : QString();
+}
+
+void CErrHandler::setCurrentFailure(const Failure& failure) {
+    m_current = failure;
+}
+
+void CErrHandler::Push(const QString& strProc) {
+    ++m_stackPointer;
+    // Beyond the stack's room the name is not stored; the pointer still counts, so every
+    // Pop still pairs with its Push.
+    if (m_stackPointer <= m_maxProcStackItems && m_stackPointer < m_stack.size())
+        m_stack[m_stackPointer] = strProc;
+    if (m_traceExecution && m_traceFile.isOpen()) {
+        m_traceFile.write(crlf(strProc));
+        m_traceFile.flush();
+    }
+}
+
+void CErrHandler::Pop() {
+    if (m_stackPointer <= m_maxProcStackItems && m_stackPointer < m_stack.size())
+        m_stack[m_stackPointer].clear();
+    --m_stackPointer;
+    if (m_stackPointer < 0)
+        m_stackPointer = 0;
+}
+
+void CErrHandler::HandleErrorEx(qint32 nErrNum, const QString& nErrDescr, qint32 nErrLine) {
+    Q_UNUSED(nErrNum);
+    Q_UNUSED(nErrDescr);
+    Q_UNUSED(nErrLine);
+    HandleError();
+}
+
+void CErrHandler::HandleError() {
+    m_lastErrorNumber = m_current ? m_current->number() : 0;
+    m_lastErrorLine = m_current ? m_current->line() : 0;
+    m_lastErrorDescription = m_current ? m_current->description() : QString();
+    m_lastErrorProcedure = stackEntry(m_stackPointer);
+    if (m_appTitle.isEmpty())
+        m_appTitle = ComponentInfo::title();
+
+    bool cancel = false;
+    Q_EMIT BeforeHandlerCalled(cancel);
+    if (cancel)
+        return;
+
+    writeReport();
+    if (m_displayMsgOnError) {
+        ui().beep();
+        ui().messageBox(UserInterface::Icon::Critical, UserInterface::Buttons::Ok, m_appTitle,
+                        messageText());
+    }
+    Q_EMIT AfterHandlerCalled();
+}
+
+QString CErrHandler::messageText() const {
+    QString text = QStringLiteral("The following error has occurred in procedure: \r\n") +
+                   m_lastErrorProcedure + QStringLiteral(" on line ") +
+                   QString::number(m_lastErrorLine) + QStringLiteral("\r\nError (") +
+                   QString::number(m_lastErrorNumber) + QStringLiteral(") ") +
+                   m_lastErrorDescription;
+    if (!m_currentOperation.isEmpty())
+        text += QStringLiteral("\r\nCurrent Operation: ") + m_currentOperation;
+    return text;
+}
+
+void CErrHandler::writeReport() {
+    const QString path = Destination().toString();
+    const QString shortDescription = m_lastErrorDescription.left(kReportDescriptionLength);
+
+    QByteArray report;
+    report += crlf(m_appTitle + QStringLiteral(" Application Error Information"));
+    report += crlf(QStringLiteral("===================================="));
+    report += crlf(QStringLiteral("Current Time   : ") + SystemFormats::generalDateTime(now()));
+    report += crlf(QStringLiteral("Error String   : ") + shortDescription);
+    report += crlf(QStringLiteral("Error Number   : ") + QString::number(m_lastErrorNumber));
+    report += crlf(QStringLiteral("Error Line     : ") + QString::number(m_lastErrorLine));
+    report += crlf(QStringLiteral("Error Procedure: ") + stackEntry(m_stackPointer));
+    report += crlf(QString());
+    report += crlf(QStringLiteral("Procedure Stack"));
+    report += crlf(QStringLiteral("---------------"));
+    for (int i = 0; i < m_stack.size(); ++i) {
+        if (m_stack.at(i).isEmpty())
+            continue;
+        report += crlf(QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')) +
+                       QString(i * 2, QLatin1Char(' ')) + m_stack.at(i));
+    }
+    report += crlf(QString());
+    if (!m_currentOperation.isEmpty())
+        report += crlf(QStringLiteral("Current Operation: ") + m_currentOperation);
+    if (m_includeExpandedInfo) {
+        QString appPath = ComponentInfo::folder();
+        if (appPath.endsWith(QLatin1Char('/')))
+            appPath.chop(1);
+        report += crlf(QString());
+        report += crlf(QStringLiteral("Additional Information"));
+        report += crlf(QStringLiteral("----------------------"));
+        report += crlf(QStringLiteral("Current Directory: ") + QDir::currentPath());
+        report += crlf(QStringLiteral("App Title: ") + ComponentInfo::title());
+        report += crlf(QStringLiteral("App CompanyName: ") + ComponentInfo::companyName());
+        report += crlf(QStringLiteral("App Major: ") + QString::number(ComponentInfo::major()));
+        report += crlf(QStringLiteral("App Minor: ") + QString::number(ComponentInfo::minor()));
+        report +=
+            crlf(QStringLiteral("App Revision: ") + QString::number(ComponentInfo::revision()));
+        report += crlf(QStringLiteral("App Path: ") + appPath);
+        report += crlf(QStringLiteral("App ProductName: ") + ComponentInfo::productName());
+    }
+
+    // Each report replaces the last; a report that cannot be written ends the step without
+    // the log record.
+    mVBFileDisk::deleteFile(path);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return;
+    const bool written = file.write(report) == report.size();
+    file.close();
+    if (!written || file.error() != QFileDevice::NoError)
+        return;
+    modLog::writeRecord({m_lastErrorProcedure, QStringLiteral("Error (") +
+                                                   QString::number(m_lastErrorNumber) +
+                                                   QStringLiteral(") ") + shortDescription});
+}
+
+bool CErrHandler::ClearLog() {
+    mVBFileDisk::deleteFile(Destination().toString());
+    return true;
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "support/Failure.h"
+
+#include <QFile>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <optional>
+
+// The component's single error handler: it keeps the stack of running procedures and reports
+// a failure with a beep, a message box naming the failing procedure, an error report file and
+// a log record. Procedures reach it through ProcScope, never directly.
+class CErrHandler : public QObject {
+    Q_OBJECT
+public:
+    explicit CErrHandler(QObject* parent = nullptr);
+    ~CErrHandler() override;
+
+    qint16 MaxProcStackItems() const { return m_maxProcStackItems; }
+    // Re-creates the stack empty with room for value + 2 entries; the pointer stays.
+    void setMaxProcStackItems(qint16 value);
+    bool IncludeExpandedInfo() const { return m_includeExpandedInfo; }
+    void setIncludeExpandedInfo(bool value) { m_includeExpandedInfo = value; }
+    bool DisplayMsgOnError() const { return m_displayMsgOnError; }
+    void setDisplayMsgOnError(bool value) { m_displayMsgOnError = value; }
+    bool TraceExecution() const { return m_traceExecution; }
+    void setTraceExecution(bool value);
+    // The error report's path.
+    QVariant Destination() const;
+    qint16 pCurStackPointer() const { return m_stackPointer; }
+
+    void Push(const QString& strProc);
+    void Pop();
+    // Handles the current failure (see setCurrentFailure).
+    void HandleError();
+    // The same as HandleError; the arguments are not used.
+    void HandleErrorEx(qint32 nErrNum, const QString& nErrDescr, qint32 nErrLine);
+    // Deletes the report file; true.
+    bool ClearLog();
+
+    // The component's own accessors.
+    qint32 lastErrorNumber() const { return m_lastErrorNumber; }
+    qint32 lastErrorLine() const { return m_lastErrorLine; }
+    QString lastErrorDescription() const { return m_lastErrorDescription; }
+    QString lastErrorProcedure() const { return m_lastErrorProcedure; }
+    QString appTitle() const { return m_appTitle; }
+    void setAppTitle(const QString& title) { m_appTitle = title; }
+    QString currentOperation() const { return m_currentOperation; }
+    void setCurrentOperation(const QString& text) { m_currentOperation = text; }
+    // The stack entry at `index` (empty when out of the stack's bounds).
+    QString stackEntry(int index) const;
+    // The failure that HandleError handles, like the run-time's current error; set by the
+    // procedure boundary before it calls HandleError.
+    void setCurrentFailure(const Failure& failure);
+
+Q_SIGNALS:
+    void BeforeHandlerCalled(bool& Cancel);
+    void AfterHandlerCalled();
+
+private:
+    void writeReport();
+    QString messageText() const;
+
+    qint16 m_maxProcStackItems = 100;
+    bool m_includeExpandedInfo = true;
+    bool m_displayMsgOnError = true;
+    qint32 m_lastErrorNumber = 0;
+    qint32 m_lastErrorLine = 0;
+    QString m_lastErrorDescription;
+    QString m_lastErrorProcedure;
+    QString m_appTitle;
+    QString m_currentOperation;
+    bool m_traceExecution = false;
+    QStringList m_stack;
+    qint16 m_stackPointer = 0;
+    QString m_traceFilePath;
+    QFile m_traceFile;
+    std::optional<Failure> m_current;
+};

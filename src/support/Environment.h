@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class UserInterface;
+
+// The platform pieces that the component reaches beyond Qt: the user interface, the clock and
+// the module's folder. The process keeps one in its shared state; tests replace its parts.
+struct Environment {
+    Environment();
+    ~Environment();
+    Environment(Environment&&) noexcept;
+    Environment& operator=(Environment&&) noexcept;
+
+    // Never null; a headless user interface until a window-based one is installed.
+    std::unique_ptr<UserInterface> ui;
+    // Current local date and time.
+    std::function<QDateTime()> now;
+    // When not empty, the component's own folder (with a trailing '/') instead of the module's.
+    QString componentFolder;
+};

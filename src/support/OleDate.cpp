@@ -1,0 +1,58 @@
+#include "support/OleDate.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr qint64 kSecondsPerDay = 86400;
+
+QDate epoch() {
+    return QDate(1899, 12, 30);
+}
+
+// Splits a date value into its day number and the seconds of its time of day. The time of day
+// of a negative value counts forward from its day like that of a positive one (-1.25 is
+// 1899-12-29 06:00).
+void split(double value, qint64* day, qint64* seconds) {
+    double whole = 0;
+    const double fraction = std::fabs(std::modf(value, &whole));
+    *day = qint64(whole);
+    *seconds = std::llround(fraction * double(kSecondsPerDay));
+    if (*seconds >= kSecondsPerDay) {
+        *seconds -= kSecondsPerDay;
+        *day += 1;
+    }
+}
+
+} // namespace
+
+namespace OleDate {
+
+double fromDate(const QDate& date) {
+    return double(epoch().daysTo(date));
+}
+
+double fromDateTime(const QDateTime& dateTime) {
+    const double day = fromDate(dateTime.date());
+    const double fraction = double(dateTime.time().msecsSinceStartOfDay()) / 86400000.0;
+    return day < 0 ? day - fraction : day + fraction;
+}
+
+QDate toDate(double value) {
+    return toDateTime(value).date();
+}
+
+QDateTime toDateTime(double value) {
+    if (!std::isfinite(value))
+        return {};
+    qint64 day = 0;
+    qint64 seconds = 0;
+    split(value, &day, &seconds);
+    return QDateTime(epoch().addDays(day), QTime(0, 0).addSecs(int(seconds)));
+}
+
+QTime toTime(double value) {
+    return toDateTime(value).time();
+}
+
+} // namespace OleDate

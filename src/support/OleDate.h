@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+
+// Date values as the databases and the component carry them: days since 1899-12-30 as a double,
+// the fraction the time of day. Conversions round to the nearest second, never truncate.
+namespace OleDate {
+
+double fromDate(const QDate& date);
+double fromDateTime(const QDateTime& dateTime);
+// The civil date of a date value (its time of day rounded to the second first).
+QDate toDate(double value);
+QDateTime toDateTime(double value);
+QTime toTime(double value);
+
+} // namespace OleDate

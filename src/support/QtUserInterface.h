@@ -1,0 +1,19 @@
+#pragma once
+
+#include "support/UserInterface.h"
+
+// The user interface of a process with windows: message boxes, the beep, the override cursor
+// and the clipboard of Qt Widgets.
+class QtUserInterface : public UserInterface {
+public:
+    Answer messageBox(Icon icon, Buttons buttons, const QString& title,
+                      const QString& text) override;
+    void beep() override;
+    void setWaitCursor() override;
+    void setDefaultCursor() override;
+    void setClipboardText(const QString& text) override;
+    QString clipboardText() override;
+
+private:
+    bool m_wait = false;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QTime>
+
+// "The system's" date and time forms, from the default locale (QLocale()), which a process
+// leaves as the system's and tests set explicitly.
+namespace SystemFormats {
+
+QString shortDate(const QDate& date);
+QString longDate(const QDate& date);
+// The time form (hours, minutes, seconds), without a time zone.
+QString time(const QTime& time);
+QString shortTime(const QTime& time);
+// The general date-and-time form: short date and time.
+QString generalDateTime(const QDateTime& dateTime);
+
+} // namespace SystemFormats

@@ -1,0 +1,9 @@
+#include "support/UserInterface.h"
+
+#include "support/ComponentInfo.h"
+
+UserInterface::~UserInterface() = default;
+
+QString UserInterface::effectiveTitle(const QString& title) {
+    return title.isEmpty() ? ComponentInfo::title() : title;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+// The user-interface seam: every message box, beep, mouse pointer change and clipboard access
+// of the component goes through the UserInterface held in the shared state, so that the
+// widget-free code runs headless and tests can see what the user would have seen.
+class UserInterface {
+public:
+    enum class Icon { None, Critical, Question, Exclamation, Information };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+    enum class Answer { Ok, Cancel, Yes, No, Retry };
+
+    virtual ~UserInterface();
+
+    // Shows a modal message box. An empty title means the component's title.
+    virtual Answer messageBox(Icon icon, Buttons buttons, const QString& title,
+                              const QString& text) = 0;
+    virtual void beep() = 0;
+    virtual void setWaitCursor() = 0;
+    virtual void setDefaultCursor() = 0;
+    virtual void setClipboardText(const QString& text) = 0;
+    virtual QString clipboardText() = 0;
+
+    // The title a message box shows for `title`.
+    static QString effectiveTitle(const QString& title);
+};

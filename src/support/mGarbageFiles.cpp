@@ -1,0 +1,47 @@
+#include "support/mGarbageFiles.h"
+
+#include "support/ProcScope.h"
+#include "support/SharedState.h"
+#include "support/mVBFileDisk.h"
+
+namespace mGarbageFiles {
+
+bool AddGarbageFile(const QString& path) {
+    ProcScope scope("mGarbageFiles.AddGarbageFile");
+    bool result = false;
+    scope.run([&] {
+        auto& list = shared().garbageFiles;
+        // Without a list the file would be lost to clean-up; start one.
+        if (!list)
+            list = std::make_unique<QList<clsGarbageFiles>>();
+        clsGarbageFiles entry;
+        entry.setPFileName(path);
+        list->append(entry);
+        result = true;
+    });
+    return result;
+}
+
+bool cleanGarbageFiles() {
+    ProcScope scope("mGarbageFiles.cleanGarbageFiles");
+    bool result = false;
+    scope.run([&] {
+        if (const auto& list = shared().garbageFiles) {
+            for (const clsGarbageFiles& entry : *list) {
+                if (mVBFileDisk::fileExists(entry.pFileName()))
+                    mVBFileDisk::deleteFile(entry.pFileName());
+            }
+        }
+        result = true;
+    });
+    return result;
+}
+
+void releaseGarbageFiles() {
+    if (!shared().garbageFiles)
+        return;
+    cleanGarbageFiles();
+    shared().garbageFiles.reset();
+}
+
+} // namespace mGarbageFiles

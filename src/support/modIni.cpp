@@ -1,0 +1,185 @@
+#include "support/modIni.h"
+
+#include "support/DiskInterface.h"
+#include "support/mVBFileDisk.h"
+
+#include <QFileInfo>
+#include <QList>
+
+namespace {
+
+// One line of an INI text: its content and its own line end ("" for a last line without one).
+struct Line {
+    QByteArray text;
+    QByteArray end;
+};
+
+QList<Line> splitLines(const QByteArray& text) {
+    QList<Line> lines;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype i = start;
+        while (i < text.size() && text[i] != '\n' && text[i] != '\r')
+            ++i;
+        Line line{text.mid(start, i - start), {}};
+        if (i < text.size()) {
+            const qsizetype endLength =
+                (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
+            line.end = text.mid(i, endLength);
+            i += endLength;
+        }
+        lines.append(line);
+        start = i;
+    }
+    return lines;
+}
+
+// The section name of a header line ("[name]"), or a null string for any other line.
+QString sectionOf(const QByteArray& line) {
+    const QByteArray t = line.trimmed();
+    if (!t.startsWith('['))
+        return {};
+    const qsizetype close = t.indexOf(']');
+    if (close < 0)
+        return {};
+    return QString::fromUtf8(t.mid(1, close - 1)).trimmed();
+}
+
+// The key of a key line ("key=value"), or a null string.
+QString keyOf(const QByteArray& line) {
+    const QByteArray t = line.trimmed();
+    if (t.isEmpty() || t.startsWith(';') || t.startsWith('['))
+        return {};
+    const qsizetype eq = t.indexOf('=');
+    if (eq <= 0)
+        return {};
+    return QString::fromUtf8(t.left(eq)).trimmed();
+}
+
+QString valueOf(const QByteArray& line) {
+    QString value = QString::fromUtf8(line.mid(line.indexOf('=') + 1)).trimmed();
+    // A value in matching quotes reads without them, as the private-profile reader does.
+    if (value.size() >= 2 &&
+        ((value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"'))) ||
+         (value.startsWith(QLatin1Char('\'')) && value.endsWith(QLatin1Char('\'')))))
+        value = value.mid(1, value.size() - 2);
+    return value;
+}
+
+bool same(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// The index of the header line of the first section named `section`, or -1.
+qsizetype findSection(const QList<Line>& lines, const QString& section) {
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString name = sectionOf(lines[i].text);
+        if (!name.isNull() && same(name, section))
+            return i;
+    }
+    return -1;
+}
+
+// One past the last line of the section whose header is at `header`.
+qsizetype sectionEnd(const QList<Line>& lines, qsizetype header) {
+    qsizetype i = header + 1;
+    while (i < lines.size() && sectionOf(lines[i].text).isNull())
+        ++i;
+    return i;
+}
+
+QByteArray lineEndOf(const QList<Line>& lines) {
+    for (const Line& line : lines) {
+        if (!line.end.isEmpty())
+            return line.end;
+    }
+    return QByteArrayLiteral("\r\n");
+}
+
+} // namespace
+
+namespace modIni {
+
+QString valueIn(const QByteArray& text, const QString& section, const QString& key) {
+    const QList<Line> lines = splitLines(text);
+    const qsizetype header = findSection(lines, section);
+    if (header < 0)
+        return {};
+    const qsizetype end = sectionEnd(lines, header);
+    for (qsizetype i = header + 1; i < end; ++i) {
+        const QString k = keyOf(lines[i].text);
+        if (!k.isNull() && same(k, key))
+            return valueOf(lines[i].text);
+    }
+    return {};
+}
+
+QByteArray withValue(const QByteArray& text, const QString& section, const QString& key,
+                     const QString& value) {
+    QList<Line> lines = splitLines(text);
+    const QByteArray eol = lineEndOf(lines);
+    const QByteArray keyLine = key.toUtf8() + '=' + value.toUtf8();
+    const qsizetype header = findSection(lines, section);
+    if (header < 0) {
+        if (!lines.isEmpty() && lines.last().end.isEmpty())
+            lines.last().end = eol;
+        lines.append({'[' + section.toUtf8() + ']', eol});
+        lines.append({keyLine, eol});
+    } else {
+        const qsizetype end = sectionEnd(lines, header);
+        qsizetype found = -1;
+        for (qsizetype i = header + 1; i < end && found < 0; ++i) {
+            const QString k = keyOf(lines[i].text);
+            if (!k.isNull() && same(k, key))
+                found = i;
+        }
+        if (found >= 0) {
+            lines[found].text = keyLine;
+        } else {
+            // After the section's last non-empty line, so blank separators stay where they are.
+            qsizetype at = end;
+            while (at > header + 1 && lines[at - 1].text.trimmed().isEmpty())
+                --at;
+            if (lines[at - 1].end.isEmpty())
+                lines[at - 1].end = eol;
+            lines.insert(at, {keyLine, eol});
+        }
+    }
+    QByteArray out;
+    for (const Line& line : lines)
+        out += line.text + line.end;
+    return out;
+}
+
+QString read(const QString& iniFile, const QString& section, const QString& key) {
+    if (iniFile.isEmpty())
+        return {};
+    QByteArray text;
+    if (!RealDiskInterface::instance().readFile(mVBFileDisk::resolveLetterCase(iniFile), &text))
+        return {};
+    return valueIn(text, section, key).left(kMaxValueLength);
+}
+
+bool writeChecked(const QString& iniFile, const QString& section, const QString& key,
+                  const QString& value, DiskInterface& disk) {
+    if (iniFile.isEmpty() || section.isEmpty() || key.isEmpty())
+        return false;
+    QString path = mVBFileDisk::resolveLetterCase(iniFile);
+    // Through a link, replace the file it points to, not the link.
+    const QString target = QFileInfo(path).canonicalFilePath();
+    if (!target.isEmpty())
+        path = target;
+    QByteArray text;
+    // A file that exists but cannot be read must not be replaced by one holding a single key.
+    if (!disk.readFile(path, &text) && disk.exists(path))
+        return false;
+    return disk.writeFileAtomically(path, withValue(text, section, key, value));
+}
+
+bool write(const QString& iniFile, const QString& section, const QString& key,
+           const QString& value) {
+    writeChecked(iniFile, section, key, value, RealDiskInterface::instance());
+    return true;
+}
+
+} // namespace modIni

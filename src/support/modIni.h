@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class DiskInterface;
+
+// One value of an INI file in the private-profile format: section and key names match without
+// regard to letter case; a value reads as at most 254 characters; a missing file, section or
+// key reads as the empty string.
+namespace modIni {
+
+inline constexpr int kMaxValueLength = 254;
+
+QString read(const QString& iniFile, const QString& section, const QString& key);
+// Writes the value, creating the file, section or key as needed, and keeps every other line,
+// comment and line end as it was. The file is replaced atomically (written beside, then
+// renamed), so a failed write leaves it untouched. True, as the callers expect; use
+// writeChecked to learn whether the write happened.
+bool write(const QString& iniFile, const QString& section, const QString& key,
+           const QString& value);
+bool writeChecked(const QString& iniFile, const QString& section, const QString& key,
+                  const QString& value, DiskInterface& disk);
+
+// The text of an INI file after setting `key` of `section` to `value` (pure, for the writer).
+QByteArray withValue(const QByteArray& text, const QString& section, const QString& key,
+                     const QString& value);
+// The value of `key` in `section` of an INI text, uncut; empty when absent.
+QString valueIn(const QByteArray& text, const QString& section, const QString& key);
+
+} // namespace modIni

@@ -1,0 +1,88 @@
+#include "support/modLog.h"
+
+#include "support/ComponentInfo.h"
+#include "support/SharedState.h"
+#include "support/SystemFormats.h"
+#include "support/cResolveFolders.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const char kLogName[] = "Cendra Liturgy Calendar LOG.TXT";
+const char kAsterisks[] = "************************************************************";
+
+bool appendBytes(const QString& path, const QByteArray& bytes, QIODevice::OpenMode mode) {
+    QFile file(path);
+    if (!file.open(mode))
+        return false;
+    const bool written = file.write(bytes) == bytes.size();
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
+QString itemText(const QVariant& item) {
+    if (item.typeId() == QMetaType::Double)
+        return QString::number(item.toDouble(), 'g', 15);
+    return item.toString();
+}
+
+} // namespace
+
+namespace modLog {
+
+QString versionText() {
+    QString text = QStringLiteral("Build %1.%2.%3")
+                       .arg(ComponentInfo::major())
+                       .arg(ComponentInfo::minor(), 2, 10, QLatin1Char('0'))
+                       .arg(ComponentInfo::revision(), 4, 10, QLatin1Char('0'));
+    const QFileInfo module(ComponentInfo::folder() + ComponentInfo::moduleName() +
+                           QStringLiteral(".EXE"));
+    if (module.isFile())
+        text += QStringLiteral(" - ") + SystemFormats::shortDate(module.lastModified().date());
+    return text;
+}
+
+QString logFilePath() {
+    return cResolveFolders().getLogPath() + QLatin1String(kLogName);
+}
+
+QString backupFilePath(const QString& logFile) {
+    return logFile.left(logFile.size() - 3) + QStringLiteral("bck");
+}
+
+bool createLogFile(const QString& path) {
+    const QByteArray stars(kAsterisks);
+    const QByteArray banner = stars + "\r\n" + "*****   Brekka Data AS  -  Generated loggfile " +
+                              SystemFormats::shortDate(now().date()).toUtf8() + "    *****\r\n" +
+                              stars + "\r\n" + "\r\r\n";
+    appendBytes(path, banner, QIODevice::WriteOnly | QIODevice::Truncate);
+    return true;
+}
+
+bool writeRecord(const QVariantList& record) {
+    const QString version = versionText();
+    const QString logFile = logFilePath();
+    const QFileInfo info(logFile);
+    if (!info.exists()) {
+        createLogFile(logFile);
+    } else if (info.size() > kMaxLogSize) {
+        const QString backup = backupFilePath(logFile);
+        QFile::remove(backup);
+        if (!QFile::copy(logFile, backup))
+            return false;
+        QFile::remove(logFile);
+        createLogFile(logFile);
+    }
+    QString joined;
+    for (const QVariant& item : record)
+        joined += QLatin1Char('\t') + itemText(item);
+    const QDateTime stamp = now();
+    const QString line = version + QLatin1Char(' ') + SystemFormats::shortDate(stamp.date()) +
+                         QLatin1Char(' ') + SystemFormats::time(stamp.time()) +
+                         QStringLiteral(" Error: ") + joined;
+    return appendBytes(logFile, line.toUtf8() + "\r\n", QIODevice::WriteOnly | QIODevice::Append);
+}
+
+} // namespace modLog

@@ -1,0 +1,68 @@
+#include "common/TestEnv.h"
+
+#include "support/CErrHandler.h"
+#include "support/SharedState.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+
+void resetSharedState() {
+    SharedState& s = shared();
+    s.connectionCache.reset();
+    s.garbageFiles.reset();
+    s.errHandler.reset();
+    s.gLanguageOffset = 0;
+    s.gMultiEditionMode = false;
+    s.gEditionName.clear();
+    s.env = Environment();
+}
+
+void TestEnv::SetUp() {
+    ASSERT_TRUE(m_dir.isValid());
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    resetSharedState();
+    QDir(m_dir.path()).mkpath(QStringLiteral("data"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("tmp"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("module"));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/data")));
+    qputenv("TMPDIR", QFile::encodeName(m_dir.path() + QStringLiteral("/tmp")));
+    auto ui = std::make_unique<HeadlessUserInterface>(nullptr);
+    m_ui = ui.get();
+    shared().env.ui = std::move(ui);
+    shared().env.componentFolder = m_dir.path() + QStringLiteral("/module/");
+    setNow(QDateTime(QDate(2024, 3, 5), QTime(14, 30, 15)));
+}
+
+void TestEnv::TearDown() {
+    resetSharedState();
+    m_ui = nullptr;
+}
+
+QString TestEnv::dir() const {
+    return m_dir.path() + QLatin1Char('/');
+}
+
+QString TestEnv::path(const QString& name) const {
+    return dir() + name;
+}
+
+QString TestEnv::writeFile(const QString& name, const QByteArray& bytes) const {
+    const QString p = path(name);
+    QFile f(p);
+    if (!f.open(QIODevice::WriteOnly))
+        ADD_FAILURE() << "cannot write " << p.toStdString();
+    f.write(bytes);
+    return p;
+}
+
+QByteArray TestEnv::readFile(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void TestEnv::setNow(const QDateTime& now) {
+    shared().env.now = [now] { return now; };
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "support/HeadlessUserInterface.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// A test's private world: a temporary folder that serves as the user's data home, the
+// temporary folder and the component's folder; a recording user interface; a fixed clock
+// (2024-03-05 14:30:15 unless set); the en_US locale. The shared state is reset before and
+// after each test.
+class TestEnv : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The test's temporary folder, with a trailing '/'.
+    QString dir() const;
+    // A path inside the test's folder.
+    QString path(const QString& name) const;
+    // Writes `bytes` to a file in the test's folder and returns its path.
+    QString writeFile(const QString& name, const QByteArray& bytes) const;
+    static QByteArray readFile(const QString& path);
+
+    HeadlessUserInterface& ui() const { return *m_ui; }
+    void setNow(const QDateTime& now);
+
+private:
+    QTemporaryDir m_dir;
+    HeadlessUserInterface* m_ui = nullptr;
+};
+
+// Resets the shared state of this thread to a new, empty one.
+void resetSharedState();
