@@ -4,6 +4,7 @@
 #include "data/RowTable.h"
 
 #include <QHash>
+#include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
 #include <memory>
@@ -46,10 +47,12 @@ public:
 private:
     QSqlQuery& prepared(const QString& sql);
     void requireOpen() const;
+    void openFile(const QString& file);
     void release();
 
     QString m_connectionString;
     QString m_connectionName;
+    QSqlDatabase m_db;
     QString m_databaseFile;
     // Statements already prepared on this connection, by their translated text.
     QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;

@@ -8,7 +8,8 @@
 
 // The open connections of this thread, in the order they were opened, without keys. A
 // connection belongs to a data file when the data file's path, upper-cased, occurs in its
-// upper-cased connection string. Released with the shared state, which closes them.
+// upper-cased connection string. Released with the shared state; a connection closes when its
+// last reference goes.
 class ConnectionCache : public ConnectionCacheBase {
 public:
     ~ConnectionCache() override;

@@ -1,0 +1,203 @@
+#include "data/Connection.h"
+
+#include "data/DataSource.h"
+#include "data/JetDialect.h"
+#include "support/Failure.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <atomic>
+
+namespace {
+
+// The numbers and texts of the database objects' own run-time errors.
+constexpr qint32 kEngineError = -2147467259;
+constexpr qint32 kStatementError = -2147217900;
+constexpr qint32 kProviderNotFound = 3706;
+constexpr qint32 kAlreadyOpen = 3705;
+constexpr qint32 kNotUsable = 3709;
+constexpr qint32 kCommandTextNotSet = -2147217908;
+
+// Prepared statements kept per connection; past this many the oldest go.
+constexpr qsizetype kMaxPreparedStatements = 64;
+
+QString uniqueConnectionName() {
+    static std::atomic<quint64> next{0};
+    return QStringLiteral("lc_data_%1").arg(++next);
+}
+
+QString errorText(const QSqlError& error) {
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    return text.isEmpty() ? QStringLiteral("The database engine reported an unknown error.") : text;
+}
+
+Failure statementFailure(const QSqlError& error) {
+    return {kStatementError, errorText(error)};
+}
+
+// Where a server engine (a database server named by the host's connection string) will be
+// opened. This build serves data files only.
+[[noreturn]] void openServer(const DataSource::Target& target) {
+    const QString provider = target.provider.isEmpty() ? QStringLiteral("(none)") : target.provider;
+    throw Failure(kProviderNotFound,
+                  QStringLiteral("Provider cannot be found: this build serves no data source "
+                                 "of the provider '%1' (connection to '%2').")
+                      .arg(provider, target.dataSource));
+}
+
+QVariant fieldValue(const QSqlQuery& query, int column) {
+    QVariant v = query.value(column);
+    // SQL NULL is a plain null value whatever type the column has.
+    return v.isNull() ? QVariant() : v;
+}
+
+} // namespace
+
+Connection::Connection() = default;
+
+Connection::~Connection() {
+    release();
+}
+
+void Connection::Open(const QString& connectionString) {
+    if (isOpen())
+        throw Failure(kAlreadyOpen,
+                      QStringLiteral("Operation is not allowed when the object is open."));
+    const DataSource::Target target = DataSource::parse(connectionString);
+    switch (target.kind) {
+    case DataSource::Target::Kind::None:
+        throw Failure(kEngineError,
+                      QStringLiteral("The connection string '%1' names no data source.")
+                          .arg(connectionString));
+    case DataSource::Target::Kind::Server:
+        openServer(target);
+    case DataSource::Target::Kind::JetFile:
+        break;
+    }
+    openFile(DataSource::sqliteFileFor(target.dataSource));
+    m_connectionString = connectionString;
+}
+
+void Connection::openFile(const QString& file) {
+    release();
+    m_connectionName = uniqueConnectionName();
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    m_db.setDatabaseName(file);
+    // Read-only, so that no statement changes the file and a missing file is never created.
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    if (!m_db.open()) {
+        const QString text = errorText(m_db.lastError());
+        release();
+        throw Failure(kEngineError,
+                      QStringLiteral("Cannot open the database '%1': %2").arg(file, text));
+    }
+    // The engine reads a file lazily; read its schema now so that a damaged file fails here.
+    {
+        QSqlQuery probe(m_db);
+        if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+            const QString text = errorText(probe.lastError());
+            probe = QSqlQuery();
+            release();
+            throw Failure(kEngineError,
+                          QStringLiteral("Cannot open the database '%1': %2").arg(file, text));
+        }
+    }
+    m_databaseFile = file;
+}
+
+void Connection::Close() {
+    if (!isOpen())
+        return;
+    release();
+}
+
+bool Connection::isOpen() const {
+    return m_db.isValid() && m_db.isOpen();
+}
+
+void Connection::release() {
+    m_statements.clear();
+    if (m_connectionName.isEmpty())
+        return;
+    m_db.close();
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_connectionName);
+    m_connectionName.clear();
+}
+
+void Connection::requireOpen() const {
+    if (!isOpen())
+        throw Failure(kNotUsable,
+                      QStringLiteral("The connection cannot be used to perform this operation. "
+                                     "It is either closed or invalid in this context."));
+}
+
+QSqlQuery& Connection::prepared(const QString& sql) {
+    requireOpen();
+    if (sql.trimmed().isEmpty())
+        throw Failure(kCommandTextNotSet,
+                      QStringLiteral("Command text was not set for the command object."));
+    const QString translated = JetDialect::toSQLite(sql);
+    auto found = m_statements.constFind(translated);
+    if (found != m_statements.constEnd())
+        return **found;
+    if (m_statements.size() >= kMaxPreparedStatements)
+        m_statements.clear();
+    auto query = std::make_shared<QSqlQuery>(m_db);
+    query->setForwardOnly(true);
+    if (!query->prepare(translated))
+        throw statementFailure(query->lastError());
+    m_statements.insert(translated, query);
+    return *query;
+}
+
+RowTable Connection::fetchAll(const QString& sql) {
+    QSqlQuery& query = prepared(sql);
+    if (!query.exec())
+        throw statementFailure(query.lastError());
+    const QSqlRecord record = query.record();
+    const int columns = int(record.count());
+    QStringList names;
+    names.reserve(columns);
+    for (int c = 0; c < columns; ++c)
+        names.append(record.fieldName(c));
+    RowTable table(columns, names);
+    while (query.next()) {
+        for (int c = 0; c < columns; ++c)
+            table.appendValue(c, fieldValue(query, c));
+        table.endRow();
+    }
+    const QSqlError error = query.lastError();
+    query.finish();
+    if (error.isValid())
+        throw statementFailure(error);
+    return table;
+}
+
+std::optional<QVariant> Connection::fetchFirstValue(const QString& sql) {
+    QSqlQuery& query = prepared(sql);
+    if (!query.exec())
+        throw statementFailure(query.lastError());
+    std::optional<QVariant> result;
+    if (query.next())
+        result = fieldValue(query, 0);
+    const QSqlError error = query.lastError();
+    query.finish();
+    if (error.isValid())
+        throw statementFailure(error);
+    return result;
+}
+
+void Connection::execute(const QString& sql) {
+    QSqlQuery& query = prepared(sql);
+    const bool ok = query.exec();
+    const QSqlError error = query.lastError();
+    query.finish();
+    if (!ok)
+        throw statementFailure(error);
+}
+
+RecordsetPtr Connection::openRecordset(const QString& sql) {
+    return std::make_shared<Recordset>(fetchAll(sql));
+}

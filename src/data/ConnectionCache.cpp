@@ -1,0 +1,32 @@
+#include "data/ConnectionCache.h"
+
+// Dropping the cache's references closes every connection that nobody else still holds.
+ConnectionCache::~ConnectionCache() = default;
+
+ConnectionCache& ConnectionCache::instance() {
+    std::unique_ptr<ConnectionCacheBase>& slot = shared().connectionCache;
+    if (!slot)
+        slot = std::make_unique<ConnectionCache>();
+    return static_cast<ConnectionCache&>(*slot);
+}
+
+ConnectionCache* ConnectionCache::existing() {
+    return static_cast<ConnectionCache*>(shared().connectionCache.get());
+}
+
+int ConnectionCache::indexOf(const QString& dataFile) const {
+    // An empty path occurs in every connection string; it names no connection.
+    if (dataFile.isEmpty())
+        return -1;
+    const QString wanted = dataFile.toUpper();
+    for (int i = 0; i < count(); ++i) {
+        if (m_connections[i] && m_connections[i]->ConnectionString().toUpper().contains(wanted))
+            return i;
+    }
+    return -1;
+}
+
+void ConnectionCache::removeAt(int index) {
+    if (index >= 0 && index < count())
+        m_connections.erase(m_connections.begin() + index);
+}

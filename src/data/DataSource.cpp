@@ -1,0 +1,132 @@
+#include "data/DataSource.h"
+
+#include "support/Failure.h"
+#include "support/mVBFileDisk.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+// The number the engine gives when it cannot open a data file.
+constexpr qint32 kCannotOpen = -2147467259;
+
+// Whether a ';' at `pos` ends an unquoted value: what follows is nothing or another "key=".
+// Paths with a semicolon then stay whole, as the Jet string writes them unquoted.
+bool endsValue(const QString& text, qsizetype pos) {
+    static const QRegularExpression nextKey(QStringLiteral("^\\s*[A-Za-z][A-Za-z0-9 _.]*="));
+    const QStringView rest = QStringView(text).mid(pos + 1);
+    if (rest.trimmed().isEmpty())
+        return true;
+    return nextKey.match(rest).hasMatch();
+}
+
+bool isJetProvider(const QString& provider) {
+    return provider.startsWith(QLatin1String("Microsoft.Jet.OLEDB"), Qt::CaseInsensitive) ||
+           provider.startsWith(QLatin1String("Microsoft.ACE.OLEDB"), Qt::CaseInsensitive);
+}
+
+enum class FileFormat { SQLite, Access, Unknown };
+
+FileFormat formatOf(const QByteArray& head) {
+    if (head.startsWith(QByteArray("SQLite format 3\0", 16)))
+        return FileFormat::SQLite;
+    const QByteArray magic("\x00\x01\x00\x00", 4);
+    if (head.startsWith(magic + "Standard Jet DB") || head.startsWith(magic + "Standard ACE DB"))
+        return FileFormat::Access;
+    return FileFormat::Unknown;
+}
+
+// Where users' Access files will be read: an import into a cached SQLite copy plugs in here
+// and returns the copy's path.
+QString importedAccessFile(const QString& /*file*/, const QString& dataFile) {
+    throw Failure(kCannotOpen,
+                  QStringLiteral("Cannot open the Access database '%1': this build does not "
+                                 "read Access files.")
+                      .arg(dataFile));
+}
+
+} // namespace
+
+namespace DataSource {
+
+Target parse(const QString& connectionString) {
+    Target target;
+    const QString& s = connectionString;
+    const qsizetype n = s.size();
+    qsizetype i = 0;
+    while (i < n) {
+        while (i < n && (s.at(i) == QLatin1Char(';') || s.at(i).isSpace()))
+            ++i;
+        const qsizetype eq = s.indexOf(QLatin1Char('='), i);
+        if (i >= n || eq < 0)
+            break;
+        const QString key = s.mid(i, eq - i).simplified().toUpper();
+        i = eq + 1;
+        while (i < n && s.at(i) == QLatin1Char(' '))
+            ++i;
+        QString value;
+        if (i < n && (s.at(i) == QLatin1Char('"') || s.at(i) == QLatin1Char('\''))) {
+            const QChar quote = s.at(i++);
+            while (i < n) {
+                if (s.at(i) == quote) {
+                    if (i + 1 < n && s.at(i + 1) == quote) {
+                        value += quote;
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                value += s.at(i++);
+            }
+            while (i < n && s.at(i) != QLatin1Char(';'))
+                ++i;
+        } else {
+            qsizetype end = i;
+            while (end < n && !(s.at(end) == QLatin1Char(';') && endsValue(s, end)))
+                ++end;
+            value = s.mid(i, end - i).trimmed();
+            i = end;
+        }
+        if (!key.isEmpty())
+            target.keys.insert(key, value);
+    }
+    if (target.keys.isEmpty())
+        return target;
+    target.provider = target.keys.value(QStringLiteral("DATA PROVIDER"),
+                                        target.keys.value(QStringLiteral("PROVIDER")));
+    target.dataSource = target.keys.value(QStringLiteral("DATA SOURCE"));
+    target.kind = isJetProvider(target.provider) ? Target::Kind::JetFile : Target::Kind::Server;
+    return target;
+}
+
+QString sqliteFileFor(const QString& dataFile) {
+    if (dataFile.trimmed().isEmpty())
+        throw Failure(kCannotOpen, QStringLiteral("No data file is named."));
+    QString path = dataFile;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    path = mVBFileDisk::resolveLetterCase(path);
+    const QFileInfo info(path);
+    if (!info.isFile())
+        throw Failure(kCannotOpen, QStringLiteral("Could not find file '%1'.").arg(dataFile));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Failure(
+            kCannotOpen,
+            QStringLiteral("Cannot open the file '%1': %2").arg(dataFile, file.errorString()));
+    const QByteArray head = file.read(100);
+    file.close();
+    switch (formatOf(head)) {
+    case FileFormat::SQLite:
+        return info.absoluteFilePath();
+    case FileFormat::Access:
+        return importedAccessFile(info.absoluteFilePath(), dataFile);
+    case FileFormat::Unknown:
+        break;
+    }
+    throw Failure(kCannotOpen, QStringLiteral("Unrecognized database format '%1'.").arg(dataFile));
+}
+
+} // namespace DataSource

@@ -1,0 +1,28 @@
+#include "data/RowTable.h"
+
+RowTable::RowTable(int columnCount, QStringList columnNames)
+    : m_isTable(true), m_columns(qMax(columnCount, 0)), m_names(std::move(columnNames)) {}
+
+QVariant RowTable::at(int column, int row) const {
+    if (column < 0 || column >= columnCount() || row < 0 || row >= m_rowCount)
+        return {};
+    return m_columns.at(column).at(row);
+}
+
+QString RowTable::columnName(int column) const {
+    return m_names.value(column);
+}
+
+int RowTable::columnIndex(const QString& name) const {
+    for (int c = 0; c < m_names.size(); ++c) {
+        if (m_names.at(c).compare(name, Qt::CaseInsensitive) == 0)
+            return c;
+    }
+    return -1;
+}
+
+void RowTable::appendRow(const QVariantList& values) {
+    for (int c = 0; c < columnCount(); ++c)
+        m_columns[c].append(values.value(c));
+    ++m_rowCount;
+}

@@ -1,0 +1,148 @@
+#include "data/mADO.h"
+
+#include "data/ConnectionCache.h"
+#include "support/Failure.h"
+#include "support/ProcScope.h"
+#include "support/SharedState.h"
+#include "support/UserInterface.h"
+#include "support/modLog.h"
+
+namespace {
+
+constexpr qint16 kServerMode = -1;
+constexpr qint16 kAccessMode = 0;
+
+Failure noConnection() {
+    return {3709, QStringLiteral("The connection cannot be used to perform this operation. It is "
+                                 "either closed or invalid in this context.")};
+}
+
+} // namespace
+
+namespace mADO {
+
+QString mGetConString(const QString& dataFile, qint16 sqlMode, const QString& connectionString,
+                      const QString& prefix) {
+    ProcScope scope("mADO.mGetConString");
+    QString result;
+    scope.run([&] {
+        if (sqlMode == kServerMode) {
+            if (prefix.isEmpty()) {
+                result = connectionString;
+                return;
+            }
+            result = QString(connectionString)
+                         .replace(QStringLiteral("Provider"), QStringLiteral("Data Provider"),
+                                  Qt::CaseSensitive) +
+                     prefix;
+            return;
+        }
+        if (sqlMode != kAccessMode)
+            return;
+        const QString jet =
+            QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + dataFile + ';';
+        result = prefix.isEmpty() ? jet : prefix + QStringLiteral("Data ") + jet;
+    });
+    return result;
+}
+
+ConnectionPtr getConnection(const QString& dataFile, const QString& connectionString) {
+    ProcScope scope("mADO.getConnection");
+    ConnectionPtr result;
+    scope.run(
+        [&] {
+            ConnectionCache& cache = ConnectionCache::instance();
+            const int found = cache.indexOf(dataFile);
+            if (found >= 0) {
+                result = cache.connections()[found];
+                return;
+            }
+            auto connection = std::make_shared<Connection>();
+            connection->Open(connectionString);
+            cache.append(connection);
+            result = connection;
+        },
+        [&](const Failure& failure) {
+            ProcScope::handle(failure);
+            modLog::writeRecord({QStringLiteral("File: ") + dataFile,
+                                 QStringLiteral("Connection String: ") + connectionString,
+                                 QStringLiteral("mAdo"), QStringLiteral("getConnection")});
+        });
+    return result;
+}
+
+ResData getResData(const ConnectionPtr& connection, const QString& sql, qint16 mode, bool silent) {
+    ProcScope scope("mADO.getResData");
+    ResData result;
+    scope.run(
+        [&] {
+            if (!connection)
+                throw noConnection();
+            switch (mode) {
+            case 1:
+                if (const auto value = connection->fetchFirstValue(sql))
+                    result = ResData::fromString(value->toString(), *value);
+                else
+                    result = ResData::fromString(QString());
+                return;
+            case 2:
+                result = ResData::fromRecordset(connection->openRecordset(sql));
+                return;
+            case 3: {
+                RowTable rows = connection->fetchAll(sql);
+                if (rows.rowCount() > 0)
+                    result = ResData::fromTable(std::move(rows));
+                return;
+            }
+            case 4:
+                connection->execute(sql);
+                result = ResData::fromBool(true);
+                return;
+            default:
+                // Any other mode opens the statement like a read and gives nothing back.
+                connection->fetchFirstValue(sql);
+                return;
+            }
+        },
+        [&](const Failure& failure) {
+            if (!silent)
+                ui().messageBox(UserInterface::Icon::None, UserInterface::Buttons::Ok, QString(),
+                                failure.description());
+            modLog::writeRecord({failure.number(), failure.description(), QStringLiteral("mADO"),
+                                 QStringLiteral("getResData")});
+        });
+    return result;
+}
+
+bool closeConnection(const QString& dataFile) {
+    ProcScope scope("mADO.closeConnection");
+    bool result = false;
+    scope.run([&] {
+        ConnectionCache* cache = ConnectionCache::existing();
+        if (dataFile.isEmpty() || !cache)
+            return;
+        // Every connection of the file goes; the result tells whether any did.
+        for (int index = cache->indexOf(dataFile); index >= 0; index = cache->indexOf(dataFile)) {
+            const ConnectionPtr connection = cache->connections()[index];
+            connection->Close();
+            cache->removeAt(index);
+            result = true;
+        }
+    });
+    return result;
+}
+
+bool showConnections() {
+    return false;
+}
+
+QString fixSQL(const QString& sql, qint16 sqlMode) {
+    if (sqlMode == kAccessMode)
+        return sql;
+    if (sqlMode == kServerMode)
+        ui().messageBox(UserInterface::Icon::None, UserInterface::Buttons::Ok, QString(),
+                        QStringLiteral("SQL not supported in VoVoruzevUdadudar.mADO.fixSQL..."));
+    return {};
+}
+
+} // namespace mADO
