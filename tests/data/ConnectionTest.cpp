@@ -1,0 +1,209 @@
+#include "data/Connection.h"
+
+#include "DataTestSupport.h"
+#include "support/Failure.h"
+
+#include <QDir>
+
+namespace {
+
+class ConnectionTest : public DataTest {
+protected:
+    void SetUp() override {
+        DataTest::SetUp();
+        m_file = createDatabase(QStringLiteral("Liturgy.MDB"), Schema::Kind::Liturgy);
+        fill(m_file,
+             QStringLiteral("INSERT INTO tbCalenderData (ID, Date, FeastRef, Day_Color, ShortName) "
+                            "VALUES (?, ?, ?, ?, ?)"),
+             {{2, ole(2024, 3, 5), 155, 5, QStringLiteral("Tuesday")},
+              {1, ole(2024, 3, 5), 44, 1, QVariant()},
+              {3, ole(2024, 3, 6), 0, 0, QStringLiteral("Wednesday")}});
+    }
+    static QString jet(const QString& file) {
+        return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + file + ';';
+    }
+    static qint32 failureNumber(const std::function<void()>& f, QString* text = nullptr) {
+        try {
+            f();
+        } catch (const Failure& failure) {
+            if (text)
+                *text = failure.description();
+            return failure.number();
+        }
+        return 0;
+    }
+    QStringList folderContents() const {
+        return QDir(dir()).entryList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+
+    QString m_file;
+};
+
+TEST_F(ConnectionTest, ReadsRowsAsTheStatementOrdersThem) {
+    Connection c;
+    EXPECT_FALSE(c.isOpen());
+    c.Open(jet(m_file));
+    EXPECT_TRUE(c.isOpen());
+    EXPECT_EQ(c.ConnectionString(), jet(m_file));
+    EXPECT_EQ(c.databaseFile(), m_file);
+    const RowTable t = c.fetchAll(QStringLiteral(
+        "SELECT ID, Date, FeastRef, ShortName FROM tbCalenderData WHERE Date = #3/5/2024# ORDER "
+        "BY ID"));
+    ASSERT_TRUE(t.isTable());
+    ASSERT_EQ(t.columnCount(), 4);
+    ASSERT_EQ(t.rowCount(), 2);
+    EXPECT_EQ(t.columnName(1), QStringLiteral("Date"));
+    EXPECT_EQ(t.at(0, 0).toInt(), 1);
+    EXPECT_EQ(t.at(0, 1).toInt(), 2);
+    EXPECT_EQ(t.at(1, 0).typeId(), QMetaType::Double);
+    EXPECT_EQ(t.at(1, 0).toDouble(), 45356.0);
+    EXPECT_FALSE(t.at(3, 0).isValid()); // NULL
+    EXPECT_EQ(t.at(3, 1).toString(), QStringLiteral("Tuesday"));
+
+    // The same statement again, and one that differs only in its date, each get their own rows.
+    EXPECT_EQ(c.fetchAll(QStringLiteral("SELECT ID, Date, FeastRef, ShortName FROM "
+                                        "tbCalenderData WHERE Date = #3/5/2024# ORDER BY ID"))
+                  .rowCount(),
+              2);
+    const RowTable other = c.fetchAll(QStringLiteral(
+        "SELECT ID, Date, FeastRef, ShortName FROM tbCalenderData WHERE Date = #3/6/2024# ORDER "
+        "BY ID"));
+    ASSERT_EQ(other.rowCount(), 1);
+    EXPECT_EQ(other.at(0, 0).toInt(), 3);
+    // No row: a table without rows.
+    const RowTable none =
+        c.fetchAll(QStringLiteral("SELECT ID FROM tbCalenderData WHERE Date = #3/7/2024#"));
+    EXPECT_TRUE(none.isTable());
+    EXPECT_EQ(none.rowCount(), 0);
+    EXPECT_EQ(c.fetchFirstValue(QStringLiteral("SELECT ShortName FROM tbCalenderData WHERE ID=3"))
+                  ->toString(),
+              QStringLiteral("Wednesday"));
+    EXPECT_FALSE(c.fetchFirstValue(QStringLiteral("SELECT ID FROM tbCalenderData WHERE ID=9")));
+    EXPECT_FALSE(c.fetchFirstValue(QStringLiteral("SELECT ShortName FROM tbCalenderData WHERE "
+                                                  "ID=1"))
+                     ->isValid());
+}
+
+TEST_F(ConnectionTest, OwnRecordsetReadsFieldsByNameAndPosition) {
+    Connection c;
+    c.Open(jet(m_file));
+    const RecordsetPtr rs = c.openRecordset(QStringLiteral(
+        "SELECT ShortName, Day_Color FROM tbCalenderData WHERE ID >= 2 ORDER BY ID"));
+    ASSERT_TRUE(rs);
+    EXPECT_EQ(rs->RecordCount(), 2);
+    EXPECT_FALSE(rs->Bof());
+    EXPECT_EQ(rs->value(QStringLiteral("shortname")).toString(), QStringLiteral("Tuesday"));
+    EXPECT_EQ(rs->value(1).toInt(), 5);
+    rs->MoveNext();
+    EXPECT_EQ(rs->value(QStringLiteral("DAY_COLOR")).toInt(), 0);
+    rs->MoveNext();
+    EXPECT_TRUE(rs->Eof());
+    rs->Close();
+    const RecordsetPtr empty =
+        c.openRecordset(QStringLiteral("SELECT ShortName FROM tbCalenderData WHERE ID = 99"));
+    EXPECT_TRUE(empty->Eof());
+    EXPECT_TRUE(empty->Bof());
+    QString text;
+    EXPECT_EQ(
+        failureNumber([&] { c.openRecordset(QStringLiteral("SELECT x FROM tbNothing")); }, &text),
+        -2147217900);
+    EXPECT_TRUE(text.contains(QStringLiteral("no such table: tbNothing"))) << text.toStdString();
+    EXPECT_EQ(failureNumber(
+                  [&] {
+                      c.openRecordset(
+                          QStringLiteral("SELECT ID FROM tbCalenderData WHERE Date = #2/30/2024#"));
+                  },
+                  &text),
+              -2147217900);
+    EXPECT_EQ(text, QStringLiteral("Syntax error in date in query expression '#2/30/2024#'."));
+}
+
+TEST_F(ConnectionTest, NothingIsWrittenToTheDataFile) {
+    const QByteArray before = readFile(m_file);
+    const QStringList files = folderContents();
+    {
+        Connection c;
+        c.Open(jet(m_file));
+        QString text;
+        EXPECT_EQ(
+            failureNumber([&] { c.execute(QStringLiteral("DELETE FROM tbCalenderData")); }, &text),
+            -2147217900);
+        EXPECT_TRUE(text.contains(QStringLiteral("readonly"))) << text.toStdString();
+        EXPECT_NE(failureNumber([&] { c.execute(QStringLiteral("CREATE TABLE t (x)")); }), 0);
+        EXPECT_NE(failureNumber(
+                      [&] { c.execute(QStringLiteral("SELECT 1; DELETE FROM tbCalenderData")); }),
+                  0);
+        // A statement without a write runs as a command.
+        c.execute(QStringLiteral("SELECT COUNT(*) FROM tbCalenderData"));
+        EXPECT_EQ(c.fetchAll(QStringLiteral("SELECT ID FROM tbCalenderData")).rowCount(), 3);
+    }
+    EXPECT_EQ(readFile(m_file), before);
+    EXPECT_EQ(folderContents(), files);
+}
+
+TEST_F(ConnectionTest, DamagedAndIncompleteDatabasesFailWithoutChange) {
+    // A truncated copy: the header survives, most pages do not.
+    fill(m_file, QStringLiteral("INSERT INTO tbContent (ID, HTM_Data) VALUES (?, ?)"), [] {
+        QList<QVariantList> rows;
+        for (int i = 1; i <= 400; ++i)
+            rows.append({i, QString(200, QLatin1Char('x'))});
+        return rows;
+    }());
+    const QByteArray whole = readFile(m_file);
+    ASSERT_GT(whole.size(), 8192);
+    const QString truncated =
+        writeFile(QStringLiteral("truncated.mdb"), whole.left(whole.size() / 3));
+    {
+        Connection c;
+        const qint32 number = failureNumber([&] {
+            c.Open(jet(truncated));
+            c.fetchAll(QStringLiteral("SELECT HTM_Data FROM tbContent ORDER BY ID"));
+        });
+        EXPECT_NE(number, 0);
+    }
+    EXPECT_EQ(readFile(truncated), whole.left(whole.size() / 3));
+
+    // A database without the tables the statements read.
+    const QString service = createDatabase(QStringLiteral("service.mdb"), Schema::Kind::Service);
+    Connection c;
+    c.Open(jet(service));
+    QString text;
+    EXPECT_EQ(
+        failureNumber([&] { c.fetchAll(QStringLiteral("SELECT ID FROM tbCalenderData")); }, &text),
+        -2147217900);
+    EXPECT_TRUE(text.contains(QStringLiteral("no such table: tbCalenderData")));
+}
+
+TEST_F(ConnectionTest, OpenAndCloseFailures) {
+    QString text;
+    Connection c;
+    EXPECT_EQ(failureNumber([&] { c.fetchAll(QStringLiteral("SELECT 1")); }, &text), 3709);
+    EXPECT_EQ(failureNumber([&] { c.Open(QString()); }, &text), -2147467259);
+    EXPECT_EQ(text, QStringLiteral("The connection string '' names no data source."));
+    EXPECT_EQ(
+        failureNumber([&] { c.Open(QStringLiteral("Provider=SQLOLEDB;Data Source=srv;")); }, &text),
+        3706);
+    EXPECT_EQ(text, QStringLiteral("Provider cannot be found: this build serves no data source of "
+                                   "the provider 'SQLOLEDB' (connection to 'srv')."));
+    EXPECT_EQ(failureNumber([&] { c.Open(jet(QString())); }, &text), -2147467259);
+    EXPECT_EQ(text, QStringLiteral("No data file is named."));
+    const QString missing = path(QStringLiteral("gone.mdb"));
+    EXPECT_EQ(failureNumber([&] { c.Open(jet(missing)); }, &text), -2147467259);
+    EXPECT_EQ(text, QStringLiteral("Could not find file '%1'.").arg(missing));
+    EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_FALSE(c.isOpen());
+
+    c.Open(jet(m_file));
+    EXPECT_EQ(failureNumber([&] { c.Open(jet(m_file)); }), 3705);
+    EXPECT_EQ(failureNumber([&] { c.fetchAll(QStringLiteral("  ")); }), -2147217908);
+    c.Close();
+    EXPECT_FALSE(c.isOpen());
+    c.Close();
+    EXPECT_EQ(failureNumber([&] { c.fetchAll(QStringLiteral("SELECT ID FROM tbCalenderData")); }),
+              3709);
+    // A closed connection opens again.
+    c.Open(jet(m_file));
+    EXPECT_EQ(c.fetchAll(QStringLiteral("SELECT ID FROM tbCalenderData")).rowCount(), 3);
+}
+
+} // namespace

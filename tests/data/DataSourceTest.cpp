@@ -1,0 +1,114 @@
+#include "data/DataSource.h"
+
+#include "DataTestSupport.h"
+#include "support/Failure.h"
+
+#include <QDir>
+
+namespace {
+
+using Kind = DataSource::Target::Kind;
+
+TEST(DataSourceTest, ParsesConnectionStrings) {
+    struct Case {
+        const char* text;
+        Kind kind;
+        const char* provider;
+        const char* source;
+    };
+    const Case cases[] = {
+        {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/data/KAMINOSE.MDB;", Kind::JetFile,
+         "Microsoft.Jet.OLEDB.4.0", "/data/KAMINOSE.MDB"},
+        {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=C:\\x.mdb;", Kind::JetFile,
+         "Microsoft.Jet.OLEDB.4.0", "C:\\x.mdb"},
+        {"provider = microsoft.jet.oledb.4.0 ; data  source = /x.mdb", Kind::JetFile,
+         "microsoft.jet.oledb.4.0", "/x.mdb"},
+        {"Provider=Microsoft.ACE.OLEDB.12.0;Data Source=/x.accdb;", Kind::JetFile,
+         "Microsoft.ACE.OLEDB.12.0", "/x.accdb"},
+        // the shaped form that a prefix gives
+        {"Provider=MSDataShape;Data Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/x.mdb;",
+         Kind::JetFile, "Microsoft.Jet.OLEDB.4.0", "/x.mdb"},
+        // a semicolon inside an unquoted path stays in the path; quoted values unquote
+        {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/my;data/x.mdb;", Kind::JetFile,
+         "Microsoft.Jet.OLEDB.4.0", "/my;data/x.mdb"},
+        {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"/a \"\"b\"\";c.mdb\";Mode=Read",
+         Kind::JetFile, "Microsoft.Jet.OLEDB.4.0", "/a \"b\";c.mdb"},
+        {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=;", Kind::JetFile, "Microsoft.Jet.OLEDB.4.0",
+         ""},
+        // hosts' server strings
+        {"Provider=SQLOLEDB;Data Source=srv;Initial Catalog=Liturgy;", Kind::Server, "SQLOLEDB",
+         "srv"},
+        {"Driver={SQL Server};Server=srv;", Kind::Server, "", ""},
+        {"", Kind::None, "", ""},
+        {";;  ;", Kind::None, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const DataSource::Target t = DataSource::parse(QString::fromUtf8(c.text));
+        EXPECT_EQ(int(t.kind), int(c.kind));
+        EXPECT_EQ(t.provider.toStdString(), c.provider);
+        EXPECT_EQ(t.dataSource.toStdString(), c.source);
+    }
+    EXPECT_EQ(DataSource::parse(QStringLiteral("Provider=SQLOLEDB;Initial Catalog=L;"))
+                  .keys.value(QStringLiteral("INITIAL CATALOG")),
+              QStringLiteral("L"));
+}
+
+class DataSourceFileTest : public DataTest {
+protected:
+    // The description of the failure that resolving `dataFile` gives; empty when none.
+    static QString failureOf(const QString& dataFile) {
+        try {
+            DataSource::sqliteFileFor(dataFile);
+        } catch (const Failure& f) {
+            EXPECT_EQ(f.number(), -2147467259);
+            return f.description();
+        }
+        return {};
+    }
+};
+
+TEST_F(DataSourceFileTest, SQLiteFilesOpenWhateverTheirNameOrLetterCase) {
+    const QString mdb = createDatabase(QStringLiteral("Liturgy.MDB"), Schema::Kind::Liturgy);
+    EXPECT_EQ(DataSource::sqliteFileFor(mdb), mdb);
+    EXPECT_EQ(DataSource::sqliteFileFor(path(QStringLiteral("LITURGY.mdb"))), mdb);
+    QDir(dir()).mkpath(QStringLiteral("Sub"));
+    const QString db = createDatabase(QStringLiteral("Sub/plan.db"), Schema::Kind::Plan);
+    EXPECT_EQ(DataSource::sqliteFileFor(dir() + QStringLiteral("sub\\PLAN.DB")), db);
+}
+
+TEST_F(DataSourceFileTest, FilesThatAreNoSQLiteDatabaseFailNamingTheFile) {
+    QByteArray random(4096, '\0');
+    for (int i = 0; i < random.size(); ++i)
+        random[i] = char((i * 7919 + 13) % 251);
+    const QString noise = writeFile(QStringLiteral("noise.MDB"), random);
+    const QString empty = writeFile(QStringLiteral("empty.mdb"), QByteArray());
+    const QByteArray jetHead =
+        QByteArray("\x00\x01\x00\x00", 4) + "Standard Jet DB" + QByteArray(2048 - 19, '\0');
+    const QByteArray aceHead =
+        QByteArray("\x00\x01\x00\x00", 4) + "Standard ACE DB" + QByteArray(2048 - 19, '\0');
+    const QString jet = writeFile(QStringLiteral("KAMINOSE.MDB"), jetHead);
+    const QString ace = writeFile(QStringLiteral("new.accdb"), aceHead);
+    const QString missing = path(QStringLiteral("missing.mdb"));
+    QDir(dir()).mkpath(QStringLiteral("folder.mdb"));
+
+    EXPECT_EQ(failureOf(noise), QStringLiteral("Unrecognized database format '%1'.").arg(noise));
+    EXPECT_EQ(failureOf(empty), QStringLiteral("Unrecognized database format '%1'.").arg(empty));
+    EXPECT_EQ(failureOf(jet), QStringLiteral("Cannot open the Access database '%1': this build "
+                                             "does not read Access files.")
+                                  .arg(jet));
+    EXPECT_EQ(failureOf(ace), QStringLiteral("Cannot open the Access database '%1': this build "
+                                             "does not read Access files.")
+                                  .arg(ace));
+    EXPECT_EQ(failureOf(missing), QStringLiteral("Could not find file '%1'.").arg(missing));
+    EXPECT_EQ(failureOf(path(QStringLiteral("folder.mdb"))),
+              QStringLiteral("Could not find file '%1'.").arg(path(QStringLiteral("folder.mdb"))));
+    EXPECT_EQ(failureOf(QString()), QStringLiteral("No data file is named."));
+    EXPECT_EQ(failureOf(QStringLiteral("   ")), QStringLiteral("No data file is named."));
+    // Nothing was created or changed.
+    EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_EQ(readFile(noise), random);
+    EXPECT_EQ(readFile(jet), jetHead);
+}
+
+} // namespace

@@ -1,0 +1,338 @@
+#include "data/mADO.h"
+
+#include "DataTestSupport.h"
+#include "data/ConnectionCache.h"
+#include "support/CErrHandler.h"
+#include "support/SharedState.h"
+
+namespace {
+
+using Icon = UserInterface::Icon;
+
+class mADOTest : public DataTest {
+protected:
+    void SetUp() override {
+        DataTest::SetUp();
+        m_file = createDatabase(QStringLiteral("KAMINOSE.MDB"), Schema::Kind::Liturgy);
+        fill(m_file,
+             QStringLiteral("INSERT INTO tbCalenderData (ID, Date, FeastRef, ShortName) VALUES "
+                            "(?, ?, ?, ?)"),
+             {{12, ole(2024, 3, 5), 155, QStringLiteral("Tuesday")},
+              {7, ole(2024, 3, 5), 44, QVariant()}});
+    }
+    static QString jet(const QString& file) { return mADO::mGetConString(file, 0, QString()); }
+    static int cached() {
+        return ConnectionCache::existing() ? ConnectionCache::existing()->count() : -1;
+    }
+    ConnectionPtr connect() { return mADO::getConnection(m_file, jet(m_file)); }
+
+    QString m_file;
+};
+
+TEST_F(mADOTest, ConnectionStrings) {
+    struct Case {
+        const char* file;
+        qint16 mode;
+        const char* host;
+        const char* prefix;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"C:\\x.mdb", 0, "", "", "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=C:\\x.mdb;"},
+        {"C:\\x.mdb", 0, "Provider=SQLOLEDB;", "",
+         "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=C:\\x.mdb;"},
+        {"", 0, "", "", "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=;"},
+        {"C:\\x.mdb", 0, "", "Provider=MSDataShape;",
+         "Provider=MSDataShape;Data Provider=Microsoft.Jet.OLEDB.4.0;Data Source=C:\\x.mdb;"},
+        {"C:\\x.mdb", -1, "Provider=SQLOLEDB;Data Source=srv;", "",
+         "Provider=SQLOLEDB;Data Source=srv;"},
+        {"C:\\x.mdb", -1, "Provider=SQLOLEDB;Data Provider=X;provider=y;", "Provider=MSDataShape;",
+         "Data Provider=SQLOLEDB;Data Data Provider=X;provider=y;Provider=MSDataShape;"},
+        {"C:\\x.mdb", 1, "Provider=SQLOLEDB;", "", ""},
+        {"C:\\x.mdb", -2, "Provider=SQLOLEDB;", "", ""},
+        {"C:\\x.mdb", 1, "", "Provider=MSDataShape;", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + " mode " + std::to_string(c.mode));
+        EXPECT_EQ(mADO::mGetConString(QString::fromUtf8(c.file), c.mode, QString::fromUtf8(c.host),
+                                      QString::fromUtf8(c.prefix))
+                      .toStdString(),
+                  c.expected);
+    }
+    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
+}
+
+TEST_F(mADOTest, OneCachedConnectionPerDataFile) {
+    EXPECT_EQ(cached(), -1); // created on the first getConnection
+    const ConnectionPtr a = connect();
+    ASSERT_TRUE(a);
+    EXPECT_TRUE(a->isOpen());
+    EXPECT_EQ(cached(), 1);
+    EXPECT_EQ(connect(), a);
+    // Letter case of the path, and another connection string naming the same file.
+    EXPECT_EQ(mADO::getConnection(m_file.toLower(), jet(m_file.toLower())), a);
+    EXPECT_EQ(mADO::getConnection(m_file, QStringLiteral("Provider=SQLOLEDB;")), a);
+    EXPECT_EQ(cached(), 1);
+    // A file whose name differs only in letter case from the one on disk opens that one.
+    const ConnectionPtr b = mADO::getConnection(QStringLiteral("/nowhere"), jet(m_file.toLower()));
+    ASSERT_TRUE(b);
+    EXPECT_NE(b, a);
+    EXPECT_EQ(b->databaseFile(), m_file);
+    EXPECT_EQ(cached(), 2);
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
+    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
+}
+
+TEST_F(mADOTest, EmptyDataFileNeverMatchesACachedConnection) {
+    const ConnectionPtr a = connect();
+    ASSERT_TRUE(a);
+    const ConnectionPtr none = mADO::getConnection(QString(), jet(QString()));
+    EXPECT_FALSE(none);
+    EXPECT_EQ(cached(), 1);
+    ASSERT_EQ(ui().messageBoxes().size(), 1);
+    EXPECT_EQ(errHandler().lastErrorProcedure(), QStringLiteral("mADO.getConnection"));
+    EXPECT_EQ(errHandler().lastErrorDescription(), QStringLiteral("No data file is named."));
+    EXPECT_EQ(
+        logRecords().last(),
+        QStringLiteral("\tFile: \tConnection String: "
+                       "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=;\tmAdo\tgetConnection"));
+    // Nor does it close them.
+    EXPECT_FALSE(mADO::closeConnection(QString()));
+    EXPECT_TRUE(a->isOpen());
+}
+
+TEST_F(mADOTest, FilesThatCannotBeOpenedFailThroughTheErrorHandlerAndTheLog) {
+    const QString missing = path(QStringLiteral("missing.mdb"));
+    const QString noise = writeFile(QStringLiteral("noise.MDB"), QByteArray(3000, '\x5a'));
+    const QString access =
+        writeFile(QStringLiteral("old.mdb"), QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20));
+    const QString host = QStringLiteral("Provider=SQLOLEDB;Data Source=srv;");
+    struct Case {
+        QString file;
+        QString connectionString;
+        QString description;
+    };
+    const QList<Case> cases = {
+        {missing, jet(missing), QStringLiteral("Could not find file '%1'.").arg(missing)},
+        {noise, jet(noise), QStringLiteral("Unrecognized database format '%1'.").arg(noise)},
+        {access, jet(access),
+         QStringLiteral("Cannot open the Access database '%1': this build does not read Access "
+                        "files.")
+             .arg(access)},
+        {m_file, mADO::mGetConString(m_file, -1, host),
+         QStringLiteral("Provider cannot be found: this build serves no data source of the "
+                        "provider 'SQLOLEDB' (connection to 'srv').")},
+        {m_file, mADO::mGetConString(m_file, 1, host),
+         QStringLiteral("The connection string '' names no data source.")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        ui().clear();
+        const int records = int(logRecords().size());
+        EXPECT_FALSE(mADO::getConnection(c.file, c.connectionString));
+        ASSERT_EQ(ui().messageBoxes().size(), 1);
+        const auto& box = ui().messageBoxes().first();
+        EXPECT_EQ(box.icon, Icon::Critical);
+        EXPECT_TRUE(box.text.contains(QStringLiteral("procedure: \r\nmADO.getConnection on line")));
+        EXPECT_TRUE(box.text.endsWith(
+            QStringLiteral("Error (%1) %2")
+                .arg(c.description.startsWith(QStringLiteral("Provider")) ? 3706 : -2147467259)
+                .arg(c.description)))
+            << box.text.toStdString();
+        const QStringList log = logRecords();
+        ASSERT_EQ(log.size(), records + 2);
+        EXPECT_TRUE(log[records].startsWith(QStringLiteral("\tmADO.getConnection\tError (")));
+        EXPECT_EQ(log[records + 1],
+                  QStringLiteral("\tFile: ") + c.file + QStringLiteral("\tConnection String: ") +
+                      c.connectionString + QStringLiteral("\tmAdo\tgetConnection"));
+        EXPECT_EQ(errHandler().pCurStackPointer(), 0);
+    }
+    EXPECT_EQ(cached(), 0);
+    EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_EQ(readFile(noise), QByteArray(3000, '\x5a'));
+}
+
+TEST_F(mADOTest, ResultModes) {
+    const ConnectionPtr c = connect();
+    ASSERT_TRUE(c);
+    // 1: the first value as a string; no row or NULL gives the empty string.
+    const ResData one = mADO::getResData(
+        c, QStringLiteral("SELECT ShortName FROM tbCalenderData WHERE ID=12"), 1, false);
+    EXPECT_EQ(one.kind(), ResData::Kind::String);
+    EXPECT_EQ(one.toString(), QStringLiteral("Tuesday"));
+    const ResData noRow = mADO::getResData(
+        c, QStringLiteral("SELECT ShortName FROM tbCalenderData WHERE ID=99"), 1, false);
+    EXPECT_EQ(noRow.kind(), ResData::Kind::String);
+    EXPECT_EQ(noRow.toString(), QString());
+    EXPECT_EQ(mADO::getResData(c, QStringLiteral("SELECT ShortName FROM tbCalenderData WHERE ID=7"),
+                               1, false)
+                  .toString(),
+              QString());
+    const ResData minDate =
+        mADO::getResData(c, QStringLiteral("SELECT MIN(Date) FROM tbCalenderData"), 1, false);
+    EXPECT_EQ(minDate.toString(), QStringLiteral("45356"));
+    EXPECT_EQ(minDate.value().toDouble(), 45356.0);
+    // 2: the recordset, owned by the caller.
+    const RecordsetPtr rs =
+        mADO::getResData(c, QStringLiteral("SELECT ID, ShortName FROM tbCalenderData ORDER BY ID"),
+                         2, false)
+            .recordset();
+    ASSERT_TRUE(rs);
+    EXPECT_EQ(rs->RecordCount(), 2);
+    EXPECT_EQ(rs->value(QStringLiteral("ID")).toInt(), 7);
+    // 3: [column][row]; no row is no table.
+    const ResData all = mADO::getResData(
+        c,
+        QStringLiteral("SELECT ID, ShortName, FeastRef FROM tbCalenderData WHERE Date = ") +
+            QStringLiteral("#03/5/2024#"),
+        3, false);
+    ASSERT_TRUE(all.isTable());
+    EXPECT_EQ(all.table().columnCount(), 3);
+    EXPECT_EQ(all.table().rowCount(), 2);
+    EXPECT_EQ(all.table().at(2, 1).toInt(), 155);
+    const ResData empty = mADO::getResData(
+        c, QStringLiteral("SELECT ID FROM tbCalenderData WHERE Date = #03/6/2024#"), 3, false);
+    EXPECT_FALSE(empty.isTable());
+    EXPECT_TRUE(empty.isEmpty());
+    // 4: a command; true.
+    EXPECT_TRUE(mADO::getResData(c, QStringLiteral("SELECT COUNT(*) FROM tbCalenderData"), 4, false)
+                    .toBool());
+    // Other modes run the statement and give nothing.
+    EXPECT_TRUE(
+        mADO::getResData(c, QStringLiteral("SELECT ID FROM tbCalenderData"), 0, false).isEmpty());
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
+    EXPECT_TRUE(logRecords().isEmpty());
+    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
+}
+
+TEST_F(mADOTest, FailingStatementsShowUnlessSilentAndAlwaysLog) {
+    const ConnectionPtr c = connect();
+    ASSERT_TRUE(c);
+    const QByteArray before = readFile(m_file);
+    struct Case {
+        ConnectionPtr connection;
+        QString sql;
+        qint16 mode;
+        qint32 number;
+        QString description; // empty: only its start is known
+    };
+    const QList<Case> cases = {
+        {c, QStringLiteral("SELECT x FROM tbMissing"), 3, -2147217900,
+         QStringLiteral("no such table: tbMissing")},
+        {c, QStringLiteral("SELECT Missing FROM tbCalenderData"), 1, -2147217900,
+         QStringLiteral("no such column: Missing")},
+        {c, QStringLiteral("SELECT ID FROM tbCalenderData WHERE Date = #3/5/24#"), 2, -2147217900,
+         QStringLiteral("Syntax error in date in query expression '#3/5/24#'.")},
+        {c, QStringLiteral("DELETE FROM tbCalenderData"), 4, -2147217900,
+         QStringLiteral("attempt to write a readonly database")},
+        {c, QString(), 1, -2147217908,
+         QStringLiteral("Command text was not set for the command object.")},
+        {nullptr, QStringLiteral("SELECT ID FROM tbCalenderData"), 3, 3709,
+         QStringLiteral("The connection cannot be used to perform this operation. It is either "
+                        "closed or invalid in this context.")},
+    };
+    for (const bool silent : {false, true}) {
+        for (const Case& k : cases) {
+            SCOPED_TRACE(k.sql.toStdString() + (silent ? " silent" : ""));
+            ui().clear();
+            const int records = int(logRecords().size());
+            const ResData r = mADO::getResData(k.connection, k.sql, k.mode, silent);
+            EXPECT_TRUE(r.isEmpty());
+            EXPECT_FALSE(r.toBool());
+            const QStringList log = logRecords();
+            ASSERT_EQ(log.size(), records + 1);
+            EXPECT_EQ(
+                log.last(),
+                QStringLiteral("\t%1\t%2\tmADO\tgetResData").arg(k.number).arg(k.description));
+            if (silent) {
+                EXPECT_TRUE(ui().calls().isEmpty());
+                continue;
+            }
+            // The description alone, no beep, no report: not the error handler's message.
+            ASSERT_EQ(ui().messageBoxes().size(), 1);
+            EXPECT_EQ(ui().calls(), QStringList({QStringLiteral("messageBox")}));
+            EXPECT_EQ(ui().messageBoxes().first().icon, Icon::None);
+            EXPECT_EQ(ui().messageBoxes().first().buttons, UserInterface::Buttons::Ok);
+            EXPECT_EQ(ui().messageBoxes().first().title, UserInterface::effectiveTitle(QString()));
+            EXPECT_EQ(ui().messageBoxes().first().text, k.description);
+        }
+    }
+    EXPECT_EQ(errHandler().lastErrorNumber(), 0);
+    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
+    EXPECT_EQ(readFile(m_file), before);
+    // The connection is still good.
+    EXPECT_EQ(mADO::getResData(c, QStringLiteral("SELECT COUNT(*) FROM tbCalenderData"), 1, true)
+                  .toString(),
+              QStringLiteral("2"));
+}
+
+TEST_F(mADOTest, CloseConnectionClosesEveryConnectionOfTheFile) {
+    EXPECT_FALSE(mADO::closeConnection(m_file)); // no cache yet
+    const QString other = createDatabase(QStringLiteral("KAMINOSE.MDB2"), Schema::Kind::Plan);
+    const QString third = createDatabase(QStringLiteral("plan.mdb"), Schema::Kind::Plan);
+    const ConnectionPtr a = connect();
+    // The second path contains the first: both connections belong to the first file.
+    const ConnectionPtr b = mADO::getConnection(other, jet(other));
+    const ConnectionPtr c = mADO::getConnection(third, jet(third));
+    ASSERT_TRUE(a && b && c);
+    EXPECT_NE(a, b);
+    EXPECT_EQ(cached(), 3);
+    EXPECT_FALSE(mADO::closeConnection(QString()));
+    EXPECT_FALSE(mADO::closeConnection(path(QStringLiteral("unknown.mdb"))));
+    EXPECT_EQ(cached(), 3);
+    EXPECT_TRUE(mADO::closeConnection(m_file.toLower()));
+    EXPECT_FALSE(a->isOpen());
+    EXPECT_FALSE(b->isOpen());
+    EXPECT_TRUE(c->isOpen());
+    EXPECT_EQ(cached(), 1);
+    EXPECT_FALSE(mADO::closeConnection(m_file));
+    // A held connection that was closed fails its statements; the next getConnection reopens.
+    EXPECT_TRUE(
+        mADO::getResData(a, QStringLiteral("SELECT ID FROM tbCalenderData"), 3, true).isEmpty());
+    const ConnectionPtr again = connect();
+    ASSERT_TRUE(again);
+    EXPECT_NE(again, a);
+    EXPECT_TRUE(mADO::getResData(again, QStringLiteral("SELECT ID FROM tbCalenderData"), 3, true)
+                    .isTable());
+    // The last connection of the cache goes too, and the result says so.
+    EXPECT_TRUE(mADO::closeConnection(third));
+    EXPECT_TRUE(mADO::closeConnection(m_file));
+    EXPECT_EQ(cached(), 0);
+    EXPECT_FALSE(mADO::showConnections());
+    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
+}
+
+TEST_F(mADOTest, ReleasingTheCacheClosesConnectionsNobodyHolds) {
+    std::weak_ptr<Connection> weak;
+    {
+        const ConnectionPtr a = connect();
+        weak = a;
+    }
+    EXPECT_FALSE(weak.expired());
+    shared().connectionCache.reset();
+    EXPECT_TRUE(weak.expired());
+    EXPECT_TRUE(connect()->isOpen());
+}
+
+TEST_F(mADOTest, FixSQLRefusesAccessOnlyStatementsInServerMode) {
+    const QString sql = QStringLiteral("SELECT Lyrics, HTM_Data FROM tbLyrics WHERE ID = 42");
+    EXPECT_EQ(mADO::fixSQL(sql, 0), sql);
+    EXPECT_TRUE(ui().calls().isEmpty());
+    EXPECT_EQ(mADO::fixSQL(sql, -1), QString());
+    EXPECT_EQ(mADO::fixSQL(sql, -1), QString());
+    ASSERT_EQ(ui().messageBoxes().size(), 2);
+    EXPECT_EQ(ui().messageBoxes().first().text,
+              QStringLiteral("SQL not supported in VoVoruzevUdadudar.mADO.fixSQL..."));
+    EXPECT_EQ(ui().messageBoxes().first().buttons, UserInterface::Buttons::Ok);
+    ui().clear();
+    EXPECT_EQ(mADO::fixSQL(sql, 1), QString());
+    EXPECT_TRUE(ui().calls().isEmpty());
+    // The emptied statement then fails where it is run.
+    const ConnectionPtr c = connect();
+    EXPECT_TRUE(mADO::getResData(c, mADO::fixSQL(sql, 2), 2, true).isEmpty());
+    EXPECT_EQ(logRecords().last(),
+              QStringLiteral("\t-2147217908\tCommand text was not set for the command "
+                             "object.\tmADO\tgetResData"));
+}
+
+} // namespace
