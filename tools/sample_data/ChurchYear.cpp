@@ -1,0 +1,207 @@
+#include "ChurchYear.h"
+
+#include "Computus.h"
+
+namespace {
+
+// Days from `date` forward to the next Sunday (0 when it is one).
+int daysToSunday(const QDate& date) {
+    return (7 - date.dayOfWeek()) % 7;
+}
+
+constexpr int kPalmSunday = 26;
+constexpr int kHolyWednesday = 29;
+constexpr int kGoodFriday = 103;
+
+} // namespace
+
+ChurchYear::ChurchYear(const FeastTable& feasts, CalendarStyle style)
+    : m_feasts(feasts), m_style(style) {}
+
+QDate ChurchYear::firstSundayOfAdvent(int year) {
+    const QDate earliest(year, 11, 27);
+    return earliest.addDays(daysToSunday(earliest));
+}
+
+QDate ChurchYear::baptismOfTheLord(int year) {
+    const QDate earliest(year, 1, 7);
+    return earliest.addDays(daysToSunday(earliest));
+}
+
+QChar ChurchYear::lectionaryYear(const QDate& date) {
+    const int begun = date >= firstSundayOfAdvent(date.year()) ? date.year() : date.year() - 1;
+    switch ((begun + 1) % 3) {
+    case 1:
+        return QLatin1Char('A');
+    case 2:
+        return QLatin1Char('B');
+    default:
+        return QLatin1Char('C');
+    }
+}
+
+int ChurchYear::properOf(const QDate& sunday) {
+    const QDate proper4(sunday.year(), 5, 29);
+    const qint64 days = proper4.daysTo(sunday);
+    if (days < -5)
+        return 0;
+    if (days < 0)
+        return 3;
+    return 4 + int(days / 7);
+}
+
+const Feast* ChurchYear::feast(const char* key) const {
+    return m_feasts.byKey(QString::fromLatin1(key));
+}
+
+const Feast* ChurchYear::sundayFeast(const QDate& d, QString* lectionaryDay) const {
+    const int year = d.year();
+    const int month = d.month();
+    const int day = d.day();
+    const QDate advent1 = firstSundayOfAdvent(year);
+    if (month == 12 && day == 25)
+        return feast("christmas_day");
+    if (month == 12 && day >= 26)
+        return feast("christmas1");
+    if (d >= advent1)
+        return m_feasts.byKey(QStringLiteral("advent%1").arg(advent1.daysTo(d) / 7 + 1));
+    if (month == 1) {
+        if (day == 1)
+            return feast("christmas1");
+        if (day <= 5)
+            return feast("christmas2");
+        if (day == 6)
+            return feast("epiphany");
+        if (day <= 13)
+            return feast("baptism");
+    }
+    const qint64 fromEaster = Computus::easterSunday(year).daysTo(d);
+    if (fromEaster < -49) {
+        const int n = int(baptismOfTheLord(year).daysTo(d) / 7) + 1;
+        return m_feasts.byNumber(FeastTable::epiphanySunday(n));
+    }
+    if (fromEaster == -49)
+        return feast("transfiguration");
+    if (fromEaster < -7)
+        return m_feasts.byKey(QStringLiteral("lent%1").arg(7 + fromEaster / 7));
+    if (fromEaster == -7)
+        return feast("palm_sunday");
+    if (fromEaster == 0)
+        return feast("easter_day");
+    if (fromEaster < 49)
+        return m_feasts.byKey(QStringLiteral("easter%1").arg(fromEaster / 7 + 1));
+    if (fromEaster == 49)
+        return feast("pentecost");
+    if (fromEaster == 56)
+        return feast("trinity");
+    if (d == advent1.addDays(-7))
+        return feast("christ_the_king");
+    if (m_style.norwegian && month == 11 && day <= 7)
+        return feast("all_saints");
+    const int proper = properOf(d);
+    *lectionaryDay =
+        proper == 3 ? QStringLiteral("epiphany8") : QStringLiteral("proper%1").arg(proper);
+    if (m_style.norwegian)
+        return m_feasts.byNumber(FeastTable::trinitySunday(int(fromEaster - 56) / 7));
+    return m_feasts.byNumber(FeastTable::pentecostSunday(int(fromEaster - 49) / 7));
+}
+
+const Feast* ChurchYear::principalWeekday(const QDate& d) const {
+    if (d.month() == 12 && d.day() == 24)
+        return feast("christmas_eve");
+    if (d.month() == 12 && d.day() == 25)
+        return feast("christmas_day");
+    if (d.month() == 1 && d.day() == 6)
+        return feast("epiphany");
+    switch (Computus::easterSunday(d.year()).daysTo(d)) {
+    case -46:
+        return feast("ash_wednesday");
+    case -6:
+        return feast("holy_monday");
+    case -5:
+        return feast("holy_tuesday");
+    case -4:
+        return feast("holy_wednesday");
+    case -3:
+        return feast("maundy_thursday");
+    case -2:
+        return feast("good_friday");
+    case -1:
+        return feast("holy_saturday");
+    case 39:
+        return feast("ascension");
+    default:
+        return nullptr;
+    }
+}
+
+QList<LiturgicalDay> ChurchYear::daysOf(const QDate& date) const {
+    QList<LiturgicalDay> rows;
+    if (date.dayOfWeek() == Qt::Sunday) {
+        QString lectionaryDay;
+        if (const Feast* sunday = sundayFeast(date, &lectionaryDay))
+            rows.append(row(date, *sunday, lectionaryDay));
+        // Christmas Eve keeps its own row when it falls on the fourth Sunday of Advent.
+        if (date.month() == 12 && date.day() == 24)
+            rows.append(row(date, *feast("christmas_eve"), QString()));
+    } else if (const Feast* principal = principalWeekday(date)) {
+        rows.append(row(date, *principal, QString()));
+    }
+
+    const Feast* fixed = m_feasts.fixedOn(date.month(), date.day());
+    // All Saints keeps 1 November in the English editions; the Norwegian church keeps it on the
+    // first Sunday of November instead of that Sunday.
+    if (!fixed && !m_style.norwegian && date.month() == 11 && date.day() == 1)
+        fixed = feast("all_saints");
+    if (fixed && fixed->rank == Feast::Rank::Commemoration && rows.isEmpty())
+        rows.append(LiturgicalDay{date, 0, QString(), weekdayColour(date), QString(), QString()});
+    if (fixed)
+        rows.append(row(date, *fixed, QString()));
+    if (rows.isEmpty())
+        rows.append(LiturgicalDay{date, 0, QString(), weekdayColour(date), QString(), QString()});
+    return rows;
+}
+
+LiturgicalDay ChurchYear::row(const QDate& date, const Feast& feast,
+                              const QString& lectionaryDay) const {
+    return LiturgicalDay{date,
+                         feast.number,
+                         feast.name(m_style.norwegian),
+                         feastColour(feast),
+                         lectionaryDay.isEmpty() ? feast.lectionaryDay : lectionaryDay,
+                         feast.group};
+}
+
+int ChurchYear::feastColour(const Feast& feast) const {
+    if (feast.group == QLatin1String("advent") && feast.colour == Violet)
+        return advent();
+    if (feast.number == kGoodFriday) {
+        if (m_style.blackGoodFriday)
+            return Black;
+        if (m_style.scarletHolyWeek)
+            return Scarlet;
+    }
+    if (feast.number >= kPalmSunday && feast.number <= kHolyWednesday) {
+        if (m_style.scarletHolyWeek)
+            return Scarlet;
+        if (m_style.norwegian)
+            return Violet;
+    }
+    return feast.colour;
+}
+
+int ChurchYear::weekdayColour(const QDate& d) const {
+    const int year = d.year();
+    if (d >= firstSundayOfAdvent(year))
+        return d.month() == 12 && d.day() >= 25 ? White : advent();
+    if (d.month() == 1 && d < baptismOfTheLord(year))
+        return White;
+    const qint64 fromEaster = Computus::easterSunday(year).daysTo(d);
+    if (fromEaster < -46)
+        return Green;
+    if (fromEaster < 0)
+        return Violet;
+    if (fromEaster < 49)
+        return White;
+    return Green;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QDate>
+
+// The date of Easter Sunday in the Gregorian calendar, from which every moveable day of the
+// church year is counted.
+namespace Computus {
+
+// Easter Sunday of `year` (the anonymous Gregorian algorithm, valid for every year from 1583).
+// An invalid date for earlier years.
+QDate easterSunday(int year);
+
+} // namespace Computus

@@ -1,0 +1,556 @@
+#include "SampleDataWriter.h"
+
+#include "data/Schema.h"
+#include "support/OleDate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <algorithm>
+#include <tuple>
+#include <utility>
+
+namespace {
+
+bool fail(QString* error, const QString& text) {
+    if (error)
+        *error = text;
+    return false;
+}
+
+QByteArray resource(const QString& name) {
+    QFile file(QStringLiteral(":/sample_data/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+// One connection to a database being filled, removed again when it goes.
+class Filler {
+public:
+    explicit Filler(const QString& path)
+        : m_name(QStringLiteral("make_sample_data_%1").arg(counter()++)) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        db.setDatabaseName(path);
+    }
+    ~Filler() {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_name, false);
+            if (db.isOpen()) {
+                if (m_inTransaction)
+                    db.rollback();
+                db.close();
+            }
+        }
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    Filler(const Filler&) = delete;
+    Filler& operator=(const Filler&) = delete;
+
+    bool begin(QString* error) {
+        QSqlDatabase db = database();
+        if (!db.open())
+            return fail(error, db.lastError().text());
+        if (!db.transaction())
+            return fail(error, db.lastError().text());
+        m_inTransaction = true;
+        return true;
+    }
+    bool commit(QString* error) {
+        QSqlDatabase db = database();
+        m_inTransaction = false;
+        if (!db.commit())
+            return fail(error, db.lastError().text());
+        db.close();
+        return true;
+    }
+    QSqlDatabase database() const { return QSqlDatabase::database(m_name, false); }
+
+private:
+    static int& counter() {
+        static int next = 0;
+        return next;
+    }
+    QString m_name;
+    bool m_inTransaction = false;
+};
+
+// A prepared insert statement that reports the table on failure.
+class Insert {
+public:
+    Insert(const QSqlDatabase& db, const QString& statement) : m_query(db) {
+        m_prepared = m_query.prepare(statement);
+        m_statement = statement;
+    }
+    bool exec(const QVariantList& values, QString* error) {
+        if (!m_prepared)
+            return fail(error, m_statement + QStringLiteral(": ") + m_query.lastError().text());
+        for (int i = 0; i < values.size(); ++i)
+            m_query.bindValue(i, values.at(i));
+        if (!m_query.exec())
+            return fail(error, m_statement + QStringLiteral(": ") + m_query.lastError().text());
+        return true;
+    }
+
+private:
+    QSqlQuery m_query;
+    QString m_statement;
+    bool m_prepared = false;
+};
+
+QVariant nullText() {
+    return QVariant(QMetaType::fromType<QString>());
+}
+
+} // namespace
+
+SampleDataWriter::SampleDataWriter(SampleDataOptions options, Progress progress)
+    : m_options(std::move(options)), m_progress(std::move(progress)) {}
+
+QStringList SampleDataWriter::outputNames() {
+    QStringList names;
+    for (const SampleEdition& edition : SampleEdition::all())
+        names.append(edition.fileName);
+    names << planFileName() << serviceFileName() << templateFolderName() << iniFileName();
+    return names;
+}
+
+QString SampleDataWriter::path(const QString& name) const {
+    return QDir(m_options.outDir).absoluteFilePath(name);
+}
+
+QString SampleDataWriter::readingCaption(int component, bool norwegian) {
+    switch (component) {
+    case 202:
+        return norwegian ? QStringLiteral("Første lesning") : QStringLiteral("First Reading");
+    case 208:
+        return norwegian ? QStringLiteral("Salme") : QStringLiteral("Psalm");
+    case 209:
+        return norwegian ? QStringLiteral("Lovsang") : QStringLiteral("Canticle");
+    case 203:
+        return norwegian ? QStringLiteral("Andre lesning") : QStringLiteral("Second Reading");
+    case 214:
+        return norwegian ? QStringLiteral("Andre lesning (alternativ)")
+                         : QStringLiteral("Second Reading (alternative)");
+    case 204:
+        return norwegian ? QStringLiteral("Evangelium") : QStringLiteral("Gospel");
+    case 217:
+        return norwegian ? QStringLiteral("Evangelium (lang form)")
+                         : QStringLiteral("Gospel (long form)");
+    default:
+        return {};
+    }
+}
+
+bool SampleDataWriter::run(QString* error) {
+    m_created.clear();
+    if (write(error))
+        return true;
+    // Nothing half-written stays behind.
+    for (auto it = m_created.crbegin(); it != m_created.crend(); ++it) {
+        const QFileInfo info(*it);
+        if (info.isDir())
+            QDir(*it).removeRecursively();
+        else
+            QFile::remove(*it);
+    }
+    m_created.clear();
+    return false;
+}
+
+bool SampleDataWriter::write(QString* error) {
+    if (m_options.outDir.isEmpty())
+        return fail(error, QStringLiteral("No output folder is given (--out DIR)."));
+    if (m_options.fromYear < 1900 || m_options.toYear > 2200 ||
+        m_options.fromYear > m_options.toYear)
+        return fail(error, QStringLiteral("The years %1 to %2 are not a range from 1900 to 2200.")
+                               .arg(m_options.fromYear)
+                               .arg(m_options.toYear));
+    const QFileInfo out(m_options.outDir);
+    if (out.exists() && !out.isDir())
+        return fail(error, QStringLiteral("'%1' is a file, not a folder.").arg(m_options.outDir));
+    for (const QString& name : outputNames()) {
+        if (QFileInfo::exists(path(name)))
+            return fail(error, QStringLiteral("'%1' exists already; the default set is written "
+                                              "into a folder without it.")
+                                   .arg(path(name)));
+    }
+    if (!out.exists()) {
+        if (!QDir().mkpath(m_options.outDir))
+            return fail(error,
+                        QStringLiteral("The folder '%1' cannot be created.").arg(m_options.outDir));
+    }
+    if (!loadTables(error) || !readBible(error))
+        return false;
+    for (const SampleEdition& edition : SampleEdition::all()) {
+        if (!writeLiturgy(edition, error))
+            return false;
+    }
+    return writePlan(error) && writeService(error) && writeTemplates(error) && writeIni(error);
+}
+
+bool SampleDataWriter::loadTables(QString* error) {
+    if (!m_feasts.loadText(resource(QStringLiteral("feasts.txt")), QStringLiteral("feasts.txt"),
+                           error) ||
+        !m_lectionary.loadText(resource(QStringLiteral("lectionary.txt")),
+                               QStringLiteral("lectionary.txt"), error) ||
+        !m_prayers.loadText(resource(QStringLiteral("prayers.txt")), QStringLiteral("prayers.txt"),
+                            error))
+        return false;
+    for (const Feast& feast : m_feasts.all()) {
+        if (!feast.lectionaryDay.isEmpty() && !m_lectionary.hasDay(feast.lectionaryDay))
+            return fail(error, QStringLiteral("feasts.txt: the day \"%1\" has no readings in "
+                                              "lectionary.txt.")
+                                   .arg(feast.lectionaryDay));
+    }
+    return true;
+}
+
+bool SampleDataWriter::readBible(QString* error) {
+    m_progress(QStringLiteral("Reading the Bible texts (%1)...").arg(m_options.bibleModule));
+    if (!m_bible.open(m_options.bibleModule, m_options.swordLibrary, error))
+        return false;
+    // Every reference of the table is read, so that its text numbers do not depend on the
+    // years written and a wrong reference shows at once.
+    const QList<LectionaryReading>& references = m_lectionary.references();
+    QStringList wrong;
+    for (int i = 0; i < references.size(); ++i) {
+        BiblePassage passage;
+        QString why;
+        if (!m_bible.passage(references.at(i).textReference, &passage, &why)) {
+            wrong.append(why);
+            continue;
+        }
+        m_bibleIds.insert(references.at(i).reference, i + 1);
+        m_passages.insert(i + 1, passage);
+    }
+    // All wrong references at once, so that the table can be corrected in one go.
+    if (!wrong.isEmpty())
+        return fail(error, QStringLiteral("lectionary.txt: ") + wrong.join(QStringLiteral("\n")));
+    m_progress(QStringLiteral("  %1 passages").arg(references.size()));
+    return true;
+}
+
+bool SampleDataWriter::createDatabase(const QString& name, int kind, QString* dbPath,
+                                      QString* error) {
+    *dbPath = path(name);
+    QString why;
+    if (!Schema::create(*dbPath, static_cast<Schema::Kind>(kind), &why))
+        return fail(error, QStringLiteral("%1: %2").arg(*dbPath, why));
+    m_created.append(*dbPath);
+    return true;
+}
+
+bool SampleDataWriter::writeLiturgy(const SampleEdition& edition, QString* error) {
+    QString dbPath;
+    if (!createDatabase(edition.fileName, int(Schema::Kind::Liturgy), &dbPath, error))
+        return false;
+    Filler filler(dbPath);
+    if (!filler.begin(error))
+        return false;
+    const QSqlDatabase db = filler.database();
+    Insert calendar(db, QStringLiteral("INSERT INTO tbCalenderData (ID, Date, FeastRef, "
+                                       "Day_Color, ShortName, Day_ID) VALUES (?, ?, ?, ?, ?, ?)"));
+    Insert reading(db, QStringLiteral("INSERT INTO tbReadings (ID, CalendarID, SortOrder, Type, "
+                                      "ContentID, Ref, TypeString) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    Insert link(db, QStringLiteral("INSERT INTO tbContentLinks (CalendarID, ComponentID, "
+                                   "ContentID) VALUES (?, ?, ?)"));
+    Insert ordoRow(db, QStringLiteral("INSERT INTO tbOrdo (itemDate, itemOrdo) VALUES (?, ?)"));
+
+    const ChurchYear year(m_feasts, edition.style);
+    const QSet<int> withoutPrayers(edition.feastsWithoutPrayers.cbegin(),
+                                   edition.feastsWithoutPrayers.cend());
+    const QSet<int> hidden(edition.hiddenFeasts.cbegin(), edition.hiddenFeasts.cend());
+    QSet<int> feastsUsed;
+    QSet<int> textsUsed;
+    QSet<int> contentUsed;
+    int calendarId = 0;
+    int readingId = 0;
+    int ordos = 0;
+    const QDate last(m_options.toYear, 12, 31);
+    for (QDate date(m_options.fromYear, 1, 1); date <= last; date = date.addDays(1)) {
+        const QVariant oleDate = OleDate::fromDate(date);
+        bool ordoWritten = false;
+        for (const LiturgicalDay& day : year.daysOf(date)) {
+            ++calendarId;
+            if (!calendar.exec({calendarId, oleDate, day.feast, day.colour,
+                                day.name.isNull() ? nullText() : QVariant(day.name), day.feast},
+                               error))
+                return false;
+            if (day.feast == 0)
+                continue;
+            feastsUsed.insert(day.feast);
+            QList<LectionaryReading> readings;
+            if (!day.lectionaryDay.isEmpty())
+                readings =
+                    m_lectionary.readings(day.lectionaryDay, ChurchYear::lectionaryYear(date));
+            int sortOrder = 0;
+            for (const LectionaryReading& r : readings) {
+                const int textId = m_bibleIds.value(r.reference);
+                textsUsed.insert(textId);
+                if (!reading.exec({++readingId, calendarId, ++sortOrder, r.component, textId,
+                                   r.reference, readingCaption(r.component, edition.norwegian)},
+                                  error))
+                    return false;
+            }
+            if (withoutPrayers.contains(day.feast))
+                continue;
+            for (const auto& [kind, component] : edition.prayers) {
+                const PrayerText* text = m_prayers.find(day.group, kind, edition.language());
+                if (!text)
+                    continue;
+                contentUsed.insert(text->id);
+                if (!link.exec({calendarId, component, text->id}, error))
+                    return false;
+            }
+            if (edition.ordo && !ordoWritten && !hidden.contains(day.feast)) {
+                ordoWritten = true;
+                ++ordos;
+                if (!ordoRow.exec({oleDate, ordo(edition, day, readings)}, error))
+                    return false;
+            }
+        }
+    }
+
+    Insert feastRow(db, QStringLiteral("INSERT INTO tbFeasts (ID, Description) VALUES (?, ?)"));
+    QList<int> feasts(feastsUsed.cbegin(), feastsUsed.cend());
+    std::sort(feasts.begin(), feasts.end());
+    for (const int number : feasts) {
+        if (!feastRow.exec({number, m_feasts.byNumber(number)->note(edition.norwegian)}, error))
+            return false;
+    }
+    Insert bibleRow(
+        db, QStringLiteral("INSERT INTO tbBibleText (ID, Text, HTM_Data) VALUES (?, ?, ?)"));
+    QList<int> texts(textsUsed.cbegin(), textsUsed.cend());
+    std::sort(texts.begin(), texts.end());
+    for (const int id : texts) {
+        const BiblePassage& passage = m_passages[id];
+        if (!bibleRow.exec({id, passage.text, passage.html}, error))
+            return false;
+    }
+    Insert contentRow(db, QStringLiteral("INSERT INTO tbContent (ID, Navn, Text, HTM_Data) "
+                                         "VALUES (?, ?, ?, ?)"));
+    QList<int> contents(contentUsed.cbegin(), contentUsed.cend());
+    std::sort(contents.begin(), contents.end());
+    for (const int id : contents) {
+        const PrayerText& text = m_prayers.all().at(id - 1);
+        if (!contentRow.exec({id, text.name, text.text, text.html()}, error))
+            return false;
+    }
+    if (!filler.commit(error))
+        return false;
+    QString summary = QStringLiteral("%1 (edition %2): %3 calendar rows, %4 feasts, %5 readings, "
+                                     "%6 Bible texts, %7 prayers")
+                          .arg(edition.fileName)
+                          .arg(edition.code)
+                          .arg(calendarId)
+                          .arg(feasts.size())
+                          .arg(readingId)
+                          .arg(texts.size())
+                          .arg(contents.size());
+    if (edition.ordo)
+        summary += QStringLiteral(", %1 orders of service").arg(ordos);
+    m_progress(summary);
+    return true;
+}
+
+QString SampleDataWriter::ordo(const SampleEdition& edition, const LiturgicalDay& day,
+                               const QList<LectionaryReading>& readings) const {
+    // The order of a said eucharist: entrance, collect, the readings, the gifts, communion.
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    QString html = QStringLiteral("<P class=Greeting>%1</P>\r\n").arg(day.name.toHtmlEscaped());
+    html += QStringLiteral("<P>Order of Service, %1</P>\r\n<OL>\r\n")
+                .arg(english.toString(day.date, QStringLiteral("dddd d MMMM yyyy")));
+    const auto prayer = [&](const QString& kind, const QString& caption) {
+        const PrayerText* text = m_prayers.find(day.group, kind, edition.language());
+        if (!text)
+            return QString();
+        return QStringLiteral("<LI>%1: %2</LI>\r\n").arg(caption, text->name.toHtmlEscaped());
+    };
+    const bool prayers = !edition.feastsWithoutPrayers.contains(day.feast);
+    if (prayers) {
+        html += prayer(QStringLiteral("entrance"), QStringLiteral("Entrance Antiphon"));
+        html += prayer(QStringLiteral("collect"), QStringLiteral("Opening Prayer"));
+    }
+    for (const LectionaryReading& r : readings) {
+        html +=
+            QStringLiteral("<LI>%1: %2</LI>\r\n")
+                .arg(readingCaption(r.component, edition.norwegian), r.reference.toHtmlEscaped());
+    }
+    if (prayers) {
+        html += prayer(QStringLiteral("gifts"), QStringLiteral("Prayer over the Gifts"));
+        html += prayer(QStringLiteral("communion"), QStringLiteral("Communion Antiphon"));
+        html += prayer(QStringLiteral("aftercommunion"), QStringLiteral("Prayer after Communion"));
+    }
+    html += QStringLiteral("<LI>Blessing and Dismissal</LI>\r\n</OL>");
+    return html;
+}
+
+namespace {
+
+struct PlannedService {
+    QDate date;
+    int minutes = 0; // time of day
+    QString type;
+    QString location;
+    bool operator<(const PlannedService& other) const {
+        return std::tie(date, minutes, type) < std::tie(other.date, other.minutes, other.type);
+    }
+};
+
+} // namespace
+
+bool SampleDataWriter::writePlan(QString* error) {
+    QString dbPath;
+    if (!createDatabase(planFileName(), int(Schema::Kind::Plan), &dbPath, error))
+        return false;
+    const QString church = QStringLiteral("St. Mary's Church");
+    const QString chapel = QStringLiteral("Chapel of St. John");
+    const QString hall = QStringLiteral("Parish Hall");
+    const QString home = QStringLiteral("Fjordview Nursing Home");
+    const ChurchYear year(m_feasts, CalendarStyle{});
+    QList<PlannedService> services;
+    for (QDate date(kPlanFirstYear, 1, 1); date <= QDate(kPlanLastYear, 12, 31);
+         date = date.addDays(1)) {
+        const QList<LiturgicalDay> days = year.daysOf(date);
+        const int feast = days.first().feast;
+        const int week = (date.day() - 1) / 7 + 1; // which Sunday or weekday of the month
+        if (date.dayOfWeek() == Qt::Sunday) {
+            const bool festival = feast == 31 || feast == 39 || feast == 6;
+            services.append(
+                {date, 11 * 60,
+                 festival ? QStringLiteral("Festival Eucharist") : QStringLiteral("Holy Communion"),
+                 church});
+            if (week == 1 || week == 3)
+                services.append({date, 18 * 60, QStringLiteral("Evening Prayer"), church});
+            if (week == 2)
+                services.append({date, 9 * 60 + 30, QStringLiteral("Family Service"), hall});
+            continue;
+        }
+        switch (feast) {
+        case 5: // Christmas Eve
+            services.append({date, 16 * 60, QStringLiteral("Crib Service"), church});
+            services.append({date, 23 * 60, QStringLiteral("Midnight Mass"), church});
+            break;
+        case 6:  // Christmas Day
+        case 38: // Ascension
+            services.append({date, 11 * 60, QStringLiteral("Festival Eucharist"), church});
+            break;
+        case 20: // Ash Wednesday
+            services.append({date, 19 * 60, QStringLiteral("Imposition of Ashes"), church});
+            break;
+        case 30: // Maundy Thursday
+            services.append({date, 19 * 60, QStringLiteral("Holy Communion"), church});
+            break;
+        case 103: // Good Friday
+            services.append({date, 11 * 60, QStringLiteral("Liturgy of Good Friday"), church});
+            break;
+        default:
+            if (date.dayOfWeek() == Qt::Wednesday && days.first().colour == ChurchYear::Violet &&
+                date.month() >= 2 && date.month() <= 4)
+                services.append({date, 19 * 60, QStringLiteral("Lenten Devotion"), chapel});
+            else if (date.dayOfWeek() == Qt::Thursday && week == 1)
+                services.append({date, 10 * 60 + 30, QStringLiteral("Holy Communion"), home});
+            break;
+        }
+    }
+    std::sort(services.begin(), services.end());
+    Filler filler(dbPath);
+    if (!filler.begin(error))
+        return false;
+    Insert insert(filler.database(), QStringLiteral("INSERT INTO tbMainPlan (Date, Time, "
+                                                    "ServType, Location) VALUES (?, ?, ?, ?)"));
+    for (const PlannedService& s : services) {
+        if (!insert.exec(
+                {OleDate::fromDate(s.date), double(s.minutes) / (24.0 * 60.0), s.type, s.location},
+                error))
+            return false;
+    }
+    if (!filler.commit(error))
+        return false;
+    m_progress(QStringLiteral("%1: %2 planned services from %3 to %4")
+                   .arg(planFileName())
+                   .arg(services.size())
+                   .arg(kPlanFirstYear)
+                   .arg(kPlanLastYear));
+    return true;
+}
+
+bool SampleDataWriter::writeService(QString* error) {
+    QString dbPath;
+    if (!createDatabase(serviceFileName(), int(Schema::Kind::Service), &dbPath, error))
+        return false;
+    const QStringList texts{
+        QStringLiteral("<P>Welcome to our service. Hearing aids can use the loop system; large "
+                       "print books are at the door.</P>"),
+        QStringLiteral("<P>Let us pray for the sick of our parish, for those who mourn, and for "
+                       "all who serve in our community.</P>"),
+        QStringLiteral("<P>Church coffee is served in the Parish Hall after the service. All "
+                       "are welcome.</P>"),
+        QStringLiteral("<P>The collection today goes to the work of the seamen's mission.</P>"),
+        QStringLiteral("<P>Go in peace to love and serve the Lord. <B>In the name of "
+                       "Christ. Amen.</B></P>"),
+    };
+    Filler filler(dbPath);
+    if (!filler.begin(error))
+        return false;
+    Insert insert(filler.database(),
+                  QStringLiteral("INSERT INTO tbUserText (ID, Text) VALUES (?, ?)"));
+    for (int i = 0; i < texts.size(); ++i) {
+        if (!insert.exec({i + 1, texts.at(i)}, error))
+            return false;
+    }
+    if (!filler.commit(error))
+        return false;
+    m_progress(QStringLiteral("%1: %2 texts").arg(serviceFileName()).arg(texts.size()));
+    return true;
+}
+
+bool SampleDataWriter::writeTemplates(QString* error) {
+    const QString folder = path(templateFolderName());
+    if (!QDir().mkpath(folder))
+        return fail(error, QStringLiteral("The folder '%1' cannot be created.").arg(folder));
+    m_created.append(folder);
+    const QStringList sheets{QStringLiteral("Main.CSS"), QStringLiteral("MainPrint.CSS"),
+                             QStringLiteral("47Main.CSS"), QStringLiteral("47MainPrint.CSS")};
+    for (const QString& sheet : sheets) {
+        const QByteArray text = resource(QStringLiteral("templates/") + sheet);
+        QSaveFile file(QDir(folder).filePath(sheet));
+        if (text.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size() ||
+            !file.commit())
+            return fail(error, QStringLiteral("The style sheet '%1' cannot be written.")
+                                   .arg(QDir(folder).filePath(sheet)));
+    }
+    m_progress(
+        QStringLiteral("%1/: %2").arg(templateFolderName(), sheets.join(QStringLiteral(", "))));
+    return true;
+}
+
+bool SampleDataWriter::writeIni(QString* error) {
+    const QString english = SampleEdition::all().first().fileName;
+    QStringList lines{
+        QStringLiteral("[Files]"),
+        QStringLiteral("LiturgyFile=") + path(english),
+        QStringLiteral("PlanFile=") + path(planFileName()),
+        QStringLiteral("ServiceFile=") + path(serviceFileName()),
+        // The folder ends with a separator: style sheet names are appended to it directly.
+        QStringLiteral("TemplatePath=") + path(templateFolderName()) + QLatin1Char('/'),
+        QString(),
+        QStringLiteral("[LiturgyCalendar]"),
+        QStringLiteral("Language="),
+    };
+    const QByteArray text = lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+    const QString iniPath = path(iniFileName());
+    QSaveFile file(iniPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        return fail(error, QStringLiteral("The INI file '%1' cannot be written.").arg(iniPath));
+    m_created.append(iniPath);
+    m_progress(QStringLiteral("%1: the English edition %2").arg(iniFileName(), english));
+    return true;
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "BibleText.h"
+#include "FeastTable.h"
+#include "Lectionary.h"
+#include "PrayerTexts.h"
+#include "SampleEdition.h"
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QSqlDatabase;
+
+struct SampleDataOptions {
+    QString outDir;
+    int fromYear = 1990;
+    int toYear = 2060;
+    QString bibleModule = QStringLiteral("WEB");
+    QString swordLibrary; // empty: the system's SWORD configuration
+};
+
+// Writes the default data set into a folder: the liturgy database of every sample edition, a
+// plan and a service database, the style sheets and the host's INI file "liturgy.ini".
+// Everything follows from the options and the data tables, so the same options give the same
+// files.
+class SampleDataWriter {
+public:
+    using Progress = std::function<void(const QString&)>;
+
+    static constexpr int kPlanFirstYear = 2025;
+    static constexpr int kPlanLastYear = 2027;
+
+    SampleDataWriter(SampleDataOptions options, Progress progress);
+
+    // False with `error` set when the options are wrong, an output file exists already or
+    // something cannot be written; the files of this run are then removed again.
+    bool run(QString* error);
+
+    // The files and folders a run writes, relative to the output folder.
+    static QStringList outputNames();
+    static QString planFileName() { return QStringLiteral("Plan.MDB"); }
+    static QString serviceFileName() { return QStringLiteral("Service.MDB"); }
+    static QString templateFolderName() { return QStringLiteral("Templates"); }
+    static QString iniFileName() { return QStringLiteral("liturgy.ini"); }
+
+    // The caption of a reading of a component number in the edition's language.
+    static QString readingCaption(int component, bool norwegian);
+
+private:
+    bool write(QString* error);
+    bool loadTables(QString* error);
+    bool readBible(QString* error);
+    bool writeLiturgy(const SampleEdition& edition, QString* error);
+    bool writePlan(QString* error);
+    bool writeService(QString* error);
+    bool writeTemplates(QString* error);
+    bool writeIni(QString* error);
+    bool createDatabase(const QString& name, int kind, QString* path, QString* error);
+    QString ordo(const SampleEdition& edition, const LiturgicalDay& day,
+                 const QList<LectionaryReading>& readings) const;
+    QString path(const QString& name) const;
+
+    SampleDataOptions m_options;
+    Progress m_progress;
+    FeastTable m_feasts;
+    Lectionary m_lectionary;
+    PrayerTexts m_prayers;
+    BibleText m_bible;
+    QMap<QString, int> m_bibleIds; // reference -> tbBibleText ID
+    QMap<int, BiblePassage> m_passages;
+    QStringList m_created;
+};
