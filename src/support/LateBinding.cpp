@@ -1,0 +1,128 @@
+#include "support/LateBinding.h"
+
+#include "support/Failure.h"
+
+#include <QMetaMethod>
+#include <QMetaProperty>
+#include <array>
+
+namespace LateBinding {
+namespace {
+
+constexpr int kMaxArguments = 10;
+
+QString memberText(const QObject* object, const char* name) {
+    return QString::fromLatin1(object->metaObject()->className()) + QLatin1Char('.') +
+           QString::fromLatin1(name);
+}
+
+void requireObject(const QObject* object, const char* name) {
+    if (!object)
+        throw Failure::objectNotSet(QString::fromLatin1(name));
+}
+
+QMetaProperty propertyOf(const QObject* object, const char* name) {
+    requireObject(object, name);
+    const int index = object->metaObject()->indexOfProperty(name);
+    if (index < 0)
+        throw Failure::memberNotSupported(memberText(object, name));
+    return object->metaObject()->property(index);
+}
+
+// The arguments converted to the parameter types of `method`; false when one cannot be.
+bool convertArguments(const QMetaMethod& method, const QVariantList& args,
+                      QVariantList* converted) {
+    converted->clear();
+    for (int i = 0; i < args.size(); ++i) {
+        const QMetaType type = method.parameterMetaType(i);
+        if (type.id() == QMetaType::QVariant) {
+            converted->append(QVariant::fromValue(args.at(i)));
+            continue;
+        }
+        QVariant value = args.at(i);
+        if (value.metaType() != type && !value.convert(type))
+            return false;
+        converted->append(value);
+    }
+    return true;
+}
+
+} // namespace
+
+QObject* objectOf(const QVariant& value) {
+    if (!value.isValid() || !(value.metaType().flags() & QMetaType::PointerToQObject))
+        return nullptr;
+    return *static_cast<QObject* const*>(value.constData());
+}
+
+void set(QObject* object, const char* name, const QVariant& value) {
+    const QMetaProperty property = propertyOf(object, name);
+    if (!property.isWritable() || !property.write(object, value))
+        throw Failure::memberNotSupported(memberText(object, name));
+}
+
+QVariant get(const QObject* object, const char* name) {
+    const QMetaProperty property = propertyOf(object, name);
+    if (!property.isReadable())
+        throw Failure::memberNotSupported(memberText(object, name));
+    return property.read(object);
+}
+
+QObject* getObject(const QObject* object, const char* name) {
+    QObject* held = objectOf(get(object, name));
+    if (!held)
+        throw Failure::objectNotSet(memberText(object, name));
+    return held;
+}
+
+QVariant call(QObject* object, const char* name, const QVariantList& args) {
+    requireObject(object, name);
+    if (args.size() > kMaxArguments)
+        throw Failure::memberNotSupported(memberText(object, name));
+    const QMetaObject* meta = object->metaObject();
+    const QByteArray wanted(name);
+    for (int m = 0; m < meta->methodCount(); ++m) {
+        const QMetaMethod method = meta->method(m);
+        if (method.name() != wanted || method.access() != QMetaMethod::Public ||
+            method.parameterCount() != args.size() ||
+            (method.methodType() != QMetaMethod::Method &&
+             method.methodType() != QMetaMethod::Slot))
+            continue;
+        QVariantList converted;
+        if (!convertArguments(method, args, &converted))
+            continue;
+        const QList<QByteArray> typeNames = method.parameterTypes();
+        std::array<QGenericArgument, kMaxArguments> generic{};
+        for (int i = 0; i < converted.size(); ++i) {
+            // A QVariant parameter points at the variant held inside, any other at its data.
+            generic[i] = QGenericArgument(typeNames.at(i).constData(), converted.at(i).constData());
+        }
+        const QByteArray returnTypeName(method.typeName());
+        const QMetaType returnType = method.returnMetaType();
+        QVariant result;
+        bool invoked = false;
+        if (returnType.id() == QMetaType::Void || !returnType.isValid()) {
+            invoked = method.invoke(object, Qt::DirectConnection, generic[0], generic[1],
+                                    generic[2], generic[3], generic[4], generic[5], generic[6],
+                                    generic[7], generic[8], generic[9]);
+        } else if (returnType.id() == QMetaType::QVariant) {
+            invoked = method.invoke(object, Qt::DirectConnection,
+                                    QGenericReturnArgument(returnTypeName.constData(), &result),
+                                    generic[0], generic[1], generic[2], generic[3], generic[4],
+                                    generic[5], generic[6], generic[7], generic[8], generic[9]);
+        } else {
+            result = QVariant(returnType);
+            invoked =
+                method.invoke(object, Qt::DirectConnection,
+                              QGenericReturnArgument(returnTypeName.constData(), result.data()),
+                              generic[0], generic[1], generic[2], generic[3], generic[4],
+                              generic[5], generic[6], generic[7], generic[8], generic[9]);
+        }
+        if (!invoked)
+            throw Failure::memberNotSupported(memberText(object, name));
+        return result;
+    }
+    throw Failure::memberNotSupported(memberText(object, name));
+}
+
+} // namespace LateBinding

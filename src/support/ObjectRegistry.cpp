@@ -1,0 +1,43 @@
+#include "support/ObjectRegistry.h"
+
+#include "support/Failure.h"
+
+#include <QHash>
+
+namespace ObjectRegistry {
+namespace {
+
+QHash<QString, Factory>& factories() {
+    static QHash<QString, Factory> table;
+    return table;
+}
+
+QString keyOf(const QString& progId) {
+    return progId.toCaseFolded();
+}
+
+} // namespace
+
+Factory registerFactory(const QString& progId, Factory factory) {
+    QHash<QString, Factory>& table = factories();
+    Factory previous = table.take(keyOf(progId));
+    if (factory)
+        table.insert(keyOf(progId), std::move(factory));
+    return previous;
+}
+
+bool isRegistered(const QString& progId) {
+    return factories().contains(keyOf(progId));
+}
+
+std::unique_ptr<QObject> CreateObject(const QString& progId) {
+    const auto found = factories().constFind(keyOf(progId));
+    if (found == factories().constEnd())
+        throw Failure::cannotCreateObject(progId);
+    std::unique_ptr<QObject> object = found.value()();
+    if (!object)
+        throw Failure::cannotCreateObject(progId);
+    return object;
+}
+
+} // namespace ObjectRegistry
