@@ -1,0 +1,40 @@
+#include "calendar/CalendarFill.h"
+
+#include "data/SqlDate.h"
+#include "data/mADO.h"
+#include "support/Failure.h"
+#include "support/OleDate.h"
+#include "support/modIni.h"
+
+QString CalendarFill::dateRange(int month, int year, const QDate& lastDay, qint16 sqlMode) {
+    return QStringLiteral(" WHERE Date >=") +
+           getSQLDate(0, qint16(month), 1, qint16(year), sqlMode) + QStringLiteral(" AND Date <=") +
+           getSQLDate(OleDate::fromDate(lastDay), 0, 0, 0, sqlMode);
+}
+
+QString CalendarFill::calendarStatement(const QString& range, bool excludeFeasts) {
+    QString where = range;
+    // A null FeastRef fails every comparison, so such rows go too.
+    if (excludeFeasts)
+        where += QStringLiteral(" AND FeastRef <> 155 AND FeastRef <> 486 AND FeastRef <> 490 "
+                                "AND FeastRef <> 530 AND FeastRef <> 101");
+    return QStringLiteral("SELECT ID, Date, FeastRef, Day_Color, ShortName FROM tbCalenderData ") +
+           where + QStringLiteral(" ORDER BY ID");
+}
+
+cLiturgicalColors::Table CalendarFill::colorTable() const {
+    if (!m_litColors)
+        throw Failure::objectNotSet(QStringLiteral("poLitColors"));
+    return m_litColors->table();
+}
+
+QString CalendarFill::filesKey(const char* key) const {
+    return modIni::read(m_vkIniFile, QStringLiteral("Files"), QString::fromLatin1(key));
+}
+
+RowTable CalendarFill::query(const QString& dataFile, const QString& sql) const {
+    const ConnectionPtr connection =
+        mADO::getConnection(dataFile, mADO::mGetConString(dataFile, m_sqlMode, m_connectionString));
+    const ResData result = mADO::getResData(connection, sql, 3, false);
+    return result.isTable() ? result.table() : RowTable();
+}

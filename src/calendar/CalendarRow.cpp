@@ -1,0 +1,49 @@
+#include "calendar/CalendarRow.h"
+
+#include "support/Failure.h"
+#include "support/OleDate.h"
+#include "support/SystemFormats.h"
+
+#include <cmath>
+
+namespace {
+
+double number(const QVariant& value, const char* column) {
+    if (value.isNull())
+        throw Failure::invalidUseOfNull(QString::fromLatin1(column));
+    bool ok = false;
+    const double result = value.toDouble(&ok);
+    if (!ok || !std::isfinite(result))
+        throw Failure::typeMismatch(QString::fromLatin1(column));
+    return result;
+}
+
+} // namespace
+
+namespace CalendarRow {
+
+QDate civilDate(const QVariant& value, const char* column) {
+    const QDate date = OleDate::toDate(number(value, column));
+    if (!date.isValid())
+        throw Failure::overflow(QString::fromLatin1(column));
+    return date;
+}
+
+qint32 color(const cLiturgicalColors::Table& colors, const QVariant& code) {
+    const double value = number(code, "Day_Color");
+    if (value < 0 || value >= double(colors.size()) || value != std::floor(value))
+        throw Failure::subscriptOutOfRange(QStringLiteral("Day_Color %1").arg(value));
+    return colors[size_t(value)];
+}
+
+QString text(const QVariant& value) {
+    return value.isNull() ? QString() : value.toString();
+}
+
+QString shortTime(const QVariant& value) {
+    if (value.isNull())
+        return {};
+    return SystemFormats::shortTime(OleDate::toTime(number(value, "Time")));
+}
+
+} // namespace CalendarRow

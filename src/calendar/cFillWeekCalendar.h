@@ -1,0 +1,29 @@
+#pragma once
+
+#include "calendar/CalendarFill.h"
+
+class WeekCalendarModel;
+
+// Paints the range of the week calendar: each date gets one text of the names of its
+// liturgical days followed by a line per planned service, up to three colours of its days and
+// a service marker. Made afresh for each fill; it does not own the calendar or the colours.
+// pVersion is stored only: the week shows every feast in every edition.
+class cFillWeekCalendar : public CalendarFill {
+public:
+    WeekCalendarModel* pctCalendar() const { return m_calendar; }
+    void setPctCalendar(WeekCalendarModel* value) { m_calendar = value; }
+
+    // Fills the range of pctCalendar. Always false; failures go to the error handler and end
+    // the fill.
+    bool mFillCalendar();
+
+    // The statement of the planned services with their places.
+    static QString planStatement(const QString& range);
+
+private:
+    void fill();
+    void writeDays(const QString& liturgyFile, const QString& range);
+    void writeServices(const QString& planFile, const QString& range);
+
+    WeekCalendarModel* m_calendar = nullptr;
+};

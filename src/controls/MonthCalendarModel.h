@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <array>
+#include <optional>
+
+// What the month calendar shows, without widgets: one month with its current date, and per day
+// of that month up to three name lines, a colour and a service marker. The fills write into it;
+// the month view draws it. The current date always lies in the shown month, so that moving the
+// shown month moves the current date with it.
+class MonthCalendarModel {
+public:
+    static constexpr int kLines = 3;
+    static constexpr int kMaxDays = 31;
+
+    // Today's month, by the environment's clock.
+    MonthCalendarModel();
+
+    // Clears the name lines of every day.
+    void clearDayTexts();
+    // Clears the colours and markers of every day.
+    void clearDayAttributes();
+
+    QDate currentDate() const { return m_current; }
+    // Also shows the date's month. An invalid date is refused (subscript out of range).
+    void setCurrentDate(const QDate& date);
+    int currentDay() const { return m_current.day(); }
+    int month() const { return m_current.month(); }
+    int year() const { return m_current.year(); }
+    // Shows another month of the same year; the current day is kept, or the month's last day
+    // when the month is shorter.
+    void setMonth(int month);
+    void setYear(int year);
+    int daysInMonth() const { return m_current.daysInMonth(); }
+    QDate dateOfDay(int day) const { return QDate(year(), month(), day); }
+
+    // The first day of the week, Sunday = 1 to Saturday = 7; the default locale's.
+    int firstDayOfWeek() const { return m_firstDayOfWeek; }
+    void setFirstDayOfWeek(int day);
+
+    // Day-indexed members; `day` is the day of the month, `line` 1 to 3. A day or line outside
+    // the shown month fails with subscript out of range.
+    QString dayText(int day, int line) const;
+    void setDayText(int day, int line, const QString& text);
+    // The colour painted last (0x00BBGGRR), none after a clear.
+    std::optional<qint32> dayColor(int day) const;
+    void paintDay(int day, qint32 color);
+    // 0 none, 1 one service, 3 more.
+    int dayMarker(int day) const;
+    void setDayMarker(int day, int marker);
+
+private:
+    struct Day {
+        std::array<QString, kLines> lines;
+        std::optional<qint32> color;
+        int marker = 0;
+    };
+    const Day& day(int day) const;
+    Day& day(int day);
+    void moveTo(int year, int month);
+
+    QDate m_current;
+    int m_firstDayOfWeek;
+    std::array<Day, kMaxDays> m_days;
+};

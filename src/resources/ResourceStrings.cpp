@@ -1,0 +1,58 @@
+#include "resources/ResourceStrings.h"
+
+#include "support/SharedState.h"
+
+#include <QHash>
+
+namespace ResourceStrings {
+
+namespace {
+
+const QHash<qint32, QString>& table() {
+    static const QHash<qint32, QString> strings = {
+        {1000, QStringLiteral("ENGLISH")},
+        {1001, QStringLiteral("Month")},
+        {1002, QStringLiteral("Week")},
+        {1003, QStringLiteral("Calendar")},
+        {1004, QStringLiteral("Readings")},
+        {1005, QStringLiteral("Prayers")},
+        {1006, QStringLiteral("Liturgies")},
+        {1007, QStringLiteral("MS Word cannot be initialized properly...")},
+        {1008, QStringLiteral("Date of print:")},
+        {1009, QStringLiteral("Standard")},
+        {1010, QStringLiteral("Liturgies")},
+        {1011, QStringLiteral("Liturgical Day")},
+        {1012, QStringLiteral("Liturgy         ")},
+        {2000, QStringLiteral("NORWEGIAN")},
+        {2001, QStringLiteral("Måned")},
+        {2002, QStringLiteral("Uke")},
+        {2003, QStringLiteral("Kalender")},
+        {2004, QStringLiteral("Lesninger")},
+        {2005, QStringLiteral("Kollektbønn")},
+        {2006, QStringLiteral("Gudstjenester")},
+        {2007, QStringLiteral("Det oppnås ikke kontakt med MS Word. Sjekk at programmet er "
+                              "installert og kan startes på maskinen.")},
+        {2008, QStringLiteral("Utskriftsdato:")},
+        {2009, QStringLiteral("Standard")},
+        {2010, QStringLiteral("Gudstjenester")},
+        {2011, QStringLiteral("Dag i kirkeåret")},
+        {2012, QStringLiteral("Gudstjeneste")},
+        {3000, QStringLiteral("FINNISH")},
+        {4000, QStringLiteral("GERMAN")},
+        {5000, QStringLiteral("SWEDISH")},
+        {6000, QStringLiteral("ITALIAN")},
+    };
+    return strings;
+}
+
+} // namespace
+
+QString LoadResString(qint32 id) {
+    return table().value(id);
+}
+
+QString text(qint32 english) {
+    return LoadResString(english + shared().gLanguageOffset);
+}
+
+} // namespace ResourceStrings

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QTime>
+#include <QVariant>
+
+// Liturgy and plan databases for the calendar tests, made by the schema module and filled with
+// the rows a test names. Null values are null QVariants.
+namespace CalendarTestData {
+
+// The default colours by name (0x00BBGGRR).
+constexpr qint32 kWhite = 0xFFFFFF;
+constexpr qint32 kViolet = 0xD777B3;
+constexpr qint32 kGreen = 0x009100;
+constexpr qint32 kRed = 0x0000C6;
+constexpr qint32 kBlack = 0x404040;
+constexpr qint32 kBlue = 0x9B3399;
+constexpr qint32 kScarlet = 0x0080FF;
+
+struct DayRow {
+    qint64 id;
+    QVariant date; // a date value (double) or null
+    QVariant feastRef;
+    QVariant dayColor;
+    QVariant shortName;
+};
+
+struct ServiceRow {
+    QVariant date;
+    QVariant time;
+    QVariant servType;
+    QVariant location;
+};
+
+// The date value of a date and time of day.
+double ole(const QDate& date, const QTime& time = QTime(0, 0));
+
+// Create a liturgy or a plan database holding `rows`; each fails the test and returns false
+// when it cannot.
+bool createLiturgy(const QString& path, const QList<DayRow>& rows);
+bool createPlan(const QString& path, const QList<ServiceRow>& rows);
+// Adds the plan table with `rows` to an existing database (a host's server database holds all).
+bool addPlanTable(const QString& path, const QList<ServiceRow>& rows);
+
+// The text of an INI file naming the two database files (CR LF lines).
+QByteArray iniText(const QString& liturgyFile, const QString& planFile);
+
+} // namespace CalendarTestData

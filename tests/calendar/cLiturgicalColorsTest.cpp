@@ -1,0 +1,46 @@
+#include "calendar/cLiturgicalColors.h"
+
+#include "common/TestEnv.h"
+#include "support/CErrHandler.h"
+#include "support/SharedState.h"
+
+namespace {
+
+class cLiturgicalColorsTest : public TestEnv {};
+
+TEST_F(cLiturgicalColorsTest, BlackUntilDefaultsAreSet) {
+    const cLiturgicalColors colors;
+    EXPECT_EQ(colors.table(), (cLiturgicalColors::Table{0, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST_F(cLiturgicalColorsTest, DefaultsInColourCodeOrder) {
+    cLiturgicalColors colors;
+    EXPECT_TRUE(colors.mSetDefaultColors());
+    EXPECT_EQ(colors.table(), (cLiturgicalColors::Table{0xFFFFFF, 0xD777B3, 0x009100, 0x0000C6,
+                                                        0x404040, 0x9B3399, 0x0080FF}));
+    EXPECT_EQ(colors.pScarlet(), 33023);
+    EXPECT_EQ(colors.pViolet(), 14120883);
+    EXPECT_EQ(colors.pWhite(), 16777215);
+    EXPECT_EQ(colors.pGreen(), 37120);
+    EXPECT_EQ(colors.pRed(), 198);
+    EXPECT_EQ(colors.pBlack(), 4210752);
+    EXPECT_EQ(colors.pBlue(), 10171289);
+    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
+}
+
+TEST_F(cLiturgicalColorsTest, SettersAndDefaultsAgain) {
+    cLiturgicalColors colors;
+    colors.mSetDefaultColors();
+    colors.setPGreen(1);
+    colors.setPWhite(2);
+    colors.setPViolet(3);
+    colors.setPRed(4);
+    colors.setPBlack(5);
+    colors.setPBlue(6);
+    colors.setPScarlet(7);
+    EXPECT_EQ(colors.table(), (cLiturgicalColors::Table{2, 3, 1, 4, 5, 6, 7}));
+    colors.mSetDefaultColors();
+    EXPECT_EQ(colors.pGreen(), 0x009100);
+}
+
+} // namespace

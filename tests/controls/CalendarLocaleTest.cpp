@@ -1,0 +1,50 @@
+#include "controls/CalendarLocale.h"
+
+#include "common/TestEnv.h"
+
+#include <QLocale>
+
+namespace {
+
+class CalendarLocaleTest : public TestEnv {};
+
+TEST_F(CalendarLocaleTest, WeekdaysCountFromSunday) {
+    // 2024-03-03 is a Sunday.
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(CalendarLocale::weekday(QDate(2024, 3, 3).addDays(i)), i + 1);
+}
+
+TEST_F(CalendarLocaleTest, FirstDayOfWeekFollowsTheLocale) {
+    EXPECT_EQ(CalendarLocale::firstDayOfWeek(), 1); // en_US: Sunday
+    QLocale::setDefault(QLocale(QLocale::NorwegianBokmal, QLocale::Norway));
+    EXPECT_EQ(CalendarLocale::firstDayOfWeek(), 2); // Monday
+    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+    EXPECT_EQ(CalendarLocale::firstDayOfWeek(), 7); // Saturday
+}
+
+TEST_F(CalendarLocaleTest, StartOfWeek) {
+    struct Case {
+        QDate date;
+        int firstDay;
+        QDate expected;
+    };
+    const Case cases[] = {
+        {QDate(2024, 3, 1), 1, QDate(2024, 2, 25)}, // Friday, weeks from Sunday
+        {QDate(2024, 3, 1), 2, QDate(2024, 2, 26)}, // weeks from Monday
+        {QDate(2024, 3, 1), 6, QDate(2024, 3, 1)},  // the date itself starts its week
+        {QDate(2024, 3, 1), 7, QDate(2024, 2, 24)},
+        {QDate(2024, 9, 1), 1, QDate(2024, 9, 1)},
+        {QDate(2024, 9, 1), 2, QDate(2024, 8, 26)},
+        {QDate(2025, 1, 1), 1, QDate(2024, 12, 29)}, // across the year
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.date.toString(Qt::ISODate).toStdString() + " " + std::to_string(c.firstDay));
+        EXPECT_EQ(CalendarLocale::startOfWeek(c.date, c.firstDay), c.expected);
+    }
+}
+
+TEST_F(CalendarLocaleTest, StartOfWeekWithAnImpossibleSettingStopsAfterAWeek) {
+    EXPECT_EQ(CalendarLocale::startOfWeek(QDate(2024, 3, 1), 0), QDate(2024, 2, 23));
+}
+
+} // namespace

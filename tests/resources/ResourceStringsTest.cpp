@@ -1,0 +1,65 @@
+#include "resources/ResourceStrings.h"
+
+#include "common/TestEnv.h"
+#include "support/SharedState.h"
+
+namespace {
+
+class ResourceStringsTest : public TestEnv {};
+
+struct Entry {
+    qint32 english;
+    const char* englishText;
+    const char* norwegianText;
+};
+
+const Entry kEntries[] = {
+    {1001, "Month", "Måned"},
+    {1002, "Week", "Uke"},
+    {1003, "Calendar", "Kalender"},
+    {1004, "Readings", "Lesninger"},
+    {1005, "Prayers", "Kollektbønn"},
+    {1006, "Liturgies", "Gudstjenester"},
+    {1007, "MS Word cannot be initialized properly...",
+     "Det oppnås ikke kontakt med MS Word. Sjekk at programmet er installert og kan startes på "
+     "maskinen."},
+    {1008, "Date of print:", "Utskriftsdato:"},
+    {1009, "Standard", "Standard"},
+    {1010, "Liturgies", "Gudstjenester"},
+    {1011, "Liturgical Day", "Dag i kirkeåret"},
+    {1012, "Liturgy         ", "Gudstjeneste"},
+};
+
+TEST_F(ResourceStringsTest, BothBlocksByNumberAndThroughTheLanguageOffset) {
+    for (const Entry& e : kEntries) {
+        SCOPED_TRACE(e.english);
+        const QString english = QString::fromUtf8(e.englishText);
+        const QString norwegian = QString::fromUtf8(e.norwegianText);
+        EXPECT_EQ(ResourceStrings::LoadResString(e.english), english);
+        EXPECT_EQ(ResourceStrings::LoadResString(e.english + 1000), norwegian);
+        shared().gLanguageOffset = 0;
+        EXPECT_EQ(ResourceStrings::text(e.english), english);
+        shared().gLanguageOffset = 1000;
+        EXPECT_EQ(ResourceStrings::text(e.english), norwegian);
+    }
+}
+
+TEST_F(ResourceStringsTest, LiturgyKeepsItsNineTrailingBlanks) {
+    EXPECT_EQ(ResourceStrings::LoadResString(ResourceStrings::kLiturgy),
+              QStringLiteral("Liturgy") + QString(9, QLatin1Char(' ')));
+}
+
+TEST_F(ResourceStringsTest, BlockNamesAndNumbersWithoutEntries) {
+    const std::pair<qint32, const char*> cases[] = {
+        {1000, "ENGLISH"}, {2000, "NORWEGIAN"}, {3000, "FINNISH"}, {4000, "GERMAN"},
+        {5000, "SWEDISH"}, {6000, "ITALIAN"},   {0, ""},           {999, ""},
+        {1013, ""},        {2013, ""},          {3001, ""},        {6001, ""},
+        {7000, ""},        {-1001, ""},
+    };
+    for (const auto& [id, text] : cases) {
+        SCOPED_TRACE(id);
+        EXPECT_EQ(ResourceStrings::LoadResString(id), QString::fromLatin1(text));
+    }
+}
+
+} // namespace
