@@ -1,0 +1,5 @@
+#pragma once
+
+// Registers the component's own readings and content-links components under their
+// programmatic identifiers. The process calls it once at start, before the first day page.
+void registerContentComponents();

@@ -1,0 +1,5 @@
+#include "content/cVkItem.h"
+
+cVkItem::cVkItem(QObject* parent) : QObject(parent) {}
+
+cVkItem::~cVkItem() = default;

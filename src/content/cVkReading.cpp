@@ -1,0 +1,5 @@
+#include "content/cVkReading.h"
+
+cVkReading::cVkReading(QObject* parent) : QObject(parent) {}
+
+cVkReading::~cVkReading() = default;

@@ -1,0 +1,26 @@
+#include "content/mVkLiturgyData.h"
+
+#include "data/DataSource.h"
+#include "data/mADO.h"
+#include "support/modIni.h"
+
+namespace mVkLiturgyData {
+
+Source liturgySource(const QString& iniFile, const QString& connectionString, bool serverMode) {
+    if (!connectionString.isEmpty()) {
+        const DataSource::Target target = DataSource::parse(connectionString);
+        if (target.kind == DataSource::Target::Kind::JetFile && !target.dataSource.isEmpty())
+            return {target.dataSource, connectionString};
+    }
+    const QString liturgyFile =
+        modIni::read(iniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile"));
+    if (serverMode)
+        return {liturgyFile, connectionString};
+    return {liturgyFile, mADO::mGetConString(liturgyFile, 0, QString())};
+}
+
+ConnectionPtr connect(const Source& source) {
+    return mADO::getConnection(source.dataFile, source.connectionString);
+}
+
+} // namespace mVkLiturgyData

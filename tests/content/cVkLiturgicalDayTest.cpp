@@ -1,0 +1,160 @@
+#include "content/cVkLiturgicalDay.h"
+
+#include "common/TestEnv.h"
+#include "content/ContentComponents.h"
+#include "content/ContentTestData.h"
+#include "support/CErrHandler.h"
+#include "support/LateBinding.h"
+#include "support/ObjectRegistry.h"
+#include "support/ProcScope.h"
+#include "support/SharedState.h"
+
+#include <memory>
+
+namespace {
+
+class VkLiturgicalDayTest : public TestEnv {
+protected:
+    void SetUp() override {
+        TestEnv::SetUp();
+        registerContentComponents();
+        liturgy = std::make_unique<TestDatabase>(path("Velmarka.MDB"), Schema::Kind::Liturgy);
+        other = std::make_unique<TestDatabase>(path("other.mdb"), Schema::Kind::Liturgy);
+        ini = writeFile(QStringLiteral("host.ini"), iniText(liturgy->path()));
+        // Stored out of order: SortOrder decides, then ID.
+        liturgy->addReading(14, 100, 3, 204, 40, QStringLiteral("John 1:1-5"),
+                            QStringLiteral("Gospel"));
+        liturgy->addReading(11, 100, 1, 202, 10, QStringLiteral("Gen 1:1-5"),
+                            QStringLiteral("First Reading"));
+        liturgy->addReading(13, 100, 2, 203, 30, QStringLiteral("Rom 6:3-11"),
+                            QStringLiteral("Second Reading"));
+        liturgy->addReading(12, 100, 2, 208, 20, QStringLiteral("Ps 23"), QStringLiteral("Psalm"));
+        liturgy->addReading(15, 101, 1, 217, 50, QStringLiteral("Luke 2:1-20"),
+                            QStringLiteral("Gospel"));
+        other->addReading(1, 100, 1, 209, 60, QStringLiteral("Canticle"), QStringLiteral("Song"));
+    }
+    void TearDown() override {
+        liturgy.reset();
+        other.reset();
+        TestEnv::TearDown();
+    }
+
+    std::unique_ptr<QObject> create() const {
+        auto object =
+            ObjectRegistry::CreateObject(QStringLiteral("VkLiturgicalDay.cVkLiturgicalDay"));
+        LateBinding::set(object.get(), "pVkIniFile", ini);
+        return object;
+    }
+
+    // Each reading as "type|id|ref|caption", in collection order, reached by name.
+    static QStringList listed(QObject* component) {
+        QObject* readings = LateBinding::getObject(component, "pcolReadings");
+        QStringList result;
+        const int count = LateBinding::get(readings, "Count").toInt();
+        for (int i = 1; i <= count; ++i) {
+            QObject* r = LateBinding::objectOf(LateBinding::call(readings, "Item", {i}));
+            result << LateBinding::get(r, "pType").toString() + QLatin1Char('|') +
+                          LateBinding::get(r, "pID").toString() + QLatin1Char('|') +
+                          LateBinding::get(r, "pRef").toString() + QLatin1Char('|') +
+                          LateBinding::get(r, "pTypeString").toString();
+        }
+        return result;
+    }
+
+    std::unique_ptr<TestDatabase> liturgy;
+    std::unique_ptr<TestDatabase> other;
+    QString ini;
+};
+
+TEST_F(VkLiturgicalDayTest, ListsTheReadingsOfTheRowInSortOrderThenId) {
+    auto day = create();
+    LateBinding::set(day.get(), "pID", 100);
+    EXPECT_TRUE(LateBinding::call(day.get(), "mResolve").toBool());
+    EXPECT_EQ(listed(day.get()), (QStringList{QStringLiteral("202|10|Gen 1:1-5|First Reading"),
+                                              QStringLiteral("208|20|Ps 23|Psalm"),
+                                              QStringLiteral("203|30|Rom 6:3-11|Second Reading"),
+                                              QStringLiteral("204|40|John 1:1-5|Gospel")}));
+
+    // A second resolve for another row replaces the list.
+    LateBinding::set(day.get(), "pID", 101);
+    EXPECT_TRUE(LateBinding::call(day.get(), "mResolve").toBool());
+    EXPECT_EQ(listed(day.get()), QStringList{QStringLiteral("217|50|Luke 2:1-20|Gospel")});
+
+    // A row without readings: false and an empty list, silently.
+    LateBinding::set(day.get(), "pID", 102);
+    EXPECT_FALSE(LateBinding::call(day.get(), "mResolve").toBool());
+    EXPECT_TRUE(listed(day.get()).isEmpty());
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
+}
+
+TEST_F(VkLiturgicalDayTest, AJetConnectionStringNamesTheDatabase) {
+    auto day = create();
+    LateBinding::set(day.get(), "pID", 100);
+    LateBinding::set(day.get(), "pConnectionString",
+                     QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") +
+                         other->path() + QLatin1Char(';'));
+    EXPECT_TRUE(LateBinding::call(day.get(), "mResolve").toBool());
+    EXPECT_EQ(listed(day.get()), QStringList{QStringLiteral("209|60|Canticle|Song")});
+}
+
+TEST_F(VkLiturgicalDayTest, CollectionCountsFromOneAndRemovesByPosition) {
+    auto day = create();
+    LateBinding::set(day.get(), "pID", 100);
+    ASSERT_TRUE(LateBinding::call(day.get(), "mResolve").toBool());
+    QObject* readings = LateBinding::getObject(day.get(), "pcolReadings");
+    QObject* kept = LateBinding::objectOf(LateBinding::call(readings, "Item", {2}));
+    LateBinding::call(readings, "Remove", {2});
+    LateBinding::call(readings, "Remove", {3});
+    EXPECT_EQ(listed(day.get()), (QStringList{QStringLiteral("202|10|Gen 1:1-5|First Reading"),
+                                              QStringLiteral("203|30|Rom 6:3-11|Second Reading")}));
+    // A removed reading stays usable for a caller that still holds it.
+    EXPECT_EQ(LateBinding::get(kept, "pRef").toString(), QStringLiteral("Ps 23"));
+
+    // Enumeration in order from C++.
+    auto* typed = static_cast<cVkLiturgicalDay*>(day.get());
+    QStringList refs;
+    for (const cVkReading* r : *typed->pcolReadings())
+        refs << r->pRef();
+    EXPECT_EQ(refs, (QStringList{QStringLiteral("Gen 1:1-5"), QStringLiteral("Rom 6:3-11")}));
+
+    for (const int position : {0, 3, -1}) {
+        ProcScope scope("mTest.caller");
+        EXPECT_FALSE(scope.run([&] { LateBinding::call(readings, "Remove", {position}); }));
+        EXPECT_EQ(errHandler().lastErrorNumber(), 9);
+        EXPECT_FALSE(scope.run([&] { LateBinding::call(readings, "Item", {position}); }));
+        EXPECT_EQ(errHandler().lastErrorNumber(), 9);
+    }
+    EXPECT_EQ(LateBinding::get(readings, "Count").toInt(), 2);
+}
+
+TEST_F(VkLiturgicalDayTest, KeepsTheSettingsTheDayPageGives) {
+    auto day = create();
+    QObject* d = day.get();
+    LateBinding::set(d, "pVersion", 47);
+    LateBinding::set(d, "pUser", 3);
+    LateBinding::set(d, "pAppTitle", QStringLiteral("Planner"));
+    LateBinding::set(d, "pAskUser", false);
+    LateBinding::set(d, "pScanDirection", 0);
+    LateBinding::set(d, "pServiceTemplate", 29);
+    LateBinding::set(d, "pSQLMode", true);
+    LateBinding::set(d, "pSubLanguage", 0);
+    LateBinding::set(d, "pDate", 45356.0);
+    EXPECT_EQ(LateBinding::get(d, "pVersion").toInt(), 47);
+    EXPECT_EQ(LateBinding::get(d, "pUser").toInt(), 3);
+    EXPECT_EQ(LateBinding::get(d, "pAppTitle").toString(), QStringLiteral("Planner"));
+    EXPECT_EQ(LateBinding::get(d, "pServiceTemplate").toInt(), 29);
+    EXPECT_TRUE(LateBinding::get(d, "pSQLMode").toBool());
+    EXPECT_EQ(LateBinding::get(d, "pDate").toDouble(), 45356.0);
+}
+
+TEST_F(VkLiturgicalDayTest, AMissingDatabaseIsReportedAndGivesFalse) {
+    auto day = create();
+    LateBinding::set(day.get(), "pVkIniFile",
+                     writeFile(QStringLiteral("bad.ini"), iniText(path("missing.mdb"))));
+    LateBinding::set(day.get(), "pID", 100);
+    EXPECT_FALSE(LateBinding::call(day.get(), "mResolve").toBool());
+    EXPECT_TRUE(listed(day.get()).isEmpty());
+    EXPECT_FALSE(ui().messageBoxes().isEmpty());
+}
+
+} // namespace
