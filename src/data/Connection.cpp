@@ -77,6 +77,7 @@ void Connection::Open(const QString& connectionString) {
     }
     openFile(DataSource::sqliteFileFor(target.dataSource));
     m_connectionString = connectionString;
+    m_upperConnectionString = connectionString.toUpper();
 }
 
 void Connection::openFile(const QString& file) {
@@ -133,42 +134,58 @@ void Connection::requireOpen() const {
                                      "It is either closed or invalid in this context."));
 }
 
-QSqlQuery& Connection::prepared(const QString& sql) {
+struct Connection::Statement {
+    QSqlQuery query;
+    bool described = false;
+    QStringList names;
+};
+
+Connection::Statement& Connection::run(const QString& sql) {
     requireOpen();
     if (sql.trimmed().isEmpty())
         throw Failure(kCommandTextNotSet,
                       QStringLiteral("Command text was not set for the command object."));
-    const QString translated = JetDialect::toSQLite(sql);
-    auto found = m_statements.constFind(translated);
-    if (found != m_statements.constEnd())
-        return **found;
-    if (m_statements.size() >= kMaxPreparedStatements)
-        m_statements.clear();
-    auto query = std::make_shared<QSqlQuery>(m_db);
-    query->setForwardOnly(true);
-    if (!query->prepare(translated))
-        throw statementFailure(query->lastError());
-    m_statements.insert(translated, query);
-    return *query;
+    const JetDialect::Translation translated = JetDialect::toSQLiteWithParameters(sql);
+    std::shared_ptr<Statement> statement = m_statements.value(translated.text);
+    if (!statement) {
+        if (m_statements.size() >= kMaxPreparedStatements)
+            m_statements.clear();
+        statement = std::make_shared<Statement>();
+        statement->query = QSqlQuery(m_db);
+        statement->query.setForwardOnly(true);
+        if (!statement->query.prepare(translated.text))
+            throw statementFailure(statement->query.lastError());
+        m_statements.insert(translated.text, statement);
+    }
+    QSqlQuery& query = statement->query;
+    for (int i = 0; i < translated.dates.size(); ++i)
+        query.bindValue(i, translated.dates[i]);
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        query.finish();
+        throw statementFailure(error);
+    }
+    if (!statement->described) {
+        const QSqlRecord record = query.record();
+        for (int c = 0; c < record.count(); ++c)
+            statement->names.append(record.fieldName(c));
+        statement->described = true;
+    }
+    return *statement;
 }
 
 RowTable Connection::fetchAll(const QString& sql) {
-    QSqlQuery& query = prepared(sql);
-    if (!query.exec())
-        throw statementFailure(query.lastError());
-    const QSqlRecord record = query.record();
-    const int columns = int(record.count());
-    QStringList names;
-    names.reserve(columns);
-    for (int c = 0; c < columns; ++c)
-        names.append(record.fieldName(c));
-    RowTable table(columns, names);
+    Statement& statement = run(sql);
+    QSqlQuery& query = statement.query;
+    const int columns = int(statement.names.size());
+    RowTable table(columns, statement.names);
     while (query.next()) {
         for (int c = 0; c < columns; ++c)
             table.appendValue(c, fieldValue(query, c));
         table.endRow();
     }
     const QSqlError error = query.lastError();
+    // Reset, so that the kept statement holds no read lock on the file.
     query.finish();
     if (error.isValid())
         throw statementFailure(error);
@@ -176,9 +193,7 @@ RowTable Connection::fetchAll(const QString& sql) {
 }
 
 std::optional<QVariant> Connection::fetchFirstValue(const QString& sql) {
-    QSqlQuery& query = prepared(sql);
-    if (!query.exec())
-        throw statementFailure(query.lastError());
+    QSqlQuery& query = run(sql).query;
     std::optional<QVariant> result;
     if (query.next())
         result = fieldValue(query, 0);
@@ -190,12 +205,7 @@ std::optional<QVariant> Connection::fetchFirstValue(const QString& sql) {
 }
 
 void Connection::execute(const QString& sql) {
-    QSqlQuery& query = prepared(sql);
-    const bool ok = query.exec();
-    const QSqlError error = query.lastError();
-    query.finish();
-    if (!ok)
-        throw statementFailure(error);
+    run(sql).query.finish();
 }
 
 RecordsetPtr Connection::openRecordset(const QString& sql) {

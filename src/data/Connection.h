@@ -29,6 +29,8 @@ public:
     void Open(const QString& connectionString);
     // The connection string the connection was opened with.
     QString ConnectionString() const { return m_connectionString; }
+    // The connection string in upper case, for finding a connection by its data file.
+    const QString& upperConnectionString() const { return m_upperConnectionString; }
     void Close();
     bool isOpen() const;
     // The database file that was opened (empty before Open).
@@ -45,17 +47,20 @@ public:
     RecordsetPtr openRecordset(const QString& sql);
 
 private:
-    QSqlQuery& prepared(const QString& sql);
+    struct Statement;
+    // The prepared statement of `sql`, executed with its date values; throws Failure.
+    Statement& run(const QString& sql);
     void requireOpen() const;
     void openFile(const QString& file);
     void release();
 
     QString m_connectionString;
+    QString m_upperConnectionString;
     QString m_connectionName;
     QSqlDatabase m_db;
     QString m_databaseFile;
     // Statements already prepared on this connection, by their translated text.
-    QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
+    QHash<QString, std::shared_ptr<Statement>> m_statements;
 };
 
 using ConnectionPtr = std::shared_ptr<Connection>;

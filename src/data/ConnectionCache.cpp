@@ -20,7 +20,7 @@ int ConnectionCache::indexOf(const QString& dataFile) const {
         return -1;
     const QString wanted = dataFile.toUpper();
     for (int i = 0; i < count(); ++i) {
-        if (m_connections[i] && m_connections[i]->ConnectionString().toUpper().contains(wanted))
+        if (m_connections[i] && m_connections[i]->upperConnectionString().contains(wanted))
             return i;
     }
     return -1;

@@ -90,10 +90,15 @@ bool parseDateLiteral(const QString& text, double* value) {
     return true;
 }
 
-QString toSQLite(const QString& sql) {
-    if (!sql.contains(QLatin1Char('#')))
-        return sql;
-    QString out;
+namespace {
+
+Translation translate(const QString& sql, bool asParameters) {
+    Translation result;
+    if (!sql.contains(QLatin1Char('#'))) {
+        result.text = sql;
+        return result;
+    }
+    QString& out = result.text;
     out.reserve(sql.size() + 16);
     const qsizetype n = sql.size();
     qsizetype i = 0;
@@ -121,16 +126,30 @@ QString toSQLite(const QString& sql) {
         double value = 0;
         if (!parseDateLiteral(literal.mid(1, literal.size() - 2), &value))
             throw malformed(literal);
-        const QString number = numberText(value);
-        // Keep the number a token of its own next to words ("Date=#3/5/2024#AND").
+        // Keep the value a token of its own next to words ("Date=#3/5/2024#AND").
         if (!out.isEmpty() && isWordChar(out.back()))
             out += QLatin1Char(' ');
-        out += number;
+        if (asParameters) {
+            out += QLatin1Char('?');
+            result.dates.append(value);
+        } else {
+            out += numberText(value);
+        }
         if (close + 1 < n && isWordChar(sql.at(close + 1)))
             out += QLatin1Char(' ');
         i = close + 1;
     }
-    return out;
+    return result;
+}
+
+} // namespace
+
+QString toSQLite(const QString& sql) {
+    return translate(sql, false).text;
+}
+
+Translation toSQLiteWithParameters(const QString& sql) {
+    return translate(sql, true);
 }
 
 } // namespace JetDialect

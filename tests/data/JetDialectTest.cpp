@@ -69,6 +69,33 @@ TEST(JetDialectTest, RewritesDateLiteralsOutsideStringsAndNames) {
     }
 }
 
+TEST(JetDialectTest, LiteralsBecomeParametersInOrder) {
+    struct Case {
+        const char* jet;
+        const char* text;
+        QList<double> dates;
+    };
+    const Case cases[] = {
+        {"SELECT 1", "SELECT 1", {}},
+        {"WHERE Date >=#02/26/2024# AND Date <=#04/7/2024# ORDER BY ID",
+         "WHERE Date >=? AND Date <=? ORDER BY ID",
+         {45348, 45389}},
+        {"WHERE Navn = '#3/5/2024#' AND Date=#3/5/2024 6:00 PM#AND [a#]=1",
+         "WHERE Navn = '#3/5/2024#' AND Date=? AND [a#]=1",
+         {45356.75}},
+        {"WHERE Date = #1/1/1800#", "WHERE Date = ?", {-36522}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.jet);
+        const JetDialect::Translation t =
+            JetDialect::toSQLiteWithParameters(QString::fromUtf8(c.jet));
+        EXPECT_EQ(t.text.toStdString(), c.text);
+        EXPECT_EQ(t.dates, c.dates);
+    }
+    EXPECT_THROW(JetDialect::toSQLiteWithParameters(QStringLiteral("WHERE Date = #2/30/2024#")),
+                 Failure);
+}
+
 TEST(JetDialectTest, MalformedLiteralsFailNamingTheLiteral) {
     struct Bad {
         const char* sql;
