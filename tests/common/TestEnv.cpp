@@ -25,6 +25,11 @@ void TestEnv::SetUp() {
     QDir(m_dir.path()).mkpath(QStringLiteral("data"));
     QDir(m_dir.path()).mkpath(QStringLiteral("tmp"));
     QDir(m_dir.path()).mkpath(QStringLiteral("module"));
+    // Put back after the test: the next test's folder is made in the system's temporary
+    // folder, not in this test's, which is gone by then.
+    m_savedEnv.clear();
+    for (const char* name : {"XDG_DATA_HOME", "TMPDIR"})
+        m_savedEnv.append({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/data")));
     qputenv("TMPDIR", QFile::encodeName(m_dir.path() + QStringLiteral("/tmp")));
     auto ui = std::make_unique<HeadlessUserInterface>(nullptr);
@@ -35,6 +40,12 @@ void TestEnv::SetUp() {
 }
 
 void TestEnv::TearDown() {
+    for (const SavedVariable& v : m_savedEnv) {
+        if (v.set)
+            qputenv(v.name, v.value);
+        else
+            qunsetenv(v.name);
+    }
     resetSharedState();
     m_ui = nullptr;
 }

@@ -2,10 +2,23 @@
 
 #include "support/HeadlessUserInterface.h"
 
+#include <QByteArray>
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <ostream>
+#include <string>
+
+// Readable failure messages for Qt's strings. They live here, in the header every test
+// includes, so that all test programs print them alike.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << ::testing::PrintToString(text.toStdString());
+}
+inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
+    *os << ::testing::PrintToString(std::string(bytes.constData(), size_t(bytes.size())));
+}
 
 // A test's private world: a temporary folder that serves as the user's data home, the
 // temporary folder and the component's folder; a recording user interface; a fixed clock
@@ -28,6 +41,12 @@ protected:
     void setNow(const QDateTime& now);
 
 private:
+    struct SavedVariable {
+        const char* name;
+        bool set;
+        QByteArray value;
+    };
+    QList<SavedVariable> m_savedEnv;
     QTemporaryDir m_dir;
     HeadlessUserInterface* m_ui = nullptr;
 };
