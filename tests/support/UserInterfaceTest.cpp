@@ -1,0 +1,109 @@
+#include "SupportTestUtil.h"
+#include "common/TestEnv.h"
+#include "support/Environment.h"
+#include "support/HeadlessUserInterface.h"
+#include "support/SharedState.h"
+#include "support/mGlobals.h"
+
+#include <cstdio>
+#include <memory>
+
+using namespace supporttest;
+using Icon = UserInterface::Icon;
+using Buttons = UserInterface::Buttons;
+using Answer = UserInterface::Answer;
+
+namespace {
+
+// What was written to a stream.
+QByteArray written(FILE* f) {
+    std::fflush(f);
+    std::rewind(f);
+    QByteArray out;
+    char buffer[256];
+    size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+        out.append(buffer, qsizetype(n));
+    return out;
+}
+
+} // namespace
+
+class UserInterfaceTest : public TestEnv {};
+
+TEST_F(UserInterfaceTest, HeadlessMessageBoxesAreWrittenAndRecorded) {
+    std::unique_ptr<FILE, int (*)(FILE*)> out(std::tmpfile(), &std::fclose);
+    ASSERT_TRUE(out);
+    HeadlessUserInterface headless(out.get());
+    EXPECT_EQ(headless.messageBox(Icon::Critical, Buttons::Ok, QStringLiteral("Cendra"),
+                                  QStringLiteral("Error (9) Subscript out of range")),
+              Answer::Ok);
+    headless.setAnswer(Answer::No);
+    EXPECT_EQ(headless.messageBox(Icon::Question, Buttons::YesNo, QString(),
+                                  QStringLiteral("Første linje\r\nandre")),
+              Answer::No);
+
+    // One line per box; a line break inside the text may reach the stream as LF alone.
+    const QByteArray out1 = written(out.get());
+    const QByteArray first = "Cendra: Error (9) Subscript out of range\n";
+    EXPECT_TRUE(out1 == first + "VoVoruzevUdadudar: Første linje\r\nandre\n" ||
+                out1 == first + "VoVoruzevUdadudar: Første linje\nandre\n")
+        << out1.toStdString();
+    ASSERT_EQ(headless.messageBoxes().size(), 2);
+    EXPECT_EQ(headless.messageBoxes()[0].icon, Icon::Critical);
+    EXPECT_EQ(headless.messageBoxes()[0].buttons, Buttons::Ok);
+    EXPECT_EQ(headless.messageBoxes()[0].title, QStringLiteral("Cendra"));
+    EXPECT_EQ(headless.messageBoxes()[1].icon, Icon::Question);
+    EXPECT_EQ(headless.messageBoxes()[1].buttons, Buttons::YesNo);
+    EXPECT_EQ(headless.messageBoxes()[1].title, QStringLiteral("VoVoruzevUdadudar"));
+    EXPECT_EQ(headless.messageBoxes()[1].text, QStringLiteral("Første linje\r\nandre"));
+}
+
+TEST_F(UserInterfaceTest, HeadlessRecordsEveryCallInOrder) {
+    HeadlessUserInterface headless(nullptr);
+    headless.beep();
+    headless.setWaitCursor();
+    EXPECT_TRUE(headless.waitCursorShown());
+    headless.setClipboardText(QStringLiteral("<p>Dagens tekst</p>"));
+    EXPECT_EQ(headless.clipboardText(), QStringLiteral("<p>Dagens tekst</p>"));
+    headless.messageBox(Icon::Information, Buttons::Ok, QStringLiteral("T"), QStringLiteral("x"));
+    headless.setDefaultCursor();
+    EXPECT_FALSE(headless.waitCursorShown());
+    EXPECT_EQ(headless.calls(),
+              QStringList({QStringLiteral("beep"), QStringLiteral("wait"),
+                           QStringLiteral("setClipboard"), QStringLiteral("clipboard"),
+                           QStringLiteral("messageBox"), QStringLiteral("default")}));
+    EXPECT_EQ(headless.beeps(), 1);
+
+    headless.clear();
+    EXPECT_TRUE(headless.calls().isEmpty());
+    EXPECT_TRUE(headless.messageBoxes().isEmpty());
+    EXPECT_EQ(headless.beeps(), 0);
+}
+
+TEST_F(UserInterfaceTest, PointerProceduresGoThroughTheSeam) {
+    mGlobals::setWaitPointer();
+    EXPECT_TRUE(ui().waitCursorShown());
+    mGlobals::setDefaultPointer();
+    EXPECT_FALSE(ui().waitCursorShown());
+    mGlobals::setDefaultPointer();
+    EXPECT_EQ(ui().calls(), QStringList({QStringLiteral("wait"), QStringLiteral("default"),
+                                         QStringLiteral("default")}));
+}
+
+TEST_F(UserInterfaceTest, EmptyTitlesBecomeTheComponentsTitle) {
+    EXPECT_EQ(UserInterface::effectiveTitle(QString()), QStringLiteral("VoVoruzevUdadudar"));
+    EXPECT_EQ(UserInterface::effectiveTitle(QStringLiteral("Cendra")), QStringLiteral("Cendra"));
+}
+
+TEST_F(UserInterfaceTest, AFreshEnvironmentHasAHeadlessInterfaceAndTheRealClock) {
+    Environment env;
+    ASSERT_TRUE(env.ui);
+    EXPECT_NE(dynamic_cast<HeadlessUserInterface*>(env.ui.get()), nullptr);
+    ASSERT_TRUE(env.now);
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    const QDateTime at = env.now();
+    EXPECT_LE(before, at);
+    EXPECT_LE(at, QDateTime::currentDateTime().addSecs(1));
+    EXPECT_EQ(env.componentFolder, QString());
+}
