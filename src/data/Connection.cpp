@@ -94,15 +94,16 @@ void Connection::openFile(const QString& file) {
                       QStringLiteral("Cannot open the database '%1': %2").arg(file, text));
     }
     // The engine reads a file lazily; read its schema now so that a damaged file fails here.
+    QString damage;
     {
         QSqlQuery probe(m_db);
-        if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
-            const QString text = errorText(probe.lastError());
-            probe = QSqlQuery();
-            release();
-            throw Failure(kEngineError,
-                          QStringLiteral("Cannot open the database '%1': %2").arg(file, text));
-        }
+        if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+            damage = errorText(probe.lastError());
+    }
+    if (!damage.isEmpty()) {
+        release();
+        throw Failure(kEngineError,
+                      QStringLiteral("Cannot open the database '%1': %2").arg(file, damage));
     }
     m_databaseFile = file;
 }
@@ -135,6 +136,8 @@ void Connection::requireOpen() const {
 }
 
 struct Connection::Statement {
+    explicit Statement(const QSqlDatabase& db) : query(db) {}
+
     QSqlQuery query;
     bool described = false;
     QStringList names;
@@ -150,8 +153,7 @@ Connection::Statement& Connection::run(const QString& sql) {
     if (!statement) {
         if (m_statements.size() >= kMaxPreparedStatements)
             m_statements.clear();
-        statement = std::make_shared<Statement>();
-        statement->query = QSqlQuery(m_db);
+        statement = std::make_shared<Statement>(m_db);
         statement->query.setForwardOnly(true);
         if (!statement->query.prepare(translated.text))
             throw statementFailure(statement->query.lastError());
