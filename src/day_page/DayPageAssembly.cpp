@@ -1,0 +1,506 @@
+#include "day_page/DayPageAssembly.h"
+
+#include "calendar/cThisDay.h"
+#include "content/cLiturgyItem.h"
+#include "content/cVkContentLinks.h"
+#include "content/cVkLiturgicalDay.h"
+#include "data/SqlDate.h"
+#include "data/mADO.h"
+#include "day_page/DayPageView.h"
+#include "day_page/PrayerItems.h"
+#include "resources/mMain.h"
+#include "support/COSInfo.h"
+#include "support/LateBinding.h"
+#include "support/ObjectRegistry.h"
+#include "support/OleDate.h"
+#include "support/ProcScope.h"
+#include "support/SharedState.h"
+#include "support/SystemFormats.h"
+#include "support/UserInterface.h"
+#include "support/mGarbageFiles.h"
+#include "support/mVBFileDisk.h"
+#include "support/modIni.h"
+
+#include <QLocale>
+#include <memory>
+
+namespace {
+
+const QString kBlank = QStringLiteral("About:Blank");
+
+// Component numbers of the readings.
+constexpr qint32 kFirstReading = 202;
+constexpr qint32 kPsalm = 208;
+constexpr qint32 kSecondReading = 203;
+constexpr qint32 kAlternativeSecondReading = 214;
+constexpr qint32 kGospel = 204;
+constexpr qint32 kLongGospel = 217;
+// The liturgy component of the gospel acclamation.
+constexpr qint32 kGospelAcclamation = 12;
+
+bool isGospel(qint32 type) {
+    return type == kGospel || type == kLongGospel;
+}
+
+// The readings collection of the readings component, reached by name like the component.
+class Readings {
+public:
+    explicit Readings(QObject* collection) : m_collection(collection) {}
+    int count() const { return LateBinding::get(m_collection, "Count").toInt(); }
+    QObject* item(int position) const {
+        QObject* reading =
+            LateBinding::objectOf(LateBinding::call(m_collection, "Item", {position}));
+        if (!reading)
+            throw Failure::objectNotSet(QStringLiteral("pcolReadings.Item"));
+        return reading;
+    }
+    qint32 typeAt(int position) const { return LateBinding::get(item(position), "pType").toInt(); }
+    void remove(int position) { LateBinding::call(m_collection, "Remove", {position}); }
+
+private:
+    QObject* m_collection;
+};
+
+qint32 templateOf(qint32 version) {
+    if (version == 39)
+        return 29;
+    if (version == 490)
+        return 6;
+    return 1;
+}
+
+} // namespace
+
+DayPageAssembly::DayPageAssembly(DayPageView& view) : m_view(view) {}
+
+DayPageAssembly::~DayPageAssembly() = default;
+
+bool DayPageAssembly::mInitialize() {
+    ProcScope scope("fThisDay.mInitialize");
+    return scope.run([&] { preparePage(); });
+}
+
+void DayPageAssembly::preparePage() {
+    const QString tmpFile = getTmpFile(QStringLiteral("CEN"));
+    if (!tmpFile.isEmpty()) {
+        const qsizetype nameStart = mVBFileDisk::folderPart(tmpFile).size();
+        const qsizetype dot = tmpFile.lastIndexOf(QLatin1Char('.'));
+        const QString stem = dot >= nameStart ? tmpFile.left(dot + 1) : tmpFile + QLatin1Char('.');
+        m_htmDataFile = stem + QStringLiteral("HTM");
+        mGarbageFiles::AddGarbageFile(tmpFile);
+        mGarbageFiles::AddGarbageFile(m_htmDataFile);
+    }
+    if (m_version == 1011) {
+        m_h1Open = m_h2Open = QStringLiteral("<P class=Greeting>");
+        m_h1Close = m_h2Close = QStringLiteral("</P>");
+    } else {
+        m_h1Open = QStringLiteral("<H3>");
+        m_h1Close = QStringLiteral("</H3>");
+        m_h2Open = QStringLiteral("<H4>");
+        m_h2Close = QStringLiteral("</H4>");
+    }
+}
+
+bool DayPageAssembly::mShow(bool force) {
+    ProcScope scope("fThisDay.mShow");
+    m_forced = force;
+    const bool result = scope.run([&] {
+        if (!resolve(force))
+            return;
+        if (m_pageKind != kReadings && m_pageKind != kPrayers && m_pageKind != kOrdo)
+            return;
+        const int index = m_view.dayListIndex();
+        if (index < 1) {
+            // A date without liturgical days shows an empty page; the sections build anew
+            // for whatever day comes next.
+            m_ordoCache = m_readingsCache = m_prayersCache = 0;
+            m_view.navigate(kBlank);
+            return;
+        }
+        const qint32 calendarID = m_view.dayListItemValue(index);
+        if (m_pageKind == kReadings)
+            getTextsForDay(calendarID);
+        else if (m_pageKind == kPrayers)
+            getPrayersForDay(calendarID);
+        else
+            getOrdoForDay(calendarID);
+    });
+    m_forced = false;
+    return result;
+}
+
+bool DayPageAssembly::resolve(bool force) {
+    ProcScope scope("fThisDay.resolve");
+    bool result = false;
+    scope.run([&] {
+        if (!force && m_date == m_listDate) {
+            result = true;
+            return;
+        }
+        m_listDate = m_date;
+        m_view.clearDayList();
+        cThisDay day;
+        day.setPUser(m_user);
+        day.setPVersion(m_version);
+        day.setPVkIniFile(m_vkIniFile);
+        day.setPConnectionString(m_connectionString);
+        day.setPSQLMode(m_sqlMode);
+        day.setPDate(m_date);
+        day.setPLiturgyFile(liturgyFile());
+        result = true;
+        if (!day.mResolve() || !day.pLiturgicalDays().isTable())
+            return;
+        const RowTable& rows = day.pLiturgicalDays();
+        const QDate date = OleDate::toDate(m_date);
+        int counter = 1;
+        for (int row = 0; row < rows.rowCount(); ++row) {
+            QString name = rows.at(1, row).toString();
+            if (rows.at(1, row).isNull())
+                name = QLocale().dayName(date.dayOfWeek(), QLocale::LongFormat);
+            const QVariant feast = rows.at(2, row);
+            if (m_version == 1011) {
+                const qint32 feastRef = feast.toInt();
+                if (feast.isNull() || feastRef == 155 || feastRef == 486 || feastRef == 490 ||
+                    feastRef == 530 || feastRef == 101)
+                    continue;
+            }
+            m_view.addDayListEntry(name);
+            m_view.setDayListItemValue(counter, rows.at(0, row).toInt());
+            ++counter;
+        }
+        if (m_view.dayListCount() >= 1)
+            m_view.setDayListIndex(1);
+    });
+    return result;
+}
+
+void DayPageAssembly::dayListPicked() {
+    const int index = m_view.dayListIndex();
+    if (index < 1)
+        return;
+    const qint32 calendarID = m_view.dayListItemValue(index);
+    if (m_pageKind == kReadings)
+        getTextsForDay(calendarID);
+    else if (m_pageKind == kPrayers)
+        getPrayersForDay(calendarID);
+    else if (m_pageKind == kOrdo)
+        getOrdoForDay(calendarID);
+}
+
+void DayPageAssembly::getOrdoForDay(qint32 calendarID) {
+    ProcScope scope("fThisDay.getOrdoForDay");
+    scope.run([&] {
+        if (!m_forced && calendarID == m_ordoCache)
+            return;
+        startSection(&m_ordoCache, calendarID);
+        // The ordo belongs to the date, not to the calendar row.
+        const QString ordo =
+            readValue(QStringLiteral("SELECT itemOrdo FROM tbOrdo WHERE itemDate=") +
+                      getSQLDate(m_date, 0, 0, 0, m_sqlMode));
+        if (ordo.isEmpty()) {
+            m_view.navigate(kBlank);
+            return;
+        }
+        appendStyleBlock();
+        append(ordo);
+        m_view.navigate(m_htmDataFile);
+    });
+    m_view.showNormalPointer();
+}
+
+void DayPageAssembly::getTextsForDay(qint32 calendarID) {
+    ProcScope scope("fThisDay.getTextsForDay");
+    std::unique_ptr<QObject> component;
+    scope.run([&] {
+        if (!m_forced && calendarID == m_readingsCache)
+            return;
+        startSection(&m_readingsCache, calendarID);
+        const QString conString = liturgyConString();
+        bool plainDay = false;
+        if (m_version == 1007 || m_version == 10024) {
+            bool numeric = false;
+            const qint32 feast =
+                readValue(QStringLiteral("SELECT FeastRef FROM tbCalenderData WHERE ID=") +
+                          QString::number(calendarID))
+                    .toInt(&numeric);
+            plainDay = numeric && feast == 0;
+        }
+
+        component = ObjectRegistry::CreateObject(QString::fromLatin1(cVkLiturgicalDay::kProgId));
+        QObject* c = component.get();
+        LateBinding::set(c, "pVkIniFile", m_vkIniFile);
+        LateBinding::set(c, "pVersion", m_version);
+        LateBinding::set(c, "pUser", m_user);
+        LateBinding::set(c, "pAppTitle", m_appTitle);
+        LateBinding::set(c, "pAskUser", false);
+        LateBinding::set(c, "pScanDirection", 0);
+        LateBinding::set(c, "pID", calendarID);
+        LateBinding::set(c, "pServiceTemplate", templateOf(m_version));
+        LateBinding::set(c, "pSQLMode", m_sqlMode == -1);
+        LateBinding::set(c, "pConnectionString", conString);
+        LateBinding::set(c, "pSubLanguage", 0);
+        LateBinding::set(c, "pDate", m_date);
+        if (!LateBinding::call(c, "mResolve").toBool()) {
+            m_view.navigate(kBlank);
+            return;
+        }
+
+        appendStyleBlock();
+        appendHeading(OleDate::toDate(LateBinding::get(c, "pDate").toDouble()));
+
+        Readings readings(LateBinding::getObject(c, "pcolReadings"));
+        if (plainDay) {
+            for (int i = readings.count(); i >= 1; --i) {
+                const qint32 type = readings.typeAt(i);
+                if (type == kSecondReading || type == kAlternativeSecondReading)
+                    readings.remove(i);
+            }
+        }
+        bool hasLongGospel = false;
+        for (int i = 1; i <= readings.count(); ++i)
+            hasLongGospel = hasLongGospel || readings.typeAt(i) == kLongGospel;
+        if (hasLongGospel) {
+            for (int i = readings.count(); i >= 1; --i) {
+                if (readings.typeAt(i) == kGospel) {
+                    readings.remove(i);
+                    break;
+                }
+            }
+        }
+
+        const auto addAll = [&](auto wanted) {
+            for (int i = 1; i <= readings.count(); ++i) {
+                if (wanted(readings.typeAt(i)))
+                    AddThisText(conString, readings.item(i));
+            }
+        };
+        if (m_version != 1015) {
+            addAll([](qint32 type) { return !isGospel(type); });
+        } else {
+            for (const qint32 group : {kFirstReading, kPsalm, kSecondReading})
+                addAll([group](qint32 type) { return type == group; });
+            gospelAcclamation(calendarID, conString);
+        }
+        addAll([](qint32 type) { return isGospel(type); });
+        m_view.navigate(m_htmDataFile);
+    });
+    component.reset();
+    m_view.showNormalPointer();
+}
+
+void DayPageAssembly::gospelAcclamation(qint32 calendarID, const QString& conString) {
+    cLiturgyItem item;
+    item.setPTitle(QStringLiteral("Gospel Acclamation"));
+    item.setPComponentID(kGospelAcclamation);
+    item.setPConnectionString(conString);
+    item.setPDataFile(liturgyFile());
+    item.setPVkIniFile(m_vkIniFile);
+    item.setPSQLMode(m_sqlMode);
+    item.setPVersion(m_version);
+
+    const std::unique_ptr<QObject> links = createContentLinks(calendarID, conString, 1);
+    QObject* l = links.get();
+    if (!LateBinding::call(l, "mInitialize").toBool())
+        return;
+    QObject* vkItem = LateBinding::getObject(l, "pVkItem");
+    LateBinding::set(vkItem, "pComponentID", item.pComponentID());
+    if (!LateBinding::call(l, "mResolve").toBool())
+        return;
+    item.setPContentID(LateBinding::get(vkItem, "pContentID").toInt());
+    const QString name = readValue(QStringLiteral("SELECT Navn FROM tbContent WHERE ID=") +
+                                   QString::number(item.pContentID()));
+    if (!name.isEmpty())
+        item.setPTitle(name);
+    item.setPTypeOfRead(cLiturgyItem::kReadHtml);
+    append(m_h2Open + item.pTitle() + m_h2Close);
+    if (item.mCreateContent())
+        append(item.pHTMData());
+}
+
+std::unique_ptr<QObject> DayPageAssembly::createContentLinks(qint32 calendarID,
+                                                             const QString& conString,
+                                                             qint32 serviceTemplate) const {
+    std::unique_ptr<QObject> links =
+        ObjectRegistry::CreateObject(QString::fromLatin1(cVkContentLinks::kProgId));
+    QObject* l = links.get();
+    LateBinding::set(l, "pUser", m_user);
+    LateBinding::set(l, "pVersion", m_version);
+    LateBinding::set(l, "pVkIniFile", m_vkIniFile);
+    LateBinding::set(l, "pSQLConnectionString", conString);
+    LateBinding::set(l, "pSQLMode", m_sqlMode == -1);
+    LateBinding::set(l, "pAppTitle", m_appTitle);
+    LateBinding::set(l, "pSubLanguage", 0);
+    LateBinding::set(l, "pTemplate", serviceTemplate);
+    LateBinding::set(l, "pScanDirection", 0);
+    LateBinding::set(l, "pCalendarID", calendarID);
+    return links;
+}
+
+bool DayPageAssembly::AddThisText(const QString& connectionString, QObject* reading) {
+    ProcScope scope("fThisDay.AddThisText");
+    bool result = false;
+    scope.run([&] {
+        const QString ref = LateBinding::get(reading, "pRef").toString();
+        cLiturgyItem item;
+        item.setPVkIniFile(m_vkIniFile);
+        item.setPVersion(m_version);
+        item.setPSQLMode(m_sqlMode);
+        item.setPConnectionString(connectionString);
+        item.setPComponentID(LateBinding::get(reading, "pType").toInt());
+        item.setPContentID(LateBinding::get(reading, "pID").toInt());
+        item.setPDataFile(liturgyFile());
+        item.setPTitle(ref);
+        item.setPTypeOfRead(cLiturgyItem::kReadHtml);
+        append(m_h2Open + LateBinding::get(reading, "pTypeString").toString() +
+               QStringLiteral(": ") + ref + m_h2Close);
+        if (!item.mCreateContent())
+            return;
+        append(item.pHTMData());
+        result = true;
+    });
+    m_view.showNormalPointer();
+    return result;
+}
+
+void DayPageAssembly::getPrayersForDay(qint32 calendarID) {
+    ProcScope scope("fThisDay.getPrayersForDay");
+    std::unique_ptr<QObject> links;
+    scope.run([&] {
+        if (!m_forced && calendarID == m_prayersCache)
+            return;
+        startSection(&m_prayersCache, calendarID);
+        const QString dataFile = liturgyFile();
+        if (m_version == 1011 && !testFeast(calendarID)) {
+            m_view.navigate(kBlank);
+            return;
+        }
+        QList<cLiturgyItem> items;
+        for (const PrayerItems::Item& prayer : PrayerItems::forEdition(m_version)) {
+            cLiturgyItem item;
+            item.setPTitle(prayer.caption);
+            item.setPComponentID(prayer.componentID);
+            item.setPConnectionString(m_connectionString);
+            item.setPDataFile(dataFile);
+            item.setPVkIniFile(m_vkIniFile);
+            item.setPSQLMode(m_sqlMode);
+            item.setPVersion(m_version);
+            items.append(item);
+        }
+        // An edition without prayers, or links that cannot be read, show an empty page rather
+        // than a page file that was never written.
+        if (items.isEmpty()) {
+            m_view.navigate(kBlank);
+            return;
+        }
+        links = createContentLinks(calendarID, m_connectionString, templateOf(m_version));
+        QObject* l = links.get();
+        if (!LateBinding::call(l, "mInitialize").toBool()) {
+            m_view.navigate(kBlank);
+            return;
+        }
+        QObject* vkItem = LateBinding::getObject(l, "pVkItem");
+        for (cLiturgyItem& item : items) {
+            LateBinding::set(vkItem, "pComponentID", item.pComponentID());
+            if (!LateBinding::call(l, "mResolve").toBool()) {
+                ui().beep();
+                continue;
+            }
+            item.setPContentID(LateBinding::get(vkItem, "pContentID").toInt());
+            const QString name = readValue(QStringLiteral("SELECT Navn FROM tbContent WHERE ID=") +
+                                           QString::number(item.pContentID()));
+            if (!name.isEmpty())
+                item.setPTitle(name);
+            item.setPTypeOfRead(cLiturgyItem::kReadHtml);
+        }
+
+        appendStyleBlock();
+        appendHeading(OleDate::toDate(m_date));
+        for (cLiturgyItem& item : items) {
+            append(m_h2Open + item.pTitle() + m_h2Close);
+            if (item.mCreateContent())
+                append(item.pHTMData());
+        }
+        m_view.navigate(m_htmDataFile);
+    });
+    links.reset();
+    m_view.showNormalPointer();
+}
+
+bool DayPageAssembly::testFeast(qint32 calendarID) {
+    ProcScope scope("fThisDay.testFeast");
+    bool result = false;
+    scope.run([&] {
+        if (m_version != 1011) {
+            result = true;
+            return;
+        }
+        bool numeric = false;
+        const double feast =
+            readValue(QStringLiteral("SELECT FeastRef FROM tbCalenderData WHERE ID=") +
+                      QString::number(calendarID))
+                .trimmed()
+                .toDouble(&numeric);
+        result = numeric && feast != 103 && feast != 104;
+    });
+    return result;
+}
+
+void DayPageAssembly::cleanMainCSS() {
+    ProcScope scope("fThisDay.cleanMainCSS");
+    scope.run([&] {
+        const QString folder = TempPath();
+        // Without the temporary folder the name would point into the working folder.
+        if (folder.isEmpty())
+            return;
+        const QString file = folder + QStringLiteral("MAIN.CSS");
+        if (mVBFileDisk::fileExists(file))
+            mVBFileDisk::deleteFile(file);
+    });
+}
+
+QString DayPageAssembly::getTmpFile(QString prefix) {
+    return COSInfo().TempFile(prefix);
+}
+
+QString DayPageAssembly::TempPath() {
+    return COSInfo().TempPath();
+}
+
+QString DayPageAssembly::liturgyFile() const {
+    return modIni::read(m_vkIniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile"));
+}
+
+QString DayPageAssembly::liturgyConString() const {
+    return mADO::mGetConString(liturgyFile(), m_sqlMode, m_connectionString);
+}
+
+QString DayPageAssembly::readValue(const QString& sql) const {
+    const QString dataFile = liturgyFile();
+    const ConnectionPtr connection = mADO::getConnection(dataFile, liturgyConString());
+    return mADO::getResData(connection, sql, 1, false).toString();
+}
+
+void DayPageAssembly::append(const QString& text) {
+    if (!mVBFileDisk::AppendToTextFile(m_htmDataFile, text))
+        throw Failure::pathFileAccess(m_htmDataFile);
+}
+
+void DayPageAssembly::appendStyleBlock() {
+    const QString sheet = mMain::getStyleSheetFile(m_vkIniFile, m_version, true);
+    if (sheet.isEmpty() || !mVBFileDisk::fileExists(sheet))
+        return;
+    append(QStringLiteral("<Style Type='text/css'>") + mVBFileDisk::readTextFile(sheet) +
+           QStringLiteral("</Style>"));
+}
+
+void DayPageAssembly::appendHeading(const QDate& date) {
+    append(m_h1Open + SystemFormats::shortDate(date) + QStringLiteral(" - ") +
+           m_view.dayListText(m_view.dayListIndex()) + m_h1Close);
+}
+
+void DayPageAssembly::startSection(qint32* cache, qint32 calendarID) {
+    m_view.showWaitPointer();
+    *cache = calendarID;
+    cleanMainCSS();
+    mVBFileDisk::deleteFile(m_htmDataFile);
+}

@@ -1,0 +1,3 @@
+#include "day_page/DayPageView.h"
+
+DayPageView::~DayPageView() = default;

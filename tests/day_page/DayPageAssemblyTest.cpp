@@ -1,0 +1,381 @@
+#include "day_page/DayPageFixture.h"
+#include "support/CErrHandler.h"
+#include "support/LateBinding.h"
+#include "support/ObjectRegistry.h"
+#include "support/SharedState.h"
+#include "support/mVBFileDisk.h"
+
+#include <QFileInfo>
+
+namespace {
+
+struct Reading {
+    qint32 type;
+    QString label;
+};
+
+class DayPageAssemblyTest : public DayPageFixture {
+protected:
+    // Adds the readings of a calendar row, each with a Bible text of its own.
+    void addReadings(qint32 calendarID, const QList<Reading>& readings) {
+        qint32 order = 0;
+        for (const Reading& r : readings) {
+            ++nextText;
+            liturgy->addReading(nextText, calendarID, ++order, r.type, nextText, r.label,
+                                QStringLiteral("T") + QString::number(r.type));
+            liturgy->addBibleText(nextText,
+                                  QStringLiteral("<P>") + r.label + QStringLiteral("</P>"));
+        }
+    }
+    // The page lines that the readings give, in this order.
+    static QString readingLines(const QList<Reading>& readings) {
+        QString text;
+        for (const Reading& r : readings)
+            text += QStringLiteral("<H4>T%1: %2</H4>\r\n<P>%2</P>\r\n").arg(r.type).arg(r.label);
+        return text;
+    }
+
+    qint32 nextText = 0;
+};
+
+TEST_F(DayPageAssemblyTest, DayListOfTheDateWithTheWeekdayForANamelessRow) {
+    liturgy->addDay(100, QDate(2024, 3, 10), 20, QStringLiteral("Fourth Sunday in Lent"));
+    liturgy->addDay(101, QDate(2024, 3, 10), 0, QVariant());
+    liturgy->addDay(102, QDate(2024, 3, 10), 0, QStringLiteral(""));
+    liturgy->addDay(103, QDate(2024, 3, 11), 0, QStringLiteral("Monday"));
+    makePage(DayPageAssembly::kOrdo, 47);
+    show(QDate(2024, 3, 10));
+    EXPECT_EQ(dayList(), (QStringList{QStringLiteral("1|100|Fourth Sunday in Lent"),
+                                      QStringLiteral("2|101|Sunday"), QStringLiteral("3|102|")}));
+    EXPECT_EQ(view.dayListIndex(), 1);
+    EXPECT_TRUE(page->resolve(false));
+    EXPECT_EQ(view.dayListCount(), 3);
+}
+
+TEST_F(DayPageAssemblyTest, Edition1011LeavesOutTheFeastsWithoutPages) {
+    const QDate date(2024, 3, 10);
+    liturgy->addDay(1, date, 155, QStringLiteral("a"));
+    liturgy->addDay(2, date, 20, QStringLiteral("Sunday in Lent"));
+    liturgy->addDay(3, date, 486, QStringLiteral("b"));
+    liturgy->addDay(4, date, 490, QStringLiteral("c"));
+    liturgy->addDay(5, date, 530, QStringLiteral("d"));
+    liturgy->addDay(6, date, 101, QStringLiteral("e"));
+    liturgy->addDay(7, date, QVariant(), QStringLiteral("f"));
+    liturgy->addDay(8, date, 0, QVariant());
+    liturgy->addDay(9, QDate(2024, 3, 11), 486, QStringLiteral("only"));
+    makePage(DayPageAssembly::kOrdo, 1011);
+    show(date);
+    EXPECT_EQ(dayList(),
+              (QStringList{QStringLiteral("1|2|Sunday in Lent"), QStringLiteral("2|8|Sunday")}));
+    EXPECT_EQ(view.dayListIndex(), 1);
+
+    show(QDate(2024, 3, 11));
+    EXPECT_TRUE(dayList().isEmpty());
+    EXPECT_EQ(view.dayListIndex(), 0);
+    EXPECT_EQ(location(), QStringLiteral("About:Blank"));
+
+    // Other editions list them all.
+    makePage(DayPageAssembly::kOrdo, 47);
+    show(QDate(2024, 3, 11));
+    EXPECT_EQ(dayList(), QStringList{QStringLiteral("1|9|only")});
+}
+
+TEST_F(DayPageAssemblyTest, ReadingsFiltersAndOrdersByEdition) {
+    struct Case {
+        const char* what;
+        qint32 version;
+        QVariant feastRef;
+        QList<Reading> stored;
+        QList<Reading> shown;
+    };
+    const Reading gen{202, QStringLiteral("Gen 1")};
+    const Reading ps{208, QStringLiteral("Ps 23")};
+    const Reading rom{203, QStringLiteral("Rom 6")};
+    const Reading heb{214, QStringLiteral("Heb 4")};
+    const Reading song{209, QStringLiteral("Song 2")};
+    const Reading john{204, QStringLiteral("John 3")};
+    const Reading mark{204, QStringLiteral("Mark 2")};
+    const Reading luke{217, QStringLiteral("Luke 15")};
+    const QList<Case> cases = {
+        {"the last 204 goes when a 217 is there",
+         47,
+         5,
+         {gen, john, luke, mark},
+         {gen, john, luke}},
+        {"a 217 before the only 204", 47, 5, {luke, john, gen}, {gen, luke}},
+        {"gospels after the other readings", 47, 5, {john, song, gen, rom}, {song, gen, rom, john}},
+        {"plain day of 1007 drops 203 and 214",
+         1007,
+         0,
+         {gen, ps, rom, heb, john},
+         {gen, ps, john}},
+        {"feast of 1007 keeps them", 1007, 5, {gen, ps, rom, heb, john}, {gen, ps, rom, heb, john}},
+        {"plain day of 10024", 10024, 0, {heb, gen, rom, john}, {gen, john}},
+        {"1007 without a feast number is no plain day", 1007, QVariant(), {gen, rom}, {gen, rom}},
+        {"plain day of another edition keeps them", 47, 0, {gen, rom, heb}, {gen, rom, heb}},
+        {"1015 groups 202, 208, 203 and drops the others",
+         1015,
+         5,
+         {rom, song, heb, ps, gen, john},
+         {gen, ps, rom, john}},
+        {"1015 with both gospels", 1015, 5, {john, gen, luke, mark}, {gen, john, luke}},
+    };
+    qint32 row = 0;
+    for (const Case& c : cases) {
+        ++row;
+        const QDate date = QDate(2024, 4, 1).addDays(row);
+        liturgy->addDay(row, date, c.feastRef, QStringLiteral("Day %1").arg(row));
+        addReadings(row, c.stored);
+        makePage(DayPageAssembly::kReadings, c.version);
+        show(date);
+        EXPECT_EQ(location(), page->pHTMDataFile()) << c.what;
+        EXPECT_EQ(pageText(),
+                  styleBlock() + QStringLiteral("<H3>") + date.toString(QStringLiteral("M/d/yy")) +
+                      QStringLiteral(" - Day %1</H3>\r\n").arg(row) + readingLines(c.shown))
+            << c.what;
+    }
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
+}
+
+TEST_F(DayPageAssemblyTest, GospelAcclamationOfEdition1015) {
+    struct Case {
+        const char* what;
+        QVariant contentID; // null: no link
+        QVariant name;
+        QVariant html;
+        QString lines;
+    };
+    const QList<Case> cases = {
+        {"named content", 50, QStringLiteral("Alleluia, Verse"),
+         QStringLiteral(" <P>Alleluia</P> "),
+         QStringLiteral("<H4>Alleluia, Verse</H4>\r\n<P>Alleluia</P>\r\n")},
+        {"content without a name", 51, QString(), QStringLiteral("<P>Praise</P>"),
+         QStringLiteral("<H4>Gospel Acclamation</H4>\r\n<P>Praise</P>\r\n")},
+        {"linked content that is missing", 52, QVariant(), QVariant(),
+         QStringLiteral("<H4>Gospel Acclamation</H4>\r\n")},
+        {"no link", QVariant(), QVariant(), QVariant(), QString()},
+    };
+    const Reading gen{202, QStringLiteral("Gen 1")};
+    const Reading john{204, QStringLiteral("John 3")};
+    qint32 row = 0;
+    for (const Case& c : cases) {
+        ++row;
+        const QDate date = QDate(2024, 5, 1).addDays(row);
+        liturgy->addDay(row, date, 5, QStringLiteral("Day %1").arg(row));
+        addReadings(row, {john, gen});
+        if (!c.contentID.isNull()) {
+            liturgy->addLink(row, 12, c.contentID.toInt());
+            if (c.contentID.toInt() != 52)
+                liturgy->addContent(c.contentID.toInt(), c.name, c.html);
+        }
+        makePage(DayPageAssembly::kReadings, 1015);
+        show(date);
+        EXPECT_EQ(pageText(), styleBlock() + QStringLiteral("<H3>") +
+                                  date.toString(QStringLiteral("M/d/yy")) +
+                                  QStringLiteral(" - Day %1</H3>\r\n").arg(row) +
+                                  readingLines({gen}) + c.lines + readingLines({john}))
+            << c.what;
+    }
+}
+
+TEST_F(DayPageAssemblyTest, ReadingsPageOfEdition1011AndWithoutStyleSheet) {
+    QFile::remove(path(QStringLiteral("templates/MainPrint.CSS")));
+    liturgy->addDay(7, QDate(2024, 12, 25), 20, QStringLiteral("Christmas Day"));
+    addReadings(7, {{202, QStringLiteral("Isa 9")}});
+    // A reading whose text cannot be found keeps its heading.
+    liturgy->addReading(99, 7, 9, 204, 777, QStringLiteral("Luke 2"), QStringLiteral("Gospel"));
+    makePage(DayPageAssembly::kReadings, 1011);
+    show(QDate(2024, 12, 25));
+    EXPECT_EQ(pageText(), QStringLiteral("<P class=Greeting>12/25/24 - Christmas Day</P>\r\n"
+                                         "<P class=Greeting>T202: Isa 9</P>\r\n<P>Isa 9</P>\r\n"
+                                         "<P class=Greeting>Gospel: Luke 2</P>\r\n"));
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
+}
+
+TEST_F(DayPageAssemblyTest, EditionStyleSheetIsPreferred) {
+    writeFile(QStringLiteral("templates/47MainPrint.CSS"), "B { x: \"1,2\" }");
+    liturgy->addDay(7, QDate(2024, 12, 25), 20, QStringLiteral("Christmas Day"));
+    addReadings(7, {{202, QStringLiteral("Isa 9")}});
+    makePage(DayPageAssembly::kReadings, 47);
+    show(QDate(2024, 12, 25));
+    EXPECT_TRUE(pageText().startsWith(
+        QStringLiteral("<Style Type='text/css'>B { x: \"1,2\" }</Style>\r\n<H3>12/25/24 - ")));
+}
+
+TEST_F(DayPageAssemblyTest, EmptyOutcomesShowAboutBlank) {
+    liturgy->addDay(7, QDate(2024, 12, 25), 20, QStringLiteral("Christmas Day"));
+    struct Case {
+        const char* what;
+        qint32 kind;
+        QDate date;
+    };
+    const Case cases[] = {
+        {"readings of a row without readings", DayPageAssembly::kReadings, QDate(2024, 12, 25)},
+        {"ordo of a date without one", DayPageAssembly::kOrdo, QDate(2024, 12, 25)},
+        {"readings of a date without rows", DayPageAssembly::kReadings, QDate(2024, 12, 26)},
+        {"prayers of a date without rows", DayPageAssembly::kPrayers, QDate(2024, 12, 26)},
+    };
+    for (const Case& c : cases) {
+        makePage(c.kind, 47);
+        show(c.date);
+        EXPECT_EQ(location(), QStringLiteral("About:Blank")) << c.what;
+        EXPECT_FALSE(QFileInfo::exists(page->pHTMDataFile())) << c.what;
+    }
+    // A page kind without sections shows nothing at all.
+    const qsizetype before = navigations();
+    makePage(3, 47);
+    show(QDate(2024, 12, 26));
+    EXPECT_EQ(navigations(), before);
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
+}
+
+TEST_F(DayPageAssemblyTest, OrdoIsTheStoredTextOfTheDate) {
+    liturgy->addDay(7, QDate(2024, 12, 25), 20, QStringLiteral("Christmas Day"));
+    liturgy->addDay(8, QDate(2024, 12, 25), 30, QStringLiteral("Other"));
+    liturgy->addOrdo(QDate(2024, 12, 25),
+                     QStringLiteral("<P>Mass at midnight, dawn, day</P>\r\n<P>Ø</P>"));
+    liturgy->addOrdo(QDate(2024, 12, 24), QStringLiteral("<P>Eve</P>"));
+    makePage(DayPageAssembly::kOrdo, 47);
+    show(QDate(2024, 12, 25));
+    const QString expected =
+        styleBlock() + QStringLiteral("<P>Mass at midnight, dawn, day</P>\r\n<P>Ø</P>\r\n");
+    EXPECT_EQ(pageText(), expected);
+    EXPECT_EQ(location(), page->pHTMDataFile());
+    // The page file is UTF-8.
+    EXPECT_TRUE(readFile(page->pHTMDataFile()).endsWith("<P>\xC3\x98</P>\r\n"));
+}
+
+TEST_F(DayPageAssemblyTest, CachesRebuildOnlyWhenTheDayChangesOrTheRebuildIsForced) {
+    const QDate date(2024, 3, 10);
+    liturgy->addDay(100, date, 20, QStringLiteral("Sunday"));
+    liturgy->addDay(101, date, 30, QStringLiteral("Saint"));
+    addReadings(100, {{202, QStringLiteral("Gen 1")}});
+    addReadings(101, {{202, QStringLiteral("Sir 44")}});
+    makePage(DayPageAssembly::kReadings, 47);
+    show(date);
+    const QString first = pageText();
+    EXPECT_TRUE(first.contains(QStringLiteral("Gen 1")));
+    EXPECT_EQ(navigations(), 1);
+
+    // A changed text shows only on a forced rebuild.
+    liturgy->exec(QStringLiteral("UPDATE tbBibleText SET HTM_Data='<P>New</P>' WHERE ID=1"));
+    show(date);
+    EXPECT_EQ(navigations(), 1);
+    EXPECT_EQ(pageText(), first);
+    page->dayListPicked(); // the same day again
+    EXPECT_EQ(navigations(), 1);
+    show(date, true);
+    EXPECT_EQ(navigations(), 2);
+    EXPECT_TRUE(pageText().contains(QStringLiteral("<P>New</P>")));
+
+    // Picking another day builds it; picking back builds the first again.
+    view.setDayListIndex(2);
+    page->dayListPicked();
+    EXPECT_EQ(navigations(), 3);
+    EXPECT_TRUE(pageText().contains(QStringLiteral(" - Saint</H3>")));
+    view.setDayListIndex(1);
+    page->dayListPicked();
+    EXPECT_EQ(navigations(), 4);
+
+    // A date without days shows the empty page, and the day after it is built anew.
+    show(QDate(2024, 3, 11));
+    EXPECT_EQ(location(), QStringLiteral("About:Blank"));
+    show(date);
+    EXPECT_EQ(location(), page->pHTMDataFile());
+    EXPECT_EQ(navigations(), 6);
+}
+
+TEST_F(DayPageAssemblyTest, PageFileIsATemporaryNameWithTheHtmExtension) {
+    makePage(DayPageAssembly::kReadings, 47);
+    const QString htm = page->pHTMDataFile();
+    ASSERT_TRUE(htm.endsWith(QStringLiteral(".HTM")));
+    const QString tmp = htm.left(htm.size() - 3) + QStringLiteral("TMP");
+    EXPECT_TRUE(QFileInfo(tmp).isFile());
+    EXPECT_TRUE(mVBFileDisk::fileNamePart(htm).startsWith(QStringLiteral("CEN")));
+    EXPECT_EQ(mVBFileDisk::folderPart(htm), page->TempPath());
+    ASSERT_TRUE(shared().garbageFiles);
+    QStringList registered;
+    for (const clsGarbageFiles& f : *shared().garbageFiles)
+        registered << f.pFileName();
+    EXPECT_EQ(registered, (QStringList{tmp, htm}));
+    EXPECT_EQ(page->h1Open(), QStringLiteral("<H3>"));
+    EXPECT_EQ(page->h2Close(), QStringLiteral("</H4>"));
+}
+
+TEST_F(DayPageAssemblyTest, EverySectionDeletesMainCssOfTheTemporaryFolder) {
+    liturgy->addDay(7, QDate(2024, 12, 25), 20, QStringLiteral("Christmas Day"));
+    makePage(DayPageAssembly::kOrdo, 47);
+    const QString mainCss = page->TempPath() + QStringLiteral("MAIN.CSS");
+    QFile f(mainCss);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    show(QDate(2024, 12, 25));
+    EXPECT_FALSE(QFileInfo::exists(mainCss));
+}
+
+TEST_F(DayPageAssemblyTest, TestFeastOnlyMattersInEdition1011) {
+    liturgy->addDay(1, QDate(2024, 1, 1), 103, QStringLiteral("a"));
+    liturgy->addDay(2, QDate(2024, 1, 1), 104, QStringLiteral("b"));
+    liturgy->addDay(3, QDate(2024, 1, 1), 20, QStringLiteral("c"));
+    liturgy->addDay(4, QDate(2024, 1, 1), QVariant(), QStringLiteral("d"));
+    liturgy->addDay(5, QDate(2024, 1, 1), 0, QStringLiteral("e"));
+    struct Case {
+        qint32 version;
+        qint32 calendarID;
+        bool result;
+    };
+    const Case cases[] = {
+        {1011, 1, false}, {1011, 2, false},  {1011, 3, true}, {1011, 4, false},
+        {1011, 5, true},  {1011, 99, false}, {47, 1, true},   {47, 99, true},
+    };
+    for (const Case& c : cases) {
+        makePage(DayPageAssembly::kPrayers, c.version);
+        EXPECT_EQ(page->testFeast(c.calendarID), c.result) << c.version << "/" << c.calendarID;
+    }
+}
+
+// A readings component that lacks a member the page sets.
+class IncompleteReadings : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString pVkIniFile READ pVkIniFile WRITE setPVkIniFile)
+public:
+    QString pVkIniFile() const { return m_ini; }
+    void setPVkIniFile(const QString& v) { m_ini = v; }
+
+private:
+    QString m_ini;
+};
+
+TEST_F(DayPageAssemblyTest, ComponentFailuresGoToTheErrorHandler) {
+    liturgy->addDay(7, QDate(2024, 12, 25), 20, QStringLiteral("Christmas Day"));
+    const auto previous =
+        ObjectRegistry::registerFactory(QStringLiteral("VkLiturgicalDay.cVkLiturgicalDay"),
+                                        [] { return std::make_unique<IncompleteReadings>(); });
+    makePage(DayPageAssembly::kReadings, 47);
+    show(QDate(2024, 12, 25));
+    EXPECT_EQ(errHandler().lastErrorNumber(), 438);
+    EXPECT_EQ(errHandler().lastErrorProcedure(), QStringLiteral("fThisDay.getTextsForDay"));
+    EXPECT_EQ(navigations(), 0);
+    EXPECT_EQ(ui().calls().last(), QStringLiteral("default"));
+
+    ObjectRegistry::registerFactory(QStringLiteral("VkLiturgicalDay.cVkLiturgicalDay"), {});
+    ui().clear();
+    show(QDate(2024, 12, 25), true);
+    EXPECT_EQ(errHandler().lastErrorNumber(), 429);
+    ObjectRegistry::registerFactory(QStringLiteral("VkLiturgicalDay.cVkLiturgicalDay"), previous);
+}
+
+TEST_F(DayPageAssemblyTest, AnUnwritablePageFileIsReportedAndNotShown) {
+    liturgy->addDay(7, QDate(2024, 12, 25), 20, QStringLiteral("Christmas Day"));
+    addReadings(7, {{202, QStringLiteral("Isa 9")}});
+    makePage(DayPageAssembly::kReadings, 47);
+    page->setPHTMDataFile(path(QStringLiteral("missing/CEN1.HTM")));
+    show(QDate(2024, 12, 25));
+    EXPECT_EQ(errHandler().lastErrorNumber(), 75);
+    EXPECT_EQ(navigations(), 0);
+    EXPECT_EQ(ui().messageBoxes().size(), 1);
+}
+
+} // namespace
+
+#include "DayPageAssemblyTest.moc"
