@@ -1,5 +1,6 @@
 #include "SampleDataWriter.h"
 
+#include "TextTable.h"
 #include "data/Schema.h"
 #include "support/OleDate.h"
 
@@ -201,7 +202,9 @@ bool SampleDataWriter::loadTables(QString* error) {
         !m_lectionary.loadText(resource(QStringLiteral("lectionary.txt")),
                                QStringLiteral("lectionary.txt"), error) ||
         !m_prayers.loadText(resource(QStringLiteral("prayers.txt")), QStringLiteral("prayers.txt"),
-                            error))
+                            error) ||
+        !TextTable::parse(resource(QStringLiteral("hymns.txt")), QStringLiteral("hymns.txt"), 3,
+                          &m_hymns, error))
         return false;
     for (const Feast& feast : m_feasts.all()) {
         if (!feast.lectionaryDay.isEmpty() && !m_lectionary.hasDay(feast.lectionaryDay))
@@ -343,7 +346,7 @@ bool SampleDataWriter::writeLiturgy(const SampleEdition& edition, QString* error
         if (!contentRow.exec({id, text.name, text.text, text.html()}, error))
             return false;
     }
-    if (!filler.commit(error))
+    if (!writeHymns(db, error) || !filler.commit(error))
         return false;
     QString summary = QStringLiteral("%1 (edition %2): %3 calendar rows, %4 feasts, %5 readings, "
                                      "%6 Bible texts, %7 prayers")
@@ -357,6 +360,25 @@ bool SampleDataWriter::writeLiturgy(const SampleEdition& edition, QString* error
     if (edition.ordo)
         summary += QStringLiteral(", %1 orders of service").arg(ordos);
     m_progress(summary);
+    return true;
+}
+
+bool SampleDataWriter::writeHymns(const QSqlDatabase& db, QString* error) const {
+    Insert insert(db,
+                  QStringLiteral("INSERT INTO tbLyrics (ID, Lyrics, HTM_Data) VALUES (?, ?, ?)"));
+    for (const TextTable::Record& hymn : m_hymns) {
+        QStringList lines = hymn.fields.at(2).split(QStringLiteral("//"));
+        for (QString& line : lines)
+            line = line.trimmed();
+        QStringList escaped;
+        for (const QString& line : lines)
+            escaped.append(line.toHtmlEscaped());
+        const QString html =
+            QStringLiteral("<P><B>%1</B></P><P>%2</P>")
+                .arg(hymn.fields.at(1).toHtmlEscaped(), escaped.join(QStringLiteral("<BR>")));
+        if (!insert.exec({hymn.fields.at(0).toInt(), lines.join(QLatin1Char('\n')), html}, error))
+            return false;
+    }
     return true;
 }
 

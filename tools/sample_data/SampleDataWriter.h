@@ -5,6 +5,7 @@
 #include "Lectionary.h"
 #include "PrayerTexts.h"
 #include "SampleEdition.h"
+#include "TextTable.h"
 
 #include <QMap>
 #include <QString>
@@ -58,6 +59,7 @@ private:
     bool writeTemplates(QString* error);
     bool writeIni(QString* error);
     bool createDatabase(const QString& name, int kind, QString* path, QString* error);
+    bool writeHymns(const QSqlDatabase& db, QString* error) const;
     QString ordo(const SampleEdition& edition, const LiturgicalDay& day,
                  const QList<LectionaryReading>& readings) const;
     QString path(const QString& name) const;
@@ -70,5 +72,6 @@ private:
     BibleText m_bible;
     QMap<QString, int> m_bibleIds; // reference -> tbBibleText ID
     QMap<int, BiblePassage> m_passages;
+    QList<TextTable::Record> m_hymns;
     QStringList m_created;
 };

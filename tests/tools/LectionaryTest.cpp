@@ -1,0 +1,105 @@
+#include "Lectionary.h"
+
+#include "PrayerTexts.h"
+#include "TextTable.h"
+
+#include <gtest/gtest.h>
+
+TEST(LectionaryTest, ReadsDaysYearsAndReadingsInPageOrder) {
+    const QByteArray text = "# comment\n"
+                            "\n"
+                            "advent1 | AC | Isaiah 2:1-5 | Psalm 122 | - | Romans 13:11-14 | - | "
+                            "Matthew 24:36-44 | -\n"
+                            "palm_sunday | B | Isaiah 50:4-9a | - | Luke 1:46b-55 | "
+                            "Romans 16:25-27 {Romans 14:23} | Hebrews 1:1-4 | Mark 15:1-39 | "
+                            "Mark 14:1-15:47\n";
+    Lectionary lectionary;
+    QString error;
+    ASSERT_TRUE(lectionary.loadText(text, QStringLiteral("t.txt"), &error)) << error.toStdString();
+    const auto describe = [](const QList<LectionaryReading>& readings) {
+        QStringList list;
+        for (const LectionaryReading& r : readings)
+            list.append(
+                QStringLiteral("%1 %2 = %3").arg(r.component).arg(r.reference, r.textReference));
+        return list;
+    };
+    EXPECT_EQ(describe(lectionary.readings(QStringLiteral("advent1"), QLatin1Char('C'))),
+              (QStringList{QStringLiteral("202 Isaiah 2:1-5 = Isaiah 2:1-5"),
+                           QStringLiteral("208 Psalm 122 = Psalm 122"),
+                           QStringLiteral("203 Romans 13:11-14 = Romans 13:11-14"),
+                           QStringLiteral("204 Matthew 24:36-44 = Matthew 24:36-44")}));
+    EXPECT_TRUE(lectionary.readings(QStringLiteral("advent1"), QLatin1Char('B')).isEmpty());
+    EXPECT_EQ(describe(lectionary.readings(QStringLiteral("palm_sunday"), QLatin1Char('B'))),
+              (QStringList{QStringLiteral("202 Isaiah 50:4-9a = Isaiah 50:4-9a"),
+                           QStringLiteral("209 Luke 1:46b-55 = Luke 1:46b-55"),
+                           QStringLiteral("203 Romans 16:25-27 = Romans 14:23"),
+                           QStringLiteral("214 Hebrews 1:1-4 = Hebrews 1:1-4"),
+                           QStringLiteral("204 Mark 15:1-39 = Mark 15:1-39"),
+                           QStringLiteral("217 Mark 14:1-15:47 = Mark 14:1-15:47")}));
+    EXPECT_EQ(lectionary.references().size(), 10);
+    EXPECT_TRUE(lectionary.hasDay(QStringLiteral("palm_sunday")));
+    EXPECT_FALSE(lectionary.hasDay(QStringLiteral("Palm_Sunday")));
+}
+
+TEST(LectionaryTest, MalformedLinesAreReportedWithTheirLine) {
+    const struct {
+        const char* text;
+        const char* error;
+    } cases[] = {
+        {"advent1 | A | Isaiah 2:1-5\n", "t.txt, line 1: 3 fields where 9 are expected"},
+        {"#\nadvent1 | D | a | b | c | d | e | f | g\n",
+         "t.txt, line 2: unknown lectionary year \"D\""},
+        {"advent1 | a | a | b | c | d | e | f | g\n",
+         "t.txt, line 1: unknown lectionary year \"a\""},
+        {"advent1 | A | a | b | c | d | e | f | g\nadvent1 | CA | a | b | c | d | e | f | g\n",
+         "t.txt, line 2: advent1 in year A appears twice"},
+        {"- | A | a | b | c | d | e | f | g\n", "t.txt, line 1: a day and its years are needed"},
+        {"x | A | a {b | b | c | d | e | f | g\n", "t.txt, line 1: unclosed brace in \"a {b\""},
+    };
+    for (const auto& c : cases) {
+        Lectionary lectionary;
+        QString error;
+        EXPECT_FALSE(lectionary.loadText(c.text, QStringLiteral("t.txt"), &error)) << c.text;
+        EXPECT_EQ(error, QString::fromUtf8(c.error));
+    }
+    Lectionary lectionary;
+    QString error;
+    EXPECT_FALSE(lectionary.load(QStringLiteral("/nonexistent/lectionary.txt"), &error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot read /nonexistent/lectionary.txt")));
+}
+
+TEST(LectionaryTest, PrayerTextsFallBackToEveryGroup) {
+    const QByteArray text = "advent | collect | en | Advent Collect | Come, Lord. // Amen.\n"
+                            "* | collect | en | Collect | Hear us <now>.\n"
+                            "* | collect | no | Kollektbønn | Hør oss.\n";
+    PrayerTexts texts;
+    QString error;
+    ASSERT_TRUE(texts.loadText(text, QStringLiteral("p.txt"), &error)) << error.toStdString();
+    const PrayerText* advent =
+        texts.find(QStringLiteral("advent"), QStringLiteral("collect"), QStringLiteral("en"));
+    ASSERT_TRUE(advent);
+    EXPECT_EQ(advent->id, 1);
+    EXPECT_EQ(advent->text, QStringLiteral("Come, Lord.\n\nAmen."));
+    EXPECT_EQ(advent->html(), QStringLiteral("<P>Come, Lord.</P><P>Amen.</P>"));
+    const PrayerText* other =
+        texts.find(QStringLiteral("easter"), QStringLiteral("collect"), QStringLiteral("en"));
+    ASSERT_TRUE(other);
+    EXPECT_EQ(other->id, 2);
+    EXPECT_EQ(other->html(), QStringLiteral("<P>Hear us &lt;now&gt;.</P>"));
+    EXPECT_EQ(
+        texts.find(QStringLiteral("advent"), QStringLiteral("collect"), QStringLiteral("no"))->name,
+        QStringLiteral("Kollektbønn"));
+    EXPECT_EQ(
+        texts.find(QStringLiteral("advent"), QStringLiteral("blessing"), QStringLiteral("en")),
+        nullptr);
+
+    const char* bad[] = {
+        "advent | collect | de | Name | Text\n",
+        "advent | prayer | en | Name | Text\n",
+        "advent | collect | en | - | Text\n",
+        "advent | collect | en | A | Text\nadvent | collect | en | B | Text\n",
+    };
+    for (const char* line : bad)
+        EXPECT_FALSE(texts.loadText(line, QStringLiteral("p.txt"), &error)) << line;
+    EXPECT_EQ(error, QStringLiteral("p.txt, line 2: a second advent/collect/en text"));
+}

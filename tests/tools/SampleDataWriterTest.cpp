@@ -1,0 +1,356 @@
+#include "SampleDataWriter.h"
+
+#include "common/TestEnv.h"
+#include "data/mADO.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The set is generated once for all tests (a short range; the plan always covers 2025-2027).
+class SampleDataWriterTest : public TestEnv {
+protected:
+    static void SetUpTestSuite() {
+        s_dir = new QTemporaryDir;
+        SampleDataOptions options;
+        options.outDir = s_dir->path() + QStringLiteral("/set");
+        options.fromYear = 2025;
+        options.toYear = 2026;
+        s_progress = new QStringList;
+        SampleDataWriter writer(options, [](const QString& line) { s_progress->append(line); });
+        s_error = new QString;
+        s_ok = writer.run(s_error);
+    }
+    static void TearDownTestSuite() {
+        delete s_dir;
+        delete s_progress;
+        delete s_error;
+    }
+    void SetUp() override {
+        TestEnv::SetUp();
+        ASSERT_TRUE(s_ok) << s_error->toStdString();
+    }
+
+    static QString file(const QString& name) {
+        return s_dir->path() + QStringLiteral("/set/") + name;
+    }
+
+    // A value read directly, outside the component's data layer.
+    static QVariant scalar(const QString& name, const QString& sql) {
+        QVariant value;
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("direct"));
+            db.setDatabaseName(file(name));
+            db.open();
+            QSqlQuery query(db);
+            if (query.exec(sql) && query.next())
+                value = query.value(0);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("direct"));
+        return value;
+    }
+    static int count(const QString& name, const QString& sql) { return scalar(name, sql).toInt(); }
+
+    static ResData run(const QString& name, const QString& sql, qint16 mode) {
+        const ConnectionPtr connection =
+            mADO::getConnection(file(name), mADO::mGetConString(file(name), 0, QString()));
+        return mADO::getResData(connection, sql, mode, false);
+    }
+
+    static QTemporaryDir* s_dir;
+    static QStringList* s_progress;
+    static QString* s_error;
+    static bool s_ok;
+};
+
+QTemporaryDir* SampleDataWriterTest::s_dir = nullptr;
+QStringList* SampleDataWriterTest::s_progress = nullptr;
+QString* SampleDataWriterTest::s_error = nullptr;
+bool SampleDataWriterTest::s_ok = false;
+
+} // namespace
+
+TEST_F(SampleDataWriterTest, WritesEveryFileAndTheIniFile) {
+    for (const QString& name : SampleDataWriter::outputNames())
+        EXPECT_TRUE(QFileInfo::exists(file(name))) << name.toStdString();
+    for (const char* sheet : {"Main.CSS", "MainPrint.CSS", "47Main.CSS", "47MainPrint.CSS"})
+        EXPECT_GT(QFileInfo(file(QStringLiteral("Templates/") + QString::fromLatin1(sheet))).size(),
+                  100);
+    const QString folder = s_dir->path() + QStringLiteral("/set/");
+    EXPECT_EQ(readFile(file(QStringLiteral("liturgy.ini"))),
+              ("[Files]\r\nLiturgyFile=" + folder + "Brastelo.MDB\r\nPlanFile=" + folder +
+               "Plan.MDB\r\nServiceFile=" + folder + "Service.MDB\r\nTemplatePath=" + folder +
+               "Templates/\r\n\r\n[LiturgyCalendar]\r\nLanguage=\r\n")
+                  .toUtf8());
+    EXPECT_EQ(s_progress->size(), 11);
+    EXPECT_TRUE(s_progress->at(2).startsWith(
+        QStringLiteral("Brastelo.MDB (edition 1): %1 calendar rows, ")
+            .arg(count(QStringLiteral("Brastelo.MDB"),
+                       QStringLiteral("SELECT COUNT(*) FROM tbCalenderData")))));
+}
+
+TEST_F(SampleDataWriterTest, EveryStatementOfTheComponentReturnsRows) {
+    const QString sundayId =
+        scalar(QStringLiteral("KorvaLume.MDB"),
+               QStringLiteral("SELECT ID FROM tbCalenderData WHERE FeastRef=1 AND Date>45900"))
+            .toString();
+    const QString contentId =
+        scalar(QStringLiteral("KorvaLume.MDB"),
+               QStringLiteral("SELECT ContentID FROM tbContentLinks WHERE CalendarID=") + sundayId)
+            .toString();
+    const QString textId =
+        scalar(QStringLiteral("KorvaLume.MDB"),
+               QStringLiteral("SELECT ContentID FROM tbReadings WHERE CalendarID=") + sundayId)
+            .toString();
+    ASSERT_FALSE(contentId.isEmpty());
+    ASSERT_FALSE(textId.isEmpty());
+    const QString range = QStringLiteral(" WHERE Date >=#11/1/2025# AND Date <=#11/30/2025#");
+    const struct {
+        QString file;
+        QString sql;
+        qint16 mode;
+    } cases[] = {
+        {"KorvaLume.MDB",
+         "SELECT ID, Date, FeastRef, Day_Color, ShortName FROM tbCalenderData " + range +
+             " ORDER BY ID",
+         3},
+        {"KorvaLume.MDB",
+         "SELECT ID, Date, FeastRef, Day_Color, ShortName FROM tbCalenderData " + range +
+             " AND FeastRef <> 155 AND FeastRef <> 486 AND FeastRef <> 490 AND FeastRef <> 530 AND "
+             "FeastRef <> 101 ORDER BY ID",
+         3},
+        {"Velmarka.MDB",
+         "SELECT ID, ShortName, FeastRef FROM tbCalenderData WHERE Date = #11/30/2025#", 3},
+        {"KorvaLume.MDB", "SELECT FeastRef FROM tbCalenderData WHERE ID=" + sundayId, 1},
+        {"Quorvane.MDB",
+         "SELECT FeastRef FROM tbCalenderData WHERE tbCalenderData.Date = #11/30/2025# ORDER BY "
+         "tbCalenderData.ID",
+         3},
+        {"Brastume.MDB", "SELECT tbFeasts.Description FROM tbFeasts WHERE tbFeasts.ID=1", 1},
+        {"Brastelo.MDB", "SELECT MIN(Date) FROM tbCalenderData", 1},
+        {"Brastelo.MDB", "SELECT MAX(Date) FROM tbCalenderData", 1},
+        {"KorvaLume.MDB", "SELECT itemOrdo FROM tbOrdo WHERE itemDate=#11/30/2025#", 1},
+        {"KorvaLume.MDB", "SELECT Navn FROM tbContent WHERE ID=" + contentId, 1},
+        {"KorvaLume.MDB", "SELECT Text, HTM_Data FROM tbContent WHERE ID = " + contentId, 1},
+        {"KorvaLume.MDB", "SELECT Text, HTM_Data FROM tbBibleText WHERE ID = " + textId, 1},
+        {"Brastelo.MDB", "SELECT Lyrics, HTM_Data FROM tbLyrics WHERE ID = 2", 1},
+        {"Service.MDB", "SELECT Text FROM tbUserText WHERE ID = 1", 1},
+        {"Plan.MDB", "SELECT Time, Date, ServType FROM tbMainPlan " + range + " ORDER BY Date,Time",
+         3},
+        {"Plan.MDB",
+         "SELECT Time, Date, ServType, Location FROM tbMainPlan " + range + " ORDER BY Date,Time",
+         3},
+    };
+    for (const auto& c : cases) {
+        const ResData result = run(c.file, c.sql, c.mode);
+        if (c.mode == 3)
+            EXPECT_TRUE(result.isTable() && result.table().rowCount() > 0) << c.sql.toStdString();
+        else
+            EXPECT_FALSE(result.toString().isEmpty()) << c.sql.toStdString();
+    }
+    EXPECT_TRUE(ui().calls().isEmpty());
+    EXPECT_EQ(run(QStringLiteral("Brastelo.MDB"),
+                  QStringLiteral("SELECT MIN(Date) FROM tbCalenderData"), 1)
+                  .value()
+                  .toDouble(),
+              45658.0); // 1 January 2025
+    EXPECT_EQ(run(QStringLiteral("Brastelo.MDB"),
+                  QStringLiteral("SELECT MAX(Date) FROM tbCalenderData"), 1)
+                  .value()
+                  .toDouble(),
+              46387.0); // 31 December 2026
+}
+
+TEST_F(SampleDataWriterTest, RowsFeastsAndColoursOfTheEditions) {
+    for (const SampleEdition& edition : SampleEdition::all()) {
+        const QString db = edition.fileName;
+        // Every date has a row; plain weekdays have no name and feast 0; named rows a feast.
+        EXPECT_EQ(count(db, QStringLiteral("SELECT COUNT(DISTINCT Date) FROM tbCalenderData")),
+                  730);
+        EXPECT_EQ(count(db, QStringLiteral("SELECT COUNT(*) FROM tbCalenderData WHERE (ShortName "
+                                           "IS NULL) <> (FeastRef = 0)")),
+                  0);
+        EXPECT_EQ(count(db, QStringLiteral("SELECT COUNT(*) FROM tbCalenderData WHERE FeastRef <> "
+                                           "0 AND FeastRef NOT IN (SELECT ID FROM tbFeasts)")),
+                  0);
+        EXPECT_EQ(
+            count(
+                db,
+                QStringLiteral(
+                    "SELECT COUNT(*) FROM tbFeasts WHERE Description IS NULL OR Description = ''")),
+            0);
+        // Every Sunday has readings: four or more.
+        EXPECT_EQ(
+            count(db, QStringLiteral("SELECT COUNT(*) FROM tbCalenderData c WHERE "
+                                     "CAST(c.Date AS INTEGER) % 7 = 1 AND "
+                                     "(SELECT COUNT(*) FROM tbReadings r WHERE r.CalendarID "
+                                     "= c.ID) = 0 AND NOT EXISTS (SELECT 1 FROM tbCalenderData d "
+                                     "WHERE d.Date = c.Date AND d.ID < c.ID)")),
+            0)
+            << db.toStdString();
+        EXPECT_EQ(count(db, QStringLiteral("SELECT COUNT(*) FROM tbReadings WHERE ContentID NOT IN "
+                                           "(SELECT ID FROM tbBibleText)")),
+                  0);
+        EXPECT_EQ(count(db, QStringLiteral("SELECT COUNT(*) FROM tbContentLinks WHERE ContentID "
+                                           "NOT IN (SELECT ID FROM tbContent)")),
+                  0);
+        // The components of the prayers page, and nothing else.
+        QStringList components;
+        for (const auto& prayer : edition.prayers)
+            components.append(QString::number(prayer.second));
+        std::sort(components.begin(), components.end());
+        EXPECT_EQ(
+            scalar(db,
+                   QStringLiteral(
+                       "SELECT GROUP_CONCAT(ComponentID) FROM (SELECT DISTINCT CAST(ComponentID AS "
+                       "TEXT) AS ComponentID FROM tbContentLinks ORDER BY 1)"))
+                .toString(),
+            components.join(QLatin1Char(',')))
+            << db.toStdString();
+    }
+    // Names in the edition's language; the Norwegian edition counts Sundays after Trinity.
+    EXPECT_EQ(scalar(QStringLiteral("Velmarka.MDB"),
+                     QStringLiteral("SELECT ShortName FROM tbCalenderData WHERE Date = 45872"))
+                  .toString(),
+              QStringLiteral("7. søndag etter trinitatis")); // 3 August 2025
+    EXPECT_EQ(scalar(QStringLiteral("Brastelo.MDB"),
+                     QStringLiteral("SELECT ShortName FROM tbCalenderData WHERE Date = 45872"))
+                  .toString(),
+              QStringLiteral("Pentecost 8"));
+    EXPECT_EQ(
+        scalar(QStringLiteral("Velmarka.MDB"),
+               QStringLiteral(
+                   "SELECT Navn FROM tbContent WHERE ID IN (SELECT ContentID FROM tbContentLinks)"))
+            .toString()
+            .left(11),
+        QStringLiteral("Kollektbønn"));
+    // All seven colour codes occur in the set.
+    QSet<int> colours;
+    for (const SampleEdition& edition : SampleEdition::all()) {
+        const ResData codes = run(
+            edition.fileName, QStringLiteral("SELECT DISTINCT Day_Color FROM tbCalenderData"), 3);
+        for (int row = 0; row < codes.table().rowCount(); ++row)
+            colours.insert(codes.table().at(0, row).toInt());
+    }
+    EXPECT_EQ(colours, (QSet<int>{0, 1, 2, 3, 4, 5, 6}));
+}
+
+TEST_F(SampleDataWriterTest, TheKorvaDioceseKeepsItsSpecialFeasts) {
+    const QString db = QStringLiteral("KorvaLume.MDB");
+    for (int feast : {103, 104, 155, 486, 490, 530, 101})
+        EXPECT_GT(
+            count(db, QStringLiteral("SELECT COUNT(*) FROM tbCalenderData WHERE FeastRef = %1")
+                          .arg(feast)),
+            0)
+            << feast;
+    // Good Friday and Holy Saturday have no proper prayers there, but elsewhere they do.
+    EXPECT_EQ(
+        count(db, QStringLiteral("SELECT COUNT(*) FROM tbContentLinks WHERE CalendarID IN (SELECT "
+                                 "ID FROM tbCalenderData WHERE FeastRef IN (103, 104))")),
+        0);
+    EXPECT_GT(count(QStringLiteral("Brastelo.MDB"),
+                    QStringLiteral("SELECT COUNT(*) FROM tbContentLinks WHERE CalendarID IN "
+                                   "(SELECT ID FROM tbCalenderData WHERE FeastRef = 103)")),
+              0);
+    // A commemoration stands beside a plain weekday row, so the day list is never empty.
+    EXPECT_EQ(
+        count(db, QStringLiteral(
+                      "SELECT COUNT(*) FROM tbCalenderData c WHERE FeastRef = 155 AND NOT EXISTS "
+                      "(SELECT 1 FROM tbCalenderData d WHERE d.Date = c.Date AND d.ID < c.ID)")),
+        0);
+    // One order of service per Sunday and feast date, listing its readings.
+    EXPECT_EQ(count(db, QStringLiteral("SELECT COUNT(*) FROM (SELECT itemDate FROM tbOrdo GROUP BY "
+                                       "itemDate HAVING COUNT(*) > 1)")),
+              0);
+    const QString ordo =
+        scalar(db, QStringLiteral("SELECT itemOrdo FROM tbOrdo WHERE itemDate = 45991"))
+            .toString(); // 30 Nov 2025
+    EXPECT_TRUE(ordo.startsWith(QStringLiteral(
+        "<P class=Greeting>Advent 1</P>\r\n<P>Order of Service, Sunday 30 November 2025</P>")));
+    EXPECT_TRUE(ordo.contains(QStringLiteral("<LI>First Reading: Isaiah 2:1-5</LI>")));
+    EXPECT_TRUE(ordo.contains(QStringLiteral("<LI>Gospel: Matthew 24:36-44</LI>")));
+    // The gospel acclamation of edition 1015.
+    EXPECT_GT(count(QStringLiteral("Quorvane.MDB"),
+                    QStringLiteral("SELECT COUNT(*) FROM tbContentLinks WHERE ComponentID = 12")),
+              0);
+}
+
+TEST_F(SampleDataWriterTest, ReadingsFollowTheLectionaryYear) {
+    // Advent 1 of 2025 begins Year A, Advent 1 of 2026 Year B.
+    const auto gospel = [](int date) {
+        return scalar(QStringLiteral("Brastelo.MDB"),
+                      QStringLiteral(
+                          "SELECT Ref FROM tbReadings WHERE Type = 204 AND CalendarID = "
+                          "(SELECT ID FROM tbCalenderData WHERE Date = %1 AND FeastRef = 1)")
+                          .arg(date))
+            .toString();
+    };
+    EXPECT_EQ(gospel(45991), QStringLiteral("Matthew 24:36-44"));
+    EXPECT_EQ(gospel(46355), QStringLiteral("Mark 13:24-37")); // 29 November 2026
+    EXPECT_EQ(scalar(QStringLiteral("Velmarka.MDB"),
+                     QStringLiteral("SELECT TypeString FROM tbReadings WHERE Type = 204"))
+                  .toString(),
+              QStringLiteral("Evangelium"));
+    // Palm Sunday has the long gospel beside the short one.
+    EXPECT_EQ(count(QStringLiteral("Brastelo.MDB"),
+                    QStringLiteral("SELECT COUNT(*) FROM tbReadings WHERE Type = 217")),
+              2);
+}
+
+TEST_F(SampleDataWriterTest, SameInputGivesTheSameFiles) {
+    QTemporaryDir other;
+    SampleDataOptions options;
+    options.outDir = other.path();
+    options.fromYear = 2025;
+    options.toYear = 2026;
+    QString error;
+    ASSERT_TRUE(SampleDataWriter(options, [](const QString&) {}).run(&error))
+        << error.toStdString();
+    for (const SampleEdition& edition : SampleEdition::all())
+        EXPECT_EQ(readFile(other.path() + QLatin1Char('/') + edition.fileName),
+                  readFile(file(edition.fileName)))
+            << edition.fileName.toStdString();
+    EXPECT_EQ(readFile(other.path() + QStringLiteral("/Plan.MDB")),
+              readFile(file(QStringLiteral("Plan.MDB"))));
+}
+
+TEST_F(SampleDataWriterTest, BadOptionsAndExistingFilesLeaveEverythingAsItWas) {
+    const auto attempt = [](const QString& out, int from, int to) {
+        SampleDataOptions options;
+        options.outDir = out;
+        options.fromYear = from;
+        options.toYear = to;
+        QString error;
+        EXPECT_FALSE(SampleDataWriter(options, [](const QString&) {}).run(&error));
+        return error;
+    };
+    EXPECT_EQ(attempt(QString(), 2025, 2025),
+              QStringLiteral("No output folder is given (--out DIR)."));
+    EXPECT_EQ(attempt(path(QStringLiteral("a")), 2026, 2025),
+              QStringLiteral("The years 2026 to 2025 are not a range from 1900 to 2200."));
+    const QString aFile = writeFile(QStringLiteral("plain"), "x");
+    EXPECT_EQ(attempt(aFile, 2025, 2025),
+              QStringLiteral("'%1' is a file, not a folder.").arg(aFile));
+    // An existing plan file: nothing is written, the file stays as it was.
+    QDir(dir()).mkpath(QStringLiteral("set"));
+    const QString plan = writeFile(QStringLiteral("set/Plan.MDB"), "mine");
+    EXPECT_EQ(
+        attempt(path(QStringLiteral("set")), 2025, 2025),
+        QStringLiteral("'%1' exists already; the default set is written into a folder without it.")
+            .arg(plan));
+    EXPECT_EQ(readFile(plan), QByteArray("mine"));
+    EXPECT_EQ(QDir(path(QStringLiteral("set"))).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList{QStringLiteral("Plan.MDB")});
+    // A folder where the template folder must go is created after the databases: the
+    // databases of the failed run are removed again.
+    QDir(dir()).mkpath(QStringLiteral("set2"));
+    writeFile(QStringLiteral("set2/Templates"), "a file");
+    EXPECT_FALSE(attempt(path(QStringLiteral("set2")), 2025, 2025).isEmpty());
+}
