@@ -1,18 +1,58 @@
+#include "app/CommandLine.h"
+#include "app/HostSession.h"
+#include "app/MonthCommand.h"
+#include "app/WeekCommand.h"
 #include "support/ComponentInfo.h"
 #include "support/modLog.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
+#include <unistd.h>
+
+namespace {
+
+// Colour escapes only for a terminal, and never when the user asked for none.
+bool colourOutput() {
+    return isatty(STDOUT_FILENO) && qEnvironmentVariableIsEmpty("NO_COLOR");
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
-    const QStringList args = QCoreApplication::arguments();
     QTextStream out(stdout);
-    if (args.size() >= 2 && args.at(1) == QLatin1String("version")) {
+    QTextStream err(stderr);
+
+    CommandRequest request;
+    QString error;
+    if (!CommandLine::parse(QCoreApplication::arguments().mid(1), &request, &error)) {
+        err << "liturgy-calendar: " << error << '\n' << CommandLine::usage();
+        return 2;
+    }
+    if (request.command == CommandRequest::Command::Version) {
         out << ComponentInfo::productName() << ' ' << modLog::versionText() << '\n';
         return 0;
     }
-    QTextStream(stderr) << "usage: liturgy-calendar version\n";
-    return 2;
+
+    HostSession session;
+    if (!session.open(request.iniFile, request.edition, &error)) {
+        err << "liturgy-calendar: " << error << '\n';
+        return 1;
+    }
+    switch (request.command) {
+    case CommandRequest::Command::Month:
+        out << MonthCommand::run(request, session, colourOutput());
+        break;
+    case CommandRequest::Command::Week:
+        out << WeekCommand::run(request, session, colourOutput());
+        break;
+    case CommandRequest::Command::Edition:
+        out << session.edition() << '\t' << session.editionName() << '\n';
+        break;
+    case CommandRequest::Command::Version:
+        break;
+    }
+    out.flush();
+    return session.failed() ? 1 : 0;
 }

@@ -1,0 +1,120 @@
+#include "app/CommandLine.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+using Command = CommandRequest::Command;
+
+bool commandOf(const QString& name, Command* command) {
+    static const std::pair<const char*, Command> commands[] = {
+        {"version", Command::Version},
+        {"month", Command::Month},
+        {"week", Command::Week},
+        {"edition", Command::Edition},
+    };
+    for (const auto& [text, value] : commands) {
+        if (name == QLatin1String(text)) {
+            *command = value;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+QString CommandLine::usage() {
+    return QStringLiteral("usage: liturgy-calendar version\n"
+                          "       liturgy-calendar month YYYY-MM [--ini FILE] [--edition CODE] "
+                          "[--json]\n"
+                          "       liturgy-calendar week YYYY-MM [--ini FILE] [--edition CODE] "
+                          "[--json]\n"
+                          "       liturgy-calendar edition [--ini FILE] [--edition CODE]\n");
+}
+
+bool CommandLine::parseMonth(const QString& text, QDate* month) {
+    static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return false;
+    const int year = match.captured(1).toInt();
+    const int monthNumber = match.captured(2).toInt();
+    // Date values start in the year 100.
+    if (year < 100 || monthNumber < 1 || monthNumber > 12)
+        return false;
+    *month = QDate(year, monthNumber, 1);
+    return true;
+}
+
+bool CommandLine::parse(const QStringList& arguments, CommandRequest* request, QString* error) {
+    *request = CommandRequest();
+    if (arguments.isEmpty()) {
+        *error = QStringLiteral("no command given");
+        return false;
+    }
+    if (!commandOf(arguments.first(), &request->command)) {
+        *error = QStringLiteral("unknown command '%1'").arg(arguments.first());
+        return false;
+    }
+    const Command command = request->command;
+    const bool takesMonth = command == Command::Month || command == Command::Week;
+    const bool takesOptions = command != Command::Version;
+    bool monthSeen = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString argument = arguments.at(i);
+        QString value;
+        bool hasValue = false;
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        if (argument.startsWith(QLatin1String("--")) && equals > 0) {
+            value = argument.mid(equals + 1);
+            argument.truncate(equals);
+            hasValue = true;
+        }
+        const bool valueOption =
+            argument == QLatin1String("--ini") || argument == QLatin1String("--edition");
+        if (takesOptions && valueOption) {
+            if (!hasValue) {
+                if (i + 1 >= arguments.size()) {
+                    *error = QStringLiteral("%1 needs a value").arg(argument);
+                    return false;
+                }
+                value = arguments.at(++i);
+            }
+            if (argument == QLatin1String("--ini")) {
+                if (value.isEmpty()) {
+                    *error = QStringLiteral("--ini needs a file");
+                    return false;
+                }
+                request->iniFile = value;
+                continue;
+            }
+            bool ok = false;
+            request->edition = value.toInt(&ok);
+            if (!ok) {
+                *error = QStringLiteral("the edition code '%1' is not a number").arg(value);
+                return false;
+            }
+            continue;
+        }
+        if (takesMonth && argument == QLatin1String("--json") && !hasValue) {
+            request->json = true;
+            continue;
+        }
+        if (takesMonth && !monthSeen && !argument.startsWith(QLatin1Char('-'))) {
+            if (!parseMonth(argument, &request->month)) {
+                *error = QStringLiteral("'%1' is not a month of the form YYYY-MM").arg(argument);
+                return false;
+            }
+            monthSeen = true;
+            continue;
+        }
+        *error = QStringLiteral("unexpected argument '%1'").arg(arguments.at(i));
+        return false;
+    }
+    if (takesMonth && !monthSeen) {
+        *error = QStringLiteral("the month (YYYY-MM) is missing");
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+struct CommandRequest;
+class HostSession;
+
+// "week": the week calendar over the range the host window gives it for the requested month
+// (from the start of the week of the first of the month to the month's last day), filled as
+// the host window fills it, as JSON or as a list of dates.
+class WeekCommand {
+public:
+    // The output of the command; failures go to the error handler of the session.
+    static QString run(const CommandRequest& request, const HostSession& session, bool colour);
+};

@@ -1,0 +1,241 @@
+#include "calendar/CalendarTestData.h"
+#include "common/TestEnv.h"
+
+#include <QDir>
+#include <QProcess>
+
+// The liturgy-calendar program run end to end on databases made by the schema module.
+namespace {
+
+using namespace CalendarTestData;
+
+struct ProgramRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class LiturgyCalendarProgramTest : public TestEnv {
+protected:
+    void SetUp() override {
+        TestEnv::SetUp();
+        liturgyFile = path(QStringLiteral("KorvaLume.MDB"));
+        planFile = path(QStringLiteral("Plan.MDB"));
+    }
+
+    ProgramRun run(const QStringList& arguments) const {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+        env.insert(QStringLiteral("HOME"), dir());
+        env.insert(QStringLiteral("XDG_DATA_HOME"), dir() + QStringLiteral("data"));
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(dir());
+        process.start(QStringLiteral(LC_APP_PROGRAM), arguments);
+        ProgramRun result;
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+            ADD_FAILURE() << "the program did not finish normally";
+            return result;
+        }
+        result.exitCode = process.exitCode();
+        result.out = QString::fromUtf8(process.readAllStandardOutput());
+        result.err = QString::fromUtf8(process.readAllStandardError());
+        return result;
+    }
+
+    QString ini() const {
+        return writeFile(QStringLiteral("host.ini"), iniText(liturgyFile, planFile));
+    }
+
+    // The March 2024 data of most tests.
+    void createMarch() const {
+        ASSERT_TRUE(createLiturgy(
+            liturgyFile, {
+                             {1, ole(QDate(2024, 2, 25)), 10, 1, QStringLiteral("Reminiscere")},
+                             {2, ole(QDate(2024, 3, 3)), 11, 1, QStringLiteral("Oculi")},
+                             {3, ole(QDate(2024, 3, 3)), 486, 3, QStringLiteral("Feast 486")},
+                             {4, ole(QDate(2024, 3, 31)), 12, 0, QStringLiteral("Easter \"Day\"")},
+                         }));
+        ASSERT_TRUE(createPlan(
+            planFile,
+            {
+                {ole(QDate(2024, 3, 3)), ole(QDate(1899, 12, 30), QTime(18, 0)), "Vespers",
+                 "Chapel"},
+                {ole(QDate(2024, 3, 3)), ole(QDate(1899, 12, 30), QTime(10, 0)), "Mass",
+                 "Cathedral"},
+                {ole(QDate(2024, 3, 12)), ole(QDate(1899, 12, 30), QTime(9, 5)), "Choir", "Hall"},
+            }));
+    }
+
+    static QString monthDays(int year, int month, const QMap<int, QString>& special) {
+        QStringList days;
+        const QDate first(year, month, 1);
+        for (int day = 1; day <= first.daysInMonth(); ++day)
+            days << special.value(day, QStringLiteral("{\"date\":\"%1\",\"lines\":[\"\",\"\",\"\"],"
+                                                      "\"color\":null,\"marker\":0}")
+                                           .arg(QDate(year, month, day).toString(Qt::ISODate)));
+        return days.join(QLatin1Char(','));
+    }
+
+    QString liturgyFile;
+    QString planFile;
+};
+
+TEST_F(LiturgyCalendarProgramTest, MonthAsJson) {
+    createMarch();
+    const QString expectedDays = monthDays(
+        2024, 3,
+        {{3, QStringLiteral("{\"date\":\"2024-03-03\",\"lines\":[\"Oculi\",\"Feast 486\",\"\"],"
+                            "\"color\":\"#C60000\",\"marker\":3}")},
+         {12, QStringLiteral("{\"date\":\"2024-03-12\",\"lines\":[\"\",\"\",\"\"],\"color\":null,"
+                             "\"marker\":1}")},
+         {31, QStringLiteral("{\"date\":\"2024-03-31\",\"lines\":[\"Easter \\\"Day\\\"\",\"\","
+                             "\"\"],\"color\":\"#FFFFFF\",\"marker\":0}")}});
+
+    // The host's code 1 is replaced by the database file's edition, 1011, which leaves feast
+    // 486 out.
+    const ProgramRun r = run({"month", "2024-03", "--ini", ini(), "--json"});
+    EXPECT_EQ(r.err, QString());
+    EXPECT_EQ(r.exitCode, 0);
+    QString edition1011 = expectedDays;
+    edition1011.replace(QStringLiteral("[\"Oculi\",\"Feast 486\",\"\"],\"color\":\"#C60000\""),
+                        QStringLiteral("[\"Oculi\",\"\",\"\"],\"color\":\"#B377D7\""));
+    EXPECT_EQ(r.out, QStringLiteral("{\"edition\":1011,\"edition_name\":\"The Korva Diocese\","
+                                    "\"year\":2024,\"month\":3,\"days\":[") +
+                         edition1011 + QStringLiteral("]}\n"));
+
+    // Under a file name of no edition the host's code stays, and every feast is shown.
+    liturgyFile = path(QStringLiteral("Other.MDB"));
+    QFile::rename(path(QStringLiteral("KorvaLume.MDB")), liturgyFile);
+    const ProgramRun other = run({"month", "2024-03", "--edition", "47", "--json", "--ini", ini()});
+    EXPECT_EQ(other.exitCode, 0);
+    EXPECT_EQ(other.out, QStringLiteral("{\"edition\":47,\"edition_name\":\"\",\"year\":2024,"
+                                        "\"month\":3,\"days\":[") +
+                             expectedDays + QStringLiteral("]}\n"));
+}
+
+TEST_F(LiturgyCalendarProgramTest, WeekAsJsonOverTheMonthViewsRange) {
+    createMarch();
+    const ProgramRun r = run({"week", "2024-03", "--ini", ini(), "--json"});
+    EXPECT_EQ(r.err, QString());
+    EXPECT_EQ(r.exitCode, 0);
+    // en_US weeks start on Sunday: 2024-02-25 to 2024-03-31.
+    QStringList days;
+    for (QDate d(2024, 2, 25); d <= QDate(2024, 3, 31); d = d.addDays(1)) {
+        QString text;
+        QString colors = QStringLiteral("null,null,null");
+        int marker = 0;
+        if (d == QDate(2024, 2, 25)) {
+            text = QStringLiteral("Reminiscere");
+            colors = QStringLiteral("\"#B377D7\",null,null");
+        } else if (d == QDate(2024, 3, 3)) {
+            text = QStringLiteral("Oculi\\r\\nFeast 486\\r\\n10:00 AM - Cathedral - Mass\\r\\n"
+                                  "6:00 PM - Chapel - Vespers");
+            colors = QStringLiteral("\"#B377D7\",\"#C60000\",null");
+            marker = 3;
+        } else if (d == QDate(2024, 3, 12)) {
+            text = QStringLiteral("\\r\\n9:05 AM - Hall - Choir");
+            marker = 1;
+        } else if (d == QDate(2024, 3, 31)) {
+            text = QStringLiteral("Easter \\\"Day\\\"");
+            colors = QStringLiteral("\"#FFFFFF\",null,null");
+        }
+        days << QStringLiteral("{\"date\":\"%1\",\"text\":\"%2\",\"colors\":[%3],\"marker\":%4}")
+                    .arg(d.toString(Qt::ISODate), text, colors)
+                    .arg(marker);
+    }
+    EXPECT_EQ(r.out, QStringLiteral("{\"from\":\"2024-02-25\",\"to\":\"2024-03-31\",\"days\":[") +
+                         days.join(QLatin1Char(',')) + QStringLiteral("]}\n"));
+}
+
+TEST_F(LiturgyCalendarProgramTest, EditionLine) {
+    createMarch();
+    const QString hostIni = ini();
+    const std::pair<QStringList, QString> cases[] = {
+        {{"edition", "--ini", hostIni}, "1011\tThe Korva Diocese\n"},
+        {{"edition", "--edition", "1020", "--ini", hostIni}, "1011\tThe Korva Diocese\n"},
+    };
+    for (const auto& [arguments, expected] : cases) {
+        const ProgramRun r = run(arguments);
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_EQ(r.out, expected);
+    }
+    liturgyFile = path(QStringLiteral("nothing.mdb"));
+    const ProgramRun unknown = run({"edition", "--ini", ini(), "--edition", "10024"});
+    EXPECT_EQ(unknown.out, QStringLiteral("10024\t\n"));
+    liturgyFile.clear();
+    const ProgramRun empty = run({"edition", "--ini", ini(), "--edition", "47"});
+    EXPECT_EQ(empty.out, QStringLiteral("47\t\n"));
+}
+
+TEST_F(LiturgyCalendarProgramTest, DefaultDataSetOrHowToMakeIt) {
+    const QString folder = dir() + QStringLiteral("data/liturgy-calendar");
+    const ProgramRun missing = run({"month", "2024-03"});
+    EXPECT_NE(missing.exitCode, 0);
+    EXPECT_EQ(missing.out, QString());
+    EXPECT_EQ(missing.err, QStringLiteral("liturgy-calendar: no data set found; create it with: "
+                                          "make-sample-data --out ") +
+                               folder + QLatin1Char('\n'));
+
+    createMarch();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile::copy(ini(), folder + QStringLiteral("/liturgy.ini"));
+    const ProgramRun r = run({"edition"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, QStringLiteral("1011\tThe Korva Diocese\n"));
+}
+
+TEST_F(LiturgyCalendarProgramTest, AFailureIsPrintedAndEndsWithNonZeroStatus) {
+    ASSERT_TRUE(createLiturgy(liturgyFile, {{1, ole(QDate(2024, 3, 2)), 1, 2, "Good"},
+                                            {2, ole(QDate(2024, 3, 9)), 1, 9, "Bad"},
+                                            {3, ole(QDate(2024, 3, 16)), 1, 2, "Never"}}));
+    const ProgramRun r = run({"month", "2024-03", "--ini", ini(), "--json"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("cFillCalendar.mFillCalendar")))
+        << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Error (9) Subscript out of range")))
+        << r.err.toStdString();
+    // What the fill reached is printed.
+    EXPECT_TRUE(r.out.contains(QStringLiteral("{\"date\":\"2024-03-02\",\"lines\":[\"Good\",\"\","
+                                              "\"\"],\"color\":\"#009100\",\"marker\":0}")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("{\"date\":\"2024-03-09\",\"lines\":[\"Bad\",\"\","
+                                              "\"\"],\"color\":null,\"marker\":0}")));
+    EXPECT_FALSE(r.out.contains(QStringLiteral("Never")));
+
+    liturgyFile = path(QStringLiteral("missing.mdb"));
+    const ProgramRun missing = run({"week", "2024-03", "--ini", ini()});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_FALSE(missing.err.isEmpty());
+}
+
+TEST_F(LiturgyCalendarProgramTest, PlainMonthOutsideATerminal) {
+    createMarch();
+    const ProgramRun r = run({"month", "2024-03", "--ini", ini()});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_FALSE(r.out.contains(QLatin1Char('\x1b')));
+    const QStringList lines = r.out.split(QLatin1Char('\n'));
+    ASSERT_GT(lines.size(), 8);
+    EXPECT_EQ(lines[0], QStringLiteral("March 2024 - The Korva Diocese"));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Sun             Mon")));
+    EXPECT_EQ(lines[2].trimmed(), QStringLiteral("1               2"));
+    EXPECT_EQ(lines[7], QStringLiteral(" 3 **            4               5               6     "
+                                       "          7               8               9"));
+    EXPECT_EQ(lines[8], QStringLiteral("Oculi"));
+}
+
+TEST_F(LiturgyCalendarProgramTest, UsageErrorsAndVersion) {
+    for (const QStringList& arguments :
+         {QStringList{"month"}, QStringList{"month", "24-03"},
+          QStringList{"week", "2024-03", "--edition"}, QStringList{"launch"}}) {
+        const ProgramRun r = run(arguments);
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_EQ(r.out, QString());
+        EXPECT_TRUE(r.err.startsWith(QStringLiteral("liturgy-calendar: ")));
+        EXPECT_TRUE(r.err.contains(QStringLiteral("usage: liturgy-calendar version\n")));
+    }
+    const ProgramRun version = run({"version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(version.out.startsWith(QStringLiteral("VoVoruzevUdadudar Build ")));
+}
+
+} // namespace

@@ -1,0 +1,101 @@
+#include "app/TerminalCalendar.h"
+
+#include "common/TestEnv.h"
+#include "controls/MonthCalendarModel.h"
+#include "controls/WeekCalendarModel.h"
+
+namespace {
+
+class TerminalCalendarTest : public TestEnv {
+protected:
+    // February 2026 begins on a Sunday and has four whole weeks.
+    void SetUp() override {
+        TestEnv::SetUp();
+        month.setCurrentDate(QDate(2026, 2, 10));
+        month.setDayText(1, 1, QStringLiteral("Septuagesima Sunday"));
+        month.setDayText(1, 2, QStringLiteral("Brigid"));
+        month.paintDay(1, 0x009100);
+        month.setDayMarker(1, 1);
+        month.setDayText(18, 1, QStringLiteral("Ash Wednesday"));
+        month.setDayText(18, 3, QStringLiteral("Third"));
+        month.paintDay(18, 0xD777B3);
+        month.setDayMarker(18, 3);
+    }
+
+    static QString row(const QStringList& cells) {
+        QStringList fitted;
+        for (const QString& c : cells)
+            fitted << c.leftJustified(15, QLatin1Char(' '));
+        QString line = fitted.join(QLatin1Char(' '));
+        while (line.endsWith(QLatin1Char(' ')))
+            line.chop(1);
+        return line + QLatin1Char('\n');
+    }
+
+    MonthCalendarModel month;
+};
+
+TEST_F(TerminalCalendarTest, PlainMonthGrid) {
+    QString expected =
+        QStringLiteral("February 2026\n") + row({"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"});
+    for (int week = 0; week < 4; ++week) {
+        QStringList numbers;
+        for (int i = 1; i <= 7; ++i) {
+            const int day = week * 7 + i;
+            numbers << QStringLiteral("%1 %2").arg(day, 2).arg(day == 1 ? "*"
+                                                                        : (day == 18 ? "**" : ""));
+        }
+        expected += row(numbers);
+        if (week == 0) {
+            expected += row({"Septuagesima Su"}) + row({"Brigid"}) + QLatin1Char('\n');
+        } else if (week == 2) {
+            expected +=
+                row({"", "", "", "Ash Wednesday"}) + QLatin1Char('\n') + row({"", "", "", "Third"});
+        } else {
+            expected += QStringLiteral("\n\n\n");
+        }
+        expected += QLatin1Char('\n');
+    }
+    expected += QStringLiteral("* one service, ** two or more\n");
+    EXPECT_EQ(TerminalCalendar::month(month, QStringLiteral("February 2026"), false), expected);
+}
+
+TEST_F(TerminalCalendarTest, WeeksFromTheModelsFirstDayAndBlankDaysOutsideTheMonth) {
+    month.setFirstDayOfWeek(2); // Monday
+    const QString text = TerminalCalendar::month(month, QStringLiteral("T"), false);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    EXPECT_EQ(lines[1], row({"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"}).chopped(1));
+    EXPECT_EQ(lines[2], QString(6 * 16, QLatin1Char(' ')) + QStringLiteral(" 1 *"));
+    // Five rows of weeks, four lines and a blank line each, title, header and legend.
+    EXPECT_EQ(lines.size(), 2 + 5 * 5 + 2);
+}
+
+TEST_F(TerminalCalendarTest, ColouredDaysUseTrueColourEscapes) {
+    const QString text = TerminalCalendar::month(month, QStringLiteral("T"), true);
+    // Green (0, 145, 0) is dark: white text. Violet (179, 119, 215) is light: black text.
+    EXPECT_TRUE(text.contains(QStringLiteral("\x1b[97;48;2;0;145;0m 1 *           \x1b[0m")));
+    EXPECT_TRUE(text.contains(QStringLiteral("\x1b[30;48;2;179;119;215mAsh Wednesday  \x1b[0m")));
+    // Days without colour stay plain.
+    EXPECT_TRUE(text.contains(QStringLiteral("\x1b[0m  2 ")));
+    EXPECT_FALSE(
+        TerminalCalendar::month(month, QStringLiteral("T"), false).contains(QLatin1Char('\x1b')));
+}
+
+TEST_F(TerminalCalendarTest, WeekListsEachDateWithItsLines) {
+    WeekCalendarModel week;
+    week.setStartDate(QDate(2026, 2, 1));
+    week.setEndDate(QDate(2026, 2, 2));
+    week.setDateText(QDate(2026, 2, 1), QStringLiteral("Sunday\r\n\r\n10:00 AM - Church - Mass"));
+    week.setDateColor(QDate(2026, 2, 1), 1, 0x009100);
+    week.setDateColor(QDate(2026, 2, 1), 3, 0x0000C6);
+    week.setDateMarker(QDate(2026, 2, 1), 1);
+    EXPECT_EQ(TerminalCalendar::week(week, false), QStringLiteral("Sun 2/1/26 * #009100 #C60000\n"
+                                                                  "    Sunday\n"
+                                                                  "\n"
+                                                                  "    10:00 AM - Church - Mass\n"
+                                                                  "Mon 2/2/26\n"));
+    EXPECT_TRUE(TerminalCalendar::week(week, true)
+                    .startsWith(QStringLiteral("Sun 2/1/26 * \x1b[97;48;2;0;145;0m  \x1b[0m")));
+}
+
+} // namespace
