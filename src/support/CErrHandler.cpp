@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <limits>
 
 namespace {
 
@@ -74,7 +75,8 @@ void CErrHandler::setCurrentFailure(const Failure& failure) {
 }
 
 void CErrHandler::Push(const QString& strProc) {
-    ++m_stackPointer;
+    if (m_stackPointer < std::numeric_limits<int>::max())
+        ++m_stackPointer;
     // Beyond the stack's room the name is not stored; the pointer still counts, so every
     // Pop still pairs with its Push.
     if (m_stackPointer <= m_maxProcStackItems && m_stackPointer < m_stack.size())

@@ -29,7 +29,8 @@ public:
     void setTraceExecution(bool value);
     // The error report's path.
     QVariant Destination() const;
-    qint16 pCurStackPointer() const { return m_stackPointer; }
+    // The depth of the stack; deeper nesting than a 16-bit number holds reads as its maximum.
+    qint16 pCurStackPointer() const { return qint16(qMin(m_stackPointer, 32767)); }
 
     void Push(const QString& strProc);
     void Pop();
@@ -74,7 +75,7 @@ private:
     QString m_currentOperation;
     bool m_traceExecution = false;
     QStringList m_stack;
-    qint16 m_stackPointer = 0;
+    int m_stackPointer = 0; // counts on past the stack's room, never wraps
     QString m_traceFilePath;
     QFile m_traceFile;
     std::optional<Failure> m_current;

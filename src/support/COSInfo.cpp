@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <cerrno>
 #include <fcntl.h>
@@ -17,6 +18,9 @@ namespace {
 // can predict or plant the component's temporary files.
 QString privateTempFolder() {
     const QString base = QDir::tempPath();
+    // Qt gives an empty path when TMPDIR names no folder; never fall back to the root.
+    if (base.isEmpty() || !QFileInfo(base).isDir())
+        throw Failure::pathNotFound(base.isEmpty() ? qEnvironmentVariable("TMPDIR") : base);
     const QString path =
         base + QStringLiteral("/liturgy-calendar-") + QString::number(qulonglong(getuid()));
     const QByteArray native = QFile::encodeName(path);

@@ -134,7 +134,8 @@ QByteArray withValue(const QByteArray& text, const QString& section, const QStri
                 found = i;
         }
         if (found >= 0) {
-            lines[found].text = keyLine;
+            // The key keeps the spelling the file gave it.
+            lines[found].text = keyOf(lines[found].text).toUtf8() + '=' + value.toUtf8();
         } else {
             // After the section's last non-empty line, so blank separators stay where they are.
             qsizetype at = end;
@@ -163,6 +164,15 @@ QString read(const QString& iniFile, const QString& section, const QString& key)
 bool writeChecked(const QString& iniFile, const QString& section, const QString& key,
                   const QString& value, DiskInterface& disk) {
     if (iniFile.isEmpty() || section.isEmpty() || key.isEmpty())
+        return false;
+    // A line break or a bracket or equals sign in the wrong place would add lines or sections
+    // to the host's file; such a write is refused.
+    const auto breaksLine = [](const QString& text) {
+        return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
+    };
+    if (breaksLine(section) || breaksLine(key) || breaksLine(value) ||
+        section.contains(QLatin1Char(']')) || key.contains(QLatin1Char('=')) ||
+        key.trimmed().startsWith(QLatin1Char('[')) || key.trimmed().startsWith(QLatin1Char(';')))
         return false;
     QString path = mVBFileDisk::resolveLetterCase(iniFile);
     // Through a link, replace the file it points to, not the link.

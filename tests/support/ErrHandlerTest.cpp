@@ -450,6 +450,22 @@ TEST_F(ErrHandlerTest, NestingDeeperThanTheLimitKeepsPushAndPopPaired) {
     }
 }
 
+TEST_F(ErrHandlerTest, PushesBeyondTheRangeOfThePointerNeitherFailNorCorruptTheStack) {
+    // A host may push without popping; the 16-bit pointer must not run past its range.
+    CErrHandler h;
+    const int pushes = 40000;
+    for (int i = 1; i <= pushes; ++i)
+        h.Push(QStringLiteral("m.p%1").arg(i));
+    EXPECT_GT(h.pCurStackPointer(), 100);
+    EXPECT_EQ(h.stackEntry(1), QStringLiteral("m.p1"));
+    EXPECT_EQ(h.stackEntry(100), QStringLiteral("m.p100"));
+    for (int i = 0; i < pushes; ++i)
+        h.Pop();
+    EXPECT_EQ(h.pCurStackPointer(), 0);
+    for (int i = 0; i <= 102; ++i)
+        EXPECT_EQ(h.stackEntry(i), QString()) << i;
+}
+
 TEST_F(ErrHandlerTest, TraceWritesEveryPushWhileOn) {
     const QString tracePath = path(QStringLiteral("module/trace.log"));
     writeFile(QStringLiteral("module/trace.log"), "left from an earlier run\r\n");

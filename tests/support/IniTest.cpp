@@ -127,6 +127,30 @@ TEST_F(IniTest, AMissingOrUnreadableFileReadsEmpty) {
     EXPECT_TRUE(ui().calls().isEmpty());
 }
 
+TEST_F(IniTest, WriteReplacesOneValueAndKeepsEveryOtherByte) {
+    writeFile(QStringLiteral("host.ini"), hostIni());
+    EXPECT_TRUE(modIni::write(ini(), QStringLiteral("FILES"), QStringLiteral("liturgyfile"),
+                              QStringLiteral("/d/VOVORUZEV.MDB")));
+    QByteArray expected = hostIni();
+    expected.replace("LiturgyFile=/d/KAMINOSE.MDB\r\n", "LiturgyFile=/d/VOVORUZEV.MDB\r\n");
+    EXPECT_BYTES_EQ(readAll(ini()), expected);
+
+    // A Unix line end and a missing last line end stay as they were.
+    EXPECT_TRUE(modIni::write(ini(), QStringLiteral("other"), QStringLiteral("KEY"),
+                              QStringLiteral("changed")));
+    EXPECT_TRUE(modIni::write(ini(), QStringLiteral("Other"), QStringLiteral("LastLine"),
+                              QStringLiteral("still last")));
+    expected.replace("Key=lf value\n", "Key=changed\n");
+    const QByteArray last("LastLine=no line end");
+    ASSERT_TRUE(expected.endsWith(last));
+    const QByteArray kept = expected.left(expected.size() - last.size()) + "LastLine=still last";
+    const QByteArray result = readAll(ini());
+    EXPECT_TRUE(result == kept || result == kept + "\r\n" || result == kept + "\n")
+        << result.right(60).toStdString();
+    EXPECT_EQ(modIni::read(ini(), QStringLiteral("Other"), QStringLiteral("LastLine")),
+              QStringLiteral("still last"));
+}
+
 TEST_F(IniTest, WriteCreatesWhatIsMissing) {
     struct Case {
         const char* name;
@@ -192,6 +216,39 @@ TEST_F(IniTest, WriteCreatesWhatIsMissing) {
     EXPECT_TRUE(modIni::write(fresh, QStringLiteral("Files"), QStringLiteral("LiturgyFile"),
                               QStringLiteral("/d/KAMINOSE.MDB")));
     EXPECT_BYTES_EQ(readAll(fresh), QByteArray("[Files]\r\nLiturgyFile=/d/KAMINOSE.MDB\r\n"));
+}
+
+TEST_F(IniTest, ANameOrValueCannotAddLinesToTheFile) {
+    struct Case {
+        QString section;
+        QString key;
+        QString value;
+    };
+    const QString files = QStringLiteral("Files");
+    const QString key = QStringLiteral("LiturgyFile");
+    const Case cases[] = {
+        {files, key, QStringLiteral("x\r\n[Evil]\r\nk=1")},
+        {files, key, QStringLiteral("x\n[Evil]\nk=1")},
+        {files, key, QStringLiteral("x\r[Evil]\rk=1")},
+        {files, QStringLiteral("k\r\n[Evil]\r\nk"), QStringLiteral("1")},
+        {QStringLiteral("Files]\r\n[Evil"), QStringLiteral("k"), QStringLiteral("1")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value.toStdString() + " " + c.key.toStdString());
+        writeFile(QStringLiteral("host.ini"), hostIni());
+        modIni::write(ini(), c.section, c.key, c.value);
+        const QByteArray after = readAll(ini());
+        EXPECT_EQ(modIni::read(ini(), QStringLiteral("Evil"), QStringLiteral("k")), QString());
+        EXPECT_FALSE(after.contains("\n[Evil]") || after.contains("\r[Evil]"));
+        // The host's other settings are all still there.
+        EXPECT_EQ(modIni::read(ini(), files, QStringLiteral("ServiceFile")),
+                  QStringLiteral("/d/Service.mdb"));
+        EXPECT_EQ(modIni::read(ini(), files, QStringLiteral("Name")),
+                  QStringLiteral("Kåre Ødegård"));
+        EXPECT_EQ(
+            modIni::read(ini(), QStringLiteral("LiturgyCalendar"), QStringLiteral("Language")),
+            QStringLiteral("1044"));
+    }
 }
 
 TEST_F(IniTest, AFailedWriteLeavesTheFileAsItWas) {

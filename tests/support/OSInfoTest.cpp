@@ -156,3 +156,44 @@ TEST_F(OSInfoTest, TempFileNeverTakesAnExistingName) {
     for (const QString& name : existing)
         EXPECT_BYTES_EQ(readAll(temp + name), QByteArray("taken")) << name.toStdString();
 }
+
+TEST_F(OSInfoTest, AnUnusableTemporaryFolderIsReportedAndGivesEmpty) {
+    writeFile(QStringLiteral("afile"), "plain");
+    const QStringList rootBefore = entries(QStringLiteral("/"));
+    const QStringList currentBefore = entries(QDir::currentPath());
+    struct Case {
+        const char* name;
+        QString tmpdir;
+    };
+    const Case cases[] = {
+        {"under a regular file", path(QStringLiteral("afile/tmp"))},
+        {"a regular file", path(QStringLiteral("afile"))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        qputenv("TMPDIR", QFile::encodeName(c.tmpdir));
+        ui().clear();
+        EXPECT_EQ(COSInfo().TempPath(), QString());
+        EXPECT_FALSE(ui().messageBoxes().isEmpty());
+        EXPECT_TRUE(errHandler().lastErrorProcedure().startsWith(QStringLiteral("COSInfo.")))
+            << errHandler().lastErrorProcedure().toStdString();
+
+        ui().clear();
+        QString prefix = QStringLiteral("CEN");
+        EXPECT_EQ(COSInfo().TempFile(prefix), QString());
+        EXPECT_FALSE(ui().messageBoxes().isEmpty());
+        EXPECT_EQ(errHandler().pCurStackPointer(), 0);
+    }
+    EXPECT_BYTES_EQ(readAll(path(QStringLiteral("afile"))), QByteArray("plain"));
+    const QStringList rootAfter = entries(QStringLiteral("/"));
+    EXPECT_EQ(rootAfter, rootBefore);
+    // Take away a temporary folder made at the root, where this test must not leave one.
+    for (const QString& name : rootAfter) {
+        const QString made = QStringLiteral("/") + name;
+        if (!rootBefore.contains(name) && QFileInfo(made).isDir() &&
+            QDir(made).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot) ==
+                QDir(made).entryList({QStringLiteral("*.TMP")}, QDir::Files | QDir::Hidden))
+            QDir(made).removeRecursively();
+    }
+    EXPECT_EQ(entries(QDir::currentPath()), currentBefore);
+}
