@@ -21,6 +21,8 @@
 #include "support/mVBFileDisk.h"
 #include "support/modIni.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <memory>
 
@@ -203,8 +205,9 @@ void DayPageAssembly::getOrdoForDay(qint32 calendarID) {
         }
         appendStyleBlock();
         append(ordo);
-        m_view.navigate(m_htmDataFile);
+        showPage();
     });
+    endSection();
     m_view.showNormalPointer();
 }
 
@@ -282,9 +285,10 @@ void DayPageAssembly::getTextsForDay(qint32 calendarID) {
             gospelAcclamation(calendarID, conString);
         }
         addAll([](qint32 type) { return isGospel(type); });
-        m_view.navigate(m_htmDataFile);
+        showPage();
     });
     component.reset();
+    endSection();
     m_view.showNormalPointer();
 }
 
@@ -420,9 +424,10 @@ void DayPageAssembly::getPrayersForDay(qint32 calendarID) {
             if (item.mCreateContent())
                 append(item.pHTMData());
         }
-        m_view.navigate(m_htmDataFile);
+        showPage();
     });
     links.reset();
+    endSection();
     m_view.showNormalPointer();
 }
 
@@ -452,9 +457,10 @@ void DayPageAssembly::cleanMainCSS() {
         // Without the temporary folder the name would point into the working folder.
         if (folder.isEmpty())
             return;
+        // The name is the one this component gives it, so no search without regard to case.
         const QString file = folder + QStringLiteral("MAIN.CSS");
-        if (mVBFileDisk::fileExists(file))
-            mVBFileDisk::deleteFile(file);
+        if (QFileInfo(file).isFile())
+            QFile::remove(file);
     });
 }
 
@@ -467,6 +473,8 @@ QString DayPageAssembly::TempPath() {
 }
 
 QString DayPageAssembly::liturgyFile() const {
+    if (m_inSection)
+        return m_sectionLiturgyFile;
     return modIni::read(m_vkIniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile"));
 }
 
@@ -481,13 +489,32 @@ QString DayPageAssembly::readValue(const QString& sql) const {
 }
 
 void DayPageAssembly::append(const QString& text) {
-    if (!mVBFileDisk::AppendToTextFile(m_htmDataFile, text))
+    if (!m_page) {
+        auto file = std::make_unique<QFile>(m_htmDataFile);
+        if (m_htmDataFile.isEmpty() || !file->open(QIODevice::WriteOnly | QIODevice::Append))
+            throw Failure::pathFileAccess(m_htmDataFile);
+        m_page = std::move(file);
+    }
+    const QByteArray bytes = text.toUtf8() + "\r\n";
+    if (m_page->write(bytes) != bytes.size())
         throw Failure::pathFileAccess(m_htmDataFile);
 }
 
+void DayPageAssembly::showPage() {
+    if (m_page) {
+        const bool written = m_page->flush();
+        m_page->close();
+        m_page.reset();
+        if (!written)
+            throw Failure::pathFileAccess(m_htmDataFile);
+    }
+    m_view.navigate(m_htmDataFile);
+}
+
 void DayPageAssembly::appendStyleBlock() {
+    // The style sheet found is one that exists.
     const QString sheet = mMain::getStyleSheetFile(m_vkIniFile, m_version, true);
-    if (sheet.isEmpty() || !mVBFileDisk::fileExists(sheet))
+    if (sheet.isEmpty())
         return;
     append(QStringLiteral("<Style Type='text/css'>") + mVBFileDisk::readTextFile(sheet) +
            QStringLiteral("</Style>"));
@@ -503,4 +530,15 @@ void DayPageAssembly::startSection(qint32* cache, qint32 calendarID) {
     *cache = calendarID;
     cleanMainCSS();
     mVBFileDisk::deleteFile(m_htmDataFile);
+    // One build reads the INI file once.
+    m_sectionLiturgyFile =
+        modIni::read(m_vkIniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile"));
+    m_inSection = true;
+}
+
+void DayPageAssembly::endSection() {
+    // What a failed build wrote stays in the page file.
+    m_page.reset();
+    m_inSection = false;
+    m_sectionLiturgyFile.clear();
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 class DayPageView;
+class QFile;
 
 // The day page without its window: the day list of the date, and the page file of one kind of
 // content (readings 4, prayers 5, ordo 7) of the chosen liturgical day. Each section is built
@@ -78,11 +79,15 @@ private:
     QString liturgyConString() const;
     // The first value of `sql` on the liturgy database, as text (empty when none).
     QString readValue(const QString& sql) const;
-    // Appends a piece and a line end to the page file; a failed write is the failure 75.
+    // Appends a piece and a line end to the page file, which stays open until the page is
+    // shown or the build ends; a failed write is the failure 75.
     void append(const QString& text);
+    // Closes the page file and navigates to it.
+    void showPage();
     void appendStyleBlock();
     void appendHeading(const QDate& date);
     void startSection(qint32* cache, qint32 calendarID);
+    void endSection();
     void gospelAcclamation(qint32 calendarID, const QString& conString);
     // The content-links component, set up for `calendarID`.
     std::unique_ptr<QObject> createContentLinks(qint32 calendarID, const QString& conString,
@@ -105,6 +110,9 @@ private:
     QString m_h2Close;
 
     bool m_forced = false;
+    bool m_inSection = false;
+    QString m_sectionLiturgyFile;
+    std::unique_ptr<QFile> m_page;
     double m_listDate = 0;
     qint32 m_ordoCache = 0;
     qint32 m_readingsCache = 0;

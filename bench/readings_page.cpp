@@ -1,0 +1,264 @@
+// The readings page of a Sunday with four readings, rebuilt the way the day page rebuilds it when
+// the edition changes (mShow forced): the day list of the date, the readings of the day from the
+// readings component, each Bible text read by a liturgy item, the style block and the page file
+// written piece by piece. Warm: the connection is open and the page built once before the timing.
+// The user counter `ratio` compares it with the same statements prepared and stepped with the
+// SQLite C API.
+
+#include "content/ContentComponents.h"
+#include "data/Schema.h"
+#include "day_page/DayPageAssembly.h"
+#include "day_page/HeadlessDayPageView.h"
+#include "support/OleDate.h"
+#include "support/mGarbageFiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <sqlite3.h>
+#include <vector>
+
+namespace {
+
+const QDate kSunday(2025, 3, 23);
+// First reading, psalm, second reading, gospel.
+constexpr int kTypes[] = {202, 208, 203, 204};
+
+[[noreturn]] void fail(const QString& text) {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    std::exit(1);
+}
+
+// A Bible text of a realistic length: about thirty verses as HTML.
+QString bibleHtml(int reading) {
+    QString html = QStringLiteral("<P class=Reading>");
+    for (int verse = 1; verse <= 30; ++verse)
+        html += QStringLiteral("<SUP>%1</SUP>Verse %1 of reading %2, as long as a verse of "
+                               "scripture usually is. ")
+                    .arg(verse)
+                    .arg(reading);
+    return html + QStringLiteral("</P>");
+}
+
+// The data set: a year of calendar rows (two on every third day), each Sunday with four
+// readings, the style sheets and the INI file.
+struct Fixture {
+    QTemporaryDir dir;
+    QString liturgyFile;
+    QString iniFile;
+    int sundayID = 0; // the calendar row of kSunday
+
+    Fixture() {
+        liturgyFile = dir.path() + QStringLiteral("/Velmarka.MDB");
+        QString error;
+        if (!Schema::create(liturgyFile, Schema::Kind::Liturgy, &error))
+            fail(QStringLiteral("cannot create %1: %2").arg(liturgyFile, error));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "bench_fill");
+            db.setDatabaseName(liturgyFile);
+            db.open();
+            db.transaction();
+            QSqlQuery day(db);
+            day.prepare(QStringLiteral("INSERT INTO tbCalenderData (ID, Date, FeastRef, Day_Color, "
+                                       "ShortName) VALUES (?, ?, ?, 0, ?)"));
+            QSqlQuery reading(db);
+            reading.prepare(QStringLiteral("INSERT INTO tbReadings (ID, CalendarID, SortOrder, "
+                                           "Type, ContentID, Ref, TypeString) VALUES (?, ?, ?, ?, "
+                                           "?, ?, ?)"));
+            QSqlQuery text(db);
+            text.prepare(
+                QStringLiteral("INSERT INTO tbBibleText (ID, Text, HTM_Data) VALUES (?, ?, ?)"));
+            int id = 1000;
+            int readingID = 0;
+            for (QDate d(2025, 1, 1); d.year() == 2025; d = d.addDays(1)) {
+                const int rows = d.toJulianDay() % 3 == 0 ? 2 : 1;
+                for (int k = 0; k < rows; ++k, ++id) {
+                    day.addBindValue(id);
+                    day.addBindValue(OleDate::fromDate(d));
+                    day.addBindValue(k ? 300 : 20);
+                    day.addBindValue(k ? QStringLiteral("Saint %1").arg(id)
+                                       : d.toString(QStringLiteral("dddd d MMMM")));
+                    day.exec();
+                    if (k == 0 && d == kSunday)
+                        sundayID = id;
+                    if (k != 0 || d.dayOfWeek() != Qt::Sunday)
+                        continue;
+                    for (int r = 0; r < 4; ++r) {
+                        ++readingID;
+                        reading.addBindValue(readingID);
+                        reading.addBindValue(id);
+                        reading.addBindValue(r + 1);
+                        reading.addBindValue(kTypes[r]);
+                        reading.addBindValue(readingID);
+                        reading.addBindValue(QStringLiteral("Book %1:1-30").arg(readingID));
+                        reading.addBindValue(QStringLiteral("Reading %1").arg(r + 1));
+                        reading.exec();
+                        text.addBindValue(readingID);
+                        text.addBindValue(QStringLiteral("plain"));
+                        text.addBindValue(bibleHtml(readingID));
+                        text.exec();
+                    }
+                }
+            }
+            db.commit();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("bench_fill"));
+        QDir(dir.path()).mkpath(QStringLiteral("Templates"));
+        writeFile(dir.path() + QStringLiteral("/Templates/MainPrint.CSS"),
+                  "H3 { font: bold 12pt \"Gill Sans\", sans-serif; }\r\nH4 { font: bold 10pt "
+                  "serif; }\r\nP { margin: 0 0 6pt 0; }\r\n");
+        iniFile = dir.path() + QStringLiteral("/liturgy.ini");
+        writeFile(iniFile, "[Files]\r\nLiturgyFile=" + liturgyFile.toUtf8() +
+                               "\r\nTemplatePath=" + dir.path().toUtf8() + "/Templates/\r\n");
+    }
+
+    static void writeFile(const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+            fail(QStringLiteral("cannot write %1").arg(path));
+    }
+};
+
+Fixture& fixture() {
+    static Fixture f;
+    return f;
+}
+
+// The statements the page runs, as SQLite reads them.
+std::vector<QByteArray> bareStatements() {
+    std::vector<QByteArray> out;
+    out.push_back(
+        QStringLiteral("SELECT ID, ShortName, FeastRef FROM tbCalenderData WHERE Date = %1")
+            .arg(qint64(OleDate::fromDate(kSunday)))
+            .toUtf8());
+    out.push_back(QStringLiteral("SELECT Type, ContentID, Ref, TypeString FROM tbReadings WHERE "
+                                 "CalendarID=%1 ORDER BY SortOrder, ID")
+                      .arg(fixture().sundayID)
+                      .toUtf8());
+    // The readings of the Sunday are the first four texts of its row.
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "bench_ids");
+    db.setDatabaseName(fixture().liturgyFile);
+    db.open();
+    {
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("SELECT ContentID FROM tbReadings WHERE CalendarID=%1")
+                   .arg(fixture().sundayID));
+        while (q.next())
+            out.push_back(QStringLiteral("SELECT Text, HTM_Data FROM tbBibleText WHERE ID = %1")
+                              .arg(q.value(0).toInt())
+                              .toUtf8());
+    }
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("bench_ids"));
+    if (out.size() != 6)
+        fail(QStringLiteral("the Sunday has %1 readings, not 4").arg(out.size() - 2));
+    return out;
+}
+
+// Every statement through the C API: prepare, step every row reading every column, finalize.
+qint64 barePage(sqlite3* db, const std::vector<QByteArray>& statements) {
+    qint64 sum = 0;
+    for (const QByteArray& sql : statements) {
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr) != SQLITE_OK)
+            std::abort();
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
+                benchmark::DoNotOptimize(sqlite3_column_text(stmt, c));
+                sum += sqlite3_column_bytes(stmt, c);
+            }
+        }
+        sqlite3_finalize(stmt);
+    }
+    return sum;
+}
+
+sqlite3* openBare() {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(fixture().liturgyFile.toUtf8().constData(), &db, SQLITE_OPEN_READONLY,
+                        nullptr) != SQLITE_OK)
+        std::abort();
+    return db;
+}
+
+// This thread's processor time in nanoseconds: the other work on the machine does not count.
+double threadNanos() {
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e9 + double(ts.tv_nsec);
+}
+
+double bareNanosPerPage(std::size_t count) {
+    static sqlite3* db = openBare();
+    static const std::vector<QByteArray> statements = bareStatements();
+    const double start = threadNanos();
+    for (std::size_t i = 0; i < count; ++i)
+        benchmark::DoNotOptimize(barePage(db, statements));
+    return (threadNanos() - start) / double(count);
+}
+
+void readings_page_sqlite_c_api(benchmark::State& state) {
+    sqlite3* db = openBare();
+    const std::vector<QByteArray> statements = bareStatements();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(barePage(db, statements));
+    sqlite3_close(db);
+    state.counters["ratio"] = 1.0;
+}
+
+void readings_page(benchmark::State& state) {
+    const Fixture& f = fixture();
+    HeadlessDayPageView view;
+    DayPageAssembly page(view);
+    page.setPVkIniFile(f.iniFile);
+    page.setPSQLMode(0);
+    page.setPVersion(47);
+    page.setPageKind(DayPageAssembly::kReadings);
+    if (!page.mInitialize())
+        std::abort();
+    page.setPDate(OleDate::fromDate(kSunday));
+    page.mShow(true);
+    if (view.location() != page.pHTMDataFile() || view.dayListItemValue(1) != f.sundayID)
+        fail(QStringLiteral("the readings page was not built"));
+    const qint64 bytes = QFileInfo(page.pHTMDataFile()).size();
+
+    const double start = threadNanos();
+    for (auto _ : state)
+        page.mShow(true);
+    const double iterations = double(state.iterations());
+    const double ours = (threadNanos() - start) / iterations;
+    const double bare = bareNanosPerPage(std::max<std::size_t>(std::size_t(iterations), 2000));
+    if (QFileInfo(page.pHTMDataFile()).size() != bytes)
+        fail(QStringLiteral("the page changed while it was rebuilt"));
+    state.counters["bytes"] = double(bytes);
+    state.counters["ratio"] = ours / bare;
+}
+
+BENCHMARK(readings_page_sqlite_c_api)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+BENCHMARK(readings_page)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    registerContentComponents();
+    fixture();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    // The page files go with the process, as they do when the component shuts down.
+    mGarbageFiles::releaseGarbageFiles();
+    return 0;
+}
