@@ -1,0 +1,68 @@
+#include "component/ComponentRegistration.h"
+
+#include "component/cClassObject.h"
+#include "support/DiskInterface.h"
+#include "support/Failure.h"
+#include "support/ProcScope.h"
+#include "support/modIni.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace ComponentRegistration {
+
+QString folder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Brekka Data as/Components/");
+}
+
+QString manifestPath() {
+    return folder() + QLatin1String(cClassObject::kProgId) + QStringLiteral(".component");
+}
+
+QByteArray manifestText(const QString& libraryPath) {
+    return QByteArrayLiteral("[Component]\r\nClass=") + cClassObject::kProgId +
+           QByteArrayLiteral("\r\nLibrary=") + libraryPath.toUtf8() + QByteArrayLiteral("\r\n");
+}
+
+QString libraryOf(const QByteArray& manifest) {
+    return modIni::valueIn(manifest, QStringLiteral("Component"), QStringLiteral("Library"));
+}
+
+bool registerLibrary(const QString& libraryPath) {
+    ProcScope scope("VoVoruzevUdadudar.DllRegisterServer");
+    bool result = false;
+    scope.run([&] {
+        if (libraryPath.isEmpty())
+            throw Failure::fileNotFound(libraryPath);
+        const QString dir = folder();
+        if (!QDir().mkpath(dir) || !QFileInfo(dir).isDir())
+            throw Failure::pathNotFound(dir);
+        const QString path = manifestPath();
+        if (!RealDiskInterface::instance().writeFileAtomically(path, manifestText(libraryPath)))
+            throw Failure::pathFileAccess(path);
+        result = true;
+    });
+    return result;
+}
+
+bool unregisterLibrary() {
+    ProcScope scope("VoVoruzevUdadudar.DllUnregisterServer");
+    bool result = false;
+    scope.run([&] {
+        const QString path = manifestPath();
+        const QFileInfo info(path);
+        if (!info.exists() && !info.isSymLink()) {
+            result = true;
+            return;
+        }
+        if (info.isDir() || !QFile::remove(path))
+            throw Failure::pathFileAccess(path);
+        result = true;
+    });
+    return result;
+}
+
+} // namespace ComponentRegistration

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// Where a host finds the component: a manifest in the user's component folder that names the
+// class and the library that serves it.
+namespace ComponentRegistration {
+
+// The user's component folder, with a trailing '/'.
+QString folder();
+// The manifest's path.
+QString manifestPath();
+// The manifest's text for a library path (CR LF lines).
+QByteArray manifestText(const QString& libraryPath);
+// The library that a manifest names; empty when it names none.
+QString libraryOf(const QByteArray& manifest);
+
+// Writes the manifest for `libraryPath`; false (reported) when it cannot be written.
+bool registerLibrary(const QString& libraryPath);
+// Removes the manifest; false (reported) when it exists and cannot be removed.
+bool unregisterLibrary();
+
+} // namespace ComponentRegistration

@@ -1,0 +1,1113 @@
+#include "host_window/fHoster.h"
+
+#include "calendar/cFillCalendar.h"
+#include "calendar/cFillWeekCalendar.h"
+#include "calendar/cLiturgicalColors.h"
+#include "controls/CalendarLocale.h"
+#include "controls/CalendarPaint.h"
+#include "controls/MonthCalendarView.h"
+#include "controls/WeekCalendarView.h"
+#include "controls/cWindowList.h"
+#include "data/mADO.h"
+#include "day_page/fThisDay.h"
+#include "host_window/cDockingPane.h"
+#include "host_window/cPaneWindow.h"
+#include "host_window/cToolTip.h"
+#include "host_window/mCommands.h"
+#include "host_window/mLateBound.h"
+#include "resources/ResourceStrings.h"
+#include "resources/mMain.h"
+#include "support/COSInfo.h"
+#include "support/LateBinding.h"
+#include "support/OleDate.h"
+#include "support/ProcScope.h"
+#include "support/SharedState.h"
+#include "support/UserInterface.h"
+#include "support/mVBFileDisk.h"
+#include "support/modIni.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QCursor>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <array>
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kTodayLeft = 2000;      // twips
+constexpr int kChooserMinimum = 2300; // twips
+constexpr int kDayPaneWidth = 350;
+constexpr int kTreePaneWidth = 150;
+
+constexpr int kYearRole = Qt::UserRole + 1;
+constexpr int kMonthRole = Qt::UserRole + 2;
+constexpr int kYearItemRole = Qt::UserRole + 3;
+
+// The editions that the chooser offers, in its order.
+constexpr std::array<qint32, 13> kChooserEditions = {47, 470, 46,   358,  3580, 1007, 1,
+                                                     49, 490, 1010, 1011, 1016, 1015};
+
+// The database file and the edition code that choosing an edition selects.
+bool chosenEdition(qint32 code, QString* file, qint32* version) {
+    struct Row {
+        qint32 code;
+        const char* file;
+        qint32 version;
+    };
+    static constexpr Row rows[] = {
+        {1016, "KorvaMesa.mdb", 1016}, {3580, "KAMINOSE.MDB", 3580},  {1015, "Quorvane.mdb", 1015},
+        {1007, "Brastume.MDB", 1007},  {1010, "KorvaBase.mdb", 1010}, {1011, "KorvaLume.MDB", 1011},
+        {490, "ostravel.mdb", 490},    {49, "Hubrensk.mdb", 49},      {358, "KAMINORO.MDB", 358},
+        {470, "VELMARKE.MDB", 47},     {47, "VELMARKA.MDB", 47},      {1, "Brastelo.mdb", 1},
+        {39, "Pelusino.MDB", 39},      {46, "DRALVIKA.MDB", 46},
+    };
+    for (const Row& r : rows) {
+        if (r.code == code) {
+            *file = QString::fromLatin1(r.file);
+            *version = r.version;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool showsNotes(qint32 version) {
+    return version == 1007 || version == 1011 || version == 1015 || version == 10024;
+}
+
+// The pane bitmaps 101 (month) and 102 (week).
+#include "host_window/bitmaps/101.xpm"
+#include "host_window/bitmaps/102.xpm"
+
+QIcon paneIcon(int resource) {
+    return QIcon(QPixmap(resource == 102 ? pane_102 : pane_101));
+}
+
+// A tool of the toolbar in use: its identifier and the handle of the window it belongs to.
+QString toolId(const QAction* tool) {
+    return tool->objectName();
+}
+
+qint32 toolTag(const QAction* tool) {
+    return tool->data().toInt();
+}
+
+} // namespace
+
+fHoster::fHoster(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("fHoster"));
+    setAccessibleName(tr("Liturgy calendar"));
+    setDockOptions(QMainWindow::AllowTabbedDocks | QMainWindow::AnimatedDocks);
+    setCorner(Qt::TopRightCorner, Qt::RightDockWidgetArea);
+    setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
+    setCorner(Qt::TopLeftCorner, Qt::LeftDockWidgetArea);
+    setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
+    setTabPosition(Qt::AllDockWidgetAreas, QTabWidget::North);
+    // The panes take the whole window: the central area is only the place they meet.
+    // The panes take the whole window: the central area is a strip of no height under the
+    // calendars, so that spare width goes to the calendars and spare height to them too.
+    auto* centre = new QWidget(this);
+    centre->setObjectName(QStringLiteral("centre"));
+    centre->setMaximumHeight(0);
+    setCentralWidget(centre);
+
+    m_calendarTools = new QToolBar(tr("Calendar tools"), this);
+    m_calendarTools->setObjectName(QStringLiteral("calendarTools"));
+    m_calendarTools->setMovable(false);
+    m_calendarTools->setFloatable(false);
+    auto* strip = new QWidget(m_calendarTools);
+    Command1 = new QPushButton(tr("Go to Today"), strip);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setAccessibleName(tr("Go to Today"));
+    Combo1 = new QComboBox(strip);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setAccessibleName(tr("Edition"));
+    Combo1->setToolTip(tr("Edition"));
+    Combo1->hide();
+    strip->setMinimumHeight(qMax(Command1->sizeHint().height(), Combo1->sizeHint().height()) + 4);
+    strip->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    m_calendarTools->addWidget(strip);
+    addToolBar(Qt::TopToolBarArea, m_calendarTools);
+    connect(Command1, &QPushButton::clicked, this, [this] { onToday(); });
+    connect(Combo1, &QComboBox::currentIndexChanged, this, [this](int i) { onEditionChosen(i); });
+
+    LabelTooltip = new QLabel(this);
+    LabelTooltip->setObjectName(QStringLiteral("LabelTooltip"));
+    LabelTooltip->hide();
+    mnuPop = new QMenu(this);
+    mnuPop->setObjectName(QStringLiteral("mnuPop"));
+    mnuCopy = mnuPop->addAction(tr("Copy tooltip"));
+    mnuCopy->setObjectName(QStringLiteral("mnuCopy"));
+    connect(mnuCopy, &QAction::triggered, this, [this] { onCopyTooltip(); });
+
+    SSActiveToolBars1 = new QToolBar(tr("Commands"), this);
+    SSActiveToolBars1->setObjectName(QStringLiteral("SSActiveToolBars1"));
+    SSActiveToolBars1->hide();
+
+    m_sideBar = new QToolBar(tr("Hidden panes"), this);
+    m_sideBar->setObjectName(QStringLiteral("sideBar"));
+    m_sideBar->setMovable(false);
+    m_sideBar->setFloatable(false);
+    m_sideBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    addToolBar(Qt::LeftToolBarArea, m_sideBar);
+}
+
+fHoster::~fHoster() {
+    // Unload: the subscriptions and references go with the window.
+    setToolbarInUse(nullptr);
+    m_notify = nullptr;
+    m_app = nullptr;
+}
+
+qint32 fHoster::hWnd() {
+    if (!m_loaded)
+        loadStep();
+    return cWindowList::add(this);
+}
+
+QWidget* fHoster::getFormFromhWnd(qint32 handle) const {
+    return cWindowList::find(handle);
+}
+
+QString fHoster::getTmpFile() {
+    QString prefix = QStringLiteral("CEN");
+    return COSInfo().TempFile(prefix);
+}
+
+double fHoster::pStartDate() const {
+    if (!m_month)
+        return 0;
+    return OleDate::fromDate(m_month->model().dateOfDay(1));
+}
+
+double fHoster::pEndDate() const {
+    if (!m_month)
+        return 0;
+    return OleDate::fromDate(m_month->model().dateOfDay(m_month->model().daysInMonth()));
+}
+
+QString fHoster::liturgyFile() const {
+    return modIni::read(m_vkIniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile"));
+}
+
+void fHoster::loadStep() {
+    ProcScope scope("fHoster.Form_Load");
+    m_loaded = true;
+    scope.run([&] {
+        m_loading = true;
+        const bool multi = shared().gMultiEditionMode;
+        Combo1->setVisible(multi);
+        if (!multi)
+            return;
+        for (qint32 code : kChooserEditions)
+            Combo1->addItem(mMain::getVersionName(code), code);
+        const qint32 configured = mMain::validateVersion(m_version, m_vkIniFile);
+        int index = 0;
+        for (int i = 0; i < Combo1->count(); ++i) {
+            if (Combo1->itemData(i).toInt() == configured) {
+                index = i;
+                break;
+            }
+        }
+        Combo1->setCurrentIndex(index);
+    });
+}
+
+cDockingPane* fHoster::addPane(qint16 number, const QString& title, QWidget* window,
+                               Qt::DockWidgetArea area) {
+    auto* pane = new cDockingPane(number, title, this);
+    pane->setWidget(window);
+    QDockWidget::DockWidgetFeatures features =
+        QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable;
+    // The calendars are the master of every other pane and stay; the others can be put away.
+    if (number >= 3)
+        features |= QDockWidget::DockWidgetClosable;
+    pane->setFeatures(features);
+    pane->setAllowedAreas(Qt::AllDockWidgetAreas);
+    if (auto* page = qobject_cast<fThisDay*>(window))
+        pane->setWindowHandle32(page->hWnd());
+    addDockWidget(area, pane);
+    m_panes.append(pane);
+    return pane;
+}
+
+bool fHoster::mInitialize() {
+    if (!m_loaded)
+        loadStep();
+    ProcScope scope("fHoster.mInitialize");
+    bool result = false;
+    scope.run([&] {
+        // 1, 2: caption and pane icons.
+        setWindowTitle(m_appTitle);
+        const QIcon icon1 = paneIcon(101);
+        const QIcon icon2 = paneIcon(102);
+
+        // 3, 4: month and week calendars, tabbed at the top.
+        m_month = new MonthCalendarView;
+        m_month->setObjectName(QStringLiteral("ctMonth1"));
+        mfT1 = new cPaneWindow(QStringLiteral("fCalendar"), m_month);
+        cDockingPane* p1 =
+            addPane(1, ResourceStrings::text(ResourceStrings::kMonth), mfT1, Qt::TopDockWidgetArea);
+        p1->setWindowIcon(icon1);
+        connect(m_month, &MonthCalendarView::currentDateChanged, this,
+                [this](int m, int y) { onMonthDateChanged(m, y); });
+        connect(m_month, &MonthCalendarView::dayHovered, this,
+                [this](int day) { showNote(m_month, day); });
+        connect(m_month, &MonthCalendarView::mouseReleased, this,
+                [this](int button) { onMouseUp(button); });
+
+        m_week = new WeekCalendarView;
+        m_week->setObjectName(QStringLiteral("ctCalendar1"));
+        mfT2 = new cPaneWindow(QStringLiteral("fWeek"), m_week);
+        cDockingPane* p2 =
+            addPane(2, ResourceStrings::text(ResourceStrings::kWeek), mfT2, Qt::TopDockWidgetArea);
+        p2->setWindowIcon(icon2);
+        connect(m_week, &WeekCalendarView::dateChanged, this,
+                [this](const QDate& d) { onWeekDateChanged(d); });
+        connect(m_week, &WeekCalendarView::dateHovered, this, [this](const QDate& d) {
+            // The week shows days of two months; only those of the filled month have notes.
+            if (d.isValid() && d.month() == m_lastMonth)
+                showNote(m_week, d.day());
+        });
+        connect(m_week, &WeekCalendarView::mouseReleased, this,
+                [this](int button) { onMouseUp(button); });
+        tabifyDockWidget(p1, p2);
+        connect(mfT1, &cPaneWindow::resized, this, [this] { layoutTools(); });
+        connect(mfT2, &cPaneWindow::resized, this, [this] { layoutTools(); });
+
+        // 5: the year/month tree, hidden at the side.
+        m_tree = new QTreeWidget;
+        m_tree->setObjectName(QStringLiteral("TList1"));
+        m_tree->setHeaderHidden(true);
+        m_tree->setAccessibleName(ResourceStrings::text(ResourceStrings::kCalendar));
+        m_fTList = new cPaneWindow(QStringLiteral("fTList"), m_tree);
+        cDockingPane* p3 = addPane(3, ResourceStrings::text(ResourceStrings::kCalendar), m_fTList,
+                                   Qt::LeftDockWidgetArea);
+        connect(m_tree, &QTreeWidget::itemClicked, this,
+                [this](QTreeWidgetItem* item) { doTListClick(int(m_treeItems.indexOf(item))); });
+        connect(m_tree, &QTreeWidget::itemActivated, this,
+                [this](QTreeWidgetItem* item) { doTListClick(int(m_treeItems.indexOf(item))); });
+
+        // 6: the day pages, tabbed at the right.
+        QList<qint16> dayPanes{4};
+        if (m_version != 1005)
+            dayPanes.append(5);
+        if (m_version == 1011)
+            dayPanes.append(7);
+        cDockingPane* first = nullptr;
+        for (qint16 number : dayPanes) {
+            auto* page = new fThisDay;
+            page->setTag(QString::number(number));
+            mLateBound::setProperty(page, "pAppTitle", m_appTitle);
+            mLateBound::setProperty(page, "pConnectionString", m_connectionString);
+            mLateBound::setProperty(page, "pVkIniFile", m_vkIniFile);
+            mLateBound::setProperty(page, "pSQLMode", qint16(m_sqlMode ? -1 : 0));
+            mLateBound::setProperty(page, "pUser", m_user);
+            mLateBound::setProperty(page, "pVersion", m_version);
+            page->mInitialize();
+            const QString title = number == 4   ? ResourceStrings::text(ResourceStrings::kReadings)
+                                  : number == 5 ? ResourceStrings::text(ResourceStrings::kPrayers)
+                                                : QStringLiteral("Ordo");
+            cDockingPane* pane = addPane(number, title, page, Qt::RightDockWidgetArea);
+            if (first)
+                tabifyDockWidget(first, pane);
+            else
+                first = pane;
+        }
+
+        // The panes' sizes: the calendars take the height, the day pages and the tree their
+        // widths.
+        QList<QDockWidget*> dayDocks;
+        for (cDockingPane* p : m_panes)
+            if (p->Id() >= 4)
+                dayDocks.append(p);
+        if (!dayDocks.isEmpty())
+            resizeDocks({dayDocks.first()}, {kDayPaneWidth}, Qt::Horizontal);
+        resizeDocks({p1}, {qMax(1, height())}, Qt::Vertical);
+        resizeDocks({p3}, {kTreePaneWidth}, Qt::Horizontal);
+        p3->hide();
+        for (cDockingPane* p : m_panes)
+            watchPane(p);
+
+        // 7, 8: the toolbar in use.
+        if (!m_toolbar)
+            setToolbarInUse(SSActiveToolBars1);
+
+        // 9: colours and tips.
+        m_colors = std::make_unique<cLiturgicalColors>();
+        m_colors->mSetDefaultColors();
+        m_tip = std::make_unique<cToolTip>();
+        m_tip->setPStyle(2);
+        m_tip->setPInitialDelay(100);
+        m_tip->setPAutoPopDelay(200000);
+
+        // 10: weekday names (Sunday first) and month names of the user's locale.
+        const QString dayNames = CalendarPaint::localeDayNames().join(QLatin1Char(','));
+        const QString monthNames = CalendarPaint::localeMonthNames().join(QLatin1Char(','));
+        m_month->setDayNames(dayNames);
+        m_month->setMonthNames(monthNames);
+        m_week->setDayNames(dayNames);
+        m_week->setMonthNames(monthNames);
+
+        m_homeLayout = saveState();
+
+        // 11, 12.
+        setStatusText();
+        selectPane(1);
+        updateCalendar(false);
+        m_calendarMode = 1;
+        m_dayPagePending = true;
+        m_currentDayPane = 4;
+        layoutTools();
+        result = true;
+    });
+    return result;
+}
+
+void fHoster::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_loading)
+        return;
+    m_loading = false;
+    // Now that the window has its size, give the panes theirs: the day pages their width at
+    // the right, the calendars the rest.
+    QTimer::singleShot(0, this, [this] {
+        m_dayPaneWidth = kDayPaneWidth;
+        arrangeWidths();
+        m_homeLayout = saveState();
+    });
+    if (pane(4))
+        selectPane(4);
+}
+
+void fHoster::resizeEvent(QResizeEvent* event) {
+    // The day pages keep their width when the window grows or shrinks; the calendars take
+    // the difference.
+    const cDockingPane* day = pane(4);
+    if (m_dayPaneWidth > 0 && day && !day->isHidden())
+        m_dayPaneWidth = day->width();
+    QMainWindow::resizeEvent(event);
+    arrangeWidths();
+}
+
+void fHoster::arrangeWidths() {
+    if (m_dayPaneWidth <= 0 || m_arranging)
+        return;
+    // The window gives spare width to the right-hand area; holding the day pages at their
+    // width for one layout pass leaves it to the calendars.
+    QList<cDockingPane*> held;
+    for (cDockingPane* p : m_panes)
+        if (p->Id() >= 4 && !p->isHidden() && !p->isFloating())
+            held.append(p);
+    if (held.isEmpty())
+        return;
+    m_arranging = true;
+    for (cDockingPane* p : held)
+        p->setFixedWidth(m_dayPaneWidth);
+    QTimer::singleShot(0, this, [this, held] {
+        for (cDockingPane* p : held) {
+            p->setMinimumWidth(0);
+            p->setMaximumWidth(QWIDGETSIZE_MAX);
+        }
+        m_arranging = false;
+    });
+}
+
+cDockingPane* fHoster::pane(int number) const {
+    for (cDockingPane* p : m_panes)
+        if (p->Id() == number)
+            return p;
+    return nullptr;
+}
+
+fThisDay* fHoster::dayPage(int number) const {
+    const cDockingPane* p = pane(number);
+    if (!p)
+        return nullptr;
+    return qobject_cast<fThisDay*>(cWindowList::find(p->windowHandle32()));
+}
+
+void fHoster::watchPane(cDockingPane* p) {
+    connect(p, &QDockWidget::visibilityChanged, this,
+            [this, p](bool visible) { paneVisibilityChanged(p, visible); });
+    connect(p, &QDockWidget::topLevelChanged, this, [this, p](bool floating) {
+        if (!floating || m_restoring || m_homeLayout.isEmpty())
+            return;
+        if (!onPaneAction(PaneFloating, p->Id()))
+            onPaneAction(PaneFloated, p->Id());
+        else
+            restoreHomeLayout();
+    });
+    connect(p, &QDockWidget::dockLocationChanged, this, [this, p](Qt::DockWidgetArea) {
+        if (m_restoring || m_homeLayout.isEmpty())
+            return;
+        // Wait until the drop is complete before judging where the pane went.
+        QTimer::singleShot(0, this, [this, p] { paneLayoutChanged(p); });
+    });
+    connect(p, &cDockingPane::closedByUser, this, [this](cDockingPane* closed) {
+        if (m_restoring)
+            return;
+        onPaneAction(closed->Id() == 3 ? PaneCollapsed : PaneHidden, closed->Id());
+    });
+    if (p->features() & QDockWidget::DockWidgetClosable) {
+        // The pane's own show/hide switch, on the side bar (the tree) and in the pane menu.
+        QAction* toggle = new QAction(p->windowTitle(), p);
+        toggle->setObjectName(QStringLiteral("showPane%1").arg(p->Id()));
+        toggle->setCheckable(true);
+        toggle->setChecked(!p->isHidden());
+        toggle->setIcon(p->Id() == 3 ? paneIcon(101) : QIcon());
+        toggle->setToolTip(tr("Show or hide %1").arg(p->windowTitle()));
+        connect(p, &QDockWidget::visibilityChanged, toggle,
+                [toggle, p] { toggle->setChecked(!p->isHidden()); });
+        connect(toggle, &QAction::triggered, this,
+                [this, p](bool shown) { paneToggled(p, shown); });
+        p->setProperty("paneToggle", QVariant::fromValue<QObject*>(toggle));
+        if (p->Id() == 3)
+            m_sideBar->addAction(toggle);
+    }
+}
+
+void fHoster::paneToggled(cDockingPane* p, bool shown) {
+    ++m_selecting;
+    p->setVisible(shown);
+    if (shown)
+        p->raise();
+    --m_selecting;
+    if (shown) {
+        onPaneAction(PaneExpanding, p->Id());
+        onPaneAction(PaneExpanded, p->Id());
+    } else {
+        onPaneAction(p->Id() == 3 ? PaneCollapsed : PaneHidden, p->Id());
+    }
+}
+
+void fHoster::paneVisibilityChanged(cDockingPane* p, bool visible) {
+    if (!visible || m_loading || m_selecting || m_restoring || m_homeLayout.isEmpty())
+        return;
+    // Only a tab coming to the front is a selection; a pane shown by its switch has its own
+    // actions.
+    if (tabifiedDockWidgets(p).isEmpty())
+        return;
+    onPaneAction(PaneActivated, p->Id());
+}
+
+void fHoster::paneLayoutChanged(cDockingPane* p) {
+    if (m_restoring || p->isFloating())
+        return;
+    // Where the window put the pane, from the saved arrangement.
+    const QByteArray current = saveState();
+    if (current == m_homeLayout)
+        return;
+    static const auto homeArea = [](int id) {
+        return id <= 2   ? Qt::TopDockWidgetArea
+               : id == 3 ? Qt::LeftDockWidgetArea
+                         : Qt::RightDockWidgetArea;
+    };
+    const auto mates = [this](cDockingPane* pane) {
+        QList<int> ids;
+        for (QDockWidget* d : tabifiedDockWidgets(pane))
+            if (auto* dp = qobject_cast<cDockingPane*>(d))
+                ids.append(dp->Id());
+        return ids;
+    };
+    const auto homeMates = [](int id) {
+        return id <= 2 ? QList<int>{1, 2} : id == 3 ? QList<int>{} : QList<int>{4, 5, 7};
+    };
+    bool refused = false;
+    if (dockWidgetArea(p) != homeArea(p->Id())) {
+        refused = onPaneAction(PaneDocked, p->Id());
+    } else {
+        const QList<int> now = mates(p);
+        bool foreign = false;
+        for (int id : now)
+            if (!homeMates(p->Id()).contains(id))
+                foreign = true;
+        if (foreign) {
+            refused = onPaneAction(PaneAttaching, p->Id());
+            if (!refused)
+                onPaneAction(PaneAttached, p->Id());
+        } else if (now.isEmpty() && p->Id() != 3) {
+            bool hadMates = false;
+            for (int id : homeMates(p->Id()))
+                if (id != p->Id() && pane(id) && !pane(id)->isHidden())
+                    hadMates = true;
+            if (hadMates)
+                refused = onPaneAction(PaneDetaching, p->Id());
+        }
+    }
+    if (refused)
+        restoreHomeLayout();
+}
+
+void fHoster::restoreHomeLayout() {
+    // A drag may still hold the pane: put it back once the mouse is released.
+    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+        QTimer::singleShot(50, this, [this] { restoreHomeLayout(); });
+        return;
+    }
+    m_restoring = true;
+    QList<bool> hidden;
+    for (cDockingPane* p : m_panes)
+        hidden.append(p->isHidden());
+    for (cDockingPane* p : m_panes)
+        if (p->isFloating())
+            p->setFloating(false);
+    restoreState(m_homeLayout);
+    for (int i = 0; i < m_panes.size(); ++i)
+        m_panes[i]->setVisible(!hidden[i]);
+    m_restoring = false;
+}
+
+void fHoster::selectPane(int number) {
+    cDockingPane* p = pane(number);
+    if (!p)
+        return;
+    ++m_selecting;
+    p->raise();
+    --m_selecting;
+    onPaneAction(PaneActivated, number);
+}
+
+bool fHoster::onPaneAction(int action, int number) {
+    ProcScope scope("fHoster.DockingPane1_Action");
+    bool cancel = false;
+    scope.run([&] {
+        const bool dayPane = number >= 4 && number <= 7;
+        switch (action) {
+        case PaneFloating:
+        case PaneFloated:
+        case PaneDocked:
+        case PaneAttaching:
+        case PaneAttached:
+        case PaneDetaching:
+            cancel = true;
+            break;
+        case PaneHidden:
+        case PaneCollapsed:
+            if (dayPane) {
+                m_dayPagePending = false;
+                m_currentDayPane = 0;
+            }
+            break;
+        case PaneExpanding:
+            if (number == 3) {
+                if (m_tree && m_tree->topLevelItemCount() == 0)
+                    loadTListData();
+            } else if (dayPane) {
+                m_dayPagePending = true;
+                m_currentDayPane = qint16(number);
+                UpdateDay();
+            }
+            break;
+        case PaneExpanded:
+            if (dayPane) {
+                m_dayPagePending = true;
+                m_currentDayPane = qint16(number);
+            }
+            break;
+        case PaneActivated:
+            if (number == 1) {
+                updateCalendar(false);
+                m_calendarMode = 1;
+            } else if (number == 2) {
+                updateWeekCalendar(false);
+                m_calendarMode = 2;
+            } else if (dayPane) {
+                m_dayPagePending = true;
+                m_currentDayPane = qint16(number);
+                UpdateDay();
+            }
+            break;
+        default:
+            break;
+        }
+        if (action == PaneHidden || action == PaneActivated)
+            sendMessage(1);
+    });
+    return cancel;
+}
+
+void fHoster::sendMessage(qint32 code) {
+    if (!m_notify)
+        return;
+    mLateBound::call(m_notify, "mMsgFromClient", {code});
+}
+
+// ---- Calendar interaction -------------------------------------------------------------------
+
+bool fHoster::updateCalendar(bool force) {
+    ProcScope scope("fHoster.updateCalendar");
+    bool result = false;
+    scope.run([&] {
+        if (!force && (m_calendarMode == 1 || m_calendarMode == 2))
+            return;
+        if (!m_month)
+            return;
+        cFillCalendar fill;
+        fill.setPFillData(QVariant());
+        fill.setPVkIniFile(m_vkIniFile);
+        fill.setPUser(m_user);
+        fill.setPVersion(m_version);
+        fill.setPctMonth(&m_month->model());
+        fill.setPoLitColors(m_colors.get());
+        fill.setPSQLMode(m_sqlMode ? -1 : 0);
+        fill.setPConnectionString(m_connectionString);
+        fill.mFillCalendar();
+        ++m_monthFills;
+        m_month->refresh();
+        m_lastMonth = qint16(m_month->shownMonth());
+        m_lastYear = qint16(m_month->shownYear());
+        result = true;
+    });
+    return result;
+}
+
+bool fHoster::updateWeekCalendar(bool force) {
+    ProcScope scope("fHoster.updateWeekCalendar");
+    bool result = false;
+    scope.run([&] {
+        if (!m_week || !m_month)
+            return;
+        if (!force && m_week->shownYear() == m_lastYear && m_week->shownMonth() == m_lastMonth)
+            return;
+        const QDate start =
+            CalendarLocale::startOfWeek(OleDate::toDate(pStartDate()), m_month->firstDayOfWeek());
+        m_week->setRange(start, OleDate::toDate(pEndDate()));
+        m_fillingWeek = true;
+        m_week->setCurrentDate(m_month->currentDate());
+        m_fillingWeek = false;
+        m_week->ensureDateVisible(m_month->currentDate());
+        cFillWeekCalendar fill;
+        fill.setPFillData(QVariant());
+        fill.setPVkIniFile(m_vkIniFile);
+        fill.setPUser(m_user);
+        fill.setPVersion(m_version);
+        fill.setPctCalendar(&m_week->model());
+        fill.setPoLitColors(m_colors.get());
+        fill.setPSQLMode(m_sqlMode ? -1 : 0);
+        fill.setPConnectionString(m_connectionString);
+        fill.mFillCalendar();
+        ++m_weekFills;
+        m_week->redraw();
+        result = true;
+    });
+    m_fillingWeek = false;
+    return result;
+}
+
+bool fHoster::UpdateDay() {
+    ProcScope scope("fHoster.UpdateDay");
+    bool result = false;
+    scope.run([&] {
+        if (!m_dayPagePending)
+            return;
+        if (m_currentDayPane < 4 || m_currentDayPane > 7) {
+            ui().messageBox(UserInterface::Icon::None, UserInterface::Buttons::Ok, QString(),
+                            QStringLiteral("Unknown Pane..."));
+            return;
+        }
+        fThisDay* page = dayPage(m_currentDayPane);
+        if (!page || !m_month)
+            return;
+        const QDate date =
+            m_calendarMode == 2 && m_week ? m_week->currentDate() : m_month->currentDate();
+        page->setPDate(OleDate::fromDate(date));
+        result = page->mShow();
+    });
+    return result;
+}
+
+void fHoster::setStatusText() {
+    ProcScope scope("fHoster.setStatusText");
+    scope.run([&] {
+        QString text;
+        if (m_month && m_calendarMode == 1)
+            text = m_month->dayCellText(m_month->currentDay());
+        else if (m_month && m_week && m_calendarMode == 2)
+            text = m_month->dayCellText(m_week->currentDate().day());
+        QString status = text;
+        const QString edition = shared().gEditionName;
+        if (!edition.isEmpty())
+            status = text.isEmpty() ? edition : edition + QStringLiteral(" - ") + text;
+        if (!mLateBound::setProperty(m_app, "pStatusText", status))
+            return;
+        sendMessage(2);
+    });
+}
+
+QString fHoster::getNote(int day) {
+    ProcScope scope("fHoster.getNote");
+    QString note;
+    scope.run([&] {
+        if (!m_month)
+            return;
+        const QString file = liturgyFile();
+        const ConnectionPtr con = mADO::getConnection(
+            file, mADO::mGetConString(file, m_sqlMode ? -1 : 0, m_connectionString));
+        const QString literal = QStringLiteral("#%1/%2/%3#")
+                                    .arg(m_month->shownMonth())
+                                    .arg(day)
+                                    .arg(m_month->shownYear());
+        const ResData rows = mADO::getResData(
+            con,
+            QStringLiteral("SELECT FeastRef FROM tbCalenderData WHERE tbCalenderData.Date = ") +
+                literal + QStringLiteral(" ORDER BY tbCalenderData.ID"),
+            3, false);
+        if (!rows.isTable() || rows.table().rowCount() == 0)
+            return;
+        const RowTable& table = rows.table();
+        const auto description = [&](int row) {
+            const QVariant feast = table.at(0, row);
+            if (feast.isNull())
+                return QString();
+            return mADO::getResData(con,
+                                    QStringLiteral("SELECT tbFeasts.Description FROM tbFeasts "
+                                                   "WHERE tbFeasts.ID=") +
+                                        QString::number(feast.toLongLong()),
+                                    1, false)
+                .toString();
+        };
+        const auto laterRows = [&] {
+            for (int row = 1; row < table.rowCount(); ++row) {
+                const QString text = description(row);
+                if (!text.isEmpty())
+                    return text;
+            }
+            return QString();
+        };
+        if (table.at(0, 0).toLongLong() > 0) {
+            note = description(0);
+            if (note.isEmpty() && (m_version == 1015 || m_version == 1007))
+                note = laterRows();
+        } else if (m_version == 1007) {
+            note = laterRows();
+        }
+    });
+    return note;
+}
+
+void fHoster::showNote(QWidget* window, int day) {
+    ProcScope scope("fHoster.showNote");
+    scope.run([&] {
+        if (m_tip)
+            m_tip->removeAll(window);
+        LabelTooltip->clear();
+        if (!showsNotes(m_version) || day <= 0)
+            return;
+        const QString note = getNote(day);
+        if (note.isEmpty())
+            return;
+        if (m_tip)
+            m_tip->attach(window, note);
+        LabelTooltip->setText(note);
+    });
+}
+
+void fHoster::onMonthDateChanged(int month, int year) {
+    ProcScope scope("fHoster.moMonth_DateChange");
+    scope.run([&] {
+        if (!m_refillSuppress && (month != m_lastMonth || year != m_lastYear))
+            updateCalendar(true);
+        if (m_calendarMode == 1) {
+            setStatusText();
+            UpdateDay();
+        }
+    });
+}
+
+void fHoster::onWeekDateChanged(const QDate& date) {
+    if (m_fillingWeek)
+        return;
+    ProcScope scope("fHoster.moWeek_DateChange");
+    scope.run([&] {
+        setStatusText();
+        UpdateDay();
+        m_month->setCurrentDate(date);
+    });
+}
+
+void fHoster::onMouseUp(int button) {
+    ProcScope scope("fHoster.MouseUp");
+    scope.run([&] {
+        if (button == 2 && !LabelTooltip->text().isEmpty())
+            mnuPop->popup(QCursor::pos());
+    });
+}
+
+void fHoster::onCopyTooltip() {
+    ProcScope scope("fHoster.mnuCopy_Click");
+    scope.run([&] { ui().setClipboardText(LabelTooltip->text()); });
+}
+
+void fHoster::onEditionChosen(int index) {
+    if (m_loading || index < 0)
+        return;
+    ProcScope scope("fHoster.Combo1_Click");
+    scope.run([&] {
+        const qint32 code = Combo1->itemData(index).toInt();
+        shared().gEditionName = mMain::getVersionName(code);
+        QString file;
+        qint32 version = 0;
+        if (!chosenEdition(code, &file, &version))
+            return;
+        m_version = version;
+        const QString folder = mVBFileDisk::folderPart(liturgyFile());
+        modIni::write(m_vkIniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile"),
+                      folder + file);
+        updateCalendar(true);
+        updateWeekCalendar(true);
+        setStatusText();
+        for (QWidget* w : cWindowList::windows()) {
+            if (auto* page = qobject_cast<fThisDay*>(w)) {
+                page->setPVersion(m_version);
+                if (page->isVisible())
+                    page->mShow(true);
+            }
+        }
+    });
+}
+
+void fHoster::onToday() {
+    ProcScope scope("fHoster.Command1_Click");
+    scope.run([&] {
+        const QDate today = now().date();
+        if (m_calendarMode == 1 && m_month) {
+            m_month->setCurrentDate(today);
+            m_month->refresh();
+        } else if (m_calendarMode == 2 && m_week) {
+            m_week->setCurrentDate(today);
+            m_week->redraw();
+        }
+    });
+}
+
+int fHoster::chooserWidth(int monthWidth, int chooserLeft) {
+    return qMax(kChooserMinimum, monthWidth - (chooserLeft - 340));
+}
+
+void fHoster::layoutTools() {
+    QWidget* strip = Command1->parentWidget();
+    const int h = strip->height();
+    const QSize button = Command1->sizeHint();
+    const int left = kTodayLeft / kTwipsPerPixel;
+    Command1->setGeometry(left, (h - button.height()) / 2, button.width(), button.height());
+    const int comboLeft = Command1->geometry().right() + 12;
+    const int monthWidth = (m_month ? m_month->width() : strip->width()) * kTwipsPerPixel;
+    int width = chooserWidth(monthWidth, comboLeft * kTwipsPerPixel) / kTwipsPerPixel;
+    // The strip is narrower than the month pane by the side bar: keep the chooser inside it.
+    width = qMin(width, qMax(kChooserMinimum / kTwipsPerPixel, strip->width() - comboLeft - 4));
+    const int comboHeight = Combo1->sizeHint().height();
+    Combo1->setGeometry(comboLeft, (h - comboHeight) / 2, width, comboHeight);
+}
+
+// ---- Year/month tree ------------------------------------------------------------------------
+
+int fHoster::treeCell(const QTreeWidgetItem* item, const char* name) {
+    if (!item)
+        return 0;
+    if (qstricmp(name, "Year") == 0)
+        return item->data(0, kYearRole).toInt();
+    if (qstricmp(name, "Month") == 0)
+        return item->data(0, kMonthRole).toInt();
+    return 0;
+}
+
+bool fHoster::loadTListData() {
+    ProcScope scope("fHoster.loadTListData");
+    bool result = false;
+    m_treeLoading = true;
+    scope.run([&] {
+        if (m_treeItems.isEmpty()) {
+            m_tree->setUpdatesEnabled(false);
+            const QString file = liturgyFile();
+            const ConnectionPtr con = mADO::getConnection(
+                file, mADO::mGetConString(file, m_sqlMode ? -1 : 0, m_connectionString));
+            const auto dateOf = [&](const char* sql) {
+                const QVariant v =
+                    mADO::getResData(con, QString::fromLatin1(sql), 1, false).value();
+                bool ok = false;
+                const double d = v.toDouble(&ok);
+                return ok && !v.isNull() ? OleDate::toDate(d) : QDate();
+            };
+            const QDate first = dateOf("SELECT MIN(Date) FROM tbCalenderData");
+            const QDate last = dateOf("SELECT MAX(Date) FROM tbCalenderData");
+            if (first.isValid() && last.isValid() && first <= last) {
+                const QLocale locale;
+                QTreeWidgetItem* yearItem = nullptr;
+                int year = 0;
+                int month = 0;
+                // One step a month: the first of each month between the two dates.
+                for (QDate d(first.year(), first.month(), 1); d <= last; d = d.addMonths(1)) {
+                    if (d.year() != year) {
+                        year = d.year();
+                        yearItem = new QTreeWidgetItem(m_tree, {QString::number(year)});
+                        yearItem->setData(0, kYearRole, year);
+                        yearItem->setData(0, kMonthRole, 0);
+                        yearItem->setData(0, kYearItemRole, true);
+                        QFont f = yearItem->font(0);
+                        f.setBold(true);
+                        yearItem->setFont(0, f);
+                        m_treeItems.append(yearItem);
+                        month = 0;
+                    }
+                    if (d.month() != month) {
+                        month = d.month();
+                        auto* monthItem = new QTreeWidgetItem(
+                            yearItem, {locale.standaloneMonthName(month, QLocale::LongFormat)});
+                        monthItem->setData(0, kYearRole, year);
+                        monthItem->setData(0, kMonthRole, month);
+                        m_treeItems.append(monthItem);
+                    }
+                }
+            }
+        }
+        for (QTreeWidgetItem* item : std::as_const(m_treeItems)) {
+            if (treeCell(item, "Year") == m_lastYear && treeCell(item, "Month") == m_lastMonth) {
+                m_tree->setCurrentItem(item);
+                m_tree->scrollToItem(item);
+                break;
+            }
+        }
+        result = true;
+    });
+    m_tree->setUpdatesEnabled(true);
+    m_treeLoading = false;
+    return result;
+}
+
+void fHoster::doTListClick(int index) {
+    if (m_treeLoading || index < 0 || index >= m_treeItems.size())
+        return;
+    ProcScope scope("fHoster.doTListClick");
+    scope.run([&] {
+        const QTreeWidgetItem* item = m_treeItems[index];
+        const int month = treeCell(item, "Month");
+        const int year = treeCell(item, "Year");
+        if (month <= 0)
+            return;
+        m_refillSuppress = true;
+        m_month->setShownYear(year);
+        m_refillSuppress = false;
+        m_month->setShownMonth(month);
+        if (m_calendarMode == 2)
+            updateWeekCalendar(true);
+    });
+    m_refillSuppress = false;
+}
+
+// ---- Toolbar ----------------------------------------------------------------------------------
+
+void fHoster::setToolbarInUse(QObject* toolbar) {
+    if (auto* old = qobject_cast<QToolBar*>(m_toolbar.data()))
+        disconnect(old, &QToolBar::actionTriggered, this, nullptr);
+    m_toolbar = toolbar;
+    if (auto* bar = qobject_cast<QToolBar*>(toolbar))
+        connect(bar, &QToolBar::actionTriggered, this, [this](QAction* a) { onToolClicked(a); });
+}
+
+void fHoster::enableOwnTools(bool enable) {
+    auto* bar = qobject_cast<QToolBar*>(m_toolbar.data());
+    if (!bar)
+        return;
+    const qint32 handle = cWindowList::handleOf(this);
+    for (QAction* tool : bar->actions())
+        if (toolTag(tool) == handle && handle != 0)
+            tool->setEnabled(enable);
+}
+
+bool fHoster::mAttachToolbar() {
+    ProcScope scope("fHoster.mAttachToolbar");
+    scope.run([&] {
+        if (!m_notify)
+            return;
+        const QVariant param = mLateBound::property(m_notify, "pParam");
+        QObject* object = LateBinding::objectOf(param);
+        if (object &&
+            (object->inherits("SSActiveToolBars") ||
+             object->property("TypeName").toString() == QLatin1String("SSActiveToolBars")))
+            setToolbarInUse(object);
+        enableOwnTools(true);
+    });
+    return false;
+}
+
+bool fHoster::mSetCommandStatus(const QString& command) {
+    ProcScope scope("fHoster.mSetCommandStatus");
+    scope.run([&] {
+        if (!command.isEmpty())
+            return;
+        auto* bar = qobject_cast<QToolBar*>(m_toolbar.data());
+        if (!bar)
+            return;
+        for (QAction* tool : bar->actions()) {
+            switch (mCommands::statusOf(toolId(tool))) {
+            case mCommands::Status::Enable:
+                tool->setEnabled(true);
+                break;
+            case mCommands::Status::Disable:
+                tool->setEnabled(false);
+                break;
+            case mCommands::Status::EnableWhenDayPage:
+                tool->setEnabled(m_dayPagePending);
+                break;
+            case mCommands::Status::Untouched:
+                break;
+            }
+        }
+    });
+    return false;
+}
+
+bool fHoster::mFreeToolbar() {
+    // Failing steps are skipped, not reported.
+    enableOwnTools(false);
+    setToolbarInUse(nullptr);
+    return true;
+}
+
+void fHoster::onToolClicked(QAction* tool) {
+    ui().setWaitCursor();
+    DoCommand(toolId(tool));
+    ui().setDefaultCursor();
+}
+
+bool fHoster::DoCommand(const QString& id) {
+    ProcScope scope("fHoster.DoCommand");
+    bool result = false;
+    scope.run([&] {
+        switch (mCommands::dispatchOf(id)) {
+        case mCommands::Dispatch::Forward:
+            result = sendCommand(id);
+            break;
+        case mCommands::Dispatch::Print:
+        case mCommands::Dispatch::Word:
+        case mCommands::Dispatch::Send:
+        case mCommands::Dispatch::NewService:
+        case mCommands::Dispatch::Ignore:
+            break;
+        }
+    });
+    return result;
+}
+
+bool fHoster::sendCommand(const QString& id) {
+    ProcScope scope("fHoster.sendCommand");
+    bool result = false;
+    scope.run([&] {
+        if (!m_notify)
+            return;
+        mLateBound::setProperty(m_notify, "pCommand", id);
+        sendMessage(5);
+        result = true;
+    });
+    return result;
+}

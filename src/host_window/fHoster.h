@@ -1,0 +1,234 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+class MonthCalendarView;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QAction;
+class QPushButton;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+class WeekCalendarView;
+class cDockingPane;
+class cLiturgicalColors;
+class cPaneWindow;
+class cToolTip;
+class fThisDay;
+
+// The component's host window: a main window whose dock widgets are the panes — the month and
+// week calendars tabbed at the top, the year/month tree at the left (hidden at the side until
+// its edge button shows it), the day pages tabbed at the right. It keeps the state between the
+// panes: which calendar is current, which day page is pending, the last filled month.
+class fHoster : public QMainWindow {
+    Q_OBJECT
+    Q_PROPERTY(QString pVkIniFile READ pVkIniFile WRITE setPVkIniFile)
+    Q_PROPERTY(qint32 pVersion READ pVersion WRITE setPVersion)
+    Q_PROPERTY(qint32 pUser READ pUser WRITE setPUser)
+    Q_PROPERTY(QString pAppTitle READ pAppTitle WRITE setPAppTitle)
+    Q_PROPERTY(QObject* pApp READ pApp WRITE setPApp)
+    Q_PROPERTY(QObject* pNotify READ pNotify WRITE setPNotify)
+    Q_PROPERTY(bool pSQLMode READ pSQLMode WRITE setPSQLMode)
+    Q_PROPERTY(QString pConnectionString READ pConnectionString WRITE setPConnectionString)
+    Q_PROPERTY(double pStartDate READ pStartDate WRITE setPStartDate)
+    Q_PROPERTY(double pEndDate READ pEndDate WRITE setPEndDate)
+
+public:
+    // What the user does to a pane, with the codes the action handler dispatches on. The
+    // gestures that raise them:
+    //   PaneFloating (0)   a pane is torn off (title double-clicked or dragged out); PaneFloated
+    //                      (1) follows when that was not refused.
+    //   PaneDocked (5)     a pane is dropped at another side of the window.
+    //   PaneAttaching (6)  a pane is dropped onto another group of tabs; PaneAttached (7)
+    //                      follows when that was not refused.
+    //   PaneHidden (9)     a pane is closed (its close button, or unticked in the pane menu).
+    //   PaneCollapsed (11) the side pane is put away (its edge button, or its close button).
+    //   PaneExpanding (12) a hidden pane is shown (the edge button, or ticked in the pane menu);
+    //                      PaneExpanded (13) follows once it is shown.
+    //   PaneActivated (14) a pane is selected (its tab clicked, or selected by the window).
+    //   PaneDetaching (16) a pane is dragged out of its group of tabs.
+    // A refused action is undone: the panes go back to where the window put them.
+    enum DockingAction {
+        PaneFloating = 0,
+        PaneFloated = 1,
+        PaneDocked = 5,
+        PaneAttaching = 6,
+        PaneAttached = 7,
+        PaneHidden = 9,
+        PaneCollapsed = 11,
+        PaneExpanding = 12,
+        PaneExpanded = 13,
+        PaneActivated = 14,
+        PaneDetaching = 16,
+    };
+    Q_ENUM(DockingAction)
+
+    explicit fHoster(QWidget* parent = nullptr);
+    ~fHoster() override;
+
+    QString pVkIniFile() const { return m_vkIniFile; }
+    void setPVkIniFile(const QString& v) { m_vkIniFile = v; }
+    qint32 pVersion() const { return m_version; }
+    void setPVersion(qint32 v) { m_version = v; }
+    qint32 pUser() const { return m_user; }
+    void setPUser(qint32 v) { m_user = v; }
+    QString pAppTitle() const { return m_appTitle; }
+    void setPAppTitle(const QString& v) { m_appTitle = v; }
+    QObject* pApp() const { return m_app; }
+    void setPApp(QObject* v) { m_app = v; }
+    QObject* pNotify() const { return m_notify; }
+    void setPNotify(QObject* v) { m_notify = v; }
+    bool pSQLMode() const { return m_sqlMode; }
+    void setPSQLMode(bool v) { m_sqlMode = v; }
+    QString pConnectionString() const { return m_connectionString; }
+    void setPConnectionString(const QString& v) { m_connectionString = v; }
+    // First and last day of the month shown in the month calendar (date values); computed when
+    // read, setting them has no effect.
+    double pStartDate() const;
+    void setPStartDate(double) {}
+    double pEndDate() const;
+    void setPEndDate(double) {}
+
+    // The window's handle in the component's window list; taking it first runs the load step.
+    qint32 hWnd();
+
+    Q_INVOKABLE bool mInitialize();
+    Q_INVOKABLE bool mAttachToolbar();
+    Q_INVOKABLE bool mSetCommandStatus(const QString& command);
+    Q_INVOKABLE bool mFreeToolbar();
+    // Carries out a toolbar command; the result is not used by callers.
+    bool DoCommand(const QString& id);
+    // Hands a command to the host (message 5); false without a notify object.
+    bool sendCommand(const QString& id);
+
+    QWidget* getFormFromhWnd(qint32 handle) const;
+    QString getTmpFile();
+
+    // The action handler; true when the action is refused.
+    bool onPaneAction(int action, int paneNumber);
+
+    // The calendar interaction.
+    bool updateCalendar(bool force);
+    bool updateWeekCalendar(bool force);
+    bool UpdateDay();
+    void setStatusText();
+    QString getNote(int day);
+    bool loadTListData();
+    void doTListClick(int index);
+
+    // State, for the commands and for inspection.
+    qint16 calendarMode() const { return m_calendarMode; }
+    bool dayPagePending() const { return m_dayPagePending; }
+    qint16 currentDayPane() const { return m_currentDayPane; }
+    qint16 lastFilledMonth() const { return m_lastMonth; }
+    qint16 lastFilledYear() const { return m_lastYear; }
+    bool isLoading() const { return m_loading; }
+    int monthFills() const { return m_monthFills; }
+    int weekFills() const { return m_weekFills; }
+
+    // The panes in creation order, and one by number (null when there is none).
+    QList<cDockingPane*> panes() const { return m_panes; }
+    cDockingPane* pane(int number) const;
+    // Selects a pane as the user does by its tab (action 14).
+    void selectPane(int number);
+    fThisDay* dayPage(int number) const;
+
+    MonthCalendarView* monthCalendar() const { return m_month; }
+    WeekCalendarView* weekCalendar() const { return m_week; }
+    QTreeWidget* tree() const { return m_tree; }
+    QComboBox* editionChooser() const { return Combo1; }
+    QPushButton* todayButton() const { return Command1; }
+    QLabel* labelTooltip() const { return LabelTooltip; }
+    QMenu* popupMenu() const { return mnuPop; }
+    QAction* copyTooltipAction() const { return mnuCopy; }
+    QToolBar* sideBar() const { return m_sideBar; }
+    QObject* toolbarInUse() const { return m_toolbar; }
+    const cToolTip* toolTips() const { return m_tip.get(); }
+
+    // The values of a tree item's "Year" and "Month" cells.
+    static int treeCell(const QTreeWidgetItem* item, const char* name);
+    // The width of the edition chooser for the month calendar's width and the chooser's left
+    // position (twips): the month's width less (left - 340), at least 2300.
+    static int chooserWidth(int monthWidth, int chooserLeft);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void loadStep();
+    void arrangeWidths();
+    cDockingPane* addPane(qint16 number, const QString& title, QWidget* window,
+                          Qt::DockWidgetArea area);
+    void watchPane(cDockingPane* pane);
+    void paneVisibilityChanged(cDockingPane* pane, bool visible);
+    void paneToggled(cDockingPane* pane, bool shown);
+    void paneLayoutChanged(cDockingPane* pane);
+    void restoreHomeLayout();
+    void sendMessage(qint32 code);
+    void showNote(QWidget* window, int day);
+    void onMonthDateChanged(int month, int year);
+    void onWeekDateChanged(const QDate& date);
+    void onMouseUp(int button);
+    void onEditionChosen(int index);
+    void onToday();
+    void onCopyTooltip();
+    void onToolClicked(QAction* tool);
+    void layoutTools();
+    void setToolbarInUse(QObject* toolbar);
+    void enableOwnTools(bool enable);
+    QString liturgyFile() const;
+
+    QString m_vkIniFile;
+    qint32 m_version = 0;
+    qint32 m_user = 0;
+    QString m_appTitle;
+    QPointer<QObject> m_app;
+    QPointer<QObject> m_notify;
+    bool m_sqlMode = false;
+    QString m_connectionString;
+
+    qint16 m_calendarMode = 0;
+    bool m_dayPagePending = true;
+    qint16 m_currentDayPane = 4;
+    bool m_loading = false;
+    bool m_loaded = false;
+    qint16 m_lastMonth = 0;
+    qint16 m_lastYear = 0;
+    bool m_refillSuppress = false;
+    bool m_treeLoading = false;
+    bool m_fillingWeek = false;
+    int m_monthFills = 0;
+    int m_weekFills = 0;
+
+    std::unique_ptr<cLiturgicalColors> m_colors;
+    std::unique_ptr<cToolTip> m_tip;
+    cPaneWindow* mfT1 = nullptr;
+    cPaneWindow* mfT2 = nullptr;
+    cPaneWindow* m_fTList = nullptr;
+    MonthCalendarView* m_month = nullptr;
+    WeekCalendarView* m_week = nullptr;
+    QTreeWidget* m_tree = nullptr;
+    QList<QTreeWidgetItem*> m_treeItems;
+    QList<cDockingPane*> m_panes;
+
+    QToolBar* m_calendarTools = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QLabel* LabelTooltip = nullptr;
+    QMenu* mnuPop = nullptr;
+    QAction* mnuCopy = nullptr;
+    QToolBar* m_sideBar = nullptr;
+    QToolBar* SSActiveToolBars1 = nullptr;
+    QPointer<QObject> m_toolbar;
+
+    QByteArray m_homeLayout;
+    bool m_restoring = false;
+    int m_selecting = 0;
+    int m_dayPaneWidth = 0;
+    bool m_arranging = false;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The host toolbar's command identifiers: what the host window does with a clicked tool and
+// how a status update sets the tool. Identifiers compare exactly, letter case included.
+namespace mCommands {
+
+enum class Dispatch { Ignore, Print, Forward, Word, Send, NewService };
+enum class Status { Untouched, Enable, Disable, EnableWhenDayPage };
+
+Dispatch dispatchOf(const QString& id);
+Status statusOf(const QString& id);
+// Every identifier of the table (without the "ID_URL" / "ID_MS_" families), in table order.
+QStringList knownIdentifiers();
+
+} // namespace mCommands
