@@ -1,5 +1,8 @@
 #include "app/CommandLine.h"
 #include "app/HostSession.h"
+#ifdef LC_WITH_WINDOW
+#include "app/HostWindow.h"
+#endif
 #include "app/MonthCommand.h"
 #include "app/WeekCommand.h"
 #include "support/ComponentInfo.h"
@@ -19,6 +22,10 @@ bool colourOutput() {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef LC_WITH_WINDOW
+    if (HostWindow::wanted(argc, argv))
+        return HostWindow::run(argc, argv);
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
     QTextStream out(stdout);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+#include <QVariant>
+
+// The host's notify object: the component writes the window handle into pChildhWnd, reads
+// pParam, writes pCommand and announces events through mMsgFromClient.
+class HostNotify : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(qint32 pChildhWnd READ pChildhWnd WRITE setPChildhWnd)
+    Q_PROPERTY(QVariant pParam READ pParam WRITE setPParam)
+    Q_PROPERTY(QString pCommand READ pCommand WRITE setPCommand)
+public:
+    using QObject::QObject;
+
+    qint32 pChildhWnd() const { return m_childhWnd; }
+    void setPChildhWnd(qint32 v) { m_childhWnd = v; }
+    QVariant pParam() const { return m_param; }
+    void setPParam(const QVariant& v) { m_param = v; }
+    QString pCommand() const { return m_command; }
+    void setPCommand(const QString& v) { m_command = v; }
+
+    Q_INVOKABLE void mMsgFromClient(qint32 code) { emit message(code); }
+
+Q_SIGNALS:
+    void message(qint32 code);
+
+private:
+    qint32 m_childhWnd = 0;
+    QVariant m_param;
+    QString m_command;
+};

@@ -1,0 +1,360 @@
+#include "app/HostWindow.h"
+
+#include "app/HostNotify.h"
+#include "app/HostSession.h"
+#include "app/SSActiveToolBars.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTextStream>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+constexpr const char* kProgId = "VoVoruzevUdadudar.cVoVoruzevUdadudar";
+constexpr const char* kTitle = "Liturgy Calendar";
+
+using GetClassObject = int32_t (*)(const char*, void**);
+using WindowOf = void* (*)(int32_t);
+
+struct Tool {
+    const char* id;
+    const char* text;
+    QStyle::StandardPixmap icon;
+    const char* theme;
+};
+
+// The host's tools; the component enables and dispatches those that are its own.
+constexpr Tool kTools[] = {
+    {"ID_PRINT", "Print", QStyle::SP_DialogSaveButton, "document-print"},
+    {"ID_PREVIEW", "Preview", QStyle::SP_FileDialogContentsView, "document-print-preview"},
+    {"ID_PAGE_SETUP", "Page Setup", QStyle::SP_FileDialogDetailedView, "document-properties"},
+    {"OPEN_IN_MS_WORD", "Word", QStyle::SP_FileIcon, "x-office-document"},
+    {"ID_SEND", "Send", QStyle::SP_ArrowForward, "mail-send"},
+    {"ID_NEW_EMAIL", "New E-mail", QStyle::SP_FileDialogNewFolder, "mail-message-new"},
+    {"ID_ABOUT", "About", QStyle::SP_MessageBoxInformation, "help-about"},
+};
+
+QString registeredLibrary() {
+    const QString manifest = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                             QStringLiteral("/Brekka Data as/Components/") +
+                             QLatin1String(kProgId) + QStringLiteral(".component");
+    QFile f(manifest);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        const QByteArray l = line.trimmed();
+        if (l.toLower().startsWith("library="))
+            return QString::fromUtf8(l.mid(8));
+    }
+    return {};
+}
+
+} // namespace
+
+HostWindow::HostWindow(QWidget* parent)
+    : QMainWindow(parent), m_library(new QLibrary(this)), m_notify(new HostNotify(this)),
+      m_toolbar(new SSActiveToolBars(tr("Commands"), this)) {
+    setWindowTitle(QString::fromLatin1(kTitle));
+    m_toolbar->setObjectName(QStringLiteral("hostToolbar"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    addToolBar(Qt::TopToolBarArea, m_toolbar);
+    buildToolbar();
+    statusBar()->showMessage(tr("Ready"));
+    connect(m_notify, &HostNotify::message, this, [this](qint32 code) { onMessage(code); });
+}
+
+HostWindow::~HostWindow() {
+    if (m_component) {
+        QMetaObject::invokeMethod(m_component, "mKill", Qt::DirectConnection, Q_ARG(qint32, 0));
+        delete m_component;
+        m_component = nullptr;
+    }
+}
+
+void HostWindow::buildToolbar() {
+    for (const Tool& t : kTools) {
+        QIcon icon = QIcon::fromTheme(QString::fromLatin1(t.theme), style()->standardIcon(t.icon));
+        QAction* a = m_toolbar->addAction(icon, tr(t.text));
+        a->setObjectName(QString::fromLatin1(t.id));
+        a->setToolTip(tr(t.text));
+        // Until the component enables its tools, only those the host serves itself work.
+        a->setEnabled(false);
+    }
+    connect(m_toolbar, &QToolBar::actionTriggered, this, [this](QAction* tool) {
+        // Tools of the component reach it through its subscription; the host serves the rest.
+        if (tool->data().toInt() == 0)
+            onCommand(tool->objectName());
+    });
+}
+
+QString HostWindow::libraryPath() {
+    const QString name = QStringLiteral("libVoVoruzevUdadudar.so");
+    const QString fromEnv = qEnvironmentVariable("LC_COMPONENT_LIBRARY");
+    if (!fromEnv.isEmpty())
+        return fromEnv;
+    const QString dir = QCoreApplication::applicationDirPath();
+    for (const QString& candidate :
+         {dir + QLatin1Char('/') + name, dir + QStringLiteral("/../lib/") + name}) {
+        if (QFileInfo::exists(candidate))
+            return QFileInfo(candidate).canonicalFilePath();
+    }
+    const QString registered = registeredLibrary();
+    if (!registered.isEmpty() && QFileInfo::exists(registered))
+        return registered;
+#ifdef LC_COMPONENT_LIBRARY
+    if (QFileInfo::exists(QStringLiteral(LC_COMPONENT_LIBRARY)))
+        return QStringLiteral(LC_COMPONENT_LIBRARY);
+#endif
+    return name;
+}
+
+bool HostWindow::open(const Options& options, QString* error) {
+    const QString path = libraryPath();
+    m_library->setFileName(path);
+    if (!m_library->load()) {
+        *error =
+            QStringLiteral("cannot load the component %1: %2").arg(path, m_library->errorString());
+        return false;
+    }
+    auto getClassObject = reinterpret_cast<GetClassObject>(m_library->resolve("DllGetClassObject"));
+    auto windowOf = reinterpret_cast<WindowOf>(m_library->resolve("VoVoruzevUdadudarWindow"));
+    if (!getClassObject || !windowOf) {
+        *error = QStringLiteral("%1 is not the component's library").arg(path);
+        return false;
+    }
+    void* object = nullptr;
+    if (getClassObject(kProgId, &object) != 0 || !object) {
+        *error = QStringLiteral("the component's class is not available");
+        return false;
+    }
+    QObject* classObject = static_cast<QObject*>(object);
+    QObject* component = nullptr;
+    if (!QMetaObject::invokeMethod(classObject, "CreateInstance", Qt::DirectConnection,
+                                   Q_RETURN_ARG(QObject*, component)) ||
+        !component) {
+        *error = QStringLiteral("the component cannot be created");
+        return false;
+    }
+    m_component = component;
+    // The component subscribes to the host's toolbar when it finds it in pParam.
+    m_notify->setPParam(QVariant::fromValue<QObject*>(m_toolbar));
+    component->setProperty("pVkIniFile", options.iniFile);
+    component->setProperty("pVersion", options.edition);
+    component->setProperty("pAppTitle", QString::fromLatin1(kTitle));
+    component->setProperty("pNotify", QVariant::fromValue<QObject*>(m_notify));
+    bool ok = false;
+    QMetaObject::invokeMethod(component, "mInitialize", Qt::DirectConnection,
+                              Q_RETURN_ARG(bool, ok));
+    m_handle = component->property("phWnd").toInt();
+    m_componentWindow = static_cast<QWidget*>(windowOf(m_handle));
+    if (!ok || !m_componentWindow) {
+        *error = QStringLiteral("the component's window could not be opened");
+        return false;
+    }
+    m_componentWindow->setWindowFlags(Qt::Widget);
+    setCentralWidget(m_componentWindow);
+    if (options.date.isValid())
+        goToDate(options.date);
+    QMetaObject::invokeMethod(component, "mShow", Qt::DirectConnection, Q_RETURN_ARG(bool, ok));
+    // The component's tools carry its window's handle; attaching enables them.
+    for (QAction* tool : m_toolbar->actions()) {
+        const QString id = tool->objectName();
+        const bool hostServes = id == QLatin1String("ID_PAGE_SETUP") ||
+                                id == QLatin1String("ID_NEW_EMAIL") ||
+                                id == QLatin1String("ID_ABOUT");
+        tool->setData(hostServes ? 0 : m_handle);
+        tool->setEnabled(hostServes);
+    }
+    component->setProperty("pNotify", QVariant::fromValue<QObject*>(m_notify));
+    QMetaObject::invokeMethod(component, "mAttachToolbar", Qt::DirectConnection,
+                              Q_RETURN_ARG(bool, ok));
+    QMetaObject::invokeMethod(component, "mSetCommandStatus", Qt::DirectConnection,
+                              Q_RETURN_ARG(bool, ok), Q_ARG(QString, QString()));
+    return true;
+}
+
+bool HostWindow::goToDate(const QDate& date) {
+    if (!m_componentWindow)
+        return false;
+    QObject* month = m_componentWindow->findChild<QObject*>(QStringLiteral("ctMonth1"));
+    return month && month->setProperty("currentDate", date);
+}
+
+void HostWindow::onMessage(qint32 code) {
+    if (!m_component)
+        return;
+    switch (code) {
+    case 1: {
+        bool ok = false;
+        QMetaObject::invokeMethod(m_component, "mSetCommandStatus", Qt::DirectConnection,
+                                  Q_RETURN_ARG(bool, ok), Q_ARG(QString, QString()));
+        break;
+    }
+    case 2:
+        statusBar()->showMessage(m_component->property("pStatusText").toString());
+        break;
+    case 5:
+        onCommand(m_notify->pCommand());
+        break;
+    default:
+        break;
+    }
+}
+
+void HostWindow::onCommand(const QString& id) {
+    if (id == QLatin1String("ID_PAGE_SETUP")) {
+        QPrinter printer;
+        QPageSetupDialog dialog(&printer, this);
+        dialog.exec();
+    } else if (id == QLatin1String("ID_NEW_EMAIL")) {
+        QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:")));
+    } else if (id == QLatin1String("ID_ABOUT")) {
+        QMessageBox::about(this, windowTitle(),
+                           tr("%1\nThe church year, its readings and prayers.").arg(windowTitle()));
+    } else {
+        statusBar()->showMessage(tr("%1 is not available in this application.").arg(id), 5000);
+    }
+}
+
+void HostWindow::closeEvent(QCloseEvent* event) {
+    if (m_component) {
+        QMetaObject::invokeMethod(m_component, "mFreeToolbar", Qt::DirectConnection,
+                                  Q_ARG(qint32, m_handle));
+        QMetaObject::invokeMethod(m_component, "mKill", Qt::DirectConnection, Q_ARG(qint32, 0));
+        delete m_component;
+        m_component = nullptr;
+        m_componentWindow = nullptr;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+bool HostWindow::saveScreenshot(const QString& file) {
+    // Let the panes lay themselves out, fill and paint.
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 40)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return grab().save(file, "PNG");
+}
+
+bool HostWindow::wanted(int argc, char** argv) {
+    if (argc < 2)
+        return true;
+    const QString first = QString::fromLocal8Bit(argv[1]);
+    return first.startsWith(QLatin1String("--")) && first != QLatin1String("--help");
+}
+
+int HostWindow::run(int argc, char** argv) {
+    Options options;
+    QTextStream err(stderr);
+    for (int i = 1; i < argc; ++i) {
+        QString arg = QString::fromLocal8Bit(argv[i]);
+        QString value;
+        bool hasValue = false;
+        const qsizetype eq = arg.indexOf(QLatin1Char('='));
+        if (eq > 0) {
+            value = arg.mid(eq + 1);
+            arg.truncate(eq);
+            hasValue = true;
+        }
+        const bool known = arg == QLatin1String("--ini") || arg == QLatin1String("--edition") ||
+                           arg == QLatin1String("--screenshot") || arg == QLatin1String("--date");
+        if (!known) {
+            err << "liturgy-calendar: unexpected argument '" << argv[i] << "'\n";
+            return 2;
+        }
+        if (!hasValue) {
+            if (i + 1 >= argc) {
+                err << "liturgy-calendar: " << arg << " needs a value\n";
+                return 2;
+            }
+            value = QString::fromLocal8Bit(argv[++i]);
+        }
+        if (arg == QLatin1String("--ini")) {
+            options.iniFile = value;
+        } else if (arg == QLatin1String("--edition")) {
+            bool ok = false;
+            options.edition = value.toInt(&ok);
+            if (!ok) {
+                err << "liturgy-calendar: the edition code '" << value << "' is not a number\n";
+                return 2;
+            }
+        } else if (arg == QLatin1String("--screenshot")) {
+            options.screenshot = value;
+        } else {
+            options.date = QDate::fromString(value, Qt::ISODate);
+            if (!options.date.isValid()) {
+                err << "liturgy-calendar: '" << value << "' is not a date of the form YYYY-MM-DD\n";
+                return 2;
+            }
+        }
+    }
+    if (options.date.isValid() && options.screenshot.isEmpty()) {
+        err << "liturgy-calendar: --date goes with --screenshot\n";
+        return 2;
+    }
+    // A picture needs no screen.
+    if (!options.screenshot.isEmpty())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
+    if (options.iniFile.isEmpty()) {
+        options.iniFile = HostSession::defaultIniFile();
+        if (!QFileInfo::exists(options.iniFile)) {
+            err << "liturgy-calendar: no data set found; create it with: make-sample-data --out "
+                << QDir::toNativeSeparators(QFileInfo(options.iniFile).path()) << '\n';
+            return 1;
+        }
+    } else if (!QFileInfo::exists(options.iniFile)) {
+        err << "liturgy-calendar: the INI file " << options.iniFile << " does not exist\n";
+        return 1;
+    }
+    options.iniFile = QFileInfo(options.iniFile).absoluteFilePath();
+
+    // Off screen nobody can answer a message: each is written out and closed.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, &app, [&err] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            err << "liturgy-calendar: " << box->windowTitle() << ": " << box->text() << '\n';
+            err.flush();
+            box->done(QMessageBox::Ok);
+        }
+    });
+    if (!options.screenshot.isEmpty())
+        answer.start(0);
+    HostWindow window;
+    window.resize(1280, 800);
+    QString error;
+    if (!window.open(options, &error)) {
+        err << "liturgy-calendar: " << error << '\n';
+        return 1;
+    }
+    if (options.screenshot.isEmpty()) {
+        window.show();
+        return app.exec();
+    }
+    window.show();
+    if (!window.saveScreenshot(options.screenshot)) {
+        err << "liturgy-calendar: cannot write " << options.screenshot << '\n';
+        return 1;
+    }
+    window.close();
+    return 0;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDate>
+#include <QMainWindow>
+#include <QString>
+
+class HostNotify;
+class QLibrary;
+class SSActiveToolBars;
+
+// The host application's main window: it loads the component's library, creates the component
+// through its class object, embeds the component's window and serves the component's
+// messages: the status text (2) in its status bar, the commands handed back to it (5).
+class HostWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    struct Options {
+        QString iniFile;
+        qint32 edition = 1;
+        QString screenshot; // a PNG to write, then quit
+        QDate date;         // the date to start on (invalid: today)
+    };
+
+    explicit HostWindow(QWidget* parent = nullptr);
+    ~HostWindow() override;
+
+    // Loads the component and opens its window; false with `error` set when it cannot.
+    bool open(const Options& options, QString* error);
+    // The component object, reached by member name.
+    QObject* component() const { return m_component; }
+    // The component's window, embedded in this one.
+    QWidget* componentWindow() const { return m_componentWindow; }
+    HostNotify* notify() const { return m_notify; }
+    SSActiveToolBars* toolbar() const { return m_toolbar; }
+    // Moves the component's month calendar to `date`, as a click on it does.
+    bool goToDate(const QDate& date);
+    // Waits until the component has drawn its panes, then writes the window as a PNG.
+    bool saveScreenshot(const QString& file);
+
+    // The library to load: $LC_COMPONENT_LIBRARY, beside the program, the registered one, then
+    // the one of the build.
+    static QString libraryPath();
+
+    // Runs the window for the command line (no command, --ini, --edition, --screenshot,
+    // --date); the process's exit code.
+    static int run(int argc, char** argv);
+    // Whether the command line asks for the window rather than a command.
+    static bool wanted(int argc, char** argv);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void onMessage(qint32 code);
+    void onCommand(const QString& id);
+    void buildToolbar();
+
+    QLibrary* m_library;
+    HostNotify* m_notify;
+    SSActiveToolBars* m_toolbar;
+    QObject* m_component = nullptr;
+    QWidget* m_componentWindow = nullptr;
+    qint32 m_handle = 0;
+};
