@@ -24,6 +24,14 @@ void split(double value, qint64* day, qint64* seconds) {
     }
 }
 
+// split() of a finite value; false for a value that is no date.
+bool parts(double value, qint64* day, qint64* seconds) {
+    if (!std::isfinite(value))
+        return false;
+    split(value, day, seconds);
+    return true;
+}
+
 } // namespace
 
 namespace OleDate {
@@ -38,21 +46,26 @@ double fromDateTime(const QDateTime& dateTime) {
     return day < 0 ? day - fraction : day + fraction;
 }
 
+// The date and the time of day are taken from the value itself, not through a local date and
+// time, which consults the time zone on every call: the calendar fills convert every row.
 QDate toDate(double value) {
-    return toDateTime(value).date();
+    qint64 day = 0;
+    qint64 seconds = 0;
+    return parts(value, &day, &seconds) ? epoch().addDays(day) : QDate();
 }
 
 QDateTime toDateTime(double value) {
-    if (!std::isfinite(value))
-        return {};
     qint64 day = 0;
     qint64 seconds = 0;
-    split(value, &day, &seconds);
+    if (!parts(value, &day, &seconds))
+        return {};
     return QDateTime(epoch().addDays(day), QTime(0, 0).addSecs(int(seconds)));
 }
 
 QTime toTime(double value) {
-    return toDateTime(value).time();
+    qint64 day = 0;
+    qint64 seconds = 0;
+    return parts(value, &day, &seconds) ? QTime(0, 0).addSecs(int(seconds)) : QTime();
 }
 
 } // namespace OleDate
