@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/DayCommand.h"
 #include "app/HostSession.h"
 #ifdef LC_WITH_WINDOW
 #include "app/HostWindow.h"
@@ -31,10 +32,13 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
     QTextStream err(stderr);
 
+    if (DayCommand::handles(QCoreApplication::arguments().mid(1)))
+        return DayCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
+
     CommandRequest request;
     QString error;
     if (!CommandLine::parse(QCoreApplication::arguments().mid(1), &request, &error)) {
-        err << "liturgy-calendar: " << error << '\n' << CommandLine::usage();
+        err << "liturgy-calendar: " << error << '\n' << CommandLine::usage() << DayCommand::usage();
         return 2;
     }
     if (request.command == CommandRequest::Command::Version) {

@@ -1,0 +1,212 @@
+#include "app/DayCommand.h"
+
+#include "app/HostSession.h"
+#include "content/ContentComponents.h"
+#include "day_page/DayPageAssembly.h"
+#include "day_page/HeadlessDayPageView.h"
+#include "support/OleDate.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
+
+namespace {
+
+const QString kBlank = QStringLiteral("About:Blank");
+
+bool kindOf(const QString& name, qint32* kind) {
+    static const std::pair<const char*, qint32> kinds[] = {
+        {"readings", DayPageAssembly::kReadings},
+        {"prayers", DayPageAssembly::kPrayers},
+        {"ordo", DayPageAssembly::kOrdo},
+    };
+    for (const auto& [text, value] : kinds) {
+        if (name == QLatin1String(text)) {
+            *kind = value;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool dateOf(const QString& text, QDate* date) {
+    static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return false;
+    const QDate parsed(match.captured(1).toInt(), match.captured(2).toInt(),
+                       match.captured(3).toInt());
+    // Date values start in the year 100.
+    if (!parsed.isValid() || parsed.year() < 100)
+        return false;
+    *date = parsed;
+    return true;
+}
+
+} // namespace
+
+bool DayCommand::handles(const QStringList& arguments) {
+    return !arguments.isEmpty() && arguments.first() == QLatin1String("day");
+}
+
+QString DayCommand::usage() {
+    return QStringLiteral("       liturgy-calendar day YYYY-MM-DD [--kind readings|prayers|ordo] "
+                          "[--entry N] [--list] [--ini FILE] [--edition CODE]\n");
+}
+
+bool DayCommand::parse(const QStringList& arguments, Request* request, QString* error) {
+    *request = Request();
+    if (!handles(arguments)) {
+        *error = QStringLiteral("not a day command");
+        return false;
+    }
+    bool dateSeen = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString argument = arguments.at(i);
+        QString value;
+        bool hasValue = false;
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        if (argument.startsWith(QLatin1String("--")) && equals > 0) {
+            value = argument.mid(equals + 1);
+            argument.truncate(equals);
+            hasValue = true;
+        }
+        if (argument == QLatin1String("--list") && !hasValue) {
+            request->list = true;
+            continue;
+        }
+        const bool valueOption =
+            argument == QLatin1String("--kind") || argument == QLatin1String("--entry") ||
+            argument == QLatin1String("--ini") || argument == QLatin1String("--edition");
+        if (valueOption) {
+            if (!hasValue) {
+                if (i + 1 >= arguments.size()) {
+                    *error = QStringLiteral("%1 needs a value").arg(argument);
+                    return false;
+                }
+                value = arguments.at(++i);
+            }
+            bool ok = false;
+            if (argument == QLatin1String("--kind")) {
+                if (!kindOf(value, &request->kind)) {
+                    *error = QStringLiteral("the page kind '%1' is not readings, prayers or ordo")
+                                 .arg(value);
+                    return false;
+                }
+            } else if (argument == QLatin1String("--entry")) {
+                request->entry = value.toInt(&ok);
+                if (!ok || request->entry < 1) {
+                    *error = QStringLiteral("the entry '%1' is not a number from 1").arg(value);
+                    return false;
+                }
+            } else if (argument == QLatin1String("--ini")) {
+                if (value.isEmpty()) {
+                    *error = QStringLiteral("--ini needs a file");
+                    return false;
+                }
+                request->iniFile = value;
+            } else {
+                request->edition = value.toInt(&ok);
+                if (!ok) {
+                    *error = QStringLiteral("the edition code '%1' is not a number").arg(value);
+                    return false;
+                }
+            }
+            continue;
+        }
+        if (!dateSeen && !argument.startsWith(QLatin1Char('-'))) {
+            if (!dateOf(argument, &request->date)) {
+                *error = QStringLiteral("'%1' is not a date of the form YYYY-MM-DD").arg(argument);
+                return false;
+            }
+            dateSeen = true;
+            continue;
+        }
+        *error = QStringLiteral("unexpected argument '%1'").arg(arguments.at(i));
+        return false;
+    }
+    if (!dateSeen) {
+        *error = QStringLiteral("the date (YYYY-MM-DD) is missing");
+        return false;
+    }
+    return true;
+}
+
+bool DayCommand::run(const Request& request, const HostSession& session, QByteArray* output,
+                     QString* error) {
+    output->clear();
+    registerContentComponents();
+    HeadlessDayPageView view;
+    DayPageAssembly page(view);
+    // The settings the host window gives its day pages.
+    page.setPVkIniFile(session.iniFile());
+    page.setPConnectionString(QString());
+    page.setPSQLMode(0);
+    page.setPUser(0);
+    page.setPVersion(session.edition());
+    page.setPAppTitle(QCoreApplication::applicationName());
+    page.setPageKind(request.kind);
+    page.mInitialize();
+
+    page.setPDate(OleDate::fromDate(request.date));
+    qsizetype shown = view.navigations().size();
+    page.mShow(false);
+    bool built = view.navigations().size() > shown;
+    if (request.entry != 1) {
+        if (request.entry > view.dayListCount()) {
+            *error = QStringLiteral("the day list of %1 has no entry %2")
+                         .arg(request.date.toString(Qt::ISODate))
+                         .arg(request.entry);
+            return false;
+        }
+        shown = view.navigations().size();
+        view.setDayListIndex(request.entry);
+        page.dayListPicked();
+        built = view.navigations().size() > shown;
+    }
+
+    if (request.list) {
+        for (int i = 1; i <= view.dayListCount(); ++i)
+            *output += QByteArray::number(i) + '\t' + QByteArray::number(view.dayListItemValue(i)) +
+                       '\t' + view.dayListText(i).toUtf8() + '\n';
+        return true;
+    }
+    if (!built) {
+        *error = QStringLiteral("the page could not be built");
+        return false;
+    }
+    if (view.location() == kBlank) {
+        *output = kBlank.toUtf8() + '\n';
+        return true;
+    }
+    QFile file(view.location());
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("the page file '%1' cannot be read").arg(view.location());
+        return false;
+    }
+    *output = file.readAll();
+    return true;
+}
+
+int DayCommand::main(const QStringList& arguments, FILE* out, FILE* err) {
+    Request request;
+    QString error;
+    if (!parse(arguments, &request, &error)) {
+        std::fprintf(err, "liturgy-calendar: %s\nusage: %s\n", qPrintable(error),
+                     qPrintable(usage().trimmed()));
+        return 2;
+    }
+    HostSession session(err);
+    if (!session.open(request.iniFile, request.edition, &error)) {
+        std::fprintf(err, "liturgy-calendar: %s\n", qPrintable(error));
+        return 1;
+    }
+    QByteArray output;
+    if (!run(request, session, &output, &error)) {
+        std::fprintf(err, "liturgy-calendar: %s\n", qPrintable(error));
+        return 1;
+    }
+    std::fwrite(output.constData(), 1, size_t(output.size()), out);
+    std::fflush(out);
+    return session.failed() ? 1 : 0;
+}

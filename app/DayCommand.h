@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <cstdio>
+
+class HostSession;
+
+// "day": the page of one kind (readings, prayers, ordo) of a date, built as the day page of
+// that kind builds it when the date is chosen, and, when asked, for another entry of its day
+// list as when the user picks it there.
+class DayCommand {
+public:
+    struct Request {
+        QDate date;
+        qint32 kind = 4; // the page kind: 4 readings, 5 prayers, 7 ordo
+        int entry = 1;   // the entry of the day list to show
+        bool list = false;
+        QString iniFile; // empty: the default data set
+        qint32 edition = 1;
+    };
+
+    // Whether the arguments (without the program name) are a "day" command.
+    static bool handles(const QStringList& arguments);
+    // False with `error` set when the arguments are not a valid "day" command.
+    static bool parse(const QStringList& arguments, Request* request, QString* error);
+    static QString usage();
+
+    // Builds the page. `output` gets the page file's bytes, or "About:Blank" and a line end
+    // when the page shows nothing, or with `list` the day list, one "number TAB row TAB text"
+    // line an entry. False with `error` set when the entry does not exist or no page was shown.
+    static bool run(const Request& request, const HostSession& session, QByteArray* output,
+                    QString* error);
+
+    // The whole command: arguments, session, page, output. Returns the exit code.
+    static int main(const QStringList& arguments, FILE* out, FILE* err);
+};

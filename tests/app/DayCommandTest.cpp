@@ -1,0 +1,216 @@
+#include "app/DayCommand.h"
+
+#include "app/HostSession.h"
+#include "common/TestEnv.h"
+#include "content/ContentTestData.h"
+
+#include <QDir>
+#include <QProcess>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+using Request = DayCommand::Request;
+
+TEST(DayCommandParseTest, ArgumentsAndTheirMistakes) {
+    struct Case {
+        QStringList arguments;
+        bool valid = false;
+        QString error = {};
+        QDate date = {};
+        qint32 kind = 0;
+        int entry = 0;
+        bool list = false;
+        QString ini = {};
+        qint32 edition = 0;
+    };
+    const QDate d(2024, 3, 10);
+    const QList<Case> cases = {
+        {{"day", "2024-03-10"}, true, {}, d, 4, 1, false, {}, 1},
+        {{"day", "--kind", "prayers", "2024-03-10", "--entry", "2", "--list", "--ini", "a.ini",
+          "--edition", "1011"},
+         true,
+         {},
+         d,
+         5,
+         2,
+         true,
+         "a.ini",
+         1011},
+        {{"day", "2024-03-10", "--kind=ordo", "--entry=3", "--ini=b.ini", "--edition=-5"},
+         true,
+         {},
+         d,
+         7,
+         3,
+         false,
+         "b.ini",
+         -5},
+        {{"day", "2024-03-10", "--kind", "readings"}, true, {}, d, 4, 1, false, {}, 1},
+        {{"day"}, false, "the date (YYYY-MM-DD) is missing"},
+        {{"day", "2024-02-30"}, false, "'2024-02-30' is not a date of the form YYYY-MM-DD"},
+        {{"day", "2024-3-10"}, false, "'2024-3-10' is not a date of the form YYYY-MM-DD"},
+        {{"day", "0099-12-31"}, false, "'0099-12-31' is not a date of the form YYYY-MM-DD"},
+        {{"day", "2024-03-10", "--kind", "Readings"},
+         false,
+         "the page kind 'Readings' is not readings, prayers or ordo"},
+        {{"day", "2024-03-10", "--kind"}, false, "--kind needs a value"},
+        {{"day", "2024-03-10", "--entry", "0"}, false, "the entry '0' is not a number from 1"},
+        {{"day", "2024-03-10", "--entry", "x"}, false, "the entry 'x' is not a number from 1"},
+        {{"day", "2024-03-10", "--ini="}, false, "--ini needs a file"},
+        {{"day", "2024-03-10", "--edition", "47a"},
+         false,
+         "the edition code '47a' is not a number"},
+        {{"day", "2024-03-10", "2024-03-11"}, false, "unexpected argument '2024-03-11'"},
+        {{"day", "2024-03-10", "--list=yes"}, false, "unexpected argument '--list=yes'"},
+        {{"day", "2024-03-10", "--json"}, false, "unexpected argument '--json'"},
+        {{"month", "2024-03"}, false, "not a day command"},
+    };
+    for (const Case& c : cases) {
+        Request request;
+        QString error;
+        const bool valid = DayCommand::parse(c.arguments, &request, &error);
+        EXPECT_EQ(valid, c.valid) << c.arguments.join(' ').toStdString();
+        if (!c.valid) {
+            EXPECT_EQ(error, c.error);
+            continue;
+        }
+        EXPECT_EQ(request.date, c.date);
+        EXPECT_EQ(request.kind, c.kind);
+        EXPECT_EQ(request.entry, c.entry);
+        EXPECT_EQ(request.list, c.list);
+        EXPECT_EQ(request.iniFile, c.ini);
+        EXPECT_EQ(request.edition, c.edition);
+    }
+    EXPECT_TRUE(DayCommand::handles({QStringLiteral("day")}));
+    EXPECT_FALSE(DayCommand::handles({QStringLiteral("Day")}));
+    EXPECT_FALSE(DayCommand::handles({}));
+}
+
+class DayCommandTest : public TestEnv {
+protected:
+    void SetUp() override {
+        TestEnv::SetUp();
+        liturgy = std::make_unique<TestDatabase>(path("Velmarka.MDB"), Schema::Kind::Liturgy);
+        QDir(dir()).mkpath(QStringLiteral("templates"));
+        writeFile(QStringLiteral("templates/MainPrint.CSS"), "P { a: \"b, c\" }");
+        ini = writeFile(QStringLiteral("host.ini"),
+                        iniText(liturgy->path(), QString(), path(QStringLiteral("templates/"))));
+        const QDate sunday(2024, 3, 10);
+        liturgy->addDay(100, sunday, 20, QStringLiteral("Fourth Sunday in Lent"));
+        liturgy->addDay(101, sunday, 30, QVariant());
+        liturgy->addReading(1, 100, 1, 202, 1, QStringLiteral("Num 21:4-9"),
+                            QStringLiteral("First Reading"));
+        liturgy->addReading(2, 100, 2, 204, 2, QStringLiteral("John 3:14-21"),
+                            QStringLiteral("Gospel"));
+        liturgy->addReading(3, 101, 1, 202, 3, QStringLiteral("Sir 44:1-15"),
+                            QStringLiteral("First Reading"));
+        liturgy->addBibleText(1, QStringLiteral("<P>Serpent</P>"));
+        liturgy->addBibleText(2, QStringLiteral("<P>Øyne, world</P>"));
+        liturgy->addBibleText(3, QStringLiteral("<P>Famous men</P>"));
+        liturgy->addContent(9, QStringLiteral("Collect of Lent"), QStringLiteral("<P>Grant</P>"));
+        liturgy->addLink(100, 201, 9);
+    }
+    void TearDown() override {
+        liturgy.reset();
+        TestEnv::TearDown();
+    }
+
+    // Runs the command in this process; the output, or the error prefixed with "error: ".
+    QByteArray run(const QStringList& arguments) const {
+        Request request;
+        QString error;
+        if (!DayCommand::parse(arguments, &request, &error))
+            return "parse: " + error.toUtf8();
+        HostSession session(nullptr);
+        if (!session.open(request.iniFile, request.edition, &error))
+            return "open: " + error.toUtf8();
+        QByteArray output;
+        if (!DayCommand::run(request, session, &output, &error))
+            return "error: " + error.toUtf8();
+        return output;
+    }
+
+    static QByteArray readingsOfSunday() {
+        return "<Style Type='text/css'>P { a: \"b, c\" }</Style>\r\n"
+               "<H3>3/10/24 - Fourth Sunday in Lent</H3>\r\n"
+               "<H4>First Reading: Num 21:4-9</H4>\r\n<P>Serpent</P>\r\n"
+               "<H4>Gospel: John 3:14-21</H4>\r\n<P>\xC3\x98yne, world</P>\r\n";
+    }
+
+    std::unique_ptr<TestDatabase> liturgy;
+    QString ini;
+};
+
+TEST_F(DayCommandTest, PagesListsAndEntries) {
+    struct Case {
+        QStringList arguments;
+        QByteArray output;
+    };
+    const QString i = ini;
+    const QList<Case> cases = {
+        {{"day", "2024-03-10", "--ini", i, "--edition", "47"}, readingsOfSunday()},
+        {{"day", "2024-03-10", "--ini", i, "--edition", "47", "--entry", "1"}, readingsOfSunday()},
+        {{"day", "2024-03-10", "--ini", i, "--edition", "47", "--entry", "2"},
+         "<Style Type='text/css'>P { a: \"b, c\" }</Style>\r\n<H3>3/10/24 - Sunday</H3>\r\n"
+         "<H4>First Reading: Sir 44:1-15</H4>\r\n<P>Famous men</P>\r\n"},
+        {{"day", "2024-03-10", "--ini", i, "--edition", "47", "--kind", "prayers"},
+         "<Style Type='text/css'>P { a: \"b, c\" }</Style>\r\n"
+         "<H3>3/10/24 - Fourth Sunday in Lent</H3>\r\n"
+         "<H4>Collect of Lent</H4>\r\n<P>Grant</P>\r\n"},
+        {{"day", "2024-03-10", "--ini", i, "--edition", "47", "--kind", "prayers", "--entry", "2"},
+         "<Style Type='text/css'>P { a: \"b, c\" }</Style>\r\n<H3>3/10/24 - Sunday</H3>\r\n"
+         "<H4>Kollektb\xC3\xB8nn</H4>\r\n"},
+        {{"day", "2024-03-10", "--ini", i, "--kind", "ordo"}, "About:Blank\n"},
+        {{"day", "2024-03-11", "--ini", i}, "About:Blank\n"},
+        // The edition follows from the liturgy file, whatever the host says.
+        {{"day", "2024-03-10", "--ini", i, "--edition", "1011"}, readingsOfSunday()},
+        {{"day", "2024-03-10", "--ini", i, "--list"},
+         "1\t100\tFourth Sunday in Lent\n2\t101\tSunday\n"},
+        {{"day", "2024-03-11", "--ini", i, "--list"}, ""},
+        {{"day", "2024-03-10", "--ini", i, "--entry", "3"},
+         "error: the day list of 2024-03-10 has no entry 3"},
+        {{"day", "2024-03-10", "--ini", path(QStringLiteral("none.ini"))},
+         "open: the INI file '" + path(QStringLiteral("none.ini")).toUtf8() + "' does not exist"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(run(c.arguments), c.output) << c.arguments.join(' ').toStdString();
+}
+
+TEST_F(DayCommandTest, TheProgramPrintsThePageByteForByte) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+    env.insert(QStringLiteral("HOME"), dir());
+    env.insert(QStringLiteral("XDG_DATA_HOME"), dir() + QStringLiteral("data"));
+    env.insert(QStringLiteral("TMPDIR"), dir() + QStringLiteral("tmp"));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(dir());
+    const auto runProgram = [&](const QStringList& arguments) {
+        process.start(QStringLiteral(LC_APP_PROGRAM), arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        return process.exitCode();
+    };
+    EXPECT_EQ(runProgram({"day", "2024-03-10", "--ini", ini, "--edition", "47"}), 0);
+    EXPECT_EQ(process.readAllStandardOutput(), readingsOfSunday());
+    EXPECT_EQ(process.readAllStandardError(), QByteArray());
+    // The page files are gone with the program, and nothing else was left in its folder.
+    const QDir temporary(dir() + QStringLiteral("tmp/liturgy-calendar-") +
+                         QString::number(getuid()));
+    EXPECT_TRUE(temporary.exists());
+    EXPECT_EQ(temporary.entryList(QDir::Files), QStringList());
+
+    EXPECT_EQ(runProgram({"day", "2024-03-10", "--kind", "psalms"}), 2);
+    EXPECT_EQ(process.readAllStandardOutput(), QByteArray());
+    EXPECT_EQ(process.readAllStandardError(),
+              "liturgy-calendar: the page kind 'psalms' is not readings, prayers or ordo\n"
+              "usage: liturgy-calendar day YYYY-MM-DD [--kind readings|prayers|ordo] [--entry N] "
+              "[--list] [--ini FILE] [--edition CODE]\n");
+
+    EXPECT_EQ(runProgram({"day", "2024-03-10", "--ini", ini, "--entry", "5"}), 1);
+    EXPECT_EQ(process.readAllStandardError(),
+              "liturgy-calendar: the day list of 2024-03-10 has no entry 5\n");
+}
+
+} // namespace
