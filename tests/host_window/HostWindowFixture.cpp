@@ -1,0 +1,67 @@
+#include "HostWindowFixture.h"
+
+#include "../calendar/CalendarTestData.h"
+#include "content/ContentComponents.h"
+#include "host_window/fHoster.h"
+#include "support/SharedState.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+using namespace CalendarTestData;
+
+void HostWindowTest::TearDown() {
+    window.reset();
+    {
+        QSqlDatabase db = QSqlDatabase::database(QStringLiteral("fixture"), false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("fixture"));
+    TestEnv::TearDown();
+}
+
+QString HostWindowTest::makeData(const QString& liturgyName) {
+    const QString liturgy = path(liturgyName);
+    const QString plan = path(QStringLiteral("Plan.MDB"));
+    // A test that opens several windows keeps the data of the first.
+    if (QFile::exists(liturgy))
+        return path(QStringLiteral("host.ini"));
+    const QList<DayRow> rows = {
+        {1, ole(QDate(2024, 3, 3)), 0, 1, QStringLiteral("Lent 3")},
+        {2, ole(QDate(2024, 3, 5)), 0, 1, QStringLiteral("Tuesday in Lent 3")},
+        {3, ole(QDate(2024, 3, 19)), 0, 0, QStringLiteral("Weekday")},
+        {4, ole(QDate(2024, 3, 19)), 7, 0, QStringLiteral("Joseph")},
+        {5, ole(QDate(2024, 3, 24)), 8, 3, QStringLiteral("Palm Sunday")},
+        {6, ole(QDate(2024, 4, 1)), 0, 0, QStringLiteral("Easter Monday")},
+        {7, ole(QDate(2023, 12, 31)), 0, 0, QStringLiteral("New Year's Eve")},
+    };
+    EXPECT_TRUE(createLiturgy(liturgy, rows));
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fixture"));
+        db.setDatabaseName(liturgy);
+        EXPECT_TRUE(db.open());
+        QSqlQuery q(db);
+        EXPECT_TRUE(
+            q.exec(QStringLiteral("INSERT INTO tbFeasts VALUES (7, 'Joseph, guardian of Jesus')")));
+        EXPECT_TRUE(q.exec(QStringLiteral("INSERT INTO tbFeasts VALUES (8, '')")));
+        db.close();
+    }
+    EXPECT_TRUE(createPlan(plan, {}));
+    return writeFile(QStringLiteral("host.ini"), iniText(liturgy, plan));
+}
+
+fHoster& HostWindowTest::open(const QString& liturgyName, qint32 version, bool multiEdition) {
+    registerContentComponents();
+    iniFile = makeData(liturgyName);
+    shared().gMultiEditionMode = multiEdition;
+    window = std::make_unique<fHoster>();
+    window->setPVkIniFile(iniFile);
+    window->setPVersion(version);
+    window->setPApp(&app);
+    window->setPNotify(&notify);
+    window->hWnd();
+    window->mInitialize();
+    return *window;
+}

@@ -1,0 +1,296 @@
+#include "host_window/fHoster.h"
+
+#include "HostWindowFixture.h"
+#include "controls/MonthCalendarView.h"
+#include "controls/WeekCalendarView.h"
+#include "day_page/fThisDay.h"
+#include "host_window/cDockingPane.h"
+#include "support/OleDate.h"
+#include "support/SharedState.h"
+#include "support/modIni.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QToolBar>
+#include <QTreeWidget>
+
+namespace {
+
+QList<int> paneNumbers(const fHoster& w) {
+    QList<int> ids;
+    for (const cDockingPane* p : w.panes())
+        ids.append(p->Id());
+    return ids;
+}
+
+QStringList paneTitles(const fHoster& w) {
+    QStringList titles;
+    for (const cDockingPane* p : w.panes())
+        titles.append(p->windowTitle());
+    return titles;
+}
+
+} // namespace
+
+TEST_F(HostWindowTest, PanesFollowTheEdition) {
+    struct Case {
+        qint32 version;
+        QList<int> panes;
+        QStringList titles;
+    };
+    const QList<Case> cases = {
+        {1005, {1, 2, 3, 4}, {"Month", "Week", "Calendar", "Readings"}},
+        {1011, {1, 2, 3, 4, 5, 7}, {"Month", "Week", "Calendar", "Readings", "Prayers", "Ordo"}},
+        {47, {1, 2, 3, 4, 5}, {"Month", "Week", "Calendar", "Readings", "Prayers"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.version);
+        fHoster& w = open(QStringLiteral("Brastume.MDB"), c.version);
+        EXPECT_EQ(paneNumbers(w), c.panes);
+        EXPECT_EQ(paneTitles(w), c.titles);
+        // Week is a tab of Month; every further day page a tab of Readings; the tree waits at
+        // the side.
+        EXPECT_TRUE(w.tabifiedDockWidgets(w.pane(1)).contains(w.pane(2)));
+        EXPECT_EQ(w.dockWidgetArea(w.pane(1)), Qt::TopDockWidgetArea);
+        EXPECT_EQ(w.dockWidgetArea(w.pane(3)), Qt::LeftDockWidgetArea);
+        EXPECT_EQ(w.dockWidgetArea(w.pane(4)), Qt::RightDockWidgetArea);
+        EXPECT_TRUE(w.pane(3)->isHidden());
+        for (int id : c.panes) {
+            if (id > 4) {
+                EXPECT_TRUE(w.tabifiedDockWidgets(w.pane(4)).contains(w.pane(id)));
+            }
+        }
+        // The ordo page keeps its day list out of sight.
+        if (fThisDay* ordo = w.dayPage(7)) {
+            EXPECT_TRUE(ordo->toolBar(0)->isHidden());
+        }
+        EXPECT_EQ(w.calendarMode(), 1);
+        EXPECT_TRUE(w.dayPagePending());
+        EXPECT_EQ(w.currentDayPane(), 4);
+        window.reset();
+    }
+}
+
+TEST_F(HostWindowTest, FloatingDockingAndAttachingAreRefusedForEveryPane) {
+    fHoster& w = open(QStringLiteral("Brastume.MDB"), 1011);
+    notify.messages.clear();
+    for (int pane : {1, 2, 3, 4, 5, 7}) {
+        for (int code : {0, 1, 5, 6, 7, 16}) {
+            SCOPED_TRACE(QStringLiteral("pane %1 action %2").arg(pane).arg(code).toStdString());
+            EXPECT_TRUE(w.onPaneAction(code, pane));
+            EXPECT_EQ(w.calendarMode(), 1);
+            EXPECT_TRUE(w.dayPagePending());
+            EXPECT_EQ(w.currentDayPane(), 4);
+        }
+    }
+    for (int code : {2, 3, 4, 8, 9, 10, 11, 12, 13, 14, 15})
+        EXPECT_FALSE(w.onPaneAction(code, 1)) << code;
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
+}
+
+TEST_F(HostWindowTest, DayPaneActionsDriveThePendingFlagAndTheDayUpdate) {
+    fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
+    fThisDay* readings = w.dayPage(4);
+    fThisDay* prayers = w.dayPage(5);
+    ASSERT_TRUE(readings && prayers);
+    notify.messages.clear();
+
+    // Hiding the readings: nothing is pending, and the host hears of it (message 1).
+    w.onPaneAction(fHoster::PaneHidden, 4);
+    EXPECT_FALSE(w.dayPagePending());
+    EXPECT_EQ(w.currentDayPane(), 0);
+    EXPECT_EQ(notify.messages, QList<qint32>{1});
+    EXPECT_FALSE(w.UpdateDay());
+
+    // Shown once (13): pending again, but the page is not rebuilt.
+    w.onPaneAction(fHoster::PaneExpanded, 5);
+    EXPECT_TRUE(w.dayPagePending());
+    EXPECT_EQ(w.currentDayPane(), 5);
+    EXPECT_EQ(prayers->pDate(), 0.0);
+
+    // Showing (12) updates the day: the page gets the month's current date.
+    w.onPaneAction(fHoster::PaneExpanding, 5);
+    EXPECT_EQ(prayers->pDate(), OleDate::fromDate(QDate(2024, 3, 5)));
+
+    // Collapsing a calendar pane leaves the day pages alone.
+    w.onPaneAction(fHoster::PaneCollapsed, 3);
+    EXPECT_TRUE(w.dayPagePending());
+
+    // A date change refreshes the pending page.
+    w.monthCalendar()->setCurrentDate(QDate(2024, 3, 19));
+    EXPECT_EQ(prayers->pDate(), OleDate::fromDate(QDate(2024, 3, 19)));
+    EXPECT_EQ(readings->pDate(), 0.0);
+    EXPECT_EQ(readings->dayListCount(), 0);
+    EXPECT_EQ(prayers->dayListCount(), 2);
+    EXPECT_EQ(prayers->dayListText(2), QStringLiteral("Joseph"));
+}
+
+TEST_F(HostWindowTest, UnknownPaneIsReportedByUpdateDay) {
+    fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
+    w.onPaneAction(fHoster::PaneHidden, 4);
+    // Pending again through a calendar pane number that no day page has.
+    w.onPaneAction(fHoster::PaneExpanded, 4);
+    w.onPaneAction(fHoster::PaneHidden, 5);
+    ui().clear();
+    EXPECT_FALSE(w.UpdateDay());
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
+}
+
+TEST_F(HostWindowTest, EditionChooserIgnoresLoadingAndWritesTheChosenFile) {
+    fHoster& w = open(QStringLiteral("Brastume.MDB"), 1020, true);
+    QComboBox* chooser = w.editionChooser();
+    ASSERT_FALSE(chooser->isHidden());
+    ASSERT_EQ(chooser->count(), 13);
+    EXPECT_EQ(chooser->itemData(0).toInt(), 47);
+    // The configured file is edition 1007's, the sixth item.
+    EXPECT_EQ(chooser->currentIndex(), 5);
+    const QByteArray before = readFile(iniFile);
+
+    // While loading, a selection changes nothing.
+    chooser->setCurrentIndex(1);
+    EXPECT_EQ(readFile(iniFile), before);
+    EXPECT_EQ(w.pVersion(), 1020);
+
+    // Shown: the loading is over.
+    w.show();
+    EXPECT_FALSE(w.isLoading());
+    const int fills = w.monthFills();
+    chooser->setCurrentIndex(0);
+    chooser->setCurrentIndex(1); // the item of edition 470
+    EXPECT_EQ(modIni::read(iniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile")),
+              dir() + QStringLiteral("VELMARKE.MDB"));
+    EXPECT_EQ(w.pVersion(), 47);
+    EXPECT_EQ(shared().gEditionName, QStringLiteral("Velmark Church - B"));
+    EXPECT_EQ(w.monthFills(), fills + 2);
+    for (QWidget* page : {static_cast<QWidget*>(w.dayPage(4)), static_cast<QWidget*>(w.dayPage(5))})
+        EXPECT_EQ(qobject_cast<fThisDay*>(page)->pVersion(), 47);
+}
+
+TEST_F(HostWindowTest, EditionChooserSelectsTheFirstItemForAnEditionItDoesNotOffer) {
+    fHoster& w = open(QStringLiteral("Sorvandi.mdb"), 1020, true);
+    EXPECT_EQ(w.editionChooser()->currentIndex(), 0);
+    EXPECT_EQ(w.pVersion(), 1020);
+}
+
+TEST_F(HostWindowTest, ChooserIsHiddenOutsideMultiEditionMode) {
+    fHoster& w = open(QStringLiteral("Brastume.MDB"), 1007);
+    EXPECT_TRUE(w.editionChooser()->isHidden());
+    EXPECT_EQ(w.editionChooser()->count(), 0);
+}
+
+TEST_F(HostWindowTest, NotesOfTheDayUnderTheMouse) {
+    struct Case {
+        qint32 version;
+        int day;
+        QString note;
+    };
+    // The 19th: first row without a feast, the second row's feast has a description.
+    const QList<Case> cases = {
+        {1007, 19, QStringLiteral("Joseph, guardian of Jesus")},
+        {1011, 19, QString()},
+        {47, 19, QString()},
+        {1015, 24, QString()}, // a feast with an empty description and no later rows
+        {1007, 0, QString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1/%2").arg(c.version).arg(c.day).toStdString());
+        fHoster& w = open(QStringLiteral("Brastume.MDB"), c.version);
+        emit w.monthCalendar()->dayHovered(c.day);
+        EXPECT_EQ(w.labelTooltip()->text(), c.note);
+        EXPECT_EQ(w.monthCalendar()->toolTip(), c.note);
+        // The right button opens the copy menu only over a note.
+        emit w.monthCalendar()->mouseReleased(2);
+        EXPECT_EQ(w.popupMenu()->isVisible(), !c.note.isEmpty());
+        w.popupMenu()->hide();
+        if (!c.note.isEmpty()) {
+            w.copyTooltipAction()->trigger();
+            EXPECT_EQ(ui().clipboardText(), c.note);
+        }
+        window.reset();
+    }
+}
+
+TEST_F(HostWindowTest, StatusTextWithAndWithoutEditionName) {
+    fHoster& w = open(QStringLiteral("Brastume.MDB"), 1007);
+    shared().gEditionName = QStringLiteral("The Brastel Diocese");
+    notify.messages.clear();
+    w.monthCalendar()->setCurrentDate(QDate(2024, 3, 3));
+    EXPECT_EQ(app.status, QStringLiteral("The Brastel Diocese - Lent 3"));
+    w.monthCalendar()->setCurrentDate(QDate(2024, 3, 4));
+    EXPECT_EQ(app.status, QStringLiteral("The Brastel Diocese"));
+    shared().gEditionName.clear();
+    w.monthCalendar()->setCurrentDate(QDate(2024, 3, 3));
+    EXPECT_EQ(app.status, QStringLiteral("Lent 3"));
+    w.monthCalendar()->setCurrentDate(QDate(2024, 3, 4));
+    EXPECT_EQ(app.status, QString());
+    EXPECT_EQ(notify.messages.count(2), 4);
+
+    // Without a notify object the status is still written, and nothing is sent.
+    w.setPNotify(nullptr);
+    w.monthCalendar()->setCurrentDate(QDate(2024, 3, 5));
+    EXPECT_EQ(app.status, QStringLiteral("Tuesday in Lent 3"));
+    EXPECT_EQ(notify.messages.count(2), 4);
+}
+
+TEST_F(HostWindowTest, TreeHoldsTheYearsAndMonthsAndAYearClickChangesNothing) {
+    fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
+    w.onPaneAction(fHoster::PaneExpanding, 3);
+    QTreeWidget* tree = w.tree();
+    ASSERT_EQ(tree->topLevelItemCount(), 2);
+    EXPECT_EQ(tree->topLevelItem(0)->text(0), QStringLiteral("2023"));
+    EXPECT_EQ(tree->topLevelItem(0)->childCount(), 1);
+    EXPECT_EQ(tree->topLevelItem(0)->child(0)->text(0), QStringLiteral("December"));
+    ASSERT_EQ(tree->topLevelItem(1)->childCount(), 4);
+    EXPECT_EQ(tree->topLevelItem(1)->child(3)->text(0), QStringLiteral("April"));
+    EXPECT_EQ(fHoster::treeCell(tree->topLevelItem(1), "Year"), 2024);
+    EXPECT_EQ(fHoster::treeCell(tree->topLevelItem(1), "Month"), 0);
+    EXPECT_EQ(fHoster::treeCell(tree->topLevelItem(1)->child(2), "Month"), 3);
+    // The filled month is selected.
+    EXPECT_EQ(tree->currentItem(), tree->topLevelItem(1)->child(2));
+
+    const int fills = w.monthFills();
+    w.doTListClick(2); // the year 2024
+    EXPECT_EQ(w.monthFills(), fills);
+    EXPECT_EQ(w.monthCalendar()->shownMonth(), 3);
+
+    w.doTListClick(1); // December 2023: one fill for the year and month together
+    EXPECT_EQ(w.monthFills(), fills + 1);
+    EXPECT_EQ(w.monthCalendar()->shownMonth(), 12);
+    EXPECT_EQ(w.monthCalendar()->shownYear(), 2023);
+    EXPECT_EQ(w.lastFilledYear(), 2023);
+}
+
+TEST_F(HostWindowTest, OneRefillPerMonthChangeAndTheWeekFollowsWhenActivated) {
+    fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
+    EXPECT_EQ(w.monthFills(), 1);
+    EXPECT_EQ(w.monthCalendar()->dayCellText(3), QStringLiteral("Lent 3"));
+    w.monthCalendar()->setCurrentDate(QDate(2024, 3, 20));
+    EXPECT_EQ(w.monthFills(), 1);
+    w.monthCalendar()->setCurrentDate(QDate(2024, 4, 1));
+    EXPECT_EQ(w.monthFills(), 2);
+    EXPECT_EQ(w.monthCalendar()->dayCellText(1), QStringLiteral("Easter Monday"));
+    EXPECT_EQ(w.weekFills(), 0);
+
+    w.selectPane(2);
+    EXPECT_EQ(w.calendarMode(), 2);
+    EXPECT_EQ(w.weekFills(), 1);
+    EXPECT_EQ(w.weekCalendar()->endDate(), QDate(2024, 4, 30));
+    EXPECT_EQ(w.weekCalendar()->currentDate(), QDate(2024, 4, 1));
+    w.selectPane(1);
+    w.selectPane(2);
+    EXPECT_EQ(w.weekFills(), 1);
+}
+
+TEST_F(HostWindowTest, ForwardedCommandsReachTheHost) {
+    fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
+    notify.messages.clear();
+    EXPECT_TRUE(w.DoCommand(QStringLiteral("ID_PAGE_SETUP")));
+    EXPECT_EQ(notify.command, QStringLiteral("ID_PAGE_SETUP"));
+    EXPECT_TRUE(w.DoCommand(QStringLiteral("ID_URL_HOME")));
+    EXPECT_FALSE(w.DoCommand(QStringLiteral("ID_UR")));
+    EXPECT_FALSE(w.DoCommand(QStringLiteral("id_page_setup")));
+    EXPECT_EQ(notify.messages, (QList<qint32>{5, 5}));
+    w.setPNotify(nullptr);
+    EXPECT_FALSE(w.DoCommand(QStringLiteral("ID_ABOUT")));
+}
