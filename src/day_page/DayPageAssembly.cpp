@@ -44,23 +44,35 @@ bool isGospel(qint32 type) {
     return type == kGospel || type == kLongGospel;
 }
 
-// The readings collection of the readings component, reached by name like the component.
+// The readings collection of the readings component, reached by name like the component. The
+// readings and their types are read once; removals go to the collection and to that copy.
 class Readings {
 public:
-    explicit Readings(QObject* collection) : m_collection(collection) {}
-    int count() const { return LateBinding::get(m_collection, "Count").toInt(); }
-    QObject* item(int position) const {
-        QObject* reading =
-            LateBinding::objectOf(LateBinding::call(m_collection, "Item", {position}));
-        if (!reading)
-            throw Failure::objectNotSet(QStringLiteral("pcolReadings.Item"));
-        return reading;
+    explicit Readings(QObject* collection) : m_collection(collection) {
+        const int count = LateBinding::get(m_collection, "Count").toInt();
+        for (int position = 1; position <= count; ++position) {
+            QObject* reading =
+                LateBinding::objectOf(LateBinding::call(m_collection, "Item", {position}));
+            if (!reading)
+                throw Failure::objectNotSet(QStringLiteral("pcolReadings.Item"));
+            m_items.append({reading, LateBinding::get(reading, "pType").toInt()});
+        }
     }
-    qint32 typeAt(int position) const { return LateBinding::get(item(position), "pType").toInt(); }
-    void remove(int position) { LateBinding::call(m_collection, "Remove", {position}); }
+    int count() const { return int(m_items.size()); }
+    QObject* item(int position) const { return m_items.at(position - 1).reading; }
+    qint32 typeAt(int position) const { return m_items.at(position - 1).type; }
+    void remove(int position) {
+        LateBinding::call(m_collection, "Remove", {position});
+        m_items.removeAt(position - 1);
+    }
 
 private:
+    struct Entry {
+        QObject* reading;
+        qint32 type;
+    };
     QObject* m_collection;
+    QList<Entry> m_items;
 };
 
 qint32 templateOf(qint32 version) {

@@ -5,6 +5,7 @@
 #include <QMetaMethod>
 #include <QMetaProperty>
 #include <array>
+#include <unordered_map>
 
 namespace LateBinding {
 namespace {
@@ -47,6 +48,42 @@ bool convertArguments(const QMetaMethod& method, const QVariantList& args,
     return true;
 }
 
+// The public slots and invokable methods of a class that have this name and number of
+// parameters, by index. A class's methods never change, so the search runs once per class,
+// name and count.
+const QList<int>& methodsNamed(const QMetaObject* meta, const char* name, int parameterCount) {
+    struct Key {
+        const QMetaObject* meta;
+        QByteArray name;
+        int parameterCount;
+        bool operator==(const Key& other) const {
+            return meta == other.meta && parameterCount == other.parameterCount &&
+                   name == other.name;
+        }
+    };
+    struct KeyHash {
+        size_t operator()(const Key& key) const {
+            return qHash(key.name, size_t(quintptr(key.meta))) ^ size_t(key.parameterCount);
+        }
+    };
+    // Per thread, like the rest of the component's shared state.
+    thread_local std::unordered_map<Key, QList<int>, KeyHash> cache;
+    Key key{meta, QByteArray(name), parameterCount};
+    const auto found = cache.find(key);
+    if (found != cache.end())
+        return found->second;
+    QList<int> indexes;
+    for (int m = 0; m < meta->methodCount(); ++m) {
+        const QMetaMethod method = meta->method(m);
+        if (method.name() == key.name && method.access() == QMetaMethod::Public &&
+            method.parameterCount() == parameterCount &&
+            (method.methodType() == QMetaMethod::Method ||
+             method.methodType() == QMetaMethod::Slot))
+            indexes.append(m);
+    }
+    return cache.emplace(std::move(key), std::move(indexes)).first->second;
+}
+
 } // namespace
 
 QObject* objectOf(const QVariant& value) {
@@ -79,25 +116,17 @@ QVariant call(QObject* object, const char* name, const QVariantList& args) {
     requireObject(object, name);
     if (args.size() > kMaxArguments)
         throw Failure::memberNotSupported(memberText(object, name));
-    const QMetaObject* meta = object->metaObject();
-    const QByteArray wanted(name);
-    for (int m = 0; m < meta->methodCount(); ++m) {
-        const QMetaMethod method = meta->method(m);
-        if (method.name() != wanted || method.access() != QMetaMethod::Public ||
-            method.parameterCount() != args.size() ||
-            (method.methodType() != QMetaMethod::Method &&
-             method.methodType() != QMetaMethod::Slot))
-            continue;
+    for (const int index : methodsNamed(object->metaObject(), name, int(args.size()))) {
+        const QMetaMethod method = object->metaObject()->method(index);
         QVariantList converted;
         if (!convertArguments(method, args, &converted))
             continue;
-        const QList<QByteArray> typeNames = method.parameterTypes();
         std::array<QGenericArgument, kMaxArguments> generic{};
         for (int i = 0; i < converted.size(); ++i) {
             // A QVariant parameter points at the variant held inside, any other at its data.
-            generic[i] = QGenericArgument(typeNames.at(i).constData(), converted.at(i).constData());
+            generic[i] =
+                QGenericArgument(method.parameterMetaType(i).name(), converted.at(i).constData());
         }
-        const QByteArray returnTypeName(method.typeName());
         const QMetaType returnType = method.returnMetaType();
         QVariant result;
         bool invoked = false;
@@ -107,16 +136,15 @@ QVariant call(QObject* object, const char* name, const QVariantList& args) {
                                     generic[7], generic[8], generic[9]);
         } else if (returnType.id() == QMetaType::QVariant) {
             invoked = method.invoke(object, Qt::DirectConnection,
-                                    QGenericReturnArgument(returnTypeName.constData(), &result),
-                                    generic[0], generic[1], generic[2], generic[3], generic[4],
-                                    generic[5], generic[6], generic[7], generic[8], generic[9]);
+                                    QGenericReturnArgument(method.typeName(), &result), generic[0],
+                                    generic[1], generic[2], generic[3], generic[4], generic[5],
+                                    generic[6], generic[7], generic[8], generic[9]);
         } else {
             result = QVariant(returnType);
-            invoked =
-                method.invoke(object, Qt::DirectConnection,
-                              QGenericReturnArgument(returnTypeName.constData(), result.data()),
-                              generic[0], generic[1], generic[2], generic[3], generic[4],
-                              generic[5], generic[6], generic[7], generic[8], generic[9]);
+            invoked = method.invoke(object, Qt::DirectConnection,
+                                    QGenericReturnArgument(method.typeName(), result.data()),
+                                    generic[0], generic[1], generic[2], generic[3], generic[4],
+                                    generic[5], generic[6], generic[7], generic[8], generic[9]);
         }
         if (!invoked)
             throw Failure::memberNotSupported(memberText(object, name));
