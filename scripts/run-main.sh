@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
-# The main job: create the embedded default data set when it is missing, then show the
-# component's view of the current month on it.
+# The main job: create the embedded default data set when it is missing, then start the
+# component's window on it. Without a display the window runs off screen and saves a picture
+# of itself, and the current month is shown in the terminal.
 set -euo pipefail
 build=$1
-export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 data="${XDG_DATA_HOME:-$HOME/.local/share}/liturgy-calendar"
 if [ ! -f "$data/liturgy.ini" ]; then
     echo "Creating the default data set in $data"
     mkdir -p "$data"
     "$build/tools/sample_data/make-sample-data" --out "$data"
 fi
-"$build/app/liturgy-calendar" month "$(date +%Y-%m)"
+app="$build/app/liturgy-calendar"
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    exec "$app"
+fi
+export QT_QPA_PLATFORM=offscreen
+"$app" month "$(date +%Y-%m)"
+shot="$data/liturgy-calendar.png"
+"$app" --screenshot "$shot" --date "$(date +%Y-%m-%d)"
+echo "The window, drawn off screen: $shot"
