@@ -335,6 +335,7 @@ bool fHoster::mInitialize() {
         resizeDocks({p1}, {qMax(1, height())}, Qt::Vertical);
         resizeDocks({p3}, {kTreePaneWidth}, Qt::Horizontal);
         p3->hide();
+        updateTitleBars();
         for (cDockingPane* p : m_panes)
             watchPane(p);
 
@@ -436,9 +437,50 @@ fThisDay* fHoster::dayPage(int number) const {
     return qobject_cast<fThisDay*>(cWindowList::find(p->windowHandle32()));
 }
 
+void fHoster::updateTitleBars() {
+    // A pane that shares its place with others shows its title on its tab; a title bar under
+    // the tabs would only say it again. A pane on its own keeps its title bar, with its title
+    // and buttons.
+    for (cDockingPane* p : m_panes) {
+        bool tabbed = false;
+        if (!p->isFloating()) {
+            for (const QDockWidget* mate : tabifiedDockWidgets(p))
+                tabbed = tabbed || (!mate->isHidden() && !mate->isFloating());
+        }
+        QWidget* titleBar = p->titleBarWidget();
+        if (tabbed == (titleBar != nullptr))
+            continue;
+        if (tabbed) {
+            // An empty layout gives the bar a size of nothing at all.
+            auto* none = new QWidget(p);
+            none->setObjectName(QStringLiteral("noTitleBar"));
+            auto* layout = new QHBoxLayout(none);
+            layout->setContentsMargins(0, 0, 0, 0);
+            p->setTitleBarWidget(none);
+        } else {
+            p->setTitleBarWidget(nullptr);
+            delete titleBar;
+        }
+    }
+}
+
+void fHoster::scheduleTitleBars() {
+    // Once the window has finished moving panes about.
+    if (m_titleBarsPending)
+        return;
+    m_titleBarsPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_titleBarsPending = false;
+        updateTitleBars();
+    });
+}
+
 void fHoster::watchPane(cDockingPane* p) {
     connect(p, &QDockWidget::visibilityChanged, this,
             [this, p](bool visible) { paneVisibilityChanged(p, visible); });
+    connect(p, &QDockWidget::visibilityChanged, this, [this] { scheduleTitleBars(); });
+    connect(p, &QDockWidget::topLevelChanged, this, [this] { scheduleTitleBars(); });
+    connect(p, &QDockWidget::dockLocationChanged, this, [this] { scheduleTitleBars(); });
     connect(p, &QDockWidget::topLevelChanged, this, [this, p](bool floating) {
         if (!floating || m_restoring || m_homeLayout.isEmpty())
             return;
@@ -565,6 +607,7 @@ void fHoster::restoreHomeLayout() {
     for (int i = 0; i < m_panes.size(); ++i)
         m_panes[i]->setVisible(!hidden[i]);
     m_restoring = false;
+    updateTitleBars();
 }
 
 void fHoster::selectPane(int number) {

@@ -169,6 +169,8 @@ private:
     void paneToggled(cDockingPane* pane, bool shown);
     void paneLayoutChanged(cDockingPane* pane);
     void restoreHomeLayout();
+    void updateTitleBars();
+    void scheduleTitleBars();
     void sendMessage(qint32 code);
     void showNote(QWidget* window, int day);
     void onMonthDateChanged(int month, int year);
@@ -231,4 +233,5 @@ private:
     int m_selecting = 0;
     int m_dayPaneWidth = 0;
     bool m_arranging = false;
+    bool m_titleBarsPending = false;
 };

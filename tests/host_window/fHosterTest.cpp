@@ -9,7 +9,9 @@
 #include "support/SharedState.h"
 #include "support/modIni.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QToolBar>
@@ -293,4 +295,55 @@ TEST_F(HostWindowTest, ForwardedCommandsReachTheHost) {
     EXPECT_EQ(notify.messages, (QList<qint32>{5, 5}));
     w.setPNotify(nullptr);
     EXPECT_FALSE(w.DoCommand(QStringLiteral("ID_ABOUT")));
+}
+
+TEST_F(HostWindowTest, TabbedPanesShowTheirTitleOnTheirTabOnly) {
+    struct Case {
+        qint32 version;
+        QList<int> onTabs;   // a tab carries the title; no title bar under it
+        QList<int> ownTitle; // alone in their place: their own title bar
+    };
+    const QList<Case> cases = {
+        {47, {1, 2, 4, 5}, {3}},
+        {1005, {1, 2}, {3, 4}},
+    };
+    const auto settle = [] {
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.version);
+        fHoster& w = open(QStringLiteral("Brastume.MDB"), c.version);
+        w.resize(1100, 700);
+        w.show();
+        settle();
+        for (int id : c.onTabs) {
+            SCOPED_TRACE(id);
+            ASSERT_NE(w.pane(id)->titleBarWidget(), nullptr);
+            // The pane's window starts right under the tabs.
+            EXPECT_LE(w.pane(id)->widget()->y(), 2);
+        }
+        for (int id : c.ownTitle)
+            EXPECT_EQ(w.pane(id)->titleBarWidget(), nullptr) << id;
+        EXPECT_GT(w.pane(1)->widget()->height(), 0);
+        window.reset();
+    }
+
+    // The prayers put away, the readings are alone: their title bar comes back; the prayers
+    // shown again, it goes.
+    fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
+    w.resize(1100, 700);
+    w.show();
+    settle();
+    auto* toggle = qobject_cast<QAction*>(w.pane(5)->property("paneToggle").value<QObject*>());
+    ASSERT_NE(toggle, nullptr);
+    w.pane(5)->close();
+    settle();
+    EXPECT_EQ(w.pane(4)->titleBarWidget(), nullptr);
+    EXPECT_GT(w.pane(4)->widget()->y(), 2);
+    toggle->trigger();
+    settle();
+    EXPECT_FALSE(w.pane(5)->isHidden());
+    EXPECT_NE(w.pane(4)->titleBarWidget(), nullptr);
+    EXPECT_NE(w.pane(5)->titleBarWidget(), nullptr);
 }
