@@ -9,9 +9,9 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QLibrary>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -27,6 +27,10 @@ namespace {
 
 constexpr const char* kProgId = "VoVoruzevUdadudar.cVoVoruzevUdadudar";
 constexpr const char* kTitle = "Liturgy Calendar";
+// Rounds of event delivery before a screenshot; the component's deferred layout takes two.
+constexpr int kSettleRounds = 4;
+// Qt's PNG quality 80 is zlib's compression level 1.
+constexpr int kPngQuality = 80;
 
 using GetClassObject = int32_t (*)(const char*, void**);
 using WindowOf = void* (*)(int32_t);
@@ -245,12 +249,18 @@ void HostWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool HostWindow::saveScreenshot(const QString& file) {
-    // Let the panes lay themselves out, fill and paint.
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 40)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return grab().save(file, "PNG");
+    // Let the panes lay themselves out: each round delivers what the one before posted (the
+    // layout requests, the component's deferred arrangement of the pane widths); painting is
+    // done by grab() itself.
+    for (int round = 0; round < kSettleRounds; ++round) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+    // Light compression: a screenshot is written at once and rarely kept, and the default
+    // level takes longer than everything else the picture needs.
+    QImageWriter writer(file, "png");
+    writer.setQuality(kPngQuality);
+    return writer.write(grab().toImage());
 }
 
 bool HostWindow::wanted(int argc, char** argv) {
