@@ -1,5 +1,7 @@
 #include "data/Connection.h"
 
+#include "data/ConnectionCache.h"
+#include "data/ConnectionPool.h"
 #include "data/DataSource.h"
 #include "data/JetDialect.h"
 #include "support/Failure.h"
@@ -8,6 +10,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <atomic>
+#include <utility>
 
 namespace {
 
@@ -46,6 +49,13 @@ Failure statementFailure(const QSqlError& error) {
                       .arg(provider, target.dataSource));
 }
 
+// This thread's pool of idle databases; none before the connection cache exists or after it
+// was released.
+ConnectionPool* threadPool() {
+    ConnectionCache* cache = ConnectionCache::existing();
+    return cache ? &cache->pool() : nullptr;
+}
+
 QVariant fieldValue(const QSqlQuery& query, int column) {
     QVariant v = query.value(column);
     // SQL NULL is a plain null value whatever type the column has.
@@ -75,13 +85,26 @@ void Connection::Open(const QString& connectionString) {
     case DataSource::Target::Kind::JetFile:
         break;
     }
-    openFile(DataSource::sqliteFileFor(target.dataSource));
+    QString file;
+    try {
+        file = DataSource::sqliteFileFor(target.dataSource);
+    } catch (const Failure&) {
+        // A removed or spoilt file's idle handle must not keep it open.
+        if (ConnectionPool* pool = threadPool())
+            pool->dropChanged();
+        throw;
+    }
+    openFile(file);
     m_connectionString = connectionString;
     m_upperConnectionString = connectionString.toUpper();
 }
 
 void Connection::openFile(const QString& file) {
     release();
+    // Taken before opening: a file replaced in between then only costs a fresh open later.
+    const std::optional<FileIdentity> identity = FileIdentity::of(file);
+    if (reuseFile(file, identity))
+        return;
     m_connectionName = uniqueConnectionName();
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     m_db.setDatabaseName(file);
@@ -106,12 +129,35 @@ void Connection::openFile(const QString& file) {
                       QStringLiteral("Cannot open the database '%1': %2").arg(file, damage));
     }
     m_databaseFile = file;
+    m_identity = identity;
+}
+
+bool Connection::reuseFile(const QString& file, const std::optional<FileIdentity>& identity) {
+    ConnectionPool* pool = threadPool();
+    if (!pool || !identity)
+        return false;
+    std::optional<ConnectionPool::Handle> handle = pool->take(file, *identity);
+    if (!handle)
+        return false;
+    m_connectionName = std::move(handle->connectionName);
+    m_db = std::move(handle->db);
+    m_statements = std::move(handle->statements);
+    m_databaseFile = file;
+    m_identity = identity;
+    return true;
 }
 
 void Connection::Close() {
     if (!isOpen())
         return;
-    release();
+    ConnectionPool* pool = threadPool();
+    if (!pool || !m_identity) {
+        release();
+        return;
+    }
+    pool->put({std::exchange(m_connectionName, QString()), std::exchange(m_db, QSqlDatabase()),
+               m_databaseFile, *m_identity, std::exchange(m_statements, {})});
+    m_identity.reset();
 }
 
 bool Connection::isOpen() const {
@@ -120,6 +166,7 @@ bool Connection::isOpen() const {
 
 void Connection::release() {
     m_statements.clear();
+    m_identity.reset();
     if (m_connectionName.isEmpty())
         return;
     m_db.close();

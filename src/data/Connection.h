@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/FileIdentity.h"
 #include "data/Recordset.h"
 #include "data/RowTable.h"
 
@@ -31,6 +32,8 @@ public:
     QString ConnectionString() const { return m_connectionString; }
     // The connection string in upper case, for finding a connection by its data file.
     const QString& upperConnectionString() const { return m_upperConnectionString; }
+    // Closes the connection. The open database goes back to this thread's connection pool (when
+    // the connection cache exists) for the next Open of the same unchanged file.
     void Close();
     bool isOpen() const;
     // The database file that was opened (empty before Open).
@@ -46,12 +49,16 @@ public:
     // Opens a read-only recordset on a statement, for readers that keep their own.
     RecordsetPtr openRecordset(const QString& sql);
 
-private:
+    // A statement prepared on the open database.
     struct Statement;
+
+private:
     // The prepared statement of `sql`, executed with its date values; throws Failure.
     Statement& run(const QString& sql);
     void requireOpen() const;
     void openFile(const QString& file);
+    // Takes the pooled database of `file` as it is on disk now; false when there is none.
+    bool reuseFile(const QString& file, const std::optional<FileIdentity>& identity);
     void release();
 
     QString m_connectionString;
@@ -59,6 +66,8 @@ private:
     QString m_connectionName;
     QSqlDatabase m_db;
     QString m_databaseFile;
+    // The database file as it was on disk just before it was opened.
+    std::optional<FileIdentity> m_identity;
     // Statements already prepared on this connection, by their translated text.
     QHash<QString, std::shared_ptr<Statement>> m_statements;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Connection.h"
+#include "data/ConnectionPool.h"
 #include "support/SharedState.h"
 
 #include <QString>
@@ -9,7 +10,7 @@
 // The open connections of this thread, in the order they were opened, without keys. A
 // connection belongs to a data file when the data file's path, upper-cased, occurs in its
 // upper-cased connection string. Released with the shared state; a connection closes when its
-// last reference goes.
+// last reference goes. It also owns the thread's pool of idle databases, which goes with it.
 class ConnectionCache : public ConnectionCacheBase {
 public:
     ~ConnectionCache() override;
@@ -27,7 +28,10 @@ public:
     int indexOf(const QString& dataFile) const;
     void append(ConnectionPtr connection) { m_connections.push_back(std::move(connection)); }
     void removeAt(int index);
+    ConnectionPool& pool() { return m_pool; }
 
 private:
+    // Declared first so that it goes last, after the connections.
+    ConnectionPool m_pool;
     std::vector<ConnectionPtr> m_connections;
 };

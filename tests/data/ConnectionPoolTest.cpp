@@ -1,0 +1,239 @@
+#include "data/ConnectionPool.h"
+
+#include "DataTestSupport.h"
+#include "data/ConnectionCache.h"
+#include "data/mADO.h"
+#include "support/CErrHandler.h"
+#include "support/SharedState.h"
+
+#include <QMap>
+
+namespace {
+
+// A data file closed through mADO and opened again, as the calendar fills do, watched through
+// the databases that stay registered with QtSql.
+class ConnectionPoolTest : public DataTest {
+protected:
+    void SetUp() override {
+        DataTest::SetUp();
+        m_file = liturgy(QStringLiteral("KAMINOSE.MDB"), QStringLiteral("First"));
+    }
+    // A liturgy database named `name` with one calendar row named `shortName`.
+    QString liturgy(const QString& name, const QString& shortName) const {
+        const QString file = createDatabase(name, Schema::Kind::Liturgy);
+        addRow(file, 1, shortName);
+        return file;
+    }
+    static void addRow(const QString& file, int id, const QString& shortName) {
+        fill(file, QStringLiteral("INSERT INTO tbCalenderData (ID, ShortName) VALUES (?, ?)"),
+             {{id, shortName}});
+    }
+    static QString jet(const QString& file) { return mADO::mGetConString(file, 0, QString()); }
+    static ConnectionPtr connect(const QString& file) {
+        return mADO::getConnection(file, jet(file));
+    }
+    // The short names of the calendar rows, in ID order, joined by ','.
+    static QString names(const ConnectionPtr& connection) {
+        const ResData r = mADO::getResData(
+            connection, QStringLiteral("SELECT ShortName FROM tbCalenderData ORDER BY ID"), 3,
+            true);
+        if (!r.isTable())
+            return QStringLiteral("(none)");
+        QStringList out;
+        for (int row = 0; row < r.table().rowCount(); ++row)
+            out.append(r.table().at(0, row).toString());
+        return out.join(QLatin1Char(','));
+    }
+    // The databases the data layer holds open: connection name to file.
+    static QMap<QString, QString> openDatabases() {
+        QMap<QString, QString> out;
+        for (const QString& name : QSqlDatabase::connectionNames())
+            if (name.startsWith(QStringLiteral("lc_data_")))
+                out.insert(name, QSqlDatabase::database(name, false).databaseName());
+        return out;
+    }
+    static int idle() {
+        ConnectionCache* cache = ConnectionCache::existing();
+        return cache ? cache->pool().idleCount() : -1;
+    }
+
+    QString m_file;
+};
+
+TEST_F(ConnectionPoolTest, AClosedFileIsOpenedAgainOnItsIdleDatabase) {
+    const ConnectionPtr first = connect(m_file);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(names(first), QStringLiteral("First"));
+    const QMap<QString, QString> open = openDatabases();
+    ASSERT_EQ(open.size(), 1);
+    EXPECT_EQ(open.first(), m_file);
+
+    EXPECT_TRUE(mADO::closeConnection(m_file));
+    EXPECT_FALSE(first->isOpen());
+    EXPECT_EQ(ConnectionCache::existing()->count(), 0);
+    EXPECT_EQ(idle(), 1);
+    // The closed connection fails its statements as any closed connection does.
+    EXPECT_EQ(names(first), QStringLiteral("(none)"));
+
+    // A new connection object that reads its own connection string back, on the same database.
+    const ConnectionPtr second = connect(m_file);
+    ASSERT_TRUE(second);
+    EXPECT_NE(second, first);
+    EXPECT_TRUE(second->isOpen());
+    EXPECT_EQ(second->ConnectionString(), jet(m_file));
+    EXPECT_EQ(second->databaseFile(), m_file);
+    EXPECT_EQ(idle(), 0);
+    EXPECT_EQ(openDatabases(), open);
+    EXPECT_EQ(names(second), QStringLiteral("First"));
+    EXPECT_FALSE(first->isOpen());
+
+    // The path in other letter case names the same file, so the same database serves it.
+    EXPECT_TRUE(mADO::closeConnection(m_file));
+    const QString lower =
+        m_file.left(m_file.lastIndexOf(QLatin1Char('/')) + 1) + QStringLiteral("kaminose.mdb");
+    const ConnectionPtr third = connect(lower);
+    ASSERT_TRUE(third);
+    EXPECT_EQ(third->ConnectionString(), jet(lower));
+    EXPECT_EQ(openDatabases(), open);
+    EXPECT_EQ(names(third), QStringLiteral("First"));
+    EXPECT_EQ(errHandler().lastErrorNumber(), 0);
+    EXPECT_TRUE(ui().calls().isEmpty());
+}
+
+TEST_F(ConnectionPoolTest, AFileChangedOnDiskIsOpenedAfresh) {
+    struct Case {
+        const char* how;
+        std::function<void(const QString&)> change;
+        const char* names;
+    };
+    const QList<Case> cases = {
+        {"replaced by a renamed file",
+         [this](const QString& file) {
+             const QString other = liturgy(QStringLiteral("new.tmp"), QStringLiteral("Other"));
+             ASSERT_EQ(::rename(QFile::encodeName(other).constData(),
+                                QFile::encodeName(file).constData()),
+                       0);
+         },
+         "Other"},
+        {"removed and made again",
+         [this](const QString& file) {
+             ASSERT_TRUE(QFile::remove(file));
+             liturgy(QFileInfo(file).fileName(), QStringLiteral("Again"));
+         },
+         "Again"},
+        {"written in place", [](const QString& file) { addRow(file, 2, QStringLiteral("Added")); },
+         "First,Added"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        const QString file = liturgy(QStringLiteral("changed.mdb"), QStringLiteral("First"));
+        ASSERT_EQ(names(connect(file)), QStringLiteral("First"));
+        const QMap<QString, QString> before = openDatabases();
+        ASSERT_TRUE(mADO::closeConnection(file));
+        c.change(file);
+        const ConnectionPtr again = connect(file);
+        ASSERT_TRUE(again);
+        EXPECT_EQ(names(again), QString::fromUtf8(c.names));
+        const QMap<QString, QString> after = openDatabases();
+        ASSERT_EQ(after.size(), 1);
+        EXPECT_FALSE(before.contains(after.firstKey()));
+        EXPECT_EQ(idle(), 0);
+        EXPECT_TRUE(mADO::closeConnection(file));
+        ASSERT_TRUE(QFile::remove(file));
+    }
+    EXPECT_EQ(errHandler().lastErrorNumber(), 0);
+}
+
+TEST_F(ConnectionPoolTest, AVanishedFileFailsAsBeforeAndItsIdleDatabaseGoes) {
+    ASSERT_TRUE(connect(m_file));
+    ASSERT_TRUE(mADO::closeConnection(m_file));
+    EXPECT_EQ(idle(), 1);
+    ASSERT_TRUE(QFile::remove(m_file));
+
+    EXPECT_FALSE(connect(m_file));
+    ASSERT_EQ(ui().messageBoxes().size(), 1);
+    EXPECT_TRUE(ui().messageBoxes().first().text.endsWith(
+        QStringLiteral("Error (-2147467259) Could not find file '%1'.").arg(m_file)));
+    const QStringList log = logRecords();
+    ASSERT_EQ(log.size(), 2);
+    EXPECT_EQ(log[1], QStringLiteral("\tFile: ") + m_file +
+                          QStringLiteral("\tConnection String: ") + jet(m_file) +
+                          QStringLiteral("\tmAdo\tgetConnection"));
+    EXPECT_EQ(idle(), 0);
+    EXPECT_TRUE(openDatabases().isEmpty());
+    EXPECT_FALSE(QFile::exists(m_file));
+    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
+}
+
+TEST_F(ConnectionPoolTest, AtMostEightWaitAndTheLongestIdleGoFirst) {
+    QStringList files;
+    for (int i = 0; i < ConnectionPool::kMaxIdle + 2; ++i) {
+        files.append(liturgy(QStringLiteral("f%1.mdb").arg(i), QStringLiteral("F%1").arg(i)));
+        ASSERT_TRUE(connect(files.last()));
+    }
+    for (const QString& file : files)
+        ASSERT_TRUE(mADO::closeConnection(file));
+    EXPECT_EQ(idle(), ConnectionPool::kMaxIdle);
+    QStringList open = openDatabases().values();
+    open.sort();
+    EXPECT_EQ(open, files.mid(2));
+
+    // The last closed is reused; the first closed is opened afresh, which the pool then keeps.
+    const QMap<QString, QString> before = openDatabases();
+    EXPECT_EQ(names(connect(files.last())), QStringLiteral("F9"));
+    EXPECT_EQ(openDatabases().size(), before.size());
+    EXPECT_EQ(names(connect(files.first())), QStringLiteral("F0"));
+    EXPECT_EQ(openDatabases().size(), before.size() + 1);
+    EXPECT_EQ(idle(), ConnectionPool::kMaxIdle - 1);
+    ASSERT_TRUE(mADO::closeConnection(files.first()));
+    ASSERT_TRUE(mADO::closeConnection(files.last()));
+    EXPECT_EQ(idle(), ConnectionPool::kMaxIdle);
+    EXPECT_FALSE(openDatabases().values().contains(files[2]));
+    EXPECT_TRUE(openDatabases().values().contains(files.first()));
+}
+
+TEST_F(ConnectionPoolTest, ReleasedWithTheConnectionCache) {
+    const QString plan = createDatabase(QStringLiteral("plan.mdb"), Schema::Kind::Plan);
+    ASSERT_TRUE(connect(m_file));
+    ASSERT_TRUE(connect(plan));
+    ASSERT_TRUE(mADO::closeConnection(m_file));
+    EXPECT_EQ(idle(), 1);
+    EXPECT_EQ(openDatabases().size(), 2);
+    shared().connectionCache.reset();
+    EXPECT_TRUE(openDatabases().isEmpty());
+
+    // Without a cache there is no pool: a connection closes for good.
+    Connection alone;
+    alone.Open(jet(m_file));
+    EXPECT_EQ(openDatabases().size(), 1);
+    alone.Close();
+    EXPECT_TRUE(openDatabases().isEmpty());
+    EXPECT_EQ(idle(), -1);
+
+    // Nor does a connection held past the cache's release come back to a later cache's pool
+    // except through Close; dropping it closes it.
+    const ConnectionPtr held = connect(m_file);
+    ASSERT_TRUE(held);
+    shared().connectionCache.reset();
+    EXPECT_TRUE(held->isOpen());
+    EXPECT_EQ(names(held), QStringLiteral("First"));
+    held->Close();
+    EXPECT_TRUE(openDatabases().isEmpty());
+}
+
+TEST_F(ConnectionPoolTest, FileIdentity) {
+    const std::optional<FileIdentity> a = FileIdentity::of(m_file);
+    ASSERT_TRUE(a);
+    EXPECT_EQ(FileIdentity::of(m_file), a);
+    EXPECT_EQ(a->size, QFileInfo(m_file).size());
+    EXPECT_FALSE(FileIdentity::of(path(QStringLiteral("missing.mdb"))));
+    EXPECT_FALSE(FileIdentity::of(QString()));
+    const QString copy = path(QStringLiteral("copy.mdb"));
+    ASSERT_TRUE(QFile::copy(m_file, copy));
+    ASSERT_TRUE(FileIdentity::of(copy));
+    EXPECT_NE(FileIdentity::of(copy), a);
+    addRow(m_file, 5, QStringLiteral("Fifth"));
+    EXPECT_NE(FileIdentity::of(m_file), a);
+}
+
+} // namespace
