@@ -1,95 +1,70 @@
 #include "SupportTestUtil.h"
-#include "common/TestEnv.h"
-#include "support/CErrHandler.h"
-#include "support/SharedState.h"
 #include "support/mVBFileDisk.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 using namespace supporttest;
+using namespace Qt::StringLiterals;
 
-class FileDiskTest : public TestEnv {};
+class FileDiskTest : public SupportTest {};
 
 TEST_F(FileDiskTest, FileExistsCountsFilesOnlyWithoutRegardToLetterCase) {
-    writeFile(QStringLiteral("Page.HTM"), "x");
-    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("folder"))));
-    writeFile(QStringLiteral("afile"), "x");
-    struct Case {
-        QString path;
-        bool exists;
-    };
-    const Case cases[] = {
-        {path(QStringLiteral("Page.HTM")), true},
-        {path(QStringLiteral("page.htm")), true},
-        {path(QStringLiteral("PAGE.HTM")), true},
-        {path(QStringLiteral("Page.HTMX")), false},
-        {path(QStringLiteral("folder")), false},
-        {path(QStringLiteral("folder/")), false},
-        {path(QStringLiteral("missing.htm")), false},
-        {path(QStringLiteral("afile/inner.txt")), false},
+    writeFile(u"Page.HTM"_s, "x");
+    ASSERT_TRUE(QDir().mkpath(path(u"folder"_s)));
+    const std::pair<QString, bool> cases[] = {
+        {path(u"Page.HTM"_s), true},
+        {path(u"page.htm"_s), true},
+        {path(u"PAGE.HTM"_s), true},
+        {path(u"Page.HTMX"_s), false},
+        {path(u"folder"_s), false},
+        {path(u"folder/"_s), false},
+        {path(u"missing.htm"_s), false},
+        {blockedPath(u"inner.txt"_s), false},
         {QString(), false},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(mVBFileDisk::fileExists(c.path), c.exists) << c.path.toStdString();
+    for (const auto& [p, exists] : cases)
+        EXPECT_EQ(mVBFileDisk::fileExists(p), exists) << p.toStdString();
 }
 
 TEST_F(FileDiskTest, DeleteFileIgnoresWhatCannotBeDeleted) {
-    const QString file = writeFile(QStringLiteral("gone.tmp"), "x");
-    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("folder/inner"))));
+    const QString file = writeFile(u"gone.tmp"_s, "x");
+    ASSERT_TRUE(QDir().mkpath(path(u"folder/inner"_s)));
     EXPECT_TRUE(mVBFileDisk::deleteFile(file));
     EXPECT_FALSE(QFileInfo::exists(file));
     EXPECT_TRUE(mVBFileDisk::deleteFile(file));
-    EXPECT_TRUE(mVBFileDisk::deleteFile(path(QStringLiteral("folder"))));
-    EXPECT_TRUE(QFileInfo(path(QStringLiteral("folder/inner"))).isDir());
+    EXPECT_TRUE(mVBFileDisk::deleteFile(path(u"folder"_s)));
+    EXPECT_TRUE(QFileInfo(path(u"folder/inner"_s)).isDir());
     EXPECT_TRUE(mVBFileDisk::deleteFile(QString()));
     EXPECT_TRUE(ui().calls().isEmpty());
 }
 
-TEST_F(FileDiskTest, ReadTextFileGivesTheWholeTextUnchanged) {
+TEST_F(FileDiskTest, ReadAndAppendTextKeepEveryByte) {
     // Commas, quotes and line ends are text like any other.
     const QByteArray text = "\"Kåre\", Ødegård,\t1,2,3\r\nsecond line, \"quoted, with comma\"\n"
-                            "\r\n"
-                            "last line without end";
-    EXPECT_EQ(mVBFileDisk::readTextFile(writeFile(QStringLiteral("t.txt"), text)),
-              QString::fromUtf8(text));
-    EXPECT_EQ(mVBFileDisk::readTextFile(writeFile(QStringLiteral("empty.txt"), {})), QString());
-    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("folder.txt"))));
-    EXPECT_EQ(mVBFileDisk::readTextFile(path(QStringLiteral("folder.txt"))), QString());
-    EXPECT_EQ(mVBFileDisk::readTextFile(path(QStringLiteral("missing.txt"))), QString());
-    EXPECT_TRUE(ui().calls().isEmpty());
-}
+                            "\r\nlast line without end";
+    EXPECT_EQ(mVBFileDisk::readTextFile(writeFile(u"t.txt"_s, text)), QString::fromUtf8(text));
+    EXPECT_EQ(mVBFileDisk::readTextFile(writeFile(u"empty.txt"_s, {})), QString());
+    ASSERT_TRUE(QDir().mkpath(path(u"folder.txt"_s)));
+    EXPECT_EQ(mVBFileDisk::readTextFile(path(u"folder.txt"_s)), QString());
+    EXPECT_EQ(mVBFileDisk::readTextFile(path(u"missing.txt"_s)), QString());
 
-TEST_F(FileDiskTest, AppendToTextFileAddsLinesWithCrLf) {
-    const QString file = path(QStringLiteral("new.txt"));
-    EXPECT_TRUE(mVBFileDisk::AppendToTextFile(file, QStringLiteral("first, line")));
-    EXPECT_TRUE(mVBFileDisk::AppendToTextFile(file, QString()));
-    EXPECT_TRUE(mVBFileDisk::AppendToTextFile(file, QStringLiteral("Kåre")));
+    const QString file = path(u"new.txt"_s);
+    for (const QString& line : {u"first, line"_s, QString(), u"Kåre"_s})
+        EXPECT_TRUE(mVBFileDisk::AppendToTextFile(file, line));
     EXPECT_BYTES_EQ(readAll(file), QByteArray("first, line\r\n\r\nKåre\r\n"));
-
-    const QString existing = writeFile(QStringLiteral("old.txt"), "kept");
-    EXPECT_TRUE(mVBFileDisk::AppendToTextFile(existing, QStringLiteral("more")));
+    const QString existing = writeFile(u"old.txt"_s, "kept");
+    EXPECT_TRUE(mVBFileDisk::AppendToTextFile(existing, u"more"_s));
     EXPECT_BYTES_EQ(readAll(existing), QByteArray("keptmore\r\n"));
 
-    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("folder.txt"))));
-    writeFile(QStringLiteral("afile"), "plain");
-    EXPECT_FALSE(
-        mVBFileDisk::AppendToTextFile(path(QStringLiteral("folder.txt")), QStringLiteral("x")));
-    EXPECT_FALSE(
-        mVBFileDisk::AppendToTextFile(path(QStringLiteral("missing/x.txt")), QStringLiteral("x")));
-    EXPECT_FALSE(
-        mVBFileDisk::AppendToTextFile(path(QStringLiteral("afile/x.txt")), QStringLiteral("x")));
-    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("missing"))));
-    EXPECT_BYTES_EQ(readAll(path(QStringLiteral("afile"))), QByteArray("plain"));
+    for (const QString& p :
+         {path(u"folder.txt"_s), path(u"missing/x.txt"_s), blockedPath(u"x.txt"_s)})
+        EXPECT_FALSE(mVBFileDisk::AppendToTextFile(p, u"x"_s)) << p.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(path(u"missing"_s)));
+    expectBlockerKept();
     EXPECT_TRUE(ui().calls().isEmpty());
 }
 
 TEST_F(FileDiskTest, SplitsPathsOnBothSeparators) {
     struct Case {
-        const char* path;
-        const char* extension;
-        const char* name;
-        const char* folder;
+        const char *path, *extension, *name, *folder;
     };
     const Case cases[] = {
         {"C:\\a\\b.txt", "txt", "b.txt", "C:\\a\\"},
@@ -110,54 +85,45 @@ TEST_F(FileDiskTest, SplitsPathsOnBothSeparators) {
         {"", "", "", ""},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
         const QString p = QString::fromUtf8(c.path);
-        EXPECT_EQ(mVBFileDisk::fileExtension(p), QString::fromUtf8(c.extension)) << c.path;
-        EXPECT_EQ(mVBFileDisk::fileNamePart(p), QString::fromUtf8(c.name)) << c.path;
-        EXPECT_EQ(mVBFileDisk::folderPart(p), QString::fromUtf8(c.folder)) << c.path;
+        EXPECT_EQ(mVBFileDisk::fileExtension(p), QString::fromUtf8(c.extension));
+        EXPECT_EQ(mVBFileDisk::fileNamePart(p), QString::fromUtf8(c.name));
+        EXPECT_EQ(mVBFileDisk::folderPart(p), QString::fromUtf8(c.folder));
     }
 }
 
 TEST_F(FileDiskTest, ResolveLetterCaseFindsTheNameOnDisk) {
-    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("Lib/Liturgy"))));
-    writeFile(QStringLiteral("Lib/Liturgy/Kaminose.mdb"), "x");
-    writeFile(QStringLiteral("Lib/Liturgy/same.txt"), "lower");
-    writeFile(QStringLiteral("Lib/Liturgy/SAME.TXT"), "upper");
-    struct Case {
-        QString asked;
-        QString found;
-    };
-    const Case cases[] = {
-        {path(QStringLiteral("LIB/liturgy/KAMINOSE.MDB")),
-         path(QStringLiteral("Lib/Liturgy/Kaminose.mdb"))},
-        {path(QStringLiteral("Lib/Liturgy/Kaminose.mdb")),
-         path(QStringLiteral("Lib/Liturgy/Kaminose.mdb"))},
-        {path(QStringLiteral("lib/LITURGY")), path(QStringLiteral("Lib/Liturgy"))},
+    ASSERT_TRUE(QDir().mkpath(path(u"Lib/Liturgy"_s)));
+    writeFile(u"Lib/Liturgy/Kaminose.mdb"_s, "x");
+    writeFile(u"Lib/Liturgy/same.txt"_s, "lower");
+    writeFile(u"Lib/Liturgy/SAME.TXT"_s, "upper");
+    const std::pair<QString, QString> cases[] = {
+        {u"LIB/liturgy/KAMINOSE.MDB"_s, u"Lib/Liturgy/Kaminose.mdb"_s},
+        {u"Lib/Liturgy/Kaminose.mdb"_s, u"Lib/Liturgy/Kaminose.mdb"_s},
+        {u"lib/LITURGY"_s, u"Lib/Liturgy"_s},
         // An exact match wins over one that differs only in letter case.
-        {path(QStringLiteral("Lib/Liturgy/SAME.TXT")),
-         path(QStringLiteral("Lib/Liturgy/SAME.TXT"))},
-        {path(QStringLiteral("Lib/Liturgy/same.txt")),
-         path(QStringLiteral("Lib/Liturgy/same.txt"))},
+        {u"Lib/Liturgy/SAME.TXT"_s, u"Lib/Liturgy/SAME.TXT"_s},
+        {u"Lib/Liturgy/same.txt"_s, u"Lib/Liturgy/same.txt"_s},
         // Nothing matches: the path as asked.
-        {path(QStringLiteral("LIB/missing/KAMINOSE.MDB")),
-         path(QStringLiteral("LIB/missing/KAMINOSE.MDB"))},
-        {QStringLiteral("relative/NAME.MDB"), QStringLiteral("relative/NAME.MDB")},
-        {QString(), QString()},
+        {u"LIB/missing/KAMINOSE.MDB"_s, u"LIB/missing/KAMINOSE.MDB"_s},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(mVBFileDisk::resolveLetterCase(c.asked), c.found) << c.asked.toStdString();
+    for (const auto& [asked, found] : cases)
+        EXPECT_EQ(mVBFileDisk::resolveLetterCase(path(asked)), path(found)) << asked.toStdString();
+    EXPECT_EQ(mVBFileDisk::resolveLetterCase(u"relative/NAME.MDB"_s), u"relative/NAME.MDB"_s);
+    EXPECT_EQ(mVBFileDisk::resolveLetterCase(QString()), QString());
 }
 
 TEST_F(FileDiskTest, FileServicesPushNoProcedureNames) {
-    CErrHandler& h = errHandler();
-    h.setTraceExecution(true);
-    const QString file = path(QStringLiteral("x.txt"));
-    mVBFileDisk::AppendToTextFile(file, QStringLiteral("a"));
+    errHandler().setTraceExecution(true);
+    const QString file = path(u"x.txt"_s);
+    mVBFileDisk::AppendToTextFile(file, u"a"_s);
     mVBFileDisk::fileExists(file);
     mVBFileDisk::readTextFile(file);
     mVBFileDisk::deleteFile(file);
     mVBFileDisk::fileExtension(file);
     mVBFileDisk::resolveLetterCase(file);
-    EXPECT_EQ(h.pCurStackPointer(), 0);
+    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
     shared().errHandler.reset();
-    EXPECT_BYTES_EQ(readAll(path(QStringLiteral("module/trace.log"))), QByteArray());
+    EXPECT_BYTES_EQ(readAll(tracePath()), QByteArray());
 }

@@ -1,14 +1,10 @@
 #include "SupportTestUtil.h"
-#include "common/TestEnv.h"
-#include "support/CErrHandler.h"
-#include "support/SharedState.h"
 #include "support/mGarbageFiles.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <thread>
 
 using namespace supporttest;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -24,94 +20,74 @@ private:
 
 QStringList listed() {
     QStringList names;
-    if (!shared().garbageFiles)
-        return names;
-    for (const clsGarbageFiles& entry : *shared().garbageFiles)
-        names << entry.pFileName();
+    if (shared().garbageFiles) {
+        for (const clsGarbageFiles& entry : *shared().garbageFiles)
+            names << entry.pFileName();
+    }
     return names;
 }
 
 } // namespace
 
-class GarbageFilesTest : public TestEnv {};
+class GarbageFilesTest : public SupportTest {};
 
-TEST_F(GarbageFilesTest, AddAppendsInOrderAndCreatesTheList) {
+TEST_F(GarbageFilesTest, AddAppendsInOrderAndCleanDeletesListedFilesAndKeepsTheList) {
+    const QString tmp = writeFile(u"CEN1.TMP"_s, "");
+    const QString htm = writeFile(u"CEN1.HTM"_s, "<html/>");
+    const QString other = writeFile(u"other.txt"_s, "not listed");
+    ASSERT_TRUE(QDir().mkpath(path(u"folder.HTM"_s)));
     ASSERT_FALSE(shared().garbageFiles);
-    EXPECT_TRUE(mGarbageFiles::AddGarbageFile(path(QStringLiteral("a.TMP"))));
-    EXPECT_TRUE(mGarbageFiles::AddGarbageFile(path(QStringLiteral("a.HTM"))));
-    EXPECT_TRUE(mGarbageFiles::AddGarbageFile(path(QStringLiteral("a.TMP"))));
-    EXPECT_TRUE(mGarbageFiles::AddGarbageFile(QString()));
-    EXPECT_EQ(listed(), QStringList({path(QStringLiteral("a.TMP")), path(QStringLiteral("a.HTM")),
-                                     path(QStringLiteral("a.TMP")), QString()}));
-}
-
-TEST_F(GarbageFilesTest, CleanDeletesListedFilesOnceAndKeepsTheList) {
-    const QString tmp = writeFile(QStringLiteral("CEN1.TMP"), "");
-    const QString htm = writeFile(QStringLiteral("CEN1.HTM"), "<html/>");
-    const QString other = writeFile(QStringLiteral("other.txt"), "not listed");
-    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("folder.HTM"))));
-    for (const QString& p :
-         {tmp, htm, tmp, path(QStringLiteral("never.TMP")), path(QStringLiteral("folder.HTM"))})
-        mGarbageFiles::AddGarbageFile(p);
+    const QStringList added = {tmp, htm, tmp, path(u"never.TMP"_s), path(u"folder.HTM"_s), {}};
+    for (const QString& p : added)
+        EXPECT_TRUE(mGarbageFiles::AddGarbageFile(p));
+    EXPECT_EQ(listed(), added);
 
     EXPECT_TRUE(mGarbageFiles::cleanGarbageFiles());
     EXPECT_FALSE(QFileInfo::exists(tmp));
     EXPECT_FALSE(QFileInfo::exists(htm));
     EXPECT_TRUE(QFileInfo::exists(other));
-    EXPECT_TRUE(QFileInfo(path(QStringLiteral("folder.HTM"))).isDir());
-    EXPECT_EQ(listed().size(), 5);
+    EXPECT_TRUE(QFileInfo(path(u"folder.HTM"_s)).isDir());
+    EXPECT_EQ(listed(), added);
 
-    // Cleaning again finds nothing to do; a file made again under a listed name goes again.
-    writeFile(QStringLiteral("CEN1.HTM"), "again");
+    // A file made again under a listed name goes again.
+    writeFile(u"CEN1.HTM"_s, "again");
     EXPECT_TRUE(mGarbageFiles::cleanGarbageFiles());
     EXPECT_FALSE(QFileInfo::exists(htm));
     EXPECT_TRUE(ui().calls().isEmpty());
 }
 
-TEST_F(GarbageFilesTest, CleanWithoutAListDoesNothing) {
-    const QString kept = writeFile(QStringLiteral("kept.TMP"), "x");
-    EXPECT_TRUE(mGarbageFiles::cleanGarbageFiles());
-    EXPECT_FALSE(shared().garbageFiles);
-    mGarbageFiles::releaseGarbageFiles();
-    EXPECT_TRUE(QFileInfo::exists(kept));
-    EXPECT_TRUE(ui().calls().isEmpty());
-}
-
 TEST_F(GarbageFilesTest, ReleaseCleansAndALaterAddStartsANewList) {
-    const QString first = writeFile(QStringLiteral("first.TMP"), "");
+    // Without a list there is nothing to do.
+    const QString kept = writeFile(u"kept.TMP"_s, "x");
+    EXPECT_TRUE(mGarbageFiles::cleanGarbageFiles());
+    mGarbageFiles::releaseGarbageFiles();
+    EXPECT_FALSE(shared().garbageFiles);
+    EXPECT_TRUE(QFileInfo::exists(kept));
+
+    const QString first = writeFile(u"first.TMP"_s, "");
     mGarbageFiles::AddGarbageFile(first);
     mGarbageFiles::releaseGarbageFiles();
     EXPECT_FALSE(QFileInfo::exists(first));
     EXPECT_FALSE(shared().garbageFiles);
 
-    const QString second = writeFile(QStringLiteral("second.TMP"), "");
+    const QString second = writeFile(u"second.TMP"_s, "");
     mGarbageFiles::AddGarbageFile(second);
     EXPECT_EQ(listed(), QStringList{second});
 }
 
 TEST_F(GarbageFilesTest, BothProceduresPushTheirNames) {
-    CErrHandler& h = errHandler();
-    h.setTraceExecution(true);
-    mGarbageFiles::AddGarbageFile(path(QStringLiteral("x.TMP")));
-    EXPECT_EQ(h.pCurStackPointer(), 0);
+    errHandler().setTraceExecution(true);
+    mGarbageFiles::AddGarbageFile(path(u"x.TMP"_s));
     mGarbageFiles::cleanGarbageFiles();
-    EXPECT_EQ(h.pCurStackPointer(), 0);
+    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
     shared().errHandler.reset();
-    EXPECT_BYTES_EQ(readAll(path(QStringLiteral("module/trace.log"))),
-                    crlf({QStringLiteral("mGarbageFiles.AddGarbageFile"),
-                          QStringLiteral("mGarbageFiles.cleanGarbageFiles")}));
+    EXPECT_BYTES_EQ(readAll(tracePath()), crlf({u"mGarbageFiles.AddGarbageFile"_s,
+                                                u"mGarbageFiles.cleanGarbageFiles"_s}));
 }
 
-TEST_F(GarbageFilesTest, SharedStateStartsEmptyAndCreatesTheHandlerOnce) {
+TEST_F(GarbageFilesTest, SharedStateCreatesTheHandlerOnceAndReleasesTheCache) {
     SharedState& s = shared();
     EXPECT_FALSE(s.errHandler);
-    EXPECT_FALSE(s.garbageFiles);
-    EXPECT_FALSE(s.connectionCache);
-    EXPECT_EQ(s.gLanguageOffset, 0);
-    EXPECT_FALSE(s.gMultiEditionMode);
-    EXPECT_EQ(s.gEditionName, QString());
-    EXPECT_EQ(&shared(), &s);
-
     CErrHandler& h = errHandler();
     EXPECT_EQ(s.errHandler.get(), &h);
     EXPECT_EQ(&errHandler(), &h);
@@ -126,22 +102,21 @@ TEST_F(GarbageFilesTest, SharedStateStartsEmptyAndCreatesTheHandlerOnce) {
 
 TEST_F(GarbageFilesTest, EachThreadHasItsOwnSharedStateReleasedWithTheThread) {
     shared().gLanguageOffset = 1000;
-    shared().gEditionName = QStringLiteral("Den norske kirke");
+    shared().gEditionName = u"Den norske kirke"_s;
     bool released = false;
     bool empty = false;
     bool ownHandler = false;
-    const SharedState* mine = &shared();
     const SharedState* theirs = nullptr;
     std::thread worker([&] {
         SharedState& s = shared();
         theirs = &s;
-        empty = s.gLanguageOffset == 0 && s.gEditionName.isEmpty() && !s.errHandler &&
-                !s.garbageFiles && !s.connectionCache && s.env.ui != nullptr;
+        empty = s.gLanguageOffset == 0 && s.gEditionName.isEmpty() && !s.gMultiEditionMode &&
+                !s.errHandler && !s.garbageFiles && !s.connectionCache && s.env.ui != nullptr;
         s.connectionCache = std::make_unique<FakeCache>(&released);
         ownHandler = &errHandler() == s.errHandler.get();
     });
     worker.join();
-    EXPECT_NE(theirs, mine);
+    EXPECT_NE(theirs, &shared());
     EXPECT_TRUE(empty);
     EXPECT_TRUE(ownHandler);
     EXPECT_TRUE(released);

@@ -1,154 +1,112 @@
 #include "SupportTestUtil.h"
-#include "common/TestEnv.h"
 #include "support/modLog.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 using namespace supporttest;
+using namespace Qt::StringLiterals;
 
-class LogTest : public TestEnv {};
+class LogTest : public SupportTest {
+protected:
+    static bool writeOverflow() { return modLog::writeRecord({u"m.p"_s, u"Error (6) Overflow"_s}); }
+    static QString backup() { return modLog::backupFilePath(logFile()); }
+};
 
 TEST_F(LogTest, NamesTheLogItsBackupAndTheVersion) {
     EXPECT_EQ(modLog::logFilePath(), logFile());
-    EXPECT_EQ(modLog::backupFilePath(logFile()),
-              logFolder() + QStringLiteral("Cendra Liturgy Calendar LOG.bck"));
-    EXPECT_EQ(modLog::backupFilePath(QStringLiteral("/a/b/x.txt")), QStringLiteral("/a/b/x.bck"));
+    EXPECT_EQ(backup(), logFolder() + u"Cendra Liturgy Calendar LOG.bck"_s);
+    EXPECT_EQ(modLog::backupFilePath(u"/a/b/x.txt"_s), u"/a/b/x.bck"_s);
     // Without a module file beside it the version text is the build number alone.
-    EXPECT_EQ(modLog::versionText(), expectedVersionText());
-    EXPECT_EQ(expectedVersionText(), QStringLiteral("Build 1.00.0001"));
-}
+    EXPECT_EQ(modLog::versionText(), u"Build 1.00.0001"_s);
 
-TEST_F(LogTest, TheVersionTextCarriesTheDateOfTheModuleFile) {
-    const QString module = writeFile(QStringLiteral("module/VoVoruzevUdadudar.EXE"), "binary");
+    const QString module = writeFile(u"module/VoVoruzevUdadudar.EXE"_s, "binary");
     QFile f(module);
     ASSERT_TRUE(f.open(QIODevice::ReadWrite));
     ASSERT_TRUE(f.setFileTime(QDateTime(QDate(2023, 1, 2), QTime(8, 0)),
                               QFileDevice::FileModificationTime));
     f.close();
-    EXPECT_EQ(modLog::versionText(), expectedVersionText() + QStringLiteral(" - 1/2/23"));
-    EXPECT_TRUE(modLog::writeRecord({QStringLiteral("a")}));
+    EXPECT_EQ(modLog::versionText(), u"Build 1.00.0001 - 1/2/23"_s);
+    EXPECT_TRUE(modLog::writeRecord({u"a"_s}));
     EXPECT_BYTES_EQ(readAll(logFile()),
-                    logBanner(QStringLiteral("3/5/24")) +
-                        crlf({expectedVersionText() +
-                              QStringLiteral(" - 1/2/23 3/5/24 2:30:15 PM Error: \ta")}));
+                    logBanner(u"3/5/24"_s) +
+                        crlf({u"Build 1.00.0001 - 1/2/23 3/5/24 2:30:15 PM Error: \ta"_s}));
 }
 
 TEST_F(LogTest, FirstRecordCreatesTheFolderChainAndTheBanner) {
-    const QString home = path(QStringLiteral("fresh/home/share"));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home));
+    const QString home = path(u"fresh/home/share"_s);
+    useDataHome(home);
+    EXPECT_TRUE(
+        modLog::writeRecord({u"mADO.getConnection"_s, u"Error (9) Subscript out of range"_s}));
 
-    EXPECT_TRUE(modLog::writeRecord({QStringLiteral("mADO.getConnection"),
-                                     QStringLiteral("Error (9) Subscript out of range")}));
-
-    EXPECT_TRUE(QFileInfo(home + QStringLiteral("/Brekka Data as/LogFiles")).isDir());
-    EXPECT_TRUE(QFileInfo(home + QStringLiteral("/Brekka Data as/ConfigFiles")).isDir());
-    EXPECT_BYTES_EQ(
-        readAll(logFile()),
-        "************************************************************\r\n"
-        "*****   Brekka Data AS  -  Generated loggfile 3/5/24    *****\r\n"
-        "************************************************************\r\n"
-        "\r\r\n" +
-            expectedVersionText().toUtf8() +
-            " 3/5/24 2:30:15 PM Error: \tmADO.getConnection\tError (9) Subscript out of "
-            "range\r\n");
-    EXPECT_EQ(entries(logFolder()), QStringList{QStringLiteral("Cendra Liturgy Calendar LOG.TXT")});
+    EXPECT_TRUE(QFileInfo(home + u"/Brekka Data as/ConfigFiles"_s).isDir());
+    EXPECT_BYTES_EQ(readAll(logFile()),
+                    QByteArray("************************************************************\r\n"
+                               "*****   Brekka Data AS  -  Generated loggfile 3/5/24    *****\r\n"
+                               "************************************************************\r\n"
+                               "\r\r\n"
+                               "Build 1.00.0001 3/5/24 2:30:15 PM Error: "
+                               "\tmADO.getConnection\tError (9) Subscript out "
+                               "of range\r\n"));
+    EXPECT_EQ(entries(logFolder()), QStringList{u"Cendra Liturgy Calendar LOG.TXT"_s});
 }
 
-TEST_F(LogTest, RecordsAreTabJoinedAndAppendedInOrder) {
-    struct Case {
-        QVariantList record;
-        QString joined;
-    };
-    const Case cases[] = {
-        {{QStringLiteral("fHoster.doPrint"), QStringLiteral("Error (13) Type mismatch")},
-         QStringLiteral("\tfHoster.doPrint\tError (13) Type mismatch")},
-        {{53, QStringLiteral("File not found"), QStringLiteral("mADO"),
-          QStringLiteral("getResData")},
-         QStringLiteral("\t53\tFile not found\tmADO\tgetResData")},
-        {{qint32(-2147467259), QStringLiteral("Unspecified error"), QStringLiteral("mADO"),
-          QStringLiteral("getResData")},
-         QStringLiteral("\t-2147467259\tUnspecified error\tmADO\tgetResData")},
-        {{QStringLiteral("File: /d/KAMINOSE.MDB"),
-          QStringLiteral("Connection String: Data Source=/d/KAMINOSE.MDB"), QStringLiteral("mAdo"),
-          QStringLiteral("getConnection")},
-         QStringLiteral("\tFile: /d/KAMINOSE.MDB\tConnection String: Data "
-                        "Source=/d/KAMINOSE.MDB\tmAdo\tgetConnection")},
-        {{QStringLiteral("Kåre Ødegård"), QString()}, QStringLiteral("\tKåre Ødegård\t")},
+TEST_F(LogTest, RecordsAreTabJoinedAndAppendedInOrderAtTheClockOfTheirMoment) {
+    const std::pair<QVariantList, QString> cases[] = {
+        {{u"fHoster.doPrint"_s, u"Error (13) Type mismatch"_s},
+         u"\tfHoster.doPrint\tError (13) Type mismatch"_s},
+        {{53, u"File not found"_s, u"mADO"_s, u"getResData"_s},
+         u"\t53\tFile not found\tmADO\tgetResData"_s},
+        {{qint32(-2147467259), u"Unspecified error"_s}, u"\t-2147467259\tUnspecified error"_s},
+        {{u"File: /d/K.MDB"_s, u"Connection String: Data Source=/d/K.MDB"_s},
+         u"\tFile: /d/K.MDB\tConnection String: Data Source=/d/K.MDB"_s},
+        {{u"Kåre Ødegård"_s, QString()}, u"\tKåre Ødegård\t"_s},
         {{}, QString()},
     };
-    QByteArray expected = logBanner(QStringLiteral("3/5/24"));
-    for (const Case& c : cases) {
-        EXPECT_TRUE(modLog::writeRecord(c.record)) << c.joined.toStdString();
-        expected += logLine(c.joined);
+    QByteArray expected = logBanner(u"3/5/24"_s);
+    for (const auto& [record, joined] : cases) {
+        EXPECT_TRUE(modLog::writeRecord(record)) << joined.toStdString();
+        expected += logLine(joined);
     }
-    EXPECT_BYTES_EQ(readAll(logFile()), expected);
-}
-
-TEST_F(LogTest, EachRecordTakesTheClockOfItsMoment) {
-    EXPECT_TRUE(modLog::writeRecord({QStringLiteral("a")}));
     setNow(QDateTime(QDate(2025, 12, 31), QTime(9, 5, 7)));
-    EXPECT_TRUE(modLog::writeRecord({QStringLiteral("b")}));
-    EXPECT_BYTES_EQ(
-        readAll(logFile()),
-        logBanner(QStringLiteral("3/5/24")) + logLine(QStringLiteral("\ta")) +
-            crlf({expectedVersionText() + QStringLiteral(" 12/31/25 9:05:07 AM Error: \tb")}));
+    EXPECT_TRUE(modLog::writeRecord({u"b"_s}));
+    expected += crlf({expectedVersionText() + u" 12/31/25 9:05:07 AM Error: \tb"_s});
+    EXPECT_BYTES_EQ(readAll(logFile()), expected);
+
+    // createLogFile replaces any file with the banner of the day.
+    EXPECT_TRUE(modLog::createLogFile(logFile()));
+    EXPECT_BYTES_EQ(readAll(logFile()), logBanner(u"12/31/25"_s));
 }
 
 TEST_F(LogTest, ALogPast60000BytesMovesToTheBackup) {
-    struct Case {
-        qint64 size;
-        bool rotated;
-    };
-    for (const Case c : {Case{60001, true}, Case{60000, false}, Case{1, false}}) {
-        SCOPED_TRACE(c.size);
+    for (const qint64 size : {60001, 60000, 1}) {
+        SCOPED_TRACE(size);
+        const bool rotated = size > 60000;
         ASSERT_TRUE(QDir().mkpath(logFolder()));
-        QByteArray old(c.size, 'x');
+        QByteArray old(size, 'x');
         old.replace(0, 4, "OLD ");
         ASSERT_TRUE(writeAll(logFile(), old));
-        ASSERT_TRUE(writeAll(modLog::backupFilePath(logFile()), "an older backup\r\n"));
+        ASSERT_TRUE(writeAll(backup(), "an older backup\r\n"));
 
-        EXPECT_TRUE(
-            modLog::writeRecord({QStringLiteral("m.p"), QStringLiteral("Error (6) Overflow")}));
+        EXPECT_TRUE(writeOverflow());
 
-        const QByteArray line = logLine(QStringLiteral("\tm.p\tError (6) Overflow"));
-        if (c.rotated) {
-            EXPECT_BYTES_EQ(readAll(modLog::backupFilePath(logFile())), old);
-            EXPECT_BYTES_EQ(readAll(logFile()), logBanner(QStringLiteral("3/5/24")) + line);
-        } else {
-            EXPECT_BYTES_EQ(readAll(modLog::backupFilePath(logFile())),
-                            QByteArray("an older backup\r\n"));
-            EXPECT_BYTES_EQ(readAll(logFile()), old + line);
-        }
+        const QByteArray line = logLine(u"\tm.p\tError (6) Overflow"_s);
+        EXPECT_BYTES_EQ(readAll(backup()), rotated ? old : QByteArray("an older backup\r\n"));
+        EXPECT_BYTES_EQ(readAll(logFile()), (rotated ? logBanner(u"3/5/24"_s) : old) + line);
     }
-}
-
-TEST_F(LogTest, CreateLogFileReplacesAnyFileWithTheBanner) {
-    setNow(QDateTime(QDate(2025, 12, 31), QTime(23, 59, 59)));
-    const QString p = writeFile(QStringLiteral("old.txt"), "earlier text that must go\r\n");
-    EXPECT_TRUE(modLog::createLogFile(p));
-    EXPECT_BYTES_EQ(readAll(p), logBanner(QStringLiteral("12/31/25")));
 }
 
 TEST_F(LogTest, ALogThatCannotBeWrittenLosesTheRecordQuietly) {
     // The log's name is taken by a folder.
     ASSERT_TRUE(QDir().mkpath(logFile()));
-    EXPECT_FALSE(
-        modLog::writeRecord({QStringLiteral("m.p"), QStringLiteral("Error (6) Overflow")}));
+    EXPECT_FALSE(writeOverflow());
     EXPECT_TRUE(QFileInfo(logFile()).isDir());
     EXPECT_TRUE(entries(logFile()).isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(modLog::backupFilePath(logFile())));
+    EXPECT_FALSE(QFileInfo::exists(backup()));
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
-}
 
-TEST_F(LogTest, ALogFolderThatCannotBeCreatedLosesTheRecord) {
-    writeFile(QStringLiteral("afile"), "a file, not a folder");
-    qputenv("XDG_DATA_HOME", QFile::encodeName(path(QStringLiteral("afile/share"))));
-    EXPECT_FALSE(
-        modLog::writeRecord({QStringLiteral("m.p"), QStringLiteral("Error (6) Overflow")}));
-    EXPECT_BYTES_EQ(readAll(path(QStringLiteral("afile"))), QByteArray("a file, not a folder"));
-    modLog::createLogFile(path(QStringLiteral("afile/share/x.TXT")));
-    EXPECT_BYTES_EQ(readAll(path(QStringLiteral("afile"))), QByteArray("a file, not a folder"));
+    // The log's folder cannot be made.
+    useDataHome(blockedPath(u"share"_s));
+    EXPECT_FALSE(writeOverflow());
+    modLog::createLogFile(path(u"afile/share/x.TXT"_s));
+    expectBlockerKept();
 }
 
 TEST_F(LogTest, AFailedRotationLosesNothing) {
@@ -156,8 +114,8 @@ TEST_F(LogTest, AFailedRotationLosesNothing) {
     QByteArray old(60001, 'y');
     ASSERT_TRUE(writeAll(logFile(), old));
     // The backup's name is taken by a folder, so the copy cannot be made.
-    ASSERT_TRUE(QDir().mkpath(modLog::backupFilePath(logFile())));
-    modLog::writeRecord({QStringLiteral("m.p"), QStringLiteral("Error (6) Overflow")});
+    ASSERT_TRUE(QDir().mkpath(backup()));
+    writeOverflow();
     EXPECT_TRUE(readAll(logFile()).startsWith(old));
-    EXPECT_TRUE(QFileInfo(modLog::backupFilePath(logFile())).isDir());
+    EXPECT_TRUE(QFileInfo(backup()).isDir());
 }

@@ -1,129 +1,93 @@
 #include "SupportTestUtil.h"
-#include "common/TestEnv.h"
-#include "support/CErrHandler.h"
 #include "support/COSInfo.h"
-#include "support/SharedState.h"
 #include "support/mVBFileDisk.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 #include <functional>
-#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace supporttest;
+using namespace Qt::StringLiterals;
 
-namespace {
-
-// The owner of a path, not following a final symbolic link; -1 when absent.
-long long ownerOf(const QString& path) {
-    struct stat st {};
-    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
-        return -1;
-    return st.st_uid;
-}
-
-QString withoutSlash(const QString& folder) {
-    return folder.endsWith(QLatin1Char('/')) ? folder.chopped(1) : folder;
-}
-
-} // namespace
-
-class OSInfoTest : public TestEnv {
+class OSInfoTest : public SupportTest {
 protected:
-    QString systemTemp() const {
-        return QDir(qEnvironmentVariable("TMPDIR")).canonicalPath() + QLatin1Char('/');
+    // The private temporary folder without its trailing '/', after checking that only this
+    // user can reach it.
+    static QString checkedTempFolder(const QString& temp) {
+        EXPECT_TRUE(temp.endsWith(u'/')) << temp.toStdString();
+        const QString folder = temp.chopped(1);
+        struct stat st {};
+        EXPECT_EQ(::lstat(QFile::encodeName(folder).constData(), &st), 0);
+        EXPECT_TRUE(S_ISDIR(st.st_mode)) << "not a folder (or a link)";
+        EXPECT_EQ(st.st_mode & 07777, 0700u);
+        EXPECT_EQ(st.st_uid, ::getuid());
+        return folder;
     }
 };
 
 TEST_F(OSInfoTest, TempPathIsAPrivateFolderOfTheUserUnderTheSystemsTemporaryFolder) {
-    COSInfo info;
-    const QString temp = info.TempPath();
+    const QString system = QDir(qEnvironmentVariable("TMPDIR")).canonicalPath() + u'/';
+    const QString temp = COSInfo().TempPath();
     ASSERT_FALSE(temp.isEmpty());
-    EXPECT_TRUE(temp.startsWith(systemTemp())) << temp.toStdString();
-    EXPECT_TRUE(temp.endsWith(QLatin1Char('/')));
-    EXPECT_GT(temp.size(), systemTemp().size() + 1);
-    EXPECT_TRUE(QFileInfo(withoutSlash(temp)).isDir());
-    EXPECT_FALSE(QFileInfo(withoutSlash(temp)).isSymLink());
-    EXPECT_EQ(modeOf(withoutSlash(temp)), 0700);
-    EXPECT_EQ(ownerOf(withoutSlash(temp)), (long long)::getuid());
-    // The same folder each time.
-    EXPECT_EQ(COSInfo().TempPath(), temp);
+    EXPECT_TRUE(temp.startsWith(system)) << temp.toStdString();
+    EXPECT_GT(temp.size(), system.size() + 1);
+    checkedTempFolder(temp);
+    EXPECT_EQ(COSInfo().TempPath(), temp); // the same folder each time
     EXPECT_TRUE(ui().calls().isEmpty());
 }
 
 TEST_F(OSInfoTest, TempPathNeverHandsOutAFolderOthersCanReach) {
     const QString temp = COSInfo().TempPath();
     ASSERT_FALSE(temp.isEmpty());
-    const QString folder = withoutSlash(temp);
-    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("elsewhere"))));
-    const int elsewhereMode = modeOf(path(QStringLiteral("elsewhere")));
-
-    struct Case {
-        const char* name;
-        std::function<bool()> spoil;
-    };
-    const Case cases[] = {
-        {"opened to everybody",
-         [&] { return ::chmod(QFile::encodeName(folder).constData(), 0777) == 0; }},
-        {"owned by another user",
-         [&] { return ::chown(QFile::encodeName(folder).constData(), 65534, 65534) == 0; }},
+    const QString folder = temp.chopped(1);
+    const QString elsewhere = path(u"elsewhere"_s);
+    ASSERT_TRUE(QDir().mkpath(elsewhere));
+    const int elsewhereMode = modeOf(elsewhere);
+    const QByteArray native = QFile::encodeName(folder);
+    const std::pair<const char*, std::function<bool()>> cases[] = {
+        {"opened to everybody", [&] { return ::chmod(native.constData(), 0777) == 0; }},
+        {"readable by the group", [&] { return ::chmod(native.constData(), 0740) == 0; }},
+        {"owned by another user", [&] { return ::chown(native.constData(), 65534, 65534) == 0; }},
         {"replaced by a link to another folder",
          [&] {
              return QDir(folder).removeRecursively() &&
-                    ::symlink(QFile::encodeName(path(QStringLiteral("elsewhere"))).constData(),
-                              QFile::encodeName(folder).constData()) == 0;
+                    ::symlink(QFile::encodeName(elsewhere).constData(), native.constData()) == 0;
          }},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ASSERT_TRUE(c.spoil());
+    for (const auto& [name, spoil] : cases) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(spoil());
         const QString again = COSInfo().TempPath();
-        if (!again.isEmpty()) {
-            const QString f = withoutSlash(again);
-            EXPECT_FALSE(QFileInfo(f).isSymLink());
-            EXPECT_TRUE(QFileInfo(f).isDir());
-            EXPECT_EQ(modeOf(f), 0700);
-            EXPECT_EQ(ownerOf(f), (long long)::getuid());
-        }
+        if (!again.isEmpty())
+            checkedTempFolder(again);
         // Put the folder back for the next case.
         QFile::remove(folder);
         QDir(folder).removeRecursively();
         ASSERT_FALSE(COSInfo().TempPath().isEmpty());
     }
-    EXPECT_EQ(modeOf(path(QStringLiteral("elsewhere"))), elsewhereMode);
+    EXPECT_EQ(modeOf(elsewhere), elsewhereMode);
 }
 
 TEST_F(OSInfoTest, TempFileCreatesNewEmptyFilesNamedFromThePrefix) {
     const QString temp = COSInfo().TempPath();
     ASSERT_FALSE(temp.isEmpty());
-    struct Case {
-        QString prefix;
-        QString start;
-    };
-    const Case cases[] = {
-        {QStringLiteral("CEN"), QStringLiteral("CEN")},
-        {QStringLiteral("CENDRA"), QStringLiteral("CEN")},
-        {QStringLiteral("ab"), QStringLiteral("ab")},
-        {QString(), QString()},
-    };
+    // The prefix given, and how the names start ('T' is no hex digit, so a longer cut shows).
+    const std::pair<QString, QString> cases[] = {{u"CEN"_s, u"CEN"_s},
+                                                 {u"CENDRA"_s, u"CEN"_s},
+                                                 {u"CENTRAL"_s, u"CEN"_s},
+                                                 {u"ab"_s, u"ab"_s},
+                                                 {{}, {}}};
     QSet<QString> seen;
-    for (const Case& c : cases) {
+    for (const auto& [given, start] : cases) {
+        const QRegularExpression pattern(u"^"_s + start + u"[0-9A-Fa-f]+\\.TMP$"_s);
         for (int i = 0; i < 3; ++i) {
-            QString prefix = c.prefix;
+            QString prefix = given;
             const QString file = COSInfo().TempFile(prefix);
-            EXPECT_EQ(prefix, c.prefix);
+            EXPECT_EQ(prefix, given);
             ASSERT_FALSE(file.isEmpty());
             EXPECT_EQ(mVBFileDisk::folderPart(file), temp);
-            const QString name = file.mid(temp.size());
-            EXPECT_TRUE(QRegularExpression(QStringLiteral("^") +
-                                           QRegularExpression::escape(c.start) +
-                                           QStringLiteral("[0-9A-Fa-f]+\\.TMP$"))
-                            .match(name)
-                            .hasMatch())
-                << name.toStdString();
+            EXPECT_TRUE(pattern.match(file.mid(temp.size())).hasMatch()) << file.toStdString();
             EXPECT_TRUE(QFileInfo(file).isFile());
             EXPECT_EQ(QFileInfo(file).size(), 0);
             EXPECT_FALSE(seen.contains(file)) << file.toStdString();
@@ -138,16 +102,14 @@ TEST_F(OSInfoTest, TempFileNeverTakesAnExistingName) {
     ASSERT_FALSE(temp.isEmpty());
     QSet<QString> existing;
     for (int n = 0; n <= 0xFF; ++n) {
-        for (const QString& name : {QStringLiteral("CEN%1.TMP").arg(n, 0, 16).toUpper(),
-                                    QStringLiteral("CEN%1.TMP").arg(n, 0, 16)}) {
-            if (existing.contains(name))
-                continue;
-            ASSERT_TRUE(writeAll(temp + name, "taken"));
+        for (const QString& name :
+             {u"CEN%1.TMP"_s.arg(n, 0, 16).toUpper(), u"CEN%1.TMP"_s.arg(n, 0, 16)}) {
+            ASSERT_TRUE(existing.contains(name) || writeAll(temp + name, "taken"));
             existing.insert(name);
         }
     }
     for (int i = 0; i < 20; ++i) {
-        QString prefix = QStringLiteral("CEN");
+        QString prefix = u"CEN"_s;
         const QString file = COSInfo().TempFile(prefix);
         ASSERT_FALSE(file.isEmpty());
         EXPECT_FALSE(existing.contains(file.mid(temp.size()))) << file.toStdString();
@@ -158,41 +120,32 @@ TEST_F(OSInfoTest, TempFileNeverTakesAnExistingName) {
 }
 
 TEST_F(OSInfoTest, AnUnusableTemporaryFolderIsReportedAndGivesEmpty) {
-    writeFile(QStringLiteral("afile"), "plain");
-    const QStringList rootBefore = entries(QStringLiteral("/"));
+    const QStringList rootBefore = entries(u"/"_s);
     const QStringList currentBefore = entries(QDir::currentPath());
-    struct Case {
-        const char* name;
-        QString tmpdir;
-    };
-    const Case cases[] = {
-        {"under a regular file", path(QStringLiteral("afile/tmp"))},
-        {"a regular file", path(QStringLiteral("afile"))},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        qputenv("TMPDIR", QFile::encodeName(c.tmpdir));
+    for (const QString& tmpdir : {blockedPath(u"tmp"_s), path(u"afile"_s)}) {
+        SCOPED_TRACE(tmpdir.toStdString());
+        qputenv("TMPDIR", QFile::encodeName(tmpdir));
         ui().clear();
         EXPECT_EQ(COSInfo().TempPath(), QString());
         EXPECT_FALSE(ui().messageBoxes().isEmpty());
-        EXPECT_TRUE(errHandler().lastErrorProcedure().startsWith(QStringLiteral("COSInfo.")))
+        EXPECT_TRUE(errHandler().lastErrorProcedure().startsWith(u"COSInfo."_s))
             << errHandler().lastErrorProcedure().toStdString();
 
         ui().clear();
-        QString prefix = QStringLiteral("CEN");
+        QString prefix = u"CEN"_s;
         EXPECT_EQ(COSInfo().TempFile(prefix), QString());
         EXPECT_FALSE(ui().messageBoxes().isEmpty());
         EXPECT_EQ(errHandler().pCurStackPointer(), 0);
     }
-    EXPECT_BYTES_EQ(readAll(path(QStringLiteral("afile"))), QByteArray("plain"));
-    const QStringList rootAfter = entries(QStringLiteral("/"));
+    expectBlockerKept();
+    const QStringList rootAfter = entries(u"/"_s);
     EXPECT_EQ(rootAfter, rootBefore);
     // Take away a temporary folder made at the root, where this test must not leave one.
     for (const QString& name : rootAfter) {
-        const QString made = QStringLiteral("/") + name;
-        if (!rootBefore.contains(name) && QFileInfo(made).isDir() &&
-            QDir(made).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot) ==
-                QDir(made).entryList({QStringLiteral("*.TMP")}, QDir::Files | QDir::Hidden))
+        const QDir made(u"/"_s + name);
+        if (!rootBefore.contains(name) && made.exists() &&
+            made.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot) ==
+                made.entryList({u"*.TMP"_s}, QDir::Files | QDir::Hidden))
             QDir(made).removeRecursively();
     }
     EXPECT_EQ(entries(QDir::currentPath()), currentBefore);

@@ -1,12 +1,13 @@
 #include "support/ObjectRegistry.h"
 
-#include "common/TestEnv.h"
-#include "support/CErrHandler.h"
+#include "SupportTestUtil.h"
 #include "support/LateBinding.h"
-#include "support/ProcScope.h"
-#include "support/SharedState.h"
 
 #include <QObject>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+using supporttest::expectedMessage;
 
 namespace {
 
@@ -24,7 +25,7 @@ public:
     void setPText(const QString& v) { m_text = v; }
     bool pFlag() const { return m_flag; }
     void setPFlag(bool v) { m_flag = v; }
-    QString pReadOnly() const { return QStringLiteral("fixed"); }
+    QString pReadOnly() const { return u"fixed"_s; }
     QObject* pChild() const { return m_child; }
     void setChild(QObject* child) { m_child = child; }
 
@@ -35,7 +36,7 @@ public:
     Q_INVOKABLE QString join(const QString& a, qint32 b) const {
         return a + QLatin1Char('/') + QString::number(b);
     }
-    Q_INVOKABLE QString join(const QString& a) const { return a + QStringLiteral("/one"); }
+    Q_INVOKABLE QString join(const QString& a) const { return a + u"/one"_s; }
     Q_INVOKABLE QVariant echo(const QVariant& v) const { return v; }
     Q_INVOKABLE void Remove(qint32 index) { removed.append(index); }
 
@@ -49,10 +50,10 @@ private:
     QObject* m_child = nullptr;
 };
 
-class ObjectRegistryTest : public TestEnv {
+class ObjectRegistryTest : public SupportTest {
 protected:
     void TearDown() override {
-        ObjectRegistry::registerFactory(QStringLiteral("Test.Probe"), {});
+        ObjectRegistry::registerFactory(u"Test.Probe"_s, {});
         TestEnv::TearDown();
     }
 };
@@ -66,50 +67,34 @@ template <class Body> qint32 failureOf(Body body) {
 
 TEST_F(ObjectRegistryTest, CreatesByIdentifierWithoutRegardToCase) {
     int made = 0;
-    EXPECT_FALSE(ObjectRegistry::registerFactory(QStringLiteral("Test.Probe"), [&] {
+    EXPECT_FALSE(ObjectRegistry::registerFactory(u"Test.Probe"_s, [&] {
         ++made;
         return std::make_unique<Probe>();
     }));
-    EXPECT_TRUE(ObjectRegistry::isRegistered(QStringLiteral("TEST.probe")));
-    const auto a = ObjectRegistry::CreateObject(QStringLiteral("Test.Probe"));
-    const auto b = ObjectRegistry::CreateObject(QStringLiteral("test.PROBE"));
+    EXPECT_TRUE(ObjectRegistry::isRegistered(u"TEST.probe"_s));
+    const auto a = ObjectRegistry::CreateObject(u"Test.Probe"_s);
+    const auto b = ObjectRegistry::CreateObject(u"test.PROBE"_s);
     ASSERT_TRUE(a && b);
     EXPECT_NE(a.get(), b.get());
     EXPECT_EQ(made, 2);
     EXPECT_STREQ(a->metaObject()->className(), "Probe");
 
     // Replacing hands back the previous factory; an empty factory removes the identifier.
-    const ObjectRegistry::Factory previous = ObjectRegistry::registerFactory(
-        QStringLiteral("Test.Probe"), [] { return std::unique_ptr<QObject>(); });
+    const ObjectRegistry::Factory previous =
+        ObjectRegistry::registerFactory(u"Test.Probe"_s, [] { return std::unique_ptr<QObject>(); });
     ASSERT_TRUE(previous);
     EXPECT_TRUE(previous());
-    EXPECT_EQ(failureOf([] { ObjectRegistry::CreateObject(QStringLiteral("Test.Probe")); }), 429);
-    ObjectRegistry::registerFactory(QStringLiteral("Test.Probe"), {});
-    EXPECT_FALSE(ObjectRegistry::isRegistered(QStringLiteral("Test.Probe")));
-}
+    EXPECT_EQ(failureOf([] { ObjectRegistry::CreateObject(u"Test.Probe"_s); }), 429);
+    ObjectRegistry::registerFactory(u"Test.Probe"_s, {});
+    EXPECT_FALSE(ObjectRegistry::isRegistered(u"Test.Probe"_s));
 
-TEST_F(ObjectRegistryTest, UnknownIdentifierIs429ThroughTheErrorHandler) {
-    const qint32 number =
-        failureOf([] { ObjectRegistry::CreateObject(QStringLiteral("Word.Application")); });
-    EXPECT_EQ(number, 429);
-    EXPECT_EQ(errHandler().lastErrorProcedure(), QStringLiteral("mTest.caller"));
-    ASSERT_EQ(ui().messageBoxes().size(), 1);
-    EXPECT_TRUE(ui().messageBoxes().front().text.endsWith(
-        QStringLiteral("Error (429) ActiveX component can't create object: Word.Application")));
-}
-
-TEST_F(ObjectRegistryTest, PropertiesByName) {
-    Probe probe;
-    LateBinding::set(&probe, "pNumber", 42);
-    LateBinding::set(&probe, "pText", QStringLiteral("x"));
-    LateBinding::set(&probe, "pFlag", -1); // a true from an automation client
-    EXPECT_EQ(probe.pNumber(), 42);
-    EXPECT_EQ(probe.pText(), QStringLiteral("x"));
-    EXPECT_TRUE(probe.pFlag());
-    LateBinding::set(&probe, "pNumber", QStringLiteral("17"));
-    EXPECT_EQ(LateBinding::get(&probe, "pNumber").toInt(), 17);
-    EXPECT_EQ(LateBinding::get(&probe, "pReadOnly").toString(), QStringLiteral("fixed"));
-    EXPECT_EQ(ui().messageBoxes().size(), 0);
+    // An unknown identifier is a failure 429 of the calling procedure.
+    ui().clear();
+    EXPECT_EQ(failureOf([] { ObjectRegistry::CreateObject(u"Word.Application"_s); }), 429);
+    EXPECT_EQ(errHandler().lastErrorProcedure(), u"mTest.caller"_s);
+    EXPECT_EQ(ui().messageBoxes().value(0).text,
+              expectedMessage(u"mTest.caller"_s, 0, 429,
+                              u"ActiveX component can't create object: Word.Application"_s));
 }
 
 TEST_F(ObjectRegistryTest, MissingOrFailingMembersAre438AndNothingIsCreated) {
@@ -123,21 +108,20 @@ TEST_F(ObjectRegistryTest, MissingOrFailingMembersAre438AndNothingIsCreated) {
         {"unknown property set", [&] { LateBinding::set(&probe, "pMissing", 1); }, 438},
         {"unknown property get", [&] { LateBinding::get(&probe, "pmissing"); }, 438},
         {"wrong letter case", [&] { LateBinding::set(&probe, "pnumber", 1); }, 438},
-        {"read-only", [&] { LateBinding::set(&probe, "pReadOnly", QStringLiteral("y")); }, 438},
-        {"unconvertible value", [&] { LateBinding::set(&probe, "pNumber", QStringLiteral("abc")); },
-         438},
+        {"read-only", [&] { LateBinding::set(&probe, "pReadOnly", u"y"_s); }, 438},
+        {"unconvertible value", [&] { LateBinding::set(&probe, "pNumber", u"abc"_s); }, 438},
         {"unknown method", [&] { LateBinding::call(&probe, "mMissing"); }, 438},
         {"too many arguments", [&] { LateBinding::call(&probe, "mResolve", {1}); }, 438},
-        {"unconvertible argument",
-         [&] { LateBinding::call(&probe, "Remove", {QStringLiteral("two")}); }, 438},
+        {"unconvertible argument", [&] { LateBinding::call(&probe, "Remove", {u"two"_s}); }, 438},
         {"null object set", [] { LateBinding::set(nullptr, "pNumber", 1); }, 91},
         {"null object call", [] { LateBinding::call(nullptr, "mResolve"); }, 91},
         {"object property holding nothing", [&] { LateBinding::getObject(&probe, "pChild"); }, 91},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         ui().clear();
-        EXPECT_EQ(failureOf(c.body), c.number) << c.what;
-        EXPECT_EQ(ui().messageBoxes().size(), 1) << c.what;
+        EXPECT_EQ(failureOf(c.body), c.number);
+        EXPECT_EQ(ui().messageBoxes().size(), 1);
     }
     EXPECT_TRUE(probe.dynamicPropertyNames().isEmpty());
     EXPECT_EQ(probe.pNumber(), 0);
@@ -149,14 +133,19 @@ TEST_F(ObjectRegistryTest, MissingOrFailingMembersAre438AndNothingIsCreated) {
         << ui().messageBoxes().back().text.toStdString();
 }
 
-TEST_F(ObjectRegistryTest, MethodsByNameWithConvertedArgumentsAndResults) {
+TEST_F(ObjectRegistryTest, PropertiesAndMethodsByNameWithConvertedValues) {
     Probe probe;
+    LateBinding::set(&probe, "pText", u"x"_s);
+    LateBinding::set(&probe, "pFlag", -1); // a true from an automation client
+    EXPECT_EQ(probe.pText(), u"x"_s);
+    EXPECT_TRUE(probe.pFlag());
+    LateBinding::set(&probe, "pNumber", u"17"_s);
+    EXPECT_EQ(LateBinding::get(&probe, "pNumber"), QVariant(17));
+    EXPECT_EQ(LateBinding::get(&probe, "pReadOnly"), QVariant(u"fixed"_s));
     EXPECT_EQ(LateBinding::call(&probe, "mResolve"), QVariant(true));
     EXPECT_EQ(probe.resolved, 1);
-    EXPECT_EQ(LateBinding::call(&probe, "join", {QStringLiteral("a"), QStringLiteral("7")}),
-              QVariant(QStringLiteral("a/7")));
-    EXPECT_EQ(LateBinding::call(&probe, "join", {QStringLiteral("a")}),
-              QVariant(QStringLiteral("a/one")));
+    EXPECT_EQ(LateBinding::call(&probe, "join", {u"a"_s, u"7"_s}), QVariant(u"a/7"_s));
+    EXPECT_EQ(LateBinding::call(&probe, "join", {u"a"_s}), QVariant(u"a/one"_s));
     EXPECT_EQ(LateBinding::call(&probe, "echo", {QVariant(12.5)}), QVariant(12.5));
     EXPECT_FALSE(LateBinding::call(&probe, "echo", {QVariant()}).isValid());
     EXPECT_FALSE(LateBinding::call(&probe, "Remove", {3.0}).isValid());

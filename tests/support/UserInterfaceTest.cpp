@@ -1,5 +1,4 @@
 #include "SupportTestUtil.h"
-#include "common/TestEnv.h"
 #include "support/Environment.h"
 #include "support/HeadlessUserInterface.h"
 #include "support/SharedState.h"
@@ -9,6 +8,7 @@
 #include <memory>
 
 using namespace supporttest;
+using namespace Qt::StringLiterals;
 using Icon = UserInterface::Icon;
 using Buttons = UserInterface::Buttons;
 using Answer = UserInterface::Answer;
@@ -29,19 +29,19 @@ QByteArray written(FILE* f) {
 
 } // namespace
 
-class UserInterfaceTest : public TestEnv {};
+class UserInterfaceTest : public SupportTest {};
 
 TEST_F(UserInterfaceTest, HeadlessMessageBoxesAreWrittenAndRecorded) {
     std::unique_ptr<FILE, int (*)(FILE*)> out(std::tmpfile(), &std::fclose);
     ASSERT_TRUE(out);
     HeadlessUserInterface headless(out.get());
-    EXPECT_EQ(headless.messageBox(Icon::Critical, Buttons::Ok, QStringLiteral("Cendra"),
-                                  QStringLiteral("Error (9) Subscript out of range")),
+    EXPECT_EQ(headless.messageBox(Icon::Critical, Buttons::Ok, u"Cendra"_s,
+                                  u"Error (9) Subscript out of range"_s),
               Answer::Ok);
     headless.setAnswer(Answer::No);
-    EXPECT_EQ(headless.messageBox(Icon::Question, Buttons::YesNo, QString(),
-                                  QStringLiteral("Første linje\r\nandre")),
-              Answer::No);
+    EXPECT_EQ(
+        headless.messageBox(Icon::Question, Buttons::YesNo, QString(), u"Første linje\r\nandre"_s),
+        Answer::No);
 
     // One line per box; a line break inside the text may reach the stream as LF alone.
     const QByteArray out1 = written(out.get());
@@ -52,11 +52,11 @@ TEST_F(UserInterfaceTest, HeadlessMessageBoxesAreWrittenAndRecorded) {
     ASSERT_EQ(headless.messageBoxes().size(), 2);
     EXPECT_EQ(headless.messageBoxes()[0].icon, Icon::Critical);
     EXPECT_EQ(headless.messageBoxes()[0].buttons, Buttons::Ok);
-    EXPECT_EQ(headless.messageBoxes()[0].title, QStringLiteral("Cendra"));
+    EXPECT_EQ(headless.messageBoxes()[0].title, u"Cendra"_s);
     EXPECT_EQ(headless.messageBoxes()[1].icon, Icon::Question);
     EXPECT_EQ(headless.messageBoxes()[1].buttons, Buttons::YesNo);
-    EXPECT_EQ(headless.messageBoxes()[1].title, QStringLiteral("VoVoruzevUdadudar"));
-    EXPECT_EQ(headless.messageBoxes()[1].text, QStringLiteral("Første linje\r\nandre"));
+    EXPECT_EQ(headless.messageBoxes()[1].title, u"VoVoruzevUdadudar"_s);
+    EXPECT_EQ(headless.messageBoxes()[1].text, u"Første linje\r\nandre"_s);
 }
 
 TEST_F(UserInterfaceTest, HeadlessRecordsEveryCallInOrder) {
@@ -64,15 +64,13 @@ TEST_F(UserInterfaceTest, HeadlessRecordsEveryCallInOrder) {
     headless.beep();
     headless.setWaitCursor();
     EXPECT_TRUE(headless.waitCursorShown());
-    headless.setClipboardText(QStringLiteral("<p>Dagens tekst</p>"));
-    EXPECT_EQ(headless.clipboardText(), QStringLiteral("<p>Dagens tekst</p>"));
-    headless.messageBox(Icon::Information, Buttons::Ok, QStringLiteral("T"), QStringLiteral("x"));
+    headless.setClipboardText(u"<p>Dagens tekst</p>"_s);
+    EXPECT_EQ(headless.clipboardText(), u"<p>Dagens tekst</p>"_s);
+    headless.messageBox(Icon::Information, Buttons::Ok, u"T"_s, u"x"_s);
     headless.setDefaultCursor();
     EXPECT_FALSE(headless.waitCursorShown());
-    EXPECT_EQ(headless.calls(),
-              QStringList({QStringLiteral("beep"), QStringLiteral("wait"),
-                           QStringLiteral("setClipboard"), QStringLiteral("clipboard"),
-                           QStringLiteral("messageBox"), QStringLiteral("default")}));
+    EXPECT_EQ(headless.calls(), QStringList({u"beep"_s, u"wait"_s, u"setClipboard"_s,
+                                             u"clipboard"_s, u"messageBox"_s, u"default"_s}));
     EXPECT_EQ(headless.beeps(), 1);
 
     headless.clear();
@@ -87,13 +85,10 @@ TEST_F(UserInterfaceTest, PointerProceduresGoThroughTheSeam) {
     mGlobals::setDefaultPointer();
     EXPECT_FALSE(ui().waitCursorShown());
     mGlobals::setDefaultPointer();
-    EXPECT_EQ(ui().calls(), QStringList({QStringLiteral("wait"), QStringLiteral("default"),
-                                         QStringLiteral("default")}));
-}
-
-TEST_F(UserInterfaceTest, EmptyTitlesBecomeTheComponentsTitle) {
-    EXPECT_EQ(UserInterface::effectiveTitle(QString()), QStringLiteral("VoVoruzevUdadudar"));
-    EXPECT_EQ(UserInterface::effectiveTitle(QStringLiteral("Cendra")), QStringLiteral("Cendra"));
+    EXPECT_EQ(ui().calls(), QStringList({u"wait"_s, u"default"_s, u"default"_s}));
+    EXPECT_EQ(UserInterface::effectiveTitle(QString()), u"VoVoruzevUdadudar"_s);
+    EXPECT_EQ(UserInterface::effectiveTitle(QString()), u"VoVoruzevUdadudar"_s);
+    EXPECT_EQ(UserInterface::effectiveTitle(u"Cendra"_s), u"Cendra"_s);
 }
 
 TEST_F(UserInterfaceTest, AFreshEnvironmentHasAHeadlessInterfaceAndTheRealClock) {
