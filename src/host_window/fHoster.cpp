@@ -162,7 +162,11 @@ fHoster::fHoster(QWidget* parent) : QMainWindow(parent) {
 }
 
 fHoster::~fHoster() {
-    // Unload: the subscriptions and references go with the window.
+    // Unload: the subscriptions and references go with the window. The children are hidden
+    // and destroyed after this destructor, when this object is no longer an fHoster: none of
+    // their signals may reach it then.
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
     setToolbarInUse(nullptr);
     m_notify = nullptr;
     m_app = nullptr;
