@@ -92,19 +92,23 @@ TEST_F(DataSourceFileTest, FilesThatAreNoSQLiteDatabaseFailNamingTheFile) {
     const QString missing = path(QStringLiteral("missing.mdb"));
     QDir(dir()).mkpath(QStringLiteral("folder.mdb"));
 
-    EXPECT_EQ(failureOf(noise), QStringLiteral("Unrecognized database format '%1'.").arg(noise));
-    EXPECT_EQ(failureOf(empty), QStringLiteral("Unrecognized database format '%1'.").arg(empty));
-    EXPECT_EQ(failureOf(jet), QStringLiteral("Cannot open the Access database '%1': this build "
-                                             "does not read Access files.")
-                                  .arg(jet));
-    EXPECT_EQ(failureOf(ace), QStringLiteral("Cannot open the Access database '%1': this build "
-                                             "does not read Access files.")
-                                  .arg(ace));
-    EXPECT_EQ(failureOf(missing), QStringLiteral("Could not find file '%1'.").arg(missing));
-    EXPECT_EQ(failureOf(path(QStringLiteral("folder.mdb"))),
-              QStringLiteral("Could not find file '%1'.").arg(path(QStringLiteral("folder.mdb"))));
-    EXPECT_EQ(failureOf(QString()), QStringLiteral("No data file is named."));
-    EXPECT_EQ(failureOf(QStringLiteral("   ")), QStringLiteral("No data file is named."));
+    const QString folder = path(QStringLiteral("folder.mdb"));
+    const QString access = QStringLiteral("Cannot open the Access database '%1': this build does "
+                                          "not read Access files.");
+    const QString unrecognized = QStringLiteral("Unrecognized database format '%1'.");
+    const QString notFound = QStringLiteral("Could not find file '%1'.");
+    const std::pair<QString, QString> cases[] = {
+        {noise, unrecognized.arg(noise)},
+        {empty, unrecognized.arg(empty)},
+        {jet, access.arg(jet)},
+        {ace, access.arg(ace)},
+        {missing, notFound.arg(missing)},
+        {folder, notFound.arg(folder)},
+        {QString(), "No data file is named."},
+        {"   ", "No data file is named."},
+    };
+    for (const auto& [file, description] : cases)
+        EXPECT_EQ(failureOf(file), description) << file.toStdString();
     // Nothing was created or changed.
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_EQ(readFile(noise), random);

@@ -84,28 +84,17 @@ TEST(RecordsetTest, WithoutRowsIsAtBothEnds) {
     EXPECT_EQ(failureNumber([&] { rs.value(0); }), 3021);
 }
 
-TEST(ResDataTest, KindsAndTheirReadings) {
+// What mADO's result modes do not reach: the readings a kind does not have.
+TEST(ResDataTest, ReadingsOfOtherKindsAreEmpty) {
     const ResData empty;
-    EXPECT_TRUE(empty.isEmpty());
-    EXPECT_FALSE(empty.isTable());
-    EXPECT_FALSE(empty.toBool());
     EXPECT_EQ(empty.toString(), QString());
+    EXPECT_FALSE(empty.toBool());
     EXPECT_FALSE(empty.recordset());
-
     const ResData text = ResData::fromString(QStringLiteral("45356"), 45356.0);
-    EXPECT_FALSE(text.isEmpty());
     EXPECT_FALSE(text.isTable());
-    EXPECT_EQ(text.toString(), QStringLiteral("45356"));
-    EXPECT_EQ(text.value().toDouble(), 45356.0);
     EXPECT_FALSE(text.toBool());
-
-    const ResData table = ResData::fromTable(twoRows());
-    EXPECT_TRUE(table.isTable());
-    EXPECT_EQ(table.table().rowCount(), 2);
-    EXPECT_EQ(table.toString(), QString());
-
+    EXPECT_EQ(ResData::fromTable(twoRows()).toString(), QString());
     EXPECT_FALSE(ResData::fromTable(RowTable()).isTable());
-    EXPECT_TRUE(ResData::fromBool(true).toBool());
     EXPECT_FALSE(ResData::fromBool(false).toBool());
     const auto rs = std::make_shared<Recordset>(twoRows());
     EXPECT_EQ(ResData::fromRecordset(rs).recordset(), rs);

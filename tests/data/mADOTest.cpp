@@ -156,22 +156,21 @@ TEST_F(mADOTest, ResultModes) {
     const ConnectionPtr c = connect();
     ASSERT_TRUE(c);
     // 1: the first value as a string; no row or NULL gives the empty string.
-    const ResData one = mADO::getResData(
-        c, QStringLiteral("SELECT ShortName FROM tbCalenderData WHERE ID=12"), 1, false);
-    EXPECT_EQ(one.kind(), ResData::Kind::String);
-    EXPECT_EQ(one.toString(), QStringLiteral("Tuesday"));
-    const ResData noRow = mADO::getResData(
-        c, QStringLiteral("SELECT ShortName FROM tbCalenderData WHERE ID=99"), 1, false);
-    EXPECT_EQ(noRow.kind(), ResData::Kind::String);
-    EXPECT_EQ(noRow.toString(), QString());
-    EXPECT_EQ(mADO::getResData(c, QStringLiteral("SELECT ShortName FROM tbCalenderData WHERE ID=7"),
-                               1, false)
-                  .toString(),
-              QString());
-    const ResData minDate =
-        mADO::getResData(c, QStringLiteral("SELECT MIN(Date) FROM tbCalenderData"), 1, false);
-    EXPECT_EQ(minDate.toString(), QStringLiteral("45356"));
-    EXPECT_EQ(minDate.value().toDouble(), 45356.0);
+    const std::pair<const char*, const char*> firstValues[] = {
+        {"SELECT ShortName FROM tbCalenderData WHERE ID=12", "Tuesday"},
+        {"SELECT ShortName FROM tbCalenderData WHERE ID=99", ""},
+        {"SELECT ShortName FROM tbCalenderData WHERE ID=7", ""},
+        {"SELECT MIN(Date) FROM tbCalenderData", "45356"},
+    };
+    for (const auto& [sql, expected] : firstValues) {
+        const ResData r = mADO::getResData(c, QString::fromUtf8(sql), 1, false);
+        EXPECT_EQ(r.kind(), ResData::Kind::String) << sql;
+        EXPECT_EQ(r.toString(), QString::fromUtf8(expected)) << sql;
+    }
+    EXPECT_EQ(mADO::getResData(c, QStringLiteral("SELECT MIN(Date) FROM tbCalenderData"), 1, false)
+                  .value()
+                  .toDouble(),
+              45356.0);
     // 2: the recordset, owned by the caller.
     const RecordsetPtr rs =
         mADO::getResData(c, QStringLiteral("SELECT ID, ShortName FROM tbCalenderData ORDER BY ID"),
