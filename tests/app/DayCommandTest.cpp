@@ -13,76 +13,50 @@ namespace {
 
 using Request = DayCommand::Request;
 
+// The request as "date kind entry list ini edition", or the error prefixed with "error: ".
+QString parsed(const QStringList& arguments) {
+    Request r;
+    QString error;
+    if (!DayCommand::parse(arguments, &r, &error))
+        return QStringLiteral("error: ") + error;
+    return QStringLiteral("%1 %2 %3 %4 %5 %6")
+        .arg(r.date.toString(Qt::ISODate))
+        .arg(r.kind)
+        .arg(r.entry)
+        .arg(r.list)
+        .arg(r.iniFile)
+        .arg(r.edition);
+}
+
 TEST(DayCommandParseTest, ArgumentsAndTheirMistakes) {
-    struct Case {
-        QStringList arguments;
-        bool valid = false;
-        QString error = {};
-        QDate date = {};
-        qint32 kind = 0;
-        int entry = 0;
-        bool list = false;
-        QString ini = {};
-        qint32 edition = 0;
-    };
-    const QDate d(2024, 3, 10);
-    const QList<Case> cases = {
-        {{"day", "2024-03-10"}, true, {}, d, 4, 1, false, {}, 1},
+    const std::pair<QStringList, const char*> cases[] = {
+        {{"day", "2024-03-10"}, "2024-03-10 4 1 0  1"},
         {{"day", "--kind", "prayers", "2024-03-10", "--entry", "2", "--list", "--ini", "a.ini",
           "--edition", "1011"},
-         true,
-         {},
-         d,
-         5,
-         2,
-         true,
-         "a.ini",
-         1011},
+         "2024-03-10 5 2 1 a.ini 1011"},
         {{"day", "2024-03-10", "--kind=ordo", "--entry=3", "--ini=b.ini", "--edition=-5"},
-         true,
-         {},
-         d,
-         7,
-         3,
-         false,
-         "b.ini",
-         -5},
-        {{"day", "2024-03-10", "--kind", "readings"}, true, {}, d, 4, 1, false, {}, 1},
-        {{"day"}, false, "the date (YYYY-MM-DD) is missing"},
-        {{"day", "2024-02-30"}, false, "'2024-02-30' is not a date of the form YYYY-MM-DD"},
-        {{"day", "2024-3-10"}, false, "'2024-3-10' is not a date of the form YYYY-MM-DD"},
-        {{"day", "0099-12-31"}, false, "'0099-12-31' is not a date of the form YYYY-MM-DD"},
+         "2024-03-10 7 3 0 b.ini -5"},
+        {{"day", "2024-03-10", "--kind", "readings"}, "2024-03-10 4 1 0  1"},
+        {{"day"}, "error: the date (YYYY-MM-DD) is missing"},
+        {{"day", "2024-02-30"}, "error: '2024-02-30' is not a date of the form YYYY-MM-DD"},
+        {{"day", "2024-3-10"}, "error: '2024-3-10' is not a date of the form YYYY-MM-DD"},
+        {{"day", "0099-12-31"}, "error: '0099-12-31' is not a date of the form YYYY-MM-DD"},
         {{"day", "2024-03-10", "--kind", "Readings"},
-         false,
-         "the page kind 'Readings' is not readings, prayers or ordo"},
-        {{"day", "2024-03-10", "--kind"}, false, "--kind needs a value"},
-        {{"day", "2024-03-10", "--entry", "0"}, false, "the entry '0' is not a number from 1"},
-        {{"day", "2024-03-10", "--entry", "x"}, false, "the entry 'x' is not a number from 1"},
-        {{"day", "2024-03-10", "--ini="}, false, "--ini needs a file"},
+         "error: the page kind 'Readings' is not readings, prayers or ordo"},
+        {{"day", "2024-03-10", "--kind"}, "error: --kind needs a value"},
+        {{"day", "2024-03-10", "--entry", "0"}, "error: the entry '0' is not a number from 1"},
+        {{"day", "2024-03-10", "--entry", "x"}, "error: the entry 'x' is not a number from 1"},
+        {{"day", "2024-03-10", "--ini="}, "error: --ini needs a file"},
         {{"day", "2024-03-10", "--edition", "47a"},
-         false,
-         "the edition code '47a' is not a number"},
-        {{"day", "2024-03-10", "2024-03-11"}, false, "unexpected argument '2024-03-11'"},
-        {{"day", "2024-03-10", "--list=yes"}, false, "unexpected argument '--list=yes'"},
-        {{"day", "2024-03-10", "--json"}, false, "unexpected argument '--json'"},
-        {{"month", "2024-03"}, false, "not a day command"},
+         "error: the edition code '47a' is not a number"},
+        {{"day", "2024-03-10", "2024-03-11"}, "error: unexpected argument '2024-03-11'"},
+        {{"day", "2024-03-10", "--list=yes"}, "error: unexpected argument '--list=yes'"},
+        {{"day", "2024-03-10", "--json"}, "error: unexpected argument '--json'"},
+        {{"month", "2024-03"}, "error: not a day command"},
     };
-    for (const Case& c : cases) {
-        Request request;
-        QString error;
-        const bool valid = DayCommand::parse(c.arguments, &request, &error);
-        EXPECT_EQ(valid, c.valid) << c.arguments.join(' ').toStdString();
-        if (!c.valid) {
-            EXPECT_EQ(error, c.error);
-            continue;
-        }
-        EXPECT_EQ(request.date, c.date);
-        EXPECT_EQ(request.kind, c.kind);
-        EXPECT_EQ(request.entry, c.entry);
-        EXPECT_EQ(request.list, c.list);
-        EXPECT_EQ(request.iniFile, c.ini);
-        EXPECT_EQ(request.edition, c.edition);
-    }
+    for (const auto& [arguments, expected] : cases)
+        EXPECT_EQ(parsed(arguments), QString::fromUtf8(expected))
+            << arguments.join(' ').toStdString();
     EXPECT_TRUE(DayCommand::handles({QStringLiteral("day")}));
     EXPECT_FALSE(DayCommand::handles({QStringLiteral("Day")}));
     EXPECT_FALSE(DayCommand::handles({}));
@@ -132,9 +106,13 @@ protected:
         return output;
     }
 
+    // Every page of the day begins with the style sheet and the heading of its entry.
+    static QByteArray page(const char* name) {
+        return QByteArray("<Style Type='text/css'>P { a: \"b, c\" }</Style>\r\n<H3>3/10/24 - ") +
+               name + "</H3>\r\n";
+    }
     static QByteArray readingsOfSunday() {
-        return "<Style Type='text/css'>P { a: \"b, c\" }</Style>\r\n"
-               "<H3>3/10/24 - Fourth Sunday in Lent</H3>\r\n"
+        return page("Fourth Sunday in Lent") +
                "<H4>First Reading: Num 21:4-9</H4>\r\n<P>Serpent</P>\r\n"
                "<H4>Gospel: John 3:14-21</H4>\r\n<P>\xC3\x98yne, world</P>\r\n";
     }
@@ -153,15 +131,11 @@ TEST_F(DayCommandTest, PagesListsAndEntries) {
         {{"day", "2024-03-10", "--ini", i, "--edition", "47"}, readingsOfSunday()},
         {{"day", "2024-03-10", "--ini", i, "--edition", "47", "--entry", "1"}, readingsOfSunday()},
         {{"day", "2024-03-10", "--ini", i, "--edition", "47", "--entry", "2"},
-         "<Style Type='text/css'>P { a: \"b, c\" }</Style>\r\n<H3>3/10/24 - Sunday</H3>\r\n"
-         "<H4>First Reading: Sir 44:1-15</H4>\r\n<P>Famous men</P>\r\n"},
+         page("Sunday") + "<H4>First Reading: Sir 44:1-15</H4>\r\n<P>Famous men</P>\r\n"},
         {{"day", "2024-03-10", "--ini", i, "--edition", "47", "--kind", "prayers"},
-         "<Style Type='text/css'>P { a: \"b, c\" }</Style>\r\n"
-         "<H3>3/10/24 - Fourth Sunday in Lent</H3>\r\n"
-         "<H4>Collect of Lent</H4>\r\n<P>Grant</P>\r\n"},
+         page("Fourth Sunday in Lent") + "<H4>Collect of Lent</H4>\r\n<P>Grant</P>\r\n"},
         {{"day", "2024-03-10", "--ini", i, "--edition", "47", "--kind", "prayers", "--entry", "2"},
-         "<Style Type='text/css'>P { a: \"b, c\" }</Style>\r\n<H3>3/10/24 - Sunday</H3>\r\n"
-         "<H4>Kollektb\xC3\xB8nn</H4>\r\n"},
+         page("Sunday") + "<H4>Kollektb\xC3\xB8nn</H4>\r\n"},
         {{"day", "2024-03-10", "--ini", i, "--kind", "ordo"}, "About:Blank\n"},
         {{"day", "2024-03-11", "--ini", i}, "About:Blank\n"},
         // The edition follows from the liturgy file, whatever the host says.

@@ -8,18 +8,19 @@ namespace {
 
 class JsonOutputTest : public TestEnv {};
 
-TEST_F(JsonOutputTest, QuotesEscapeWhatJsonRequires) {
-    EXPECT_EQ(JsonOutput::quote(QStringLiteral("a\"b\\c\r\nd\te\x01 ø")),
-              QStringLiteral("\"a\\\"b\\\\c\\r\\nd\\te\\u0001 ø\""));
-    EXPECT_EQ(JsonOutput::quote(QString()), QStringLiteral("\"\""));
-}
-
-TEST_F(JsonOutputTest, ColoursAreRedGreenBlue) {
-    EXPECT_EQ(JsonOutput::color(0x0080FF), QStringLiteral("\"#FF8000\""));
-    EXPECT_EQ(JsonOutput::color(0xD777B3), QStringLiteral("\"#B377D7\""));
-    EXPECT_EQ(JsonOutput::color(0), QStringLiteral("\"#000000\""));
-    EXPECT_EQ(JsonOutput::color(0x12345678), QStringLiteral("\"#785634\""));
-    EXPECT_EQ(JsonOutput::color(std::nullopt), QStringLiteral("null"));
+TEST_F(JsonOutputTest, QuotesAndRedGreenBlueColours) {
+    const std::pair<QString, QString> cases[] = {
+        {JsonOutput::quote(QStringLiteral("a\"b\\c\r\nd\te\x01 ø")),
+         QStringLiteral("\"a\\\"b\\\\c\\r\\nd\\te\\u0001 ø\"")},
+        {JsonOutput::quote(QString()), "\"\""},
+        {JsonOutput::color(0x0080FF), "\"#FF8000\""},
+        {JsonOutput::color(0xD777B3), "\"#B377D7\""},
+        {JsonOutput::color(0), "\"#000000\""},
+        {JsonOutput::color(0x12345678), "\"#785634\""},
+        {JsonOutput::color(std::nullopt), "null"},
+    };
+    for (const auto& [actual, expected] : cases)
+        EXPECT_EQ(actual, expected);
 }
 
 TEST_F(JsonOutputTest, MonthHasOneElementPerDay) {
@@ -58,12 +59,8 @@ TEST_F(JsonOutputTest, WeekHasOneElementPerDateOfTheRange) {
                              "[\"#FFFFFF\",null,\"#C60000\"],\"marker\":0},"
                              "{\"date\":\"2024-03-01\",\"text\":\"\",\"colors\":[null,null,null],"
                              "\"marker\":1}]}"));
-}
-
-TEST_F(JsonOutputTest, AnEmptyWeekRange) {
-    WeekCalendarModel model;
+    // An empty range.
     model.setStartDate(QDate(2024, 3, 2));
-    model.setEndDate(QDate(2024, 3, 1));
     EXPECT_EQ(JsonOutput::week(model),
               QStringLiteral("{\"from\":\"2024-03-02\",\"to\":\"2024-03-01\",\"days\":[]}"));
 }

@@ -150,22 +150,22 @@ TEST_F(LiturgyCalendarProgramTest, WeekAsJsonOverTheMonthViewsRange) {
 
 TEST_F(LiturgyCalendarProgramTest, EditionLine) {
     createMarch();
-    const QString hostIni = ini();
-    const std::pair<QStringList, QString> cases[] = {
-        {{"edition", "--ini", hostIni}, "1011\tThe Korva Diocese\n"},
-        {{"edition", "--edition", "1020", "--ini", hostIni}, "1011\tThe Korva Diocese\n"},
+    const struct {
+        QString liturgy;
+        QStringList arguments;
+        const char* out;
+    } cases[] = {
+        {liturgyFile, {"edition"}, "1011\tThe Korva Diocese\n"},
+        {liturgyFile, {"edition", "--edition", "1020"}, "1011\tThe Korva Diocese\n"},
+        {path(QStringLiteral("nothing.mdb")), {"edition", "--edition", "10024"}, "10024\t\n"},
+        {QString(), {"edition", "--edition", "47"}, "47\t\n"},
     };
-    for (const auto& [arguments, expected] : cases) {
-        const ProgramRun r = run(arguments);
+    for (const auto& c : cases) {
+        liturgyFile = c.liturgy;
+        const ProgramRun r = run(c.arguments + QStringList{"--ini", ini()});
         EXPECT_EQ(r.exitCode, 0);
-        EXPECT_EQ(r.out, expected);
+        EXPECT_EQ(r.out, QString::fromUtf8(c.out));
     }
-    liturgyFile = path(QStringLiteral("nothing.mdb"));
-    const ProgramRun unknown = run({"edition", "--ini", ini(), "--edition", "10024"});
-    EXPECT_EQ(unknown.out, QStringLiteral("10024\t\n"));
-    liturgyFile.clear();
-    const ProgramRun empty = run({"edition", "--ini", ini(), "--edition", "47"});
-    EXPECT_EQ(empty.out, QStringLiteral("47\t\n"));
 }
 
 TEST_F(LiturgyCalendarProgramTest, DefaultDataSetOrHowToMakeIt) {
