@@ -83,16 +83,15 @@ TEST_F(DataSourceFileTest, FilesThatAreNoSQLiteDatabaseFailNamingTheFile) {
         random[i] = char((i * 7919 + 13) % 251);
     const QString noise = writeFile(QStringLiteral("noise.MDB"), random);
     const QString empty = writeFile(QStringLiteral("empty.mdb"), QByteArray());
-    const QByteArray jetHead =
-        QByteArray("\x00\x01\x00\x00", 4) + "Standard Jet DB" + QByteArray(2048 - 19, '\0');
-    const QByteArray aceHead =
-        QByteArray("\x00\x01\x00\x00", 4) + "Standard ACE DB" + QByteArray(2048 - 19, '\0');
-    const QString jet = writeFile(QStringLiteral("KAMINOSE.MDB"), jetHead);
-    const QString ace = writeFile(QStringLiteral("new.accdb"), aceHead);
+    const auto accessHead = [](const char* engine) {
+        return QByteArray("\x00\x01\x00\x00Standard ", 13) + engine + " DB" +
+               QByteArray(2029, '\0');
+    };
+    const QString jet = writeFile(QStringLiteral("KAMINOSE.MDB"), accessHead("Jet"));
+    const QString ace = writeFile(QStringLiteral("new.accdb"), accessHead("ACE"));
     const QString missing = path(QStringLiteral("missing.mdb"));
-    QDir(dir()).mkpath(QStringLiteral("folder.mdb"));
-
     const QString folder = path(QStringLiteral("folder.mdb"));
+    QDir().mkpath(folder);
     const QString access = QStringLiteral("Cannot open the Access database '%1': this build does "
                                           "not read Access files.");
     const QString unrecognized = QStringLiteral("Unrecognized database format '%1'.");
@@ -112,7 +111,7 @@ TEST_F(DataSourceFileTest, FilesThatAreNoSQLiteDatabaseFailNamingTheFile) {
     // Nothing was created or changed.
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_EQ(readFile(noise), random);
-    EXPECT_EQ(readFile(jet), jetHead);
+    EXPECT_EQ(readFile(jet), accessHead("Jet"));
 }
 
 } // namespace
