@@ -8,13 +8,9 @@ namespace {
 
 class cLiturgicalColorsTest : public TestEnv {};
 
-TEST_F(cLiturgicalColorsTest, BlackUntilDefaultsAreSet) {
-    const cLiturgicalColors colors;
-    EXPECT_EQ(colors.table(), (cLiturgicalColors::Table{0, 0, 0, 0, 0, 0, 0}));
-}
-
-TEST_F(cLiturgicalColorsTest, DefaultsInColourCodeOrder) {
+TEST_F(cLiturgicalColorsTest, BlackUntilDefaultsThenDefaultsInColourCodeOrder) {
     cLiturgicalColors colors;
+    EXPECT_EQ(colors.table(), (cLiturgicalColors::Table{0, 0, 0, 0, 0, 0, 0}));
     EXPECT_TRUE(colors.mSetDefaultColors());
     EXPECT_EQ(colors.table(), (cLiturgicalColors::Table{0xFFFFFF, 0xD777B3, 0x009100, 0x0000C6,
                                                         0x404040, 0x9B3399, 0x0080FF}));
