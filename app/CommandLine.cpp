@@ -13,13 +13,7 @@ bool commandOf(const QString& name, Command* command) {
         {"week", Command::Week},
         {"edition", Command::Edition},
     };
-    for (const auto& [text, value] : commands) {
-        if (name == QLatin1String(text)) {
-            *command = value;
-            return true;
-        }
-    }
-    return false;
+    return lookupName(commands, name, command);
 }
 
 } // namespace

@@ -3,8 +3,22 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <cstddef>
+#include <utility>
 
 // What the command line asks for: one command and its options.
+// The value that a table of names gives `name`; false when the name is not in it.
+template <class T, std::size_t N>
+bool lookupName(const std::pair<const char*, T> (&table)[N], const QString& name, T* value) {
+    for (const auto& [text, entry] : table) {
+        if (name == QLatin1String(text)) {
+            *value = entry;
+            return true;
+        }
+    }
+    return false;
+}
+
 struct CommandRequest {
     enum class Command { Version, Month, Week, Edition };
     Command command = Command::Version;

@@ -1,5 +1,6 @@
 #include "app/DayCommand.h"
 
+#include "app/CommandLine.h"
 #include "app/HostSession.h"
 #include "content/ContentComponents.h"
 #include "day_page/DayPageAssembly.h"
@@ -20,13 +21,7 @@ bool kindOf(const QString& name, qint32* kind) {
         {"prayers", DayPageAssembly::kPrayers},
         {"ordo", DayPageAssembly::kOrdo},
     };
-    for (const auto& [text, value] : kinds) {
-        if (name == QLatin1String(text)) {
-            *kind = value;
-            return true;
-        }
-    }
-    return false;
+    return lookupName(kinds, name, kind);
 }
 
 bool dateOf(const QString& text, QDate* date) {

@@ -5,6 +5,7 @@
 // with the SQLite C API on open connections. The user counter `ratio` is the first over the
 // second.
 
+#include "BareSqlite.h"
 #include "calendar/cFillCalendar.h"
 #include "calendar/cLiturgicalColors.h"
 #include "controls/MonthCalendarModel.h"
@@ -168,38 +169,24 @@ qint64 bareStatement(sqlite3* db, const QByteArray& sql) {
     return sum;
 }
 
-sqlite3* openBare(const QString& file) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
-        std::abort();
-    return db;
-}
-
-// This thread's processor time in nanoseconds: the other work on the machine does not count.
-double threadNanos() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e9 + double(ts.tv_nsec);
-}
-
 // Processor nanoseconds per month of the two bare statements over `count` months.
 double bareNanosPerMonth(std::size_t count) {
-    static sqlite3* liturgy = openBare(fixture().liturgyFile);
-    static sqlite3* plan = openBare(fixture().planFile);
+    static sqlite3* liturgy = bench::openBare(fixture().liturgyFile);
+    static sqlite3* plan = bench::openBare(fixture().planFile);
     static const std::vector<BareMonth> statements = bareStatements();
-    const double start = threadNanos();
+    const double start = bench::threadNanos();
     for (std::size_t i = 0; i < count; ++i) {
         const BareMonth& m = statements[i % statements.size()];
         benchmark::DoNotOptimize(bareStatement(liturgy, m.calendar));
         benchmark::DoNotOptimize(bareStatement(plan, m.plan));
     }
-    return (threadNanos() - start) / double(count);
+    return (bench::threadNanos() - start) / double(count);
 }
 
 void month_fill_sqlite_c_api(benchmark::State& state) {
     const std::vector<BareMonth> statements = bareStatements();
-    sqlite3* liturgy = openBare(fixture().liturgyFile);
-    sqlite3* plan = openBare(fixture().planFile);
+    sqlite3* liturgy = bench::openBare(fixture().liturgyFile);
+    sqlite3* plan = bench::openBare(fixture().planFile);
     std::size_t i = 0;
     for (auto _ : state) {
         const BareMonth& m = statements[i++ % statements.size()];
@@ -223,7 +210,7 @@ void month_fill(benchmark::State& state) {
             std::abort();
     std::size_t i = 0;
     qint64 named = 0;
-    const double start = threadNanos();
+    const double start = bench::threadNanos();
     for (auto _ : state) {
         month.setCurrentDate(f.months[i++ % f.months.size()]);
         cFillCalendar fill;
@@ -235,7 +222,7 @@ void month_fill(benchmark::State& state) {
         named += month.dayText(1, 1).isEmpty() ? 0 : 1;
     }
     const double iterations = double(state.iterations());
-    const double ours = (threadNanos() - start) / iterations;
+    const double ours = (bench::threadNanos() - start) / iterations;
     const double bare = bareNanosPerMonth(std::max<std::size_t>(std::size_t(iterations), 2000));
     if (named != qint64(iterations))
         state.SkipWithError("a fill did not name the first of its month");
@@ -248,15 +235,11 @@ BENCHMARK(month_fill)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    const Fixture& f = fixture();
-    std::fprintf(stderr, "liturgy database: %lld rows, plan database: %lld services, %zu months\n",
-                 static_cast<long long>(f.calendarRows), static_cast<long long>(f.services),
-                 f.months.size());
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::run(argc, argv, [] {
+        const Fixture& f = fixture();
+        std::fprintf(stderr,
+                     "liturgy database: %lld rows, plan database: %lld services, %zu months\n",
+                     static_cast<long long>(f.calendarRows), static_cast<long long>(f.services),
+                     f.months.size());
+    });
 }

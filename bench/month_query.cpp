@@ -2,6 +2,7 @@
 // query through the connection layer on a warm connection, against the same statement prepared
 // and stepped with the SQLite C API. The user counter `ratio` is the first over the second.
 
+#include "BareSqlite.h"
 #include "data/Schema.h"
 #include "data/SqlDate.h"
 #include "data/mADO.h"
@@ -124,33 +125,18 @@ qint64 bareMonth(sqlite3* db, const QByteArray& sql) {
     return sum;
 }
 
-sqlite3* openBare() {
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(fixture().file.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) !=
-        SQLITE_OK)
-        std::abort();
-    return db;
-}
-
-// This thread's processor time in nanoseconds: the other work on the machine does not count.
-double threadNanos() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e9 + double(ts.tv_nsec);
-}
-
 // Processor nanoseconds per month through the C API over `count` months from `first`.
 double bareNanosPerMonth(std::size_t first, std::size_t count) {
-    static sqlite3* db = openBare();
+    static sqlite3* db = bench::openBare(fixture().file);
     static const std::vector<QByteArray> statements = bareStatements();
-    const double start = threadNanos();
+    const double start = bench::threadNanos();
     for (std::size_t i = first; i < first + count; ++i)
         benchmark::DoNotOptimize(bareMonth(db, statements[i % statements.size()]));
-    return (threadNanos() - start) / double(count);
+    return (bench::threadNanos() - start) / double(count);
 }
 
 void month_query_sqlite_c_api(benchmark::State& state) {
-    sqlite3* db = openBare();
+    sqlite3* db = bench::openBare(fixture().file);
     const std::vector<QByteArray> statements = bareStatements();
     std::size_t i = 0;
     for (auto _ : state)
@@ -172,7 +158,7 @@ void month_query(benchmark::State& state) {
         std::abort();
     std::size_t i = 0;
     qint64 rows = 0;
-    const double start = threadNanos();
+    const double start = bench::threadNanos();
     for (auto _ : state) {
         const ConnectionPtr connection = mADO::getConnection(f.file, cs);
         const ResData r =
@@ -181,7 +167,7 @@ void month_query(benchmark::State& state) {
         benchmark::DoNotOptimize(r);
     }
     const double iterations = double(state.iterations());
-    const double ours = (threadNanos() - start) / iterations;
+    const double ours = (bench::threadNanos() - start) / iterations;
     const double bare = bareNanosPerMonth(0, std::max<std::size_t>(std::size_t(iterations), 2000));
     state.counters["rows"] = double(rows) / iterations;
     state.counters["ratio"] = ours / bare;
@@ -193,14 +179,9 @@ BENCHMARK(month_query)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    const Fixture& f = fixture();
-    std::fprintf(stderr, "liturgy database: %lld rows, %zu months\n",
-                 static_cast<long long>(f.rows), f.months.size());
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::run(argc, argv, [] {
+        const Fixture& f = fixture();
+        std::fprintf(stderr, "liturgy database: %lld rows, %zu months\n",
+                     static_cast<long long>(f.rows), f.months.size());
+    });
 }

@@ -5,6 +5,7 @@
 // The user counter `ratio` compares it with the same statements prepared and stepped with the
 // SQLite C API.
 
+#include "BareSqlite.h"
 #include "content/ContentComponents.h"
 #include "data/Schema.h"
 #include "day_page/DayPageAssembly.h"
@@ -183,32 +184,17 @@ qint64 barePage(sqlite3* db, const std::vector<QByteArray>& statements) {
     return sum;
 }
 
-sqlite3* openBare() {
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(fixture().liturgyFile.toUtf8().constData(), &db, SQLITE_OPEN_READONLY,
-                        nullptr) != SQLITE_OK)
-        std::abort();
-    return db;
-}
-
-// This thread's processor time in nanoseconds: the other work on the machine does not count.
-double threadNanos() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e9 + double(ts.tv_nsec);
-}
-
 double bareNanosPerPage(std::size_t count) {
-    static sqlite3* db = openBare();
+    static sqlite3* db = bench::openBare(fixture().liturgyFile);
     static const std::vector<QByteArray> statements = bareStatements();
-    const double start = threadNanos();
+    const double start = bench::threadNanos();
     for (std::size_t i = 0; i < count; ++i)
         benchmark::DoNotOptimize(barePage(db, statements));
-    return (threadNanos() - start) / double(count);
+    return (bench::threadNanos() - start) / double(count);
 }
 
 void readings_page_sqlite_c_api(benchmark::State& state) {
-    sqlite3* db = openBare();
+    sqlite3* db = bench::openBare(fixture().liturgyFile);
     const std::vector<QByteArray> statements = bareStatements();
     for (auto _ : state)
         benchmark::DoNotOptimize(barePage(db, statements));
@@ -232,11 +218,11 @@ void readings_page(benchmark::State& state) {
         fail(QStringLiteral("the readings page was not built"));
     const qint64 bytes = QFileInfo(page.pHTMDataFile()).size();
 
-    const double start = threadNanos();
+    const double start = bench::threadNanos();
     for (auto _ : state)
         page.mShow(true);
     const double iterations = double(state.iterations());
-    const double ours = (threadNanos() - start) / iterations;
+    const double ours = (bench::threadNanos() - start) / iterations;
     const double bare = bareNanosPerPage(std::max<std::size_t>(std::size_t(iterations), 2000));
     if (QFileInfo(page.pHTMDataFile()).size() != bytes)
         fail(QStringLiteral("the page changed while it was rebuilt"));
@@ -250,15 +236,11 @@ BENCHMARK(readings_page)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    registerContentComponents();
-    fixture();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int result = bench::run(argc, argv, [] {
+        registerContentComponents();
+        fixture();
+    });
     // The page files go with the process, as they do when the component shuts down.
     mGarbageFiles::releaseGarbageFiles();
-    return 0;
+    return result;
 }

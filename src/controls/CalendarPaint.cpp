@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QPainter>
+#include <QRect>
 #include <QRectF>
 
 namespace CalendarPaint {
@@ -16,6 +17,14 @@ QColor readableOn(const QColor& background) {
     const double luma =
         0.299 * background.red() + 0.587 * background.green() + 0.114 * background.blue();
     return luma > 150 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+void drawCurrentFrame(QPainter& painter, const QRect& cell, const QColor& highlight, bool focused) {
+    if (cell.isEmpty())
+        return;
+    painter.setPen(QPen(highlight, focused ? 3 : 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(cell.adjusted(1, 1, -2, -2));
 }
 
 void drawMarker(QPainter& painter, const QRectF& cell, int marker, const QColor& color) {

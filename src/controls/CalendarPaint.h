@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QPainter;
+class QRect;
 class QRectF;
 
 // Drawing pieces that the month and week calendar views share.
@@ -16,6 +17,9 @@ QColor readableOn(const QColor& background);
 // The service marker in the top right corner of `cell`: one dot for one service (1), two for
 // more (3); nothing for 0.
 void drawMarker(QPainter& painter, const QRectF& cell, int marker, const QColor& color);
+// The frame of the current date around `cell` (nothing for an empty cell): a line in the
+// highlight colour, thicker while the view has the focus.
+void drawCurrentFrame(QPainter& painter, const QRect& cell, const QColor& highlight, bool focused);
 // The entries of a comma-separated list of names; `fallback` when it does not hold `count`.
 QStringList splitNames(const QString& list, int count, const QStringList& fallback);
 // A mouse button as the calendar controls report it: 1 left, 2 right, 4 middle, 0 another.

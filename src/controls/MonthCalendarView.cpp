@@ -235,12 +235,8 @@ void MonthCalendarView::paintEvent(QPaintEvent*) {
     }
 
     // The current date: a frame in the highlight colour, doubled while the view has focus.
-    const QRect current = cellRect(currentDate());
-    if (!current.isEmpty()) {
-        p.setPen(QPen(pal.color(QPalette::Highlight), hasFocus() ? 3 : 2));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(current.adjusted(1, 1, -2, -2));
-    }
+    CalendarPaint::drawCurrentFrame(p, cellRect(currentDate()), pal.color(QPalette::Highlight),
+                                    hasFocus());
 }
 
 void MonthCalendarView::changeTo(const QDate& date) {

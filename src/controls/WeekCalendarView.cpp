@@ -243,12 +243,8 @@ void WeekCalendarView::paintEvent(QPaintEvent*) {
             }
         }
     }
-    const QRect current = cellRect(currentDate());
-    if (!current.isEmpty()) {
-        p.setPen(QPen(pal.color(QPalette::Highlight), hasFocus() ? 3 : 2));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(current.adjusted(1, 1, -2, -2));
-    }
+    CalendarPaint::drawCurrentFrame(p, cellRect(currentDate()), pal.color(QPalette::Highlight),
+                                    hasFocus());
 }
 
 void WeekCalendarView::moveTo(const QDate& date) {
