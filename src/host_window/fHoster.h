@@ -101,9 +101,9 @@ public:
     Q_INVOKABLE bool mSetCommandStatus(const QString& command);
     Q_INVOKABLE bool mFreeToolbar();
     // Carries out a toolbar command; the result is not used by callers.
-    bool DoCommand(const QString& id);
+    Q_INVOKABLE bool DoCommand(const QString& id);
     // Hands a command to the host (message 5); false without a notify object.
-    bool sendCommand(const QString& id);
+    Q_INVOKABLE bool sendCommand(const QString& id);
 
     QWidget* getFormFromhWnd(qint32 handle) const;
     QString getTmpFile();
