@@ -108,13 +108,14 @@ void HostWindow::buildToolbar() {
 }
 
 QString HostWindow::libraryPath() {
-    const QString name = QStringLiteral("libVoVoruzevUdadudar.so");
+    // The library's run-time name (with its major version), as the loader knows it.
+    const QString name = QStringLiteral(LC_COMPONENT_SONAME);
     const QString fromEnv = qEnvironmentVariable("LC_COMPONENT_LIBRARY");
     if (!fromEnv.isEmpty())
         return fromEnv;
     const QString dir = QCoreApplication::applicationDirPath();
-    for (const QString& candidate :
-         {dir + QLatin1Char('/') + name, dir + QStringLiteral("/../lib/") + name}) {
+    for (const QString& candidate : {dir + QLatin1Char('/') + name,
+                                     dir + QStringLiteral("/" LC_LIBDIR_FROM_PROGRAM "/") + name}) {
         if (QFileInfo::exists(candidate))
             return QFileInfo(candidate).canonicalFilePath();
     }

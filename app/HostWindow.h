@@ -37,8 +37,9 @@ public:
     // Waits until the component has drawn its panes, then writes the window as a PNG.
     bool saveScreenshot(const QString& file);
 
-    // The library to load: $LC_COMPONENT_LIBRARY, beside the program, the registered one, then
-    // the one of the build.
+    // The library to load: $LC_COMPONENT_LIBRARY, beside the program, in the library folder
+    // of the program's installation, the registered one, the one of the build, then the
+    // loader's search.
     static QString libraryPath();
 
     // Runs the window for the command line (no command, --ini, --edition, --screenshot,
