@@ -18,6 +18,7 @@
 #include "resources/ResourceStrings.h"
 #include "resources/mMain.h"
 #include "support/COSInfo.h"
+#include "support/Failure.h"
 #include "support/LateBinding.h"
 #include "support/OleDate.h"
 #include "support/ProcScope.h"
@@ -1080,8 +1081,13 @@ bool fHoster::mAttachToolbar() {
         QObject* object = LateBinding::objectOf(param);
         if (object &&
             (object->inherits("SSActiveToolBars") ||
-             object->property("TypeName").toString() == QLatin1String("SSActiveToolBars")))
+             object->property("TypeName").toString() == QLatin1String("SSActiveToolBars"))) {
+            // A toolbar whose tools the window cannot reach would leave them dead without a word.
+            if (!qobject_cast<QToolBar*>(object))
+                throw Failure::typeMismatch(
+                    QStringLiteral("the host's SSActiveToolBars is not a QToolBar"));
             setToolbarInUse(object);
+        }
         enableOwnTools(true);
     });
     return false;

@@ -297,6 +297,47 @@ TEST_F(HostWindowTest, ForwardedCommandsReachTheHost) {
     EXPECT_FALSE(w.DoCommand(QStringLiteral("ID_ABOUT")));
 }
 
+TEST_F(HostWindowTest, TheHostsToolbarIsTakenOnlyWhenItIsAQToolBar) {
+    // A toolbar of the right kind is taken and its tools of this window enabled; an object that
+    // calls itself the host's toolbar but is none is an error; any other object is not meant
+    // as the toolbar and is left alone.
+    enum class Kind { Toolbar, Impostor, Other };
+    const std::pair<Kind, const char*> cases[] = {
+        {Kind::Toolbar, ""},
+        {Kind::Impostor, "Error (13) Type mismatch: the host's SSActiveToolBars is not a QToolBar"},
+        {Kind::Other, ""},
+    };
+    fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
+    for (const auto& [kind, message] : cases) {
+        SCOPED_TRACE(message);
+        QObject* before = w.toolbarInUse();
+        QToolBar bar;
+        QObject impostor;
+        QObject other;
+        bar.setProperty("TypeName", QStringLiteral("SSActiveToolBars"));
+        impostor.setProperty("TypeName", QStringLiteral("SSActiveToolBars"));
+        QAction* tool = bar.addAction(QStringLiteral("Print"));
+        tool->setObjectName(QStringLiteral("ID_PRINT"));
+        tool->setData(w.hWnd());
+        tool->setEnabled(false);
+        QObject* given = kind == Kind::Toolbar ? &bar : kind == Kind::Impostor ? &impostor : &other;
+        notify.param = QVariant::fromValue(given);
+        w.setPNotify(&notify);
+        ui().clear();
+
+        EXPECT_FALSE(w.mAttachToolbar());
+
+        EXPECT_EQ(w.toolbarInUse(), kind == Kind::Toolbar ? &bar : before);
+        EXPECT_EQ(tool->isEnabled(), kind == Kind::Toolbar);
+        QStringList texts;
+        for (const auto& box : ui().messageBoxes())
+            texts.append(box.text.split(QStringLiteral("\r\n")).last());
+        EXPECT_EQ(texts, *message ? QStringList{QString::fromUtf8(message)} : QStringList());
+        if (kind == Kind::Toolbar)
+            w.mFreeToolbar();
+    }
+}
+
 TEST_F(HostWindowTest, TabbedPanesShowTheirTitleOnTheirTabOnly) {
     struct Case {
         qint32 version;
