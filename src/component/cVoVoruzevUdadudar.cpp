@@ -1,6 +1,6 @@
 #include "component/cVoVoruzevUdadudar.h"
 
-#include "content/ContentComponents.h"
+#include "component/cClassObject.h"
 #include "controls/cWindowList.h"
 #include "host_window/fHoster.h"
 #include "host_window/mLateBound.h"
@@ -24,11 +24,7 @@ int& instances() {
 
 void ensureSharedObjects() {
     // The readings and content-links components that the day pages create by identifier.
-    static const bool registered = [] {
-        registerContentComponents();
-        return true;
-    }();
-    Q_UNUSED(registered);
+    cClassObject::registerOwnComponents();
     errHandler();
     if (!shared().garbageFiles)
         shared().garbageFiles = std::make_unique<QList<clsGarbageFiles>>();
