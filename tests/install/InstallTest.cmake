@@ -1,5 +1,5 @@
 # Installs the build into a temporary prefix as a host developer does, checks what was
-# installed, builds the example host against the installed package with CMake and with
+# installed (and that a release installation is stripped), builds the example host against the installed package with CMake and with
 # pkg-config, runs both off screen on a generated data set and compares what they print; then
 # runs it with the library's folder read-only on a data set whose database is missing, so
 # that the error report must go to the user's folder.
@@ -47,6 +47,14 @@ execute_process(COMMAND objdump -p ${lib}/libVoVoruzevUdadudar.so.1.0.1 OUTPUT_V
 string(REGEX MATCH "SONAME +[^\n]+" soname "${heads}")
 expect_equal("library names" "${link} ${versioned} ${soname}"
              "libVoVoruzevUdadudar.so.1 libVoVoruzevUdadudar.so.1.0.1 SONAME               libVoVoruzevUdadudar.so.1")
+
+# A release installation carries no debug information.
+run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${WORK_DIR}/release --config Release)
+execute_process(COMMAND objdump -h ${WORK_DIR}/release/${LIBDIR}/libVoVoruzevUdadudar.so.1.0.1
+                OUTPUT_VARIABLE sections)
+if(NOT sections MATCHES "\\.text" OR sections MATCHES "\\.debug_")
+    message(FATAL_ERROR "the release installation is not stripped:\n${sections}")
+endif()
 
 # The example host, built with the package's CMake configuration and with pkg-config.
 set(flags "")
