@@ -1,8 +1,8 @@
-# Installs the build into a temporary prefix as a host developer does, checks what was
-# installed (and that a release installation is stripped), builds the example host against the installed package with CMake and with
-# pkg-config, runs both off screen on a generated data set and compares what they print; then
-# runs it with the library's folder read-only on a data set whose database is missing, so
-# that the error report must go to the user's folder.
+# Installs the build into a temporary prefix as a host developer does and checks what was
+# installed (and that a release installation is stripped); builds the example host against
+# the installed package with CMake and with pkg-config, runs both off screen on a generated
+# data set and compares what they print; then runs it with the library's folder read-only on
+# a data set whose database is missing, so that the error report must go to the user's folder.
 cmake_minimum_required(VERSION 3.25)
 set(prefix ${WORK_DIR}/prefix)
 set(data_home ${WORK_DIR}/home/data)
