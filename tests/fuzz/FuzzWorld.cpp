@@ -4,6 +4,7 @@
 #include "support/SharedState.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -13,7 +14,11 @@
 
 const QString& FuzzWorld::folder() {
     static const QString path = [] {
-        QTemporaryDir dir;
+        // In memory where the system has it: the database target writes a few files per input.
+        const QString shm = QStringLiteral("/dev/shm");
+        QTemporaryDir dir = QFileInfo(shm).isWritable()
+                                ? QTemporaryDir(shm + QStringLiteral("/lc-fuzz-XXXXXX"))
+                                : QTemporaryDir();
         dir.setAutoRemove(false); // removed when the process ends
         const QString root = dir.path() + QLatin1Char('/');
         for (const char* sub : {"data", "tmp", "module"})
