@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/HostSession.h"
+#include "app/TerminalText.h"
 #include "content/ContentComponents.h"
 #include "day_page/DayPageAssembly.h"
 #include "day_page/HeadlessDayPageView.h"
@@ -163,7 +164,7 @@ bool DayCommand::run(const Request& request, const HostSession& session, QByteAr
     if (request.list) {
         for (int i = 1; i <= view.dayListCount(); ++i)
             *output += QByteArray::number(i) + '\t' + QByteArray::number(view.dayListItemValue(i)) +
-                       '\t' + view.dayListText(i).toUtf8() + '\n';
+                       '\t' + TerminalText::printable(view.dayListText(i)).toUtf8() + '\n';
         return true;
     }
     if (!built) {

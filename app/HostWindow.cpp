@@ -268,7 +268,8 @@ bool HostWindow::wanted(int argc, char** argv) {
     if (argc < 2)
         return true;
     const QString first = QString::fromLocal8Bit(argv[1]);
-    return first.startsWith(QLatin1String("--")) && first != QLatin1String("--help");
+    return first.startsWith(QLatin1String("--")) && first != QLatin1String("--help") &&
+           first != QLatin1String("--version");
 }
 
 int HostWindow::run(int argc, char** argv) {

@@ -41,6 +41,10 @@ int main(int argc, char** argv) {
         err << "liturgy-calendar: " << error << '\n' << CommandLine::usage() << DayCommand::usage();
         return 2;
     }
+    if (request.command == CommandRequest::Command::Help) {
+        out << CommandLine::usage() << DayCommand::usage();
+        return 0;
+    }
     if (request.command == CommandRequest::Command::Version) {
         out << ComponentInfo::productName() << ' ' << modLog::versionText() << '\n';
         return 0;
@@ -62,6 +66,7 @@ int main(int argc, char** argv) {
         out << session.edition() << '\t' << session.editionName() << '\n';
         break;
     case CommandRequest::Command::Version:
+    case CommandRequest::Command::Help:
         break;
     }
     out.flush();

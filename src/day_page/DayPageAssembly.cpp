@@ -328,7 +328,7 @@ void DayPageAssembly::gospelAcclamation(qint32 calendarID, const QString& conStr
     if (!name.isEmpty())
         item.setPTitle(name);
     item.setPTypeOfRead(cLiturgyItem::kReadHtml);
-    append(m_h2Open + item.pTitle() + m_h2Close);
+    append(m_h2Open + item.pTitle().toHtmlEscaped() + m_h2Close);
     if (item.mCreateContent())
         append(item.pHTMData());
 }
@@ -367,8 +367,9 @@ bool DayPageAssembly::AddThisText(const QString& connectionString, QObject* read
         item.setPDataFile(liturgyFile());
         item.setPTitle(ref);
         item.setPTypeOfRead(cLiturgyItem::kReadHtml);
-        append(m_h2Open + LateBinding::get(reading, "pTypeString").toString() +
-               QStringLiteral(": ") + ref + m_h2Close);
+        // Captions and references are plain text; only the stored fragments are HTML.
+        append(m_h2Open + LateBinding::get(reading, "pTypeString").toString().toHtmlEscaped() +
+               QStringLiteral(": ") + ref.toHtmlEscaped() + m_h2Close);
         if (!item.mCreateContent())
             return;
         append(item.pHTMData());
@@ -432,7 +433,7 @@ void DayPageAssembly::getPrayersForDay(qint32 calendarID) {
         appendStyleBlock();
         appendHeading(OleDate::toDate(m_date));
         for (cLiturgyItem& item : items) {
-            append(m_h2Open + item.pTitle() + m_h2Close);
+            append(m_h2Open + item.pTitle().toHtmlEscaped() + m_h2Close);
             if (item.mCreateContent())
                 append(item.pHTMData());
         }
@@ -533,8 +534,8 @@ void DayPageAssembly::appendStyleBlock() {
 }
 
 void DayPageAssembly::appendHeading(const QDate& date) {
-    append(m_h1Open + SystemFormats::shortDate(date) + QStringLiteral(" - ") +
-           m_view.dayListText(m_view.dayListIndex()) + m_h1Close);
+    append(m_h1Open + SystemFormats::shortDate(date).toHtmlEscaped() + QStringLiteral(" - ") +
+           m_view.dayListText(m_view.dayListIndex()).toHtmlEscaped() + m_h1Close);
 }
 
 void DayPageAssembly::startSection(qint32* cache, qint32 calendarID) {

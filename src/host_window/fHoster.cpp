@@ -1,5 +1,6 @@
 #include "host_window/fHoster.h"
 
+#include "calendar/CalendarSpan.h"
 #include "calendar/cFillCalendar.h"
 #include "calendar/cFillWeekCalendar.h"
 #include "calendar/cLiturgicalColors.h"
@@ -18,6 +19,7 @@
 #include "resources/ResourceStrings.h"
 #include "resources/mMain.h"
 #include "support/COSInfo.h"
+#include "support/DiskInterface.h"
 #include "support/Failure.h"
 #include "support/LateBinding.h"
 #include "support/OleDate.h"
@@ -36,6 +38,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -224,6 +227,7 @@ void fHoster::loadStep() {
             }
         }
         Combo1->setCurrentIndex(index);
+        m_shownEdition = index;
     });
 }
 
@@ -902,15 +906,25 @@ void fHoster::onEditionChosen(int index) {
     ProcScope scope("fHoster.Combo1_Click");
     scope.run([&] {
         const qint32 code = Combo1->itemData(index).toInt();
-        shared().gEditionName = mMain::getVersionName(code);
+        const QString name = mMain::getVersionName(code);
         QString file;
         qint32 version = 0;
-        if (!chosenEdition(code, &file, &version))
+        if (!chosenEdition(code, &file, &version)) {
+            shared().gEditionName = name;
             return;
-        m_version = version;
+        }
         const QString folder = mVBFileDisk::folderPart(liturgyFile());
-        modIni::write(m_vkIniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile"),
-                      folder + file);
+        DiskInterface& disk = m_disk ? *m_disk : RealDiskInterface::instance();
+        if (!modIni::writeChecked(m_vkIniFile, QStringLiteral("Files"),
+                                  QStringLiteral("LiturgyFile"), folder + file, disk)) {
+            // The file still names the edition shown before: show it again, and say so.
+            const QSignalBlocker quiet(Combo1);
+            Combo1->setCurrentIndex(m_shownEdition);
+            throw Failure::pathFileAccess(m_vkIniFile);
+        }
+        m_shownEdition = index;
+        shared().gEditionName = name;
+        m_version = version;
         updateCalendar(true);
         updateWeekCalendar(true);
         setStatusText();
@@ -979,16 +993,14 @@ bool fHoster::loadTListData() {
             const QString file = liturgyFile();
             const ConnectionPtr con = mADO::getConnection(
                 file, mADO::mGetConString(file, m_sqlMode ? -1 : 0, m_connectionString));
-            const auto dateOf = [&](const char* sql) {
-                const QVariant v =
-                    mADO::getResData(con, QString::fromLatin1(sql), 1, false).value();
-                bool ok = false;
-                const double d = v.toDouble(&ok);
-                return ok && !v.isNull() ? OleDate::toDate(d) : QDate();
-            };
-            const QDate first = dateOf("SELECT MIN(Date) FROM tbCalenderData");
-            const QDate last = dateOf("SELECT MAX(Date) FROM tbCalenderData");
-            if (first.isValid() && last.isValid() && first <= last) {
+            // Bounded to the supported years: one corrupted date must not make millions of
+            // items.
+            const CalendarSpan span = CalendarSpan::read(con);
+            if (span.hasBadDates())
+                ProcScope::handle(Failure::overflow(CalendarSpan::badDatesText()));
+            const QDate first = span.first();
+            const QDate last = span.last();
+            if (!span.isEmpty()) {
                 const QLocale locale;
                 QTreeWidgetItem* yearItem = nullptr;
                 int year = 0;

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <memory>
 
+class DiskInterface;
+
 class MonthCalendarView;
 class QComboBox;
 class QLabel;
@@ -78,6 +80,8 @@ public:
     void setPUser(qint32 v) { m_user = v; }
     QString pAppTitle() const { return m_appTitle; }
     void setPAppTitle(const QString& v) { m_appTitle = v; }
+    // The disk that the edition chooser writes the INI file through (tests make it fail).
+    void setDisk(DiskInterface* disk) { m_disk = disk; }
     QObject* pApp() const { return m_app; }
     void setPApp(QObject* v) { m_app = v; }
     QObject* pNotify() const { return m_notify; }
@@ -199,6 +203,8 @@ private:
     qint16 m_currentDayPane = 4;
     bool m_loading = false;
     bool m_loaded = false;
+    int m_shownEdition = 0; // the chooser item whose file the INI file names
+    DiskInterface* m_disk = nullptr;
     qint16 m_lastMonth = 0;
     qint16 m_lastYear = 0;
     bool m_refillSuppress = false;

@@ -233,9 +233,19 @@ TEST_F(LiturgyCalendarProgramTest, UsageErrorsAndVersion) {
         EXPECT_TRUE(r.err.startsWith(QStringLiteral("liturgy-calendar: ")));
         EXPECT_TRUE(r.err.contains(QStringLiteral("usage: liturgy-calendar version\n")));
     }
-    const ProgramRun version = run({"version"});
-    EXPECT_EQ(version.exitCode, 0);
-    EXPECT_TRUE(version.out.startsWith(QStringLiteral("VoVoruzevUdadudar Build ")));
+    for (const char* help : {"help", "--help"}) {
+        const ProgramRun r = run({help});
+        EXPECT_EQ(r.exitCode, 0) << help;
+        EXPECT_EQ(r.err, QString()) << help;
+        EXPECT_TRUE(r.out.startsWith(QStringLiteral("usage: liturgy-calendar version\n"))) << help;
+        EXPECT_TRUE(r.out.contains(QStringLiteral("       liturgy-calendar day YYYY-MM-DD")))
+            << help;
+    }
+    for (const char* version : {"version", "--version"}) {
+        const ProgramRun r = run({version});
+        EXPECT_EQ(r.exitCode, 0) << version;
+        EXPECT_TRUE(r.out.startsWith(QStringLiteral("VoVoruzevUdadudar Build "))) << version;
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "controls/WeekCalendarView.h"
 #include "day_page/fThisDay.h"
 #include "host_window/cDockingPane.h"
+#include "support/DiskInterface.h"
 #include "support/OleDate.h"
 #include "support/SharedState.h"
 #include "support/modIni.h"
@@ -14,6 +15,8 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -169,6 +172,35 @@ TEST_F(HostWindowTest, EditionChooserIgnoresLoadingAndWritesTheChosenFile) {
         EXPECT_EQ(qobject_cast<fThisDay*>(page)->pVersion(), 47);
 }
 
+TEST_F(HostWindowTest, EditionChooserReportsAnINIFileItCannotWriteAndShowsTheEditionItNames) {
+    // A full disk or a read-only file; as root, permissions alone cannot refuse the write.
+    struct FullDisk : DiskInterface {
+        bool exists(const QString& p) override { return RealDiskInterface::instance().exists(p); }
+        bool readFile(const QString& p, QByteArray* contents) override {
+            return RealDiskInterface::instance().readFile(p, contents);
+        }
+        bool writeFileAtomically(const QString&, const QByteArray&) override { return false; }
+    } disk;
+    fHoster& w = open(QStringLiteral("Brastume.MDB"), 1020, true);
+    w.setDisk(&disk);
+    w.show();
+    QComboBox* chooser = w.editionChooser();
+    const QByteArray before = readFile(iniFile);
+    const int fills = w.monthFills();
+    const QString shownName = shared().gEditionName;
+    ui().clear();
+    chooser->setCurrentIndex(1);
+    EXPECT_EQ(readFile(iniFile), before);
+    EXPECT_EQ(chooser->currentIndex(), 5);
+    EXPECT_EQ(w.pVersion(), 1020);
+    EXPECT_EQ(shared().gEditionName, shownName);
+    EXPECT_EQ(w.monthFills(), fills);
+    ASSERT_EQ(ui().messageBoxes().size(), 1);
+    EXPECT_TRUE(ui().messageBoxes().first().text.contains(
+        QStringLiteral("Path/File access error: ") + iniFile))
+        << ui().messageBoxes().first().text.toStdString();
+}
+
 TEST_F(HostWindowTest, EditionChooserSelectsTheFirstItemForAnEditionItDoesNotOffer) {
     fHoster& w = open(QStringLiteral("Sorvandi.mdb"), 1020, true);
     EXPECT_EQ(w.editionChooser()->currentIndex(), 0);
@@ -261,6 +293,34 @@ TEST_F(HostWindowTest, TreeHoldsTheYearsAndMonthsAndAYearClickChangesNothing) {
     EXPECT_EQ(w.monthCalendar()->shownMonth(), 12);
     EXPECT_EQ(w.monthCalendar()->shownYear(), 2023);
     EXPECT_EQ(w.lastFilledYear(), 2023);
+}
+
+TEST_F(HostWindowTest, TreeKeepsToTheSupportedYearsAndReportsOtherDatesOnce) {
+    makeData(QStringLiteral("Brastume.MDB"));
+    {
+        // A year in the millions and one far before the first date value.
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("extra"));
+        db.setDatabaseName(path(QStringLiteral("Brastume.MDB")));
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO tbCalenderData (ID, Date, FeastRef, "
+                                          "Day_Color, ShortName) VALUES (90, 1e9, 0, 0, 'x'), "
+                                          "(91, -1e300, 0, 0, 'y')")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("extra"));
+    fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
+    ui().clear();
+    w.onPaneAction(fHoster::PaneExpanding, 3);
+    QStringList years;
+    for (int i = 0; i < w.tree()->topLevelItemCount(); ++i)
+        years << w.tree()->topLevelItem(i)->text(0);
+    EXPECT_EQ(years, (QStringList{QStringLiteral("2023"), QStringLiteral("2024")}));
+    ASSERT_EQ(ui().messageBoxes().size(), 1);
+    EXPECT_TRUE(ui().messageBoxes().first().text.contains(
+        QStringLiteral("tbCalenderData holds dates outside the years 1900 to 2200")))
+        << ui().messageBoxes().first().text.toStdString();
 }
 
 TEST_F(HostWindowTest, OneRefillPerMonthChangeAndTheWeekFollowsWhenActivated) {
