@@ -8,6 +8,7 @@ class MonthCalendarView;
 class QComboBox;
 class QLabel;
 class QMenu;
+class GoToDate;
 class QAction;
 class QPushButton;
 class QToolBar;
@@ -119,6 +120,8 @@ public:
     QString getNote(int day);
     bool loadTListData();
     void doTListClick(int index);
+    // Moves the calendars to `date` (the month calendar, and the week calendar when current).
+    Q_INVOKABLE void goToDate(const QDate& date);
 
     // State, for the commands and for inspection.
     qint16 calendarMode() const { return m_calendarMode; }
@@ -147,6 +150,7 @@ public:
     QAction* copyTooltipAction() const { return mnuCopy; }
     QToolBar* sideBar() const { return m_sideBar; }
     QObject* toolbarInUse() const { return m_toolbar; }
+    GoToDate* goToDateTool() const { return m_goTo; }
     const cToolTip* toolTips() const { return m_tip.get(); }
 
     // The values of a tree item's "Year" and "Month" cells.
@@ -199,6 +203,7 @@ private:
     qint16 m_currentDayPane = 4;
     bool m_loading = false;
     bool m_loaded = false;
+    int m_chosenIndex = 0; // the chooser item that the INI file names
     qint16 m_lastMonth = 0;
     qint16 m_lastYear = 0;
     bool m_refillSuppress = false;
@@ -219,6 +224,7 @@ private:
     QList<cDockingPane*> m_panes;
 
     QToolBar* m_calendarTools = nullptr;
+    GoToDate* m_goTo = nullptr;
     QComboBox* Combo1 = nullptr;
     QPushButton* Command1 = nullptr;
     QLabel* LabelTooltip = nullptr;
