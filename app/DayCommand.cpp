@@ -202,7 +202,9 @@ int DayCommand::main(const QStringList& arguments, FILE* out, FILE* err) {
         std::fprintf(err, "liturgy-calendar: %s\n", qPrintable(error));
         return 1;
     }
+    if (session.failed())
+        return 1;
     std::fwrite(output.constData(), 1, size_t(output.size()), out);
     std::fflush(out);
-    return session.failed() ? 1 : 0;
+    return 0;
 }

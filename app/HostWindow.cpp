@@ -2,6 +2,7 @@
 
 #include "app/HostNotify.h"
 #include "app/HostSession.h"
+#include "app/PrinterIcon.h"
 #include "app/SSActiveToolBars.h"
 
 #include <QAction>
@@ -93,7 +94,9 @@ HostWindow::~HostWindow() {
 
 void HostWindow::buildToolbar() {
     for (const Tool& t : kTools) {
-        QIcon icon = QIcon::fromTheme(QString::fromLatin1(t.theme), style()->standardIcon(t.icon));
+        const bool print = qstrcmp(t.id, "ID_PRINT") == 0;
+        QIcon icon = QIcon::fromTheme(QString::fromLatin1(t.theme),
+                                      print ? printerIcon() : style()->standardIcon(t.icon));
         QAction* a = m_toolbar->addAction(icon, tr(t.text));
         a->setObjectName(QString::fromLatin1(t.id));
         a->setToolTip(tr(t.text));
@@ -195,10 +198,14 @@ bool HostWindow::open(const Options& options, QString* error) {
 }
 
 bool HostWindow::goToDate(const QDate& date) {
-    if (!m_componentWindow)
-        return false;
-    QObject* month = m_componentWindow->findChild<QObject*>(QStringLiteral("ctMonth1"));
-    return month && month->setProperty("currentDate", date);
+    return m_componentWindow && QMetaObject::invokeMethod(m_componentWindow, "goToDate",
+                                                          Qt::DirectConnection, Q_ARG(QDate, date));
+}
+
+bool HostWindow::hasDisplay() {
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 void HostWindow::onMessage(qint32 code) {
@@ -317,13 +324,16 @@ int HostWindow::run(int argc, char** argv) {
             }
         }
     }
-    if (options.date.isValid() && options.screenshot.isEmpty()) {
-        err << "liturgy-calendar: --date goes with --screenshot\n";
-        return 2;
-    }
-    // A picture needs no screen.
+    // A picture needs no screen; the window does, and without one Qt would abort.
     if (!options.screenshot.isEmpty())
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    else if (!hasDisplay()) {
+        err << "liturgy-calendar: the window needs a display, and none is set (DISPLAY and "
+               "WAYLAND_DISPLAY are empty). Without one, try:\n"
+               "  liturgy-calendar month YYYY-MM            the month in the terminal\n"
+               "  liturgy-calendar --screenshot FILE.png    a picture of the window\n";
+        return 1;
+    }
 
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));

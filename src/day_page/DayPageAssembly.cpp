@@ -30,6 +30,9 @@ namespace {
 
 const QString kBlank = QStringLiteral("About:Blank");
 
+// The first line of every page file.
+constexpr char kCharsetDeclaration[] = "<meta charset=\"utf-8\">\r\n";
+
 // Component numbers of the readings.
 constexpr qint32 kFirstReading = 202;
 constexpr qint32 kPsalm = 208;
@@ -507,6 +510,11 @@ void DayPageAssembly::append(const QString& text) {
         if (m_htmDataFile.isEmpty() || !file->open(QIODevice::WriteOnly | QIODevice::Append))
             throw Failure::pathFileAccess(m_htmDataFile);
         m_page = std::move(file);
+        // The page is UTF-8, and says so: a mailed or exported copy is read by programs that
+        // would otherwise guess another character set.
+        const QByteArray head(kCharsetDeclaration);
+        if (m_page->write(head) != head.size())
+            throw Failure::pathFileAccess(m_htmDataFile);
     }
     const QByteArray bytes = text.toUtf8() + "\r\n";
     if (m_page->write(bytes) != bytes.size())

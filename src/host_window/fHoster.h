@@ -10,6 +10,7 @@ class MonthCalendarView;
 class QComboBox;
 class QLabel;
 class QMenu;
+class GoToDate;
 class QAction;
 class QPushButton;
 class QToolBar;
@@ -123,6 +124,8 @@ public:
     QString getNote(int day);
     bool loadTListData();
     void doTListClick(int index);
+    // Moves the calendars to `date` (the month calendar, and the week calendar when current).
+    Q_INVOKABLE void goToDate(const QDate& date);
 
     // State, for the commands and for inspection.
     qint16 calendarMode() const { return m_calendarMode; }
@@ -151,6 +154,7 @@ public:
     QAction* copyTooltipAction() const { return mnuCopy; }
     QToolBar* sideBar() const { return m_sideBar; }
     QObject* toolbarInUse() const { return m_toolbar; }
+    GoToDate* goToDateTool() const { return m_goTo; }
     const cToolTip* toolTips() const { return m_tip.get(); }
 
     // The values of a tree item's "Year" and "Month" cells.
@@ -203,7 +207,7 @@ private:
     qint16 m_currentDayPane = 4;
     bool m_loading = false;
     bool m_loaded = false;
-    int m_shownEdition = 0; // the chooser item whose file the INI file names
+    int m_chosenIndex = 0; // the chooser item that the INI file names
     DiskInterface* m_disk = nullptr;
     qint16 m_lastMonth = 0;
     qint16 m_lastYear = 0;
@@ -225,6 +229,7 @@ private:
     QList<cDockingPane*> m_panes;
 
     QToolBar* m_calendarTools = nullptr;
+    GoToDate* m_goTo = nullptr;
     QComboBox* Combo1 = nullptr;
     QPushButton* Command1 = nullptr;
     QLabel* LabelTooltip = nullptr;

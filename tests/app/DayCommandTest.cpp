@@ -110,7 +110,8 @@ protected:
 
     // Every page of the day begins with the style sheet and the heading of its entry.
     static QByteArray page(const char* name) {
-        return QByteArray("<Style Type='text/css'>P { a: \"b, c\" }</Style>\r\n<H3>3/10/24 - ") +
+        return QByteArray("<meta charset=\"utf-8\">\r\n<Style Type='text/css'>P { a: \"b, c\" }"
+                          "</Style>\r\n<H3>3/10/24 - ") +
                name + "</H3>\r\n";
     }
     static QByteArray readingsOfSunday() {

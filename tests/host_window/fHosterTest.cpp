@@ -4,6 +4,7 @@
 #include "controls/MonthCalendarView.h"
 #include "controls/WeekCalendarView.h"
 #include "day_page/fThisDay.h"
+#include "host_window/GoToDate.h"
 #include "host_window/cDockingPane.h"
 #include "support/DiskInterface.h"
 #include "support/OleDate.h"
@@ -11,12 +12,16 @@
 #include "support/modIni.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDateEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStandardItemModel>
+#include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -143,6 +148,8 @@ TEST_F(HostWindowTest, UnknownPaneIsReportedByUpdateDay) {
 }
 
 TEST_F(HostWindowTest, EditionChooserIgnoresLoadingAndWritesTheChosenFile) {
+    makeData(QStringLiteral("Brastume.MDB"));
+    QFile::copy(path(QStringLiteral("Brastume.MDB")), path(QStringLiteral("velmarke.mdb")));
     fHoster& w = open(QStringLiteral("Brastume.MDB"), 1020, true);
     QComboBox* chooser = w.editionChooser();
     ASSERT_FALSE(chooser->isHidden());
@@ -157,17 +164,38 @@ TEST_F(HostWindowTest, EditionChooserIgnoresLoadingAndWritesTheChosenFile) {
     EXPECT_EQ(readFile(iniFile), before);
     EXPECT_EQ(w.pVersion(), 1020);
 
+    // Only the editions whose database lies beside the configured one can be picked; the
+    // others name the file they would need.
+    auto* model = qobject_cast<QStandardItemModel*>(chooser->model());
+    ASSERT_TRUE(model);
+    EXPECT_TRUE(model->item(5)->isEnabled());
+    EXPECT_TRUE(model->item(1)->isEnabled()); // VELMARKE.MDB, found in another letter case
+    EXPECT_FALSE(model->item(0)->isEnabled());
+    EXPECT_EQ(chooser->itemText(0), QStringLiteral("Velmark Church - A (VELMARKA.MDB missing)"));
+
     // Shown: the loading is over.
     w.show();
     EXPECT_FALSE(w.isLoading());
-    const int fills = w.monthFills();
+    ui().clear();
+
+    // Picking an edition without its database changes nothing but says why, once.
     chooser->setCurrentIndex(0);
+    EXPECT_EQ(readFile(iniFile), before);
+    EXPECT_EQ(chooser->currentIndex(), 5);
+    EXPECT_EQ(w.pVersion(), 1020);
+    ASSERT_EQ(ui().messageBoxes().size(), 1);
+    EXPECT_TRUE(ui().messageBoxes().first().text.contains(QStringLiteral("VELMARKA.MDB")));
+    ui().clear();
+
+    const int fills = w.monthFills();
     chooser->setCurrentIndex(1); // the item of edition 470
     EXPECT_EQ(modIni::read(iniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile")),
               dir() + QStringLiteral("VELMARKE.MDB"));
     EXPECT_EQ(w.pVersion(), 47);
     EXPECT_EQ(shared().gEditionName, QStringLiteral("Velmark Church - B"));
-    EXPECT_EQ(w.monthFills(), fills + 2);
+    EXPECT_EQ(w.monthFills(), fills + 1);
+    // No page is asked for date zero, and nothing fails.
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
     for (QWidget* page : {static_cast<QWidget*>(w.dayPage(4)), static_cast<QWidget*>(w.dayPage(5))})
         EXPECT_EQ(qobject_cast<fThisDay*>(page)->pVersion(), 47);
 }
@@ -181,6 +209,8 @@ TEST_F(HostWindowTest, EditionChooserReportsAnINIFileItCannotWriteAndShowsTheEdi
         }
         bool writeFileAtomically(const QString&, const QByteArray&) override { return false; }
     } disk;
+    makeData(QStringLiteral("Brastume.MDB"));
+    QFile::copy(path(QStringLiteral("Brastume.MDB")), path(QStringLiteral("VELMARKE.MDB")));
     fHoster& w = open(QStringLiteral("Brastume.MDB"), 1020, true);
     w.setDisk(&disk);
     w.show();
@@ -447,4 +477,23 @@ TEST_F(HostWindowTest, TabbedPanesShowTheirTitleOnTheirTabOnly) {
     EXPECT_FALSE(w.pane(5)->isHidden());
     EXPECT_NE(w.pane(4)->titleBarWidget(), nullptr);
     EXPECT_NE(w.pane(5)->titleBarWidget(), nullptr);
+}
+
+TEST_F(HostWindowTest, CtrlGGoesToTheDateTyped) {
+    fHoster& w = open(QStringLiteral("Brastume.MDB"), 1007);
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QDateEdit* field = w.goToDateTool()->field();
+    EXPECT_EQ(field->date(), QDate(2024, 3, 5)); // the calendar's date
+    QTest::keyClick(&w, Qt::Key_G, Qt::ControlModifier);
+    EXPECT_TRUE(field->hasFocus());
+    const int fills = w.monthFills();
+    QWidget* typed = QApplication::focusWidget();
+    ASSERT_TRUE(typed);
+    QTest::keyClicks(typed, QStringLiteral("20311116"));
+    EXPECT_EQ(field->date(), QDate(2031, 11, 16)) << field->text().toStdString();
+    QTest::keyClick(typed, Qt::Key_Return);
+    EXPECT_EQ(w.monthCalendar()->currentDate(), QDate(2031, 11, 16));
+    EXPECT_EQ(w.monthCalendar()->shownMonth(), 11);
+    EXPECT_EQ(w.monthFills(), fills + 1);
 }
