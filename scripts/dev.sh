@@ -16,7 +16,7 @@ for arg in "$@"; do
 done
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev
-          libgtest-dev libgmock-dev libbenchmark-dev mdbtools-dev libsword-dev sword-text-web
+          libgtest-dev libgmock-dev libbenchmark-dev mdbtools-dev mdbtools libsword-dev sword-text-web
           xdg-utils)
 
 install_missing() {
