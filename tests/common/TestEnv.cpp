@@ -78,7 +78,7 @@ QByteArray TestEnv::readFile(const QString& path) {
 
 QString TestEnv::accessTestFile(const QString& name) {
     // Worktrees sit a level deeper than the main checkout, beside which the data lies.
-    const QString source = qEnvironmentVariable("LC_SOURCE_DIR");
+    const QString source = qEnvironmentVariable("LC_SOURCE_DIR", QStringLiteral(LC_SOURCE_FOLDER));
     for (const char* up : {"/../shared/testdata/", "/../../shared/testdata/"}) {
         const QString file = QDir::cleanPath(source + QLatin1String(up) + name);
         if (!source.isEmpty() && QFileInfo::exists(file))
