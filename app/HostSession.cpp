@@ -29,14 +29,18 @@ HostSession::~HostSession() {
     shared().errHandler.reset();
 }
 
-QString HostSession::defaultIniFile() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
-           QStringLiteral("/liturgy.ini");
+QString HostSession::defaultIniFile(qint32 edition) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    // The generator of the default set writes one INI file for each edition but the first.
+    const QString own = folder + QStringLiteral("/liturgy-%1.ini").arg(edition);
+    if (edition > 0 && mVBFileDisk::fileExists(own))
+        return own;
+    return folder + QStringLiteral("/liturgy.ini");
 }
 
 bool HostSession::open(const QString& iniFile, qint32 edition, QString* error) {
     if (iniFile.isEmpty()) {
-        const QString file = defaultIniFile();
+        const QString file = defaultIniFile(edition);
         if (!mVBFileDisk::fileExists(file)) {
             *error = QStringLiteral("no data set found; create it with: make-sample-data --out %1")
                          .arg(QDir::toNativeSeparators(QFileInfo(file).path()));

@@ -17,8 +17,9 @@ public:
     HostSession(const HostSession&) = delete;
     HostSession& operator=(const HostSession&) = delete;
 
-    // The INI file of the default data set: "liturgy.ini" in the application's data folder.
-    static QString defaultIniFile();
+    // The INI file of the default data set: "liturgy.ini" in the application's data folder, or,
+    // for an edition that has one there, that edition's own "liturgy-CODE.ini".
+    static QString defaultIniFile(qint32 edition = 0);
 
     // Takes `iniFile` (the default data set's when empty) and the host's edition code: reads
     // the language and validates the edition as the facade does. False with `error` set when

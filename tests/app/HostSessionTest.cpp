@@ -6,6 +6,7 @@
 #include "support/UserInterface.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace {
 
@@ -21,6 +22,26 @@ TEST_F(HostSessionTest, DefaultDataSetLivesInTheApplicationsDataFolder) {
     EXPECT_FALSE(session.open(QString(), 1, &error));
     EXPECT_EQ(error, QStringLiteral("no data set found; create it with: make-sample-data --out ") +
                          dir() + QStringLiteral("data/liturgy-calendar"));
+    // An edition with an INI file of its own in the data set gets that one.
+    QDir().mkpath(dir() + QStringLiteral("data/liturgy-calendar"));
+    const QString own = writeFile(QStringLiteral("data/liturgy-calendar/liturgy-47.ini"),
+                                  "[Files]\r\nLiturgyFile=/d/Velmarka.MDB\r\n");
+    writeFile(QStringLiteral("data/liturgy-calendar/liturgy.ini"),
+              "[Files]\r\nLiturgyFile=/d/Brastelo.MDB\r\n");
+    const struct {
+        qint32 edition;
+        QString ini;
+        qint32 validated;
+    } cases[] = {{47, own, 47},
+                 {1, dir() + QStringLiteral("data/liturgy-calendar/liturgy.ini"), 1},
+                 {1020, dir() + QStringLiteral("data/liturgy-calendar/liturgy.ini"), 1}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(HostSession::defaultIniFile(c.edition), c.ini) << c.edition;
+        HostSession opened(nullptr);
+        ASSERT_TRUE(opened.open(QString(), c.edition, &error)) << error.toStdString();
+        EXPECT_EQ(opened.iniFile(), c.ini);
+        EXPECT_EQ(opened.edition(), c.validated);
+    }
     QCoreApplication::setApplicationName(name);
 }
 
