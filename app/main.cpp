@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/DayCommand.h"
+#include "app/EditionCommand.h"
 #include "app/HostSession.h"
 #ifdef LC_WITH_WINDOW
 #include "app/HostWindow.h"
@@ -47,7 +48,15 @@ int main(int argc, char** argv) {
     }
 
     HostSession session;
-    if (!session.open(request.iniFile, request.edition, &error)) {
+    if (!session.open(request.iniFile, request.edition, &error, request.editionGiven)) {
+        err << "liturgy-calendar: " << error << '\n';
+        return 1;
+    }
+    // The month and week calendars of a month the data does not reach would be empty.
+    const bool calendar = request.command == CommandRequest::Command::Month ||
+                          request.command == CommandRequest::Command::Week;
+    if (calendar && !session.covers(request.month, request.month.addMonths(1).addDays(-1),
+                                    request.month.toString(QStringLiteral("yyyy-MM")), &error)) {
         err << "liturgy-calendar: " << error << '\n';
         return 1;
     }
@@ -59,7 +68,7 @@ int main(int argc, char** argv) {
         out << WeekCommand::run(request, session, colourOutput());
         break;
     case CommandRequest::Command::Edition:
-        out << session.edition() << '\t' << session.editionName() << '\n';
+        out << EditionCommand::run(session);
         break;
     case CommandRequest::Command::Version:
         break;
