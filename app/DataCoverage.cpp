@@ -1,7 +1,7 @@
 #include "app/DataCoverage.h"
 
+#include "calendar/CalendarSpan.h"
 #include "data/mADO.h"
-#include "support/OleDate.h"
 #include "support/mVBFileDisk.h"
 #include "support/modIni.h"
 
@@ -18,21 +18,11 @@ bool DataCoverage::read(const QString& iniFile, QString* error) {
         *error = QStringLiteral("the liturgy database '%1' does not exist").arg(m_liturgyFile);
         return false;
     }
-    const ConnectionPtr connection =
-        mADO::getConnection(file, mADO::mGetConString(file, 0, QString()));
-    const auto date = [&connection](const char* function) {
-        const QVariant value =
-            mADO::getResData(connection,
-                             QStringLiteral("SELECT %1(Date) FROM tbCalenderData")
-                                 .arg(QString::fromLatin1(function)),
-                             1, false)
-                .value();
-        return value.isNull() || value.toString().isEmpty() ? QDate()
-                                                            : OleDate::toDate(value.toDouble());
-    };
-    m_first = date("MIN");
-    m_last = date("MAX");
-    if (!m_first.isValid() || !m_last.isValid()) {
+    const CalendarSpan span =
+        CalendarSpan::read(mADO::getConnection(file, mADO::mGetConString(file, 0, QString())));
+    m_first = span.first();
+    m_last = span.last();
+    if (span.isEmpty()) {
         *error = QStringLiteral("the liturgy database %1 holds no calendar rows")
                      .arg(mVBFileDisk::fileNamePart(m_liturgyFile));
         return false;

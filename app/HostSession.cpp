@@ -1,14 +1,15 @@
 #include "app/HostSession.h"
 
+#include "app/TerminalMessages.h"
 #include "resources/mMain.h"
 #include "support/CErrHandler.h"
-#include "support/HeadlessUserInterface.h"
 #include "support/SharedState.h"
 #include "support/mGarbageFiles.h"
 #include "support/mVBFileDisk.h"
 #include "support/modIni.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <algorithm>
@@ -36,7 +37,7 @@ const mMain::Edition* editionRow(qint32 code) {
 } // namespace
 
 HostSession::HostSession(FILE* messages) {
-    auto ui = std::make_unique<HeadlessUserInterface>(messages);
+    auto ui = std::make_unique<TerminalMessages>(messages);
     m_ui = ui.get();
     shared().env.ui = std::move(ui);
     errHandler();
@@ -61,20 +62,22 @@ QString HostSession::defaultIniFile(qint32 edition) {
 }
 
 bool HostSession::open(const QString& iniFile, qint32 edition, QString* error, bool editionGiven) {
-    if (iniFile.isEmpty()) {
-        const QString file = defaultIniFile(edition);
-        if (!mVBFileDisk::fileExists(file)) {
-            *error = QStringLiteral("no data set found; create it with: make-sample-data --out %1")
-                         .arg(QDir::toNativeSeparators(QFileInfo(file).path()));
-            return false;
-        }
-        m_iniFile = file;
-    } else {
-        if (!mVBFileDisk::fileExists(iniFile)) {
-            *error = QStringLiteral("the INI file '%1' does not exist").arg(iniFile);
-            return false;
-        }
-        m_iniFile = mVBFileDisk::resolveLetterCase(iniFile);
+    m_iniFile =
+        iniFile.isEmpty() ? defaultIniFile(edition) : mVBFileDisk::resolveLetterCase(iniFile);
+    const QFileInfo info(m_iniFile);
+    if (!info.exists()) {
+        *error =
+            iniFile.isEmpty()
+                ? QStringLiteral("no data set found; create it with: make-sample-data --out %1")
+                      .arg(QDir::toNativeSeparators(info.path()))
+                : QStringLiteral("the INI file '%1' does not exist").arg(iniFile);
+        return false;
+    }
+    // Every key would read as empty: say so here, not later as a missing data file.
+    QFile ini(m_iniFile);
+    if (info.isDir() || !ini.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("the INI file '%1' cannot be read").arg(m_iniFile);
+        return false;
     }
 
     const QList<qint32> known = knownEditions();
