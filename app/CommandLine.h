@@ -25,6 +25,7 @@ struct CommandRequest {
     QDate month;     // the first of the month of "month" and "week"
     QString iniFile; // empty: the default data set
     qint32 edition = 1;
+    bool editionGiven = false; // --edition was on the command line
     bool json = false;
 };
 

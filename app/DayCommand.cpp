@@ -103,6 +103,7 @@ bool DayCommand::parse(const QStringList& arguments, Request* request, QString* 
                 request->iniFile = value;
             } else {
                 request->edition = value.toInt(&ok);
+                request->editionGiven = true;
                 if (!ok) {
                     *error = QStringLiteral("the edition code '%1' is not a number").arg(value);
                     return false;
@@ -131,6 +132,9 @@ bool DayCommand::parse(const QStringList& arguments, Request* request, QString* 
 bool DayCommand::run(const Request& request, const HostSession& session, QByteArray* output,
                      QString* error) {
     output->clear();
+    const QString date = request.date.toString(Qt::ISODate);
+    if (!session.covers(request.date, request.date, date, error))
+        return false;
     registerContentComponents();
     HeadlessDayPageView view;
     DayPageAssembly page(view);
@@ -171,8 +175,14 @@ bool DayCommand::run(const Request& request, const HostSession& session, QByteAr
         *error = QStringLiteral("the page could not be built");
         return false;
     }
+    // The page shows nothing: said in words, as the browser's blank page says nothing.
     if (view.location() == kBlank) {
-        *output = kBlank.toUtf8() + '\n';
+        QString kind = QStringLiteral("readings");
+        if (request.kind == DayPageAssembly::kPrayers)
+            kind = QStringLiteral("prayers");
+        else if (request.kind == DayPageAssembly::kOrdo)
+            kind = QStringLiteral("ordo");
+        *output = QStringLiteral("The %1 page of %2 is empty.\n").arg(kind, date).toUtf8();
         return true;
     }
     QFile file(view.location());
@@ -193,7 +203,7 @@ int DayCommand::main(const QStringList& arguments, FILE* out, FILE* err) {
         return 2;
     }
     HostSession session(err);
-    if (!session.open(request.iniFile, request.edition, &error)) {
+    if (!session.open(request.iniFile, request.edition, &error, request.editionGiven)) {
         std::fprintf(err, "liturgy-calendar: %s\n", qPrintable(error));
         return 1;
     }

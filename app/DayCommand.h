@@ -20,6 +20,7 @@ public:
         bool list = false;
         QString iniFile; // empty: the default data set
         qint32 edition = 1;
+        bool editionGiven = false; // --edition was on the command line
     };
 
     // Whether the arguments (without the program name) are a "day" command.
@@ -28,9 +29,10 @@ public:
     static bool parse(const QStringList& arguments, Request* request, QString* error);
     static QString usage();
 
-    // Builds the page. `output` gets the page file's bytes, or "About:Blank" and a line end
-    // when the page shows nothing, or with `list` the day list, one "number TAB row TAB text"
-    // line an entry. False with `error` set when the entry does not exist or no page was shown.
+    // Builds the page. `output` gets the page file's bytes, or a line that says the page is
+    // empty, or with `list` the day list, one "number TAB row TAB text" line an entry. False
+    // with `error` set when the date is outside the data, the entry does not exist or no page
+    // was shown.
     static bool run(const Request& request, const HostSession& session, QByteArray* output,
                     QString* error);
 

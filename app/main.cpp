@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/DayCommand.h"
+#include "app/EditionCommand.h"
 #include "app/HostSession.h"
 #ifdef LC_WITH_WINDOW
 #include "app/HostWindow.h"
@@ -55,7 +56,15 @@ int main(int argc, char** argv) {
     }
 
     HostSession session;
-    if (!session.open(request.iniFile, request.edition, &error)) {
+    if (!session.open(request.iniFile, request.edition, &error, request.editionGiven)) {
+        err << "liturgy-calendar: " << error << '\n';
+        return 1;
+    }
+    // The month and week calendars of a month the data does not reach would be empty.
+    const bool calendar = request.command == CommandRequest::Command::Month ||
+                          request.command == CommandRequest::Command::Week;
+    if (calendar && !session.covers(request.month, request.month.addMonths(1).addDays(-1),
+                                    request.month.toString(QStringLiteral("yyyy-MM")), &error)) {
         err << "liturgy-calendar: " << error << '\n';
         return 1;
     }
@@ -68,8 +77,7 @@ int main(int argc, char** argv) {
         output = WeekCommand::run(request, session, colourOutput());
         break;
     case CommandRequest::Command::Edition:
-        output = QString::number(session.edition()) + QLatin1Char('\t') + session.editionName() +
-                 QLatin1Char('\n');
+        output = EditionCommand::run(session);
         break;
     case CommandRequest::Command::Version:
     case CommandRequest::Command::Help:

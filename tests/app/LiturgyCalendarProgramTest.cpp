@@ -1,3 +1,4 @@
+#include "SampleDataWriter.h"
 #include "calendar/CalendarTestData.h"
 #include "common/TestEnv.h"
 
@@ -149,24 +150,99 @@ TEST_F(LiturgyCalendarProgramTest, WeekAsJsonOverTheMonthViewsRange) {
                          days.join(QLatin1Char(',')) + QStringLiteral("]}\n"));
 }
 
-TEST_F(LiturgyCalendarProgramTest, EditionLine) {
+TEST_F(LiturgyCalendarProgramTest, EditionDatesAndFiles) {
     createMarch();
+    const QString missing = path(QStringLiteral("nothing.mdb"));
+    const QString files = QStringLiteral("PlanFile\t%1\nServiceFile\t\t(not named)\n"
+                                         "TemplatePath\t\t(not named)\n")
+                              .arg(planFile);
     const struct {
         QString liturgy;
         QStringList arguments;
-        const char* out;
+        QString out;
     } cases[] = {
-        {liturgyFile, {"edition"}, "1011\tThe Korva Diocese\n"},
-        {liturgyFile, {"edition", "--edition", "1020"}, "1011\tThe Korva Diocese\n"},
-        {path(QStringLiteral("nothing.mdb")), {"edition", "--edition", "10024"}, "10024\t\n"},
-        {QString(), {"edition", "--edition", "47"}, "47\t\n"},
+        {liturgyFile,
+         {"edition"},
+         "1011\tThe Korva Diocese\ndates\t2024-02-25 to 2024-03-31\nLiturgyFile\t" + liturgyFile +
+             "\n" + files},
+        {liturgyFile,
+         {"edition", "--edition", "1020"},
+         "1011\tThe Korva Diocese\ndates\t2024-02-25 to 2024-03-31\nLiturgyFile\t" + liturgyFile +
+             "\n" + files},
+        {missing,
+         {"edition", "--edition", "10024"},
+         "10024\t\ndates\tthe liturgy database '" + missing + "' does not exist\nLiturgyFile\t" +
+             missing + "\t(missing)\n" + files},
+        {QString(),
+         {"edition", "--edition", "47"},
+         "47\t\ndates\tthe INI file '" + path(QStringLiteral("host.ini")) +
+             "' names no liturgy database\nLiturgyFile\t\t(not named)\n" + files},
     };
     for (const auto& c : cases) {
         liturgyFile = c.liturgy;
         const ProgramRun r = run(c.arguments + QStringList{"--ini", ini()});
         EXPECT_EQ(r.exitCode, 0);
-        EXPECT_EQ(r.out, QString::fromUtf8(c.out));
+        EXPECT_EQ(r.out, c.out);
     }
+}
+
+TEST_F(LiturgyCalendarProgramTest, DatesOutsideTheDataAndUnknownEditionsOnAGeneratedSet) {
+    const QString folder = dir() + QStringLiteral("data/liturgy-calendar");
+    SampleDataOptions options;
+    options.outDir = folder;
+    options.fromYear = 2025;
+    options.toYear = 2026;
+    QString error;
+    ASSERT_TRUE(SampleDataWriter(options, [](const QString&) {}).run(&error))
+        << error.toStdString();
+    const QString outside = QStringLiteral(
+        "liturgy-calendar: %1 is outside the data: the liturgy database %2 covers 2025-01-01 to "
+        "2026-12-31");
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        QString firstError; // the first line of standard error
+    } cases[] = {
+        {{"day", "1989-06-01"}, 1, outside.arg("1989-06-01", "Brastelo.MDB")},
+        {{"day", "2027-01-01", "--edition", "47"}, 1, outside.arg("2027-01-01", "Velmarka.MDB")},
+        {{"day", "2025-07-08", "--kind", "ordo"}, 0, ""},
+        {{"day", "2025-12-01", "--edition", "1011", "--kind", "ordo"}, 0, ""},
+        {{"month", "2061-01"}, 1, outside.arg("2061-01", "Brastelo.MDB")},
+        {{"month", "2024-12", "--json"}, 1, outside.arg("2024-12", "Brastelo.MDB")},
+        {{"month", "2026-12"}, 0, ""},
+        {{"week", "2027-01", "--edition", "1015"}, 1, outside.arg("2027-01", "Quorvane.MDB")},
+        {{"week", "2025-01", "--edition", "1007"}, 0, ""},
+        {{"month", "2026-12", "--edition", "99999"},
+         1,
+         "liturgy-calendar: 99999 is not an edition code; the editions are 1, 39, 45, 46, 47, "
+         "49, 358, 470, 490, 1003, 1005, 1007, 1010, 1011, 1015, 1016, 1020, 3580, 10024"},
+        {{"day", "2026-12-24", "--edition", "39"},
+         1,
+         "liturgy-calendar: the edition 39 (The Pelusine Church) needs the liturgy database "
+         "Pelusino.MDB, which the default data set does not have"},
+        {{"edition", "--edition", "0"},
+         1,
+         "liturgy-calendar: 0 is not an edition code; the "
+         "editions are 1, 39, 45, 46, 47, 49, 358, 470, 490, "
+         "1003, 1005, 1007, 1010, 1011, 1015, 1016, 1020, "
+         "3580, 10024"},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun r = run(c.arguments);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(r.err.section(QLatin1Char('\n'), 0, 0), c.firstError)
+            << c.arguments.join(' ').toStdString();
+        if (c.exitCode != 0) {
+            EXPECT_EQ(r.out, QString()) << c.arguments.join(' ').toStdString();
+        }
+    }
+    const ProgramRun velmark = run({"edition", "--edition", "47"});
+    EXPECT_EQ(velmark.out,
+              QStringLiteral("47\tVelmark Church - A\ndates\t2025-01-01 to 2026-12-31\n"
+                             "LiturgyFile\t%1/Velmarka.MDB\nPlanFile\t%1/Plan.MDB\n"
+                             "ServiceFile\t%1/Service.MDB\nTemplatePath\t%1/"
+                             "Templates/\n")
+                  .arg(folder));
 }
 
 TEST_F(LiturgyCalendarProgramTest, DefaultDataSetOrHowToMakeIt) {
@@ -183,7 +259,7 @@ TEST_F(LiturgyCalendarProgramTest, DefaultDataSetOrHowToMakeIt) {
     QFile::copy(ini(), folder + QStringLiteral("/liturgy.ini"));
     const ProgramRun r = run({"edition"});
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, QStringLiteral("1011\tThe Korva Diocese\n"));
+    EXPECT_EQ(r.out.section(QLatin1Char('\n'), 0, 0), QStringLiteral("1011\tThe Korva Diocese"));
 }
 
 TEST_F(LiturgyCalendarProgramTest, AFailureIsOneLineInPlainWordsAndNoOutput) {
@@ -202,9 +278,9 @@ TEST_F(LiturgyCalendarProgramTest, AFailureIsOneLineInPlainWordsAndNoOutput) {
         {{"month", "2024-03", "--json", "--ini", badColour},
          "liturgy-calendar: Subscript out of range: Day_Color 9\n"},
         {{"week", "2024-03", "--ini", missingData},
-         "liturgy-calendar: Could not find file '" + liturgyFile + "'.\n"},
+         "liturgy-calendar: the liturgy database '" + liturgyFile + "' does not exist\n"},
         {{"day", "2024-03-02", "--ini", missingData},
-         "liturgy-calendar: Could not find file '" + liturgyFile + "'.\n"},
+         "liturgy-calendar: the liturgy database '" + liturgyFile + "' does not exist\n"},
         {{"month", "2024-03", "--ini", folderIni},
          "liturgy-calendar: the INI file '" + folderIni + "' cannot be read\n"},
     };
