@@ -5,6 +5,9 @@
 #include "app/HostWindow.h"
 #endif
 #include "app/MonthCommand.h"
+#ifdef LC_WITH_WINDOW
+#include "app/PrintCommand.h"
+#endif
 #include "app/WeekCommand.h"
 #include "support/ComponentInfo.h"
 #include "support/modLog.h"
@@ -26,6 +29,8 @@ int main(int argc, char** argv) {
 #ifdef LC_WITH_WINDOW
     if (HostWindow::wanted(argc, argv))
         return HostWindow::run(argc, argv);
+    if (argc > 1 && PrintCommand::handles({QString::fromLocal8Bit(argv[1])}))
+        return PrintCommand::main(argc, argv, stderr);
 #endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
@@ -39,6 +44,9 @@ int main(int argc, char** argv) {
     QString error;
     if (!CommandLine::parse(QCoreApplication::arguments().mid(1), &request, &error)) {
         err << "liturgy-calendar: " << error << '\n' << CommandLine::usage() << DayCommand::usage();
+#ifdef LC_WITH_WINDOW
+        err << PrintCommand::usage();
+#endif
         return 2;
     }
     if (request.command == CommandRequest::Command::Version) {

@@ -2,6 +2,7 @@
 
 #include "content/ContentComponents.h"
 #include "controls/cWindowList.h"
+#include "controls/cZiRivedUvuridu.h"
 #include "host_window/fHoster.h"
 #include "host_window/mLateBound.h"
 #include "resources/mMain.h"
@@ -23,9 +24,11 @@ int& instances() {
 }
 
 void ensureSharedObjects() {
-    // The readings and content-links components that the day pages create by identifier.
+    // The readings and content-links components that the day pages create by identifier, and
+    // the print preview that the host window creates for the calendars.
     static const bool registered = [] {
         registerContentComponents();
+        cZiRivedUvuridu::registerComponent();
         return true;
     }();
     Q_UNUSED(registered);

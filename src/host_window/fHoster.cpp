@@ -10,6 +10,7 @@
 #include "controls/cWindowList.h"
 #include "data/mADO.h"
 #include "day_page/fThisDay.h"
+#include "host_window/HostPrinting.h"
 #include "host_window/cDockingPane.h"
 #include "host_window/cPaneWindow.h"
 #include "host_window/cToolTip.h"
@@ -1157,4 +1158,12 @@ bool fHoster::sendCommand(const QString& id) {
         result = true;
     });
     return result;
+}
+
+bool fHoster::doPrint(const QString& command) {
+    return HostPrinting::doPrint(*this, command);
+}
+
+bool fHoster::doPrintBrowser(const QString& command) {
+    return HostPrinting::doPrintBrowser(*this, command);
 }
