@@ -260,11 +260,18 @@ TEST_F(LiturgyCalendarProgramTest, PrintToPdfOrAClearErrorAndNoFile) {
         {{"print", "month", "2024-03"},
          QStringLiteral("missing/month.pdf"),
          1,
-         QStringLiteral("?")},
+         QStringLiteral("VoVoruzevUdadudar: The following error has occurred in procedure: \n"
+                        "cZiRivedUvuridu.mShowMonth on line 0\n"
+                        "Error (75) Path/File access error: %1missing/month.pdf\n"
+                        "liturgy-calendar: could not print on %1missing/month.pdf\n")},
         {{"print", "month", "2024-03", "--printer", "No Such Printer"},
          QString(),
          1,
-         QStringLiteral("?")},
+         QStringLiteral("VoVoruzevUdadudar: The following error has occurred in procedure: \n"
+                        "cZiRivedUvuridu.mShowMonth on line 0\n"
+                        "Error (5) Invalid procedure call or argument: the printer 'No Such "
+                        "Printer' is not known\n"
+                        "liturgy-calendar: could not print on No Such Printer\n")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString() + " " + c.pdf.toStdString());
@@ -273,10 +280,16 @@ TEST_F(LiturgyCalendarProgramTest, PrintToPdfOrAClearErrorAndNoFile) {
             arguments += {QStringLiteral("--pdf"), path(c.pdf)};
         const ProgramRun r = run(arguments);
         EXPECT_EQ(r.exitCode, c.exitCode);
-        EXPECT_EQ(r.err, c.err);
+        // Without a session Qt warns of the missing runtime folder; that is not ours.
+        QStringList err = r.err.split(QLatin1Char('\n'));
+        err.removeIf(
+            [](const QString& l) { return l.startsWith(QLatin1String("QStandardPaths:")); });
+        EXPECT_EQ(err.join(QLatin1Char('\n')), QString(c.err).replace(QStringLiteral("%1"), dir()))
+            << ::testing::PrintToString(err.join(QLatin1Char('\n')).toStdString());
         EXPECT_EQ(r.out, QString());
-        if (!c.pdf.isEmpty())
+        if (!c.pdf.isEmpty()) {
             EXPECT_EQ(QFile::exists(path(c.pdf)), c.exitCode == 0);
+        }
     }
     // Nothing half-written is left beside the files.
     EXPECT_EQ(QDir(dir()).entryList({QStringLiteral(".*.pdf.*")}, QDir::Files | QDir::Hidden),
