@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QTextLayout>
 
 namespace CalendarPrinting {
 
@@ -88,23 +89,34 @@ QRectF drawDayNames(QPainter& painter, const QRectF& body, const QStringList& da
     return body.adjusted(0, height, 0, 0);
 }
 
-// A line of text from `*y` down inside `box`: wrapped when the whole of it fits, else one line
-// shortened with an ellipsis; nothing when not even one line fits. Moves `*y` below it.
-void drawLine(QPainter& painter, const QRectF& box, double* y, const QString& text) {
-    const QFontMetricsF fm = metrics(painter, painter.font());
-    const QRectF room(box.left(), *y, box.width(), box.bottom() - *y);
-    if (text.isEmpty() || room.height() < fm.height())
+// A line of text from `*y` down inside `box`: wrapped when the whole of it fits so, else one
+// line shortened with an ellipsis; nothing when not even one line fits. `fm` are the metrics
+// of the painter's font. The text is laid out once, for measuring and drawing alike. Moves
+// `*y` below it.
+void drawLine(QPainter& painter, const QFontMetricsF& fm, const QRectF& box, double* y,
+              const QString& text) {
+    const double room = box.bottom() - *y;
+    if (text.isEmpty() || room < fm.height())
         return;
-    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    const QRectF need = fm.boundingRect(room, flags, text);
-    if (need.height() <= room.height()) {
-        painter.drawText(room, flags, text);
-        *y += need.height();
+    QTextLayout layout(text, painter.font(), painter.device());
+    QTextOption option(Qt::AlignLeft);
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    double height = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(box.width());
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    layout.endLayout();
+    if (height <= room) {
+        layout.draw(&painter, QPointF(box.left(), *y));
+        *y += height;
         return;
     }
-    painter.drawText(QRectF(room.left(), *y, room.width(), fm.height()),
-                     Qt::AlignLeft | Qt::AlignTop,
-                     fm.elidedText(text, Qt::ElideRight, room.width()));
+    painter.drawText(QRectF(box.left(), *y, box.width(), fm.height()), Qt::AlignLeft | Qt::AlignTop,
+                     fm.elidedText(text, Qt::ElideRight, box.width()));
     *y += fm.height();
 }
 
@@ -136,6 +148,7 @@ void drawMonth(QPainter& painter, const Page& page, const MonthCalendarModel& mo
     const QFont numberFont = font(kNumberPoints, true);
     const QFont lineFont = font(kLinePoints);
     const QFontMetricsF numberMetrics = metrics(painter, numberFont);
+    const QFontMetricsF lineMetrics = metrics(painter, lineFont);
     const double margin = fromTwips(painter, model.printCellMargin());
     const double gridWidth = fromTwips(painter, model.printGridWidth());
     const QDate first = CalendarLocale::startOfWeek(model.dateOfDay(1), model.firstDayOfWeek());
@@ -179,7 +192,7 @@ void drawMonth(QPainter& painter, const Page& page, const MonthCalendarModel& mo
         painter.setFont(lineFont);
         double y = inner.top() + numberMetrics.height();
         for (int line = 1; line <= MonthCalendarModel::kLines; ++line)
-            drawLine(painter, inner, &y, model.dayText(date.day(), line));
+            drawLine(painter, lineMetrics, inner, &y, model.dayText(date.day(), line));
     }
     if (model.printCurrentDate() && !current.isEmpty()) {
         painter.setPen(QPen(Qt::black, qMax(gridWidth * 3, fromTwips(painter, 30))));
@@ -263,7 +276,7 @@ int drawWeeks(QPainter& painter, const Page& page, const WeekCalendarModel& mode
             painter.setFont(lineFont);
             painter.setPen(Qt::black);
             for (const QString& line : textLines(model.dateText(date)))
-                drawLine(painter, inner, &lineTop, line);
+                drawLine(painter, lineMetrics, inner, &lineTop, line);
         }
         y += height;
     }

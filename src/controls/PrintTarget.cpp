@@ -15,18 +15,9 @@ PrintTarget::~PrintTarget() = default;
 void PrintTarget::prepare(QPrinter& printer, const QString& printerName,
                           const QString& outputFile) {
     if (!outputFile.isEmpty()) {
-        const QFileInfo target(outputFile);
-        if (target.isDir())
-            throw Failure::pathFileAccess(outputFile);
-        m_partial = std::make_unique<QTemporaryFile>(target.absolutePath() + QLatin1Char('/') +
-                                                     QLatin1Char('.') + target.fileName() +
-                                                     QStringLiteral(".XXXXXX"));
-        if (!m_partial->open())
-            throw Failure::pathFileAccess(outputFile);
-        m_partial->close();
-        m_outputFile = target.absoluteFilePath();
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(m_partial->fileName());
+        printer.setOutputFileName(beginFile(outputFile));
+        printer.setPageSize(pdfPaper());
         return;
     }
     if (printerName.isEmpty())
@@ -37,6 +28,24 @@ void PrintTarget::prepare(QPrinter& printer, const QString& printerName,
             QStringLiteral("the printer '%1' is not known").arg(printerName));
     printer.setOutputFormat(QPrinter::NativeFormat);
     printer.setPrinterName(info.printerName());
+}
+
+QString PrintTarget::beginFile(const QString& outputFile) {
+    const QFileInfo target(outputFile);
+    if (outputFile.isEmpty() || target.isDir())
+        throw Failure::pathFileAccess(outputFile);
+    m_partial = std::make_unique<QTemporaryFile>(target.absolutePath() + QLatin1Char('/') +
+                                                 QLatin1Char('.') + target.fileName() +
+                                                 QStringLiteral(".XXXXXX"));
+    if (!m_partial->open())
+        throw Failure::pathFileAccess(outputFile);
+    m_partial->close();
+    m_outputFile = target.absoluteFilePath();
+    return m_partial->fileName();
+}
+
+QPageSize PrintTarget::pdfPaper() {
+    return QPageSize(QPageSize::A4);
 }
 
 void PrintTarget::commit() {

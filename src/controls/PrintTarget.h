@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageSize>
 #include <QString>
 #include <memory>
 
@@ -20,6 +21,11 @@ public:
     // `printerName`. A folder that cannot be written is the failure 75, an unknown printer the
     // failure 5, neither of the two given the failure 5; each is thrown.
     void prepare(QPrinter& printer, const QString& printerName, const QString& outputFile);
+    // The file to write the PDF `outputFile` into until commit; the failure 75 when its folder
+    // cannot be written.
+    QString beginFile(const QString& outputFile);
+    // The paper of a PDF: A4, as a printer without settings of its own has it.
+    static QPageSize pdfPaper();
     // Moves the finished PDF into place (nothing for a printer); the failure 75 when it cannot.
     void commit();
 

@@ -4,10 +4,13 @@
 #include "controls/MonthCalendarView.h"
 #include "controls/PrintTarget.h"
 #include "controls/WeekCalendarView.h"
+#include "support/ComponentInfo.h"
 #include "support/ObjectRegistry.h"
 #include "support/ProcScope.h"
 
+#include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -15,6 +18,7 @@
 namespace {
 
 constexpr double kTwipsPerPoint = 20.0;
+constexpr int kPdfResolution = 1200;
 
 QWidget* ownerWidget(QObject* parent) {
     if (!parent)
@@ -48,11 +52,33 @@ bool cZiRivedUvuridu::show(const char* procedure, Kind kind, qint32 copies, bool
     ProcScope scope(procedure);
     bool result = false;
     scope.run([&] {
+        const QPageLayout layout = pageLayout(kind, copies);
+        if (direct && !m_outputFile.isEmpty()) {
+            // A PDF needs no printer: the writer alone spares the printer system's set-up.
+            PrintTarget target;
+            QPdfWriter writer(target.beginFile(m_outputFile));
+            writer.setResolution(kPdfResolution);
+            writer.setPageLayout(layout);
+            writer.setTitle(documentName());
+            writer.setCreator(ComponentInfo::productName());
+            render(writer, kind);
+            target.commit();
+            result = true;
+            return;
+        }
+        // A printer keeps its paper; the orientation and margins are ours.
         QPrinter printer(QPrinter::HighResolution);
-        setUp(printer, kind, copies);
+        printer.setCopyCount(copies);
+        printer.setDocName(documentName());
+        const auto applyLayout = [&] {
+            printer.setPageOrientation(layout.orientation());
+            printer.setPageMargins(layout.margins(), layout.units());
+        };
+        applyLayout();
         if (direct) {
             PrintTarget target;
             target.prepare(printer, m_printerName, m_outputFile);
+            applyLayout();
             render(printer, kind);
             target.commit();
             result = true;
@@ -84,7 +110,7 @@ bool cZiRivedUvuridu::show(const char* procedure, Kind kind, qint32 copies, bool
     return result;
 }
 
-void cZiRivedUvuridu::setUp(QPrinter& printer, Kind kind, qint32 copies) const {
+QPageLayout cZiRivedUvuridu::pageLayout(Kind kind, qint32 copies) const {
     if (!m_calendar)
         throw Failure::objectNotSet(QStringLiteral("pctMonth"));
     const bool fits = kind == Kind::Month ? qobject_cast<MonthCalendarView*>(m_calendar) != nullptr
@@ -102,25 +128,26 @@ void cZiRivedUvuridu::setUp(QPrinter& printer, Kind kind, qint32 copies) const {
         if (margin < 0)
             throw Failure::invalidCall(QStringLiteral("margin %1").arg(margin));
 
-    printer.setPageOrientation(m_orientation == kLandscape ? QPageLayout::Landscape
-                                                           : QPageLayout::Portrait);
-    printer.setPageMargins(QMarginsF(m_margins[0] / kTwipsPerPoint, m_margins[1] / kTwipsPerPoint,
-                                     m_margins[2] / kTwipsPerPoint, m_margins[3] / kTwipsPerPoint),
-                           QPageLayout::Point);
-    printer.setCopyCount(copies);
-    printer.setDocName(m_caption.isEmpty() ? m_header : m_caption);
+    return QPageLayout(PrintTarget::pdfPaper(),
+                       m_orientation == kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(m_margins[0] / kTwipsPerPoint, m_margins[1] / kTwipsPerPoint,
+                                 m_margins[2] / kTwipsPerPoint, m_margins[3] / kTwipsPerPoint),
+                       QPageLayout::Point);
 }
 
-void cZiRivedUvuridu::render(QPrinter& printer, Kind kind) const {
+QString cZiRivedUvuridu::documentName() const {
+    return m_caption.isEmpty() ? m_header : m_caption;
+}
+
+void cZiRivedUvuridu::render(QPagedPaintDevice& device, Kind kind) const {
     if (!m_calendar)
         throw Failure::objectNotSet(QStringLiteral("pctMonth"));
     QPainter painter;
-    if (!painter.begin(&printer))
-        throw Failure::pathFileAccess(
-            printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName());
+    if (!painter.begin(&device))
+        throw Failure::pathFileAccess(m_outputFile.isEmpty() ? m_printerName : m_outputFile);
     CalendarPrinting::Page page;
     page.area = QRectF(QPointF(0, 0),
-                       QSizeF(printer.pageLayout().paintRectPixels(printer.resolution()).size()));
+                       QSizeF(device.pageLayout().paintRectPixels(device.logicalDpiX()).size()));
     page.header = m_header;
     page.footer = m_footer;
     page.scale = m_scale / 100.0;
@@ -131,8 +158,8 @@ void cZiRivedUvuridu::render(QPrinter& printer, Kind kind) const {
     } else {
         const auto* view = qobject_cast<const WeekCalendarView*>(m_calendar.data());
         CalendarPrinting::drawWeeks(painter, page, view->model(), view->dayNames(),
-                                    view->monthNames(), [&printer] { return printer.newPage(); });
+                                    view->monthNames(), [&device] { return device.newPage(); });
     }
     if (!painter.end())
-        throw Failure::pathFileAccess(printer.outputFileName());
+        throw Failure::pathFileAccess(m_outputFile.isEmpty() ? m_printerName : m_outputFile);
 }

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QString>
 
+class QPageLayout;
+class QPagedPaintDevice;
 class QPrinter;
 
 // The print preview of the calendars: draws the month or week calendar given in pctMonth on a
@@ -93,8 +95,10 @@ public:
 private:
     enum class Kind { Month, Week };
     bool show(const char* procedure, Kind kind, qint32 copies, bool direct);
-    void setUp(QPrinter& printer, Kind kind, qint32 copies) const;
-    void render(QPrinter& printer, Kind kind) const;
+    // Checks the settings for `kind`; the page they give.
+    QPageLayout pageLayout(Kind kind, qint32 copies) const;
+    QString documentName() const;
+    void render(QPagedPaintDevice& device, Kind kind) const;
 
     qint32 m_countryVersion = 0;
     qint32 m_orientation = kPortrait;
