@@ -153,6 +153,7 @@ void drawMonth(QPainter& painter, const Page& page, const MonthCalendarModel& mo
     const double gridWidth = fromTwips(painter, model.printGridWidth());
     const QDate first = CalendarLocale::startOfWeek(model.dateOfDay(1), model.firstDayOfWeek());
     QRectF current;
+    QList<QRectF> frames;
     for (int i = 0; i < 7 * kWeeks; ++i) {
         const QDate date = first.addDays(i);
         const int row = i / 7;
@@ -172,9 +173,7 @@ void drawMonth(QPainter& painter, const Page& page, const MonthCalendarModel& mo
             text = CalendarPaint::readableOn(background);
         }
         painter.fillRect(cell, background);
-        painter.setPen(QPen(Qt::black, gridWidth));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(cell);
+        frames.append(cell);
         if (inMonth && date == model.currentDate())
             current = cell;
         if (!inMonth && !model.printOtherMonthDays())
@@ -194,6 +193,10 @@ void drawMonth(QPainter& painter, const Page& page, const MonthCalendarModel& mo
         for (int line = 1; line <= MonthCalendarModel::kLines; ++line)
             drawLine(painter, lineMetrics, inner, &y, model.dayText(date.day(), line));
     }
+    // The grid over the cells in one go, so that the pen is set once.
+    painter.setPen(QPen(Qt::black, gridWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRects(frames);
     if (model.printCurrentDate() && !current.isEmpty()) {
         painter.setPen(QPen(Qt::black, qMax(gridWidth * 3, fromTwips(painter, 30))));
         painter.setBrush(Qt::NoBrush);
