@@ -228,7 +228,10 @@ bool PrintCommand::run(const Request& request, const HostSession& session, QStri
         break;
     }
     }
-    if (!printed || session.failed()) {
+    // A failure the session has reported is said once, in its own line.
+    if (session.failed())
+        return false;
+    if (!printed) {
         *error = QStringLiteral("could not print on %1").arg(target);
         return false;
     }
@@ -254,7 +257,8 @@ int PrintCommand::main(int argc, char** argv, FILE* err) {
         return 1;
     }
     if (!run(request, session, &error)) {
-        std::fprintf(err, "liturgy-calendar: %s\n", qPrintable(error));
+        if (!error.isEmpty())
+            std::fprintf(err, "liturgy-calendar: %s\n", qPrintable(error));
         return 1;
     }
     return 0;
