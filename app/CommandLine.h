@@ -36,7 +36,6 @@ public:
     static bool parse(const QStringList& arguments, CommandRequest* request, QString* error);
     // The usage text, one command a line.
     static QString usage();
-
-private:
+    // A month "YYYY-MM" as the first of that month; false when the text is not one.
     static bool parseMonth(const QString& text, QDate* month);
 };

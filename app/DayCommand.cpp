@@ -16,7 +16,9 @@ namespace {
 
 const QString kBlank = QStringLiteral("About:Blank");
 
-bool kindOf(const QString& name, qint32* kind) {
+} // namespace
+
+bool DayCommand::parseKind(const QString& name, qint32* kind) {
     static const std::pair<const char*, qint32> kinds[] = {
         {"readings", DayPageAssembly::kReadings},
         {"prayers", DayPageAssembly::kPrayers},
@@ -25,7 +27,7 @@ bool kindOf(const QString& name, qint32* kind) {
     return lookupName(kinds, name, kind);
 }
 
-bool dateOf(const QString& text, QDate* date) {
+bool DayCommand::parseDate(const QString& text, QDate* date) {
     static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch())
@@ -38,8 +40,6 @@ bool dateOf(const QString& text, QDate* date) {
     *date = parsed;
     return true;
 }
-
-} // namespace
 
 bool DayCommand::handles(const QStringList& arguments) {
     return !arguments.isEmpty() && arguments.first() == QLatin1String("day");
@@ -84,7 +84,7 @@ bool DayCommand::parse(const QStringList& arguments, Request* request, QString* 
             }
             bool ok = false;
             if (argument == QLatin1String("--kind")) {
-                if (!kindOf(value, &request->kind)) {
+                if (!parseKind(value, &request->kind)) {
                     *error = QStringLiteral("the page kind '%1' is not readings, prayers or ordo")
                                  .arg(value);
                     return false;
@@ -112,7 +112,7 @@ bool DayCommand::parse(const QStringList& arguments, Request* request, QString* 
             continue;
         }
         if (!dateSeen && !argument.startsWith(QLatin1Char('-'))) {
-            if (!dateOf(argument, &request->date)) {
+            if (!parseDate(argument, &request->date)) {
                 *error = QStringLiteral("'%1' is not a date of the form YYYY-MM-DD").arg(argument);
                 return false;
             }

@@ -28,6 +28,10 @@ public:
     // False with `error` set when the arguments are not a valid "day" command.
     static bool parse(const QStringList& arguments, Request* request, QString* error);
     static QString usage();
+    // A date "YYYY-MM-DD"; a page kind "readings", "prayers" or "ordo". False when the text is
+    // not one.
+    static bool parseDate(const QString& text, QDate* date);
+    static bool parseKind(const QString& name, qint32* kind);
 
     // Builds the page. `output` gets the page file's bytes, or a line that says the page is
     // empty, or with `list` the day list, one "number TAB row TAB text" line an entry. False

@@ -7,6 +7,9 @@
 #endif
 #include "app/ImportCommand.h"
 #include "app/MonthCommand.h"
+#ifdef LC_WITH_WINDOW
+#include "app/PrintCommand.h"
+#endif
 #include "app/WeekCommand.h"
 #include "support/ComponentInfo.h"
 #include "support/modLog.h"
@@ -28,6 +31,8 @@ int main(int argc, char** argv) {
 #ifdef LC_WITH_WINDOW
     if (HostWindow::wanted(argc, argv))
         return HostWindow::run(argc, argv);
+    if (argc > 1 && PrintCommand::handles({QString::fromLocal8Bit(argv[1])}))
+        return PrintCommand::main(argc, argv, stderr);
 #endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
@@ -44,10 +49,16 @@ int main(int argc, char** argv) {
     if (!CommandLine::parse(QCoreApplication::arguments().mid(1), &request, &error)) {
         err << "liturgy-calendar: " << error << '\n'
             << CommandLine::usage() << DayCommand::usage() << ImportCommand::usage();
+#ifdef LC_WITH_WINDOW
+        err << PrintCommand::usage();
+#endif
         return 2;
     }
     if (request.command == CommandRequest::Command::Help) {
         out << CommandLine::usage() << DayCommand::usage();
+#ifdef LC_WITH_WINDOW
+        out << PrintCommand::usage();
+#endif
         return 0;
     }
     if (request.command == CommandRequest::Command::Version) {

@@ -2,6 +2,7 @@
 
 #include "component/cVoVoruzevUdadudar.h"
 #include "content/ContentComponents.h"
+#include "controls/cZiRivedUvuridu.h"
 #include "support/ObjectRegistry.h"
 
 #include <QHash>
@@ -38,6 +39,7 @@ cVoVoruzevUdadudar* cClassObject::createInstance() {
 void cClassObject::registerOwnComponents() {
     static const bool registered = [] {
         registerContentComponents();
+        cZiRivedUvuridu::registerComponent();
         return true;
     }();
     Q_UNUSED(registered);

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QUrl>
 
@@ -193,6 +194,9 @@ void fThisDay::navigate(const QString& target) {
     m_browser->document()->setBaseUrl(
         QUrl::fromLocalFile(QFileInfo(target).absolutePath() + QLatin1Char('/')));
     m_browser->setHtml(html);
+    // The page's address, for the "&u" of a printed header or footer.
+    m_browser->document()->setMetaInformation(QTextDocument::DocumentUrl,
+                                              QUrl::fromLocalFile(target).toString());
 }
 
 void fThisDay::showWaitPointer() {

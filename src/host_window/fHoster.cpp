@@ -13,6 +13,7 @@
 #include "day_page/fThisDay.h"
 #include "host_window/EditionChooser.h"
 #include "host_window/GoToDate.h"
+#include "host_window/HostPrinting.h"
 #include "host_window/cDockingPane.h"
 #include "host_window/cPaneWindow.h"
 #include "host_window/cToolTip.h"
@@ -1196,4 +1197,12 @@ bool fHoster::sendCommand(const QString& id) {
         result = true;
     });
     return result;
+}
+
+bool fHoster::doPrint(const QString& command) {
+    return HostPrinting::doPrint(*this, command);
+}
+
+bool fHoster::doPrintBrowser(const QString& command) {
+    return HostPrinting::doPrintBrowser(*this, command);
 }

@@ -107,6 +107,10 @@ public:
     Q_INVOKABLE bool mFreeToolbar();
     // Carries out a toolbar command; the result is not used by callers.
     Q_INVOKABLE bool DoCommand(const QString& id);
+    // Prints or previews the current calendar or day page ("ID_PRINT", "ID_PREVIEW").
+    Q_INVOKABLE bool doPrint(const QString& command);
+    // Prints or previews the current day page.
+    Q_INVOKABLE bool doPrintBrowser(const QString& command);
     // Hands a command to the host (message 5); false without a notify object.
     Q_INVOKABLE bool sendCommand(const QString& id);
 

@@ -423,4 +423,56 @@ TEST_F(LiturgyCalendarProgramTest, ImportListsConvertsAndRefusesBadInput) {
               QStringList({"cut.mdb", "dates.sqlite", "notes.mdb"}));
 }
 
+TEST_F(LiturgyCalendarProgramTest, PrintToPdfOrAClearErrorAndNoFile) {
+    createMarch();
+    struct Case {
+        QStringList arguments;
+        QString pdf; // relative to the test's folder
+        int exitCode;
+        QString err;
+    };
+    const QList<Case> cases = {
+        {{"print", "month", "2024-03"}, QStringLiteral("month.pdf"), 0, QString()},
+        {{"print", "week", "2024-03"}, QStringLiteral("week.pdf"), 0, QString()},
+        {{"print", "month", "1950-01"},
+         QStringLiteral("old.pdf"),
+         1,
+         QStringLiteral("liturgy-calendar: the data holds no days of 1950-01\n")},
+        {{"print", "day", "1950-01-01"},
+         QStringLiteral("day.pdf"),
+         1,
+         QStringLiteral("liturgy-calendar: there is no page of 1950-01-01 to print\n")},
+        {{"print", "month", "2024-03"},
+         QStringLiteral("missing/month.pdf"),
+         1,
+         QStringLiteral("liturgy-calendar: Path/File access error: %1missing/month.pdf\n")},
+        {{"print", "month", "2024-03", "--printer", "No Such Printer"},
+         QString(),
+         1,
+         QStringLiteral("liturgy-calendar: Invalid procedure call or argument: the printer 'No "
+                        "Such Printer' is not known\n")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString() + " " + c.pdf.toStdString());
+        QStringList arguments = c.arguments + QStringList{"--ini", ini()};
+        if (!c.pdf.isEmpty())
+            arguments += {QStringLiteral("--pdf"), path(c.pdf)};
+        const ProgramRun r = run(arguments);
+        EXPECT_EQ(r.exitCode, c.exitCode);
+        // Without a session Qt warns of the missing runtime folder; that is not ours.
+        QStringList err = r.err.split(QLatin1Char('\n'));
+        err.removeIf(
+            [](const QString& l) { return l.startsWith(QLatin1String("QStandardPaths:")); });
+        EXPECT_EQ(err.join(QLatin1Char('\n')), QString(c.err).replace(QStringLiteral("%1"), dir()))
+            << ::testing::PrintToString(err.join(QLatin1Char('\n')).toStdString());
+        EXPECT_EQ(r.out, QString());
+        if (!c.pdf.isEmpty()) {
+            EXPECT_EQ(QFile::exists(path(c.pdf)), c.exitCode == 0);
+        }
+    }
+    // Nothing half-written is left beside the files.
+    EXPECT_EQ(QDir(dir()).entryList({QStringLiteral(".*.pdf.*")}, QDir::Files | QDir::Hidden),
+              QStringList());
+}
+
 } // namespace
