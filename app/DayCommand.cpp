@@ -127,12 +127,9 @@ bool DayCommand::parse(const QStringList& arguments, Request* request, QString* 
     return true;
 }
 
-bool DayCommand::run(const Request& request, const HostSession& session, QByteArray* output,
-                     QString* error) {
-    output->clear();
+bool DayCommand::build(const Request& request, const HostSession& session, DayPageAssembly& page,
+                       HeadlessDayPageView& view, QString* error) {
     registerContentComponents();
-    HeadlessDayPageView view;
-    DayPageAssembly page(view);
     // The settings the host window gives its day pages.
     page.setPVkIniFile(session.iniFile());
     page.setPConnectionString(QString());
@@ -159,16 +156,26 @@ bool DayCommand::run(const Request& request, const HostSession& session, QByteAr
         page.dayListPicked();
         built = view.navigations().size() > shown;
     }
+    if (!built && !request.list) {
+        *error = QStringLiteral("the page could not be built");
+        return false;
+    }
+    return true;
+}
+
+bool DayCommand::run(const Request& request, const HostSession& session, QByteArray* output,
+                     QString* error) {
+    output->clear();
+    HeadlessDayPageView view;
+    DayPageAssembly page(view);
+    if (!build(request, session, page, view, error))
+        return false;
 
     if (request.list) {
         for (int i = 1; i <= view.dayListCount(); ++i)
             *output += QByteArray::number(i) + '\t' + QByteArray::number(view.dayListItemValue(i)) +
                        '\t' + view.dayListText(i).toUtf8() + '\n';
         return true;
-    }
-    if (!built) {
-        *error = QStringLiteral("the page could not be built");
-        return false;
     }
     if (view.location() == kBlank) {
         *output = kBlank.toUtf8() + '\n';

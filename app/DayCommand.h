@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <cstdio>
 
+class DayPageAssembly;
+class HeadlessDayPageView;
 class HostSession;
 
 // "day": the page of one kind (readings, prayers, ordo) of a date, built as the day page of
@@ -27,6 +29,12 @@ public:
     // False with `error` set when the arguments are not a valid "day" command.
     static bool parse(const QStringList& arguments, Request* request, QString* error);
     static QString usage();
+
+    // Builds the page into `page` as the day page of its kind builds it (the day list and the
+    // page file in `view`). False with `error` set when the entry does not exist or no page
+    // was built.
+    static bool build(const Request& request, const HostSession& session, DayPageAssembly& page,
+                      HeadlessDayPageView& view, QString* error);
 
     // Builds the page. `output` gets the page file's bytes, or "About:Blank" and a line end
     // when the page shows nothing, or with `list` the day list, one "number TAB row TAB text"

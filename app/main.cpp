@@ -1,6 +1,10 @@
 #include "app/CommandLine.h"
 #include "app/DayCommand.h"
+#ifdef LC_WITH_EXPORT
+#include "app/ExportCommand.h"
+#endif
 #include "app/HostSession.h"
+#include "app/MailCommand.h"
 #ifdef LC_WITH_WINDOW
 #include "app/HostWindow.h"
 #endif
@@ -27,6 +31,10 @@ int main(int argc, char** argv) {
     if (HostWindow::wanted(argc, argv))
         return HostWindow::run(argc, argv);
 #endif
+#ifdef LC_WITH_EXPORT
+    if (ExportCommand::handles(argc, argv))
+        return ExportCommand::main(argc, argv);
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
     QTextStream out(stdout);
@@ -34,11 +42,17 @@ int main(int argc, char** argv) {
 
     if (DayCommand::handles(QCoreApplication::arguments().mid(1)))
         return DayCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
+    if (MailCommand::handles(QCoreApplication::arguments().mid(1)))
+        return MailCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
 
     CommandRequest request;
     QString error;
     if (!CommandLine::parse(QCoreApplication::arguments().mid(1), &request, &error)) {
-        err << "liturgy-calendar: " << error << '\n' << CommandLine::usage() << DayCommand::usage();
+        err << "liturgy-calendar: " << error << '\n'
+            << CommandLine::usage() << DayCommand::usage() << MailCommand::usage();
+#ifdef LC_WITH_EXPORT
+        err << ExportCommand::usage();
+#endif
         return 2;
     }
     if (request.command == CommandRequest::Command::Version) {

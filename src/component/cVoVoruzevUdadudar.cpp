@@ -2,8 +2,10 @@
 
 #include "content/ContentComponents.h"
 #include "controls/cWindowList.h"
+#include "host_window/DocumentComponents.h"
 #include "host_window/fHoster.h"
 #include "host_window/mLateBound.h"
+#include "mail/MailComponents.h"
 #include "resources/mMain.h"
 #include "support/CErrHandler.h"
 #include "support/ProcScope.h"
@@ -23,9 +25,12 @@ int& instances() {
 }
 
 void ensureSharedObjects() {
-    // The readings and content-links components that the day pages create by identifier.
+    // The readings and content-links components that the day pages create by identifier, the
+    // messaging objects of the mail and the word processor with the month export.
     static const bool registered = [] {
         registerContentComponents();
+        registerMailComponents();
+        registerDocumentComponents();
         return true;
     }();
     Q_UNUSED(registered);
