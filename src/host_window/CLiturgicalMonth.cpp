@@ -39,8 +39,8 @@ QString CLiturgicalMonth::html(const MonthCalendarModel& month) const {
                   (locale.standaloneMonthName(month.month()) + QLatin1Char(' ') +
                    QString::number(month.year()))
                       .toHtmlEscaped() +
-                  QStringLiteral("</h1>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" "
-                                 "width=\"100%\">\n<tr>");
+                  QStringLiteral("</h1>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
+                                 "<tr>");
     const int first = firstColumnDay(m_firstDay);
     for (int column = 0; column < kDaysInWeek; ++column) {
         const int weekday = (first - 1 + column) % kDaysInWeek + 1;
@@ -58,25 +58,27 @@ QString CLiturgicalMonth::html(const MonthCalendarModel& month) const {
             out += QStringLiteral("</tr>\n<tr>");
             column = 0;
         }
-        QString paragraph = QStringLiteral("<p>");
+        // One paragraph a cell, the names on lines of their own: a cell of several paragraphs
+        // does not survive the OpenDocument writer.
+        QString style;
         out += QStringLiteral("<td");
         if (const std::optional<qint32> color = month.dayColor(day)) {
             const QColor shade = colorOf(*color);
             out += QStringLiteral(" bgcolor=\"") + shade.name() + QLatin1Char('"');
             // Names stay readable on the dark colours.
             if (shade.lightness() < 100)
-                paragraph = QStringLiteral("<p style=\"color:#ffffff\">");
+                style = QStringLiteral(" style=\"color:#ffffff\"");
         }
-        out += QLatin1Char('>') + paragraph + QStringLiteral("<b>") + QString::number(day) +
-               QStringLiteral("</b></p>");
+        out += QLatin1Char('>') + QStringLiteral("<p") + style + QStringLiteral("><b>") +
+               QString::number(day) + QStringLiteral("</b>");
         const bool named =
             m_showFeast && (!m_onlySundays || month.dateOfDay(day).dayOfWeek() == Qt::Sunday);
         for (int line = 1; named && line <= MonthCalendarModel::kLines; ++line) {
             const QString name = month.dayText(day, line);
             if (!name.isEmpty())
-                out += paragraph + name.toHtmlEscaped() + QStringLiteral("</p>");
+                out += QStringLiteral("<br>") + name.toHtmlEscaped();
         }
-        out += QStringLiteral("</td>");
+        out += QStringLiteral("</p></td>");
     }
     for (; column < kDaysInWeek; ++column)
         out += QStringLiteral("<td></td>");

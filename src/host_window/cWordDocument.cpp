@@ -5,6 +5,7 @@
 #include "support/SharedState.h"
 #include "support/UserInterface.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QSaveFile>
 #include <QTextDocumentFragment>
@@ -52,11 +53,15 @@ void cWordDocument::Activate() {
 }
 
 void cWordDocument::SaveAs(const QString& fileName) {
+    // The writer closes its device when done, so the document is made in memory and the file
+    // replaced only once it is complete.
+    QBuffer buffer;
+    QTextDocumentWriter writer(&buffer, QByteArrayLiteral("odf"));
+    if (!writer.write(&m_text))
+        throw Failure::internal(QStringLiteral("OpenDocument text of ") + fileName);
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Failure::pathFileAccess(fileName);
-    QTextDocumentWriter writer(&file, QByteArrayLiteral("odf"));
-    if (!writer.write(&m_text) || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.size() ||
+        !file.commit())
         throw Failure::pathFileAccess(fileName);
     m_fileName = fileName;
     m_dirty = false;

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QXmlStreamReader>
@@ -48,6 +49,10 @@ QString odtText(const QString& file) {
                 const QString colour = a.value(QStringLiteral("fo:background-color")).toString();
                 if (!colour.isEmpty() && colour != u"transparent")
                     backgrounds.insert(styleName, colour);
+            } else if (name == u"paragraph-properties") {
+                const QString colour = a.value(QStringLiteral("fo:background-color")).toString();
+                if (!colour.isEmpty() && colour != u"transparent")
+                    backgrounds.insert(styleName, colour);
             } else if (name == u"table") {
                 ++tableDepth;
             } else if (name == u"table-row") {
@@ -57,26 +62,38 @@ QString odtText(const QString& file) {
                 cellColour =
                     backgrounds.value(a.value(QStringLiteral("table:style-name")).toString());
             } else if (name == u"p" || name == u"h") {
-                if (paragraphDepth++ == 0)
+                if (paragraphDepth++ == 0) {
                     paragraph.clear();
+                    // A cell shaded through its paragraph counts as a shaded cell.
+                    if (tableDepth > 0 && cellColour.isEmpty())
+                        cellColour = backgrounds.value(
+                            a.value(QStringLiteral("text:style-name")).toString());
+                }
             } else if (name == u"s") {
                 const int count = a.value(QStringLiteral("text:c")).toInt();
                 paragraph += QString(qMax(1, count), QLatin1Char(' '));
             } else if (name == u"tab") {
                 paragraph += QLatin1Char('\t');
             } else if (name == u"line-break") {
-                paragraph += QLatin1Char(' ');
+                paragraph += QLatin1Char('\n');
             }
         } else if (reader.isCharacters() && paragraphDepth > 0) {
-            paragraph += reader.text();
+            // As OpenDocument reads text: every run of white space is one space.
+            static const QRegularExpression space(QStringLiteral("\\s+"));
+            paragraph += reader.text().toString().replace(space, QStringLiteral(" "));
         } else if (reader.isEndElement()) {
             if (name == u"p" || name == u"h") {
                 if (--paragraphDepth > 0)
                     continue;
+                // Lines of a paragraph, without the white space at their ends.
+                QStringList parts = paragraph.split(QLatin1Char('\n'));
+                for (QString& part : parts)
+                    part = part.trimmed();
+                const QString text = parts.join(QLatin1Char('/'));
                 if (tableDepth > 0)
-                    cellParagraphs << paragraph;
+                    cellParagraphs << text;
                 else
-                    lines << paragraph;
+                    lines << text;
             } else if (name == u"table-cell") {
                 QString cell = cellParagraphs.join(QLatin1Char('/'));
                 if (!cellColour.isEmpty())
