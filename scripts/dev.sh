@@ -17,7 +17,7 @@ done
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev
           libgtest-dev libgmock-dev libbenchmark-dev mdbtools-dev libsword-dev sword-text-web
-          xdg-utils ccache)
+          xdg-utils ccache unzip)
 
 install_missing() {
     local missing=()

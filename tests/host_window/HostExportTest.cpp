@@ -157,8 +157,8 @@ TEST_F(HostExportTest, MonthIntoTheWordProcessor) {
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
 }
 
-// Sending the pending day page opens the mail client with the page attached; with no day page
-// pending nothing is sent.
+// Sending the pending day page opens the mail client with the page attached; a blank page, or
+// no day page pending, sends nothing.
 TEST_F(HostExportTest, SendTheDayPage) {
     FakePrograms fakes(path(u"bin"_s));
     fakes.add(u"xdg-email"_s);
@@ -167,6 +167,10 @@ TEST_F(HostExportTest, SendTheDayPage) {
     const QList<QStringList> sent = {{u"--subject"_s, u"Readings 3/5/24 - Tuesday in Lent 3"_s,
                                       u"--body"_s, u" "_s, u"--attach"_s,
                                       page.assembly().TempPath() + page.LocationName()}};
+    EXPECT_EQ(fakes.runs(u"xdg-email"_s), sent);
+    // A blank page has no file to send.
+    page.navigate(u"About:Blank"_s);
+    EXPECT_FALSE(window->doSend(u"ID_SEND"_s));
     EXPECT_EQ(fakes.runs(u"xdg-email"_s), sent);
     window->onPaneAction(fHoster::PaneHidden, 4);
     EXPECT_FALSE(window->doSend(u"ID_SEND"_s));
