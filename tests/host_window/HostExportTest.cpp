@@ -2,9 +2,12 @@
 #include "common/FakePrograms.h"
 #include "common/OdtText.h"
 #include "day_page/fThisDay.h"
+#include "host_window/CLiturgicalMonth.h"
 #include "host_window/DocumentComponents.h"
 #include "host_window/fHoster.h"
 #include "mail/MailComponents.h"
+#include "support/LateBinding.h"
+#include "support/ObjectRegistry.h"
 #include "support/SharedState.h"
 
 #include <QDir>
@@ -176,6 +179,52 @@ TEST_F(HostExportTest, SendTheDayPage) {
     EXPECT_FALSE(window->doSend(u"ID_SEND"_s));
     EXPECT_EQ(fakes.runs(u"xdg-email"_s), sent);
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
+}
+
+// The month export's options: the first weekday, names only on Sundays, no names; a bad month
+// is reported and exports nothing.
+TEST_F(HostExportTest, MonthExportOptions) {
+    iniFile = makeData(u"Brastume.MDB"_s);
+    registerDocumentComponents(false);
+    struct Case {
+        qint32 firstDay;
+        bool showFeast;
+        bool onlySundays;
+        qint32 month;
+        QString text; // the first three rows of the weeks; empty: nothing exported
+    };
+    const Case cases[] = {
+        {2, true, true, 3,
+         u"Mon | Tue | Wed | Thu | Fri | Sat | Sun\n"
+         " |  |  |  | 1 | 2 | 3/Lent 3 [#b377d7]\n"
+         "4 | 5 [#b377d7] | 6 | 7 | 8 | 9 | 10"_s},
+        {7, false, false, 3,
+         u"Sat | Sun | Mon | Tue | Wed | Thu | Fri\n"
+         " |  |  |  |  |  | 1\n"
+         "2 | 3 [#b377d7] | 4 | 5 [#b377d7] | 6 | 7 | 8"_s},
+        {0, true, false, 13, {}},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.firstDay);
+        ui().clear();
+        const auto month =
+            ObjectRegistry::CreateObject(QString::fromLatin1(CLiturgicalMonth::kProgId));
+        LateBinding::set(month.get(), "pShowFeast", c.showFeast);
+        LateBinding::set(month.get(), "pFeastOnlyOnSundays", c.onlySundays);
+        LateBinding::set(month.get(), "pYear", 2024);
+        LateBinding::set(month.get(), "pMonth", c.month);
+        LateBinding::set(month.get(), "pFirstDay", c.firstDay);
+        LateBinding::set(month.get(), "pVkIniFile", iniFile);
+        const bool exported = LateBinding::call(month.get(), "ExportToWord", {0}).toBool();
+        EXPECT_EQ(exported, !c.text.isEmpty());
+        EXPECT_EQ(ui().messageBoxes().size(), c.text.isEmpty() ? 1 : 0);
+        if (!exported)
+            continue;
+        const QString file = path(u"month%1.odt"_s.arg(++n));
+        LateBinding::call(LateBinding::getObject(month.get(), "pDocument"), "SaveAs", {file});
+        EXPECT_EQ(odtText(file).split(u'\n').mid(1, 3).join(u'\n'), c.text);
+    }
 }
 
 } // namespace
