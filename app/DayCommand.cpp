@@ -129,15 +129,12 @@ bool DayCommand::parse(const QStringList& arguments, Request* request, QString* 
     return true;
 }
 
-bool DayCommand::run(const Request& request, const HostSession& session, QByteArray* output,
-                     QString* error) {
-    output->clear();
+bool DayCommand::build(const Request& request, const HostSession& session, DayPageAssembly& page,
+                       HeadlessDayPageView& view, QString* error) {
     const QString date = request.date.toString(Qt::ISODate);
     if (!session.covers(request.date, request.date, date, error))
         return false;
     registerContentComponents();
-    HeadlessDayPageView view;
-    DayPageAssembly page(view);
     // The settings the host window gives its day pages.
     page.setPVkIniFile(session.iniFile());
     page.setPConnectionString(QString());
@@ -164,16 +161,26 @@ bool DayCommand::run(const Request& request, const HostSession& session, QByteAr
         page.dayListPicked();
         built = view.navigations().size() > shown;
     }
+    if (!built && !request.list) {
+        *error = QStringLiteral("the page could not be built");
+        return false;
+    }
+    return true;
+}
+
+bool DayCommand::run(const Request& request, const HostSession& session, QByteArray* output,
+                     QString* error) {
+    output->clear();
+    HeadlessDayPageView view;
+    DayPageAssembly page(view);
+    if (!build(request, session, page, view, error))
+        return false;
 
     if (request.list) {
         for (int i = 1; i <= view.dayListCount(); ++i)
             *output += QByteArray::number(i) + '\t' + QByteArray::number(view.dayListItemValue(i)) +
                        '\t' + TerminalText::printable(view.dayListText(i)).toUtf8() + '\n';
         return true;
-    }
-    if (!built) {
-        *error = QStringLiteral("the page could not be built");
-        return false;
     }
     // The page shows nothing: said in words, as the browser's blank page says nothing.
     if (view.location() == kBlank) {
@@ -182,7 +189,9 @@ bool DayCommand::run(const Request& request, const HostSession& session, QByteAr
             kind = QStringLiteral("prayers");
         else if (request.kind == DayPageAssembly::kOrdo)
             kind = QStringLiteral("ordo");
-        *output = QStringLiteral("The %1 page of %2 is empty.\n").arg(kind, date).toUtf8();
+        *output = QStringLiteral("The %1 page of %2 is empty.\n")
+                      .arg(kind, request.date.toString(Qt::ISODate))
+                      .toUtf8();
         return true;
     }
     QFile file(view.location());

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <cstdio>
 
+class DayPageAssembly;
+class HeadlessDayPageView;
 class HostSession;
 
 // "day": the page of one kind (readings, prayers, ordo) of a date, built as the day page of
@@ -33,10 +35,15 @@ public:
     static bool parseDate(const QString& text, QDate* date);
     static bool parseKind(const QString& name, qint32* kind);
 
+    // Builds the page into `page` as the day page of its kind builds it (the day list and the
+    // page file in `view`). False with `error` set when the date is outside the data, the
+    // entry does not exist or no page was built.
+    static bool build(const Request& request, const HostSession& session, DayPageAssembly& page,
+                      HeadlessDayPageView& view, QString* error);
+
     // Builds the page. `output` gets the page file's bytes, or a line that says the page is
     // empty, or with `list` the day list, one "number TAB row TAB text" line an entry. False
-    // with `error` set when the date is outside the data, the entry does not exist or no page
-    // was shown.
+    // with `error` set as build() sets it.
     static bool run(const Request& request, const HostSession& session, QByteArray* output,
                     QString* error);
 

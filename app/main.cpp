@@ -1,7 +1,11 @@
 #include "app/CommandLine.h"
 #include "app/DayCommand.h"
 #include "app/EditionCommand.h"
+#ifdef LC_WITH_EXPORT
+#include "app/ExportCommand.h"
+#endif
 #include "app/HostSession.h"
+#include "app/MailCommand.h"
 #ifdef LC_WITH_WINDOW
 #include "app/HostWindow.h"
 #endif
@@ -34,6 +38,10 @@ int main(int argc, char** argv) {
     if (argc > 1 && PrintCommand::handles({QString::fromLocal8Bit(argv[1])}))
         return PrintCommand::main(argc, argv, stderr);
 #endif
+#ifdef LC_WITH_EXPORT
+    if (ExportCommand::handles(argc, argv))
+        return ExportCommand::main(argc, argv);
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
     QTextStream out(stdout);
@@ -43,21 +51,31 @@ int main(int argc, char** argv) {
         return DayCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
     if (ImportCommand::handles(QCoreApplication::arguments().mid(1)))
         return ImportCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
+    if (MailCommand::handles(QCoreApplication::arguments().mid(1)))
+        return MailCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
 
     CommandRequest request;
     QString error;
     if (!CommandLine::parse(QCoreApplication::arguments().mid(1), &request, &error)) {
         err << "liturgy-calendar: " << error << '\n'
-            << CommandLine::usage() << DayCommand::usage() << ImportCommand::usage();
+            << CommandLine::usage() << DayCommand::usage() << ImportCommand::usage()
+            << MailCommand::usage();
 #ifdef LC_WITH_WINDOW
         err << PrintCommand::usage();
+#endif
+#ifdef LC_WITH_EXPORT
+        err << ExportCommand::usage();
 #endif
         return 2;
     }
     if (request.command == CommandRequest::Command::Help) {
-        out << CommandLine::usage() << DayCommand::usage();
+        out << CommandLine::usage() << DayCommand::usage() << ImportCommand::usage()
+            << MailCommand::usage();
 #ifdef LC_WITH_WINDOW
         out << PrintCommand::usage();
+#endif
+#ifdef LC_WITH_EXPORT
+        out << ExportCommand::usage();
 #endif
         return 0;
     }

@@ -3,6 +3,8 @@
 #include "component/cVoVoruzevUdadudar.h"
 #include "content/ContentComponents.h"
 #include "controls/cZiRivedUvuridu.h"
+#include "host_window/DocumentComponents.h"
+#include "mail/MailComponents.h"
 #include "support/ObjectRegistry.h"
 
 #include <QHash>
@@ -40,6 +42,8 @@ void cClassObject::registerOwnComponents() {
     static const bool registered = [] {
         registerContentComponents();
         cZiRivedUvuridu::registerComponent();
+        registerMailComponents();
+        registerDocumentComponents();
         return true;
     }();
     Q_UNUSED(registered);

@@ -1,6 +1,7 @@
 #include "day_page/fThisDay.h"
 
 #include "controls/cWindowList.h"
+#include "day_page/DayPageSend.h"
 #include "resources/ResourceStrings.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
@@ -11,6 +12,8 @@
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
 #include <QToolBar>
 #include <QUrl>
 
@@ -106,6 +109,39 @@ bool fThisDay::mInitialize() {
 
 bool fThisDay::mShow(bool force) {
     return m_page.mShow(force);
+}
+
+bool fThisDay::mCopy() {
+    ProcScope scope("fThisDay.mCopy");
+    bool result = false;
+    scope.run([&] {
+        // A blank page has nothing to copy: the copy command is not available there.
+        if (m_location.isEmpty())
+            return;
+        QTextCursor cursor = m_browser->textCursor();
+        if (cursor.hasSelection()) {
+            copyToClipboard(cursor);
+            result = true;
+            return;
+        }
+        m_browser->selectAll();
+        copyToClipboard(m_browser->textCursor());
+        cursor = m_browser->textCursor();
+        cursor.clearSelection();
+        m_browser->setTextCursor(cursor);
+        result = true;
+    });
+    return result;
+}
+
+void fThisDay::copyToClipboard(const QTextCursor& cursor) const {
+    const QTextDocumentFragment fragment = cursor.selection();
+    ui().setClipboardHtml(fragment.toHtml(), fragment.toPlainText());
+}
+
+bool fThisDay::mSend(const QString& text, qint16 kind) {
+    Q_UNUSED(text);
+    return DayPageSend::mSend(m_page, *this, LocationName(), kind);
 }
 
 void fThisDay::onCommand(int controlId) {

@@ -14,6 +14,7 @@
 #include "host_window/EditionChooser.h"
 #include "host_window/GoToDate.h"
 #include "host_window/HostPrinting.h"
+#include "host_window/HostExport.h"
 #include "host_window/cDockingPane.h"
 #include "host_window/cPaneWindow.h"
 #include "host_window/cToolTip.h"
@@ -83,7 +84,8 @@ qint32 toolTag(const QAction* tool) {
 
 } // namespace
 
-fHoster::fHoster(QWidget* parent) : QMainWindow(parent) {
+fHoster::fHoster(QWidget* parent)
+    : QMainWindow(parent), m_export(std::make_unique<HostExport>(*this)) {
     setObjectName(QStringLiteral("fHoster"));
     setAccessibleName(tr("Liturgy calendar"));
     setDockOptions(QMainWindow::AllowTabbedDocks | QMainWindow::AnimatedDocks);
@@ -158,6 +160,18 @@ qint32 fHoster::hWnd() {
     if (!m_loaded)
         loadStep();
     return cWindowList::add(this);
+}
+
+bool fHoster::openInMSWord() {
+    return m_export->openInMSWord();
+}
+
+QObject* fHoster::getMSWordAppDoc() {
+    return m_export->getMSWordAppDoc();
+}
+
+bool fHoster::doSend(const QString& command) {
+    return m_export->doSend(command);
 }
 
 QWidget* fHoster::getFormFromhWnd(qint32 handle) const {

@@ -1,9 +1,13 @@
 #include "SampleDataWriter.h"
 #include "calendar/CalendarTestData.h"
+#include "common/FakePrograms.h"
+#include "common/OdtText.h"
 #include "common/TestEnv.h"
 
 #include <QDir>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 // The liturgy-calendar program run end to end on databases made by the schema module.
 namespace {
@@ -473,6 +477,117 @@ TEST_F(LiturgyCalendarProgramTest, PrintToPdfOrAClearErrorAndNoFile) {
     // Nothing half-written is left beside the files.
     EXPECT_EQ(QDir(dir()).entryList({QStringLiteral(".*.pdf.*")}, QDir::Files | QDir::Hidden),
               QStringList());
+}
+
+TEST_F(LiturgyCalendarProgramTest, ExportAndMail) {
+    createMarch();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("r"));
+        db.setDatabaseName(liturgyFile);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        EXPECT_TRUE(q.exec(QStringLiteral(
+            "INSERT INTO tbReadings (ID, CalendarID, SortOrder, Type, ContentID, Ref, TypeString) "
+            "VALUES (1, 2, 1, 204, 1, 'Luke 11:14-28', 'Gospel')")));
+        EXPECT_TRUE(q.exec(QStringLiteral("INSERT INTO tbBibleText (ID, Text, HTM_Data) VALUES "
+                                          "(1, 'plain', '<P>Blessed are those who hear.</P>')")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("r"));
+    const QString hostIni = ini();
+    FakePrograms fakes(path(QStringLiteral("bin")));
+    fakes.add(QStringLiteral("xdg-email"));
+    fakes.add(QStringLiteral("xdg-open"));
+
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        QString out;
+        QString err; // a line of standard error
+        QString file;
+        QString text; // of the file written
+    };
+    const QString month = path(QStringLiteral("month.odt"));
+    const QString day = path(QStringLiteral("day.odt"));
+    const Case cases[] = {
+        {{"export", "month", "2024-03", "--odt", month, "--ini", hostIni},
+         0,
+         {},
+         {},
+         month,
+         QStringLiteral("March 2024\n"
+                        "Sun | Mon | Tue | Wed | Thu | Fri | Sat\n"
+                        " |  |  |  |  | 1 | 2\n"
+                        "3/Oculi [#b377d7] | 4 | 5 | 6 | 7 | 8 | 9\n"
+                        "10 | 11 | 12 | 13 | 14 | 15 | 16\n"
+                        "17 | 18 | 19 | 20 | 21 | 22 | 23\n"
+                        "24 | 25 | 26 | 27 | 28 | 29 | 30\n"
+                        "31/Easter \"Day\" [#ffffff] |  |  |  |  |  | \n")},
+        {{"export", "day", "2024-03-03", "--odt=" + day, "--ini", hostIni},
+         0,
+         {},
+         {},
+         day,
+         QStringLiteral("3/3/24 - Oculi\nGospel: Luke 11:14-28\nBlessed are those who hear.")},
+        {{"mail", "day", "2024-03-03", "--ini", hostIni},
+         0,
+         QStringLiteral("Readings 3/3/24 - Oculi\n"),
+         {},
+         {},
+         {}},
+        {{"export", "day", "2024-03-10", "--odt", day + "x", "--ini", hostIni},
+         1,
+         {},
+         QStringLiteral("liturgy-calendar: the page of 2024-03-10 is empty; nothing was exported"),
+         {},
+         {}},
+        {{"mail", "day", "2024-03-10", "--ini", hostIni},
+         1,
+         {},
+         QStringLiteral("liturgy-calendar: the page of 2024-03-10 is empty; nothing was sent"),
+         {},
+         {}},
+        {{"export", "month", "2024-03", "--ini", hostIni},
+         2,
+         {},
+         QStringLiteral("liturgy-calendar: --odt FILE is missing"),
+         {},
+         {}},
+        {{"export", "week", "2024-03", "--odt", month},
+         2,
+         {},
+         QStringLiteral("liturgy-calendar: export takes day or month"),
+         {},
+         {}},
+        {{"mail", "day", "2024-02-30"},
+         2,
+         {},
+         QStringLiteral("liturgy-calendar: '2024-02-30' is not a date of the form YYYY-MM-DD"),
+         {},
+         {}},
+        {{"export", "month", "2024-03", "--odt", path("missing/month.odt"), "--ini", hostIni},
+         1,
+         {},
+         {},
+         {},
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
+        const ProgramRun r = run(c.arguments);
+        EXPECT_EQ(r.exitCode, c.exitCode);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_TRUE(r.err.contains(c.err)) << r.err.toStdString();
+        if (!c.file.isEmpty()) {
+            EXPECT_EQ(odtText(c.file).toStdString(), c.text.toStdString());
+        }
+    }
+    // Only the mail opened anything.
+    EXPECT_EQ(fakes.runs(QStringLiteral("xdg-open")), QList<QStringList>());
+    const QList<QStringList> mails = fakes.runs(QStringLiteral("xdg-email"));
+    ASSERT_EQ(mails.size(), 1);
+    EXPECT_EQ(mails[0].mid(0, 5),
+              (QStringList{"--subject", "Readings 3/3/24 - Oculi", "--body", " ", "--attach"}));
 }
 
 } // namespace
