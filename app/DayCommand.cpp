@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QRegularExpression>
 
 namespace {
 
@@ -22,20 +21,6 @@ bool kindOf(const QString& name, qint32* kind) {
         {"ordo", DayPageAssembly::kOrdo},
     };
     return lookupName(kinds, name, kind);
-}
-
-bool dateOf(const QString& text, QDate* date) {
-    static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
-    const QRegularExpressionMatch match = form.match(text);
-    if (!match.hasMatch())
-        return false;
-    const QDate parsed(match.captured(1).toInt(), match.captured(2).toInt(),
-                       match.captured(3).toInt());
-    // Date values start in the year 100.
-    if (!parsed.isValid() || parsed.year() < 100)
-        return false;
-    *date = parsed;
-    return true;
 }
 
 } // namespace
@@ -110,7 +95,7 @@ bool DayCommand::parse(const QStringList& arguments, Request* request, QString* 
             continue;
         }
         if (!dateSeen && !argument.startsWith(QLatin1Char('-'))) {
-            if (!dateOf(argument, &request->date)) {
+            if (!CommandLine::parseDate(argument, &request->date)) {
                 *error = QStringLiteral("'%1' is not a date of the form YYYY-MM-DD").arg(argument);
                 return false;
             }

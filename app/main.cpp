@@ -5,6 +5,7 @@
 #include "app/HostWindow.h"
 #endif
 #include "app/MonthCommand.h"
+#include "app/ServiceCommand.h"
 #include "app/WeekCommand.h"
 #include "support/ComponentInfo.h"
 #include "support/modLog.h"
@@ -34,11 +35,14 @@ int main(int argc, char** argv) {
 
     if (DayCommand::handles(QCoreApplication::arguments().mid(1)))
         return DayCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
+    if (ServiceCommand::handles(QCoreApplication::arguments().mid(1)))
+        return ServiceCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
 
     CommandRequest request;
     QString error;
     if (!CommandLine::parse(QCoreApplication::arguments().mid(1), &request, &error)) {
-        err << "liturgy-calendar: " << error << '\n' << CommandLine::usage() << DayCommand::usage();
+        err << "liturgy-calendar: " << error << '\n' << CommandLine::usage() << DayCommand::usage()
+            << ServiceCommand::usage();
         return 2;
     }
     if (request.command == CommandRequest::Command::Version) {

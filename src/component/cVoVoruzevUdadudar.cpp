@@ -5,6 +5,7 @@
 #include "host_window/fHoster.h"
 #include "host_window/mLateBound.h"
 #include "resources/mMain.h"
+#include "services/QtServiceDialogs.h"
 #include "support/CErrHandler.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
@@ -23,9 +24,11 @@ int& instances() {
 }
 
 void ensureSharedObjects() {
-    // The readings and content-links components that the day pages create by identifier.
+    // The readings and content-links components that the day pages create by identifier, and
+    // the recurring-services component of the service commands.
     static const bool registered = [] {
         registerContentComponents();
+        QtServiceDialogs::registerComponent();
         return true;
     }();
     Q_UNUSED(registered);

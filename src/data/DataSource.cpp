@@ -129,4 +129,11 @@ QString sqliteFileFor(const QString& dataFile) {
     throw Failure(kCannotOpen, QStringLiteral("Unrecognized database format '%1'.").arg(dataFile));
 }
 
+bool isAccessFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return formatOf(file.read(100)) == FileFormat::Access;
+}
+
 } // namespace DataSource

@@ -23,4 +23,7 @@ Target parse(const QString& connectionString);
 // missing, is an Access file that cannot be read yet, or is neither.
 QString sqliteFileFor(const QString& dataFile);
 
+// Whether the file at `path` begins like an Access (Jet or ACE) database.
+bool isAccessFile(const QString& path);
+
 } // namespace DataSource

@@ -104,6 +104,9 @@ public:
     bool DoCommand(const QString& id);
     // Hands a command to the host (message 5); false without a notify object.
     bool sendCommand(const QString& id);
+    // Plans one service or a series through the recurring-services component; true only when
+    // a single service was created. The calendars are refilled after anything was written.
+    Q_INVOKABLE bool newService(const QString& id);
 
     QWidget* getFormFromhWnd(qint32 handle) const;
     QString getTmpFile();
@@ -147,6 +150,8 @@ public:
     QAction* copyTooltipAction() const { return mnuCopy; }
     QToolBar* sideBar() const { return m_sideBar; }
     QObject* toolbarInUse() const { return m_toolbar; }
+    // The window's own toolbar, used when the host gives none.
+    QToolBar* ownToolbar() const { return SSActiveToolBars1; }
     const cToolTip* toolTips() const { return m_tip.get(); }
 
     // The values of a tree item's "Year" and "Month" cells.
