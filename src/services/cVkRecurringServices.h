@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/PlanDatabase.h"
+#include "services/ServiceDialogs.h"
 
 #include <QDate>
 #include <QList>
@@ -9,7 +10,6 @@
 #include <QStringList>
 #include <memory>
 
-class ServiceDialogs;
 class cVkSettings;
 
 // The recurring-services component: plans one service or a weekly series into tbMainPlan of
