@@ -6,10 +6,12 @@
 #include "support/mVBFileDisk.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <atomic>
 #include <cmath>
 
@@ -135,10 +137,31 @@ void PlanDatabase::open(const QString& file, bool createMissing) {
         fail(QStringLiteral("Cannot open the plan database"), engineText(m_db.lastError()));
     if (m_readOnly)
         return;
-    // Readers go on reading while a writer writes, and writers queue behind each other.
+    useWriteAheadLog();
+}
+
+void PlanDatabase::useWriteAheadLog() {
+    // Readers go on reading while a writer writes, and writers queue behind each other. The
+    // mode is the file's own once set; switching takes the whole file, and the engine does not
+    // wait for that by itself, so a busy file is tried again until the busy timeout.
     QSqlQuery wal(m_db);
-    if (!wal.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
-        fail(QStringLiteral("Cannot open the plan database"), engineText(wal.lastError()));
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        if (wal.exec(QStringLiteral("PRAGMA journal_mode")) && wal.next() &&
+            wal.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0)
+            return;
+        wal.finish();
+        if (wal.exec(QStringLiteral("PRAGMA journal_mode=WAL")) && wal.next() &&
+            wal.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0)
+            return;
+        const QString why = wal.lastError().isValid() ? engineText(wal.lastError())
+                                                      : QStringLiteral("database is locked");
+        wal.finish();
+        if (waited.elapsed() >= kBusyTimeoutMs)
+            fail(QStringLiteral("Cannot open the plan database"), why);
+        QThread::msleep(10);
+    }
 }
 
 void PlanDatabase::requireOpen() const {

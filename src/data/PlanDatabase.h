@@ -52,6 +52,7 @@ public:
     static double timeValue(const QTime& time);
 
 private:
+    void useWriteAheadLog();
     void requireOpen() const;
     void requireWritable() const;
     // Runs `body` inside one immediate transaction; rolls back and rethrows on failure.
