@@ -63,8 +63,8 @@ HostCommands::HostCommands(QMainWindow* window, SSActiveToolBars* toolbar)
     : QObject(window), m_window(window), m_toolbar(toolbar),
       m_printer(std::make_unique<QPrinter>()) {
     for (const Tool& t : kTools) {
-        const QIcon icon = QIcon::fromTheme(QString::fromLatin1(t.theme),
-                                            window->style()->standardIcon(t.icon));
+        const QIcon icon =
+            QIcon::fromTheme(QString::fromLatin1(t.theme), window->style()->standardIcon(t.icon));
         QAction* tool = m_toolbar->addAction(icon, tr(t.text));
         tool->setObjectName(QString::fromLatin1(t.id));
         tool->setIconText(plain(t.text));
@@ -121,10 +121,10 @@ bool HostCommands::serve(const QString& id) {
     if (id == QLatin1String("ID_NEW_EMAIL"))
         return QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:")));
     if (id == QLatin1String("ID_ABOUT")) {
-        QMessageBox::about(m_window, tr("About %1").arg(m_window->windowTitle()),
-                           tr("%1\nThe church year, its readings and prayers.\n\n%2 %3")
-                               .arg(m_window->windowTitle(), ComponentInfo::productName(),
-                                    modLog::versionText()));
+        QMessageBox::about(
+            m_window, tr("About %1").arg(m_window->windowTitle()),
+            tr("%1\nThe church year, its readings and prayers.\n\n%2 %3")
+                .arg(m_window->windowTitle(), ComponentInfo::productName(), modLog::versionText()));
         return true;
     }
     if (id == QLatin1String("ID_SEARCH_ON_WEB")) {

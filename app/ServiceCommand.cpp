@@ -20,7 +20,7 @@ using Service = PlanDatabase::Service;
 
 bool weekdayOf(const QString& name, int* weekday) {
     static const std::pair<const char*, int> days[] = {
-        {"monday", 1}, {"tuesday", 2}, {"wednesday", 3}, {"thursday", 4},
+        {"monday", 1}, {"tuesday", 2},  {"wednesday", 3}, {"thursday", 4},
         {"friday", 5}, {"saturday", 6}, {"sunday", 7},
     };
     const QString key = name.toLower();
@@ -37,7 +37,8 @@ bool weekdayOf(const QString& name, int* weekday) {
 bool timeOf(const QString& text) {
     static const QRegularExpression form(QStringLiteral("^(\\d{2}):(\\d{2})$"));
     const QRegularExpressionMatch match = form.match(text);
-    return match.hasMatch() && QTime(match.captured(1).toInt(), match.captured(2).toInt()).isValid();
+    return match.hasMatch() &&
+           QTime(match.captured(1).toInt(), match.captured(2).toInt()).isValid();
 }
 
 bool numberIn(const QString& text, int low, int high, int* value) {
@@ -211,8 +212,8 @@ bool run(const ServiceCommand::Request& r, const HostSession& session, QString* 
                 return;
             break;
         case Action::List: {
-            const QList<Service> found = services->plannedServices(
-                r.date, r.date.addDays(r.date.daysInMonth() - 1));
+            const QList<Service> found =
+                services->plannedServices(r.date, r.date.addDays(r.date.daysInMonth() - 1));
             if (r.json) {
                 *output = json(r.date, found);
             } else {
@@ -226,10 +227,11 @@ bool run(const ServiceCommand::Request& r, const HostSession& session, QString* 
             const QList<Service> removed = services->removeServices(
                 r.date, QTime::fromString(r.time, QStringLiteral("HH:mm")), r.type);
             if (removed.isEmpty()) {
-                *error = QStringLiteral("no service is planned on %1 at %2%3")
-                             .arg(r.date.toString(Qt::ISODate), r.time,
-                                  r.type.isEmpty() ? QString()
-                                                   : QStringLiteral(" of the kind '%1'").arg(r.type));
+                *error =
+                    QStringLiteral("no service is planned on %1 at %2%3")
+                        .arg(r.date.toString(Qt::ISODate), r.time,
+                             r.type.isEmpty() ? QString()
+                                              : QStringLiteral(" of the kind '%1'").arg(r.type));
                 return;
             }
             for (const Service& s : removed)
@@ -318,9 +320,10 @@ bool ServiceCommand::parse(const QStringList& arguments, Request* request, QStri
         const bool ok = action == Action::List ? CommandLine::parseMonth(argument, &request->date)
                                                : CommandLine::parseDate(argument, &request->date);
         if (!ok) {
-            *error = action == Action::List
-                         ? QStringLiteral("'%1' is not a month of the form YYYY-MM").arg(argument)
-                         : QStringLiteral("'%1' is not a date of the form YYYY-MM-DD").arg(argument);
+            *error =
+                action == Action::List
+                    ? QStringLiteral("'%1' is not a month of the form YYYY-MM").arg(argument)
+                    : QStringLiteral("'%1' is not a date of the form YYYY-MM-DD").arg(argument);
             return false;
         }
         positional = true;

@@ -20,17 +20,17 @@ public:
     struct Request {
         enum class Action { Add, AddSeries, List, Remove };
         Action action = Action::Add;
-        QDate date;       // add, remove: the date; list: the first of the month
-        QString time;     // "HH:MM"; empty for the default time
+        QDate date;   // add, remove: the date; list: the first of the month
+        QString time; // "HH:MM"; empty for the default time
         QString type;
         QString place;
-        int weekday = 0;  // 1 Monday to 7 Sunday
+        int weekday = 0; // 1 Monday to 7 Sunday
         QDate from;
         QDate to;
         int count = 0;
         int interval = 1;
         bool json = false;
-        QString iniFile;  // empty: the default data set
+        QString iniFile; // empty: the default data set
         qint32 edition = 1;
     };
 

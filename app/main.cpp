@@ -41,8 +41,8 @@ int main(int argc, char** argv) {
     CommandRequest request;
     QString error;
     if (!CommandLine::parse(QCoreApplication::arguments().mid(1), &request, &error)) {
-        err << "liturgy-calendar: " << error << '\n' << CommandLine::usage() << DayCommand::usage()
-            << ServiceCommand::usage();
+        err << "liturgy-calendar: " << error << '\n'
+            << CommandLine::usage() << DayCommand::usage() << ServiceCommand::usage();
         return 2;
     }
     if (request.command == CommandRequest::Command::Version) {

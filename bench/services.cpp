@@ -51,8 +51,8 @@ void exec(sqlite3* db, const char* sql) {
 
 void emptyPlan() {
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(fixture().plan.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE,
-                        nullptr) != SQLITE_OK)
+    if (sqlite3_open_v2(fixture().plan.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
+        SQLITE_OK)
         std::abort();
     exec(db, "DELETE FROM tbMainPlan");
     sqlite3_close(db);
@@ -61,12 +61,13 @@ void emptyPlan() {
 // The series with the C API: open, one transaction of prepared inserts, close.
 void bareSeries() {
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(fixture().plan.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE,
-                        nullptr) != SQLITE_OK)
+    if (sqlite3_open_v2(fixture().plan.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
+        SQLITE_OK)
         std::abort();
     exec(db, "BEGIN IMMEDIATE");
     sqlite3_stmt* insert = nullptr;
-    const char sql[] = "INSERT INTO tbMainPlan (Date, Time, ServType, Location) VALUES (?, ?, ?, ?)";
+    const char sql[] =
+        "INSERT INTO tbMainPlan (Date, Time, ServType, Location) VALUES (?, ?, ?, ?)";
     if (sqlite3_prepare_v2(db, sql, -1, &insert, nullptr) != SQLITE_OK)
         std::abort();
     const double first = OleDate::fromDate(QDate(2025, 1, 5));

@@ -24,8 +24,8 @@ Outcome newService(const fHoster& window, const QString& id) {
     ProcScope scope("fHoster.newService");
     Outcome outcome;
     scope.run([&] {
-        const std::unique_ptr<QObject> services = ObjectRegistry::CreateObject(
-            QString::fromLatin1(kProgId));
+        const std::unique_ptr<QObject> services =
+            ObjectRegistry::CreateObject(QString::fromLatin1(kProgId));
         QObject* object = services.get();
         LateBinding::set(object, "pVkIniFile", window.pVkIniFile());
         LateBinding::set(object, "pUser", window.pUser());

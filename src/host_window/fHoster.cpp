@@ -10,9 +10,9 @@
 #include "controls/cWindowList.h"
 #include "data/mADO.h"
 #include "day_page/fThisDay.h"
+#include "host_window/HostServices.h"
 #include "host_window/cDockingPane.h"
 #include "host_window/cPaneWindow.h"
-#include "host_window/HostServices.h"
 #include "host_window/cToolTip.h"
 #include "host_window/mCommands.h"
 #include "host_window/mLateBound.h"
@@ -155,8 +155,8 @@ fHoster::fHoster(QWidget* parent) : QMainWindow(parent) {
     SSActiveToolBars1->setMovable(false);
     SSActiveToolBars1->setFloatable(false);
     for (const mCommands::Tool& t : mCommands::windowTools()) {
-        QAction* tool = SSActiveToolBars1->addAction(
-            QIcon::fromTheme(QLatin1String(t.theme)), tr(t.text));
+        QAction* tool =
+            SSActiveToolBars1->addAction(QIcon::fromTheme(QLatin1String(t.theme)), tr(t.text));
         tool->setObjectName(QLatin1String(t.id));
         tool->setToolTip(tr(t.text));
     }

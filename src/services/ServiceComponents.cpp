@@ -5,9 +5,9 @@
 #include "support/ObjectRegistry.h"
 
 void registerServiceComponents(std::function<std::unique_ptr<ServiceDialogs>()> dialogs) {
-    ObjectRegistry::registerFactory(
-        QString::fromLatin1(cVkRecurringServices::kProgId),
-        [dialogs = std::move(dialogs)]() -> std::unique_ptr<QObject> {
-            return std::make_unique<cVkRecurringServices>(dialogs ? dialogs() : nullptr);
-        });
+    ObjectRegistry::registerFactory(QString::fromLatin1(cVkRecurringServices::kProgId),
+                                    [dialogs = std::move(dialogs)]() -> std::unique_ptr<QObject> {
+                                        return std::make_unique<cVkRecurringServices>(
+                                            dialogs ? dialogs() : nullptr);
+                                    });
 }

@@ -9,8 +9,8 @@
 #include "support/Failure.h"
 #include "support/OleDate.h"
 #include "support/ProcScope.h"
-#include "support/modIni.h"
 #include "support/mVBFileDisk.h"
+#include "support/modIni.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -33,8 +33,7 @@ QString isoDate(const QDate& date) {
 
 } // namespace
 
-cVkRecurringServices::cVkRecurringServices(std::unique_ptr<ServiceDialogs> dialogs,
-                                           QObject* parent)
+cVkRecurringServices::cVkRecurringServices(std::unique_ptr<ServiceDialogs> dialogs, QObject* parent)
     : QObject(parent), m_dialogs(std::move(dialogs)), m_settings(new cVkSettings(this)) {}
 
 cVkRecurringServices::~cVkRecurringServices() = default;
@@ -51,9 +50,8 @@ QTime cVkRecurringServices::serviceTime() const {
     const QString text = m_time.isEmpty() ? m_settings->pDefaultServiceTime() : m_time;
     static const QRegularExpression form(QStringLiteral("^(\\d{1,2}):(\\d{2})$"));
     const QRegularExpressionMatch match = form.match(text.trimmed());
-    const QTime time = match.hasMatch()
-                           ? QTime(match.captured(1).toInt(), match.captured(2).toInt())
-                           : QTime();
+    const QTime time =
+        match.hasMatch() ? QTime(match.captured(1).toInt(), match.captured(2).toInt()) : QTime();
     if (!time.isValid())
         throw Failure::invalidCall(
             QStringLiteral("the time '%1' is not a time of the form HH:MM").arg(text));
@@ -184,9 +182,8 @@ QList<PlanDatabase::Service> cVkRecurringServices::plannedServices(const QDate& 
     return services;
 }
 
-QList<PlanDatabase::Service> cVkRecurringServices::removeServices(const QDate& date,
-                                                                  const QTime& time,
-                                                                  const QString& type) {
+QList<PlanDatabase::Service>
+cVkRecurringServices::removeServices(const QDate& date, const QTime& time, const QString& type) {
     ProcScope scope("cVkRecurringServices.removeServices");
     QList<PlanDatabase::Service> removed;
     scope.run([&] {
@@ -213,8 +210,8 @@ QStringList cVkRecurringServices::dayNames(const QList<QDate>& dates) const {
         // The list shows dates only, rather than a message on every change, without the file.
         if (!mVBFileDisk::fileExists(file))
             return;
-        const ConnectionPtr connection = mADO::getConnection(
-            file, mADO::mGetConString(file, mode, m_connectionString));
+        const ConnectionPtr connection =
+            mADO::getConnection(file, mADO::mGetConString(file, mode, m_connectionString));
         const ResData rows =
             mADO::getResData(connection, CalendarFill::calendarStatement(range, false), 3, false);
         mADO::closeConnection(file);

@@ -52,11 +52,11 @@ QWidget* choice(QWidget* parent, QRadioButton* button, QWidget* field) {
 } // namespace
 
 fRecurringServices::fRecurringServices(cVkRecurringServices& services, QWidget* parent)
-    : QDialog(parent), m_services(services), m_form(newForm(this)),
-      m_weekday(new QComboBox(this)), m_interval(new QSpinBox(this)),
-      m_first(newDateEdit(this, "firstDate",
-                          OleDate::toDate(services.pFirstDate() != 0 ? services.pFirstDate()
-                                                                     : services.pDate()))),
+    : QDialog(parent), m_services(services), m_form(newForm(this)), m_weekday(new QComboBox(this)),
+      m_interval(new QSpinBox(this)),
+      m_first(newDateEdit(
+          this, "firstDate",
+          OleDate::toDate(services.pFirstDate() != 0 ? services.pFirstDate() : services.pDate()))),
       m_untilDate(new QRadioButton(tr("&until"), this)),
       m_last(newDateEdit(this, "lastDate", m_first->date().addMonths(3))),
       m_byCount(new QRadioButton(tr("&number of services"), this)), m_count(new QSpinBox(this)),
@@ -69,7 +69,8 @@ fRecurringServices::fRecurringServices(cVkRecurringServices& services, QWidget* 
     const QLocale locale;
     for (int day = 1; day <= 7; ++day)
         m_weekday->addItem(locale.dayName(day), day);
-    const int weekday = services.pWeekday() != 0 ? services.pWeekday() : m_first->date().dayOfWeek();
+    const int weekday =
+        services.pWeekday() != 0 ? services.pWeekday() : m_first->date().dayOfWeek();
     m_weekday->setCurrentIndex(qBound(1, weekday, 7) - 1);
     m_interval->setObjectName(QStringLiteral("interval"));
     m_interval->setRange(1, cVkRecurringServices::kMaxInterval);

@@ -2,10 +2,10 @@
 // class object, as the program loads it, on a data set written by the generator. A click on a
 // day of the month calendar shows that day's readings in the readings pane.
 #include "app/HostWindow.h"
-#include "app/HostCommands.h"
-#include "app/SSActiveToolBars.h"
 
 #include "SampleDataWriter.h"
+#include "app/HostCommands.h"
+#include "app/SSActiveToolBars.h"
 #include "common/TestEnv.h"
 #include "resources/mMain.h"
 #include "support/OleDate.h"
@@ -14,11 +14,9 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QPrinter>
-#include <QUrl>
-#include <QUrlQuery>
 #include <QDockWidget>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStatusBar>
@@ -28,6 +26,8 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
+#include <QUrlQuery>
 
 namespace {
 

@@ -272,54 +272,101 @@ TEST_F(LiturgyCalendarProgramTest, ServicesAreAddedListedAndRemovedOrRefusedWith
     createMarch();
     const QString iniFile = ini();
     const QStringList before = planRows(planFile);
-    const QString noPlan = writeFile("noplan.ini", "[Files]\r\nLiturgyFile=" + liturgyFile.toUtf8() + "\r\n");
+    const QString noPlan =
+        writeFile("noplan.ini", "[Files]\r\nLiturgyFile=" + liturgyFile.toUtf8() + "\r\n");
     struct Case {
         QStringList arguments;
         int exitCode;
         QString out;
-        QString err; // the beginning of standard error
+        QString err;   // the beginning of standard error
         int rowsAdded; // rows the plan holds more afterwards
     };
     const QList<Case> cases = {
-        {{"service", "add", "2024-03-10", "--type", "Mass", "--place", "St Mary"}, 0,
-         "2024-03-10\t10:00\tMass\tSt Mary\n", "", 1},
-        {{"service", "add", "--every", "Sunday", "--from", "2024-03-11", "--count", "2",
-          "--time", "18:30", "--type=Vespers"},
-         0, "2024-03-17\t18:30\tVespers\t\n2024-03-24\t18:30\tVespers\t\n", "", 3},
+        {{"service", "add", "2024-03-10", "--type", "Mass", "--place", "St Mary"},
+         0,
+         "2024-03-10\t10:00\tMass\tSt Mary\n",
+         "",
+         1},
+        {{"service", "add", "--every", "Sunday", "--from", "2024-03-11", "--count", "2", "--time",
+          "18:30", "--type=Vespers"},
+         0,
+         "2024-03-17\t18:30\tVespers\t\n2024-03-24\t18:30\tVespers\t\n",
+         "",
+         3},
         {{"service", "add", "--every", "tue", "--from", "2024-03-01", "--to", "2024-03-31",
           "--interval", "2"},
-         0, "2024-03-05\t10:00\t\t\n2024-03-19\t10:00\t\t\n", "", 5},
-        {{"service", "list", "2024-03"}, 0,
+         0,
+         "2024-03-05\t10:00\t\t\n2024-03-19\t10:00\t\t\n",
+         "",
+         5},
+        {{"service", "list", "2024-03"},
+         0,
          "2024-03-03\t10:00\tMass\tCathedral\n2024-03-03\t18:00\tVespers\tChapel\n"
          "2024-03-05\t10:00\t\t\n2024-03-10\t10:00\tMass\tSt Mary\n"
          "2024-03-12\t09:05\tChoir\tHall\n2024-03-17\t18:30\tVespers\t\n"
          "2024-03-19\t10:00\t\t\n2024-03-24\t18:30\tVespers\t\n",
-         "", 5},
-        {{"service", "list", "2024-02", "--json"}, 0, "{\"month\":\"2024-02\",\"services\":[]}\n",
-         "", 5},
-        {{"service", "remove", "2024-03-10", "--time", "10:00", "--type", "Vespers"}, 1, "",
+         "",
+         5},
+        {{"service", "list", "2024-02", "--json"},
+         0,
+         "{\"month\":\"2024-02\",\"services\":[]}\n",
+         "",
+         5},
+        {{"service", "remove", "2024-03-10", "--time", "10:00", "--type", "Vespers"},
+         1,
+         "",
          "liturgy-calendar: no service is planned on 2024-03-10 at 10:00 of the kind 'Vespers'\n",
          5},
-        {{"service", "remove", "2024-03-10", "--time", "10:00"}, 0,
-         "2024-03-10\t10:00\tMass\tSt Mary\n", "", 4},
-        {{"service", "add", "2024-02-30"}, 2, "",
-         "liturgy-calendar: '2024-02-30' is not a date of the form YYYY-MM-DD\n", 4},
-        {{"service", "add", "2024-03-10", "--time", "24:00"}, 2, "",
-         "liturgy-calendar: '24:00' is not a time of the form HH:MM\n", 4},
-        {{"service", "add", "--every", "sunday", "--from", "2024-03-01", "--count", "0"}, 2, "",
-         "liturgy-calendar: the number of services '0' is not from 1 to 1000\n", 4},
-        {{"service", "add", "--every", "sunday", "--from", "2024-03-01", "--count", "1001"}, 2,
-         "", "liturgy-calendar: the number of services '1001' is not from 1 to 1000\n", 4},
-        {{"service", "add", "--every", "someday", "--from", "2024-03-01", "--count", "1"}, 2, "",
-         "liturgy-calendar: 'someday' is not a weekday (monday to sunday)\n", 4},
-        {{"service", "add", "2024-03-10", "--count", "3"}, 2, "",
-         "liturgy-calendar: --from, --to and --count go with --every\n", 4},
-        {{"service", "add", "--every", "sunday", "--from", "2024-03-01"}, 2, "",
-         "liturgy-calendar: a series needs either --to YYYY-MM-DD or --count N\n", 4},
-        {{"service", "remove", "2024-03-10"}, 2, "",
-         "liturgy-calendar: remove needs the date (YYYY-MM-DD) and --time HH:MM\n", 4},
-        {{"service", "move", "2024-03-10"}, 2, "",
-         "liturgy-calendar: unknown service action 'move'\n", 4},
+        {{"service", "remove", "2024-03-10", "--time", "10:00"},
+         0,
+         "2024-03-10\t10:00\tMass\tSt Mary\n",
+         "",
+         4},
+        {{"service", "add", "2024-02-30"},
+         2,
+         "",
+         "liturgy-calendar: '2024-02-30' is not a date of the form YYYY-MM-DD\n",
+         4},
+        {{"service", "add", "2024-03-10", "--time", "24:00"},
+         2,
+         "",
+         "liturgy-calendar: '24:00' is not a time of the form HH:MM\n",
+         4},
+        {{"service", "add", "--every", "sunday", "--from", "2024-03-01", "--count", "0"},
+         2,
+         "",
+         "liturgy-calendar: the number of services '0' is not from 1 to 1000\n",
+         4},
+        {{"service", "add", "--every", "sunday", "--from", "2024-03-01", "--count", "1001"},
+         2,
+         "",
+         "liturgy-calendar: the number of services '1001' is not from 1 to 1000\n",
+         4},
+        {{"service", "add", "--every", "someday", "--from", "2024-03-01", "--count", "1"},
+         2,
+         "",
+         "liturgy-calendar: 'someday' is not a weekday (monday to sunday)\n",
+         4},
+        {{"service", "add", "2024-03-10", "--count", "3"},
+         2,
+         "",
+         "liturgy-calendar: --from, --to and --count go with --every\n",
+         4},
+        {{"service", "add", "--every", "sunday", "--from", "2024-03-01"},
+         2,
+         "",
+         "liturgy-calendar: a series needs either --to YYYY-MM-DD or --count N\n",
+         4},
+        {{"service", "remove", "2024-03-10"},
+         2,
+         "",
+         "liturgy-calendar: remove needs the date (YYYY-MM-DD) and --time HH:MM\n",
+         4},
+        {{"service", "move", "2024-03-10"},
+         2,
+         "",
+         "liturgy-calendar: unknown service action 'move'\n",
+         4},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -354,9 +401,10 @@ TEST_F(LiturgyCalendarProgramTest, TwoProcessesPlanningAtOnceLoseNothing) {
     QProcess second;
     // Two hundred services each, one at a time, so that the writers interleave.
     const auto script = [&](QProcess& p, const char* time) {
-        QStringList args = {"-c", QString("for i in $(seq 200); do \"$0\" service add 2025-01-01 "
-                                          "--time %1 --ini \"$1\" >/dev/null || exit 1; done")
-                                      .arg(time),
+        QStringList args = {"-c",
+                            QString("for i in $(seq 200); do \"$0\" service add 2025-01-01 "
+                                    "--time %1 --ini \"$1\" >/dev/null || exit 1; done")
+                                .arg(time),
                             QStringLiteral(LC_APP_PROGRAM), iniFile};
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("HOME", dir());

@@ -1,12 +1,11 @@
 // The host window's toolbar commands: what every identifier reaches when its tool is clicked,
 // how a status update sets the tools, and the services planned from the window.
-#include "host_window/fHoster.h"
-
 #include "../calendar/CalendarTestData.h"
 #include "HostWindowFixture.h"
 #include "controls/MonthCalendarView.h"
 #include "controls/WeekCalendarView.h"
 #include "controls/cWindowList.h"
+#include "host_window/fHoster.h"
 #include "host_window/mCommands.h"
 #include "services/ServiceDialogs.h"
 #include "services/cVkRecurringServices.h"
@@ -18,11 +17,11 @@
 #include "support/SharedState.h"
 
 #include <QAction>
-#include <QMetaMethod>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -35,17 +34,20 @@ namespace {
 // The outside components that the commands create, each a bare object: whatever a command
 // sets on it fails and is reported, so no command gets as far as a printer, a document or a
 // mail client.
-const QStringList kOutside = {
-    "ZiRivedUvuridu.cZiRivedUvuridu", "DeVerazararuDevur.CLiturgicalMonth", "Word.Application",
-    "RaVidIzarorid.cVkRecurringServices", "MSMAPI.MAPISession", "MSMAPI.MAPIMessages"};
+const QStringList kOutside = {"ZiRivedUvuridu.cZiRivedUvuridu",
+                              "DeVerazararuDevur.CLiturgicalMonth",
+                              "Word.Application",
+                              "RaVidIzarorid.cVkRecurringServices",
+                              "MSMAPI.MAPISession",
+                              "MSMAPI.MAPIMessages"};
 
 class fHosterCommandsTest : public HostWindowTest {
 protected:
     void SetUp() override {
         HostWindowTest::SetUp();
         for (const QString& id : kOutside)
-            saved.append(ObjectRegistry::registerFactory(
-                id, [] { return std::make_unique<QObject>(); }));
+            saved.append(
+                ObjectRegistry::registerFactory(id, [] { return std::make_unique<QObject>(); }));
     }
     void TearDown() override {
         for (qsizetype i = 0; i < kOutside.size(); ++i)
@@ -95,21 +97,71 @@ TEST_F(fHosterCommandsTest, EveryToolReachesItsCommandOnceWithTheWaitCursor) {
         {"fHoster.newService",
          {"ID_VK_LITURGY_CALENDAR_NEW_SERVICE", "ID_VK_LITURGY_CALENDAR_RECURRING_SERVICE"}},
         {"fHoster.sendCommand",
-         {"ID_PAGE_SETUP", "ID_NEW_EMAIL", "ID_SEARCH_ON_WEB", "ID_SEARCH_COMPUTER",
-          "ID_SEARCH_COLLECTION", "ID_SYSTEM", "ID_ADD_CLIP_ART_COLLECTION",
-          "ID_ADD_SONG_COLLECTION", "ID_OPTIONS", "ID_TOPMOST", "ID_VISIT", "ID_ABOUT",
-          "ID_START_DOWN_LOAD", "ID_VIEW_OUTLOOK_BAR", "ID_CONTROL_PANEL", "ID_OPEN_WIN_EXPLORER",
-          "ID_NEW_WINDOW", "ID_RESET_TOOLBARS", "ID_CHECK_UPDATE", "ID_PRINTER_SETTINGS",
-          "ID_OPEN_MY_COMPUTER", "ID_OPEN_NETWORK_PLACES", "ID_OPEN_PRINTERS", "ID_URL",
-          "ID_URL_HOME", "ID_MS_WORD", "ID_MS_"}},
+         {"ID_PAGE_SETUP",
+          "ID_NEW_EMAIL",
+          "ID_SEARCH_ON_WEB",
+          "ID_SEARCH_COMPUTER",
+          "ID_SEARCH_COLLECTION",
+          "ID_SYSTEM",
+          "ID_ADD_CLIP_ART_COLLECTION",
+          "ID_ADD_SONG_COLLECTION",
+          "ID_OPTIONS",
+          "ID_TOPMOST",
+          "ID_VISIT",
+          "ID_ABOUT",
+          "ID_START_DOWN_LOAD",
+          "ID_VIEW_OUTLOOK_BAR",
+          "ID_CONTROL_PANEL",
+          "ID_OPEN_WIN_EXPLORER",
+          "ID_NEW_WINDOW",
+          "ID_RESET_TOOLBARS",
+          "ID_CHECK_UPDATE",
+          "ID_PRINTER_SETTINGS",
+          "ID_OPEN_MY_COMPUTER",
+          "ID_OPEN_NETWORK_PLACES",
+          "ID_OPEN_PRINTERS",
+          "ID_URL",
+          "ID_URL_HOME",
+          "ID_MS_WORD",
+          "ID_MS_"}},
         {"",
-         {"ID_CLICK_AND_PRINT", "ID_PREVIOUS", "ID_NEXT", "ID_GO_HOME", "ID_SAVE_AS", "ID_COPY",
-          "ID_CUT", "ID_PASTE", "ID_DELETE_ITEM", "ID_DELETE_COLLECTION", "ID_PROPERTIES",
-          "ID_SELECT_ALL", "ID_SEARCH_ITEM", "ID_EXPAND_ALL", "ID_EXPAND_ONE", "ID_COLLAPS_ALL",
-          "ID_VIEW_FOLDERS", "ID_VIEW_PREVIEW", "ID_VIEW_LARGE_ICONS", "ID_VIEW_SMALL_ICONS",
-          "ID_VIEW_LIST", "ID_VIEW_DETAILS", "ID_GO_TO", "ID_STOP", "ID_REFRESH", "ID_FORWARD",
-          "ID_ADD_CLIP_ART", "ID_ADD_TO_FAVORITES", "ID_ORGANIZE_FAVORITES", "ID_ADD_SONG",
-          "ID_UR", "ID_M", "id_print", "Id_Page_Setup", "ID_PRINT ", "ID_", "ID_VK_LITURGY"}},
+         {"ID_CLICK_AND_PRINT",
+          "ID_PREVIOUS",
+          "ID_NEXT",
+          "ID_GO_HOME",
+          "ID_SAVE_AS",
+          "ID_COPY",
+          "ID_CUT",
+          "ID_PASTE",
+          "ID_DELETE_ITEM",
+          "ID_DELETE_COLLECTION",
+          "ID_PROPERTIES",
+          "ID_SELECT_ALL",
+          "ID_SEARCH_ITEM",
+          "ID_EXPAND_ALL",
+          "ID_EXPAND_ONE",
+          "ID_COLLAPS_ALL",
+          "ID_VIEW_FOLDERS",
+          "ID_VIEW_PREVIEW",
+          "ID_VIEW_LARGE_ICONS",
+          "ID_VIEW_SMALL_ICONS",
+          "ID_VIEW_LIST",
+          "ID_VIEW_DETAILS",
+          "ID_GO_TO",
+          "ID_STOP",
+          "ID_REFRESH",
+          "ID_FORWARD",
+          "ID_ADD_CLIP_ART",
+          "ID_ADD_TO_FAVORITES",
+          "ID_ORGANIZE_FAVORITES",
+          "ID_ADD_SONG",
+          "ID_UR",
+          "ID_M",
+          "id_print",
+          "Id_Page_Setup",
+          "ID_PRINT ",
+          "ID_",
+          "ID_VK_LITURGY"}},
     };
     QStringList all;
     for (const Case& c : cases)
@@ -157,11 +209,20 @@ TEST_F(fHosterCommandsTest, EveryToolReachesItsCommandOnceWithTheWaitCursor) {
 
 TEST_F(fHosterCommandsTest, StatusUpdateSetsTheToolsOfTheTableOnly) {
     fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
-    const QStringList ids = {"ID_PRINT",   "ID_PREVIEW",         "ID_PAGE_SETUP",
-                             "ID_SEND",    "ID_CLICK_AND_PRINT", "OPEN_IN_MS_WORD",
-                             "ID_COPY",    "ID_SEARCH_COLLECTION", "ID_NEXT",
-                             "ID_FORWARD", "ID_ABOUT",           "ID_URL_HOME",
-                             "id_copy",    "ID_VK_LITURGY_CALENDAR_NEW_SERVICE"};
+    const QStringList ids = {"ID_PRINT",
+                             "ID_PREVIEW",
+                             "ID_PAGE_SETUP",
+                             "ID_SEND",
+                             "ID_CLICK_AND_PRINT",
+                             "OPEN_IN_MS_WORD",
+                             "ID_COPY",
+                             "ID_SEARCH_COLLECTION",
+                             "ID_NEXT",
+                             "ID_FORWARD",
+                             "ID_ABOUT",
+                             "ID_URL_HOME",
+                             "id_copy",
+                             "ID_VK_LITURGY_CALENDAR_NEW_SERVICE"};
     attach(w, ids);
     // Every other tool starts disabled, so that an untouched tool shows.
     const auto states = [&] {
@@ -186,14 +247,14 @@ TEST_F(fHosterCommandsTest, StatusUpdateSetsTheToolsOfTheTableOnly) {
     const QList<Case> cases = {
         {true,
          {"ID_PRINT on", "ID_PREVIEW on", "ID_PAGE_SETUP on", "ID_SEND on",
-          "ID_CLICK_AND_PRINT off", "OPEN_IN_MS_WORD on", "ID_COPY off",
-          "ID_SEARCH_COLLECTION off", "ID_NEXT on", "ID_FORWARD on", "ID_ABOUT off",
-          "ID_URL_HOME on", "id_copy off", "ID_VK_LITURGY_CALENDAR_NEW_SERVICE on"}},
+          "ID_CLICK_AND_PRINT off", "OPEN_IN_MS_WORD on", "ID_COPY off", "ID_SEARCH_COLLECTION off",
+          "ID_NEXT on", "ID_FORWARD on", "ID_ABOUT off", "ID_URL_HOME on", "id_copy off",
+          "ID_VK_LITURGY_CALENDAR_NEW_SERVICE on"}},
         {false,
          {"ID_PRINT on", "ID_PREVIEW on", "ID_PAGE_SETUP on", "ID_SEND off",
-          "ID_CLICK_AND_PRINT off", "OPEN_IN_MS_WORD on", "ID_COPY off",
-          "ID_SEARCH_COLLECTION off", "ID_NEXT on", "ID_FORWARD on", "ID_ABOUT off",
-          "ID_URL_HOME on", "id_copy off", "ID_VK_LITURGY_CALENDAR_NEW_SERVICE on"}},
+          "ID_CLICK_AND_PRINT off", "OPEN_IN_MS_WORD on", "ID_COPY off", "ID_SEARCH_COLLECTION off",
+          "ID_NEXT on", "ID_FORWARD on", "ID_ABOUT off", "ID_URL_HOME on", "id_copy off",
+          "ID_VK_LITURGY_CALENDAR_NEW_SERVICE on"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dayPage);
@@ -286,10 +347,13 @@ TEST_F(fHosterCommandsTest, PlannedServicesShowAtOnceInTheMonthAndTheWeek) {
     // A series is never reported as a single service created.
     EXPECT_FALSE(w.newService(QStringLiteral("ID_VK_LITURGY_CALENDAR_RECURRING_SERVICE")));
     EXPECT_EQ(w.monthCalendar()->model().dayMarker(10), 1);
-    EXPECT_EQ(planned(), (QStringList{"2024-03-05 10:00 Mass Chapel", "2024-03-10 10:00 Mass Chapel",
-                                      "2024-03-17 10:00 Mass Chapel"}));
-    EXPECT_TRUE(w.weekCalendar()->model().dateText(QDate(2024, 3, 17)).endsWith(
-        QStringLiteral("10:00 AM - Chapel - Mass")));
+    EXPECT_EQ(planned(),
+              (QStringList{"2024-03-05 10:00 Mass Chapel", "2024-03-10 10:00 Mass Chapel",
+                           "2024-03-17 10:00 Mass Chapel"}));
+    EXPECT_TRUE(w.weekCalendar()
+                    ->model()
+                    .dateText(QDate(2024, 3, 17))
+                    .endsWith(QStringLiteral("10:00 AM - Chapel - Mass")));
     EXPECT_EQ(seen, (QStringList{"one host.ini 47 Planner 10:00 1 0 2024-03-05 0",
                                  "one host.ini 47 Planner 10:00 1 0 2024-03-05 0",
                                  "series host.ini 47 Planner 10:00 1 0 2024-03-05 0"}));

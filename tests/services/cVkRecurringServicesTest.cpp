@@ -131,14 +131,15 @@ TEST_F(cVkRecurringServicesTest, WritesOneServiceOrAWholeSeriesIntoANewPlan) {
         EXPECT_TRUE(c.plan.series ? fresh.mCreateServices() : fresh.mCreateOneService());
         EXPECT_EQ(rows(), c.rows);
         EXPECT_EQ(fresh.written().size(), c.rows.size());
-        EXPECT_EQ(errHandler().lastErrorNumber(), 0) << errHandler().lastErrorDescription().toStdString();
+        EXPECT_EQ(errHandler().lastErrorNumber(), 0)
+            << errHandler().lastErrorDescription().toStdString();
     }
 }
 
 TEST_F(cVkRecurringServicesTest, AFailureWritesNothingAndSaysWhy) {
     ASSERT_TRUE(createPlan(plan, {{day(2024, 3, 3), 0.5, "Mass", "St Mary"}}));
-    const QByteArray jetHead = QByteArray("\x00\x01\x00\x00Standard Jet DB", 19) +
-                               QByteArray(2048 - 19, '\0');
+    const QByteArray jetHead =
+        QByteArray("\x00\x01\x00\x00Standard Jet DB", 19) + QByteArray(2048 - 19, '\0');
     const QString access = writeFile(QStringLiteral("Plan2.mdb"), jetHead);
     const QString text = writeFile(QStringLiteral("notes.txt"), "not a database\r\n");
     const QString readOnly = path(QStringLiteral("Locked.MDB"));
@@ -163,15 +164,17 @@ TEST_F(cVkRecurringServicesTest, AFailureWritesNothingAndSaysWhy) {
              sunday(s);
              s.setPTime("25:00");
          },
-         false, "Invalid procedure call or argument: the time '25:00' is not a time of the form "
-                "HH:MM"},
+         false,
+         "Invalid procedure call or argument: the time '25:00' is not a time of the form "
+         "HH:MM"},
         {"a count of more than 1000", plan,
          [&](cVkRecurringServices& s) {
              weekly(s);
              s.setPCount(1001);
          },
-         true, "Invalid procedure call or argument: the number of services must be from 1 to "
-               "1000, not 1001"},
+         true,
+         "Invalid procedure call or argument: the number of services must be from 1 to "
+         "1000, not 1001"},
         {"no end", plan, weekly, true,
          "Invalid procedure call or argument: a series needs a last date or a number of "
          "services"},
@@ -180,23 +183,26 @@ TEST_F(cVkRecurringServicesTest, AFailureWritesNothingAndSaysWhy) {
              weekly(s);
              s.setPLastDate(day(2024, 3, 1));
          },
-         true, "Invalid procedure call or argument: the last date 2024-03-01 lies before the "
-               "first date 2024-03-05"},
+         true,
+         "Invalid procedure call or argument: the last date 2024-03-01 lies before the "
+         "first date 2024-03-05"},
         {"thirty years of Sundays", plan,
          [&](cVkRecurringServices& s) {
              weekly(s);
              s.setPLastDate(day(2054, 3, 5));
          },
-         true, "Invalid procedure call or argument: a series holds at most 1000 services; this "
-               "one would hold 1565"},
+         true,
+         "Invalid procedure call or argument: a series holds at most 1000 services; this "
+         "one would hold 1565"},
         {"an interval of 0 weeks", plan,
          [&](cVkRecurringServices& s) {
              weekly(s);
              s.setPCount(2);
              s.setPInterval(0);
          },
-         true, "Invalid procedure call or argument: the interval must be from 1 to 52 weeks, "
-               "not 0"},
+         true,
+         "Invalid procedure call or argument: the interval must be from 1 to 52 weeks, "
+         "not 0"},
         {"no plan file named", QString(), sunday, false,
          "No plan database is named: the INI file has no \"PlanFile\" in its section "
          "\"Files\"."},
@@ -252,12 +258,12 @@ TEST_F(cVkRecurringServicesTest, ListsRemovesAndNamesTheDays) {
     EXPECT_EQ(services.removeServices(d10, QTime(10, 0), QString()),
               (QList<Service>{{d10, QTime(10, 0), "Mass", ""}}));
     EXPECT_EQ(rows(), (QStringList{"45354|0.41666666666666669|Mass|",
-                                   "45368|0.41666666666666669|Mass|",
-                                   "45361|0.75|Vespers|"}));
+                                   "45368|0.41666666666666669|Mass|", "45361|0.75|Vespers|"}));
 
     EXPECT_EQ(services.dayNames({d10, QDate(2024, 3, 11), QDate(2024, 3, 17)}),
               (QStringList{"Lent 4", "", "Lent 5"}));
-    EXPECT_EQ(errHandler().lastErrorNumber(), 0) << errHandler().lastErrorDescription().toStdString();
+    EXPECT_EQ(errHandler().lastErrorNumber(), 0)
+        << errHandler().lastErrorDescription().toStdString();
 }
 
 } // namespace
