@@ -17,7 +17,7 @@ done
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev
           libgtest-dev libgmock-dev libbenchmark-dev mdbtools-dev libsword-dev sword-text-web
-          xdg-utils)
+          xdg-utils ccache)
 
 install_missing() {
     local missing=()
@@ -34,7 +34,10 @@ install_missing() {
 
 build() {
     local dir=$1; shift
-    cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    # Paths below the checkout are hashed relative to it, so every clone shares one cache.
+    export CCACHE_BASEDIR="$here"
+    cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache "$@" >/dev/null
     cmake --build "$dir" -j "$(nproc)"
 }
 
