@@ -13,6 +13,7 @@
 #include "host_window/HostServices.h"
 #include "host_window/cDockingPane.h"
 #include "host_window/cPaneWindow.h"
+#include "host_window/cToolBar.h"
 #include "host_window/cToolTip.h"
 #include "host_window/mCommands.h"
 #include "host_window/mLateBound.h"
@@ -359,6 +360,12 @@ bool fHoster::mInitialize() {
             tool->setData(handle);
         if (!m_toolbar)
             setToolbarInUse(SSActiveToolBars1);
+        m_toolBarRecord = std::make_unique<cToolBar>();
+        m_toolBarRecord->setPUser(m_user);
+        m_toolBarRecord->setPVersion(m_version);
+        m_toolBarRecord->setPhWnd(handle);
+        m_toolBarRecord->setPToolBar(m_toolbar);
+        m_toolBarRecord->mInitialize();
 
         // 9: colours and tips.
         m_colors = std::make_unique<cLiturgicalColors>();

@@ -17,6 +17,7 @@ class WeekCalendarView;
 class cDockingPane;
 class cLiturgicalColors;
 class cPaneWindow;
+class cToolBar;
 class cToolTip;
 class fThisDay;
 
@@ -214,6 +215,7 @@ private:
 
     std::unique_ptr<cLiturgicalColors> m_colors;
     std::unique_ptr<cToolTip> m_tip;
+    std::unique_ptr<cToolBar> m_toolBarRecord;
     cPaneWindow* mfT1 = nullptr;
     cPaneWindow* mfT2 = nullptr;
     cPaneWindow* m_fTList = nullptr;
