@@ -95,6 +95,16 @@ void HostCommands::buildMenus() {
         }
         menu->addAction(m_toolbar->findChild<QAction*>(QString::fromLatin1(t.id)));
     }
+    // Copy is the day page's own: a text field with the focus copies its own selection first.
+    QMenu* edit = m_window->menuBar()->addMenu(tr("&Edit"));
+    m_window->menuBar()->insertMenu(
+        m_window->menuBar()->findChild<QMenu*>(QStringLiteral("&Services"))->menuAction(), edit);
+    QAction* copy = edit->addAction(tr("&Copy Day Page"), this, [this] {
+        if (m_copy)
+            m_copy();
+    });
+    copy->setObjectName(QStringLiteral("copyDayPage"));
+    copy->setShortcuts(QKeySequence::Copy);
     QMenu* file = m_window->menuBar()->findChild<QMenu*>(QStringLiteral("&File"));
     file->addSeparator();
     QAction* quit = file->addAction(tr("&Quit"), m_window, &QMainWindow::close);
@@ -105,6 +115,10 @@ void HostCommands::buildMenus() {
 void HostCommands::tagTools(qint32 handle) {
     for (QAction* tool : m_toolbar->actions())
         tool->setData(handle);
+}
+
+void HostCommands::setCopy(std::function<void()> copy) {
+    m_copy = std::move(copy);
 }
 
 void HostCommands::setSearchSource(std::function<QString()> source) {

@@ -29,6 +29,8 @@ public:
     bool serve(const QString& id);
     // The text a web search for the selected day looks for (set by the window).
     void setSearchSource(std::function<QString()> source);
+    // What Edit > Copy (Ctrl+C) does: copy the day page in front (set by the window).
+    void setCopy(std::function<void()> copy);
 
     // The printer whose page set-up the user chose; the next Page Setup starts from it.
     QPrinter& printer() const { return *m_printer; }
@@ -40,4 +42,5 @@ private:
     SSActiveToolBars* m_toolbar;
     std::unique_ptr<QPrinter> m_printer;
     std::function<QString()> m_searchSource;
+    std::function<void()> m_copy;
 };

@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTextBrowser>
 #include <QTextStream>
 #include <QTimer>
 
@@ -59,6 +60,7 @@ HostWindow::HostWindow(QWidget* parent)
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     addToolBar(Qt::TopToolBarArea, m_toolbar);
     m_commands->setSearchSource([this] { return selectedDayName(); });
+    m_commands->setCopy([this] { copyDayPage(); });
     statusBar()->showMessage(tr("Ready"));
     connect(m_notify, &HostNotify::message, this, [this](qint32 code) { onMessage(code); });
 }
@@ -179,6 +181,30 @@ void HostWindow::onMessage(qint32 code) {
     default:
         break;
     }
+}
+
+void HostWindow::copyDayPage() const {
+    if (!m_componentWindow)
+        return;
+    static const QStringList kinds = {QStringLiteral("4"), QStringLiteral("5"),
+                                      QStringLiteral("7")};
+    QWidget* front = nullptr;
+    for (QWidget* page : m_componentWindow->findChildren<QWidget*>()) {
+        if (!kinds.contains(page->property("tag").toString()) || !page->isVisible())
+            continue;
+        // The page holding the focus, else the first one shown.
+        if (!front || page->isAncestorOf(QApplication::focusWidget()))
+            front = page;
+    }
+    if (!front)
+        return;
+    // The page copies itself: its selection, or the whole page when nothing is selected.
+    if (front->metaObject()->indexOfMethod("mCopy()") >= 0) {
+        QMetaObject::invokeMethod(front, "mCopy", Qt::DirectConnection);
+        return;
+    }
+    if (auto* browser = front->findChild<QTextBrowser*>())
+        browser->copy();
 }
 
 QString HostWindow::selectedDayName() const {

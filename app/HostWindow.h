@@ -56,6 +56,8 @@ private:
     void onMessage(qint32 code);
     // The name of the day shown on the readings page.
     QString selectedDayName() const;
+    // Copies the day page in front (its selection, or all of it) to the clipboard.
+    void copyDayPage() const;
 
     QLibrary* m_library;
     HostNotify* m_notify;
