@@ -1,5 +1,6 @@
 #include "app/HostCommands.h"
 
+#include "app/PrinterIcon.h"
 #include "app/SSActiveToolBars.h"
 #include "support/ComponentInfo.h"
 #include "support/modLog.h"
@@ -63,8 +64,11 @@ HostCommands::HostCommands(QMainWindow* window, SSActiveToolBars* toolbar)
     : QObject(window), m_window(window), m_toolbar(toolbar),
       m_printer(std::make_unique<QPrinter>()) {
     for (const Tool& t : kTools) {
+        // The styles' own icons offer no printer.
+        const bool print = qstrcmp(t.id, "ID_PRINT") == 0;
         const QIcon icon =
-            QIcon::fromTheme(QString::fromLatin1(t.theme), window->style()->standardIcon(t.icon));
+            QIcon::fromTheme(QString::fromLatin1(t.theme),
+                             print ? printerIcon() : window->style()->standardIcon(t.icon));
         QAction* tool = m_toolbar->addAction(icon, tr(t.text));
         tool->setObjectName(QString::fromLatin1(t.id));
         tool->setIconText(plain(t.text));
