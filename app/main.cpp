@@ -4,6 +4,7 @@
 #ifdef LC_WITH_WINDOW
 #include "app/HostWindow.h"
 #endif
+#include "app/ImportCommand.h"
 #include "app/MonthCommand.h"
 #include "app/ServiceCommand.h"
 #include "app/WeekCommand.h"
@@ -37,12 +38,15 @@ int main(int argc, char** argv) {
         return DayCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
     if (ServiceCommand::handles(QCoreApplication::arguments().mid(1)))
         return ServiceCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
+    if (ImportCommand::handles(QCoreApplication::arguments().mid(1)))
+        return ImportCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
 
     CommandRequest request;
     QString error;
     if (!CommandLine::parse(QCoreApplication::arguments().mid(1), &request, &error)) {
         err << "liturgy-calendar: " << error << '\n'
-            << CommandLine::usage() << DayCommand::usage() << ServiceCommand::usage();
+            << CommandLine::usage() << DayCommand::usage() << ServiceCommand::usage()
+            << ImportCommand::usage();
         return 2;
     }
     if (request.command == CommandRequest::Command::Help) {

@@ -1,11 +1,13 @@
 #include "data/DataSource.h"
 
+#include "data/AccessCache.h"
 #include "support/Failure.h"
 #include "support/mVBFileDisk.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -38,13 +40,26 @@ FileFormat formatOf(const QByteArray& head) {
     return FileFormat::Unknown;
 }
 
-// Where users' Access files will be read: an import into a cached SQLite copy plugs in here
-// and returns the copy's path.
-QString importedAccessFile(const QString& /*file*/, const QString& dataFile) {
-    throw Failure(kCannotOpen,
-                  QStringLiteral("Cannot open the Access database '%1': this build does not "
-                                 "read Access files.")
-                      .arg(dataFile));
+// The file at `path` as it was found for `dataFile`, or a Failure naming `dataFile`.
+QString existingFile(const QString& dataFile) {
+    if (dataFile.trimmed().isEmpty())
+        throw Failure(kCannotOpen, QStringLiteral("No data file is named."));
+    QString path = dataFile;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    path = mVBFileDisk::resolveLetterCase(path);
+    const QFileInfo info(path);
+    if (!info.isFile())
+        throw Failure(kCannotOpen, QStringLiteral("Could not find file '%1'.").arg(dataFile));
+    return info.absoluteFilePath();
+}
+
+QByteArray headOf(const QString& path, const QString& dataFile) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Failure(
+            kCannotOpen,
+            QStringLiteral("Cannot open the file '%1': %2").arg(dataFile, file.errorString()));
+    return file.read(100);
 }
 
 } // namespace
@@ -103,37 +118,38 @@ Target parse(const QString& connectionString) {
 }
 
 QString sqliteFileFor(const QString& dataFile) {
-    if (dataFile.trimmed().isEmpty())
-        throw Failure(kCannotOpen, QStringLiteral("No data file is named."));
-    QString path = dataFile;
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    path = mVBFileDisk::resolveLetterCase(path);
-    const QFileInfo info(path);
-    if (!info.isFile())
-        throw Failure(kCannotOpen, QStringLiteral("Could not find file '%1'.").arg(dataFile));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(
-            kCannotOpen,
-            QStringLiteral("Cannot open the file '%1': %2").arg(dataFile, file.errorString()));
-    const QByteArray head = file.read(100);
-    file.close();
-    switch (formatOf(head)) {
+    const QString path = existingFile(dataFile);
+    switch (formatOf(headOf(path, dataFile))) {
     case FileFormat::SQLite:
-        return info.absoluteFilePath();
+        return path;
     case FileFormat::Access:
-        return importedAccessFile(info.absoluteFilePath(), dataFile);
+        return AccessCache::copyFor(path, dataFile);
     case FileFormat::Unknown:
         break;
     }
     throw Failure(kCannotOpen, QStringLiteral("Unrecognized database format '%1'.").arg(dataFile));
 }
 
-bool isAccessFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+bool isAccessFile(const QString& dataFile) {
+    try {
+        const QString path = existingFile(dataFile);
+        return formatOf(headOf(path, dataFile)) == FileFormat::Access;
+    } catch (const Failure&) {
         return false;
-    return formatOf(file.read(100)) == FileFormat::Access;
+    }
+}
+
+QString accessWriteRefused(const QString& dataFile) {
+    // The same path with the extension ".sqlite" in place of the file's own.
+    const qsizetype folderEnd =
+        std::max(dataFile.lastIndexOf(QLatin1Char('/')), dataFile.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype dot = dataFile.lastIndexOf(QLatin1Char('.'));
+    const QString converted =
+        (dot > folderEnd + 1 ? dataFile.left(dot) : dataFile) + QStringLiteral(".sqlite");
+    return QStringLiteral("The database '%1' is an Access file, which is only read and never "
+                          "written. Convert it once with \"liturgy-calendar import %1 --out %2\" "
+                          "and name '%2' in the INI file instead.")
+        .arg(dataFile, converted);
 }
 
 } // namespace DataSource

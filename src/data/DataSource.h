@@ -18,12 +18,16 @@ struct Target {
 // values optionally quoted). A Jet or ACE provider makes a JetFile target.
 Target parse(const QString& connectionString);
 
-// The SQLite file that serves the data file `dataFile`: the file itself when it is an SQLite
-// database (found without regard to letter case). Throws Failure naming the file when it is
-// missing, is an Access file that cannot be read yet, or is neither.
+// The SQLite file that serves the data file `dataFile` (found without regard to letter case):
+// the file itself when it is an SQLite database, its cached SQLite copy when it is an Access
+// file (Jet 3, Jet 4 or ACE), imported first when needed. Throws Failure naming the file when
+// it is missing, cannot be imported, or is neither.
 QString sqliteFileFor(const QString& dataFile);
 
-// Whether the file at `path` begins like an Access (Jet or ACE) database.
-bool isAccessFile(const QString& path);
+// Whether `dataFile` is a user's Access file, which is read through its copy and never
+// written. Writers check this first and refuse with accessWriteRefused.
+bool isAccessFile(const QString& dataFile);
+// The message that refuses a write to the Access file `dataFile` and says how to convert it.
+QString accessWriteRefused(const QString& dataFile);
 
 } // namespace DataSource

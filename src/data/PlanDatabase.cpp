@@ -45,12 +45,6 @@ bool looksLikeSQLite(const QString& path) {
     return head.isEmpty() || head == QByteArray("SQLite format 3\0", 16);
 }
 
-// The name an Access file's converted copy would take: the same name ending in ".sqlite".
-QString convertedName(const QString& path) {
-    const QFileInfo info(path);
-    return info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".sqlite");
-}
-
 // Creates the plan database at `path` under a name of its own first, so that a half-made file
 // is never seen there and two processes creating it at once both end up with one whole file.
 void createPlanFile(const QString& path) {
@@ -112,12 +106,7 @@ void PlanDatabase::open(const QString& file, bool createMissing) {
         throw Failure(kEngineError,
                       QStringLiteral("The plan database '%1' is not a file.").arg(m_file));
     if (DataSource::isAccessFile(m_file))
-        throw Failure(kEngineError,
-                      QStringLiteral("The plan database '%1' is an Access file, which cannot be "
-                                     "written. Convert it once with: liturgy-calendar import %1 "
-                                     "--out %2 and name the new file as \"PlanFile\" in the INI "
-                                     "file.")
-                          .arg(m_file, convertedName(m_file)));
+        throw Failure(kEngineError, DataSource::accessWriteRefused(m_file));
     if (!looksLikeSQLite(m_file))
         throw Failure(kEngineError,
                       QStringLiteral("The plan database '%1' is not a database this program "

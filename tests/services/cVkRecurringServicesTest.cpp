@@ -207,9 +207,9 @@ TEST_F(cVkRecurringServicesTest, AFailureWritesNothingAndSaysWhy) {
          "No plan database is named: the INI file has no \"PlanFile\" in its section "
          "\"Files\"."},
         {"an Access file", access, sunday, false,
-         QString("The plan database '%1' is an Access file, which cannot be written. Convert it "
-                 "once with: liturgy-calendar import %1 --out %2 and name the new file as "
-                 "\"PlanFile\" in the INI file.")
+         QString("The database '%1' is an Access file, which is only read and never written. "
+                 "Convert it once with \"liturgy-calendar import %1 --out %2\" and name '%2' "
+                 "in the INI file instead.")
              .arg(access, path("Plan2.sqlite"))},
         {"a text file", text, sunday, false,
          QString("The plan database '%1' is not a database this program can read.").arg(text)},
