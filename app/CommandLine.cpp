@@ -41,6 +41,19 @@ bool CommandLine::parseMonth(const QString& text, QDate* month) {
     return true;
 }
 
+bool CommandLine::parseDate(const QString& text, QDate* date) {
+    static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return false;
+    const QDate parsed(match.captured(1).toInt(), match.captured(2).toInt(),
+                       match.captured(3).toInt());
+    if (!parsed.isValid() || parsed.year() < 100)
+        return false;
+    *date = parsed;
+    return true;
+}
+
 bool CommandLine::parse(const QStringList& arguments, CommandRequest* request, QString* error) {
     *request = CommandRequest();
     if (arguments.isEmpty()) {

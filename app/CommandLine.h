@@ -36,6 +36,8 @@ public:
     static bool parse(const QStringList& arguments, CommandRequest* request, QString* error);
     // The usage text, one command a line.
     static QString usage();
-    // A month "YYYY-MM" as the first of that month; false when the text is not one.
+    // A month "YYYY-MM" (its first day) or a date "YYYY-MM-DD"; false when the text is not one
+    // or lies before the year 100, where date values start.
     static bool parseMonth(const QString& text, QDate* month);
+    static bool parseDate(const QString& text, QDate* date);
 };

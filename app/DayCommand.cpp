@@ -10,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QRegularExpression>
 
 namespace {
 
@@ -28,17 +27,7 @@ bool DayCommand::parseKind(const QString& name, qint32* kind) {
 }
 
 bool DayCommand::parseDate(const QString& text, QDate* date) {
-    static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
-    const QRegularExpressionMatch match = form.match(text);
-    if (!match.hasMatch())
-        return false;
-    const QDate parsed(match.captured(1).toInt(), match.captured(2).toInt(),
-                       match.captured(3).toInt());
-    // Date values start in the year 100.
-    if (!parsed.isValid() || parsed.year() < 100)
-        return false;
-    *date = parsed;
-    return true;
+    return CommandLine::parseDate(text, date);
 }
 
 bool DayCommand::handles(const QStringList& arguments) {

@@ -1,28 +1,25 @@
 #include "app/HostWindow.h"
 
+#include "app/HostCommands.h"
 #include "app/HostNotify.h"
 #include "app/HostSession.h"
-#include "app/PrinterIcon.h"
 #include "app/SSActiveToolBars.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QLibrary>
 #include <QMessageBox>
-#include <QPageSetupDialog>
-#include <QPrinter>
 #include <QStandardPaths>
 #include <QStatusBar>
-#include <QStyle>
+#include <QTextBrowser>
 #include <QTextStream>
 #include <QTimer>
-#include <QUrl>
 
 namespace {
 
@@ -35,24 +32,6 @@ constexpr int kPngQuality = 80;
 
 using GetClassObject = int32_t (*)(const char*, void**);
 using WindowOf = void* (*)(int32_t);
-
-struct Tool {
-    const char* id;
-    const char* text;
-    QStyle::StandardPixmap icon;
-    const char* theme;
-};
-
-// The host's tools; the component enables and dispatches those that are its own.
-constexpr Tool kTools[] = {
-    {"ID_PRINT", "Print", QStyle::SP_DialogSaveButton, "document-print"},
-    {"ID_PREVIEW", "Preview", QStyle::SP_FileDialogContentsView, "document-print-preview"},
-    {"ID_PAGE_SETUP", "Page Setup", QStyle::SP_FileDialogDetailedView, "document-properties"},
-    {"OPEN_IN_MS_WORD", "Word", QStyle::SP_FileIcon, "x-office-document"},
-    {"ID_SEND", "Send", QStyle::SP_ArrowForward, "mail-send"},
-    {"ID_NEW_EMAIL", "New E-mail", QStyle::SP_FileDialogNewFolder, "mail-message-new"},
-    {"ID_ABOUT", "About", QStyle::SP_MessageBoxInformation, "help-about"},
-};
 
 QString registeredLibrary() {
     const QString manifest = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
@@ -73,13 +52,15 @@ QString registeredLibrary() {
 
 HostWindow::HostWindow(QWidget* parent)
     : QMainWindow(parent), m_library(new QLibrary(this)), m_notify(new HostNotify(this)),
-      m_toolbar(new SSActiveToolBars(tr("Commands"), this)) {
+      m_toolbar(new SSActiveToolBars(tr("Commands"), this)),
+      m_commands(new HostCommands(this, m_toolbar)) {
     setWindowTitle(QString::fromLatin1(kTitle));
     m_toolbar->setObjectName(QStringLiteral("hostToolbar"));
     m_toolbar->setMovable(false);
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     addToolBar(Qt::TopToolBarArea, m_toolbar);
-    buildToolbar();
+    m_commands->setSearchSource([this] { return selectedDayName(); });
+    m_commands->setCopy([this] { copyDayPage(); });
     statusBar()->showMessage(tr("Ready"));
     connect(m_notify, &HostNotify::message, this, [this](qint32 code) { onMessage(code); });
 }
@@ -90,24 +71,6 @@ HostWindow::~HostWindow() {
         delete m_component;
         m_component = nullptr;
     }
-}
-
-void HostWindow::buildToolbar() {
-    for (const Tool& t : kTools) {
-        const bool print = qstrcmp(t.id, "ID_PRINT") == 0;
-        QIcon icon = QIcon::fromTheme(QString::fromLatin1(t.theme),
-                                      print ? printerIcon() : style()->standardIcon(t.icon));
-        QAction* a = m_toolbar->addAction(icon, tr(t.text));
-        a->setObjectName(QString::fromLatin1(t.id));
-        a->setToolTip(tr(t.text));
-        // Until the component enables its tools, only those the host serves itself work.
-        a->setEnabled(false);
-    }
-    connect(m_toolbar, &QToolBar::actionTriggered, this, [this](QAction* tool) {
-        // Tools of the component reach it through its subscription; the host serves the rest.
-        if (tool->data().toInt() == 0)
-            onCommand(tool->objectName());
-    });
 }
 
 QString HostWindow::libraryPath() {
@@ -180,15 +143,9 @@ bool HostWindow::open(const Options& options, QString* error) {
     if (options.date.isValid())
         goToDate(options.date);
     QMetaObject::invokeMethod(component, "mShow", Qt::DirectConnection, Q_RETURN_ARG(bool, ok));
-    // The component's tools carry its window's handle; attaching enables them.
-    for (QAction* tool : m_toolbar->actions()) {
-        const QString id = tool->objectName();
-        const bool hostServes = id == QLatin1String("ID_PAGE_SETUP") ||
-                                id == QLatin1String("ID_NEW_EMAIL") ||
-                                id == QLatin1String("ID_ABOUT");
-        tool->setData(hostServes ? 0 : m_handle);
-        tool->setEnabled(hostServes);
-    }
+    // Every tool carries the component window's handle; attaching enables them. The
+    // component dispatches every click and hands back the commands that are the host's.
+    m_commands->tagTools(m_handle);
     component->setProperty("pNotify", QVariant::fromValue<QObject*>(m_notify));
     QMetaObject::invokeMethod(component, "mAttachToolbar", Qt::DirectConnection,
                               Q_RETURN_ARG(bool, ok));
@@ -222,26 +179,47 @@ void HostWindow::onMessage(qint32 code) {
         statusBar()->showMessage(m_component->property("pStatusText").toString());
         break;
     case 5:
-        onCommand(m_notify->pCommand());
+        if (!m_commands->serve(m_notify->pCommand()))
+            statusBar()->showMessage(
+                tr("%1 is not available in this application.").arg(m_notify->pCommand()), 5000);
         break;
     default:
         break;
     }
 }
 
-void HostWindow::onCommand(const QString& id) {
-    if (id == QLatin1String("ID_PAGE_SETUP")) {
-        QPrinter printer;
-        QPageSetupDialog dialog(&printer, this);
-        dialog.exec();
-    } else if (id == QLatin1String("ID_NEW_EMAIL")) {
-        QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:")));
-    } else if (id == QLatin1String("ID_ABOUT")) {
-        QMessageBox::about(this, windowTitle(),
-                           tr("%1\nThe church year, its readings and prayers.").arg(windowTitle()));
-    } else {
-        statusBar()->showMessage(tr("%1 is not available in this application.").arg(id), 5000);
+void HostWindow::copyDayPage() const {
+    if (!m_componentWindow)
+        return;
+    static const QStringList kinds = {QStringLiteral("4"), QStringLiteral("5"),
+                                      QStringLiteral("7")};
+    QWidget* front = nullptr;
+    for (QWidget* page : m_componentWindow->findChildren<QWidget*>()) {
+        if (!kinds.contains(page->property("tag").toString()) || !page->isVisible())
+            continue;
+        // The page holding the focus, else the first one shown.
+        if (!front || page->isAncestorOf(QApplication::focusWidget()))
+            front = page;
     }
+    if (!front)
+        return;
+    // The page copies itself: its selection, or the whole page when nothing is selected.
+    if (front->metaObject()->indexOfMethod("mCopy()") >= 0) {
+        QMetaObject::invokeMethod(front, "mCopy", Qt::DirectConnection);
+        return;
+    }
+    if (auto* browser = front->findChild<QTextBrowser*>())
+        browser->copy();
+}
+
+QString HostWindow::selectedDayName() const {
+    if (!m_componentWindow)
+        return {};
+    for (const QWidget* page : m_componentWindow->findChildren<QWidget*>())
+        if (page->property("tag").toString() == QLatin1String("4"))
+            if (const auto* list = page->findChild<QComboBox*>())
+                return list->currentText();
+    return {};
 }
 
 void HostWindow::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QString>
 
+class HostCommands;
 class HostNotify;
 class QLibrary;
 class SSActiveToolBars;
@@ -32,6 +33,7 @@ public:
     QWidget* componentWindow() const { return m_componentWindow; }
     HostNotify* notify() const { return m_notify; }
     SSActiveToolBars* toolbar() const { return m_toolbar; }
+    HostCommands* commands() const { return m_commands; }
     // Moves the component's calendars to `date`, as its date field does.
     bool goToDate(const QDate& date);
     // Waits until the component has drawn its panes, then writes the window as a PNG.
@@ -55,12 +57,15 @@ protected:
 
 private:
     void onMessage(qint32 code);
-    void onCommand(const QString& id);
-    void buildToolbar();
+    // The name of the day shown on the readings page.
+    QString selectedDayName() const;
+    // Copies the day page in front (its selection, or all of it) to the clipboard.
+    void copyDayPage() const;
 
     QLibrary* m_library;
     HostNotify* m_notify;
     SSActiveToolBars* m_toolbar;
+    HostCommands* m_commands;
     QObject* m_component = nullptr;
     QWidget* m_componentWindow = nullptr;
     qint32 m_handle = 0;

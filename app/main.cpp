@@ -14,6 +14,7 @@
 #ifdef LC_WITH_WINDOW
 #include "app/PrintCommand.h"
 #endif
+#include "app/ServiceCommand.h"
 #include "app/WeekCommand.h"
 #include "support/ComponentInfo.h"
 #include "support/modLog.h"
@@ -27,6 +28,19 @@ namespace {
 // Colour escapes only for a terminal, and never when the user asked for none.
 bool colourOutput() {
     return isatty(STDOUT_FILENO) && qEnvironmentVariableIsEmpty("NO_COLOR");
+}
+
+// The usage of every command, one a line.
+QString usage() {
+    QString text = CommandLine::usage() + DayCommand::usage() + ServiceCommand::usage() +
+                   ImportCommand::usage() + MailCommand::usage();
+#ifdef LC_WITH_WINDOW
+    text += PrintCommand::usage();
+#endif
+#ifdef LC_WITH_EXPORT
+    text += ExportCommand::usage();
+#endif
+    return text;
 }
 
 } // namespace
@@ -49,6 +63,8 @@ int main(int argc, char** argv) {
 
     if (DayCommand::handles(QCoreApplication::arguments().mid(1)))
         return DayCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
+    if (ServiceCommand::handles(QCoreApplication::arguments().mid(1)))
+        return ServiceCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
     if (ImportCommand::handles(QCoreApplication::arguments().mid(1)))
         return ImportCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
     if (MailCommand::handles(QCoreApplication::arguments().mid(1)))
@@ -57,26 +73,11 @@ int main(int argc, char** argv) {
     CommandRequest request;
     QString error;
     if (!CommandLine::parse(QCoreApplication::arguments().mid(1), &request, &error)) {
-        err << "liturgy-calendar: " << error << '\n'
-            << CommandLine::usage() << DayCommand::usage() << ImportCommand::usage()
-            << MailCommand::usage();
-#ifdef LC_WITH_WINDOW
-        err << PrintCommand::usage();
-#endif
-#ifdef LC_WITH_EXPORT
-        err << ExportCommand::usage();
-#endif
+        err << "liturgy-calendar: " << error << '\n' << usage();
         return 2;
     }
     if (request.command == CommandRequest::Command::Help) {
-        out << CommandLine::usage() << DayCommand::usage() << ImportCommand::usage()
-            << MailCommand::usage();
-#ifdef LC_WITH_WINDOW
-        out << PrintCommand::usage();
-#endif
-#ifdef LC_WITH_EXPORT
-        out << ExportCommand::usage();
-#endif
+        out << usage();
         return 0;
     }
     if (request.command == CommandRequest::Command::Version) {

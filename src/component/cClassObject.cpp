@@ -5,6 +5,7 @@
 #include "controls/cZiRivedUvuridu.h"
 #include "host_window/DocumentComponents.h"
 #include "mail/MailComponents.h"
+#include "services/QtServiceDialogs.h"
 #include "support/ObjectRegistry.h"
 
 #include <QHash>
@@ -44,6 +45,7 @@ void cClassObject::registerOwnComponents() {
         cZiRivedUvuridu::registerComponent();
         registerMailComponents();
         registerDocumentComponents();
+        QtServiceDialogs::registerComponent();
         return true;
     }();
     Q_UNUSED(registered);

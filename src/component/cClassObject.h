@@ -28,7 +28,8 @@ public:
     // object without CreateInstance().
     Q_INVOKABLE bool RegisterClassObject(const QString& progId, QObject* classObject);
 
-    // Registers the component's own replacements of outside components, once per process.
+    // Registers the component's own replacements of outside components (readings, content
+    // links, recurring services), once per process.
     static void registerOwnComponents();
 
 private:

@@ -15,8 +15,10 @@
 #include "host_window/GoToDate.h"
 #include "host_window/HostPrinting.h"
 #include "host_window/HostExport.h"
+#include "host_window/HostServices.h"
 #include "host_window/cDockingPane.h"
 #include "host_window/cPaneWindow.h"
+#include "host_window/cToolBar.h"
 #include "host_window/cToolTip.h"
 #include "host_window/mCommands.h"
 #include "host_window/mLateBound.h"
@@ -135,6 +137,15 @@ fHoster::fHoster(QWidget* parent)
 
     SSActiveToolBars1 = new QToolBar(tr("Commands"), this);
     SSActiveToolBars1->setObjectName(QStringLiteral("SSActiveToolBars1"));
+    SSActiveToolBars1->setMovable(false);
+    SSActiveToolBars1->setFloatable(false);
+    for (const mCommands::Tool& t : mCommands::windowTools()) {
+        QAction* tool =
+            SSActiveToolBars1->addAction(QIcon::fromTheme(QLatin1String(t.theme)), tr(t.text));
+        tool->setObjectName(QLatin1String(t.id));
+        tool->setToolTip(tr(t.text));
+    }
+    addToolBar(Qt::TopToolBarArea, SSActiveToolBars1);
     SSActiveToolBars1->hide();
 
     m_sideBar = new QToolBar(tr("Hidden panes"), this);
@@ -348,9 +359,18 @@ bool fHoster::mInitialize() {
         for (cDockingPane* p : m_panes)
             watchPane(p);
 
-        // 7, 8: the toolbar in use.
+        // 7, 8: the toolbar in use. The window's own tools belong to it.
+        const qint32 handle = cWindowList::handleOf(this);
+        for (QAction* tool : SSActiveToolBars1->actions())
+            tool->setData(handle);
         if (!m_toolbar)
             setToolbarInUse(SSActiveToolBars1);
+        m_toolBarRecord = std::make_unique<cToolBar>();
+        m_toolBarRecord->setPUser(m_user);
+        m_toolBarRecord->setPVersion(m_version);
+        m_toolBarRecord->setPhWnd(handle);
+        m_toolBarRecord->setPToolBar(m_toolbar);
+        m_toolBarRecord->mInitialize();
 
         // 9: colours and tips.
         m_colors = std::make_unique<cLiturgicalColors>();
@@ -1108,6 +1128,9 @@ void fHoster::setToolbarInUse(QObject* toolbar) {
     m_toolbar = toolbar;
     if (auto* bar = qobject_cast<QToolBar*>(toolbar))
         connect(bar, &QToolBar::actionTriggered, this, [this](QAction* a) { onToolClicked(a); });
+    // The window shows its own tools only while they are the ones in use.
+    if (SSActiveToolBars1)
+        SSActiveToolBars1->setVisible(toolbar && toolbar == SSActiveToolBars1);
 }
 
 void fHoster::enableOwnTools(bool enable) {
@@ -1190,9 +1213,17 @@ bool fHoster::DoCommand(const QString& id) {
             result = sendCommand(id);
             break;
         case mCommands::Dispatch::Print:
+            result = LateBinding::call(this, "doPrint", {id}).toBool();
+            break;
         case mCommands::Dispatch::Word:
+            result = LateBinding::call(this, "openInMSWord").toBool();
+            break;
         case mCommands::Dispatch::Send:
+            result = LateBinding::call(this, "doSend", {id}).toBool();
+            break;
         case mCommands::Dispatch::NewService:
+            result = newService(id);
+            break;
         case mCommands::Dispatch::Ignore:
             break;
         }
@@ -1219,4 +1250,15 @@ bool fHoster::doPrint(const QString& command) {
 
 bool fHoster::doPrintBrowser(const QString& command) {
     return HostPrinting::doPrintBrowser(*this, command);
+}
+
+bool fHoster::newService(const QString& id) {
+    const HostServices::Outcome outcome = HostServices::newService(*this, id);
+    // A service just planned must show at once: the month, and the week once it was filled.
+    if (outcome.created) {
+        updateCalendar(true);
+        if (m_weekFills > 0)
+            updateWeekCalendar(true);
+    }
+    return outcome.result;
 }

@@ -20,6 +20,7 @@ class WeekCalendarView;
 class cDockingPane;
 class cLiturgicalColors;
 class cPaneWindow;
+class cToolBar;
 class cToolTip;
 class fThisDay;
 class HostExport;
@@ -114,6 +115,9 @@ public:
     Q_INVOKABLE bool doPrintBrowser(const QString& command);
     // Hands a command to the host (message 5); false without a notify object.
     Q_INVOKABLE bool sendCommand(const QString& id);
+    // Plans one service or a series through the recurring-services component; true only when
+    // a single service was created. The calendars are refilled after anything was written.
+    Q_INVOKABLE bool newService(const QString& id);
 
     // Output of the current content (HostExport does the work).
     Q_INVOKABLE bool openInMSWord();
@@ -164,6 +168,8 @@ public:
     QAction* copyTooltipAction() const { return mnuCopy; }
     QToolBar* sideBar() const { return m_sideBar; }
     QObject* toolbarInUse() const { return m_toolbar; }
+    // The window's own toolbar, used when the host gives none.
+    QToolBar* ownToolbar() const { return SSActiveToolBars1; }
     GoToDate* goToDateTool() const { return m_goTo; }
     const cToolTip* toolTips() const { return m_tip.get(); }
 
@@ -230,6 +236,7 @@ private:
     std::unique_ptr<cLiturgicalColors> m_colors;
     std::unique_ptr<cToolTip> m_tip;
     std::unique_ptr<HostExport> m_export;
+    std::unique_ptr<cToolBar> m_toolBarRecord;
     cPaneWindow* mfT1 = nullptr;
     cPaneWindow* mfT2 = nullptr;
     cPaneWindow* m_fTList = nullptr;

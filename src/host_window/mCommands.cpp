@@ -84,4 +84,15 @@ QStringList knownIdentifiers() {
     return ids;
 }
 
+QList<Tool> windowTools() {
+    return {
+        {"ID_PRINT", "Print", "document-print"},
+        {"ID_PREVIEW", "Preview", "document-print-preview"},
+        {"OPEN_IN_MS_WORD", "Word", "x-office-document"},
+        {"ID_SEND", "Send", "mail-send"},
+        {"ID_VK_LITURGY_CALENDAR_NEW_SERVICE", "New Service", "appointment-new"},
+        {"ID_VK_LITURGY_CALENDAR_RECURRING_SERVICE", "Recurring Services", "view-calendar-week"},
+    };
+}
+
 } // namespace mCommands

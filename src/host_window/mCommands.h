@@ -12,6 +12,15 @@ enum class Status { Untouched, Enable, Disable, EnableWhenDayPage };
 
 Dispatch dispatchOf(const QString& id);
 Status statusOf(const QString& id);
+// A tool of the window's own toolbar: its identifier, caption and icon name of the theme.
+struct Tool {
+    const char* id;
+    const char* text;
+    const char* theme;
+};
+// The window's own tools, which it shows when the host gives no toolbar.
+QList<Tool> windowTools();
+
 // Every identifier of the table (without the "ID_URL" / "ID_MS_" families), in table order.
 QStringList knownIdentifiers();
 

@@ -4,13 +4,19 @@
 #include "app/HostWindow.h"
 
 #include "SampleDataWriter.h"
+#include "app/HostCommands.h"
+#include "app/SSActiveToolBars.h"
 #include "common/TestEnv.h"
 #include "resources/mMain.h"
 #include "support/OleDate.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDialog>
 #include <QDockWidget>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStatusBar>
@@ -20,8 +26,19 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
+#include <QUrlQuery>
 
 namespace {
+
+// Stands in for the desktop's handlers of mail and web addresses: it only notes them.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public Q_SLOTS:
+    void open(const QUrl& url) { opened.append(url); }
+};
 
 constexpr int kGospel = 204;
 constexpr int kLongGospel = 217;
@@ -262,3 +279,72 @@ TEST_F(HostWindowTest, ClickingADayShowsItsReadings) {
     expectReadings(*browser, QDate(2024, 4, 7));
     EXPECT_EQ(messages, QStringList());
 }
+
+TEST_F(HostWindowTest, EachHostServedToolRunsOncePerClick) {
+    UrlRecorder urls;
+    for (const char* scheme : {"mailto", "https"})
+        QDesktopServices::setUrlHandler(QLatin1String(scheme), &urls, "open");
+    HostWindow window;
+    ASSERT_TRUE(openWindow(window, QDate(2024, 3, 10)));
+    // Dialogs other than message boxes are noted by their class and closed.
+    QStringList dialogs;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog && !qobject_cast<QMessageBox*>(dialog)) {
+            dialogs.append(QString::fromLatin1(dialog->metaObject()->className()));
+            dialog->reject();
+        }
+    });
+    closer.start(20);
+    const QString day = window.componentWindow()
+                            ->findChild<QWidget*>(QStringLiteral("pane4"))
+                            ->findChild<QComboBox*>()
+                            ->currentText();
+    ASSERT_FALSE(day.isEmpty());
+
+    struct Case {
+        const char* id;
+        QStringList dialogs;
+        int messages;
+        QStringList urls;
+    };
+    QUrl search(QStringLiteral("https://duckduckgo.com/"));
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("q"), day);
+    search.setQuery(query);
+    const QList<Case> cases = {
+        {"ID_ABOUT", {}, 1, {}},
+        {"ID_PAGE_SETUP", {"QPageSetupDialog"}, 0, {}},
+        {"ID_NEW_EMAIL", {}, 0, {"mailto:"}},
+        {"ID_SEARCH_ON_WEB", {}, 0, {search.toString()}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        dialogs.clear();
+        messages.clear();
+        urls.opened.clear();
+        QAction* tool = window.toolbar()->findChild<QAction*>(QLatin1String(c.id));
+        ASSERT_NE(tool, nullptr);
+        ASSERT_TRUE(tool->isEnabled());
+        QTest::mouseClick(window.toolbar()->widgetForAction(tool), Qt::LeftButton);
+        QTest::qWait(100);
+        EXPECT_EQ(dialogs, c.dialogs);
+        EXPECT_EQ(messages.size(), c.messages);
+        QStringList opened;
+        for (const QUrl& url : urls.opened)
+            opened.append(url.toString());
+        EXPECT_EQ(opened, c.urls);
+    }
+    // The page set-up is kept for the next time.
+    QPrinter* printer = &window.commands()->printer();
+    QTest::mouseClick(window.toolbar()->widgetForAction(
+                          window.toolbar()->findChild<QAction*>(QStringLiteral("ID_PAGE_SETUP"))),
+                      Qt::LeftButton);
+    QTest::qWait(100);
+    EXPECT_EQ(&window.commands()->printer(), printer);
+    for (const char* scheme : {"mailto", "https"})
+        QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+}
+
+#include "HostWindowTest.moc"

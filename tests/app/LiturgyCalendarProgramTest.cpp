@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QThread>
+#include <csignal>
 
 // The liturgy-calendar program run end to end on databases made by the schema module.
 namespace {
@@ -28,8 +30,8 @@ protected:
         planFile = path(QStringLiteral("Plan.MDB"));
     }
 
-    ProgramRun run(const QStringList& arguments) const {
-        QProcess process;
+    // Starts the program; the caller waits for it.
+    void start(QProcess& process, const QStringList& arguments) const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
         env.insert(QStringLiteral("HOME"), dir());
@@ -38,6 +40,11 @@ protected:
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(dir());
         process.start(QStringLiteral(LC_APP_PROGRAM), arguments);
+    }
+
+    ProgramRun run(const QStringList& arguments) const {
+        QProcess process;
+        start(process, arguments);
         ProgramRun result;
         if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
             ADD_FAILURE() << "the program did not finish normally";
@@ -352,6 +359,221 @@ TEST_F(LiturgyCalendarProgramTest, UsageErrorsAndVersion) {
         EXPECT_EQ(r.exitCode, 0) << version;
         EXPECT_TRUE(r.out.startsWith(QStringLiteral("VoVoruzevUdadudar Build "))) << version;
     }
+}
+
+// The plan file's rows as "date time kind place" lines, and the engine's own check of the file.
+QStringList planRows(const QString& file, QString* integrity = nullptr) {
+    QStringList rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "plan rows");
+        db.setDatabaseName(file);
+        EXPECT_TRUE(db.open());
+        QSqlQuery q(db);
+        EXPECT_TRUE(q.exec(QStringLiteral("SELECT Date, Time, ServType, Location FROM "
+                                          "tbMainPlan ORDER BY Date, Time, rowid")));
+        while (q.next())
+            rows.append(QString::number(q.value(0).toDouble()) + ' ' +
+                        QString::number(q.value(1).toDouble(), 'g', 17) + ' ' +
+                        q.value(2).toString() + ' ' + q.value(3).toString());
+        if (integrity && q.exec(QStringLiteral("PRAGMA integrity_check")) && q.next())
+            *integrity = q.value(0).toString();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("plan rows"));
+    return rows;
+}
+
+TEST_F(LiturgyCalendarProgramTest, ServicesAreAddedListedAndRemovedOrRefusedWithNothingWritten) {
+    createMarch();
+    const QString iniFile = ini();
+    const QStringList before = planRows(planFile);
+    const QString noPlan =
+        writeFile("noplan.ini", "[Files]\r\nLiturgyFile=" + liturgyFile.toUtf8() + "\r\n");
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        QString out;
+        QString err;   // the beginning of standard error
+        int rowsAdded; // rows the plan holds more afterwards
+    };
+    const QList<Case> cases = {
+        {{"service", "add", "2024-03-10", "--type", "Mass", "--place", "St Mary"},
+         0,
+         "2024-03-10\t10:00\tMass\tSt Mary\n",
+         "",
+         1},
+        {{"service", "add", "--every", "Sunday", "--from", "2024-03-11", "--count", "2", "--time",
+          "18:30", "--type=Vespers"},
+         0,
+         "2024-03-17\t18:30\tVespers\t\n2024-03-24\t18:30\tVespers\t\n",
+         "",
+         3},
+        {{"service", "add", "--every", "tue", "--from", "2024-03-01", "--to", "2024-03-31",
+          "--interval", "2"},
+         0,
+         "2024-03-05\t10:00\t\t\n2024-03-19\t10:00\t\t\n",
+         "",
+         5},
+        {{"service", "list", "2024-03"},
+         0,
+         "2024-03-03\t10:00\tMass\tCathedral\n2024-03-03\t18:00\tVespers\tChapel\n"
+         "2024-03-05\t10:00\t\t\n2024-03-10\t10:00\tMass\tSt Mary\n"
+         "2024-03-12\t09:05\tChoir\tHall\n2024-03-17\t18:30\tVespers\t\n"
+         "2024-03-19\t10:00\t\t\n2024-03-24\t18:30\tVespers\t\n",
+         "",
+         5},
+        {{"service", "list", "2024-02", "--json"},
+         0,
+         "{\"month\":\"2024-02\",\"services\":[]}\n",
+         "",
+         5},
+        {{"service", "remove", "2024-03-10", "--time", "10:00", "--type", "Vespers"},
+         1,
+         "",
+         "liturgy-calendar: no service is planned on 2024-03-10 at 10:00 of the kind 'Vespers'\n",
+         5},
+        {{"service", "remove", "2024-03-10", "--time", "10:00"},
+         0,
+         "2024-03-10\t10:00\tMass\tSt Mary\n",
+         "",
+         4},
+        {{"service", "add", "2024-02-30"},
+         2,
+         "",
+         "liturgy-calendar: '2024-02-30' is not a date of the form YYYY-MM-DD\n",
+         4},
+        {{"service", "add", "2024-03-10", "--time", "24:00"},
+         2,
+         "",
+         "liturgy-calendar: '24:00' is not a time of the form HH:MM\n",
+         4},
+        {{"service", "add", "--every", "sunday", "--from", "2024-03-01", "--count", "0"},
+         2,
+         "",
+         "liturgy-calendar: the number of services '0' is not from 1 to 1000\n",
+         4},
+        {{"service", "add", "--every", "sunday", "--from", "2024-03-01", "--count", "1001"},
+         2,
+         "",
+         "liturgy-calendar: the number of services '1001' is not from 1 to 1000\n",
+         4},
+        {{"service", "add", "--every", "someday", "--from", "2024-03-01", "--count", "1"},
+         2,
+         "",
+         "liturgy-calendar: 'someday' is not a weekday (monday to sunday)\n",
+         4},
+        {{"service", "add", "2024-03-10", "--count", "3"},
+         2,
+         "",
+         "liturgy-calendar: --from, --to and --count go with --every\n",
+         4},
+        {{"service", "add", "--every", "sunday", "--from", "2024-03-01"},
+         2,
+         "",
+         "liturgy-calendar: a series needs either --to YYYY-MM-DD or --count N\n",
+         4},
+        {{"service", "remove", "2024-03-10"},
+         2,
+         "",
+         "liturgy-calendar: remove needs the date (YYYY-MM-DD) and --time HH:MM\n",
+         4},
+        {{"service", "move", "2024-03-10"},
+         2,
+         "",
+         "liturgy-calendar: unknown service action 'move'\n",
+         4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const ProgramRun r = run(c.arguments + QStringList{"--ini", iniFile});
+        EXPECT_EQ(r.exitCode, c.exitCode);
+        EXPECT_EQ(r.out, c.out);
+        if (c.err.isEmpty()) {
+            EXPECT_EQ(r.err, QString());
+        } else {
+            EXPECT_TRUE(r.err.startsWith(c.err)) << r.err.toStdString();
+        }
+        EXPECT_EQ(planRows(planFile).size(), before.size() + c.rowsAdded);
+    }
+
+    // No plan file named: a clear error, nothing written anywhere.
+    const ProgramRun none = run({"service", "add", "2024-03-10", "--ini", noPlan});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_EQ(none.out, QString());
+    EXPECT_TRUE(none.err.contains("No plan database is named")) << none.err.toStdString();
+
+    // The month shows the services at once.
+    const ProgramRun month = run({"month", "2024-03", "--ini", iniFile, "--json"});
+    EXPECT_TRUE(month.out.contains("{\"date\":\"2024-03-24\",\"lines\":[\"\",\"\",\"\"],"
+                                   "\"color\":null,\"marker\":1}"))
+        << month.out.toStdString();
+}
+
+TEST_F(LiturgyCalendarProgramTest, TwoProcessesPlanningAtOnceLoseNothing) {
+    createMarch();
+    const QString iniFile = ini();
+    QProcess first;
+    QProcess second;
+    // Two hundred services each, one at a time, so that the writers interleave.
+    const auto script = [&](QProcess& p, const char* time) {
+        QStringList args = {"-c",
+                            QString("for i in $(seq 200); do \"$0\" service add 2025-01-01 "
+                                    "--time %1 --ini \"$1\" >/dev/null || exit 1; done")
+                                .arg(time),
+                            QStringLiteral(LC_APP_PROGRAM), iniFile};
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", dir());
+        env.insert("XDG_DATA_HOME", dir() + "data");
+        p.setProcessEnvironment(env);
+        p.start("/bin/sh", args);
+    };
+    script(first, "08:00");
+    script(second, "11:00");
+    ASSERT_TRUE(first.waitForFinished(240000));
+    ASSERT_TRUE(second.waitForFinished(240000));
+    EXPECT_EQ(first.exitCode(), 0) << first.readAllStandardError().toStdString();
+    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+    QString integrity;
+    EXPECT_EQ(planRows(planFile, &integrity).size(), 3 + 400);
+    EXPECT_EQ(integrity, QStringLiteral("ok"));
+}
+
+TEST_F(LiturgyCalendarProgramTest, ASeriesKilledWhileWritingLeavesAllOrNone) {
+    createMarch();
+    const QString iniFile = ini();
+    // Each row the series writes keeps the engine busy for a while, so that the kill lands in
+    // the middle of the transaction.
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "slow");
+        db.setDatabaseName(planFile);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec("CREATE TABLE tbWork (n INTEGER)"));
+        ASSERT_TRUE(q.exec("WITH RECURSIVE c(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM c "
+                           "WHERE n < 600) INSERT INTO tbWork SELECT n FROM c"));
+        ASSERT_TRUE(q.exec("CREATE TRIGGER slow AFTER INSERT ON tbMainPlan BEGIN SELECT "
+                           "count(*) FROM tbWork a, tbWork b; END"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("slow"));
+    const QStringList before = planRows(planFile);
+
+    QProcess process;
+    start(process, {"service", "add", "--every", "sunday", "--from", "2024-01-01", "--count",
+                    "1000", "--ini", iniFile});
+    ASSERT_TRUE(process.waitForStarted());
+    // The writer has begun once its log file of the write-ahead journal is there.
+    for (int i = 0; i < 200 && !QFile::exists(planFile + "-wal"); ++i)
+        QThread::msleep(20);
+    QThread::msleep(300);
+    ASSERT_EQ(process.state(), QProcess::Running);
+    ::kill(pid_t(process.processId()), SIGKILL);
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
+
+    QString integrity;
+    EXPECT_EQ(planRows(planFile, &integrity), before);
+    EXPECT_EQ(integrity, QStringLiteral("ok"));
+    // The plan goes on taking services.
+    EXPECT_EQ(run({"service", "add", "2024-03-10", "--ini", iniFile}).exitCode, 0);
 }
 
 TEST_F(LiturgyCalendarProgramTest, ImportListsConvertsAndRefusesBadInput) {

@@ -374,19 +374,6 @@ TEST_F(HostWindowTest, OneRefillPerMonthChangeAndTheWeekFollowsWhenActivated) {
     EXPECT_EQ(w.weekFills(), 1);
 }
 
-TEST_F(HostWindowTest, ForwardedCommandsReachTheHost) {
-    fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
-    notify.messages.clear();
-    EXPECT_TRUE(w.DoCommand(QStringLiteral("ID_PAGE_SETUP")));
-    EXPECT_EQ(notify.command, QStringLiteral("ID_PAGE_SETUP"));
-    EXPECT_TRUE(w.DoCommand(QStringLiteral("ID_URL_HOME")));
-    EXPECT_FALSE(w.DoCommand(QStringLiteral("ID_UR")));
-    EXPECT_FALSE(w.DoCommand(QStringLiteral("id_page_setup")));
-    EXPECT_EQ(notify.messages, (QList<qint32>{5, 5}));
-    w.setPNotify(nullptr);
-    EXPECT_FALSE(w.DoCommand(QStringLiteral("ID_ABOUT")));
-}
-
 TEST_F(HostWindowTest, TheHostsToolbarIsTakenOnlyWhenItIsAQToolBar) {
     // A toolbar of the right kind is taken and its tools of this window enabled; an object that
     // calls itself the host's toolbar but is none is an error; any other object is not meant

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QMainWindow;
+class QPrinter;
+class QWidget;
+class SSActiveToolBars;
+
+// The host application's commands: the tools of its toolbar with the standard identifiers,
+// the same tools in its menus with the desktop's shortcuts, and the commands that the
+// component hands back to the host (message 5) that a desktop host serves itself: page set-up,
+// a new e-mail, the about box and a web search for the selected day. A click on a tool reaches
+// the component only; the component hands back what is the host's, so each click runs once.
+class HostCommands : public QObject {
+    Q_OBJECT
+public:
+    HostCommands(QMainWindow* window, SSActiveToolBars* toolbar);
+    ~HostCommands() override;
+
+    // Gives every tool the component window's handle: the component enables and dispatches
+    // them from then on.
+    void tagTools(qint32 handle);
+    // Carries out a command handed back by the component; false for one the host does not
+    // serve.
+    bool serve(const QString& id);
+    // The text a web search for the selected day looks for (set by the window).
+    void setSearchSource(std::function<QString()> source);
+    // What Edit > Copy (Ctrl+C) does: copy the day page in front (set by the window).
+    void setCopy(std::function<void()> copy);
+
+    // The printer whose page set-up the user chose; the next Page Setup starts from it.
+    QPrinter& printer() const { return *m_printer; }
+
+private:
+    void buildMenus();
+
+    QMainWindow* m_window;
+    SSActiveToolBars* m_toolbar;
+    std::unique_ptr<QPrinter> m_printer;
+    std::function<QString()> m_searchSource;
+    std::function<void()> m_copy;
+};

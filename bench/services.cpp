@@ -1,0 +1,144 @@
+// A ten-year weekly series (520 services) written into the plan database through the
+// recurring-services component's mCreateServices, against the same rows inserted with the
+// SQLite C API in one transaction on the same file. Both sides open the file, write and close it
+// each time; the plan is emptied between rounds, outside the timing. The user counter `ratio` is
+// the first over the second, in processor time.
+
+#include "BareSqlite.h"
+#include "data/Schema.h"
+#include "services/cVkRecurringServices.h"
+#include "support/OleDate.h"
+
+#include <QDate>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kServices = 520;
+
+struct Fixture {
+    QTemporaryDir dir;
+    QString plan;
+    QString ini;
+
+    Fixture() {
+        plan = dir.path() + QStringLiteral("/Plan.MDB");
+        QString error;
+        if (!Schema::create(plan, Schema::Kind::Plan, &error)) {
+            std::fprintf(stderr, "cannot create %s: %s\n", qPrintable(plan), qPrintable(error));
+            std::exit(1);
+        }
+        ini = dir.path() + QStringLiteral("/host.ini");
+        QFile file(ini);
+        if (!file.open(QIODevice::WriteOnly))
+            std::abort();
+        file.write("[Files]\r\nPlanFile=" + plan.toUtf8() + "\r\n");
+    }
+};
+
+const Fixture& fixture() {
+    static const Fixture f;
+    return f;
+}
+
+void exec(sqlite3* db, const char* sql) {
+    if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+        std::abort();
+}
+
+void emptyPlan() {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(fixture().plan.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
+        SQLITE_OK)
+        std::abort();
+    exec(db, "DELETE FROM tbMainPlan");
+    sqlite3_close(db);
+}
+
+// The series with the C API: open, one transaction of prepared inserts, close.
+void bareSeries() {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(fixture().plan.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
+        SQLITE_OK)
+        std::abort();
+    exec(db, "BEGIN IMMEDIATE");
+    sqlite3_stmt* insert = nullptr;
+    const char sql[] =
+        "INSERT INTO tbMainPlan (Date, Time, ServType, Location) VALUES (?, ?, ?, ?)";
+    if (sqlite3_prepare_v2(db, sql, -1, &insert, nullptr) != SQLITE_OK)
+        std::abort();
+    const double first = OleDate::fromDate(QDate(2025, 1, 5));
+    for (int i = 0; i < kServices; ++i) {
+        sqlite3_bind_double(insert, 1, first + 7.0 * i);
+        sqlite3_bind_double(insert, 2, 10.0 / 24.0);
+        sqlite3_bind_text(insert, 3, "High Mass", -1, SQLITE_STATIC);
+        sqlite3_bind_text(insert, 4, "St Mary", -1, SQLITE_STATIC);
+        if (sqlite3_step(insert) != SQLITE_DONE)
+            std::abort();
+        sqlite3_reset(insert);
+    }
+    sqlite3_finalize(insert);
+    exec(db, "COMMIT");
+    sqlite3_close(db);
+}
+
+void ourSeries() {
+    cVkRecurringServices services;
+    services.setPVkIniFile(fixture().ini);
+    services.setPWeekday(7);
+    services.setPFirstDate(OleDate::fromDate(QDate(2025, 1, 1)));
+    services.setPCount(kServices);
+    services.setPServiceType(QStringLiteral("High Mass"));
+    services.setPLocation(QStringLiteral("St Mary"));
+    if (!services.mCreateServices() || services.written().size() != kServices)
+        std::abort();
+}
+
+// Processor nanoseconds of one round of `write`, the plan emptied before, untimed.
+template <class Write> double timed(Write write) {
+    emptyPlan();
+    const double start = bench::threadNanos();
+    write();
+    return bench::threadNanos() - start;
+}
+
+void services_sqlite_c_api(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        emptyPlan();
+        state.ResumeTiming();
+        bareSeries();
+    }
+    state.counters["ratio"] = 1.0;
+}
+
+void services_weekly_series(benchmark::State& state) {
+    double ours = 0;
+    double bare = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        bare += timed(bareSeries);
+        emptyPlan();
+        state.ResumeTiming();
+        const double start = bench::threadNanos();
+        ourSeries();
+        ours += bench::threadNanos() - start;
+    }
+    state.counters["rows"] = kServices;
+    state.counters["ratio"] = ours / bare;
+}
+
+BENCHMARK(services_sqlite_c_api)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(services_weekly_series)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return bench::run(argc, argv, [] {
+        // Both sides write a file that is in the write-ahead log mode already.
+        ourSeries();
+    });
+}

@@ -1,0 +1,311 @@
+#include "data/PlanDatabase.h"
+
+#include "data/DataSource.h"
+#include "data/Schema.h"
+#include "support/Failure.h"
+#include "support/mVBFileDisk.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QThread>
+#include <atomic>
+#include <cmath>
+
+namespace {
+
+constexpr qint32 kEngineError = -2147467259;
+constexpr qint32 kFileAccess = 75;
+constexpr double kSecondsPerDay = 86400.0;
+
+QString uniqueName(const char* prefix) {
+    static std::atomic<quint64> next{0};
+    return QStringLiteral("%1_%2").arg(QLatin1String(prefix)).arg(++next);
+}
+
+QString engineText(const QSqlError& error) {
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    return text.isEmpty() ? QStringLiteral("the database engine reported an unknown error") : text;
+}
+
+// A file that nobody may write: no write permission for its owner, or none for this process.
+// The permission bits count even for a user whom the system would let write anyway.
+bool isReadOnly(const QFileInfo& info) {
+    return !(info.permissions() & QFileDevice::WriteOwner) || !info.isWritable();
+}
+
+bool looksLikeSQLite(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(16);
+    return head.isEmpty() || head == QByteArray("SQLite format 3\0", 16);
+}
+
+// Creates the plan database at `path` under a name of its own first, so that a half-made file
+// is never seen there and two processes creating it at once both end up with one whole file.
+void createPlanFile(const QString& path) {
+    static std::atomic<quint64> next{0};
+    const QString draft = QStringLiteral("%1.%2-%3.new")
+                              .arg(path)
+                              .arg(QCoreApplication::applicationPid())
+                              .arg(++next);
+    QString error;
+    if (!Schema::create(draft, Schema::Kind::Plan, &error))
+        throw Failure(kEngineError,
+                      QStringLiteral("Cannot create the plan database '%1': %2").arg(path, error));
+    if (!QFile::rename(draft, path)) {
+        QFile::remove(draft);
+        if (!QFileInfo(path).isFile())
+            throw Failure(kEngineError,
+                          QStringLiteral("Cannot create the plan database '%1'.").arg(path));
+    }
+}
+
+} // namespace
+
+PlanDatabase::~PlanDatabase() {
+    if (m_connectionName.isEmpty())
+        return;
+    m_db.close();
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+double PlanDatabase::dateValue(const QDate& date) {
+    return double(QDate(1899, 12, 30).daysTo(date));
+}
+
+double PlanDatabase::timeValue(const QTime& time) {
+    return double(time.msecsSinceStartOfDay()) / (kSecondsPerDay * 1000.0);
+}
+
+void PlanDatabase::fail(const QString& what, const QString& why) const {
+    throw Failure(kEngineError, QStringLiteral("%1 '%2': %3").arg(what, m_file, why));
+}
+
+void PlanDatabase::open(const QString& file, bool createMissing) {
+    if (file.trimmed().isEmpty())
+        throw Failure(kEngineError, QStringLiteral("No plan database is named: the INI file has "
+                                                   "no \"PlanFile\" in its section \"Files\"."));
+    QString path = file;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    m_file = mVBFileDisk::resolveLetterCase(path);
+    QFileInfo info(m_file);
+    if (!info.exists()) {
+        if (!createMissing)
+            throw Failure(kEngineError,
+                          QStringLiteral("The plan database '%1' does not exist.").arg(m_file));
+        createPlanFile(m_file);
+        info = QFileInfo(m_file);
+    }
+    if (!info.isFile())
+        throw Failure(kEngineError,
+                      QStringLiteral("The plan database '%1' is not a file.").arg(m_file));
+    if (DataSource::isAccessFile(m_file))
+        throw Failure(kEngineError, DataSource::accessWriteRefused(m_file));
+    if (!looksLikeSQLite(m_file))
+        throw Failure(kEngineError,
+                      QStringLiteral("The plan database '%1' is not a database this program "
+                                     "can read.")
+                          .arg(m_file));
+
+    m_readOnly = isReadOnly(info);
+    m_connectionName = uniqueName("lc_plan");
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    m_db.setDatabaseName(m_file);
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+    // A read-only file is never opened for writing: not even its header may change.
+    if (m_readOnly)
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    m_db.setConnectOptions(options);
+    if (!m_db.open())
+        fail(QStringLiteral("Cannot open the plan database"), engineText(m_db.lastError()));
+    if (m_readOnly)
+        return;
+    useWriteAheadLog();
+}
+
+void PlanDatabase::useWriteAheadLog() {
+    // Readers go on reading while a writer writes, and writers queue behind each other. The
+    // mode is the file's own once set; switching takes the whole file, and the engine does not
+    // wait for that by itself, so a busy file is tried again until the busy timeout.
+    QSqlQuery wal(m_db);
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        if (wal.exec(QStringLiteral("PRAGMA journal_mode")) && wal.next() &&
+            wal.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0)
+            return;
+        wal.finish();
+        if (wal.exec(QStringLiteral("PRAGMA journal_mode=WAL")) && wal.next() &&
+            wal.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0)
+            return;
+        const QString why = wal.lastError().isValid() ? engineText(wal.lastError())
+                                                      : QStringLiteral("database is locked");
+        wal.finish();
+        if (waited.elapsed() >= kBusyTimeoutMs)
+            fail(QStringLiteral("Cannot open the plan database"), why);
+        QThread::msleep(10);
+    }
+}
+
+void PlanDatabase::requireOpen() const {
+    if (!m_db.isOpen())
+        throw Failure(kEngineError, QStringLiteral("The plan database is not open."));
+}
+
+void PlanDatabase::requireWritable() const {
+    requireOpen();
+    if (m_readOnly)
+        throw Failure(kFileAccess,
+                      QStringLiteral("Cannot write the plan database '%1': the file is "
+                                     "read-only.")
+                          .arg(m_file));
+}
+
+template <class Body> void PlanDatabase::inTransaction(Body&& body) {
+    QSqlQuery begin(m_db);
+    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        fail(QStringLiteral("Cannot write the plan database"), engineText(begin.lastError()));
+    try {
+        ensureTable();
+        body();
+        QSqlQuery commit(m_db);
+        if (!commit.exec(QStringLiteral("COMMIT")))
+            fail(QStringLiteral("Cannot write the plan database"), engineText(commit.lastError()));
+    } catch (...) {
+        QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+        throw;
+    }
+}
+
+bool PlanDatabase::hasTable() {
+    if (m_tableChecked)
+        return true;
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND "
+                                   "name = 'tbMainPlan' COLLATE NOCASE")) ||
+        !query.next())
+        fail(QStringLiteral("Cannot read the plan database"), engineText(query.lastError()));
+    m_tableChecked = query.value(0).toInt() > 0;
+    return m_tableChecked;
+}
+
+void PlanDatabase::ensureTable() {
+    if (hasTable())
+        return;
+    // A database that holds other tables (a host's own) gets the plan table beside them.
+    QSqlQuery query(m_db);
+    for (const QString& statement : Schema::statements(Schema::Kind::Plan))
+        if (!query.exec(statement))
+            fail(QStringLiteral("Cannot write the plan database"), engineText(query.lastError()));
+    m_tableChecked = true;
+}
+
+void PlanDatabase::add(const QList<Service>& services) {
+    requireWritable();
+    inTransaction([&] {
+        QSqlQuery insert(m_db);
+        if (!insert.prepare(QStringLiteral("INSERT INTO tbMainPlan (Date, Time, ServType, "
+                                           "Location) VALUES (?, ?, ?, ?)")))
+            fail(QStringLiteral("Cannot write the plan database"), engineText(insert.lastError()));
+        for (const Service& s : services) {
+            insert.bindValue(0, dateValue(s.date));
+            insert.bindValue(1, timeValue(s.time));
+            insert.bindValue(2, s.type);
+            insert.bindValue(3, s.place);
+            if (!insert.exec())
+                fail(QStringLiteral("Cannot write the plan database"),
+                     engineText(insert.lastError()));
+        }
+    });
+}
+
+namespace {
+
+// The services a query gives as Date, Time, ServType, Location.
+QList<PlanDatabase::Service> servicesOf(QSqlQuery& query) {
+    QList<PlanDatabase::Service> found;
+    while (query.next()) {
+        const double date = query.value(0).toDouble();
+        const double time = query.value(1).toDouble();
+        const double seconds = std::round((time - std::floor(time)) * kSecondsPerDay);
+        found.append({QDate(1899, 12, 30).addDays(qint64(std::floor(date))),
+                      QTime(0, 0).addSecs(int(seconds) % int(kSecondsPerDay)),
+                      query.value(2).toString(), query.value(3).toString()});
+    }
+    return found;
+}
+
+const QString& selectServices() {
+    static const QString text = QStringLiteral(
+        "SELECT Date, Time, ServType, Location FROM tbMainPlan WHERE Date >= ? AND Date < ?");
+    return text;
+}
+
+} // namespace
+
+QList<PlanDatabase::Service> PlanDatabase::remove(const QDate& date, const QTime& time,
+                                                  const QString& type) {
+    requireWritable();
+    QList<Service> removed;
+    inTransaction([&] {
+        // Times are compared to the second, whatever fraction a program stored.
+        const QString where =
+            QStringLiteral(" AND CAST(round((Time - CAST(Time AS INTEGER)) * 86400) AS "
+                           "INTEGER) = ?") +
+            (type.isEmpty() ? QString() : QStringLiteral(" AND ServType = ?"));
+        const auto bind = [&](QSqlQuery& q) {
+            q.bindValue(0, dateValue(date));
+            q.bindValue(1, dateValue(date) + 1);
+            q.bindValue(2, time.msecsSinceStartOfDay() / 1000);
+            if (!type.isEmpty())
+                q.bindValue(3, type);
+        };
+        QSqlQuery select(m_db);
+        select.prepare(selectServices() + where + QStringLiteral(" ORDER BY rowid"));
+        bind(select);
+        if (!select.exec())
+            fail(QStringLiteral("Cannot read the plan database"), engineText(select.lastError()));
+        removed = servicesOf(select);
+        select.finish();
+        QSqlQuery erase(m_db);
+        erase.prepare(QStringLiteral("DELETE FROM tbMainPlan WHERE Date >= ? AND Date < ?") +
+                      where);
+        bind(erase);
+        if (!erase.exec())
+            fail(QStringLiteral("Cannot write the plan database"), engineText(erase.lastError()));
+    });
+    return removed;
+}
+
+QList<PlanDatabase::Service> PlanDatabase::services(const QDate& first, const QDate& last) {
+    requireOpen();
+    if (!hasTable())
+        return {};
+    QSqlQuery query(m_db);
+    query.prepare(selectServices() + QStringLiteral(" ORDER BY Date, Time, rowid"));
+    query.bindValue(0, dateValue(first));
+    query.bindValue(1, dateValue(last) + 1);
+    if (!query.exec())
+        fail(QStringLiteral("Cannot read the plan database"), engineText(query.lastError()));
+    return servicesOf(query);
+}
+
+QStringList PlanDatabase::serviceTypes() {
+    requireOpen();
+    if (!hasTable())
+        return {};
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("SELECT DISTINCT ServType FROM tbMainPlan WHERE ServType IS "
+                                   "NOT NULL AND ServType <> '' ORDER BY ServType")))
+        fail(QStringLiteral("Cannot read the plan database"), engineText(query.lastError()));
+    QStringList types;
+    while (query.next())
+        types.append(query.value(0).toString());
+    return types;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "services/ServiceDialogs.h"
+
+// The recurring-services component's dialogs as windows, modal over the active window.
+class QtServiceDialogs : public ServiceDialogs {
+public:
+    bool editOne(cVkRecurringServices& services) override;
+    bool editSeries(cVkRecurringServices& services) override;
+
+    // Registers the component with these dialogs.
+    static void registerComponent();
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+class ServiceDialogs;
+
+// Registers the recurring-services component under its programmatic identifier. Each
+// component created gets the dialogs that `dialogs` makes; without it the component has none
+// (the command line, which sets the properties itself).
+void registerServiceComponents(std::function<std::unique_ptr<ServiceDialogs>()> dialogs = {});

@@ -1,0 +1,3 @@
+#include "services/ServiceDialogs.h"
+
+ServiceDialogs::~ServiceDialogs() = default;

@@ -1,0 +1,269 @@
+#include "services/cVkRecurringServices.h"
+
+#include "calendar/CalendarTestData.h"
+#include "common/TestEnv.h"
+#include "services/cVkSettings.h"
+#include "support/CErrHandler.h"
+#include "support/OleDate.h"
+#include "support/SharedState.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <functional>
+
+namespace {
+
+using namespace CalendarTestData;
+using Service = PlanDatabase::Service;
+
+double day(int y, int m, int d) {
+    return OleDate::fromDate(QDate(y, m, d));
+}
+
+class cVkRecurringServicesTest : public TestEnv {
+protected:
+    void SetUp() override {
+        TestEnv::SetUp();
+        liturgy = path(QStringLiteral("Brastelo.MDB"));
+        ASSERT_TRUE(createLiturgy(liturgy, {
+                                               {1, ole(QDate(2024, 3, 10)), 0, 1, "Lent 4"},
+                                               {2, ole(QDate(2024, 3, 17)), 0, 1, "Lent 5"},
+                                               {3, ole(QDate(2024, 3, 17)), 0, 1, "Patrick"},
+                                           }));
+        plan = path(QStringLiteral("Plan.MDB"));
+        writeIni(plan);
+    }
+
+    void writeIni(const QString& planFile) {
+        iniFile = writeFile(QStringLiteral("host.ini"), iniText(liturgy, planFile));
+        services.setPVkIniFile(iniFile);
+    }
+
+    // Every row of tbMainPlan as "Date|Time|ServType|Location", the values as stored.
+    QStringList rows() const {
+        QStringList all;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "rows");
+            db.setDatabaseName(plan);
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+            EXPECT_TRUE(db.open());
+            QSqlQuery q(db);
+            EXPECT_TRUE(q.exec(QStringLiteral(
+                "SELECT Date, Time, ServType, Location FROM tbMainPlan ORDER BY rowid")));
+            while (q.next())
+                all.append(QString::number(q.value(0).toDouble(), 'g', 17) + '|' +
+                           QString::number(q.value(1).toDouble(), 'g', 17) + '|' +
+                           q.value(2).toString() + '|' + q.value(3).toString());
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("rows"));
+        return all;
+    }
+
+    QString liturgy;
+    QString plan;
+    QString iniFile;
+    cVkRecurringServices services;
+};
+
+struct Plan {
+    std::function<void(cVkRecurringServices&)> set;
+    bool series;
+};
+
+TEST_F(cVkRecurringServicesTest, WritesOneServiceOrAWholeSeriesIntoANewPlan) {
+    struct Case {
+        const char* name;
+        Plan plan;
+        QStringList rows;
+    };
+    const QList<Case> cases = {
+        {"one service at the default time",
+         {[](cVkRecurringServices& s) {
+              s.setPDate(day(2024, 3, 10));
+              s.setPServiceType("High Mass");
+              s.setPLocation("St Mary");
+          },
+          false},
+         {"45361|0.41666666666666669|High Mass|St Mary"}},
+        {"one service at its own time, no kind or place",
+         {[](cVkRecurringServices& s) {
+              s.setPDate(day(2024, 3, 10));
+              s.setPTime("18:30");
+          },
+          false},
+         {"45361|0.77083333333333337||"}},
+        {"the settings' time when none is given",
+         {[](cVkRecurringServices& s) {
+              s.setPDate(day(2024, 3, 10));
+              s.settings().setPDefaultServiceTime("9:15");
+          },
+          false},
+         {"45361|0.38541666666666669||"}},
+        {"three Sundays from a Tuesday",
+         {[](cVkRecurringServices& s) {
+              s.setPWeekday(7);
+              s.setPFirstDate(day(2024, 3, 5));
+              s.setPCount(3);
+              s.setPServiceType("Mass");
+          },
+          true},
+         {"45361|0.41666666666666669|Mass|", "45368|0.41666666666666669|Mass|",
+          "45375|0.41666666666666669|Mass|"}},
+        {"every other week up to a last date, the weekday of pDate",
+         {[](cVkRecurringServices& s) {
+              s.setPDate(day(2024, 3, 5));
+              s.setPLastDate(day(2024, 4, 2));
+              s.setPInterval(2);
+              s.setPTime("08:00");
+              s.setPLocation("Chapel");
+          },
+          true},
+         {"45356|0.33333333333333331||Chapel", "45370|0.33333333333333331||Chapel",
+          "45384|0.33333333333333331||Chapel"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(plan);
+        cVkRecurringServices fresh;
+        fresh.setPVkIniFile(iniFile);
+        c.plan.set(fresh);
+        EXPECT_TRUE(c.plan.series ? fresh.mCreateServices() : fresh.mCreateOneService());
+        EXPECT_EQ(rows(), c.rows);
+        EXPECT_EQ(fresh.written().size(), c.rows.size());
+        EXPECT_EQ(errHandler().lastErrorNumber(), 0)
+            << errHandler().lastErrorDescription().toStdString();
+    }
+}
+
+TEST_F(cVkRecurringServicesTest, AFailureWritesNothingAndSaysWhy) {
+    ASSERT_TRUE(createPlan(plan, {{day(2024, 3, 3), 0.5, "Mass", "St Mary"}}));
+    const QByteArray jetHead =
+        QByteArray("\x00\x01\x00\x00Standard Jet DB", 19) + QByteArray(2048 - 19, '\0');
+    const QString access = writeFile(QStringLiteral("Plan2.mdb"), jetHead);
+    const QString text = writeFile(QStringLiteral("notes.txt"), "not a database\r\n");
+    const QString readOnly = path(QStringLiteral("Locked.MDB"));
+    ASSERT_TRUE(QFile::copy(plan, readOnly));
+    ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadOther));
+
+    const auto sunday = [](cVkRecurringServices& s) { s.setPDate(day(2024, 3, 10)); };
+    const auto weekly = [](cVkRecurringServices& s) {
+        s.setPWeekday(7);
+        s.setPFirstDate(day(2024, 3, 5));
+    };
+    struct Case {
+        const char* name;
+        QString planFile; // the file the INI names
+        std::function<void(cVkRecurringServices&)> set;
+        bool series;
+        QString description;
+    };
+    const QList<Case> cases = {
+        {"an impossible time", plan,
+         [&](cVkRecurringServices& s) {
+             sunday(s);
+             s.setPTime("25:00");
+         },
+         false,
+         "Invalid procedure call or argument: the time '25:00' is not a time of the form "
+         "HH:MM"},
+        {"a count of more than 1000", plan,
+         [&](cVkRecurringServices& s) {
+             weekly(s);
+             s.setPCount(1001);
+         },
+         true,
+         "Invalid procedure call or argument: the number of services must be from 1 to "
+         "1000, not 1001"},
+        {"no end", plan, weekly, true,
+         "Invalid procedure call or argument: a series needs a last date or a number of "
+         "services"},
+        {"a last date before the first", plan,
+         [&](cVkRecurringServices& s) {
+             weekly(s);
+             s.setPLastDate(day(2024, 3, 1));
+         },
+         true,
+         "Invalid procedure call or argument: the last date 2024-03-01 lies before the "
+         "first date 2024-03-05"},
+        {"thirty years of Sundays", plan,
+         [&](cVkRecurringServices& s) {
+             weekly(s);
+             s.setPLastDate(day(2054, 3, 5));
+         },
+         true,
+         "Invalid procedure call or argument: a series holds at most 1000 services; this "
+         "one would hold 1565"},
+        {"an interval of 0 weeks", plan,
+         [&](cVkRecurringServices& s) {
+             weekly(s);
+             s.setPCount(2);
+             s.setPInterval(0);
+         },
+         true,
+         "Invalid procedure call or argument: the interval must be from 1 to 52 weeks, "
+         "not 0"},
+        {"no plan file named", QString(), sunday, false,
+         "No plan database is named: the INI file has no \"PlanFile\" in its section "
+         "\"Files\"."},
+        {"an Access file", access, sunday, false,
+         QString("The database '%1' is an Access file, which is only read and never written. "
+                 "Convert it once with \"liturgy-calendar import %1 --out %2\" and name '%2' "
+                 "in the INI file instead.")
+             .arg(access, path("Plan2.sqlite"))},
+        {"a text file", text, sunday, false,
+         QString("The plan database '%1' is not a database this program can read.").arg(text)},
+        {"a read-only file", readOnly, sunday, false,
+         QString("Cannot write the plan database '%1': the file is read-only.").arg(readOnly)},
+    };
+    const QByteArray planBytes = readFile(plan);
+    const QByteArray readOnlyBytes = readFile(readOnly);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        resetSharedState();
+        writeIni(c.planFile);
+        cVkRecurringServices fresh;
+        fresh.setPVkIniFile(iniFile);
+        c.set(fresh);
+        EXPECT_FALSE(c.series ? fresh.mCreateServices() : fresh.mCreateOneService());
+        EXPECT_EQ(errHandler().lastErrorDescription(), c.description);
+        EXPECT_TRUE(fresh.written().isEmpty());
+    }
+    EXPECT_EQ(readFile(plan), planBytes);
+    EXPECT_EQ(readFile(readOnly), readOnlyBytes);
+    EXPECT_EQ(readFile(access), jetHead);
+    EXPECT_FALSE(QFile::exists(path("Plan2.sqlite")));
+    EXPECT_EQ(rows(), QStringList{"45354|0.5|Mass|St Mary"});
+}
+
+TEST_F(cVkRecurringServicesTest, ListsRemovesAndNamesTheDays) {
+    services.setPWeekday(7);
+    services.setPFirstDate(day(2024, 3, 1));
+    services.setPCount(3);
+    services.setPServiceType("Mass");
+    ASSERT_TRUE(services.mCreateServices());
+    services.setPDate(day(2024, 3, 10));
+    services.setPTime("18:00");
+    services.setPServiceType("Vespers");
+    ASSERT_TRUE(services.mCreateOneService());
+
+    const QDate d10(2024, 3, 10);
+    EXPECT_EQ(services.plannedServices(QDate(2024, 3, 10), QDate(2024, 3, 17)),
+              (QList<Service>{{d10, QTime(10, 0), "Mass", ""},
+                              {d10, QTime(18, 0), "Vespers", ""},
+                              {QDate(2024, 3, 17), QTime(10, 0), "Mass", ""}}));
+    EXPECT_EQ(services.knownServiceTypes(), (QStringList{"Mass", "Vespers"}));
+    // The kind must match when it is given.
+    EXPECT_TRUE(services.removeServices(d10, QTime(10, 0), "Vespers").isEmpty());
+    EXPECT_EQ(services.removeServices(d10, QTime(10, 0), QString()),
+              (QList<Service>{{d10, QTime(10, 0), "Mass", ""}}));
+    EXPECT_EQ(rows(), (QStringList{"45354|0.41666666666666669|Mass|",
+                                   "45368|0.41666666666666669|Mass|", "45361|0.75|Vespers|"}));
+
+    EXPECT_EQ(services.dayNames({d10, QDate(2024, 3, 11), QDate(2024, 3, 17)}),
+              (QStringList{"Lent 4", "", "Lent 5"}));
+    EXPECT_EQ(errHandler().lastErrorNumber(), 0)
+        << errHandler().lastErrorDescription().toStdString();
+}
+
+} // namespace
