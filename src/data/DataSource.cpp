@@ -102,14 +102,24 @@ Target parse(const QString& connectionString) {
     return target;
 }
 
+QString pathAsWritten(const QString& dataFile) {
+    QString path = dataFile;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QFileInfo(path).absoluteFilePath();
+}
+
 QString sqliteFileFor(const QString& dataFile) {
+    return checkedSqliteFile(dataFile).path;
+}
+
+SqliteFile checkedSqliteFile(const QString& dataFile) {
     if (dataFile.trimmed().isEmpty())
         throw Failure(kCannotOpen, QStringLiteral("No data file is named."));
     QString path = dataFile;
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     path = mVBFileDisk::resolveLetterCase(path);
-    const QFileInfo info(path);
-    if (!info.isFile())
+    const std::optional<FileIdentity> identity = FileIdentity::of(path);
+    if (!identity || !identity->regularFile)
         throw Failure(kCannotOpen, QStringLiteral("Could not find file '%1'.").arg(dataFile));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -118,11 +128,14 @@ QString sqliteFileFor(const QString& dataFile) {
             QStringLiteral("Cannot open the file '%1': %2").arg(dataFile, file.errorString()));
     const QByteArray head = file.read(100);
     file.close();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
     switch (formatOf(head)) {
     case FileFormat::SQLite:
-        return info.absoluteFilePath();
-    case FileFormat::Access:
-        return importedAccessFile(info.absoluteFilePath(), dataFile);
+        return {absolute, *identity};
+    case FileFormat::Access: {
+        const QString copy = importedAccessFile(absolute, dataFile);
+        return {copy, FileIdentity::of(copy).value_or(FileIdentity())};
+    }
     case FileFormat::Unknown:
         break;
     }

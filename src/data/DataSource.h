@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/FileIdentity.h"
+
 #include <QMap>
 #include <QString>
 
@@ -22,5 +24,16 @@ Target parse(const QString& connectionString);
 // database (found without regard to letter case). Throws Failure naming the file when it is
 // missing, is an Access file that cannot be read yet, or is neither.
 QString sqliteFileFor(const QString& dataFile);
+
+// The SQLite file of `dataFile` as sqliteFileFor finds it, with its identity when it was read.
+struct SqliteFile {
+    QString path;
+    FileIdentity identity;
+};
+SqliteFile checkedSqliteFile(const QString& dataFile);
+
+// Where `dataFile` is when it exists as written (separators made '/', made absolute), without
+// looking at the disk: the path sqliteFileFor gives for such a file.
+QString pathAsWritten(const QString& dataFile);
 
 } // namespace DataSource

@@ -1,5 +1,7 @@
 #include "support/mVBFileDisk.h"
 
+#include "support/FileIdentity.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +25,11 @@ namespace mVBFileDisk {
 bool fileExists(const QString& path) {
     if (path.isEmpty())
         return false;
-    return QFileInfo(resolveLetterCase(path)).isFile();
+    // One look when the name is written as on disk, the usual case.
+    const QString p = normalised(path);
+    if (const std::optional<FileIdentity> identity = FileIdentity::of(p))
+        return identity->regularFile;
+    return QFileInfo(resolveLetterCase(p)).isFile();
 }
 
 bool deleteFile(const QString& path) {

@@ -1,6 +1,7 @@
 #include "common/TestEnv.h"
 
 #include "support/CErrHandler.h"
+#include "support/IniFileCache.h"
 #include "support/SharedState.h"
 
 #include <QDir>
@@ -10,6 +11,7 @@
 void resetSharedState() {
     SharedState& s = shared();
     s.connectionCache.reset();
+    s.iniFiles.reset();
     s.garbageFiles.reset();
     s.errHandler.reset();
     s.gLanguageOffset = 0;
