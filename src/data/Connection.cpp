@@ -59,7 +59,9 @@ ConnectionPool* threadPool() {
 QVariant fieldValue(const QSqlQuery& query, int column) {
     QVariant v = query.value(column);
     // SQL NULL is a plain null value whatever type the column has.
-    return v.isNull() ? QVariant() : v;
+    if (v.isNull())
+        return {};
+    return v;
 }
 
 } // namespace
@@ -203,6 +205,7 @@ struct Connection::Statement {
     QSqlQuery query;
     bool described = false;
     QStringList names;
+    int lastRowCount = 0; // rows of the last fetchAll
 };
 
 Connection::Statement& Connection::run(const QString& sql) {
@@ -243,6 +246,8 @@ RowTable Connection::fetchAll(const QString& sql) {
     QSqlQuery& query = statement.query;
     const int columns = int(statement.names.size());
     RowTable table(columns, statement.names);
+    // The same statement usually gives about as many rows as the last time.
+    table.reserveRows(statement.lastRowCount);
     while (query.next()) {
         for (int c = 0; c < columns; ++c)
             table.appendValue(c, fieldValue(query, c));
@@ -253,6 +258,7 @@ RowTable Connection::fetchAll(const QString& sql) {
     query.finish();
     if (error.isValid())
         throw statementFailure(error);
+    statement.lastRowCount = table.rowCount();
     return table;
 }
 
