@@ -8,9 +8,8 @@ using Command = CommandRequest::Command;
 
 bool commandOf(const QString& name, Command* command) {
     static const std::pair<const char*, Command> commands[] = {
-        {"version", Command::Version},
-        {"month", Command::Month},
-        {"week", Command::Week},
+        {"version", Command::Version}, {"--version", Command::Version}, {"help", Command::Help},
+        {"--help", Command::Help},     {"month", Command::Month},       {"week", Command::Week},
         {"edition", Command::Edition},
     };
     return lookupName(commands, name, command);
@@ -24,7 +23,8 @@ QString CommandLine::usage() {
                           "[--json]\n"
                           "       liturgy-calendar week YYYY-MM [--ini FILE] [--edition CODE] "
                           "[--json]\n"
-                          "       liturgy-calendar edition [--ini FILE] [--edition CODE]\n");
+                          "       liturgy-calendar edition [--ini FILE] [--edition CODE]\n"
+                          "       liturgy-calendar help\n");
 }
 
 bool CommandLine::parseMonth(const QString& text, QDate* month) {
@@ -53,7 +53,7 @@ bool CommandLine::parse(const QStringList& arguments, CommandRequest* request, Q
     }
     const Command command = request->command;
     const bool takesMonth = command == Command::Month || command == Command::Week;
-    const bool takesOptions = command != Command::Version;
+    const bool takesOptions = command != Command::Version && command != Command::Help;
     bool monthSeen = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         QString argument = arguments.at(i);

@@ -20,7 +20,7 @@ bool lookupName(const std::pair<const char*, T> (&table)[N], const QString& name
 }
 
 struct CommandRequest {
-    enum class Command { Version, Month, Week, Edition };
+    enum class Command { Version, Month, Week, Edition, Help };
     Command command = Command::Version;
     QDate month;     // the first of the month of "month" and "week"
     QString iniFile; // empty: the default data set

@@ -1,20 +1,21 @@
 #include "app/HostSession.h"
 
+#include "app/TerminalMessages.h"
 #include "resources/mMain.h"
 #include "support/CErrHandler.h"
-#include "support/HeadlessUserInterface.h"
 #include "support/SharedState.h"
 #include "support/mGarbageFiles.h"
 #include "support/mVBFileDisk.h"
 #include "support/modIni.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <cmath>
 
 HostSession::HostSession(FILE* messages) {
-    auto ui = std::make_unique<HeadlessUserInterface>(messages);
+    auto ui = std::make_unique<TerminalMessages>(messages);
     m_ui = ui.get();
     shared().env.ui = std::move(ui);
     errHandler();
@@ -35,20 +36,21 @@ QString HostSession::defaultIniFile() {
 }
 
 bool HostSession::open(const QString& iniFile, qint32 edition, QString* error) {
-    if (iniFile.isEmpty()) {
-        const QString file = defaultIniFile();
-        if (!mVBFileDisk::fileExists(file)) {
-            *error = QStringLiteral("no data set found; create it with: make-sample-data --out %1")
-                         .arg(QDir::toNativeSeparators(QFileInfo(file).path()));
-            return false;
-        }
-        m_iniFile = file;
-    } else {
-        if (!mVBFileDisk::fileExists(iniFile)) {
-            *error = QStringLiteral("the INI file '%1' does not exist").arg(iniFile);
-            return false;
-        }
-        m_iniFile = mVBFileDisk::resolveLetterCase(iniFile);
+    m_iniFile = iniFile.isEmpty() ? defaultIniFile() : mVBFileDisk::resolveLetterCase(iniFile);
+    const QFileInfo info(m_iniFile);
+    if (!info.exists()) {
+        *error =
+            iniFile.isEmpty()
+                ? QStringLiteral("no data set found; create it with: make-sample-data --out %1")
+                      .arg(QDir::toNativeSeparators(info.path()))
+                : QStringLiteral("the INI file '%1' does not exist").arg(iniFile);
+        return false;
+    }
+    // Every key would read as empty: say so here, not later as a missing data file.
+    QFile ini(m_iniFile);
+    if (info.isDir() || !ini.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("the INI file '%1' cannot be read").arg(m_iniFile);
+        return false;
     }
 
     // The language: a positive number under "Language", else the host's edition code; 47

@@ -2,6 +2,7 @@
 
 #include "app/HostNotify.h"
 #include "app/HostSession.h"
+#include "app/PrinterIcon.h"
 #include "app/SSActiveToolBars.h"
 
 #include <QAction>
@@ -93,7 +94,9 @@ HostWindow::~HostWindow() {
 
 void HostWindow::buildToolbar() {
     for (const Tool& t : kTools) {
-        QIcon icon = QIcon::fromTheme(QString::fromLatin1(t.theme), style()->standardIcon(t.icon));
+        const bool print = qstrcmp(t.id, "ID_PRINT") == 0;
+        QIcon icon = QIcon::fromTheme(QString::fromLatin1(t.theme),
+                                      print ? printerIcon() : style()->standardIcon(t.icon));
         QAction* a = m_toolbar->addAction(icon, tr(t.text));
         a->setObjectName(QString::fromLatin1(t.id));
         a->setToolTip(tr(t.text));
@@ -108,13 +111,14 @@ void HostWindow::buildToolbar() {
 }
 
 QString HostWindow::libraryPath() {
-    const QString name = QStringLiteral("libVoVoruzevUdadudar.so");
+    // The library's run-time name (with its major version), as the loader knows it.
+    const QString name = QStringLiteral(LC_COMPONENT_SONAME);
     const QString fromEnv = qEnvironmentVariable("LC_COMPONENT_LIBRARY");
     if (!fromEnv.isEmpty())
         return fromEnv;
     const QString dir = QCoreApplication::applicationDirPath();
-    for (const QString& candidate :
-         {dir + QLatin1Char('/') + name, dir + QStringLiteral("/../lib/") + name}) {
+    for (const QString& candidate : {dir + QLatin1Char('/') + name,
+                                     dir + QStringLiteral("/" LC_LIBDIR_FROM_PROGRAM "/") + name}) {
         if (QFileInfo::exists(candidate))
             return QFileInfo(candidate).canonicalFilePath();
     }
@@ -194,10 +198,14 @@ bool HostWindow::open(const Options& options, QString* error) {
 }
 
 bool HostWindow::goToDate(const QDate& date) {
-    if (!m_componentWindow)
-        return false;
-    QObject* month = m_componentWindow->findChild<QObject*>(QStringLiteral("ctMonth1"));
-    return month && month->setProperty("currentDate", date);
+    return m_componentWindow && QMetaObject::invokeMethod(m_componentWindow, "goToDate",
+                                                          Qt::DirectConnection, Q_ARG(QDate, date));
+}
+
+bool HostWindow::hasDisplay() {
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 void HostWindow::onMessage(qint32 code) {
@@ -267,7 +275,8 @@ bool HostWindow::wanted(int argc, char** argv) {
     if (argc < 2)
         return true;
     const QString first = QString::fromLocal8Bit(argv[1]);
-    return first.startsWith(QLatin1String("--")) && first != QLatin1String("--help");
+    return first.startsWith(QLatin1String("--")) && first != QLatin1String("--help") &&
+           first != QLatin1String("--version");
 }
 
 int HostWindow::run(int argc, char** argv) {
@@ -315,13 +324,16 @@ int HostWindow::run(int argc, char** argv) {
             }
         }
     }
-    if (options.date.isValid() && options.screenshot.isEmpty()) {
-        err << "liturgy-calendar: --date goes with --screenshot\n";
-        return 2;
-    }
-    // A picture needs no screen.
+    // A picture needs no screen; the window does, and without one Qt would abort.
     if (!options.screenshot.isEmpty())
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    else if (!hasDisplay()) {
+        err << "liturgy-calendar: the window needs a display, and none is set (DISPLAY and "
+               "WAYLAND_DISPLAY are empty). Without one, try:\n"
+               "  liturgy-calendar month YYYY-MM            the month in the terminal\n"
+               "  liturgy-calendar --screenshot FILE.png    a picture of the window\n";
+        return 1;
+    }
 
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));

@@ -32,13 +32,14 @@ public:
     QWidget* componentWindow() const { return m_componentWindow; }
     HostNotify* notify() const { return m_notify; }
     SSActiveToolBars* toolbar() const { return m_toolbar; }
-    // Moves the component's month calendar to `date`, as a click on it does.
+    // Moves the component's calendars to `date`, as its date field does.
     bool goToDate(const QDate& date);
     // Waits until the component has drawn its panes, then writes the window as a PNG.
     bool saveScreenshot(const QString& file);
 
-    // The library to load: $LC_COMPONENT_LIBRARY, beside the program, the registered one, then
-    // the one of the build.
+    // The library to load: $LC_COMPONENT_LIBRARY, beside the program, in the library folder
+    // of the program's installation, the registered one, the one of the build, then the
+    // loader's search.
     static QString libraryPath();
 
     // Runs the window for the command line (no command, --ini, --edition, --screenshot,
@@ -46,6 +47,8 @@ public:
     static int run(int argc, char** argv);
     // Whether the command line asks for the window rather than a command.
     static bool wanted(int argc, char** argv);
+    // Whether a window can be shown: a display, or a platform chosen by the environment.
+    static bool hasDisplay();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,6 +1,7 @@
 #include "app/TerminalCalendar.h"
 
 #include "app/JsonOutput.h"
+#include "app/TerminalText.h"
 #include "controls/CalendarLocale.h"
 #include "controls/MonthCalendarModel.h"
 #include "controls/WeekCalendarModel.h"
@@ -26,6 +27,7 @@ int blue(qint32 c) {
 QString fit(const QString& text, int width) {
     QString line = text;
     line.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    line = TerminalText::printable(line);
     return line.left(width).leftJustified(width, QLatin1Char(' '));
 }
 
@@ -120,7 +122,9 @@ QString TerminalCalendar::week(const WeekCalendarModel& model, bool colour) {
         if (text.isEmpty())
             continue;
         for (const QString& line : text.split(QStringLiteral("\r\n")))
-            out += (line.isEmpty() ? QString() : QStringLiteral("    ") + line) + QLatin1Char('\n');
+            out += (line.isEmpty() ? QString()
+                                   : QStringLiteral("    ") + TerminalText::printable(line)) +
+                   QLatin1Char('\n');
     }
     return out;
 }

@@ -41,6 +41,10 @@ int main(int argc, char** argv) {
         err << "liturgy-calendar: " << error << '\n' << CommandLine::usage() << DayCommand::usage();
         return 2;
     }
+    if (request.command == CommandRequest::Command::Help) {
+        out << CommandLine::usage() << DayCommand::usage();
+        return 0;
+    }
     if (request.command == CommandRequest::Command::Version) {
         out << ComponentInfo::productName() << ' ' << modLog::versionText() << '\n';
         return 0;
@@ -51,19 +55,26 @@ int main(int argc, char** argv) {
         err << "liturgy-calendar: " << error << '\n';
         return 1;
     }
+    QString output;
     switch (request.command) {
     case CommandRequest::Command::Month:
-        out << MonthCommand::run(request, session, colourOutput());
+        output = MonthCommand::run(request, session, colourOutput());
         break;
     case CommandRequest::Command::Week:
-        out << WeekCommand::run(request, session, colourOutput());
+        output = WeekCommand::run(request, session, colourOutput());
         break;
     case CommandRequest::Command::Edition:
-        out << session.edition() << '\t' << session.editionName() << '\n';
+        output = QString::number(session.edition()) + QLatin1Char('\t') + session.editionName() +
+                 QLatin1Char('\n');
         break;
     case CommandRequest::Command::Version:
+    case CommandRequest::Command::Help:
         break;
     }
+    // A command that failed shows only why, never a half-filled result.
+    if (session.failed())
+        return 1;
+    out << output;
     out.flush();
-    return session.failed() ? 1 : 0;
+    return 0;
 }

@@ -17,7 +17,7 @@ done
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev
           libgtest-dev libgmock-dev libbenchmark-dev mdbtools-dev libsword-dev sword-text-web
-          xdg-utils)
+          xdg-utils clang libclang-rt-14-dev ccache)
 
 install_missing() {
     local missing=()
@@ -34,7 +34,10 @@ install_missing() {
 
 build() {
     local dir=$1; shift
-    cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    # Paths below the checkout are hashed relative to it, so every clone shares one cache.
+    export CCACHE_BASEDIR="$here"
+    cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache "$@" >/dev/null
     cmake --build "$dir" -j "$(nproc)"
 }
 
@@ -52,6 +55,10 @@ case "$cmd" in
         export ASAN_OPTIONS=detect_leaks=0
         export UBSAN_OPTIONS=print_stacktrace=1
         ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"
+        # The parsers and the database pages under the fuzzer, a few seconds each.
+        fuzz_args=()
+        [ "$sanitize" = ON ] && fuzz_args=(--sanitize)
+        "$here/scripts/fuzz.sh" "${fuzz_args[@]}"
         ;;
     *)
         echo "usage: scripts/dev.sh run | test [--sanitize]" >&2

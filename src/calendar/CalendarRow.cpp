@@ -18,15 +18,20 @@ double number(const QVariant& value, const char* column) {
     return result;
 }
 
+// A date or time value; a number outside the range of date values cannot be one.
+double dateValue(const QVariant& value, const char* column) {
+    const double result = number(value, column);
+    if (!OleDate::inRange(result))
+        throw Failure::typeMismatch(QString::fromLatin1(column));
+    return result;
+}
+
 } // namespace
 
 namespace CalendarRow {
 
 QDate civilDate(const QVariant& value, const char* column) {
-    const QDate date = OleDate::toDate(number(value, column));
-    if (!date.isValid())
-        throw Failure::overflow(QString::fromLatin1(column));
-    return date;
+    return OleDate::toDate(dateValue(value, column));
 }
 
 qint32 color(const cLiturgicalColors::Table& colors, const QVariant& code) {
@@ -43,7 +48,7 @@ QString text(const QVariant& value) {
 QString shortTime(const QVariant& value) {
     if (value.isNull())
         return {};
-    return SystemFormats::shortTime(OleDate::toTime(number(value, "Time")));
+    return SystemFormats::shortTime(OleDate::toTime(dateValue(value, "Time")));
 }
 
 } // namespace CalendarRow

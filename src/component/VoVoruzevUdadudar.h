@@ -4,6 +4,8 @@
 #ifndef VOVORUZEVUDADUDAR_H
 #define VOVORUZEVUDADUDAR_H
 
+#include "VoVoruzevUdadudarExport.h"
+
 #include <stdint.h>
 
 #ifdef __cplusplus
@@ -18,17 +20,17 @@ extern "C" {
 #define LC_SELFREG_E_CLASS ((int32_t)0x80040201)
 
 /* Writes the manifest (class name and this library's path) into the user's component folder. */
-int32_t DllRegisterServer(void);
+VOVORUZEVUDADUDAR_EXPORT int32_t DllRegisterServer(void);
 /* Removes the manifest; success also when there was none. */
-int32_t DllUnregisterServer(void);
+VOVORUZEVUDADUDAR_EXPORT int32_t DllUnregisterServer(void);
 /* For "VoVoruzevUdadudar.cVoVoruzevUdadudar" (or "cVoVoruzevUdadudar"): the class object, a
  * QObject whose invokable CreateInstance() returns a new instance (a QObject owned by the
  * caller). */
-int32_t DllGetClassObject(const char* className, void** classObject);
+VOVORUZEVUDADUDAR_EXPORT int32_t DllGetClassObject(const char* className, void** classObject);
 /* LC_S_OK when no instance and no window of the component is alive, else LC_S_FALSE. */
-int32_t DllCanUnloadNow(void);
+VOVORUZEVUDADUDAR_EXPORT int32_t DllCanUnloadNow(void);
 /* The QWidget of a window handle of the component (to embed it), or null. */
-void* VoVoruzevUdadudarWindow(int32_t handle);
+VOVORUZEVUDADUDAR_EXPORT void* VoVoruzevUdadudarWindow(int32_t handle);
 
 #ifdef __cplusplus
 }

@@ -21,6 +21,16 @@ public:
     Q_INVOKABLE QObject* CreateInstance();
     cVoVoruzevUdadudar* createInstance();
 
+    // Lets the host serve an outside component that the component creates by programmatic
+    // identifier: each new object comes from the invokable CreateInstance() of `classObject`
+    // and belongs to the component. A null class object gives the identifier back to the
+    // component's own replacement (or to none). False for an empty identifier or a class
+    // object without CreateInstance().
+    Q_INVOKABLE bool RegisterClassObject(const QString& progId, QObject* classObject);
+
+    // Registers the component's own replacements of outside components, once per process.
+    static void registerOwnComponents();
+
 private:
     cClassObject() = default;
 };

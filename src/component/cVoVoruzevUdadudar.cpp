@@ -1,6 +1,6 @@
 #include "component/cVoVoruzevUdadudar.h"
 
-#include "content/ContentComponents.h"
+#include "component/cClassObject.h"
 #include "controls/cWindowList.h"
 #include "host_window/fHoster.h"
 #include "host_window/mLateBound.h"
@@ -24,11 +24,7 @@ int& instances() {
 
 void ensureSharedObjects() {
     // The readings and content-links components that the day pages create by identifier.
-    static const bool registered = [] {
-        registerContentComponents();
-        return true;
-    }();
-    Q_UNUSED(registered);
+    cClassObject::registerOwnComponents();
     errHandler();
     if (!shared().garbageFiles)
         shared().garbageFiles = std::make_unique<QList<clsGarbageFiles>>();
@@ -49,16 +45,92 @@ qint32 languageCode(const QString& iniFile, qint32 version) {
 
 } // namespace
 
-cVoVoruzevUdadudar::cVoVoruzevUdadudar(QObject* parent) : QObject(parent) {
+// The properties that the host sets and reads; only the facade's own code sees them.
+struct cVoVoruzevUdadudarPrivate {
+    qint32 user = 0;
+    qint32 subLanguage = 0;
+    QString statusText;
+    bool sqlMode = false;
+    QPointer<QObject> notify;
+    QString connectionString;
+    qint32 hWnd = 0;
+    QString appTitle;
+    qint32 version = 0;
+    QString vkIniFile;
+};
+
+cVoVoruzevUdadudar::cVoVoruzevUdadudar(QObject* parent)
+    : QObject(parent), d(std::make_unique<cVoVoruzevUdadudarPrivate>()) {
     ++instances();
     ensureSharedObjects();
 }
 
 cVoVoruzevUdadudar::~cVoVoruzevUdadudar() {
     --instances();
-    m_notify = nullptr;
+    d->notify = nullptr;
     if (shared().garbageFiles)
         mGarbageFiles::releaseGarbageFiles();
+}
+
+qint32 cVoVoruzevUdadudar::pUser() const {
+    return d->user;
+}
+void cVoVoruzevUdadudar::setPUser(qint32 v) {
+    d->user = v;
+}
+qint32 cVoVoruzevUdadudar::pSubLanguage() const {
+    return d->subLanguage;
+}
+void cVoVoruzevUdadudar::setPSubLanguage(qint32 v) {
+    d->subLanguage = v;
+}
+QString cVoVoruzevUdadudar::pStatusText() const {
+    return d->statusText;
+}
+void cVoVoruzevUdadudar::setPStatusText(const QString& v) {
+    d->statusText = v;
+}
+bool cVoVoruzevUdadudar::pSQLMode() const {
+    return d->sqlMode;
+}
+void cVoVoruzevUdadudar::setPSQLMode(bool v) {
+    d->sqlMode = v;
+}
+QObject* cVoVoruzevUdadudar::pNotify() const {
+    return d->notify;
+}
+void cVoVoruzevUdadudar::setPNotify(QObject* v) {
+    d->notify = v;
+}
+QString cVoVoruzevUdadudar::pConnectionString() const {
+    return d->connectionString;
+}
+void cVoVoruzevUdadudar::setPConnectionString(const QString& v) {
+    d->connectionString = v;
+}
+qint32 cVoVoruzevUdadudar::phWnd() const {
+    return d->hWnd;
+}
+void cVoVoruzevUdadudar::setPhWnd(qint32 v) {
+    d->hWnd = v;
+}
+QString cVoVoruzevUdadudar::pAppTitle() const {
+    return d->appTitle;
+}
+void cVoVoruzevUdadudar::setPAppTitle(const QString& v) {
+    d->appTitle = v;
+}
+qint32 cVoVoruzevUdadudar::pVersion() const {
+    return d->version;
+}
+void cVoVoruzevUdadudar::setPVersion(qint32 v) {
+    d->version = v;
+}
+QString cVoVoruzevUdadudar::pVkIniFile() const {
+    return d->vkIniFile;
+}
+void cVoVoruzevUdadudar::setPVkIniFile(const QString& v) {
+    d->vkIniFile = v;
 }
 
 int cVoVoruzevUdadudar::instanceCount() {
@@ -74,35 +146,35 @@ bool cVoVoruzevUdadudar::mInitialize() {
     ProcScope scope("cVoVoruzevUdadudar.mInitialize");
     bool result = false;
     scope.run([&] {
-        const qint32 language = languageCode(m_vkIniFile, m_version);
+        const qint32 language = languageCode(d->vkIniFile, d->version);
         if (language == 47)
             shared().gLanguageOffset = 1000;
         else if (language != 39)
             shared().gLanguageOffset = 0;
-        shared().gMultiEditionMode = m_version == 1020;
-        m_version = mMain::validateVersion(m_version, m_vkIniFile);
+        shared().gMultiEditionMode = d->version == 1020;
+        d->version = mMain::validateVersion(d->version, d->vkIniFile);
 
-        if (m_hWnd != 0) {
-            result = getForm(m_hWnd) != nullptr;
+        if (d->hWnd != 0) {
+            result = getForm(d->hWnd) != nullptr;
             return;
         }
 
         QPointer<fHoster> window = new fHoster;
-        window->setPAppTitle(m_appTitle);
-        window->setPVkIniFile(m_vkIniFile);
-        window->setPVersion(m_version);
+        window->setPAppTitle(d->appTitle);
+        window->setPVkIniFile(d->vkIniFile);
+        window->setPVersion(d->version);
         window->setPApp(this);
-        if (m_notify) {
+        if (d->notify) {
             const qint32 handle = window->hWnd();
-            mLateBound::setProperty(m_notify, "pChildhWnd", handle);
-            window->setPNotify(m_notify);
+            mLateBound::setProperty(d->notify, "pChildhWnd", handle);
+            window->setPNotify(d->notify);
             window->mAttachToolbar();
-            m_notify = nullptr;
+            d->notify = nullptr;
         }
         window->mInitialize();
         if (window)
-            m_hWnd = window->hWnd();
-        result = m_hWnd > 0;
+            d->hWnd = window->hWnd();
+        result = d->hWnd > 0;
     });
     return result;
 }
@@ -111,9 +183,9 @@ bool cVoVoruzevUdadudar::mShow() {
     ProcScope scope("cVoVoruzevUdadudar.mShow");
     bool result = false;
     scope.run([&] {
-        if (m_hWnd <= 0)
+        if (d->hWnd <= 0)
             return;
-        QWidget* window = getForm(m_hWnd);
+        QWidget* window = getForm(d->hWnd);
         if (!window)
             return;
         window->show();
@@ -128,16 +200,16 @@ bool cVoVoruzevUdadudar::mAttachToolbar() {
     ProcScope scope("cVoVoruzevUdadudar.mAttachToolbar");
     bool result = false;
     scope.run([&] {
-        if (!m_notify)
+        if (!d->notify)
             return;
-        const qint32 handle = mLateBound::property(m_notify, "pChildhWnd").toInt();
+        const qint32 handle = mLateBound::property(d->notify, "pChildhWnd").toInt();
         auto* window = qobject_cast<fHoster*>(getForm(handle));
         if (!window)
             return;
-        window->setPNotify(m_notify);
+        window->setPNotify(d->notify);
         result = window->mAttachToolbar();
     });
-    m_notify = nullptr;
+    d->notify = nullptr;
     return result;
 }
 
@@ -155,9 +227,9 @@ bool cVoVoruzevUdadudar::mSetCommandStatus(const QString& command) {
     ProcScope scope("cVoVoruzevUdadudar.mSetCommandStatus");
     bool result = false;
     scope.run([&] {
-        if (m_hWnd <= 0)
+        if (d->hWnd <= 0)
             return;
-        if (auto* window = qobject_cast<fHoster*>(getForm(m_hWnd)))
+        if (auto* window = qobject_cast<fHoster*>(getForm(d->hWnd)))
             result = window->mSetCommandStatus(command);
     });
     return result;

@@ -1,16 +1,19 @@
 #pragma once
 
+#include "VoVoruzevUdadudarExport.h"
+
 #include <QObject>
-#include <QPointer>
 #include <QString>
+#include <memory>
 
 class QWidget;
+struct cVoVoruzevUdadudarPrivate;
 
 // The component's one public class. A host creates it, sets its properties and drives it
 // through its operations, by member name (every property is a Q_PROPERTY, every operation
-// Q_INVOKABLE) or through this header. It holds no calendar logic: it opens the host window
-// and finds it again by its handle each time it is called.
-class cVoVoruzevUdadudar : public QObject {
+// Q_INVOKABLE) or through this header (installed with the library). It holds no calendar logic: it
+// opens the host window and finds it again by its handle each time it is called.
+class VOVORUZEVUDADUDAR_EXPORT cVoVoruzevUdadudar : public QObject {
     Q_OBJECT
     Q_PROPERTY(qint32 pUser READ pUser WRITE setPUser)
     Q_PROPERTY(qint32 pSubLanguage READ pSubLanguage WRITE setPSubLanguage)
@@ -29,26 +32,26 @@ public:
     // Releases pNotify and the temporary-file list (deleting its files).
     ~cVoVoruzevUdadudar() override;
 
-    qint32 pUser() const { return m_user; }
-    void setPUser(qint32 v) { m_user = v; }
-    qint32 pSubLanguage() const { return m_subLanguage; }
-    void setPSubLanguage(qint32 v) { m_subLanguage = v; }
-    QString pStatusText() const { return m_statusText; }
-    void setPStatusText(const QString& v) { m_statusText = v; }
-    bool pSQLMode() const { return m_sqlMode; }
-    void setPSQLMode(bool v) { m_sqlMode = v; }
-    QObject* pNotify() const { return m_notify; }
-    void setPNotify(QObject* v) { m_notify = v; }
-    QString pConnectionString() const { return m_connectionString; }
-    void setPConnectionString(const QString& v) { m_connectionString = v; }
-    qint32 phWnd() const { return m_hWnd; }
-    void setPhWnd(qint32 v) { m_hWnd = v; }
-    QString pAppTitle() const { return m_appTitle; }
-    void setPAppTitle(const QString& v) { m_appTitle = v; }
-    qint32 pVersion() const { return m_version; }
-    void setPVersion(qint32 v) { m_version = v; }
-    QString pVkIniFile() const { return m_vkIniFile; }
-    void setPVkIniFile(const QString& v) { m_vkIniFile = v; }
+    qint32 pUser() const;
+    void setPUser(qint32 v);
+    qint32 pSubLanguage() const;
+    void setPSubLanguage(qint32 v);
+    QString pStatusText() const;
+    void setPStatusText(const QString& v);
+    bool pSQLMode() const;
+    void setPSQLMode(bool v);
+    QObject* pNotify() const;
+    void setPNotify(QObject* v);
+    QString pConnectionString() const;
+    void setPConnectionString(const QString& v);
+    qint32 phWnd() const;
+    void setPhWnd(qint32 v);
+    QString pAppTitle() const;
+    void setPAppTitle(const QString& v);
+    qint32 pVersion() const;
+    void setPVersion(qint32 v);
+    QString pVkIniFile() const;
+    void setPVkIniFile(const QString& v);
 
     // Opens the host window; true when it exists afterwards.
     Q_INVOKABLE bool mInitialize();
@@ -68,14 +71,7 @@ private:
     // The first window of the window list with that handle.
     static QWidget* getForm(qint32 hWnd);
 
-    qint32 m_user = 0;
-    qint32 m_subLanguage = 0;
-    QString m_statusText;
-    bool m_sqlMode = false;
-    QPointer<QObject> m_notify;
-    QString m_connectionString;
-    qint32 m_hWnd = 0;
-    QString m_appTitle;
-    qint32 m_version = 0;
-    QString m_vkIniFile;
+    // The properties live behind this pointer, so that the class keeps its size and layout
+    // for hosts built against an earlier release.
+    std::unique_ptr<cVoVoruzevUdadudarPrivate> d;
 };

@@ -1,9 +1,11 @@
 #include "controls/CalendarPaint.h"
 
+#include <QFontMetrics>
 #include <QLocale>
 #include <QPainter>
 #include <QRect>
 #include <QRectF>
+#include <QTextLayout>
 
 namespace CalendarPaint {
 
@@ -43,6 +45,31 @@ void drawMarker(QPainter& painter, const QRectF& cell, int marker, const QColor&
     painter.restore();
 }
 
+QStringList wrapText(const QString& text, const QFont& font, int width, int maxLines) {
+    if (text.isEmpty() || width <= 0)
+        return {};
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines.append(text.mid(line.textStart(), line.textLength()).trimmed());
+    }
+    layout.endLayout();
+    if (maxLines > 0 && lines.size() > maxLines) {
+        // The last kept line runs on into the rest of the text, then is cut with an ellipsis.
+        QString rest = lines[maxLines - 1];
+        for (qsizetype i = maxLines; i < lines.size(); ++i)
+            rest += QLatin1Char(' ') + lines[i];
+        lines = lines.mid(0, maxLines);
+        lines.last() = QFontMetrics(font).elidedText(rest, Qt::ElideRight, width);
+    }
+    return lines;
+}
+
 QStringList splitNames(const QString& list, int count, const QStringList& fallback) {
     const QStringList names = list.split(QLatin1Char(','));
     return names.size() == count ? names : fallback;
@@ -61,8 +88,7 @@ int buttonCode(Qt::MouseButton button) {
     }
 }
 
-QStringList localeDayNames() {
-    const QLocale locale;
+QStringList localeDayNames(const QLocale& locale) {
     QStringList names;
     // Sunday first, as the calendar controls count.
     names.append(locale.dayName(7, QLocale::ShortFormat));
@@ -71,8 +97,7 @@ QStringList localeDayNames() {
     return names;
 }
 
-QStringList localeMonthNames() {
-    const QLocale locale;
+QStringList localeMonthNames(const QLocale& locale) {
     QStringList names;
     for (int m = 1; m <= 12; ++m)
         names.append(locale.standaloneMonthName(m, QLocale::LongFormat));

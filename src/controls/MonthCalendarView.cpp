@@ -167,12 +167,13 @@ void MonthCalendarView::paintEvent(QPaintEvent*) {
     p.setFont(small);
     const QRect grid = gridRect();
     const QRect names(0, title.bottom() + 1, width(), headerHeight());
-    p.fillRect(names, pal.color(QPalette::AlternateBase));
+    // Background and text from one pair of the palette, so that a dark theme keeps them apart.
+    p.fillRect(names, pal.color(QPalette::Window));
+    p.setPen(pal.color(QPalette::WindowText));
     for (int col = 0; col < 7; ++col) {
         const int x0 = grid.width() * col / 7;
         const int x1 = grid.width() * (col + 1) / 7;
         const int weekday = (m_model.firstDayOfWeek() - 1 + col) % 7; // 0 = Sunday
-        p.setPen(pal.color(QPalette::Text));
         p.drawText(QRect(x0, names.top(), x1 - x0, names.height()), Qt::AlignCenter,
                    m_dayNames.value(weekday));
     }
@@ -220,23 +221,39 @@ void MonthCalendarView::paintEvent(QPaintEvent*) {
         CalendarPaint::drawMarker(p, cell, m_model.dayMarker(date.day()), text);
 
         p.setFont(small);
-        int y = numberRect.bottom() + 1;
-        for (int line = 1; line <= MonthCalendarModel::kLines; ++line) {
-            if (y + fm.height() > inner.bottom() + 1)
-                break;
-            const QString name = m_model.dayText(date.day(), line);
-            if (!name.isEmpty()) {
-                p.drawText(QRect(inner.left(), y, inner.width(), fm.height()),
-                           Qt::AlignLeft | Qt::AlignVCenter,
-                           fm.elidedText(name, Qt::ElideRight, inner.width()));
-            }
-            y += fm.height();
+        const int y0 = numberRect.bottom() + 1;
+        for (const auto& [line, text] :
+             nameLines(date.day(), inner.width(), (inner.bottom() + 1 - y0) / fm.height())) {
+            p.drawText(QRect(inner.left(), y0 + line * fm.height(), inner.width(), fm.height()),
+                       Qt::AlignLeft | Qt::AlignVCenter, text);
         }
     }
 
     // The current date: a frame in the highlight colour, doubled while the view has focus.
     CalendarPaint::drawCurrentFrame(p, cellRect(currentDate()), pal.color(QPalette::Highlight),
                                     hasFocus());
+}
+
+QList<std::pair<int, QString>> MonthCalendarView::nameLines(int day, int width, int lines) const {
+    QStringList names;
+    for (int line = 1; line <= MonthCalendarModel::kLines; ++line)
+        names.append(m_model.dayText(day, line));
+    while (!names.isEmpty() && names.last().isEmpty())
+        names.removeLast();
+    // Each name keeps its own line; the room that the later names leave lets a name run on to
+    // a second line before it is cut.
+    QList<std::pair<int, QString>> shown;
+    int at = 0;
+    for (qsizetype i = 0; i < names.size() && at < lines; ++i) {
+        const int later = int(names.size() - 1 - i);
+        const int room = qBound(1, lines - at - later, 2);
+        const QStringList wrapped = CalendarPaint::wrapText(names[i], font(), width, room);
+        for (const QString& text : wrapped)
+            shown.append({at++, text});
+        if (wrapped.isEmpty())
+            ++at;
+    }
+    return shown;
 }
 
 void MonthCalendarView::changeTo(const QDate& date) {
@@ -319,7 +336,7 @@ void MonthCalendarView::focusOutEvent(QFocusEvent* event) {
 
 void MonthCalendarView::updateAccessibleText() {
     const QDate d = currentDate();
-    QString text = QLocale().toString(d, QLocale::LongFormat);
+    QString text = locale().toString(d, QLocale::LongFormat);
     const QString name = m_model.dayText(d.day(), 1);
     if (!name.isEmpty())
         text += QStringLiteral(": ") + name;

@@ -2,8 +2,10 @@
 
 #include "controls/MonthCalendarModel.h"
 
+#include <QList>
 #include <QStringList>
 #include <QWidget>
+#include <utility>
 
 class QToolButton;
 
@@ -55,6 +57,11 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+    // The name lines of a day as its cell shows them in `lines` lines of `width` pixels: each
+    // name on a line of its own, run on to a second line where the later names leave room,
+    // then cut with an ellipsis. Pairs of line index and text.
+    QList<std::pair<int, QString>> nameLines(int day, int width, int lines) const;
 
 Q_SIGNALS:
     // The current date changed or the shown month or year was set: the month and year shown.

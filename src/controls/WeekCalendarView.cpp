@@ -39,7 +39,7 @@ void WeekCalendarView::setCurrentDate(const QDate& date) {
     if (date == m_model.currentDate())
         return;
     m_model.setCurrentDate(date);
-    setAccessibleDescription(QLocale().toString(date, QLocale::LongFormat));
+    setAccessibleDescription(locale().toString(date, QLocale::LongFormat));
     viewport()->update();
     emit dateChanged(date);
 }
@@ -88,11 +88,13 @@ void WeekCalendarView::layoutRows() {
     const int line = fontMetrics().height();
     const QDate first = firstCellDate();
     int total = 0;
+    const int w = viewport()->width();
     for (int row = 0; row < weeks; ++row) {
         int lines = kMinTextLines;
         for (int col = 0; col < 7; ++col)
-            lines =
-                qMax(lines, int(textLines(m_model.dateText(first.addDays(row * 7 + col))).size()));
+            lines = qMax(
+                lines, int(shownLines(first.addDays(row * 7 + col), w * (col + 1) / 7 - w * col / 7)
+                               .size()));
         const int h = headerHeight() + lines * line + 2 * kMargin;
         m_rowHeights.append(h);
         total += h;
@@ -129,6 +131,33 @@ QRect WeekCalendarView::cellRect(const QDate& date) const {
     const int x0 = w * col / 7;
     const int x1 = w * (col + 1) / 7;
     return QRect(x0, rowTop(row), x1 - x0, m_rowHeights[row]);
+}
+
+int WeekCalendarView::colourBars(const QDate& date) const {
+    int bars = 0;
+    for (int i = 1; i <= WeekCalendarModel::kColors; ++i)
+        bars += m_model.dateColor(date, i) ? 1 : 0;
+    return bars;
+}
+
+QRect WeekCalendarView::textArea(const QDate& date, const QRect& cell) const {
+    const int left = cell.left() + 1 + colourBars(date) * (kBarWidth + 1) + kMargin;
+    const int right = cell.right() - 1 - kMargin;
+    const int top = cell.top() + 1 + headerHeight() + kMargin / 2;
+    return QRect(QPoint(left, top), QPoint(qMax(left, right), qMax(top, cell.bottom() - 1)));
+}
+
+QStringList WeekCalendarView::shownLines(const QDate& date, int cellWidth) const {
+    const int width = textArea(date, QRect(0, 0, cellWidth, 1)).width();
+    QStringList shown;
+    for (const QString& line : textLines(m_model.dateText(date))) {
+        const QStringList wrapped = CalendarPaint::wrapText(line, font(), width);
+        // An empty line (a date with services but no liturgical day) keeps its place.
+        if (wrapped.isEmpty())
+            shown.append(QString());
+        shown += wrapped;
+    }
+    return shown;
 }
 
 QDate WeekCalendarView::dateAt(const QPoint& pos) const {
@@ -228,17 +257,15 @@ void WeekCalendarView::paintEvent(QPaintEvent*) {
                     ++bars;
                 }
             }
-            const int textLeft = body.left() + bars * (kBarWidth + 1) + kMargin;
-            const int textWidth = body.right() - textLeft - kMargin;
+            const QRect text = textArea(date, cell);
             p.setFont(font());
             p.setPen(pal.color(QPalette::Text));
-            int y = body.top() + kMargin / 2;
-            for (const QString& line : textLines(m_model.dateText(date))) {
-                if (y + fm.height() > body.bottom())
+            int y = text.top();
+            for (const QString& line : shownLines(date, cell.width())) {
+                if (y + fm.height() > body.bottom() + 1)
                     break;
-                p.drawText(QRect(textLeft, y, textWidth, fm.height()),
-                           Qt::AlignLeft | Qt::AlignVCenter,
-                           fm.elidedText(line, Qt::ElideRight, textWidth));
+                p.drawText(QRect(text.left(), y, text.width(), fm.height()),
+                           Qt::AlignLeft | Qt::AlignVCenter, line);
                 y += fm.height();
             }
         }

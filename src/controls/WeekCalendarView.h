@@ -46,6 +46,11 @@ public:
     QDate dateAt(const QPoint& viewportPos) const;
     // A date's cell in viewport coordinates; empty when the range does not hold it.
     Q_INVOKABLE QRect cellRect(const QDate& date) const;
+    // The lines of a date's text as the cell shows them: each line of the text wrapped to the
+    // width left beside the colour bars of a cell `cellWidth` pixels wide.
+    QStringList shownLines(const QDate& date, int cellWidth) const;
+    // The left edge and width of the text in a cell of that date.
+    QRect textArea(const QDate& date, const QRect& cell) const;
 
     QSize sizeHint() const override;
 
@@ -74,6 +79,7 @@ private:
     int weekCount() const;
     int rowTop(int row) const;
     int headerHeight() const;
+    int colourBars(const QDate& date) const;
     void layoutRows();
     void moveTo(const QDate& date);
     void hover(const QDate& date);

@@ -17,6 +17,17 @@ Failure noConnection() {
                                  "either closed or invalid in this context.")};
 }
 
+// A value as the connection-string syntax reads it back whole: quoted (inner quotes doubled)
+// when it holds a separator, starts with a quote or has blanks at either end.
+QString connectionValue(const QString& value) {
+    const bool plain = !value.contains(QLatin1Char(';')) && !value.startsWith(QLatin1Char('"')) &&
+                       !value.startsWith(QLatin1Char('\'')) && value.trimmed() == value;
+    if (plain)
+        return value;
+    return QLatin1Char('"') + QString(value).replace(QStringLiteral("\""), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
+}
+
 } // namespace
 
 namespace mADO {
@@ -39,8 +50,8 @@ QString mGetConString(const QString& dataFile, qint16 sqlMode, const QString& co
         }
         if (sqlMode != kAccessMode)
             return;
-        const QString jet =
-            QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + dataFile + ';';
+        const QString jet = QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") +
+                            connectionValue(dataFile) + ';';
         result = prefix.isEmpty() ? jet : prefix + QStringLiteral("Data ") + jet;
     });
     return result;

@@ -30,6 +30,9 @@ namespace {
 
 const QString kBlank = QStringLiteral("About:Blank");
 
+// The first line of every page file.
+constexpr char kCharsetDeclaration[] = "<meta charset=\"utf-8\">\r\n";
+
 // Component numbers of the readings.
 constexpr qint32 kFirstReading = 202;
 constexpr qint32 kPsalm = 208;
@@ -328,7 +331,7 @@ void DayPageAssembly::gospelAcclamation(qint32 calendarID, const QString& conStr
     if (!name.isEmpty())
         item.setPTitle(name);
     item.setPTypeOfRead(cLiturgyItem::kReadHtml);
-    append(m_h2Open + item.pTitle() + m_h2Close);
+    append(m_h2Open + item.pTitle().toHtmlEscaped() + m_h2Close);
     if (item.mCreateContent())
         append(item.pHTMData());
 }
@@ -367,8 +370,9 @@ bool DayPageAssembly::AddThisText(const QString& connectionString, QObject* read
         item.setPDataFile(liturgyFile());
         item.setPTitle(ref);
         item.setPTypeOfRead(cLiturgyItem::kReadHtml);
-        append(m_h2Open + LateBinding::get(reading, "pTypeString").toString() +
-               QStringLiteral(": ") + ref + m_h2Close);
+        // Captions and references are plain text; only the stored fragments are HTML.
+        append(m_h2Open + LateBinding::get(reading, "pTypeString").toString().toHtmlEscaped() +
+               QStringLiteral(": ") + ref.toHtmlEscaped() + m_h2Close);
         if (!item.mCreateContent())
             return;
         append(item.pHTMData());
@@ -432,7 +436,7 @@ void DayPageAssembly::getPrayersForDay(qint32 calendarID) {
         appendStyleBlock();
         appendHeading(OleDate::toDate(m_date));
         for (cLiturgyItem& item : items) {
-            append(m_h2Open + item.pTitle() + m_h2Close);
+            append(m_h2Open + item.pTitle().toHtmlEscaped() + m_h2Close);
             if (item.mCreateContent())
                 append(item.pHTMData());
         }
@@ -506,6 +510,11 @@ void DayPageAssembly::append(const QString& text) {
         if (m_htmDataFile.isEmpty() || !file->open(QIODevice::WriteOnly | QIODevice::Append))
             throw Failure::pathFileAccess(m_htmDataFile);
         m_page = std::move(file);
+        // The page is UTF-8, and says so: a mailed or exported copy is read by programs that
+        // would otherwise guess another character set.
+        const QByteArray head(kCharsetDeclaration);
+        if (m_page->write(head) != head.size())
+            throw Failure::pathFileAccess(m_htmDataFile);
     }
     const QByteArray bytes = text.toUtf8() + "\r\n";
     if (m_page->write(bytes) != bytes.size())
@@ -533,8 +542,8 @@ void DayPageAssembly::appendStyleBlock() {
 }
 
 void DayPageAssembly::appendHeading(const QDate& date) {
-    append(m_h1Open + SystemFormats::shortDate(date) + QStringLiteral(" - ") +
-           m_view.dayListText(m_view.dayListIndex()) + m_h1Close);
+    append(m_h1Open + SystemFormats::shortDate(date).toHtmlEscaped() + QStringLiteral(" - ") +
+           m_view.dayListText(m_view.dayListIndex()).toHtmlEscaped() + m_h1Close);
 }
 
 void DayPageAssembly::startSection(qint32* cache, qint32 calendarID) {

@@ -33,6 +33,14 @@ fThisDay::fThisDay(QWidget* parent)
     m_browser->setObjectName(QStringLiteral("WebBrowser1"));
     m_browser->setOpenLinks(false);
     m_browser->setAccessibleName(tr("Day page"));
+    // The pages carry the print style sheet, which sets dark text: they are shown on paper of
+    // their own, as a document viewer shows a page, whatever the desktop's theme.
+    QPalette paper = m_browser->palette();
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    paper.setColor(QPalette::Link, QColor(0x00, 0x33, 0x99));
+    paper.setColor(QPalette::LinkVisited, QColor(0x55, 0x1a, 0x8b));
+    m_browser->setPalette(paper);
     // Loading the window shows an empty page.
     navigate(QStringLiteral("About:Blank"));
     cWindowList::add(this);

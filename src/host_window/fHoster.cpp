@@ -1,5 +1,6 @@
 #include "host_window/fHoster.h"
 
+#include "calendar/CalendarSpan.h"
 #include "calendar/cFillCalendar.h"
 #include "calendar/cFillWeekCalendar.h"
 #include "calendar/cLiturgicalColors.h"
@@ -10,6 +11,8 @@
 #include "controls/cWindowList.h"
 #include "data/mADO.h"
 #include "day_page/fThisDay.h"
+#include "host_window/EditionChooser.h"
+#include "host_window/GoToDate.h"
 #include "host_window/cDockingPane.h"
 #include "host_window/cPaneWindow.h"
 #include "host_window/cToolTip.h"
@@ -18,6 +21,8 @@
 #include "resources/ResourceStrings.h"
 #include "resources/mMain.h"
 #include "support/COSInfo.h"
+#include "support/DiskInterface.h"
+#include "support/Failure.h"
 #include "support/LateBinding.h"
 #include "support/OleDate.h"
 #include "support/ProcScope.h"
@@ -30,11 +35,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
+#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStandardItemModel>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -51,34 +58,6 @@ constexpr int kTreePaneWidth = 150;
 constexpr int kYearRole = Qt::UserRole + 1;
 constexpr int kMonthRole = Qt::UserRole + 2;
 constexpr int kYearItemRole = Qt::UserRole + 3;
-
-// The editions that the chooser offers, in its order.
-constexpr std::array<qint32, 13> kChooserEditions = {47, 470, 46,   358,  3580, 1007, 1,
-                                                     49, 490, 1010, 1011, 1016, 1015};
-
-// The database file and the edition code that choosing an edition selects.
-bool chosenEdition(qint32 code, QString* file, qint32* version) {
-    struct Row {
-        qint32 code;
-        const char* file;
-        qint32 version;
-    };
-    static constexpr Row rows[] = {
-        {1016, "KorvaMesa.mdb", 1016}, {3580, "KAMINOSE.MDB", 3580},  {1015, "Quorvane.mdb", 1015},
-        {1007, "Brastume.MDB", 1007},  {1010, "KorvaBase.mdb", 1010}, {1011, "KorvaLume.MDB", 1011},
-        {490, "ostravel.mdb", 490},    {49, "Hubrensk.mdb", 49},      {358, "KAMINORO.MDB", 358},
-        {470, "VELMARKE.MDB", 47},     {47, "VELMARKA.MDB", 47},      {1, "Brastelo.mdb", 1},
-        {39, "Pelusino.MDB", 39},      {46, "DRALVIKA.MDB", 46},
-    };
-    for (const Row& r : rows) {
-        if (r.code == code) {
-            *file = QString::fromLatin1(r.file);
-            *version = r.version;
-            return true;
-        }
-    }
-    return false;
-}
 
 bool showsNotes(qint32 version) {
     return version == 1007 || version == 1011 || version == 1015 || version == 10024;
@@ -125,9 +104,11 @@ fHoster::fHoster(QWidget* parent) : QMainWindow(parent) {
     m_calendarTools->setMovable(false);
     m_calendarTools->setFloatable(false);
     auto* strip = new QWidget(m_calendarTools);
-    Command1 = new QPushButton(tr("Go to Today"), strip);
+    m_goTo = new GoToDate(strip, this);
+    connect(m_goTo, &GoToDate::chosen, this, [this](const QDate& d) { goToDate(d); });
+    Command1 = new QPushButton(ResourceStrings::todayCaption(), strip);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setAccessibleName(tr("Go to Today"));
+    Command1->setAccessibleName(Command1->text());
     Combo1 = new QComboBox(strip);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setAccessibleName(tr("Edition"));
@@ -212,8 +193,14 @@ void fHoster::loadStep() {
         Combo1->setVisible(multi);
         if (!multi)
             return;
-        for (qint32 code : kChooserEditions)
-            Combo1->addItem(mMain::getVersionName(code), code);
+        // An edition whose database is missing stays in the list, named with the file it
+        // needs, but cannot be picked.
+        auto* model = qobject_cast<QStandardItemModel*>(Combo1->model());
+        for (const EditionChooser::Item& item : EditionChooser::items(liturgyFile())) {
+            Combo1->addItem(EditionChooser::itemText(item), item.code);
+            if (!item.available && model)
+                model->item(Combo1->count() - 1)->setEnabled(false);
+        }
         const qint32 configured = mMain::validateVersion(m_version, m_vkIniFile);
         int index = 0;
         for (int i = 0; i < Combo1->count(); ++i) {
@@ -223,6 +210,7 @@ void fHoster::loadStep() {
             }
         }
         Combo1->setCurrentIndex(index);
+        m_chosenIndex = index;
     });
 }
 
@@ -264,6 +252,8 @@ bool fHoster::mInitialize() {
         p1->setWindowIcon(icon1);
         connect(m_month, &MonthCalendarView::currentDateChanged, this,
                 [this](int m, int y) { onMonthDateChanged(m, y); });
+        connect(m_month, &MonthCalendarView::currentDateChanged, m_goTo,
+                [this] { m_goTo->showDate(m_month->currentDate()); });
         connect(m_month, &MonthCalendarView::dayHovered, this,
                 [this](int day) { showNote(m_month, day); });
         connect(m_month, &MonthCalendarView::mouseReleased, this,
@@ -355,9 +345,14 @@ bool fHoster::mInitialize() {
         m_tip->setPInitialDelay(100);
         m_tip->setPAutoPopDelay(200000);
 
-        // 10: weekday names (Sunday first) and month names of the user's locale.
-        const QString dayNames = CalendarPaint::localeDayNames().join(QLatin1Char(','));
-        const QString monthNames = CalendarPaint::localeMonthNames().join(QLatin1Char(','));
+        // 10: weekday names (Sunday first) and month names of the user's locale, or of the
+        // edition's language where it is not the user's.
+        const QLocale locale = ResourceStrings::locale();
+        setLocale(locale);
+        Command1->setText(ResourceStrings::todayCaption());
+        Command1->setAccessibleName(Command1->text());
+        const QString dayNames = CalendarPaint::localeDayNames(locale).join(QLatin1Char(','));
+        const QString monthNames = CalendarPaint::localeMonthNames(locale).join(QLatin1Char(','));
         m_month->setDayNames(dayNames);
         m_month->setMonthNames(monthNames);
         m_week->setDayNames(dayNames);
@@ -372,10 +367,26 @@ bool fHoster::mInitialize() {
         m_calendarMode = 1;
         m_dayPagePending = true;
         m_currentDayPane = 4;
+        m_goTo->showDate(m_month->currentDate());
         layoutTools();
         result = true;
     });
     return result;
+}
+
+void fHoster::goToDate(const QDate& date) {
+    ProcScope scope("fHoster.goToDate");
+    scope.run([&] {
+        if (!m_month || !date.isValid())
+            return;
+        // The month calendar leads: its change refills it, and the week follows when shown.
+        m_month->setCurrentDate(date);
+        if (m_calendarMode == 2 && m_week) {
+            updateWeekCalendar(false);
+            m_week->setCurrentDate(date);
+            m_week->ensureDateVisible(date);
+        }
+    });
 }
 
 void fHoster::showEvent(QShowEvent* event) {
@@ -899,28 +910,50 @@ void fHoster::onEditionChosen(int index) {
     if (m_loading || index < 0)
         return;
     ProcScope scope("fHoster.Combo1_Click");
-    scope.run([&] {
-        const qint32 code = Combo1->itemData(index).toInt();
-        shared().gEditionName = mMain::getVersionName(code);
-        QString file;
-        qint32 version = 0;
-        if (!chosenEdition(code, &file, &version))
-            return;
-        m_version = version;
-        const QString folder = mVBFileDisk::folderPart(liturgyFile());
-        modIni::write(m_vkIniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile"),
-                      folder + file);
-        updateCalendar(true);
-        updateWeekCalendar(true);
-        setStatusText();
-        for (QWidget* w : cWindowList::windows()) {
-            if (auto* page = qobject_cast<fThisDay*>(w)) {
-                page->setPVersion(m_version);
-                if (page->isVisible())
-                    page->mShow(true);
+    scope.run(
+        [&] {
+            const qint32 code = Combo1->itemData(index).toInt();
+            QString file;
+            qint32 version = 0;
+            if (!EditionChooser::chosenEdition(code, &file, &version)) {
+                shared().gEditionName = mMain::getVersionName(code);
+                return;
             }
-        }
-    });
+            const QString folder = mVBFileDisk::folderPart(liturgyFile());
+            // The INI file must never name a database that is not there: every later start
+            // would fail on it.
+            if (!mVBFileDisk::fileExists(folder + file))
+                throw Failure::fileNotFound(folder + file);
+            if (!modIni::writeChecked(m_vkIniFile, QStringLiteral("Files"),
+                                      QStringLiteral("LiturgyFile"), folder + file,
+                                      m_disk ? *m_disk : RealDiskInterface::instance()))
+                throw Failure::pathFileAccess(m_vkIniFile);
+            shared().gEditionName = mMain::getVersionName(code);
+            m_version = version;
+            m_chosenIndex = index;
+            updateCalendar(true);
+            updateWeekCalendar(true);
+            setStatusText();
+            const QDate shown = m_month ? m_month->currentDate() : QDate();
+            for (QWidget* w : cWindowList::windows()) {
+                if (auto* page = qobject_cast<fThisDay*>(w)) {
+                    page->setPVersion(m_version);
+                    // A page that was never given a date gets the calendar's, so that no
+                    // query is ever made for date zero.
+                    if (page->pDate() == 0 && shown.isValid())
+                        page->setPDate(OleDate::fromDate(shown));
+                    if (page->isVisible() && page->pDate() != 0)
+                        page->mShow(true);
+                }
+            }
+        },
+        [&](const Failure& failure) {
+            ProcScope::handle(failure);
+            // The chooser keeps showing the edition that the INI file names.
+            m_loading = true;
+            Combo1->setCurrentIndex(m_chosenIndex);
+            m_loading = false;
+        });
 }
 
 void fHoster::onToday() {
@@ -946,6 +979,9 @@ void fHoster::layoutTools() {
     const int h = strip->height();
     const QSize button = Command1->sizeHint();
     const int left = kTodayLeft / kTwipsPerPixel;
+    // The date field takes the room before the today button.
+    const int fieldHeight = m_goTo->field()->sizeHint().height();
+    m_goTo->field()->setGeometry(4, (h - fieldHeight) / 2, qMax(0, left - 10), fieldHeight);
     Command1->setGeometry(left, (h - button.height()) / 2, button.width(), button.height());
     const int comboLeft = Command1->geometry().right() + 12;
     const int monthWidth = (m_month ? m_month->width() : strip->width()) * kTwipsPerPixel;
@@ -978,16 +1014,14 @@ bool fHoster::loadTListData() {
             const QString file = liturgyFile();
             const ConnectionPtr con = mADO::getConnection(
                 file, mADO::mGetConString(file, m_sqlMode ? -1 : 0, m_connectionString));
-            const auto dateOf = [&](const char* sql) {
-                const QVariant v =
-                    mADO::getResData(con, QString::fromLatin1(sql), 1, false).value();
-                bool ok = false;
-                const double d = v.toDouble(&ok);
-                return ok && !v.isNull() ? OleDate::toDate(d) : QDate();
-            };
-            const QDate first = dateOf("SELECT MIN(Date) FROM tbCalenderData");
-            const QDate last = dateOf("SELECT MAX(Date) FROM tbCalenderData");
-            if (first.isValid() && last.isValid() && first <= last) {
+            // Bounded to the supported years: one corrupted date must not make millions of
+            // items.
+            const CalendarSpan span = CalendarSpan::read(con);
+            if (span.hasBadDates())
+                ProcScope::handle(Failure::overflow(CalendarSpan::badDatesText()));
+            const QDate first = span.first();
+            const QDate last = span.last();
+            if (!span.isEmpty()) {
                 const QLocale locale;
                 QTreeWidgetItem* yearItem = nullptr;
                 int year = 0;
@@ -1080,8 +1114,13 @@ bool fHoster::mAttachToolbar() {
         QObject* object = LateBinding::objectOf(param);
         if (object &&
             (object->inherits("SSActiveToolBars") ||
-             object->property("TypeName").toString() == QLatin1String("SSActiveToolBars")))
+             object->property("TypeName").toString() == QLatin1String("SSActiveToolBars"))) {
+            // A toolbar whose tools the window cannot reach would leave them dead without a word.
+            if (!qobject_cast<QToolBar*>(object))
+                throw Failure::typeMismatch(
+                    QStringLiteral("the host's SSActiveToolBars is not a QToolBar"));
             setToolbarInUse(object);
+        }
         enableOwnTools(true);
     });
     return false;

@@ -4,10 +4,13 @@
 #include <QPointer>
 #include <memory>
 
+class DiskInterface;
+
 class MonthCalendarView;
 class QComboBox;
 class QLabel;
 class QMenu;
+class GoToDate;
 class QAction;
 class QPushButton;
 class QToolBar;
@@ -78,6 +81,8 @@ public:
     void setPUser(qint32 v) { m_user = v; }
     QString pAppTitle() const { return m_appTitle; }
     void setPAppTitle(const QString& v) { m_appTitle = v; }
+    // The disk that the edition chooser writes the INI file through (tests make it fail).
+    void setDisk(DiskInterface* disk) { m_disk = disk; }
     QObject* pApp() const { return m_app; }
     void setPApp(QObject* v) { m_app = v; }
     QObject* pNotify() const { return m_notify; }
@@ -101,9 +106,9 @@ public:
     Q_INVOKABLE bool mSetCommandStatus(const QString& command);
     Q_INVOKABLE bool mFreeToolbar();
     // Carries out a toolbar command; the result is not used by callers.
-    bool DoCommand(const QString& id);
+    Q_INVOKABLE bool DoCommand(const QString& id);
     // Hands a command to the host (message 5); false without a notify object.
-    bool sendCommand(const QString& id);
+    Q_INVOKABLE bool sendCommand(const QString& id);
 
     QWidget* getFormFromhWnd(qint32 handle) const;
     QString getTmpFile();
@@ -119,6 +124,8 @@ public:
     QString getNote(int day);
     bool loadTListData();
     void doTListClick(int index);
+    // Moves the calendars to `date` (the month calendar, and the week calendar when current).
+    Q_INVOKABLE void goToDate(const QDate& date);
 
     // State, for the commands and for inspection.
     qint16 calendarMode() const { return m_calendarMode; }
@@ -147,6 +154,7 @@ public:
     QAction* copyTooltipAction() const { return mnuCopy; }
     QToolBar* sideBar() const { return m_sideBar; }
     QObject* toolbarInUse() const { return m_toolbar; }
+    GoToDate* goToDateTool() const { return m_goTo; }
     const cToolTip* toolTips() const { return m_tip.get(); }
 
     // The values of a tree item's "Year" and "Month" cells.
@@ -199,6 +207,8 @@ private:
     qint16 m_currentDayPane = 4;
     bool m_loading = false;
     bool m_loaded = false;
+    int m_chosenIndex = 0; // the chooser item that the INI file names
+    DiskInterface* m_disk = nullptr;
     qint16 m_lastMonth = 0;
     qint16 m_lastYear = 0;
     bool m_refillSuppress = false;
@@ -219,6 +229,7 @@ private:
     QList<cDockingPane*> m_panes;
 
     QToolBar* m_calendarTools = nullptr;
+    GoToDate* m_goTo = nullptr;
     QComboBox* Combo1 = nullptr;
     QPushButton* Command1 = nullptr;
     QLabel* LabelTooltip = nullptr;

@@ -8,6 +8,9 @@ namespace ResourceStrings {
 
 namespace {
 
+// gLanguageOffset of the Norwegian block.
+constexpr qint32 kNorwegianOffset = 1000;
+
 const QHash<qint32, QString>& table() {
     static const QHash<qint32, QString> strings = {
         {1000, QStringLiteral("ENGLISH")},
@@ -53,6 +56,18 @@ QString LoadResString(qint32 id) {
 
 QString text(qint32 english) {
     return LoadResString(english + shared().gLanguageOffset);
+}
+
+QLocale locale() {
+    if (shared().gLanguageOffset == kNorwegianOffset)
+        return QLocale(QLocale::NorwegianBokmal, QLocale::Norway);
+    return QLocale();
+}
+
+QString todayCaption() {
+    if (shared().gLanguageOffset == kNorwegianOffset)
+        return QStringLiteral("G\u00e5 til i dag");
+    return QStringLiteral("Go to Today");
 }
 
 } // namespace ResourceStrings

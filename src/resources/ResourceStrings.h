@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 // The component's string table: an English block (1001 to 1012, block name at 1000) and a
@@ -27,5 +28,10 @@ enum Entry : qint32 {
 QString LoadResString(qint32 id);
 // The entry `english` (an English number) in the language that gLanguageOffset selects.
 QString text(qint32 english);
+// The locale of the language that gLanguageOffset selects: Norwegian (Bokmål) for the
+// Norwegian block, the user's own otherwise.
+QLocale locale();
+// The caption of the window's today button in that language.
+QString todayCaption();
 
 } // namespace ResourceStrings

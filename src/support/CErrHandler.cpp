@@ -33,6 +33,17 @@ QString reportFolder() {
     return cResolveFolders().getLogPath();
 }
 
+// Makes `bytes` the whole of the file at `path`; false when that cannot be done.
+bool replaceFile(const QString& path, const QByteArray& bytes) {
+    mVBFileDisk::deleteFile(path);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    const bool written = file.write(bytes) == bytes.size();
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
 } // namespace
 
 CErrHandler::CErrHandler(QObject* parent) : QObject(parent) {
@@ -177,16 +188,14 @@ void CErrHandler::writeReport() {
         report += crlf(QStringLiteral("App ProductName: ") + ComponentInfo::productName());
     }
 
-    // Each report replaces the last; a report that cannot be written ends the step without
-    // the log record.
-    mVBFileDisk::deleteFile(path);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return;
-    const bool written = file.write(report) == report.size();
-    file.close();
-    if (!written || file.error() != QFileDevice::NoError)
-        return;
+    // Each report replaces the last. Where the component's folder turns out not to take it
+    // after all, the user's log folder does; a report that cannot be written anywhere ends the
+    // step without the log record.
+    if (!replaceFile(path, report)) {
+        const QString fallback = cResolveFolders().getLogPath() + QLatin1String(kReportName);
+        if (fallback == path || !replaceFile(fallback, report))
+            return;
+    }
     modLog::writeRecord({m_lastErrorProcedure, QStringLiteral("Error (") +
                                                    QString::number(m_lastErrorNumber) +
                                                    QStringLiteral(") ") + shortDescription});

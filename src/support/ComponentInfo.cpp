@@ -3,7 +3,9 @@
 #include "support/BuildInfo.h"
 #include "support/SharedState.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStringList>
 #include <dlfcn.h>
 
 namespace ComponentInfo {
@@ -40,6 +42,21 @@ QString folder() {
     if (dladdr(reinterpret_cast<void*>(&folder), &info) == 0 || !info.dli_fname)
         return {};
     return QFileInfo(QFile::decodeName(info.dli_fname)).absolutePath() + QLatin1Char('/');
+}
+
+QString helperPath(const QString& name) {
+    const QString own = folder();
+    const QStringList candidates = {
+        own + QLatin1String(buildinfo::kHelpersFromLibrary) + QLatin1Char('/') + name,
+        own + QLatin1String(buildinfo::kHelpersFromProgram) + QLatin1Char('/') + name,
+        QFile::decodeName(buildinfo::kBuildHelpers) + QLatin1Char('/') + name,
+    };
+    for (const QString& candidate : candidates) {
+        const QFileInfo info(candidate);
+        if (info.isFile() && info.isExecutable())
+            return QDir::cleanPath(info.absoluteFilePath());
+    }
+    return QDir::cleanPath(QFileInfo(candidates.first()).absoluteFilePath());
 }
 
 } // namespace ComponentInfo

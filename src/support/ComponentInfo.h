@@ -18,4 +18,9 @@ int revision();
 // into), with a trailing '/'. The environment's override wins when set.
 QString folder();
 
+// The path of the helper program `name`, which the component starts itself: in the helper
+// folder beside the installed library (libexec/VoVoruzevUdadudar/, reached from the library's
+// folder or from a program's), else in the build tree's. The first candidate when none exists.
+QString helperPath(const QString& name);
+
 } // namespace ComponentInfo

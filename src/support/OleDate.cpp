@@ -24,9 +24,10 @@ void split(double value, qint64* day, qint64* seconds) {
     }
 }
 
-// split() of a finite value; false for a value that is no date.
+// split() of a date value; false for a number that is none (converting it to a day number
+// would overflow).
 bool parts(double value, qint64* day, qint64* seconds) {
-    if (!std::isfinite(value))
+    if (!OleDate::inRange(value))
         return false;
     split(value, day, seconds);
     return true;
@@ -35,6 +36,11 @@ bool parts(double value, qint64* day, qint64* seconds) {
 } // namespace
 
 namespace OleDate {
+
+bool inRange(double value) {
+    // 0100-01-01 is day -657434, 9999-12-31 day 2958465.
+    return std::isfinite(value) && value > -657435.0 && value < 2958466.0;
+}
 
 double fromDate(const QDate& date) {
     return double(epoch().daysTo(date));

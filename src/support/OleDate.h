@@ -7,6 +7,10 @@
 // the fraction the time of day. Conversions round to the nearest second, never truncate.
 namespace OleDate {
 
+// Whether `value` is a date value at all: finite and from 0100-01-01 to 9999-12-31 23:59:59,
+// the range of date values. Any other number converts to an invalid date or time.
+bool inRange(double value);
+
 double fromDate(const QDate& date);
 double fromDateTime(const QDateTime& dateTime);
 // The civil date of a date value (its time of day rounded to the second first).

@@ -1,6 +1,7 @@
 #include "support/SystemFormats.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace SystemFormats {
 
@@ -20,7 +21,11 @@ QString time(const QTime& time) {
 }
 
 QString shortTime(const QTime& time) {
-    return QLocale().toString(time, QLocale::ShortFormat);
+    // Hours and minutes: the short form of some locales, the C locale's among them, carries
+    // the seconds too.
+    QString format = QLocale().timeFormat(QLocale::ShortFormat);
+    format.remove(QRegularExpression(QStringLiteral("[:.]?s+")));
+    return QLocale().toString(time, format.trimmed());
 }
 
 QString generalDateTime(const QDateTime& dateTime) {

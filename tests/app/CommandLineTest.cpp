@@ -21,6 +21,9 @@ TEST(CommandLineTest, ValidCommands) {
     };
     const Case cases[] = {
         {"version", Command::Version, {}, "", 1, false},
+        {"--version", Command::Version, {}, "", 1, false},
+        {"help", Command::Help, {}, "", 1, false},
+        {"--help", Command::Help, {}, "", 1, false},
         {"month 2024-03", Command::Month, {2024, 3, 1}, "", 1, false},
         {"month 2024-03 --json", Command::Month, {2024, 3, 1}, "", 1, true},
         {"month --json --ini /a/b.ini 0100-12", Command::Month, {100, 12, 1}, "/a/b.ini", 1, true},
@@ -66,6 +69,8 @@ TEST(CommandLineTest, InvalidCommandsSayWhy) {
         {"edition --json", "unexpected argument '--json'"},
         {"edition 2024-03", "unexpected argument '2024-03'"},
         {"version --ini x", "unexpected argument '--ini'"},
+        {"--help --ini x", "unexpected argument '--ini'"},
+        {"-h", "unknown command '-h'"},
     };
     for (const auto& [line, message] : cases) {
         SCOPED_TRACE(line);
@@ -83,7 +88,8 @@ TEST(CommandLineTest, UsageNamesEveryCommand) {
                              "[--json]\n"
                              "       liturgy-calendar week YYYY-MM [--ini FILE] [--edition CODE] "
                              "[--json]\n"
-                             "       liturgy-calendar edition [--ini FILE] [--edition CODE]\n"));
+                             "       liturgy-calendar edition [--ini FILE] [--edition CODE]\n"
+                             "       liturgy-calendar help\n"));
 }
 
 } // namespace

@@ -74,6 +74,8 @@ protected:
         const QDate sunday(2024, 3, 10);
         liturgy->addDay(100, sunday, 20, QStringLiteral("Fourth Sunday in Lent"));
         liturgy->addDay(101, sunday, 30, QVariant());
+        // A name that would set the terminal's title.
+        liturgy->addDay(102, QDate(2024, 3, 12), 0, QStringLiteral("\x1b]0;Own\x07Lent\x9b"));
         liturgy->addReading(1, 100, 1, 202, 1, QStringLiteral("Num 21:4-9"),
                             QStringLiteral("First Reading"));
         liturgy->addReading(2, 100, 2, 204, 2, QStringLiteral("John 3:14-21"),
@@ -108,7 +110,8 @@ protected:
 
     // Every page of the day begins with the style sheet and the heading of its entry.
     static QByteArray page(const char* name) {
-        return QByteArray("<Style Type='text/css'>P { a: \"b, c\" }</Style>\r\n<H3>3/10/24 - ") +
+        return QByteArray("<meta charset=\"utf-8\">\r\n<Style Type='text/css'>P { a: \"b, c\" }"
+                          "</Style>\r\n<H3>3/10/24 - ") +
                name + "</H3>\r\n";
     }
     static QByteArray readingsOfSunday() {
@@ -143,6 +146,7 @@ TEST_F(DayCommandTest, PagesListsAndEntries) {
         {{"day", "2024-03-10", "--ini", i, "--list"},
          "1\t100\tFourth Sunday in Lent\n2\t101\tSunday\n"},
         {{"day", "2024-03-11", "--ini", i, "--list"}, ""},
+        {{"day", "2024-03-12", "--ini", i, "--list"}, "1\t102\t?]0;Own?Lent?\n"},
         {{"day", "2024-03-10", "--ini", i, "--entry", "3"},
          "error: the day list of 2024-03-10 has no entry 3"},
         {{"day", "2024-03-10", "--ini", path(QStringLiteral("none.ini"))},

@@ -185,27 +185,52 @@ TEST_F(LiturgyCalendarProgramTest, DefaultDataSetOrHowToMakeIt) {
     EXPECT_EQ(r.out, QStringLiteral("1011\tThe Korva Diocese\n"));
 }
 
-TEST_F(LiturgyCalendarProgramTest, AFailureIsPrintedAndEndsWithNonZeroStatus) {
+TEST_F(LiturgyCalendarProgramTest, AFailureIsOneLineInPlainWordsAndNoOutput) {
     ASSERT_TRUE(createLiturgy(liturgyFile, {{1, ole(QDate(2024, 3, 2)), 1, 2, "Good"},
                                             {2, ole(QDate(2024, 3, 9)), 1, 9, "Bad"},
                                             {3, ole(QDate(2024, 3, 16)), 1, 2, "Never"}}));
-    const ProgramRun r = run({"month", "2024-03", "--ini", ini(), "--json"});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("cFillCalendar.mFillCalendar")))
-        << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains(QStringLiteral("Error (9) Subscript out of range")))
-        << r.err.toStdString();
-    // What the fill reached is printed.
-    EXPECT_TRUE(r.out.contains(QStringLiteral("{\"date\":\"2024-03-02\",\"lines\":[\"Good\",\"\","
-                                              "\"\"],\"color\":\"#009100\",\"marker\":0}")));
-    EXPECT_TRUE(r.out.contains(QStringLiteral("{\"date\":\"2024-03-09\",\"lines\":[\"Bad\",\"\","
-                                              "\"\"],\"color\":null,\"marker\":0}")));
-    EXPECT_FALSE(r.out.contains(QStringLiteral("Never")));
-
+    const QString badColour = writeFile(QStringLiteral("bad.ini"), iniText(liturgyFile, planFile));
     liturgyFile = path(QStringLiteral("missing.mdb"));
-    const ProgramRun missing = run({"week", "2024-03", "--ini", ini()});
-    EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_FALSE(missing.err.isEmpty());
+    const QString missingData = ini();
+    const QString folderIni = path(QStringLiteral("folder.ini"));
+    ASSERT_TRUE(QDir().mkpath(folderIni));
+    const struct {
+        QStringList arguments;
+        QString err;
+    } cases[] = {
+        {{"month", "2024-03", "--json", "--ini", badColour},
+         "liturgy-calendar: Subscript out of range: Day_Color 9\n"},
+        {{"week", "2024-03", "--ini", missingData},
+         "liturgy-calendar: Could not find file '" + liturgyFile + "'.\n"},
+        {{"day", "2024-03-02", "--ini", missingData},
+         "liturgy-calendar: Could not find file '" + liturgyFile + "'.\n"},
+        {{"month", "2024-03", "--ini", folderIni},
+         "liturgy-calendar: the INI file '" + folderIni + "' cannot be read\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
+        const ProgramRun r = run(c.arguments);
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(r.err, c.err) << r.err.toStdString();
+        EXPECT_EQ(r.out, QString());
+    }
+}
+
+TEST_F(LiturgyCalendarProgramTest, TheWindowWithoutADisplaySaysWhatToDoInstead) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(LC_APP_PROGRAM), {"--date", "2024-03-05"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 1);
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_TRUE(err.startsWith(QStringLiteral("liturgy-calendar: the window needs a display")))
+        << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("liturgy-calendar month YYYY-MM")));
+    EXPECT_TRUE(err.contains(QStringLiteral("liturgy-calendar --screenshot FILE.png")));
 }
 
 TEST_F(LiturgyCalendarProgramTest, PlainMonthOutsideATerminal) {
@@ -233,9 +258,19 @@ TEST_F(LiturgyCalendarProgramTest, UsageErrorsAndVersion) {
         EXPECT_TRUE(r.err.startsWith(QStringLiteral("liturgy-calendar: ")));
         EXPECT_TRUE(r.err.contains(QStringLiteral("usage: liturgy-calendar version\n")));
     }
-    const ProgramRun version = run({"version"});
-    EXPECT_EQ(version.exitCode, 0);
-    EXPECT_TRUE(version.out.startsWith(QStringLiteral("VoVoruzevUdadudar Build ")));
+    for (const char* help : {"help", "--help"}) {
+        const ProgramRun r = run({help});
+        EXPECT_EQ(r.exitCode, 0) << help;
+        EXPECT_EQ(r.err, QString()) << help;
+        EXPECT_TRUE(r.out.startsWith(QStringLiteral("usage: liturgy-calendar version\n"))) << help;
+        EXPECT_TRUE(r.out.contains(QStringLiteral("       liturgy-calendar day YYYY-MM-DD")))
+            << help;
+    }
+    for (const char* version : {"version", "--version"}) {
+        const ProgramRun r = run({version});
+        EXPECT_EQ(r.exitCode, 0) << version;
+        EXPECT_TRUE(r.out.startsWith(QStringLiteral("VoVoruzevUdadudar Build "))) << version;
+    }
 }
 
 } // namespace

@@ -98,4 +98,19 @@ TEST_F(TerminalCalendarTest, WeekListsEachDateWithItsLines) {
                     .startsWith(QStringLiteral("Sun 2/1/26 * \x1b[97;48;2;0;145;0m  \x1b[0m")));
 }
 
+TEST_F(TerminalCalendarTest, ControlCharactersOfNamesNeverReachTheTerminal) {
+    const QString name = QStringLiteral("\x1b[2J\x1b]0;Own\x07Lent\x9b\x7f");
+    month.setDayText(2, 1, name);
+    WeekCalendarModel week;
+    week.setStartDate(QDate(2026, 2, 2));
+    week.setEndDate(QDate(2026, 2, 2));
+    week.setDateText(QDate(2026, 2, 2), name + QStringLiteral("\r\n10:00 AM - \x1b[5m - Mass"));
+    EXPECT_EQ(TerminalCalendar::week(week, false), QStringLiteral("Mon 2/2/26\n"
+                                                                  "    ?[2J?]0;Own?Lent??\n"
+                                                                  "    10:00 AM - ?[5m - Mass\n"));
+    const QStringList lines =
+        TerminalCalendar::month(month, QStringLiteral("T"), false).split('\n');
+    EXPECT_EQ(lines[3], row({"Septuagesima Su", "?[2J?]0;Own?Len"}).chopped(1));
+}
+
 } // namespace

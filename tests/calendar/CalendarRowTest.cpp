@@ -29,17 +29,28 @@ TEST_F(CalendarRowTest, CivilDateRoundsToTheSecond) {
     }
 }
 
-TEST_F(CalendarRowTest, UnusableDatesFail) {
+TEST_F(CalendarRowTest, UnusableDatesAndTimesFail) {
+    // Numbers beyond the range of date values (0100-01-01 to 9999-12-31) are no dates.
     const std::pair<QVariant, qint32> cases[] = {
         {QVariant(), 94},
         {QStringLiteral("2024-03-10"), 13},
         {std::numeric_limits<double>::quiet_NaN(), 13},
         {std::numeric_limits<double>::infinity(), 13},
+        {1e300, 13},
+        {-1e300, 13},
+        {9.2e18, 13},
+        {2958466.0, 13},
+        {-657435.0, 13},
     };
     for (const auto& [value, error] : cases) {
         SCOPED_TRACE(value.toString().toStdString());
         EXPECT_EQ(failureNumber([&] { CalendarRow::civilDate(value, "Date"); }), error);
+        if (!value.isNull()) {
+            EXPECT_EQ(failureNumber([&] { CalendarRow::shortTime(value); }), error);
+        }
     }
+    EXPECT_EQ(CalendarRow::civilDate(2958465.5, "Date"), QDate(9999, 12, 31));
+    EXPECT_EQ(CalendarRow::civilDate(-657434.0, "Date"), QDate(100, 1, 1));
 }
 
 TEST_F(CalendarRowTest, ColourCodes) {

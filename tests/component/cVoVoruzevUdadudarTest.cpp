@@ -2,8 +2,12 @@
 
 #include "../host_window/HostWindowFixture.h"
 #include "component/ComponentRegistration.h"
+#include "component/cClassObject.h"
+#include "content/cVkLiturgicalDay.h"
 #include "controls/cWindowList.h"
 #include "host_window/fHoster.h"
+#include "support/Failure.h"
+#include "support/ObjectRegistry.h"
 #include "support/SharedState.h"
 #include "support/modIni.h"
 
@@ -148,4 +152,44 @@ TEST_F(FacadeTest, RegistrationWritesAndRemovesTheManifest) {
         named = named || box.text.contains(QStringLiteral("DllRegisterServer"));
     EXPECT_TRUE(named);
     EXPECT_FALSE(QFile::exists(ComponentRegistration::manifestPath()));
+}
+
+TEST_F(FacadeTest, HostServesOutsideComponentsByIdentifier) {
+    // A host's class object (here the component's own, which any QObject with an invokable
+    // CreateInstance() stands for) serves an identifier until the host gives it back.
+    QObject& classObject = cClassObject::instance();
+    QObject noFactory;
+    const auto registerAs = [&](const QString& progId, QObject* object) {
+        bool ok = false;
+        EXPECT_TRUE(QMetaObject::invokeMethod(&classObject, "RegisterClassObject",
+                                              Qt::DirectConnection, Q_RETURN_ARG(bool, ok),
+                                              Q_ARG(QString, progId), Q_ARG(QObject*, object)));
+        return ok;
+    };
+    const auto created = [](const QString& progId) -> QString {
+        try {
+            return QString::fromLatin1(
+                ObjectRegistry::CreateObject(progId)->metaObject()->className());
+        } catch (const Failure& failure) {
+            return QString::number(failure.number());
+        }
+    };
+    const QString readings = QString::fromLatin1(cVkLiturgicalDay::kProgId);
+    const QString word = QStringLiteral("Word.Application");
+    make(1); // the component's own replacements are there once it exists
+    EXPECT_EQ(created(readings), QStringLiteral("cVkLiturgicalDay"));
+
+    EXPECT_TRUE(registerAs(readings.toUpper(), &classObject));
+    EXPECT_TRUE(registerAs(word, &classObject));
+    EXPECT_EQ(created(readings), QStringLiteral("cVoVoruzevUdadudar"));
+    EXPECT_EQ(created(word), QStringLiteral("cVoVoruzevUdadudar"));
+    // A second registration keeps what the first replaced.
+    EXPECT_TRUE(registerAs(readings, &classObject));
+    EXPECT_FALSE(registerAs(readings, &noFactory));
+    EXPECT_FALSE(registerAs(QStringLiteral(" "), &classObject));
+
+    EXPECT_TRUE(registerAs(readings, nullptr));
+    EXPECT_TRUE(registerAs(word, nullptr));
+    EXPECT_EQ(created(readings), QStringLiteral("cVkLiturgicalDay"));
+    EXPECT_EQ(created(word), QStringLiteral("429"));
 }

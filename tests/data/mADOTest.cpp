@@ -5,6 +5,8 @@
 #include "support/CErrHandler.h"
 #include "support/SharedState.h"
 
+#include <QDir>
+
 namespace {
 
 using Icon = UserInterface::Icon;
@@ -60,6 +62,29 @@ TEST_F(mADOTest, ConnectionStrings) {
                   c.expected);
     }
     EXPECT_EQ(errHandler().pCurStackPointer(), 0);
+}
+
+TEST_F(mADOTest, DataFilesWhosePathsHoldConnectionStringSyntaxOpen) {
+    // Folder, and the Jet string that names the file in it (the folder ends in "/L.MDB").
+    const std::pair<const char*, const char*> cases[] = {
+        {"d;x=y", "\"%1\""}, {"e;", "\"%1\""}, {"\"q\"", "%1"},
+        {"'q'", "%1"},       {"sp ", "%1"},    {"a=b", "%1"},
+    };
+    for (const auto& [folder, quoted] : cases) {
+        SCOPED_TRACE(folder);
+        ASSERT_TRUE(QDir(dir()).mkpath(QString::fromUtf8(folder)));
+        const QString file = createDatabase(QString::fromUtf8(folder) + QStringLiteral("/L.MDB"),
+                                            Schema::Kind::Liturgy);
+        fill(file, QStringLiteral("INSERT INTO tbCalenderData (ID, ShortName) VALUES (?, ?)"),
+             {{1, QString::fromUtf8(folder)}});
+        EXPECT_EQ(jet(file), QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") +
+                                 QString::fromUtf8(quoted).arg(file) + QLatin1Char(';'));
+        EXPECT_EQ(mADO::getResData(mADO::getConnection(file, jet(file)),
+                                   QStringLiteral("SELECT ShortName FROM tbCalenderData"), 1, false)
+                      .toString(),
+                  QString::fromUtf8(folder));
+    }
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
 }
 
 TEST_F(mADOTest, OneCachedConnectionPerDataFile) {

@@ -137,6 +137,29 @@ TEST_F(DayPageAssemblyTest, ReadingsFiltersAndOrdersByEdition) {
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
 }
 
+TEST_F(DayPageAssemblyTest, PlainTextFieldsShowLiterallyOnThePage) {
+    const QDate date(2024, 4, 2);
+    liturgy->addDay(1, date, 5, QStringLiteral("<b>A&B</b>"));
+    liturgy->addReading(1, 1, 1, 202, 1, QStringLiteral("Ps 1 & 2"), QStringLiteral("<i>T</i>"));
+    liturgy->addBibleText(1, QStringLiteral("<P>x</P>"));
+    liturgy->addContent(8, QStringLiteral("<Sentence>"), QStringLiteral("<P>Sentence</P>"));
+    liturgy->addLink(1, 47, 8);
+    const QString heading = QStringLiteral("<H3>4/2/24 - &lt;b&gt;A&amp;B&lt;/b&gt;</H3>\r\n");
+    const std::pair<DayPageAssembly::PageKind, QString> cases[] = {
+        {DayPageAssembly::kReadings,
+         heading + QStringLiteral("<H4>&lt;i&gt;T&lt;/i&gt;: Ps 1 &amp; 2</H4>\r\n<P>x</P>\r\n")},
+        {DayPageAssembly::kPrayers,
+         heading + QStringLiteral("<H4>&lt;Sentence&gt;</H4>\r\n<P>Sentence</P>\r\n"
+                                  "<H4>Collect</H4>\r\n")},
+    };
+    for (const auto& [kind, body] : cases) {
+        SCOPED_TRACE(int(kind));
+        makePage(kind, 1010);
+        show(date);
+        EXPECT_EQ(pageText(), styleBlock() + body);
+    }
+}
+
 TEST_F(DayPageAssemblyTest, GospelAcclamationOfEdition1015) {
     struct Case {
         const char* what;

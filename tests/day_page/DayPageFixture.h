@@ -57,7 +57,13 @@ protected:
         page->mShow(force);
     }
 
-    QString pageText() const { return QString::fromUtf8(readFile(page->pHTMDataFile())); }
+    // The page file after its character-set line, which every page starts with.
+    QString pageText() const {
+        const QByteArray text = readFile(page->pHTMDataFile());
+        static constexpr char head[] = "<meta charset=\"utf-8\">\r\n";
+        EXPECT_TRUE(text.startsWith(head)) << text.left(40).toStdString();
+        return QString::fromUtf8(text.mid(qsizetype(sizeof(head) - 1)));
+    }
     QString location() const { return view.location(); }
     qsizetype navigations() const { return view.navigations().size(); }
 

@@ -2,10 +2,15 @@
 
 #include "common/TestEnv.h"
 #include "controls/WeekCalendarView.h"
+#include "day_page/fThisDay.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QHash>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <cmath>
 
 namespace {
 
@@ -143,4 +148,134 @@ TEST_F(CalendarViewTest, WeekViewStaysInItsRange) {
     click(view.viewport(), cell.center());
     EXPECT_EQ(view.currentDate(), QDate(2024, 3, 10));
     EXPECT_EQ(released, 1);
+}
+
+TEST_F(CalendarViewTest, LongTextsWrapInsideTheirCells) {
+    // A week cell shows a long service line whole, on as many lines as it needs, each inside
+    // the text area of the cell, and the row grows to hold them.
+    WeekCalendarView week;
+    week.resize(560, 300);
+    week.model().setFirstDayOfWeek(1);
+    week.setRange(QDate(2024, 3, 1), QDate(2024, 3, 31));
+    const QDate day(2024, 3, 10);
+    const QString service =
+        QStringLiteral("10:00 AM - St. Bartholomew's Cathedral, lower chapel - Holy Communion "
+                       "with baptisms and the confirmation of the youth group");
+    week.model().setDateText(day, QStringLiteral("Lent 4\r\n") + service);
+    week.model().setDateColor(day, 1, 0x800080);
+    week.redraw();
+    const QRect cell = week.cellRect(day);
+    const QRect text = week.textArea(day, cell);
+    const QStringList lines = week.shownLines(day, cell.width());
+    ASSERT_GT(lines.size(), 2);
+    EXPECT_EQ(lines.first(), QStringLiteral("Lent 4"));
+    // Broken at spaces, or inside a word only where it is wider than the cell.
+    EXPECT_EQ(lines.mid(1).join(QString()).remove(QLatin1Char(' ')),
+              QString(service).remove(QLatin1Char(' ')));
+    const QFontMetrics fm(week.font());
+    for (const QString& line : lines)
+        EXPECT_LE(fm.horizontalAdvance(line), text.width()) << line.toStdString();
+    EXPECT_LE(text.top() + int(lines.size()) * fm.height(), cell.bottom() + 1);
+
+    // A month cell lets a name run on to a second line before it is cut, as long as the
+    // later names keep a line each.
+    MonthCalendarView month;
+    month.resize(700, 500);
+    month.setShownYear(2024);
+    month.setShownMonth(3);
+    const QString longName = QStringLiteral("The Annunciation of our Lord to the Blessed Virgin");
+    const int width = QFontMetrics(month.font()).horizontalAdvance(longName) * 2 / 3;
+    struct Case {
+        QStringList names;
+        int lines;
+        QList<int> rows; // the line index of each shown line
+        bool cut;        // whether the last shown line ends in an ellipsis
+    };
+    const QList<Case> cases = {
+        {{longName}, 3, {0, 1}, false},
+        {{longName, QStringLiteral("Lent 5")}, 3, {0, 1, 2}, false},
+        {{longName, QStringLiteral("Lent 5"), QStringLiteral("Joseph")}, 3, {0, 1, 2}, false},
+        {{longName + QLatin1Char(' ') + longName}, 3, {0, 1}, true},
+        {{longName}, 1, {0}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.names.join(QLatin1Char('|')).toStdString());
+        for (int line = 1; line <= MonthCalendarModel::kLines; ++line)
+            month.model().setDayText(25, line, c.names.value(line - 1));
+        const auto shown = month.nameLines(25, width, c.lines);
+        QList<int> rows;
+        for (const auto& [row, text] : shown) {
+            rows.append(row);
+            EXPECT_LE(QFontMetrics(month.font()).horizontalAdvance(text), width);
+        }
+        EXPECT_EQ(rows, c.rows);
+        ASSERT_FALSE(shown.isEmpty());
+        EXPECT_EQ(shown.last().second.endsWith(QChar(0x2026)), c.cut);
+    }
+}
+
+namespace {
+
+double luminance(QRgb c) {
+    const auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+}
+
+// The contrast between the commonest colour of `area` (its background) and the colour in it
+// that differs most from that one (its text).
+double contrastIn(const QImage& image, const QRect& area) {
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb background = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > counts.value(background))
+            background = it.key();
+    const double lb = luminance(background);
+    double best = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        const double lt = luminance(it.key());
+        best = qMax(best, (qMax(lb, lt) + 0.05) / (qMin(lb, lt) + 0.05));
+    }
+    return best;
+}
+
+} // namespace
+
+TEST_F(CalendarViewTest, DarkThemeKeepsTextReadable) {
+    const QPalette saved = QApplication::palette();
+    QPalette dark;
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        dark.setColor(role, QColor(0x2a, 0x2a, 0x2e));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::AlternateBase, QColor(0x33, 0x33, 0x38));
+    QApplication::setPalette(dark);
+
+    // A day page styled for paper (dark text) keeps a background it can be read on.
+    const QString page = writeFile(QStringLiteral("page.htm"),
+                                   "<Style Type='text/css'>body { color: #000000 }</Style>\r\n"
+                                   "<H1>Third Sunday in Lent</H1>\r\n<p>Exodus 20:1-17</p>\r\n");
+    fThisDay day;
+    day.resize(400, 300);
+    day.navigate(page);
+    QWidget* browser = day.findChild<QWidget*>(QStringLiteral("WebBrowser1"));
+    ASSERT_TRUE(browser);
+    const QImage pageImage = browser->grab().toImage();
+    EXPECT_GE(contrastIn(pageImage, QRect(0, 0, pageImage.width(), 60)), 4.5);
+
+    // The month's weekday names on their band.
+    MonthCalendarView month;
+    month.resize(700, 500);
+    const QImage monthImage = month.grab().toImage();
+    const QRect firstCell = month.cellRect(month.model().dateOfDay(1));
+    ASSERT_FALSE(firstCell.isEmpty());
+    const int namesHeight = month.fontMetrics().height();
+    const QRect names(0, firstCell.top() - namesHeight - 2, monthImage.width(), namesHeight);
+    EXPECT_GE(contrastIn(monthImage, names), 4.5);
+    QApplication::setPalette(saved);
 }

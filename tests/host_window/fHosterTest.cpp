@@ -4,16 +4,24 @@
 #include "controls/MonthCalendarView.h"
 #include "controls/WeekCalendarView.h"
 #include "day_page/fThisDay.h"
+#include "host_window/GoToDate.h"
 #include "host_window/cDockingPane.h"
+#include "support/DiskInterface.h"
 #include "support/OleDate.h"
 #include "support/SharedState.h"
 #include "support/modIni.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDateEdit>
 #include <QLabel>
 #include <QMenu>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStandardItemModel>
+#include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -140,6 +148,8 @@ TEST_F(HostWindowTest, UnknownPaneIsReportedByUpdateDay) {
 }
 
 TEST_F(HostWindowTest, EditionChooserIgnoresLoadingAndWritesTheChosenFile) {
+    makeData(QStringLiteral("Brastume.MDB"));
+    QFile::copy(path(QStringLiteral("Brastume.MDB")), path(QStringLiteral("velmarke.mdb")));
     fHoster& w = open(QStringLiteral("Brastume.MDB"), 1020, true);
     QComboBox* chooser = w.editionChooser();
     ASSERT_FALSE(chooser->isHidden());
@@ -154,19 +164,71 @@ TEST_F(HostWindowTest, EditionChooserIgnoresLoadingAndWritesTheChosenFile) {
     EXPECT_EQ(readFile(iniFile), before);
     EXPECT_EQ(w.pVersion(), 1020);
 
+    // Only the editions whose database lies beside the configured one can be picked; the
+    // others name the file they would need.
+    auto* model = qobject_cast<QStandardItemModel*>(chooser->model());
+    ASSERT_TRUE(model);
+    EXPECT_TRUE(model->item(5)->isEnabled());
+    EXPECT_TRUE(model->item(1)->isEnabled()); // VELMARKE.MDB, found in another letter case
+    EXPECT_FALSE(model->item(0)->isEnabled());
+    EXPECT_EQ(chooser->itemText(0), QStringLiteral("Velmark Church - A (VELMARKA.MDB missing)"));
+
     // Shown: the loading is over.
     w.show();
     EXPECT_FALSE(w.isLoading());
-    const int fills = w.monthFills();
+    ui().clear();
+
+    // Picking an edition without its database changes nothing but says why, once.
     chooser->setCurrentIndex(0);
+    EXPECT_EQ(readFile(iniFile), before);
+    EXPECT_EQ(chooser->currentIndex(), 5);
+    EXPECT_EQ(w.pVersion(), 1020);
+    ASSERT_EQ(ui().messageBoxes().size(), 1);
+    EXPECT_TRUE(ui().messageBoxes().first().text.contains(QStringLiteral("VELMARKA.MDB")));
+    ui().clear();
+
+    const int fills = w.monthFills();
     chooser->setCurrentIndex(1); // the item of edition 470
     EXPECT_EQ(modIni::read(iniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile")),
               dir() + QStringLiteral("VELMARKE.MDB"));
     EXPECT_EQ(w.pVersion(), 47);
     EXPECT_EQ(shared().gEditionName, QStringLiteral("Velmark Church - B"));
-    EXPECT_EQ(w.monthFills(), fills + 2);
+    EXPECT_EQ(w.monthFills(), fills + 1);
+    // No page is asked for date zero, and nothing fails.
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
     for (QWidget* page : {static_cast<QWidget*>(w.dayPage(4)), static_cast<QWidget*>(w.dayPage(5))})
         EXPECT_EQ(qobject_cast<fThisDay*>(page)->pVersion(), 47);
+}
+
+TEST_F(HostWindowTest, EditionChooserReportsAnINIFileItCannotWriteAndShowsTheEditionItNames) {
+    // A full disk or a read-only file; as root, permissions alone cannot refuse the write.
+    struct FullDisk : DiskInterface {
+        bool exists(const QString& p) override { return RealDiskInterface::instance().exists(p); }
+        bool readFile(const QString& p, QByteArray* contents) override {
+            return RealDiskInterface::instance().readFile(p, contents);
+        }
+        bool writeFileAtomically(const QString&, const QByteArray&) override { return false; }
+    } disk;
+    makeData(QStringLiteral("Brastume.MDB"));
+    QFile::copy(path(QStringLiteral("Brastume.MDB")), path(QStringLiteral("VELMARKE.MDB")));
+    fHoster& w = open(QStringLiteral("Brastume.MDB"), 1020, true);
+    w.setDisk(&disk);
+    w.show();
+    QComboBox* chooser = w.editionChooser();
+    const QByteArray before = readFile(iniFile);
+    const int fills = w.monthFills();
+    const QString shownName = shared().gEditionName;
+    ui().clear();
+    chooser->setCurrentIndex(1);
+    EXPECT_EQ(readFile(iniFile), before);
+    EXPECT_EQ(chooser->currentIndex(), 5);
+    EXPECT_EQ(w.pVersion(), 1020);
+    EXPECT_EQ(shared().gEditionName, shownName);
+    EXPECT_EQ(w.monthFills(), fills);
+    ASSERT_EQ(ui().messageBoxes().size(), 1);
+    EXPECT_TRUE(ui().messageBoxes().first().text.contains(
+        QStringLiteral("Path/File access error: ") + iniFile))
+        << ui().messageBoxes().first().text.toStdString();
 }
 
 TEST_F(HostWindowTest, EditionChooserSelectsTheFirstItemForAnEditionItDoesNotOffer) {
@@ -263,6 +325,34 @@ TEST_F(HostWindowTest, TreeHoldsTheYearsAndMonthsAndAYearClickChangesNothing) {
     EXPECT_EQ(w.lastFilledYear(), 2023);
 }
 
+TEST_F(HostWindowTest, TreeKeepsToTheSupportedYearsAndReportsOtherDatesOnce) {
+    makeData(QStringLiteral("Brastume.MDB"));
+    {
+        // A year in the millions and one far before the first date value.
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("extra"));
+        db.setDatabaseName(path(QStringLiteral("Brastume.MDB")));
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO tbCalenderData (ID, Date, FeastRef, "
+                                          "Day_Color, ShortName) VALUES (90, 1e9, 0, 0, 'x'), "
+                                          "(91, -1e300, 0, 0, 'y')")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("extra"));
+    fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
+    ui().clear();
+    w.onPaneAction(fHoster::PaneExpanding, 3);
+    QStringList years;
+    for (int i = 0; i < w.tree()->topLevelItemCount(); ++i)
+        years << w.tree()->topLevelItem(i)->text(0);
+    EXPECT_EQ(years, (QStringList{QStringLiteral("2023"), QStringLiteral("2024")}));
+    ASSERT_EQ(ui().messageBoxes().size(), 1);
+    EXPECT_TRUE(ui().messageBoxes().first().text.contains(
+        QStringLiteral("tbCalenderData holds dates outside the years 1900 to 2200")))
+        << ui().messageBoxes().first().text.toStdString();
+}
+
 TEST_F(HostWindowTest, OneRefillPerMonthChangeAndTheWeekFollowsWhenActivated) {
     fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
     EXPECT_EQ(w.monthFills(), 1);
@@ -295,6 +385,47 @@ TEST_F(HostWindowTest, ForwardedCommandsReachTheHost) {
     EXPECT_EQ(notify.messages, (QList<qint32>{5, 5}));
     w.setPNotify(nullptr);
     EXPECT_FALSE(w.DoCommand(QStringLiteral("ID_ABOUT")));
+}
+
+TEST_F(HostWindowTest, TheHostsToolbarIsTakenOnlyWhenItIsAQToolBar) {
+    // A toolbar of the right kind is taken and its tools of this window enabled; an object that
+    // calls itself the host's toolbar but is none is an error; any other object is not meant
+    // as the toolbar and is left alone.
+    enum class Kind { Toolbar, Impostor, Other };
+    const std::pair<Kind, const char*> cases[] = {
+        {Kind::Toolbar, ""},
+        {Kind::Impostor, "Error (13) Type mismatch: the host's SSActiveToolBars is not a QToolBar"},
+        {Kind::Other, ""},
+    };
+    fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
+    for (const auto& [kind, message] : cases) {
+        SCOPED_TRACE(message);
+        QObject* before = w.toolbarInUse();
+        QToolBar bar;
+        QObject impostor;
+        QObject other;
+        bar.setProperty("TypeName", QStringLiteral("SSActiveToolBars"));
+        impostor.setProperty("TypeName", QStringLiteral("SSActiveToolBars"));
+        QAction* tool = bar.addAction(QStringLiteral("Print"));
+        tool->setObjectName(QStringLiteral("ID_PRINT"));
+        tool->setData(w.hWnd());
+        tool->setEnabled(false);
+        QObject* given = kind == Kind::Toolbar ? &bar : kind == Kind::Impostor ? &impostor : &other;
+        notify.param = QVariant::fromValue(given);
+        w.setPNotify(&notify);
+        ui().clear();
+
+        EXPECT_FALSE(w.mAttachToolbar());
+
+        EXPECT_EQ(w.toolbarInUse(), kind == Kind::Toolbar ? &bar : before);
+        EXPECT_EQ(tool->isEnabled(), kind == Kind::Toolbar);
+        QStringList texts;
+        for (const auto& box : ui().messageBoxes())
+            texts.append(box.text.split(QStringLiteral("\r\n")).last());
+        EXPECT_EQ(texts, *message ? QStringList{QString::fromUtf8(message)} : QStringList());
+        if (kind == Kind::Toolbar)
+            w.mFreeToolbar();
+    }
 }
 
 TEST_F(HostWindowTest, TabbedPanesShowTheirTitleOnTheirTabOnly) {
@@ -346,4 +477,23 @@ TEST_F(HostWindowTest, TabbedPanesShowTheirTitleOnTheirTabOnly) {
     EXPECT_FALSE(w.pane(5)->isHidden());
     EXPECT_NE(w.pane(4)->titleBarWidget(), nullptr);
     EXPECT_NE(w.pane(5)->titleBarWidget(), nullptr);
+}
+
+TEST_F(HostWindowTest, CtrlGGoesToTheDateTyped) {
+    fHoster& w = open(QStringLiteral("Brastume.MDB"), 1007);
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QDateEdit* field = w.goToDateTool()->field();
+    EXPECT_EQ(field->date(), QDate(2024, 3, 5)); // the calendar's date
+    QTest::keyClick(&w, Qt::Key_G, Qt::ControlModifier);
+    EXPECT_TRUE(field->hasFocus());
+    const int fills = w.monthFills();
+    QWidget* typed = QApplication::focusWidget();
+    ASSERT_TRUE(typed);
+    QTest::keyClicks(typed, QStringLiteral("20311116"));
+    EXPECT_EQ(field->date(), QDate(2031, 11, 16)) << field->text().toStdString();
+    QTest::keyClick(typed, Qt::Key_Return);
+    EXPECT_EQ(w.monthCalendar()->currentDate(), QDate(2031, 11, 16));
+    EXPECT_EQ(w.monthCalendar()->shownMonth(), 11);
+    EXPECT_EQ(w.monthFills(), fills + 1);
 }

@@ -353,10 +353,13 @@ TEST_F(ErrHandlerTest, TraceWritesEveryPushWhileOn) {
 }
 
 TEST_F(ErrHandlerTest, ReportGoesToTheLogFolderWhenTheComponentFolderCannotHoldIt) {
+    // A folder where the report file should be: it can be neither deleted nor written there.
+    QDir().mkpath(path(u"taken/ERRORS.TXT"_s));
     const std::pair<const char*, QString> cases[] = {
         {"folder under a regular file", blockedPath(u"module/"_s)},
         {"missing folder", path(u"missing/"_s)},
         {"a regular file", path(u"afile/"_s)},
+        {"report name taken by a folder", path(u"taken/"_s)},
     };
     const Failure failure = Failure::pathFileAccess(u"/x"_s);
     for (const auto& [name, folder] : cases) {
@@ -393,8 +396,12 @@ TEST_F(ErrHandlerTest, WhatCannotBeWrittenIsLeftOutAndTheMessageIsStillShown) {
              useDataHome(blockedPath(u"data"_s));
          },
          {}},
-        // A folder where the report file should be: it can be neither deleted nor written.
-        {"report name taken by a folder", [&] { QDir().mkpath(reportPath()); }, {}},
+        {"report name taken by a folder, no log folder",
+         [&] {
+             QDir().mkpath(reportPath());
+             useDataHome(blockedPath(u"data"_s));
+         },
+         {}},
         {"log folder cannot be made", [&] { useDataHome(blockedPath(u"data"_s)); }, overflowReport},
     };
     for (const Case& c : cases) {

@@ -1,4 +1,6 @@
 #include "SupportTestUtil.h"
+#include "support/ComponentInfo.h"
+#include "support/SharedState.h"
 #include "support/cResolveFolders.h"
 
 #include <algorithm>
@@ -52,4 +54,19 @@ TEST_F(ResolveFoldersTest, FoldersThatCannotBeCreatedAreReportedInAMessage) {
     expectBlockerKept();
     EXPECT_BYTES_EQ(readAll(path(u"taken/Brekka Data as"_s)),
                     QByteArray("a file with the folder's name"));
+}
+
+TEST_F(ResolveFoldersTest, HelperProgramsAreFoundFromTheLibrarysFolder) {
+    // The installed layout: lib/ and libexec/VoVoruzevUdadudar/ side by side under one prefix.
+    // A helper that is missing gives its place all the same, for the failure to name.
+    shared().env.componentFolder = path(u"prefix/lib/"_s);
+    const QString folder = path(u"prefix/libexec/VoVoruzevUdadudar"_s);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(writeAll(folder + u"/runnable"_s, "#!/bin/sh\n"));
+    ASSERT_TRUE(QFile::setPermissions(folder + u"/runnable"_s,
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    for (const QString& name : {u"runnable"_s, u"missing"_s}) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(ComponentInfo::helperPath(name), folder + u'/' + name);
+    }
 }

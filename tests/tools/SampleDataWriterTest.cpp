@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -354,3 +355,58 @@ TEST_F(SampleDataWriterTest, BadOptionsAndExistingFilesLeaveEverythingAsItWas) {
     writeFile(QStringLiteral("set2/Templates"), "a file");
     EXPECT_FALSE(attempt(path(QStringLiteral("set2")), 2025, 2025).isEmpty());
 }
+
+namespace {
+
+class InterruptedGenerationTest : public TestEnv {};
+
+// A generation killed midway, or stopped while moving its files into place, leaves nothing
+// that keeps the next run from writing the whole set.
+TEST_F(InterruptedGenerationTest, TheNextRunReplacesWhatItLeftBehind) {
+    const QString out = path(QStringLiteral("set"));
+    QProcess program;
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    program.start(QStringLiteral(LC_SAMPLE_DATA_PROGRAM),
+                  {QStringLiteral("--out"), out, QStringLiteral("--from"), QStringLiteral("2025"),
+                   QStringLiteral("--to"), QStringLiteral("2025")});
+    ASSERT_TRUE(program.waitForStarted());
+    QByteArray said;
+    // Killed once the first liturgy database is written.
+    while (!said.contains("calendar rows") && program.waitForReadyRead(60000))
+        said += program.readAll();
+    ASSERT_TRUE(said.contains("calendar rows")) << said.toStdString();
+    program.kill();
+    program.waitForFinished();
+    const auto entries = [&] {
+        QStringList names =
+            QDir(out).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden);
+        names.sort();
+        return names;
+    };
+    // Nothing of the set is in place.
+    for (const QString& name : SampleDataWriter::outputNames())
+        EXPECT_FALSE(entries().contains(name)) << name.toStdString();
+
+    // A run that was stopped in its move: a plan file in place, the rest still in its folder.
+    const QString moving = out + QStringLiteral("/.make-sample-data-abc123");
+    ASSERT_TRUE(QDir().mkpath(moving));
+    writeFile(QStringLiteral("set/.make-sample-data-abc123/.moving"), "");
+    writeFile(QStringLiteral("set/.make-sample-data-abc123/liturgy.ini"), "[Files]");
+    writeFile(QStringLiteral("set/Plan.MDB"), "half");
+
+    SampleDataOptions options;
+    options.outDir = out;
+    options.fromYear = 2025;
+    options.toYear = 2025;
+    QString error;
+    ASSERT_TRUE(SampleDataWriter(options, [](const QString&) {}).run(&error))
+        << error.toStdString();
+    QStringList expected = SampleDataWriter::outputNames();
+    expected.sort();
+    EXPECT_EQ(entries(), expected);
+    EXPECT_TRUE(readFile(out + QStringLiteral("/Plan.MDB")).startsWith("SQLite format 3"));
+    EXPECT_TRUE(readFile(out + QStringLiteral("/liturgy.ini"))
+                    .contains("LiturgyFile=" + out.toUtf8() + '/'));
+}
+
+} // namespace

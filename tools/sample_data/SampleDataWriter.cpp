@@ -13,6 +13,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <tuple>
 #include <utility>
@@ -123,6 +124,10 @@ QStringList SampleDataWriter::outputNames() {
 }
 
 QString SampleDataWriter::path(const QString& name) const {
+    return QDir(m_buildDir.isEmpty() ? m_options.outDir : m_buildDir).absoluteFilePath(name);
+}
+
+QString SampleDataWriter::finalPath(const QString& name) const {
     return QDir(m_options.outDir).absoluteFilePath(name);
 }
 
@@ -149,11 +154,23 @@ QString SampleDataWriter::readingCaption(int component, bool norwegian) {
     }
 }
 
+namespace {
+
+// Build folders are named after this prefix; a file of this name inside one says that its set
+// was being moved into place.
+const char* const kBuildPrefix = ".make-sample-data-";
+const char* const kMovingMark = ".moving";
+
+} // namespace
+
 bool SampleDataWriter::run(QString* error) {
     m_created.clear();
+    m_buildDir.clear();
     if (write(error))
         return true;
     // Nothing half-written stays behind.
+    if (!m_buildDir.isEmpty())
+        QDir(m_buildDir).removeRecursively();
     for (auto it = m_created.crbegin(); it != m_created.crend(); ++it) {
         const QFileInfo info(*it);
         if (info.isDir())
@@ -162,6 +179,7 @@ bool SampleDataWriter::run(QString* error) {
             QFile::remove(*it);
     }
     m_created.clear();
+    m_buildDir.clear();
     return false;
 }
 
@@ -176,17 +194,32 @@ bool SampleDataWriter::write(QString* error) {
     const QFileInfo out(m_options.outDir);
     if (out.exists() && !out.isDir())
         return fail(error, QStringLiteral("'%1' is a file, not a folder.").arg(m_options.outDir));
+    if (out.exists() && !removeLeftovers(error))
+        return false;
     for (const QString& name : outputNames()) {
-        if (QFileInfo::exists(path(name)))
+        if (QFileInfo::exists(finalPath(name)))
             return fail(error, QStringLiteral("'%1' exists already; the default set is written "
                                               "into a folder without it.")
-                                   .arg(path(name)));
+                                   .arg(finalPath(name)));
     }
     if (!out.exists()) {
         if (!QDir().mkpath(m_options.outDir))
             return fail(error,
                         QStringLiteral("The folder '%1' cannot be created.").arg(m_options.outDir));
     }
+    // Beside the set's place, on the same file system, so that the move is a rename.
+    const QString pattern =
+        QDir(m_options.outDir).absoluteFilePath(QString::fromLatin1(kBuildPrefix) + "XXXXXX");
+    QTemporaryDir buildDir(pattern);
+    if (!buildDir.isValid())
+        return fail(error,
+                    QStringLiteral("No folder can be created in '%1'.").arg(m_options.outDir));
+    buildDir.setAutoRemove(false);
+    m_buildDir = buildDir.path();
+    return build(error) && moveIntoPlace(error);
+}
+
+bool SampleDataWriter::build(QString* error) {
     if (!loadTables(error) || !readBible(error))
         return false;
     for (const SampleEdition& edition : SampleEdition::all()) {
@@ -194,6 +227,52 @@ bool SampleDataWriter::write(QString* error) {
             return false;
     }
     return writePlan(error) && writeService(error) && writeTemplates(error) && writeIni(error);
+}
+
+bool SampleDataWriter::removeLeftovers(QString* error) {
+    const QDir outDir(m_options.outDir);
+    const QStringList leftovers =
+        outDir.entryList({QString::fromLatin1(kBuildPrefix) + '*'}, QDir::Dirs | QDir::Hidden);
+    for (const QString& name : leftovers) {
+        const QDir left(outDir.absoluteFilePath(name));
+        // A run stopped while moving: what it moved already is missing from its folder.
+        if (left.exists(QString::fromLatin1(kMovingMark))) {
+            for (const QString& output : outputNames()) {
+                if (left.exists(output) || !QFileInfo::exists(finalPath(output)))
+                    continue;
+                const bool removed = QFileInfo(finalPath(output)).isDir()
+                                         ? QDir(finalPath(output)).removeRecursively()
+                                         : QFile::remove(finalPath(output));
+                if (!removed)
+                    return fail(error, QStringLiteral("'%1' of an interrupted run cannot be "
+                                                      "removed.")
+                                           .arg(finalPath(output)));
+            }
+        }
+        if (!QDir(left.absolutePath()).removeRecursively())
+            return fail(error, QStringLiteral("The folder '%1' of an interrupted run cannot be "
+                                              "removed.")
+                                   .arg(left.absolutePath()));
+    }
+    return true;
+}
+
+bool SampleDataWriter::moveIntoPlace(QString* error) {
+    QFile mark(path(QString::fromLatin1(kMovingMark)));
+    if (!mark.open(QIODevice::WriteOnly))
+        return fail(error, QStringLiteral("'%1' cannot be written.").arg(mark.fileName()));
+    mark.close();
+    // The INI file last: a set with its INI file is complete.
+    for (const QString& name : outputNames()) {
+        if (!QDir().rename(path(name), finalPath(name)))
+            return fail(
+                error,
+                QStringLiteral("'%1' cannot be moved to '%2'.").arg(path(name), finalPath(name)));
+        m_created.append(finalPath(name));
+    }
+    QDir(m_buildDir).removeRecursively();
+    m_buildDir.clear();
+    return true;
 }
 
 bool SampleDataWriter::loadTables(QString* error) {
@@ -558,11 +637,11 @@ bool SampleDataWriter::writeIni(QString* error) {
     const QString english = SampleEdition::all().first().fileName;
     QStringList lines{
         QStringLiteral("[Files]"),
-        QStringLiteral("LiturgyFile=") + path(english),
-        QStringLiteral("PlanFile=") + path(planFileName()),
-        QStringLiteral("ServiceFile=") + path(serviceFileName()),
+        QStringLiteral("LiturgyFile=") + finalPath(english),
+        QStringLiteral("PlanFile=") + finalPath(planFileName()),
+        QStringLiteral("ServiceFile=") + finalPath(serviceFileName()),
         // The folder ends with a separator: style sheet names are appended to it directly.
-        QStringLiteral("TemplatePath=") + path(templateFolderName()) + QLatin1Char('/'),
+        QStringLiteral("TemplatePath=") + finalPath(templateFolderName()) + QLatin1Char('/'),
         QString(),
         QStringLiteral("[LiturgyCalendar]"),
         QStringLiteral("Language="),

@@ -36,7 +36,10 @@ public:
     SampleDataWriter(SampleDataOptions options, Progress progress);
 
     // False with `error` set when the options are wrong, an output file exists already or
-    // something cannot be written; the files of this run are then removed again.
+    // something cannot be written; the files of this run are then removed again. The set is
+    // built in a folder of its own inside the output folder and moved into place when it is
+    // complete, so that an interrupted run (killed, a full disk) leaves no partial set; what
+    // such a run left behind is replaced by the next one.
     bool run(QString* error);
 
     // The files and folders a run writes, relative to the output folder.
@@ -51,6 +54,9 @@ public:
 
 private:
     bool write(QString* error);
+    bool build(QString* error);
+    bool removeLeftovers(QString* error);
+    bool moveIntoPlace(QString* error);
     bool loadTables(QString* error);
     bool readBible(QString* error);
     bool writeLiturgy(const SampleEdition& edition, QString* error);
@@ -62,7 +68,10 @@ private:
     bool writeHymns(const QSqlDatabase& db, QString* error) const;
     QString ordo(const SampleEdition& edition, const LiturgicalDay& day,
                  const QList<LectionaryReading>& readings) const;
+    // Where a run writes `name` (inside the build folder while it builds).
     QString path(const QString& name) const;
+    // Where `name` ends up.
+    QString finalPath(const QString& name) const;
 
     SampleDataOptions m_options;
     Progress m_progress;
@@ -73,5 +82,6 @@ private:
     QMap<QString, int> m_bibleIds; // reference -> tbBibleText ID
     QMap<int, BiblePassage> m_passages;
     QList<TextTable::Record> m_hymns;
-    QStringList m_created;
+    QString m_buildDir;    // the folder the set is built in; empty once it is moved
+    QStringList m_created; // what this run moved into the output folder
 };

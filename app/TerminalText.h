@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// Database text on its way to a terminal.
+class TerminalText {
+public:
+    // `text` with every control character (C0, DEL, C1) replaced by '?', so that a name cannot
+    // send escape sequences (colours, a window title, a cleared screen) to the user's terminal.
+    static QString printable(const QString& text);
+};

@@ -1,0 +1,36 @@
+// The Jet translator and the connection-string parser on any text; a data file's path goes
+// into a connection string and comes back out unchanged.
+#include "FuzzInput.h"
+#include "FuzzWorld.h"
+#include "data/DataSource.h"
+#include "data/JetDialect.h"
+#include "data/mADO.h"
+#include "support/Failure.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzWorld::folder();
+    FuzzInput in(data, size);
+    const QString path = in.line();
+    const QString text = QString::fromUtf8(in.rest());
+
+    // A statement translates or fails with a Failure; nothing else.
+    try {
+        (void)JetDialect::toSQLite(text);
+    } catch (const Failure&) {
+    }
+    try {
+        const JetDialect::Translation t = JetDialect::toSQLiteWithParameters(text);
+        FuzzWorld::check(t.text.count(u'?') >= t.dates.size(), "a parameter per date literal");
+    } catch (const Failure&) {
+    }
+    double value = 0;
+    (void)JetDialect::parseDateLiteral(text, &value);
+    (void)DataSource::parse(text);
+
+    const QString connection = mADO::mGetConString(path, 0, QString());
+    const DataSource::Target target = DataSource::parse(connection);
+    FuzzWorld::check(target.kind == DataSource::Target::Kind::JetFile, "a Jet string");
+    FuzzWorld::check(target.dataSource == path, "the data file reads back");
+    FuzzWorld::clearReports();
+    return 0;
+}
