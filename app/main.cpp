@@ -1,11 +1,9 @@
 #include "app/CommandLine.h"
 #include "app/DayCommand.h"
 #include "app/HostSession.h"
-#ifdef LC_WITH_WINDOW
-#include "app/HostWindow.h"
-#endif
 #include "app/MonthCommand.h"
 #include "app/WeekCommand.h"
+#include "app/WindowProgram.h"
 #include "support/ComponentInfo.h"
 #include "support/modLog.h"
 
@@ -23,10 +21,9 @@ bool colourOutput() {
 } // namespace
 
 int main(int argc, char** argv) {
-#ifdef LC_WITH_WINDOW
-    if (HostWindow::wanted(argc, argv))
-        return HostWindow::run(argc, argv);
-#endif
+    // The window is a program of its own, so that the commands below load no widget library.
+    if (WindowProgram::wanted(argc, argv))
+        return WindowProgram::exec(argc, argv);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
     QTextStream out(stdout);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The window and everything that draws (the screenshot included) live in a program of their
+// own, liturgy-calendar-window, so that the commands that only print text load no widget, GUI
+// or print library. The front program hands such a command line over to it unchanged.
+namespace WindowProgram {
+
+// Whether the command line asks for the window rather than a command: no command, or options
+// only (--ini, --edition, --screenshot, --date), but not --help or --version.
+bool wanted(int argc, char** argv);
+
+// Where the window program is: in the component's helper folder (libexec/VoVoruzevUdadudar/
+// beside an installation, or the build tree's).
+QString path();
+
+// Replaces this process with the window program on the same arguments; returns (with a message
+// on standard error and exit code 1) only when it cannot be started.
+int exec(int argc, char** argv);
+
+} // namespace WindowProgram
