@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/DayCommand.h"
 #include "app/HostSession.h"
+#include "app/ImportCommand.h"
 #include "app/MonthCommand.h"
 #include "app/WeekCommand.h"
 #include "app/WindowProgram.h"
@@ -31,11 +32,14 @@ int main(int argc, char** argv) {
 
     if (DayCommand::handles(QCoreApplication::arguments().mid(1)))
         return DayCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
+    if (ImportCommand::handles(QCoreApplication::arguments().mid(1)))
+        return ImportCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
 
     CommandRequest request;
     QString error;
     if (!CommandLine::parse(QCoreApplication::arguments().mid(1), &request, &error)) {
-        err << "liturgy-calendar: " << error << '\n' << CommandLine::usage() << DayCommand::usage();
+        err << "liturgy-calendar: " << error << '\n'
+            << CommandLine::usage() << DayCommand::usage() << ImportCommand::usage();
         return 2;
     }
     if (request.command == CommandRequest::Command::Help) {

@@ -16,6 +16,7 @@
 #include <ctime>
 #include <initializer_list>
 #include <sqlite3.h>
+#include <sys/resource.h>
 #include <vector>
 
 namespace bench {
@@ -86,6 +87,17 @@ inline double threadNanos() {
     timespec ts{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
     return double(ts.tv_sec) * 1e9 + double(ts.tv_nsec);
+}
+
+// Processor time of the finished child processes so far, in nanoseconds: what the programs a
+// benchmark starts cost.
+inline double childCpuNanos() {
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    const auto nanos = [](const timeval& t) {
+        return double(t.tv_sec) * 1e9 + double(t.tv_usec) * 1e3;
+    };
+    return nanos(usage.ru_utime) + nanos(usage.ru_stime);
 }
 
 // The main of a benchmark program that runs the component: Qt first, then `prepare` (the data

@@ -8,6 +8,7 @@
 // `baseline_cpu_ms` the processor time of the started processes (which the other work on a
 // busy machine does not inflate).
 
+#include "BareSqlite.h"
 #include "SampleSet.h"
 
 #include <QCoreApplication>
@@ -20,7 +21,6 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
-#include <sys/resource.h>
 
 namespace {
 
@@ -50,15 +50,7 @@ Fixture& fixture() {
     return f;
 }
 
-// Processor time of the finished child processes so far, in nanoseconds.
-double childCpuNanos() {
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    const auto nanos = [](const timeval& t) {
-        return double(t.tv_sec) * 1e9 + double(t.tv_usec) * 1e3;
-    };
-    return nanos(usage.ru_utime) + nanos(usage.ru_stime);
-}
+using bench::childCpuNanos;
 
 // Runs the program to its end; the wall-clock nanoseconds, or a negative number on failure.
 qint64 runProgram(const QStringList& arguments) {

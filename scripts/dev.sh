@@ -16,8 +16,8 @@ for arg in "$@"; do
 done
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev
-          libgtest-dev libgmock-dev libbenchmark-dev mdbtools-dev libsword-dev sword-text-web
-          xdg-utils clang libclang-rt-14-dev ccache)
+          libgtest-dev libgmock-dev libbenchmark-dev mdbtools-dev mdbtools libsword-dev
+          sword-text-web xdg-utils clang libclang-rt-14-dev ccache)
 
 install_missing() {
     local missing=()

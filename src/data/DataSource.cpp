@@ -1,11 +1,13 @@
 #include "data/DataSource.h"
 
+#include "data/AccessCache.h"
 #include "support/Failure.h"
 #include "support/mVBFileDisk.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -38,13 +40,26 @@ FileFormat formatOf(const QByteArray& head) {
     return FileFormat::Unknown;
 }
 
-// Where users' Access files will be read: an import into a cached SQLite copy plugs in here
-// and returns the copy's path.
-QString importedAccessFile(const QString& /*file*/, const QString& dataFile) {
-    throw Failure(kCannotOpen,
-                  QStringLiteral("Cannot open the Access database '%1': this build does not "
-                                 "read Access files.")
-                      .arg(dataFile));
+// The file at `path` as it was found for `dataFile`, or a Failure naming `dataFile`.
+QString existingFile(const QString& dataFile) {
+    if (dataFile.trimmed().isEmpty())
+        throw Failure(kCannotOpen, QStringLiteral("No data file is named."));
+    QString path = dataFile;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    path = mVBFileDisk::resolveLetterCase(path);
+    const QFileInfo info(path);
+    if (!info.isFile())
+        throw Failure(kCannotOpen, QStringLiteral("Could not find file '%1'.").arg(dataFile));
+    return info.absoluteFilePath();
+}
+
+QByteArray headOf(const QString& path, const QString& dataFile) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Failure(
+            kCannotOpen,
+            QStringLiteral("Cannot open the file '%1': %2").arg(dataFile, file.errorString()));
+    return file.read(100);
 }
 
 } // namespace
@@ -113,33 +128,42 @@ QString sqliteFileFor(const QString& dataFile) {
 }
 
 SqliteFile checkedSqliteFile(const QString& dataFile) {
-    if (dataFile.trimmed().isEmpty())
-        throw Failure(kCannotOpen, QStringLiteral("No data file is named."));
-    QString path = dataFile;
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    path = mVBFileDisk::resolveLetterCase(path);
-    const std::optional<FileIdentity> identity = FileIdentity::of(path);
-    if (!identity || !identity->regularFile)
-        throw Failure(kCannotOpen, QStringLiteral("Could not find file '%1'.").arg(dataFile));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(
-            kCannotOpen,
-            QStringLiteral("Cannot open the file '%1': %2").arg(dataFile, file.errorString()));
-    const QByteArray head = file.read(100);
-    file.close();
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    switch (formatOf(head)) {
+    const QString path = existingFile(dataFile);
+    // Taken before the head is read: a file replaced in between only costs a fresh open later.
+    const FileIdentity identity = FileIdentity::of(path).value_or(FileIdentity());
+    switch (formatOf(headOf(path, dataFile))) {
     case FileFormat::SQLite:
-        return {absolute, *identity};
+        return {path, identity};
     case FileFormat::Access: {
-        const QString copy = importedAccessFile(absolute, dataFile);
+        const QString copy = AccessCache::copyFor(path, dataFile);
         return {copy, FileIdentity::of(copy).value_or(FileIdentity())};
     }
     case FileFormat::Unknown:
         break;
     }
     throw Failure(kCannotOpen, QStringLiteral("Unrecognized database format '%1'.").arg(dataFile));
+}
+
+bool isAccessFile(const QString& dataFile) {
+    try {
+        const QString path = existingFile(dataFile);
+        return formatOf(headOf(path, dataFile)) == FileFormat::Access;
+    } catch (const Failure&) {
+        return false;
+    }
+}
+
+QString accessWriteRefused(const QString& dataFile) {
+    // The same path with the extension ".sqlite" in place of the file's own.
+    const qsizetype folderEnd =
+        std::max(dataFile.lastIndexOf(QLatin1Char('/')), dataFile.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype dot = dataFile.lastIndexOf(QLatin1Char('.'));
+    const QString converted =
+        (dot > folderEnd + 1 ? dataFile.left(dot) : dataFile) + QStringLiteral(".sqlite");
+    return QStringLiteral("The database '%1' is an Access file, which is only read and never "
+                          "written. Convert it once with \"liturgy-calendar import %1 --out %2\" "
+                          "and name '%2' in the INI file instead.")
+        .arg(dataFile, converted);
 }
 
 } // namespace DataSource

@@ -20,9 +20,10 @@ struct Target {
 // values optionally quoted). A Jet or ACE provider makes a JetFile target.
 Target parse(const QString& connectionString);
 
-// The SQLite file that serves the data file `dataFile`: the file itself when it is an SQLite
-// database (found without regard to letter case). Throws Failure naming the file when it is
-// missing, is an Access file that cannot be read yet, or is neither.
+// The SQLite file that serves the data file `dataFile` (found without regard to letter case):
+// the file itself when it is an SQLite database, its cached SQLite copy when it is an Access
+// file (Jet 3, Jet 4 or ACE), imported first when needed. Throws Failure naming the file when
+// it is missing, cannot be imported, or is neither.
 QString sqliteFileFor(const QString& dataFile);
 
 // The SQLite file of `dataFile` as sqliteFileFor finds it, with its identity when it was read.
@@ -35,5 +36,11 @@ SqliteFile checkedSqliteFile(const QString& dataFile);
 // Where `dataFile` is when it exists as written (separators made '/', made absolute), without
 // looking at the disk: the path sqliteFileFor gives for such a file.
 QString pathAsWritten(const QString& dataFile);
+
+// Whether `dataFile` is a user's Access file, which is read through its copy and never
+// written. Writers check this first and refuse with accessWriteRefused.
+bool isAccessFile(const QString& dataFile);
+// The message that refuses a write to the Access file `dataFile` and says how to convert it.
+QString accessWriteRefused(const QString& dataFile);
 
 } // namespace DataSource

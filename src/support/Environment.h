@@ -21,4 +21,9 @@ struct Environment {
     std::function<QDateTime()> now;
     // When not empty, the component's own folder (with a trailing '/') instead of the module's.
     QString componentFolder;
+    // The program that copies users' Access files into SQLite, and the limits of one run.
+    // When the program is empty it is looked for beside the component's module.
+    QString accessImportProgram;
+    int accessImportTimeoutMs = 120000;
+    qint64 accessImportMemoryBytes = qint64(1) << 30;
 };

@@ -29,6 +29,7 @@ protected:
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
         env.insert(QStringLiteral("HOME"), dir());
         env.insert(QStringLiteral("XDG_DATA_HOME"), dir() + QStringLiteral("data"));
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), dir() + QStringLiteral("cache"));
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(dir());
         process.start(QStringLiteral(LC_APP_PROGRAM), arguments);
@@ -271,6 +272,79 @@ TEST_F(LiturgyCalendarProgramTest, UsageErrorsAndVersion) {
         EXPECT_EQ(r.exitCode, 0) << version;
         EXPECT_TRUE(r.out.startsWith(QStringLiteral("VoVoruzevUdadudar Build "))) << version;
     }
+}
+
+TEST_F(LiturgyCalendarProgramTest, ImportListsConvertsAndRefusesBadInput) {
+    const QString nwind = accessTestFile(QStringLiteral("nwind.mdb"));
+    const QString dates = accessTestFile(QStringLiteral("DateTestDatabase.mdb"));
+    if (nwind.isEmpty() || dates.isEmpty())
+        GTEST_SKIP() << "the Access test files (shared/testdata beside the source folder) are "
+                        "absent";
+    const QString out = path(QStringLiteral("dates.sqlite"));
+    const QString cut = writeFile(QStringLiteral("cut.mdb"), readFile(nwind).left(100000));
+    const QString text = writeFile(QStringLiteral("notes.mdb"), "not a database\n");
+    const QString missing = path(QStringLiteral("missing.mdb"));
+    const QString usage =
+        QStringLiteral("usage: liturgy-calendar import FILE.mdb --out FILE.sqlite | --list\n");
+    const QString fail = QStringLiteral("liturgy-calendar: Cannot open the Access database '%1': ");
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        QString out;
+        QString err;
+    };
+    const Case cases[] = {
+        {{nwind, "--list"},
+         0,
+         "Order Details\t2155\nOrders\t830\nProducts\t77\nShippers\t3\nCategories\t8\n"
+         "Customers\t91\nEmployees\t9\nSuppliers\t29\nUmsätze\t830\n",
+         ""},
+        {{dates, "--out", out}, 0, "", ""},
+        // the converted file is an SQLite database with the same table
+        {{out, "--list"}, 0, "DateTest\t6\n", ""},
+        {{dates, "--out", out}, 1, "", fail.arg(dates) + "the file '" + out + "' exists already\n"},
+        {{out, "--out", path("again.sqlite")},
+         1,
+         "",
+         "liturgy-calendar: '" + out +
+             "' is an SQLite database already; the INI file can name "
+             "it as it is.\n"},
+        {{cut, "--out", path("cut.sqlite")},
+         1,
+         "",
+         fail.arg(cut) + "the file is truncated or damaged (its size is no whole number of "
+                         "pages)\n"},
+        {{text, "--list"},
+         1,
+         "",
+         "liturgy-calendar: Unrecognized database format '" + text + "'.\n"},
+        {{missing, "--list"}, 1, "", "liturgy-calendar: Could not find file '" + missing + "'.\n"},
+        {{dates, "--out", "/nowhere/x.sqlite"},
+         1,
+         "",
+         fail.arg(dates) + "the folder '/nowhere' cannot be written\n"},
+        {{}, 2, "", "liturgy-calendar: import needs the Access database to read\n" + usage},
+        {{dates}, 2, "", "liturgy-calendar: import needs either --out FILE or --list\n" + usage},
+        {{dates, "--list", "--out", out},
+         2,
+         "",
+         "liturgy-calendar: import needs either --out FILE or --list\n" + usage},
+        {{dates, "--out"}, 2, "", "liturgy-calendar: --out needs a file name\n" + usage},
+        {{dates, nwind, "--list"},
+         2,
+         "",
+         "liturgy-calendar: unexpected argument '" + nwind + "'\n" + usage},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const ProgramRun r = run(QStringList{"import"} + c.arguments);
+        EXPECT_EQ(r.exitCode, c.exitCode);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.err, c.err);
+    }
+    // Only the converted file and the inputs are left in the folder: no partial copies.
+    EXPECT_EQ(QDir(dir()).entryList(QDir::Files, QDir::Name),
+              QStringList({"cut.mdb", "dates.sqlite", "notes.mdb"}));
 }
 
 } // namespace

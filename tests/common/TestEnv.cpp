@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 
 void resetSharedState() {
@@ -30,9 +31,10 @@ void TestEnv::SetUp() {
     // Put back after the test: the next test's folder is made in the system's temporary
     // folder, not in this test's, which is gone by then.
     m_savedEnv.clear();
-    for (const char* name : {"XDG_DATA_HOME", "TMPDIR"})
+    for (const char* name : {"XDG_DATA_HOME", "XDG_CACHE_HOME", "TMPDIR"})
         m_savedEnv.append({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/data")));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/cache")));
     qputenv("TMPDIR", QFile::encodeName(m_dir.path() + QStringLiteral("/tmp")));
     auto ui = std::make_unique<HeadlessUserInterface>(nullptr);
     m_ui = ui.get();
@@ -74,6 +76,17 @@ QByteArray TestEnv::readFile(const QString& path) {
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();
+}
+
+QString TestEnv::accessTestFile(const QString& name) {
+    // Worktrees sit a level deeper than the main checkout, beside which the data lies.
+    const QString source = qEnvironmentVariable("LC_SOURCE_DIR", QStringLiteral(LC_SOURCE_FOLDER));
+    for (const char* up : {"/../shared/testdata/", "/../../shared/testdata/"}) {
+        const QString file = QDir::cleanPath(source + QLatin1String(up) + name);
+        if (!source.isEmpty() && QFileInfo::exists(file))
+            return file;
+    }
+    return {};
 }
 
 void TestEnv::setNow(const QDateTime& now) {

@@ -20,7 +20,7 @@ inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
     *os << ::testing::PrintToString(std::string(bytes.constData(), size_t(bytes.size())));
 }
 
-// A test's private world: a temporary folder that serves as the user's data home, the
+// A test's private world: a temporary folder that serves as the user's data home and cache, the
 // temporary folder and the component's folder; a recording user interface; a fixed clock
 // (2024-03-05 14:30:15 unless set); the en_US locale. The shared state is reset before and
 // after each test.
@@ -36,6 +36,9 @@ protected:
     // Writes `bytes` to a file in the test's folder and returns its path.
     QString writeFile(const QString& name, const QByteArray& bytes) const;
     static QByteArray readFile(const QString& path);
+    // The real Access file `name` of the shared test data beside the source folder; empty when
+    // that folder is absent (tests then skip).
+    static QString accessTestFile(const QString& name);
 
     HeadlessUserInterface& ui() const { return *m_ui; }
     void setNow(const QDateTime& now);

@@ -92,8 +92,8 @@ TEST_F(DataSourceFileTest, FilesThatAreNoSQLiteDatabaseFailNamingTheFile) {
     const QString missing = path(QStringLiteral("missing.mdb"));
     const QString folder = path(QStringLiteral("folder.mdb"));
     QDir().mkpath(folder);
-    const QString access = QStringLiteral("Cannot open the Access database '%1': this build does "
-                                          "not read Access files.");
+    const QString access = QStringLiteral("Cannot open the Access database '%1': the file's table "
+                                          "catalog cannot be read; it is damaged");
     const QString unrecognized = QStringLiteral("Unrecognized database format '%1'.");
     const QString notFound = QStringLiteral("Could not find file '%1'.");
     const std::pair<QString, QString> cases[] = {

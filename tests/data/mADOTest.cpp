@@ -141,8 +141,8 @@ TEST_F(mADOTest, FilesThatCannotBeOpenedFailThroughTheErrorHandlerAndTheLog) {
         {missing, jet(missing), QStringLiteral("Could not find file '%1'.").arg(missing)},
         {noise, jet(noise), QStringLiteral("Unrecognized database format '%1'.").arg(noise)},
         {access, jet(access),
-         QStringLiteral("Cannot open the Access database '%1': this build does not read Access "
-                        "files.")
+         QStringLiteral("Cannot open the Access database '%1': the file is truncated or damaged "
+                        "(its size is no whole number of pages)")
              .arg(access)},
         {m_file, mADO::mGetConString(m_file, -1, host),
          QStringLiteral("Provider cannot be found: this build serves no data source of the "

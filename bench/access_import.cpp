@@ -1,0 +1,197 @@
+// Users' Access files. access_import: nwind.mdb copied into SQLite through the import helper
+// program, as the first open of the file does it, against `mdb-export` of every table of the
+// same file to CSV (what reading the file through libmdb costs at all), in the same program.
+// access_cache: the cached copy opened again through the connection layer and one statement
+// run on it, against the same open and statement on an SQLite file named directly. The user
+// counter `ratio` is the first over the second of each pair; `ms` and `baseline_ms` are
+// wall-clock times, `cpu_ms` and `baseline_cpu_ms` the processor time of the started programs.
+
+#include "BareSqlite.h"
+#include "data/AccessCache.h"
+#include "data/AccessImport.h"
+#include "data/Connection.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+struct Fixture {
+    QTemporaryDir dir;
+    QString nwind;      // the Access file, copied into the bench's folder
+    QString direct;     // an SQLite file with the same tables, named directly
+    QStringList tables; // the tables of nwind.mdb, as mdb-tables lists them
+};
+
+Fixture& fixture() {
+    static Fixture f;
+    return f;
+}
+
+QString jet(const QString& file) {
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + file + ';';
+}
+
+using bench::childCpuNanos;
+
+// Runs `program` to its end with its output dropped; false on failure.
+bool runTool(const QString& program, const QStringList& arguments, QByteArray* output = nullptr) {
+    QProcess process;
+    if (!output)
+        process.setStandardOutputFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return false;
+    if (output)
+        *output = process.readAllStandardOutput();
+    return true;
+}
+
+// Mean wall-clock and processor nanoseconds of `body` over the benchmark's iterations.
+template <class Body> bool measure(benchmark::State& state, Body body, double* wall, double* cpu) {
+    const double cpuStart = childCpuNanos();
+    QElapsedTimer timer;
+    timer.start();
+    for (auto _ : state) {
+        if (!body())
+            return false;
+    }
+    *wall = double(timer.nsecsElapsed()) / double(state.iterations());
+    *cpu = (childCpuNanos() - cpuStart) / double(state.iterations());
+    return true;
+}
+
+template <class Body> bool repeat(std::int64_t count, Body body, double* wall, double* cpu) {
+    const double cpuStart = childCpuNanos();
+    QElapsedTimer timer;
+    timer.start();
+    for (std::int64_t i = 0; i < count; ++i) {
+        if (!body())
+            return false;
+    }
+    *wall = double(timer.nsecsElapsed()) / double(count);
+    *cpu = (childCpuNanos() - cpuStart) / double(count);
+    return true;
+}
+
+void report(benchmark::State& state, double wall, double cpu, double bareWall, double bareCpu) {
+    state.counters["ratio"] = wall / bareWall;
+    state.counters["ms"] = wall / 1e6;
+    state.counters["baseline_ms"] = bareWall / 1e6;
+    state.counters["cpu_ms"] = cpu / 1e6;
+    state.counters["baseline_cpu_ms"] = bareCpu / 1e6;
+}
+
+bool importOnce() {
+    const QString target = fixture().dir.path() + QStringLiteral("/import.sqlite");
+    try {
+        AccessImport::copy(fixture().nwind, target, fixture().nwind, true);
+    } catch (...) {
+        return false;
+    }
+    return true;
+}
+
+bool exportEveryTable() {
+    for (const QString& table : fixture().tables) {
+        if (!runTool(QStringLiteral("mdb-export"), {fixture().nwind, table}))
+            return false;
+    }
+    return true;
+}
+
+bool openAndCount(const QString& file) {
+    try {
+        Connection c;
+        c.Open(jet(file));
+        const bool counted = c.fetchFirstValue(QStringLiteral("SELECT COUNT(*) FROM Orders "
+                                                              "WHERE OrderDate >= #1/1/1995#"))
+                                 .has_value();
+        c.Close();
+        return counted;
+    } catch (...) {
+        return false;
+    }
+}
+
+void access_import_nwind(benchmark::State& state) {
+    double wall = 0, cpu = 0, bareWall = 0, bareCpu = 0;
+    if (!measure(state, importOnce, &wall, &cpu) ||
+        !repeat(state.iterations(), exportEveryTable, &bareWall, &bareCpu)) {
+        state.SkipWithError("the import or mdb-export failed");
+        return;
+    }
+    report(state, wall, cpu, bareWall, bareCpu);
+}
+
+void access_cache_reopen(benchmark::State& state) {
+    double wall = 0, cpu = 0, bareWall = 0, bareCpu = 0;
+    if (!measure(
+            state, [] { return openAndCount(fixture().nwind); }, &wall, &cpu) ||
+        !repeat(
+            state.iterations(), [] { return openAndCount(fixture().direct); }, &bareWall,
+            &bareCpu)) {
+        state.SkipWithError("a database did not open");
+        return;
+    }
+    report(state, wall, cpu, bareWall, bareCpu);
+}
+
+BENCHMARK(access_import_nwind)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(10)
+    ->Repetitions(5);
+BENCHMARK(access_cache_reopen)->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5);
+
+// The shared test data beside the source folder (worktrees sit a level deeper).
+QString testFile(const char* name) {
+    for (const char* up : {"/../shared/testdata/", "/../../shared/testdata/"}) {
+        const QString file = QStringLiteral(LC_SOURCE_DIR) + QLatin1String(up) + name;
+        if (QFileInfo::exists(file))
+            return file;
+    }
+    return {};
+}
+
+// The bench's copy of nwind.mdb, its tables, its imported copy and a plain copy of that.
+void prepare() {
+    Fixture& f = fixture();
+    // The copies go to the bench's own cache folder.
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(f.dir.path() + QStringLiteral("/cache")));
+    const QString source = testFile("nwind.mdb");
+    if (source.isEmpty()) {
+        std::fprintf(stderr, "shared/testdata/nwind.mdb beside the source folder is absent\n");
+        std::exit(1);
+    }
+    f.nwind = f.dir.path() + QStringLiteral("/nwind.mdb");
+    f.direct = f.dir.path() + QStringLiteral("/direct.sqlite");
+    QByteArray list;
+    if (!QFile::copy(source, f.nwind) ||
+        !runTool(QStringLiteral("mdb-tables"), {QStringLiteral("-1"), f.nwind}, &list)) {
+        std::fprintf(stderr, "cannot copy nwind.mdb or run mdb-tables (package mdbtools)\n");
+        std::exit(1);
+    }
+    f.tables = QString::fromUtf8(list).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    // The first open imports into the cache; the direct file is a plain copy of that copy.
+    if (!openAndCount(f.nwind) ||
+        !QFile::copy(AccessCache::folder() + AccessCache::copyName(f.nwind), f.direct)) {
+        std::fprintf(stderr, "the import of nwind.mdb failed\n");
+        std::exit(1);
+    }
+    QFile::setPermissions(f.direct, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return bench::run(argc, argv, prepare);
+}
