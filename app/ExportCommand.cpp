@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/DayCommand.h"
 #include "app/HostSession.h"
+#include "app/WindowProgram.h"
 #include "day_page/DayPageAssembly.h"
 #include "day_page/HeadlessDayPageView.h"
 #include "host_window/CLiturgicalMonth.h"
@@ -104,10 +105,7 @@ bool ExportCommand::handles(int argc, char** argv) {
 }
 
 QString ExportCommand::usage() {
-    return QStringLiteral("       liturgy-calendar export month YYYY-MM --odt FILE [--ini FILE] "
-                          "[--edition CODE]\n"
-                          "       liturgy-calendar export day YYYY-MM-DD [--kind readings|"
-                          "prayers|ordo] [--entry N] --odt FILE [--ini FILE] [--edition CODE]\n");
+    return WindowProgram::exportUsage();
 }
 
 int ExportCommand::main(int argc, char** argv) {

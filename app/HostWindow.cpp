@@ -4,6 +4,7 @@
 #include "app/HostNotify.h"
 #include "app/HostSession.h"
 #include "app/SSActiveToolBars.h"
+#include "app/WindowProgram.h"
 
 #include <QAction>
 #include <QApplication>
@@ -250,11 +251,7 @@ bool HostWindow::saveScreenshot(const QString& file) {
 }
 
 bool HostWindow::wanted(int argc, char** argv) {
-    if (argc < 2)
-        return true;
-    const QString first = QString::fromLocal8Bit(argv[1]);
-    return first.startsWith(QLatin1String("--")) && first != QLatin1String("--help") &&
-           first != QLatin1String("--version");
+    return WindowProgram::wanted(argc, argv);
 }
 
 int HostWindow::run(int argc, char** argv) {

@@ -5,6 +5,7 @@
 #include "app/HostSession.h"
 #include "app/MonthCommand.h"
 #include "app/WeekCommand.h"
+#include "app/WindowProgram.h"
 #include "content/ContentComponents.h"
 #include "controls/MonthCalendarView.h"
 #include "controls/WeekCalendarView.h"
@@ -70,11 +71,7 @@ bool PrintCommand::handles(const QStringList& arguments) {
 }
 
 QString PrintCommand::usage() {
-    return QStringLiteral(
-        "       liturgy-calendar print month|week YYYY-MM (--pdf FILE | --printer NAME) "
-        "[--ini FILE] [--edition CODE]\n"
-        "       liturgy-calendar print day YYYY-MM-DD [--kind readings|prayers|ordo] [--entry N] "
-        "(--pdf FILE | --printer NAME) [--ini FILE] [--edition CODE]\n");
+    return WindowProgram::printUsage();
 }
 
 bool PrintCommand::parse(const QStringList& arguments, Request* request, QString* error) {

@@ -1,21 +1,13 @@
 #include "app/CommandLine.h"
 #include "app/DayCommand.h"
 #include "app/EditionCommand.h"
-#ifdef LC_WITH_EXPORT
-#include "app/ExportCommand.h"
-#endif
 #include "app/HostSession.h"
-#include "app/MailCommand.h"
-#ifdef LC_WITH_WINDOW
-#include "app/HostWindow.h"
-#endif
 #include "app/ImportCommand.h"
+#include "app/MailCommand.h"
 #include "app/MonthCommand.h"
-#ifdef LC_WITH_WINDOW
-#include "app/PrintCommand.h"
-#endif
 #include "app/ServiceCommand.h"
 #include "app/WeekCommand.h"
+#include "app/WindowProgram.h"
 #include "support/ComponentInfo.h"
 #include "support/modLog.h"
 
@@ -32,30 +24,16 @@ bool colourOutput() {
 
 // The usage of every command, one a line.
 QString usage() {
-    QString text = CommandLine::usage() + DayCommand::usage() + ServiceCommand::usage() +
-                   ImportCommand::usage() + MailCommand::usage();
-#ifdef LC_WITH_WINDOW
-    text += PrintCommand::usage();
-#endif
-#ifdef LC_WITH_EXPORT
-    text += ExportCommand::usage();
-#endif
-    return text;
+    return CommandLine::usage() + DayCommand::usage() + ServiceCommand::usage() +
+           ImportCommand::usage() + MailCommand::usage() + WindowProgram::usage();
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-#ifdef LC_WITH_WINDOW
-    if (HostWindow::wanted(argc, argv))
-        return HostWindow::run(argc, argv);
-    if (argc > 1 && PrintCommand::handles({QString::fromLocal8Bit(argv[1])}))
-        return PrintCommand::main(argc, argv, stderr);
-#endif
-#ifdef LC_WITH_EXPORT
-    if (ExportCommand::handles(argc, argv))
-        return ExportCommand::main(argc, argv);
-#endif
+    // The window is a program of its own, so that the commands below load no widget library.
+    if (WindowProgram::wanted(argc, argv))
+        return WindowProgram::exec(argc, argv);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
     QTextStream out(stdout);

@@ -1,8 +1,8 @@
 #include "data/AccessCache.h"
 
 #include "data/AccessImport.h"
-#include "data/FileIdentity.h"
 #include "support/Failure.h"
+#include "support/FileIdentity.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -59,7 +59,9 @@ ConnectionPool* threadPool() {
 QVariant fieldValue(const QSqlQuery& query, int column) {
     QVariant v = query.value(column);
     // SQL NULL is a plain null value whatever type the column has.
-    return v.isNull() ? QVariant() : v;
+    if (v.isNull())
+        return {};
+    return v;
 }
 
 } // namespace
@@ -85,24 +87,39 @@ void Connection::Open(const QString& connectionString) {
     case DataSource::Target::Kind::JetFile:
         break;
     }
-    QString file;
-    try {
-        file = DataSource::sqliteFileFor(target.dataSource);
-    } catch (const Failure&) {
-        // A removed or spoilt file's idle handle must not keep it open.
-        if (ConnectionPool* pool = threadPool())
-            pool->dropChanged();
-        throw;
+    // The file as written, when it is the one an idle database was opened on and is unchanged
+    // since: one look at its identity, no lookup in its folder, no second read of its head.
+    if (!reusePooled(DataSource::pathAsWritten(target.dataSource))) {
+        DataSource::SqliteFile file;
+        try {
+            file = DataSource::checkedSqliteFile(target.dataSource);
+        } catch (const Failure&) {
+            // A removed or spoilt file's idle handle must not keep it open.
+            if (ConnectionPool* pool = threadPool())
+                pool->dropChanged();
+            throw;
+        }
+        openFile(file.path, file.identity);
     }
-    openFile(file);
     m_connectionString = connectionString;
     m_upperConnectionString = connectionString.toUpper();
 }
 
-void Connection::openFile(const QString& file) {
-    release();
-    // Taken before opening: a file replaced in between then only costs a fresh open later.
+bool Connection::reusePooled(const QString& file) {
+    ConnectionPool* pool = threadPool();
+    if (!pool || pool->idleCount() == 0)
+        return false;
     const std::optional<FileIdentity> identity = FileIdentity::of(file);
+    if (!identity || !identity->regularFile)
+        return false;
+    release();
+    return reuseFile(file, *identity);
+}
+
+void Connection::openFile(const QString& file, const FileIdentity& identity) {
+    release();
+    // The identity was taken before the file was opened: a file replaced in between then only
+    // costs a fresh open later.
     if (reuseFile(file, identity))
         return;
     m_connectionName = uniqueConnectionName();
@@ -132,11 +149,11 @@ void Connection::openFile(const QString& file) {
     m_identity = identity;
 }
 
-bool Connection::reuseFile(const QString& file, const std::optional<FileIdentity>& identity) {
+bool Connection::reuseFile(const QString& file, const FileIdentity& identity) {
     ConnectionPool* pool = threadPool();
-    if (!pool || !identity)
+    if (!pool)
         return false;
-    std::optional<ConnectionPool::Handle> handle = pool->take(file, *identity);
+    std::optional<ConnectionPool::Handle> handle = pool->take(file, identity);
     if (!handle)
         return false;
     m_connectionName = std::move(handle->connectionName);
@@ -188,6 +205,7 @@ struct Connection::Statement {
     QSqlQuery query;
     bool described = false;
     QStringList names;
+    int lastRowCount = 0; // rows of the last fetchAll
 };
 
 Connection::Statement& Connection::run(const QString& sql) {
@@ -228,6 +246,8 @@ RowTable Connection::fetchAll(const QString& sql) {
     QSqlQuery& query = statement.query;
     const int columns = int(statement.names.size());
     RowTable table(columns, statement.names);
+    // The same statement usually gives about as many rows as the last time.
+    table.reserveRows(statement.lastRowCount);
     while (query.next()) {
         for (int c = 0; c < columns; ++c)
             table.appendValue(c, fieldValue(query, c));
@@ -238,6 +258,7 @@ RowTable Connection::fetchAll(const QString& sql) {
     query.finish();
     if (error.isValid())
         throw statementFailure(error);
+    statement.lastRowCount = table.rowCount();
     return table;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "data/FileIdentity.h"
 #include "data/Recordset.h"
 #include "data/RowTable.h"
+#include "support/FileIdentity.h"
 
 #include <QHash>
 #include <QSqlDatabase>
@@ -56,9 +56,12 @@ private:
     // The prepared statement of `sql`, executed with its date values; throws Failure.
     Statement& run(const QString& sql);
     void requireOpen() const;
-    void openFile(const QString& file);
+    // Opens the checked SQLite `file`, which had `identity` just before.
+    void openFile(const QString& file, const FileIdentity& identity);
     // Takes the pooled database of `file` as it is on disk now; false when there is none.
-    bool reuseFile(const QString& file, const std::optional<FileIdentity>& identity);
+    bool reusePooled(const QString& file);
+    // Takes the pooled database of `file` opened when it had `identity`; false when none.
+    bool reuseFile(const QString& file, const FileIdentity& identity);
     void release();
 
     QString m_connectionString;

@@ -14,16 +14,22 @@ void ConnectionPool::put(Handle handle) {
 
 std::optional<ConnectionPool::Handle> ConnectionPool::take(const QString& file,
                                                            const FileIdentity& identity) {
-    dropChanged();
+    // Only the handles of `file` are looked at: its identity now is known, so those opened on
+    // an earlier state of it go without another look at the disk. The others wait for their own
+    // next open (or dropChanged).
+    std::optional<Handle> found;
     for (auto it = m_idle.end(); it != m_idle.begin();) {
         --it;
-        if (it->file == file && it->identity == identity) {
-            std::optional<Handle> found(std::move(*it));
-            m_idle.erase(it);
-            return found;
+        if (it->file != file)
+            continue;
+        if (!found && it->identity == identity) {
+            found.emplace(std::move(*it));
+        } else {
+            close(*it);
         }
+        it = m_idle.erase(it);
     }
-    return std::nullopt;
+    return found;
 }
 
 void ConnectionPool::dropChanged() {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/Connection.h"
-#include "data/FileIdentity.h"
+#include "support/FileIdentity.h"
 
 #include <QHash>
 #include <QSqlDatabase>
@@ -37,7 +37,8 @@ public:
     // Keeps `handle` idle; the handle idle longest is closed when more than kMaxIdle wait.
     void put(Handle handle);
     // The idle handle opened on `file` with `identity` (the file as it is now), taken out of the
-    // pool; nothing when there is none. Changed files' handles are dropped first.
+    // pool; nothing when there is none. The handles of `file` opened on an earlier state of it
+    // are dropped.
     std::optional<Handle> take(const QString& file, const FileIdentity& identity);
     int idleCount() const { return int(m_idle.size()); }
     // Closes the idle handles whose file is no longer the one they opened (changed, replaced

@@ -117,13 +117,27 @@ Target parse(const QString& connectionString) {
     return target;
 }
 
+QString pathAsWritten(const QString& dataFile) {
+    QString path = dataFile;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QFileInfo(path).absoluteFilePath();
+}
+
 QString sqliteFileFor(const QString& dataFile) {
+    return checkedSqliteFile(dataFile).path;
+}
+
+SqliteFile checkedSqliteFile(const QString& dataFile) {
     const QString path = existingFile(dataFile);
+    // Taken before the head is read: a file replaced in between only costs a fresh open later.
+    const FileIdentity identity = FileIdentity::of(path).value_or(FileIdentity());
     switch (formatOf(headOf(path, dataFile))) {
     case FileFormat::SQLite:
-        return path;
-    case FileFormat::Access:
-        return AccessCache::copyFor(path, dataFile);
+        return {path, identity};
+    case FileFormat::Access: {
+        const QString copy = AccessCache::copyFor(path, dataFile);
+        return {copy, FileIdentity::of(copy).value_or(FileIdentity())};
+    }
     case FileFormat::Unknown:
         break;
     }

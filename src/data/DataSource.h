@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/FileIdentity.h"
+
 #include <QMap>
 #include <QString>
 
@@ -23,6 +25,17 @@ Target parse(const QString& connectionString);
 // file (Jet 3, Jet 4 or ACE), imported first when needed. Throws Failure naming the file when
 // it is missing, cannot be imported, or is neither.
 QString sqliteFileFor(const QString& dataFile);
+
+// The SQLite file of `dataFile` as sqliteFileFor finds it, with its identity when it was read.
+struct SqliteFile {
+    QString path;
+    FileIdentity identity;
+};
+SqliteFile checkedSqliteFile(const QString& dataFile);
+
+// Where `dataFile` is when it exists as written (separators made '/', made absolute), without
+// looking at the disk: the path sqliteFileFor gives for such a file.
+QString pathAsWritten(const QString& dataFile);
 
 // Whether `dataFile` is a user's Access file, which is read through its copy and never
 // written. Writers check this first and refuse with accessWriteRefused.

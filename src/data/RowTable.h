@@ -26,6 +26,12 @@ public:
     void appendRow(const QVariantList& values);
     // Appends one value to `column`; call endRow() once every column of the row has one.
     void appendValue(int column, const QVariant& value) { m_columns[column].append(value); }
+    void appendValue(int column, QVariant&& value) { m_columns[column].append(std::move(value)); }
+    // Makes room for `rows` rows in every column.
+    void reserveRows(int rows) {
+        for (QVariantList& column : m_columns)
+            column.reserve(rows);
+    }
     void endRow() { ++m_rowCount; }
 
 private:

@@ -1,6 +1,7 @@
 #include "support/SharedState.h"
 
 #include "support/CErrHandler.h"
+#include "support/IniFileCache.h"
 #include "support/UserInterface.h"
 
 ConnectionCacheBase::~ConnectionCacheBase() = default;

@@ -8,6 +8,7 @@
 #include <memory>
 
 class CErrHandler;
+class IniFileCache;
 
 // Base of the data layer's connection cache, so that the shared state can own it without
 // knowing the layers above.
@@ -25,6 +26,7 @@ struct SharedState {
     std::unique_ptr<CErrHandler> errHandler;              // created on first need
     std::unique_ptr<QList<clsGarbageFiles>> garbageFiles; // the temporary-file list
     std::unique_ptr<ConnectionCacheBase> connectionCache; // owned by the data layer
+    std::unique_ptr<IniFileCache> iniFiles;               // the INI files read so far
     qint32 gLanguageOffset = 0;                           // 0 English, 1000 Norwegian
     bool gMultiEditionMode = false;                       // started with edition code 1020
     QString gEditionName;                                 // display name of the edition

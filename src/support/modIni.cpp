@@ -1,6 +1,7 @@
 #include "support/modIni.h"
 
 #include "support/DiskInterface.h"
+#include "support/IniFileCache.h"
 #include "support/mVBFileDisk.h"
 
 #include <QFileInfo>
@@ -155,10 +156,7 @@ QByteArray withValue(const QByteArray& text, const QString& section, const QStri
 QString read(const QString& iniFile, const QString& section, const QString& key) {
     if (iniFile.isEmpty())
         return {};
-    QByteArray text;
-    if (!RealDiskInterface::instance().readFile(mVBFileDisk::resolveLetterCase(iniFile), &text))
-        return {};
-    return valueIn(text, section, key).left(kMaxValueLength);
+    return IniFileCache::instance().value(iniFile, section, key).left(kMaxValueLength);
 }
 
 bool writeChecked(const QString& iniFile, const QString& section, const QString& key,

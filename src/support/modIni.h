@@ -11,6 +11,7 @@ namespace modIni {
 
 inline constexpr int kMaxValueLength = 254;
 
+// Reads through this thread's IniFileCache: the file is read once, and again when it changed.
 QString read(const QString& iniFile, const QString& section, const QString& key);
 // Writes the value, creating the file, section or key as needed, and keeps every other line,
 // comment and line end as it was. The file is replaced atomically (written beside, then

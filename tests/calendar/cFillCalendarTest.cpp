@@ -7,6 +7,9 @@
 #include "data/ConnectionCache.h"
 #include "support/CErrHandler.h"
 #include "support/SharedState.h"
+#include "support/modIni.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -42,7 +45,12 @@ protected:
     }
 
     void fill(qint32 version = 1, qint16 sqlMode = 0, const QString& connectionString = {}) {
-        const QString ini = writeFile(QStringLiteral("host.ini"), iniText(liturgyFile, planFile));
+        fillFrom(writeFile(QStringLiteral("host.ini"), iniText(liturgyFile, planFile)), version,
+                 sqlMode, connectionString);
+    }
+
+    void fillFrom(const QString& ini, qint32 version = 1, qint16 sqlMode = 0,
+                  const QString& connectionString = {}) {
         cFillCalendar f;
         f.setPFillData(QVariant());
         f.setPVkIniFile(ini);
@@ -162,6 +170,48 @@ TEST_F(cFillCalendarTest, RowsInIdOrderAndTheirDatesTimesAndMonths) {
         {14, {"evening", "", "", kGreen, 0}},
         {16, {"midnight", "", "", kBlack, 0}},
     });
+}
+
+// The INI file and the databases are kept between fills; a change on disk must still be seen
+// by the very next fill, however soon it comes and whatever size the file keeps.
+TEST_F(cFillCalendarTest, ANewLiturgyFileWrittenIntoTheIniFileIsSeenByTheNextFill) {
+    const QString other = path(QStringLiteral("Brastelz.MDB")); // as long a name
+    ASSERT_TRUE(createLiturgy(liturgyFile, {{1, march(4), 1, 0, QStringLiteral("Old")}}));
+    ASSERT_TRUE(createLiturgy(other, {{1, march(4), 1, 3, QStringLiteral("New")}}));
+    const QList<std::pair<const char*, std::function<void(const QString&)>>> writes = {
+        {"in place, the same size",
+         [&](const QString&) { writeFile(QStringLiteral("host.ini"), iniText(other, planFile)); }},
+        {"through modIni::write",
+         [&](const QString& ini) {
+             modIni::write(ini, QStringLiteral("FILES"), QStringLiteral("liturgyfile"), other);
+         }},
+    };
+    for (const auto& [how, write] : writes) {
+        SCOPED_TRACE(how);
+        const QString ini = writeFile(QStringLiteral("host.ini"), iniText(liturgyFile, planFile));
+        fillFrom(ini);
+        expectMonth({{4, {"Old", "", "", kWhite, 0}}});
+        write(ini);
+        fillFrom(ini);
+        expectMonth({{4, {"New", "", "", kRed, 0}}});
+    }
+    EXPECT_EQ(errHandler().lastErrorNumber(), 0);
+}
+
+TEST_F(cFillCalendarTest, AReplacedLiturgyFileIsSeenByTheNextFill) {
+    ASSERT_TRUE(createLiturgy(liturgyFile, {{1, march(4), 1, 0, QStringLiteral("Old")}}));
+    const QString ini = writeFile(QStringLiteral("host.ini"), iniText(liturgyFile, planFile));
+    fillFrom(ini);
+    expectMonth({{4, {"Old", "", "", kWhite, 0}}});
+    // The database waits open in the pool; a file renamed over it is another file.
+    const QString replacement = path(QStringLiteral("new.tmp"));
+    ASSERT_TRUE(createLiturgy(replacement, {{1, march(5), 1, 3, QStringLiteral("Replaced")}}));
+    ASSERT_EQ(std::rename(QFile::encodeName(replacement).constData(),
+                          QFile::encodeName(liturgyFile).constData()),
+              0);
+    fillFrom(ini);
+    expectMonth({{5, {"Replaced", "", "", kRed, 0}}});
+    EXPECT_EQ(errHandler().lastErrorNumber(), 0);
 }
 
 TEST_F(cFillCalendarTest, AnEarlierMonthIsClearedFirst) {

@@ -1,6 +1,7 @@
 #include "common/TestEnv.h"
 
 #include "support/CErrHandler.h"
+#include "support/IniFileCache.h"
 #include "support/SharedState.h"
 
 #include <QDir>
@@ -11,6 +12,7 @@
 void resetSharedState() {
     SharedState& s = shared();
     s.connectionCache.reset();
+    s.iniFiles.reset();
     s.garbageFiles.reset();
     s.errHandler.reset();
     s.gLanguageOffset = 0;
