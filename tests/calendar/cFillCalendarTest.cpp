@@ -258,13 +258,13 @@ TEST_F(cFillCalendarTest, StatementsAndTheDateRangeInEachSqlMode) {
     const QDate last(2024, 3, 31);
     EXPECT_EQ(cFillCalendar::dateRange(3, 2024, last, 0),
               QStringLiteral(" WHERE Date >=#3/1/2024# AND Date <=#03/31/2024#"));
-    // The first day keeps its #month/1/year# form in server mode.
+    // A server reads only its own form, so both days are written in it.
     EXPECT_EQ(cFillCalendar::dateRange(3, 2024, last, -1),
-              QStringLiteral(" WHERE Date >=#3/1/2024# AND Date <='2024-03-31'"));
+              QStringLiteral(" WHERE Date >='2024-03-01' AND Date <='2024-03-31'"));
     EXPECT_EQ(cFillCalendar::dateRange(3, 2024, last, 1),
               QStringLiteral(" WHERE Date >=#3/1/2024# AND Date <="));
     EXPECT_EQ(cFillCalendar::dateRange(11, 987, QDate(987, 11, 30), -1),
-              QStringLiteral(" WHERE Date >=#11/1/987# AND Date <='0987-11-30'"));
+              QStringLiteral(" WHERE Date >='0987-11-01' AND Date <='0987-11-30'"));
     const QString range = QStringLiteral(" WHERE Date >=#3/1/2024# AND Date <=#03/31/2024#");
     EXPECT_EQ(cFillCalendar::calendarStatement(range, false),
               QStringLiteral("SELECT ID, Date, FeastRef, Day_Color, ShortName FROM "
