@@ -136,8 +136,8 @@ bool DayCommand::run(const Request& request, const HostSession& session, QByteAr
     DayPageAssembly page(view);
     // The settings the host window gives its day pages.
     page.setPVkIniFile(session.iniFile());
-    page.setPConnectionString(QString());
-    page.setPSQLMode(0);
+    page.setPConnectionString(session.server());
+    page.setPSQLMode(session.sqlMode());
     page.setPUser(0);
     page.setPVersion(session.edition());
     page.setPAppTitle(QCoreApplication::applicationName());

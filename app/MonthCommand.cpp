@@ -22,7 +22,8 @@ QString MonthCommand::run(const CommandRequest& request, const HostSession& sess
     fill.setPVersion(session.edition());
     fill.setPctMonth(&model);
     fill.setPoLitColors(&colors);
-    fill.setPSQLMode(0);
+    fill.setPSQLMode(session.sqlMode());
+    fill.setPConnectionString(session.server());
     fill.mFillCalendar();
 
     if (request.json)

@@ -31,7 +31,8 @@ QString WeekCommand::run(const CommandRequest& request, const HostSession& sessi
     fill.setPVersion(session.edition());
     fill.setPctCalendar(&week);
     fill.setPoLitColors(&colors);
-    fill.setPSQLMode(0);
+    fill.setPSQLMode(session.sqlMode());
+    fill.setPConnectionString(session.server());
     fill.mFillCalendar();
 
     if (request.json)
