@@ -64,10 +64,9 @@ ConnectionPtr getConnection(const QString& dataFile, const QString& connectionSt
     scope.run(
         [&] {
             ConnectionCache& cache = ConnectionCache::instance();
-            // A server string names no data file: its connection is found by the whole string,
-            // or every query would open another server connection.
-            const bool server =
-                DataSource::parse(connectionString).kind == DataSource::Target::Kind::Server;
+            // A server's string names no data file: its connection is found by the whole
+            // string, or every query would open another server connection.
+            const bool server = DataSource::isPostgreSQL(DataSource::parse(connectionString));
             const int found =
                 server ? cache.indexOfConnectionString(connectionString) : cache.indexOf(dataFile);
             if (found >= 0) {
