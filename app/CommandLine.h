@@ -26,6 +26,7 @@ struct CommandRequest {
     QString iniFile; // empty: the default data set
     qint32 edition = 1;
     bool json = false;
+    QString server; // a database server's connection string: server mode; empty: the files
 };
 
 // Reads the arguments of liturgy-calendar (without the program name).

@@ -47,7 +47,8 @@ bool DayCommand::handles(const QStringList& arguments) {
 
 QString DayCommand::usage() {
     return QStringLiteral("       liturgy-calendar day YYYY-MM-DD [--kind readings|prayers|ordo] "
-                          "[--entry N] [--list] [--ini FILE] [--edition CODE]\n");
+                          "[--entry N] [--list] [--ini FILE] [--edition CODE] "
+                          "[--server CONNECTION-STRING]\n");
 }
 
 bool DayCommand::parse(const QStringList& arguments, Request* request, QString* error) {
@@ -73,7 +74,8 @@ bool DayCommand::parse(const QStringList& arguments, Request* request, QString* 
         }
         const bool valueOption =
             argument == QLatin1String("--kind") || argument == QLatin1String("--entry") ||
-            argument == QLatin1String("--ini") || argument == QLatin1String("--edition");
+            argument == QLatin1String("--ini") || argument == QLatin1String("--edition") ||
+            argument == QLatin1String("--server");
         if (valueOption) {
             if (!hasValue) {
                 if (i + 1 >= arguments.size()) {
@@ -101,6 +103,12 @@ bool DayCommand::parse(const QStringList& arguments, Request* request, QString* 
                     return false;
                 }
                 request->iniFile = value;
+            } else if (argument == QLatin1String("--server")) {
+                if (value.isEmpty()) {
+                    *error = QStringLiteral("--server needs a connection string");
+                    return false;
+                }
+                request->server = value;
             } else {
                 request->edition = value.toInt(&ok);
                 if (!ok) {
@@ -197,6 +205,7 @@ int DayCommand::main(const QStringList& arguments, FILE* out, FILE* err) {
         std::fprintf(err, "liturgy-calendar: %s\n", qPrintable(error));
         return 1;
     }
+    session.setServer(request.server);
     QByteArray output;
     if (!run(request, session, &output, &error)) {
         std::fprintf(err, "liturgy-calendar: %s\n", qPrintable(error));

@@ -20,6 +20,7 @@ public:
         bool list = false;
         QString iniFile; // empty: the default data set
         qint32 edition = 1;
+        QString server; // a database server's connection string: server mode
     };
 
     // Whether the arguments (without the program name) are a "day" command.
