@@ -94,6 +94,7 @@ bool CommandLine::parse(const QStringList& arguments, CommandRequest* request, Q
             }
             bool ok = false;
             request->edition = value.toInt(&ok);
+            request->editionGiven = true;
             if (!ok) {
                 *error = QStringLiteral("the edition code '%1' is not a number").arg(value);
                 return false;

@@ -25,6 +25,7 @@ struct CommandRequest {
     QDate month;     // the first of the month of "month" and "week"
     QString iniFile; // empty: the default data set
     qint32 edition = 1;
+    bool editionGiven = false; // --edition was on the command line
     bool json = false;
     QString server; // a database server's connection string: server mode; empty: the files
 };
@@ -36,7 +37,6 @@ public:
     static bool parse(const QStringList& arguments, CommandRequest* request, QString* error);
     // The usage text, one command a line.
     static QString usage();
-
-private:
+    // A month "YYYY-MM" as the first of that month; false when the text is not one.
     static bool parseMonth(const QString& text, QDate* month);
 };

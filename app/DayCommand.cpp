@@ -16,7 +16,9 @@ namespace {
 
 const QString kBlank = QStringLiteral("About:Blank");
 
-bool kindOf(const QString& name, qint32* kind) {
+} // namespace
+
+bool DayCommand::parseKind(const QString& name, qint32* kind) {
     static const std::pair<const char*, qint32> kinds[] = {
         {"readings", DayPageAssembly::kReadings},
         {"prayers", DayPageAssembly::kPrayers},
@@ -25,7 +27,7 @@ bool kindOf(const QString& name, qint32* kind) {
     return lookupName(kinds, name, kind);
 }
 
-bool dateOf(const QString& text, QDate* date) {
+bool DayCommand::parseDate(const QString& text, QDate* date) {
     static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch())
@@ -38,8 +40,6 @@ bool dateOf(const QString& text, QDate* date) {
     *date = parsed;
     return true;
 }
-
-} // namespace
 
 bool DayCommand::handles(const QStringList& arguments) {
     return !arguments.isEmpty() && arguments.first() == QLatin1String("day");
@@ -86,7 +86,7 @@ bool DayCommand::parse(const QStringList& arguments, Request* request, QString* 
             }
             bool ok = false;
             if (argument == QLatin1String("--kind")) {
-                if (!kindOf(value, &request->kind)) {
+                if (!parseKind(value, &request->kind)) {
                     *error = QStringLiteral("the page kind '%1' is not readings, prayers or ordo")
                                  .arg(value);
                     return false;
@@ -111,6 +111,7 @@ bool DayCommand::parse(const QStringList& arguments, Request* request, QString* 
                 request->server = value;
             } else {
                 request->edition = value.toInt(&ok);
+                request->editionGiven = true;
                 if (!ok) {
                     *error = QStringLiteral("the edition code '%1' is not a number").arg(value);
                     return false;
@@ -119,7 +120,7 @@ bool DayCommand::parse(const QStringList& arguments, Request* request, QString* 
             continue;
         }
         if (!dateSeen && !argument.startsWith(QLatin1Char('-'))) {
-            if (!dateOf(argument, &request->date)) {
+            if (!parseDate(argument, &request->date)) {
                 *error = QStringLiteral("'%1' is not a date of the form YYYY-MM-DD").arg(argument);
                 return false;
             }
@@ -136,12 +137,12 @@ bool DayCommand::parse(const QStringList& arguments, Request* request, QString* 
     return true;
 }
 
-bool DayCommand::run(const Request& request, const HostSession& session, QByteArray* output,
-                     QString* error) {
-    output->clear();
+bool DayCommand::build(const Request& request, const HostSession& session, DayPageAssembly& page,
+                       HeadlessDayPageView& view, QString* error) {
+    const QString date = request.date.toString(Qt::ISODate);
+    if (!session.covers(request.date, request.date, date, error))
+        return false;
     registerContentComponents();
-    HeadlessDayPageView view;
-    DayPageAssembly page(view);
     // The settings the host window gives its day pages.
     page.setPVkIniFile(session.iniFile());
     page.setPConnectionString(session.server());
@@ -168,6 +169,20 @@ bool DayCommand::run(const Request& request, const HostSession& session, QByteAr
         page.dayListPicked();
         built = view.navigations().size() > shown;
     }
+    if (!built && !request.list) {
+        *error = QStringLiteral("the page could not be built");
+        return false;
+    }
+    return true;
+}
+
+bool DayCommand::run(const Request& request, const HostSession& session, QByteArray* output,
+                     QString* error) {
+    output->clear();
+    HeadlessDayPageView view;
+    DayPageAssembly page(view);
+    if (!build(request, session, page, view, error))
+        return false;
 
     if (request.list) {
         for (int i = 1; i <= view.dayListCount(); ++i)
@@ -175,12 +190,16 @@ bool DayCommand::run(const Request& request, const HostSession& session, QByteAr
                        '\t' + TerminalText::printable(view.dayListText(i)).toUtf8() + '\n';
         return true;
     }
-    if (!built) {
-        *error = QStringLiteral("the page could not be built");
-        return false;
-    }
+    // The page shows nothing: said in words, as the browser's blank page says nothing.
     if (view.location() == kBlank) {
-        *output = kBlank.toUtf8() + '\n';
+        QString kind = QStringLiteral("readings");
+        if (request.kind == DayPageAssembly::kPrayers)
+            kind = QStringLiteral("prayers");
+        else if (request.kind == DayPageAssembly::kOrdo)
+            kind = QStringLiteral("ordo");
+        *output = QStringLiteral("The %1 page of %2 is empty.\n")
+                      .arg(kind, request.date.toString(Qt::ISODate))
+                      .toUtf8();
         return true;
     }
     QFile file(view.location());
@@ -201,7 +220,7 @@ int DayCommand::main(const QStringList& arguments, FILE* out, FILE* err) {
         return 2;
     }
     HostSession session(err);
-    if (!session.open(request.iniFile, request.edition, &error)) {
+    if (!session.open(request.iniFile, request.edition, &error, request.editionGiven)) {
         std::fprintf(err, "liturgy-calendar: %s\n", qPrintable(error));
         return 1;
     }

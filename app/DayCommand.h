@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <cstdio>
 
+class DayPageAssembly;
+class HeadlessDayPageView;
 class HostSession;
 
 // "day": the page of one kind (readings, prayers, ordo) of a date, built as the day page of
@@ -21,6 +23,7 @@ public:
         QString iniFile; // empty: the default data set
         qint32 edition = 1;
         QString server; // a database server's connection string: server mode
+        bool editionGiven = false; // --edition was on the command line
     };
 
     // Whether the arguments (without the program name) are a "day" command.
@@ -28,10 +31,20 @@ public:
     // False with `error` set when the arguments are not a valid "day" command.
     static bool parse(const QStringList& arguments, Request* request, QString* error);
     static QString usage();
+    // A date "YYYY-MM-DD"; a page kind "readings", "prayers" or "ordo". False when the text is
+    // not one.
+    static bool parseDate(const QString& text, QDate* date);
+    static bool parseKind(const QString& name, qint32* kind);
 
-    // Builds the page. `output` gets the page file's bytes, or "About:Blank" and a line end
-    // when the page shows nothing, or with `list` the day list, one "number TAB row TAB text"
-    // line an entry. False with `error` set when the entry does not exist or no page was shown.
+    // Builds the page into `page` as the day page of its kind builds it (the day list and the
+    // page file in `view`). False with `error` set when the date is outside the data, the
+    // entry does not exist or no page was built.
+    static bool build(const Request& request, const HostSession& session, DayPageAssembly& page,
+                      HeadlessDayPageView& view, QString* error);
+
+    // Builds the page. `output` gets the page file's bytes, or a line that says the page is
+    // empty, or with `list` the day list, one "number TAB row TAB text" line an entry. False
+    // with `error` set as build() sets it.
     static bool run(const Request& request, const HostSession& session, QByteArray* output,
                     QString* error);
 

@@ -12,7 +12,29 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cmath>
+
+namespace {
+
+// The codes a host may pass: the editions, the multi-edition mode and 10024.
+QList<qint32> knownEditions() {
+    QList<qint32> codes{1020, 10024};
+    for (const mMain::Edition& edition : mMain::editions())
+        codes.append(edition.code);
+    std::sort(codes.begin(), codes.end());
+    return codes;
+}
+
+const mMain::Edition* editionRow(qint32 code) {
+    for (const mMain::Edition& edition : mMain::editions()) {
+        if (edition.code == code)
+            return &edition;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 HostSession::HostSession(FILE* messages) {
     auto ui = std::make_unique<TerminalMessages>(messages);
@@ -30,13 +52,18 @@ HostSession::~HostSession() {
     shared().errHandler.reset();
 }
 
-QString HostSession::defaultIniFile() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
-           QStringLiteral("/liturgy.ini");
+QString HostSession::defaultIniFile(qint32 edition) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    // The generator of the default set writes one INI file for each edition but the first.
+    const QString own = folder + QStringLiteral("/liturgy-%1.ini").arg(edition);
+    if (edition > 0 && mVBFileDisk::fileExists(own))
+        return own;
+    return folder + QStringLiteral("/liturgy.ini");
 }
 
-bool HostSession::open(const QString& iniFile, qint32 edition, QString* error) {
-    m_iniFile = iniFile.isEmpty() ? defaultIniFile() : mVBFileDisk::resolveLetterCase(iniFile);
+bool HostSession::open(const QString& iniFile, qint32 edition, QString* error, bool editionGiven) {
+    m_iniFile =
+        iniFile.isEmpty() ? defaultIniFile(edition) : mVBFileDisk::resolveLetterCase(iniFile);
     const QFileInfo info(m_iniFile);
     if (!info.exists()) {
         *error =
@@ -53,6 +80,33 @@ bool HostSession::open(const QString& iniFile, qint32 edition, QString* error) {
         return false;
     }
 
+    const QList<qint32> known = knownEditions();
+    if (!known.contains(edition)) {
+        QStringList codes;
+        for (const qint32 code : known)
+            codes.append(QString::number(code));
+        *error = QStringLiteral("%1 is not an edition code; the editions are %2")
+                     .arg(edition)
+                     .arg(codes.join(QStringLiteral(", ")));
+        return false;
+    }
+    // The default data set holds a database for some editions only.
+    const mMain::Edition* row = editionRow(edition);
+    if (iniFile.isEmpty() && editionGiven && row) {
+        const QString liturgyFile =
+            modIni::read(m_iniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile"));
+        const QString needed = QFileInfo(liturgyFile).path() + QLatin1Char('/') +
+                               QString::fromLatin1(row->databaseFile);
+        if (!mVBFileDisk::fileExists(mVBFileDisk::resolveLetterCase(needed))) {
+            *error = QStringLiteral("the edition %1 (%2) needs the liturgy database %3, which "
+                                    "the default data set does not have")
+                         .arg(edition)
+                         .arg(QString::fromUtf8(row->displayName),
+                              QString::fromLatin1(row->databaseFile));
+            return false;
+        }
+    }
+
     // The language: a positive number under "Language", else the host's edition code; 47
     // selects Norwegian, 39 keeps what was selected, every other code English.
     bool numeric = false;
@@ -67,7 +121,19 @@ bool HostSession::open(const QString& iniFile, qint32 edition, QString* error) {
         shared().gLanguageOffset = 0;
     shared().gMultiEditionMode = edition == 1020;
     m_edition = mMain::validateVersion(edition, m_iniFile);
+    m_coverageError.clear();
+    if (!m_coverage.read(m_iniFile, &m_coverageError) && m_coverageError.isEmpty())
+        m_coverageError = QStringLiteral("the liturgy database cannot be read");
     return true;
+}
+
+bool HostSession::covers(const QDate& from, const QDate& to, const QString& asked,
+                         QString* error) const {
+    if (!m_coverageError.isEmpty()) {
+        *error = m_coverageError;
+        return false;
+    }
+    return m_coverage.covers(from, to, asked, error);
 }
 
 QString HostSession::editionName() const {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/DataCoverage.h"
+
+#include <QDate>
 #include <QString>
 #include <cstdio>
 
@@ -17,13 +20,22 @@ public:
     HostSession(const HostSession&) = delete;
     HostSession& operator=(const HostSession&) = delete;
 
-    // The INI file of the default data set: "liturgy.ini" in the application's data folder.
-    static QString defaultIniFile();
+    // The INI file of the default data set: "liturgy.ini" in the application's data folder, or,
+    // for an edition that has one there, that edition's own "liturgy-CODE.ini".
+    static QString defaultIniFile(qint32 edition = 0);
 
     // Takes `iniFile` (the default data set's when empty) and the host's edition code: reads
     // the language and validates the edition as the facade does. False with `error` set when
-    // the INI file does not exist.
-    bool open(const QString& iniFile, qint32 edition, QString* error);
+    // the INI file does not exist, the code is no edition of the component, or the default
+    // data set has no database of the edition that the user named (`editionGiven`).
+    bool open(const QString& iniFile, qint32 edition, QString* error, bool editionGiven = true);
+
+    // Whether the liturgy database in use reaches a day from `from` to `to`. False with `error`
+    // set, naming `asked` and the dates the data covers, when it does not or cannot be read.
+    // Every command asks this before it shows a date.
+    bool covers(const QDate& from, const QDate& to, const QString& asked, QString* error) const;
+    // The dates the liturgy database covers ("1990-01-01 to 2060-12-31"), or why not known.
+    QString span() const { return m_coverageError.isEmpty() ? m_coverage.span() : m_coverageError; }
 
     QString iniFile() const { return m_iniFile; }
     // The host's connection string of a database server; empty for the INI's data files.
@@ -41,4 +53,6 @@ private:
     QString m_iniFile;
     QString m_server;
     qint32 m_edition = 0;
+    DataCoverage m_coverage;
+    QString m_coverageError; // empty when the coverage was read
 };

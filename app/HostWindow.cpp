@@ -338,7 +338,7 @@ int HostWindow::run(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
     if (options.iniFile.isEmpty()) {
-        options.iniFile = HostSession::defaultIniFile();
+        options.iniFile = HostSession::defaultIniFile(options.edition);
         if (!QFileInfo::exists(options.iniFile)) {
             err << "liturgy-calendar: no data set found; create it with: make-sample-data --out "
                 << QDir::toNativeSeparators(QFileInfo(options.iniFile).path()) << '\n';

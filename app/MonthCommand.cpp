@@ -10,22 +10,25 @@
 
 #include <QLocale>
 
-QString MonthCommand::run(const CommandRequest& request, const HostSession& session, bool colour) {
-    MonthCalendarModel model;
-    model.setCurrentDate(request.month);
+void MonthCommand::fill(const QDate& month, const HostSession& session, MonthCalendarModel* model) {
+    model->setCurrentDate(month);
     cLiturgicalColors colors;
     colors.mSetDefaultColors();
 
-    cFillCalendar fill;
-    fill.setPFillData(QVariant());
-    fill.setPVkIniFile(session.iniFile());
-    fill.setPVersion(session.edition());
-    fill.setPctMonth(&model);
-    fill.setPoLitColors(&colors);
-    fill.setPSQLMode(session.sqlMode());
-    fill.setPConnectionString(session.server());
-    fill.mFillCalendar();
+    cFillCalendar filler;
+    filler.setPFillData(QVariant());
+    filler.setPVkIniFile(session.iniFile());
+    filler.setPVersion(session.edition());
+    filler.setPctMonth(model);
+    filler.setPoLitColors(&colors);
+    filler.setPSQLMode(session.sqlMode());
+    filler.setPConnectionString(session.server());
+    filler.mFillCalendar();
+}
 
+QString MonthCommand::run(const CommandRequest& request, const HostSession& session, bool colour) {
+    MonthCalendarModel model;
+    fill(request.month, session, &model);
     if (request.json)
         return JsonOutput::month(session.edition(), session.editionName(), model) +
                QLatin1Char('\n');

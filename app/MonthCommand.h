@@ -4,6 +4,8 @@
 
 struct CommandRequest;
 class HostSession;
+class MonthCalendarModel;
+class QDate;
 
 // "month": the month calendar of the requested month, filled as the host window fills it, as
 // JSON or as a terminal calendar.
@@ -11,4 +13,6 @@ class MonthCommand {
 public:
     // The output of the command; failures go to the error handler of the session.
     static QString run(const CommandRequest& request, const HostSession& session, bool colour);
+    // Fills `model` with the month of `month` as the host window fills its month calendar.
+    static void fill(const QDate& month, const HostSession& session, MonthCalendarModel* model);
 };

@@ -10,31 +10,34 @@
 #include "controls/MonthCalendarModel.h"
 #include "controls/WeekCalendarModel.h"
 
-QString WeekCommand::run(const CommandRequest& request, const HostSession& session, bool colour) {
+void WeekCommand::fill(const QDate& shown, const HostSession& session, WeekCalendarModel* week) {
     // The month calendar is the master: its month and first day of the week give the range.
     MonthCalendarModel month;
-    month.setCurrentDate(request.month);
+    month.setCurrentDate(shown);
     const QDate first = month.dateOfDay(1);
     const QDate last = month.dateOfDay(month.daysInMonth());
 
-    WeekCalendarModel week;
-    week.setFirstDayOfWeek(month.firstDayOfWeek());
-    week.setStartDate(CalendarLocale::startOfWeek(first, month.firstDayOfWeek()));
-    week.setEndDate(last);
-    week.setCurrentDate(month.currentDate());
+    week->setFirstDayOfWeek(month.firstDayOfWeek());
+    week->setStartDate(CalendarLocale::startOfWeek(first, month.firstDayOfWeek()));
+    week->setEndDate(last);
+    week->setCurrentDate(month.currentDate());
     cLiturgicalColors colors;
     colors.mSetDefaultColors();
 
-    cFillWeekCalendar fill;
-    fill.setPFillData(QVariant());
-    fill.setPVkIniFile(session.iniFile());
-    fill.setPVersion(session.edition());
-    fill.setPctCalendar(&week);
-    fill.setPoLitColors(&colors);
-    fill.setPSQLMode(session.sqlMode());
-    fill.setPConnectionString(session.server());
-    fill.mFillCalendar();
+    cFillWeekCalendar filler;
+    filler.setPFillData(QVariant());
+    filler.setPVkIniFile(session.iniFile());
+    filler.setPVersion(session.edition());
+    filler.setPctCalendar(week);
+    filler.setPoLitColors(&colors);
+    filler.setPSQLMode(session.sqlMode());
+    filler.setPConnectionString(session.server());
+    filler.mFillCalendar();
+}
 
+QString WeekCommand::run(const CommandRequest& request, const HostSession& session, bool colour) {
+    WeekCalendarModel week;
+    fill(request.month, session, &week);
     if (request.json)
         return JsonOutput::week(week) + QLatin1Char('\n');
     return TerminalCalendar::week(week, colour);

@@ -1,11 +1,19 @@
 #include "app/CommandLine.h"
 #include "app/DayCommand.h"
+#include "app/EditionCommand.h"
+#ifdef LC_WITH_EXPORT
+#include "app/ExportCommand.h"
+#endif
 #include "app/HostSession.h"
+#include "app/MailCommand.h"
 #ifdef LC_WITH_WINDOW
 #include "app/HostWindow.h"
 #endif
 #include "app/ImportCommand.h"
 #include "app/MonthCommand.h"
+#ifdef LC_WITH_WINDOW
+#include "app/PrintCommand.h"
+#endif
 #include "app/WeekCommand.h"
 #include "support/ComponentInfo.h"
 #include "support/modLog.h"
@@ -27,6 +35,12 @@ int main(int argc, char** argv) {
 #ifdef LC_WITH_WINDOW
     if (HostWindow::wanted(argc, argv))
         return HostWindow::run(argc, argv);
+    if (argc > 1 && PrintCommand::handles({QString::fromLocal8Bit(argv[1])}))
+        return PrintCommand::main(argc, argv, stderr);
+#endif
+#ifdef LC_WITH_EXPORT
+    if (ExportCommand::handles(argc, argv))
+        return ExportCommand::main(argc, argv);
 #endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
@@ -37,16 +51,32 @@ int main(int argc, char** argv) {
         return DayCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
     if (ImportCommand::handles(QCoreApplication::arguments().mid(1)))
         return ImportCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
+    if (MailCommand::handles(QCoreApplication::arguments().mid(1)))
+        return MailCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
 
     CommandRequest request;
     QString error;
     if (!CommandLine::parse(QCoreApplication::arguments().mid(1), &request, &error)) {
         err << "liturgy-calendar: " << error << '\n'
-            << CommandLine::usage() << DayCommand::usage() << ImportCommand::usage();
+            << CommandLine::usage() << DayCommand::usage() << ImportCommand::usage()
+            << MailCommand::usage();
+#ifdef LC_WITH_WINDOW
+        err << PrintCommand::usage();
+#endif
+#ifdef LC_WITH_EXPORT
+        err << ExportCommand::usage();
+#endif
         return 2;
     }
     if (request.command == CommandRequest::Command::Help) {
-        out << CommandLine::usage() << DayCommand::usage();
+        out << CommandLine::usage() << DayCommand::usage() << ImportCommand::usage()
+            << MailCommand::usage();
+#ifdef LC_WITH_WINDOW
+        out << PrintCommand::usage();
+#endif
+#ifdef LC_WITH_EXPORT
+        out << ExportCommand::usage();
+#endif
         return 0;
     }
     if (request.command == CommandRequest::Command::Version) {
@@ -55,7 +85,15 @@ int main(int argc, char** argv) {
     }
 
     HostSession session;
-    if (!session.open(request.iniFile, request.edition, &error)) {
+    if (!session.open(request.iniFile, request.edition, &error, request.editionGiven)) {
+        err << "liturgy-calendar: " << error << '\n';
+        return 1;
+    }
+    // The month and week calendars of a month the data does not reach would be empty.
+    const bool calendar = request.command == CommandRequest::Command::Month ||
+                          request.command == CommandRequest::Command::Week;
+    if (calendar && !session.covers(request.month, request.month.addMonths(1).addDays(-1),
+                                    request.month.toString(QStringLiteral("yyyy-MM")), &error)) {
         err << "liturgy-calendar: " << error << '\n';
         return 1;
     }
@@ -69,8 +107,7 @@ int main(int argc, char** argv) {
         output = WeekCommand::run(request, session, colourOutput());
         break;
     case CommandRequest::Command::Edition:
-        output = QString::number(session.edition()) + QLatin1Char('\t') + session.editionName() +
-                 QLatin1Char('\n');
+        output = EditionCommand::run(session);
         break;
     case CommandRequest::Command::Version:
     case CommandRequest::Command::Help:

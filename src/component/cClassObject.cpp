@@ -2,6 +2,9 @@
 
 #include "component/cVoVoruzevUdadudar.h"
 #include "content/ContentComponents.h"
+#include "controls/cZiRivedUvuridu.h"
+#include "host_window/DocumentComponents.h"
+#include "mail/MailComponents.h"
 #include "support/ObjectRegistry.h"
 
 #include <QHash>
@@ -38,6 +41,9 @@ cVoVoruzevUdadudar* cClassObject::createInstance() {
 void cClassObject::registerOwnComponents() {
     static const bool registered = [] {
         registerContentComponents();
+        cZiRivedUvuridu::registerComponent();
+        registerMailComponents();
+        registerDocumentComponents();
         return true;
     }();
     Q_UNUSED(registered);

@@ -23,7 +23,8 @@ int& instances() {
 }
 
 void ensureSharedObjects() {
-    // The readings and content-links components that the day pages create by identifier.
+    // The readings and content-links components that the day pages create by identifier, the
+    // messaging objects of the mail and the word processor with the month export.
     cClassObject::registerOwnComponents();
     errHandler();
     if (!shared().garbageFiles)

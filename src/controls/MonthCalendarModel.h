@@ -50,6 +50,24 @@ public:
     int dayMarker(int day) const;
     void setDayMarker(int day, int marker);
 
+    // How the month looks on paper; the print component reads these, the screen ignores them.
+    // The host window sets them before each print (the control's dispatch ids in brackets).
+    // Days painted in their colours (95); false prints every day on white.
+    bool printColors() const { return m_printColors; }
+    void setPrintColors(bool v) { m_printColors = v; }
+    // The current date framed (82); a print is about the month, not the user's place in it.
+    bool printCurrentDate() const { return m_printCurrentDate; }
+    void setPrintCurrentDate(bool v) { m_printCurrentDate = v; }
+    // The day numbers of the neighbouring months in the six weeks (90).
+    bool printOtherMonthDays() const { return m_printOtherMonthDays; }
+    void setPrintOtherMonthDays(bool v) { m_printOtherMonthDays = v; }
+    // The inner margin of a day cell, in twips (71).
+    qint16 printCellMargin() const { return m_printCellMargin; }
+    void setPrintCellMargin(qint16 v) { m_printCellMargin = qMax<qint16>(0, v); }
+    // The width of the grid lines, in twips (68); 0 is the thinnest line the printer draws.
+    qint32 printGridWidth() const { return m_printGridWidth; }
+    void setPrintGridWidth(qint32 v) { m_printGridWidth = qMax(0, v); }
+
 private:
     struct Day {
         std::array<QString, kLines> lines;
@@ -63,4 +81,9 @@ private:
     QDate m_current;
     int m_firstDayOfWeek;
     std::array<Day, kMaxDays> m_days;
+    bool m_printColors = false;
+    bool m_printCurrentDate = true;
+    bool m_printOtherMonthDays = false;
+    qint16 m_printCellMargin = 0;
+    qint32 m_printGridWidth = 0;
 };

@@ -44,6 +44,7 @@ public:
     void setDayNames(const QString& names);
     void setMonthNames(const QString& names);
     QStringList dayNames() const { return m_dayNames; }
+    QStringList monthNames() const { return m_monthNames; }
 
     // Brings the current date's month into view and redraws (what the today button calls).
     void refresh();

@@ -36,6 +36,8 @@ public:
 
     void setDayNames(const QString& names);
     void setMonthNames(const QString& names);
+    QStringList dayNames() const { return m_dayNames; }
+    QStringList monthNames() const { return m_monthNames; }
 
     // Scrolls so that the date's cell is visible.
     void ensureDateVisible(const QDate& date);

@@ -1,6 +1,7 @@
 #include "day_page/fThisDay.h"
 
 #include "controls/cWindowList.h"
+#include "day_page/DayPageSend.h"
 #include "resources/ResourceStrings.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
@@ -10,6 +11,9 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
 #include <QToolBar>
 #include <QUrl>
 
@@ -107,6 +111,39 @@ bool fThisDay::mShow(bool force) {
     return m_page.mShow(force);
 }
 
+bool fThisDay::mCopy() {
+    ProcScope scope("fThisDay.mCopy");
+    bool result = false;
+    scope.run([&] {
+        // A blank page has nothing to copy: the copy command is not available there.
+        if (m_location.isEmpty())
+            return;
+        QTextCursor cursor = m_browser->textCursor();
+        if (cursor.hasSelection()) {
+            copyToClipboard(cursor);
+            result = true;
+            return;
+        }
+        m_browser->selectAll();
+        copyToClipboard(m_browser->textCursor());
+        cursor = m_browser->textCursor();
+        cursor.clearSelection();
+        m_browser->setTextCursor(cursor);
+        result = true;
+    });
+    return result;
+}
+
+void fThisDay::copyToClipboard(const QTextCursor& cursor) const {
+    const QTextDocumentFragment fragment = cursor.selection();
+    ui().setClipboardHtml(fragment.toHtml(), fragment.toPlainText());
+}
+
+bool fThisDay::mSend(const QString& text, qint16 kind) {
+    Q_UNUSED(text);
+    return DayPageSend::mSend(m_page, *this, LocationName(), kind);
+}
+
 void fThisDay::onCommand(int controlId) {
     if (controlId != kDayListId)
         return;
@@ -193,6 +230,9 @@ void fThisDay::navigate(const QString& target) {
     m_browser->document()->setBaseUrl(
         QUrl::fromLocalFile(QFileInfo(target).absolutePath() + QLatin1Char('/')));
     m_browser->setHtml(html);
+    // The page's address, for the "&u" of a printed header or footer.
+    m_browser->document()->setMetaInformation(QTextDocument::DocumentUrl,
+                                              QUrl::fromLocalFile(target).toString());
 }
 
 void fThisDay::showWaitPointer() {

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QTextCursor;
 class QTextBrowser;
 class QToolBar;
 
@@ -55,6 +56,11 @@ public:
 
     Q_INVOKABLE bool mInitialize();
     Q_INVOKABLE bool mShow(bool force = false);
+    // Copies the selection to the clipboard as HTML and plain text, or the whole page, leaving
+    // no selection behind, when nothing is selected; false on a blank page.
+    Q_INVOKABLE bool mCopy();
+    // Sends the page file by e-mail with the subject of `kind`; `text` is not used.
+    Q_INVOKABLE bool mSend(const QString& text, qint16 kind);
 
     DayPageAssembly& assembly() { return m_page; }
     QTextBrowser* WebBrowser1() const { return m_browser; }
@@ -82,6 +88,7 @@ protected:
 private:
     void onCommand(int controlId);
     void layoutChildren();
+    void copyToClipboard(const QTextCursor& cursor) const;
 
     DayPageAssembly m_page;
     QString m_tag;

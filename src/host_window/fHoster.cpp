@@ -13,6 +13,8 @@
 #include "day_page/fThisDay.h"
 #include "host_window/EditionChooser.h"
 #include "host_window/GoToDate.h"
+#include "host_window/HostPrinting.h"
+#include "host_window/HostExport.h"
 #include "host_window/cDockingPane.h"
 #include "host_window/cPaneWindow.h"
 #include "host_window/cToolTip.h"
@@ -82,7 +84,8 @@ qint32 toolTag(const QAction* tool) {
 
 } // namespace
 
-fHoster::fHoster(QWidget* parent) : QMainWindow(parent) {
+fHoster::fHoster(QWidget* parent)
+    : QMainWindow(parent), m_export(std::make_unique<HostExport>(*this)) {
     setObjectName(QStringLiteral("fHoster"));
     setAccessibleName(tr("Liturgy calendar"));
     setDockOptions(QMainWindow::AllowTabbedDocks | QMainWindow::AnimatedDocks);
@@ -157,6 +160,18 @@ qint32 fHoster::hWnd() {
     if (!m_loaded)
         loadStep();
     return cWindowList::add(this);
+}
+
+bool fHoster::openInMSWord() {
+    return m_export->openInMSWord();
+}
+
+QObject* fHoster::getMSWordAppDoc() {
+    return m_export->getMSWordAppDoc();
+}
+
+bool fHoster::doSend(const QString& command) {
+    return m_export->doSend(command);
 }
 
 QWidget* fHoster::getFormFromhWnd(qint32 handle) const {
@@ -1196,4 +1211,12 @@ bool fHoster::sendCommand(const QString& id) {
         result = true;
     });
     return result;
+}
+
+bool fHoster::doPrint(const QString& command) {
+    return HostPrinting::doPrint(*this, command);
+}
+
+bool fHoster::doPrintBrowser(const QString& command) {
+    return HostPrinting::doPrintBrowser(*this, command);
 }

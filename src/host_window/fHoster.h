@@ -22,6 +22,7 @@ class cLiturgicalColors;
 class cPaneWindow;
 class cToolTip;
 class fThisDay;
+class HostExport;
 
 // The component's host window: a main window whose dock widgets are the panes — the month and
 // week calendars tabbed at the top, the year/month tree at the left (hidden at the side until
@@ -107,8 +108,17 @@ public:
     Q_INVOKABLE bool mFreeToolbar();
     // Carries out a toolbar command; the result is not used by callers.
     Q_INVOKABLE bool DoCommand(const QString& id);
+    // Prints or previews the current calendar or day page ("ID_PRINT", "ID_PREVIEW").
+    Q_INVOKABLE bool doPrint(const QString& command);
+    // Prints or previews the current day page.
+    Q_INVOKABLE bool doPrintBrowser(const QString& command);
     // Hands a command to the host (message 5); false without a notify object.
     Q_INVOKABLE bool sendCommand(const QString& id);
+
+    // Output of the current content (HostExport does the work).
+    Q_INVOKABLE bool openInMSWord();
+    Q_INVOKABLE QObject* getMSWordAppDoc();
+    Q_INVOKABLE bool doSend(const QString& command);
 
     QWidget* getFormFromhWnd(qint32 handle) const;
     QString getTmpFile();
@@ -219,6 +229,7 @@ private:
 
     std::unique_ptr<cLiturgicalColors> m_colors;
     std::unique_ptr<cToolTip> m_tip;
+    std::unique_ptr<HostExport> m_export;
     cPaneWindow* mfT1 = nullptr;
     cPaneWindow* mfT2 = nullptr;
     cPaneWindow* m_fTList = nullptr;

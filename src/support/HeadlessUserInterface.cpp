@@ -33,11 +33,23 @@ void HeadlessUserInterface::setDefaultCursor() {
 void HeadlessUserInterface::setClipboardText(const QString& text) {
     m_calls << QStringLiteral("setClipboard");
     m_clipboard = text;
+    m_clipboardHtml.clear();
 }
 
 QString HeadlessUserInterface::clipboardText() {
     m_calls << QStringLiteral("clipboard");
     return m_clipboard;
+}
+
+void HeadlessUserInterface::setClipboardHtml(const QString& html, const QString& text) {
+    m_calls << QStringLiteral("setClipboardHtml");
+    m_clipboard = text;
+    m_clipboardHtml = html;
+}
+
+QString HeadlessUserInterface::clipboardHtml() {
+    m_calls << QStringLiteral("clipboardHtml");
+    return m_clipboardHtml;
 }
 
 void HeadlessUserInterface::clear() {

@@ -27,9 +27,11 @@ public:
     void setDefaultCursor() override;
     void setClipboardText(const QString& text) override;
     QString clipboardText() override;
+    void setClipboardHtml(const QString& html, const QString& text) override;
+    QString clipboardHtml() override;
 
     // Every call in order, as "messageBox", "beep", "wait", "default", "setClipboard",
-    // "clipboard".
+    // "clipboard", "setClipboardHtml", "clipboardHtml".
     const QStringList& calls() const { return m_calls; }
     const QVector<MessageBoxCall>& messageBoxes() const { return m_boxes; }
     int beeps() const { return int(m_calls.count(QStringLiteral("beep"))); }
@@ -44,5 +46,6 @@ private:
     QStringList m_calls;
     QVector<MessageBoxCall> m_boxes;
     QString m_clipboard;
+    QString m_clipboardHtml;
     bool m_wait = false;
 };

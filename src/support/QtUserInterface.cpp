@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QMimeData>
 
 namespace {
 
@@ -94,4 +95,16 @@ void QtUserInterface::setClipboardText(const QString& text) {
 
 QString QtUserInterface::clipboardText() {
     return QGuiApplication::clipboard()->text();
+}
+
+void QtUserInterface::setClipboardHtml(const QString& html, const QString& text) {
+    auto* data = new QMimeData;
+    data->setHtml(html);
+    data->setText(text);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+QString QtUserInterface::clipboardHtml() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasHtml() ? data->html() : QString();
 }

@@ -13,6 +13,8 @@ public:
     void setDefaultCursor() override;
     void setClipboardText(const QString& text) override;
     QString clipboardText() override;
+    void setClipboardHtml(const QString& html, const QString& text) override;
+    QString clipboardHtml() override;
 
 private:
     bool m_wait = false;

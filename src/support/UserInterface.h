@@ -21,6 +21,10 @@ public:
     virtual void setDefaultCursor() = 0;
     virtual void setClipboardText(const QString& text) = 0;
     virtual QString clipboardText() = 0;
+    // Puts a fragment on the clipboard as HTML with its plain text beside it, as a browser
+    // copies a selection; clipboardHtml is empty when the clipboard holds no HTML.
+    virtual void setClipboardHtml(const QString& html, const QString& text) = 0;
+    virtual QString clipboardHtml() = 0;
 
     // The title a message box shows for `title`.
     static QString effectiveTitle(const QString& title);

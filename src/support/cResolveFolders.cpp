@@ -22,6 +22,12 @@ QString cResolveFolders::GetConfigPath() {
     return subFolder("ConfigFiles");
 }
 
+QString cResolveFolders::getExportPath() {
+    const QString folder = subFolder("Exports");
+    createFolder(folder);
+    return folder;
+}
+
 QString cResolveFolders::subFolder(const char* name) {
     const QString base = GetShellSpecialFolder(kApplicationDataFolder);
     if (base.isEmpty())

@@ -13,6 +13,8 @@ public:
     QString getLogPath();
     // The same for "/Brekka Data as/ConfigFiles/".
     QString GetConfigPath();
+    // The same for "/Brekka Data as/Exports/", where exported documents are written.
+    QString getExportPath();
 
 private:
     // The application-data folder (XDG data home) for 26, else empty.

@@ -80,6 +80,7 @@ protected:
         liturgy->addDay(101, sunday, 30, QVariant());
         // A name that would set the terminal's title.
         liturgy->addDay(102, QDate(2024, 3, 12), 0, QStringLiteral("\x1b]0;Own\x07Lent\x9b"));
+        liturgy->addDay(103, QDate(2024, 3, 31), 31, QStringLiteral("Easter Day"));
         liturgy->addReading(1, 100, 1, 202, 1, QStringLiteral("Num 21:4-9"),
                             QStringLiteral("First Reading"));
         liturgy->addReading(2, 100, 2, 204, 2, QStringLiteral("John 3:14-21"),
@@ -143,8 +144,13 @@ TEST_F(DayCommandTest, PagesListsAndEntries) {
          page("Fourth Sunday in Lent") + "<H4>Collect of Lent</H4>\r\n<P>Grant</P>\r\n"},
         {{"day", "2024-03-10", "--ini", i, "--edition", "47", "--kind", "prayers", "--entry", "2"},
          page("Sunday") + "<H4>Kollektb\xC3\xB8nn</H4>\r\n"},
-        {{"day", "2024-03-10", "--ini", i, "--kind", "ordo"}, "About:Blank\n"},
-        {{"day", "2024-03-11", "--ini", i}, "About:Blank\n"},
+        // An empty page in words; a date outside the data is an error.
+        {{"day", "2024-03-10", "--ini", i, "--kind", "ordo"},
+         "The ordo page of 2024-03-10 is empty.\n"},
+        {{"day", "2024-03-11", "--ini", i}, "The readings page of 2024-03-11 is empty.\n"},
+        {{"day", "2024-04-01", "--ini", i},
+         "error: 2024-04-01 is outside the data: the liturgy database Velmarka.MDB covers "
+         "2024-03-10 to 2024-03-31"},
         // The edition follows from the liturgy file, whatever the host says.
         {{"day", "2024-03-10", "--ini", i, "--edition", "1011"}, readingsOfSunday()},
         {{"day", "2024-03-10", "--ini", i, "--list"},

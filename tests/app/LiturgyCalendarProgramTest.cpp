@@ -1,8 +1,13 @@
+#include "SampleDataWriter.h"
 #include "calendar/CalendarTestData.h"
+#include "common/FakePrograms.h"
+#include "common/OdtText.h"
 #include "common/TestEnv.h"
 
 #include <QDir>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 // The liturgy-calendar program run end to end on databases made by the schema module.
 namespace {
@@ -149,24 +154,99 @@ TEST_F(LiturgyCalendarProgramTest, WeekAsJsonOverTheMonthViewsRange) {
                          days.join(QLatin1Char(',')) + QStringLiteral("]}\n"));
 }
 
-TEST_F(LiturgyCalendarProgramTest, EditionLine) {
+TEST_F(LiturgyCalendarProgramTest, EditionDatesAndFiles) {
     createMarch();
+    const QString missing = path(QStringLiteral("nothing.mdb"));
+    const QString files = QStringLiteral("PlanFile\t%1\nServiceFile\t\t(not named)\n"
+                                         "TemplatePath\t\t(not named)\n")
+                              .arg(planFile);
     const struct {
         QString liturgy;
         QStringList arguments;
-        const char* out;
+        QString out;
     } cases[] = {
-        {liturgyFile, {"edition"}, "1011\tThe Korva Diocese\n"},
-        {liturgyFile, {"edition", "--edition", "1020"}, "1011\tThe Korva Diocese\n"},
-        {path(QStringLiteral("nothing.mdb")), {"edition", "--edition", "10024"}, "10024\t\n"},
-        {QString(), {"edition", "--edition", "47"}, "47\t\n"},
+        {liturgyFile,
+         {"edition"},
+         "1011\tThe Korva Diocese\ndates\t2024-02-25 to 2024-03-31\nLiturgyFile\t" + liturgyFile +
+             "\n" + files},
+        {liturgyFile,
+         {"edition", "--edition", "1020"},
+         "1011\tThe Korva Diocese\ndates\t2024-02-25 to 2024-03-31\nLiturgyFile\t" + liturgyFile +
+             "\n" + files},
+        {missing,
+         {"edition", "--edition", "10024"},
+         "10024\t\ndates\tthe liturgy database '" + missing + "' does not exist\nLiturgyFile\t" +
+             missing + "\t(missing)\n" + files},
+        {QString(),
+         {"edition", "--edition", "47"},
+         "47\t\ndates\tthe INI file '" + path(QStringLiteral("host.ini")) +
+             "' names no liturgy database\nLiturgyFile\t\t(not named)\n" + files},
     };
     for (const auto& c : cases) {
         liturgyFile = c.liturgy;
         const ProgramRun r = run(c.arguments + QStringList{"--ini", ini()});
         EXPECT_EQ(r.exitCode, 0);
-        EXPECT_EQ(r.out, QString::fromUtf8(c.out));
+        EXPECT_EQ(r.out, c.out);
     }
+}
+
+TEST_F(LiturgyCalendarProgramTest, DatesOutsideTheDataAndUnknownEditionsOnAGeneratedSet) {
+    const QString folder = dir() + QStringLiteral("data/liturgy-calendar");
+    SampleDataOptions options;
+    options.outDir = folder;
+    options.fromYear = 2025;
+    options.toYear = 2026;
+    QString error;
+    ASSERT_TRUE(SampleDataWriter(options, [](const QString&) {}).run(&error))
+        << error.toStdString();
+    const QString outside = QStringLiteral(
+        "liturgy-calendar: %1 is outside the data: the liturgy database %2 covers 2025-01-01 to "
+        "2026-12-31");
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        QString firstError; // the first line of standard error
+    } cases[] = {
+        {{"day", "1989-06-01"}, 1, outside.arg("1989-06-01", "Brastelo.MDB")},
+        {{"day", "2027-01-01", "--edition", "47"}, 1, outside.arg("2027-01-01", "Velmarka.MDB")},
+        {{"day", "2025-07-08", "--kind", "ordo"}, 0, ""},
+        {{"day", "2025-12-01", "--edition", "1011", "--kind", "ordo"}, 0, ""},
+        {{"month", "2061-01"}, 1, outside.arg("2061-01", "Brastelo.MDB")},
+        {{"month", "2024-12", "--json"}, 1, outside.arg("2024-12", "Brastelo.MDB")},
+        {{"month", "2026-12"}, 0, ""},
+        {{"week", "2027-01", "--edition", "1015"}, 1, outside.arg("2027-01", "Quorvane.MDB")},
+        {{"week", "2025-01", "--edition", "1007"}, 0, ""},
+        {{"month", "2026-12", "--edition", "99999"},
+         1,
+         "liturgy-calendar: 99999 is not an edition code; the editions are 1, 39, 45, 46, 47, "
+         "49, 358, 470, 490, 1003, 1005, 1007, 1010, 1011, 1015, 1016, 1020, 3580, 10024"},
+        {{"day", "2026-12-24", "--edition", "39"},
+         1,
+         "liturgy-calendar: the edition 39 (The Pelusine Church) needs the liturgy database "
+         "Pelusino.MDB, which the default data set does not have"},
+        {{"edition", "--edition", "0"},
+         1,
+         "liturgy-calendar: 0 is not an edition code; the "
+         "editions are 1, 39, 45, 46, 47, 49, 358, 470, 490, "
+         "1003, 1005, 1007, 1010, 1011, 1015, 1016, 1020, "
+         "3580, 10024"},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun r = run(c.arguments);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(r.err.section(QLatin1Char('\n'), 0, 0), c.firstError)
+            << c.arguments.join(' ').toStdString();
+        if (c.exitCode != 0) {
+            EXPECT_EQ(r.out, QString()) << c.arguments.join(' ').toStdString();
+        }
+    }
+    const ProgramRun velmark = run({"edition", "--edition", "47"});
+    EXPECT_EQ(velmark.out,
+              QStringLiteral("47\tVelmark Church - A\ndates\t2025-01-01 to 2026-12-31\n"
+                             "LiturgyFile\t%1/Velmarka.MDB\nPlanFile\t%1/Plan.MDB\n"
+                             "ServiceFile\t%1/Service.MDB\nTemplatePath\t%1/"
+                             "Templates/\n")
+                  .arg(folder));
 }
 
 TEST_F(LiturgyCalendarProgramTest, DefaultDataSetOrHowToMakeIt) {
@@ -183,7 +263,7 @@ TEST_F(LiturgyCalendarProgramTest, DefaultDataSetOrHowToMakeIt) {
     QFile::copy(ini(), folder + QStringLiteral("/liturgy.ini"));
     const ProgramRun r = run({"edition"});
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, QStringLiteral("1011\tThe Korva Diocese\n"));
+    EXPECT_EQ(r.out.section(QLatin1Char('\n'), 0, 0), QStringLiteral("1011\tThe Korva Diocese"));
 }
 
 TEST_F(LiturgyCalendarProgramTest, AFailureIsOneLineInPlainWordsAndNoOutput) {
@@ -202,9 +282,9 @@ TEST_F(LiturgyCalendarProgramTest, AFailureIsOneLineInPlainWordsAndNoOutput) {
         {{"month", "2024-03", "--json", "--ini", badColour},
          "liturgy-calendar: Subscript out of range: Day_Color 9\n"},
         {{"week", "2024-03", "--ini", missingData},
-         "liturgy-calendar: Could not find file '" + liturgyFile + "'.\n"},
+         "liturgy-calendar: the liturgy database '" + liturgyFile + "' does not exist\n"},
         {{"day", "2024-03-02", "--ini", missingData},
-         "liturgy-calendar: Could not find file '" + liturgyFile + "'.\n"},
+         "liturgy-calendar: the liturgy database '" + liturgyFile + "' does not exist\n"},
         {{"month", "2024-03", "--ini", folderIni},
          "liturgy-calendar: the INI file '" + folderIni + "' cannot be read\n"},
     };
@@ -345,6 +425,169 @@ TEST_F(LiturgyCalendarProgramTest, ImportListsConvertsAndRefusesBadInput) {
     // Only the converted file and the inputs are left in the folder: no partial copies.
     EXPECT_EQ(QDir(dir()).entryList(QDir::Files, QDir::Name),
               QStringList({"cut.mdb", "dates.sqlite", "notes.mdb"}));
+}
+
+TEST_F(LiturgyCalendarProgramTest, PrintToPdfOrAClearErrorAndNoFile) {
+    createMarch();
+    struct Case {
+        QStringList arguments;
+        QString pdf; // relative to the test's folder
+        int exitCode;
+        QString err;
+    };
+    const QList<Case> cases = {
+        {{"print", "month", "2024-03"}, QStringLiteral("month.pdf"), 0, QString()},
+        {{"print", "week", "2024-03"}, QStringLiteral("week.pdf"), 0, QString()},
+        {{"print", "month", "1950-01"},
+         QStringLiteral("old.pdf"),
+         1,
+         QStringLiteral("liturgy-calendar: the data holds no days of 1950-01\n")},
+        {{"print", "day", "1950-01-01"},
+         QStringLiteral("day.pdf"),
+         1,
+         QStringLiteral("liturgy-calendar: there is no page of 1950-01-01 to print\n")},
+        {{"print", "month", "2024-03"},
+         QStringLiteral("missing/month.pdf"),
+         1,
+         QStringLiteral("liturgy-calendar: Path/File access error: %1missing/month.pdf\n")},
+        {{"print", "month", "2024-03", "--printer", "No Such Printer"},
+         QString(),
+         1,
+         QStringLiteral("liturgy-calendar: Invalid procedure call or argument: the printer 'No "
+                        "Such Printer' is not known\n")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString() + " " + c.pdf.toStdString());
+        QStringList arguments = c.arguments + QStringList{"--ini", ini()};
+        if (!c.pdf.isEmpty())
+            arguments += {QStringLiteral("--pdf"), path(c.pdf)};
+        const ProgramRun r = run(arguments);
+        EXPECT_EQ(r.exitCode, c.exitCode);
+        // Without a session Qt warns of the missing runtime folder; that is not ours.
+        QStringList err = r.err.split(QLatin1Char('\n'));
+        err.removeIf(
+            [](const QString& l) { return l.startsWith(QLatin1String("QStandardPaths:")); });
+        EXPECT_EQ(err.join(QLatin1Char('\n')), QString(c.err).replace(QStringLiteral("%1"), dir()))
+            << ::testing::PrintToString(err.join(QLatin1Char('\n')).toStdString());
+        EXPECT_EQ(r.out, QString());
+        if (!c.pdf.isEmpty()) {
+            EXPECT_EQ(QFile::exists(path(c.pdf)), c.exitCode == 0);
+        }
+    }
+    // Nothing half-written is left beside the files.
+    EXPECT_EQ(QDir(dir()).entryList({QStringLiteral(".*.pdf.*")}, QDir::Files | QDir::Hidden),
+              QStringList());
+}
+
+TEST_F(LiturgyCalendarProgramTest, ExportAndMail) {
+    createMarch();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("r"));
+        db.setDatabaseName(liturgyFile);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        EXPECT_TRUE(q.exec(QStringLiteral(
+            "INSERT INTO tbReadings (ID, CalendarID, SortOrder, Type, ContentID, Ref, TypeString) "
+            "VALUES (1, 2, 1, 204, 1, 'Luke 11:14-28', 'Gospel')")));
+        EXPECT_TRUE(q.exec(QStringLiteral("INSERT INTO tbBibleText (ID, Text, HTM_Data) VALUES "
+                                          "(1, 'plain', '<P>Blessed are those who hear.</P>')")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("r"));
+    const QString hostIni = ini();
+    FakePrograms fakes(path(QStringLiteral("bin")));
+    fakes.add(QStringLiteral("xdg-email"));
+    fakes.add(QStringLiteral("xdg-open"));
+
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        QString out;
+        QString err; // a line of standard error
+        QString file;
+        QString text; // of the file written
+    };
+    const QString month = path(QStringLiteral("month.odt"));
+    const QString day = path(QStringLiteral("day.odt"));
+    const Case cases[] = {
+        {{"export", "month", "2024-03", "--odt", month, "--ini", hostIni},
+         0,
+         {},
+         {},
+         month,
+         QStringLiteral("March 2024\n"
+                        "Sun | Mon | Tue | Wed | Thu | Fri | Sat\n"
+                        " |  |  |  |  | 1 | 2\n"
+                        "3/Oculi [#b377d7] | 4 | 5 | 6 | 7 | 8 | 9\n"
+                        "10 | 11 | 12 | 13 | 14 | 15 | 16\n"
+                        "17 | 18 | 19 | 20 | 21 | 22 | 23\n"
+                        "24 | 25 | 26 | 27 | 28 | 29 | 30\n"
+                        "31/Easter \"Day\" [#ffffff] |  |  |  |  |  | \n")},
+        {{"export", "day", "2024-03-03", "--odt=" + day, "--ini", hostIni},
+         0,
+         {},
+         {},
+         day,
+         QStringLiteral("3/3/24 - Oculi\nGospel: Luke 11:14-28\nBlessed are those who hear.")},
+        {{"mail", "day", "2024-03-03", "--ini", hostIni},
+         0,
+         QStringLiteral("Readings 3/3/24 - Oculi\n"),
+         {},
+         {},
+         {}},
+        {{"export", "day", "2024-03-10", "--odt", day + "x", "--ini", hostIni},
+         1,
+         {},
+         QStringLiteral("liturgy-calendar: the page of 2024-03-10 is empty; nothing was exported"),
+         {},
+         {}},
+        {{"mail", "day", "2024-03-10", "--ini", hostIni},
+         1,
+         {},
+         QStringLiteral("liturgy-calendar: the page of 2024-03-10 is empty; nothing was sent"),
+         {},
+         {}},
+        {{"export", "month", "2024-03", "--ini", hostIni},
+         2,
+         {},
+         QStringLiteral("liturgy-calendar: --odt FILE is missing"),
+         {},
+         {}},
+        {{"export", "week", "2024-03", "--odt", month},
+         2,
+         {},
+         QStringLiteral("liturgy-calendar: export takes day or month"),
+         {},
+         {}},
+        {{"mail", "day", "2024-02-30"},
+         2,
+         {},
+         QStringLiteral("liturgy-calendar: '2024-02-30' is not a date of the form YYYY-MM-DD"),
+         {},
+         {}},
+        {{"export", "month", "2024-03", "--odt", path("missing/month.odt"), "--ini", hostIni},
+         1,
+         {},
+         {},
+         {},
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
+        const ProgramRun r = run(c.arguments);
+        EXPECT_EQ(r.exitCode, c.exitCode);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_TRUE(r.err.contains(c.err)) << r.err.toStdString();
+        if (!c.file.isEmpty()) {
+            EXPECT_EQ(odtText(c.file).toStdString(), c.text.toStdString());
+        }
+    }
+    // Only the mail opened anything.
+    EXPECT_EQ(fakes.runs(QStringLiteral("xdg-open")), QList<QStringList>());
+    const QList<QStringList> mails = fakes.runs(QStringLiteral("xdg-email"));
+    ASSERT_EQ(mails.size(), 1);
+    EXPECT_EQ(mails[0].mid(0, 5),
+              (QStringList{"--subject", "Readings 3/3/24 - Oculi", "--body", " ", "--attach"}));
 }
 
 } // namespace

@@ -1,5 +1,10 @@
 #include "BibleText.h"
 
+#include "Lectionary.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
 #include <gtest/gtest.h>
 
 TEST(BibleTextTest, SwordReferenceDropsPartVerseLetters) {
@@ -57,13 +62,81 @@ TEST_F(BibleTextModuleTest, PassagesAcrossChaptersAndListsOfVerses) {
     EXPECT_FALSE(passage.html.contains(QLatin1Char('\n')));
 }
 
-TEST_F(BibleTextModuleTest, AReferenceWithoutVersesIsAnError) {
+TEST_F(BibleTextModuleTest, ExactlyTheVersesNamedWithoutFootnotesOrRunTogetherWords) {
+    const struct {
+        const char* reference;
+        const char* shownAs;
+        const char* text;
+    } cases[] = {
+        {"John 3:16", "",
+         "16 For God so loved the world, that he gave his only born Son, that whoever believes in "
+         "him should not perish, but have eternal life."},
+        {"Genesis 1:1", "", "1 In the beginning, God created the heavens and the earth."},
+        {"Proverbs 1:23", "",
+         "23 Turn at my reproof.\nBehold, I will pour out my spirit on you.\nI will make known "
+         "my words to you."},
+        {"Romans 14:22-23", "",
+         "22 Do you have faith? Have it to yourself before God. Happy is he who doesn’t judge "
+         "himself in that which he approves.\n23 But he who doubts is condemned if he eats, "
+         "because it isn’t of faith; and whatever is not of faith is sin."},
+        {"Romans 14:23+", "Romans 16:25-27",
+         "25-27 Now to him who is able to establish you according to my Good News and the "
+         "preaching of Jesus Christ, according to the revelation of the mystery which has been "
+         "kept secret through long ages, but now is revealed, and by the Scriptures of the "
+         "prophets, according to the commandment of the eternal God, is made known for "
+         "obedience of faith to all the nations; to the only wise God, through Jesus Christ, to "
+         "whom be the glory forever! Amen."},
+    };
+    for (const auto& c : cases) {
+        BiblePassage passage;
+        QString error;
+        ASSERT_TRUE(m_bible.passage(QString::fromUtf8(c.reference), &passage, &error,
+                                    QString::fromUtf8(c.shownAs)))
+            << error.toStdString();
+        EXPECT_EQ(passage.text, QString::fromUtf8(c.text)) << c.reference;
+    }
+    // A verse without text of its own names nothing.
     BiblePassage passage;
     QString error;
     EXPECT_FALSE(m_bible.passage(QStringLiteral("Romans 16:25-27"), &passage, &error));
     EXPECT_EQ(error, QStringLiteral(
                          "The reference \"Romans 16:25-27\" names no verse of the Bible module."));
+    EXPECT_FALSE(m_bible.passage(QStringLiteral("Romans 14:22+"), &passage, &error));
     EXPECT_FALSE(m_bible.passage(QString(), &passage, &error));
+}
+
+TEST_F(BibleTextModuleTest, NoPassageOfTheLectionaryRunsTwoOfTheModulesWordsTogether) {
+    QFile file(QStringLiteral(":/sample_data/lectionary.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    Lectionary lectionary;
+    QString error;
+    ASSERT_TRUE(lectionary.loadText(file.readAll(), QStringLiteral("lectionary.txt"), &error))
+        << error.toStdString();
+    static const QRegularExpression separator(QStringLiteral("[^\\w\\x{2019}']+"));
+    static const QRegularExpression missingSpace(QStringLiteral("\\w[,;:.!?]\\p{L}"));
+    QStringList joined;
+    for (const LectionaryReading& reading : lectionary.references()) {
+        BiblePassage passage;
+        QSet<QString> words;
+        ASSERT_TRUE(m_bible.passage(reading.textReference, &passage, &error, reading.reference))
+            << error.toStdString();
+        ASSERT_TRUE(m_bible.markedWords(reading.textReference, &words, &error));
+        if (passage.text.contains(missingSpace))
+            joined.append(reading.reference + QStringLiteral(": ") +
+                          missingSpace.match(passage.text).captured());
+        for (const QString& token : passage.text.split(separator, Qt::SkipEmptyParts)) {
+            if (words.contains(token) || token.front().isDigit())
+                continue;
+            for (qsizetype i = 1; i < token.size(); ++i) {
+                if (words.contains(token.left(i)) && words.contains(token.mid(i))) {
+                    joined.append(reading.reference + QStringLiteral(": ") + token);
+                    break;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(joined, QStringList());
+    EXPECT_GT(lectionary.references().size(), 600);
 }
 
 TEST(BibleTextOpenTest, AMissingModuleIsAnError) {

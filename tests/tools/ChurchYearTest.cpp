@@ -1,6 +1,7 @@
 #include "ChurchYear.h"
 
 #include "Lectionary.h"
+#include "SampleEdition.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -37,7 +38,7 @@ protected:
 TEST_F(ChurchYearTest, SeasonBoundariesOfSomeYears) {
     const struct {
         QDate date;
-        const char* first; // name of the first row
+        const char* kept; // name of the last row, the day the church keeps
     } cases[] = {
         {QDate(2024, 12, 1), "Advent 1"},
         {QDate(2024, 12, 22), "Advent 4"},
@@ -76,38 +77,55 @@ TEST_F(ChurchYearTest, SeasonBoundariesOfSomeYears) {
         {QDate(2008, 2, 3), "Transfiguration"},
         {QDate(2008, 5, 25), "Pentecost 2"},
         {QDate(2022, 12, 25), "Christmas Day"},
-        {QDate(2023, 1, 1), "Christmas 1"},
+        {QDate(2023, 1, 1), "Name of Jesus"},
         {QDate(2023, 12, 24), "Advent 4"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(rows(c.date).first().section(QLatin1Char('/'), 0, 0), QString::fromUtf8(c.first))
+        EXPECT_EQ(rows(c.date).last().section(QLatin1Char('/'), 0, 0), QString::fromUtf8(c.kept))
             << c.date.toString(Qt::ISODate).toStdString();
 }
 
 TEST_F(ChurchYearTest, RowsOfADate) {
-    // A plain weekday: one row without a name.
-    EXPECT_EQ(rows(QDate(2025, 7, 8)), QStringList{QStringLiteral("<null>/0/2")});
-    // A festival on a weekday is the only row; beside a Sunday it is the second.
-    EXPECT_EQ(rows(QDate(2025, 4, 25)), QStringList{QStringLiteral("Mark, Evangelist/307/3")});
-    EXPECT_EQ(rows(QDate(2025, 11, 30)), (QStringList{QStringLiteral("Advent 1/1/1"),
-                                                      QStringLiteral("Andrew, Apostle/323/3")}));
-    // A commemoration always stands beside the day of the week.
-    EXPECT_EQ(rows(QDate(2025, 12, 13)),
-              (QStringList{QStringLiteral("<null>/0/1"), QStringLiteral("Lucy, Martyr/155/3")}));
-    // Christmas Eve on the fourth Sunday of Advent keeps its own row.
-    EXPECT_EQ(rows(QDate(2023, 12, 24)),
-              (QStringList{QStringLiteral("Advent 4/4/1"), QStringLiteral("Christmas Eve/5/0")}));
-    // All Saints: 1 November in English, the first Sunday of November in Norwegian.
     CalendarStyle norwegian;
     norwegian.norwegian = true;
-    EXPECT_EQ(rows(QDate(2025, 11, 1)), QStringList{QStringLiteral("All Saints/70/0")});
-    EXPECT_EQ(rows(QDate(2025, 11, 1), norwegian), QStringList{QStringLiteral("<null>/0/2")});
-    EXPECT_EQ(rows(QDate(2025, 11, 2), norwegian),
-              QStringList{QStringLiteral("Allehelgensdag/70/0")});
-    EXPECT_EQ(rows(QDate(2025, 11, 9), norwegian),
-              QStringList{QStringLiteral("21. søndag etter trinitatis/91/2")});
-    EXPECT_EQ(rows(QDate(2025, 6, 22), norwegian),
-              QStringList{QStringLiteral("1. søndag etter trinitatis/71/2")});
+    const struct {
+        QDate date;
+        bool norwegian;
+        QStringList rows;
+    } cases[] = {
+        // A plain weekday: one row without a name.
+        {QDate(2025, 7, 8), false, {"<null>/0/2"}},
+        // A festival on a weekday stands alone; after a green Sunday or a Sunday of Christmas.
+        {QDate(2026, 4, 25), false, {"Mark, Evangelist/307/3"}},
+        {QDate(2025, 8, 24), false, {"Pentecost 11/50/2", "Bartholomew, Apostle/316/3"}},
+        {QDate(2022, 12, 26), false, {"Stephen, Martyr/325/3"}},
+        {QDate(2021, 12, 26), false, {"Christmas 1/7/0", "Stephen, Martyr/325/3"}},
+        // A feast of our Lord or All Saints replaces a green Sunday or one after Christmas.
+        {QDate(2025, 9, 14), false, {"Holy Cross Day/317/3"}},
+        {QDate(2023, 1, 1), false, {"Name of Jesus/300/0"}},
+        {QDate(2020, 11, 1), false, {"All Saints/70/0"}},
+        // Principal days stand alone; what falls on them is moved.
+        {QDate(2025, 11, 30), false, {"Advent 1/1/1"}},
+        {QDate(2025, 12, 1), false, {"Andrew, Apostle/323/3"}},
+        {QDate(2025, 4, 25), false, {"<null>/0/0"}},
+        {QDate(2025, 4, 28), false, {"Mark, Evangelist/307/3"}},
+        {QDate(2020, 5, 31), false, {"Pentecost/39/3"}},
+        {QDate(2020, 6, 1), false, {"Visitation/309/0"}},
+        // A commemoration stands before the weekday and never on a Sunday.
+        {QDate(2025, 12, 13), false, {"Lucy, Martyr/155/3", "<null>/0/1"}},
+        {QDate(2026, 12, 13), false, {"Advent 3/3/1"}},
+        // Christmas Eve on the fourth Sunday of Advent leaves the day its Advent colour.
+        {QDate(2023, 12, 24), false, {"Christmas Eve/5/0", "Advent 4/4/1"}},
+        // All Saints: 1 November in English, the first Sunday of November in Norwegian.
+        {QDate(2025, 11, 1), false, {"All Saints/70/0"}},
+        {QDate(2025, 11, 1), true, {"<null>/0/2"}},
+        {QDate(2025, 11, 2), true, {"Allehelgensdag/70/0"}},
+        {QDate(2025, 11, 9), true, {"21. søndag etter trinitatis/91/2"}},
+        {QDate(2025, 6, 22), true, {"1. søndag etter trinitatis/71/2"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(rows(c.date, c.norwegian ? norwegian : CalendarStyle{}), c.rows)
+            << c.date.toString(Qt::ISODate).toStdString();
 }
 
 TEST_F(ChurchYearTest, ColoursBySeasonAndEdition) {
@@ -185,33 +203,176 @@ TEST_F(ChurchYearTest, ProperOfASunday) {
     EXPECT_EQ(ChurchYear::properOf(QDate(2025, 11, 23)), 29);
 }
 
-TEST_F(ChurchYearTest, EveryDateHasRowsWithFeastsAndReadingsFrom1990To2060) {
+namespace {
+
+// Easter Sunday by the Gregorian epact (Knuth, The Art of Computer Programming 1.3.2).
+QDate easterByEpact(int year) {
+    const int golden = year % 19 + 1;
+    const int century = year / 100 + 1;
+    const int dropped = 3 * century / 4 - 12;
+    const int moon = (8 * century + 5) / 25 - 5;
+    const int sunday = 5 * year / 4 - dropped - 10;
+    int epact = (11 * golden + 20 + moon - dropped) % 30;
+    if ((epact == 25 && golden > 11) || epact == 24)
+        ++epact;
+    int full = 44 - epact;
+    if (full < 21)
+        full += 30;
+    full = full + 7 - (sunday + full) % 7;
+    return full > 31 ? QDate(year, 4, full - 31) : QDate(year, 3, full);
+}
+
+// The principal days of a year: date, feast (0 for a weekday of Easter Week) and kind.
+enum Kind {
+    Advent,
+    WhiteFeast,
+    Lent,
+    Palm,
+    HolyWeek,
+    Maundy,
+    GoodFriday,
+    HolySaturday,
+    Easter,
+    Pentecost,
+    Trinity
+};
+
+struct PrincipalDay {
+    QDate date;
+    int feast;
+    Kind kind;
+};
+
+// The first `weekday` on or after `date`.
+QDate onOrAfter(QDate date, int weekday) {
+    while (date.dayOfWeek() != weekday)
+        date = date.addDays(1);
+    return date;
+}
+
+QList<PrincipalDay> principalDays(int year, bool norwegian) {
+    const QDate easter = easterByEpact(year);
+    const QDate advent = onOrAfter(QDate(year, 11, 27), Qt::Sunday);
+    QList<PrincipalDay> days{{QDate(year, 1, 6), 9, WhiteFeast},
+                             {QDate(year, 12, 25), 6, WhiteFeast},
+                             {easter.addDays(-46), 20, Lent},
+                             {easter.addDays(-7), 26, Palm},
+                             {easter.addDays(-3), 30, Maundy},
+                             {easter.addDays(-2), 103, GoodFriday},
+                             {easter.addDays(-1), 104, HolySaturday},
+                             {easter, 31, Easter},
+                             {easter.addDays(39), 38, Easter},
+                             {easter.addDays(49), 39, Pentecost},
+                             {easter.addDays(56), 40, Trinity},
+                             // The Sundays of the feasts of our Lord
+                             {onOrAfter(QDate(year, 1, 7), Qt::Sunday), 10, WhiteFeast},
+                             {easter.addDays(-49), 19, WhiteFeast},
+                             {advent.addDays(-7), 69, WhiteFeast}};
+    if (QDate(year, 12, 24).dayOfWeek() != Qt::Sunday)
+        days.append({QDate(year, 12, 24), 5, WhiteFeast});
+    if (norwegian)
+        days.append({onOrAfter(QDate(year, 11, 1), Qt::Sunday), 70, WhiteFeast});
+    for (int i = 0; i < 4; ++i)
+        days.append({advent.addDays(7 * i), 1 + i, Advent});
+    for (int i = 0; i < 5; ++i)
+        days.append({easter.addDays(-42 + 7 * i), 21 + i, Lent});
+    for (int i = 0; i < 3; ++i)
+        days.append({easter.addDays(-6 + i), 27 + i, HolyWeek});
+    for (int i = 1; i <= 6; ++i) {
+        days.append({easter.addDays(i), 0, Easter});
+        days.append({easter.addDays(7 * i), 31 + i, Easter});
+    }
+    return days;
+}
+
+} // namespace
+
+TEST_F(ChurchYearTest, EveryEditionKeepsThePrincipalDaysAndEveryFestivalFrom1990To2060) {
     Lectionary lectionary;
     QString error;
     ASSERT_TRUE(
         lectionary.loadText(resource("lectionary.txt"), QStringLiteral("lectionary.txt"), &error))
         << error.toStdString();
-    CalendarStyle norwegian;
-    norwegian.norwegian = true;
-    for (const CalendarStyle& style : {CalendarStyle{}, norwegian}) {
-        const ChurchYear year(m_feasts, style);
-        for (QDate d(1990, 1, 1); d <= QDate(2060, 12, 31); d = d.addDays(1)) {
-            const QList<LiturgicalDay> days = year.daysOf(d);
-            ASSERT_FALSE(days.isEmpty()) << d.toString(Qt::ISODate).toStdString();
-            if (d.dayOfWeek() == Qt::Sunday) {
-                ASSERT_NE(days.first().feast, 0) << d.toString(Qt::ISODate).toStdString();
-                EXPECT_FALSE(
-                    lectionary.readings(days.first().lectionaryDay, ChurchYear::lectionaryYear(d))
-                        .isEmpty())
-                    << d.toString(Qt::ISODate).toStdString();
+    // The colour of each kind of principal day in the editions 1, 47, 1007, 1011 and 1015.
+    const QMap<int, QList<int>> colours{{1, {1, 0, 1, 3, 3, 0, 3, 1, 0, 3, 0}},
+                                        {47, {1, 0, 1, 1, 1, 0, 4, 1, 0, 3, 0}},
+                                        {1007, {1, 0, 1, 6, 6, 0, 6, 1, 0, 3, 0}},
+                                        {1011, {1, 0, 1, 3, 3, 0, 3, 1, 0, 3, 0}},
+                                        {1015, {5, 0, 1, 3, 3, 0, 3, 1, 0, 3, 0}}};
+    // Where festivals are kept in some years: moved off a principal day, or where they fall.
+    const struct {
+        int feast;
+        QDate date;
+    } kept[] = {
+        {306, QDate(2024, 4, 8)},  {306, QDate(2016, 4, 4)},   {306, QDate(2013, 4, 8)},
+        {306, QDate(2007, 3, 26)}, {306, QDate(2025, 3, 25)},  {306, QDate(2008, 3, 31)},
+        {305, QDate(2008, 4, 1)},  {305, QDate(2017, 3, 20)},  {307, QDate(2038, 5, 3)},
+        {304, QDate(1993, 2, 25)}, {309, QDate(2020, 6, 1)},   {310, QDate(2006, 6, 12)},
+        {323, QDate(2025, 12, 1)}, {324, QDate(2025, 12, 22)}, {308, QDate(2008, 5, 2)},
+        {316, QDate(2025, 8, 24)}, {303, QDate(2025, 2, 2)},
+    };
+    for (const SampleEdition& edition : SampleEdition::all()) {
+        const ChurchYear churchYear(m_feasts, edition.style);
+        const QList<int>& colour = colours.value(edition.code);
+        ASSERT_EQ(colour.size(), 11) << edition.code;
+        QMap<QDate, int> keptOn;
+        for (int year = 1990; year <= 2060; ++year) {
+            QMap<QDate, PrincipalDay> principal;
+            for (const PrincipalDay& day : principalDays(year, edition.style.norwegian))
+                principal.insert(day.date, day);
+            QMap<int, int> festivalsOfTheYear;
+            for (QDate d(year, 1, 1); d.year() == year; d = d.addDays(1)) {
+                const std::string where = QStringLiteral("%1 %2")
+                                              .arg(edition.code)
+                                              .arg(d.toString(Qt::ISODate))
+                                              .toStdString();
+                const QList<LiturgicalDay> rows = churchYear.daysOf(d);
+                ASSERT_FALSE(rows.isEmpty()) << where;
+                const auto found = principal.constFind(d);
+                if (found != principal.constEnd()) {
+                    // Alone, but for Christmas Eve before the fourth Sunday of Advent.
+                    const int others = found->feast == 4 && d.day() == 24 ? 1 : 0;
+                    EXPECT_EQ(rows.size(), 1 + others) << where;
+                    EXPECT_EQ(rows.last().feast, found->feast) << where;
+                    EXPECT_EQ(rows.last().colour, colour.at(found->kind)) << where;
+                    EXPECT_TRUE(churchYear.isPrincipal(d)) << where;
+                } else {
+                    EXPECT_FALSE(churchYear.isPrincipal(d)) << where;
+                }
+                for (const LiturgicalDay& day : rows) {
+                    EXPECT_EQ(day.feast == 0, day.name.isNull()) << where;
+                    if (day.feast == 0)
+                        continue;
+                    const Feast* feast = m_feasts.byNumber(day.feast);
+                    ASSERT_TRUE(feast) << where;
+                    EXPECT_GE(day.colour, 0);
+                    EXPECT_LE(day.colour, 6);
+                    EXPECT_FALSE(feast->rank == Feast::Rank::Commemoration &&
+                                 d.dayOfWeek() == Qt::Sunday)
+                        << where;
+                    if (feast->rank == Feast::Rank::Festival ||
+                        feast->rank == Feast::Rank::FeastOfOurLord)
+                        ++festivalsOfTheYear[day.feast];
+                    if (feast->rank != Feast::Rank::Principal || d.dayOfWeek() == Qt::Sunday)
+                        keptOn.insert(d, day.feast);
+                    // Every Sunday and festival has its gospel.
+                    bool gospel = false;
+                    for (const LectionaryReading& r :
+                         lectionary.readings(day.lectionaryDay, ChurchYear::lectionaryYear(d)))
+                        gospel = gospel || r.component == 204;
+                    EXPECT_TRUE(gospel) << where << " " << day.name.toStdString();
+                }
             }
-            for (const LiturgicalDay& day : days) {
-                EXPECT_EQ(day.feast == 0, day.name.isNull());
-                EXPECT_TRUE(day.feast == 0 || m_feasts.byNumber(day.feast))
-                    << d.toString(Qt::ISODate).toStdString();
-                EXPECT_GE(day.colour, 0);
-                EXPECT_LE(day.colour, 6);
+            // Each festival once a year, moved or not.
+            for (const Feast& feast : m_feasts.all()) {
+                const bool festival = feast.rank == Feast::Rank::Festival ||
+                                      feast.rank == Feast::Rank::FeastOfOurLord;
+                EXPECT_EQ(festivalsOfTheYear.value(feast.number), festival ? 1 : 0)
+                    << edition.code << " " << year << " " << feast.nameEn.toStdString();
             }
         }
+        for (const auto& k : kept)
+            EXPECT_EQ(keptOn.value(k.date), k.feast)
+                << edition.code << " " << k.date.toString(Qt::ISODate).toStdString();
     }
 }

@@ -85,11 +85,21 @@ TEST_F(SampleDataWriterTest, WritesEveryFileAndTheIniFile) {
         EXPECT_GT(QFileInfo(file(QStringLiteral("Templates/") + QString::fromLatin1(sheet))).size(),
                   100);
     const QString folder = s_dir->path() + QStringLiteral("/set/");
-    EXPECT_EQ(readFile(file(QStringLiteral("liturgy.ini"))),
-              ("[Files]\r\nLiturgyFile=" + folder + "Brastelo.MDB\r\nPlanFile=" + folder +
-               "Plan.MDB\r\nServiceFile=" + folder + "Service.MDB\r\nTemplatePath=" + folder +
-               "Templates/\r\n\r\n[LiturgyCalendar]\r\nLanguage=\r\n")
-                  .toUtf8());
+    // The first edition in liturgy.ini, each other one in an INI file of its own.
+    const struct {
+        const char* ini;
+        const char* database;
+    } inis[] = {{"liturgy.ini", "Brastelo.MDB"},
+                {"liturgy-47.ini", "Velmarka.MDB"},
+                {"liturgy-1007.ini", "Brastume.MDB"},
+                {"liturgy-1011.ini", "KorvaLume.MDB"},
+                {"liturgy-1015.ini", "Quorvane.MDB"}};
+    for (const auto& i : inis)
+        EXPECT_EQ(readFile(file(QString::fromLatin1(i.ini))),
+                  ("[Files]\r\nLiturgyFile=" + folder + i.database + "\r\nPlanFile=" + folder +
+                   "Plan.MDB\r\nServiceFile=" + folder + "Service.MDB\r\nTemplatePath=" + folder +
+                   "Templates/\r\n\r\n[LiturgyCalendar]\r\nLanguage=\r\n")
+                      .toUtf8());
     EXPECT_EQ(s_progress->size(), 11);
     EXPECT_TRUE(s_progress->at(2).startsWith(
         QStringLiteral("Brastelo.MDB (edition 1): %1 calendar rows, ")
@@ -187,14 +197,11 @@ TEST_F(SampleDataWriterTest, RowsFeastsAndColoursOfTheEditions) {
                 QStringLiteral(
                     "SELECT COUNT(*) FROM tbFeasts WHERE Description IS NULL OR Description = ''")),
             0);
-        // Every Sunday has readings: four or more.
-        EXPECT_EQ(
-            count(db, QStringLiteral("SELECT COUNT(*) FROM tbCalenderData c WHERE "
-                                     "CAST(c.Date AS INTEGER) % 7 = 1 AND "
-                                     "(SELECT COUNT(*) FROM tbReadings r WHERE r.CalendarID "
-                                     "= c.ID) = 0 AND NOT EXISTS (SELECT 1 FROM tbCalenderData d "
-                                     "WHERE d.Date = c.Date AND d.ID < c.ID)")),
-            0)
+        // Every Sunday, feast, festival and commemoration has its gospel.
+        EXPECT_EQ(count(db, QStringLiteral("SELECT COUNT(*) FROM tbCalenderData c WHERE FeastRef "
+                                           "<> 0 AND NOT EXISTS (SELECT 1 FROM tbReadings r WHERE "
+                                           "r.CalendarID = c.ID AND r.Type = 204)")),
+                  0)
             << db.toStdString();
         EXPECT_EQ(count(db, QStringLiteral("SELECT COUNT(*) FROM tbReadings WHERE ContentID NOT IN "
                                            "(SELECT ID FROM tbBibleText)")),
@@ -232,6 +239,22 @@ TEST_F(SampleDataWriterTest, RowsFeastsAndColoursOfTheEditions) {
             .toString()
             .left(11),
         QStringLiteral("Kollektbønn"));
+    // The feasts of our Lord and of Mary have collects of their own.
+    const struct {
+        int feast;
+        const char* collect;
+    } collects[] = {{309, "Collect of Saint Mary"},
+                    {317, "Collect of a Feast of our Lord"},
+                    {323, "Collect of the Saints"}};
+    for (const auto& c : collects)
+        EXPECT_EQ(scalar(QStringLiteral("Brastume.MDB"),
+                         QStringLiteral("SELECT DISTINCT Navn FROM tbContent WHERE ID IN (SELECT "
+                                        "ContentID FROM tbContentLinks WHERE ComponentID = 201 AND "
+                                        "CalendarID IN (SELECT ID FROM tbCalenderData WHERE "
+                                        "FeastRef = %1))")
+                             .arg(c.feast))
+                      .toString(),
+                  QString::fromUtf8(c.collect));
     // All seven colour codes occur in the set.
     QSet<int> colours;
     for (const SampleEdition& edition : SampleEdition::all()) {
@@ -260,11 +283,11 @@ TEST_F(SampleDataWriterTest, TheKorvaDioceseKeepsItsSpecialFeasts) {
                     QStringLiteral("SELECT COUNT(*) FROM tbContentLinks WHERE CalendarID IN "
                                    "(SELECT ID FROM tbCalenderData WHERE FeastRef = 103)")),
               0);
-    // A commemoration stands beside a plain weekday row, so the day list is never empty.
+    // A commemoration stands before a plain weekday row, so the day list is never empty.
     EXPECT_EQ(
         count(db, QStringLiteral(
                       "SELECT COUNT(*) FROM tbCalenderData c WHERE FeastRef = 155 AND NOT EXISTS "
-                      "(SELECT 1 FROM tbCalenderData d WHERE d.Date = c.Date AND d.ID < c.ID)")),
+                      "(SELECT 1 FROM tbCalenderData d WHERE d.Date = c.Date AND d.ID > c.ID)")),
         0);
     // One order of service per Sunday and feast date, listing its readings.
     EXPECT_EQ(count(db, QStringLiteral("SELECT COUNT(*) FROM (SELECT itemDate FROM tbOrdo GROUP BY "

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <memory>
 
@@ -25,9 +26,15 @@ public:
     bool open(const QString& module, const QString& libraryPath, QString* error);
 
     // The passage of a reference such as "Isaiah 52:13-53:12", "Genesis 2:15-17; 3:1-7" or
-    // "Luke 1:46b-55" (part-verse letters read as the whole verse). False with `error` when the
-    // reference names no verse of the module.
-    bool passage(const QString& reference, BiblePassage* out, QString* error);
+    // "Luke 1:46b-55" (part-verse letters read as the whole verse), without footnotes and with
+    // only the verses named. "Romans 14:23+" is the text that the module's versification
+    // merges into the end of that verse, numbered as the verses of `shownAs` ("Romans
+    // 16:25-27"). False with `error` when the reference names no verse of the module.
+    bool passage(const QString& reference, BiblePassage* out, QString* error,
+                 const QString& shownAs = QString());
+    // The words of the module's verses of `reference` as its markup separates them, added to
+    // `words`: the module's own vocabulary, against which rendered text can be checked.
+    bool markedWords(const QString& reference, QSet<QString>* words, QString* error);
 
     // The reference in the form the SWORD parser reads: part-verse letters removed.
     static QString swordReference(const QString& reference);

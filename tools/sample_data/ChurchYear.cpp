@@ -2,6 +2,8 @@
 
 #include "Computus.h"
 
+#include <algorithm>
+
 namespace {
 
 // Days from `date` forward to the next Sunday (0 when it is one).
@@ -135,30 +137,100 @@ const Feast* ChurchYear::principalWeekday(const QDate& d) const {
     }
 }
 
+bool ChurchYear::isPrincipal(const QDate& date) const {
+    if (date.dayOfWeek() != Qt::Sunday) {
+        const qint64 fromEaster = Computus::easterSunday(date.year()).daysTo(date);
+        return principalWeekday(date) || (fromEaster > 0 && fromEaster < 7);
+    }
+    QString lectionaryDay;
+    const Feast* sunday = sundayFeast(date, &lectionaryDay);
+    // The Sundays after Christmas and the green Sundays may give way to a festival.
+    return sunday && sunday->colour != Green && sunday != feast("christmas1") &&
+           sunday != feast("christmas2");
+}
+
+QDate ChurchYear::transferDate(const QDate& date, const Placement& placed) const {
+    // Out of Holy Week and Easter Week a festival goes to the first free day after the Second
+    // Sunday of Easter; elsewhere to the next free weekday.
+    const QDate easter = Computus::easterSunday(date.year());
+    const qint64 fromEaster = easter.daysTo(date);
+    QDate day = fromEaster >= -7 && fromEaster <= 7 ? easter.addDays(8) : date.addDays(1);
+    while (day.dayOfWeek() == Qt::Sunday || isPrincipal(day) || placed.festivals.contains(day))
+        day = day.addDays(1);
+    return day;
+}
+
+const ChurchYear::Placement& ChurchYear::placement(int year) const {
+    const auto found = m_placements.constFind(year);
+    if (found != m_placements.constEnd())
+        return found.value();
+    Placement placed;
+    QList<QPair<QDate, const Feast*>> moved;
+    const auto keep = [&](const QDate& date, const Feast* fixed) {
+        if (fixed->rank == Feast::Rank::Commemoration) {
+            if (date.dayOfWeek() != Qt::Sunday && !isPrincipal(date))
+                placed.commemorations.insert(date, fixed);
+        } else if (isPrincipal(date)) {
+            moved.append({date, fixed});
+        } else {
+            placed.festivals.insert(date, fixed);
+        }
+    };
+    for (const Feast& fixed : m_feasts.all()) {
+        const QDate date = QDate::fromString(QString::number(year) + QLatin1Char('-') + fixed.when,
+                                             QStringLiteral("yyyy-MM-dd"));
+        if (date.isValid())
+            keep(date, &fixed);
+    }
+    // All Saints keeps 1 November in the English editions; the Norwegian church keeps it on the
+    // first Sunday of November instead of that Sunday.
+    if (!m_style.norwegian)
+        keep(QDate(year, 11, 1), feast("all_saints"));
+    // The Annunciation is moved first: Joseph gives way to it when both leave Holy Week.
+    const Feast* annunciation = m_feasts.fixedOn(3, 25);
+    std::stable_sort(moved.begin(), moved.end(), [annunciation](const auto& a, const auto& b) {
+        return (a.second == annunciation) > (b.second == annunciation);
+    });
+    for (const auto& [date, festival] : moved)
+        placed.festivals.insert(transferDate(date, placed), festival);
+    // A festival moved onto a commemoration's day takes it.
+    for (auto it = placed.festivals.cbegin(); it != placed.festivals.cend(); ++it)
+        placed.commemorations.remove(it.key());
+    return *m_placements.insert(year, placed);
+}
+
 QList<LiturgicalDay> ChurchYear::daysOf(const QDate& date) const {
+    const Placement& placed = placement(date.year());
+    const Feast* festival = placed.festivals.value(date);
+    const Feast* commemoration = placed.commemorations.value(date);
+    const LiturgicalDay weekday{date, 0, QString(), weekdayColour(date), QString(), QString()};
     QList<LiturgicalDay> rows;
     if (date.dayOfWeek() == Qt::Sunday) {
         QString lectionaryDay;
-        if (const Feast* sunday = sundayFeast(date, &lectionaryDay))
-            rows.append(row(date, *sunday, lectionaryDay));
-        // Christmas Eve keeps its own row when it falls on the fourth Sunday of Advent.
+        const Feast* sunday = sundayFeast(date, &lectionaryDay);
+        // Christmas Eve on the fourth Sunday of Advent comes first, so that the day keeps the
+        // colour of Advent.
         if (date.month() == 12 && date.day() == 24)
             rows.append(row(date, *feast("christmas_eve"), QString()));
+        // A feast of our Lord and All Saints replace a Sunday that gives way; other festivals
+        // stand after it.
+        const bool replaces = festival && (festival->rank == Feast::Rank::FeastOfOurLord ||
+                                           festival == feast("all_saints"));
+        if (sunday && !replaces)
+            rows.append(row(date, *sunday, lectionaryDay));
+        if (festival)
+            rows.append(row(date, *festival, QString()));
     } else if (const Feast* principal = principalWeekday(date)) {
         rows.append(row(date, *principal, QString()));
+    } else if (festival) {
+        rows.append(row(date, *festival, QString()));
+    } else {
+        if (commemoration)
+            rows.append(row(date, *commemoration, QString()));
+        rows.append(weekday);
     }
-
-    const Feast* fixed = m_feasts.fixedOn(date.month(), date.day());
-    // All Saints keeps 1 November in the English editions; the Norwegian church keeps it on the
-    // first Sunday of November instead of that Sunday.
-    if (!fixed && !m_style.norwegian && date.month() == 11 && date.day() == 1)
-        fixed = feast("all_saints");
-    if (fixed && fixed->rank == Feast::Rank::Commemoration && rows.isEmpty())
-        rows.append(LiturgicalDay{date, 0, QString(), weekdayColour(date), QString(), QString()});
-    if (fixed)
-        rows.append(row(date, *fixed, QString()));
     if (rows.isEmpty())
-        rows.append(LiturgicalDay{date, 0, QString(), weekdayColour(date), QString(), QString()});
+        rows.append(weekday);
     return rows;
 }
 

@@ -3,7 +3,9 @@
 #include "FeastTable.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
+#include <QMap>
 #include <QString>
 
 // One row of the calendar: a liturgical day of a date. A plain weekday has feast 0 and a null
@@ -33,9 +35,15 @@ public:
 
     ChurchYear(const FeastTable& feasts, CalendarStyle style);
 
-    // The rows of `date` in their order: the Sunday or principal day (or the plain weekday), then
-    // a fixed festival or commemoration beside it. Never empty.
+    // The rows of `date` in their order, never empty. The last row is the day the church keeps,
+    // whose colour the month shows: a principal day stands alone (a festival that falls on it
+    // is moved to the next free weekday); a festival follows the Sunday it falls on, or
+    // replaces it when it is a feast of our Lord or All Saints; a commemoration stands before
+    // the weekday and is left out on Sundays and principal days.
     QList<LiturgicalDay> daysOf(const QDate& date) const;
+    // Whether no festival or commemoration may share `date`: the Sundays of Advent, Lent and
+    // Easter, the principal feasts, Ash Wednesday, Holy Week and Easter Week.
+    bool isPrincipal(const QDate& date) const;
 
     // The first Sunday of Advent of `year` (between 27 November and 3 December).
     static QDate firstSundayOfAdvent(int year);
@@ -48,6 +56,13 @@ public:
     static int properOf(const QDate& sunday);
 
 private:
+    // Where the fixed festivals and commemorations of a year are kept, after the transfers.
+    struct Placement {
+        QMap<QDate, const Feast*> festivals;
+        QMap<QDate, const Feast*> commemorations;
+    };
+    const Placement& placement(int year) const;
+    QDate transferDate(const QDate& date, const Placement& placed) const;
     const Feast* sundayFeast(const QDate& sunday, QString* lectionaryDay) const;
     const Feast* principalWeekday(const QDate& date) const;
     const Feast* feast(const char* key) const;
@@ -58,4 +73,5 @@ private:
 
     const FeastTable& m_feasts;
     CalendarStyle m_style;
+    mutable QHash<int, Placement> m_placements; // by year
 };

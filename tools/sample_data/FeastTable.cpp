@@ -72,6 +72,8 @@ bool FeastTable::loadText(const QByteArray& text, const QString& name, QString* 
         feast.group = f.at(3);
         if (f.at(5) == QLatin1String("principal")) {
             feast.rank = Feast::Rank::Principal;
+        } else if (f.at(5) == QLatin1String("lord")) {
+            feast.rank = Feast::Rank::FeastOfOurLord;
         } else if (f.at(5) == QLatin1String("festival")) {
             feast.rank = Feast::Rank::Festival;
         } else if (f.at(5) == QLatin1String("commemoration")) {

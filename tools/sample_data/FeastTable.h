@@ -8,9 +8,10 @@
 // prayers and its names and notes in English and Norwegian.
 struct Feast {
     enum class Rank {
-        Principal,     // the day itself (a Sunday, a principal feast, a day of Holy Week)
-        Festival,      // a fixed day; a second row beside a Sunday or feast, else alone
-        Commemoration, // a fixed day; always a row beside the day of the week
+        Principal,      // the day itself (a Sunday, a principal feast, a day of Holy Week)
+        FeastOfOurLord, // a fixed festival that replaces a Sunday that gives way to it
+        Festival,       // a fixed day; a second row beside a Sunday that gives way, else alone
+        Commemoration,  // a fixed day; always a row beside the day of the week
     };
 
     int number = 0;

@@ -120,6 +120,8 @@ QStringList SampleDataWriter::outputNames() {
     for (const SampleEdition& edition : SampleEdition::all())
         names.append(edition.fileName);
     names << planFileName() << serviceFileName() << templateFolderName() << iniFileName();
+    for (const SampleEdition& edition : SampleEdition::all().mid(1))
+        names.append(editionIniFileName(edition.code));
     return names;
 }
 
@@ -305,7 +307,8 @@ bool SampleDataWriter::readBible(QString* error) {
     for (int i = 0; i < references.size(); ++i) {
         BiblePassage passage;
         QString why;
-        if (!m_bible.passage(references.at(i).textReference, &passage, &why)) {
+        if (!m_bible.passage(references.at(i).textReference, &passage, &why,
+                             references.at(i).reference)) {
             wrong.append(why);
             continue;
         }
@@ -553,7 +556,7 @@ bool SampleDataWriter::writePlan(QString* error) {
             services.append({date, 11 * 60, QStringLiteral("Liturgy of Good Friday"), church});
             break;
         default:
-            if (date.dayOfWeek() == Qt::Wednesday && days.first().colour == ChurchYear::Violet &&
+            if (date.dayOfWeek() == Qt::Wednesday && days.last().colour == ChurchYear::Violet &&
                 date.month() >= 2 && date.month() <= 4)
                 services.append({date, 19 * 60, QStringLiteral("Lenten Devotion"), chapel});
             else if (date.dayOfWeek() == Qt::Thursday && week == 1)
@@ -633,25 +636,37 @@ bool SampleDataWriter::writeTemplates(QString* error) {
     return true;
 }
 
+QString SampleDataWriter::editionIniFileName(int code) {
+    // The host application looks for this name beside "liturgy.ini" when it is given an edition.
+    return QStringLiteral("liturgy-%1.ini").arg(code);
+}
+
 bool SampleDataWriter::writeIni(QString* error) {
-    const QString english = SampleEdition::all().first().fileName;
-    QStringList lines{
-        QStringLiteral("[Files]"),
-        QStringLiteral("LiturgyFile=") + finalPath(english),
-        QStringLiteral("PlanFile=") + finalPath(planFileName()),
-        QStringLiteral("ServiceFile=") + finalPath(serviceFileName()),
-        // The folder ends with a separator: style sheet names are appended to it directly.
-        QStringLiteral("TemplatePath=") + finalPath(templateFolderName()) + QLatin1Char('/'),
-        QString(),
-        QStringLiteral("[LiturgyCalendar]"),
-        QStringLiteral("Language="),
-    };
-    const QByteArray text = lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
-    const QString iniPath = path(iniFileName());
-    QSaveFile file(iniPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        return fail(error, QStringLiteral("The INI file '%1' cannot be written.").arg(iniPath));
-    m_created.append(iniPath);
-    m_progress(QStringLiteral("%1: the English edition %2").arg(iniFileName(), english));
+    // "liturgy.ini" names the first edition's database; each other edition has an INI file of
+    // its own that names its database, for a host that is told which edition to show.
+    const QList<SampleEdition>& editions = SampleEdition::all();
+    for (const SampleEdition& edition : editions) {
+        const bool first = &edition == &editions.first();
+        const QStringList lines{
+            QStringLiteral("[Files]"),
+            QStringLiteral("LiturgyFile=") + finalPath(edition.fileName),
+            QStringLiteral("PlanFile=") + finalPath(planFileName()),
+            QStringLiteral("ServiceFile=") + finalPath(serviceFileName()),
+            // The files' places once the set is moved into place. The folder ends with a
+            // separator: style sheet names are appended to it directly.
+            QStringLiteral("TemplatePath=") + finalPath(templateFolderName()) + QLatin1Char('/'),
+            QString(),
+            QStringLiteral("[LiturgyCalendar]"),
+            QStringLiteral("Language="),
+        };
+        const QByteArray text = lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+        const QString iniPath = path(first ? iniFileName() : editionIniFileName(edition.code));
+        QSaveFile file(iniPath);
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+            return fail(error, QStringLiteral("The INI file '%1' cannot be written.").arg(iniPath));
+        m_created.append(iniPath);
+    }
+    m_progress(QStringLiteral("%1: the English edition %2; one INI file for each other edition")
+                   .arg(iniFileName(), editions.first().fileName));
     return true;
 }

@@ -48,6 +48,8 @@ public:
     static QString serviceFileName() { return QStringLiteral("Service.MDB"); }
     static QString templateFolderName() { return QStringLiteral("Templates"); }
     static QString iniFileName() { return QStringLiteral("liturgy.ini"); }
+    // The INI file of an edition other than the first, which "liturgy.ini" names.
+    static QString editionIniFileName(int code);
 
     // The caption of a reading of a component number in the edition's language.
     static QString readingCaption(int component, bool norwegian);

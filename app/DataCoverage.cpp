@@ -1,0 +1,45 @@
+#include "app/DataCoverage.h"
+
+#include "calendar/CalendarSpan.h"
+#include "data/mADO.h"
+#include "support/mVBFileDisk.h"
+#include "support/modIni.h"
+
+bool DataCoverage::read(const QString& iniFile, QString* error) {
+    m_first = m_last = QDate();
+    m_liturgyFile =
+        modIni::read(iniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile")).trimmed();
+    if (m_liturgyFile.isEmpty()) {
+        *error = QStringLiteral("the INI file '%1' names no liturgy database").arg(iniFile);
+        return false;
+    }
+    const QString file = mVBFileDisk::resolveLetterCase(m_liturgyFile);
+    if (!mVBFileDisk::fileExists(file)) {
+        *error = QStringLiteral("the liturgy database '%1' does not exist").arg(m_liturgyFile);
+        return false;
+    }
+    const CalendarSpan span =
+        CalendarSpan::read(mADO::getConnection(file, mADO::mGetConString(file, 0, QString())));
+    m_first = span.first();
+    m_last = span.last();
+    if (span.isEmpty()) {
+        *error = QStringLiteral("the liturgy database %1 holds no calendar rows")
+                     .arg(mVBFileDisk::fileNamePart(m_liturgyFile));
+        return false;
+    }
+    return true;
+}
+
+bool DataCoverage::covers(const QDate& from, const QDate& to, const QString& asked,
+                          QString* error) const {
+    if (to >= m_first && from <= m_last)
+        return true;
+    *error = QStringLiteral("%1 is outside the data: the liturgy database %2 covers %3")
+                 .arg(asked, mVBFileDisk::fileNamePart(m_liturgyFile), span());
+    return false;
+}
+
+QString DataCoverage::span() const {
+    return QStringLiteral("%1 to %2")
+        .arg(m_first.toString(Qt::ISODate), m_last.toString(Qt::ISODate));
+}

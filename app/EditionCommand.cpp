@@ -1,0 +1,23 @@
+#include "app/EditionCommand.h"
+
+#include "app/HostSession.h"
+#include "support/mVBFileDisk.h"
+#include "support/modIni.h"
+
+#include <QFileInfo>
+
+QString EditionCommand::run(const HostSession& session) {
+    QString text = QStringLiteral("%1\t%2\n").arg(session.edition()).arg(session.editionName());
+    text += QStringLiteral("dates\t%1\n").arg(session.span());
+    for (const char* key : {"LiturgyFile", "PlanFile", "ServiceFile", "TemplatePath"}) {
+        const QString name = QString::fromLatin1(key);
+        const QString file = modIni::read(session.iniFile(), QStringLiteral("Files"), name);
+        QString line = name + QLatin1Char('\t') + file;
+        if (file.isEmpty())
+            line += QStringLiteral("\t(not named)");
+        else if (!QFileInfo::exists(mVBFileDisk::resolveLetterCase(file)))
+            line += QStringLiteral("\t(missing)");
+        text += line + QLatin1Char('\n');
+    }
+    return text;
+}

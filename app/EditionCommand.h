@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+class HostSession;
+
+// "edition": the edition in use, the dates its liturgy database covers and the files that the
+// INI file names, each marked when it is missing.
+class EditionCommand {
+public:
+    static QString run(const HostSession& session);
+};

@@ -1,0 +1,63 @@
+#include "app/MailCommand.h"
+
+#include "app/DayCommand.h"
+#include "app/HostSession.h"
+#include "day_page/DayPageAssembly.h"
+#include "day_page/DayPageSend.h"
+#include "day_page/HeadlessDayPageView.h"
+#include "mail/MailComponents.h"
+#include "support/mVBFileDisk.h"
+
+namespace {
+
+int fail(FILE* err, const QString& error, int code) {
+    std::fprintf(err, "liturgy-calendar: %s\n", qPrintable(error));
+    return code;
+}
+
+} // namespace
+
+bool MailCommand::handles(const QStringList& arguments) {
+    return !arguments.isEmpty() && arguments.first() == QLatin1String("mail");
+}
+
+QString MailCommand::usage() {
+    return QStringLiteral("       liturgy-calendar mail day YYYY-MM-DD [--kind readings|prayers|"
+                          "ordo] [--entry N] [--ini FILE] [--edition CODE]\n");
+}
+
+int MailCommand::main(const QStringList& arguments, FILE* out, FILE* err) {
+    DayCommand::Request request;
+    QString error;
+    if (arguments.size() < 2 || arguments.at(1) != QLatin1String("day"))
+        return fail(err,
+                    QStringLiteral("mail sends a day page: mail day YYYY-MM-DD\nusage: ") +
+                        usage().trimmed(),
+                    2);
+    if (!DayCommand::parse(arguments.mid(1), &request, &error) || request.list) {
+        if (request.list)
+            error = QStringLiteral("--list is not an option of mail");
+        return fail(err, error + QStringLiteral("\nusage: ") + usage().trimmed(), 2);
+    }
+    HostSession session(err);
+    if (!session.open(request.iniFile, request.edition, &error))
+        return fail(err, error, 1);
+    registerMailComponents();
+    HeadlessDayPageView view;
+    DayPageAssembly page(view);
+    if (!DayCommand::build(request, session, page, view, &error))
+        return fail(err, error, 1);
+    const QString location = view.location();
+    if (location.compare(QStringLiteral("About:Blank"), Qt::CaseInsensitive) == 0)
+        return fail(err,
+                    QStringLiteral("the page of %1 is empty; nothing was sent")
+                        .arg(request.date.toString(Qt::ISODate)),
+                    1);
+    QString subject;
+    if (!DayPageSend::mSend(page, view, mVBFileDisk::fileNamePart(location), qint16(request.kind),
+                            &subject))
+        return fail(err, QStringLiteral("no mail client took the message"), 1);
+    std::fprintf(out, "%s\n", subject.toUtf8().constData());
+    std::fflush(out);
+    return session.failed() ? 1 : 0;
+}

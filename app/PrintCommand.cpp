@@ -1,0 +1,265 @@
+#include "app/PrintCommand.h"
+
+#include "app/CommandLine.h"
+#include "app/DayCommand.h"
+#include "app/HostSession.h"
+#include "app/MonthCommand.h"
+#include "app/WeekCommand.h"
+#include "content/ContentComponents.h"
+#include "controls/MonthCalendarView.h"
+#include "controls/WeekCalendarView.h"
+#include "controls/cZiRivedUvuridu.h"
+#include "day_page/cBrowserHeader.h"
+#include "day_page/fThisDay.h"
+#include "host_window/HostPrinting.h"
+#include "support/LateBinding.h"
+#include "support/ObjectRegistry.h"
+#include "support/OleDate.h"
+
+#include <QApplication>
+
+namespace {
+
+// The host application's title, which the window gives the component as pAppTitle.
+constexpr const char* kAppTitle = "Liturgy Calendar";
+
+bool whatOf(const QString& name, PrintCommand::Request::What* what) {
+    using What = PrintCommand::Request::What;
+    static const std::pair<const char*, What> names[] = {
+        {"month", What::Month}, {"week", What::Week}, {"day", What::Day}};
+    return lookupName(names, name, what);
+}
+
+bool monthHasData(const MonthCalendarModel& model) {
+    for (int day = 1; day <= model.daysInMonth(); ++day)
+        if (!model.dayText(day, 1).isEmpty())
+            return true;
+    return false;
+}
+
+bool weekHasData(const WeekCalendarModel& model) {
+    for (QDate d = model.startDate(); d <= model.endDate(); d = d.addDays(1))
+        if (!model.dateText(d).isEmpty())
+            return true;
+    return false;
+}
+
+// Prints the calendar `view` through the print preview component, as the window does.
+bool printCalendar(const PrintCommand::Request& request, const HostSession& session, QObject* view,
+                   const char* method) {
+    const std::unique_ptr<QObject> preview =
+        ObjectRegistry::CreateObject(QString::fromLatin1(cZiRivedUvuridu::kProgId));
+    const QString title = QString::fromLatin1(kAppTitle);
+    HostPrinting::setUpPreview(preview.get(), session.edition(), title);
+    LateBinding::set(preview.get(), "pctMonth", QVariant::fromValue(view));
+    LateBinding::set(preview.get(), "pScaleFactor", qint32(100));
+    LateBinding::set(preview.get(), "pCaption", title);
+    LateBinding::set(preview.get(), "pOutputFile", request.pdf);
+    LateBinding::set(preview.get(), "pPrinterName", request.printer);
+    return LateBinding::call(preview.get(), method, {qint32(1), true}).toBool();
+}
+
+QString monthName(const QDate& date) {
+    return date.toString(QStringLiteral("yyyy-MM"));
+}
+
+} // namespace
+
+bool PrintCommand::handles(const QStringList& arguments) {
+    return !arguments.isEmpty() && arguments.first() == QLatin1String("print");
+}
+
+QString PrintCommand::usage() {
+    return QStringLiteral(
+        "       liturgy-calendar print month|week YYYY-MM (--pdf FILE | --printer NAME) "
+        "[--ini FILE] [--edition CODE]\n"
+        "       liturgy-calendar print day YYYY-MM-DD [--kind readings|prayers|ordo] [--entry N] "
+        "(--pdf FILE | --printer NAME) [--ini FILE] [--edition CODE]\n");
+}
+
+bool PrintCommand::parse(const QStringList& arguments, Request* request, QString* error) {
+    *request = Request();
+    if (!handles(arguments)) {
+        *error = QStringLiteral("not a print command");
+        return false;
+    }
+    if (arguments.size() < 2 || !whatOf(arguments.at(1), &request->what)) {
+        *error = QStringLiteral("print what? month, week or day");
+        return false;
+    }
+    const bool day = request->what == Request::What::Day;
+    bool dateSeen = false;
+    for (qsizetype i = 2; i < arguments.size(); ++i) {
+        QString argument = arguments.at(i);
+        QString value;
+        bool hasValue = false;
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        if (argument.startsWith(QLatin1String("--")) && equals > 0) {
+            value = argument.mid(equals + 1);
+            argument.truncate(equals);
+            hasValue = true;
+        }
+        static const char* const options[] = {"--pdf",     "--printer", "--ini",
+                                              "--edition", "--kind",    "--entry"};
+        const bool known =
+            std::any_of(std::begin(options), std::end(options),
+                        [&](const char* o) { return argument == QLatin1String(o); }) &&
+            (day || (argument != QLatin1String("--kind") && argument != QLatin1String("--entry")));
+        if (known) {
+            if (!hasValue) {
+                if (i + 1 >= arguments.size()) {
+                    *error = QStringLiteral("%1 needs a value").arg(argument);
+                    return false;
+                }
+                value = arguments.at(++i);
+            }
+            if (value.isEmpty()) {
+                *error = QStringLiteral("%1 needs a value").arg(argument);
+                return false;
+            }
+            bool ok = true;
+            if (argument == QLatin1String("--pdf")) {
+                request->pdf = value;
+            } else if (argument == QLatin1String("--printer")) {
+                request->printer = value;
+            } else if (argument == QLatin1String("--ini")) {
+                request->iniFile = value;
+            } else if (argument == QLatin1String("--edition")) {
+                request->edition = value.toInt(&ok);
+            } else if (argument == QLatin1String("--kind")) {
+                ok = DayCommand::parseKind(value, &request->kind);
+            } else {
+                request->entry = value.toInt(&ok);
+                ok = ok && request->entry >= 1;
+            }
+            if (!ok) {
+                *error = QStringLiteral("'%1' is not a valid value of %2").arg(value, argument);
+                return false;
+            }
+            continue;
+        }
+        if (!dateSeen && !argument.startsWith(QLatin1Char('-'))) {
+            const bool parsed = day ? DayCommand::parseDate(argument, &request->date)
+                                    : CommandLine::parseMonth(argument, &request->date);
+            if (!parsed) {
+                *error = QStringLiteral("'%1' is not a %2")
+                             .arg(argument, day ? QStringLiteral("date of the form YYYY-MM-DD")
+                                                : QStringLiteral("month of the form YYYY-MM"));
+                return false;
+            }
+            dateSeen = true;
+            continue;
+        }
+        *error = QStringLiteral("unexpected argument '%1'").arg(arguments.at(i));
+        return false;
+    }
+    if (!dateSeen) {
+        *error = day ? QStringLiteral("the date (YYYY-MM-DD) is missing")
+                     : QStringLiteral("the month (YYYY-MM) is missing");
+        return false;
+    }
+    if (request->pdf.isEmpty() == request->printer.isEmpty()) {
+        *error = QStringLiteral("give either --pdf FILE or --printer NAME");
+        return false;
+    }
+    return true;
+}
+
+bool PrintCommand::run(const Request& request, const HostSession& session, QString* error) {
+    registerContentComponents();
+    cZiRivedUvuridu::registerComponent();
+    const QString target = request.pdf.isEmpty() ? request.printer : request.pdf;
+    bool printed = false;
+    switch (request.what) {
+    case Request::What::Month: {
+        MonthCalendarView view;
+        MonthCommand::fill(request.date, session, &view.model());
+        if (!monthHasData(view.model())) {
+            *error = QStringLiteral("the data holds no days of %1").arg(monthName(request.date));
+            return false;
+        }
+        HostPrinting::prepareMonthForPaper(view.model());
+        printed = printCalendar(request, session, &view, "mShowMonth");
+        break;
+    }
+    case Request::What::Week: {
+        WeekCalendarView view;
+        WeekCommand::fill(request.date, session, &view.model());
+        if (!weekHasData(view.model())) {
+            *error = QStringLiteral("the data holds no days of %1").arg(monthName(request.date));
+            return false;
+        }
+        printed = printCalendar(request, session, &view, "mShowCalendar");
+        break;
+    }
+    case Request::What::Day: {
+        // The day page window as the host window sets it up, off screen.
+        fThisDay page;
+        page.setTag(QString::number(request.kind));
+        page.setPAppTitle(QString::fromLatin1(kAppTitle));
+        page.setPConnectionString(QString());
+        page.setPVkIniFile(session.iniFile());
+        page.setPSQLMode(0);
+        page.setPUser(0);
+        page.setPVersion(session.edition());
+        page.mInitialize();
+        page.setPDate(OleDate::fromDate(request.date));
+        page.mShow(false);
+        if (request.entry != 1) {
+            if (request.entry > page.dayListCount()) {
+                *error = QStringLiteral("the day list of %1 has no entry %2")
+                             .arg(request.date.toString(Qt::ISODate))
+                             .arg(request.entry);
+                return false;
+            }
+            page.setDayListIndex(request.entry);
+            page.assembly().dayListPicked();
+        }
+        if (page.location().isEmpty()) {
+            *error = QStringLiteral("there is no page of %1 to print")
+                         .arg(request.date.toString(Qt::ISODate));
+            return false;
+        }
+        cBrowserHeader header;
+        HostPrinting::setUpBrowserHeader(header, page);
+        header.setOutputFile(request.pdf);
+        header.setPrinterName(request.printer);
+        printed = header.mPrintDirect();
+        break;
+    }
+    }
+    // A failure the session has reported is said once, in its own line.
+    if (session.failed())
+        return false;
+    if (!printed) {
+        *error = QStringLiteral("could not print on %1").arg(target);
+        return false;
+    }
+    return true;
+}
+
+int PrintCommand::main(int argc, char** argv, FILE* err) {
+    // A print shows nothing, so it needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    Request request;
+    QString error;
+    if (!parse(arguments, &request, &error)) {
+        std::fprintf(err, "liturgy-calendar: %s\nusage: %s\n", qPrintable(error),
+                     qPrintable(usage().trimmed()));
+        return 2;
+    }
+    HostSession session(err);
+    if (!session.open(request.iniFile, request.edition, &error)) {
+        std::fprintf(err, "liturgy-calendar: %s\n", qPrintable(error));
+        return 1;
+    }
+    if (!run(request, session, &error)) {
+        if (!error.isEmpty())
+            std::fprintf(err, "liturgy-calendar: %s\n", qPrintable(error));
+        return 1;
+    }
+    return 0;
+}

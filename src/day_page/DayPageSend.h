@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class DayPageAssembly;
+class DayPageView;
+
+// Sending the page file of a day page by e-mail, for the day page window and the command line
+// alike: the subject names the kind, the date and the day picked in the day list.
+class DayPageSend {
+public:
+    // "Readings ", "Prayers " or "Ordo " for `kind`, then the short date of `date` (a date
+    // value), " - " and `dayText`; empty for any other kind.
+    static QString subject(qint16 kind, double date, const QString& dayText);
+
+    // Sends the file `locationName` of the temporary folder, the page shown, with the subject
+    // of `kind` and a single blank as body; nothing is sent and the result is false when that
+    // file does not exist. `sentSubject`, when given, receives the subject.
+    static bool mSend(DayPageAssembly& page, const DayPageView& view, const QString& locationName,
+                      qint16 kind, QString* sentSubject = nullptr);
+};

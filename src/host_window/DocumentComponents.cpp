@@ -1,0 +1,18 @@
+#include "host_window/DocumentComponents.h"
+
+#include "host_window/CLiturgicalMonth.h"
+#include "host_window/cWordApplication.h"
+#include "support/ObjectRegistry.h"
+
+void registerDocumentComponents(bool desktop) {
+    ObjectRegistry::registerFactory(
+        QString::fromLatin1(cWordApplication::kProgId), [desktop]() -> std::unique_ptr<QObject> {
+            if (!desktop)
+                return std::make_unique<cWordApplication>(cWordApplication::Opening::Never);
+            if (!cWordApplication::handlerAvailable())
+                return nullptr;
+            return std::make_unique<cWordApplication>(cWordApplication::Opening::Desktop);
+        });
+    ObjectRegistry::registerFactory(QString::fromLatin1(CLiturgicalMonth::kProgId),
+                                    [] { return std::make_unique<CLiturgicalMonth>(); });
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QVariant>
+
+class MonthCalendarModel;
+class QObject;
+class cBrowserHeader;
+class fHoster;
+class fThisDay;
+
+// The host window's printing: the month or week calendar through the print preview component,
+// the current day page through a browser print header. The window only calls it; the command
+// line uses the same set-up so that its PDF is what the printer gets.
+class HostPrinting {
+public:
+    // Prints or previews the current content for the command "ID_PRINT" or "ID_PREVIEW".
+    static bool doPrint(fHoster& window, const QString& command);
+    // Prints or previews the current day page.
+    static bool doPrintBrowser(fHoster& window, const QString& command);
+
+    // The month calendar's appearance on paper.
+    static void prepareMonthForPaper(MonthCalendarModel& model);
+    // Sets the print preview's page: edition, landscape, preview for "ID_PREVIEW" and the
+    // print dialog for "ID_PRINT" (another command leaves the default), 2 cm margins, the
+    // host's title as header, "Date of print:" and today's long date as footer.
+    static void setUpPreview(QObject* preview, qint32 version, const QString& appTitle,
+                             const QString& command = {});
+    // The footer of a printed calendar: the "Date of print:" text of the current language and
+    // today's date in the long form.
+    static QString printFooter();
+    // The print preview's owner window: the host's placement (left, top, width, height in
+    // twips) when `param` holds an array, else 500, 500 twips in from the screen's corner with
+    // its width and height less 1000 twips; in pixels.
+    static QRect ownerGeometry(const QVariant& param, const QSize& screen);
+    // A day page's header (the date at the right) and footer (the component's title at the
+    // left, page number and page count at the right), on the page's browser.
+    static void setUpBrowserHeader(cBrowserHeader& header, fThisDay& page);
+    // The day page window of the current day pane; null when there is none.
+    static fThisDay* currentDayPage(const fHoster& window);
+};

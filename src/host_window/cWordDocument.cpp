@@ -1,0 +1,92 @@
+#include "host_window/cWordDocument.h"
+
+#include "host_window/cWordApplication.h"
+#include "support/Failure.h"
+#include "support/SharedState.h"
+#include "support/UserInterface.h"
+
+#include <QBuffer>
+#include <QDate>
+#include <QSaveFile>
+#include <QTextDocumentFragment>
+#include <QTextDocumentWriter>
+
+namespace {
+
+constexpr qsizetype kTitleLength = 60;
+
+} // namespace
+
+cWordDocument::cWordDocument(cWordApplication& application, QObject* parent)
+    : QObject(parent), m_application(application), m_cursor(&m_text) {}
+
+QObject* cWordDocument::Application() const {
+    return &m_application;
+}
+
+void cWordDocument::Paste() {
+    const QString html = ui().clipboardHtml();
+    if (html.isEmpty())
+        m_cursor.insertText(ui().clipboardText());
+    else
+        m_cursor.insertFragment(QTextDocumentFragment::fromHtml(html));
+    changed();
+}
+
+void cWordDocument::InsertHtml(const QString& html) {
+    m_cursor.insertFragment(QTextDocumentFragment::fromHtml(html));
+    changed();
+}
+
+void cWordDocument::GoTo(qint32 what, const QString& name) {
+    Q_UNUSED(what);
+    if (name.compare(QStringLiteral("\\StartOfDoc"), Qt::CaseInsensitive) == 0)
+        m_cursor.movePosition(QTextCursor::Start);
+    else if (name.compare(QStringLiteral("\\EndOfDoc"), Qt::CaseInsensitive) == 0)
+        m_cursor.movePosition(QTextCursor::End);
+    else
+        throw Failure::invalidCall(QStringLiteral("GoTo ") + name);
+}
+
+void cWordDocument::Activate() {
+    m_application.activate(this);
+}
+
+void cWordDocument::SaveAs(const QString& fileName) {
+    // The writer closes its device when done, so the document is made in memory and the file
+    // replaced only once it is complete.
+    QBuffer buffer;
+    QTextDocumentWriter writer(&buffer, QByteArrayLiteral("odf"));
+    if (!writer.write(&m_text))
+        throw Failure::internal(QStringLiteral("OpenDocument text of ") + fileName);
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.size() ||
+        !file.commit())
+        throw Failure::pathFileAccess(fileName);
+    m_fileName = fileName;
+    m_dirty = false;
+}
+
+QString cWordDocument::suggestedName(const QDate& date) const {
+    QString title;
+    const QStringList lines = m_text.toPlainText().split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        title = line.simplified();
+        if (!title.isEmpty())
+            break;
+    }
+    // No separators or characters that file systems and desktops refuse in a name.
+    for (QChar& c : title) {
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = QLatin1Char(' ');
+    }
+    title = title.left(kTitleLength).simplified();
+    if (title.isEmpty())
+        title = QStringLiteral("Document");
+    return title + QLatin1Char(' ') + date.toString(Qt::ISODate) + QStringLiteral(".odt");
+}
+
+void cWordDocument::changed() {
+    m_dirty = true;
+    m_application.documentChanged(*this);
+}

@@ -1,0 +1,26 @@
+#include "mail/MailComponents.h"
+
+#include "mail/MAPIMessages.h"
+#include "mail/MAPISession.h"
+#include "mail/MailFailures.h"
+#include "support/ExternalProgram.h"
+#include "support/ObjectRegistry.h"
+
+namespace {
+
+template <class T> ObjectRegistry::Factory factoryOf() {
+    return []() -> std::unique_ptr<QObject> {
+        if (ExternalProgram::find(MailFailures::mailProgram()).isEmpty())
+            return nullptr;
+        return std::make_unique<T>();
+    };
+}
+
+} // namespace
+
+void registerMailComponents() {
+    ObjectRegistry::registerFactory(QString::fromLatin1(MAPISession::kProgId),
+                                    factoryOf<MAPISession>());
+    ObjectRegistry::registerFactory(QString::fromLatin1(MAPIMessages::kProgId),
+                                    factoryOf<MAPIMessages>());
+}

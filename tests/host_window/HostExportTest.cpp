@@ -1,0 +1,230 @@
+#include "HostWindowFixture.h"
+#include "common/FakePrograms.h"
+#include "common/OdtText.h"
+#include "day_page/fThisDay.h"
+#include "host_window/CLiturgicalMonth.h"
+#include "host_window/DocumentComponents.h"
+#include "host_window/fHoster.h"
+#include "mail/MailComponents.h"
+#include "support/LateBinding.h"
+#include "support/ObjectRegistry.h"
+#include "support/SharedState.h"
+
+#include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTextBrowser>
+#include <QTextDocumentFragment>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class HostExportTest : public HostWindowTest {
+protected:
+    void SetUp() override {
+        HostWindowTest::SetUp();
+        registerDocumentComponents();
+        registerMailComponents();
+    }
+    // The readings page of 5 March 2024, shown.
+    fThisDay& readings() {
+        makeData(u"Brastume.MDB"_s);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"readings"_s);
+            db.setDatabaseName(path(u"Brastume.MDB"_s));
+            EXPECT_TRUE(db.open());
+            QSqlQuery q(db);
+            EXPECT_TRUE(
+                q.exec(u"INSERT OR IGNORE INTO tbReadings (ID, CalendarID, SortOrder, Type, "
+                       "ContentID, Ref, TypeString) VALUES (1, 2, 1, 204, 1, "
+                       "'John 2:13-22', 'Gospel')"_s));
+            EXPECT_TRUE(q.exec(u"INSERT OR IGNORE INTO tbBibleText (ID, Text, HTM_Data) VALUES (1, "
+                               "'plain', '<P>Zeal for your house will consume me.</P>')"_s));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(u"readings"_s);
+        fHoster& w = open(u"Brastume.MDB"_s, 47);
+        w.onPaneAction(fHoster::PaneExpanding, 4);
+        return *w.dayPage(4);
+    }
+    QString exportFolder() const { return path(u"data/Brekka Data as/Exports/"_s); }
+    QStringList exported() const { return QDir(exportFolder()).entryList(QDir::Files); }
+};
+
+// Copying with a selection, without one, and on a blank page: what the clipboard holds and
+// what stays selected.
+TEST_F(HostExportTest, CopyLeavesClipboardAndSelectionAsWritten) {
+    fThisDay& page = readings();
+    QTextBrowser* browser = page.WebBrowser1();
+    const QString whole = browser->toPlainText();
+    struct Case {
+        const char* name;
+        QString select; // empty: nothing selected
+        bool blank;
+        bool result;
+        QString text;      // the clipboard's plain text
+        QString selection; // left selected
+    };
+    const Case cases[] = {
+        {"selection", u"John 2:13-22"_s, false, true, u"John 2:13-22"_s, u"John 2:13-22"_s},
+        {"nothing selected", {}, false, true, whole, {}},
+        {"blank page", {}, true, false, {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui().setClipboardHtml({}, {});
+        if (c.blank)
+            page.navigate(u"About:Blank"_s);
+        browser->setTextCursor(c.select.isEmpty() ? QTextCursor(browser->document())
+                                                  : browser->document()->find(c.select));
+        EXPECT_EQ(page.mCopy(), c.result);
+        EXPECT_EQ(ui().clipboardText(), c.text);
+        // The HTML is the same fragment.
+        EXPECT_EQ(QTextDocumentFragment::fromHtml(ui().clipboardHtml()).toPlainText(), c.text);
+        EXPECT_EQ(browser->textCursor().selectedText(), c.selection);
+    }
+}
+
+// The day page into the word processor: pasted into a new document that is written into the
+// export folder and opened by the desktop; without an application for OpenDocument text, the
+// message 1007 once and nothing written or opened.
+TEST_F(HostExportTest, DayPageIntoTheWordProcessor) {
+    struct Case {
+        const char* name;
+        QString handler; // what xdg-mime names for OpenDocument text
+        QStringList files;
+        QString text;
+        QStringList messages;
+    };
+    const Case cases[] = {
+        {"writer installed",
+         u"writer.desktop"_s,
+         {u"3 5 24 - Tuesday in Lent 3 2024-03-05.odt"_s},
+         u"3/5/24 - Tuesday in Lent 3\nGospel: John 2:13-22\nZeal for your house will consume me."_s,
+         {}},
+        {"no word processor", {}, {}, {}, {u"MS Word cannot be initialized properly..."_s}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(exportFolder()).removeRecursively();
+        FakePrograms fakes(path(u"bin-"_s + QString::fromLatin1(c.name)));
+        fakes.add(u"xdg-open"_s);
+        fakes.add(u"xdg-mime"_s, 0, c.handler);
+        fThisDay& page = readings();
+        ui().clear();
+        EXPECT_FALSE(window->openInMSWord());
+        EXPECT_EQ(exported(), c.files);
+        QList<QStringList> opened;
+        QStringList messages;
+        for (const QString& file : c.files)
+            opened << QStringList{exportFolder() + file};
+        for (const auto& box : ui().messageBoxes()) {
+            EXPECT_EQ(box.icon, UserInterface::Icon::Critical);
+            messages << box.text;
+        }
+        EXPECT_EQ(fakes.runs(u"xdg-open"_s), opened);
+        EXPECT_EQ(messages, c.messages);
+        if (!c.files.isEmpty()) {
+            EXPECT_EQ(odtText(exportFolder() + c.files.first()), c.text);
+        }
+        EXPECT_TRUE(page.WebBrowser1()->textCursor().selectedText().isEmpty());
+        window.reset();
+    }
+}
+
+// The month into the word processor when no day page is pending: the month and year, the
+// weekdays from the system's first day, each day with its names, shaded with its colour.
+TEST_F(HostExportTest, MonthIntoTheWordProcessor) {
+    FakePrograms fakes(path(u"bin"_s));
+    fakes.add(u"xdg-open"_s);
+    fakes.add(u"xdg-mime"_s, 0, u"writer.desktop"_s);
+    fHoster& w = open(u"Brastume.MDB"_s, 47);
+    w.onPaneAction(fHoster::PaneHidden, 4);
+    ASSERT_FALSE(w.dayPagePending());
+    EXPECT_TRUE(w.openInMSWord());
+    const QString file = u"March 2024 2024-03-05.odt"_s;
+    EXPECT_EQ(exported(), QStringList{file});
+    EXPECT_EQ(fakes.runs(u"xdg-open"_s), QList<QStringList>{{exportFolder() + file}});
+    EXPECT_EQ(odtText(exportFolder() + file), u"March 2024\n"
+                                              "Sun | Mon | Tue | Wed | Thu | Fri | Sat\n"
+                                              " |  |  |  |  | 1 | 2\n"
+                                              "3/Lent 3 [#b377d7] | 4 | 5/Tuesday in Lent 3 "
+                                              "[#b377d7] | 6 | 7 | 8 | 9\n"
+                                              "10 | 11 | 12 | 13 | 14 | 15 | 16\n"
+                                              "17 | 18 | 19/Weekday/Joseph [#ffffff] | 20 | 21 "
+                                              "| 22 | 23\n"
+                                              "24/Palm Sunday [#c60000] | 25 | 26 | 27 | 28 | 29 "
+                                              "| 30\n"
+                                              "31 |  |  |  |  |  | \n"_s);
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
+}
+
+// Sending the pending day page opens the mail client with the page attached; a blank page, or
+// no day page pending, sends nothing.
+TEST_F(HostExportTest, SendTheDayPage) {
+    FakePrograms fakes(path(u"bin"_s));
+    fakes.add(u"xdg-email"_s);
+    fThisDay& page = readings();
+    EXPECT_TRUE(window->doSend(u"ID_SEND"_s));
+    const QList<QStringList> sent = {{u"--subject"_s, u"Readings 3/5/24 - Tuesday in Lent 3"_s,
+                                      u"--body"_s, u" "_s, u"--attach"_s,
+                                      page.assembly().TempPath() + page.LocationName()}};
+    EXPECT_EQ(fakes.runs(u"xdg-email"_s), sent);
+    // A blank page has no file to send.
+    page.navigate(u"About:Blank"_s);
+    EXPECT_FALSE(window->doSend(u"ID_SEND"_s));
+    EXPECT_EQ(fakes.runs(u"xdg-email"_s), sent);
+    window->onPaneAction(fHoster::PaneHidden, 4);
+    EXPECT_FALSE(window->doSend(u"ID_SEND"_s));
+    EXPECT_EQ(fakes.runs(u"xdg-email"_s), sent);
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
+}
+
+// The month export's options: the first weekday, names only on Sundays, no names; a bad month
+// is reported and exports nothing.
+TEST_F(HostExportTest, MonthExportOptions) {
+    iniFile = makeData(u"Brastume.MDB"_s);
+    registerDocumentComponents(false);
+    struct Case {
+        qint32 firstDay;
+        bool showFeast;
+        bool onlySundays;
+        qint32 month;
+        QString text; // the first three rows of the weeks; empty: nothing exported
+    };
+    const Case cases[] = {
+        {2, true, true, 3,
+         u"Mon | Tue | Wed | Thu | Fri | Sat | Sun\n"
+         " |  |  |  | 1 | 2 | 3/Lent 3 [#b377d7]\n"
+         "4 | 5 [#b377d7] | 6 | 7 | 8 | 9 | 10"_s},
+        {7, false, false, 3,
+         u"Sat | Sun | Mon | Tue | Wed | Thu | Fri\n"
+         " |  |  |  |  |  | 1\n"
+         "2 | 3 [#b377d7] | 4 | 5 [#b377d7] | 6 | 7 | 8"_s},
+        {0, true, false, 13, {}},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.firstDay);
+        ui().clear();
+        const auto month =
+            ObjectRegistry::CreateObject(QString::fromLatin1(CLiturgicalMonth::kProgId));
+        LateBinding::set(month.get(), "pShowFeast", c.showFeast);
+        LateBinding::set(month.get(), "pFeastOnlyOnSundays", c.onlySundays);
+        LateBinding::set(month.get(), "pYear", 2024);
+        LateBinding::set(month.get(), "pMonth", c.month);
+        LateBinding::set(month.get(), "pFirstDay", c.firstDay);
+        LateBinding::set(month.get(), "pVkIniFile", iniFile);
+        const bool exported = LateBinding::call(month.get(), "ExportToWord", {0}).toBool();
+        EXPECT_EQ(exported, !c.text.isEmpty());
+        EXPECT_EQ(ui().messageBoxes().size(), c.text.isEmpty() ? 1 : 0);
+        if (!exported)
+            continue;
+        const QString file = path(u"month%1.odt"_s.arg(++n));
+        LateBinding::call(LateBinding::getObject(month.get(), "pDocument"), "SaveAs", {file});
+        EXPECT_EQ(odtText(file).split(u'\n').mid(1, 3).join(u'\n'), c.text);
+    }
+}
+
+} // namespace

@@ -1,0 +1,355 @@
+#include "HostWindowFixture.h"
+#include "RecordingPreview.h"
+#include "controls/MonthCalendarView.h"
+#include "controls/WeekCalendarView.h"
+#include "controls/cZiRivedUvuridu.h"
+#include "day_page/PageSetupCodes.h"
+#include "day_page/cBrowserHeader.h"
+#include "day_page/fThisDay.h"
+#include "host_window/HostPrinting.h"
+#include "host_window/fHoster.h"
+#include "support/ObjectRegistry.h"
+#include "support/OleDate.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QImage>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTimer>
+
+// Printing the calendars and the day pages: PDFs read back with poppler, the preview and the
+// print dialog off screen, and the window's Print command with a recording print preview.
+namespace {
+
+QString poppler(const QString& program, const QStringList& arguments) {
+    QProcess p;
+    p.start(program, arguments);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) {
+        ADD_FAILURE() << program.toStdString()
+                      << " failed: " << p.readAllStandardError().toStdString();
+        return {};
+    }
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The text of a PDF as laid out, without empty lines: a wide gap (ten spaces or more, also at
+// the start of a line) as " | ", a narrow one as one space.
+QStringList pdfText(const QString& pdf) {
+    static const QRegularExpression gap(QStringLiteral(" {10,}"));
+    QStringList lines;
+    for (QString line :
+         poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+             .split(QLatin1Char('\n'))) {
+        const QString l = line.replace(gap, QStringLiteral(" | ")).simplified();
+        if (!l.isEmpty())
+            lines.append(l);
+    }
+    return lines;
+}
+
+// "Pages", "Page size" and "Title" of pdfinfo.
+QStringList pdfFacts(const QString& pdf) {
+    QStringList facts;
+    for (const QString& line : poppler(QStringLiteral("pdfinfo"), {pdf}).split(QLatin1Char('\n')))
+        if (line.startsWith(QLatin1String("Pages:")) ||
+            line.startsWith(QLatin1String("Page size:")) ||
+            line.startsWith(QLatin1String("Title:")))
+            facts.append(line.simplified());
+    return facts;
+}
+
+// Closes the next dialog that opens, noting its class, owner and caption.
+void closeNextDialog(QString* seen) {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, seen] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QDialog*>(w);
+            if (!dialog || !dialog->isVisible())
+                continue;
+            *seen = QString::fromLatin1(dialog->metaObject()->className()) + QLatin1Char(' ') +
+                    (dialog->parent() ? dialog->parent()->objectName() : QStringLiteral("-")) +
+                    QStringLiteral(" '") + dialog->windowTitle() + QLatin1Char('\'');
+            dialog->reject();
+            timer->deleteLater();
+            return;
+        }
+    });
+    timer->start(10);
+}
+
+class PrintTest : public HostWindowTest {
+protected:
+    // The preview component on one of the window's calendars, set up as the window sets it.
+    std::unique_ptr<cZiRivedUvuridu> preview(QObject* calendar) {
+        auto p = std::make_unique<cZiRivedUvuridu>();
+        HostPrinting::setUpPreview(p.get(), 1007, QStringLiteral("Parish Plan"));
+        p->setPctMonth(calendar);
+        p->setPCaption(QStringLiteral("Parish Plan"));
+        return p;
+    }
+};
+
+TEST_F(PrintTest, CalendarsAndDayPagesOnPdf) {
+    fHoster& w = open(QStringLiteral("Brastume.MDB"), 1007);
+    HostPrinting::prepareMonthForPaper(w.monthCalendar()->model());
+    w.updateWeekCalendar(true);
+
+    QString verses;
+    QStringList twoPages = {QStringLiteral("| 3/5/24")};
+    for (int i = 1; i <= 70; ++i) {
+        verses += QStringLiteral("<p>Verse %1 of the psalm.</p>").arg(i);
+        twoPages.append(QStringLiteral("Verse %1 of the psalm.").arg(i));
+        if (i == 35)
+            twoPages << QStringLiteral("VoVoruzevUdadudar | 1/2") << QStringLiteral("| 3/5/24");
+    }
+    twoPages << QStringLiteral("VoVoruzevUdadudar | 2/2");
+    // The month's grid and the week's rows, without the neighbouring months' days in the week.
+    const QStringList grid = {"Sun | Mon | Tue | Wed Thu Fri Sat",
+                              "25 | 26 | 27 | 28 29 1 | 2",
+                              "3 | 4 | 5 | 6 | 7 | 8 | 9",
+                              "Lent 3 | Tuesday in Lent 3",
+                              "10 | 11 | 12 | 13 14 15 16",
+                              "17 | 18 | 19 | 20 21 22 23",
+                              "| Weekday",
+                              "| Joseph",
+                              "24 | 25 | 26 | 27 28 29 30",
+                              "Palm Sunday"};
+    const QString landscape = QStringLiteral("Page size: 842 x 595 pts (A4)");
+    const QString portrait = QStringLiteral("Page size: 595 x 842 pts (A4)");
+    const QString dayTitle = QStringLiteral("Title: VoVoruzevUdadudar Sunday, March 10, 2024");
+    const QString footer = QStringLiteral("Date of print: Tuesday, March 5, 2024");
+    struct Case {
+        QString name;
+        std::function<bool(const QString& pdf)> print;
+        QStringList facts;
+        QStringList text;
+    };
+    auto dayPage = [&](const QString& body) {
+        return [this, body](const QString& pdf) {
+            fThisDay page;
+            page.setPDate(OleDate::fromDate(QDate(2024, 3, 10)));
+            page.navigate(writeFile(
+                QStringLiteral("page.htm"),
+                ("<html><head><title>Readings</title></head><body>" + body + "</body></html>")
+                    .toUtf8()));
+            cBrowserHeader header;
+            HostPrinting::setUpBrowserHeader(header, page);
+            header.setOutputFile(pdf);
+            return header.mPrintDirect();
+        };
+    };
+    const QList<Case> cases = {
+        {QStringLiteral("month"),
+         [&](const QString& pdf) {
+             auto p = preview(w.monthCalendar());
+             p->setPOutputFile(pdf);
+             return p->mShowMonth(1, true);
+         },
+         {"Title: Parish Plan", "Pages: 1", landscape},
+         QStringList{"Parish Plan", "| March 2024"} + grid +
+             QStringList{"31 | 1 | 2 | 3 | 4 | 5 | 6", footer}},
+        {QStringLiteral("week"),
+         [&](const QString& pdf) {
+             auto p = preview(w.weekCalendar());
+             p->setPOutputFile(pdf);
+             return p->mShowCalendar(1, true);
+         },
+         {"Title: Parish Plan", "Pages: 1", landscape},
+         QStringList{"Parish Plan", "| March 2024"} + grid + QStringList{"31", footer}},
+        {QStringLiteral("one page"),
+         dayPage(QStringLiteral("<h1>First reading</h1><p>In the beginning.</p>")),
+         {dayTitle, "Pages: 1", portrait},
+         {"| 3/5/24", "First reading", "In the beginning.", "VoVoruzevUdadudar 1/1"}},
+        {QStringLiteral("two pages"), dayPage(verses), {dayTitle, "Pages: 2", portrait}, twoPages},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        const QString pdf = path(c.name + QStringLiteral(".pdf"));
+        ASSERT_TRUE(c.print(pdf));
+        EXPECT_EQ(pdfFacts(pdf), c.facts);
+        EXPECT_EQ(pdfText(pdf), c.text);
+    }
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
+}
+
+// The red of a day painted red: where it lies on the page, as a share of the page's width and
+// height, and how many of its pixels are red.
+struct RedArea {
+    QRectF share;
+    int pixels = 0;
+};
+
+RedArea redArea(const QString& pdf, const QString& prefix) {
+    poppler(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"),
+             QStringLiteral("-singlefile"), pdf, prefix});
+    const QImage image(prefix + QStringLiteral(".png"));
+    RedArea area;
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 150 && c.green() < 40 && c.blue() < 40) {
+                box |= QRect(x, y, 1, 1);
+                ++area.pixels;
+            }
+        }
+    }
+    if (area.pixels)
+        area.share =
+            QRectF(double(box.left()) / image.width(), double(box.top()) / image.height(),
+                   double(box.width()) / image.width(), double(box.height()) / image.height());
+    return area;
+}
+
+TEST_F(PrintTest, ARedDayPrintsRedOnlyWithColours) {
+    fHoster& w = open(QStringLiteral("Brastume.MDB"), 1007);
+    MonthCalendarModel& model = w.monthCalendar()->model();
+    HostPrinting::prepareMonthForPaper(model);
+    for (const bool colours : {true, false}) {
+        SCOPED_TRACE(colours);
+        model.setPrintColors(colours);
+        const QString pdf = path(QStringLiteral("month%1.pdf").arg(colours));
+        auto p = preview(w.monthCalendar());
+        p->setPOutputFile(pdf);
+        ASSERT_TRUE(p->mShowMonth(1, true));
+        const RedArea red = redArea(pdf, path(QStringLiteral("month%1").arg(colours)));
+        if (!colours) {
+            EXPECT_EQ(red.pixels, 0);
+            continue;
+        }
+        // Palm Sunday, the 24th: the whole cell in the first column of the fifth of six weeks.
+        EXPECT_NEAR(red.share.center().x(), 0.13, 0.02);
+        EXPECT_NEAR(red.share.center().y(), 0.71, 0.02);
+        EXPECT_NEAR(red.share.width(), 0.12, 0.02);
+        EXPECT_NEAR(red.share.height(), 0.11, 0.03);
+    }
+}
+
+TEST_F(PrintTest, PreviewAndPrintDialogAreOwnedByTheOwnerWindowAndReturnWhenClosed) {
+    fHoster& w = open(QStringLiteral("Brastume.MDB"), 1007);
+    QWidget owner(nullptr, Qt::Window);
+    owner.setObjectName(QStringLiteral("fDummy"));
+    struct Case {
+        bool preview;
+        bool result;
+        QString dialog;
+    };
+    const QList<Case> cases = {
+        {true, true, QStringLiteral("QPrintPreviewDialog fDummy 'Parish Plan'")},
+        {false, false, QStringLiteral("QPrintDialog fDummy 'Parish Plan'")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dialog.toStdString());
+        auto p = preview(w.monthCalendar());
+        p->setPPreview(c.preview);
+        p->setPfParent(&owner);
+        QString seen;
+        closeNextDialog(&seen);
+        EXPECT_EQ(p->mShowMonth(1, false), c.result);
+        EXPECT_EQ(seen, c.dialog);
+    }
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
+}
+
+TEST_F(PrintTest, PrintCommandSetsUpThePreviewOrPrintsTheDayPage) {
+    struct Case {
+        QString command;
+        int calendarMode; // 0: a day page is pending
+        QVariant param;
+        QStringList log;
+        QString dialog;
+    };
+    const QString head = QStringLiteral("pCountryVersion=1007|pOrientation=2");
+    const QString page = QStringLiteral(
+        "pMarginLeft=1134|pMarginTop=1134|pMarginRight=1134|pMarginBottom=1134|"
+        "pHeader=Parish Plan|pFooter=Date of print: Tuesday, March 5, 2024|pfParent=fDummy");
+    const QString tail = QStringLiteral("pScaleFactor=100|pCaption=Parish Plan window");
+    auto lines = [](const QString& text) { return text.split(QLatin1Char('|')); };
+    const QList<Case> cases = {
+        {QStringLiteral("ID_PREVIEW"), 1, QVariant(),
+         lines(head + "|pPreview=true|" + page + "|pctMonth=ctMonth1|" + tail +
+               "|mShowMonth(1, false) owner 'Parish Plan' of fHoster at 33,33 733x733 messages 4"),
+         QString()},
+        {QStringLiteral("ID_PRINT"), 2,
+         QVariantList{1500.0, 3000.0f, 15000, QStringLiteral("9000")},
+         lines(head + "|pPreview=false|" + page + "|pctMonth=ctCalendar1|" + tail +
+               "|mShowCalendar(1, false) owner 'Parish Plan' of fHoster at 100,200 1000x600 "
+               "messages 4"),
+         QString()},
+        {QStringLiteral("ID_OTHER"), 1, QVariant(QStringLiteral("1,2,3,4")),
+         lines(head + "|" + page + "|pctMonth=ctMonth1|" + tail +
+               "|mShowMonth(1, false) owner 'Parish Plan' of fHoster at 33,33 733x733 messages 4"),
+         QString()},
+        {QStringLiteral("ID_PREVIEW"),
+         0,
+         QVariant(),
+         {},
+         QStringLiteral("QPrintPreviewDialog fHoster 'VoVoruzevUdadudar Tuesday, March 5, 2024'")},
+    };
+    int made = 0;
+    const ObjectRegistry::Factory previous =
+        ObjectRegistry::registerFactory(QString::fromLatin1(cZiRivedUvuridu::kProgId), [&made] {
+            ++made;
+            return std::make_unique<RecordingPreview>();
+        });
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command.toStdString());
+        made = 0;
+        fHoster& w = open(QStringLiteral("Brastume.MDB"), 1007);
+        w.setPAppTitle(QStringLiteral("Parish Plan"));
+        w.setWindowTitle(QStringLiteral("Parish Plan window"));
+        if (c.calendarMode) {
+            w.onPaneAction(fHoster::PaneHidden, 4);
+            if (c.calendarMode == 2)
+                w.onPaneAction(fHoster::PaneActivated, 2);
+        } else {
+            w.UpdateDay();
+        }
+        notify.param = c.param;
+        notify.messages.clear();
+        RecordingPreview::log().clear();
+        RecordingPreview::messages() = &notify.messages;
+        QString seen;
+        if (!c.dialog.isEmpty())
+            closeNextDialog(&seen);
+        EXPECT_TRUE(QMetaObject::invokeMethod(&w, "doPrint", Q_ARG(QString, c.command)));
+        EXPECT_EQ(RecordingPreview::log(), c.log);
+        EXPECT_EQ(made, c.log.isEmpty() ? 0 : 1);
+        EXPECT_EQ(seen, c.dialog);
+        // The owner window is gone again.
+        EXPECT_EQ(w.findChild<QWidget*>(QStringLiteral("fDummy")), nullptr);
+    }
+    ObjectRegistry::registerFactory(QString::fromLatin1(cZiRivedUvuridu::kProgId), previous);
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
+}
+
+TEST(PageSetupCodesTest, PartsAndCodes) {
+    PageSetupCodes::Facts facts;
+    facts.date = QStringLiteral("3/5/24");
+    facts.page = 2;
+    facts.pages = 7;
+    facts.title = QStringLiteral("Readings");
+    facts.address = QStringLiteral("file:///tmp/CEN1.htm");
+    const QList<QPair<QString, std::array<QString, 3>>> cases = {
+        {QStringLiteral("&b&b&D"), {QString(), QString(), QStringLiteral("3/5/24")}},
+        {QStringLiteral("Title&b&b&p/&P"),
+         {QStringLiteral("Title"), QString(), QStringLiteral("2/7")}},
+        {QStringLiteral("&w&b"), {QStringLiteral("Readings"), QString(), QString()}},
+        {QStringLiteral("&u"), {QStringLiteral("file:///tmp/CEN1.htm"), QString(), QString()}},
+        {QStringLiteral("A&bB"), {QStringLiteral("A"), QString(), QStringLiteral("B")}},
+        {QStringLiteral("A&bB&bC&bD"),
+         {QStringLiteral("A"), QStringLiteral("BC"), QStringLiteral("D")}},
+        {QStringLiteral("R&&D &x &"), {QStringLiteral("R&D &x &"), QString(), QString()}},
+        {QStringLiteral("&&b&&p"), {QStringLiteral("&b&p"), QString(), QString()}},
+        {QString(), {QString(), QString(), QString()}},
+    };
+    for (const auto& [codes, parts] : cases)
+        EXPECT_EQ(PageSetupCodes::expand(codes, facts), parts) << codes.toStdString();
+}
+
+} // namespace
