@@ -20,9 +20,9 @@ bool commandOf(const QString& name, Command* command) {
 QString CommandLine::usage() {
     return QStringLiteral("usage: liturgy-calendar version\n"
                           "       liturgy-calendar month YYYY-MM [--ini FILE] [--edition CODE] "
-                          "[--json]\n"
+                          "[--server CONNECTION-STRING] [--json]\n"
                           "       liturgy-calendar week YYYY-MM [--ini FILE] [--edition CODE] "
-                          "[--json]\n"
+                          "[--server CONNECTION-STRING] [--json]\n"
                           "       liturgy-calendar edition [--ini FILE] [--edition CODE]\n"
                           "       liturgy-calendar help\n");
 }
@@ -78,8 +78,9 @@ bool CommandLine::parse(const QStringList& arguments, CommandRequest* request, Q
             argument.truncate(equals);
             hasValue = true;
         }
-        const bool valueOption =
-            argument == QLatin1String("--ini") || argument == QLatin1String("--edition");
+        const bool valueOption = argument == QLatin1String("--ini") ||
+                                 argument == QLatin1String("--edition") ||
+                                 (takesMonth && argument == QLatin1String("--server"));
         if (takesOptions && valueOption) {
             if (!hasValue) {
                 if (i + 1 >= arguments.size()) {
@@ -94,6 +95,14 @@ bool CommandLine::parse(const QStringList& arguments, CommandRequest* request, Q
                     return false;
                 }
                 request->iniFile = value;
+                continue;
+            }
+            if (argument == QLatin1String("--server")) {
+                if (value.isEmpty()) {
+                    *error = QStringLiteral("--server needs a connection string");
+                    return false;
+                }
+                request->server = value;
                 continue;
             }
             bool ok = false;

@@ -27,6 +27,7 @@ struct CommandRequest {
     qint32 edition = 1;
     bool editionGiven = false; // --edition was on the command line
     bool json = false;
+    QString server; // a database server's connection string: server mode; empty: the files
 };
 
 // Reads the arguments of liturgy-calendar (without the program name).

@@ -36,7 +36,8 @@ bool DayCommand::handles(const QStringList& arguments) {
 
 QString DayCommand::usage() {
     return QStringLiteral("       liturgy-calendar day YYYY-MM-DD [--kind readings|prayers|ordo] "
-                          "[--entry N] [--list] [--ini FILE] [--edition CODE]\n");
+                          "[--entry N] [--list] [--ini FILE] [--edition CODE] "
+                          "[--server CONNECTION-STRING]\n");
 }
 
 bool DayCommand::parse(const QStringList& arguments, Request* request, QString* error) {
@@ -62,7 +63,8 @@ bool DayCommand::parse(const QStringList& arguments, Request* request, QString* 
         }
         const bool valueOption =
             argument == QLatin1String("--kind") || argument == QLatin1String("--entry") ||
-            argument == QLatin1String("--ini") || argument == QLatin1String("--edition");
+            argument == QLatin1String("--ini") || argument == QLatin1String("--edition") ||
+            argument == QLatin1String("--server");
         if (valueOption) {
             if (!hasValue) {
                 if (i + 1 >= arguments.size()) {
@@ -90,6 +92,12 @@ bool DayCommand::parse(const QStringList& arguments, Request* request, QString* 
                     return false;
                 }
                 request->iniFile = value;
+            } else if (argument == QLatin1String("--server")) {
+                if (value.isEmpty()) {
+                    *error = QStringLiteral("--server needs a connection string");
+                    return false;
+                }
+                request->server = value;
             } else {
                 request->edition = value.toInt(&ok);
                 request->editionGiven = true;
@@ -126,8 +134,8 @@ bool DayCommand::build(const Request& request, const HostSession& session, DayPa
     registerContentComponents();
     // The settings the host window gives its day pages.
     page.setPVkIniFile(session.iniFile());
-    page.setPConnectionString(QString());
-    page.setPSQLMode(0);
+    page.setPConnectionString(session.server());
+    page.setPSQLMode(session.sqlMode());
     page.setPUser(0);
     page.setPVersion(session.edition());
     page.setPAppTitle(QCoreApplication::applicationName());
@@ -205,6 +213,7 @@ int DayCommand::main(const QStringList& arguments, FILE* out, FILE* err) {
         std::fprintf(err, "liturgy-calendar: %s\n", qPrintable(error));
         return 1;
     }
+    session.setServer(request.server);
     QByteArray output;
     if (!run(request, session, &output, &error)) {
         std::fprintf(err, "liturgy-calendar: %s\n", qPrintable(error));

@@ -38,6 +38,11 @@ public:
     QString span() const { return m_coverageError.isEmpty() ? m_coverage.span() : m_coverageError; }
 
     QString iniFile() const { return m_iniFile; }
+    // The host's connection string of a database server; empty for the INI's data files.
+    void setServer(const QString& connectionString) { m_server = connectionString; }
+    QString server() const { return m_server; }
+    // The SQL mode the fills and pages run in: server mode (-1) with a server, else Access (0).
+    qint16 sqlMode() const { return m_server.isEmpty() ? 0 : -1; }
     qint32 edition() const { return m_edition; }
     QString editionName() const;
     // Whether a failure has been reported since the session began.
@@ -46,6 +51,7 @@ public:
 private:
     HeadlessUserInterface* m_ui = nullptr;
     QString m_iniFile;
+    QString m_server;
     qint32 m_edition = 0;
     DataCoverage m_coverage;
     QString m_coverageError; // empty when the coverage was read

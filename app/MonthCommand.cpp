@@ -21,7 +21,8 @@ void MonthCommand::fill(const QDate& month, const HostSession& session, MonthCal
     filler.setPVersion(session.edition());
     filler.setPctMonth(model);
     filler.setPoLitColors(&colors);
-    filler.setPSQLMode(0);
+    filler.setPSQLMode(session.sqlMode());
+    filler.setPConnectionString(session.server());
     filler.mFillCalendar();
 }
 

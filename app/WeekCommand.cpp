@@ -30,7 +30,8 @@ void WeekCommand::fill(const QDate& shown, const HostSession& session, WeekCalen
     filler.setPVersion(session.edition());
     filler.setPctCalendar(week);
     filler.setPoLitColors(&colors);
-    filler.setPSQLMode(0);
+    filler.setPSQLMode(session.sqlMode());
+    filler.setPConnectionString(session.server());
     filler.mFillCalendar();
 }
 

@@ -76,6 +76,7 @@ int main(int argc, char** argv) {
         err << "liturgy-calendar: " << error << '\n';
         return 1;
     }
+    session.setServer(request.server);
     QString output;
     switch (request.command) {
     case CommandRequest::Command::Month:

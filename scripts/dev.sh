@@ -17,7 +17,8 @@ done
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev
           libgtest-dev libgmock-dev libbenchmark-dev mdbtools-dev mdbtools libsword-dev
-          sword-text-web xdg-utils clang libclang-rt-14-dev ccache poppler-utils unzip)
+          sword-text-web xdg-utils clang libclang-rt-14-dev ccache poppler-utils unzip
+          postgresql libqt6sql6-psql)
 
 install_missing() {
     local missing=()
@@ -30,6 +31,39 @@ install_missing() {
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# A throwaway PostgreSQL cluster for the server tests: owned by an unprivileged user, in a
+# temporary folder, reachable only through a Unix socket in that folder. Its connection string
+# goes to the tests in LC_TEST_POSTGRES; stop_cluster removes it again.
+pg_bin=/usr/lib/postgresql/15/bin
+cluster=""
+start_cluster() {
+    [ -x "$pg_bin/initdb" ] || { echo "PostgreSQL is missing: the server tests are skipped" >&2; return 0; }
+    local owner=nobody run=()
+    if [ "$(id -u)" -eq 0 ]; then
+        run=(runuser -u "$owner" --)
+    fi
+    cluster=$(mktemp -d /tmp/lc-pg.XXXXXX)
+    local password
+    password=$(od -An -N12 -tx1 /dev/urandom | tr -d ' \n')
+    printf '%s\n' "$password" >"$cluster/pw"
+    [ "$(id -u)" -eq 0 ] && chown -R "$owner" "$cluster"
+    "${run[@]}" "$pg_bin/initdb" -D "$cluster/data" -U lctest --auth=scram-sha-256 \
+        --pwfile="$cluster/pw" -E UTF8 --locale=C.UTF-8 >"$cluster/initdb.log" 2>&1
+    rm -f "$cluster/pw"
+    "${run[@]}" "$pg_bin/pg_ctl" -D "$cluster/data" -l "$cluster/server.log" -w \
+        -o "-c listen_addresses='' -k $cluster" start >/dev/null
+    PGPASSWORD=$password "$pg_bin/createdb" -h "$cluster" -U lctest lctest
+    export LC_TEST_POSTGRES="Provider=PostgreSQL;Server=$cluster;Port=5432;Database=lctest;User ID=lctest;Password=$password;"
+}
+stop_cluster() {
+    [ -n "$cluster" ] || return 0
+    local run=()
+    [ "$(id -u)" -eq 0 ] && run=(runuser -u nobody --)
+    "${run[@]}" "$pg_bin/pg_ctl" -D "$cluster/data" -m fast -w stop >/dev/null 2>&1 || true
+    rm -rf "$cluster"
+    cluster=""
 }
 
 build() {
@@ -54,6 +88,8 @@ case "$cmd" in
         export QT_QPA_PLATFORM=offscreen
         export ASAN_OPTIONS=detect_leaks=0
         export UBSAN_OPTIONS=print_stacktrace=1
+        trap stop_cluster EXIT
+        start_cluster
         ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"
         # The parsers and the database pages under the fuzzer, a few seconds each.
         fuzz_args=()

@@ -7,8 +7,12 @@
 #include "support/modIni.h"
 
 QString CalendarFill::dateRange(int month, int year, const QDate& lastDay, qint16 sqlMode) {
-    return QStringLiteral(" WHERE Date >=") +
-           getSQLDate(0, qint16(month), 1, qint16(year), sqlMode) + QStringLiteral(" AND Date <=") +
+    // A server rejects the #month/1/year# form, so there the first day is written in the
+    // server's form like the last; every other mode keeps the form the Jet engine reads.
+    const QString first =
+        sqlMode == -1 ? getSQLDate(OleDate::fromDate(QDate(year, month, 1)), 0, 0, 0, sqlMode)
+                      : getSQLDate(0, qint16(month), 1, qint16(year), sqlMode);
+    return QStringLiteral(" WHERE Date >=") + first + QStringLiteral(" AND Date <=") +
            getSQLDate(OleDate::fromDate(lastDay), 0, 0, 0, sqlMode);
 }
 

@@ -4,8 +4,10 @@
 #include "data/ConnectionPool.h"
 #include "data/DataSource.h"
 #include "data/JetDialect.h"
+#include "data/PostgresDialect.h"
 #include "support/Failure.h"
 
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -39,14 +41,22 @@ Failure statementFailure(const QSqlError& error) {
     return {kStatementError, errorText(error)};
 }
 
-// Where a server engine (a database server named by the host's connection string) will be
-// opened. This build serves data files only.
-[[noreturn]] void openServer(const DataSource::Target& target) {
+[[noreturn]] void providerNotFound(const DataSource::Target& target) {
     const QString provider = target.provider.isEmpty() ? QStringLiteral("(none)") : target.provider;
     throw Failure(kProviderNotFound,
                   QStringLiteral("Provider cannot be found: this build serves no data source "
                                  "of the provider '%1' (connection to '%2').")
                       .arg(provider, target.dataSource));
+}
+
+// The first of `names` that the connection string sets.
+QString keyValue(const DataSource::Target& target, std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        const auto it = target.keys.constFind(QLatin1String(name));
+        if (it != target.keys.constEnd())
+            return it.value();
+    }
+    return {};
 }
 
 // This thread's pool of idle databases; none before the connection cache exists or after it
@@ -56,8 +66,10 @@ ConnectionPool* threadPool() {
     return cache ? &cache->pool() : nullptr;
 }
 
-QVariant fieldValue(const QSqlQuery& query, int column) {
+QVariant fieldValue(const QSqlQuery& query, int column, bool server) {
     QVariant v = query.value(column);
+    if (server)
+        return PostgresDialect::toJetValue(v);
     // SQL NULL is a plain null value whatever type the column has.
     if (v.isNull())
         return {};
@@ -81,9 +93,14 @@ void Connection::Open(const QString& connectionString) {
     case DataSource::Target::Kind::None:
         throw Failure(kEngineError,
                       QStringLiteral("The connection string '%1' names no data source.")
-                          .arg(connectionString));
+                          .arg(DataSource::masked(connectionString)));
     case DataSource::Target::Kind::Server:
+        if (!DataSource::isPostgreSQL(target))
+            providerNotFound(target);
         openServer(target);
+        m_connectionString = connectionString;
+        m_upperConnectionString = connectionString.toUpper();
+        return;
     case DataSource::Target::Kind::JetFile:
         break;
     }
@@ -149,6 +166,55 @@ void Connection::openFile(const QString& file, const FileIdentity& identity) {
     m_identity = identity;
 }
 
+void Connection::openServer(const DataSource::Target& target) {
+    release();
+    const QString host = keyValue(target, {"SERVER", "HOST", "DATA SOURCE"});
+    const QString database = keyValue(target, {"DATABASE", "INITIAL CATALOG"});
+    m_connectionName = uniqueConnectionName();
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connectionName);
+    if (!m_db.isValid()) {
+        release();
+        throw Failure(kProviderNotFound,
+                      QStringLiteral("Provider cannot be found: the PostgreSQL driver (QPSQL) is "
+                                     "not installed."));
+    }
+    m_db.setHostName(host);
+    m_db.setDatabaseName(database);
+    m_db.setUserName(keyValue(target, {"USER ID", "UID", "USER", "USERNAME"}));
+    m_db.setPassword(keyValue(target, {"PASSWORD", "PWD"}));
+    bool portOk = true;
+    const QString port = keyValue(target, {"PORT"});
+    if (!port.isEmpty())
+        m_db.setPort(port.toInt(&portOk));
+    if (!portOk || (!port.isEmpty() && (m_db.port() < 1 || m_db.port() > 65535))) {
+        release();
+        throw Failure(kEngineError,
+                      QStringLiteral("The port '%1' is not a port number.").arg(port));
+    }
+    // A server that does not answer must not hang the window for long.
+    QStringList options{QStringLiteral("connect_timeout=10")};
+    const QString sslMode = keyValue(target, {"SSL MODE", "SSLMODE"});
+    if (!sslMode.isEmpty()) {
+        // The driver splits its options at ';' and '=': only a plain word can pass.
+        if (!QRegularExpression(QStringLiteral("^[a-z-]+$")).match(sslMode).hasMatch()) {
+            release();
+            throw Failure(kEngineError,
+                          QStringLiteral("The SSL mode '%1' is not known.").arg(sslMode));
+        }
+        options.append(QStringLiteral("sslmode=") + sslMode);
+    }
+    m_db.setConnectOptions(options.join(QLatin1Char(';')));
+    if (!m_db.open()) {
+        // The server's reason; it never repeats the password.
+        const QString text = errorText(m_db.lastError()).trimmed();
+        release();
+        throw Failure(kEngineError, QStringLiteral("Cannot open the database '%1' on the server "
+                                                   "'%2': %3")
+                                        .arg(database, host, text));
+    }
+    m_server = true;
+}
+
 bool Connection::reuseFile(const QString& file, const FileIdentity& identity) {
     ConnectionPool* pool = threadPool();
     if (!pool)
@@ -183,6 +249,7 @@ bool Connection::isOpen() const {
 
 void Connection::release() {
     m_statements.clear();
+    m_server = false;
     m_identity.reset();
     if (m_connectionName.isEmpty())
         return;
@@ -213,6 +280,8 @@ Connection::Statement& Connection::run(const QString& sql) {
     if (sql.trimmed().isEmpty())
         throw Failure(kCommandTextNotSet,
                       QStringLiteral("Command text was not set for the command object."));
+    if (m_server)
+        return runOnServer(sql);
     const JetDialect::Translation translated = JetDialect::toSQLiteWithParameters(sql);
     std::shared_ptr<Statement> statement = m_statements.value(translated.text);
     if (!statement) {
@@ -241,6 +310,22 @@ Connection::Statement& Connection::run(const QString& sql) {
     return *statement;
 }
 
+Connection::Statement& Connection::runOnServer(const QString& sql) {
+    // Each statement runs once as written: the server plans it, and nothing is kept between.
+    const QString text = PostgresDialect::toPostgreSQL(sql);
+    m_statements.clear();
+    auto statement = std::make_shared<Statement>(m_db);
+    statement->query.setForwardOnly(true);
+    if (!statement->query.exec(text))
+        throw statementFailure(statement->query.lastError());
+    const QSqlRecord record = statement->query.record();
+    for (int c = 0; c < record.count(); ++c)
+        statement->names.append(record.fieldName(c));
+    statement->described = true;
+    m_statements.insert(text, statement);
+    return *statement;
+}
+
 RowTable Connection::fetchAll(const QString& sql) {
     Statement& statement = run(sql);
     QSqlQuery& query = statement.query;
@@ -250,7 +335,7 @@ RowTable Connection::fetchAll(const QString& sql) {
     table.reserveRows(statement.lastRowCount);
     while (query.next()) {
         for (int c = 0; c < columns; ++c)
-            table.appendValue(c, fieldValue(query, c));
+            table.appendValue(c, fieldValue(query, c, m_server));
         table.endRow();
     }
     const QSqlError error = query.lastError();
@@ -266,7 +351,7 @@ std::optional<QVariant> Connection::fetchFirstValue(const QString& sql) {
     QSqlQuery& query = run(sql).query;
     std::optional<QVariant> result;
     if (query.next())
-        result = fieldValue(query, 0);
+        result = fieldValue(query, 0, m_server);
     const QSqlError error = query.lastError();
     query.finish();
     if (error.isValid())

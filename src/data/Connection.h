@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/DataSource.h"
 #include "data/Recordset.h"
 #include "data/RowTable.h"
 #include "support/FileIdentity.h"
@@ -17,8 +18,10 @@ class QSqlQuery;
 // ("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=<file>;") opens its data file: an SQLite
 // database directly, whatever its extension. Statements are given in the Jet dialect and
 // translated just before they run. The file is opened read-only, so nothing a statement does
-// can change it. Every operation that fails throws Failure, like the run-time error of the
-// database object it stands for; mADO turns those into its failure paths.
+// can change it. A PostgreSQL string ("Provider=PostgreSQL;Server=...;Database=...;") opens
+// that server through QPSQL, with the statements bridged to its dialect. Every operation that fails
+// throws Failure, like the run-time error of the database object it stands for; mADO turns those
+// into its failure paths.
 class Connection {
 public:
     Connection();
@@ -36,6 +39,10 @@ public:
     // the connection cache exists) for the next Open of the same unchanged file.
     void Close();
     bool isOpen() const;
+    // Whether the connection is to a database server.
+    bool isServer() const { return m_server; }
+    // The open database, for the tools that write to a server.
+    QSqlDatabase& database() { return m_db; }
     // The database file that was opened (empty before Open).
     QString databaseFile() const { return m_databaseFile; }
 
@@ -58,6 +65,10 @@ private:
     void requireOpen() const;
     // Opens the checked SQLite `file`, which had `identity` just before.
     void openFile(const QString& file, const FileIdentity& identity);
+    // Opens the PostgreSQL server of `target` through QPSQL; throws Failure with its reason.
+    void openServer(const DataSource::Target& target);
+    // Runs a statement on the server, bridged from the Jet dialect; throws Failure.
+    Statement& runOnServer(const QString& sql);
     // Takes the pooled database of `file` as it is on disk now; false when there is none.
     bool reusePooled(const QString& file);
     // Takes the pooled database of `file` opened when it had `identity`; false when none.
@@ -69,6 +80,8 @@ private:
     QString m_connectionName;
     QSqlDatabase m_db;
     QString m_databaseFile;
+    // Whether the connection is to a server rather than a file.
+    bool m_server = false;
     // The database file as it was on disk just before it was opened.
     std::optional<FileIdentity> m_identity;
     // Statements already prepared on this connection, by their translated text.

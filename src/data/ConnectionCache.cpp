@@ -26,6 +26,14 @@ int ConnectionCache::indexOf(const QString& dataFile) const {
     return -1;
 }
 
+int ConnectionCache::indexOfConnectionString(const QString& connectionString) const {
+    for (int i = 0; i < count(); ++i) {
+        if (m_connections[i] && m_connections[i]->ConnectionString() == connectionString)
+            return i;
+    }
+    return -1;
+}
+
 void ConnectionCache::removeAt(int index) {
     if (index >= 0 && index < count())
         m_connections.erase(m_connections.begin() + index);

@@ -26,6 +26,8 @@ public:
     // The position (from 0) of the first connection of `dataFile`; -1 when none. An empty
     // data file belongs to no connection.
     int indexOf(const QString& dataFile) const;
+    // The position of the first connection opened with exactly `connectionString`; -1 when none.
+    int indexOfConnectionString(const QString& connectionString) const;
     void append(ConnectionPtr connection) { m_connections.push_back(std::move(connection)); }
     void removeAt(int index);
     ConnectionPool& pool() { return m_pool; }

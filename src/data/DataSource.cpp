@@ -123,6 +123,24 @@ QString pathAsWritten(const QString& dataFile) {
     return QFileInfo(path).absoluteFilePath();
 }
 
+bool isPostgreSQL(const Target& target) {
+    return target.kind == Target::Kind::Server &&
+           (target.provider.compare(QLatin1String("PostgreSQL"), Qt::CaseInsensitive) == 0 ||
+            target.provider.compare(QLatin1String("QPSQL"), Qt::CaseInsensitive) == 0);
+}
+
+QString masked(const QString& connectionString) {
+    // Up to the end of the value as parse() reads it: a quoted value to its closing quote.
+    static const QRegularExpression password(
+        QStringLiteral(
+            "((?:^|;)\\s*(?:Password|Pwd)\\s*=\\s*)(\"(?:[^\"]|\"\")*\"?|'(?:[^']|'')*'?|"
+            "(?:[^;]|;(?!\\s*[A-Za-z][A-Za-z0-9 _.]*=|\\s*$))*)"),
+        QRegularExpression::CaseInsensitiveOption);
+    QString result = connectionString;
+    result.replace(password, QStringLiteral("\\1********"));
+    return result;
+}
+
 QString sqliteFileFor(const QString& dataFile) {
     return checkedSqliteFile(dataFile).path;
 }

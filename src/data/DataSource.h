@@ -20,6 +20,13 @@ struct Target {
 // values optionally quoted). A Jet or ACE provider makes a JetFile target.
 Target parse(const QString& connectionString);
 
+// Whether the target is a PostgreSQL server ("Provider=PostgreSQL;Server=...;Database=...;").
+bool isPostgreSQL(const Target& target);
+
+// The connection string with the values of its password keys ("Password", "Pwd") replaced by
+// "********", for messages and the log.
+QString masked(const QString& connectionString);
+
 // The SQLite file that serves the data file `dataFile` (found without regard to letter case):
 // the file itself when it is an SQLite database, its cached SQLite copy when it is an Access
 // file (Jet 3, Jet 4 or ACE), imported first when needed. Throws Failure naming the file when

@@ -1,6 +1,7 @@
 #include "data/mADO.h"
 
 #include "data/ConnectionCache.h"
+#include "data/DataSource.h"
 #include "support/Failure.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
@@ -63,7 +64,11 @@ ConnectionPtr getConnection(const QString& dataFile, const QString& connectionSt
     scope.run(
         [&] {
             ConnectionCache& cache = ConnectionCache::instance();
-            const int found = cache.indexOf(dataFile);
+            // A server's string names no data file: its connection is found by the whole
+            // string, or every query would open another server connection.
+            const bool server = DataSource::isPostgreSQL(DataSource::parse(connectionString));
+            const int found =
+                server ? cache.indexOfConnectionString(connectionString) : cache.indexOf(dataFile);
             if (found >= 0) {
                 result = cache.connections()[found];
                 return;
@@ -75,9 +80,10 @@ ConnectionPtr getConnection(const QString& dataFile, const QString& connectionSt
         },
         [&](const Failure& failure) {
             ProcScope::handle(failure);
-            modLog::writeRecord({QStringLiteral("File: ") + dataFile,
-                                 QStringLiteral("Connection String: ") + connectionString,
-                                 QStringLiteral("mAdo"), QStringLiteral("getConnection")});
+            modLog::writeRecord(
+                {QStringLiteral("File: ") + dataFile,
+                 QStringLiteral("Connection String: ") + DataSource::masked(connectionString),
+                 QStringLiteral("mAdo"), QStringLiteral("getConnection")});
         });
     return result;
 }

@@ -62,6 +62,8 @@ TEST(CommandLineTest, InvalidCommandsSayWhy) {
         {"month 2024-03 2024-04", "unexpected argument '2024-04'"},
         {"month 2024-03 --ini", "--ini needs a value"},
         {"month 2024-03 --ini=", "--ini needs a file"},
+        {"month 2024-03 --server=", "--server needs a connection string"},
+        {"edition --server x", "unexpected argument '--server'"},
         {"month 2024-03 --edition abc", "the edition code 'abc' is not a number"},
         {"month 2024-03 --edition 99999999999", "the edition code '99999999999' is not a number"},
         {"month 2024-03 --JSON", "unexpected argument '--JSON'"},
@@ -85,9 +87,9 @@ TEST(CommandLineTest, UsageNamesEveryCommand) {
     EXPECT_EQ(CommandLine::usage(),
               QStringLiteral("usage: liturgy-calendar version\n"
                              "       liturgy-calendar month YYYY-MM [--ini FILE] [--edition CODE] "
-                             "[--json]\n"
+                             "[--server CONNECTION-STRING] [--json]\n"
                              "       liturgy-calendar week YYYY-MM [--ini FILE] [--edition CODE] "
-                             "[--json]\n"
+                             "[--server CONNECTION-STRING] [--json]\n"
                              "       liturgy-calendar edition [--ini FILE] [--edition CODE]\n"
                              "       liturgy-calendar help\n"));
 }

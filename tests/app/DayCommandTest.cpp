@@ -20,12 +20,13 @@ QString parsed(const QStringList& arguments) {
     if (!DayCommand::parse(arguments, &r, &error))
         return QStringLiteral("error: ") + error;
     return QStringLiteral("%1 %2 %3 %4 %5 %6")
-        .arg(r.date.toString(Qt::ISODate))
-        .arg(r.kind)
-        .arg(r.entry)
-        .arg(r.list)
-        .arg(r.iniFile)
-        .arg(r.edition);
+               .arg(r.date.toString(Qt::ISODate))
+               .arg(r.kind)
+               .arg(r.entry)
+               .arg(r.list)
+               .arg(r.iniFile)
+               .arg(r.edition) +
+           (r.server.isEmpty() ? QString() : QStringLiteral(" server ") + r.server);
 }
 
 TEST(DayCommandParseTest, ArgumentsAndTheirMistakes) {
@@ -47,6 +48,9 @@ TEST(DayCommandParseTest, ArgumentsAndTheirMistakes) {
         {{"day", "2024-03-10", "--entry", "0"}, "error: the entry '0' is not a number from 1"},
         {{"day", "2024-03-10", "--entry", "x"}, "error: the entry 'x' is not a number from 1"},
         {{"day", "2024-03-10", "--ini="}, "error: --ini needs a file"},
+        {{"day", "2024-03-10", "--server", "Provider=PostgreSQL;Server=h;"},
+         "2024-03-10 4 1 0  1 server Provider=PostgreSQL;Server=h;"},
+        {{"day", "2024-03-10", "--server="}, "error: --server needs a connection string"},
         {{"day", "2024-03-10", "--edition", "47a"},
          "error: the edition code '47a' is not a number"},
         {{"day", "2024-03-10", "2024-03-11"}, "error: unexpected argument '2024-03-11'"},
@@ -190,7 +194,7 @@ TEST_F(DayCommandTest, TheProgramPrintsThePageByteForByte) {
     EXPECT_EQ(process.readAllStandardError(),
               "liturgy-calendar: the page kind 'psalms' is not readings, prayers or ordo\n"
               "usage: liturgy-calendar day YYYY-MM-DD [--kind readings|prayers|ordo] [--entry N] "
-              "[--list] [--ini FILE] [--edition CODE]\n");
+              "[--list] [--ini FILE] [--edition CODE] [--server CONNECTION-STRING]\n");
 
     EXPECT_EQ(runProgram({"day", "2024-03-10", "--ini", ini, "--entry", "5"}), 1);
     EXPECT_EQ(process.readAllStandardError(),

@@ -94,9 +94,6 @@ bool createPlan(const QString& path, const QList<ServiceRow>& rows) {
     return createDatabase(path, Schema::Kind::Plan) && insertServices(path, rows, {});
 }
 
-bool addPlanTable(const QString& path, const QList<ServiceRow>& rows) {
-    return insertServices(path, rows, Schema::statements(Schema::Kind::Plan));
-}
 
 QByteArray iniText(const QString& liturgyFile, const QString& planFile) {
     return "[Files]\r\nLiturgyFile=" + liturgyFile.toUtf8() + "\r\nPlanFile=" + planFile.toUtf8() +

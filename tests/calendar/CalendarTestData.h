@@ -41,8 +41,6 @@ double ole(const QDate& date, const QTime& time = QTime(0, 0));
 // when it cannot.
 bool createLiturgy(const QString& path, const QList<DayRow>& rows);
 bool createPlan(const QString& path, const QList<ServiceRow>& rows);
-// Adds the plan table with `rows` to an existing database (a host's server database holds all).
-bool addPlanTable(const QString& path, const QList<ServiceRow>& rows);
 
 // The text of an INI file naming the two database files (CR LF lines).
 QByteArray iniText(const QString& liturgyFile, const QString& planFile);

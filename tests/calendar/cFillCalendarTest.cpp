@@ -2,9 +2,11 @@
 
 #include "calendar/CalendarTestData.h"
 #include "calendar/cLiturgicalColors.h"
+#include "common/ServerTestDatabase.h"
 #include "common/TestEnv.h"
 #include "controls/MonthCalendarModel.h"
 #include "data/ConnectionCache.h"
+#include "data/ServerCopy.h"
 #include "support/CErrHandler.h"
 #include "support/SharedState.h"
 #include "support/modIni.h"
@@ -308,13 +310,13 @@ TEST_F(cFillCalendarTest, StatementsAndTheDateRangeInEachSqlMode) {
     const QDate last(2024, 3, 31);
     EXPECT_EQ(cFillCalendar::dateRange(3, 2024, last, 0),
               QStringLiteral(" WHERE Date >=#3/1/2024# AND Date <=#03/31/2024#"));
-    // The first day keeps its #month/1/year# form in server mode.
+    // A server reads only its own form, so both days are written in it.
     EXPECT_EQ(cFillCalendar::dateRange(3, 2024, last, -1),
-              QStringLiteral(" WHERE Date >=#3/1/2024# AND Date <='2024-03-31'"));
+              QStringLiteral(" WHERE Date >='2024-03-01' AND Date <='2024-03-31'"));
     EXPECT_EQ(cFillCalendar::dateRange(3, 2024, last, 1),
               QStringLiteral(" WHERE Date >=#3/1/2024# AND Date <="));
     EXPECT_EQ(cFillCalendar::dateRange(11, 987, QDate(987, 11, 30), -1),
-              QStringLiteral(" WHERE Date >=#11/1/987# AND Date <='0987-11-30'"));
+              QStringLiteral(" WHERE Date >='0987-11-01' AND Date <='0987-11-30'"));
     const QString range = QStringLiteral(" WHERE Date >=#3/1/2024# AND Date <=#03/31/2024#");
     EXPECT_EQ(cFillCalendar::calendarStatement(range, false),
               QStringLiteral("SELECT ID, Date, FeastRef, Day_Color, ShortName FROM "
@@ -331,17 +333,27 @@ TEST_F(cFillCalendarTest, StatementsAndTheDateRangeInEachSqlMode) {
 }
 
 TEST_F(cFillCalendarTest, ServerModeUsesTheHostsConnection) {
-    // A host's database that holds every table; the host's string names it.
-    const QString server = path(QStringLiteral("server.db"));
-    ASSERT_TRUE(createLiturgy(server, {{1, march(6), 1, 2, QStringLiteral("Server day")},
-                                       {2, ole(QDate(2024, 4, 6)), 1, 3, "April"}}));
-    ASSERT_TRUE(addPlanTable(server, {{march(6), QVariant(), "Mass", "A"},
+    // A host's server database that holds every table; the host's string names it.
+    ServerTestDatabase server;
+    SKIP_WITHOUT_SERVER(server);
+    ASSERT_TRUE(createLiturgy(liturgyFile, {{1, march(6), 1, 2, QStringLiteral("Server day")},
+                                            {2, march(1), 1, 3, QStringLiteral("First")},
+                                            {3, ole(QDate(2024, 4, 1)), 1, 3, "April"}}));
+    ASSERT_TRUE(createPlan(planFile, {{march(6), QVariant(), "Mass", "A"},
                                       {ole(QDate(2024, 5, 6)), QVariant(), "Mass", "A"}}));
-    liturgyFile = server;
-    planFile = server;
-    fill(1, -1, QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + server + ";");
-    expectMonth({{6, {"Server day", "", "", kGreen, 1}}});
+    QString error;
+    ASSERT_TRUE(
+        ServerCopy::copy(liturgyFile, Schema::Kind::Liturgy, server.connectionString(), &error))
+        << error.toStdString();
+    ASSERT_TRUE(ServerCopy::copy(planFile, Schema::Kind::Plan, server.connectionString(), &error))
+        << error.toStdString();
+    // The files the INI names hold nothing of it: every row comes from the server.
+    QFile::remove(liturgyFile);
+    ASSERT_TRUE(createLiturgy(liturgyFile, {}));
+    fill(1, -1, server.connectionString());
+    expectMonth({{1, {"First", "", "", kRed, 0}}, {6, {"Server day", "", "", kGreen, 1}}});
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
+    resetSharedState();
 }
 
 } // namespace
