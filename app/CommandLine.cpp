@@ -54,6 +54,15 @@ bool CommandLine::parseDate(const QString& text, QDate* date) {
     return true;
 }
 
+QString CommandLine::splitOption(const QString& argument, QString* value, bool* hasValue) {
+    const qsizetype equals = argument.indexOf(QLatin1Char('='));
+    if (!argument.startsWith(QLatin1String("--")) || equals <= 0)
+        return argument;
+    *value = argument.mid(equals + 1);
+    *hasValue = true;
+    return argument.left(equals);
+}
+
 bool CommandLine::parse(const QStringList& arguments, CommandRequest* request, QString* error) {
     *request = CommandRequest();
     if (arguments.isEmpty()) {
@@ -69,15 +78,9 @@ bool CommandLine::parse(const QStringList& arguments, CommandRequest* request, Q
     const bool takesOptions = command != Command::Version && command != Command::Help;
     bool monthSeen = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
-        QString argument = arguments.at(i);
         QString value;
         bool hasValue = false;
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        if (argument.startsWith(QLatin1String("--")) && equals > 0) {
-            value = argument.mid(equals + 1);
-            argument.truncate(equals);
-            hasValue = true;
-        }
+        const QString argument = CommandLine::splitOption(arguments.at(i), &value, &hasValue);
         const bool valueOption = argument == QLatin1String("--ini") ||
                                  argument == QLatin1String("--edition") ||
                                  (takesMonth && argument == QLatin1String("--server"));

@@ -40,5 +40,8 @@ public:
     // A month "YYYY-MM" (its first day) or a date "YYYY-MM-DD"; false when the text is not one
     // or lies before the year 100, where date values start.
     static bool parseMonth(const QString& text, QDate* month);
+    // An argument "--name=value" as its name, with `value` and `hasValue` set; any other
+    // argument as it stands.
+    static QString splitOption(const QString& argument, QString* value, bool* hasValue);
     static bool parseDate(const QString& text, QDate* date);
 };

@@ -48,15 +48,9 @@ bool DayCommand::parse(const QStringList& arguments, Request* request, QString* 
     }
     bool dateSeen = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
-        QString argument = arguments.at(i);
         QString value;
         bool hasValue = false;
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        if (argument.startsWith(QLatin1String("--")) && equals > 0) {
-            value = argument.mid(equals + 1);
-            argument.truncate(equals);
-            hasValue = true;
-        }
+        const QString argument = CommandLine::splitOption(arguments.at(i), &value, &hasValue);
         if (argument == QLatin1String("--list") && !hasValue) {
             request->list = true;
             continue;

@@ -22,7 +22,7 @@ public:
         bool list = false;
         QString iniFile; // empty: the default data set
         qint32 edition = 1;
-        QString server; // a database server's connection string: server mode
+        QString server;            // a database server's connection string: server mode
         bool editionGiven = false; // --edition was on the command line
     };
 

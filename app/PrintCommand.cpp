@@ -87,15 +87,9 @@ bool PrintCommand::parse(const QStringList& arguments, Request* request, QString
     const bool day = request->what == Request::What::Day;
     bool dateSeen = false;
     for (qsizetype i = 2; i < arguments.size(); ++i) {
-        QString argument = arguments.at(i);
         QString value;
         bool hasValue = false;
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        if (argument.startsWith(QLatin1String("--")) && equals > 0) {
-            value = argument.mid(equals + 1);
-            argument.truncate(equals);
-            hasValue = true;
-        }
+        const QString argument = CommandLine::splitOption(arguments.at(i), &value, &hasValue);
         static const char* const options[] = {"--pdf",     "--printer", "--ini",
                                               "--edition", "--kind",    "--entry"};
         const bool known =

@@ -284,15 +284,9 @@ bool ServiceCommand::parse(const QStringList& arguments, Request* request, QStri
     const Action action = request->action;
     bool positional = false;
     for (qsizetype i = 2; i < arguments.size(); ++i) {
-        QString argument = arguments.at(i);
         QString value;
         bool hasValue = false;
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        if (argument.startsWith(QLatin1String("--")) && equals > 0) {
-            value = argument.mid(equals + 1);
-            argument.truncate(equals);
-            hasValue = true;
-        }
+        const QString argument = CommandLine::splitOption(arguments.at(i), &value, &hasValue);
         if (action == Action::List && argument == QLatin1String("--json") && !hasValue) {
             request->json = true;
             continue;
