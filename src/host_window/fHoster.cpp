@@ -13,9 +13,11 @@
 #include "day_page/fThisDay.h"
 #include "host_window/EditionChooser.h"
 #include "host_window/GoToDate.h"
-#include "host_window/HostPrinting.h"
 #include "host_window/HostExport.h"
+#include "host_window/HostPrinting.h"
 #include "host_window/HostServices.h"
+#include "host_window/HosterLayout.h"
+#include "host_window/YearMonthTree.h"
 #include "host_window/cDockingPane.h"
 #include "host_window/cPaneWindow.h"
 #include "host_window/cToolBar.h"
@@ -53,26 +55,8 @@
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-constexpr int kTodayLeft = 2000;      // twips
-constexpr int kChooserMinimum = 2300; // twips
-constexpr int kDayPaneWidth = 350;
-constexpr int kTreePaneWidth = 150;
-
-constexpr int kYearRole = Qt::UserRole + 1;
-constexpr int kMonthRole = Qt::UserRole + 2;
-constexpr int kYearItemRole = Qt::UserRole + 3;
-
 bool showsNotes(qint32 version) {
     return version == 1007 || version == 1011 || version == 1015 || version == 10024;
-}
-
-// The pane bitmaps 101 (month) and 102 (week).
-#include "host_window/bitmaps/101.xpm"
-#include "host_window/bitmaps/102.xpm"
-
-QIcon paneIcon(int resource) {
-    return QIcon(QPixmap(resource == 102 ? pane_102 : pane_101));
 }
 
 // A tool of the toolbar in use: its identifier and the handle of the window it belongs to.
@@ -87,7 +71,8 @@ qint32 toolTag(const QAction* tool) {
 } // namespace
 
 fHoster::fHoster(QWidget* parent)
-    : QMainWindow(parent), m_export(std::make_unique<HostExport>(*this)) {
+    : QMainWindow(parent), m_export(std::make_unique<HostExport>(*this)),
+      m_layout(std::make_unique<HosterLayout>(*this)) {
     setObjectName(QStringLiteral("fHoster"));
     setAccessibleName(tr("Liturgy calendar"));
     setDockOptions(QMainWindow::AllowTabbedDocks | QMainWindow::AnimatedDocks);
@@ -96,7 +81,6 @@ fHoster::fHoster(QWidget* parent)
     setCorner(Qt::TopLeftCorner, Qt::LeftDockWidgetArea);
     setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
     setTabPosition(Qt::AllDockWidgetAreas, QTabWidget::North);
-    // The panes take the whole window: the central area is only the place they meet.
     // The panes take the whole window: the central area is a strip of no height under the
     // calendars, so that spare width goes to the calendars and spare height to them too.
     auto* centre = new QWidget(this);
@@ -240,24 +224,6 @@ void fHoster::loadStep() {
     });
 }
 
-cDockingPane* fHoster::addPane(qint16 number, const QString& title, QWidget* window,
-                               Qt::DockWidgetArea area) {
-    auto* pane = new cDockingPane(number, title, this);
-    pane->setWidget(window);
-    QDockWidget::DockWidgetFeatures features =
-        QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable;
-    // The calendars are the master of every other pane and stay; the others can be put away.
-    if (number >= 3)
-        features |= QDockWidget::DockWidgetClosable;
-    pane->setFeatures(features);
-    pane->setAllowedAreas(Qt::AllDockWidgetAreas);
-    if (auto* page = qobject_cast<fThisDay*>(window))
-        pane->setWindowHandle32(page->hWnd());
-    addDockWidget(area, pane);
-    m_panes.append(pane);
-    return pane;
-}
-
 bool fHoster::mInitialize() {
     if (!m_loaded)
         loadStep();
@@ -266,15 +232,15 @@ bool fHoster::mInitialize() {
     scope.run([&] {
         // 1, 2: caption and pane icons.
         setWindowTitle(m_appTitle);
-        const QIcon icon1 = paneIcon(101);
-        const QIcon icon2 = paneIcon(102);
+        const QIcon icon1 = HosterLayout::paneIcon(101);
+        const QIcon icon2 = HosterLayout::paneIcon(102);
 
         // 3, 4: month and week calendars, tabbed at the top.
         m_month = new MonthCalendarView;
         m_month->setObjectName(QStringLiteral("ctMonth1"));
         mfT1 = new cPaneWindow(QStringLiteral("fCalendar"), m_month);
-        cDockingPane* p1 =
-            addPane(1, ResourceStrings::text(ResourceStrings::kMonth), mfT1, Qt::TopDockWidgetArea);
+        cDockingPane* p1 = m_layout->addPane(1, ResourceStrings::text(ResourceStrings::kMonth),
+                                             mfT1, Qt::TopDockWidgetArea);
         p1->setWindowIcon(icon1);
         connect(m_month, &MonthCalendarView::currentDateChanged, this,
                 [this](int m, int y) { onMonthDateChanged(m, y); });
@@ -288,8 +254,8 @@ bool fHoster::mInitialize() {
         m_week = new WeekCalendarView;
         m_week->setObjectName(QStringLiteral("ctCalendar1"));
         mfT2 = new cPaneWindow(QStringLiteral("fWeek"), m_week);
-        cDockingPane* p2 =
-            addPane(2, ResourceStrings::text(ResourceStrings::kWeek), mfT2, Qt::TopDockWidgetArea);
+        cDockingPane* p2 = m_layout->addPane(2, ResourceStrings::text(ResourceStrings::kWeek), mfT2,
+                                             Qt::TopDockWidgetArea);
         p2->setWindowIcon(icon2);
         connect(m_week, &WeekCalendarView::dateChanged, this,
                 [this](const QDate& d) { onWeekDateChanged(d); });
@@ -301,21 +267,20 @@ bool fHoster::mInitialize() {
         connect(m_week, &WeekCalendarView::mouseReleased, this,
                 [this](int button) { onMouseUp(button); });
         tabifyDockWidget(p1, p2);
-        connect(mfT1, &cPaneWindow::resized, this, [this] { layoutTools(); });
-        connect(mfT2, &cPaneWindow::resized, this, [this] { layoutTools(); });
+        connect(mfT1, &cPaneWindow::resized, this, [this] { m_layout->layoutTools(); });
+        connect(mfT2, &cPaneWindow::resized, this, [this] { m_layout->layoutTools(); });
 
         // 5: the year/month tree, hidden at the side.
-        m_tree = new QTreeWidget;
-        m_tree->setObjectName(QStringLiteral("TList1"));
-        m_tree->setHeaderHidden(true);
-        m_tree->setAccessibleName(ResourceStrings::text(ResourceStrings::kCalendar));
-        m_fTList = new cPaneWindow(QStringLiteral("fTList"), m_tree);
-        cDockingPane* p3 = addPane(3, ResourceStrings::text(ResourceStrings::kCalendar), m_fTList,
-                                   Qt::LeftDockWidgetArea);
-        connect(m_tree, &QTreeWidget::itemClicked, this,
-                [this](QTreeWidgetItem* item) { doTListClick(int(m_treeItems.indexOf(item))); });
-        connect(m_tree, &QTreeWidget::itemActivated, this,
-                [this](QTreeWidgetItem* item) { doTListClick(int(m_treeItems.indexOf(item))); });
+        m_yearTree = std::make_unique<YearMonthTree>();
+        QTreeWidget* tree = m_yearTree->widget();
+        m_fTList = new cPaneWindow(QStringLiteral("fTList"), tree);
+        m_layout->addPane(3, ResourceStrings::text(ResourceStrings::kCalendar), m_fTList,
+                          Qt::LeftDockWidgetArea);
+        const auto click = [this](QTreeWidgetItem* item) {
+            doTListClick(m_yearTree->indexOf(item));
+        };
+        connect(tree, &QTreeWidget::itemClicked, this, click);
+        connect(tree, &QTreeWidget::itemActivated, this, click);
 
         // 6: the day pages, tabbed at the right.
         QList<qint16> dayPanes{4};
@@ -337,27 +302,14 @@ bool fHoster::mInitialize() {
             const QString title = number == 4   ? ResourceStrings::text(ResourceStrings::kReadings)
                                   : number == 5 ? ResourceStrings::text(ResourceStrings::kPrayers)
                                                 : QStringLiteral("Ordo");
-            cDockingPane* pane = addPane(number, title, page, Qt::RightDockWidgetArea);
+            cDockingPane* pane = m_layout->addPane(number, title, page, Qt::RightDockWidgetArea);
             if (first)
                 tabifyDockWidget(first, pane);
             else
                 first = pane;
         }
 
-        // The panes' sizes: the calendars take the height, the day pages and the tree their
-        // widths.
-        QList<QDockWidget*> dayDocks;
-        for (cDockingPane* p : m_panes)
-            if (p->Id() >= 4)
-                dayDocks.append(p);
-        if (!dayDocks.isEmpty())
-            resizeDocks({dayDocks.first()}, {kDayPaneWidth}, Qt::Horizontal);
-        resizeDocks({p1}, {qMax(1, height())}, Qt::Vertical);
-        resizeDocks({p3}, {kTreePaneWidth}, Qt::Horizontal);
-        p3->hide();
-        updateTitleBars();
-        for (cDockingPane* p : m_panes)
-            watchPane(p);
+        m_layout->settle();
 
         // 7, 8: the toolbar in use. The window's own tools belong to it.
         const qint32 handle = cWindowList::handleOf(this);
@@ -393,7 +345,7 @@ bool fHoster::mInitialize() {
         m_week->setDayNames(dayNames);
         m_week->setMonthNames(monthNames);
 
-        m_homeLayout = saveState();
+        m_layout->saveHome();
 
         // 11, 12.
         setStatusText();
@@ -403,7 +355,7 @@ bool fHoster::mInitialize() {
         m_dayPagePending = true;
         m_currentDayPane = 4;
         m_goTo->showDate(m_month->currentDate());
-        layoutTools();
+        m_layout->layoutTools();
         result = true;
     });
     return result;
@@ -429,55 +381,23 @@ void fHoster::showEvent(QShowEvent* event) {
     if (!m_loading)
         return;
     m_loading = false;
-    // Now that the window has its size, give the panes theirs: the day pages their width at
-    // the right, the calendars the rest.
-    QTimer::singleShot(0, this, [this] {
-        m_dayPaneWidth = kDayPaneWidth;
-        arrangeWidths();
-        m_homeLayout = saveState();
-    });
+    m_layout->firstShown();
     if (pane(4))
         selectPane(4);
 }
 
 void fHoster::resizeEvent(QResizeEvent* event) {
-    // The day pages keep their width when the window grows or shrinks; the calendars take
-    // the difference.
-    const cDockingPane* day = pane(4);
-    if (m_dayPaneWidth > 0 && day && !day->isHidden())
-        m_dayPaneWidth = day->width();
+    m_layout->beforeResize();
     QMainWindow::resizeEvent(event);
-    arrangeWidths();
-}
-
-void fHoster::arrangeWidths() {
-    if (m_dayPaneWidth <= 0 || m_arranging)
-        return;
-    // The window gives spare width to the right-hand area; holding the day pages at their
-    // width for one layout pass leaves it to the calendars.
-    QList<cDockingPane*> held;
-    for (cDockingPane* p : m_panes)
-        if (p->Id() >= 4 && !p->isHidden() && !p->isFloating())
-            held.append(p);
-    if (held.isEmpty())
-        return;
-    m_arranging = true;
-    for (cDockingPane* p : held)
-        p->setFixedWidth(m_dayPaneWidth);
-    QTimer::singleShot(0, this, [this, held] {
-        for (cDockingPane* p : held) {
-            p->setMinimumWidth(0);
-            p->setMaximumWidth(QWIDGETSIZE_MAX);
-        }
-        m_arranging = false;
-    });
+    m_layout->afterResize();
 }
 
 cDockingPane* fHoster::pane(int number) const {
-    for (cDockingPane* p : m_panes)
-        if (p->Id() == number)
-            return p;
-    return nullptr;
+    return m_layout->pane(number);
+}
+
+QList<cDockingPane*> fHoster::panes() const {
+    return m_layout->panes();
 }
 
 fThisDay* fHoster::dayPage(int number) const {
@@ -487,186 +407,9 @@ fThisDay* fHoster::dayPage(int number) const {
     return qobject_cast<fThisDay*>(cWindowList::find(p->windowHandle32()));
 }
 
-void fHoster::updateTitleBars() {
-    // A pane that shares its place with others shows its title on its tab; a title bar under
-    // the tabs would only say it again. A pane on its own keeps its title bar, with its title
-    // and buttons.
-    for (cDockingPane* p : m_panes) {
-        bool tabbed = false;
-        if (!p->isFloating()) {
-            for (const QDockWidget* mate : tabifiedDockWidgets(p))
-                tabbed = tabbed || (!mate->isHidden() && !mate->isFloating());
-        }
-        QWidget* titleBar = p->titleBarWidget();
-        if (tabbed == (titleBar != nullptr))
-            continue;
-        if (tabbed) {
-            // An empty layout gives the bar a size of nothing at all.
-            auto* none = new QWidget(p);
-            none->setObjectName(QStringLiteral("noTitleBar"));
-            auto* layout = new QHBoxLayout(none);
-            layout->setContentsMargins(0, 0, 0, 0);
-            p->setTitleBarWidget(none);
-        } else {
-            p->setTitleBarWidget(nullptr);
-            delete titleBar;
-        }
-    }
-}
-
-void fHoster::scheduleTitleBars() {
-    // Once the window has finished moving panes about.
-    if (m_titleBarsPending)
-        return;
-    m_titleBarsPending = true;
-    QTimer::singleShot(0, this, [this] {
-        m_titleBarsPending = false;
-        updateTitleBars();
-    });
-}
-
-void fHoster::watchPane(cDockingPane* p) {
-    connect(p, &QDockWidget::visibilityChanged, this,
-            [this, p](bool visible) { paneVisibilityChanged(p, visible); });
-    connect(p, &QDockWidget::visibilityChanged, this, [this] { scheduleTitleBars(); });
-    connect(p, &QDockWidget::topLevelChanged, this, [this] { scheduleTitleBars(); });
-    connect(p, &QDockWidget::dockLocationChanged, this, [this] { scheduleTitleBars(); });
-    connect(p, &QDockWidget::topLevelChanged, this, [this, p](bool floating) {
-        if (!floating || m_restoring || m_homeLayout.isEmpty())
-            return;
-        if (!onPaneAction(PaneFloating, p->Id()))
-            onPaneAction(PaneFloated, p->Id());
-        else
-            restoreHomeLayout();
-    });
-    connect(p, &QDockWidget::dockLocationChanged, this, [this, p](Qt::DockWidgetArea) {
-        if (m_restoring || m_homeLayout.isEmpty())
-            return;
-        // Wait until the drop is complete before judging where the pane went.
-        QTimer::singleShot(0, this, [this, p] { paneLayoutChanged(p); });
-    });
-    connect(p, &cDockingPane::closedByUser, this, [this](cDockingPane* closed) {
-        if (m_restoring)
-            return;
-        onPaneAction(closed->Id() == 3 ? PaneCollapsed : PaneHidden, closed->Id());
-    });
-    if (p->features() & QDockWidget::DockWidgetClosable) {
-        // The pane's own show/hide switch, on the side bar (the tree) and in the pane menu.
-        QAction* toggle = new QAction(p->windowTitle(), p);
-        toggle->setObjectName(QStringLiteral("showPane%1").arg(p->Id()));
-        toggle->setCheckable(true);
-        toggle->setChecked(!p->isHidden());
-        toggle->setIcon(p->Id() == 3 ? paneIcon(101) : QIcon());
-        toggle->setToolTip(tr("Show or hide %1").arg(p->windowTitle()));
-        connect(p, &QDockWidget::visibilityChanged, toggle,
-                [toggle, p] { toggle->setChecked(!p->isHidden()); });
-        connect(toggle, &QAction::triggered, this,
-                [this, p](bool shown) { paneToggled(p, shown); });
-        p->setProperty("paneToggle", QVariant::fromValue<QObject*>(toggle));
-        if (p->Id() == 3)
-            m_sideBar->addAction(toggle);
-    }
-}
-
-void fHoster::paneToggled(cDockingPane* p, bool shown) {
-    ++m_selecting;
-    p->setVisible(shown);
-    if (shown)
-        p->raise();
-    --m_selecting;
-    if (shown) {
-        onPaneAction(PaneExpanding, p->Id());
-        onPaneAction(PaneExpanded, p->Id());
-    } else {
-        onPaneAction(p->Id() == 3 ? PaneCollapsed : PaneHidden, p->Id());
-    }
-}
-
-void fHoster::paneVisibilityChanged(cDockingPane* p, bool visible) {
-    if (!visible || m_loading || m_selecting || m_restoring || m_homeLayout.isEmpty())
-        return;
-    // Only a tab coming to the front is a selection; a pane shown by its switch has its own
-    // actions.
-    if (tabifiedDockWidgets(p).isEmpty())
-        return;
-    onPaneAction(PaneActivated, p->Id());
-}
-
-void fHoster::paneLayoutChanged(cDockingPane* p) {
-    if (m_restoring || p->isFloating())
-        return;
-    // Where the window put the pane, from the saved arrangement.
-    const QByteArray current = saveState();
-    if (current == m_homeLayout)
-        return;
-    static const auto homeArea = [](int id) {
-        return id <= 2   ? Qt::TopDockWidgetArea
-               : id == 3 ? Qt::LeftDockWidgetArea
-                         : Qt::RightDockWidgetArea;
-    };
-    const auto mates = [this](cDockingPane* pane) {
-        QList<int> ids;
-        for (QDockWidget* d : tabifiedDockWidgets(pane))
-            if (auto* dp = qobject_cast<cDockingPane*>(d))
-                ids.append(dp->Id());
-        return ids;
-    };
-    const auto homeMates = [](int id) {
-        return id <= 2 ? QList<int>{1, 2} : id == 3 ? QList<int>{} : QList<int>{4, 5, 7};
-    };
-    bool refused = false;
-    if (dockWidgetArea(p) != homeArea(p->Id())) {
-        refused = onPaneAction(PaneDocked, p->Id());
-    } else {
-        const QList<int> now = mates(p);
-        bool foreign = false;
-        for (int id : now)
-            if (!homeMates(p->Id()).contains(id))
-                foreign = true;
-        if (foreign) {
-            refused = onPaneAction(PaneAttaching, p->Id());
-            if (!refused)
-                onPaneAction(PaneAttached, p->Id());
-        } else if (now.isEmpty() && p->Id() != 3) {
-            bool hadMates = false;
-            for (int id : homeMates(p->Id()))
-                if (id != p->Id() && pane(id) && !pane(id)->isHidden())
-                    hadMates = true;
-            if (hadMates)
-                refused = onPaneAction(PaneDetaching, p->Id());
-        }
-    }
-    if (refused)
-        restoreHomeLayout();
-}
-
-void fHoster::restoreHomeLayout() {
-    // A drag may still hold the pane: put it back once the mouse is released.
-    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
-        QTimer::singleShot(50, this, [this] { restoreHomeLayout(); });
-        return;
-    }
-    m_restoring = true;
-    QList<bool> hidden;
-    for (cDockingPane* p : m_panes)
-        hidden.append(p->isHidden());
-    for (cDockingPane* p : m_panes)
-        if (p->isFloating())
-            p->setFloating(false);
-    restoreState(m_homeLayout);
-    for (int i = 0; i < m_panes.size(); ++i)
-        m_panes[i]->setVisible(!hidden[i]);
-    m_restoring = false;
-    updateTitleBars();
-}
-
 void fHoster::selectPane(int number) {
-    cDockingPane* p = pane(number);
-    if (!p)
+    if (!m_layout->raise(number))
         return;
-    ++m_selecting;
-    p->raise();
-    --m_selecting;
     onPaneAction(PaneActivated, number);
 }
 
@@ -693,7 +436,7 @@ bool fHoster::onPaneAction(int action, int number) {
             break;
         case PaneExpanding:
             if (number == 3) {
-                if (m_tree && m_tree->topLevelItemCount() == 0)
+                if (m_yearTree && m_yearTree->widget()->topLevelItemCount() == 0)
                     loadTListData();
             } else if (dayPane) {
                 m_dayPagePending = true;
@@ -1005,109 +748,48 @@ void fHoster::onToday() {
     });
 }
 
-int fHoster::chooserWidth(int monthWidth, int chooserLeft) {
-    return qMax(kChooserMinimum, monthWidth - (chooserLeft - 340));
-}
-
-void fHoster::layoutTools() {
-    QWidget* strip = Command1->parentWidget();
-    const int h = strip->height();
-    const QSize button = Command1->sizeHint();
-    const int left = kTodayLeft / kTwipsPerPixel;
-    // The date field takes the room before the today button.
-    const int fieldHeight = m_goTo->field()->sizeHint().height();
-    m_goTo->field()->setGeometry(4, (h - fieldHeight) / 2, qMax(0, left - 10), fieldHeight);
-    Command1->setGeometry(left, (h - button.height()) / 2, button.width(), button.height());
-    const int comboLeft = Command1->geometry().right() + 12;
-    const int monthWidth = (m_month ? m_month->width() : strip->width()) * kTwipsPerPixel;
-    int width = chooserWidth(monthWidth, comboLeft * kTwipsPerPixel) / kTwipsPerPixel;
-    // The strip is narrower than the month pane by the side bar: keep the chooser inside it.
-    width = qMin(width, qMax(kChooserMinimum / kTwipsPerPixel, strip->width() - comboLeft - 4));
-    const int comboHeight = Combo1->sizeHint().height();
-    Combo1->setGeometry(comboLeft, (h - comboHeight) / 2, width, comboHeight);
-}
-
 // ---- Year/month tree ------------------------------------------------------------------------
 
 int fHoster::treeCell(const QTreeWidgetItem* item, const char* name) {
-    if (!item)
-        return 0;
-    if (qstricmp(name, "Year") == 0)
-        return item->data(0, kYearRole).toInt();
-    if (qstricmp(name, "Month") == 0)
-        return item->data(0, kMonthRole).toInt();
-    return 0;
+    return YearMonthTree::treeCell(item, name);
+}
+
+QTreeWidget* fHoster::tree() const {
+    return m_yearTree ? m_yearTree->widget() : nullptr;
 }
 
 bool fHoster::loadTListData() {
     ProcScope scope("fHoster.loadTListData");
     bool result = false;
-    m_treeLoading = true;
     scope.run([&] {
-        if (m_treeItems.isEmpty()) {
-            m_tree->setUpdatesEnabled(false);
-            const QString file = liturgyFile();
-            const ConnectionPtr con = mADO::getConnection(
-                file, mADO::mGetConString(file, m_sqlMode ? -1 : 0, m_connectionString));
-            // Bounded to the supported years: one corrupted date must not make millions of
-            // items.
-            const CalendarSpan span = CalendarSpan::read(con);
-            if (span.hasBadDates())
-                ProcScope::handle(Failure::overflow(CalendarSpan::badDatesText()));
-            const QDate first = span.first();
-            const QDate last = span.last();
-            if (!span.isEmpty()) {
-                const QLocale locale;
-                QTreeWidgetItem* yearItem = nullptr;
-                int year = 0;
-                int month = 0;
-                // One step a month: the first of each month between the two dates.
-                for (QDate d(first.year(), first.month(), 1); d <= last; d = d.addMonths(1)) {
-                    if (d.year() != year) {
-                        year = d.year();
-                        yearItem = new QTreeWidgetItem(m_tree, {QString::number(year)});
-                        yearItem->setData(0, kYearRole, year);
-                        yearItem->setData(0, kMonthRole, 0);
-                        yearItem->setData(0, kYearItemRole, true);
-                        QFont f = yearItem->font(0);
-                        f.setBold(true);
-                        yearItem->setFont(0, f);
-                        m_treeItems.append(yearItem);
-                        month = 0;
-                    }
-                    if (d.month() != month) {
-                        month = d.month();
-                        auto* monthItem = new QTreeWidgetItem(
-                            yearItem, {locale.standaloneMonthName(month, QLocale::LongFormat)});
-                        monthItem->setData(0, kYearRole, year);
-                        monthItem->setData(0, kMonthRole, month);
-                        m_treeItems.append(monthItem);
-                    }
-                }
-            }
-        }
-        for (QTreeWidgetItem* item : std::as_const(m_treeItems)) {
-            if (treeCell(item, "Year") == m_lastYear && treeCell(item, "Month") == m_lastMonth) {
-                m_tree->setCurrentItem(item);
-                m_tree->scrollToItem(item);
-                break;
-            }
-        }
+        if (!m_yearTree)
+            return;
+        m_yearTree->load(
+            [&] {
+                const QString file = liturgyFile();
+                const ConnectionPtr con = mADO::getConnection(
+                    file, mADO::mGetConString(file, m_sqlMode ? -1 : 0, m_connectionString));
+                // Bounded to the supported years: one corrupted date must not make millions
+                // of items.
+                const CalendarSpan span = CalendarSpan::read(con);
+                if (span.hasBadDates())
+                    ProcScope::handle(Failure::overflow(CalendarSpan::badDatesText()));
+                return span;
+            },
+            m_lastYear, m_lastMonth);
         result = true;
     });
-    m_tree->setUpdatesEnabled(true);
-    m_treeLoading = false;
     return result;
 }
 
 void fHoster::doTListClick(int index) {
-    if (m_treeLoading || index < 0 || index >= m_treeItems.size())
+    const QTreeWidgetItem* item = m_yearTree ? m_yearTree->clickable(index) : nullptr;
+    if (!item)
         return;
     ProcScope scope("fHoster.doTListClick");
     scope.run([&] {
-        const QTreeWidgetItem* item = m_treeItems[index];
-        const int month = treeCell(item, "Month");
-        const int year = treeCell(item, "Year");
+        const int month = YearMonthTree::treeCell(item, "Month");
+        const int year = YearMonthTree::treeCell(item, "Year");
         if (month <= 0)
             return;
         m_refillSuppress = true;

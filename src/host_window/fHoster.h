@@ -24,6 +24,8 @@ class cToolBar;
 class cToolTip;
 class fThisDay;
 class HostExport;
+class HosterLayout;
+class YearMonthTree;
 
 // The component's host window: a main window whose dock widgets are the panes — the month and
 // week calendars tabbed at the top, the year/month tree at the left (hidden at the side until
@@ -152,7 +154,7 @@ public:
     int weekFills() const { return m_weekFills; }
 
     // The panes in creation order, and one by number (null when there is none).
-    QList<cDockingPane*> panes() const { return m_panes; }
+    QList<cDockingPane*> panes() const;
     cDockingPane* pane(int number) const;
     // Selects a pane as the user does by its tab (action 14).
     void selectPane(int number);
@@ -160,7 +162,7 @@ public:
 
     MonthCalendarView* monthCalendar() const { return m_month; }
     WeekCalendarView* weekCalendar() const { return m_week; }
-    QTreeWidget* tree() const { return m_tree; }
+    QTreeWidget* tree() const;
     QComboBox* editionChooser() const { return Combo1; }
     QPushButton* todayButton() const { return Command1; }
     QLabel* labelTooltip() const { return LabelTooltip; }
@@ -175,9 +177,6 @@ public:
 
     // The values of a tree item's "Year" and "Month" cells.
     static int treeCell(const QTreeWidgetItem* item, const char* name);
-    // The width of the edition chooser for the month calendar's width and the chooser's left
-    // position (twips): the month's width less (left - 340), at least 2300.
-    static int chooserWidth(int monthWidth, int chooserLeft);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -185,16 +184,6 @@ protected:
 
 private:
     void loadStep();
-    void arrangeWidths();
-    cDockingPane* addPane(qint16 number, const QString& title, QWidget* window,
-                          Qt::DockWidgetArea area);
-    void watchPane(cDockingPane* pane);
-    void paneVisibilityChanged(cDockingPane* pane, bool visible);
-    void paneToggled(cDockingPane* pane, bool shown);
-    void paneLayoutChanged(cDockingPane* pane);
-    void restoreHomeLayout();
-    void updateTitleBars();
-    void scheduleTitleBars();
     void sendMessage(qint32 code);
     void showNote(QWidget* window, int day);
     void onMonthDateChanged(int month, int year);
@@ -204,7 +193,6 @@ private:
     void onToday();
     void onCopyTooltip();
     void onToolClicked(QAction* tool);
-    void layoutTools();
     void setToolbarInUse(QObject* toolbar);
     void enableOwnTools(bool enable);
     QString liturgyFile() const;
@@ -228,7 +216,6 @@ private:
     qint16 m_lastMonth = 0;
     qint16 m_lastYear = 0;
     bool m_refillSuppress = false;
-    bool m_treeLoading = false;
     bool m_fillingWeek = false;
     int m_monthFills = 0;
     int m_weekFills = 0;
@@ -236,15 +223,14 @@ private:
     std::unique_ptr<cLiturgicalColors> m_colors;
     std::unique_ptr<cToolTip> m_tip;
     std::unique_ptr<HostExport> m_export;
+    std::unique_ptr<HosterLayout> m_layout;
+    std::unique_ptr<YearMonthTree> m_yearTree;
     std::unique_ptr<cToolBar> m_toolBarRecord;
     cPaneWindow* mfT1 = nullptr;
     cPaneWindow* mfT2 = nullptr;
     cPaneWindow* m_fTList = nullptr;
     MonthCalendarView* m_month = nullptr;
     WeekCalendarView* m_week = nullptr;
-    QTreeWidget* m_tree = nullptr;
-    QList<QTreeWidgetItem*> m_treeItems;
-    QList<cDockingPane*> m_panes;
 
     QToolBar* m_calendarTools = nullptr;
     GoToDate* m_goTo = nullptr;
@@ -256,11 +242,4 @@ private:
     QToolBar* m_sideBar = nullptr;
     QToolBar* SSActiveToolBars1 = nullptr;
     QPointer<QObject> m_toolbar;
-
-    QByteArray m_homeLayout;
-    bool m_restoring = false;
-    int m_selecting = 0;
-    int m_dayPaneWidth = 0;
-    bool m_arranging = false;
-    bool m_titleBarsPending = false;
 };

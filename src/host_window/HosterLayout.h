@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIcon>
+#include <QList>
+#include <QString>
+#include <Qt>
+
+class QWidget;
+class cDockingPane;
+class fHoster;
+
+// The arrangement of the host window's panes: where each is docked, which are tabs of which,
+// their widths when the window is shown and resized, the title bars of tabbed panes, and the
+// home arrangement that a refused drag or float is put back to. The user's gestures on the
+// panes are turned into the window's pane actions; the window decides what they do.
+class HosterLayout {
+public:
+    explicit HosterLayout(fHoster& window);
+
+    // The pane bitmaps 101 (month) and 102 (week).
+    static QIcon paneIcon(int resource);
+    // The width of the edition chooser for the month calendar's width and the chooser's left
+    // position (twips): the month's width less (left - 340), at least 2300.
+    static int chooserWidth(int monthWidth, int chooserLeft);
+
+    cDockingPane* addPane(qint16 number, const QString& title, QWidget* window,
+                          Qt::DockWidgetArea area);
+    QList<cDockingPane*> panes() const { return m_panes; }
+    cDockingPane* pane(int number) const;
+
+    // Once every pane is made: their first sizes (the calendars take the height, the day pages
+    // and the tree their widths), the tree hidden at the side, and the gestures watched.
+    void settle();
+    // Takes the current arrangement as the one refused actions go back to.
+    void saveHome();
+    // The window has its size now: the day pages get their width, the calendars the rest.
+    void firstShown();
+    // Around the window's own resize: the day pages keep their width.
+    void beforeResize();
+    void afterResize();
+    // Brings a pane to the front without that counting as the user's selection; false when
+    // there is no such pane.
+    bool raise(int number);
+    // Places the today button, the date field and the edition chooser in the calendar tools.
+    void layoutTools();
+
+private:
+    void arrangeWidths();
+    void watchPane(cDockingPane* pane);
+    void paneVisibilityChanged(cDockingPane* pane, bool visible);
+    void paneToggled(cDockingPane* pane, bool shown);
+    void paneLayoutChanged(cDockingPane* pane);
+    void restoreHomeLayout();
+    void updateTitleBars();
+    void scheduleTitleBars();
+
+    fHoster& m_window;
+    QList<cDockingPane*> m_panes;
+    QByteArray m_homeLayout;
+    bool m_restoring = false;
+    int m_selecting = 0;
+    int m_dayPaneWidth = 0;
+    bool m_arranging = false;
+    bool m_titleBarsPending = false;
+};
