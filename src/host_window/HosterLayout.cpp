@@ -5,6 +5,7 @@
 #include "host_window/GoToDate.h"
 #include "host_window/cDockingPane.h"
 #include "host_window/fHoster.h"
+#include "resources/ResourceStrings.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -29,6 +30,55 @@ constexpr int kTreePaneWidth = 150;
 } // namespace
 
 HosterLayout::HosterLayout(fHoster& window) : m_window(window) {}
+
+void HosterLayout::dockWindow() {
+    fHoster& w = m_window;
+    w.setDockOptions(QMainWindow::AllowTabbedDocks | QMainWindow::AnimatedDocks);
+    w.setCorner(Qt::TopRightCorner, Qt::RightDockWidgetArea);
+    w.setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
+    w.setCorner(Qt::TopLeftCorner, Qt::LeftDockWidgetArea);
+    w.setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
+    w.setTabPosition(Qt::AllDockWidgetAreas, QTabWidget::North);
+    // The panes take the whole window: the central area is a strip of no height under the
+    // calendars, so that spare width goes to the calendars and spare height to them too.
+    auto* centre = new QWidget(&w);
+    centre->setObjectName(QStringLiteral("centre"));
+    centre->setMaximumHeight(0);
+    w.setCentralWidget(centre);
+}
+
+HosterLayout::CalendarTools HosterLayout::addCalendarTools() {
+    CalendarTools t;
+    t.bar = new QToolBar(fHoster::tr("Calendar tools"), &m_window);
+    t.bar->setObjectName(QStringLiteral("calendarTools"));
+    t.bar->setMovable(false);
+    t.bar->setFloatable(false);
+    auto* strip = new QWidget(t.bar);
+    t.goTo = new GoToDate(strip, &m_window);
+    t.today = new QPushButton(ResourceStrings::todayCaption(), strip);
+    t.today->setObjectName(QStringLiteral("Command1"));
+    t.today->setAccessibleName(t.today->text());
+    t.chooser = new QComboBox(strip);
+    t.chooser->setObjectName(QStringLiteral("Combo1"));
+    t.chooser->setAccessibleName(fHoster::tr("Edition"));
+    t.chooser->setToolTip(fHoster::tr("Edition"));
+    t.chooser->hide();
+    strip->setMinimumHeight(qMax(t.today->sizeHint().height(), t.chooser->sizeHint().height()) + 4);
+    strip->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    t.bar->addWidget(strip);
+    m_window.addToolBar(Qt::TopToolBarArea, t.bar);
+    return t;
+}
+
+QToolBar* HosterLayout::addSideBar() {
+    auto* bar = new QToolBar(fHoster::tr("Hidden panes"), &m_window);
+    bar->setObjectName(QStringLiteral("sideBar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_window.addToolBar(Qt::LeftToolBarArea, bar);
+    return bar;
+}
 
 QIcon HosterLayout::paneIcon(int resource) {
     return QIcon(QPixmap(resource == 102 ? pane_102 : pane_101));

@@ -6,6 +6,10 @@
 #include <QString>
 #include <Qt>
 
+class GoToDate;
+class QComboBox;
+class QPushButton;
+class QToolBar;
 class QWidget;
 class cDockingPane;
 class fHoster;
@@ -17,6 +21,21 @@ class fHoster;
 class HosterLayout {
 public:
     explicit HosterLayout(fHoster& window);
+
+    // The window's docking set-up: tabs on top, the side areas taking the corners, and a
+    // central area of no height.
+    void dockWindow();
+    // The strip above the calendars: the date field, the today button and the edition chooser
+    // (hidden until the window runs in multi-edition mode).
+    struct CalendarTools {
+        QToolBar* bar = nullptr;
+        GoToDate* goTo = nullptr;
+        QPushButton* today = nullptr;
+        QComboBox* chooser = nullptr;
+    };
+    CalendarTools addCalendarTools();
+    // The bar at the left edge that holds the switches of panes hidden at the side.
+    QToolBar* addSideBar();
 
     // The pane bitmaps 101 (month) and 102 (week).
     static QIcon paneIcon(int resource);

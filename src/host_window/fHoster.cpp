@@ -1,6 +1,7 @@
 #include "host_window/fHoster.h"
 
 #include "calendar/CalendarSpan.h"
+#include "calendar/DayNote.h"
 #include "calendar/cFillCalendar.h"
 #include "calendar/cFillWeekCalendar.h"
 #include "calendar/cLiturgicalColors.h"
@@ -16,6 +17,7 @@
 #include "host_window/HostExport.h"
 #include "host_window/HostPrinting.h"
 #include "host_window/HostServices.h"
+#include "host_window/HostToolbar.h"
 #include "host_window/HosterLayout.h"
 #include "host_window/YearMonthTree.h"
 #include "host_window/cDockingPane.h"
@@ -38,75 +40,28 @@
 #include "support/modIni.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QCursor>
-#include <QDateEdit>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStandardItemModel>
-#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
-#include <array>
-
-namespace {
-
-bool showsNotes(qint32 version) {
-    return version == 1007 || version == 1011 || version == 1015 || version == 10024;
-}
-
-// A tool of the toolbar in use: its identifier and the handle of the window it belongs to.
-QString toolId(const QAction* tool) {
-    return tool->objectName();
-}
-
-qint32 toolTag(const QAction* tool) {
-    return tool->data().toInt();
-}
-
-} // namespace
 
 fHoster::fHoster(QWidget* parent)
     : QMainWindow(parent), m_export(std::make_unique<HostExport>(*this)),
       m_layout(std::make_unique<HosterLayout>(*this)) {
     setObjectName(QStringLiteral("fHoster"));
     setAccessibleName(tr("Liturgy calendar"));
-    setDockOptions(QMainWindow::AllowTabbedDocks | QMainWindow::AnimatedDocks);
-    setCorner(Qt::TopRightCorner, Qt::RightDockWidgetArea);
-    setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
-    setCorner(Qt::TopLeftCorner, Qt::LeftDockWidgetArea);
-    setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
-    setTabPosition(Qt::AllDockWidgetAreas, QTabWidget::North);
-    // The panes take the whole window: the central area is a strip of no height under the
-    // calendars, so that spare width goes to the calendars and spare height to them too.
-    auto* centre = new QWidget(this);
-    centre->setObjectName(QStringLiteral("centre"));
-    centre->setMaximumHeight(0);
-    setCentralWidget(centre);
-
-    m_calendarTools = new QToolBar(tr("Calendar tools"), this);
-    m_calendarTools->setObjectName(QStringLiteral("calendarTools"));
-    m_calendarTools->setMovable(false);
-    m_calendarTools->setFloatable(false);
-    auto* strip = new QWidget(m_calendarTools);
-    m_goTo = new GoToDate(strip, this);
+    m_layout->dockWindow();
+    const HosterLayout::CalendarTools tools = m_layout->addCalendarTools();
+    m_calendarTools = tools.bar;
+    m_goTo = tools.goTo;
+    Command1 = tools.today;
+    Combo1 = tools.chooser;
     connect(m_goTo, &GoToDate::chosen, this, [this](const QDate& d) { goToDate(d); });
-    Command1 = new QPushButton(ResourceStrings::todayCaption(), strip);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setAccessibleName(Command1->text());
-    Combo1 = new QComboBox(strip);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setAccessibleName(tr("Edition"));
-    Combo1->setToolTip(tr("Edition"));
-    Combo1->hide();
-    strip->setMinimumHeight(qMax(Command1->sizeHint().height(), Combo1->sizeHint().height()) + 4);
-    strip->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    m_calendarTools->addWidget(strip);
-    addToolBar(Qt::TopToolBarArea, m_calendarTools);
     connect(Command1, &QPushButton::clicked, this, [this] { onToday(); });
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this](int i) { onEditionChosen(i); });
 
@@ -119,25 +74,10 @@ fHoster::fHoster(QWidget* parent)
     mnuCopy->setObjectName(QStringLiteral("mnuCopy"));
     connect(mnuCopy, &QAction::triggered, this, [this] { onCopyTooltip(); });
 
-    SSActiveToolBars1 = new QToolBar(tr("Commands"), this);
-    SSActiveToolBars1->setObjectName(QStringLiteral("SSActiveToolBars1"));
-    SSActiveToolBars1->setMovable(false);
-    SSActiveToolBars1->setFloatable(false);
-    for (const mCommands::Tool& t : mCommands::windowTools()) {
-        QAction* tool =
-            SSActiveToolBars1->addAction(QIcon::fromTheme(QLatin1String(t.theme)), tr(t.text));
-        tool->setObjectName(QLatin1String(t.id));
-        tool->setToolTip(tr(t.text));
-    }
-    addToolBar(Qt::TopToolBarArea, SSActiveToolBars1);
-    SSActiveToolBars1->hide();
+    m_tools = std::make_unique<HostToolbar>(*this);
+    SSActiveToolBars1 = m_tools->own();
 
-    m_sideBar = new QToolBar(tr("Hidden panes"), this);
-    m_sideBar->setObjectName(QStringLiteral("sideBar"));
-    m_sideBar->setMovable(false);
-    m_sideBar->setFloatable(false);
-    m_sideBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    addToolBar(Qt::LeftToolBarArea, m_sideBar);
+    m_sideBar = m_layout->addSideBar();
 }
 
 fHoster::~fHoster() {
@@ -146,7 +86,7 @@ fHoster::~fHoster() {
     // their signals may reach it then.
     for (QObject* child : findChildren<QObject*>())
         disconnect(child, nullptr, this, nullptr);
-    setToolbarInUse(nullptr);
+    m_tools->use(nullptr);
     m_notify = nullptr;
     m_app = nullptr;
 }
@@ -188,6 +128,12 @@ double fHoster::pEndDate() const {
     if (!m_month)
         return 0;
     return OleDate::fromDate(m_month->model().dateOfDay(m_month->model().daysInMonth()));
+}
+
+ConnectionPtr fHoster::openDatabase() const {
+    const QString file = liturgyFile();
+    return mADO::getConnection(file,
+                               mADO::mGetConString(file, m_sqlMode ? -1 : 0, m_connectionString));
 }
 
 QString fHoster::liturgyFile() const {
@@ -313,15 +259,14 @@ bool fHoster::mInitialize() {
 
         // 7, 8: the toolbar in use. The window's own tools belong to it.
         const qint32 handle = cWindowList::handleOf(this);
-        for (QAction* tool : SSActiveToolBars1->actions())
-            tool->setData(handle);
-        if (!m_toolbar)
-            setToolbarInUse(SSActiveToolBars1);
+        m_tools->tagOwnTools(handle);
+        if (!m_tools->inUse())
+            m_tools->use(SSActiveToolBars1);
         m_toolBarRecord = std::make_unique<cToolBar>();
         m_toolBarRecord->setPUser(m_user);
         m_toolBarRecord->setPVersion(m_version);
         m_toolBarRecord->setPhWnd(handle);
-        m_toolBarRecord->setPToolBar(m_toolbar);
+        m_toolBarRecord->setPToolBar(m_tools->inUse());
         m_toolBarRecord->mInitialize();
 
         // 9: colours and tips.
@@ -480,6 +425,16 @@ void fHoster::sendMessage(qint32 code) {
 
 // ---- Calendar interaction -------------------------------------------------------------------
 
+template <class Fill> void fHoster::configureFill(Fill& fill) const {
+    fill.setPFillData(QVariant());
+    fill.setPVkIniFile(m_vkIniFile);
+    fill.setPUser(m_user);
+    fill.setPVersion(m_version);
+    fill.setPoLitColors(m_colors.get());
+    fill.setPSQLMode(m_sqlMode ? -1 : 0);
+    fill.setPConnectionString(m_connectionString);
+}
+
 bool fHoster::updateCalendar(bool force) {
     ProcScope scope("fHoster.updateCalendar");
     bool result = false;
@@ -489,14 +444,8 @@ bool fHoster::updateCalendar(bool force) {
         if (!m_month)
             return;
         cFillCalendar fill;
-        fill.setPFillData(QVariant());
-        fill.setPVkIniFile(m_vkIniFile);
-        fill.setPUser(m_user);
-        fill.setPVersion(m_version);
+        configureFill(fill);
         fill.setPctMonth(&m_month->model());
-        fill.setPoLitColors(m_colors.get());
-        fill.setPSQLMode(m_sqlMode ? -1 : 0);
-        fill.setPConnectionString(m_connectionString);
         fill.mFillCalendar();
         ++m_monthFills;
         m_month->refresh();
@@ -523,14 +472,8 @@ bool fHoster::updateWeekCalendar(bool force) {
         m_fillingWeek = false;
         m_week->ensureDateVisible(m_month->currentDate());
         cFillWeekCalendar fill;
-        fill.setPFillData(QVariant());
-        fill.setPVkIniFile(m_vkIniFile);
-        fill.setPUser(m_user);
-        fill.setPVersion(m_version);
+        configureFill(fill);
         fill.setPctCalendar(&m_week->model());
-        fill.setPoLitColors(m_colors.get());
-        fill.setPSQLMode(m_sqlMode ? -1 : 0);
-        fill.setPConnectionString(m_connectionString);
         fill.mFillCalendar();
         ++m_weekFills;
         m_week->redraw();
@@ -586,47 +529,8 @@ QString fHoster::getNote(int day) {
     scope.run([&] {
         if (!m_month)
             return;
-        const QString file = liturgyFile();
-        const ConnectionPtr con = mADO::getConnection(
-            file, mADO::mGetConString(file, m_sqlMode ? -1 : 0, m_connectionString));
-        const QString literal = QStringLiteral("#%1/%2/%3#")
-                                    .arg(m_month->shownMonth())
-                                    .arg(day)
-                                    .arg(m_month->shownYear());
-        const ResData rows = mADO::getResData(
-            con,
-            QStringLiteral("SELECT FeastRef FROM tbCalenderData WHERE tbCalenderData.Date = ") +
-                literal + QStringLiteral(" ORDER BY tbCalenderData.ID"),
-            3, false);
-        if (!rows.isTable() || rows.table().rowCount() == 0)
-            return;
-        const RowTable& table = rows.table();
-        const auto description = [&](int row) {
-            const QVariant feast = table.at(0, row);
-            if (feast.isNull())
-                return QString();
-            return mADO::getResData(con,
-                                    QStringLiteral("SELECT tbFeasts.Description FROM tbFeasts "
-                                                   "WHERE tbFeasts.ID=") +
-                                        QString::number(feast.toLongLong()),
-                                    1, false)
-                .toString();
-        };
-        const auto laterRows = [&] {
-            for (int row = 1; row < table.rowCount(); ++row) {
-                const QString text = description(row);
-                if (!text.isEmpty())
-                    return text;
-            }
-            return QString();
-        };
-        if (table.at(0, 0).toLongLong() > 0) {
-            note = description(0);
-            if (note.isEmpty() && (m_version == 1015 || m_version == 1007))
-                note = laterRows();
-        } else if (m_version == 1007) {
-            note = laterRows();
-        }
+        note = DayNote::read(openDatabase(), m_month->shownYear(), m_month->shownMonth(), day,
+                             m_version);
     });
     return note;
 }
@@ -637,7 +541,7 @@ void fHoster::showNote(QWidget* window, int day) {
         if (m_tip)
             m_tip->removeAll(window);
         LabelTooltip->clear();
-        if (!showsNotes(m_version) || day <= 0)
+        if (!DayNote::shown(m_version) || day <= 0)
             return;
         const QString note = getNote(day);
         if (note.isEmpty())
@@ -691,21 +595,12 @@ void fHoster::onEditionChosen(int index) {
     scope.run(
         [&] {
             const qint32 code = Combo1->itemData(index).toInt();
-            QString file;
             qint32 version = 0;
-            if (!EditionChooser::chosenEdition(code, &file, &version)) {
+            if (!EditionChooser::pick(code, m_vkIniFile,
+                                      m_disk ? *m_disk : RealDiskInterface::instance(), &version)) {
                 shared().gEditionName = mMain::getVersionName(code);
                 return;
             }
-            const QString folder = mVBFileDisk::folderPart(liturgyFile());
-            // The INI file must never name a database that is not there: every later start
-            // would fail on it.
-            if (!mVBFileDisk::fileExists(folder + file))
-                throw Failure::fileNotFound(folder + file);
-            if (!modIni::writeChecked(m_vkIniFile, QStringLiteral("Files"),
-                                      QStringLiteral("LiturgyFile"), folder + file,
-                                      m_disk ? *m_disk : RealDiskInterface::instance()))
-                throw Failure::pathFileAccess(m_vkIniFile);
             shared().gEditionName = mMain::getVersionName(code);
             m_version = version;
             m_chosenIndex = index;
@@ -766,12 +661,9 @@ bool fHoster::loadTListData() {
             return;
         m_yearTree->load(
             [&] {
-                const QString file = liturgyFile();
-                const ConnectionPtr con = mADO::getConnection(
-                    file, mADO::mGetConString(file, m_sqlMode ? -1 : 0, m_connectionString));
                 // Bounded to the supported years: one corrupted date must not make millions
                 // of items.
-                const CalendarSpan span = CalendarSpan::read(con);
+                const CalendarSpan span = CalendarSpan::read(openDatabase());
                 if (span.hasBadDates())
                     ProcScope::handle(Failure::overflow(CalendarSpan::badDatesText()));
                 return span;
@@ -804,45 +696,13 @@ void fHoster::doTListClick(int index) {
 
 // ---- Toolbar ----------------------------------------------------------------------------------
 
-void fHoster::setToolbarInUse(QObject* toolbar) {
-    if (auto* old = qobject_cast<QToolBar*>(m_toolbar.data()))
-        disconnect(old, &QToolBar::actionTriggered, this, nullptr);
-    m_toolbar = toolbar;
-    if (auto* bar = qobject_cast<QToolBar*>(toolbar))
-        connect(bar, &QToolBar::actionTriggered, this, [this](QAction* a) { onToolClicked(a); });
-    // The window shows its own tools only while they are the ones in use.
-    if (SSActiveToolBars1)
-        SSActiveToolBars1->setVisible(toolbar && toolbar == SSActiveToolBars1);
-}
-
-void fHoster::enableOwnTools(bool enable) {
-    auto* bar = qobject_cast<QToolBar*>(m_toolbar.data());
-    if (!bar)
-        return;
-    const qint32 handle = cWindowList::handleOf(this);
-    for (QAction* tool : bar->actions())
-        if (toolTag(tool) == handle && handle != 0)
-            tool->setEnabled(enable);
+QObject* fHoster::toolbarInUse() const {
+    return m_tools->inUse();
 }
 
 bool fHoster::mAttachToolbar() {
     ProcScope scope("fHoster.mAttachToolbar");
-    scope.run([&] {
-        if (!m_notify)
-            return;
-        const QVariant param = mLateBound::property(m_notify, "pParam");
-        QObject* object = LateBinding::objectOf(param);
-        if (object &&
-            (object->inherits("SSActiveToolBars") ||
-             object->property("TypeName").toString() == QLatin1String("SSActiveToolBars"))) {
-            // A toolbar whose tools the window cannot reach would leave them dead without a word.
-            if (!qobject_cast<QToolBar*>(object))
-                throw Failure::typeMismatch(
-                    QStringLiteral("the host's SSActiveToolBars is not a QToolBar"));
-            setToolbarInUse(object);
-        }
-        enableOwnTools(true);
-    });
+    scope.run([&] { m_tools->attach(m_notify); });
     return false;
 }
 
@@ -851,39 +711,14 @@ bool fHoster::mSetCommandStatus(const QString& command) {
     scope.run([&] {
         if (!command.isEmpty())
             return;
-        auto* bar = qobject_cast<QToolBar*>(m_toolbar.data());
-        if (!bar)
-            return;
-        for (QAction* tool : bar->actions()) {
-            switch (mCommands::statusOf(toolId(tool))) {
-            case mCommands::Status::Enable:
-                tool->setEnabled(true);
-                break;
-            case mCommands::Status::Disable:
-                tool->setEnabled(false);
-                break;
-            case mCommands::Status::EnableWhenDayPage:
-                tool->setEnabled(m_dayPagePending);
-                break;
-            case mCommands::Status::Untouched:
-                break;
-            }
-        }
+        m_tools->setCommandStatus(m_dayPagePending);
     });
     return false;
 }
 
 bool fHoster::mFreeToolbar() {
-    // Failing steps are skipped, not reported.
-    enableOwnTools(false);
-    setToolbarInUse(nullptr);
+    m_tools->free();
     return true;
-}
-
-void fHoster::onToolClicked(QAction* tool) {
-    ui().setWaitCursor();
-    DoCommand(toolId(tool));
-    ui().setDefaultCursor();
 }
 
 bool fHoster::DoCommand(const QString& id) {

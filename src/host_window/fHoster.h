@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Connection.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
@@ -25,6 +27,7 @@ class cToolTip;
 class fThisDay;
 class HostExport;
 class HosterLayout;
+class HostToolbar;
 class YearMonthTree;
 
 // The component's host window: a main window whose dock widgets are the panes — the month and
@@ -169,7 +172,7 @@ public:
     QMenu* popupMenu() const { return mnuPop; }
     QAction* copyTooltipAction() const { return mnuCopy; }
     QToolBar* sideBar() const { return m_sideBar; }
-    QObject* toolbarInUse() const { return m_toolbar; }
+    QObject* toolbarInUse() const;
     // The window's own toolbar, used when the host gives none.
     QToolBar* ownToolbar() const { return SSActiveToolBars1; }
     GoToDate* goToDateTool() const { return m_goTo; }
@@ -192,10 +195,11 @@ private:
     void onEditionChosen(int index);
     void onToday();
     void onCopyTooltip();
-    void onToolClicked(QAction* tool);
-    void setToolbarInUse(QObject* toolbar);
-    void enableOwnTools(bool enable);
     QString liturgyFile() const;
+    // The settings every calendar fill takes from the window.
+    template <class Fill> void configureFill(Fill& fill) const;
+    // The liturgy database the INI file names, in the window's connection mode.
+    ConnectionPtr openDatabase() const;
 
     QString m_vkIniFile;
     qint32 m_version = 0;
@@ -224,6 +228,7 @@ private:
     std::unique_ptr<cToolTip> m_tip;
     std::unique_ptr<HostExport> m_export;
     std::unique_ptr<HosterLayout> m_layout;
+    std::unique_ptr<HostToolbar> m_tools;
     std::unique_ptr<YearMonthTree> m_yearTree;
     std::unique_ptr<cToolBar> m_toolBarRecord;
     cPaneWindow* mfT1 = nullptr;
@@ -241,5 +246,4 @@ private:
     QAction* mnuCopy = nullptr;
     QToolBar* m_sideBar = nullptr;
     QToolBar* SSActiveToolBars1 = nullptr;
-    QPointer<QObject> m_toolbar;
 };
