@@ -1,6 +1,7 @@
 #include "host_window/HostToolbar.h"
 
 #include "controls/cWindowList.h"
+#include "host_window/cToolBar.h"
 #include "host_window/fHoster.h"
 #include "host_window/mCommands.h"
 #include "host_window/mLateBound.h"
@@ -55,9 +56,18 @@ void HostToolbar::use(QObject* toolbar) {
     m_own->setVisible(toolbar && toolbar == m_own);
 }
 
-void HostToolbar::tagOwnTools(qint32 handle) {
+std::unique_ptr<cToolBar> HostToolbar::start(qint32 handle, qint32 user, qint32 version) {
     for (QAction* tool : m_own->actions())
         tool->setData(handle);
+    if (!m_inUse)
+        use(m_own);
+    auto record = std::make_unique<cToolBar>();
+    record->setPUser(user);
+    record->setPVersion(version);
+    record->setPhWnd(handle);
+    record->setPToolBar(m_inUse);
+    record->mInitialize();
+    return record;
 }
 
 void HostToolbar::enableOwnTools(bool enable) {

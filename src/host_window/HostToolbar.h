@@ -2,9 +2,11 @@
 
 #include <QPointer>
 #include <QString>
+#include <memory>
 
 class QObject;
 class QToolBar;
+class cToolBar;
 class fHoster;
 
 // The toolbar that the host window's commands come from: the host's own toolbar when it hands
@@ -20,8 +22,9 @@ public:
     QObject* inUse() const { return m_inUse; }
     // Makes `toolbar` (or none) the one whose clicks reach the window.
     void use(QObject* toolbar);
-    // Tags the window's own tools with the window's handle.
-    void tagOwnTools(qint32 handle);
+    // Once the window has its handle: tags the window's own tools with it, uses them unless
+    // the host attached its toolbar, and gives the record of the toolbar in use.
+    std::unique_ptr<cToolBar> start(qint32 handle, qint32 user, qint32 version);
 
     // The host's toolbar from the notify object's "pParam", when it is one; then the window's
     // tools on it are switched on. Throws when the host's toolbar cannot be reached.

@@ -1,10 +1,13 @@
 #include "host_window/HosterLayout.h"
 
 #include "controls/MonthCalendarView.h"
+#include "controls/WeekCalendarView.h"
 #include "day_page/fThisDay.h"
 #include "host_window/GoToDate.h"
 #include "host_window/cDockingPane.h"
+#include "host_window/cPaneWindow.h"
 #include "host_window/fHoster.h"
+#include "host_window/mLateBound.h"
 #include "resources/ResourceStrings.h"
 
 #include <QAction>
@@ -165,6 +168,60 @@ void HosterLayout::arrangeWidths() {
         }
         m_arranging = false;
     });
+}
+
+HosterLayout::CalendarPanes HosterLayout::addCalendarPanes() {
+    // Pane 1 with bitmap 101, pane 2 with bitmap 102.
+    const auto calendarPane = [this](qint16 number, QWidget* control, const QString& name,
+                                     const QString& controlName, int title) {
+        control->setObjectName(controlName);
+        auto* window = new cPaneWindow(name, control);
+        cDockingPane* p =
+            addPane(number, ResourceStrings::text(title), window, Qt::TopDockWidgetArea);
+        p->setWindowIcon(paneIcon(100 + number));
+        return std::pair{window, p};
+    };
+    CalendarPanes c;
+    c.month = new MonthCalendarView;
+    const auto [monthWindow, p1] =
+        calendarPane(1, c.month, QStringLiteral("fCalendar"), QStringLiteral("ctMonth1"),
+                     ResourceStrings::kMonth);
+    c.week = new WeekCalendarView;
+    const auto [weekWindow, p2] = calendarPane(
+        2, c.week, QStringLiteral("fWeek"), QStringLiteral("ctCalendar1"), ResourceStrings::kWeek);
+    c.monthWindow = monthWindow;
+    c.weekWindow = weekWindow;
+    m_window.tabifyDockWidget(p1, p2);
+    return c;
+}
+
+void HosterLayout::addDayPanes() {
+    const fHoster& w = m_window;
+    QList<qint16> numbers{4};
+    if (w.pVersion() != 1005)
+        numbers.append(5);
+    if (w.pVersion() == 1011)
+        numbers.append(7);
+    cDockingPane* first = nullptr;
+    for (qint16 number : numbers) {
+        auto* page = new fThisDay;
+        page->setTag(QString::number(number));
+        mLateBound::setProperty(page, "pAppTitle", w.pAppTitle());
+        mLateBound::setProperty(page, "pConnectionString", w.pConnectionString());
+        mLateBound::setProperty(page, "pVkIniFile", w.pVkIniFile());
+        mLateBound::setProperty(page, "pSQLMode", qint16(w.pSQLMode() ? -1 : 0));
+        mLateBound::setProperty(page, "pUser", w.pUser());
+        mLateBound::setProperty(page, "pVersion", w.pVersion());
+        page->mInitialize();
+        const QString title = number == 4   ? ResourceStrings::text(ResourceStrings::kReadings)
+                              : number == 5 ? ResourceStrings::text(ResourceStrings::kPrayers)
+                                            : QStringLiteral("Ordo");
+        cDockingPane* pane = addPane(number, title, page, Qt::RightDockWidgetArea);
+        if (first)
+            m_window.tabifyDockWidget(first, pane);
+        else
+            first = pane;
+    }
 }
 
 cDockingPane* HosterLayout::pane(int number) const {

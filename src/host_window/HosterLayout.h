@@ -7,6 +7,9 @@
 #include <Qt>
 
 class GoToDate;
+class MonthCalendarView;
+class WeekCalendarView;
+class cPaneWindow;
 class QComboBox;
 class QPushButton;
 class QToolBar;
@@ -45,6 +48,18 @@ public:
 
     cDockingPane* addPane(qint16 number, const QString& title, QWidget* window,
                           Qt::DockWidgetArea area);
+    // The month and week calendars in their pane windows, panes 1 and 2 at the top with their
+    // icons, the week a tab of the month.
+    struct CalendarPanes {
+        MonthCalendarView* month = nullptr;
+        WeekCalendarView* week = nullptr;
+        cPaneWindow* monthWindow = nullptr;
+        cPaneWindow* weekWindow = nullptr;
+    };
+    CalendarPanes addCalendarPanes();
+    // The day pages at the right, each initialised with the window's settings: 4, then 5 but
+    // for edition 1005, then 7 for edition 1011; 5 and 7 are tabs of 4.
+    void addDayPanes();
     QList<cDockingPane*> panes() const { return m_panes; }
     cDockingPane* pane(int number) const;
 

@@ -19,11 +19,11 @@
 #include "host_window/HostServices.h"
 #include "host_window/HostToolbar.h"
 #include "host_window/HosterLayout.h"
+#include "host_window/NoteDisplay.h"
 #include "host_window/YearMonthTree.h"
 #include "host_window/cDockingPane.h"
 #include "host_window/cPaneWindow.h"
 #include "host_window/cToolBar.h"
-#include "host_window/cToolTip.h"
 #include "host_window/mCommands.h"
 #include "host_window/mLateBound.h"
 #include "resources/ResourceStrings.h"
@@ -36,18 +36,12 @@
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
 #include "support/UserInterface.h"
-#include "support/mVBFileDisk.h"
 #include "support/modIni.h"
 
-#include <QAction>
 #include <QComboBox>
-#include <QCursor>
-#include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStandardItemModel>
-#include <QToolBar>
 #include <QTreeWidget>
 
 fHoster::fHoster(QWidget* parent)
@@ -65,14 +59,10 @@ fHoster::fHoster(QWidget* parent)
     connect(Command1, &QPushButton::clicked, this, [this] { onToday(); });
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this](int i) { onEditionChosen(i); });
 
-    LabelTooltip = new QLabel(this);
-    LabelTooltip->setObjectName(QStringLiteral("LabelTooltip"));
-    LabelTooltip->hide();
-    mnuPop = new QMenu(this);
-    mnuPop->setObjectName(QStringLiteral("mnuPop"));
-    mnuCopy = mnuPop->addAction(tr("Copy tooltip"));
-    mnuCopy->setObjectName(QStringLiteral("mnuCopy"));
-    connect(mnuCopy, &QAction::triggered, this, [this] { onCopyTooltip(); });
+    m_notes = std::make_unique<NoteDisplay>(*this);
+    LabelTooltip = m_notes->label();
+    mnuPop = m_notes->menu();
+    mnuCopy = m_notes->copyAction();
 
     m_tools = std::make_unique<HostToolbar>(*this);
     SSActiveToolBars1 = m_tools->own();
@@ -158,13 +148,8 @@ void fHoster::loadStep() {
                 model->item(Combo1->count() - 1)->setEnabled(false);
         }
         const qint32 configured = mMain::validateVersion(m_version, m_vkIniFile);
-        int index = 0;
-        for (int i = 0; i < Combo1->count(); ++i) {
-            if (Combo1->itemData(i).toInt() == configured) {
-                index = i;
-                break;
-            }
-        }
+        // The first item of that code; none: the first item.
+        const int index = qMax(0, Combo1->findData(configured));
         Combo1->setCurrentIndex(index);
         m_chosenIndex = index;
     });
@@ -176,18 +161,13 @@ bool fHoster::mInitialize() {
     ProcScope scope("fHoster.mInitialize");
     bool result = false;
     scope.run([&] {
-        // 1, 2: caption and pane icons.
+        // 1 to 4: caption; month and week calendars with their icons, tabbed at the top.
         setWindowTitle(m_appTitle);
-        const QIcon icon1 = HosterLayout::paneIcon(101);
-        const QIcon icon2 = HosterLayout::paneIcon(102);
-
-        // 3, 4: month and week calendars, tabbed at the top.
-        m_month = new MonthCalendarView;
-        m_month->setObjectName(QStringLiteral("ctMonth1"));
-        mfT1 = new cPaneWindow(QStringLiteral("fCalendar"), m_month);
-        cDockingPane* p1 = m_layout->addPane(1, ResourceStrings::text(ResourceStrings::kMonth),
-                                             mfT1, Qt::TopDockWidgetArea);
-        p1->setWindowIcon(icon1);
+        const HosterLayout::CalendarPanes calendars = m_layout->addCalendarPanes();
+        m_month = calendars.month;
+        m_week = calendars.week;
+        mfT1 = calendars.monthWindow;
+        mfT2 = calendars.weekWindow;
         connect(m_month, &MonthCalendarView::currentDateChanged, this,
                 [this](int m, int y) { onMonthDateChanged(m, y); });
         connect(m_month, &MonthCalendarView::currentDateChanged, m_goTo,
@@ -195,14 +175,8 @@ bool fHoster::mInitialize() {
         connect(m_month, &MonthCalendarView::dayHovered, this,
                 [this](int day) { showNote(m_month, day); });
         connect(m_month, &MonthCalendarView::mouseReleased, this,
-                [this](int button) { onMouseUp(button); });
+                [this](int button) { m_notes->mouseUp(button); });
 
-        m_week = new WeekCalendarView;
-        m_week->setObjectName(QStringLiteral("ctCalendar1"));
-        mfT2 = new cPaneWindow(QStringLiteral("fWeek"), m_week);
-        cDockingPane* p2 = m_layout->addPane(2, ResourceStrings::text(ResourceStrings::kWeek), mfT2,
-                                             Qt::TopDockWidgetArea);
-        p2->setWindowIcon(icon2);
         connect(m_week, &WeekCalendarView::dateChanged, this,
                 [this](const QDate& d) { onWeekDateChanged(d); });
         connect(m_week, &WeekCalendarView::dateHovered, this, [this](const QDate& d) {
@@ -211,8 +185,7 @@ bool fHoster::mInitialize() {
                 showNote(m_week, d.day());
         });
         connect(m_week, &WeekCalendarView::mouseReleased, this,
-                [this](int button) { onMouseUp(button); });
-        tabifyDockWidget(p1, p2);
+                [this](int button) { m_notes->mouseUp(button); });
         connect(mfT1, &cPaneWindow::resized, this, [this] { m_layout->layoutTools(); });
         connect(mfT2, &cPaneWindow::resized, this, [this] { m_layout->layoutTools(); });
 
@@ -229,53 +202,16 @@ bool fHoster::mInitialize() {
         connect(tree, &QTreeWidget::itemActivated, this, click);
 
         // 6: the day pages, tabbed at the right.
-        QList<qint16> dayPanes{4};
-        if (m_version != 1005)
-            dayPanes.append(5);
-        if (m_version == 1011)
-            dayPanes.append(7);
-        cDockingPane* first = nullptr;
-        for (qint16 number : dayPanes) {
-            auto* page = new fThisDay;
-            page->setTag(QString::number(number));
-            mLateBound::setProperty(page, "pAppTitle", m_appTitle);
-            mLateBound::setProperty(page, "pConnectionString", m_connectionString);
-            mLateBound::setProperty(page, "pVkIniFile", m_vkIniFile);
-            mLateBound::setProperty(page, "pSQLMode", qint16(m_sqlMode ? -1 : 0));
-            mLateBound::setProperty(page, "pUser", m_user);
-            mLateBound::setProperty(page, "pVersion", m_version);
-            page->mInitialize();
-            const QString title = number == 4   ? ResourceStrings::text(ResourceStrings::kReadings)
-                                  : number == 5 ? ResourceStrings::text(ResourceStrings::kPrayers)
-                                                : QStringLiteral("Ordo");
-            cDockingPane* pane = m_layout->addPane(number, title, page, Qt::RightDockWidgetArea);
-            if (first)
-                tabifyDockWidget(first, pane);
-            else
-                first = pane;
-        }
-
+        m_layout->addDayPanes();
         m_layout->settle();
 
         // 7, 8: the toolbar in use. The window's own tools belong to it.
-        const qint32 handle = cWindowList::handleOf(this);
-        m_tools->tagOwnTools(handle);
-        if (!m_tools->inUse())
-            m_tools->use(SSActiveToolBars1);
-        m_toolBarRecord = std::make_unique<cToolBar>();
-        m_toolBarRecord->setPUser(m_user);
-        m_toolBarRecord->setPVersion(m_version);
-        m_toolBarRecord->setPhWnd(handle);
-        m_toolBarRecord->setPToolBar(m_tools->inUse());
-        m_toolBarRecord->mInitialize();
+        m_toolBarRecord = m_tools->start(cWindowList::handleOf(this), m_user, m_version);
 
         // 9: colours and tips.
         m_colors = std::make_unique<cLiturgicalColors>();
         m_colors->mSetDefaultColors();
-        m_tip = std::make_unique<cToolTip>();
-        m_tip->setPStyle(2);
-        m_tip->setPInitialDelay(100);
-        m_tip->setPAutoPopDelay(200000);
+        m_notes->startTips();
 
         // 10: weekday names (Sunday first) and month names of the user's locale, or of the
         // edition's language where it is not the user's.
@@ -535,20 +471,14 @@ QString fHoster::getNote(int day) {
     return note;
 }
 
+const cToolTip* fHoster::toolTips() const {
+    return m_notes->tips();
+}
+
 void fHoster::showNote(QWidget* window, int day) {
     ProcScope scope("fHoster.showNote");
     scope.run([&] {
-        if (m_tip)
-            m_tip->removeAll(window);
-        LabelTooltip->clear();
-        if (!DayNote::shown(m_version) || day <= 0)
-            return;
-        const QString note = getNote(day);
-        if (note.isEmpty())
-            return;
-        if (m_tip)
-            m_tip->attach(window, note);
-        LabelTooltip->setText(note);
+        m_notes->show(window, DayNote::shown(m_version) && day > 0 ? getNote(day) : QString());
     });
 }
 
@@ -573,19 +503,6 @@ void fHoster::onWeekDateChanged(const QDate& date) {
         UpdateDay();
         m_month->setCurrentDate(date);
     });
-}
-
-void fHoster::onMouseUp(int button) {
-    ProcScope scope("fHoster.MouseUp");
-    scope.run([&] {
-        if (button == 2 && !LabelTooltip->text().isEmpty())
-            mnuPop->popup(QCursor::pos());
-    });
-}
-
-void fHoster::onCopyTooltip() {
-    ProcScope scope("fHoster.mnuCopy_Click");
-    scope.run([&] { ui().setClipboardText(LabelTooltip->text()); });
 }
 
 void fHoster::onEditionChosen(int index) {

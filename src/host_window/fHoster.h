@@ -28,6 +28,7 @@ class fThisDay;
 class HostExport;
 class HosterLayout;
 class HostToolbar;
+class NoteDisplay;
 class YearMonthTree;
 
 // The component's host window: a main window whose dock widgets are the panes — the month and
@@ -176,7 +177,7 @@ public:
     // The window's own toolbar, used when the host gives none.
     QToolBar* ownToolbar() const { return SSActiveToolBars1; }
     GoToDate* goToDateTool() const { return m_goTo; }
-    const cToolTip* toolTips() const { return m_tip.get(); }
+    const cToolTip* toolTips() const;
 
     // The values of a tree item's "Year" and "Month" cells.
     static int treeCell(const QTreeWidgetItem* item, const char* name);
@@ -191,10 +192,8 @@ private:
     void showNote(QWidget* window, int day);
     void onMonthDateChanged(int month, int year);
     void onWeekDateChanged(const QDate& date);
-    void onMouseUp(int button);
     void onEditionChosen(int index);
     void onToday();
-    void onCopyTooltip();
     QString liturgyFile() const;
     // The settings every calendar fill takes from the window.
     template <class Fill> void configureFill(Fill& fill) const;
@@ -225,10 +224,10 @@ private:
     int m_weekFills = 0;
 
     std::unique_ptr<cLiturgicalColors> m_colors;
-    std::unique_ptr<cToolTip> m_tip;
     std::unique_ptr<HostExport> m_export;
     std::unique_ptr<HosterLayout> m_layout;
     std::unique_ptr<HostToolbar> m_tools;
+    std::unique_ptr<NoteDisplay> m_notes;
     std::unique_ptr<YearMonthTree> m_yearTree;
     std::unique_ptr<cToolBar> m_toolBarRecord;
     cPaneWindow* mfT1 = nullptr;
