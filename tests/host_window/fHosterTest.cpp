@@ -111,7 +111,9 @@ TEST_F(HostWindowTest, DayPaneActionsDriveThePendingFlagAndTheDayUpdate) {
     EXPECT_FALSE(w.dayPagePending());
     EXPECT_EQ(w.currentDayPane(), 0);
     EXPECT_EQ(notify.messages, QList<qint32>{1});
+    ui().clear();
     EXPECT_FALSE(w.UpdateDay());
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
 
     // Shown once (13): pending again, but the page is not rebuilt.
     w.onPaneAction(fHoster::PaneExpanded, 5);
@@ -134,17 +136,6 @@ TEST_F(HostWindowTest, DayPaneActionsDriveThePendingFlagAndTheDayUpdate) {
     EXPECT_EQ(readings->dayListCount(), 0);
     EXPECT_EQ(prayers->dayListCount(), 2);
     EXPECT_EQ(prayers->dayListText(2), QStringLiteral("Joseph"));
-}
-
-TEST_F(HostWindowTest, UnknownPaneIsReportedByUpdateDay) {
-    fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
-    w.onPaneAction(fHoster::PaneHidden, 4);
-    // Pending again through a calendar pane number that no day page has.
-    w.onPaneAction(fHoster::PaneExpanded, 4);
-    w.onPaneAction(fHoster::PaneHidden, 5);
-    ui().clear();
-    EXPECT_FALSE(w.UpdateDay());
-    EXPECT_TRUE(ui().messageBoxes().isEmpty());
 }
 
 TEST_F(HostWindowTest, EditionChooserIgnoresLoadingAndWritesTheChosenFile) {
@@ -231,16 +222,14 @@ TEST_F(HostWindowTest, EditionChooserReportsAnINIFileItCannotWriteAndShowsTheEdi
         << ui().messageBoxes().first().text.toStdString();
 }
 
-TEST_F(HostWindowTest, EditionChooserSelectsTheFirstItemForAnEditionItDoesNotOffer) {
-    fHoster& w = open(QStringLiteral("Sorvandi.mdb"), 1020, true);
-    EXPECT_EQ(w.editionChooser()->currentIndex(), 0);
-    EXPECT_EQ(w.pVersion(), 1020);
-}
-
-TEST_F(HostWindowTest, ChooserIsHiddenOutsideMultiEditionMode) {
-    fHoster& w = open(QStringLiteral("Brastume.MDB"), 1007);
-    EXPECT_TRUE(w.editionChooser()->isHidden());
-    EXPECT_EQ(w.editionChooser()->count(), 0);
+TEST_F(HostWindowTest, ChooserOnlyInMultiEditionModeAndAtItsFirstItemForAnUnofferedEdition) {
+    fHoster& other = open(QStringLiteral("Sorvandi.mdb"), 1020, true);
+    EXPECT_EQ(other.editionChooser()->currentIndex(), 0);
+    EXPECT_EQ(other.pVersion(), 1020);
+    window.reset();
+    fHoster& single = open(QStringLiteral("Sorvandi.mdb"), 1007);
+    EXPECT_TRUE(single.editionChooser()->isHidden());
+    EXPECT_EQ(single.editionChooser()->count(), 0);
 }
 
 TEST_F(HostWindowTest, NotesOfTheDayUnderTheMouse) {
