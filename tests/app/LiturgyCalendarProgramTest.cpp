@@ -209,6 +209,9 @@ TEST_F(LiturgyCalendarProgramTest, DatesOutsideTheDataAndUnknownEditionsOnAGener
     const QString outside = QStringLiteral(
         "liturgy-calendar: %1 is outside the data: the liturgy database %2 covers 2025-01-01 to "
         "2026-12-31");
+    const QString noEdition = QStringLiteral(
+        "liturgy-calendar: %1 is not an edition code; the editions are 1, 39, 45, 46, 47, 49, 358, "
+        "470, 490, 1003, 1005, 1007, 1010, 1011, 1015, 1016, 1020, 3580, 10024");
     const struct {
         QStringList arguments;
         int exitCode;
@@ -223,20 +226,12 @@ TEST_F(LiturgyCalendarProgramTest, DatesOutsideTheDataAndUnknownEditionsOnAGener
         {{"month", "2026-12"}, 0, ""},
         {{"week", "2027-01", "--edition", "1015"}, 1, outside.arg("2027-01", "Quorvane.MDB")},
         {{"week", "2025-01", "--edition", "1007"}, 0, ""},
-        {{"month", "2026-12", "--edition", "99999"},
-         1,
-         "liturgy-calendar: 99999 is not an edition code; the editions are 1, 39, 45, 46, 47, "
-         "49, 358, 470, 490, 1003, 1005, 1007, 1010, 1011, 1015, 1016, 1020, 3580, 10024"},
+        {{"month", "2026-12", "--edition", "99999"}, 1, noEdition.arg("99999")},
         {{"day", "2026-12-24", "--edition", "39"},
          1,
          "liturgy-calendar: the edition 39 (The Pelusine Church) needs the liturgy database "
          "Pelusino.MDB, which the default data set does not have"},
-        {{"edition", "--edition", "0"},
-         1,
-         "liturgy-calendar: 0 is not an edition code; the "
-         "editions are 1, 39, 45, 46, 47, 49, 358, 470, 490, "
-         "1003, 1005, 1007, 1010, 1011, 1015, 1016, 1020, "
-         "3580, 10024"},
+        {{"edition", "--edition", "0"}, 1, noEdition.arg("0")},
     };
     for (const auto& c : cases) {
         const ProgramRun r = run(c.arguments);
@@ -568,7 +563,7 @@ TEST_F(LiturgyCalendarProgramTest, ImportListsConvertsAndRefusesBadInput) {
         QString out;
         QString err;
     };
-    const Case cases[] = {
+    QList<Case> cases = {
         {{nwind, "--list"},
          0,
          "Order Details\t2155\nOrders\t830\nProducts\t77\nShippers\t3\nCategories\t8\n"
@@ -598,18 +593,17 @@ TEST_F(LiturgyCalendarProgramTest, ImportListsConvertsAndRefusesBadInput) {
          1,
          "",
          fail.arg(dates) + "the folder '/nowhere' cannot be written\n"},
-        {{}, 2, "", "liturgy-calendar: import needs the Access database to read\n" + usage},
-        {{dates}, 2, "", "liturgy-calendar: import needs either --out FILE or --list\n" + usage},
-        {{dates, "--list", "--out", out},
-         2,
-         "",
-         "liturgy-calendar: import needs either --out FILE or --list\n" + usage},
-        {{dates, "--out"}, 2, "", "liturgy-calendar: --out needs a file name\n" + usage},
-        {{dates, nwind, "--list"},
-         2,
-         "",
-         "liturgy-calendar: unexpected argument '" + nwind + "'\n" + usage},
     };
+    // Usage mistakes: exit code 2 and the usage after the reason.
+    const std::pair<QStringList, QString> mistakes[] = {
+        {{}, "import needs the Access database to read"},
+        {{dates}, "import needs either --out FILE or --list"},
+        {{dates, "--list", "--out", out}, "import needs either --out FILE or --list"},
+        {{dates, "--out"}, "--out needs a file name"},
+        {{dates, nwind, "--list"}, "unexpected argument '" + nwind + "'"},
+    };
+    for (const auto& [arguments, reason] : mistakes)
+        cases.append({arguments, 2, "", "liturgy-calendar: " + reason + "\n" + usage});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
         const ProgramRun r = run(QStringList{"import"} + c.arguments);
