@@ -2,12 +2,11 @@
 #include "calendar/CalendarTestData.h"
 #include "common/FakePrograms.h"
 #include "common/OdtText.h"
+#include "common/SqlFile.h"
 #include "common/TestEnv.h"
 
 #include <QDir>
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QThread>
 #include <csignal>
 
@@ -359,21 +358,14 @@ TEST_F(LiturgyCalendarProgramTest, UsageErrorsAndVersion) {
 // The plan file's rows as "date time kind place" lines, and the engine's own check of the file.
 QStringList planRows(const QString& file, QString* integrity = nullptr) {
     QStringList rows;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "plan rows");
-        db.setDatabaseName(file);
-        EXPECT_TRUE(db.open());
-        QSqlQuery q(db);
-        EXPECT_TRUE(q.exec(QStringLiteral("SELECT Date, Time, ServType, Location FROM "
-                                          "tbMainPlan ORDER BY Date, Time, rowid")));
-        while (q.next())
-            rows.append(QString::number(q.value(0).toDouble()) + ' ' +
-                        QString::number(q.value(1).toDouble(), 'g', 17) + ' ' +
-                        q.value(2).toString() + ' ' + q.value(3).toString());
-        if (integrity && q.exec(QStringLiteral("PRAGMA integrity_check")) && q.next())
-            *integrity = q.value(0).toString();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("plan rows"));
+    for (const QVariantList& r :
+         SqlFile::rows(file, QStringLiteral("SELECT Date, Time, ServType, Location FROM "
+                                            "tbMainPlan ORDER BY Date, Time, rowid")))
+        rows.append(QString::number(r[0].toDouble()) + ' ' +
+                    QString::number(r[1].toDouble(), 'g', 17) + ' ' + r[2].toString() + ' ' +
+                    r[3].toString());
+    if (integrity)
+        *integrity = SqlFile::value(file, QStringLiteral("PRAGMA integrity_check")).toString();
     return rows;
 }
 
@@ -510,18 +502,12 @@ TEST_F(LiturgyCalendarProgramTest, ASeriesKilledWhileWritingLeavesAllOrNone) {
     const QString iniFile = ini();
     // Each row the series writes keeps the engine busy for a while, so that the kill lands in
     // the middle of the transaction.
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "slow");
-        db.setDatabaseName(planFile);
-        ASSERT_TRUE(db.open());
-        QSqlQuery q(db);
-        ASSERT_TRUE(q.exec("CREATE TABLE tbWork (n INTEGER)"));
-        ASSERT_TRUE(q.exec("WITH RECURSIVE c(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM c "
-                           "WHERE n < 600) INSERT INTO tbWork SELECT n FROM c"));
-        ASSERT_TRUE(q.exec("CREATE TRIGGER slow AFTER INSERT ON tbMainPlan BEGIN SELECT "
-                           "count(*) FROM tbWork a, tbWork b; END"));
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("slow"));
+    ASSERT_TRUE(
+        SqlFile::exec(planFile, {"CREATE TABLE tbWork (n INTEGER)",
+                                 "WITH RECURSIVE c(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM c "
+                                 "WHERE n < 600) INSERT INTO tbWork SELECT n FROM c",
+                                 "CREATE TRIGGER slow AFTER INSERT ON tbMainPlan BEGIN SELECT "
+                                 "count(*) FROM tbWork a, tbWork b; END"}));
     const QStringList before = planRows(planFile);
 
     QProcess process;
@@ -670,19 +656,12 @@ TEST_F(LiturgyCalendarProgramTest, PrintToPdfOrAClearErrorAndNoFile) {
 
 TEST_F(LiturgyCalendarProgramTest, ExportAndMail) {
     createMarch();
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("r"));
-        db.setDatabaseName(liturgyFile);
-        ASSERT_TRUE(db.open());
-        QSqlQuery q(db);
-        EXPECT_TRUE(q.exec(QStringLiteral(
-            "INSERT INTO tbReadings (ID, CalendarID, SortOrder, Type, ContentID, Ref, TypeString) "
-            "VALUES (1, 2, 1, 204, 1, 'Luke 11:14-28', 'Gospel')")));
-        EXPECT_TRUE(q.exec(QStringLiteral("INSERT INTO tbBibleText (ID, Text, HTM_Data) VALUES "
-                                          "(1, 'plain', '<P>Blessed are those who hear.</P>')")));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("r"));
+    ASSERT_TRUE(SqlFile::exec(
+        liturgyFile,
+        {"INSERT INTO tbReadings (ID, CalendarID, SortOrder, Type, ContentID, Ref, TypeString) "
+         "VALUES (1, 2, 1, 204, 1, 'Luke 11:14-28', 'Gospel')",
+         "INSERT INTO tbBibleText (ID, Text, HTM_Data) VALUES "
+         "(1, 'plain', '<P>Blessed are those who hear.</P>')"}));
     const QString hostIni = ini();
     FakePrograms fakes(path(QStringLiteral("bin")));
     fakes.add(QStringLiteral("xdg-email"));

@@ -2,6 +2,7 @@
 // how a status update sets the tools, and the services planned from the window.
 #include "../calendar/CalendarTestData.h"
 #include "HostWindowFixture.h"
+#include "common/SqlFile.h"
 #include "controls/MonthCalendarView.h"
 #include "controls/WeekCalendarView.h"
 #include "controls/cWindowList.h"
@@ -24,8 +25,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QToolBar>
 
 namespace {
@@ -227,19 +226,11 @@ TEST_F(fHosterCommandsTest, PlannedServicesShowAtOnceInTheMonthAndTheWeek) {
     const QString planFile = path(QStringLiteral("Plan.MDB"));
     const auto planned = [&] {
         QStringList rows;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "planned");
-            db.setDatabaseName(planFile);
-            EXPECT_TRUE(db.open());
-            QSqlQuery q(db);
-            q.exec(QStringLiteral("SELECT Date, Time, ServType, Location FROM tbMainPlan "
-                                  "ORDER BY Date"));
-            while (q.next())
-                rows.append(OleDate::toDate(q.value(0).toDouble()).toString(Qt::ISODate) + ' ' +
-                            OleDate::toTime(q.value(1).toDouble()).toString("HH:mm") + ' ' +
-                            q.value(2).toString() + ' ' + q.value(3).toString());
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("planned"));
+        for (const QVariantList& r : SqlFile::rows(
+                 planFile, "SELECT Date, Time, ServType, Location FROM tbMainPlan ORDER BY Date"))
+            rows.append(OleDate::toDate(r[0].toDouble()).toString(Qt::ISODate) + ' ' +
+                        OleDate::toTime(r[1].toDouble()).toString("HH:mm") + ' ' + r[2].toString() +
+                        ' ' + r[3].toString());
         return rows;
     };
 

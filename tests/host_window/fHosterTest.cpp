@@ -1,6 +1,7 @@
 #include "host_window/fHoster.h"
 
 #include "HostWindowFixture.h"
+#include "common/SqlFile.h"
 #include "controls/MonthCalendarView.h"
 #include "controls/WeekCalendarView.h"
 #include "day_page/fThisDay.h"
@@ -18,8 +19,6 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QMenu>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QStandardItemModel>
 #include <QTest>
 #include <QToolBar>
@@ -309,19 +308,11 @@ TEST_F(HostWindowTest, TreeHoldsTheYearsAndMonthsAndAYearClickChangesNothing) {
 
 TEST_F(HostWindowTest, TreeKeepsToTheSupportedYearsAndReportsOtherDatesOnce) {
     makeData(QStringLiteral("Brastume.MDB"));
-    {
-        // A year in the millions and one far before the first date value.
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("extra"));
-        db.setDatabaseName(path(QStringLiteral("Brastume.MDB")));
-        ASSERT_TRUE(db.open());
-        QSqlQuery q(db);
-        ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO tbCalenderData (ID, Date, FeastRef, "
-                                          "Day_Color, ShortName) VALUES (90, 1e9, 0, 0, 'x'), "
-                                          "(91, -1e300, 0, 0, 'y')")));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("extra"));
+    // A year in the millions and one far before the first date value.
+    ASSERT_TRUE(SqlFile::exec(path(QStringLiteral("Brastume.MDB")),
+                              {QStringLiteral("INSERT INTO tbCalenderData (ID, Date, FeastRef, "
+                                              "Day_Color, ShortName) VALUES (90, 1e9, 0, 0, 'x'), "
+                                              "(91, -1e300, 0, 0, 'y')")}));
     fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
     ui().clear();
     w.onPaneAction(fHoster::PaneExpanding, 3);

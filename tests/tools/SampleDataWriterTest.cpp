@@ -1,13 +1,12 @@
 #include "SampleDataWriter.h"
 
+#include "common/SqlFile.h"
 #include "common/TestEnv.h"
 #include "data/mADO.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -50,19 +49,7 @@ protected:
 
     // A value read directly, outside the component's data layer.
     static QVariant scalar(const QString& name, const QString& sql) {
-        QVariant value;
-        {
-            QSqlDatabase db =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("direct"));
-            db.setDatabaseName(file(name));
-            db.open();
-            QSqlQuery query(db);
-            if (query.exec(sql) && query.next())
-                value = query.value(0);
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("direct"));
-        return value;
+        return SqlFile::value(file(name), sql);
     }
     static int count(const QString& name, const QString& sql) { return scalar(name, sql).toInt(); }
 
