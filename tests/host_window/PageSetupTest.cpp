@@ -23,8 +23,8 @@ QString describe(const QPageLayout& page) {
     const QMarginsF m = page.margins(QPageLayout::Millimeter);
     return QStringLiteral("%1 %2 %3,%4,%5,%6 mm")
         .arg(page.pageSize().key(), page.orientation() == QPageLayout::Landscape
-                                        ? QStringLiteral("landscape")
-                                        : QStringLiteral("portrait"))
+                                         ? QStringLiteral("landscape")
+                                         : QStringLiteral("portrait"))
         .arg(qRound(m.left()))
         .arg(qRound(m.top()))
         .arg(qRound(m.right()))
