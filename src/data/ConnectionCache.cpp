@@ -18,7 +18,12 @@ int ConnectionCache::indexOf(const QString& dataFile) const {
     // An empty path occurs in every connection string; it names no connection.
     if (dataFile.isEmpty())
         return -1;
-    const QString wanted = dataFile.toUpper();
+    // Callers ask for the same few files over and over: upper-case each only when it changes.
+    if (dataFile != m_lastDataFile) {
+        m_lastDataFile = dataFile;
+        m_lastUpperDataFile = dataFile.toUpper();
+    }
+    const QString& wanted = m_lastUpperDataFile;
     for (int i = 0; i < count(); ++i) {
         if (m_connections[i] && m_connections[i]->upperConnectionString().contains(wanted))
             return i;

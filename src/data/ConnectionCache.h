@@ -36,4 +36,7 @@ private:
     // Declared first so that it goes last, after the connections.
     ConnectionPool m_pool;
     std::vector<ConnectionPtr> m_connections;
+    // The data file indexOf was last asked for, and its upper-case form.
+    mutable QString m_lastDataFile;
+    mutable QString m_lastUpperDataFile;
 };

@@ -65,10 +65,14 @@ ConnectionPtr getConnection(const QString& dataFile, const QString& connectionSt
         [&] {
             ConnectionCache& cache = ConnectionCache::instance();
             // A server's string names no data file: its connection is found by the whole
-            // string, or every query would open another server connection.
-            const bool server = DataSource::isPostgreSQL(DataSource::parse(connectionString));
-            const int found =
-                server ? cache.indexOfConnectionString(connectionString) : cache.indexOf(dataFile);
+            // string, or every query would open another server connection. A string some
+            // connection was opened with is known without reading it again.
+            const int same = cache.indexOfConnectionString(connectionString);
+            const Connection* known = same >= 0 ? cache.connections()[same].get() : nullptr;
+            const bool server = known && known->isOpen()
+                                    ? known->isServer()
+                                    : DataSource::isPostgreSQL(DataSource::parse(connectionString));
+            const int found = server ? same : cache.indexOf(dataFile);
             if (found >= 0) {
                 result = cache.connections()[found];
                 return;
