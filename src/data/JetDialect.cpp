@@ -45,6 +45,12 @@ bool isWordChar(QChar c) {
     return c.isLetterOrNumber() || c == QLatin1Char('_');
 }
 
+// Whether `c` starts a string, a bracketed name or a date literal.
+bool opensToken(QChar c) {
+    return c == QLatin1Char('\'') || c == QLatin1Char('"') || c == QLatin1Char('[') ||
+           c == QLatin1Char('#');
+}
+
 Failure malformed(const QString& literal) {
     return {kSyntaxError,
             QStringLiteral("Syntax error in date in query expression '%1'.").arg(literal)};
@@ -115,8 +121,12 @@ Translation translate(const QString& sql, bool asParameters) {
             continue;
         }
         if (c != QLatin1Char('#')) {
-            out += c;
-            ++i;
+            // The plain text up to the next string, bracket or literal, copied in one piece.
+            qsizetype end = i + 1;
+            while (end < n && !opensToken(sql.at(end)))
+                ++end;
+            out += QStringView(sql).mid(i, end - i);
+            i = end;
             continue;
         }
         const qsizetype close = sql.indexOf(QLatin1Char('#'), i + 1);
