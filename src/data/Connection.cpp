@@ -68,6 +68,11 @@ ConnectionPool* threadPool() {
     return cache ? &cache->pool() : nullptr;
 }
 
+QString upperCase(const QString& text) {
+    ConnectionCache* cache = ConnectionCache::existing();
+    return cache ? cache->upperCase(text) : text.toUpper();
+}
+
 QVariant fieldValue(const QSqlQuery& query, int column, bool server) {
     QVariant v = query.value(column);
     if (server)
@@ -87,10 +92,13 @@ Connection::~Connection() {
 }
 
 void Connection::Open(const QString& connectionString) {
+    Open(connectionString, DataSource::parse(connectionString));
+}
+
+void Connection::Open(const QString& connectionString, const DataSource::Target& target) {
     if (isOpen())
         throw Failure(kAlreadyOpen,
                       QStringLiteral("Operation is not allowed when the object is open."));
-    const DataSource::Target target = DataSource::parse(connectionString);
     switch (target.kind) {
     case DataSource::Target::Kind::None:
         throw Failure(kEngineError,
@@ -101,7 +109,7 @@ void Connection::Open(const QString& connectionString) {
             providerNotFound(target);
         openServer(target);
         m_connectionString = connectionString;
-        m_upperConnectionString = connectionString.toUpper();
+        m_upperConnectionString = upperCase(connectionString);
         return;
     case DataSource::Target::Kind::JetFile:
         break;
@@ -121,7 +129,7 @@ void Connection::Open(const QString& connectionString) {
         openFile(file.path, file.identity);
     }
     m_connectionString = connectionString;
-    m_upperConnectionString = connectionString.toUpper();
+    m_upperConnectionString = upperCase(connectionString);
 }
 
 bool Connection::reusePooled(const QString& file) {

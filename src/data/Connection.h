@@ -33,6 +33,8 @@ public:
 
     // Opens the data source that `connectionString` names; throws Failure when it cannot.
     void Open(const QString& connectionString);
+    // The same, for a caller that has already read the string into `target`.
+    void Open(const QString& connectionString, const DataSource::Target& target);
     // The connection string the connection was opened with.
     QString ConnectionString() const { return m_connectionString; }
     // The connection string in upper case, for finding a connection by its data file.

@@ -8,6 +8,8 @@
 #include "support/UserInterface.h"
 #include "support/modLog.h"
 
+#include <optional>
+
 namespace {
 
 constexpr qint16 kServerMode = -1;
@@ -69,16 +71,19 @@ ConnectionPtr getConnection(const QString& dataFile, const QString& connectionSt
             // connection was opened with is known without reading it again.
             const int same = cache.indexOfConnectionString(connectionString);
             const Connection* known = same >= 0 ? cache.connections()[same].get() : nullptr;
-            const bool server = known && known->isOpen()
-                                    ? known->isServer()
-                                    : DataSource::isPostgreSQL(DataSource::parse(connectionString));
+            std::optional<DataSource::Target> target;
+            if (!known || !known->isOpen())
+                target = DataSource::parse(connectionString);
+            const bool server = target ? DataSource::isPostgreSQL(*target) : known->isServer();
             const int found = server ? same : cache.indexOf(dataFile);
             if (found >= 0) {
                 result = cache.connections()[found];
                 return;
             }
             auto connection = std::make_shared<Connection>();
-            connection->Open(connectionString);
+            if (!target)
+                target = DataSource::parse(connectionString);
+            connection->Open(connectionString, *target);
             cache.append(connection);
             result = connection;
         },
