@@ -257,6 +257,10 @@ bool Connection::isOpen() const {
     return m_db.isValid() && m_db.isOpen();
 }
 
+bool Connection::fileUnchanged() const {
+    return !m_identity || FileIdentity::of(m_databaseFile) == m_identity;
+}
+
 void Connection::release() {
     m_statements.clear();
     m_server = false;

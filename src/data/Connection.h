@@ -43,6 +43,9 @@ public:
     // the connection cache exists) for the next Open of the same unchanged file.
     void Close();
     bool isOpen() const;
+    // Whether the database file on disk is still the one that was opened (true for a server):
+    // one look at the file.
+    bool fileUnchanged() const;
     // Whether the connection is to a database server.
     bool isServer() const { return m_server; }
     // The open database, for the tools that write to a server.

@@ -158,6 +158,23 @@ bool closeConnection(const QString& dataFile) {
     return result;
 }
 
+void dropChangedConnections(const QString& dataFile) {
+    ConnectionCache* cache = ConnectionCache::existing();
+    if (dataFile.isEmpty() || !cache)
+        return;
+    const QString wanted = cache->upperCase(dataFile);
+    for (int index = 0; index < cache->count();) {
+        const ConnectionPtr connection = cache->connections()[index];
+        if (!connection || !connection->upperConnectionString().contains(wanted) ||
+            connection->fileUnchanged()) {
+            ++index;
+            continue;
+        }
+        connection->Close();
+        cache->removeAt(index);
+    }
+}
+
 bool showConnections() {
     return false;
 }

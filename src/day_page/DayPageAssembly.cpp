@@ -122,6 +122,8 @@ bool DayPageAssembly::mShow(bool force) {
     ProcScope scope("fThisDay.mShow");
     m_forced = force;
     const bool result = scope.run([&] {
+        // The page keeps its connection: a liturgy file replaced since is opened anew.
+        mADO::dropChangedConnections(liturgyFile());
         if (!resolve(force))
             return;
         if (m_pageKind != kReadings && m_pageKind != kPrayers && m_pageKind != kOrdo)
@@ -195,6 +197,7 @@ void DayPageAssembly::dayListPicked() {
     const int index = m_view.dayListIndex();
     if (index < 1)
         return;
+    mADO::dropChangedConnections(liturgyFile());
     const qint32 calendarID = m_view.dayListItemValue(index);
     if (m_pageKind == kReadings)
         getTextsForDay(calendarID);
