@@ -10,6 +10,7 @@
 #include "day_page/PrayerItems.h"
 #include "resources/mMain.h"
 #include "support/COSInfo.h"
+#include "support/IniFileCache.h"
 #include "support/LateBinding.h"
 #include "support/ObjectRegistry.h"
 #include "support/OleDate.h"
@@ -540,7 +541,8 @@ void DayPageAssembly::appendStyleBlock() {
     const QString sheet = mMain::getStyleSheetFile(m_vkIniFile, m_version, true);
     if (sheet.isEmpty())
         return;
-    append(QStringLiteral("<Style Type='text/css'>") + mVBFileDisk::readTextFile(sheet) +
+    // Read from disk again only when the sheet changed.
+    append(QStringLiteral("<Style Type='text/css'>") + IniFileCache::instance().text(sheet) +
            QStringLiteral("</Style>"));
 }
 
