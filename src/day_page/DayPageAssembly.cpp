@@ -123,8 +123,6 @@ bool DayPageAssembly::mShow(bool force) {
     ProcScope scope("fThisDay.mShow");
     m_forced = force;
     const bool result = scope.run([&] {
-        // The page keeps its connection: a liturgy file replaced since is opened anew.
-        mADO::dropChangedConnections(liturgyFile());
         if (!resolve(force))
             return;
         if (m_pageKind != kReadings && m_pageKind != kPrayers && m_pageKind != kOrdo)
@@ -153,6 +151,9 @@ bool DayPageAssembly::resolve(bool force) {
     ProcScope scope("fThisDay.resolve");
     bool result = false;
     scope.run([&] {
+        // The page keeps its connection: a liturgy file replaced since is opened anew.
+        const QString file = liturgyFile();
+        mADO::dropChangedConnections(file);
         if (!force && m_date == m_listDate) {
             result = true;
             return;
@@ -166,7 +167,7 @@ bool DayPageAssembly::resolve(bool force) {
         day.setPConnectionString(m_connectionString);
         day.setPSQLMode(m_sqlMode);
         day.setPDate(m_date);
-        day.setPLiturgyFile(liturgyFile());
+        day.setPLiturgyFile(file);
         result = true;
         if (!day.mResolve() || !day.pLiturgicalDays().isTable())
             return;
