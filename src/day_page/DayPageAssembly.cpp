@@ -521,7 +521,8 @@ void DayPageAssembly::append(const QString& text) {
         if (m_page->write(head) != head.size())
             throw Failure::pathFileAccess(m_htmDataFile);
     }
-    const QByteArray bytes = text.toUtf8() + "\r\n";
+    QByteArray bytes = text.toUtf8();
+    bytes.append("\r\n", 2);
     if (m_page->write(bytes) != bytes.size())
         throw Failure::pathFileAccess(m_htmDataFile);
 }
