@@ -5,7 +5,9 @@
 #include "support/SharedState.h"
 #include "support/mVBFileDisk.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <cstdio>
 
 namespace {
 
@@ -267,6 +269,29 @@ TEST_F(DayPageAssemblyTest, OrdoIsTheStoredTextOfTheDate) {
     EXPECT_EQ(location(), page->pHTMDataFile());
     // The page file is UTF-8.
     EXPECT_TRUE(readFile(page->pHTMDataFile()).endsWith("<P>\xC3\x98</P>\r\n"));
+}
+
+TEST_F(DayPageAssemblyTest, AReplacedLiturgyFileIsSeenByTheNextBuild) {
+    const QDate date(2024, 3, 10);
+    liturgy->addDay(100, date, 20, QStringLiteral("Sunday"));
+    liturgy->addOrdo(date, QStringLiteral("<P>Old</P>"));
+    makePage(DayPageAssembly::kOrdo, 47);
+    show(date);
+    EXPECT_EQ(pageText(), styleBlock() + QStringLiteral("<P>Old</P>\r\n"));
+    // The page keeps its connection; a new file renamed over the one it opened is another file.
+    const QString fresh = path(QStringLiteral("fresh.tmp"));
+    {
+        TestDatabase replacement(fresh, Schema::Kind::Liturgy);
+        replacement.addDay(200, date, 20, QStringLiteral("Replaced"));
+        replacement.addOrdo(date, QStringLiteral("<P>New</P>"));
+    }
+    ASSERT_EQ(std::rename(QFile::encodeName(fresh).constData(),
+                          QFile::encodeName(liturgy->path()).constData()),
+              0);
+    show(date, true);
+    EXPECT_EQ(dayList(), QStringList{QStringLiteral("1|200|Replaced")});
+    EXPECT_EQ(pageText(), styleBlock() + QStringLiteral("<P>New</P>\r\n"));
+    EXPECT_EQ(errHandler().lastErrorNumber(), 0);
 }
 
 TEST_F(DayPageAssemblyTest, CachesRebuildOnlyWhenTheDayChangesOrTheRebuildIsForced) {
