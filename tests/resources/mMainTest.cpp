@@ -57,6 +57,9 @@ TEST_F(mMainTest, EveryDatabaseFileGivesItsEditionAndName) {
         EXPECT_EQ(shared().gEditionName, QString::fromLatin1(c.name));
         EXPECT_EQ(mMain::getVersionName(c.code), QString::fromLatin1(c.name));
     }
+    // Codes without a row have no name.
+    for (qint32 code : {0, -1, 2, 1020, 10024, 48, 1012})
+        EXPECT_EQ(mMain::getVersionName(code), QString()) << code;
 }
 
 TEST_F(mMainTest, ValidateVersionTakesTheFilePartWithoutRegardToCase) {
@@ -85,6 +88,12 @@ TEST_F(mMainTest, ValidateVersionTakesTheFilePartWithoutRegardToCase) {
         EXPECT_EQ(mMain::validateVersion(c.given, ini), c.expected);
         EXPECT_EQ(shared().gEditionName, QString::fromUtf8(c.editionName));
     }
+    // Section and key match without regard to case too.
+    const QString lower =
+        writeFile(QStringLiteral("case.ini"), "[files]\r\nliturgyfile=/a/Hubrensk.MDB\r\n");
+    EXPECT_EQ(mMain::validateVersion(1, lower), 49);
+    EXPECT_EQ(mMain::getVersionName(49), QStringLiteral("The Hubren Diocese"));
+    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
 }
 
 TEST_F(mMainTest, EmptyOrMissingLiturgyFileKeepsCodeAndName) {
@@ -101,19 +110,6 @@ TEST_F(mMainTest, EmptyOrMissingLiturgyFileKeepsCodeAndName) {
         EXPECT_EQ(shared().gEditionName, QStringLiteral("Kept"));
     }
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
-}
-
-TEST_F(mMainTest, SectionAndKeyMatchWithoutRegardToCase) {
-    const QString ini =
-        writeFile(QStringLiteral("case.ini"), "[files]\r\nliturgyfile=/a/Hubrensk.MDB\r\n");
-    EXPECT_EQ(mMain::validateVersion(1, ini), 49);
-}
-
-TEST_F(mMainTest, CodesWithoutRowHaveNoName) {
-    for (qint32 code : {0, -1, 2, 1020, 10024, 48, 1012}) {
-        SCOPED_TRACE(code);
-        EXPECT_EQ(mMain::getVersionName(code), QString());
-    }
 }
 
 TEST_F(mMainTest, StyleSheetIsTheFirstExistingCandidate) {
@@ -150,22 +146,12 @@ TEST_F(mMainTest, StyleSheetIsTheFirstExistingCandidate) {
             *c.expected ? templates + QString::fromLatin1(c.expected) : QString();
         EXPECT_EQ(mMain::getStyleSheetFile(ini, 47, c.forPrint), expected);
     }
-}
-
-TEST_F(mMainTest, StyleSheetWithoutTemplateFolder) {
-    const QString ini = writeFile(QStringLiteral("nofolder.ini"),
-                                  "[FILES]\r\nTemplatePath=" + dir().toUtf8() + "none/\r\n");
-    EXPECT_EQ(mMain::getStyleSheetFile(ini, 47, true), QString());
-    EXPECT_EQ(mMain::getStyleSheetFile(ini, 47, false), QString());
-}
-
-TEST_F(mMainTest, OperationsLeaveTheProcedureStackAsTheyFoundIt) {
-    const QString ini = iniWith(QStringLiteral("/x/Velmarka.MDB"));
-    const qint16 before = errHandler().pCurStackPointer();
-    mMain::validateVersion(1, ini);
-    mMain::getVersionName(47);
-    mMain::getStyleSheetFile(ini, 47, true);
-    EXPECT_EQ(errHandler().pCurStackPointer(), before);
+    // Without the template folder there is none; nothing failed, the stack is as it was.
+    const QString none = writeFile(QStringLiteral("nofolder.ini"),
+                                   "[FILES]\r\nTemplatePath=" + dir().toUtf8() + "none/\r\n");
+    EXPECT_EQ(mMain::getStyleSheetFile(none, 47, true), QString());
+    EXPECT_EQ(mMain::getStyleSheetFile(none, 47, false), QString());
+    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
     EXPECT_EQ(errHandler().lastErrorNumber(), 0);
 }
 
