@@ -181,3 +181,46 @@ TEST_F(ServerConnectionTest, FailuresGiveTheServersReasonAndNeverThePassword) {
 }
 
 } // namespace
+
+TEST_F(ServerConnectionTest, ALostConnectionFailsOnceAndIsOpenedAgain) {
+    const QString sql = QStringLiteral("SELECT ShortName FROM tbCalenderData WHERE ID=12");
+    const ConnectionPtr connection = mADO::getConnection(file, server->connectionString());
+    ASSERT_TRUE(connection);
+    const QString backend =
+        mADO::getResData(connection, QStringLiteral("SELECT pg_backend_pid()"), 1, false)
+            .toString();
+    ASSERT_FALSE(backend.isEmpty());
+    // The server ends the connection's backend, as a restart of the server would.
+    {
+        Connection admin;
+        admin.Open(server->connectionString());
+        EXPECT_EQ(admin
+                      .fetchFirstValue(QStringLiteral("SELECT pg_terminate_backend(") + backend +
+                                       QStringLiteral(")"))
+                      ->toInt(),
+                  -1);
+    }
+    const int records = int(logRecords().size());
+    EXPECT_EQ(mADO::getResData(connection, sql, 1, false).toString(), QString());
+    ASSERT_EQ(ui().messageBoxes().size(), 1);
+    const QString text = ui().messageBoxes().first().text;
+    EXPECT_EQ(text, QStringLiteral("FATAL:  terminating connection due to administrator "
+                                   "command\n(57P01)"));
+    // The log record holds the reason too (its second line stands on a line of its own).
+    const QStringList log = logRecords();
+    ASSERT_EQ(log.size(), records + 1);
+    EXPECT_EQ(log.last(), QStringLiteral("\t-2147217900\tFATAL:  terminating connection due to "
+                                         "administrator command"));
+    // The next query opens the connection again, in the same cached connection.
+    EXPECT_EQ(mADO::getResData(connection, sql, 1, false).toString(), QStringLiteral("Tuesday"));
+    EXPECT_EQ(mADO::getConnection(file, server->connectionString()), connection);
+    EXPECT_NE(mADO::getResData(connection, QStringLiteral("SELECT pg_backend_pid()"), 1, false)
+                  .toString(),
+              backend);
+    EXPECT_EQ(ui().messageBoxes().size(), 1);
+    const QString password = QRegularExpression(QStringLiteral("Password=([^;]*)"))
+                                 .match(server->connectionString())
+                                 .captured(1);
+    EXPECT_FALSE(readFile(modLog::logFilePath()).contains(password.toUtf8()));
+    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
+}
