@@ -1,8 +1,14 @@
 #include "calendar/CalendarTestData.h"
+#include "common/FakePrograms.h"
+#include "common/OdtText.h"
 #include "common/ServerTestDatabase.h"
 #include "common/TestEnv.h"
+#include "content/ContentTestData.h"
 #include "data/Connection.h"
+#include "data/ServerCopy.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -11,19 +17,29 @@
 
 namespace {
 
-// The plan of the service command on a server database that starts without any table: the
-// INI's plan file is never made or touched.
-class ServerPlanTest : public TestEnv {
+// The program's commands with --server on a server database of their own. The plan starts
+// without any file or table.
+class ServerProgramTest : public TestEnv {
 protected:
     void SetUp() override {
         TestEnv::SetUp();
         server = std::make_unique<ServerTestDatabase>();
         SKIP_WITHOUT_SERVER(*server);
-        const QString liturgy = path(QStringLiteral("Velmarka.MDB"));
-        ASSERT_TRUE(CalendarTestData::createLiturgy(
-            liturgy, {{1, CalendarTestData::ole(QDate(2025, 1, 5)), 10, 0, "Epiphany 2"}}));
+        liturgyFile = path(QStringLiteral("Velmarka.MDB"));
+        {
+            TestDatabase liturgy(liturgyFile, Schema::Kind::Liturgy);
+            liturgy.addDay(1, QDate(2025, 1, 5), 10, QStringLiteral("Epiphany 2"));
+            liturgy.addDay(2, QDate(2025, 1, 6), 11, QStringLiteral("Epiphany"));
+            liturgy.addReading(1, 1, 1, 204, 1, QStringLiteral("John 2:1-11"),
+                               QStringLiteral("Gospel"));
+            liturgy.addBibleText(1, QStringLiteral("<P>Water into wine</P>"));
+        }
         planFile = path(QStringLiteral("Plan.mdb"));
-        ini = writeFile(QStringLiteral("host.ini"), CalendarTestData::iniText(liturgy, planFile));
+        QDir(dir()).mkpath(QStringLiteral("templates"));
+        writeFile(QStringLiteral("templates/MainPrint.CSS"), "P { a: b }");
+        ini = writeFile(QStringLiteral("host.ini"),
+                        CalendarTestData::iniText(liturgyFile, planFile) +
+                            "TemplatePath=" + path(QStringLiteral("templates/")).toUtf8() + "\r\n");
     }
     void TearDown() override {
         TestEnv::TearDown();
@@ -38,7 +54,10 @@ protected:
         env.insert(QStringLiteral("XDG_CACHE_HOME"), dir() + QStringLiteral("cache"));
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(dir());
-        arguments << QStringLiteral("--ini") << ini << QStringLiteral("--server") << serverString;
+        arguments << QStringLiteral("--ini") << ini;
+        // A null string: the command without the option.
+        if (!serverString.isNull())
+            arguments << QStringLiteral("--server") << serverString;
         process.start(QStringLiteral(LC_APP_PROGRAM), arguments);
     }
 
@@ -69,11 +88,12 @@ protected:
     }
 
     std::unique_ptr<ServerTestDatabase> server;
+    QString liturgyFile;
     QString planFile;
     QString ini;
 };
 
-TEST_F(ServerPlanTest, EightWorkstationsPlanningAtOnceLoseNoService) {
+TEST_F(ServerProgramTest, EightWorkstationsPlanningAtOnceLoseNoService) {
     // Eight series of 25 Sundays at eight times, written at once; the first writer makes the
     // plan table.
     std::array<QProcess, 8> writers;
@@ -101,7 +121,7 @@ TEST_F(ServerPlanTest, EightWorkstationsPlanningAtOnceLoseNoService) {
     EXPECT_FALSE(QFileInfo::exists(planFile));
 }
 
-TEST_F(ServerPlanTest, ListAndRemoveWorkOnTheServersPlan) {
+TEST_F(ServerProgramTest, ListAndRemoveWorkOnTheServersPlan) {
     const QString cs = server->connectionString();
     const QString secret = QStringLiteral("N0t;Th1s");
     struct Case {
@@ -132,7 +152,9 @@ TEST_F(ServerPlanTest, ListAndRemoveWorkOnTheServersPlan) {
          "\"type\":\"Høymesse\",\"place\":\"\"},{\"date\":\"2025-01-15\",\"time\":\"18:00\","
          "\"type\":\"\",\"place\":\"Crypt\"}]}\n|"},
         {{"service", "add", "2025-01-05"}, server->withPassword(secret), "password"},
-        {{"service", "add", "2025-01-05"}, "", "2||liturgy-calendar: --server needs a"},
+        {{"service", "add", "2025-01-05", "--server", ""},
+         QString(),
+         "2||liturgy-calendar: --server needs a"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
@@ -143,7 +165,7 @@ TEST_F(ServerPlanTest, ListAndRemoveWorkOnTheServersPlan) {
             EXPECT_TRUE(result.contains(QStringLiteral("password authentication failed")))
                 << result.toStdString();
             EXPECT_FALSE(result.contains(QStringLiteral("Th1s"))) << result.toStdString();
-        } else if (c.serverString.isEmpty()) {
+        } else if (c.serverString.isNull()) {
             EXPECT_TRUE(result.startsWith(c.expected)) << result.toStdString();
         } else {
             EXPECT_EQ(result, c.expected);
@@ -155,3 +177,64 @@ TEST_F(ServerPlanTest, ListAndRemoveWorkOnTheServersPlan) {
 }
 
 } // namespace
+
+TEST_F(ServerProgramTest, EveryCommandReadsTheServerWithTheFilesEmptied) {
+    FakePrograms fakes(path(QStringLiteral("bin")));
+    fakes.add(QStringLiteral("xdg-email"));
+    ASSERT_TRUE(CalendarTestData::createPlan(
+        planFile, {{CalendarTestData::ole(QDate(2025, 1, 5)),
+                    CalendarTestData::ole(QDate(1899, 12, 30), QTime(10, 0)), "Mass", "Nave"}}));
+    const QList<QStringList> commands = {
+        {"month", "2025-01", "--json"},
+        {"week", "2025-01"},
+        {"day", "2025-01-05"},
+        {"day", "2025-01-05", "--list"},
+        {"mail", "day", "2025-01-05"},
+        {"service", "list", "2025-01"},
+        {"export", "month", "2025-01", "--odt", "month.odt"},
+        {"export", "day", "2025-01-05", "--odt", "day.odt"},
+        {"print", "month", "2025-01", "--pdf", "month.pdf"},
+        {"print", "week", "2025-01", "--pdf", "week.pdf"},
+        {"print", "day", "2025-01-05", "--pdf", "day.pdf"},
+    };
+    // Each command's result, and the text of the document it wrote (a PDF: that it was).
+    const auto results = [&](const QString& serverString) {
+        QStringList all;
+        for (const QStringList& command : commands) {
+            const QString document = path(command.last());
+            QFile::remove(document);
+            QString result = run(command, serverString);
+            if (document.endsWith(QLatin1String(".odt")))
+                result += QStringLiteral("|") + odtText(document);
+            else if (document.endsWith(QLatin1String(".pdf")))
+                result += QFileInfo(document).size() > 1000 ? QStringLiteral("|printed")
+                                                            : QStringLiteral("|not printed");
+            all.append(result);
+        }
+        return all;
+    };
+    // Without the option the INI's files are read; the server holds a copy of them.
+    QString error;
+    ASSERT_TRUE(
+        ServerCopy::copy(liturgyFile, Schema::Kind::Liturgy, server->connectionString(), &error))
+        << error.toStdString();
+    ASSERT_TRUE(ServerCopy::copy(planFile, Schema::Kind::Plan, server->connectionString(), &error))
+        << error.toStdString();
+    const QStringList fromFiles = results(QString());
+    const QString shown = fromFiles.join(QLatin1Char('\n'));
+    for (const char* text : {"Epiphany 2", "Water into wine", "Mass", "|printed"})
+        EXPECT_TRUE(shown.contains(QLatin1String(text))) << text << "\n" << shown.toStdString();
+    EXPECT_FALSE(shown.contains(QLatin1String("not printed"))) << shown.toStdString();
+    for (const QString& result : fromFiles)
+        EXPECT_TRUE(result.startsWith(QStringLiteral("0|"))) << result.toStdString();
+
+    // The files the INI names now hold nothing: every row must come from the server.
+    ASSERT_TRUE(QFile::remove(liturgyFile) && QFile::remove(planFile));
+    ASSERT_TRUE(CalendarTestData::createLiturgy(liturgyFile, {}) &&
+                CalendarTestData::createPlan(planFile, {}));
+    const QStringList served = results(server->connectionString());
+    ASSERT_EQ(served.size(), fromFiles.size());
+    for (int i = 0; i < served.size(); ++i)
+        EXPECT_EQ(served[i], fromFiles[i]) << commands[i].join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(fakes.runs(QStringLiteral("xdg-email")).size(), 2);
+}
