@@ -196,6 +196,7 @@ TEST_F(ServerProgramTest, EveryCommandReadsTheServerWithTheFilesEmptied) {
         {"print", "month", "2025-01", "--pdf", "month.pdf"},
         {"print", "week", "2025-01", "--pdf", "week.pdf"},
         {"print", "day", "2025-01-05", "--pdf", "day.pdf"},
+        {"--date", "2025-01-06", "--screenshot", "window.png"},
     };
     // Each command's result, and the text of the document it wrote (a PDF: that it was).
     const auto results = [&](const QString& serverString) {
@@ -206,6 +207,8 @@ TEST_F(ServerProgramTest, EveryCommandReadsTheServerWithTheFilesEmptied) {
             QString result = run(command, serverString);
             if (document.endsWith(QLatin1String(".odt")))
                 result += QStringLiteral("|") + odtText(document);
+            else if (document.endsWith(QLatin1String(".png")))
+                result += QStringLiteral("|") + QString::fromLatin1(readFile(document).toBase64());
             else if (document.endsWith(QLatin1String(".pdf")))
                 result += QFileInfo(document).size() > 1000 ? QStringLiteral("|printed")
                                                             : QStringLiteral("|not printed");
@@ -235,6 +238,10 @@ TEST_F(ServerProgramTest, EveryCommandReadsTheServerWithTheFilesEmptied) {
     const QStringList served = results(server->connectionString());
     ASSERT_EQ(served.size(), fromFiles.size());
     for (int i = 0; i < served.size(); ++i)
-        EXPECT_EQ(served[i], fromFiles[i]) << commands[i].join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(served[i] == fromFiles[i])
+            << commands[i].join(QLatin1Char(' ')).toStdString() << "\n"
+            << served[i].left(2000).toStdString();
+    // The window without the option now shows the empty files.
+    EXPECT_NE(results(QString()).last(), fromFiles.last());
     EXPECT_EQ(fakes.runs(QStringLiteral("xdg-email")).size(), 2);
 }
