@@ -5,6 +5,7 @@
 
 #include "SampleDataWriter.h"
 #include "app/HostCommands.h"
+#include "app/HostNotify.h"
 #include "app/SSActiveToolBars.h"
 #include "common/TestEnv.h"
 #include "resources/mMain.h"
@@ -288,12 +289,13 @@ TEST_F(HostWindowTest, EachHostServedToolRunsOncePerClick) {
     ASSERT_TRUE(openWindow(window, QDate(2024, 3, 10)));
     // Dialogs other than message boxes are noted by their class and closed.
     QStringList dialogs;
+    bool accept = false;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (dialog && !qobject_cast<QMessageBox*>(dialog)) {
             dialogs.append(QString::fromLatin1(dialog->metaObject()->className()));
-            dialog->reject();
+            accept ? dialog->accept() : dialog->reject();
         }
     });
     closer.start(20);
@@ -336,13 +338,18 @@ TEST_F(HostWindowTest, EachHostServedToolRunsOncePerClick) {
             opened.append(url.toString());
         EXPECT_EQ(opened, c.urls);
     }
-    // The page set-up is kept for the next time.
-    QPrinter* printer = &window.commands()->printer();
+    // A cancelled page set-up chose nothing; an accepted one starts from the last choice and
+    // is handed to the component's printing through the notify object.
+    EXPECT_FALSE(window.notify()->pPageLayout().isValid());
+    const QPageLayout chosen(QPageSize(QPageSize::A5), QPageLayout::Landscape,
+                             QMarginsF(8, 9, 10, 11), QPageLayout::Millimeter);
+    window.commands()->printer().setPageLayout(chosen);
+    accept = true;
     QTest::mouseClick(window.toolbar()->widgetForAction(
                           window.toolbar()->findChild<QAction*>(QStringLiteral("ID_PAGE_SETUP"))),
                       Qt::LeftButton);
     QTest::qWait(100);
-    EXPECT_EQ(&window.commands()->printer(), printer);
+    EXPECT_TRUE(window.notify()->pPageLayout().isEquivalentTo(chosen));
     for (const char* scheme : {"mailto", "https"})
         QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
 }
