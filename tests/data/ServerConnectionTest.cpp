@@ -218,6 +218,30 @@ TEST_F(ServerConnectionTest, ALostConnectionFailsOnceAndIsOpenedAgain) {
                   .toString(),
               backend);
     EXPECT_EQ(ui().messageBoxes().size(), 1);
+
+    // A server that cannot be reached again: each query fails with its reason and the next
+    // one tries again, until it serves.
+    const QString name = QRegularExpression(QStringLiteral("Database=([^;]*)"))
+                             .match(server->connectionString())
+                             .captured(1);
+    Connection cluster;
+    cluster.Open(qEnvironmentVariable("LC_TEST_POSTGRES"));
+    cluster.execute(QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(name));
+    const QString pid = QStringLiteral("SELECT pg_backend_pid()");
+    EXPECT_EQ(mADO::getResData(connection, pid, 1, false).toString(), QString());
+    EXPECT_EQ(mADO::getResData(connection, pid, 1, false).toString(), QString());
+    cluster.execute(QStringLiteral("CREATE DATABASE ") + name);
+    EXPECT_FALSE(mADO::getResData(connection, pid, 1, false).toString().isEmpty());
+    ASSERT_EQ(ui().messageBoxes().size(), 3);
+    EXPECT_EQ(
+        ui().messageBoxes()[1].text,
+        QStringLiteral("FATAL:  terminating connection due to administrator command\n(57P01)"));
+    EXPECT_TRUE(ui().messageBoxes()[2].text.startsWith(
+        QStringLiteral("Cannot open the database '%1' on the server '").arg(name)))
+        << ui().messageBoxes()[2].text.toStdString();
+    EXPECT_TRUE(ui().messageBoxes()[2].text.endsWith(
+        QStringLiteral("FATAL:  database \"%1\" does not exist").arg(name)))
+        << ui().messageBoxes()[2].text.toStdString();
     const QString password = QRegularExpression(QStringLiteral("Password=([^;]*)"))
                                  .match(server->connectionString())
                                  .captured(1);
