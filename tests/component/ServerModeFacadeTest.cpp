@@ -10,8 +10,6 @@
 #include "host_window/fHoster.h"
 
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTreeWidget>
 
 namespace {
@@ -81,26 +79,6 @@ protected:
         result += QStringLiteral("%1 messages").arg(ui().messageBoxes().size());
         return result;
     }
-
-    static void addServices(const QString& plan) {
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "services");
-            db.setDatabaseName(plan);
-            ASSERT_TRUE(db.open());
-            QSqlQuery q(db);
-            ASSERT_TRUE(q.prepare(QStringLiteral("INSERT INTO tbMainPlan VALUES (?, ?, ?, ?)")));
-            for (const auto& [date, time, type] :
-                 {std::tuple{QDate(2024, 3, 19), QTime(9, 30), "Lauds"},
-                  std::tuple{QDate(2024, 3, 24), QTime(11, 0), "Procession"}}) {
-                q.addBindValue(ole(date));
-                q.addBindValue(ole(QDate(1899, 12, 30), time));
-                q.addBindValue(QString::fromLatin1(type));
-                q.addBindValue(QStringLiteral("Nave"));
-                ASSERT_TRUE(q.exec());
-            }
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("services"));
-    }
 };
 
 TEST_F(ServerModeFacadeTest, WithServerModeAndAStringEveryFillAndPageComesFromTheServer) {
@@ -109,7 +87,11 @@ TEST_F(ServerModeFacadeTest, WithServerModeAndAStringEveryFillAndPageComesFromTh
     iniFile = makeData(QStringLiteral("Velmarka.MDB"));
     const QString liturgy = path(QStringLiteral("Velmarka.MDB"));
     const QString plan = path(QStringLiteral("Plan.MDB"));
-    addServices(plan);
+    ASSERT_TRUE(QFile::remove(plan));
+    ASSERT_TRUE(createPlan(
+        plan,
+        {{ole(QDate(2024, 3, 19)), ole(QDate(1899, 12, 30), QTime(9, 30)), "Lauds", "Nave"},
+         {ole(QDate(2024, 3, 24)), ole(QDate(1899, 12, 30), QTime(11, 0)), "Procession", "Nave"}}));
     const QStringList fromFiles = shown(false, QString());
     // The data is shown, so that two empty windows cannot pass.
     const QString all = fromFiles.join(QLatin1Char('\n'));
