@@ -33,7 +33,11 @@ QString uniqueConnectionName() {
 }
 
 QString errorText(const QSqlError& error) {
-    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    // A server's reason comes in lines (the message, then its code): one line, so that the
+    // log keeps one record a line.
+    const QString text = (error.databaseText().isEmpty() ? error.text() : error.databaseText())
+                             .trimmed()
+                             .replace(QLatin1Char('\n'), QLatin1Char(' '));
     return text.isEmpty() ? QStringLiteral("The database engine reported an unknown error.") : text;
 }
 
