@@ -5,6 +5,7 @@
 #include "common/TestEnv.h"
 #include "content/ContentTestData.h"
 #include "data/Connection.h"
+#include "data/DataSource.h"
 #include "data/ServerCopy.h"
 
 #include <QDir>
@@ -241,6 +242,13 @@ TEST_F(ServerProgramTest, EveryCommandReadsTheServerWithTheFilesEmptied) {
         EXPECT_TRUE(served[i] == fromFiles[i])
             << commands[i].join(QLatin1Char(' ')).toStdString() << "\n"
             << served[i].left(2000).toStdString();
+    // The edition names the server (without its password) and the dates of its calendar.
+    const QString edition = run({"edition"}, server->connectionString());
+    EXPECT_TRUE(edition.startsWith(QStringLiteral("0|"))) << edition.toStdString();
+    EXPECT_TRUE(edition.contains(QStringLiteral("\ndates\t2025-01-05 to 2025-01-06\nserver\t") +
+                                 DataSource::masked(server->connectionString()) +
+                                 QStringLiteral("\nLiturgyFile\t")))
+        << edition.toStdString();
     // The window without the option now shows the empty files.
     EXPECT_NE(results(QString()).last(), fromFiles.last());
     EXPECT_EQ(fakes.runs(QStringLiteral("xdg-email")).size(), 2);
