@@ -11,8 +11,15 @@ namespace {
 double number(const QVariant& value, const char* column) {
     if (value.isNull())
         throw Failure::invalidUseOfNull(QString::fromLatin1(column));
-    bool ok = false;
-    const double result = value.toDouble(&ok);
+    // The engine gives numbers as doubles and 64-bit integers: read those without a conversion.
+    bool ok = true;
+    double result = 0;
+    if (value.typeId() == QMetaType::Double)
+        result = *static_cast<const double*>(value.constData());
+    else if (value.typeId() == QMetaType::LongLong)
+        result = double(*static_cast<const qlonglong*>(value.constData()));
+    else
+        result = value.toDouble(&ok);
     if (!ok || !std::isfinite(result))
         throw Failure::typeMismatch(QString::fromLatin1(column));
     return result;

@@ -2,6 +2,7 @@
 
 #include "support/ComponentInfo.h"
 #include "support/Failure.h"
+#include "support/Sanitizers.h"
 #include "support/SharedState.h"
 
 #include <QDir>
@@ -69,6 +70,8 @@ QString runHelper(const QString& program, const QString& source, const QString& 
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(errorFile);
     process.setChildProcessModifier([memory] {
+        if (kAddressSanitizer)
+            return;
         const rlimit limit{memory, memory};
         ::setrlimit(RLIMIT_AS, &limit);
     });

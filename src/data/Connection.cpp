@@ -5,9 +5,11 @@
 #include "data/DataSource.h"
 #include "data/JetDialect.h"
 #include "data/PostgresDialect.h"
+#include "data/SqliteStatement.h"
 #include "support/Failure.h"
 
 #include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -70,6 +72,11 @@ ConnectionPool* threadPool() {
     return cache ? &cache->pool() : nullptr;
 }
 
+QString upperCase(const QString& text) {
+    ConnectionCache* cache = ConnectionCache::existing();
+    return cache ? cache->upperCase(text) : text.toUpper();
+}
+
 QVariant fieldValue(const QSqlQuery& query, int column, bool server) {
     QVariant v = query.value(column);
     if (server)
@@ -89,10 +96,13 @@ Connection::~Connection() {
 }
 
 void Connection::Open(const QString& connectionString) {
+    Open(connectionString, DataSource::parse(connectionString));
+}
+
+void Connection::Open(const QString& connectionString, const DataSource::Target& target) {
     if (isOpen())
         throw Failure(kAlreadyOpen,
                       QStringLiteral("Operation is not allowed when the object is open."));
-    const DataSource::Target target = DataSource::parse(connectionString);
     switch (target.kind) {
     case DataSource::Target::Kind::None:
         throw Failure(kEngineError,
@@ -103,7 +113,7 @@ void Connection::Open(const QString& connectionString) {
             providerNotFound(target);
         openServer(target);
         m_connectionString = connectionString;
-        m_upperConnectionString = connectionString.toUpper();
+        m_upperConnectionString = upperCase(connectionString);
         return;
     case DataSource::Target::Kind::JetFile:
         break;
@@ -123,7 +133,7 @@ void Connection::Open(const QString& connectionString) {
         openFile(file.path, file.identity);
     }
     m_connectionString = connectionString;
-    m_upperConnectionString = connectionString.toUpper();
+    m_upperConnectionString = upperCase(connectionString);
 }
 
 bool Connection::reusePooled(const QString& file) {
@@ -251,6 +261,10 @@ bool Connection::isOpen() const {
     return m_db.isValid() && m_db.isOpen();
 }
 
+bool Connection::fileUnchanged() const {
+    return !m_identity || FileIdentity::of(m_databaseFile) == m_identity;
+}
+
 void Connection::release() {
     m_statements.clear();
     m_server = false;
@@ -271,9 +285,13 @@ void Connection::requireOpen() const {
 }
 
 struct Connection::Statement {
+    Statement() = default;
     explicit Statement(const QSqlDatabase& db) : query(db) {}
 
     QSqlQuery query;
+    // On a data file: the statement on the engine's own handle, and the dates to bind.
+    std::unique_ptr<SqliteStatement> file;
+    QList<double> dates;
     bool described = false;
     QStringList names;
     int lastRowCount = 0; // rows of the last fetchAll
@@ -292,7 +310,9 @@ Connection::Statement& Connection::run(const QString& sql) {
                       QStringLiteral("Command text was not set for the command object."));
     if (m_server)
         return runOnServer(sql);
-    const JetDialect::Translation translated = JetDialect::toSQLiteWithParameters(sql);
+    JetDialect::Translation translated = JetDialect::toSQLiteWithParameters(sql);
+    if (sqlite3* handle = sqliteHandle())
+        return fileStatement(handle, std::move(translated));
     std::shared_ptr<Statement> statement = m_statements.value(translated.text);
     if (!statement) {
         if (m_statements.size() >= kMaxPreparedStatements)
@@ -318,6 +338,46 @@ Connection::Statement& Connection::run(const QString& sql) {
         statement->described = true;
     }
     return *statement;
+}
+
+Connection::Statement& Connection::fileStatement(sqlite3* handle,
+                                                 JetDialect::Translation translated) {
+    std::shared_ptr<Statement> statement = m_statements.value(translated.text);
+    if (!statement) {
+        if (m_statements.size() >= kMaxPreparedStatements)
+            m_statements.clear();
+        statement = std::make_shared<Statement>();
+        QString error;
+        statement->file = SqliteStatement::prepare(handle, translated.text, &error);
+        if (!statement->file)
+            throw Failure(kStatementError, error);
+        statement->names = statement->file->columnNames();
+        statement->described = true;
+        m_statements.insert(translated.text, statement);
+    }
+    statement->dates = std::move(translated.dates);
+    return *statement;
+}
+
+RowTable Connection::readFile(Statement& statement, int maxRows) {
+    RowTable table(int(statement.names.size()), statement.names);
+    // The same statement usually gives about as many rows as the last time.
+    if (maxRows < 0)
+        table.reserveRows(statement.lastRowCount);
+    QString error;
+    if (!statement.file->read(statement.dates, &table, maxRows, &error))
+        throw Failure(kStatementError, error);
+    if (maxRows < 0)
+        statement.lastRowCount = table.rowCount();
+    return table;
+}
+
+sqlite3* Connection::sqliteHandle() const {
+    // The driver documents its handle as a QVariant of this type name.
+    const QVariant handle = m_db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
 }
 
 Connection::Statement& Connection::runOnServer(const QString& sql) {
@@ -358,6 +418,8 @@ void Connection::serverStatementFailed(const QSqlError& error) {
 
 RowTable Connection::fetchAll(const QString& sql) {
     Statement& statement = run(sql);
+    if (statement.file)
+        return readFile(statement, -1);
     QSqlQuery& query = statement.query;
     const int columns = int(statement.names.size());
     RowTable table(columns, statement.names);
@@ -380,7 +442,14 @@ RowTable Connection::fetchAll(const QString& sql) {
 }
 
 std::optional<QVariant> Connection::fetchFirstValue(const QString& sql) {
-    QSqlQuery& query = run(sql).query;
+    Statement& statement = run(sql);
+    if (statement.file) {
+        const RowTable row = readFile(statement, 1);
+        if (row.rowCount() == 0)
+            return std::nullopt;
+        return row.at(0, 0);
+    }
+    QSqlQuery& query = statement.query;
     std::optional<QVariant> result;
     if (query.next())
         result = fieldValue(query, 0, m_server);
@@ -394,7 +463,12 @@ std::optional<QVariant> Connection::fetchFirstValue(const QString& sql) {
 }
 
 void Connection::execute(const QString& sql) {
-    run(sql).query.finish();
+    Statement& statement = run(sql);
+    if (statement.file) {
+        readFile(statement, 0);
+        return;
+    }
+    statement.query.finish();
 }
 
 RecordsetPtr Connection::openRecordset(const QString& sql) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/DataSource.h"
+#include "data/JetDialect.h"
 #include "data/Recordset.h"
 #include "data/RowTable.h"
 #include "support/FileIdentity.h"
@@ -14,6 +15,7 @@
 
 class QSqlError;
 class QSqlQuery;
+struct sqlite3;
 
 // One open database connection, made from a connection string. A Jet connection string
 // ("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=<file>;") opens its data file: an SQLite
@@ -32,6 +34,8 @@ public:
 
     // Opens the data source that `connectionString` names; throws Failure when it cannot.
     void Open(const QString& connectionString);
+    // The same, for a caller that has already read the string into `target`.
+    void Open(const QString& connectionString, const DataSource::Target& target);
     // The connection string the connection was opened with.
     QString ConnectionString() const { return m_connectionString; }
     // The connection string in upper case, for finding a connection by its data file.
@@ -40,6 +44,9 @@ public:
     // the connection cache exists) for the next Open of the same unchanged file.
     void Close();
     bool isOpen() const;
+    // Whether the database file on disk is still the one that was opened (true for a server):
+    // one look at the file.
+    bool fileUnchanged() const;
     // Whether the connection is to a database server.
     bool isServer() const { return m_server; }
     // The open database, for the tools that write to a server.
@@ -61,9 +68,16 @@ public:
     struct Statement;
 
 private:
-    // The prepared statement of `sql`, executed with its date values; throws Failure.
+    // The prepared statement of `sql`, executed with its date values (on a data file: with
+    // them to bind, run by readFile); throws Failure.
     Statement& run(const QString& sql);
     void requireOpen() const;
+    // The kept statement of `translated` on the data file's engine handle, its dates to bind.
+    Statement& fileStatement(sqlite3* handle, JetDialect::Translation translated);
+    // Up to `maxRows` rows of a file statement (all when negative); throws Failure.
+    RowTable readFile(Statement& statement, int maxRows);
+    // The engine handle of the open data file; null when the driver gives none.
+    sqlite3* sqliteHandle() const;
     // Opens the checked SQLite `file`, which had `identity` just before.
     void openFile(const QString& file, const FileIdentity& identity);
     // Opens the PostgreSQL server of `target` through QPSQL; throws Failure with its reason.

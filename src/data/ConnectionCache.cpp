@@ -18,12 +18,23 @@ int ConnectionCache::indexOf(const QString& dataFile) const {
     // An empty path occurs in every connection string; it names no connection.
     if (dataFile.isEmpty())
         return -1;
-    const QString wanted = dataFile.toUpper();
+    const QString wanted = upperCase(dataFile);
     for (int i = 0; i < count(); ++i) {
         if (m_connections[i] && m_connections[i]->upperConnectionString().contains(wanted))
             return i;
     }
     return -1;
+}
+
+QString ConnectionCache::upperCase(const QString& text) const {
+    // Kept small: a session looks up a few files and connection strings.
+    constexpr qsizetype kMaxTexts = 64;
+    const auto found = m_upperCase.constFind(text);
+    if (found != m_upperCase.constEnd())
+        return found.value();
+    if (m_upperCase.size() >= kMaxTexts)
+        m_upperCase.clear();
+    return m_upperCase.insert(text, text.toUpper()).value();
 }
 
 int ConnectionCache::indexOfConnectionString(const QString& connectionString) const {

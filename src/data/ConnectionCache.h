@@ -4,6 +4,7 @@
 #include "data/ConnectionPool.h"
 #include "support/SharedState.h"
 
+#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -31,9 +32,14 @@ public:
     void append(ConnectionPtr connection) { m_connections.push_back(std::move(connection)); }
     void removeAt(int index);
     ConnectionPool& pool() { return m_pool; }
+    // `text` in upper case. Connections are looked up by the same few files and strings over
+    // and over: each is upper-cased once.
+    QString upperCase(const QString& text) const;
 
 private:
     // Declared first so that it goes last, after the connections.
     ConnectionPool m_pool;
     std::vector<ConnectionPtr> m_connections;
+    // Texts upper-cased before, and their upper case.
+    mutable QHash<QString, QString> m_upperCase;
 };

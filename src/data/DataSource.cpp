@@ -17,11 +17,28 @@ constexpr qint32 kCannotOpen = -2147467259;
 // Whether a ';' at `pos` ends an unquoted value: what follows is nothing or another "key=".
 // Paths with a semicolon then stay whole, as the Jet string writes them unquoted.
 bool endsValue(const QString& text, qsizetype pos) {
-    static const QRegularExpression nextKey(QStringLiteral("^\\s*[A-Za-z][A-Za-z0-9 _.]*="));
     const QStringView rest = QStringView(text).mid(pos + 1);
-    if (rest.trimmed().isEmpty())
+    qsizetype i = 0;
+    while (i < rest.size() && rest[i].isSpace())
+        ++i;
+    if (i == rest.size())
         return true;
-    return nextKey.match(rest).hasMatch();
+    const auto letter = [](QChar c) {
+        return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+               (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
+    };
+    // A key: a letter, then letters, digits, spaces, '_' or '.', up to its '='.
+    if (!letter(rest[i]))
+        return false;
+    for (++i; i < rest.size(); ++i) {
+        const QChar c = rest[i];
+        if (c == QLatin1Char('='))
+            return true;
+        if (!letter(c) && !(c >= QLatin1Char('0') && c <= QLatin1Char('9')) &&
+            c != QLatin1Char(' ') && c != QLatin1Char('_') && c != QLatin1Char('.'))
+            return false;
+    }
+    return false;
 }
 
 bool isJetProvider(const QString& provider) {

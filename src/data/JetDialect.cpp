@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTime>
+#include <optional>
 
 namespace {
 
@@ -45,6 +46,38 @@ bool isWordChar(QChar c) {
     return c.isLetterOrNumber() || c == QLatin1Char('_');
 }
 
+// Whether `c` starts a string, a bracketed name or a date literal.
+bool opensToken(QChar c) {
+    return c == QLatin1Char('\'') || c == QLatin1Char('"') || c == QLatin1Char('[') ||
+           c == QLatin1Char('#');
+}
+
+// A date alone (m/d/yyyy), the literal statements are made of, read without the pattern:
+// whether it is a date, or nothing when the text has another form.
+std::optional<bool> parsePlainDate(QStringView text, double* value) {
+    int fields[3] = {0, 0, 0};
+    int digits[3] = {0, 0, 0};
+    int field = 0;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('/') && field < 2) {
+            ++field;
+        } else if (c >= QLatin1Char('0') && c <= QLatin1Char('9') && digits[field] < 4) {
+            fields[field] = fields[field] * 10 + (c.unicode() - u'0');
+            ++digits[field];
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (field != 2 || digits[0] < 1 || digits[0] > 2 || digits[1] < 1 || digits[1] > 2 ||
+        digits[2] < 3)
+        return std::nullopt;
+    const QDate date(fields[2], fields[0], fields[1]);
+    if (!date.isValid() || fields[2] < 100)
+        return false;
+    *value = OleDate::fromDate(date);
+    return true;
+}
+
 Failure malformed(const QString& literal) {
     return {kSyntaxError,
             QStringLiteral("Syntax error in date in query expression '%1'.").arg(literal)};
@@ -55,6 +88,8 @@ Failure malformed(const QString& literal) {
 namespace JetDialect {
 
 bool parseDateLiteral(const QString& text, double* value) {
+    if (const std::optional<bool> plain = parsePlainDate(QStringView(text).trimmed(), value))
+        return *plain;
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return false;
@@ -115,8 +150,12 @@ Translation translate(const QString& sql, bool asParameters) {
             continue;
         }
         if (c != QLatin1Char('#')) {
-            out += c;
-            ++i;
+            // The plain text up to the next string, bracket or literal, copied in one piece.
+            qsizetype end = i + 1;
+            while (end < n && !opensToken(sql.at(end)))
+                ++end;
+            out += QStringView(sql).mid(i, end - i);
+            i = end;
             continue;
         }
         const qsizetype close = sql.indexOf(QLatin1Char('#'), i + 1);

@@ -3,6 +3,8 @@
 #include "support/Failure.h"
 #include "support/OleDate.h"
 
+#include <cstdio>
+
 QString getSQLDate(double date, qint16 month, qint16 day, qint16 year, qint16 sqlMode) {
     if (date == 0)
         return QStringLiteral("#%1/%2/%3#").arg(month).arg(day).arg(year);
@@ -17,8 +19,8 @@ QString getSQLDate(double date, qint16 month, qint16 day, qint16 year, qint16 sq
             .arg(d.year(), 4, 10, QLatin1Char('0'))
             .arg(d.month(), 2, 10, QLatin1Char('0'))
             .arg(d.day(), 2, 10, QLatin1Char('0'));
-    return QStringLiteral("#%1/%2/%3#")
-        .arg(d.month(), 2, 10, QLatin1Char('0'))
-        .arg(d.day())
-        .arg(d.year());
+    // Every calendar statement carries these: written without a pattern to read.
+    char text[32];
+    const int size = std::snprintf(text, sizeof text, "#%02d/%d/%d#", d.month(), d.day(), d.year());
+    return QString::fromLatin1(text, size);
 }

@@ -8,6 +8,8 @@
 #include "support/UserInterface.h"
 #include "support/modLog.h"
 
+#include <optional>
+
 namespace {
 
 constexpr qint16 kServerMode = -1;
@@ -65,16 +67,23 @@ ConnectionPtr getConnection(const QString& dataFile, const QString& connectionSt
         [&] {
             ConnectionCache& cache = ConnectionCache::instance();
             // A server's string names no data file: its connection is found by the whole
-            // string, or every query would open another server connection.
-            const bool server = DataSource::isPostgreSQL(DataSource::parse(connectionString));
-            const int found =
-                server ? cache.indexOfConnectionString(connectionString) : cache.indexOf(dataFile);
+            // string, or every query would open another server connection. A string some
+            // connection was opened with is known without reading it again.
+            const int same = cache.indexOfConnectionString(connectionString);
+            const Connection* known = same >= 0 ? cache.connections()[same].get() : nullptr;
+            std::optional<DataSource::Target> target;
+            if (!known || !known->isOpen())
+                target = DataSource::parse(connectionString);
+            const bool server = target ? DataSource::isPostgreSQL(*target) : known->isServer();
+            const int found = server ? same : cache.indexOf(dataFile);
             if (found >= 0) {
                 result = cache.connections()[found];
                 return;
             }
             auto connection = std::make_shared<Connection>();
-            connection->Open(connectionString);
+            if (!target)
+                target = DataSource::parse(connectionString);
+            connection->Open(connectionString, *target);
             cache.append(connection);
             result = connection;
         },
@@ -147,6 +156,23 @@ bool closeConnection(const QString& dataFile) {
         }
     });
     return result;
+}
+
+void dropChangedConnections(const QString& dataFile) {
+    ConnectionCache* cache = ConnectionCache::existing();
+    if (dataFile.isEmpty() || !cache)
+        return;
+    const QString wanted = cache->upperCase(dataFile);
+    for (int index = 0; index < cache->count();) {
+        const ConnectionPtr connection = cache->connections()[index];
+        if (!connection || !connection->upperConnectionString().contains(wanted) ||
+            connection->fileUnchanged()) {
+            ++index;
+            continue;
+        }
+        connection->Close();
+        cache->removeAt(index);
+    }
 }
 
 bool showConnections() {

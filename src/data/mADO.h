@@ -23,6 +23,10 @@ ConnectionPtr getConnection(const QString& dataFile, const QString& connectionSt
 ResData getResData(const ConnectionPtr& connection, const QString& sql, qint16 mode, bool silent);
 // Closes and forgets every cached connection of `dataFile`; true when one was closed.
 bool closeConnection(const QString& dataFile);
+// Closes and forgets the cached connections of `dataFile` whose file was replaced, changed or
+// removed since they opened, so that the next query reads the file as it is now. For the readers
+// that keep their connections (the day pages); one look at the file.
+void dropChangedConnections(const QString& dataFile);
 // Called at shutdown; does nothing. False.
 bool showConnections();
 // The statement in Access mode; refused (with a message) in server mode; empty otherwise.

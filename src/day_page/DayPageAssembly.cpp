@@ -10,6 +10,7 @@
 #include "day_page/PrayerItems.h"
 #include "resources/mMain.h"
 #include "support/COSInfo.h"
+#include "support/IniFileCache.h"
 #include "support/LateBinding.h"
 #include "support/ObjectRegistry.h"
 #include "support/OleDate.h"
@@ -150,6 +151,9 @@ bool DayPageAssembly::resolve(bool force) {
     ProcScope scope("fThisDay.resolve");
     bool result = false;
     scope.run([&] {
+        // The page keeps its connection: a liturgy file replaced since is opened anew.
+        const QString file = liturgyFile();
+        mADO::dropChangedConnections(file);
         if (!force && m_date == m_listDate) {
             result = true;
             return;
@@ -163,7 +167,7 @@ bool DayPageAssembly::resolve(bool force) {
         day.setPConnectionString(m_connectionString);
         day.setPSQLMode(m_sqlMode);
         day.setPDate(m_date);
-        day.setPLiturgyFile(liturgyFile());
+        day.setPLiturgyFile(file);
         result = true;
         if (!day.mResolve() || !day.pLiturgicalDays().isTable())
             return;
@@ -195,6 +199,7 @@ void DayPageAssembly::dayListPicked() {
     const int index = m_view.dayListIndex();
     if (index < 1)
         return;
+    mADO::dropChangedConnections(liturgyFile());
     const qint32 calendarID = m_view.dayListItemValue(index);
     if (m_pageKind == kReadings)
         getTextsForDay(calendarID);
@@ -516,7 +521,8 @@ void DayPageAssembly::append(const QString& text) {
         if (m_page->write(head) != head.size())
             throw Failure::pathFileAccess(m_htmDataFile);
     }
-    const QByteArray bytes = text.toUtf8() + "\r\n";
+    QByteArray bytes = text.toUtf8();
+    bytes.append("\r\n", 2);
     if (m_page->write(bytes) != bytes.size())
         throw Failure::pathFileAccess(m_htmDataFile);
 }
@@ -537,7 +543,8 @@ void DayPageAssembly::appendStyleBlock() {
     const QString sheet = mMain::getStyleSheetFile(m_vkIniFile, m_version, true);
     if (sheet.isEmpty())
         return;
-    append(QStringLiteral("<Style Type='text/css'>") + mVBFileDisk::readTextFile(sheet) +
+    // Read from disk again only when the sheet changed.
+    append(QStringLiteral("<Style Type='text/css'>") + IniFileCache::instance().text(sheet) +
            QStringLiteral("</Style>"));
 }
 

@@ -18,18 +18,23 @@ namespace {
 // can predict or plant the component's temporary files.
 QString privateTempFolder() {
     const QString base = QDir::tempPath();
-    // Qt gives an empty path when TMPDIR names no folder; never fall back to the root.
-    if (base.isEmpty() || !QFileInfo(base).isDir())
-        throw Failure::pathNotFound(base.isEmpty() ? qEnvironmentVariable("TMPDIR") : base);
     const QString path =
         base + QStringLiteral("/liturgy-calendar-") + QString::number(qulonglong(getuid()));
     const QByteArray native = QFile::encodeName(path);
+    struct stat st {};
+    const auto isPrivate = [&] { return st.st_uid == getuid() && (st.st_mode & 0077) == 0; };
+    // Made before: one look that it is still a folder of this user's alone.
+    if (!base.isEmpty() && lstat(native.constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+        isPrivate())
+        return path + QLatin1Char('/');
+    // Qt gives an empty path when TMPDIR names no folder; never fall back to the root.
+    if (base.isEmpty() || !QFileInfo(base).isDir())
+        throw Failure::pathNotFound(base.isEmpty() ? qEnvironmentVariable("TMPDIR") : base);
     if (mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
         throw Failure::pathNotFound(path);
-    struct stat st {};
     if (lstat(native.constData(), &st) != 0 || !S_ISDIR(st.st_mode))
         throw Failure::pathFileAccess(path);
-    if (st.st_uid != getuid() || (st.st_mode & 0077) != 0)
+    if (!isPrivate())
         throw Failure::pathFileAccess(path + QStringLiteral(" (not private to this user)"));
     return path + QLatin1Char('/');
 }

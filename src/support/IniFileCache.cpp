@@ -44,23 +44,36 @@ std::optional<IniFileCache::Entry> IniFileCache::load(const QString& iniFile) {
     return entry;
 }
 
-QString IniFileCache::value(const QString& iniFile, const QString& section, const QString& key) {
-    auto it = m_files.find(iniFile);
+IniFileCache::Entry* IniFileCache::find(const QString& file) {
+    auto it = m_files.find(file);
     if (it == m_files.end() || !current(*it)) {
-        std::optional<Entry> loaded = load(iniFile);
+        std::optional<Entry> loaded = load(file);
         if (!loaded) {
-            m_files.remove(iniFile);
-            return {};
+            m_files.remove(file);
+            return nullptr;
         }
         if (it == m_files.end() && m_files.size() >= kMaxFiles)
             m_files.clear();
-        it = m_files.insert(iniFile, std::move(*loaded));
+        it = m_files.insert(file, std::move(*loaded));
     }
-    const QString name = section.toCaseFolded() + QChar(0) + key.toCaseFolded();
-    auto found = it->values.constFind(name);
-    if (found != it->values.constEnd())
+    return &*it;
+}
+
+QString IniFileCache::text(const QString& file) {
+    const Entry* entry = find(file);
+    return entry ? QString::fromUtf8(entry->text) : QString();
+}
+
+QString IniFileCache::value(const QString& iniFile, const QString& section, const QString& key) {
+    Entry* const entry = find(iniFile);
+    if (!entry)
+        return {};
+    // Callers ask with the same names every time: remembered as asked, in whatever case.
+    const QString name = section + QChar(0) + key;
+    auto found = entry->values.constFind(name);
+    if (found != entry->values.constEnd())
         return *found;
-    const QString value = modIni::valueIn(it->text, section, key);
-    it->values.insert(name, value);
+    const QString value = modIni::valueIn(entry->text, section, key);
+    entry->values.insert(name, value);
     return value;
 }

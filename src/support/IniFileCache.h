@@ -19,6 +19,9 @@ public:
     // The value of `key` in `section` of `iniFile`, uncut; empty when the file, the section or
     // the key is missing or the file cannot be read.
     QString value(const QString& iniFile, const QString& section, const QString& key);
+    // The whole text of `file` as UTF-8, kept the same way (for the style sheets the pages copy
+    // in); empty when the file cannot be read.
+    QString text(const QString& file);
 
     // This thread's cache, created when absent.
     static IniFileCache& instance();
@@ -31,9 +34,12 @@ private:
         std::optional<FileIdentity> folderIdentity;
         bool settled = false; // no change can have left the identity as it was
         QByteArray text;
-        QHash<QString, QString> values; // by case-folded section and key
+        QHash<QString, QString> values; // by section and key as asked
     };
 
+    // The entry of `file` as it is on disk now, read again when it changed; null when it
+    // cannot be read.
+    Entry* find(const QString& file);
     // Whether `entry` still holds what is on disk.
     static bool current(const Entry& entry);
     // Reads `iniFile` into a new entry; nothing when it cannot be read.

@@ -7,6 +7,10 @@
 #include "support/SharedState.h"
 
 #include <QMap>
+#include <cstdio>
+#include <dirent.h>
+#include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -219,6 +223,114 @@ TEST_F(ConnectionPoolTest, ReleasedWithTheConnectionCache) {
     EXPECT_EQ(names(held), QStringLiteral("First"));
     held->Close();
     EXPECT_TRUE(openDatabases().isEmpty());
+}
+
+// However a database closes, the statements kept on its handle go first: the engine keeps a
+// handle with live statements, and its file, open.
+TEST_F(ConnectionPoolTest, NoStatementOutlivesItsDatabase) {
+    // Every kind of statement run: rows, a first value, bound dates, one that fails to prepare,
+    // one that fails while it runs, one stopped after its first row.
+    const auto runAll = [](const ConnectionPtr& connection) {
+        ASSERT_TRUE(connection);
+        EXPECT_EQ(names(connection), QStringLiteral("First,Second"));
+        const QString sql[] = {
+            QStringLiteral("SELECT count(*) FROM tbCalenderData"),
+            QStringLiteral("SELECT ShortName FROM tbCalenderData WHERE Date IS NULL OR Date < "
+                           "#1/1/2100# ORDER BY ID"),
+            QStringLiteral("SELECT x FROM tbMissing"),
+            QStringLiteral("DELETE FROM tbCalenderData"),
+        };
+        EXPECT_EQ(mADO::getResData(connection, sql[0], 1, true).toString(), QStringLiteral("2"));
+        EXPECT_TRUE(mADO::getResData(connection, sql[1], 3, true).isTable());
+        EXPECT_FALSE(mADO::getResData(connection, sql[2], 3, true).isTable());
+        EXPECT_FALSE(mADO::getResData(connection, sql[3], 4, true).isTable());
+        EXPECT_EQ(mADO::getResData(connection, sql[1], 1, true).toString(),
+                  QStringLiteral("First"));
+    };
+    // Renames a new database over `file`.
+    const auto replace = [this](const QString& file) {
+        const QString fresh = liturgy(QStringLiteral("fresh.tmp"), QStringLiteral("New"));
+        ASSERT_EQ(
+            std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(file).constData()),
+            0);
+    };
+    struct Case {
+        const char* name;
+        std::function<void(const QString& file)> closeAll;
+    };
+    const Case cases[] = {
+        {"closed without a pool",
+         [&](const QString& file) {
+             shared().connectionCache.reset();
+             auto alone = std::make_shared<Connection>();
+             alone->Open(jet(file));
+             runAll(alone);
+             alone->Close();
+         }},
+        {"destroyed open",
+         [&](const QString& file) {
+             shared().connectionCache.reset();
+             auto alone = std::make_shared<Connection>();
+             alone->Open(jet(file));
+             runAll(alone);
+         }},
+        {"idle, released with the cache",
+         [&](const QString& file) {
+             runAll(connect(file));
+             ASSERT_TRUE(mADO::closeConnection(file));
+             EXPECT_EQ(idle(), 1);
+             shared().connectionCache.reset();
+         }},
+        {"idle, pushed out by others",
+         [&](const QString& file) {
+             runAll(connect(file));
+             ASSERT_TRUE(mADO::closeConnection(file));
+             for (int i = 0; i < ConnectionPool::kMaxIdle; ++i) {
+                 const QString other = liturgy(QStringLiteral("o%1.mdb").arg(i), QString());
+                 ASSERT_TRUE(connect(other));
+                 ASSERT_TRUE(mADO::closeConnection(other));
+             }
+         }},
+        {"idle, its file replaced",
+         [&](const QString& file) {
+             runAll(connect(file));
+             ASSERT_TRUE(mADO::closeConnection(file));
+             replace(file);
+             EXPECT_EQ(names(connect(file)), QStringLiteral("New"));
+         }},
+        {"kept by a reader, its file replaced",
+         [&](const QString& file) {
+             runAll(connect(file));
+             replace(file);
+             mADO::dropChangedConnections(file);
+             EXPECT_EQ(names(connect(file)), QStringLiteral("New"));
+         }},
+    };
+    int number = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        resetSharedState();
+        const QString file =
+            liturgy(QStringLiteral("case%1.mdb").arg(++number), QStringLiteral("First"));
+        addRow(file, 2, QStringLiteral("Second"));
+        struct stat opened {};
+        ASSERT_EQ(stat(QFile::encodeName(file).constData(), &opened), 0);
+        c.closeAll(file);
+        // No descriptor of this process is on the file that was opened, replaced or not.
+        int held = 0;
+        DIR* fds = opendir("/proc/self/fd");
+        ASSERT_TRUE(fds);
+        while (const dirent* entry = readdir(fds)) {
+            struct stat st {};
+            const QByteArray fd = QByteArray("/proc/self/fd/") + entry->d_name;
+            if (entry->d_name[0] != '.' && stat(fd.constData(), &st) == 0 &&
+                st.st_dev == opened.st_dev && st.st_ino == opened.st_ino)
+                ++held;
+        }
+        closedir(fds);
+        EXPECT_EQ(held, 0);
+    }
+    EXPECT_EQ(errHandler().lastErrorNumber(), 0);
 }
 
 TEST_F(ConnectionPoolTest, FileIdentity) {

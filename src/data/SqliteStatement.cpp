@@ -1,0 +1,92 @@
+#include "data/SqliteStatement.h"
+
+#include <sqlite3.h>
+
+SqliteStatement::SqliteStatement(sqlite3* db, sqlite3_stmt* statement)
+    : m_db(db), m_statement(statement) {
+    const int columns = statement ? sqlite3_column_count(statement) : 0;
+    for (int c = 0; c < columns; ++c)
+        m_names.append(QString::fromUtf8(sqlite3_column_name(statement, c)).remove(u'"'));
+}
+
+SqliteStatement::~SqliteStatement() {
+    sqlite3_finalize(m_statement);
+}
+
+std::unique_ptr<SqliteStatement> SqliteStatement::prepare(sqlite3* db, const QString& sql,
+                                                          QString* error) {
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt* statement = nullptr;
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v3(db, text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT,
+                           &statement, &tail) != SQLITE_OK) {
+        *error = QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_finalize(statement);
+        return nullptr;
+    }
+    std::unique_ptr<SqliteStatement> prepared(new SqliteStatement(db, statement));
+    // One statement at a time, as the driver allows; its message is the engine's last one.
+    const qsizetype rest = tail ? text.constData() + text.size() - tail : 0;
+    if (rest > 0 && !QByteArray::fromRawData(tail, rest).trimmed().isEmpty()) {
+        *error = prepared->engineError();
+        return nullptr;
+    }
+    return prepared;
+}
+
+QString SqliteStatement::engineError() const {
+    return QString::fromUtf8(sqlite3_errmsg(m_db));
+}
+
+bool SqliteStatement::read(const QList<double>& values, RowTable* rows, int maxRows,
+                           QString* error) {
+    if (!m_statement) {
+        *error = QStringLiteral("No query");
+        return false;
+    }
+    if (sqlite3_bind_parameter_count(m_statement) != values.size()) {
+        *error = QStringLiteral("Parameter count mismatch");
+        return false;
+    }
+    for (int i = 0; i < values.size(); ++i)
+        sqlite3_bind_double(m_statement, i + 1, values[i]);
+    const int columns = int(m_names.size());
+    int result = SQLITE_ROW;
+    for (int row = 0; maxRows < 0 || row < qMax(maxRows, 1); ++row) {
+        result = sqlite3_step(m_statement);
+        if (result != SQLITE_ROW || row == maxRows)
+            break;
+        for (int c = 0; c < columns; ++c) {
+            switch (sqlite3_column_type(m_statement, c)) {
+            case SQLITE_INTEGER:
+                rows->appendValue(c, QVariant(qlonglong(sqlite3_column_int64(m_statement, c))));
+                break;
+            case SQLITE_FLOAT:
+                rows->appendValue(c, QVariant(sqlite3_column_double(m_statement, c)));
+                break;
+            case SQLITE_NULL:
+                rows->appendValue(c, QVariant());
+                break;
+            case SQLITE_BLOB:
+                rows->appendValue(c, QVariant(QByteArray(static_cast<const char*>(
+                                                             sqlite3_column_blob(m_statement, c)),
+                                                         sqlite3_column_bytes(m_statement, c))));
+                break;
+            default: {
+                const auto* text =
+                    reinterpret_cast<const char*>(sqlite3_column_text(m_statement, c));
+                rows->appendValue(
+                    c, QVariant(QString::fromUtf8(text, sqlite3_column_bytes(m_statement, c))));
+                break;
+            }
+            }
+        }
+        rows->endRow();
+    }
+    const bool failed = result != SQLITE_ROW && result != SQLITE_DONE;
+    if (failed)
+        *error = engineError();
+    // Reset, so that the kept statement holds no read lock on the file.
+    sqlite3_reset(m_statement);
+    return !failed;
+}
