@@ -57,7 +57,7 @@ CErrHandler::~CErrHandler() {
 
 void CErrHandler::setMaxProcStackItems(qint16 value) {
     m_maxProcStackItems = value;
-    m_stack = QStringList();
+    m_stack = QList<StackEntry>();
     m_stack.resize(qMax(0, int(value) + 3));
 }
 
@@ -78,7 +78,11 @@ QVariant CErrHandler::Destination() const {
 }
 
 QString CErrHandler::stackEntry(int index) const {
-    return index >= 0 && index < m_stack.size() ? m_stack.at(index) : QString();
+    return index >= 0 && index < m_stack.size() ? m_stack.at(index).toString() : QString();
+}
+
+bool CErrHandler::stores(int index) const {
+    return index <= m_maxProcStackItems && index < m_stack.size();
 }
 
 void CErrHandler::setCurrentFailure(const Failure& failure) {
@@ -90,17 +94,34 @@ void CErrHandler::Push(const QString& strProc) {
         ++m_stackPointer;
     // Beyond the stack's room the name is not stored; the pointer still counts, so every
     // Pop still pairs with its Push.
-    if (m_stackPointer <= m_maxProcStackItems && m_stackPointer < m_stack.size())
-        m_stack[m_stackPointer] = strProc;
+    if (stores(m_stackPointer))
+        m_stack[m_stackPointer] = {nullptr, strProc};
     if (m_traceExecution && m_traceFile.isOpen()) {
         m_traceFile.write(crlf(strProc));
         m_traceFile.flush();
     }
 }
 
+void CErrHandler::pushName(const char* name) {
+    if (m_traceExecution) {
+        Push(QString::fromLatin1(name));
+        return;
+    }
+    if (m_stackPointer < std::numeric_limits<int>::max())
+        ++m_stackPointer;
+    if (stores(m_stackPointer)) {
+        StackEntry& entry = m_stack[m_stackPointer];
+        entry.name = name;
+        entry.text.clear();
+    }
+}
+
 void CErrHandler::Pop() {
-    if (m_stackPointer <= m_maxProcStackItems && m_stackPointer < m_stack.size())
-        m_stack[m_stackPointer].clear();
+    if (stores(m_stackPointer)) {
+        StackEntry& entry = m_stack[m_stackPointer];
+        entry.name = nullptr;
+        entry.text.clear();
+    }
     --m_stackPointer;
     if (m_stackPointer < 0)
         m_stackPointer = 0;
@@ -165,7 +186,7 @@ void CErrHandler::writeReport() {
         if (m_stack.at(i).isEmpty())
             continue;
         report += crlf(QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')) +
-                       QString(i * 2, QLatin1Char(' ')) + m_stack.at(i));
+                       QString(i * 2, QLatin1Char(' ')) + m_stack.at(i).toString());
     }
     report += crlf(QString());
     if (!m_currentOperation.isEmpty())

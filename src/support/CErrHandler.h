@@ -33,6 +33,9 @@ public:
     qint16 pCurStackPointer() const { return qint16(qMin(m_stackPointer, 32767)); }
 
     void Push(const QString& strProc);
+    // Push for a name that lives as long as the program (a procedure's literal name): it is
+    // kept as it is and made a string only when a report needs it.
+    void pushName(const char* name);
     void Pop();
     // Handles the current failure (see setCurrentFailure).
     void HandleError();
@@ -74,7 +77,15 @@ private:
     QString m_appTitle;
     QString m_currentOperation;
     bool m_traceExecution = false;
-    QStringList m_stack;
+    // An entry is a literal name or a string; at most one of the two is set.
+    struct StackEntry {
+        const char* name = nullptr;
+        QString text;
+        bool isEmpty() const { return (!name || !*name) && text.isEmpty(); }
+        QString toString() const { return name ? QString::fromLatin1(name) : text; }
+    };
+    bool stores(int index) const;
+    QList<StackEntry> m_stack;
     int m_stackPointer = 0; // counts on past the stack's room, never wraps
     QString m_traceFilePath;
     QFile m_traceFile;

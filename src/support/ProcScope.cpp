@@ -6,7 +6,7 @@
 #include <new>
 
 ProcScope::ProcScope(const char* name) {
-    errHandler().Push(QString::fromLatin1(name));
+    errHandler().pushName(name);
 }
 
 ProcScope::~ProcScope() {

@@ -18,6 +18,7 @@
 //   }
 class ProcScope {
 public:
+    // `name` must outlive the scope and every report made in it: a literal. It is not copied.
     explicit ProcScope(const char* name);
     ~ProcScope();
     ProcScope(const ProcScope&) = delete;
