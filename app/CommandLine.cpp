@@ -23,7 +23,8 @@ QString CommandLine::usage() {
                           "[--server CONNECTION-STRING] [--json]\n"
                           "       liturgy-calendar week YYYY-MM [--ini FILE] [--edition CODE] "
                           "[--server CONNECTION-STRING] [--json]\n"
-                          "       liturgy-calendar edition [--ini FILE] [--edition CODE]\n"
+                          "       liturgy-calendar edition [--ini FILE] [--edition CODE] "
+                          "[--server CONNECTION-STRING]\n"
                           "       liturgy-calendar help\n");
 }
 
@@ -81,9 +82,9 @@ bool CommandLine::parse(const QStringList& arguments, CommandRequest* request, Q
         QString value;
         bool hasValue = false;
         const QString argument = CommandLine::splitOption(arguments.at(i), &value, &hasValue);
-        const bool valueOption = argument == QLatin1String("--ini") ||
-                                 argument == QLatin1String("--edition") ||
-                                 (takesMonth && argument == QLatin1String("--server"));
+        const bool valueOption =
+            argument == QLatin1String("--ini") || argument == QLatin1String("--edition") ||
+            ((takesMonth || command == Command::Edition) && argument == QLatin1String("--server"));
         if (takesOptions && valueOption) {
             if (!hasValue) {
                 if (i + 1 >= arguments.size()) {

@@ -5,10 +5,22 @@
 #include "support/mVBFileDisk.h"
 #include "support/modIni.h"
 
-bool DataCoverage::read(const QString& iniFile, QString* error) {
+bool DataCoverage::read(const QString& iniFile, const QString& server, QString* error) {
     m_first = m_last = QDate();
     m_liturgyFile =
         modIni::read(iniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile")).trimmed();
+    if (!server.isEmpty()) {
+        // The server's calendar; the INI's file need not be on this workstation.
+        m_name = QStringLiteral("on the server");
+        const ConnectionPtr connection =
+            mADO::getConnection(m_liturgyFile, mADO::mGetConString(m_liturgyFile, -1, server));
+        if (!connection) {
+            *error = QStringLiteral("the liturgy database on the server cannot be read");
+            return false;
+        }
+        return readSpan(connection, error);
+    }
+    m_name = mVBFileDisk::fileNamePart(m_liturgyFile);
     if (m_liturgyFile.isEmpty()) {
         *error = QStringLiteral("the INI file '%1' names no liturgy database").arg(iniFile);
         return false;
@@ -18,13 +30,15 @@ bool DataCoverage::read(const QString& iniFile, QString* error) {
         *error = QStringLiteral("the liturgy database '%1' does not exist").arg(m_liturgyFile);
         return false;
     }
-    const CalendarSpan span =
-        CalendarSpan::read(mADO::getConnection(file, mADO::mGetConString(file, 0, QString())));
+    return readSpan(mADO::getConnection(file, mADO::mGetConString(file, 0, QString())), error);
+}
+
+bool DataCoverage::readSpan(const ConnectionPtr& connection, QString* error) {
+    const CalendarSpan span = CalendarSpan::read(connection);
     m_first = span.first();
     m_last = span.last();
     if (span.isEmpty()) {
-        *error = QStringLiteral("the liturgy database %1 holds no calendar rows")
-                     .arg(mVBFileDisk::fileNamePart(m_liturgyFile));
+        *error = QStringLiteral("the liturgy database %1 holds no calendar rows").arg(m_name);
         return false;
     }
     return true;
@@ -35,7 +49,7 @@ bool DataCoverage::covers(const QDate& from, const QDate& to, const QString& ask
     if (to >= m_first && from <= m_last)
         return true;
     *error = QStringLiteral("%1 is outside the data: the liturgy database %2 covers %3")
-                 .arg(asked, mVBFileDisk::fileNamePart(m_liturgyFile), span());
+                 .arg(asked, m_name, span());
     return false;
 }
 

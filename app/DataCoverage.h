@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Connection.h"
+
 #include <QDate>
 #include <QString>
 
@@ -8,8 +10,9 @@
 class DataCoverage {
 public:
     // Reads "LiturgyFile" of section "Files" and the first and last date of that database's
-    // calendar. False with `error` set when the file is missing or holds no calendar rows.
-    bool read(const QString& iniFile, QString* error);
+    // calendar, or of the calendar on the database server `server` names when it is not empty.
+    // False with `error` set when the database is missing or holds no calendar rows.
+    bool read(const QString& iniFile, const QString& server, QString* error);
 
     // Whether a day from `from` to `to` lies in the data; else `error` names `asked` (the date
     // or month as the user gave it) and what the data covers.
@@ -19,7 +22,10 @@ public:
     QString span() const;
 
 private:
+    bool readSpan(const ConnectionPtr& connection, QString* error);
+
     QString m_liturgyFile;
+    QString m_name; // the liturgy database in messages
     QDate m_first;
     QDate m_last;
 };

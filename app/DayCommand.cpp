@@ -203,11 +203,11 @@ int DayCommand::main(const QStringList& arguments, FILE* out, FILE* err) {
         return 2;
     }
     HostSession session(err);
+    session.setServer(request.server);
     if (!session.open(request.iniFile, request.edition, &error, request.editionGiven)) {
         std::fprintf(err, "liturgy-calendar: %s\n", qPrintable(error));
         return 1;
     }
-    session.setServer(request.server);
     QByteArray output;
     if (!run(request, session, &output, &error)) {
         std::fprintf(err, "liturgy-calendar: %s\n", qPrintable(error));

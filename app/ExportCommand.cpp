@@ -73,6 +73,10 @@ bool exportMonth(const CommandRequest& request, const HostSession& session, cons
         LateBinding::set(month.get(), "pFirstDay", 0);
         LateBinding::set(month.get(), "pVkIniFile", session.iniFile());
         LateBinding::set(month.get(), "pVersion", session.edition());
+        if (session.sqlMode() == -1) {
+            LateBinding::set(month.get(), "pSQLMode", true);
+            LateBinding::set(month.get(), "pConnectionString", session.server());
+        }
         if (!LateBinding::call(month.get(), "ExportToWord", {0}).toBool())
             return;
         LateBinding::call(LateBinding::getObject(month.get(), "pDocument"), "SaveAs", {file});
@@ -136,6 +140,7 @@ int ExportCommand::run(const QStringList& arguments, FILE* out, FILE* err) {
             return fail(err, error + QStringLiteral("\nusage: ") + usage().trimmed(), 2);
         }
         HostSession session(err);
+        session.setServer(request.server);
         if (!session.open(request.iniFile, request.edition, &error))
             return fail(err, error, 1);
         registerDocumentComponents(false);
@@ -151,6 +156,7 @@ int ExportCommand::run(const QStringList& arguments, FILE* out, FILE* err) {
         return fail(err, error + QStringLiteral("\nusage: ") + usage().trimmed(), 2);
     }
     HostSession session(err);
+    session.setServer(request.server);
     if (!session.open(request.iniFile, request.edition, &error))
         return fail(err, error, 1);
     registerDocumentComponents(false);

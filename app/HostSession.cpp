@@ -121,14 +121,33 @@ bool HostSession::open(const QString& iniFile, qint32 edition, QString* error, b
         shared().gLanguageOffset = 0;
     shared().gMultiEditionMode = edition == 1020;
     m_edition = mMain::validateVersion(edition, m_iniFile);
-    m_coverageError.clear();
-    if (!m_coverage.read(m_iniFile, &m_coverageError) && m_coverageError.isEmpty())
-        m_coverageError = QStringLiteral("the liturgy database cannot be read");
+    m_coverageRead = false;
     return true;
+}
+
+void HostSession::setServer(const QString& connectionString) {
+    if (connectionString != m_server)
+        m_coverageRead = false;
+    m_server = connectionString;
+}
+
+void HostSession::readCoverage() const {
+    if (m_coverageRead)
+        return;
+    m_coverageRead = true;
+    m_coverageError.clear();
+    if (!m_coverage.read(m_iniFile, m_server, &m_coverageError) && m_coverageError.isEmpty())
+        m_coverageError = QStringLiteral("the liturgy database cannot be read");
+}
+
+QString HostSession::span() const {
+    readCoverage();
+    return m_coverageError.isEmpty() ? m_coverage.span() : m_coverageError;
 }
 
 bool HostSession::covers(const QDate& from, const QDate& to, const QString& asked,
                          QString* error) const {
+    readCoverage();
     if (!m_coverageError.isEmpty()) {
         *error = m_coverageError;
         return false;

@@ -35,11 +35,12 @@ public:
     // Every command asks this before it shows a date.
     bool covers(const QDate& from, const QDate& to, const QString& asked, QString* error) const;
     // The dates the liturgy database covers ("1990-01-01 to 2060-12-31"), or why not known.
-    QString span() const { return m_coverageError.isEmpty() ? m_coverage.span() : m_coverageError; }
+    QString span() const;
 
     QString iniFile() const { return m_iniFile; }
-    // The host's connection string of a database server; empty for the INI's data files.
-    void setServer(const QString& connectionString) { m_server = connectionString; }
+    // The host's connection string of a database server; empty for the INI's data files. The
+    // dates the data covers are then the server's.
+    void setServer(const QString& connectionString);
     QString server() const { return m_server; }
     // The SQL mode the fills and pages run in: server mode (-1) with a server, else Access (0).
     qint16 sqlMode() const { return m_server.isEmpty() ? 0 : -1; }
@@ -49,10 +50,15 @@ public:
     bool failed() const;
 
 private:
+    // Reads the dates the data covers on first need, so that a command that shows no date
+    // (the plan's) never reads the calendar.
+    void readCoverage() const;
+
     HeadlessUserInterface* m_ui = nullptr;
     QString m_iniFile;
     QString m_server;
     qint32 m_edition = 0;
-    DataCoverage m_coverage;
-    QString m_coverageError; // empty when the coverage was read
+    mutable bool m_coverageRead = false;
+    mutable DataCoverage m_coverage;
+    mutable QString m_coverageError; // empty when the coverage was read
 };

@@ -130,6 +130,10 @@ bool HostWindow::open(const Options& options, QString* error) {
     component->setProperty("pVkIniFile", options.iniFile);
     component->setProperty("pVersion", options.edition);
     component->setProperty("pAppTitle", QString::fromLatin1(kTitle));
+    if (!options.server.isEmpty()) {
+        component->setProperty("pSQLMode", true);
+        component->setProperty("pConnectionString", options.server);
+    }
     component->setProperty("pNotify", QVariant::fromValue<QObject*>(m_notify));
     bool ok = false;
     QMetaObject::invokeMethod(component, "mInitialize", Qt::DirectConnection,
@@ -269,7 +273,8 @@ int HostWindow::run(int argc, char** argv) {
             hasValue = true;
         }
         const bool known = arg == QLatin1String("--ini") || arg == QLatin1String("--edition") ||
-                           arg == QLatin1String("--screenshot") || arg == QLatin1String("--date");
+                           arg == QLatin1String("--screenshot") || arg == QLatin1String("--date") ||
+                           arg == QLatin1String("--server");
         if (!known) {
             err << "liturgy-calendar: unexpected argument '" << argv[i] << "'\n";
             return 2;
@@ -292,6 +297,12 @@ int HostWindow::run(int argc, char** argv) {
             }
         } else if (arg == QLatin1String("--screenshot")) {
             options.screenshot = value;
+        } else if (arg == QLatin1String("--server")) {
+            if (value.isEmpty()) {
+                err << "liturgy-calendar: --server needs a connection string\n";
+                return 2;
+            }
+            options.server = value;
         } else {
             options.date = QDate::fromString(value, Qt::ISODate);
             if (!options.date.isValid()) {

@@ -20,6 +20,7 @@ public:
         qint32 edition = 1;
         QString screenshot; // a PNG to write, then quit
         QDate date;         // the date to start on (invalid: today)
+        QString server;     // a database server's connection string: server mode
     };
 
     explicit HostWindow(QWidget* parent = nullptr);
@@ -45,7 +46,7 @@ public:
     static QString libraryPath();
 
     // Runs the window for the command line (no command, --ini, --edition, --screenshot,
-    // --date); the process's exit code.
+    // --date, --server); the process's exit code.
     static int run(int argc, char** argv);
     // Whether the command line asks for the window rather than a command.
     static bool wanted(int argc, char** argv);

@@ -23,7 +23,8 @@ bool MailCommand::handles(const QStringList& arguments) {
 
 QString MailCommand::usage() {
     return QStringLiteral("       liturgy-calendar mail day YYYY-MM-DD [--kind readings|prayers|"
-                          "ordo] [--entry N] [--ini FILE] [--edition CODE]\n");
+                          "ordo] [--entry N] [--ini FILE] [--edition CODE] "
+                          "[--server CONNECTION-STRING]\n");
 }
 
 int MailCommand::main(const QStringList& arguments, FILE* out, FILE* err) {
@@ -40,6 +41,7 @@ int MailCommand::main(const QStringList& arguments, FILE* out, FILE* err) {
         return fail(err, error + QStringLiteral("\nusage: ") + usage().trimmed(), 2);
     }
     HostSession session(err);
+    session.setServer(request.server);
     if (!session.open(request.iniFile, request.edition, &error))
         return fail(err, error, 1);
     registerMailComponents();

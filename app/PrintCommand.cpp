@@ -90,8 +90,8 @@ bool PrintCommand::parse(const QStringList& arguments, Request* request, QString
         QString value;
         bool hasValue = false;
         const QString argument = CommandLine::splitOption(arguments.at(i), &value, &hasValue);
-        static const char* const options[] = {"--pdf",     "--printer", "--ini",
-                                              "--edition", "--kind",    "--entry"};
+        static const char* const options[] = {"--pdf",  "--printer", "--ini",   "--edition",
+                                              "--kind", "--entry",   "--server"};
         const bool known =
             std::any_of(std::begin(options), std::end(options),
                         [&](const char* o) { return argument == QLatin1String(o); }) &&
@@ -115,6 +115,8 @@ bool PrintCommand::parse(const QStringList& arguments, Request* request, QString
                 request->printer = value;
             } else if (argument == QLatin1String("--ini")) {
                 request->iniFile = value;
+            } else if (argument == QLatin1String("--server")) {
+                request->server = value;
             } else if (argument == QLatin1String("--edition")) {
                 request->edition = value.toInt(&ok);
             } else if (argument == QLatin1String("--kind")) {
@@ -188,9 +190,9 @@ bool PrintCommand::run(const Request& request, const HostSession& session, QStri
         fThisDay page;
         page.setTag(QString::number(request.kind));
         page.setPAppTitle(QString::fromLatin1(kAppTitle));
-        page.setPConnectionString(QString());
+        page.setPConnectionString(session.server());
         page.setPVkIniFile(session.iniFile());
-        page.setPSQLMode(0);
+        page.setPSQLMode(session.sqlMode());
         page.setPUser(0);
         page.setPVersion(session.edition());
         page.mInitialize();
@@ -243,6 +245,7 @@ int PrintCommand::main(int argc, char** argv, FILE* err) {
         return 2;
     }
     HostSession session(err);
+    session.setServer(request.server);
     if (!session.open(request.iniFile, request.edition, &error)) {
         std::fprintf(err, "liturgy-calendar: %s\n", qPrintable(error));
         return 1;

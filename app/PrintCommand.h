@@ -22,6 +22,7 @@ public:
         QString printer; // the printer to print on
         QString iniFile; // empty: the default data set
         qint32 edition = 1;
+        QString server; // a database server's connection string: server mode
     };
 
     // Whether the arguments (without the program name) are a "print" command.

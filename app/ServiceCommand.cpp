@@ -67,7 +67,8 @@ QString json(const QDate& month, const QList<Service>& services) {
 
 // Which options each action takes.
 bool takes(Action action, const QString& option) {
-    static const QStringList common = {QStringLiteral("--ini"), QStringLiteral("--edition")};
+    static const QStringList common = {QStringLiteral("--ini"), QStringLiteral("--edition"),
+                                       QStringLiteral("--server")};
     static const QStringList fields = {QStringLiteral("--time"), QStringLiteral("--type"),
                                        QStringLiteral("--place")};
     static const QStringList series = {QStringLiteral("--every"), QStringLiteral("--from"),
@@ -97,6 +98,10 @@ bool setOption(const QString& option, const QString& value, ServiceCommand::Requ
         if (value.isEmpty())
             return bad(QStringLiteral("--ini needs a file"));
         r->iniFile = value;
+    } else if (option == QLatin1String("--server")) {
+        if (value.isEmpty())
+            return bad(QStringLiteral("--server needs a connection string"));
+        r->server = value;
     } else if (option == QLatin1String("--edition")) {
         bool ok = false;
         r->edition = value.toInt(&ok);
@@ -193,6 +198,8 @@ bool run(const ServiceCommand::Request& r, const HostSession& session, QString* 
             throw Failure::memberNotSupported(QString::fromLatin1(cVkRecurringServices::kProgId));
         LateBinding::set(services, "pVkIniFile", session.iniFile());
         LateBinding::set(services, "pVersion", session.edition());
+        LateBinding::set(services, "pSQLMode", session.sqlMode() == -1);
+        LateBinding::set(services, "pConnectionString", session.server());
         LateBinding::set(services, "pTime", r.time);
         LateBinding::set(services, "pServiceType", r.type);
         LateBinding::set(services, "pLocation", r.place);
@@ -261,7 +268,7 @@ QString ServiceCommand::usage() {
         "| --count N) [--interval N] [--time HH:MM] [--type TEXT] [--place TEXT]\n"
         "       liturgy-calendar service list YYYY-MM [--json]\n"
         "       liturgy-calendar service remove YYYY-MM-DD --time HH:MM [--type TEXT]\n"
-        "       (each also with [--ini FILE] [--edition CODE])\n");
+        "       (each also with [--ini FILE] [--edition CODE] [--server CONNECTION-STRING])\n");
 }
 
 bool ServiceCommand::parse(const QStringList& arguments, Request* request, QString* error) {
@@ -338,6 +345,7 @@ int ServiceCommand::main(const QStringList& arguments, FILE* out, FILE* err) {
         std::fprintf(err, "liturgy-calendar: %s\n", qPrintable(error));
         return 1;
     }
+    session.setServer(request.server);
     registerServiceComponents();
     QString output;
     if (!run(request, session, &output, &error)) {

@@ -14,7 +14,7 @@
 //   service list YYYY-MM [--json]
 //   service remove YYYY-MM-DD --time HH:MM [--type TEXT]
 // Each prints the services it wrote, found or removed, one "date TAB time TAB kind TAB place"
-// line a service.
+// line a service. With --server CONNECTION-STRING the plan is the database server's.
 class ServiceCommand {
 public:
     struct Request {
@@ -32,6 +32,7 @@ public:
         bool json = false;
         QString iniFile; // empty: the default data set
         qint32 edition = 1;
+        QString server; // a database server's connection string: the plan is the server's
     };
 
     // Whether the arguments (without the program name) are a "service" command.

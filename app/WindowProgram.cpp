@@ -24,16 +24,18 @@ bool wanted(int argc, char** argv) {
 QString printUsage() {
     return QStringLiteral(
         "       liturgy-calendar print month|week YYYY-MM (--pdf FILE | --printer NAME) "
-        "[--ini FILE] [--edition CODE]\n"
+        "[--ini FILE] [--edition CODE] [--server CONNECTION-STRING]\n"
         "       liturgy-calendar print day YYYY-MM-DD [--kind readings|prayers|ordo] [--entry N] "
-        "(--pdf FILE | --printer NAME) [--ini FILE] [--edition CODE]\n");
+        "(--pdf FILE | --printer NAME) [--ini FILE] [--edition CODE] "
+        "[--server CONNECTION-STRING]\n");
 }
 
 QString exportUsage() {
     return QStringLiteral("       liturgy-calendar export month YYYY-MM --odt FILE [--ini FILE] "
-                          "[--edition CODE]\n"
+                          "[--edition CODE] [--server CONNECTION-STRING]\n"
                           "       liturgy-calendar export day YYYY-MM-DD [--kind readings|"
-                          "prayers|ordo] [--entry N] --odt FILE [--ini FILE] [--edition CODE]\n");
+                          "prayers|ordo] [--entry N] --odt FILE [--ini FILE] [--edition CODE] "
+                          "[--server CONNECTION-STRING]\n");
 }
 
 QString usage() {

@@ -8,8 +8,8 @@
 namespace WindowProgram {
 
 // Whether the command line is the window program's: no command, or options only (--ini,
-// --edition, --screenshot, --date) but not --help or --version, or a command that draws
-// (print, export).
+// --edition, --screenshot, --date, --server) but not --help or --version, or a command that
+// draws (print, export).
 bool wanted(int argc, char** argv);
 
 // The usage lines of the commands that draw.

@@ -64,6 +64,7 @@ int main(int argc, char** argv) {
     }
 
     HostSession session;
+    session.setServer(request.server);
     if (!session.open(request.iniFile, request.edition, &error, request.editionGiven)) {
         err << "liturgy-calendar: " << error << '\n';
         return 1;
@@ -76,7 +77,6 @@ int main(int argc, char** argv) {
         err << "liturgy-calendar: " << error << '\n';
         return 1;
     }
-    session.setServer(request.server);
     QString output;
     switch (request.command) {
     case CommandRequest::Command::Month:

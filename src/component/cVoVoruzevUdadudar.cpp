@@ -165,6 +165,12 @@ bool cVoVoruzevUdadudar::mInitialize() {
         window->setPVkIniFile(d->vkIniFile);
         window->setPVersion(d->version);
         window->setPApp(this);
+        // Server mode: a host that sets SQL mode -1 and its connection string has every fill
+        // and day page read the server; any other host keeps the INI's files.
+        if (d->sqlMode && !d->connectionString.isEmpty()) {
+            window->setPSQLMode(true);
+            window->setPConnectionString(d->connectionString);
+        }
         if (d->notify) {
             const qint32 handle = window->hWnd();
             mLateBound::setProperty(d->notify, "pChildhWnd", handle);

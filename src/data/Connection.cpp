@@ -35,7 +35,11 @@ QString uniqueConnectionName() {
 }
 
 QString errorText(const QSqlError& error) {
-    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    // A server's reason comes in lines (the message, then its code): one line, so that the
+    // log keeps one record a line.
+    const QString text = (error.databaseText().isEmpty() ? error.text() : error.databaseText())
+                             .trimmed()
+                             .replace(QLatin1Char('\n'), QLatin1Char(' '));
     return text.isEmpty() ? QStringLiteral("The database engine reported an unknown error.") : text;
 }
 
@@ -294,6 +298,12 @@ struct Connection::Statement {
 };
 
 Connection::Statement& Connection::run(const QString& sql) {
+    // A lost server connection is opened again; when the server still cannot be reached this
+    // fails with its reason, and the next statement tries again.
+    if (m_lost) {
+        openServer(DataSource::parse(m_connectionString));
+        m_lost = false;
+    }
     requireOpen();
     if (sql.trimmed().isEmpty())
         throw Failure(kCommandTextNotSet,
@@ -377,13 +387,33 @@ Connection::Statement& Connection::runOnServer(const QString& sql) {
     auto statement = std::make_shared<Statement>(m_db);
     statement->query.setForwardOnly(true);
     if (!statement->query.exec(text))
-        throw statementFailure(statement->query.lastError());
+        serverStatementFailed(statement->query.lastError());
     const QSqlRecord record = statement->query.record();
     for (int c = 0; c < record.count(); ++c)
         statement->names.append(record.fieldName(c));
     statement->described = true;
     m_statements.insert(text, statement);
     return *statement;
+}
+
+void Connection::noteIfLost() {
+    if (!m_server)
+        return;
+    // The driver keeps a broken connection open; a statement that cannot fail tells.
+    {
+        QSqlQuery probe(m_db);
+        if (probe.exec(QStringLiteral("SELECT 1")))
+            return;
+    }
+    release();
+    m_lost = true;
+}
+
+void Connection::serverStatementFailed(const QSqlError& error) {
+    const Failure failure = statementFailure(error);
+    m_statements.clear();
+    noteIfLost();
+    throw failure;
 }
 
 RowTable Connection::fetchAll(const QString& sql) {
@@ -403,6 +433,8 @@ RowTable Connection::fetchAll(const QString& sql) {
     const QSqlError error = query.lastError();
     // Reset, so that the kept statement holds no read lock on the file.
     query.finish();
+    if (error.isValid() && m_server)
+        serverStatementFailed(error);
     if (error.isValid())
         throw statementFailure(error);
     statement.lastRowCount = table.rowCount();
@@ -423,6 +455,8 @@ std::optional<QVariant> Connection::fetchFirstValue(const QString& sql) {
         result = fieldValue(query, 0, m_server);
     const QSqlError error = query.lastError();
     query.finish();
+    if (error.isValid() && m_server)
+        serverStatementFailed(error);
     if (error.isValid())
         throw statementFailure(error);
     return result;

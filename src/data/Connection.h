@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class QSqlError;
 class QSqlQuery;
 struct sqlite3;
 
@@ -83,6 +84,12 @@ private:
     void openServer(const DataSource::Target& target);
     // Runs a statement on the server, bridged from the Jet dialect; throws Failure.
     Statement& runOnServer(const QString& sql);
+    // After a failed statement on the server: whether the server connection itself is gone
+    // (server restarted, backend ended). Its database is let go then, and the next statement
+    // opens the connection again.
+    void noteIfLost();
+    // The failure of a statement that the server refused with `error`.
+    [[noreturn]] void serverStatementFailed(const QSqlError& error);
     // Takes the pooled database of `file` as it is on disk now; false when there is none.
     bool reusePooled(const QString& file);
     // Takes the pooled database of `file` opened when it had `identity`; false when none.
@@ -96,6 +103,8 @@ private:
     QString m_databaseFile;
     // Whether the connection is to a server rather than a file.
     bool m_server = false;
+    // A server connection that broke: opened again from m_connectionString on its next use.
+    bool m_lost = false;
     // The database file as it was on disk just before it was opened.
     std::optional<FileIdentity> m_identity;
     // Statements already prepared on this connection, by their translated text.

@@ -1,8 +1,12 @@
 #include "data/PlanDatabase.h"
 
+#include "data/Connection.h"
 #include "data/DataSource.h"
+#include "data/PostgresDialect.h"
 #include "data/Schema.h"
+#include "data/ServerCopy.h"
 #include "support/Failure.h"
+#include "support/OleDate.h"
 #include "support/mVBFileDisk.h"
 
 #include <QCoreApplication>
@@ -27,7 +31,11 @@ QString uniqueName(const char* prefix) {
 }
 
 QString engineText(const QSqlError& error) {
-    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    // A server's reason comes in lines (the message, then its code): one line, so that the
+    // log keeps one record a line.
+    const QString text = (error.databaseText().isEmpty() ? error.text() : error.databaseText())
+                             .trimmed()
+                             .replace(QLatin1Char('\n'), QLatin1Char(' '));
     return text.isEmpty() ? QStringLiteral("the database engine reported an unknown error") : text;
 }
 
@@ -68,6 +76,9 @@ void createPlanFile(const QString& path) {
 } // namespace
 
 PlanDatabase::~PlanDatabase() {
+    // The server connection owns its database; this copy of the handle goes first.
+    m_db = QSqlDatabase();
+    m_server.reset();
     if (m_connectionName.isEmpty())
         return;
     m_db.close();
@@ -129,6 +140,18 @@ void PlanDatabase::open(const QString& file, bool createMissing) {
     useWriteAheadLog();
 }
 
+void PlanDatabase::openServer(const QString& connectionString) {
+    m_file = DataSource::masked(connectionString);
+    auto server = std::make_unique<Connection>();
+    server->Open(connectionString);
+    if (!server->isServer())
+        throw Failure(
+            kEngineError,
+            QStringLiteral("The connection string '%1' names no database server.").arg(m_file));
+    m_server = std::move(server);
+    m_db = m_server->database();
+}
+
 void PlanDatabase::useWriteAheadLog() {
     // Readers go on reading while a writer writes, and writers queue behind each other. The
     // mode is the file's own once set; switching takes the whole file, and the engine does not
@@ -169,9 +192,14 @@ void PlanDatabase::requireWritable() const {
 
 template <class Body> void PlanDatabase::inTransaction(Body&& body) {
     QSqlQuery begin(m_db);
-    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    if (!begin.exec(m_server ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE")))
         fail(QStringLiteral("Cannot write the plan database"), engineText(begin.lastError()));
     try {
+        // The writers of every workstation queue as on a file: one after another, so that a
+        // plan table made by one is there for the next (the number is the plan's own lock).
+        QSqlQuery lock(m_db);
+        if (m_server && !lock.exec(QStringLiteral("SELECT pg_advisory_xact_lock(715517)")))
+            fail(QStringLiteral("Cannot write the plan database"), engineText(lock.lastError()));
         ensureTable();
         body();
         QSqlQuery commit(m_db);
@@ -187,9 +215,12 @@ bool PlanDatabase::hasTable() {
     if (m_tableChecked)
         return true;
     QSqlQuery query(m_db);
-    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND "
-                                   "name = 'tbMainPlan' COLLATE NOCASE")) ||
-        !query.next())
+    const QString statement =
+        m_server ? QStringLiteral("SELECT count(*) FROM information_schema.tables WHERE "
+                                  "table_schema = current_schema() AND table_name = 'tbmainplan'")
+                 : QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND "
+                                  "name = 'tbMainPlan' COLLATE NOCASE");
+    if (!query.exec(statement) || !query.next())
         fail(QStringLiteral("Cannot read the plan database"), engineText(query.lastError()));
     m_tableChecked = query.value(0).toInt() > 0;
     return m_tableChecked;
@@ -200,11 +231,24 @@ void PlanDatabase::ensureTable() {
         return;
     // A database that holds other tables (a host's own) gets the plan table beside them.
     QSqlQuery query(m_db);
-    for (const QString& statement : Schema::statements(Schema::Kind::Plan))
+    const QStringList statements = m_server ? ServerCopy::schemaStatements(Schema::Kind::Plan)
+                                            : Schema::statements(Schema::Kind::Plan);
+    for (const QString& statement : statements)
         if (!query.exec(statement))
             fail(QStringLiteral("Cannot write the plan database"), engineText(query.lastError()));
     m_tableChecked = true;
 }
+
+namespace {
+
+// A date value as the plan stores it: the number in a file, the timestamp on a server.
+QVariant stored(double value, bool server) {
+    if (!server)
+        return value;
+    return OleDate::toDateTime(value).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+} // namespace
 
 void PlanDatabase::add(const QList<Service>& services) {
     requireWritable();
@@ -214,8 +258,8 @@ void PlanDatabase::add(const QList<Service>& services) {
                                            "Location) VALUES (?, ?, ?, ?)")))
             fail(QStringLiteral("Cannot write the plan database"), engineText(insert.lastError()));
         for (const Service& s : services) {
-            insert.bindValue(0, dateValue(s.date));
-            insert.bindValue(1, timeValue(s.time));
+            insert.bindValue(0, stored(dateValue(s.date), bool(m_server)));
+            insert.bindValue(1, stored(timeValue(s.time), bool(m_server)));
             insert.bindValue(2, s.type);
             insert.bindValue(3, s.place);
             if (!insert.exec())
@@ -231,8 +275,9 @@ namespace {
 QList<PlanDatabase::Service> servicesOf(QSqlQuery& query) {
     QList<PlanDatabase::Service> found;
     while (query.next()) {
-        const double date = query.value(0).toDouble();
-        const double time = query.value(1).toDouble();
+        // A server gives timestamps back; as date values they read as a file's.
+        const double date = PostgresDialect::toJetValue(query.value(0)).toDouble();
+        const double time = PostgresDialect::toJetValue(query.value(1)).toDouble();
         const double seconds = std::round((time - std::floor(time)) * kSecondsPerDay);
         found.append({QDate(1899, 12, 30).addDays(qint64(std::floor(date))),
                       QTime(0, 0).addSecs(int(seconds) % int(kSecondsPerDay)),
@@ -249,25 +294,35 @@ const QString& selectServices() {
 
 } // namespace
 
+QString PlanDatabase::inWrittenOrder() const {
+    return m_server ? QStringLiteral(" ORDER BY ctid") : QStringLiteral(" ORDER BY rowid");
+}
+
 QList<PlanDatabase::Service> PlanDatabase::remove(const QDate& date, const QTime& time,
                                                   const QString& type) {
     requireWritable();
     QList<Service> removed;
     inTransaction([&] {
         // Times are compared to the second, whatever fraction a program stored.
+        const QString second =
+            m_server ? QStringLiteral(" AND CAST(date_trunc('second', Time + INTERVAL '0.5 "
+                                      "second') AS time) = CAST(? AS time)")
+                     : QStringLiteral(" AND CAST(round((Time - CAST(Time AS INTEGER)) * 86400) AS "
+                                      "INTEGER) = ?");
         const QString where =
-            QStringLiteral(" AND CAST(round((Time - CAST(Time AS INTEGER)) * 86400) AS "
-                           "INTEGER) = ?") +
-            (type.isEmpty() ? QString() : QStringLiteral(" AND ServType = ?"));
+            second + (type.isEmpty() ? QString() : QStringLiteral(" AND ServType = ?"));
         const auto bind = [&](QSqlQuery& q) {
-            q.bindValue(0, dateValue(date));
-            q.bindValue(1, dateValue(date) + 1);
-            q.bindValue(2, time.msecsSinceStartOfDay() / 1000);
+            q.bindValue(0, stored(dateValue(date), bool(m_server)));
+            q.bindValue(1, stored(dateValue(date) + 1, bool(m_server)));
+            if (m_server)
+                q.bindValue(2, time.toString(QStringLiteral("HH:mm:ss")));
+            else
+                q.bindValue(2, time.msecsSinceStartOfDay() / 1000);
             if (!type.isEmpty())
                 q.bindValue(3, type);
         };
         QSqlQuery select(m_db);
-        select.prepare(selectServices() + where + QStringLiteral(" ORDER BY rowid"));
+        select.prepare(selectServices() + where + inWrittenOrder());
         bind(select);
         if (!select.exec())
             fail(QStringLiteral("Cannot read the plan database"), engineText(select.lastError()));
@@ -288,9 +343,10 @@ QList<PlanDatabase::Service> PlanDatabase::services(const QDate& first, const QD
     if (!hasTable())
         return {};
     QSqlQuery query(m_db);
-    query.prepare(selectServices() + QStringLiteral(" ORDER BY Date, Time, rowid"));
-    query.bindValue(0, dateValue(first));
-    query.bindValue(1, dateValue(last) + 1);
+    query.prepare(selectServices() + inWrittenOrder().replace(QStringLiteral("BY "),
+                                                              QStringLiteral("BY Date, Time, ")));
+    query.bindValue(0, stored(dateValue(first), bool(m_server)));
+    query.bindValue(1, stored(dateValue(last) + 1, bool(m_server)));
     if (!query.exec())
         fail(QStringLiteral("Cannot read the plan database"), engineText(query.lastError()));
     return servicesOf(query);

@@ -6,13 +6,18 @@
 #include <QString>
 #include <QStringList>
 #include <QTime>
+#include <memory>
+
+class Connection;
 
 // The plan database opened for writing: the one place where services are added to tbMainPlan
 // or taken out of it; every other reader opens the file read-only. A missing file is created
 // with the plan schema. The file is written in WAL mode with a busy timeout, so that several
 // processes planning at once wait for each other instead of failing or losing rows, and every
 // change is one transaction: all of it or, on any failure, nothing. Failures throw Failure
-// with a message that names the file and says why.
+// with a message that names the file and says why. In server mode the plan is tbMainPlan of
+// the host's database server instead, written the same way: one transaction a change, the
+// writers of all workstations one after another.
 class PlanDatabase {
 public:
     struct Service {
@@ -34,7 +39,10 @@ public:
     // Opens `file` (as the INI file names it; found without regard to letter case). A missing
     // file is created when `createMissing`, else it is a failure.
     void open(const QString& file, bool createMissing = true);
-    // The file that was opened.
+    // Opens the plan on the database server that `connectionString` names (its password never
+    // in a message); the plan table is made on the first write when the server has none.
+    void openServer(const QString& connectionString);
+    // The file that was opened (the masked connection string of a server).
     QString file() const { return m_file; }
 
     // Adds the services, in one transaction.
@@ -62,8 +70,13 @@ private:
     void ensureTable();
     [[noreturn]] void fail(const QString& what, const QString& why) const;
 
+    // The statement that takes `selectServices()` rows in the order they were written.
+    QString inWrittenOrder() const;
+
     QString m_file;
     QString m_connectionName;
+    // The server connection in server mode; m_db is its database then.
+    std::unique_ptr<Connection> m_server;
     QSqlDatabase m_db;
     bool m_readOnly = false;
     bool m_tableChecked = false;

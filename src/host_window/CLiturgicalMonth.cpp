@@ -101,7 +101,9 @@ bool CLiturgicalMonth::ExportToWord(qint32 show) {
         cFillCalendar fill;
         fill.setPVkIniFile(m_vkIniFile);
         fill.setPVersion(m_version);
-        fill.setPSQLMode(0);
+        const bool server = m_sqlMode && !m_connectionString.isEmpty();
+        fill.setPSQLMode(server ? -1 : 0);
+        fill.setPConnectionString(server ? m_connectionString : QString());
         fill.setPoLitColors(&colors);
         fill.setPctMonth(&month);
         fill.mFillCalendar();

@@ -19,6 +19,8 @@ class CLiturgicalMonth : public QObject {
     Q_PROPERTY(qint32 pFirstDay READ pFirstDay WRITE setPFirstDay)
     Q_PROPERTY(QString pVkIniFile READ pVkIniFile WRITE setPVkIniFile)
     Q_PROPERTY(qint32 pVersion READ pVersion WRITE setPVersion)
+    Q_PROPERTY(bool pSQLMode READ pSQLMode WRITE setPSQLMode)
+    Q_PROPERTY(QString pConnectionString READ pConnectionString WRITE setPConnectionString)
     Q_PROPERTY(QObject* pDocument READ pDocument)
 
 public:
@@ -45,6 +47,11 @@ public:
     // The edition code, for the edition's feast exclusion.
     qint32 pVersion() const { return m_version; }
     void setPVersion(qint32 value) { m_version = value; }
+    // Server mode (true, with a connection string): the month comes from the host's server.
+    bool pSQLMode() const { return m_sqlMode; }
+    void setPSQLMode(bool value) { m_sqlMode = value; }
+    QString pConnectionString() const { return m_connectionString; }
+    void setPConnectionString(const QString& value) { m_connectionString = value; }
     // The document of the last export; null before.
     QObject* pDocument() const { return m_document; }
 
@@ -64,6 +71,8 @@ private:
     qint32 m_firstDay = 0;
     QString m_vkIniFile;
     qint32 m_version = 0;
+    bool m_sqlMode = false;
+    QString m_connectionString;
     std::unique_ptr<QObject> m_word;
     QObject* m_document = nullptr;
 };

@@ -65,6 +65,10 @@ bool HostExport::openInMSWord() {
         LateBinding::set(month.get(), "pFirstDay", 0);
         LateBinding::set(month.get(), "pVkIniFile", m_window.pVkIniFile());
         LateBinding::set(month.get(), "pVersion", m_window.pVersion());
+        if (m_window.pSQLMode() && !m_window.pConnectionString().isEmpty()) {
+            LateBinding::set(month.get(), "pSQLMode", true);
+            LateBinding::set(month.get(), "pConnectionString", m_window.pConnectionString());
+        }
         LateBinding::call(month.get(), "ExportToWord", {1});
         result = true;
     });

@@ -141,6 +141,13 @@ bool cVkRecurringServices::mCreateServices() {
     return result;
 }
 
+void cVkRecurringServices::openPlan(PlanDatabase& plan, bool createMissing) const {
+    if (onServer())
+        plan.openServer(m_connectionString);
+    else
+        plan.open(planFile(), createMissing);
+}
+
 bool cVkRecurringServices::write(const QList<QDate>& dates) {
     m_written.clear();
     const QTime time = serviceTime();
@@ -149,7 +156,7 @@ bool cVkRecurringServices::write(const QList<QDate>& dates) {
     for (const QDate& date : dates)
         services.append({date, time, m_serviceType, m_location});
     PlanDatabase plan;
-    plan.open(planFile());
+    openPlan(plan, true);
     plan.add(services);
     m_written = std::move(services);
     return true;
@@ -158,7 +165,7 @@ bool cVkRecurringServices::write(const QList<QDate>& dates) {
 QStringList cVkRecurringServices::knownServiceTypes() const {
     try {
         PlanDatabase plan;
-        plan.open(planFile(), false);
+        openPlan(plan, false);
         return plan.serviceTypes();
     } catch (const Failure&) {
         // The dialog offers no kinds then; the write reports what is wrong with the file.
@@ -173,10 +180,10 @@ QList<PlanDatabase::Service> cVkRecurringServices::plannedServices(const QDate& 
     scope.run([&] {
         // A plan that was never written holds no services yet.
         const QString file = planFile();
-        if (!file.trimmed().isEmpty() && !mVBFileDisk::fileExists(file))
+        if (!onServer() && !file.trimmed().isEmpty() && !mVBFileDisk::fileExists(file))
             return;
         PlanDatabase plan;
-        plan.open(file, false);
+        openPlan(plan, false);
         services = plan.services(first, last);
     });
     return services;
@@ -188,7 +195,7 @@ cVkRecurringServices::removeServices(const QDate& date, const QTime& time, const
     QList<PlanDatabase::Service> removed;
     scope.run([&] {
         PlanDatabase plan;
-        plan.open(planFile(), false);
+        openPlan(plan, false);
         removed = plan.remove(date, time, type);
     });
     return removed;
@@ -200,7 +207,7 @@ QStringList cVkRecurringServices::dayNames(const QList<QDate>& dates) const {
         return names;
     ProcScope scope("cVkRecurringServices.dayNames");
     scope.run([&] {
-        const qint16 mode = m_sqlMode ? -1 : 0;
+        const qint16 mode = onServer() ? -1 : 0;
         const QString range = QStringLiteral(" WHERE Date >=") +
                               getSQLDate(OleDate::fromDate(dates.first()), 0, 0, 0, mode) +
                               QStringLiteral(" AND Date <=") +
@@ -208,7 +215,7 @@ QStringList cVkRecurringServices::dayNames(const QList<QDate>& dates) const {
         const QString file =
             modIni::read(m_vkIniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile"));
         // The list shows dates only, rather than a message on every change, without the file.
-        if (!mVBFileDisk::fileExists(file))
+        if (!onServer() && !mVBFileDisk::fileExists(file))
             return;
         const ConnectionPtr connection =
             mADO::getConnection(file, mADO::mGetConString(file, mode, m_connectionString));

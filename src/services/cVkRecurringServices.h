@@ -13,9 +13,10 @@
 class cVkSettings;
 
 // The recurring-services component: plans one service or a weekly series into tbMainPlan of
-// the plan database (INI "Files", "PlanFile"). The host window creates it by its programmatic
-// identifier for one command, sets the properties by name, shows a dialog and writes what the
-// user chose; the command line sets the same properties and writes without a dialog.
+// the plan database (INI "Files", "PlanFile"; in server mode the host's database server). The host
+// window creates it by its programmatic identifier for one command, sets the properties by name,
+// shows a dialog and writes what the user chose; the command line sets the same properties and
+// writes without a dialog.
 class cVkRecurringServices : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString pVkIniFile READ pVkIniFile WRITE setPVkIniFile)
@@ -116,7 +117,13 @@ public:
     QList<PlanDatabase::Service> removeServices(const QDate& date, const QTime& time,
                                                 const QString& type);
 
+    // Whether the plan is on the host's database server: SQL mode -1 and a connection string.
+    bool onServer() const { return m_sqlMode && !m_connectionString.isEmpty(); }
+
 private:
+    // Opens the plan: the server's in server mode, else the INI's file (created when missing
+    // if `createMissing`).
+    void openPlan(PlanDatabase& plan, bool createMissing) const;
     // Writes one service for each date, all or none.
     bool write(const QList<QDate>& dates);
 

@@ -63,7 +63,7 @@ TEST(CommandLineTest, InvalidCommandsSayWhy) {
         {"month 2024-03 --ini", "--ini needs a value"},
         {"month 2024-03 --ini=", "--ini needs a file"},
         {"month 2024-03 --server=", "--server needs a connection string"},
-        {"edition --server x", "unexpected argument '--server'"},
+        {"version --server x", "unexpected argument '--server'"},
         {"month 2024-03 --edition abc", "the edition code 'abc' is not a number"},
         {"month 2024-03 --edition 99999999999", "the edition code '99999999999' is not a number"},
         {"month 2024-03 --JSON", "unexpected argument '--JSON'"},
@@ -90,7 +90,8 @@ TEST(CommandLineTest, UsageNamesEveryCommand) {
                              "[--server CONNECTION-STRING] [--json]\n"
                              "       liturgy-calendar week YYYY-MM [--ini FILE] [--edition CODE] "
                              "[--server CONNECTION-STRING] [--json]\n"
-                             "       liturgy-calendar edition [--ini FILE] [--edition CODE]\n"
+                             "       liturgy-calendar edition [--ini FILE] [--edition CODE] "
+                             "[--server CONNECTION-STRING]\n"
                              "       liturgy-calendar help\n"));
 }
 

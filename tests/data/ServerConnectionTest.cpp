@@ -181,3 +181,69 @@ TEST_F(ServerConnectionTest, FailuresGiveTheServersReasonAndNeverThePassword) {
 }
 
 } // namespace
+
+TEST_F(ServerConnectionTest, ALostConnectionFailsOnceAndIsOpenedAgain) {
+    const QString sql = QStringLiteral("SELECT ShortName FROM tbCalenderData WHERE ID=12");
+    const ConnectionPtr connection = mADO::getConnection(file, server->connectionString());
+    ASSERT_TRUE(connection);
+    const QString backend =
+        mADO::getResData(connection, QStringLiteral("SELECT pg_backend_pid()"), 1, false)
+            .toString();
+    ASSERT_FALSE(backend.isEmpty());
+    // The server ends the connection's backend, as a restart of the server would.
+    {
+        Connection admin;
+        admin.Open(server->connectionString());
+        EXPECT_EQ(admin
+                      .fetchFirstValue(QStringLiteral("SELECT pg_terminate_backend(") + backend +
+                                       QStringLiteral(")"))
+                      ->toInt(),
+                  -1);
+    }
+    const int records = int(logRecords().size());
+    EXPECT_EQ(mADO::getResData(connection, sql, 1, false).toString(), QString());
+    ASSERT_EQ(ui().messageBoxes().size(), 1);
+    const QString text = ui().messageBoxes().first().text;
+    EXPECT_EQ(text, QStringLiteral("FATAL:  terminating connection due to administrator "
+                                   "command (57P01)"));
+    const QStringList log = logRecords();
+    ASSERT_EQ(log.size(), records + 1);
+    EXPECT_EQ(log.last(),
+              QStringLiteral("\t-2147217900\t") + text + QStringLiteral("\tmADO\tgetResData"));
+    // The next query opens the connection again, in the same cached connection.
+    EXPECT_EQ(mADO::getResData(connection, sql, 1, false).toString(), QStringLiteral("Tuesday"));
+    EXPECT_EQ(mADO::getConnection(file, server->connectionString()), connection);
+    EXPECT_NE(mADO::getResData(connection, QStringLiteral("SELECT pg_backend_pid()"), 1, false)
+                  .toString(),
+              backend);
+    EXPECT_EQ(ui().messageBoxes().size(), 1);
+
+    // A server that cannot be reached again: each query fails with its reason and the next
+    // one tries again, until it serves.
+    const QString name = QRegularExpression(QStringLiteral("Database=([^;]*)"))
+                             .match(server->connectionString())
+                             .captured(1);
+    Connection cluster;
+    cluster.Open(qEnvironmentVariable("LC_TEST_POSTGRES"));
+    cluster.execute(QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(name));
+    const QString pid = QStringLiteral("SELECT pg_backend_pid()");
+    EXPECT_EQ(mADO::getResData(connection, pid, 1, false).toString(), QString());
+    EXPECT_EQ(mADO::getResData(connection, pid, 1, false).toString(), QString());
+    cluster.execute(QStringLiteral("CREATE DATABASE ") + name);
+    EXPECT_FALSE(mADO::getResData(connection, pid, 1, false).toString().isEmpty());
+    ASSERT_EQ(ui().messageBoxes().size(), 3);
+    EXPECT_EQ(
+        ui().messageBoxes()[1].text,
+        QStringLiteral("FATAL:  terminating connection due to administrator command (57P01)"));
+    EXPECT_TRUE(ui().messageBoxes()[2].text.startsWith(
+        QStringLiteral("Cannot open the database '%1' on the server '").arg(name)))
+        << ui().messageBoxes()[2].text.toStdString();
+    EXPECT_TRUE(ui().messageBoxes()[2].text.endsWith(
+        QStringLiteral("FATAL:  database \"%1\" does not exist").arg(name)))
+        << ui().messageBoxes()[2].text.toStdString();
+    const QString password = QRegularExpression(QStringLiteral("Password=([^;]*)"))
+                                 .match(server->connectionString())
+                                 .captured(1);
+    EXPECT_FALSE(readFile(modLog::logFilePath()).contains(password.toUtf8()));
+    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
+}
