@@ -70,6 +70,7 @@ int CopyToServerCommand::copy(const Request& request, const QString& program, FI
     options.progress = [&progress](qint64 done, qint64 total) { progress.update(done, total); };
     if (!ServerCopy::sourcesOf(request.iniFile, &sources, &error) ||
         !ServerCopy::copy(sources, request.server, options, &counts, &error)) {
+        progress.interrupt();
         std::fprintf(err, "%s: %s\n", qPrintable(program), qPrintable(error));
         return 1;
     }

@@ -34,4 +34,12 @@ void TerminalProgress::update(qint64 done, qint64 total) {
     std::fprintf(m_stream, "\r%s [%s] %s%s", qPrintable(m_what), qPrintable(bar),
                  qPrintable(counted), percent == 100 ? "\n" : "");
     std::fflush(m_stream);
+    m_open = percent != 100;
+}
+
+void TerminalProgress::interrupt() {
+    if (!m_open)
+        return;
+    std::fputc('\n', m_stream);
+    m_open = false;
 }

@@ -14,10 +14,13 @@ public:
 
     // Shows `done` of `total` units; a line that reaches the end is finished with a line break.
     void update(qint64 done, qint64 total);
+    // Ends a line left open on a terminal, so that a message after it starts on a line of its own.
+    void interrupt();
 
 private:
     FILE* m_stream;
     QString m_what;
     bool m_terminal;
-    int m_shown = -1; // the last step shown: a percent on a terminal, else a quarter
+    int m_shown = -1;    // the last step shown: a percent on a terminal, else a quarter
+    bool m_open = false; // a terminal line is shown and not yet finished
 };

@@ -183,14 +183,15 @@ private:
     QList<qint64> m_rows;
 };
 
-QVariant serverValue(const QVariant& value, bool isDate) {
+QVariant serverValue(const QVariant& value, bool isDate, const QString& table,
+                     const QString& column) {
     if (value.isNull() || !isDate)
         return value;
     bool numeric = false;
     const double ole = value.toDouble(&numeric);
     if (!numeric || !OleDate::inRange(ole))
-        throw Failure(-2147217913,
-                      QStringLiteral("The value %1 is no date.").arg(value.toString()));
+        throw Failure(-2147217913, QStringLiteral("The value '%1' of %2.%3 is no date.")
+                                       .arg(value.toString(), table, column));
     return OleDate::toDateTime(ole).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
@@ -240,7 +241,7 @@ void copyTable(SourceFile& source, const QSqlDatabase& target, const Table& tabl
     };
     while (read.next()) {
         for (qsizetype c = 0; c < columns.size(); ++c)
-            batch.append(serverValue(read.value(int(c)), isDate[c]));
+            batch.append(serverValue(read.value(int(c)), isDate[c], table.name, columns[c]));
         if (batch.size() == kRowsPerInsert * columns.size())
             flush();
     }
