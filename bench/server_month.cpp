@@ -222,7 +222,7 @@ bool componentFill(MonthCalendarModel& month, cLiturgicalColors& colors, const Q
 // months, so that a burst of other work on the machine weighs on both sides alike.
 template <class Ours, class Theirs>
 void setRatios(benchmark::State& state, Ours ours, Theirs theirs) {
-    constexpr std::size_t kBlocks = 20;
+    constexpr std::size_t kBlocks = 40;
     constexpr std::size_t kBlock = 25;
     double wall[2] = {0, 0};
     double cpu[2] = {0, 0};
