@@ -133,7 +133,8 @@ bool HostCommands::serve(const QString& id) {
     if (id == QLatin1String("ID_PAGE_SETUP")) {
         // The dialog edits the kept printer, so the choice stays for the next print.
         QPageSetupDialog dialog(m_printer.get(), m_window);
-        dialog.exec();
+        if (dialog.exec() == QDialog::Accepted)
+            emit pageLayoutChosen(m_printer->pageLayout());
         return true;
     }
     if (id == QLatin1String("ID_NEW_EMAIL"))

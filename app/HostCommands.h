@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPageLayout>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -34,6 +35,10 @@ public:
 
     // The printer whose page set-up the user chose; the next Page Setup starts from it.
     QPrinter& printer() const { return *m_printer; }
+
+Q_SIGNALS:
+    // The user accepted a page set-up: the page the next print is to use.
+    void pageLayoutChosen(const QPageLayout& layout);
 
 private:
     void buildMenus();

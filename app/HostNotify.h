@@ -1,15 +1,18 @@
 #pragma once
 
 #include <QObject>
+#include <QPageLayout>
 #include <QVariant>
 
 // The host's notify object: the component writes the window handle into pChildhWnd, reads
-// pParam, writes pCommand and announces events through mMsgFromClient.
+// pParam, writes pCommand and announces events through mMsgFromClient. pPageLayout carries
+// the page the user chose in the host's page set-up to the component's printing.
 class HostNotify : public QObject {
     Q_OBJECT
     Q_PROPERTY(qint32 pChildhWnd READ pChildhWnd WRITE setPChildhWnd)
     Q_PROPERTY(QVariant pParam READ pParam WRITE setPParam)
     Q_PROPERTY(QString pCommand READ pCommand WRITE setPCommand)
+    Q_PROPERTY(QPageLayout pPageLayout READ pPageLayout WRITE setPPageLayout)
 public:
     using QObject::QObject;
 
@@ -19,6 +22,8 @@ public:
     void setPParam(const QVariant& v) { m_param = v; }
     QString pCommand() const { return m_command; }
     void setPCommand(const QString& v) { m_command = v; }
+    QPageLayout pPageLayout() const { return m_pageLayout; }
+    void setPPageLayout(const QPageLayout& v) { m_pageLayout = v; }
 
     Q_INVOKABLE void mMsgFromClient(qint32 code) { emit message(code); }
 
@@ -29,4 +34,5 @@ private:
     qint32 m_childhWnd = 0;
     QVariant m_param;
     QString m_command;
+    QPageLayout m_pageLayout;
 };

@@ -64,6 +64,7 @@ HostWindow::HostWindow(QWidget* parent)
     m_commands->setCopy([this] { copyDayPage(); });
     statusBar()->showMessage(tr("Ready"));
     connect(m_notify, &HostNotify::message, this, [this](qint32 code) { onMessage(code); });
+    connect(m_commands, &HostCommands::pageLayoutChosen, m_notify, &HostNotify::setPPageLayout);
 }
 
 HostWindow::~HostWindow() {

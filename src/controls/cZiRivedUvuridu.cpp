@@ -66,11 +66,16 @@ bool cZiRivedUvuridu::show(const char* procedure, Kind kind, qint32 copies, bool
             result = true;
             return;
         }
-        // A printer keeps its paper; the orientation and margins are ours.
+        // A printer keeps its paper unless the user chose one; the orientation and margins
+        // are ours.
         QPrinter printer(QPrinter::HighResolution);
         printer.setCopyCount(copies);
         printer.setDocName(documentName());
         const auto applyLayout = [&] {
+            if (m_pageLayout.isValid()) {
+                printer.setPageLayout(layout);
+                return;
+            }
             printer.setPageOrientation(layout.orientation());
             printer.setPageMargins(layout.margins(), layout.units());
         };
@@ -128,6 +133,8 @@ QPageLayout cZiRivedUvuridu::pageLayout(Kind kind, qint32 copies) const {
         if (margin < 0)
             throw Failure::invalidCall(QStringLiteral("margin %1").arg(margin));
 
+    if (m_pageLayout.isValid())
+        return m_pageLayout;
     return QPageLayout(PrintTarget::pdfPaper(),
                        m_orientation == kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                        QMarginsF(m_margins[0] / kTwipsPerPoint, m_margins[1] / kTwipsPerPoint,

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QPageLayout>
 #include <QPointer>
 #include <QString>
 
-class QPageLayout;
 class QPagedPaintDevice;
 class QPrinter;
 
@@ -32,6 +32,7 @@ class cZiRivedUvuridu : public QObject {
     Q_PROPERTY(QString pCaption READ pCaption WRITE setPCaption)
     Q_PROPERTY(QString pPrinterName READ pPrinterName WRITE setPPrinterName)
     Q_PROPERTY(QString pOutputFile READ pOutputFile WRITE setPOutputFile)
+    Q_PROPERTY(QPageLayout pPageLayout READ pPageLayout WRITE setPPageLayout)
 
 public:
     static constexpr const char* kProgId = "ZiRivedUvuridu.cZiRivedUvuridu";
@@ -84,6 +85,10 @@ public:
     void setPPrinterName(const QString& v) { m_printerName = v; }
     QString pOutputFile() const { return m_outputFile; }
     void setPOutputFile(const QString& v) { m_outputFile = v; }
+    // The page the user chose in the host's page set-up. When valid, its paper, orientation and
+    // margins are printed on instead of pOrientation and the margins; the user's choice wins.
+    QPageLayout pPageLayout() const { return m_pageLayout; }
+    void setPPageLayout(const QPageLayout& v) { m_pageLayout = v; }
 
     // Shows or prints the month calendar of pctMonth: `copies` copies; `direct` prints on
     // pOutputFile or pPrinterName without any dialog. False when nothing was printed or shown
@@ -112,4 +117,5 @@ private:
     QString m_caption;
     QString m_printerName;
     QString m_outputFile;
+    QPageLayout m_pageLayout;
 };

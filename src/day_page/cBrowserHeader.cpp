@@ -69,9 +69,12 @@ QTextBrowser* cBrowserHeader::browser() const {
 
 void cBrowserHeader::setUp(QPrinter& printer) const {
     QTextBrowser* b = browser();
-    printer.setPageMargins(
-        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
-        QPageLayout::Millimeter);
+    if (m_pageLayout.isValid())
+        printer.setPageLayout(m_pageLayout);
+    else
+        printer.setPageMargins(QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
+                                         kMarginMillimetres),
+                               QPageLayout::Millimeter);
     const QString title = b->document()->metaInformation(QTextDocument::DocumentTitle);
     printer.setDocName(m_documentName.isEmpty() ? title : m_documentName);
 }
@@ -117,6 +120,9 @@ bool cBrowserHeader::mPrintDirect() {
         setUp(printer);
         PrintTarget target;
         target.prepare(printer, m_printerName, m_outputFile);
+        // The target sets its own paper; a page the user chose replaces it.
+        if (m_pageLayout.isValid())
+            printer.setPageLayout(m_pageLayout);
         printOn(printer);
         target.commit();
         result = true;

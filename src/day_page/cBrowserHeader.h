@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPageLayout>
 #include <QPointer>
 #include <QString>
 
@@ -21,6 +22,7 @@ class cBrowserHeader : public QObject {
     Q_PROPERTY(QString DocumentName READ DocumentName WRITE setDocumentName)
     Q_PROPERTY(QString PrinterName READ PrinterName WRITE setPrinterName)
     Q_PROPERTY(QString OutputFile READ OutputFile WRITE setOutputFile)
+    Q_PROPERTY(QPageLayout PageLayout READ PageLayout WRITE setPageLayout)
 
 public:
     explicit cBrowserHeader(QObject* parent = nullptr);
@@ -41,6 +43,10 @@ public:
     void setPrinterName(const QString& v) { m_printerName = v; }
     QString OutputFile() const { return m_outputFile; }
     void setOutputFile(const QString& v) { m_outputFile = v; }
+    // The page the user chose in the host's page set-up; when valid, printed on instead of the
+    // printer's paper with margins of 2 cm.
+    QPageLayout PageLayout() const { return m_pageLayout; }
+    void setPageLayout(const QPageLayout& v) { m_pageLayout = v; }
 
     QString rememberedHeader() const { return m_rememberedHeader; }
     QString rememberedFooter() const { return m_rememberedFooter; }
@@ -66,6 +72,7 @@ private:
     QString m_documentName;
     QString m_printerName;
     QString m_outputFile;
+    QPageLayout m_pageLayout;
     QString m_rememberedHeader;
     QString m_rememberedFooter;
 };

@@ -1,7 +1,10 @@
 #include "host_window/EditionChooser.h"
 
 #include "resources/mMain.h"
+#include "support/DiskInterface.h"
+#include "support/Failure.h"
 #include "support/mVBFileDisk.h"
+#include "support/modIni.h"
 
 #include <QCoreApplication>
 #include <array>
@@ -57,4 +60,21 @@ QString EditionChooser::itemText(const Item& item) {
         return item.name;
     return QCoreApplication::translate("EditionChooser", "%1 (%2 missing)")
         .arg(item.name, item.file);
+}
+
+bool EditionChooser::pick(qint32 code, const QString& iniFile, DiskInterface& disk,
+                          qint32* version) {
+    QString file;
+    if (!chosenEdition(code, &file, version))
+        return false;
+    const QString folder = mVBFileDisk::folderPart(
+        modIni::read(iniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile")));
+    // The INI file must never name a database that is not there: every later start would
+    // fail on it.
+    if (!mVBFileDisk::fileExists(folder + file))
+        throw Failure::fileNotFound(folder + file);
+    if (!modIni::writeChecked(iniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile"),
+                              folder + file, disk))
+        throw Failure::pathFileAccess(iniFile);
+    return true;
 }

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+class DiskInterface;
+
 // What the window's edition chooser offers and what picking an item changes, without widgets.
 // An edition is offered only when its database lies in the folder of the configured liturgy
 // file; the others are listed with the file they would need, so that a pick can never point
@@ -24,4 +26,9 @@ public:
     // The database file and the edition code that choosing `code` selects; false for a code
     // the chooser does not map.
     static bool chosenEdition(qint32 code, QString* file, qint32* version);
+    // Points "LiturgyFile" of section "Files" of `iniFile` at the database of `code`, in the
+    // folder of the file it names now, and gives the edition code that follows. False for a
+    // code the chooser does not map; throws when the database is missing or the INI file
+    // cannot be written, and then the INI file is as it was.
+    static bool pick(qint32 code, const QString& iniFile, DiskInterface& disk, qint32* version);
 };

@@ -18,6 +18,7 @@
 #include "support/SystemFormats.h"
 
 #include <QGuiApplication>
+#include <QPageLayout>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QWidget>
@@ -96,8 +97,11 @@ bool HostPrinting::doPrint(fHoster& window, const QString& command) {
         const std::unique_ptr<QObject> preview =
             ObjectRegistry::CreateObject(QString::fromLatin1(cZiRivedUvuridu::kProgId));
         setUpPreview(preview.get(), window.pVersion(), window.pAppTitle(), command);
-
         QObject* notify = window.pNotify();
+        const QPageLayout chosen = hostPageLayout(notify);
+        if (chosen.isValid())
+            LateBinding::set(preview.get(), "pPageLayout", QVariant::fromValue(chosen));
+
         if (notify)
             mLateBound::call(notify, "mMsgFromClient", {qint32(4)});
         QWidget fDummy(&window, Qt::Window);
@@ -123,6 +127,14 @@ bool HostPrinting::doPrint(fHoster& window, const QString& command) {
         result = true;
     });
     return result;
+}
+
+QPageLayout HostPrinting::hostPageLayout(const QObject* notify) {
+    // A host without a page set-up of its own has no such property: nothing is asked of it.
+    if (!notify)
+        return {};
+    const QVariant chosen = notify->property("pPageLayout");
+    return chosen.canConvert<QPageLayout>() ? chosen.value<QPageLayout>() : QPageLayout();
 }
 
 fThisDay* HostPrinting::currentDayPage(const fHoster& window) {
@@ -155,6 +167,7 @@ bool HostPrinting::doPrintBrowser(fHoster& window, const QString& command) {
         if (!page)
             return;
         setUpBrowserHeader(header, *page);
+        header.setPageLayout(hostPageLayout(window.pNotify()));
         if (command == QLatin1String("ID_PREVIEW"))
             result = header.mPreview();
         else if (command == QLatin1String("ID_PRINT"))

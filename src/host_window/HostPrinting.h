@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageLayout>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -38,6 +39,10 @@ public:
     // A day page's header (the date at the right) and footer (the component's title at the
     // left, page number and page count at the right), on the page's browser.
     static void setUpBrowserHeader(cBrowserHeader& header, fThisDay& page);
+    // The page the user chose in the host's own page set-up: the host's notify object may
+    // carry it as pPageLayout. Invalid when the host has none; the calendars and day pages
+    // then print on their own page.
+    static QPageLayout hostPageLayout(const QObject* notify);
     // The day page window of the current day pane; null when there is none.
     static fThisDay* currentDayPage(const fHoster& window);
 };

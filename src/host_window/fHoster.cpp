@@ -1,6 +1,7 @@
 #include "host_window/fHoster.h"
 
 #include "calendar/CalendarSpan.h"
+#include "calendar/DayNote.h"
 #include "calendar/cFillCalendar.h"
 #include "calendar/cFillWeekCalendar.h"
 #include "calendar/cLiturgicalColors.h"
@@ -13,13 +14,16 @@
 #include "day_page/fThisDay.h"
 #include "host_window/EditionChooser.h"
 #include "host_window/GoToDate.h"
-#include "host_window/HostPrinting.h"
 #include "host_window/HostExport.h"
+#include "host_window/HostPrinting.h"
 #include "host_window/HostServices.h"
+#include "host_window/HostToolbar.h"
+#include "host_window/HosterLayout.h"
+#include "host_window/NoteDisplay.h"
+#include "host_window/YearMonthTree.h"
 #include "host_window/cDockingPane.h"
 #include "host_window/cPaneWindow.h"
 #include "host_window/cToolBar.h"
-#include "host_window/cToolTip.h"
 #include "host_window/mCommands.h"
 #include "host_window/mLateBound.h"
 #include "resources/ResourceStrings.h"
@@ -32,128 +36,38 @@
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
 #include "support/UserInterface.h"
-#include "support/mVBFileDisk.h"
 #include "support/modIni.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
-#include <QCursor>
-#include <QDateEdit>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStandardItemModel>
-#include <QTimer>
-#include <QToolBar>
 #include <QTreeWidget>
-#include <array>
-
-namespace {
-
-constexpr int kTwipsPerPixel = 15;
-constexpr int kTodayLeft = 2000;      // twips
-constexpr int kChooserMinimum = 2300; // twips
-constexpr int kDayPaneWidth = 350;
-constexpr int kTreePaneWidth = 150;
-
-constexpr int kYearRole = Qt::UserRole + 1;
-constexpr int kMonthRole = Qt::UserRole + 2;
-constexpr int kYearItemRole = Qt::UserRole + 3;
-
-bool showsNotes(qint32 version) {
-    return version == 1007 || version == 1011 || version == 1015 || version == 10024;
-}
-
-// The pane bitmaps 101 (month) and 102 (week).
-#include "host_window/bitmaps/101.xpm"
-#include "host_window/bitmaps/102.xpm"
-
-QIcon paneIcon(int resource) {
-    return QIcon(QPixmap(resource == 102 ? pane_102 : pane_101));
-}
-
-// A tool of the toolbar in use: its identifier and the handle of the window it belongs to.
-QString toolId(const QAction* tool) {
-    return tool->objectName();
-}
-
-qint32 toolTag(const QAction* tool) {
-    return tool->data().toInt();
-}
-
-} // namespace
 
 fHoster::fHoster(QWidget* parent)
-    : QMainWindow(parent), m_export(std::make_unique<HostExport>(*this)) {
+    : QMainWindow(parent), m_export(std::make_unique<HostExport>(*this)),
+      m_layout(std::make_unique<HosterLayout>(*this)) {
     setObjectName(QStringLiteral("fHoster"));
     setAccessibleName(tr("Liturgy calendar"));
-    setDockOptions(QMainWindow::AllowTabbedDocks | QMainWindow::AnimatedDocks);
-    setCorner(Qt::TopRightCorner, Qt::RightDockWidgetArea);
-    setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
-    setCorner(Qt::TopLeftCorner, Qt::LeftDockWidgetArea);
-    setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
-    setTabPosition(Qt::AllDockWidgetAreas, QTabWidget::North);
-    // The panes take the whole window: the central area is only the place they meet.
-    // The panes take the whole window: the central area is a strip of no height under the
-    // calendars, so that spare width goes to the calendars and spare height to them too.
-    auto* centre = new QWidget(this);
-    centre->setObjectName(QStringLiteral("centre"));
-    centre->setMaximumHeight(0);
-    setCentralWidget(centre);
-
-    m_calendarTools = new QToolBar(tr("Calendar tools"), this);
-    m_calendarTools->setObjectName(QStringLiteral("calendarTools"));
-    m_calendarTools->setMovable(false);
-    m_calendarTools->setFloatable(false);
-    auto* strip = new QWidget(m_calendarTools);
-    m_goTo = new GoToDate(strip, this);
+    m_layout->dockWindow();
+    const HosterLayout::CalendarTools tools = m_layout->addCalendarTools();
+    m_calendarTools = tools.bar;
+    m_goTo = tools.goTo;
+    Command1 = tools.today;
+    Combo1 = tools.chooser;
     connect(m_goTo, &GoToDate::chosen, this, [this](const QDate& d) { goToDate(d); });
-    Command1 = new QPushButton(ResourceStrings::todayCaption(), strip);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setAccessibleName(Command1->text());
-    Combo1 = new QComboBox(strip);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setAccessibleName(tr("Edition"));
-    Combo1->setToolTip(tr("Edition"));
-    Combo1->hide();
-    strip->setMinimumHeight(qMax(Command1->sizeHint().height(), Combo1->sizeHint().height()) + 4);
-    strip->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    m_calendarTools->addWidget(strip);
-    addToolBar(Qt::TopToolBarArea, m_calendarTools);
     connect(Command1, &QPushButton::clicked, this, [this] { onToday(); });
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this](int i) { onEditionChosen(i); });
 
-    LabelTooltip = new QLabel(this);
-    LabelTooltip->setObjectName(QStringLiteral("LabelTooltip"));
-    LabelTooltip->hide();
-    mnuPop = new QMenu(this);
-    mnuPop->setObjectName(QStringLiteral("mnuPop"));
-    mnuCopy = mnuPop->addAction(tr("Copy tooltip"));
-    mnuCopy->setObjectName(QStringLiteral("mnuCopy"));
-    connect(mnuCopy, &QAction::triggered, this, [this] { onCopyTooltip(); });
+    m_notes = std::make_unique<NoteDisplay>(*this);
+    LabelTooltip = m_notes->label();
+    mnuPop = m_notes->menu();
+    mnuCopy = m_notes->copyAction();
 
-    SSActiveToolBars1 = new QToolBar(tr("Commands"), this);
-    SSActiveToolBars1->setObjectName(QStringLiteral("SSActiveToolBars1"));
-    SSActiveToolBars1->setMovable(false);
-    SSActiveToolBars1->setFloatable(false);
-    for (const mCommands::Tool& t : mCommands::windowTools()) {
-        QAction* tool =
-            SSActiveToolBars1->addAction(QIcon::fromTheme(QLatin1String(t.theme)), tr(t.text));
-        tool->setObjectName(QLatin1String(t.id));
-        tool->setToolTip(tr(t.text));
-    }
-    addToolBar(Qt::TopToolBarArea, SSActiveToolBars1);
-    SSActiveToolBars1->hide();
+    m_tools = std::make_unique<HostToolbar>(*this);
+    SSActiveToolBars1 = m_tools->own();
 
-    m_sideBar = new QToolBar(tr("Hidden panes"), this);
-    m_sideBar->setObjectName(QStringLiteral("sideBar"));
-    m_sideBar->setMovable(false);
-    m_sideBar->setFloatable(false);
-    m_sideBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    addToolBar(Qt::LeftToolBarArea, m_sideBar);
+    m_sideBar = m_layout->addSideBar();
 }
 
 fHoster::~fHoster() {
@@ -162,7 +76,7 @@ fHoster::~fHoster() {
     // their signals may reach it then.
     for (QObject* child : findChildren<QObject*>())
         disconnect(child, nullptr, this, nullptr);
-    setToolbarInUse(nullptr);
+    m_tools->use(nullptr);
     m_notify = nullptr;
     m_app = nullptr;
 }
@@ -206,6 +120,12 @@ double fHoster::pEndDate() const {
     return OleDate::fromDate(m_month->model().dateOfDay(m_month->model().daysInMonth()));
 }
 
+ConnectionPtr fHoster::openDatabase() const {
+    const QString file = liturgyFile();
+    return mADO::getConnection(file,
+                               mADO::mGetConString(file, m_sqlMode ? -1 : 0, m_connectionString));
+}
+
 QString fHoster::liturgyFile() const {
     return modIni::read(m_vkIniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile"));
 }
@@ -228,34 +148,11 @@ void fHoster::loadStep() {
                 model->item(Combo1->count() - 1)->setEnabled(false);
         }
         const qint32 configured = mMain::validateVersion(m_version, m_vkIniFile);
-        int index = 0;
-        for (int i = 0; i < Combo1->count(); ++i) {
-            if (Combo1->itemData(i).toInt() == configured) {
-                index = i;
-                break;
-            }
-        }
+        // The first item of that code; none: the first item.
+        const int index = qMax(0, Combo1->findData(configured));
         Combo1->setCurrentIndex(index);
         m_chosenIndex = index;
     });
-}
-
-cDockingPane* fHoster::addPane(qint16 number, const QString& title, QWidget* window,
-                               Qt::DockWidgetArea area) {
-    auto* pane = new cDockingPane(number, title, this);
-    pane->setWidget(window);
-    QDockWidget::DockWidgetFeatures features =
-        QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable;
-    // The calendars are the master of every other pane and stay; the others can be put away.
-    if (number >= 3)
-        features |= QDockWidget::DockWidgetClosable;
-    pane->setFeatures(features);
-    pane->setAllowedAreas(Qt::AllDockWidgetAreas);
-    if (auto* page = qobject_cast<fThisDay*>(window))
-        pane->setWindowHandle32(page->hWnd());
-    addDockWidget(area, pane);
-    m_panes.append(pane);
-    return pane;
 }
 
 bool fHoster::mInitialize() {
@@ -264,18 +161,13 @@ bool fHoster::mInitialize() {
     ProcScope scope("fHoster.mInitialize");
     bool result = false;
     scope.run([&] {
-        // 1, 2: caption and pane icons.
+        // 1 to 4: caption; month and week calendars with their icons, tabbed at the top.
         setWindowTitle(m_appTitle);
-        const QIcon icon1 = paneIcon(101);
-        const QIcon icon2 = paneIcon(102);
-
-        // 3, 4: month and week calendars, tabbed at the top.
-        m_month = new MonthCalendarView;
-        m_month->setObjectName(QStringLiteral("ctMonth1"));
-        mfT1 = new cPaneWindow(QStringLiteral("fCalendar"), m_month);
-        cDockingPane* p1 =
-            addPane(1, ResourceStrings::text(ResourceStrings::kMonth), mfT1, Qt::TopDockWidgetArea);
-        p1->setWindowIcon(icon1);
+        const HosterLayout::CalendarPanes calendars = m_layout->addCalendarPanes();
+        m_month = calendars.month;
+        m_week = calendars.week;
+        mfT1 = calendars.monthWindow;
+        mfT2 = calendars.weekWindow;
         connect(m_month, &MonthCalendarView::currentDateChanged, this,
                 [this](int m, int y) { onMonthDateChanged(m, y); });
         connect(m_month, &MonthCalendarView::currentDateChanged, m_goTo,
@@ -283,14 +175,8 @@ bool fHoster::mInitialize() {
         connect(m_month, &MonthCalendarView::dayHovered, this,
                 [this](int day) { showNote(m_month, day); });
         connect(m_month, &MonthCalendarView::mouseReleased, this,
-                [this](int button) { onMouseUp(button); });
+                [this](int button) { m_notes->mouseUp(button); });
 
-        m_week = new WeekCalendarView;
-        m_week->setObjectName(QStringLiteral("ctCalendar1"));
-        mfT2 = new cPaneWindow(QStringLiteral("fWeek"), m_week);
-        cDockingPane* p2 =
-            addPane(2, ResourceStrings::text(ResourceStrings::kWeek), mfT2, Qt::TopDockWidgetArea);
-        p2->setWindowIcon(icon2);
         connect(m_week, &WeekCalendarView::dateChanged, this,
                 [this](const QDate& d) { onWeekDateChanged(d); });
         connect(m_week, &WeekCalendarView::dateHovered, this, [this](const QDate& d) {
@@ -299,86 +185,33 @@ bool fHoster::mInitialize() {
                 showNote(m_week, d.day());
         });
         connect(m_week, &WeekCalendarView::mouseReleased, this,
-                [this](int button) { onMouseUp(button); });
-        tabifyDockWidget(p1, p2);
-        connect(mfT1, &cPaneWindow::resized, this, [this] { layoutTools(); });
-        connect(mfT2, &cPaneWindow::resized, this, [this] { layoutTools(); });
+                [this](int button) { m_notes->mouseUp(button); });
+        connect(mfT1, &cPaneWindow::resized, this, [this] { m_layout->layoutTools(); });
+        connect(mfT2, &cPaneWindow::resized, this, [this] { m_layout->layoutTools(); });
 
         // 5: the year/month tree, hidden at the side.
-        m_tree = new QTreeWidget;
-        m_tree->setObjectName(QStringLiteral("TList1"));
-        m_tree->setHeaderHidden(true);
-        m_tree->setAccessibleName(ResourceStrings::text(ResourceStrings::kCalendar));
-        m_fTList = new cPaneWindow(QStringLiteral("fTList"), m_tree);
-        cDockingPane* p3 = addPane(3, ResourceStrings::text(ResourceStrings::kCalendar), m_fTList,
-                                   Qt::LeftDockWidgetArea);
-        connect(m_tree, &QTreeWidget::itemClicked, this,
-                [this](QTreeWidgetItem* item) { doTListClick(int(m_treeItems.indexOf(item))); });
-        connect(m_tree, &QTreeWidget::itemActivated, this,
-                [this](QTreeWidgetItem* item) { doTListClick(int(m_treeItems.indexOf(item))); });
+        m_yearTree = std::make_unique<YearMonthTree>();
+        QTreeWidget* tree = m_yearTree->widget();
+        m_fTList = new cPaneWindow(QStringLiteral("fTList"), tree);
+        m_layout->addPane(3, ResourceStrings::text(ResourceStrings::kCalendar), m_fTList,
+                          Qt::LeftDockWidgetArea);
+        const auto click = [this](QTreeWidgetItem* item) {
+            doTListClick(m_yearTree->indexOf(item));
+        };
+        connect(tree, &QTreeWidget::itemClicked, this, click);
+        connect(tree, &QTreeWidget::itemActivated, this, click);
 
         // 6: the day pages, tabbed at the right.
-        QList<qint16> dayPanes{4};
-        if (m_version != 1005)
-            dayPanes.append(5);
-        if (m_version == 1011)
-            dayPanes.append(7);
-        cDockingPane* first = nullptr;
-        for (qint16 number : dayPanes) {
-            auto* page = new fThisDay;
-            page->setTag(QString::number(number));
-            mLateBound::setProperty(page, "pAppTitle", m_appTitle);
-            mLateBound::setProperty(page, "pConnectionString", m_connectionString);
-            mLateBound::setProperty(page, "pVkIniFile", m_vkIniFile);
-            mLateBound::setProperty(page, "pSQLMode", qint16(m_sqlMode ? -1 : 0));
-            mLateBound::setProperty(page, "pUser", m_user);
-            mLateBound::setProperty(page, "pVersion", m_version);
-            page->mInitialize();
-            const QString title = number == 4   ? ResourceStrings::text(ResourceStrings::kReadings)
-                                  : number == 5 ? ResourceStrings::text(ResourceStrings::kPrayers)
-                                                : QStringLiteral("Ordo");
-            cDockingPane* pane = addPane(number, title, page, Qt::RightDockWidgetArea);
-            if (first)
-                tabifyDockWidget(first, pane);
-            else
-                first = pane;
-        }
-
-        // The panes' sizes: the calendars take the height, the day pages and the tree their
-        // widths.
-        QList<QDockWidget*> dayDocks;
-        for (cDockingPane* p : m_panes)
-            if (p->Id() >= 4)
-                dayDocks.append(p);
-        if (!dayDocks.isEmpty())
-            resizeDocks({dayDocks.first()}, {kDayPaneWidth}, Qt::Horizontal);
-        resizeDocks({p1}, {qMax(1, height())}, Qt::Vertical);
-        resizeDocks({p3}, {kTreePaneWidth}, Qt::Horizontal);
-        p3->hide();
-        updateTitleBars();
-        for (cDockingPane* p : m_panes)
-            watchPane(p);
+        m_layout->addDayPanes();
+        m_layout->settle();
 
         // 7, 8: the toolbar in use. The window's own tools belong to it.
-        const qint32 handle = cWindowList::handleOf(this);
-        for (QAction* tool : SSActiveToolBars1->actions())
-            tool->setData(handle);
-        if (!m_toolbar)
-            setToolbarInUse(SSActiveToolBars1);
-        m_toolBarRecord = std::make_unique<cToolBar>();
-        m_toolBarRecord->setPUser(m_user);
-        m_toolBarRecord->setPVersion(m_version);
-        m_toolBarRecord->setPhWnd(handle);
-        m_toolBarRecord->setPToolBar(m_toolbar);
-        m_toolBarRecord->mInitialize();
+        m_toolBarRecord = m_tools->start(cWindowList::handleOf(this), m_user, m_version);
 
         // 9: colours and tips.
         m_colors = std::make_unique<cLiturgicalColors>();
         m_colors->mSetDefaultColors();
-        m_tip = std::make_unique<cToolTip>();
-        m_tip->setPStyle(2);
-        m_tip->setPInitialDelay(100);
-        m_tip->setPAutoPopDelay(200000);
+        m_notes->startTips();
 
         // 10: weekday names (Sunday first) and month names of the user's locale, or of the
         // edition's language where it is not the user's.
@@ -393,7 +226,7 @@ bool fHoster::mInitialize() {
         m_week->setDayNames(dayNames);
         m_week->setMonthNames(monthNames);
 
-        m_homeLayout = saveState();
+        m_layout->saveHome();
 
         // 11, 12.
         setStatusText();
@@ -403,7 +236,7 @@ bool fHoster::mInitialize() {
         m_dayPagePending = true;
         m_currentDayPane = 4;
         m_goTo->showDate(m_month->currentDate());
-        layoutTools();
+        m_layout->layoutTools();
         result = true;
     });
     return result;
@@ -429,55 +262,23 @@ void fHoster::showEvent(QShowEvent* event) {
     if (!m_loading)
         return;
     m_loading = false;
-    // Now that the window has its size, give the panes theirs: the day pages their width at
-    // the right, the calendars the rest.
-    QTimer::singleShot(0, this, [this] {
-        m_dayPaneWidth = kDayPaneWidth;
-        arrangeWidths();
-        m_homeLayout = saveState();
-    });
+    m_layout->firstShown();
     if (pane(4))
         selectPane(4);
 }
 
 void fHoster::resizeEvent(QResizeEvent* event) {
-    // The day pages keep their width when the window grows or shrinks; the calendars take
-    // the difference.
-    const cDockingPane* day = pane(4);
-    if (m_dayPaneWidth > 0 && day && !day->isHidden())
-        m_dayPaneWidth = day->width();
+    m_layout->beforeResize();
     QMainWindow::resizeEvent(event);
-    arrangeWidths();
-}
-
-void fHoster::arrangeWidths() {
-    if (m_dayPaneWidth <= 0 || m_arranging)
-        return;
-    // The window gives spare width to the right-hand area; holding the day pages at their
-    // width for one layout pass leaves it to the calendars.
-    QList<cDockingPane*> held;
-    for (cDockingPane* p : m_panes)
-        if (p->Id() >= 4 && !p->isHidden() && !p->isFloating())
-            held.append(p);
-    if (held.isEmpty())
-        return;
-    m_arranging = true;
-    for (cDockingPane* p : held)
-        p->setFixedWidth(m_dayPaneWidth);
-    QTimer::singleShot(0, this, [this, held] {
-        for (cDockingPane* p : held) {
-            p->setMinimumWidth(0);
-            p->setMaximumWidth(QWIDGETSIZE_MAX);
-        }
-        m_arranging = false;
-    });
+    m_layout->afterResize();
 }
 
 cDockingPane* fHoster::pane(int number) const {
-    for (cDockingPane* p : m_panes)
-        if (p->Id() == number)
-            return p;
-    return nullptr;
+    return m_layout->pane(number);
+}
+
+QList<cDockingPane*> fHoster::panes() const {
+    return m_layout->panes();
 }
 
 fThisDay* fHoster::dayPage(int number) const {
@@ -487,186 +288,9 @@ fThisDay* fHoster::dayPage(int number) const {
     return qobject_cast<fThisDay*>(cWindowList::find(p->windowHandle32()));
 }
 
-void fHoster::updateTitleBars() {
-    // A pane that shares its place with others shows its title on its tab; a title bar under
-    // the tabs would only say it again. A pane on its own keeps its title bar, with its title
-    // and buttons.
-    for (cDockingPane* p : m_panes) {
-        bool tabbed = false;
-        if (!p->isFloating()) {
-            for (const QDockWidget* mate : tabifiedDockWidgets(p))
-                tabbed = tabbed || (!mate->isHidden() && !mate->isFloating());
-        }
-        QWidget* titleBar = p->titleBarWidget();
-        if (tabbed == (titleBar != nullptr))
-            continue;
-        if (tabbed) {
-            // An empty layout gives the bar a size of nothing at all.
-            auto* none = new QWidget(p);
-            none->setObjectName(QStringLiteral("noTitleBar"));
-            auto* layout = new QHBoxLayout(none);
-            layout->setContentsMargins(0, 0, 0, 0);
-            p->setTitleBarWidget(none);
-        } else {
-            p->setTitleBarWidget(nullptr);
-            delete titleBar;
-        }
-    }
-}
-
-void fHoster::scheduleTitleBars() {
-    // Once the window has finished moving panes about.
-    if (m_titleBarsPending)
-        return;
-    m_titleBarsPending = true;
-    QTimer::singleShot(0, this, [this] {
-        m_titleBarsPending = false;
-        updateTitleBars();
-    });
-}
-
-void fHoster::watchPane(cDockingPane* p) {
-    connect(p, &QDockWidget::visibilityChanged, this,
-            [this, p](bool visible) { paneVisibilityChanged(p, visible); });
-    connect(p, &QDockWidget::visibilityChanged, this, [this] { scheduleTitleBars(); });
-    connect(p, &QDockWidget::topLevelChanged, this, [this] { scheduleTitleBars(); });
-    connect(p, &QDockWidget::dockLocationChanged, this, [this] { scheduleTitleBars(); });
-    connect(p, &QDockWidget::topLevelChanged, this, [this, p](bool floating) {
-        if (!floating || m_restoring || m_homeLayout.isEmpty())
-            return;
-        if (!onPaneAction(PaneFloating, p->Id()))
-            onPaneAction(PaneFloated, p->Id());
-        else
-            restoreHomeLayout();
-    });
-    connect(p, &QDockWidget::dockLocationChanged, this, [this, p](Qt::DockWidgetArea) {
-        if (m_restoring || m_homeLayout.isEmpty())
-            return;
-        // Wait until the drop is complete before judging where the pane went.
-        QTimer::singleShot(0, this, [this, p] { paneLayoutChanged(p); });
-    });
-    connect(p, &cDockingPane::closedByUser, this, [this](cDockingPane* closed) {
-        if (m_restoring)
-            return;
-        onPaneAction(closed->Id() == 3 ? PaneCollapsed : PaneHidden, closed->Id());
-    });
-    if (p->features() & QDockWidget::DockWidgetClosable) {
-        // The pane's own show/hide switch, on the side bar (the tree) and in the pane menu.
-        QAction* toggle = new QAction(p->windowTitle(), p);
-        toggle->setObjectName(QStringLiteral("showPane%1").arg(p->Id()));
-        toggle->setCheckable(true);
-        toggle->setChecked(!p->isHidden());
-        toggle->setIcon(p->Id() == 3 ? paneIcon(101) : QIcon());
-        toggle->setToolTip(tr("Show or hide %1").arg(p->windowTitle()));
-        connect(p, &QDockWidget::visibilityChanged, toggle,
-                [toggle, p] { toggle->setChecked(!p->isHidden()); });
-        connect(toggle, &QAction::triggered, this,
-                [this, p](bool shown) { paneToggled(p, shown); });
-        p->setProperty("paneToggle", QVariant::fromValue<QObject*>(toggle));
-        if (p->Id() == 3)
-            m_sideBar->addAction(toggle);
-    }
-}
-
-void fHoster::paneToggled(cDockingPane* p, bool shown) {
-    ++m_selecting;
-    p->setVisible(shown);
-    if (shown)
-        p->raise();
-    --m_selecting;
-    if (shown) {
-        onPaneAction(PaneExpanding, p->Id());
-        onPaneAction(PaneExpanded, p->Id());
-    } else {
-        onPaneAction(p->Id() == 3 ? PaneCollapsed : PaneHidden, p->Id());
-    }
-}
-
-void fHoster::paneVisibilityChanged(cDockingPane* p, bool visible) {
-    if (!visible || m_loading || m_selecting || m_restoring || m_homeLayout.isEmpty())
-        return;
-    // Only a tab coming to the front is a selection; a pane shown by its switch has its own
-    // actions.
-    if (tabifiedDockWidgets(p).isEmpty())
-        return;
-    onPaneAction(PaneActivated, p->Id());
-}
-
-void fHoster::paneLayoutChanged(cDockingPane* p) {
-    if (m_restoring || p->isFloating())
-        return;
-    // Where the window put the pane, from the saved arrangement.
-    const QByteArray current = saveState();
-    if (current == m_homeLayout)
-        return;
-    static const auto homeArea = [](int id) {
-        return id <= 2   ? Qt::TopDockWidgetArea
-               : id == 3 ? Qt::LeftDockWidgetArea
-                         : Qt::RightDockWidgetArea;
-    };
-    const auto mates = [this](cDockingPane* pane) {
-        QList<int> ids;
-        for (QDockWidget* d : tabifiedDockWidgets(pane))
-            if (auto* dp = qobject_cast<cDockingPane*>(d))
-                ids.append(dp->Id());
-        return ids;
-    };
-    const auto homeMates = [](int id) {
-        return id <= 2 ? QList<int>{1, 2} : id == 3 ? QList<int>{} : QList<int>{4, 5, 7};
-    };
-    bool refused = false;
-    if (dockWidgetArea(p) != homeArea(p->Id())) {
-        refused = onPaneAction(PaneDocked, p->Id());
-    } else {
-        const QList<int> now = mates(p);
-        bool foreign = false;
-        for (int id : now)
-            if (!homeMates(p->Id()).contains(id))
-                foreign = true;
-        if (foreign) {
-            refused = onPaneAction(PaneAttaching, p->Id());
-            if (!refused)
-                onPaneAction(PaneAttached, p->Id());
-        } else if (now.isEmpty() && p->Id() != 3) {
-            bool hadMates = false;
-            for (int id : homeMates(p->Id()))
-                if (id != p->Id() && pane(id) && !pane(id)->isHidden())
-                    hadMates = true;
-            if (hadMates)
-                refused = onPaneAction(PaneDetaching, p->Id());
-        }
-    }
-    if (refused)
-        restoreHomeLayout();
-}
-
-void fHoster::restoreHomeLayout() {
-    // A drag may still hold the pane: put it back once the mouse is released.
-    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
-        QTimer::singleShot(50, this, [this] { restoreHomeLayout(); });
-        return;
-    }
-    m_restoring = true;
-    QList<bool> hidden;
-    for (cDockingPane* p : m_panes)
-        hidden.append(p->isHidden());
-    for (cDockingPane* p : m_panes)
-        if (p->isFloating())
-            p->setFloating(false);
-    restoreState(m_homeLayout);
-    for (int i = 0; i < m_panes.size(); ++i)
-        m_panes[i]->setVisible(!hidden[i]);
-    m_restoring = false;
-    updateTitleBars();
-}
-
 void fHoster::selectPane(int number) {
-    cDockingPane* p = pane(number);
-    if (!p)
+    if (!m_layout->raise(number))
         return;
-    ++m_selecting;
-    p->raise();
-    --m_selecting;
     onPaneAction(PaneActivated, number);
 }
 
@@ -693,7 +317,7 @@ bool fHoster::onPaneAction(int action, int number) {
             break;
         case PaneExpanding:
             if (number == 3) {
-                if (m_tree && m_tree->topLevelItemCount() == 0)
+                if (m_yearTree && m_yearTree->widget()->topLevelItemCount() == 0)
                     loadTListData();
             } else if (dayPane) {
                 m_dayPagePending = true;
@@ -737,6 +361,16 @@ void fHoster::sendMessage(qint32 code) {
 
 // ---- Calendar interaction -------------------------------------------------------------------
 
+template <class Fill> void fHoster::configureFill(Fill& fill) const {
+    fill.setPFillData(QVariant());
+    fill.setPVkIniFile(m_vkIniFile);
+    fill.setPUser(m_user);
+    fill.setPVersion(m_version);
+    fill.setPoLitColors(m_colors.get());
+    fill.setPSQLMode(m_sqlMode ? -1 : 0);
+    fill.setPConnectionString(m_connectionString);
+}
+
 bool fHoster::updateCalendar(bool force) {
     ProcScope scope("fHoster.updateCalendar");
     bool result = false;
@@ -746,14 +380,8 @@ bool fHoster::updateCalendar(bool force) {
         if (!m_month)
             return;
         cFillCalendar fill;
-        fill.setPFillData(QVariant());
-        fill.setPVkIniFile(m_vkIniFile);
-        fill.setPUser(m_user);
-        fill.setPVersion(m_version);
+        configureFill(fill);
         fill.setPctMonth(&m_month->model());
-        fill.setPoLitColors(m_colors.get());
-        fill.setPSQLMode(m_sqlMode ? -1 : 0);
-        fill.setPConnectionString(m_connectionString);
         fill.mFillCalendar();
         ++m_monthFills;
         m_month->refresh();
@@ -780,14 +408,8 @@ bool fHoster::updateWeekCalendar(bool force) {
         m_fillingWeek = false;
         m_week->ensureDateVisible(m_month->currentDate());
         cFillWeekCalendar fill;
-        fill.setPFillData(QVariant());
-        fill.setPVkIniFile(m_vkIniFile);
-        fill.setPUser(m_user);
-        fill.setPVersion(m_version);
+        configureFill(fill);
         fill.setPctCalendar(&m_week->model());
-        fill.setPoLitColors(m_colors.get());
-        fill.setPSQLMode(m_sqlMode ? -1 : 0);
-        fill.setPConnectionString(m_connectionString);
         fill.mFillCalendar();
         ++m_weekFills;
         m_week->redraw();
@@ -843,65 +465,20 @@ QString fHoster::getNote(int day) {
     scope.run([&] {
         if (!m_month)
             return;
-        const QString file = liturgyFile();
-        const ConnectionPtr con = mADO::getConnection(
-            file, mADO::mGetConString(file, m_sqlMode ? -1 : 0, m_connectionString));
-        const QString literal = QStringLiteral("#%1/%2/%3#")
-                                    .arg(m_month->shownMonth())
-                                    .arg(day)
-                                    .arg(m_month->shownYear());
-        const ResData rows = mADO::getResData(
-            con,
-            QStringLiteral("SELECT FeastRef FROM tbCalenderData WHERE tbCalenderData.Date = ") +
-                literal + QStringLiteral(" ORDER BY tbCalenderData.ID"),
-            3, false);
-        if (!rows.isTable() || rows.table().rowCount() == 0)
-            return;
-        const RowTable& table = rows.table();
-        const auto description = [&](int row) {
-            const QVariant feast = table.at(0, row);
-            if (feast.isNull())
-                return QString();
-            return mADO::getResData(con,
-                                    QStringLiteral("SELECT tbFeasts.Description FROM tbFeasts "
-                                                   "WHERE tbFeasts.ID=") +
-                                        QString::number(feast.toLongLong()),
-                                    1, false)
-                .toString();
-        };
-        const auto laterRows = [&] {
-            for (int row = 1; row < table.rowCount(); ++row) {
-                const QString text = description(row);
-                if (!text.isEmpty())
-                    return text;
-            }
-            return QString();
-        };
-        if (table.at(0, 0).toLongLong() > 0) {
-            note = description(0);
-            if (note.isEmpty() && (m_version == 1015 || m_version == 1007))
-                note = laterRows();
-        } else if (m_version == 1007) {
-            note = laterRows();
-        }
+        note = DayNote::read(openDatabase(), m_month->shownYear(), m_month->shownMonth(), day,
+                             m_version);
     });
     return note;
+}
+
+const cToolTip* fHoster::toolTips() const {
+    return m_notes->tips();
 }
 
 void fHoster::showNote(QWidget* window, int day) {
     ProcScope scope("fHoster.showNote");
     scope.run([&] {
-        if (m_tip)
-            m_tip->removeAll(window);
-        LabelTooltip->clear();
-        if (!showsNotes(m_version) || day <= 0)
-            return;
-        const QString note = getNote(day);
-        if (note.isEmpty())
-            return;
-        if (m_tip)
-            m_tip->attach(window, note);
-        LabelTooltip->setText(note);
+        m_notes->show(window, DayNote::shown(m_version) && day > 0 ? getNote(day) : QString());
     });
 }
 
@@ -928,19 +505,6 @@ void fHoster::onWeekDateChanged(const QDate& date) {
     });
 }
 
-void fHoster::onMouseUp(int button) {
-    ProcScope scope("fHoster.MouseUp");
-    scope.run([&] {
-        if (button == 2 && !LabelTooltip->text().isEmpty())
-            mnuPop->popup(QCursor::pos());
-    });
-}
-
-void fHoster::onCopyTooltip() {
-    ProcScope scope("fHoster.mnuCopy_Click");
-    scope.run([&] { ui().setClipboardText(LabelTooltip->text()); });
-}
-
 void fHoster::onEditionChosen(int index) {
     if (m_loading || index < 0)
         return;
@@ -948,21 +512,12 @@ void fHoster::onEditionChosen(int index) {
     scope.run(
         [&] {
             const qint32 code = Combo1->itemData(index).toInt();
-            QString file;
             qint32 version = 0;
-            if (!EditionChooser::chosenEdition(code, &file, &version)) {
+            if (!EditionChooser::pick(code, m_vkIniFile,
+                                      m_disk ? *m_disk : RealDiskInterface::instance(), &version)) {
                 shared().gEditionName = mMain::getVersionName(code);
                 return;
             }
-            const QString folder = mVBFileDisk::folderPart(liturgyFile());
-            // The INI file must never name a database that is not there: every later start
-            // would fail on it.
-            if (!mVBFileDisk::fileExists(folder + file))
-                throw Failure::fileNotFound(folder + file);
-            if (!modIni::writeChecked(m_vkIniFile, QStringLiteral("Files"),
-                                      QStringLiteral("LiturgyFile"), folder + file,
-                                      m_disk ? *m_disk : RealDiskInterface::instance()))
-                throw Failure::pathFileAccess(m_vkIniFile);
             shared().gEditionName = mMain::getVersionName(code);
             m_version = version;
             m_chosenIndex = index;
@@ -1005,109 +560,45 @@ void fHoster::onToday() {
     });
 }
 
-int fHoster::chooserWidth(int monthWidth, int chooserLeft) {
-    return qMax(kChooserMinimum, monthWidth - (chooserLeft - 340));
-}
-
-void fHoster::layoutTools() {
-    QWidget* strip = Command1->parentWidget();
-    const int h = strip->height();
-    const QSize button = Command1->sizeHint();
-    const int left = kTodayLeft / kTwipsPerPixel;
-    // The date field takes the room before the today button.
-    const int fieldHeight = m_goTo->field()->sizeHint().height();
-    m_goTo->field()->setGeometry(4, (h - fieldHeight) / 2, qMax(0, left - 10), fieldHeight);
-    Command1->setGeometry(left, (h - button.height()) / 2, button.width(), button.height());
-    const int comboLeft = Command1->geometry().right() + 12;
-    const int monthWidth = (m_month ? m_month->width() : strip->width()) * kTwipsPerPixel;
-    int width = chooserWidth(monthWidth, comboLeft * kTwipsPerPixel) / kTwipsPerPixel;
-    // The strip is narrower than the month pane by the side bar: keep the chooser inside it.
-    width = qMin(width, qMax(kChooserMinimum / kTwipsPerPixel, strip->width() - comboLeft - 4));
-    const int comboHeight = Combo1->sizeHint().height();
-    Combo1->setGeometry(comboLeft, (h - comboHeight) / 2, width, comboHeight);
-}
-
 // ---- Year/month tree ------------------------------------------------------------------------
 
 int fHoster::treeCell(const QTreeWidgetItem* item, const char* name) {
-    if (!item)
-        return 0;
-    if (qstricmp(name, "Year") == 0)
-        return item->data(0, kYearRole).toInt();
-    if (qstricmp(name, "Month") == 0)
-        return item->data(0, kMonthRole).toInt();
-    return 0;
+    return YearMonthTree::treeCell(item, name);
+}
+
+QTreeWidget* fHoster::tree() const {
+    return m_yearTree ? m_yearTree->widget() : nullptr;
 }
 
 bool fHoster::loadTListData() {
     ProcScope scope("fHoster.loadTListData");
     bool result = false;
-    m_treeLoading = true;
     scope.run([&] {
-        if (m_treeItems.isEmpty()) {
-            m_tree->setUpdatesEnabled(false);
-            const QString file = liturgyFile();
-            const ConnectionPtr con = mADO::getConnection(
-                file, mADO::mGetConString(file, m_sqlMode ? -1 : 0, m_connectionString));
-            // Bounded to the supported years: one corrupted date must not make millions of
-            // items.
-            const CalendarSpan span = CalendarSpan::read(con);
-            if (span.hasBadDates())
-                ProcScope::handle(Failure::overflow(CalendarSpan::badDatesText()));
-            const QDate first = span.first();
-            const QDate last = span.last();
-            if (!span.isEmpty()) {
-                const QLocale locale;
-                QTreeWidgetItem* yearItem = nullptr;
-                int year = 0;
-                int month = 0;
-                // One step a month: the first of each month between the two dates.
-                for (QDate d(first.year(), first.month(), 1); d <= last; d = d.addMonths(1)) {
-                    if (d.year() != year) {
-                        year = d.year();
-                        yearItem = new QTreeWidgetItem(m_tree, {QString::number(year)});
-                        yearItem->setData(0, kYearRole, year);
-                        yearItem->setData(0, kMonthRole, 0);
-                        yearItem->setData(0, kYearItemRole, true);
-                        QFont f = yearItem->font(0);
-                        f.setBold(true);
-                        yearItem->setFont(0, f);
-                        m_treeItems.append(yearItem);
-                        month = 0;
-                    }
-                    if (d.month() != month) {
-                        month = d.month();
-                        auto* monthItem = new QTreeWidgetItem(
-                            yearItem, {locale.standaloneMonthName(month, QLocale::LongFormat)});
-                        monthItem->setData(0, kYearRole, year);
-                        monthItem->setData(0, kMonthRole, month);
-                        m_treeItems.append(monthItem);
-                    }
-                }
-            }
-        }
-        for (QTreeWidgetItem* item : std::as_const(m_treeItems)) {
-            if (treeCell(item, "Year") == m_lastYear && treeCell(item, "Month") == m_lastMonth) {
-                m_tree->setCurrentItem(item);
-                m_tree->scrollToItem(item);
-                break;
-            }
-        }
+        if (!m_yearTree)
+            return;
+        m_yearTree->load(
+            [&] {
+                // Bounded to the supported years: one corrupted date must not make millions
+                // of items.
+                const CalendarSpan span = CalendarSpan::read(openDatabase());
+                if (span.hasBadDates())
+                    ProcScope::handle(Failure::overflow(CalendarSpan::badDatesText()));
+                return span;
+            },
+            m_lastYear, m_lastMonth);
         result = true;
     });
-    m_tree->setUpdatesEnabled(true);
-    m_treeLoading = false;
     return result;
 }
 
 void fHoster::doTListClick(int index) {
-    if (m_treeLoading || index < 0 || index >= m_treeItems.size())
+    const QTreeWidgetItem* item = m_yearTree ? m_yearTree->clickable(index) : nullptr;
+    if (!item)
         return;
     ProcScope scope("fHoster.doTListClick");
     scope.run([&] {
-        const QTreeWidgetItem* item = m_treeItems[index];
-        const int month = treeCell(item, "Month");
-        const int year = treeCell(item, "Year");
+        const int month = YearMonthTree::treeCell(item, "Month");
+        const int year = YearMonthTree::treeCell(item, "Year");
         if (month <= 0)
             return;
         m_refillSuppress = true;
@@ -1122,45 +613,13 @@ void fHoster::doTListClick(int index) {
 
 // ---- Toolbar ----------------------------------------------------------------------------------
 
-void fHoster::setToolbarInUse(QObject* toolbar) {
-    if (auto* old = qobject_cast<QToolBar*>(m_toolbar.data()))
-        disconnect(old, &QToolBar::actionTriggered, this, nullptr);
-    m_toolbar = toolbar;
-    if (auto* bar = qobject_cast<QToolBar*>(toolbar))
-        connect(bar, &QToolBar::actionTriggered, this, [this](QAction* a) { onToolClicked(a); });
-    // The window shows its own tools only while they are the ones in use.
-    if (SSActiveToolBars1)
-        SSActiveToolBars1->setVisible(toolbar && toolbar == SSActiveToolBars1);
-}
-
-void fHoster::enableOwnTools(bool enable) {
-    auto* bar = qobject_cast<QToolBar*>(m_toolbar.data());
-    if (!bar)
-        return;
-    const qint32 handle = cWindowList::handleOf(this);
-    for (QAction* tool : bar->actions())
-        if (toolTag(tool) == handle && handle != 0)
-            tool->setEnabled(enable);
+QObject* fHoster::toolbarInUse() const {
+    return m_tools->inUse();
 }
 
 bool fHoster::mAttachToolbar() {
     ProcScope scope("fHoster.mAttachToolbar");
-    scope.run([&] {
-        if (!m_notify)
-            return;
-        const QVariant param = mLateBound::property(m_notify, "pParam");
-        QObject* object = LateBinding::objectOf(param);
-        if (object &&
-            (object->inherits("SSActiveToolBars") ||
-             object->property("TypeName").toString() == QLatin1String("SSActiveToolBars"))) {
-            // A toolbar whose tools the window cannot reach would leave them dead without a word.
-            if (!qobject_cast<QToolBar*>(object))
-                throw Failure::typeMismatch(
-                    QStringLiteral("the host's SSActiveToolBars is not a QToolBar"));
-            setToolbarInUse(object);
-        }
-        enableOwnTools(true);
-    });
+    scope.run([&] { m_tools->attach(m_notify); });
     return false;
 }
 
@@ -1169,39 +628,14 @@ bool fHoster::mSetCommandStatus(const QString& command) {
     scope.run([&] {
         if (!command.isEmpty())
             return;
-        auto* bar = qobject_cast<QToolBar*>(m_toolbar.data());
-        if (!bar)
-            return;
-        for (QAction* tool : bar->actions()) {
-            switch (mCommands::statusOf(toolId(tool))) {
-            case mCommands::Status::Enable:
-                tool->setEnabled(true);
-                break;
-            case mCommands::Status::Disable:
-                tool->setEnabled(false);
-                break;
-            case mCommands::Status::EnableWhenDayPage:
-                tool->setEnabled(m_dayPagePending);
-                break;
-            case mCommands::Status::Untouched:
-                break;
-            }
-        }
+        m_tools->setCommandStatus(m_dayPagePending);
     });
     return false;
 }
 
 bool fHoster::mFreeToolbar() {
-    // Failing steps are skipped, not reported.
-    enableOwnTools(false);
-    setToolbarInUse(nullptr);
+    m_tools->free();
     return true;
-}
-
-void fHoster::onToolClicked(QAction* tool) {
-    ui().setWaitCursor();
-    DoCommand(toolId(tool));
-    ui().setDefaultCursor();
 }
 
 bool fHoster::DoCommand(const QString& id) {

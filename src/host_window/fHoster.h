@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Connection.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
@@ -24,6 +26,10 @@ class cToolBar;
 class cToolTip;
 class fThisDay;
 class HostExport;
+class HosterLayout;
+class HostToolbar;
+class NoteDisplay;
+class YearMonthTree;
 
 // The component's host window: a main window whose dock widgets are the panes — the month and
 // week calendars tabbed at the top, the year/month tree at the left (hidden at the side until
@@ -152,7 +158,7 @@ public:
     int weekFills() const { return m_weekFills; }
 
     // The panes in creation order, and one by number (null when there is none).
-    QList<cDockingPane*> panes() const { return m_panes; }
+    QList<cDockingPane*> panes() const;
     cDockingPane* pane(int number) const;
     // Selects a pane as the user does by its tab (action 14).
     void selectPane(int number);
@@ -160,24 +166,21 @@ public:
 
     MonthCalendarView* monthCalendar() const { return m_month; }
     WeekCalendarView* weekCalendar() const { return m_week; }
-    QTreeWidget* tree() const { return m_tree; }
+    QTreeWidget* tree() const;
     QComboBox* editionChooser() const { return Combo1; }
     QPushButton* todayButton() const { return Command1; }
     QLabel* labelTooltip() const { return LabelTooltip; }
     QMenu* popupMenu() const { return mnuPop; }
     QAction* copyTooltipAction() const { return mnuCopy; }
     QToolBar* sideBar() const { return m_sideBar; }
-    QObject* toolbarInUse() const { return m_toolbar; }
+    QObject* toolbarInUse() const;
     // The window's own toolbar, used when the host gives none.
     QToolBar* ownToolbar() const { return SSActiveToolBars1; }
     GoToDate* goToDateTool() const { return m_goTo; }
-    const cToolTip* toolTips() const { return m_tip.get(); }
+    const cToolTip* toolTips() const;
 
     // The values of a tree item's "Year" and "Month" cells.
     static int treeCell(const QTreeWidgetItem* item, const char* name);
-    // The width of the edition chooser for the month calendar's width and the chooser's left
-    // position (twips): the month's width less (left - 340), at least 2300.
-    static int chooserWidth(int monthWidth, int chooserLeft);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -185,29 +188,17 @@ protected:
 
 private:
     void loadStep();
-    void arrangeWidths();
-    cDockingPane* addPane(qint16 number, const QString& title, QWidget* window,
-                          Qt::DockWidgetArea area);
-    void watchPane(cDockingPane* pane);
-    void paneVisibilityChanged(cDockingPane* pane, bool visible);
-    void paneToggled(cDockingPane* pane, bool shown);
-    void paneLayoutChanged(cDockingPane* pane);
-    void restoreHomeLayout();
-    void updateTitleBars();
-    void scheduleTitleBars();
     void sendMessage(qint32 code);
     void showNote(QWidget* window, int day);
     void onMonthDateChanged(int month, int year);
     void onWeekDateChanged(const QDate& date);
-    void onMouseUp(int button);
     void onEditionChosen(int index);
     void onToday();
-    void onCopyTooltip();
-    void onToolClicked(QAction* tool);
-    void layoutTools();
-    void setToolbarInUse(QObject* toolbar);
-    void enableOwnTools(bool enable);
     QString liturgyFile() const;
+    // The settings every calendar fill takes from the window.
+    template <class Fill> void configureFill(Fill& fill) const;
+    // The liturgy database the INI file names, in the window's connection mode.
+    ConnectionPtr openDatabase() const;
 
     QString m_vkIniFile;
     qint32 m_version = 0;
@@ -228,23 +219,22 @@ private:
     qint16 m_lastMonth = 0;
     qint16 m_lastYear = 0;
     bool m_refillSuppress = false;
-    bool m_treeLoading = false;
     bool m_fillingWeek = false;
     int m_monthFills = 0;
     int m_weekFills = 0;
 
     std::unique_ptr<cLiturgicalColors> m_colors;
-    std::unique_ptr<cToolTip> m_tip;
     std::unique_ptr<HostExport> m_export;
+    std::unique_ptr<HosterLayout> m_layout;
+    std::unique_ptr<HostToolbar> m_tools;
+    std::unique_ptr<NoteDisplay> m_notes;
+    std::unique_ptr<YearMonthTree> m_yearTree;
     std::unique_ptr<cToolBar> m_toolBarRecord;
     cPaneWindow* mfT1 = nullptr;
     cPaneWindow* mfT2 = nullptr;
     cPaneWindow* m_fTList = nullptr;
     MonthCalendarView* m_month = nullptr;
     WeekCalendarView* m_week = nullptr;
-    QTreeWidget* m_tree = nullptr;
-    QList<QTreeWidgetItem*> m_treeItems;
-    QList<cDockingPane*> m_panes;
 
     QToolBar* m_calendarTools = nullptr;
     GoToDate* m_goTo = nullptr;
@@ -255,12 +245,4 @@ private:
     QAction* mnuCopy = nullptr;
     QToolBar* m_sideBar = nullptr;
     QToolBar* SSActiveToolBars1 = nullptr;
-    QPointer<QObject> m_toolbar;
-
-    QByteArray m_homeLayout;
-    bool m_restoring = false;
-    int m_selecting = 0;
-    int m_dayPaneWidth = 0;
-    bool m_arranging = false;
-    bool m_titleBarsPending = false;
 };

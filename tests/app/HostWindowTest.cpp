@@ -5,7 +5,9 @@
 
 #include "SampleDataWriter.h"
 #include "app/HostCommands.h"
+#include "app/HostNotify.h"
 #include "app/SSActiveToolBars.h"
+#include "common/SqlFile.h"
 #include "common/TestEnv.h"
 #include "resources/mMain.h"
 #include "support/OleDate.h"
@@ -17,8 +19,6 @@
 #include <QDockWidget>
 #include <QMessageBox>
 #include <QPrinter>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -98,49 +98,39 @@ protected:
 
     static DayReadings expectedFor(const QDate& date) {
         DayReadings day;
-        {
-            QSqlDatabase db =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("direct"));
-            db.setDatabaseName(setFile(QStringLiteral("Brastelo.MDB")));
-            EXPECT_TRUE(db.open());
-            QSqlQuery row(db);
-            row.prepare(QStringLiteral(
-                "SELECT ID, ShortName FROM tbCalenderData WHERE Date = ? ORDER BY ID LIMIT 1"));
-            row.addBindValue(OleDate::fromDate(date));
-            EXPECT_TRUE(row.exec() && row.next()) << date.toString(Qt::ISODate).toStdString();
-            const int calendarID = row.value(0).toInt();
-            day.name = row.value(1).toString();
-            QSqlQuery q(db);
-            q.prepare(
-                QStringLiteral("SELECT r.Type, r.TypeString, r.Ref, b.HTM_Data FROM tbReadings r "
-                               "JOIN tbBibleText b ON b.ID = r.ContentID WHERE r.CalendarID = ? "
-                               "ORDER BY r.SortOrder, r.ID"));
-            q.addBindValue(calendarID);
-            EXPECT_TRUE(q.exec());
-            QList<std::pair<int, Reading>> all;
-            bool hasLong = false;
-            while (q.next()) {
-                const int type = q.value(0).toInt();
-                hasLong = hasLong || type == kLongGospel;
-                all.append({type,
-                            {q.value(1).toString() + QStringLiteral(": ") + q.value(2).toString(),
-                             plainText(q.value(3).toString())}});
-            }
-            // The page lists the gospel last; a long gospel takes the place of the short one.
-            for (const bool gospels : {false, true}) {
-                for (const auto& [type, reading] : all) {
-                    const bool gospel = type == kGospel || type == kLongGospel;
-                    if (gospel != gospels)
-                        continue;
-                    if (type == kGospel && hasLong)
-                        day.left.append(reading);
-                    else
-                        day.shown.append(reading);
-                }
-            }
-            db.close();
+        const QString file = setFile(QStringLiteral("Brastelo.MDB"));
+        const QList<QVariantList> first = SqlFile::rows(
+            file, QStringLiteral("SELECT ID, ShortName FROM tbCalenderData WHERE Date = %1 "
+                                 "ORDER BY ID LIMIT 1")
+                      .arg(OleDate::fromDate(date), 0, 'f', 0));
+        EXPECT_EQ(first.size(), 1) << date.toString(Qt::ISODate).toStdString();
+        if (first.isEmpty())
+            return day;
+        day.name = first[0][1].toString();
+        QList<std::pair<int, Reading>> all;
+        bool hasLong = false;
+        for (const QVariantList& r : SqlFile::rows(
+                 file, QStringLiteral("SELECT r.Type, r.TypeString, r.Ref, b.HTM_Data FROM "
+                                      "tbReadings r JOIN tbBibleText b ON b.ID = r.ContentID "
+                                      "WHERE r.CalendarID = %1 ORDER BY r.SortOrder, r.ID")
+                           .arg(first[0][0].toInt()))) {
+            hasLong = hasLong || r[0].toInt() == kLongGospel;
+            all.append({r[0].toInt(),
+                        {r[1].toString() + QStringLiteral(": ") + r[2].toString(),
+                         plainText(r[3].toString())}});
         }
-        QSqlDatabase::removeDatabase(QStringLiteral("direct"));
+        // The page lists the gospel last; a long gospel takes the place of the short one.
+        for (const bool gospels : {false, true}) {
+            for (const auto& [type, reading] : all) {
+                const bool gospel = type == kGospel || type == kLongGospel;
+                if (gospel != gospels)
+                    continue;
+                if (type == kGospel && hasLong)
+                    day.left.append(reading);
+                else
+                    day.shown.append(reading);
+            }
+        }
         return day;
     }
 
@@ -288,12 +278,13 @@ TEST_F(HostWindowTest, EachHostServedToolRunsOncePerClick) {
     ASSERT_TRUE(openWindow(window, QDate(2024, 3, 10)));
     // Dialogs other than message boxes are noted by their class and closed.
     QStringList dialogs;
+    bool accept = false;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (dialog && !qobject_cast<QMessageBox*>(dialog)) {
             dialogs.append(QString::fromLatin1(dialog->metaObject()->className()));
-            dialog->reject();
+            accept ? dialog->accept() : dialog->reject();
         }
     });
     closer.start(20);
@@ -336,13 +327,18 @@ TEST_F(HostWindowTest, EachHostServedToolRunsOncePerClick) {
             opened.append(url.toString());
         EXPECT_EQ(opened, c.urls);
     }
-    // The page set-up is kept for the next time.
-    QPrinter* printer = &window.commands()->printer();
+    // A cancelled page set-up chose nothing; an accepted one starts from the last choice and
+    // is handed to the component's printing through the notify object.
+    EXPECT_FALSE(window.notify()->pPageLayout().isValid());
+    const QPageLayout chosen(QPageSize(QPageSize::A5), QPageLayout::Landscape,
+                             QMarginsF(8, 9, 10, 11), QPageLayout::Millimeter);
+    window.commands()->printer().setPageLayout(chosen);
+    accept = true;
     QTest::mouseClick(window.toolbar()->widgetForAction(
                           window.toolbar()->findChild<QAction*>(QStringLiteral("ID_PAGE_SETUP"))),
                       Qt::LeftButton);
     QTest::qWait(100);
-    EXPECT_EQ(&window.commands()->printer(), printer);
+    EXPECT_TRUE(window.notify()->pPageLayout().isEquivalentTo(chosen));
     for (const char* scheme : {"mailto", "https"})
         QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
 }

@@ -127,26 +127,6 @@ TEST_F(VkLiturgicalDayTest, CollectionCountsFromOneAndRemovesByPosition) {
     EXPECT_EQ(LateBinding::get(readings, "Count").toInt(), 2);
 }
 
-TEST_F(VkLiturgicalDayTest, KeepsTheSettingsTheDayPageGives) {
-    auto day = create();
-    QObject* d = day.get();
-    LateBinding::set(d, "pVersion", 47);
-    LateBinding::set(d, "pUser", 3);
-    LateBinding::set(d, "pAppTitle", QStringLiteral("Planner"));
-    LateBinding::set(d, "pAskUser", false);
-    LateBinding::set(d, "pScanDirection", 0);
-    LateBinding::set(d, "pServiceTemplate", 29);
-    LateBinding::set(d, "pSQLMode", true);
-    LateBinding::set(d, "pSubLanguage", 0);
-    LateBinding::set(d, "pDate", 45356.0);
-    EXPECT_EQ(LateBinding::get(d, "pVersion").toInt(), 47);
-    EXPECT_EQ(LateBinding::get(d, "pUser").toInt(), 3);
-    EXPECT_EQ(LateBinding::get(d, "pAppTitle").toString(), QStringLiteral("Planner"));
-    EXPECT_EQ(LateBinding::get(d, "pServiceTemplate").toInt(), 29);
-    EXPECT_TRUE(LateBinding::get(d, "pSQLMode").toBool());
-    EXPECT_EQ(LateBinding::get(d, "pDate").toDouble(), 45356.0);
-}
-
 TEST_F(VkLiturgicalDayTest, AMissingDatabaseIsReportedAndGivesFalse) {
     auto day = create();
     LateBinding::set(day.get(), "pVkIniFile",

@@ -201,8 +201,9 @@ TEST_F(DayPageAssemblyTest, GospelAcclamationOfEdition1015) {
     }
 }
 
-TEST_F(DayPageAssemblyTest, ReadingsPageOfEdition1011AndWithoutStyleSheet) {
+TEST_F(DayPageAssemblyTest, TheEditionsStyleSheetOrTheCommonOneOrNone) {
     QFile::remove(path(QStringLiteral("templates/MainPrint.CSS")));
+    writeFile(QStringLiteral("templates/47MainPrint.CSS"), "B { x: \"1,2\" }");
     liturgy->addDay(7, QDate(2024, 12, 25), 20, QStringLiteral("Christmas Day"));
     addReadings(7, {{202, QStringLiteral("Isa 9")}});
     // A reading whose text cannot be found keeps its heading.
@@ -212,17 +213,11 @@ TEST_F(DayPageAssemblyTest, ReadingsPageOfEdition1011AndWithoutStyleSheet) {
     EXPECT_EQ(pageText(), QStringLiteral("<P class=Greeting>12/25/24 - Christmas Day</P>\r\n"
                                          "<P class=Greeting>T202: Isa 9</P>\r\n<P>Isa 9</P>\r\n"
                                          "<P class=Greeting>Gospel: Luke 2</P>\r\n"));
-    EXPECT_TRUE(ui().messageBoxes().isEmpty());
-}
-
-TEST_F(DayPageAssemblyTest, EditionStyleSheetIsPreferred) {
-    writeFile(QStringLiteral("templates/47MainPrint.CSS"), "B { x: \"1,2\" }");
-    liturgy->addDay(7, QDate(2024, 12, 25), 20, QStringLiteral("Christmas Day"));
-    addReadings(7, {{202, QStringLiteral("Isa 9")}});
     makePage(DayPageAssembly::kReadings, 47);
     show(QDate(2024, 12, 25));
     EXPECT_TRUE(pageText().startsWith(
         QStringLiteral("<Style Type='text/css'>B { x: \"1,2\" }</Style>\r\n<H3>12/25/24 - ")));
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
 }
 
 TEST_F(DayPageAssemblyTest, EmptyOutcomesShowAboutBlank) {
@@ -259,7 +254,13 @@ TEST_F(DayPageAssemblyTest, OrdoIsTheStoredTextOfTheDate) {
                      QStringLiteral("<P>Mass at midnight, dawn, day</P>\r\n<P>Ø</P>"));
     liturgy->addOrdo(QDate(2024, 12, 24), QStringLiteral("<P>Eve</P>"));
     makePage(DayPageAssembly::kOrdo, 47);
+    // Every section deletes MAIN.CSS of the temporary folder.
+    const QString mainCss = page->TempPath() + QStringLiteral("MAIN.CSS");
+    QFile css(mainCss);
+    ASSERT_TRUE(css.open(QIODevice::WriteOnly));
+    css.close();
     show(QDate(2024, 12, 25));
+    EXPECT_FALSE(QFileInfo::exists(mainCss));
     const QString expected =
         styleBlock() + QStringLiteral("<P>Mass at midnight, dawn, day</P>\r\n<P>Ø</P>\r\n");
     EXPECT_EQ(pageText(), expected);
@@ -323,17 +324,6 @@ TEST_F(DayPageAssemblyTest, PageFileIsATemporaryNameWithTheHtmExtension) {
     EXPECT_EQ(registered, (QStringList{tmp, htm}));
     EXPECT_EQ(page->h1Open(), QStringLiteral("<H3>"));
     EXPECT_EQ(page->h2Close(), QStringLiteral("</H4>"));
-}
-
-TEST_F(DayPageAssemblyTest, EverySectionDeletesMainCssOfTheTemporaryFolder) {
-    liturgy->addDay(7, QDate(2024, 12, 25), 20, QStringLiteral("Christmas Day"));
-    makePage(DayPageAssembly::kOrdo, 47);
-    const QString mainCss = page->TempPath() + QStringLiteral("MAIN.CSS");
-    QFile f(mainCss);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.close();
-    show(QDate(2024, 12, 25));
-    EXPECT_FALSE(QFileInfo::exists(mainCss));
 }
 
 TEST_F(DayPageAssemblyTest, TestFeastOnlyMattersInEdition1011) {

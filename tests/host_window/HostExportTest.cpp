@@ -1,6 +1,7 @@
 #include "HostWindowFixture.h"
 #include "common/FakePrograms.h"
 #include "common/OdtText.h"
+#include "common/SqlFile.h"
 #include "day_page/fThisDay.h"
 #include "host_window/CLiturgicalMonth.h"
 #include "host_window/DocumentComponents.h"
@@ -11,8 +12,6 @@
 #include "support/SharedState.h"
 
 #include <QDir>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
 
@@ -30,20 +29,12 @@ protected:
     // The readings page of 5 March 2024, shown.
     fThisDay& readings() {
         makeData(u"Brastume.MDB"_s);
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"readings"_s);
-            db.setDatabaseName(path(u"Brastume.MDB"_s));
-            EXPECT_TRUE(db.open());
-            QSqlQuery q(db);
-            EXPECT_TRUE(
-                q.exec(u"INSERT OR IGNORE INTO tbReadings (ID, CalendarID, SortOrder, Type, "
+        SqlFile::exec(path(u"Brastume.MDB"_s),
+                      {u"INSERT OR IGNORE INTO tbReadings (ID, CalendarID, SortOrder, Type, "
                        "ContentID, Ref, TypeString) VALUES (1, 2, 1, 204, 1, "
-                       "'John 2:13-22', 'Gospel')"_s));
-            EXPECT_TRUE(q.exec(u"INSERT OR IGNORE INTO tbBibleText (ID, Text, HTM_Data) VALUES (1, "
-                               "'plain', '<P>Zeal for your house will consume me.</P>')"_s));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(u"readings"_s);
+                       "'John 2:13-22', 'Gospel')"_s,
+                       u"INSERT OR IGNORE INTO tbBibleText (ID, Text, HTM_Data) VALUES (1, "
+                       "'plain', '<P>Zeal for your house will consume me.</P>')"_s});
         fHoster& w = open(u"Brastume.MDB"_s, 47);
         w.onPaneAction(fHoster::PaneExpanding, 4);
         return *w.dayPage(4);

@@ -1,23 +1,17 @@
 #include "HostWindowFixture.h"
 
 #include "../calendar/CalendarTestData.h"
+#include "common/SqlFile.h"
 #include "content/ContentComponents.h"
 #include "host_window/fHoster.h"
 #include "support/SharedState.h"
 
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
 using namespace CalendarTestData;
 
 void HostWindowTest::TearDown() {
     window.reset();
-    {
-        QSqlDatabase db = QSqlDatabase::database(QStringLiteral("fixture"), false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("fixture"));
     TestEnv::TearDown();
 }
 
@@ -37,17 +31,9 @@ QString HostWindowTest::makeData(const QString& liturgyName) {
         {7, ole(QDate(2023, 12, 31)), 0, 0, QStringLiteral("New Year's Eve")},
     };
     EXPECT_TRUE(createLiturgy(liturgy, rows));
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fixture"));
-        db.setDatabaseName(liturgy);
-        EXPECT_TRUE(db.open());
-        QSqlQuery q(db);
-        EXPECT_TRUE(
-            q.exec(QStringLiteral("INSERT INTO tbFeasts VALUES (7, 'Joseph, guardian of Jesus')")));
-        EXPECT_TRUE(q.exec(QStringLiteral("INSERT INTO tbFeasts VALUES (8, '')")));
-        db.close();
-    }
+    EXPECT_TRUE(SqlFile::exec(
+        liturgy, {QStringLiteral("INSERT INTO tbFeasts VALUES (7, 'Joseph, guardian of Jesus')"),
+                  QStringLiteral("INSERT INTO tbFeasts VALUES (8, '')")}));
     EXPECT_TRUE(createPlan(plan, {}));
     return writeFile(QStringLiteral("host.ini"), iniText(liturgy, plan));
 }

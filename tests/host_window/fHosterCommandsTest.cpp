@@ -2,6 +2,7 @@
 // how a status update sets the tools, and the services planned from the window.
 #include "../calendar/CalendarTestData.h"
 #include "HostWindowFixture.h"
+#include "common/SqlFile.h"
 #include "controls/MonthCalendarView.h"
 #include "controls/WeekCalendarView.h"
 #include "controls/cWindowList.h"
@@ -21,12 +22,9 @@
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFileInfo>
-#include <QMetaMethod>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QToolBar>
 
 namespace {
@@ -88,110 +86,44 @@ TEST_F(fHosterCommandsTest, EveryToolReachesItsCommandOnceWithTheWaitCursor) {
     w.onPaneAction(fHoster::PaneHidden, 4);
     struct Case {
         QString reached; // the first procedure the dispatch called; empty: none
-        QStringList ids;
+        QString ids;     // separated by commas
     };
     const QList<Case> cases = {
-        {"fHoster.doPrint", {"ID_PREVIEW", "ID_PRINT"}},
-        {"fHoster.openInMSWord", {"OPEN_IN_MS_WORD"}},
-        {"fHoster.doSend", {"ID_SEND"}},
+        {"fHoster.doPrint", "ID_PREVIEW,ID_PRINT"},
+        {"fHoster.openInMSWord", "OPEN_IN_MS_WORD"},
+        {"fHoster.doSend", "ID_SEND"},
         {"fHoster.newService",
-         {"ID_VK_LITURGY_CALENDAR_NEW_SERVICE", "ID_VK_LITURGY_CALENDAR_RECURRING_SERVICE"}},
+         "ID_VK_LITURGY_CALENDAR_NEW_SERVICE,ID_VK_LITURGY_CALENDAR_RECURRING_SERVICE"},
         {"fHoster.sendCommand",
-         {"ID_PAGE_SETUP",
-          "ID_NEW_EMAIL",
-          "ID_SEARCH_ON_WEB",
-          "ID_SEARCH_COMPUTER",
-          "ID_SEARCH_COLLECTION",
-          "ID_SYSTEM",
-          "ID_ADD_CLIP_ART_COLLECTION",
-          "ID_ADD_SONG_COLLECTION",
-          "ID_OPTIONS",
-          "ID_TOPMOST",
-          "ID_VISIT",
-          "ID_ABOUT",
-          "ID_START_DOWN_LOAD",
-          "ID_VIEW_OUTLOOK_BAR",
-          "ID_CONTROL_PANEL",
-          "ID_OPEN_WIN_EXPLORER",
-          "ID_NEW_WINDOW",
-          "ID_RESET_TOOLBARS",
-          "ID_CHECK_UPDATE",
-          "ID_PRINTER_SETTINGS",
-          "ID_OPEN_MY_COMPUTER",
-          "ID_OPEN_NETWORK_PLACES",
-          "ID_OPEN_PRINTERS",
-          "ID_URL",
-          "ID_URL_HOME",
-          "ID_MS_WORD",
-          "ID_MS_"}},
-        {"",
-         {"ID_CLICK_AND_PRINT",
-          "ID_PREVIOUS",
-          "ID_NEXT",
-          "ID_GO_HOME",
-          "ID_SAVE_AS",
-          "ID_COPY",
-          "ID_CUT",
-          "ID_PASTE",
-          "ID_DELETE_ITEM",
-          "ID_DELETE_COLLECTION",
-          "ID_PROPERTIES",
-          "ID_SELECT_ALL",
-          "ID_SEARCH_ITEM",
-          "ID_EXPAND_ALL",
-          "ID_EXPAND_ONE",
-          "ID_COLLAPS_ALL",
-          "ID_VIEW_FOLDERS",
-          "ID_VIEW_PREVIEW",
-          "ID_VIEW_LARGE_ICONS",
-          "ID_VIEW_SMALL_ICONS",
-          "ID_VIEW_LIST",
-          "ID_VIEW_DETAILS",
-          "ID_GO_TO",
-          "ID_STOP",
-          "ID_REFRESH",
-          "ID_FORWARD",
-          "ID_ADD_CLIP_ART",
-          "ID_ADD_TO_FAVORITES",
-          "ID_ORGANIZE_FAVORITES",
-          "ID_ADD_SONG",
-          "ID_UR",
-          "ID_M",
-          "id_print",
-          "Id_Page_Setup",
-          "ID_PRINT ",
-          "ID_",
-          "ID_VK_LITURGY"}},
+         "ID_PAGE_SETUP,ID_NEW_EMAIL,ID_SEARCH_ON_WEB,ID_SEARCH_COMPUTER,ID_SEARCH_COLLECTION,"
+         "ID_SYSTEM,ID_ADD_CLIP_ART_COLLECTION,ID_ADD_SONG_COLLECTION,ID_OPTIONS,ID_TOPMOST,"
+         "ID_VISIT,ID_ABOUT,ID_START_DOWN_LOAD,ID_VIEW_OUTLOOK_BAR,ID_CONTROL_PANEL,"
+         "ID_OPEN_WIN_EXPLORER,ID_NEW_WINDOW,ID_RESET_TOOLBARS,ID_CHECK_UPDATE,"
+         "ID_PRINTER_SETTINGS,ID_OPEN_MY_COMPUTER,ID_OPEN_NETWORK_PLACES,ID_OPEN_PRINTERS,"
+         "ID_URL,ID_URL_HOME,ID_MS_WORD,ID_MS_"},
+        {"", "ID_CLICK_AND_PRINT,ID_PREVIOUS,ID_NEXT,ID_GO_HOME,ID_SAVE_AS,ID_COPY,ID_CUT,ID_PASTE,"
+             "ID_DELETE_ITEM,ID_DELETE_COLLECTION,ID_PROPERTIES,ID_SELECT_ALL,ID_SEARCH_ITEM,"
+             "ID_EXPAND_ALL,ID_EXPAND_ONE,ID_COLLAPS_ALL,ID_VIEW_FOLDERS,ID_VIEW_PREVIEW,"
+             "ID_VIEW_LARGE_ICONS,ID_VIEW_SMALL_ICONS,ID_VIEW_LIST,ID_VIEW_DETAILS,ID_GO_TO,"
+             "ID_STOP,ID_REFRESH,ID_FORWARD,ID_ADD_CLIP_ART,ID_ADD_TO_FAVORITES,"
+             "ID_ORGANIZE_FAVORITES,ID_ADD_SONG,ID_UR,ID_M,id_print,Id_Page_Setup,ID_PRINT ,ID_,"
+             "ID_VK_LITURGY"},
     };
     QStringList all;
     for (const Case& c : cases)
-        all += c.ids;
+        all += c.ids.split(QLatin1Char(','));
     attach(w, all);
     // Every identifier of the table is among the cases.
     for (const QString& id : mCommands::knownIdentifiers())
         EXPECT_TRUE(all.contains(id)) << id.toStdString();
 
     for (const Case& c : cases) {
-        for (const QString& id : c.ids) {
+        for (const QString& id : c.ids.split(QLatin1Char(','))) {
             SCOPED_TRACE(id.toStdString());
             notify.messages.clear();
             notify.command.clear();
             ui().clear();
             const QStringList ran = click(id);
-            // The output operations are members of the window that other work adds; until a
-            // member is there its call is reported as unsupported and nothing else runs.
-            const QString member = c.reached.mid(int(sizeof("fHoster.")) - 1);
-            if (c.reached.startsWith(QLatin1String("fHoster.do")) ||
-                c.reached == QLatin1String("fHoster.openInMSWord")) {
-                bool present = false;
-                for (int m = 0; m < w.metaObject()->methodCount(); ++m)
-                    present = present || w.metaObject()->method(m).name() == member.toLatin1();
-                if (!present) {
-                    EXPECT_EQ(ran.value(0), QString());
-                    EXPECT_EQ(errHandler().lastErrorNumber(), 438);
-                    continue;
-                }
-            }
             EXPECT_EQ(ran.value(0), c.reached);
             // Forwarded: handed to the host once, as message 5 with the identifier.
             const bool forwarded = c.reached == QLatin1String("fHoster.sendCommand");
@@ -209,20 +141,11 @@ TEST_F(fHosterCommandsTest, EveryToolReachesItsCommandOnceWithTheWaitCursor) {
 
 TEST_F(fHosterCommandsTest, StatusUpdateSetsTheToolsOfTheTableOnly) {
     fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
-    const QStringList ids = {"ID_PRINT",
-                             "ID_PREVIEW",
-                             "ID_PAGE_SETUP",
-                             "ID_SEND",
-                             "ID_CLICK_AND_PRINT",
-                             "OPEN_IN_MS_WORD",
-                             "ID_COPY",
-                             "ID_SEARCH_COLLECTION",
-                             "ID_NEXT",
-                             "ID_FORWARD",
-                             "ID_ABOUT",
-                             "ID_URL_HOME",
-                             "id_copy",
-                             "ID_VK_LITURGY_CALENDAR_NEW_SERVICE"};
+    const QStringList ids =
+        QStringLiteral("ID_PRINT,ID_PREVIEW,ID_PAGE_SETUP,ID_SEND,ID_CLICK_AND_PRINT,OPEN_IN_MS_"
+                       "WORD,ID_COPY,ID_SEARCH_COLLECTION,ID_NEXT,ID_FORWARD,ID_ABOUT,ID_URL_HOME,"
+                       "id_copy,ID_VK_LITURGY_CALENDAR_NEW_SERVICE")
+            .split(QLatin1Char(','));
     attach(w, ids);
     // Every other tool starts disabled, so that an untouched tool shows.
     const auto states = [&] {
@@ -240,31 +163,17 @@ TEST_F(fHosterCommandsTest, StatusUpdateSetsTheToolsOfTheTableOnly) {
     EXPECT_FALSE(w.mSetCommandStatus(QStringLiteral("ID_PRINT")));
     EXPECT_EQ(states(), before);
 
-    struct Case {
-        bool dayPage; // the day-page-pending flag
-        QStringList states;
-    };
-    const QList<Case> cases = {
-        {true,
-         {"ID_PRINT on", "ID_PREVIEW on", "ID_PAGE_SETUP on", "ID_SEND on",
-          "ID_CLICK_AND_PRINT off", "OPEN_IN_MS_WORD on", "ID_COPY off", "ID_SEARCH_COLLECTION off",
-          "ID_NEXT on", "ID_FORWARD on", "ID_ABOUT off", "ID_URL_HOME on", "id_copy off",
-          "ID_VK_LITURGY_CALENDAR_NEW_SERVICE on"}},
-        {false,
-         {"ID_PRINT on", "ID_PREVIEW on", "ID_PAGE_SETUP on", "ID_SEND off",
-          "ID_CLICK_AND_PRINT off", "OPEN_IN_MS_WORD on", "ID_COPY off", "ID_SEARCH_COLLECTION off",
-          "ID_NEXT on", "ID_FORWARD on", "ID_ABOUT off", "ID_URL_HOME on", "id_copy off",
-          "ID_VK_LITURGY_CALENDAR_NEW_SERVICE on"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.dayPage);
-        if (c.dayPage)
-            w.onPaneAction(fHoster::PaneActivated, 4);
-        else
-            w.onPaneAction(fHoster::PaneHidden, 4);
+    // The send tool follows the day-page-pending flag.
+    const QString expected = QStringLiteral(
+        "ID_PRINT on,ID_PREVIEW on,ID_PAGE_SETUP on,ID_SEND %1,ID_CLICK_AND_PRINT off,"
+        "OPEN_IN_MS_WORD on,ID_COPY off,ID_SEARCH_COLLECTION off,ID_NEXT on,ID_FORWARD on,"
+        "ID_ABOUT off,ID_URL_HOME on,id_copy off,ID_VK_LITURGY_CALENDAR_NEW_SERVICE on");
+    for (const bool dayPage : {true, false}) {
+        SCOPED_TRACE(dayPage);
+        w.onPaneAction(dayPage ? fHoster::PaneActivated : fHoster::PaneHidden, 4);
         alternate();
         EXPECT_FALSE(w.mSetCommandStatus(QString()));
-        EXPECT_EQ(states(), c.states);
+        EXPECT_EQ(states(), expected.arg(dayPage ? "on" : "off").split(QLatin1Char(',')));
     }
     // Freeing the toolbar disables the window's tools and ends the subscription.
     EXPECT_TRUE(w.mFreeToolbar());
@@ -317,19 +226,11 @@ TEST_F(fHosterCommandsTest, PlannedServicesShowAtOnceInTheMonthAndTheWeek) {
     const QString planFile = path(QStringLiteral("Plan.MDB"));
     const auto planned = [&] {
         QStringList rows;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "planned");
-            db.setDatabaseName(planFile);
-            EXPECT_TRUE(db.open());
-            QSqlQuery q(db);
-            q.exec(QStringLiteral("SELECT Date, Time, ServType, Location FROM tbMainPlan "
-                                  "ORDER BY Date"));
-            while (q.next())
-                rows.append(OleDate::toDate(q.value(0).toDouble()).toString(Qt::ISODate) + ' ' +
-                            OleDate::toTime(q.value(1).toDouble()).toString("HH:mm") + ' ' +
-                            q.value(2).toString() + ' ' + q.value(3).toString());
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("planned"));
+        for (const QVariantList& r : SqlFile::rows(
+                 planFile, "SELECT Date, Time, ServType, Location FROM tbMainPlan ORDER BY Date"))
+            rows.append(OleDate::toDate(r[0].toDouble()).toString(Qt::ISODate) + ' ' +
+                        OleDate::toTime(r[1].toDouble()).toString("HH:mm") + ' ' + r[2].toString() +
+                        ' ' + r[3].toString());
         return rows;
     };
 

@@ -1,6 +1,7 @@
 #include "host_window/fHoster.h"
 
 #include "HostWindowFixture.h"
+#include "common/SqlFile.h"
 #include "controls/MonthCalendarView.h"
 #include "controls/WeekCalendarView.h"
 #include "day_page/fThisDay.h"
@@ -18,8 +19,6 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QMenu>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QStandardItemModel>
 #include <QTest>
 #include <QToolBar>
@@ -111,7 +110,9 @@ TEST_F(HostWindowTest, DayPaneActionsDriveThePendingFlagAndTheDayUpdate) {
     EXPECT_FALSE(w.dayPagePending());
     EXPECT_EQ(w.currentDayPane(), 0);
     EXPECT_EQ(notify.messages, QList<qint32>{1});
+    ui().clear();
     EXPECT_FALSE(w.UpdateDay());
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
 
     // Shown once (13): pending again, but the page is not rebuilt.
     w.onPaneAction(fHoster::PaneExpanded, 5);
@@ -134,17 +135,6 @@ TEST_F(HostWindowTest, DayPaneActionsDriveThePendingFlagAndTheDayUpdate) {
     EXPECT_EQ(readings->dayListCount(), 0);
     EXPECT_EQ(prayers->dayListCount(), 2);
     EXPECT_EQ(prayers->dayListText(2), QStringLiteral("Joseph"));
-}
-
-TEST_F(HostWindowTest, UnknownPaneIsReportedByUpdateDay) {
-    fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
-    w.onPaneAction(fHoster::PaneHidden, 4);
-    // Pending again through a calendar pane number that no day page has.
-    w.onPaneAction(fHoster::PaneExpanded, 4);
-    w.onPaneAction(fHoster::PaneHidden, 5);
-    ui().clear();
-    EXPECT_FALSE(w.UpdateDay());
-    EXPECT_TRUE(ui().messageBoxes().isEmpty());
 }
 
 TEST_F(HostWindowTest, EditionChooserIgnoresLoadingAndWritesTheChosenFile) {
@@ -198,10 +188,9 @@ TEST_F(HostWindowTest, EditionChooserIgnoresLoadingAndWritesTheChosenFile) {
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
     for (QWidget* page : {static_cast<QWidget*>(w.dayPage(4)), static_cast<QWidget*>(w.dayPage(5))})
         EXPECT_EQ(qobject_cast<fThisDay*>(page)->pVersion(), 47);
-}
 
-TEST_F(HostWindowTest, EditionChooserReportsAnINIFileItCannotWriteAndShowsTheEditionItNames) {
-    // A full disk or a read-only file; as root, permissions alone cannot refuse the write.
+    // An INI file that cannot be written (a full disk or a read-only file; as root, permissions
+    // alone cannot refuse the write) is reported, and the chooser shows the edition it names.
     struct FullDisk : DiskInterface {
         bool exists(const QString& p) override { return RealDiskInterface::instance().exists(p); }
         bool readFile(const QString& p, QByteArray* contents) override {
@@ -209,38 +198,30 @@ TEST_F(HostWindowTest, EditionChooserReportsAnINIFileItCannotWriteAndShowsTheEdi
         }
         bool writeFileAtomically(const QString&, const QByteArray&) override { return false; }
     } disk;
-    makeData(QStringLiteral("Brastume.MDB"));
-    QFile::copy(path(QStringLiteral("Brastume.MDB")), path(QStringLiteral("VELMARKE.MDB")));
-    fHoster& w = open(QStringLiteral("Brastume.MDB"), 1020, true);
     w.setDisk(&disk);
-    w.show();
-    QComboBox* chooser = w.editionChooser();
-    const QByteArray before = readFile(iniFile);
-    const int fills = w.monthFills();
-    const QString shownName = shared().gEditionName;
-    ui().clear();
-    chooser->setCurrentIndex(1);
-    EXPECT_EQ(readFile(iniFile), before);
-    EXPECT_EQ(chooser->currentIndex(), 5);
-    EXPECT_EQ(w.pVersion(), 1020);
-    EXPECT_EQ(shared().gEditionName, shownName);
-    EXPECT_EQ(w.monthFills(), fills);
+    const QByteArray written = readFile(iniFile);
+    const int filled = w.monthFills();
+    chooser->setCurrentIndex(5);
+    EXPECT_EQ(readFile(iniFile), written);
+    EXPECT_EQ(chooser->currentIndex(), 1);
+    EXPECT_EQ(w.pVersion(), 47);
+    EXPECT_EQ(shared().gEditionName, QStringLiteral("Velmark Church - B"));
+    EXPECT_EQ(w.monthFills(), filled);
     ASSERT_EQ(ui().messageBoxes().size(), 1);
     EXPECT_TRUE(ui().messageBoxes().first().text.contains(
         QStringLiteral("Path/File access error: ") + iniFile))
         << ui().messageBoxes().first().text.toStdString();
+    w.setDisk(nullptr);
 }
 
-TEST_F(HostWindowTest, EditionChooserSelectsTheFirstItemForAnEditionItDoesNotOffer) {
-    fHoster& w = open(QStringLiteral("Sorvandi.mdb"), 1020, true);
-    EXPECT_EQ(w.editionChooser()->currentIndex(), 0);
-    EXPECT_EQ(w.pVersion(), 1020);
-}
-
-TEST_F(HostWindowTest, ChooserIsHiddenOutsideMultiEditionMode) {
-    fHoster& w = open(QStringLiteral("Brastume.MDB"), 1007);
-    EXPECT_TRUE(w.editionChooser()->isHidden());
-    EXPECT_EQ(w.editionChooser()->count(), 0);
+TEST_F(HostWindowTest, ChooserOnlyInMultiEditionModeAndAtItsFirstItemForAnUnofferedEdition) {
+    fHoster& other = open(QStringLiteral("Sorvandi.mdb"), 1020, true);
+    EXPECT_EQ(other.editionChooser()->currentIndex(), 0);
+    EXPECT_EQ(other.pVersion(), 1020);
+    window.reset();
+    fHoster& single = open(QStringLiteral("Sorvandi.mdb"), 1007);
+    EXPECT_TRUE(single.editionChooser()->isHidden());
+    EXPECT_EQ(single.editionChooser()->count(), 0);
 }
 
 TEST_F(HostWindowTest, NotesOfTheDayUnderTheMouse) {
@@ -327,19 +308,11 @@ TEST_F(HostWindowTest, TreeHoldsTheYearsAndMonthsAndAYearClickChangesNothing) {
 
 TEST_F(HostWindowTest, TreeKeepsToTheSupportedYearsAndReportsOtherDatesOnce) {
     makeData(QStringLiteral("Brastume.MDB"));
-    {
-        // A year in the millions and one far before the first date value.
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("extra"));
-        db.setDatabaseName(path(QStringLiteral("Brastume.MDB")));
-        ASSERT_TRUE(db.open());
-        QSqlQuery q(db);
-        ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO tbCalenderData (ID, Date, FeastRef, "
-                                          "Day_Color, ShortName) VALUES (90, 1e9, 0, 0, 'x'), "
-                                          "(91, -1e300, 0, 0, 'y')")));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("extra"));
+    // A year in the millions and one far before the first date value.
+    ASSERT_TRUE(SqlFile::exec(path(QStringLiteral("Brastume.MDB")),
+                              {QStringLiteral("INSERT INTO tbCalenderData (ID, Date, FeastRef, "
+                                              "Day_Color, ShortName) VALUES (90, 1e9, 0, 0, 'x'), "
+                                              "(91, -1e300, 0, 0, 'y')")}));
     fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
     ui().clear();
     w.onPaneAction(fHoster::PaneExpanding, 3);

@@ -1,31 +1,37 @@
 #include "SampleDataWriter.h"
 
+#include "common/SqlFile.h"
 #include "common/TestEnv.h"
 #include "data/mADO.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
+
+// Writes a set of the years `from` to `to` into `out`; false with `error` set when it fails.
+bool generate(
+    const QString& out, int from, int to, QString* error,
+    SampleDataWriter::Progress progress = [](const QString&) {}) {
+    SampleDataOptions options;
+    options.outDir = out;
+    options.fromYear = from;
+    options.toYear = to;
+    return SampleDataWriter(options, std::move(progress)).run(error);
+}
 
 // The set is generated once for all tests (a short range; the plan always covers 2025-2027).
 class SampleDataWriterTest : public TestEnv {
 protected:
     static void SetUpTestSuite() {
         s_dir = new QTemporaryDir;
-        SampleDataOptions options;
-        options.outDir = s_dir->path() + QStringLiteral("/set");
-        options.fromYear = 2025;
-        options.toYear = 2026;
         s_progress = new QStringList;
-        SampleDataWriter writer(options, [](const QString& line) { s_progress->append(line); });
         s_error = new QString;
-        s_ok = writer.run(s_error);
+        s_ok = generate(s_dir->path() + QStringLiteral("/set"), 2025, 2026, s_error,
+                        [](const QString& line) { s_progress->append(line); });
     }
     static void TearDownTestSuite() {
         delete s_dir;
@@ -43,19 +49,7 @@ protected:
 
     // A value read directly, outside the component's data layer.
     static QVariant scalar(const QString& name, const QString& sql) {
-        QVariant value;
-        {
-            QSqlDatabase db =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("direct"));
-            db.setDatabaseName(file(name));
-            db.open();
-            QSqlQuery query(db);
-            if (query.exec(sql) && query.next())
-                value = query.value(0);
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("direct"));
-        return value;
+        return SqlFile::value(file(name), sql);
     }
     static int count(const QString& name, const QString& sql) { return scalar(name, sql).toInt(); }
 
@@ -182,33 +176,21 @@ TEST_F(SampleDataWriterTest, EveryStatementOfTheComponentReturnsRows) {
 TEST_F(SampleDataWriterTest, RowsFeastsAndColoursOfTheEditions) {
     for (const SampleEdition& edition : SampleEdition::all()) {
         const QString db = edition.fileName;
-        // Every date has a row; plain weekdays have no name and feast 0; named rows a feast.
+        // Every date has a row; plain weekdays have no name and feast 0; named rows a feast
+        // with a description; every Sunday, feast, festival and commemoration its gospel;
+        // every link its content.
         EXPECT_EQ(count(db, QStringLiteral("SELECT COUNT(DISTINCT Date) FROM tbCalenderData")),
                   730);
-        EXPECT_EQ(count(db, QStringLiteral("SELECT COUNT(*) FROM tbCalenderData WHERE (ShortName "
-                                           "IS NULL) <> (FeastRef = 0)")),
-                  0);
-        EXPECT_EQ(count(db, QStringLiteral("SELECT COUNT(*) FROM tbCalenderData WHERE FeastRef <> "
-                                           "0 AND FeastRef NOT IN (SELECT ID FROM tbFeasts)")),
-                  0);
-        EXPECT_EQ(
-            count(
-                db,
-                QStringLiteral(
-                    "SELECT COUNT(*) FROM tbFeasts WHERE Description IS NULL OR Description = ''")),
-            0);
-        // Every Sunday, feast, festival and commemoration has its gospel.
-        EXPECT_EQ(count(db, QStringLiteral("SELECT COUNT(*) FROM tbCalenderData c WHERE FeastRef "
-                                           "<> 0 AND NOT EXISTS (SELECT 1 FROM tbReadings r WHERE "
-                                           "r.CalendarID = c.ID AND r.Type = 204)")),
-                  0)
-            << db.toStdString();
-        EXPECT_EQ(count(db, QStringLiteral("SELECT COUNT(*) FROM tbReadings WHERE ContentID NOT IN "
-                                           "(SELECT ID FROM tbBibleText)")),
-                  0);
-        EXPECT_EQ(count(db, QStringLiteral("SELECT COUNT(*) FROM tbContentLinks WHERE ContentID "
-                                           "NOT IN (SELECT ID FROM tbContent)")),
-                  0);
+        for (const char* broken :
+             {"tbCalenderData WHERE (ShortName IS NULL) <> (FeastRef = 0)",
+              "tbCalenderData WHERE FeastRef <> 0 AND FeastRef NOT IN (SELECT ID FROM tbFeasts)",
+              "tbFeasts WHERE Description IS NULL OR Description = ''",
+              "tbCalenderData c WHERE FeastRef <> 0 AND NOT EXISTS (SELECT 1 FROM tbReadings r "
+              "WHERE r.CalendarID = c.ID AND r.Type = 204)",
+              "tbReadings WHERE ContentID NOT IN (SELECT ID FROM tbBibleText)",
+              "tbContentLinks WHERE ContentID NOT IN (SELECT ID FROM tbContent)"})
+            EXPECT_EQ(count(db, QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(broken)), 0)
+                << db.toStdString() << ": " << broken;
         // The components of the prayers page, and nothing else.
         QStringList components;
         for (const auto& prayer : edition.prayers)
@@ -330,13 +312,8 @@ TEST_F(SampleDataWriterTest, ReadingsFollowTheLectionaryYear) {
 
 TEST_F(SampleDataWriterTest, SameInputGivesTheSameFiles) {
     QTemporaryDir other;
-    SampleDataOptions options;
-    options.outDir = other.path();
-    options.fromYear = 2025;
-    options.toYear = 2026;
     QString error;
-    ASSERT_TRUE(SampleDataWriter(options, [](const QString&) {}).run(&error))
-        << error.toStdString();
+    ASSERT_TRUE(generate(other.path(), 2025, 2026, &error)) << error.toStdString();
     for (const SampleEdition& edition : SampleEdition::all())
         EXPECT_EQ(readFile(other.path() + QLatin1Char('/') + edition.fileName),
                   readFile(file(edition.fileName)))
@@ -347,12 +324,8 @@ TEST_F(SampleDataWriterTest, SameInputGivesTheSameFiles) {
 
 TEST_F(SampleDataWriterTest, BadOptionsAndExistingFilesLeaveEverythingAsItWas) {
     const auto attempt = [](const QString& out, int from, int to) {
-        SampleDataOptions options;
-        options.outDir = out;
-        options.fromYear = from;
-        options.toYear = to;
         QString error;
-        EXPECT_FALSE(SampleDataWriter(options, [](const QString&) {}).run(&error));
+        EXPECT_FALSE(generate(out, from, to, &error));
         return error;
     };
     EXPECT_EQ(attempt(QString(), 2025, 2025),
@@ -417,13 +390,8 @@ TEST_F(InterruptedGenerationTest, TheNextRunReplacesWhatItLeftBehind) {
     writeFile(QStringLiteral("set/.make-sample-data-abc123/liturgy.ini"), "[Files]");
     writeFile(QStringLiteral("set/Plan.MDB"), "half");
 
-    SampleDataOptions options;
-    options.outDir = out;
-    options.fromYear = 2025;
-    options.toYear = 2025;
     QString error;
-    ASSERT_TRUE(SampleDataWriter(options, [](const QString&) {}).run(&error))
-        << error.toStdString();
+    ASSERT_TRUE(generate(out, 2025, 2025, &error)) << error.toStdString();
     QStringList expected = SampleDataWriter::outputNames();
     expected.sort();
     EXPECT_EQ(entries(), expected);

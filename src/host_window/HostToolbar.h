@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <memory>
+
+class QObject;
+class QToolBar;
+class cToolBar;
+class fHoster;
+
+// The toolbar that the host window's commands come from: the host's own toolbar when it hands
+// one over, else the window's tools. Clicking a tool runs the window's command of that name;
+// the window's own tools are tagged with its handle, so that only they are switched on and off
+// when a host toolbar is attached and freed.
+class HostToolbar {
+public:
+    // Builds the window's own tools, hidden until they are the ones in use.
+    explicit HostToolbar(fHoster& window);
+
+    QToolBar* own() const { return m_own; }
+    QObject* inUse() const { return m_inUse; }
+    // Makes `toolbar` (or none) the one whose clicks reach the window.
+    void use(QObject* toolbar);
+    // Once the window has its handle: tags the window's own tools with it, uses them unless
+    // the host attached its toolbar, and gives the record of the toolbar in use.
+    std::unique_ptr<cToolBar> start(qint32 handle, qint32 user, qint32 version);
+
+    // The host's toolbar from the notify object's "pParam", when it is one; then the window's
+    // tools on it are switched on. Throws when the host's toolbar cannot be reached.
+    void attach(QObject* notify);
+    // Enables and disables the tools of the toolbar in use after their commands' rules.
+    void setCommandStatus(bool dayPagePending);
+    // Switches the window's tools off and lets the toolbar go.
+    void free();
+
+private:
+    void enableOwnTools(bool enable);
+
+    fHoster& m_window;
+    QToolBar* m_own = nullptr; // a child of the window
+    QPointer<QObject> m_inUse;
+};

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIcon>
+#include <QList>
+#include <QString>
+#include <Qt>
+
+class GoToDate;
+class MonthCalendarView;
+class WeekCalendarView;
+class cPaneWindow;
+class QComboBox;
+class QPushButton;
+class QToolBar;
+class QWidget;
+class cDockingPane;
+class fHoster;
+
+// The arrangement of the host window's panes: where each is docked, which are tabs of which,
+// their widths when the window is shown and resized, the title bars of tabbed panes, and the
+// home arrangement that a refused drag or float is put back to. The user's gestures on the
+// panes are turned into the window's pane actions; the window decides what they do.
+class HosterLayout {
+public:
+    explicit HosterLayout(fHoster& window);
+
+    // The window's docking set-up: tabs on top, the side areas taking the corners, and a
+    // central area of no height.
+    void dockWindow();
+    // The strip above the calendars: the date field, the today button and the edition chooser
+    // (hidden until the window runs in multi-edition mode).
+    struct CalendarTools {
+        QToolBar* bar = nullptr;
+        GoToDate* goTo = nullptr;
+        QPushButton* today = nullptr;
+        QComboBox* chooser = nullptr;
+    };
+    CalendarTools addCalendarTools();
+    // The bar at the left edge that holds the switches of panes hidden at the side.
+    QToolBar* addSideBar();
+
+    // The pane bitmaps 101 (month) and 102 (week).
+    static QIcon paneIcon(int resource);
+    // The width of the edition chooser for the month calendar's width and the chooser's left
+    // position (twips): the month's width less (left - 340), at least 2300.
+    static int chooserWidth(int monthWidth, int chooserLeft);
+
+    cDockingPane* addPane(qint16 number, const QString& title, QWidget* window,
+                          Qt::DockWidgetArea area);
+    // The month and week calendars in their pane windows, panes 1 and 2 at the top with their
+    // icons, the week a tab of the month.
+    struct CalendarPanes {
+        MonthCalendarView* month = nullptr;
+        WeekCalendarView* week = nullptr;
+        cPaneWindow* monthWindow = nullptr;
+        cPaneWindow* weekWindow = nullptr;
+    };
+    CalendarPanes addCalendarPanes();
+    // The day pages at the right, each initialised with the window's settings: 4, then 5 but
+    // for edition 1005, then 7 for edition 1011; 5 and 7 are tabs of 4.
+    void addDayPanes();
+    QList<cDockingPane*> panes() const { return m_panes; }
+    cDockingPane* pane(int number) const;
+
+    // Once every pane is made: their first sizes (the calendars take the height, the day pages
+    // and the tree their widths), the tree hidden at the side, and the gestures watched.
+    void settle();
+    // Takes the current arrangement as the one refused actions go back to.
+    void saveHome();
+    // The window has its size now: the day pages get their width, the calendars the rest.
+    void firstShown();
+    // Around the window's own resize: the day pages keep their width.
+    void beforeResize();
+    void afterResize();
+    // Brings a pane to the front without that counting as the user's selection; false when
+    // there is no such pane.
+    bool raise(int number);
+    // Places the today button, the date field and the edition chooser in the calendar tools.
+    void layoutTools();
+
+private:
+    void arrangeWidths();
+    void watchPane(cDockingPane* pane);
+    void paneVisibilityChanged(cDockingPane* pane, bool visible);
+    void paneToggled(cDockingPane* pane, bool shown);
+    void paneLayoutChanged(cDockingPane* pane);
+    void restoreHomeLayout();
+    void updateTitleBars();
+    void scheduleTitleBars();
+
+    fHoster& m_window;
+    QList<cDockingPane*> m_panes;
+    QByteArray m_homeLayout;
+    bool m_restoring = false;
+    int m_selecting = 0;
+    int m_dayPaneWidth = 0;
+    bool m_arranging = false;
+    bool m_titleBarsPending = false;
+};

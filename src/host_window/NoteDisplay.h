@@ -1,0 +1,43 @@
+#pragma once
+
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QString;
+class QWidget;
+class cToolTip;
+class fHoster;
+
+// The note of the day under the mouse: shown as the tip of the calendar's window and held in
+// the hidden label `LabelTooltip`, whose text the right-click menu `mnuPop` copies ("Copy
+// tooltip").
+class NoteDisplay {
+public:
+    // Makes the label and the menu as children of the window.
+    explicit NoteDisplay(fHoster& window);
+    ~NoteDisplay();
+
+    QLabel* label() const { return m_label; }
+    QMenu* menu() const { return m_menu; }
+    QAction* copyAction() const { return m_copy; }
+    // Null until the tips are started.
+    const cToolTip* tips() const { return m_tip.get(); }
+
+    // Creates the tooltip component with its settings 2, 100 and 200000.
+    void startTips();
+    // Takes any tip off `window` and empties the label; then shows `note` when it is not empty.
+    void show(QWidget* window, const QString& note);
+    // A mouse button released over a calendar: the right button (2) opens the menu while there
+    // is a note.
+    void mouseUp(int button);
+
+private:
+    void copy();
+
+    QLabel* m_label = nullptr;
+    QMenu* m_menu = nullptr;
+    QAction* m_copy = nullptr;
+    std::unique_ptr<cToolTip> m_tip;
+};

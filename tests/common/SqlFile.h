@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+// An SQLite file read and written straight through QtSql, outside the component's data layer:
+// the tests' own changes to their data and their look at what the component wrote. Each call
+// opens and closes a connection of its own; a statement that fails is a test failure.
+namespace SqlFile {
+
+// Runs `statements` in order, in one transaction.
+bool exec(const QString& file, const QStringList& statements);
+// The rows of `sql`, each the list of its values.
+QList<QVariantList> rows(const QString& file, const QString& sql);
+// The first value of the first row of `sql`; invalid when there is none.
+QVariant value(const QString& file, const QString& sql);
+
+} // namespace SqlFile

@@ -1,0 +1,124 @@
+#include "HostWindowFixture.h"
+#include "controls/MonthCalendarView.h"
+#include "controls/cZiRivedUvuridu.h"
+#include "day_page/cBrowserHeader.h"
+#include "day_page/fThisDay.h"
+#include "host_window/HostPrinting.h"
+#include "host_window/fHoster.h"
+#include "support/OleDate.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTimer>
+
+// The page the user chose in the host's page set-up (carried by the notify object) reaches the
+// calendars' and the day pages' print, previewed and printed on PDF; without a choice each
+// prints on its own page.
+namespace {
+
+QString describe(const QPageLayout& page) {
+    const QMarginsF m = page.margins(QPageLayout::Millimeter);
+    return QStringLiteral("%1 %2 %3,%4,%5,%6 mm")
+        .arg(page.pageSize().key(), page.orientation() == QPageLayout::Landscape
+                                         ? QStringLiteral("landscape")
+                                         : QStringLiteral("portrait"))
+        .arg(qRound(m.left()))
+        .arg(qRound(m.top()))
+        .arg(qRound(m.right()))
+        .arg(qRound(m.bottom()));
+}
+
+// Notes the page of the next print preview that opens, and closes the preview.
+std::unique_ptr<QTimer> notePreviewPage(QString* seen) {
+    auto timer = std::make_unique<QTimer>();
+    QObject::connect(timer.get(), &QTimer::timeout, timer.get(), [seen] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(w);
+            if (!preview || !preview->isVisible())
+                continue;
+            *seen = describe(preview->printer()->pageLayout());
+            preview->reject();
+            return;
+        }
+    });
+    timer->start(10);
+    return timer;
+}
+
+// The first page's size of a PDF written by Qt, in points.
+QString mediaBox(const QString& pdf) {
+    QFile file(pdf);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("no file");
+    static const QRegularExpression box(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
+    const QRegularExpressionMatch m = box.match(QString::fromLatin1(file.readAll()));
+    if (!m.hasMatch())
+        return QStringLiteral("no page");
+    return QStringLiteral("%1 x %2")
+        .arg(qRound(m.captured(1).toDouble()))
+        .arg(qRound(m.captured(2).toDouble()));
+}
+
+class PageSetupTest : public HostWindowTest {};
+
+TEST_F(PageSetupTest, TheHostsChosenPageReachesEveryPrint) {
+    const QPageLayout a5(QPageSize(QPageSize::A5), QPageLayout::Portrait, QMarginsF(10, 12, 10, 12),
+                         QPageLayout::Millimeter);
+    const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Landscape,
+                             QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+    // Without a choice the printer keeps its own paper.
+    cZiRivedUvuridu::registerComponent();
+    const QString paper = QPrinter().pageLayout().pageSize().key();
+    struct Case {
+        const char* name;
+        bool dayPage;
+        QPageLayout chosen;
+        QString preview;
+    };
+    const Case cases[] = {
+        {"month, nothing chosen", false, {}, paper + " landscape 20,20,20,20 mm"},
+        {"month, A5", false, a5, "A5 portrait 10,12,10,12 mm"},
+        {"day page, nothing chosen", true, {}, paper + " portrait 20,20,20,20 mm"},
+        {"day page, Letter", true, letter, "Letter landscape 5,5,5,5 mm"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fHoster& w = open(QStringLiteral("Brastume.MDB"), 1007);
+        if (c.dayPage)
+            w.UpdateDay();
+        else
+            w.onPaneAction(fHoster::PaneHidden, 4);
+        // A host without a page set-up has no such property at all.
+        notify.setProperty("pPageLayout",
+                           c.chosen.isValid() ? QVariant::fromValue(c.chosen) : QVariant());
+        QString seen;
+        const std::unique_ptr<QTimer> watch = notePreviewPage(&seen);
+        EXPECT_TRUE(QMetaObject::invokeMethod(&w, "doPrint", Q_ARG(QString, "ID_PREVIEW")));
+        EXPECT_EQ(seen, c.preview);
+    }
+
+    // Printed on PDF without a dialog, the chosen paper replaces the PDF's own A4.
+    fThisDay page;
+    page.setPDate(OleDate::fromDate(QDate(2024, 3, 10)));
+    page.navigate(writeFile(QStringLiteral("page.htm"), "<html><body><p>Amen.</p></body></html>"));
+    cBrowserHeader header;
+    HostPrinting::setUpBrowserHeader(header, page);
+    header.setPageLayout(letter);
+    header.setOutputFile(path(QStringLiteral("day.pdf")));
+    ASSERT_TRUE(header.mPrintDirect());
+    EXPECT_EQ(mediaBox(header.OutputFile()), QStringLiteral("792 x 612"));
+
+    cZiRivedUvuridu month;
+    HostPrinting::setUpPreview(&month, 1007, QStringLiteral("Parish Plan"));
+    month.setPctMonth(window->monthCalendar());
+    month.setPPageLayout(a5);
+    month.setPOutputFile(path(QStringLiteral("month.pdf")));
+    ASSERT_TRUE(month.mShowMonth(1, true));
+    EXPECT_EQ(mediaBox(month.pOutputFile()), QStringLiteral("420 x 595"));
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
+}
+
+} // namespace
