@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/CopyToServerCommand.h"
 #include "app/DayCommand.h"
 #include "app/EditionCommand.h"
 #include "app/HostSession.h"
@@ -25,7 +26,8 @@ bool colourOutput() {
 // The usage of every command, one a line.
 QString usage() {
     return CommandLine::usage() + DayCommand::usage() + ServiceCommand::usage() +
-           ImportCommand::usage() + MailCommand::usage() + WindowProgram::usage();
+           ImportCommand::usage() + MailCommand::usage() + CopyToServerCommand::usage() +
+           WindowProgram::usage();
 }
 
 } // namespace
@@ -47,6 +49,8 @@ int main(int argc, char** argv) {
         return ImportCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
     if (MailCommand::handles(QCoreApplication::arguments().mid(1)))
         return MailCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
+    if (CopyToServerCommand::handles(QCoreApplication::arguments().mid(1)))
+        return CopyToServerCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);
 
     CommandRequest request;
     QString error;

@@ -101,8 +101,9 @@ inline double childCpuNanos() {
 }
 
 // The main of a benchmark program that runs the component: Qt first, then `prepare` (the data
-// set, registrations), then the benchmarks.
-template <class Prepare> int run(int argc, char** argv, Prepare prepare) {
+// set, registrations), then the benchmarks, then `finish` (what must go while Qt is there).
+template <class Prepare, class Finish>
+int run(int argc, char** argv, Prepare prepare, Finish finish) {
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
@@ -110,7 +111,12 @@ template <class Prepare> int run(int argc, char** argv, Prepare prepare) {
     prepare();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    finish();
     return 0;
+}
+
+template <class Prepare> int run(int argc, char** argv, Prepare prepare) {
+    return run(argc, argv, prepare, [] {});
 }
 
 } // namespace bench

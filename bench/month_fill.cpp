@@ -6,6 +6,7 @@
 // side). The user counter `ratio` is the first over the second.
 
 #include "BareSqlite.h"
+#include "CalendarFiles.h"
 #include "calendar/cFillCalendar.h"
 #include "calendar/cLiturgicalColors.h"
 #include "controls/MonthCalendarModel.h"
@@ -28,99 +29,8 @@
 
 namespace {
 
-constexpr int kFirstYear = 1970;
-constexpr int kYears = 70;
-
-// Prepares `insert` on `file` and lets `rows` run it, inside one transaction.
-template <class Rows> void fill(const QString& file, const QString& insert, Rows rows) {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "bench_fill");
-        db.setDatabaseName(file);
-        if (!db.open() || !db.transaction())
-            std::abort();
-        QSqlQuery q(db);
-        if (!q.prepare(insert))
-            std::abort();
-        rows(q);
-        if (!db.commit())
-            std::abort();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("bench_fill"));
-}
-
-void createDatabase(const QString& file, Schema::Kind kind) {
-    QString error;
-    if (!Schema::create(file, kind, &error)) {
-        std::fprintf(stderr, "cannot create %s: %s\n", qPrintable(file), qPrintable(error));
-        std::exit(1);
-    }
-}
-
-// A liturgy database with one row a day for 70 years and a second row every third day, and a
-// plan database with two services every Sunday and one every Wednesday.
-struct Fixture {
-    QTemporaryDir dir;
-    QString liturgyFile;
-    QString planFile;
-    QString iniFile;
-    std::vector<QDate> months;
-    qint64 calendarRows = 0;
-    qint64 services = 0;
-
-    Fixture() {
-        liturgyFile = dir.path() + QStringLiteral("/Brastelo.MDB");
-        planFile = dir.path() + QStringLiteral("/Plan.MDB");
-        iniFile = dir.path() + QStringLiteral("/host.ini");
-        createDatabase(liturgyFile, Schema::Kind::Liturgy);
-        createDatabase(planFile, Schema::Kind::Plan);
-        const QDate start(kFirstYear, 1, 1);
-        const QDate end(kFirstYear + kYears, 1, 1);
-        fill(liturgyFile,
-             QStringLiteral("INSERT INTO tbCalenderData (ID, Date, FeastRef, Day_Color, "
-                            "ShortName, Day_ID) VALUES (?, ?, ?, ?, ?, ?)"),
-             [&](QSqlQuery& q) {
-                 for (QDate d = start; d < end; d = d.addDays(1)) {
-                     const int copies = d.toJulianDay() % 3 == 0 ? 2 : 1;
-                     for (int k = 0; k < copies; ++k) {
-                         q.addBindValue(++calendarRows);
-                         q.addBindValue(OleDate::fromDate(d));
-                         q.addBindValue(int(calendarRows % 600));
-                         q.addBindValue(int(calendarRows % 7));
-                         q.addBindValue(k ? QStringLiteral("Saint of day %1").arg(calendarRows)
-                                          : d.toString(QStringLiteral("dddd d MMMM yyyy")));
-                         q.addBindValue(d.dayOfYear());
-                         q.exec();
-                     }
-                 }
-             });
-        fill(planFile,
-             QStringLiteral("INSERT INTO tbMainPlan (Date, Time, ServType, Location) VALUES "
-                            "(?, ?, ?, ?)"),
-             [&](QSqlQuery& q) {
-                 for (QDate d = start; d < end; d = d.addDays(1)) {
-                     QList<QTime> times;
-                     if (d.dayOfWeek() == 7)
-                         times = {QTime(11, 0), QTime(18, 0)};
-                     else if (d.dayOfWeek() == 3)
-                         times = {QTime(19, 30)};
-                     for (const QTime& t : times) {
-                         q.addBindValue(OleDate::fromDate(d));
-                         q.addBindValue(OleDate::fromDateTime(QDateTime(QDate(1899, 12, 30), t)));
-                         q.addBindValue(QStringLiteral("Holy Communion"));
-                         q.addBindValue(QStringLiteral("St. Mary's Church"));
-                         q.exec();
-                         ++services;
-                     }
-                 }
-             });
-        QFile ini(iniFile);
-        if (!ini.open(QIODevice::WriteOnly))
-            std::abort();
-        ini.write("[Files]\r\nLiturgyFile=" + liturgyFile.toUtf8() +
-                  "\r\nPlanFile=" + planFile.toUtf8() + "\r\n");
-        for (QDate m = start; m < end; m = m.addMonths(1))
-            months.push_back(m);
-    }
+struct Fixture : bench::TemporaryFolder, bench::CalendarFiles {
+    Fixture() : bench::CalendarFiles(dir.path()) {}
 };
 
 Fixture& fixture() {

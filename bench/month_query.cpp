@@ -4,6 +4,7 @@
 // The user counter `ratio` is the first over the second.
 
 #include "BareSqlite.h"
+#include "CalendarFiles.h"
 #include "data/Schema.h"
 #include "data/SqlDate.h"
 #include "data/mADO.h"
@@ -23,64 +24,22 @@
 
 namespace {
 
-constexpr int kFirstYear = 1970;
-constexpr int kYears = 70;
-
 struct Month {
     double first;
     double last;
 };
 
-// The test database: one row a day for 70 years and a second row every third day (a saint's
-// day beside the weekday), so that a month has about 40 rows.
-struct Fixture {
-    QTemporaryDir dir;
-    QString file;
+// The liturgy database of CalendarFiles.h, with every month's first and last day.
+struct Fixture : bench::TemporaryFolder {
+    bench::CalendarFiles files{dir.path()};
+    const QString& file = files.liturgyFile;
+    const qint64& rows = files.calendarRows;
     std::vector<Month> months;
-    qint64 rows = 0;
 
     Fixture() {
-        file = dir.path() + QStringLiteral("/KAMINOSE.MDB");
-        QString error;
-        if (!Schema::create(file, Schema::Kind::Liturgy, &error)) {
-            std::fprintf(stderr, "cannot create %s: %s\n", qPrintable(file), qPrintable(error));
-            std::exit(1);
-        }
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "bench_fill");
-            db.setDatabaseName(file);
-            db.open();
-            db.transaction();
-            QSqlQuery q(db);
-            q.prepare(QStringLiteral("INSERT INTO tbCalenderData (ID, Date, FeastRef, Day_Color, "
-                                     "ShortName, Day_ID) VALUES (?, ?, ?, ?, ?, ?)"));
-            const QDate start(kFirstYear, 1, 1);
-            const QDate end(kFirstYear + kYears, 1, 1);
-            qint64 id = 0;
-            for (QDate d = start; d < end; d = d.addDays(1)) {
-                const int copies = d.toJulianDay() % 3 == 0 ? 2 : 1;
-                for (int k = 0; k < copies; ++k) {
-                    q.addBindValue(++id);
-                    q.addBindValue(OleDate::fromDate(d));
-                    q.addBindValue(int(id % 600));
-                    q.addBindValue(int(id % 7));
-                    q.addBindValue(k ? QStringLiteral("Saint of day %1").arg(id)
-                                     : d.toString(QStringLiteral("dddd d MMMM yyyy")));
-                    q.addBindValue(d.dayOfYear());
-                    q.exec();
-                }
-            }
-            rows = id;
-            db.commit();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("bench_fill"));
-        for (int y = kFirstYear; y < kFirstYear + kYears; ++y) {
-            for (int m = 1; m <= 12; ++m) {
-                const QDate first(y, m, 1);
-                months.push_back(
-                    {OleDate::fromDate(first), OleDate::fromDate(first.addMonths(1).addDays(-1))});
-            }
-        }
+        for (const QDate& first : files.months)
+            months.push_back(
+                {OleDate::fromDate(first), OleDate::fromDate(first.addMonths(1).addDays(-1))});
     }
 };
 

@@ -1,19 +1,29 @@
 #include "data/ServerCopy.h"
 
 #include "data/Connection.h"
+#include "data/DataSource.h"
 #include "data/PostgresDialect.h"
 #include "support/Failure.h"
 #include "support/OleDate.h"
+#include "support/modIni.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <atomic>
+#include <memory>
 
 namespace {
+
+constexpr qint32 kEngineError = -2147467259;
+constexpr qint32 kStatementError = -2147217900;
+// Rows sent to the server in one statement: a round trip per row would make a large liturgy
+// database take minutes.
+constexpr int kRowsPerInsert = 250;
 
 QString uniqueConnectionName() {
     static std::atomic<quint64> next{0};
@@ -26,67 +36,309 @@ bool fail(QString* error, const QString& text) {
     return false;
 }
 
-// "CREATE TABLE t (a INTEGER PRIMARY KEY, b REAL)" with each column in the server's type.
-QString serverTable(const QRegularExpressionMatch& m) {
-    QStringList columns;
-    for (const QString& column : m.captured(2).split(QStringLiteral(", "))) {
-        QStringList words = column.split(QLatin1Char(' '));
-        if (words.size() > 1)
-            words[1] = PostgresDialect::columnType(words[1]);
-        columns.append(words.join(QLatin1Char(' ')));
+QString kindName(Schema::Kind kind) {
+    switch (kind) {
+    case Schema::Kind::Liturgy:
+        return QStringLiteral("liturgy database");
+    case Schema::Kind::Plan:
+        return QStringLiteral("plan database");
+    case Schema::Kind::Service:
+        return QStringLiteral("service database");
+    case Schema::Kind::ItemData:
+        break;
     }
-    return QStringLiteral("CREATE TABLE %1 (%2)")
-        .arg(m.captured(1), columns.join(QStringLiteral(", ")));
+    return QStringLiteral("item data file");
 }
 
-// The names of the REAL columns of `table` in the file: the date values.
-QStringList dateColumns(const QSqlDatabase& db, const QString& table) {
-    QStringList names;
+// A table of the file schema: its columns, and which of them hold date values.
+struct Table {
+    QString name;
+    QStringList columns;
+    QList<bool> isDate;
+    QString createStatement; // in the server's types
+};
+
+QList<Table> tablesOf(Schema::Kind kind) {
+    static const QRegularExpression create(QStringLiteral("^CREATE TABLE (\\w+) \\((.*)\\)$"));
+    QList<Table> tables;
+    for (const QString& statement : Schema::statements(kind)) {
+        const QRegularExpressionMatch m = create.match(statement);
+        if (!m.hasMatch())
+            continue;
+        Table table;
+        table.name = m.captured(1);
+        QStringList serverColumns;
+        for (const QString& column : m.captured(2).split(QStringLiteral(", "))) {
+            QStringList words = column.split(QLatin1Char(' '));
+            table.columns.append(words.first());
+            table.isDate.append(words.size() > 1 &&
+                                PostgresDialect::columnType(words[1]) != words[1]);
+            if (words.size() > 1)
+                words[1] = PostgresDialect::columnType(words[1]);
+            serverColumns.append(words.join(QLatin1Char(' ')));
+        }
+        table.createStatement = QStringLiteral("CREATE TABLE %1 (%2)")
+                                    .arg(table.name, serverColumns.join(QStringLiteral(", ")));
+        tables.append(table);
+    }
+    return tables;
+}
+
+// The table a database of `kind` cannot be without: a file that lacks it is of another kind.
+QString keyTable(Schema::Kind kind) {
+    switch (kind) {
+    case Schema::Kind::Liturgy:
+        return QStringLiteral("tbCalenderData");
+    case Schema::Kind::Plan:
+        return QStringLiteral("tbMainPlan");
+    case Schema::Kind::Service:
+        return QStringLiteral("tbUserText");
+    case Schema::Kind::ItemData:
+        break;
+    }
+    return QStringLiteral("tbContent");
+}
+
+QSqlQuery exec(const QSqlDatabase& db, const QString& sql) {
     QSqlQuery query(db);
-    query.exec(QStringLiteral("SELECT name, type FROM pragma_table_info('%1')").arg(table));
-    while (query.next()) {
-        if (query.value(1).toString().compare(QLatin1String("REAL"), Qt::CaseInsensitive) == 0)
-            names.append(query.value(0).toString());
+    if (!query.exec(sql))
+        throw Failure(kStatementError, sql + QStringLiteral(": ") + query.lastError().text());
+    return query;
+}
+
+qint64 rowCount(const QSqlDatabase& db, const QString& table) {
+    QSqlQuery query = exec(db, QStringLiteral("SELECT COUNT(*) FROM ") + table);
+    return query.next() ? query.value(0).toLongLong() : 0;
+}
+
+// One source opened read-only: which of its kind's tables and columns it has, and their rows.
+class SourceFile {
+public:
+    SourceFile(const ServerCopy::Source& source) : m_kind(source.kind) {
+        QString file;
+        try {
+            file = DataSource::sqliteFileFor(source.dataFile);
+        } catch (const Failure& failure) {
+            throw Failure(failure.number(), QStringLiteral("The %1 cannot be read: %2")
+                                                .arg(kindName(m_kind), failure.description()));
+        }
+        m_name = uniqueConnectionName();
+        m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        m_db.setDatabaseName(file);
+        m_db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (!m_db.open())
+            throw Failure(kEngineError,
+                          QStringLiteral("The %1 '%2' cannot be read: %3")
+                              .arg(kindName(m_kind), source.dataFile, m_db.lastError().text()));
+        for (const Table& table : tablesOf(m_kind)) {
+            const QStringList present = presentColumns(table);
+            if (present.isEmpty() && table.name == keyTable(m_kind))
+                throw Failure(kEngineError,
+                              QStringLiteral("The %1 '%2' has no table %3.")
+                                  .arg(kindName(m_kind), source.dataFile, table.name));
+            m_columns.append(present);
+            m_rows.append(present.isEmpty() ? 0 : rowCount(m_db, table.name));
+        }
+    }
+    ~SourceFile() {
+        m_db.close();
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    SourceFile(const SourceFile&) = delete;
+    SourceFile& operator=(const SourceFile&) = delete;
+
+    Schema::Kind kind() const { return m_kind; }
+    QSqlDatabase& db() { return m_db; }
+    // The columns of the kind's `index`th table that the file has (none: it lacks the table).
+    const QStringList& columns(qsizetype index) const { return m_columns[index]; }
+    qint64 rows(qsizetype index) const { return m_rows[index]; }
+    qint64 allRows() const {
+        qint64 sum = 0;
+        for (const qint64 rows : m_rows)
+            sum += rows;
+        return sum;
+    }
+
+private:
+    // The schema's columns of `table` that the file has, without regard to letter case.
+    QStringList presentColumns(const Table& table) const {
+        QSqlQuery query =
+            exec(m_db, QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(table.name));
+        QStringList names;
+        while (query.next())
+            names.append(query.value(0).toString().toLower());
+        QStringList present;
+        for (const QString& column : table.columns) {
+            if (names.contains(column.toLower()))
+                present.append(column);
+        }
+        return present;
+    }
+
+    Schema::Kind m_kind;
+    QString m_name;
+    QSqlDatabase m_db;
+    QList<QStringList> m_columns;
+    QList<qint64> m_rows;
+};
+
+QVariant serverValue(const QVariant& value, bool isDate, const QString& table,
+                     const QString& column) {
+    if (value.isNull() || !isDate)
+        return value;
+    bool numeric = false;
+    const double ole = value.toDouble(&numeric);
+    if (!numeric || !OleDate::inRange(ole))
+        throw Failure(-2147217913, QStringLiteral("The value '%1' of %2.%3 is no date.")
+                                       .arg(value.toString(), table, column));
+    return OleDate::toDateTime(ole).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+// The statement that inserts `rows` rows of `columns` into `table`.
+QString insertStatement(const QString& table, const QStringList& columns, int rows) {
+    QStringList marks(columns.size(), QStringLiteral("?"));
+    const QString row = QLatin1Char('(') + marks.join(QStringLiteral(", ")) + QLatin1Char(')');
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
+        .arg(table, columns.join(QStringLiteral(", ")),
+             QStringList(rows, row).join(QStringLiteral(", ")));
+}
+
+// Copies every row of one table from the source to the server.
+void copyTable(SourceFile& source, const QSqlDatabase& target, const Table& table,
+               const QStringList& columns, const std::function<void()>& rowDone) {
+    QList<bool> isDate;
+    for (const QString& column : columns)
+        isDate.append(table.isDate[table.columns.indexOf(column)]);
+    QSqlQuery read(source.db());
+    read.setForwardOnly(true);
+    const QString select =
+        QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QStringLiteral(", ")), table.name);
+    if (!read.exec(select))
+        throw Failure(kStatementError, table.name + QStringLiteral(": ") + read.lastError().text());
+    QSqlQuery write(target);
+    int preparedRows = 0;
+    QVariantList batch;
+    // Sends the rows gathered so far in one statement.
+    const auto flush = [&]() {
+        const int rows = int(batch.size() / columns.size());
+        if (rows == 0)
+            return;
+        if (rows != preparedRows) {
+            if (!write.prepare(insertStatement(table.name, columns, rows)))
+                throw Failure(kStatementError,
+                              table.name + QStringLiteral(": ") + write.lastError().text());
+            preparedRows = rows;
+        }
+        for (qsizetype i = 0; i < batch.size(); ++i)
+            write.bindValue(int(i), batch[i]);
+        if (!write.exec())
+            throw Failure(kStatementError,
+                          table.name + QStringLiteral(": ") + write.lastError().text());
+        batch.clear();
+        for (int r = 0; r < rows; ++r)
+            rowDone();
+    };
+    while (read.next()) {
+        for (qsizetype c = 0; c < columns.size(); ++c)
+            batch.append(serverValue(read.value(int(c)), isDate[c], table.name, columns[c]));
+        if (batch.size() == kRowsPerInsert * columns.size())
+            flush();
+    }
+    if (read.lastError().isValid())
+        throw Failure(kStatementError, table.name + QStringLiteral(": ") + read.lastError().text());
+    flush();
+}
+
+// The tables of the server's current schema among `tables`, as the schema names them.
+QStringList existingTables(const QSqlDatabase& db, const QList<Table>& tables) {
+    QStringList lower;
+    for (const Table& table : tables)
+        lower.append(QLatin1Char('\'') + table.name.toLower() + QLatin1Char('\''));
+    QSqlQuery query = exec(db, QStringLiteral("SELECT table_name FROM information_schema.tables "
+                                              "WHERE table_schema = current_schema() AND "
+                                              "table_name IN (%1)")
+                                   .arg(lower.join(QStringLiteral(", "))));
+    QStringList found;
+    while (query.next())
+        found.append(query.value(0).toString());
+    QStringList names;
+    for (const Table& table : tables) {
+        if (found.contains(table.name.toLower()))
+            names.append(table.name);
     }
     return names;
 }
 
-QVariant serverValue(const QVariant& value, bool isDate) {
-    if (value.isNull() || !isDate)
-        return value;
-    const double ole = value.toDouble();
-    if (!OleDate::inRange(ole))
-        throw Failure(-2147217913, QStringLiteral("The value %1 is no date.").arg(ole));
-    return OleDate::toDateTime(ole).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+// Opens the server; a string that names anything else is refused before anything is opened.
+void openServer(Connection& server, const QString& connectionString) {
+    if (!DataSource::isPostgreSQL(DataSource::parse(connectionString)))
+        throw Failure(kEngineError,
+                      QStringLiteral("The connection string '%1' names no PostgreSQL server.")
+                          .arg(DataSource::masked(connectionString)));
+    server.Open(connectionString);
 }
 
-// Copies every row of `table` from `source` to `target`.
-void copyTable(QSqlDatabase& source, QSqlDatabase& target, const QString& table) {
-    const QStringList dates = dateColumns(source, table);
-    QSqlQuery read(source);
-    read.setForwardOnly(true);
-    if (!read.exec(QStringLiteral("SELECT * FROM ") + table))
-        throw Failure(-2147217900, table + QStringLiteral(": ") + read.lastError().text());
-    const QSqlRecord record = read.record();
-    QStringList names;
-    QStringList marks;
-    QList<bool> isDate;
-    for (int c = 0; c < record.count(); ++c) {
-        names.append(record.fieldName(c));
-        marks.append(QStringLiteral("?"));
-        isDate.append(dates.contains(record.fieldName(c)));
+void copyInto(QSqlDatabase& target, std::vector<std::unique_ptr<SourceFile>>& sources,
+              const ServerCopy::Options& options, QList<ServerCopy::TableCount>* counts) {
+    QList<Table> tables;
+    for (const Schema::Kind kind : options.kinds)
+        tables += tablesOf(kind);
+    const QStringList existing = existingTables(target, tables);
+    if (!existing.isEmpty() && !options.replace) {
+        QSqlQuery name = exec(target, QStringLiteral("SELECT current_database()"));
+        name.next();
+        throw Failure(kEngineError,
+                      QStringLiteral("The server database '%1' holds the tables %2 "
+                                     "already; they are replaced only when asked to (--replace).")
+                          .arg(name.value(0).toString(), existing.join(QStringLiteral(", "))));
     }
-    QSqlQuery write(target);
-    if (!write.prepare(
-            QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")))))
-        throw Failure(-2147217900, table + QStringLiteral(": ") + write.lastError().text());
-    while (read.next()) {
-        for (int c = 0; c < record.count(); ++c)
-            write.bindValue(c, serverValue(read.value(c), isDate[c]));
-        if (!write.exec())
-            throw Failure(-2147217900, table + QStringLiteral(": ") + write.lastError().text());
+    for (const QString& table : existing)
+        exec(target, QStringLiteral("DROP TABLE ") + table);
+    for (const Schema::Kind kind : options.kinds) {
+        for (const QString& statement : ServerCopy::schemaStatements(kind))
+            exec(target, statement);
     }
+
+    qint64 total = 0;
+    for (const auto& source : sources)
+        total += source->allRows();
+    qint64 done = 0;
+    const std::function<void()> rowDone = [&]() {
+        ++done;
+        if (options.progress)
+            options.progress(done, total);
+    };
+    if (options.progress)
+        options.progress(0, total);
+    QList<ServerCopy::TableCount> result;
+    for (const Schema::Kind kind : options.kinds) {
+        const QList<Table> kindTables = tablesOf(kind);
+        for (qsizetype t = 0; t < kindTables.size(); ++t) {
+            ServerCopy::TableCount count{kindTables[t].name, 0, 0};
+            for (const auto& source : sources) {
+                if (source->kind() != kind || source->columns(t).isEmpty())
+                    continue;
+                copyTable(*source, target, kindTables[t], source->columns(t), rowDone);
+                count.source += source->rows(t);
+            }
+            count.server = rowCount(target, count.table);
+            result.append(count);
+        }
+    }
+    QStringList differing;
+    for (const ServerCopy::TableCount& count : result) {
+        if (count.source != count.server)
+            differing.append(QStringLiteral("%1 has %2 rows in the data file and %3 on the server")
+                                 .arg(count.table)
+                                 .arg(count.source)
+                                 .arg(count.server));
+    }
+    if (!differing.isEmpty())
+        throw Failure(kEngineError, QStringLiteral("The copy is incomplete: %1.")
+                                        .arg(differing.join(QStringLiteral("; "))));
+    if (counts)
+        *counts = result;
 }
 
 } // namespace
@@ -94,60 +346,69 @@ void copyTable(QSqlDatabase& source, QSqlDatabase& target, const QString& table)
 namespace ServerCopy {
 
 QStringList schemaStatements(Schema::Kind kind) {
-    static const QRegularExpression table(QStringLiteral("^CREATE TABLE (\\w+) \\((.*)\\)$"));
+    const QList<Table> tables = tablesOf(kind);
     QStringList result;
+    qsizetype next = 0;
     for (const QString& statement : Schema::statements(kind)) {
-        const QRegularExpressionMatch m = table.match(statement);
-        result.append(m.hasMatch() ? serverTable(m) : statement);
+        const bool isTable = statement.startsWith(QLatin1String("CREATE TABLE "));
+        result.append(isTable ? tables[next++].createStatement : statement);
     }
     return result;
 }
 
-bool copy(const QString& sqliteFile, Schema::Kind kind, const QString& connectionString,
-          QString* error) {
+bool sourcesOf(const QString& iniFile, QList<Source>* sources, QString* error) {
+    sources->clear();
+    const QFileInfo info(iniFile);
+    if (!info.isFile())
+        return fail(error, QStringLiteral("The INI file '%1' does not exist.").arg(iniFile));
+    static const std::pair<const char*, Schema::Kind> keys[] = {
+        {"LiturgyFile", Schema::Kind::Liturgy},
+        {"PlanFile", Schema::Kind::Plan},
+        {"ServiceFile", Schema::Kind::Service},
+    };
+    for (const auto& [key, kind] : keys) {
+        const QString file =
+            modIni::read(iniFile, QStringLiteral("Files"), QLatin1String(key)).trimmed();
+        if (!file.isEmpty())
+            sources->append({kind, file});
+    }
+    if (sources->isEmpty())
+        return fail(error, QStringLiteral("The INI file '%1' names no database: its section "
+                                          "\"Files\" has no LiturgyFile, PlanFile or ServiceFile.")
+                               .arg(iniFile));
+    return true;
+}
+
+bool copy(const QList<Source>& sources, const QString& connectionString, const Options& options,
+          QList<TableCount>* counts, QString* error) {
     Connection server;
     try {
-        server.Open(connectionString);
+        std::vector<std::unique_ptr<SourceFile>> files;
+        for (const Source& source : sources)
+            files.push_back(std::make_unique<SourceFile>(source));
+        openServer(server, connectionString);
+        QSqlDatabase& target = server.database();
+        if (!target.transaction())
+            throw Failure(kEngineError, target.lastError().text());
+        try {
+            copyInto(target, files, options, counts);
+            if (!target.commit())
+                throw Failure(kEngineError, target.lastError().text());
+        } catch (const Failure&) {
+            target.rollback();
+            throw;
+        }
     } catch (const Failure& failure) {
         return fail(error, failure.description());
     }
-    if (!server.isServer())
-        return fail(error, QStringLiteral("The connection string names no server."));
-    QSqlDatabase& target = server.database();
-    const QString name = uniqueConnectionName();
-    bool copied = false;
-    {
-        QSqlDatabase source = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        source.setDatabaseName(sqliteFile);
-        source.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        try {
-            if (!source.open())
-                throw Failure(-2147467259, source.lastError().text());
-            if (!target.transaction())
-                throw Failure(-2147467259, target.lastError().text());
-            QSqlQuery query(target);
-            for (const QString& statement : schemaStatements(kind)) {
-                if (!query.exec(statement))
-                    throw Failure(-2147217900,
-                                  statement + QStringLiteral(": ") + query.lastError().text());
-            }
-            static const QRegularExpression tableName(QStringLiteral("^CREATE TABLE (\\w+) "));
-            for (const QString& statement : Schema::statements(kind)) {
-                const QRegularExpressionMatch m = tableName.match(statement);
-                if (m.hasMatch())
-                    copyTable(source, target, m.captured(1));
-            }
-            if (!target.commit())
-                throw Failure(-2147467259, target.lastError().text());
-            copied = true;
-        } catch (const Failure& failure) {
-            target.rollback();
-            fail(error, failure.description());
-        }
-        source.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-    return copied;
+    return true;
+}
+
+bool copy(const QString& dataFile, Schema::Kind kind, const QString& connectionString,
+          QString* error) {
+    Options options;
+    options.kinds = {kind};
+    return copy({{kind, dataFile}}, connectionString, options, nullptr, error);
 }
 
 } // namespace ServerCopy
