@@ -37,9 +37,11 @@ QString uniqueConnectionName() {
 QString errorText(const QSqlError& error) {
     // A server's reason comes in lines (the message, then its code): one line, so that the
     // log keeps one record a line.
-    const QString text = (error.databaseText().isEmpty() ? error.text() : error.databaseText())
-                             .trimmed()
-                             .replace(QLatin1Char('\n'), QLatin1Char(' '));
+    QString text = (error.databaseText().isEmpty() ? error.text() : error.databaseText()).trimmed();
+    if (text.contains(QLatin1Char('\n'))) {
+        static const QRegularExpression lineBreak(QStringLiteral("\\s*\n\\s*"));
+        text.replace(lineBreak, QStringLiteral(" "));
+    }
     return text.isEmpty() ? QStringLiteral("The database engine reported an unknown error.") : text;
 }
 

@@ -312,7 +312,7 @@ TEST_F(CopyToServerTest, BadInputIsRefusedWithItsReasonAndLeavesTheServerEmpty) 
          1,
          prefix + QStringLiteral("Cannot open the database '%1' on the server '%2': connection to "
                                  "server on socket \"%2/.s.PGSQL.5432\" failed: No such file or "
-                                 "directory\n\tIs the server running locally and accepting "
+                                 "directory Is the server running locally and accepting "
                                  "connections on that socket?\n")
                       .arg(database, path("nosocket"))},
         {"no date in a date column",
