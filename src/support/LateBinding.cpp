@@ -48,30 +48,49 @@ bool convertArguments(const QMetaMethod& method, const QVariantList& args,
     return true;
 }
 
+// Where methodsNamed keeps its findings: by class, name and number of parameters.
+struct MethodKey {
+    const QMetaObject* meta;
+    QByteArray name;
+    int parameterCount;
+};
+// Looked up without copying the name: most calls find their entry.
+struct MethodKeyView {
+    const QMetaObject* meta;
+    QByteArrayView name;
+    int parameterCount;
+};
+struct MethodKeyHash {
+    using is_transparent = void;
+    size_t operator()(const MethodKeyView& key) const {
+        return qHash(key.name, size_t(quintptr(key.meta))) ^ size_t(key.parameterCount);
+    }
+    size_t operator()(const MethodKey& key) const {
+        return (*this)(MethodKeyView{key.meta, key.name, key.parameterCount});
+    }
+};
+struct MethodKeyEqual {
+    using is_transparent = void;
+    static MethodKeyView view(const MethodKey& key) {
+        return {key.meta, key.name, key.parameterCount};
+    }
+    static MethodKeyView view(const MethodKeyView& key) { return key; }
+    template <class A, class B> bool operator()(const A& a, const B& b) const {
+        const MethodKeyView x = view(a);
+        const MethodKeyView y = view(b);
+        return x.meta == y.meta && x.parameterCount == y.parameterCount && x.name == y.name;
+    }
+};
 // The public slots and invokable methods of a class that have this name and number of
 // parameters, by index. A class's methods never change, so the search runs once per class,
 // name and count.
 const QList<int>& methodsNamed(const QMetaObject* meta, const char* name, int parameterCount) {
-    struct Key {
-        const QMetaObject* meta;
-        QByteArray name;
-        int parameterCount;
-        bool operator==(const Key& other) const {
-            return meta == other.meta && parameterCount == other.parameterCount &&
-                   name == other.name;
-        }
-    };
-    struct KeyHash {
-        size_t operator()(const Key& key) const {
-            return qHash(key.name, size_t(quintptr(key.meta))) ^ size_t(key.parameterCount);
-        }
-    };
     // Per thread, like the rest of the component's shared state.
-    thread_local std::unordered_map<Key, QList<int>, KeyHash> cache;
-    Key key{meta, QByteArray(name), parameterCount};
-    const auto found = cache.find(key);
+    thread_local std::unordered_map<MethodKey, QList<int>, MethodKeyHash, MethodKeyEqual> cache;
+    const auto found = cache.find(MethodKeyView{meta, QByteArrayView(name), parameterCount});
     if (found != cache.end())
         return found->second;
+    MethodKey key{meta, QByteArray(name), parameterCount};
     QList<int> indexes;
     for (int m = 0; m < meta->methodCount(); ++m) {
         const QMetaMethod method = meta->method(m);
