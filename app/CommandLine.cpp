@@ -139,3 +139,9 @@ bool CommandLine::parse(const QStringList& arguments, CommandRequest* request, Q
     }
     return true;
 }
+
+int CommandLine::usageError(FILE* err, const QString& error, const QString& usage) {
+    std::fprintf(err, "liturgy-calendar: %s\nusage: %s\n", qPrintable(error),
+                 qPrintable(usage.trimmed()));
+    return 2;
+}

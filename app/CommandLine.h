@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstddef>
+#include <cstdio>
 #include <utility>
 
 // What the command line asks for: one command and its options.
@@ -44,4 +45,6 @@ public:
     // argument as it stands.
     static QString splitOption(const QString& argument, QString* value, bool* hasValue);
     static bool parseDate(const QString& text, QDate* date);
+    // Writes a command line's mistake and the command's usage to `err`; the exit code 2.
+    static int usageError(FILE* err, const QString& error, const QString& usage);
 };

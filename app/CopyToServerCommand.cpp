@@ -96,9 +96,7 @@ int CopyToServerCommand::main(const QStringList& arguments, FILE* out, FILE* err
     Request request;
     QString error;
     if (!parse(arguments, &request, &error)) {
-        std::fprintf(err, "liturgy-calendar: %s\nusage: %s\n", qPrintable(error),
-                     qPrintable(usage().trimmed()));
-        return 2;
+        return CommandLine::usageError(err, error, usage());
     }
     return copy(request, QStringLiteral("liturgy-calendar"), out, err);
 }

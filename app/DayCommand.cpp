@@ -198,9 +198,7 @@ int DayCommand::main(const QStringList& arguments, FILE* out, FILE* err) {
     Request request;
     QString error;
     if (!parse(arguments, &request, &error)) {
-        std::fprintf(err, "liturgy-calendar: %s\nusage: %s\n", qPrintable(error),
-                     qPrintable(usage().trimmed()));
-        return 2;
+        return CommandLine::usageError(err, error, usage());
     }
     HostSession session(err);
     session.setServer(request.server);

@@ -240,9 +240,7 @@ int PrintCommand::main(int argc, char** argv, FILE* err) {
     Request request;
     QString error;
     if (!parse(arguments, &request, &error)) {
-        std::fprintf(err, "liturgy-calendar: %s\nusage: %s\n", qPrintable(error),
-                     qPrintable(usage().trimmed()));
-        return 2;
+        return CommandLine::usageError(err, error, usage());
     }
     HostSession session(err);
     session.setServer(request.server);

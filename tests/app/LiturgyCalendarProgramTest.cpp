@@ -31,14 +31,7 @@ protected:
 
     // Starts the program; the caller waits for it.
     void start(QProcess& process, const QStringList& arguments) const {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
-        env.insert(QStringLiteral("HOME"), dir());
-        env.insert(QStringLiteral("XDG_DATA_HOME"), dir() + QStringLiteral("data"));
-        env.insert(QStringLiteral("XDG_CACHE_HOME"), dir() + QStringLiteral("cache"));
-        process.setProcessEnvironment(env);
-        process.setWorkingDirectory(dir());
-        process.start(QStringLiteral(LC_APP_PROGRAM), arguments);
+        startProgram(process, QStringLiteral(LC_APP_PROGRAM), arguments);
     }
 
     ProgramRun run(const QStringList& arguments) const {

@@ -48,18 +48,11 @@ protected:
     }
 
     void start(QProcess& process, QStringList arguments, const QString& serverString) const {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
-        env.insert(QStringLiteral("HOME"), dir());
-        env.insert(QStringLiteral("XDG_DATA_HOME"), dir() + QStringLiteral("data"));
-        env.insert(QStringLiteral("XDG_CACHE_HOME"), dir() + QStringLiteral("cache"));
-        process.setProcessEnvironment(env);
-        process.setWorkingDirectory(dir());
         arguments << QStringLiteral("--ini") << ini;
         // A null string: the command without the option.
         if (!serverString.isNull())
             arguments << QStringLiteral("--server") << serverString;
-        process.start(QStringLiteral(LC_APP_PROGRAM), arguments);
+        startProgram(process, QStringLiteral(LC_APP_PROGRAM), arguments);
     }
 
     // Exit code, standard output and standard error of one run, on one line each.

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QProcess>
 
 void resetSharedState() {
     SharedState& s = shared();
@@ -91,4 +92,16 @@ QString TestEnv::accessTestFile(const QString& name) {
 
 void TestEnv::setNow(const QDateTime& now) {
     shared().env.now = [now] { return now; };
+}
+
+void TestEnv::startProgram(QProcess& process, const QString& program,
+                           const QStringList& arguments) const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+    env.insert(QStringLiteral("HOME"), dir());
+    env.insert(QStringLiteral("XDG_DATA_HOME"), dir() + QStringLiteral("data"));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), dir() + QStringLiteral("cache"));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(dir());
+    process.start(program, arguments);
 }

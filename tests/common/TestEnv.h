@@ -6,10 +6,13 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
+
+class QProcess;
 
 // Readable failure messages for Qt's strings. They live here, in the header every test
 // includes, so that all test programs print them alike.
@@ -39,6 +42,11 @@ protected:
     // The real Access file `name` of the shared test data beside the source folder; empty when
     // that folder is absent (tests then skip).
     static QString accessTestFile(const QString& name);
+
+    // Starts `program` as this test's user: the en_US locale, home, data home, cache and working
+    // folder in the test's folder. The caller waits for it.
+    void startProgram(QProcess& process, const QString& program,
+                      const QStringList& arguments) const;
 
     HeadlessUserInterface& ui() const { return *m_ui; }
     void setNow(const QDateTime& now);
