@@ -511,10 +511,7 @@ QString DayPageAssembly::readValue(const QString& sql) const {
 
 void DayPageAssembly::append(const QString& text) {
     if (!m_page) {
-        auto file = std::make_unique<QFile>(m_htmDataFile);
-        if (m_htmDataFile.isEmpty() || !file->open(QIODevice::WriteOnly | QIODevice::Append))
-            throw Failure::pathFileAccess(m_htmDataFile);
-        m_page = std::move(file);
+        m_page = openPage();
         // The page is UTF-8, and says so: a mailed or exported copy is read by programs that
         // would otherwise guess another character set.
         const QByteArray head(kCharsetDeclaration);
@@ -527,14 +524,44 @@ void DayPageAssembly::append(const QString& text) {
         throw Failure::pathFileAccess(m_htmDataFile);
 }
 
-void DayPageAssembly::showPage() {
-    if (m_page) {
-        const bool written = m_page->flush();
-        m_page->close();
-        m_page.reset();
-        if (!written)
-            throw Failure::pathFileAccess(m_htmDataFile);
+std::unique_ptr<QFile> DayPageAssembly::openPage() {
+    if (m_htmDataFile.isEmpty())
+        throw Failure::pathFileAccess(m_htmDataFile);
+    auto file = std::make_unique<QFile>(m_htmDataFile);
+    // The new page is written over the old one and cut to its length when it ends: the same
+    // bytes as deleting the file and creating it again, without the file system allocating a
+    // new file, or flushing an emptied one, on every rebuild.
+    if (m_pageStale && file->open(QIODevice::ReadWrite)) {
+        m_pageStale = false;
+        return file;
     }
+    if (m_pageStale) {
+        mVBFileDisk::deleteFile(m_htmDataFile);
+        m_pageStale = false;
+    }
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Append))
+        throw Failure::pathFileAccess(m_htmDataFile);
+    return file;
+}
+
+bool DayPageAssembly::closePage() {
+    if (!m_page)
+        return true;
+    // A page as long as the one it overwrote needs no cut, and the usual rebuild is just that.
+    const qint64 end = m_page->pos();
+    const bool written = m_page->flush() && (m_page->size() == end || m_page->resize(end));
+    m_page->close();
+    m_page.reset();
+    return written;
+}
+
+void DayPageAssembly::showPage() {
+    if (m_pageStale) {
+        mVBFileDisk::deleteFile(m_htmDataFile);
+        m_pageStale = false;
+    }
+    if (!closePage())
+        throw Failure::pathFileAccess(m_htmDataFile);
     m_view.navigate(m_htmDataFile);
 }
 
@@ -557,7 +584,8 @@ void DayPageAssembly::startSection(qint32* cache, qint32 calendarID) {
     m_view.showWaitPointer();
     *cache = calendarID;
     cleanMainCSS();
-    mVBFileDisk::deleteFile(m_htmDataFile);
+    // The old page goes when the first piece is written, or at the end if none is.
+    m_pageStale = true;
     // One build reads the INI file once.
     m_sectionLiturgyFile =
         modIni::read(m_vkIniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile"));
@@ -566,7 +594,10 @@ void DayPageAssembly::startSection(qint32* cache, qint32 calendarID) {
 
 void DayPageAssembly::endSection() {
     // What a failed build wrote stays in the page file.
-    m_page.reset();
+    closePage();
+    if (m_pageStale)
+        mVBFileDisk::deleteFile(m_htmDataFile);
+    m_pageStale = false;
     m_inSection = false;
     m_sectionLiturgyFile.clear();
 }

@@ -83,6 +83,8 @@ private:
     // shown or the build ends; a failed write is the failure 75.
     void append(const QString& text);
     // Closes the page file and navigates to it.
+    std::unique_ptr<QFile> openPage();
+    bool closePage();
     void showPage();
     void appendStyleBlock();
     void appendHeading(const QDate& date);
@@ -113,6 +115,7 @@ private:
     bool m_inSection = false;
     QString m_sectionLiturgyFile;
     std::unique_ptr<QFile> m_page;
+    bool m_pageStale = false; // the page file still holds the previous build
     double m_listDate = 0;
     qint32 m_ordoCache = 0;
     qint32 m_readingsCache = 0;

@@ -274,10 +274,10 @@ TEST_F(DayPageAssemblyTest, OrdoIsTheStoredTextOfTheDate) {
 TEST_F(DayPageAssemblyTest, AReplacedLiturgyFileIsSeenByTheNextBuild) {
     const QDate date(2024, 3, 10);
     liturgy->addDay(100, date, 20, QStringLiteral("Sunday"));
-    liturgy->addOrdo(date, QStringLiteral("<P>Old</P>"));
+    liturgy->addOrdo(date, QStringLiteral("<P>The order of service before</P>"));
     makePage(DayPageAssembly::kOrdo, 47);
     show(date);
-    EXPECT_EQ(pageText(), styleBlock() + QStringLiteral("<P>Old</P>\r\n"));
+    EXPECT_EQ(pageText(), styleBlock() + QStringLiteral("<P>The order of service before</P>\r\n"));
     // The page keeps its connection; a new file renamed over the one it opened is another file.
     const QString fresh = path(QStringLiteral("fresh.tmp"));
     {
@@ -386,14 +386,20 @@ private:
 
 TEST_F(DayPageAssemblyTest, ComponentFailuresGoToTheErrorHandler) {
     liturgy->addDay(7, QDate(2024, 12, 25), 20, QStringLiteral("Christmas Day"));
+    addReadings(7, {{202, QStringLiteral("Isa 9")}});
+    makePage(DayPageAssembly::kReadings, 47);
+    show(QDate(2024, 12, 25));
+    ASSERT_TRUE(QFileInfo::exists(page->pHTMDataFile()));
+    const qsizetype shown = navigations();
     const auto previous =
         ObjectRegistry::registerFactory(QStringLiteral("VkLiturgicalDay.cVkLiturgicalDay"),
                                         [] { return std::make_unique<IncompleteReadings>(); });
-    makePage(DayPageAssembly::kReadings, 47);
-    show(QDate(2024, 12, 25));
+    show(QDate(2024, 12, 25), true);
     EXPECT_EQ(errHandler().lastErrorNumber(), 438);
     EXPECT_EQ(errHandler().lastErrorProcedure(), QStringLiteral("fThisDay.getTextsForDay"));
-    EXPECT_EQ(navigations(), 0);
+    EXPECT_EQ(navigations(), shown);
+    // The build failed before its first piece: the previous page is gone, not shown again.
+    EXPECT_FALSE(QFileInfo::exists(page->pHTMDataFile()));
     EXPECT_EQ(ui().calls().last(), QStringLiteral("default"));
 
     ObjectRegistry::registerFactory(QStringLiteral("VkLiturgicalDay.cVkLiturgicalDay"), {});
