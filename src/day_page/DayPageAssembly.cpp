@@ -478,10 +478,20 @@ void DayPageAssembly::cleanMainCSS() {
         // Without the temporary folder the name would point into the working folder.
         if (folder.isEmpty())
             return;
+        // A folder unchanged since the file was last found missing cannot hold it now.
+        const qint64 since = FileIdentity::stampClock();
+        const std::optional<FileIdentity> seen = FileIdentity::of(folder);
+        if (seen && seen == m_mainCssMissingFrom)
+            return;
+        m_mainCssMissingFrom.reset();
         // The name is the one this component gives it, so no search without regard to case.
         const QString file = folder + QStringLiteral("MAIN.CSS");
-        if (QFileInfo(file).isFile())
+        if (QFileInfo(file).isFile()) {
             QFile::remove(file);
+            return;
+        }
+        if (seen && !seen->mayChangeUnseen(since))
+            m_mainCssMissingFrom = seen;
     });
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "support/FileIdentity.h"
+
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class DayPageView;
 class QFile;
@@ -116,6 +119,7 @@ private:
     QString m_sectionLiturgyFile;
     std::unique_ptr<QFile> m_page;
     bool m_pageStale = false; // the page file still holds the previous build
+    std::optional<FileIdentity> m_mainCssMissingFrom; // the temporary folder without MAIN.CSS
     double m_listDate = 0;
     qint32 m_ordoCache = 0;
     qint32 m_readingsCache = 0;
