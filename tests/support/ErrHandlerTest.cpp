@@ -64,16 +64,6 @@ protected:
     }
 };
 
-TEST_F(ErrHandlerTest, StartsWithTheDefaults) {
-    CErrHandler h;
-    EXPECT_EQ(h.MaxProcStackItems(), 100);
-    EXPECT_TRUE(h.IncludeExpandedInfo());
-    EXPECT_TRUE(h.DisplayMsgOnError());
-    EXPECT_FALSE(h.TraceExecution());
-    EXPECT_EQ(h.Destination().toString(), reportPath());
-    expectStackEmpty(h, 102);
-}
-
 TEST_F(ErrHandlerTest, FailureThreeDeepWritesReportMessageAndLogRecord) {
     EXPECT_FALSE(
         failNested({"cVoVoruzevUdadudar.mInitialize", "fHoster.mInitialize", "mADO.getConnection"},
@@ -97,7 +87,9 @@ TEST_F(ErrHandlerTest, FailureThreeDeepWritesReportMessageAndLogRecord) {
                     logBanner(u"3/5/24"_s) +
                         logLine(u"\tmADO.getConnection\tError (9) Subscript out of range"_s));
 
+    // With the defaults: expanded information, the message shown, the report at Destination.
     const CErrHandler& h = errHandler();
+    EXPECT_EQ(h.Destination().toString(), reportPath());
     EXPECT_EQ(h.lastErrorNumber(), 9);
     EXPECT_EQ(h.lastErrorDescription(), u"Subscript out of range"_s);
     EXPECT_EQ(h.lastErrorProcedure(), u"mADO.getConnection"_s);
@@ -313,7 +305,9 @@ TEST_F(ErrHandlerTest, PushesBeyondTheRangeOfThePointerNeitherFailNorCorruptTheS
         h.Push(u"m.p%1"_s.arg(i));
     EXPECT_GT(h.pCurStackPointer(), 100);
     EXPECT_EQ(h.stackEntry(1), u"m.p1"_s);
+    // The default limit: a hundred names are kept, the deeper ones are not.
     EXPECT_EQ(h.stackEntry(100), u"m.p100"_s);
+    EXPECT_EQ(h.stackEntry(101), QString());
     for (int i = 0; i < pushes; ++i)
         h.Pop();
     expectStackEmpty(h, 102);
