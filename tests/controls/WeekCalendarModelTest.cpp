@@ -26,7 +26,7 @@ TEST_F(WeekCalendarModelTest, StartsOnTodayAndShowsTheMonthOfTheRangesStart) {
     EXPECT_EQ(model->year(), 2024);
 }
 
-TEST_F(WeekCalendarModelTest, DateMembersInsideTheRange) {
+TEST_F(WeekCalendarModelTest, DateMembersInsideTheRangeUntilCleared) {
     const QDate d(2024, 2, 25);
     model->setDateText(d, QStringLiteral("a\r\nb"));
     model->setDateColor(d, 1, 0xFFFFFF);
@@ -41,6 +41,12 @@ TEST_F(WeekCalendarModelTest, DateMembersInsideTheRange) {
     EXPECT_EQ(failureNumber([&] { model->setDateColor(d, 0, 1); }), 9);
     EXPECT_EQ(failureNumber([&] { model->setDateColor(d, 4, 1); }), 9);
     EXPECT_EQ(failureNumber([&] { model->setStartDate(QDate()); }), 9);
+
+    model->clear();
+    EXPECT_EQ(model->dateText(d), QString());
+    EXPECT_EQ(model->dateColor(d, 1), std::nullopt);
+    EXPECT_EQ(model->dateColor(d, 3), std::nullopt);
+    EXPECT_EQ(model->dateMarker(d), 0);
 }
 
 TEST_F(WeekCalendarModelTest, DatesOutsideTheRangeKeepNothing) {
@@ -56,17 +62,6 @@ TEST_F(WeekCalendarModelTest, DatesOutsideTheRangeKeepNothing) {
     // Nor do they appear when the range later grows over them.
     model->setStartDate(QDate(2024, 2, 1));
     EXPECT_EQ(model->dateText(QDate(2024, 2, 1)), QString());
-}
-
-TEST_F(WeekCalendarModelTest, ClearEmptiesEveryDate) {
-    const QDate d(2024, 3, 31);
-    model->setDateText(d, QStringLiteral("x"));
-    model->setDateColor(d, 2, 7);
-    model->setDateMarker(d, 1);
-    model->clear();
-    EXPECT_EQ(model->dateText(d), QString());
-    EXPECT_EQ(model->dateColor(d, 2), std::nullopt);
-    EXPECT_EQ(model->dateMarker(d), 0);
 }
 
 } // namespace
