@@ -1,7 +1,7 @@
 #include "data/Connection.h"
 
 #include "DataTestSupport.h"
-#include "support/Failure.h"
+#include "controls/FailureNumber.h"
 
 #include <QDir>
 
@@ -21,16 +21,6 @@ protected:
     }
     static QString jet(const QString& file) {
         return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + file + ';';
-    }
-    static qint32 failureNumber(const std::function<void()>& f, QString* text = nullptr) {
-        try {
-            f();
-        } catch (const Failure& failure) {
-            if (text)
-                *text = failure.description();
-            return failure.number();
-        }
-        return 0;
     }
     QStringList folderContents() const {
         return QDir(dir()).entryList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden);

@@ -1,8 +1,8 @@
 #include "data/Recordset.h"
 
+#include "controls/FailureNumber.h"
 #include "data/ResData.h"
 #include "data/RowTable.h"
-#include "support/Failure.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +13,6 @@ RowTable twoRows() {
     t.appendRow({1, QStringLiteral("Ash Wednesday"), 45337.0});
     t.appendRow({2, QVariant(), 45338.0});
     return t;
-}
-
-qint32 failureNumber(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Failure& failure) {
-        return failure.number();
-    }
-    return 0;
 }
 
 TEST(RowTableTest, NoTableTableWithoutRowsAndCells) {
