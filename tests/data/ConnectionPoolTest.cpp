@@ -38,15 +38,11 @@ protected:
     }
     // The short names of the calendar rows, in ID order, joined by ','.
     static QString names(const ConnectionPtr& connection) {
-        const ResData r = mADO::getResData(
+        const QStringList r = resultLines(mADO::getResData(
             connection, QStringLiteral("SELECT ShortName FROM tbCalenderData ORDER BY ID"), 3,
-            true);
-        if (!r.isTable())
-            return QStringLiteral("(none)");
-        QStringList out;
-        for (int row = 0; row < r.table().rowCount(); ++row)
-            out.append(r.table().at(0, row).toString());
-        return out.join(QLatin1Char(','));
+            true));
+        return r.first() == QStringLiteral("Table") ? r.mid(1).join(QLatin1Char(','))
+                                                    : QStringLiteral("(none)");
     }
     // The databases the data layer holds open: connection name to file.
     static QMap<QString, QString> openDatabases() {

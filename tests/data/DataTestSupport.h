@@ -1,6 +1,8 @@
 #pragma once
 
 #include "common/TestEnv.h"
+#include "data/Recordset.h"
+#include "data/ResData.h"
 #include "data/Schema.h"
 #include "support/OleDate.h"
 #include "support/modLog.h"
@@ -12,6 +14,7 @@
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariantList>
+#include <functional>
 
 // Databases made through the schema module in the test's folder, filled through a writable
 // connection of the test's own, and the log as the data layer leaves it.
@@ -43,6 +46,28 @@ protected:
             db.commit();
         }
         QSqlDatabase::removeDatabase(name);
+    }
+
+    // What a result holds, whole: its kind, then its text, its value, or each row of its
+    // recordset or table with the columns joined by '|'. A recordset is read to its end.
+    static QStringList resultLines(const ResData& r) {
+        static const char* const kinds[] = {"Empty", "String", "Recordset", "Table", "Bool"};
+        QStringList out{QString::fromLatin1(kinds[int(r.kind())])};
+        const auto row = [&out](int columns, const std::function<QVariant(int)>& at) {
+            QStringList cells;
+            for (int col = 0; col < columns; ++col)
+                cells.append(at(col).toString());
+            out.append(cells.join(QLatin1Char('|')));
+        };
+        if (r.kind() == ResData::Kind::String)
+            out.append(r.toString());
+        if (r.kind() == ResData::Kind::Bool)
+            out.append(r.toBool() ? QStringLiteral("true") : QStringLiteral("false"));
+        for (const RecordsetPtr rs = r.recordset(); rs && !rs->Eof(); rs->MoveNext())
+            row(rs->fieldCount(), [&](int col) { return rs->value(col); });
+        for (int i = 0; i < r.table().rowCount(); ++i)
+            row(r.table().columnCount(), [&](int col) { return r.table().at(col, i); });
+        return out;
     }
 
     static double ole(int y, int m, int d) { return OleDate::fromDate(QDate(y, m, d)); }

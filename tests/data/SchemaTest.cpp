@@ -1,4 +1,5 @@
 #include "DataTestSupport.h"
+#include "common/SqlFile.h"
 #include "data/SqlDate.h"
 #include "data/mADO.h"
 
@@ -11,38 +12,25 @@ protected:
     // "table(column type, ...)" for every table, and every index with its columns, in name order.
     static QStringList layout(const QString& file) {
         QStringList out;
-        const QString name = QStringLiteral("schema_layout");
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(file);
-            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-            EXPECT_TRUE(db.open());
-            QSqlQuery tables(db);
-            tables.exec(QStringLiteral(
-                "SELECT type, name, tbl_name FROM sqlite_master ORDER BY type DESC, name"));
-            while (tables.next()) {
-                const bool isTable = tables.value(0).toString() == QStringLiteral("table");
-                QSqlQuery cols(db);
-                cols.exec(
-                    QStringLiteral("PRAGMA %1(%2)")
-                        .arg(isTable ? QStringLiteral("table_info") : QStringLiteral("index_info"),
-                             tables.value(1).toString()));
-                QStringList parts;
-                while (cols.next()) {
-                    parts.append(
-                        isTable ? cols.value(1).toString() + QLatin1Char(' ') +
-                                      cols.value(2).toString() +
-                                      (cols.value(5).toInt() ? QStringLiteral(" KEY") : QString())
-                                : cols.value(2).toString());
-                }
-                out.append((isTable ? QString()
-                                    : QStringLiteral("index ") + tables.value(2).toString() +
-                                          QLatin1Char(' ')) +
-                           tables.value(1).toString() + QLatin1Char('(') +
-                           parts.join(QStringLiteral(", ")) + QLatin1Char(')'));
+        for (const QVariantList& object : SqlFile::rows(
+                 file, QStringLiteral("SELECT type = 'table', name, tbl_name FROM sqlite_master "
+                                      "ORDER BY type DESC, name"))) {
+            const bool isTable = object[0].toBool();
+            const QString name = object[1].toString();
+            QStringList parts;
+            for (const QVariantList& col :
+                 SqlFile::rows(file, (isTable ? QStringLiteral("PRAGMA table_info(%1)")
+                                              : QStringLiteral("PRAGMA index_info(%1)"))
+                                         .arg(name))) {
+                parts.append(isTable ? col[1].toString() + QLatin1Char(' ') + col[2].toString() +
+                                           (col[5].toInt() ? QStringLiteral(" KEY") : QString())
+                                     : col[2].toString());
             }
+            out.append(
+                (isTable ? QString()
+                         : QStringLiteral("index ") + object[2].toString() + QLatin1Char(' ')) +
+                name + QLatin1Char('(') + parts.join(QStringLiteral(", ")) + QLatin1Char(')'));
         }
-        QSqlDatabase::removeDatabase(name);
         return out;
     }
 };
@@ -137,29 +125,9 @@ protected:
     }
 
     // The rows of a statement, each row's columns joined with '|'.
-    QStringList rows(const QString& file, const QString& sql, qint16 mode) {
+    static QStringList rows(const QString& file, const QString& sql, qint16 mode) {
         const ConnectionPtr c = mADO::getConnection(file, mADO::mGetConString(file, 0, QString()));
-        const ResData r = mADO::getResData(c, sql, mode, false);
-        QStringList out;
-        if (mode == 1)
-            return {r.toString()};
-        if (mode == 2) {
-            const RecordsetPtr rs = r.recordset();
-            for (; rs && !rs->Eof(); rs->MoveNext()) {
-                QStringList cols;
-                for (int i = 0; i < rs->fieldCount(); ++i)
-                    cols.append(rs->value(i).toString());
-                out.append(cols.join(QLatin1Char('|')));
-            }
-            return out;
-        }
-        for (int row = 0; row < r.table().rowCount(); ++row) {
-            QStringList cols;
-            for (int col = 0; col < r.table().columnCount(); ++col)
-                cols.append(r.table().at(col, row).toString());
-            out.append(cols.join(QLatin1Char('|')));
-        }
-        return out;
+        return resultLines(mADO::getResData(c, sql, mode, false)).mid(1);
     }
 
     QString m_liturgy, m_plan, m_service, m_hymns;
@@ -242,18 +210,19 @@ TEST_F(SchemaStatementsTest, SearchesUseTheIndexes) {
             steps.append(t.at(3, row).toString());
         return steps.join(QLatin1Char(';'));
     };
-    EXPECT_TRUE(plan(QStringLiteral("SELECT ID FROM tbCalenderData WHERE Date >=#2/26/2024# AND "
-                                    "Date <=#4/7/2024# ORDER BY ID"))
-                    .contains(QStringLiteral("ixCalenderDataDate (Date>? AND Date<?)")));
-    EXPECT_TRUE(plan(QStringLiteral("SELECT FeastRef FROM tbCalenderData WHERE ID=12"))
-                    .contains(QStringLiteral("INTEGER PRIMARY KEY")));
-    EXPECT_TRUE(plan(QStringLiteral("SELECT itemOrdo FROM tbOrdo WHERE itemDate=#3/5/2024#"))
-                    .contains(QStringLiteral("USING INDEX ixOrdoItemDate")));
-    EXPECT_TRUE(plan(QStringLiteral("SELECT ContentID FROM tbReadings WHERE CalendarID=7 ORDER "
-                                    "BY SortOrder, ID"))
-                    .contains(QStringLiteral("USING INDEX ixReadingsCalendarID")));
-    EXPECT_TRUE(plan(QStringLiteral("SELECT ContentID FROM tbContentLinks WHERE CalendarID=7"))
-                    .contains(QStringLiteral("USING INDEX ixContentLinksCalendarID")));
+    // A statement, and the step of its plan that shows the search.
+    const std::pair<const char*, const char*> cases[] = {
+        {"SELECT ID FROM tbCalenderData WHERE Date >=#2/26/2024# AND Date <=#4/7/2024# ORDER BY ID",
+         "ixCalenderDataDate (Date>? AND Date<?)"},
+        {"SELECT FeastRef FROM tbCalenderData WHERE ID=12", "INTEGER PRIMARY KEY"},
+        {"SELECT itemOrdo FROM tbOrdo WHERE itemDate=#3/5/2024#", "USING INDEX ixOrdoItemDate"},
+        {"SELECT ContentID FROM tbReadings WHERE CalendarID=7 ORDER BY SortOrder, ID",
+         "USING INDEX ixReadingsCalendarID"},
+        {"SELECT ContentID FROM tbContentLinks WHERE CalendarID=7",
+         "USING INDEX ixContentLinksCalendarID"},
+    };
+    for (const auto& [sql, step] : cases)
+        EXPECT_TRUE(plan(QString::fromUtf8(sql)).contains(QString::fromUtf8(step))) << sql;
 }
 
 } // namespace

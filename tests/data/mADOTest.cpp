@@ -180,50 +180,40 @@ TEST_F(mADOTest, FilesThatCannotBeOpenedFailThroughTheErrorHandlerAndTheLog) {
 TEST_F(mADOTest, ResultModes) {
     const ConnectionPtr c = connect();
     ASSERT_TRUE(c);
-    // 1: the first value as a string; no row or NULL gives the empty string.
-    const std::pair<const char*, const char*> firstValues[] = {
-        {"SELECT ShortName FROM tbCalenderData WHERE ID=12", "Tuesday"},
-        {"SELECT ShortName FROM tbCalenderData WHERE ID=99", ""},
-        {"SELECT ShortName FROM tbCalenderData WHERE ID=7", ""},
-        {"SELECT MIN(Date) FROM tbCalenderData", "45356"},
+    const QString onDay =
+        QStringLiteral("SELECT ID, ShortName, FeastRef FROM tbCalenderData WHERE Date = ");
+    struct Case {
+        QString sql;
+        qint16 mode;
+        QStringList result;
     };
-    for (const auto& [sql, expected] : firstValues) {
-        const ResData r = mADO::getResData(c, QString::fromUtf8(sql), 1, false);
-        EXPECT_EQ(r.kind(), ResData::Kind::String) << sql;
-        EXPECT_EQ(r.toString(), QString::fromUtf8(expected)) << sql;
+    const QList<Case> cases = {
+        // 1: the first value as a string; no row or NULL gives the empty string.
+        {"SELECT ShortName FROM tbCalenderData WHERE ID=12", 1, {"String", "Tuesday"}},
+        {"SELECT ShortName FROM tbCalenderData WHERE ID=99", 1, {"String", ""}},
+        {"SELECT ShortName FROM tbCalenderData WHERE ID=7", 1, {"String", ""}},
+        {"SELECT MIN(Date) FROM tbCalenderData", 1, {"String", "45356"}},
+        // 2: the recordset.
+        {"SELECT ID, ShortName FROM tbCalenderData ORDER BY ID",
+         2,
+         {"Recordset", "7|", "12|Tuesday"}},
+        // 3: [column][row]; no row is no table.
+        {onDay + "#03/5/2024#", 3, {"Table", "7||44", "12|Tuesday|155"}},
+        {onDay + "#03/6/2024#", 3, {"Empty"}},
+        // 4: a command; true.
+        {"SELECT COUNT(*) FROM tbCalenderData", 4, {"Bool", "true"}},
+        // Other modes run the statement and give nothing.
+        {"SELECT ID FROM tbCalenderData", 0, {"Empty"}},
+    };
+    for (const Case& k : cases) {
+        EXPECT_EQ(resultLines(mADO::getResData(c, k.sql, k.mode, false)), k.result)
+            << k.sql.toStdString() << " mode " << k.mode;
     }
+    // The first value keeps the value it was read as.
     EXPECT_EQ(mADO::getResData(c, QStringLiteral("SELECT MIN(Date) FROM tbCalenderData"), 1, false)
                   .value()
                   .toDouble(),
               45356.0);
-    // 2: the recordset, owned by the caller.
-    const RecordsetPtr rs =
-        mADO::getResData(c, QStringLiteral("SELECT ID, ShortName FROM tbCalenderData ORDER BY ID"),
-                         2, false)
-            .recordset();
-    ASSERT_TRUE(rs);
-    EXPECT_EQ(rs->RecordCount(), 2);
-    EXPECT_EQ(rs->value(QStringLiteral("ID")).toInt(), 7);
-    // 3: [column][row]; no row is no table.
-    const ResData all = mADO::getResData(
-        c,
-        QStringLiteral("SELECT ID, ShortName, FeastRef FROM tbCalenderData WHERE Date = ") +
-            QStringLiteral("#03/5/2024#"),
-        3, false);
-    ASSERT_TRUE(all.isTable());
-    EXPECT_EQ(all.table().columnCount(), 3);
-    EXPECT_EQ(all.table().rowCount(), 2);
-    EXPECT_EQ(all.table().at(2, 1).toInt(), 155);
-    const ResData empty = mADO::getResData(
-        c, QStringLiteral("SELECT ID FROM tbCalenderData WHERE Date = #03/6/2024#"), 3, false);
-    EXPECT_FALSE(empty.isTable());
-    EXPECT_TRUE(empty.isEmpty());
-    // 4: a command; true.
-    EXPECT_TRUE(mADO::getResData(c, QStringLiteral("SELECT COUNT(*) FROM tbCalenderData"), 4, false)
-                    .toBool());
-    // Other modes run the statement and give nothing.
-    EXPECT_TRUE(
-        mADO::getResData(c, QStringLiteral("SELECT ID FROM tbCalenderData"), 0, false).isEmpty());
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
     EXPECT_TRUE(logRecords().isEmpty());
     EXPECT_EQ(errHandler().pCurStackPointer(), 0);
