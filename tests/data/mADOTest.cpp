@@ -87,7 +87,7 @@ TEST_F(mADOTest, DataFilesWhosePathsHoldConnectionStringSyntaxOpen) {
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
 }
 
-TEST_F(mADOTest, OneCachedConnectionPerDataFile) {
+TEST_F(mADOTest, OneCachedConnectionPerDataFileAndNoneForAnEmptyName) {
     EXPECT_EQ(cached(), -1); // created on the first getConnection
     const ConnectionPtr a = connect();
     ASSERT_TRUE(a);
@@ -105,15 +105,10 @@ TEST_F(mADOTest, OneCachedConnectionPerDataFile) {
     EXPECT_EQ(b->databaseFile(), m_file);
     EXPECT_EQ(cached(), 2);
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
-    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
-}
 
-TEST_F(mADOTest, EmptyDataFileNeverMatchesACachedConnection) {
-    const ConnectionPtr a = connect();
-    ASSERT_TRUE(a);
-    const ConnectionPtr none = mADO::getConnection(QString(), jet(QString()));
-    EXPECT_FALSE(none);
-    EXPECT_EQ(cached(), 1);
+    // An empty data file never matches a cached connection, nor closes one.
+    EXPECT_FALSE(mADO::getConnection(QString(), jet(QString())));
+    EXPECT_EQ(cached(), 2);
     ASSERT_EQ(ui().messageBoxes().size(), 1);
     EXPECT_EQ(errHandler().lastErrorProcedure(), QStringLiteral("mADO.getConnection"));
     EXPECT_EQ(errHandler().lastErrorDescription(), QStringLiteral("No data file is named."));
@@ -121,9 +116,10 @@ TEST_F(mADOTest, EmptyDataFileNeverMatchesACachedConnection) {
         logRecords().last(),
         QStringLiteral("\tFile: \tConnection String: "
                        "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=;\tmAdo\tgetConnection"));
-    // Nor does it close them.
     EXPECT_FALSE(mADO::closeConnection(QString()));
     EXPECT_TRUE(a->isOpen());
+    EXPECT_TRUE(b->isOpen());
+    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
 }
 
 TEST_F(mADOTest, FilesThatCannotBeOpenedFailThroughTheErrorHandlerAndTheLog) {

@@ -278,16 +278,29 @@ TEST_F(HostWindowTest, StatusTextWithAndWithoutEditionName) {
     EXPECT_EQ(notify.messages.count(2), 4);
 }
 
-TEST_F(HostWindowTest, TreeHoldsTheYearsAndMonthsAndAYearClickChangesNothing) {
+TEST_F(HostWindowTest, TreeHoldsTheSupportedYearsAndMonthsAndAYearClickChangesNothing) {
+    makeData(QStringLiteral("Brastume.MDB"));
+    // A year in the millions and one far before the first date value: reported once, left out.
+    ASSERT_TRUE(SqlFile::exec(path(QStringLiteral("Brastume.MDB")),
+                              {QStringLiteral("INSERT INTO tbCalenderData (ID, Date, FeastRef, "
+                                              "Day_Color, ShortName) VALUES (90, 1e9, 0, 0, 'x'), "
+                                              "(91, -1e300, 0, 0, 'y')")}));
     fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
+    ui().clear();
     w.onPaneAction(fHoster::PaneExpanding, 3);
+    ASSERT_EQ(ui().messageBoxes().size(), 1);
+    EXPECT_TRUE(ui().messageBoxes().first().text.contains(
+        QStringLiteral("tbCalenderData holds dates outside the years 1900 to 2200")))
+        << ui().messageBoxes().first().text.toStdString();
     QTreeWidget* tree = w.tree();
-    ASSERT_EQ(tree->topLevelItemCount(), 2);
-    EXPECT_EQ(tree->topLevelItem(0)->text(0), QStringLiteral("2023"));
-    EXPECT_EQ(tree->topLevelItem(0)->childCount(), 1);
-    EXPECT_EQ(tree->topLevelItem(0)->child(0)->text(0), QStringLiteral("December"));
-    ASSERT_EQ(tree->topLevelItem(1)->childCount(), 4);
-    EXPECT_EQ(tree->topLevelItem(1)->child(3)->text(0), QStringLiteral("April"));
+    QStringList shown;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        QStringList months;
+        for (int m = 0; m < tree->topLevelItem(i)->childCount(); ++m)
+            months << tree->topLevelItem(i)->child(m)->text(0);
+        shown << tree->topLevelItem(i)->text(0) + QStringLiteral(": ") + months.join(u',');
+    }
+    ASSERT_EQ(shown, (QStringList{"2023: December", "2024: January,February,March,April"}));
     EXPECT_EQ(fHoster::treeCell(tree->topLevelItem(1), "Year"), 2024);
     EXPECT_EQ(fHoster::treeCell(tree->topLevelItem(1), "Month"), 0);
     EXPECT_EQ(fHoster::treeCell(tree->topLevelItem(1)->child(2), "Month"), 3);
@@ -304,26 +317,6 @@ TEST_F(HostWindowTest, TreeHoldsTheYearsAndMonthsAndAYearClickChangesNothing) {
     EXPECT_EQ(w.monthCalendar()->shownMonth(), 12);
     EXPECT_EQ(w.monthCalendar()->shownYear(), 2023);
     EXPECT_EQ(w.lastFilledYear(), 2023);
-}
-
-TEST_F(HostWindowTest, TreeKeepsToTheSupportedYearsAndReportsOtherDatesOnce) {
-    makeData(QStringLiteral("Brastume.MDB"));
-    // A year in the millions and one far before the first date value.
-    ASSERT_TRUE(SqlFile::exec(path(QStringLiteral("Brastume.MDB")),
-                              {QStringLiteral("INSERT INTO tbCalenderData (ID, Date, FeastRef, "
-                                              "Day_Color, ShortName) VALUES (90, 1e9, 0, 0, 'x'), "
-                                              "(91, -1e300, 0, 0, 'y')")}));
-    fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
-    ui().clear();
-    w.onPaneAction(fHoster::PaneExpanding, 3);
-    QStringList years;
-    for (int i = 0; i < w.tree()->topLevelItemCount(); ++i)
-        years << w.tree()->topLevelItem(i)->text(0);
-    EXPECT_EQ(years, (QStringList{QStringLiteral("2023"), QStringLiteral("2024")}));
-    ASSERT_EQ(ui().messageBoxes().size(), 1);
-    EXPECT_TRUE(ui().messageBoxes().first().text.contains(
-        QStringLiteral("tbCalenderData holds dates outside the years 1900 to 2200")))
-        << ui().messageBoxes().first().text.toStdString();
 }
 
 TEST_F(HostWindowTest, OneRefillPerMonthChangeAndTheWeekFollowsWhenActivated) {
