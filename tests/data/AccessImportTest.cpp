@@ -20,20 +20,6 @@ QString jet(const QString& file) {
     return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + file + ';';
 }
 
-// The rows of a result as text: values joined by '|', rows by new lines, NULL as "NULL".
-QString rowsText(const RowTable& table) {
-    QStringList rows;
-    for (int r = 0; r < table.rowCount(); ++r) {
-        QStringList values;
-        for (int c = 0; c < table.columnCount(); ++c) {
-            const QVariant v = table.at(c, r);
-            values << (v.isNull() ? QStringLiteral("NULL") : v.toString());
-        }
-        rows << values.join(QLatin1Char('|'));
-    }
-    return rows.join(QLatin1Char('\n'));
-}
-
 class AccessImportTest : public DataTest {
 protected:
     void SetUp() override {

@@ -3,6 +3,7 @@
 #include "common/TestEnv.h"
 #include "data/Recordset.h"
 #include "data/ResData.h"
+#include "data/RowTable.h"
 #include "data/Schema.h"
 #include "support/OleDate.h"
 #include "support/modLog.h"
@@ -68,6 +69,20 @@ protected:
         for (int i = 0; i < r.table().rowCount(); ++i)
             row(r.table().columnCount(), [&](int col) { return r.table().at(col, i); });
         return out;
+    }
+
+    // The rows of a table as text: values joined by '|', rows by new lines, NULL as "NULL".
+    static QString rowsText(const RowTable& table) {
+        QStringList rows;
+        for (int r = 0; r < table.rowCount(); ++r) {
+            QStringList values;
+            for (int c = 0; c < table.columnCount(); ++c) {
+                const QVariant v = table.at(c, r);
+                values << (v.isNull() ? QStringLiteral("NULL") : v.toString());
+            }
+            rows << values.join(QLatin1Char('|'));
+        }
+        return rows.join(QLatin1Char('\n'));
     }
 
     static double ole(int y, int m, int d) { return OleDate::fromDate(QDate(y, m, d)); }
