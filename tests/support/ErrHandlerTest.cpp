@@ -57,10 +57,13 @@ QByteArray expectedReport(const ReportFacts& r) {
 class ErrHandlerTest : public SupportTest {
 protected:
     QString reportPath() const { return path(u"module/ERRORS.TXT"_s); }
-    void expectStackEmpty(const CErrHandler& h, int upTo) const {
-        EXPECT_EQ(h.pCurStackPointer(), 0);
+    // The pointer, then each stored name up to `upTo` with its index: "2 1:a.one 2:b.two".
+    static QString stackOf(const CErrHandler& h, int upTo) {
+        QString out = QString::number(h.pCurStackPointer());
         for (int i = -1; i <= upTo; ++i)
-            EXPECT_EQ(h.stackEntry(i), QString()) << i;
+            if (!h.stackEntry(i).isEmpty())
+                out += u" %1:%2"_s.arg(i).arg(h.stackEntry(i));
+        return out;
     }
 };
 
@@ -94,7 +97,7 @@ TEST_F(ErrHandlerTest, FailureThreeDeepWritesReportMessageAndLogRecord) {
     EXPECT_EQ(h.lastErrorDescription(), u"Subscript out of range"_s);
     EXPECT_EQ(h.lastErrorProcedure(), u"mADO.getConnection"_s);
     EXPECT_EQ(h.appTitle(), u"VoVoruzevUdadudar"_s);
-    expectStackEmpty(h, 5);
+    EXPECT_EQ(stackOf(h, 5), u"0"_s);
 
     // ClearLog deletes the report, not the log, and succeeds when there is none.
     EXPECT_TRUE(errHandler().ClearLog());
@@ -225,33 +228,26 @@ TEST_F(ErrHandlerTest, HandleErrorExHandlesTheCurrentFailureAndIgnoresItsArgumen
 
 TEST_F(ErrHandlerTest, PushAndPopMoveThePointerAndNeverBelowZero) {
     CErrHandler h;
-    h.Pop();
-    h.Push(u"a.one"_s);
-    h.Push(u"b.two"_s);
-    EXPECT_EQ(h.pCurStackPointer(), 2);
-    EXPECT_EQ(h.stackEntry(1), u"a.one"_s);
-    EXPECT_EQ(h.stackEntry(2), u"b.two"_s);
-    h.Pop();
-    EXPECT_EQ(h.stackEntry(2), QString());
-    for (int i = 0; i < 3; ++i)
-        h.Pop();
-    EXPECT_EQ(h.pCurStackPointer(), 0);
-    h.Push(u"c.three"_s);
-    EXPECT_EQ(h.pCurStackPointer(), 1);
-    EXPECT_EQ(h.stackEntry(1), u"c.three"_s);
-    EXPECT_EQ(h.stackEntry(5000), QString());
-
+    const auto pop = [&](int times) {
+        for (int i = 0; i < times; ++i)
+            h.Pop();
+        return stackOf(h, 5000);
+    };
+    const auto push = [&](const QStringList& names) {
+        for (const QString& name : names)
+            h.Push(name);
+        return stackOf(h, 5000);
+    };
+    EXPECT_EQ(pop(1), u"0"_s);
+    EXPECT_EQ(push({u"a.one"_s, u"b.two"_s}), u"2 1:a.one 2:b.two"_s);
+    EXPECT_EQ(pop(1), u"1 1:a.one"_s);
+    EXPECT_EQ(pop(3), u"0"_s);
+    EXPECT_EQ(push({u"c.three"_s, u"d.four"_s}), u"2 1:c.three 2:d.four"_s);
     // A new size makes a new, empty stack; the pointer stays.
-    h.Push(u"d.four"_s);
     h.setMaxProcStackItems(5);
-    EXPECT_EQ(h.MaxProcStackItems(), 5);
-    EXPECT_EQ(h.pCurStackPointer(), 2);
-    EXPECT_EQ(h.stackEntry(1), QString());
-    h.Push(u"e.five"_s);
-    EXPECT_EQ(h.stackEntry(3), u"e.five"_s);
-    for (int i = 0; i < 3; ++i)
-        h.Pop();
-    expectStackEmpty(h, 7);
+    EXPECT_EQ(stackOf(h, 5000), u"2"_s);
+    EXPECT_EQ(push({u"e.five"_s}), u"3 3:e.five"_s);
+    EXPECT_EQ(pop(3), u"0"_s);
 }
 
 TEST_F(ErrHandlerTest, NestingDeeperThanTheLimitKeepsPushAndPopPaired) {
@@ -284,7 +280,7 @@ TEST_F(ErrHandlerTest, NestingDeeperThanTheLimitKeepsPushAndPopPaired) {
         };
         enter(1);
         EXPECT_EQ(mismatches, 0);
-        expectStackEmpty(errHandler(), limit + 2);
+        EXPECT_EQ(stackOf(errHandler(), limit + 2), u"0"_s);
         ASSERT_EQ(ui().messageBoxes().size(), 1);
 
         // The report lists at least the names within the limit, each indented by its level.
@@ -310,7 +306,7 @@ TEST_F(ErrHandlerTest, PushesBeyondTheRangeOfThePointerNeitherFailNorCorruptTheS
     EXPECT_EQ(h.stackEntry(101), QString());
     for (int i = 0; i < pushes; ++i)
         h.Pop();
-    expectStackEmpty(h, 102);
+    EXPECT_EQ(stackOf(h, 102), u"0"_s);
 }
 
 TEST_F(ErrHandlerTest, TraceWritesEveryPushWhileOn) {
