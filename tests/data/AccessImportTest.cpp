@@ -16,10 +16,6 @@
 // Access files of the test data folder.
 namespace {
 
-QString jet(const QString& file) {
-    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + file + ';';
-}
-
 class AccessImportTest : public DataTest {
 protected:
     void SetUp() override {

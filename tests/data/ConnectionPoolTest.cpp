@@ -32,10 +32,6 @@ protected:
         fill(file, QStringLiteral("INSERT INTO tbCalenderData (ID, ShortName) VALUES (?, ?)"),
              {{id, shortName}});
     }
-    static QString jet(const QString& file) { return mADO::mGetConString(file, 0, QString()); }
-    static ConnectionPtr connect(const QString& file) {
-        return mADO::getConnection(file, jet(file));
-    }
     // The short names of the calendar rows, in ID order, joined by ','.
     static QString names(const ConnectionPtr& connection) {
         const QStringList r = resultLines(mADO::getResData(

@@ -19,9 +19,6 @@ protected:
               {1, ole(2024, 3, 5), 44, 1, QVariant()},
               {3, ole(2024, 3, 6), 0, 0, QStringLiteral("Wednesday")}});
     }
-    static QString jet(const QString& file) {
-        return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + file + ';';
-    }
     QStringList folderContents() const {
         return QDir(dir()).entryList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden);
     }

@@ -5,6 +5,7 @@
 #include "data/ResData.h"
 #include "data/RowTable.h"
 #include "data/Schema.h"
+#include "data/mADO.h"
 #include "support/OleDate.h"
 #include "support/modLog.h"
 
@@ -27,6 +28,13 @@ protected:
         QString error;
         EXPECT_TRUE(Schema::create(p, kind, &error)) << error.toStdString();
         return p;
+    }
+
+    // The Jet connection string of `file`, as the component writes it.
+    static QString jet(const QString& file) { return mADO::mGetConString(file, 0, QString()); }
+    // The component's connection to `file`.
+    static ConnectionPtr connect(const QString& file) {
+        return mADO::getConnection(file, jet(file));
     }
 
     // Runs `sql` with `rows` bound one row after another on a writable connection.

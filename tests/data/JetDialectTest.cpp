@@ -165,8 +165,7 @@ TEST_F(JetDialectOnDatabaseTest, LiteralsCompareEqualToStoredDateValues) {
         }
     }
     fill(file, QStringLiteral("INSERT INTO tbCalenderData (ID, Date) VALUES (?, ?)"), rows);
-    const QString cs = mADO::mGetConString(file, 0, QString());
-    const ConnectionPtr connection = mADO::getConnection(file, cs);
+    const ConnectionPtr connection = connect(file);
     ASSERT_TRUE(connection);
     for (int i = 0; i < literals.size(); ++i) {
         SCOPED_TRACE(literals[i].toStdString());

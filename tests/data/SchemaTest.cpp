@@ -126,8 +126,7 @@ protected:
 
     // The rows of a statement, each row's columns joined with '|'.
     static QStringList rows(const QString& file, const QString& sql, qint16 mode) {
-        const ConnectionPtr c = mADO::getConnection(file, mADO::mGetConString(file, 0, QString()));
-        return resultLines(mADO::getResData(c, sql, mode, false)).mid(1);
+        return resultLines(mADO::getResData(connect(file), sql, mode, false)).mid(1);
     }
 
     QString m_liturgy, m_plan, m_service, m_hymns;
@@ -201,8 +200,7 @@ TEST_F(SchemaStatementsTest, EveryStatementRunsAsWritten) {
 }
 
 TEST_F(SchemaStatementsTest, SearchesUseTheIndexes) {
-    const ConnectionPtr c =
-        mADO::getConnection(m_liturgy, mADO::mGetConString(m_liturgy, 0, QString()));
+    const ConnectionPtr c = connect(m_liturgy);
     const auto plan = [&](const QString& sql) {
         const RowTable t = c->fetchAll(QStringLiteral("EXPLAIN QUERY PLAN ") + sql);
         QStringList steps;

@@ -120,8 +120,7 @@ TEST_F(ServerConnectionTest, StatementsGiveTheSameResultsAsFromTheFile) {
         SCOPED_TRACE(serverStatement.toStdString());
         const QString source = c.planTable ? plan : file;
         const ResData fromFile =
-            mADO::getResData(mADO::getConnection(source, mADO::mGetConString(source, 0, QString())),
-                             fileStatement, c.resultMode, false);
+            mADO::getResData(connect(source), fileStatement, c.resultMode, false);
         const ResData fromServer = mADO::getResData(
             mADO::getConnection(source,
                                 mADO::mGetConString(source, -1, server->connectionString())),

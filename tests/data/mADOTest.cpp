@@ -22,11 +22,9 @@ protected:
              {{12, ole(2024, 3, 5), 155, QStringLiteral("Tuesday")},
               {7, ole(2024, 3, 5), 44, QVariant()}});
     }
-    static QString jet(const QString& file) { return mADO::mGetConString(file, 0, QString()); }
     static int cached() {
         return ConnectionCache::existing() ? ConnectionCache::existing()->count() : -1;
     }
-    ConnectionPtr connect() { return mADO::getConnection(m_file, jet(m_file)); }
 
     QString m_file;
 };
@@ -79,7 +77,7 @@ TEST_F(mADOTest, DataFilesWhosePathsHoldConnectionStringSyntaxOpen) {
              {{1, QString::fromUtf8(folder)}});
         EXPECT_EQ(jet(file), QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") +
                                  QString::fromUtf8(quoted).arg(file) + QLatin1Char(';'));
-        EXPECT_EQ(mADO::getResData(mADO::getConnection(file, jet(file)),
+        EXPECT_EQ(mADO::getResData(connect(file),
                                    QStringLiteral("SELECT ShortName FROM tbCalenderData"), 1, false)
                       .toString(),
                   QString::fromUtf8(folder));
@@ -89,11 +87,11 @@ TEST_F(mADOTest, DataFilesWhosePathsHoldConnectionStringSyntaxOpen) {
 
 TEST_F(mADOTest, OneCachedConnectionPerDataFileAndNoneForAnEmptyName) {
     EXPECT_EQ(cached(), -1); // created on the first getConnection
-    const ConnectionPtr a = connect();
+    const ConnectionPtr a = connect(m_file);
     ASSERT_TRUE(a);
     EXPECT_TRUE(a->isOpen());
     EXPECT_EQ(cached(), 1);
-    EXPECT_EQ(connect(), a);
+    EXPECT_EQ(connect(m_file), a);
     // Letter case of the path, and another connection string naming the same file.
     EXPECT_EQ(mADO::getConnection(m_file.toLower(), jet(m_file.toLower())), a);
     EXPECT_EQ(mADO::getConnection(m_file, QStringLiteral("Provider=SQLOLEDB;")), a);
@@ -174,7 +172,7 @@ TEST_F(mADOTest, FilesThatCannotBeOpenedFailThroughTheErrorHandlerAndTheLog) {
 }
 
 TEST_F(mADOTest, ResultModes) {
-    const ConnectionPtr c = connect();
+    const ConnectionPtr c = connect(m_file);
     ASSERT_TRUE(c);
     const QString onDay =
         QStringLiteral("SELECT ID, ShortName, FeastRef FROM tbCalenderData WHERE Date = ");
@@ -216,7 +214,7 @@ TEST_F(mADOTest, ResultModes) {
 }
 
 TEST_F(mADOTest, FailingStatementsShowUnlessSilentAndAlwaysLog) {
-    const ConnectionPtr c = connect();
+    const ConnectionPtr c = connect(m_file);
     ASSERT_TRUE(c);
     const QByteArray before = readFile(m_file);
     struct Case {
@@ -280,10 +278,10 @@ TEST_F(mADOTest, CloseConnectionClosesEveryConnectionOfTheFile) {
     EXPECT_FALSE(mADO::closeConnection(m_file)); // no cache yet
     const QString other = createDatabase(QStringLiteral("KAMINOSE.MDB2"), Schema::Kind::Plan);
     const QString third = createDatabase(QStringLiteral("plan.mdb"), Schema::Kind::Plan);
-    const ConnectionPtr a = connect();
+    const ConnectionPtr a = connect(m_file);
     // The second path contains the first: both connections belong to the first file.
-    const ConnectionPtr b = mADO::getConnection(other, jet(other));
-    const ConnectionPtr c = mADO::getConnection(third, jet(third));
+    const ConnectionPtr b = connect(other);
+    const ConnectionPtr c = connect(third);
     ASSERT_TRUE(a && b && c);
     EXPECT_NE(a, b);
     EXPECT_EQ(cached(), 3);
@@ -299,7 +297,7 @@ TEST_F(mADOTest, CloseConnectionClosesEveryConnectionOfTheFile) {
     // A held connection that was closed fails its statements; the next getConnection reopens.
     EXPECT_TRUE(
         mADO::getResData(a, QStringLiteral("SELECT ID FROM tbCalenderData"), 3, true).isEmpty());
-    const ConnectionPtr again = connect();
+    const ConnectionPtr again = connect(m_file);
     ASSERT_TRUE(again);
     EXPECT_NE(again, a);
     EXPECT_TRUE(mADO::getResData(again, QStringLiteral("SELECT ID FROM tbCalenderData"), 3, true)
@@ -315,13 +313,13 @@ TEST_F(mADOTest, CloseConnectionClosesEveryConnectionOfTheFile) {
 TEST_F(mADOTest, ReleasingTheCacheClosesConnectionsNobodyHolds) {
     std::weak_ptr<Connection> weak;
     {
-        const ConnectionPtr a = connect();
+        const ConnectionPtr a = connect(m_file);
         weak = a;
     }
     EXPECT_FALSE(weak.expired());
     shared().connectionCache.reset();
     EXPECT_TRUE(weak.expired());
-    EXPECT_TRUE(connect()->isOpen());
+    EXPECT_TRUE(connect(m_file)->isOpen());
 }
 
 TEST_F(mADOTest, FixSQLRefusesAccessOnlyStatementsInServerMode) {
@@ -338,7 +336,7 @@ TEST_F(mADOTest, FixSQLRefusesAccessOnlyStatementsInServerMode) {
     EXPECT_EQ(mADO::fixSQL(sql, 1), QString());
     EXPECT_TRUE(ui().calls().isEmpty());
     // The emptied statement then fails where it is run.
-    const ConnectionPtr c = connect();
+    const ConnectionPtr c = connect(m_file);
     EXPECT_TRUE(mADO::getResData(c, mADO::fixSQL(sql, 2), 2, true).isEmpty());
     EXPECT_EQ(logRecords().last(),
               QStringLiteral("\t-2147217908\tCommand text was not set for the command "
