@@ -6,6 +6,8 @@
 #include "host_window/fHoster.h"
 #include "support/SharedState.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
 
 using namespace CalendarTestData;
@@ -50,4 +52,22 @@ fHoster& HostWindowTest::open(const QString& liturgyName, qint32 version, bool m
     window->hWnd();
     window->mInitialize();
     return *window;
+}
+
+std::unique_ptr<QTimer> closeNextDialog(const std::function<void(QDialog&)>& note) {
+    auto timer = std::make_unique<QTimer>();
+    QTimer* t = timer.get();
+    QObject::connect(t, &QTimer::timeout, t, [t, note] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QDialog*>(w);
+            if (!dialog || !dialog->isVisible())
+                continue;
+            t->stop();
+            note(*dialog);
+            dialog->reject();
+            return;
+        }
+    });
+    t->start(10);
+    return timer;
 }

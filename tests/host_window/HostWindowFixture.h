@@ -3,9 +3,12 @@
 #include "common/TestEnv.h"
 
 #include <QObject>
+#include <QTimer>
 #include <QVariant>
+#include <functional>
 #include <memory>
 
+class QDialog;
 class fHoster;
 
 // The host's notify object as a test sees it: every message recorded.
@@ -55,3 +58,6 @@ protected:
     std::unique_ptr<fHoster> window;
     QString iniFile;
 };
+
+// Hands the next dialog that shows to `note`, then closes it; the watch ends with the timer.
+std::unique_ptr<QTimer> closeNextDialog(const std::function<void(QDialog&)>& note);

@@ -23,29 +23,12 @@ QString describe(const QPageLayout& page) {
     const QMarginsF m = page.margins(QPageLayout::Millimeter);
     return QStringLiteral("%1 %2 %3,%4,%5,%6 mm")
         .arg(page.pageSize().key(), page.orientation() == QPageLayout::Landscape
-                                         ? QStringLiteral("landscape")
-                                         : QStringLiteral("portrait"))
+                                        ? QStringLiteral("landscape")
+                                        : QStringLiteral("portrait"))
         .arg(qRound(m.left()))
         .arg(qRound(m.top()))
         .arg(qRound(m.right()))
         .arg(qRound(m.bottom()));
-}
-
-// Notes the page of the next print preview that opens, and closes the preview.
-std::unique_ptr<QTimer> notePreviewPage(QString* seen) {
-    auto timer = std::make_unique<QTimer>();
-    QObject::connect(timer.get(), &QTimer::timeout, timer.get(), [seen] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* preview = qobject_cast<QPrintPreviewDialog*>(w);
-            if (!preview || !preview->isVisible())
-                continue;
-            *seen = describe(preview->printer()->pageLayout());
-            preview->reject();
-            return;
-        }
-    });
-    timer->start(10);
-    return timer;
 }
 
 // The first page's size of a PDF written by Qt, in points.
@@ -95,7 +78,10 @@ TEST_F(PageSetupTest, TheHostsChosenPageReachesEveryPrint) {
         notify.setProperty("pPageLayout",
                            c.chosen.isValid() ? QVariant::fromValue(c.chosen) : QVariant());
         QString seen;
-        const std::unique_ptr<QTimer> watch = notePreviewPage(&seen);
+        const std::unique_ptr<QTimer> watch = closeNextDialog([&seen](QDialog& dialog) {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(&dialog);
+            seen = preview ? describe(preview->printer()->pageLayout()) : QStringLiteral("other");
+        });
         EXPECT_TRUE(QMetaObject::invokeMethod(&w, "doPrint", Q_ARG(QString, "ID_PREVIEW")));
         EXPECT_EQ(seen, c.preview);
     }

@@ -63,22 +63,12 @@ QStringList pdfFacts(const QString& pdf) {
 }
 
 // Closes the next dialog that opens, noting its class, owner and caption.
-void closeNextDialog(QString* seen) {
-    auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, seen] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<QDialog*>(w);
-            if (!dialog || !dialog->isVisible())
-                continue;
-            *seen = QString::fromLatin1(dialog->metaObject()->className()) + QLatin1Char(' ') +
-                    (dialog->parent() ? dialog->parent()->objectName() : QStringLiteral("-")) +
-                    QStringLiteral(" '") + dialog->windowTitle() + QLatin1Char('\'');
-            dialog->reject();
-            timer->deleteLater();
-            return;
-        }
+std::unique_ptr<QTimer> noteNextDialog(QString* seen) {
+    return ::closeNextDialog([seen](QDialog& dialog) {
+        *seen = QString::fromLatin1(dialog.metaObject()->className()) + QLatin1Char(' ') +
+                (dialog.parent() ? dialog.parent()->objectName() : QStringLiteral("-")) +
+                QStringLiteral(" '") + dialog.windowTitle() + QLatin1Char('\'');
     });
-    timer->start(10);
 }
 
 class PrintTest : public HostWindowTest {
@@ -249,7 +239,7 @@ TEST_F(PrintTest, PreviewAndPrintDialogAreOwnedByTheOwnerWindowAndReturnWhenClos
         p->setPPreview(c.preview);
         p->setPfParent(&owner);
         QString seen;
-        closeNextDialog(&seen);
+        const std::unique_ptr<QTimer> watch = noteNextDialog(&seen);
         EXPECT_EQ(p->mShowMonth(1, false), c.result);
         EXPECT_EQ(seen, c.dialog);
     }
@@ -315,8 +305,7 @@ TEST_F(PrintTest, PrintCommandSetsUpThePreviewOrPrintsTheDayPage) {
         RecordingPreview::log().clear();
         RecordingPreview::messages() = &notify.messages;
         QString seen;
-        if (!c.dialog.isEmpty())
-            closeNextDialog(&seen);
+        const std::unique_ptr<QTimer> watch = c.dialog.isEmpty() ? nullptr : noteNextDialog(&seen);
         EXPECT_TRUE(QMetaObject::invokeMethod(&w, "doPrint", Q_ARG(QString, c.command)));
         EXPECT_EQ(RecordingPreview::log(), c.log);
         EXPECT_EQ(made, c.log.isEmpty() ? 0 : 1);
