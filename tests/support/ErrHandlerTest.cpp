@@ -12,14 +12,12 @@ namespace {
 
 // What a report file should say.
 struct ReportFacts {
-    ReportFacts(const QString& d, qint32 n, const QStringList& s, const QString& folder)
-        : description(d), number(n), stack(s), componentFolder(folder) {}
     QString description;
     qint32 number = 0;
     QStringList stack; // the entries from index 1 up; the last is the failing procedure
     QString componentFolder;
     qint32 line = 0;
-    QString currentOperation;
+    QString currentOperation = {};
     bool expanded = true;
     QString title = u"VoVoruzevUdadudar"_s;
 };
@@ -144,13 +142,14 @@ TEST_F(ErrHandlerTest, ReportAndMessageFollowTheSettings) {
         h.setAppTitle(c.title);
         failNested({"fHoster.doPrint", "cFillCalendar.mFill"}, Failure(13, c.description, c.line));
 
-        ReportFacts r(c.description, 13, {u"fHoster.doPrint"_s, u"cFillCalendar.mFill"_s},
-                      moduleFolder());
-        r.line = c.line;
-        r.currentOperation = c.currentOperation;
-        r.expanded = c.expanded;
-        if (!c.title.isEmpty())
-            r.title = c.title;
+        const ReportFacts r{c.description,
+                            13,
+                            {u"fHoster.doPrint"_s, u"cFillCalendar.mFill"_s},
+                            moduleFolder(),
+                            c.line,
+                            c.currentOperation,
+                            c.expanded,
+                            c.title.isEmpty() ? u"VoVoruzevUdadudar"_s : c.title};
         EXPECT_BYTES_EQ(readAll(reportPath()), expectedReport(r));
         ASSERT_EQ(ui().messageBoxes().size(), 1);
         EXPECT_EQ(ui().messageBoxes()[0].title, r.title);
