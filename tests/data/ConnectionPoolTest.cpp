@@ -191,11 +191,14 @@ TEST_F(ConnectionPoolTest, AtMostEightWaitAndTheLongestIdleGoFirst) {
 TEST_F(ConnectionPoolTest, ReleasedWithTheConnectionCache) {
     const QString plan = createDatabase(QStringLiteral("plan.mdb"), Schema::Kind::Plan);
     ASSERT_TRUE(connect(m_file));
-    ASSERT_TRUE(connect(plan));
+    // A connection nobody holds goes with the cache.
+    const std::weak_ptr<Connection> unheld = connect(plan);
+    ASSERT_FALSE(unheld.expired());
     ASSERT_TRUE(mADO::closeConnection(m_file));
     EXPECT_EQ(idle(), 1);
     EXPECT_EQ(openDatabases().size(), 2);
     shared().connectionCache.reset();
+    EXPECT_TRUE(unheld.expired());
     EXPECT_TRUE(openDatabases().isEmpty());
 
     // Without a cache there is no pool: a connection closes for good.

@@ -310,18 +310,6 @@ TEST_F(mADOTest, CloseConnectionClosesEveryConnectionOfTheFile) {
     EXPECT_EQ(errHandler().pCurStackPointer(), 0);
 }
 
-TEST_F(mADOTest, ReleasingTheCacheClosesConnectionsNobodyHolds) {
-    std::weak_ptr<Connection> weak;
-    {
-        const ConnectionPtr a = connect(m_file);
-        weak = a;
-    }
-    EXPECT_FALSE(weak.expired());
-    shared().connectionCache.reset();
-    EXPECT_TRUE(weak.expired());
-    EXPECT_TRUE(connect(m_file)->isOpen());
-}
-
 TEST_F(mADOTest, FixSQLRefusesAccessOnlyStatementsInServerMode) {
     const QString sql = QStringLiteral("SELECT Lyrics, HTM_Data FROM tbLyrics WHERE ID = 42");
     EXPECT_EQ(mADO::fixSQL(sql, 0), sql);
