@@ -85,7 +85,7 @@ TEST_F(GarbageFilesTest, BothProceduresPushTheirNames) {
                                                 u"mGarbageFiles.cleanGarbageFiles"_s}));
 }
 
-TEST_F(GarbageFilesTest, SharedStateCreatesTheHandlerOnceAndReleasesTheCache) {
+TEST_F(GarbageFilesTest, SharedStateCreatesTheHandlerOnceAndUsesTheEnvironment) {
     SharedState& s = shared();
     EXPECT_FALSE(s.errHandler);
     CErrHandler& h = errHandler();
@@ -93,11 +93,6 @@ TEST_F(GarbageFilesTest, SharedStateCreatesTheHandlerOnceAndReleasesTheCache) {
     EXPECT_EQ(&errHandler(), &h);
     EXPECT_EQ(now(), QDateTime(QDate(2024, 3, 5), QTime(14, 30, 15)));
     EXPECT_EQ(&::ui(), static_cast<UserInterface*>(&ui()));
-
-    bool released = false;
-    s.connectionCache = std::make_unique<FakeCache>(&released);
-    s.connectionCache.reset();
-    EXPECT_TRUE(released);
 }
 
 TEST_F(GarbageFilesTest, EachThreadHasItsOwnSharedStateReleasedWithTheThread) {
