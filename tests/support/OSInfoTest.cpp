@@ -26,21 +26,16 @@ protected:
     }
 };
 
-TEST_F(OSInfoTest, TempPathIsAPrivateFolderOfTheUserUnderTheSystemsTemporaryFolder) {
+TEST_F(OSInfoTest, TempPathIsAPrivateFolderUnderTheSystemsAndNeverOneOthersCanReach) {
     const QString system = QDir(qEnvironmentVariable("TMPDIR")).canonicalPath() + u'/';
     const QString temp = COSInfo().TempPath();
     ASSERT_FALSE(temp.isEmpty());
     EXPECT_TRUE(temp.startsWith(system)) << temp.toStdString();
     EXPECT_GT(temp.size(), system.size() + 1);
-    checkedTempFolder(temp);
+    const QString folder = checkedTempFolder(temp);
     EXPECT_EQ(COSInfo().TempPath(), temp); // the same folder each time
     EXPECT_TRUE(ui().calls().isEmpty());
-}
 
-TEST_F(OSInfoTest, TempPathNeverHandsOutAFolderOthersCanReach) {
-    const QString temp = COSInfo().TempPath();
-    ASSERT_FALSE(temp.isEmpty());
-    const QString folder = temp.chopped(1);
     const QString elsewhere = path(u"elsewhere"_s);
     ASSERT_TRUE(QDir().mkpath(elsewhere));
     const int elsewhereMode = modeOf(elsewhere);
