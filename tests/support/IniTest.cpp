@@ -81,16 +81,6 @@ TEST_F(IniTest, ReadsValuesWithoutRegardToLetterCaseAndCutsThemAt254) {
     EXPECT_EQ(modIni::valueIn(hostIni(), u"files"_s, u"long"_s), kLong300);
 }
 
-TEST_F(IniTest, AMissingOrUnreadableFileReadsEmpty) {
-    ASSERT_TRUE(QDir().mkpath(path(u"folder.ini"_s)));
-    writeFile(u"empty.ini"_s, QByteArray());
-    writeFile(u"binary.ini"_s, QByteArray("\0\0\xff\xfe[Files]\0", 12));
-    for (const QString& p : {path(u"missing.ini"_s), path(u"folder.ini"_s), path(u"empty.ini"_s),
-                             path(u"binary.ini"_s), QString(), path(u"missing/deeper/x.ini"_s)})
-        EXPECT_EQ(modIni::read(p, u"Files"_s, u"LiturgyFile"_s), QString()) << p.toStdString();
-    EXPECT_TRUE(ui().calls().isEmpty());
-}
-
 TEST_F(IniTest, WriteReplacesOneValueAndKeepsEveryOtherByte) {
     writeFile(u"host.ini"_s, hostIni());
     EXPECT_TRUE(modIni::write(ini(), u"FILES"_s, u"liturgyfile"_s, u"/d/VOVORUZEV.MDB"_s));
@@ -230,8 +220,15 @@ TEST_F(IniTest, AFailedWriteLeavesTheFileAsItWas) {
     EXPECT_TRUE(ui().calls().isEmpty());
 }
 
-TEST_F(IniTest, WritesThatCannotHappenReportFalseAndChangeNothing) {
+TEST_F(IniTest, FilesThatCannotBeUsedReadEmptyAndAreNeverWritten) {
     ASSERT_TRUE(QDir().mkpath(path(u"folder.ini"_s)));
+    writeFile(u"empty.ini"_s, QByteArray());
+    writeFile(u"binary.ini"_s, QByteArray("\0\0\xff\xfe[Files]\0", 12));
+    for (const QString& p : {path(u"missing.ini"_s), path(u"folder.ini"_s), path(u"empty.ini"_s),
+                             path(u"binary.ini"_s), QString(), path(u"missing/deeper/x.ini"_s)})
+        EXPECT_EQ(modIni::read(p, u"Files"_s, u"LiturgyFile"_s), QString()) << p.toStdString();
+    EXPECT_TRUE(ui().calls().isEmpty());
+
     for (const QString& p :
          {path(u"folder.ini"_s), path(u"missing/host.ini"_s), blockedPath(u"host.ini"_s)}) {
         SCOPED_TRACE(p.toStdString());
@@ -242,8 +239,8 @@ TEST_F(IniTest, WritesThatCannotHappenReportFalseAndChangeNothing) {
     }
     EXPECT_TRUE(entries(path(u"folder.ini"_s)).isEmpty());
     expectBlockerKept();
-    EXPECT_EQ(entries(dir()),
-              QStringList({u"afile"_s, u"data"_s, u"folder.ini"_s, u"module"_s, u"tmp"_s}));
+    EXPECT_EQ(entries(dir()), QStringList({u"afile"_s, u"binary.ini"_s, u"data"_s, u"empty.ini"_s,
+                                           u"folder.ini"_s, u"module"_s, u"tmp"_s}));
 }
 
 TEST_F(IniTest, ARealWriteLeavesNothingBesideAndKeepsModeAndLink) {
