@@ -14,7 +14,7 @@ class HostSessionTest : public TestEnv {};
 
 TEST_F(HostSessionTest, DefaultDataSetLivesInTheApplicationsDataFolder) {
     const QString name = QCoreApplication::applicationName();
-    QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
+    QCoreApplication::setApplicationName("liturgy-calendar");
     EXPECT_EQ(HostSession::defaultIniFile(),
               dir() + QStringLiteral("data/liturgy-calendar/liturgy.ini"));
     HostSession session(nullptr);
@@ -26,11 +26,11 @@ TEST_F(HostSessionTest, DefaultDataSetLivesInTheApplicationsDataFolder) {
     // database the set lacks, or a code that is no edition, is an error.
     const QString data = dir() + QStringLiteral("data/liturgy-calendar/");
     QDir().mkpath(data);
-    writeFile(QStringLiteral("data/liturgy-calendar/Velmarka.MDB"), "");
-    writeFile(QStringLiteral("data/liturgy-calendar/Brastelo.MDB"), "");
-    writeFile(QStringLiteral("data/liturgy-calendar/liturgy-47.ini"),
+    writeFile("data/liturgy-calendar/Velmarka.MDB", "");
+    writeFile("data/liturgy-calendar/Brastelo.MDB", "");
+    writeFile("data/liturgy-calendar/liturgy-47.ini",
               "[Files]\r\nLiturgyFile=" + data.toUtf8() + "Velmarka.MDB\r\n");
-    writeFile(QStringLiteral("data/liturgy-calendar/liturgy.ini"),
+    writeFile("data/liturgy-calendar/liturgy.ini",
               "[Files]\r\nLiturgyFile=" + data.toUtf8() + "Brastelo.MDB\r\n");
     const struct {
         qint32 edition;
@@ -83,9 +83,8 @@ TEST_F(HostSessionTest, EditionAndLanguageAsTheFacadeSetsThem) {
         resetSharedState();
         shared().gLanguageOffset = c.offsetBefore;
         const QString ini =
-            writeFile(QStringLiteral("host.ini"),
-                      QByteArray("[Files]\r\nLiturgyFile=") + c.liturgyFile +
-                          "\r\n[LiturgyCalendar]\r\nLanguage=" + c.language + "\r\n");
+            writeFile("host.ini", QByteArray("[Files]\r\nLiturgyFile=") + c.liturgyFile +
+                                      "\r\n[LiturgyCalendar]\r\nLanguage=" + c.language + "\r\n");
         HostSession session(nullptr);
         QString error;
         ASSERT_TRUE(session.open(ini, c.edition, &error)) << error.toStdString();
@@ -101,8 +100,8 @@ TEST_F(HostSessionTest, EditionAndLanguageAsTheFacadeSetsThem) {
 TEST_F(HostSessionTest, MissingIniFileAndReportedFailures) {
     HostSession session(nullptr);
     QString error;
-    EXPECT_FALSE(session.open(path(QStringLiteral("none.ini")), 1, &error));
-    EXPECT_EQ(error, QStringLiteral("the INI file '") + path(QStringLiteral("none.ini")) +
+    EXPECT_FALSE(session.open(path("none.ini"), 1, &error));
+    EXPECT_EQ(error, QStringLiteral("the INI file '") + path("none.ini") +
                          QStringLiteral("' does not exist"));
     EXPECT_FALSE(session.failed());
     ::ui().messageBox(UserInterface::Icon::Critical, UserInterface::Buttons::Ok, {}, {});

@@ -26,38 +26,31 @@ protected:
         SKIP_WITHOUT_SERVER(*server);
         liturgy = std::make_unique<TestDatabase>(path("Velmarka.MDB"), Schema::Kind::Liturgy);
         const QDate sunday(2024, 3, 10);
-        liturgy->addDay(100, sunday, 20, QStringLiteral("Fourth Sunday in Lent"));
+        liturgy->addDay(100, sunday, 20, "Fourth Sunday in Lent");
         liturgy->addDay(101, sunday, 30, QVariant());
-        liturgy->addDay(102, QDate(2024, 3, 19), 40, QStringLiteral("Saint Joseph"));
-        liturgy->addDay(103, QDate(2024, 3, 31), 50, QStringLiteral("Easter Day"));
-        liturgy->addDay(104, QDate(2024, 4, 1), 51, QStringLiteral("Easter Monday"));
-        liturgy->exec(QStringLiteral("UPDATE tbCalenderData SET Day_Color = ID - 100"));
-        liturgy->addReading(1, 100, 1, 202, 1, QStringLiteral("Num 21:4-9"),
-                            QStringLiteral("First Reading"));
-        liturgy->addReading(2, 100, 2, 204, 2, QStringLiteral("John 3:14-21"),
-                            QStringLiteral("Gospel"));
-        liturgy->addBibleText(1, QStringLiteral("<P>Serpent</P>"));
-        liturgy->addBibleText(2, QStringLiteral("<P>Øyne, 'world'</P>"));
-        liturgy->addContent(9, QStringLiteral("Collect of Lent"), QStringLiteral("<P>Grant</P>"));
+        liturgy->addDay(102, QDate(2024, 3, 19), 40, "Saint Joseph");
+        liturgy->addDay(103, QDate(2024, 3, 31), 50, "Easter Day");
+        liturgy->addDay(104, QDate(2024, 4, 1), 51, "Easter Monday");
+        liturgy->exec("UPDATE tbCalenderData SET Day_Color = ID - 100");
+        liturgy->addReading(1, 100, 1, 202, 1, "Num 21:4-9", "First Reading");
+        liturgy->addReading(2, 100, 2, 204, 2, "John 3:14-21", "Gospel");
+        liturgy->addBibleText(1, "<P>Serpent</P>");
+        liturgy->addBibleText(2, "<P>Øyne, 'world'</P>");
+        liturgy->addContent(9, "Collect of Lent", "<P>Grant</P>");
         liturgy->addLink(100, 201, 9);
-        liturgy->addOrdo(sunday, QStringLiteral("<P>Violet; Gloria omitted</P>"));
+        liturgy->addOrdo(sunday, "<P>Violet; Gloria omitted</P>");
         const QString plan = path("Plan.mdb");
         ASSERT_TRUE(CalendarTestData::createPlan(
             plan,
             {
-                {oleDate(sunday) + 0.5, CalendarTestData::ole(QDate(1899, 12, 30), QTime(11, 0)),
-                 QStringLiteral("High Mass"), QStringLiteral("Nave")},
-                {oleDate(sunday), CalendarTestData::ole(QDate(1899, 12, 30), QTime(18, 30)),
-                 QStringLiteral("Vespers"), QVariant()},
-                {oleDate(QDate(2024, 3, 31)),
-                 CalendarTestData::ole(QDate(1899, 12, 30), QTime(6, 0)), QStringLiteral("Vigil"),
-                 QStringLiteral("Crypt")},
+                {oleDate(sunday) + 0.5, CalendarTestData::timeOfDay(11, 0), "High Mass", "Nave"},
+                {oleDate(sunday), CalendarTestData::timeOfDay(18, 30), "Vespers", QVariant()},
+                {oleDate(QDate(2024, 3, 31)), CalendarTestData::timeOfDay(6, 0), "Vigil", "Crypt"},
             }));
-        QDir(dir()).mkpath(QStringLiteral("templates"));
-        writeFile(QStringLiteral("templates/MainPrint.CSS"), "P { a: b }");
-        ini = writeFile(QStringLiteral("host.ini"),
-                        CalendarTestData::iniText(liturgy->path(), plan) +
-                            "TemplatePath=" + path(QStringLiteral("templates/")).toUtf8() + "\r\n");
+        QDir(dir()).mkpath("templates");
+        writeFile("templates/MainPrint.CSS", "P { a: b }");
+        ini = writeFile("host.ini", CalendarTestData::iniText(liturgy->path(), plan) +
+                                        "TemplatePath=" + path("templates/").toUtf8() + "\r\n");
         QString error;
         ASSERT_TRUE(ServerCopy::copy(liturgy->path(), Schema::Kind::Liturgy,
                                      server->connectionString(), &error))
@@ -111,11 +104,11 @@ TEST_F(ServerModeTest, MonthWeekAndDayPagesAreTheSameFromTheServer) {
     const QStringList files = outputs(QString());
     // The data is there and shown, so that an empty output on both sides cannot pass.
     ASSERT_EQ(files.size(), 11);
-    EXPECT_TRUE(files[0].contains(QStringLiteral("Saint Joseph"))) << files[0].toStdString();
-    EXPECT_TRUE(files[1].contains(QStringLiteral("Vespers"))) << files[1].toStdString();
-    EXPECT_TRUE(files[4].contains(QStringLiteral("Øyne, 'world'"))) << files[4].toStdString();
-    EXPECT_TRUE(files[8].contains(QStringLiteral("Gloria omitted"))) << files[8].toStdString();
-    EXPECT_EQ(files.last(), QStringLiteral("no failure"));
+    EXPECT_TRUE(files[0].contains("Saint Joseph")) << files[0].toStdString();
+    EXPECT_TRUE(files[1].contains("Vespers")) << files[1].toStdString();
+    EXPECT_TRUE(files[4].contains("Øyne, 'world'")) << files[4].toStdString();
+    EXPECT_TRUE(files[8].contains("Gloria omitted")) << files[8].toStdString();
+    EXPECT_EQ(files.last(), "no failure");
     const QStringList served = outputs(server->connectionString());
     ASSERT_EQ(served.size(), files.size());
     for (int i = 0; i < files.size(); ++i)
