@@ -18,12 +18,6 @@ namespace {
 using CalendarTestData::ole;
 using CalendarTestData::timeOfDay;
 
-struct ProgramRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
 QString keyOf(const QString& connectionString, const char* key) {
     return QRegularExpression(QStringLiteral("(?:^|;)%1=([^;]*)").arg(QLatin1String(key)))
         .match(connectionString)
@@ -67,17 +61,7 @@ protected:
     }
 
     ProgramRun run(const QStringList& arguments, const QString& program = LC_APP_PROGRAM) const {
-        QProcess process;
-        startProgram(process, program, arguments);
-        ProgramRun result;
-        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
-            ADD_FAILURE() << program.toStdString() << " did not finish normally";
-            return result;
-        }
-        result.exitCode = process.exitCode();
-        result.out = QString::fromUtf8(process.readAllStandardOutput());
-        result.err = QString::fromUtf8(process.readAllStandardError());
-        return result;
+        return runProgram(program, arguments, 120000);
     }
 
     QString ini(const QString& name, const QString& liturgyFile, const QString& planFile,

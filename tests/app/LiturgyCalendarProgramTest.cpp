@@ -15,12 +15,6 @@ namespace {
 
 using namespace CalendarTestData;
 
-struct ProgramRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
 class LiturgyCalendarProgramTest : public TestEnv {
 protected:
     void SetUp() override {
@@ -29,23 +23,8 @@ protected:
         planFile = path("Plan.MDB");
     }
 
-    // Starts the program; the caller waits for it.
-    void start(QProcess& process, const QStringList& arguments) const {
-        startProgram(process, QStringLiteral(LC_APP_PROGRAM), arguments);
-    }
-
     ProgramRun run(const QStringList& arguments) const {
-        QProcess process;
-        start(process, arguments);
-        ProgramRun result;
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-            ADD_FAILURE() << "the program did not finish normally";
-            return result;
-        }
-        result.exitCode = process.exitCode();
-        result.out = QString::fromUtf8(process.readAllStandardOutput());
-        result.err = QString::fromUtf8(process.readAllStandardError());
-        return result;
+        return runProgram(LC_APP_PROGRAM, arguments);
     }
 
     QString ini() const { return writeFile("host.ini", iniText(liturgyFile, planFile)); }
@@ -493,8 +472,9 @@ TEST_F(LiturgyCalendarProgramTest, ASeriesKilledWhileWritingLeavesAllOrNone) {
     const QStringList before = planRows(planFile);
 
     QProcess process;
-    start(process, {"service", "add", "--every", "sunday", "--from", "2024-01-01", "--count",
-                    "1000", "--ini", iniFile});
+    startProgram(process, LC_APP_PROGRAM,
+                 {"service", "add", "--every", "sunday", "--from", "2024-01-01", "--count", "1000",
+                  "--ini", iniFile});
     ASSERT_TRUE(process.waitForStarted());
     // The writer has begun once its log file of the write-ahead journal is there.
     for (int i = 0; i < 200 && !QFile::exists(planFile + "-wal"); ++i)
