@@ -31,8 +31,14 @@ protected:
             TestDatabase liturgy(liturgyFile, Schema::Kind::Liturgy);
             liturgy.addDay(1, QDate(2025, 1, 5), 10, "Epiphany 2");
             liturgy.addDay(2, QDate(2025, 1, 6), 11, "Epiphany");
+            liturgy.addDay(3, QDate(2025, 1, 5), 30, QVariant());
+            liturgy.exec("UPDATE tbCalenderData SET Day_Color = ID");
             liturgy.addReading(1, 1, 1, 204, 1, "John 2:1-11", "Gospel");
-            liturgy.addBibleText(1, "<P>Water into wine</P>");
+            // A quote the server's statements must carry through.
+            liturgy.addBibleText(1, "<P>Water into 'wine'</P>");
+            liturgy.addContent(9, "Collect of Epiphany", "<P>Grant</P>");
+            liturgy.addLink(1, 201, 9);
+            liturgy.addOrdo(QDate(2025, 1, 5), "<P>White; Gloria sung</P>");
         }
         planFile = path("Plan.mdb");
         QDir(dir()).mkpath("templates");
@@ -172,13 +178,21 @@ TEST_F(ServerProgramTest, ListAndRemoveWorkOnTheServersPlan) {
 TEST_F(ServerProgramTest, EveryCommandReadsTheServerWithTheFilesEmptied) {
     FakePrograms fakes(path("bin"));
     fakes.add("xdg-email");
+    // A date value with a time of day in it, and a service without a place.
     ASSERT_TRUE(CalendarTestData::createPlan(
-        planFile, {{CalendarTestData::ole(QDate(2025, 1, 5)), CalendarTestData::timeOfDay(10, 0),
-                    "Mass", "Nave"}}));
+        planFile, {{CalendarTestData::ole(QDate(2025, 1, 5), QTime(12, 0)),
+                    CalendarTestData::timeOfDay(10, 0), "Mass", "Nave"},
+                   {CalendarTestData::ole(QDate(2025, 1, 5)), CalendarTestData::timeOfDay(18, 30),
+                    "Vespers", QVariant()}}));
     const QList<QStringList> commands = {
         {"month", "2025-01", "--json"},
+        {"month", "2025-01"},
         {"week", "2025-01"},
+        {"week", "2025-01", "--json"},
         {"day", "2025-01-05"},
+        {"day", "2025-01-05", "--entry", "2"},
+        {"day", "2025-01-05", "--kind", "prayers"},
+        {"day", "2025-01-05", "--kind", "ordo"},
         {"day", "2025-01-05", "--list"},
         {"mail", "day", "2025-01-05"},
         {"service", "list", "2025-01"},
@@ -216,7 +230,8 @@ TEST_F(ServerProgramTest, EveryCommandReadsTheServerWithTheFilesEmptied) {
         << error.toStdString();
     const QStringList fromFiles = results(QString());
     const QString shown = fromFiles.join(QLatin1Char('\n'));
-    for (const char* text : {"Epiphany 2", "Water into wine", "Mass", "|printed"})
+    for (const char* text : {"Epiphany 2", "Water into 'wine'", "Collect of Epiphany",
+                             "Gloria sung", "Mass", "Vespers", "|printed"})
         EXPECT_TRUE(shown.contains(QLatin1String(text))) << text << "\n" << shown.toStdString();
     EXPECT_FALSE(shown.contains(QLatin1String("not printed"))) << shown.toStdString();
     for (const QString& result : fromFiles)
