@@ -188,6 +188,8 @@ TEST_F(LiturgyCalendarProgramTest, DatesOutsideTheDataAndUnknownEditionsOnAGener
         {{"day", "2025-07-08", "--kind", "ordo"}, 0, ""},
         {{"day", "2025-12-01", "--edition", "1011", "--kind", "ordo"}, 0, ""},
         {{"month", "2061-01"}, 1, outside.arg("2061-01", "Brastelo.MDB")},
+        // A code of no edition of its own reads the first edition's file.
+        {{"month", "2061-01", "--edition", "1020"}, 1, outside.arg("2061-01", "Brastelo.MDB")},
         {{"month", "2024-12", "--json"}, 1, outside.arg("2024-12", "Brastelo.MDB")},
         {{"month", "2026-12"}, 0, ""},
         {{"week", "2027-01", "--edition", "1015"}, 1, outside.arg("2027-01", "Quorvane.MDB")},
