@@ -5,6 +5,7 @@
 #include "data/DataSource.h"
 #include "data/JetDialect.h"
 #include "data/PostgresDialect.h"
+#include "data/SqliteLibrary.h"
 #include "data/SqliteStatement.h"
 #include "support/Failure.h"
 
@@ -375,6 +376,10 @@ RowTable Connection::readFile(Statement& statement, int maxRows) {
 }
 
 sqlite3* Connection::sqliteHandle() const {
+    // A driver with its own copy of the engine keeps its handles there: statements go through
+    // QtSql then.
+    if (!SqliteLibrary::driverSharesOurs())
+        return nullptr;
     // The driver documents its handle as a QVariant of this type name.
     const QVariant handle = m_db.driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)

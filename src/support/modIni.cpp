@@ -71,11 +71,13 @@ bool same(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// The index of the header line of the first section named `section`, or -1.
+// The index of the header line of the first section named `section`, or -1. Names are compared
+// without the blanks around them, on the file's side and on the caller's, as they are read.
 qsizetype findSection(const QList<Line>& lines, const QString& section) {
+    const QString wanted = section.trimmed();
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString name = sectionOf(lines[i].text);
-        if (!name.isNull() && same(name, section))
+        if (!name.isNull() && same(name, wanted))
             return i;
     }
     return -1;
@@ -107,9 +109,10 @@ QString valueIn(const QByteArray& text, const QString& section, const QString& k
     if (header < 0)
         return {};
     const qsizetype end = sectionEnd(lines, header);
+    const QString wanted = key.trimmed();
     for (qsizetype i = header + 1; i < end; ++i) {
         const QString k = keyOf(lines[i].text);
-        if (!k.isNull() && same(k, key))
+        if (!k.isNull() && same(k, wanted))
             return valueOf(lines[i].text);
     }
     return {};
@@ -119,19 +122,19 @@ QByteArray withValue(const QByteArray& text, const QString& section, const QStri
                      const QString& value) {
     QList<Line> lines = splitLines(text);
     const QByteArray eol = lineEndOf(lines);
-    const QByteArray keyLine = key.toUtf8() + '=' + value.toUtf8();
+    const QByteArray keyLine = key.trimmed().toUtf8() + '=' + value.toUtf8();
     const qsizetype header = findSection(lines, section);
     if (header < 0) {
         if (!lines.isEmpty() && lines.last().end.isEmpty())
             lines.last().end = eol;
-        lines.append({'[' + section.toUtf8() + ']', eol});
+        lines.append({'[' + section.trimmed().toUtf8() + ']', eol});
         lines.append({keyLine, eol});
     } else {
         const qsizetype end = sectionEnd(lines, header);
         qsizetype found = -1;
         for (qsizetype i = header + 1; i < end && found < 0; ++i) {
             const QString k = keyOf(lines[i].text);
-            if (!k.isNull() && same(k, key))
+            if (!k.isNull() && same(k, key.trimmed()))
                 found = i;
         }
         if (found >= 0) {
@@ -161,7 +164,7 @@ QString read(const QString& iniFile, const QString& section, const QString& key)
 
 bool writeChecked(const QString& iniFile, const QString& section, const QString& key,
                   const QString& value, DiskInterface& disk) {
-    if (iniFile.isEmpty() || section.isEmpty() || key.isEmpty())
+    if (iniFile.isEmpty() || section.trimmed().isEmpty() || key.trimmed().isEmpty())
         return false;
     // A line break or a bracket or equals sign in the wrong place would add lines or sections
     // to the host's file; such a write is refused.
