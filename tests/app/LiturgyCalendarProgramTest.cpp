@@ -46,14 +46,14 @@ protected:
                                }));
     }
 
-    static QString monthDays(int year, int month, const QMap<int, QString>& special) {
+    // The JSON objects of the dates `from` to `to`: `special` ones as given, the others as
+    // `plain` with the date for %1.
+    static QString jsonDays(const QDate& from, const QDate& to, const QMap<QDate, QString>& special,
+                            const QString& plain) {
         QStringList days;
-        const QDate first(year, month, 1);
-        for (int day = 1; day <= first.daysInMonth(); ++day)
-            days << special.value(day, QStringLiteral("{\"date\":\"%1\",\"lines\":[\"\",\"\",\"\"],"
-                                                      "\"color\":null,\"marker\":0}")
-                                           .arg(QDate(year, month, day).toString(Qt::ISODate)));
-        return days.join(QLatin1Char(','));
+        for (QDate d = from; d <= to; d = d.addDays(1))
+            days << special.value(d, plain.arg(d.toString(Qt::ISODate)));
+        return days.join(',');
     }
 
     QString liturgyFile;
@@ -62,14 +62,15 @@ protected:
 
 TEST_F(LiturgyCalendarProgramTest, MonthAsJson) {
     createMarch();
-    const QString expectedDays =
-        monthDays(2024, 3,
-                  {{3, "{\"date\":\"2024-03-03\",\"lines\":[\"Oculi\",\"Feast 486\",\"\"],"
-                       "\"color\":\"#C60000\",\"marker\":3}"},
-                   {12, "{\"date\":\"2024-03-12\",\"lines\":[\"\",\"\",\"\"],\"color\":null,"
-                        "\"marker\":1}"},
-                   {31, "{\"date\":\"2024-03-31\",\"lines\":[\"Easter \\\"Day\\\"\",\"\","
-                        "\"\"],\"color\":\"#FFFFFF\",\"marker\":0}"}});
+    const QString expectedDays = jsonDays(
+        QDate(2024, 3, 1), QDate(2024, 3, 31),
+        {{QDate(2024, 3, 3), "{\"date\":\"2024-03-03\",\"lines\":[\"Oculi\",\"Feast 486\",\"\"],"
+                             "\"color\":\"#C60000\",\"marker\":3}"},
+         {QDate(2024, 3, 12), "{\"date\":\"2024-03-12\",\"lines\":[\"\",\"\",\"\"],\"color\":null,"
+                              "\"marker\":1}"},
+         {QDate(2024, 3, 31), "{\"date\":\"2024-03-31\",\"lines\":[\"Easter \\\"Day\\\"\",\"\","
+                              "\"\"],\"color\":\"#FFFFFF\",\"marker\":0}"}},
+        "{\"date\":\"%1\",\"lines\":[\"\",\"\",\"\"],\"color\":null,\"marker\":0}");
 
     // The host's code 1 is replaced by the database file's edition, 1011, which leaves feast
     // 486 out.
@@ -99,32 +100,19 @@ TEST_F(LiturgyCalendarProgramTest, WeekAsJsonOverTheMonthViewsRange) {
     EXPECT_EQ(r.err, QString());
     EXPECT_EQ(r.exitCode, 0);
     // en_US weeks start on Sunday: 2024-02-25 to 2024-03-31.
-    QStringList days;
-    for (QDate d(2024, 2, 25); d <= QDate(2024, 3, 31); d = d.addDays(1)) {
-        QString text;
-        QString colors = "null,null,null";
-        int marker = 0;
-        if (d == QDate(2024, 2, 25)) {
-            text = "Reminiscere";
-            colors = "\"#B377D7\",null,null";
-        } else if (d == QDate(2024, 3, 3)) {
-            text = "Oculi\\r\\nFeast 486\\r\\n10:00 AM - Cathedral - Mass\\r\\n"
-                   "6:00 PM - Chapel - Vespers";
-            colors = "\"#B377D7\",\"#C60000\",null";
-            marker = 3;
-        } else if (d == QDate(2024, 3, 12)) {
-            text = "\\r\\n9:05 AM - Hall - Choir";
-            marker = 1;
-        } else if (d == QDate(2024, 3, 31)) {
-            text = "Easter \\\"Day\\\"";
-            colors = "\"#FFFFFF\",null,null";
-        }
-        days << QStringLiteral("{\"date\":\"%1\",\"text\":\"%2\",\"colors\":[%3],\"marker\":%4}")
-                    .arg(d.toString(Qt::ISODate), text, colors)
-                    .arg(marker);
-    }
-    EXPECT_EQ(r.out, QStringLiteral("{\"from\":\"2024-02-25\",\"to\":\"2024-03-31\",\"days\":[") +
-                         days.join(QLatin1Char(',')) + QStringLiteral("]}\n"));
+    const QString days = jsonDays(
+        QDate(2024, 2, 25), QDate(2024, 3, 31),
+        {{QDate(2024, 2, 25), "{\"date\":\"2024-02-25\",\"text\":\"Reminiscere\",\"colors\":"
+                              "[\"#B377D7\",null,null],\"marker\":0}"},
+         {QDate(2024, 3, 3), "{\"date\":\"2024-03-03\",\"text\":\"Oculi\\r\\nFeast 486\\r\\n"
+                             "10:00 AM - Cathedral - Mass\\r\\n6:00 PM - Chapel - Vespers\","
+                             "\"colors\":[\"#B377D7\",\"#C60000\",null],\"marker\":3}"},
+         {QDate(2024, 3, 12), "{\"date\":\"2024-03-12\",\"text\":\"\\r\\n9:05 AM - Hall - "
+                              "Choir\",\"colors\":[null,null,null],\"marker\":1}"},
+         {QDate(2024, 3, 31), "{\"date\":\"2024-03-31\",\"text\":\"Easter \\\"Day\\\"\","
+                              "\"colors\":[\"#FFFFFF\",null,null],\"marker\":0}"}},
+        "{\"date\":\"%1\",\"text\":\"\",\"colors\":[null,null,null],\"marker\":0}");
+    EXPECT_EQ(r.out, "{\"from\":\"2024-02-25\",\"to\":\"2024-03-31\",\"days\":[" + days + "]}\n");
 }
 
 TEST_F(LiturgyCalendarProgramTest, EditionDatesAndFiles) {
