@@ -164,12 +164,12 @@ TEST_F(DayCommandTest, PagesListsAndEntries) {
 
 TEST_F(DayCommandTest, TheProgramPrintsThePageByteForByte) {
     QProcess process;
-    const auto runProgram = [&](const QStringList& arguments) {
+    const auto exitCodeOf = [&](const QStringList& arguments) {
         startProgram(process, LC_APP_PROGRAM, arguments);
         EXPECT_TRUE(process.waitForFinished(60000));
         return process.exitCode();
     };
-    EXPECT_EQ(runProgram({"day", "2024-03-10", "--ini", ini, "--edition", "47"}), 0);
+    EXPECT_EQ(exitCodeOf({"day", "2024-03-10", "--ini", ini, "--edition", "47"}), 0);
     EXPECT_EQ(process.readAllStandardOutput(), readingsOfSunday());
     EXPECT_EQ(process.readAllStandardError(), QByteArray());
     // The page files are gone with the program, and nothing else was left in its folder.
@@ -178,14 +178,14 @@ TEST_F(DayCommandTest, TheProgramPrintsThePageByteForByte) {
     EXPECT_TRUE(temporary.exists());
     EXPECT_EQ(temporary.entryList(QDir::Files), QStringList());
 
-    EXPECT_EQ(runProgram({"day", "2024-03-10", "--kind", "psalms"}), 2);
+    EXPECT_EQ(exitCodeOf({"day", "2024-03-10", "--kind", "psalms"}), 2);
     EXPECT_EQ(process.readAllStandardOutput(), QByteArray());
     EXPECT_EQ(process.readAllStandardError(),
               "liturgy-calendar: the page kind 'psalms' is not readings, prayers or ordo\n"
               "usage: liturgy-calendar day YYYY-MM-DD [--kind readings|prayers|ordo] [--entry N] "
               "[--list] [--ini FILE] [--edition CODE] [--server CONNECTION-STRING]\n");
 
-    EXPECT_EQ(runProgram({"day", "2024-03-10", "--ini", ini, "--entry", "5"}), 1);
+    EXPECT_EQ(exitCodeOf({"day", "2024-03-10", "--ini", ini, "--entry", "5"}), 1);
     EXPECT_EQ(process.readAllStandardError(),
               "liturgy-calendar: the day list of 2024-03-10 has no entry 5\n");
 }
