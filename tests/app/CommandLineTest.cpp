@@ -85,14 +85,14 @@ TEST(CommandLineTest, InvalidCommandsSayWhy) {
 
 TEST(CommandLineTest, UsageNamesEveryCommand) {
     EXPECT_EQ(CommandLine::usage(),
-              QStringLiteral("usage: liturgy-calendar version\n"
-                             "       liturgy-calendar month YYYY-MM [--ini FILE] [--edition CODE] "
-                             "[--server CONNECTION-STRING] [--json]\n"
-                             "       liturgy-calendar week YYYY-MM [--ini FILE] [--edition CODE] "
-                             "[--server CONNECTION-STRING] [--json]\n"
-                             "       liturgy-calendar edition [--ini FILE] [--edition CODE] "
-                             "[--server CONNECTION-STRING]\n"
-                             "       liturgy-calendar help\n"));
+              "usage: liturgy-calendar version\n"
+              "       liturgy-calendar month YYYY-MM [--ini FILE] [--edition CODE] "
+              "[--server CONNECTION-STRING] [--json]\n"
+              "       liturgy-calendar week YYYY-MM [--ini FILE] [--edition CODE] "
+              "[--server CONNECTION-STRING] [--json]\n"
+              "       liturgy-calendar edition [--ini FILE] [--edition CODE] "
+              "[--server CONNECTION-STRING]\n"
+              "       liturgy-calendar help\n");
 }
 
 } // namespace

@@ -61,8 +61,8 @@ TEST(DayCommandParseTest, ArgumentsAndTheirMistakes) {
     for (const auto& [arguments, expected] : cases)
         EXPECT_EQ(parsed(arguments), QString::fromUtf8(expected))
             << arguments.join(' ').toStdString();
-    EXPECT_TRUE(DayCommand::handles({QStringLiteral("day")}));
-    EXPECT_FALSE(DayCommand::handles({QStringLiteral("Day")}));
+    EXPECT_TRUE(DayCommand::handles({"day"}));
+    EXPECT_FALSE(DayCommand::handles({"Day"}));
     EXPECT_FALSE(DayCommand::handles({}));
 }
 
@@ -71,26 +71,22 @@ protected:
     void SetUp() override {
         TestEnv::SetUp();
         liturgy = std::make_unique<TestDatabase>(path("Velmarka.MDB"), Schema::Kind::Liturgy);
-        QDir(dir()).mkpath(QStringLiteral("templates"));
-        writeFile(QStringLiteral("templates/MainPrint.CSS"), "P { a: \"b, c\" }");
-        ini = writeFile(QStringLiteral("host.ini"),
-                        iniText(liturgy->path(), QString(), path(QStringLiteral("templates/"))));
+        QDir(dir()).mkpath("templates");
+        writeFile("templates/MainPrint.CSS", "P { a: \"b, c\" }");
+        ini = writeFile("host.ini", iniText(liturgy->path(), QString(), path("templates/")));
         const QDate sunday(2024, 3, 10);
-        liturgy->addDay(100, sunday, 20, QStringLiteral("Fourth Sunday in Lent"));
+        liturgy->addDay(100, sunday, 20, "Fourth Sunday in Lent");
         liturgy->addDay(101, sunday, 30, QVariant());
         // A name that would set the terminal's title.
         liturgy->addDay(102, QDate(2024, 3, 12), 0, QStringLiteral("\x1b]0;Own\x07Lent\x9b"));
-        liturgy->addDay(103, QDate(2024, 3, 31), 31, QStringLiteral("Easter Day"));
-        liturgy->addReading(1, 100, 1, 202, 1, QStringLiteral("Num 21:4-9"),
-                            QStringLiteral("First Reading"));
-        liturgy->addReading(2, 100, 2, 204, 2, QStringLiteral("John 3:14-21"),
-                            QStringLiteral("Gospel"));
-        liturgy->addReading(3, 101, 1, 202, 3, QStringLiteral("Sir 44:1-15"),
-                            QStringLiteral("First Reading"));
-        liturgy->addBibleText(1, QStringLiteral("<P>Serpent</P>"));
-        liturgy->addBibleText(2, QStringLiteral("<P>Øyne, world</P>"));
-        liturgy->addBibleText(3, QStringLiteral("<P>Famous men</P>"));
-        liturgy->addContent(9, QStringLiteral("Collect of Lent"), QStringLiteral("<P>Grant</P>"));
+        liturgy->addDay(103, QDate(2024, 3, 31), 31, "Easter Day");
+        liturgy->addReading(1, 100, 1, 202, 1, "Num 21:4-9", "First Reading");
+        liturgy->addReading(2, 100, 2, 204, 2, "John 3:14-21", "Gospel");
+        liturgy->addReading(3, 101, 1, 202, 3, "Sir 44:1-15", "First Reading");
+        liturgy->addBibleText(1, "<P>Serpent</P>");
+        liturgy->addBibleText(2, "<P>Øyne, world</P>");
+        liturgy->addBibleText(3, "<P>Famous men</P>");
+        liturgy->addContent(9, "Collect of Lent", "<P>Grant</P>");
         liturgy->addLink(100, 201, 9);
     }
     void TearDown() override {
@@ -159,8 +155,8 @@ TEST_F(DayCommandTest, PagesListsAndEntries) {
         {{"day", "2024-03-12", "--ini", i, "--list"}, "1\t102\t?]0;Own?Lent?\n"},
         {{"day", "2024-03-10", "--ini", i, "--entry", "3"},
          "error: the day list of 2024-03-10 has no entry 3"},
-        {{"day", "2024-03-10", "--ini", path(QStringLiteral("none.ini"))},
-         "open: the INI file '" + path(QStringLiteral("none.ini")).toUtf8() + "' does not exist"},
+        {{"day", "2024-03-10", "--ini", path("none.ini")},
+         "open: the INI file '" + path("none.ini").toUtf8() + "' does not exist"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(run(c.arguments), c.output) << c.arguments.join(' ').toStdString();
@@ -168,19 +164,12 @@ TEST_F(DayCommandTest, PagesListsAndEntries) {
 
 TEST_F(DayCommandTest, TheProgramPrintsThePageByteForByte) {
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
-    env.insert(QStringLiteral("HOME"), dir());
-    env.insert(QStringLiteral("XDG_DATA_HOME"), dir() + QStringLiteral("data"));
-    env.insert(QStringLiteral("TMPDIR"), dir() + QStringLiteral("tmp"));
-    process.setProcessEnvironment(env);
-    process.setWorkingDirectory(dir());
-    const auto runProgram = [&](const QStringList& arguments) {
-        process.start(QStringLiteral(LC_APP_PROGRAM), arguments);
+    const auto exitCodeOf = [&](const QStringList& arguments) {
+        startProgram(process, LC_APP_PROGRAM, arguments);
         EXPECT_TRUE(process.waitForFinished(60000));
         return process.exitCode();
     };
-    EXPECT_EQ(runProgram({"day", "2024-03-10", "--ini", ini, "--edition", "47"}), 0);
+    EXPECT_EQ(exitCodeOf({"day", "2024-03-10", "--ini", ini, "--edition", "47"}), 0);
     EXPECT_EQ(process.readAllStandardOutput(), readingsOfSunday());
     EXPECT_EQ(process.readAllStandardError(), QByteArray());
     // The page files are gone with the program, and nothing else was left in its folder.
@@ -189,14 +178,14 @@ TEST_F(DayCommandTest, TheProgramPrintsThePageByteForByte) {
     EXPECT_TRUE(temporary.exists());
     EXPECT_EQ(temporary.entryList(QDir::Files), QStringList());
 
-    EXPECT_EQ(runProgram({"day", "2024-03-10", "--kind", "psalms"}), 2);
+    EXPECT_EQ(exitCodeOf({"day", "2024-03-10", "--kind", "psalms"}), 2);
     EXPECT_EQ(process.readAllStandardOutput(), QByteArray());
     EXPECT_EQ(process.readAllStandardError(),
               "liturgy-calendar: the page kind 'psalms' is not readings, prayers or ordo\n"
               "usage: liturgy-calendar day YYYY-MM-DD [--kind readings|prayers|ordo] [--entry N] "
               "[--list] [--ini FILE] [--edition CODE] [--server CONNECTION-STRING]\n");
 
-    EXPECT_EQ(runProgram({"day", "2024-03-10", "--ini", ini, "--entry", "5"}), 1);
+    EXPECT_EQ(exitCodeOf({"day", "2024-03-10", "--ini", ini, "--entry", "5"}), 1);
     EXPECT_EQ(process.readAllStandardError(),
               "liturgy-calendar: the day list of 2024-03-10 has no entry 5\n");
 }

@@ -5,58 +5,9 @@
 #include "support/SharedState.h"
 #include "support/UserInterface.h"
 
-#include <QCoreApplication>
-#include <QDir>
-
 namespace {
 
 class HostSessionTest : public TestEnv {};
-
-TEST_F(HostSessionTest, DefaultDataSetLivesInTheApplicationsDataFolder) {
-    const QString name = QCoreApplication::applicationName();
-    QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
-    EXPECT_EQ(HostSession::defaultIniFile(),
-              dir() + QStringLiteral("data/liturgy-calendar/liturgy.ini"));
-    HostSession session(nullptr);
-    QString error;
-    EXPECT_FALSE(session.open(QString(), 1, &error));
-    EXPECT_EQ(error, QStringLiteral("no data set found; create it with: make-sample-data --out ") +
-                         dir() + QStringLiteral("data/liturgy-calendar"));
-    // An edition with an INI file of its own in the data set gets that one; an edition whose
-    // database the set lacks, or a code that is no edition, is an error.
-    const QString data = dir() + QStringLiteral("data/liturgy-calendar/");
-    QDir().mkpath(data);
-    writeFile(QStringLiteral("data/liturgy-calendar/Velmarka.MDB"), "");
-    writeFile(QStringLiteral("data/liturgy-calendar/Brastelo.MDB"), "");
-    writeFile(QStringLiteral("data/liturgy-calendar/liturgy-47.ini"),
-              "[Files]\r\nLiturgyFile=" + data.toUtf8() + "Velmarka.MDB\r\n");
-    writeFile(QStringLiteral("data/liturgy-calendar/liturgy.ini"),
-              "[Files]\r\nLiturgyFile=" + data.toUtf8() + "Brastelo.MDB\r\n");
-    const struct {
-        qint32 edition;
-        const char* ini;
-        const char* error;
-    } cases[] = {
-        {47, "liturgy-47.ini", ""},
-        {1, "liturgy.ini", ""},
-        {1020, "liturgy.ini", ""},
-        {39, "liturgy.ini",
-         "the edition 39 (The Pelusine Church) needs the liturgy database Pelusino.MDB, which "
-         "the default data set does not have"},
-        {99999, "liturgy.ini",
-         "99999 is not an edition code; the editions are 1, 39, 45, 46, 47, 49, 358, 470, 490, "
-         "1003, 1005, 1007, 1010, 1011, 1015, 1016, 1020, 3580, 10024"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(HostSession::defaultIniFile(c.edition), data + QString::fromLatin1(c.ini))
-            << c.edition;
-        HostSession opened(nullptr);
-        error.clear();
-        EXPECT_EQ(opened.open(QString(), c.edition, &error), *c.error == 0) << c.edition;
-        EXPECT_EQ(error, QString::fromUtf8(c.error));
-    }
-    QCoreApplication::setApplicationName(name);
-}
 
 TEST_F(HostSessionTest, EditionAndLanguageAsTheFacadeSetsThem) {
     struct Case {
@@ -83,9 +34,8 @@ TEST_F(HostSessionTest, EditionAndLanguageAsTheFacadeSetsThem) {
         resetSharedState();
         shared().gLanguageOffset = c.offsetBefore;
         const QString ini =
-            writeFile(QStringLiteral("host.ini"),
-                      QByteArray("[Files]\r\nLiturgyFile=") + c.liturgyFile +
-                          "\r\n[LiturgyCalendar]\r\nLanguage=" + c.language + "\r\n");
+            writeFile("host.ini", QByteArray("[Files]\r\nLiturgyFile=") + c.liturgyFile +
+                                      "\r\n[LiturgyCalendar]\r\nLanguage=" + c.language + "\r\n");
         HostSession session(nullptr);
         QString error;
         ASSERT_TRUE(session.open(ini, c.edition, &error)) << error.toStdString();
@@ -101,8 +51,8 @@ TEST_F(HostSessionTest, EditionAndLanguageAsTheFacadeSetsThem) {
 TEST_F(HostSessionTest, MissingIniFileAndReportedFailures) {
     HostSession session(nullptr);
     QString error;
-    EXPECT_FALSE(session.open(path(QStringLiteral("none.ini")), 1, &error));
-    EXPECT_EQ(error, QStringLiteral("the INI file '") + path(QStringLiteral("none.ini")) +
+    EXPECT_FALSE(session.open(path("none.ini"), 1, &error));
+    EXPECT_EQ(error, QStringLiteral("the INI file '") + path("none.ini") +
                          QStringLiteral("' does not exist"));
     EXPECT_FALSE(session.failed());
     ::ui().messageBox(UserInterface::Icon::Critical, UserInterface::Buttons::Ok, {}, {});

@@ -98,7 +98,7 @@ protected:
 
     static DayReadings expectedFor(const QDate& date) {
         DayReadings day;
-        const QString file = setFile(QStringLiteral("Brastelo.MDB"));
+        const QString file = setFile("Brastelo.MDB");
         const QList<QVariantList> first = SqlFile::rows(
             file, QStringLiteral("SELECT ID, ShortName FROM tbCalenderData WHERE Date = %1 "
                                  "ORDER BY ID LIMIT 1")
@@ -152,14 +152,14 @@ protected:
     }
 
     static QWidget* monthCalendar(const HostWindow& window) {
-        return window.componentWindow()->findChild<QWidget*>(QStringLiteral("ctMonth1"));
+        return window.componentWindow()->findChild<QWidget*>("ctMonth1");
     }
 
     static QTextBrowser* readingsBrowser(const HostWindow& window) {
-        auto* pane = window.componentWindow()->findChild<QDockWidget*>(QStringLiteral("pane4"));
+        auto* pane = window.componentWindow()->findChild<QDockWidget*>("pane4");
         if (!pane || !pane->widget())
             return nullptr;
-        return pane->widget()->findChild<QTextBrowser*>(QStringLiteral("WebBrowser1"));
+        return pane->widget()->findChild<QTextBrowser*>("WebBrowser1");
     }
 
     // Clicks the day's cell as a user does; false when the calendar does not show it.
@@ -264,7 +264,7 @@ TEST_F(HostWindowTest, ClickingADayShowsItsReadings) {
     }
 
     // The next month, reached by the calendar's own button, then one of its days.
-    clickMonthButton(month, QStringLiteral("Next month"));
+    clickMonthButton(month, "Next month");
     ASSERT_TRUE(clickDay(month, QDate(2024, 4, 7)));
     expectReadings(*browser, QDate(2024, 4, 7));
     EXPECT_EQ(messages, QStringList());
@@ -289,7 +289,7 @@ TEST_F(HostWindowTest, EachHostServedToolRunsOncePerClick) {
     });
     closer.start(20);
     const QString day = window.componentWindow()
-                            ->findChild<QWidget*>(QStringLiteral("pane4"))
+                            ->findChild<QWidget*>("pane4")
                             ->findChild<QComboBox*>()
                             ->currentText();
     ASSERT_FALSE(day.isEmpty());
@@ -300,9 +300,9 @@ TEST_F(HostWindowTest, EachHostServedToolRunsOncePerClick) {
         int messages;
         QStringList urls;
     };
-    QUrl search(QStringLiteral("https://duckduckgo.com/"));
+    QUrl search("https://duckduckgo.com/");
     QUrlQuery query;
-    query.addQueryItem(QStringLiteral("q"), day);
+    query.addQueryItem("q", day);
     search.setQuery(query);
     const QList<Case> cases = {
         {"ID_ABOUT", {}, 1, {}},
@@ -334,9 +334,9 @@ TEST_F(HostWindowTest, EachHostServedToolRunsOncePerClick) {
                              QMarginsF(8, 9, 10, 11), QPageLayout::Millimeter);
     window.commands()->printer().setPageLayout(chosen);
     accept = true;
-    QTest::mouseClick(window.toolbar()->widgetForAction(
-                          window.toolbar()->findChild<QAction*>(QStringLiteral("ID_PAGE_SETUP"))),
-                      Qt::LeftButton);
+    QTest::mouseClick(
+        window.toolbar()->widgetForAction(window.toolbar()->findChild<QAction*>("ID_PAGE_SETUP")),
+        Qt::LeftButton);
     QTest::qWait(100);
     EXPECT_TRUE(window.notify()->pPageLayout().isEquivalentTo(chosen));
     for (const char* scheme : {"mailto", "https"})

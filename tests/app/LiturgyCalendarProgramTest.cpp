@@ -15,71 +15,45 @@ namespace {
 
 using namespace CalendarTestData;
 
-struct ProgramRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
 class LiturgyCalendarProgramTest : public TestEnv {
 protected:
     void SetUp() override {
         TestEnv::SetUp();
-        liturgyFile = path(QStringLiteral("KorvaLume.MDB"));
-        planFile = path(QStringLiteral("Plan.MDB"));
-    }
-
-    // Starts the program; the caller waits for it.
-    void start(QProcess& process, const QStringList& arguments) const {
-        startProgram(process, QStringLiteral(LC_APP_PROGRAM), arguments);
+        liturgyFile = path("KorvaLume.MDB");
+        planFile = path("Plan.MDB");
     }
 
     ProgramRun run(const QStringList& arguments) const {
-        QProcess process;
-        start(process, arguments);
-        ProgramRun result;
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-            ADD_FAILURE() << "the program did not finish normally";
-            return result;
-        }
-        result.exitCode = process.exitCode();
-        result.out = QString::fromUtf8(process.readAllStandardOutput());
-        result.err = QString::fromUtf8(process.readAllStandardError());
-        return result;
+        return runProgram(LC_APP_PROGRAM, arguments);
     }
 
-    QString ini() const {
-        return writeFile(QStringLiteral("host.ini"), iniText(liturgyFile, planFile));
-    }
+    QString ini() const { return writeFile("host.ini", iniText(liturgyFile, planFile)); }
 
     // The March 2024 data of most tests.
     void createMarch() const {
-        ASSERT_TRUE(createLiturgy(
-            liturgyFile, {
-                             {1, ole(QDate(2024, 2, 25)), 10, 1, QStringLiteral("Reminiscere")},
-                             {2, ole(QDate(2024, 3, 3)), 11, 1, QStringLiteral("Oculi")},
-                             {3, ole(QDate(2024, 3, 3)), 486, 3, QStringLiteral("Feast 486")},
-                             {4, ole(QDate(2024, 3, 31)), 12, 0, QStringLiteral("Easter \"Day\"")},
-                         }));
-        ASSERT_TRUE(createPlan(
-            planFile,
-            {
-                {ole(QDate(2024, 3, 3)), ole(QDate(1899, 12, 30), QTime(18, 0)), "Vespers",
-                 "Chapel"},
-                {ole(QDate(2024, 3, 3)), ole(QDate(1899, 12, 30), QTime(10, 0)), "Mass",
-                 "Cathedral"},
-                {ole(QDate(2024, 3, 12)), ole(QDate(1899, 12, 30), QTime(9, 5)), "Choir", "Hall"},
-            }));
+        ASSERT_TRUE(
+            createLiturgy(liturgyFile, {
+                                           {1, ole(QDate(2024, 2, 25)), 10, 1, "Reminiscere"},
+                                           {2, ole(QDate(2024, 3, 3)), 11, 1, "Oculi"},
+                                           {3, ole(QDate(2024, 3, 3)), 486, 3, "Feast 486"},
+                                           {4, ole(QDate(2024, 3, 31)), 12, 0, "Easter \"Day\""},
+                                       }));
+        ASSERT_TRUE(createPlan(planFile,
+                               {
+                                   {ole(QDate(2024, 3, 3)), timeOfDay(18, 0), "Vespers", "Chapel"},
+                                   {ole(QDate(2024, 3, 3)), timeOfDay(10, 0), "Mass", "Cathedral"},
+                                   {ole(QDate(2024, 3, 12)), timeOfDay(9, 5), "Choir", "Hall"},
+                               }));
     }
 
-    static QString monthDays(int year, int month, const QMap<int, QString>& special) {
+    // The JSON objects of the dates `from` to `to`: `special` ones as given, the others as
+    // `plain` with the date for %1.
+    static QString jsonDays(const QDate& from, const QDate& to, const QMap<QDate, QString>& special,
+                            const QString& plain) {
         QStringList days;
-        const QDate first(year, month, 1);
-        for (int day = 1; day <= first.daysInMonth(); ++day)
-            days << special.value(day, QStringLiteral("{\"date\":\"%1\",\"lines\":[\"\",\"\",\"\"],"
-                                                      "\"color\":null,\"marker\":0}")
-                                           .arg(QDate(year, month, day).toString(Qt::ISODate)));
-        return days.join(QLatin1Char(','));
+        for (QDate d = from; d <= to; d = d.addDays(1))
+            days << special.value(d, plain.arg(d.toString(Qt::ISODate)));
+        return days.join(',');
     }
 
     QString liturgyFile;
@@ -88,14 +62,15 @@ protected:
 
 TEST_F(LiturgyCalendarProgramTest, MonthAsJson) {
     createMarch();
-    const QString expectedDays = monthDays(
-        2024, 3,
-        {{3, QStringLiteral("{\"date\":\"2024-03-03\",\"lines\":[\"Oculi\",\"Feast 486\",\"\"],"
-                            "\"color\":\"#C60000\",\"marker\":3}")},
-         {12, QStringLiteral("{\"date\":\"2024-03-12\",\"lines\":[\"\",\"\",\"\"],\"color\":null,"
-                             "\"marker\":1}")},
-         {31, QStringLiteral("{\"date\":\"2024-03-31\",\"lines\":[\"Easter \\\"Day\\\"\",\"\","
-                             "\"\"],\"color\":\"#FFFFFF\",\"marker\":0}")}});
+    const QString expectedDays = jsonDays(
+        QDate(2024, 3, 1), QDate(2024, 3, 31),
+        {{QDate(2024, 3, 3), "{\"date\":\"2024-03-03\",\"lines\":[\"Oculi\",\"Feast 486\",\"\"],"
+                             "\"color\":\"#C60000\",\"marker\":3}"},
+         {QDate(2024, 3, 12), "{\"date\":\"2024-03-12\",\"lines\":[\"\",\"\",\"\"],\"color\":null,"
+                              "\"marker\":1}"},
+         {QDate(2024, 3, 31), "{\"date\":\"2024-03-31\",\"lines\":[\"Easter \\\"Day\\\"\",\"\","
+                              "\"\"],\"color\":\"#FFFFFF\",\"marker\":0}"}},
+        "{\"date\":\"%1\",\"lines\":[\"\",\"\",\"\"],\"color\":null,\"marker\":0}");
 
     // The host's code 1 is replaced by the database file's edition, 1011, which leaves feast
     // 486 out.
@@ -103,15 +78,15 @@ TEST_F(LiturgyCalendarProgramTest, MonthAsJson) {
     EXPECT_EQ(r.err, QString());
     EXPECT_EQ(r.exitCode, 0);
     QString edition1011 = expectedDays;
-    edition1011.replace(QStringLiteral("[\"Oculi\",\"Feast 486\",\"\"],\"color\":\"#C60000\""),
-                        QStringLiteral("[\"Oculi\",\"\",\"\"],\"color\":\"#B377D7\""));
+    edition1011.replace("[\"Oculi\",\"Feast 486\",\"\"],\"color\":\"#C60000\"",
+                        "[\"Oculi\",\"\",\"\"],\"color\":\"#B377D7\"");
     EXPECT_EQ(r.out, QStringLiteral("{\"edition\":1011,\"edition_name\":\"The Korva Diocese\","
                                     "\"year\":2024,\"month\":3,\"days\":[") +
                          edition1011 + QStringLiteral("]}\n"));
 
     // Under a file name of no edition the host's code stays, and every feast is shown.
-    liturgyFile = path(QStringLiteral("Other.MDB"));
-    QFile::rename(path(QStringLiteral("KorvaLume.MDB")), liturgyFile);
+    liturgyFile = path("Other.MDB");
+    QFile::rename(path("KorvaLume.MDB"), liturgyFile);
     const ProgramRun other = run({"month", "2024-03", "--edition", "47", "--json", "--ini", ini()});
     EXPECT_EQ(other.exitCode, 0);
     EXPECT_EQ(other.out, QStringLiteral("{\"edition\":47,\"edition_name\":\"\",\"year\":2024,"
@@ -125,60 +100,45 @@ TEST_F(LiturgyCalendarProgramTest, WeekAsJsonOverTheMonthViewsRange) {
     EXPECT_EQ(r.err, QString());
     EXPECT_EQ(r.exitCode, 0);
     // en_US weeks start on Sunday: 2024-02-25 to 2024-03-31.
-    QStringList days;
-    for (QDate d(2024, 2, 25); d <= QDate(2024, 3, 31); d = d.addDays(1)) {
-        QString text;
-        QString colors = QStringLiteral("null,null,null");
-        int marker = 0;
-        if (d == QDate(2024, 2, 25)) {
-            text = QStringLiteral("Reminiscere");
-            colors = QStringLiteral("\"#B377D7\",null,null");
-        } else if (d == QDate(2024, 3, 3)) {
-            text = QStringLiteral("Oculi\\r\\nFeast 486\\r\\n10:00 AM - Cathedral - Mass\\r\\n"
-                                  "6:00 PM - Chapel - Vespers");
-            colors = QStringLiteral("\"#B377D7\",\"#C60000\",null");
-            marker = 3;
-        } else if (d == QDate(2024, 3, 12)) {
-            text = QStringLiteral("\\r\\n9:05 AM - Hall - Choir");
-            marker = 1;
-        } else if (d == QDate(2024, 3, 31)) {
-            text = QStringLiteral("Easter \\\"Day\\\"");
-            colors = QStringLiteral("\"#FFFFFF\",null,null");
-        }
-        days << QStringLiteral("{\"date\":\"%1\",\"text\":\"%2\",\"colors\":[%3],\"marker\":%4}")
-                    .arg(d.toString(Qt::ISODate), text, colors)
-                    .arg(marker);
-    }
-    EXPECT_EQ(r.out, QStringLiteral("{\"from\":\"2024-02-25\",\"to\":\"2024-03-31\",\"days\":[") +
-                         days.join(QLatin1Char(',')) + QStringLiteral("]}\n"));
+    const QString days = jsonDays(
+        QDate(2024, 2, 25), QDate(2024, 3, 31),
+        {{QDate(2024, 2, 25), "{\"date\":\"2024-02-25\",\"text\":\"Reminiscere\",\"colors\":"
+                              "[\"#B377D7\",null,null],\"marker\":0}"},
+         {QDate(2024, 3, 3), "{\"date\":\"2024-03-03\",\"text\":\"Oculi\\r\\nFeast 486\\r\\n"
+                             "10:00 AM - Cathedral - Mass\\r\\n6:00 PM - Chapel - Vespers\","
+                             "\"colors\":[\"#B377D7\",\"#C60000\",null],\"marker\":3}"},
+         {QDate(2024, 3, 12), "{\"date\":\"2024-03-12\",\"text\":\"\\r\\n9:05 AM - Hall - "
+                              "Choir\",\"colors\":[null,null,null],\"marker\":1}"},
+         {QDate(2024, 3, 31), "{\"date\":\"2024-03-31\",\"text\":\"Easter \\\"Day\\\"\","
+                              "\"colors\":[\"#FFFFFF\",null,null],\"marker\":0}"}},
+        "{\"date\":\"%1\",\"text\":\"\",\"colors\":[null,null,null],\"marker\":0}");
+    EXPECT_EQ(r.out, "{\"from\":\"2024-02-25\",\"to\":\"2024-03-31\",\"days\":[" + days + "]}\n");
 }
 
 TEST_F(LiturgyCalendarProgramTest, EditionDatesAndFiles) {
     createMarch();
-    const QString missing = path(QStringLiteral("nothing.mdb"));
+    const QString missing = path("nothing.mdb");
     const QString files = QStringLiteral("PlanFile\t%1\nServiceFile\t\t(not named)\n"
                                          "TemplatePath\t\t(not named)\n")
                               .arg(planFile);
+    // The edition follows from the liturgy file, whatever the host says.
+    const QString korva =
+        "1011\tThe Korva Diocese\ndates\t2024-02-25 to 2024-03-31\nLiturgyFile\t" + liturgyFile +
+        "\n" + files;
     const struct {
         QString liturgy;
         QStringList arguments;
         QString out;
     } cases[] = {
-        {liturgyFile,
-         {"edition"},
-         "1011\tThe Korva Diocese\ndates\t2024-02-25 to 2024-03-31\nLiturgyFile\t" + liturgyFile +
-             "\n" + files},
-        {liturgyFile,
-         {"edition", "--edition", "1020"},
-         "1011\tThe Korva Diocese\ndates\t2024-02-25 to 2024-03-31\nLiturgyFile\t" + liturgyFile +
-             "\n" + files},
+        {liturgyFile, {"edition"}, korva},
+        {liturgyFile, {"edition", "--edition", "1020"}, korva},
         {missing,
          {"edition", "--edition", "10024"},
          "10024\t\ndates\tthe liturgy database '" + missing + "' does not exist\nLiturgyFile\t" +
              missing + "\t(missing)\n" + files},
         {QString(),
          {"edition", "--edition", "47"},
-         "47\t\ndates\tthe INI file '" + path(QStringLiteral("host.ini")) +
+         "47\t\ndates\tthe INI file '" + path("host.ini") +
              "' names no liturgy database\nLiturgyFile\t\t(not named)\n" + files},
     };
     for (const auto& c : cases) {
@@ -214,6 +174,8 @@ TEST_F(LiturgyCalendarProgramTest, DatesOutsideTheDataAndUnknownEditionsOnAGener
         {{"day", "2025-07-08", "--kind", "ordo"}, 0, ""},
         {{"day", "2025-12-01", "--edition", "1011", "--kind", "ordo"}, 0, ""},
         {{"month", "2061-01"}, 1, outside.arg("2061-01", "Brastelo.MDB")},
+        // A code of no edition of its own reads the first edition's file.
+        {{"month", "2061-01", "--edition", "1020"}, 1, outside.arg("2061-01", "Brastelo.MDB")},
         {{"month", "2024-12", "--json"}, 1, outside.arg("2024-12", "Brastelo.MDB")},
         {{"month", "2026-12"}, 0, ""},
         {{"week", "2027-01", "--edition", "1015"}, 1, outside.arg("2027-01", "Quorvane.MDB")},
@@ -257,17 +219,17 @@ TEST_F(LiturgyCalendarProgramTest, DefaultDataSetOrHowToMakeIt) {
     QFile::copy(ini(), folder + QStringLiteral("/liturgy.ini"));
     const ProgramRun r = run({"edition"});
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out.section(QLatin1Char('\n'), 0, 0), QStringLiteral("1011\tThe Korva Diocese"));
+    EXPECT_EQ(r.out.section(QLatin1Char('\n'), 0, 0), "1011\tThe Korva Diocese");
 }
 
 TEST_F(LiturgyCalendarProgramTest, AFailureIsOneLineInPlainWordsAndNoOutput) {
     ASSERT_TRUE(createLiturgy(liturgyFile, {{1, ole(QDate(2024, 3, 2)), 1, 2, "Good"},
                                             {2, ole(QDate(2024, 3, 9)), 1, 9, "Bad"},
                                             {3, ole(QDate(2024, 3, 16)), 1, 2, "Never"}}));
-    const QString badColour = writeFile(QStringLiteral("bad.ini"), iniText(liturgyFile, planFile));
-    liturgyFile = path(QStringLiteral("missing.mdb"));
+    const QString badColour = writeFile("bad.ini", iniText(liturgyFile, planFile));
+    liturgyFile = path("missing.mdb");
     const QString missingData = ini();
-    const QString folderIni = path(QStringLiteral("folder.ini"));
+    const QString folderIni = path("folder.ini");
     ASSERT_TRUE(QDir().mkpath(folderIni));
     const struct {
         QStringList arguments;
@@ -302,10 +264,10 @@ TEST_F(LiturgyCalendarProgramTest, TheWindowWithoutADisplaySaysWhatToDoInstead) 
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 1);
     const QString err = QString::fromUtf8(process.readAllStandardError());
-    EXPECT_TRUE(err.startsWith(QStringLiteral("liturgy-calendar: the window needs a display")))
+    EXPECT_TRUE(err.startsWith("liturgy-calendar: the window needs a display"))
         << err.toStdString();
-    EXPECT_TRUE(err.contains(QStringLiteral("liturgy-calendar month YYYY-MM")));
-    EXPECT_TRUE(err.contains(QStringLiteral("liturgy-calendar --screenshot FILE.png")));
+    EXPECT_TRUE(err.contains("liturgy-calendar month YYYY-MM"));
+    EXPECT_TRUE(err.contains("liturgy-calendar --screenshot FILE.png"));
 }
 
 TEST_F(LiturgyCalendarProgramTest, PlainMonthOutsideATerminal) {
@@ -315,12 +277,12 @@ TEST_F(LiturgyCalendarProgramTest, PlainMonthOutsideATerminal) {
     EXPECT_FALSE(r.out.contains(QLatin1Char('\x1b')));
     const QStringList lines = r.out.split(QLatin1Char('\n'));
     ASSERT_GT(lines.size(), 8);
-    EXPECT_EQ(lines[0], QStringLiteral("March 2024 - The Korva Diocese"));
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Sun             Mon")));
-    EXPECT_EQ(lines[2].trimmed(), QStringLiteral("1               2"));
-    EXPECT_EQ(lines[7], QStringLiteral(" 3 **            4               5               6     "
-                                       "          7               8               9"));
-    EXPECT_EQ(lines[8], QStringLiteral("Oculi"));
+    EXPECT_EQ(lines[0], "March 2024 - The Korva Diocese");
+    EXPECT_TRUE(lines[1].startsWith("Sun             Mon"));
+    EXPECT_EQ(lines[2].trimmed(), "1               2");
+    EXPECT_EQ(lines[7], " 3 **            4               5               6     "
+                        "          7               8               9");
+    EXPECT_EQ(lines[8], "Oculi");
 }
 
 TEST_F(LiturgyCalendarProgramTest, UsageErrorsAndVersion) {
@@ -330,35 +292,33 @@ TEST_F(LiturgyCalendarProgramTest, UsageErrorsAndVersion) {
         const ProgramRun r = run(arguments);
         EXPECT_EQ(r.exitCode, 2);
         EXPECT_EQ(r.out, QString());
-        EXPECT_TRUE(r.err.startsWith(QStringLiteral("liturgy-calendar: ")));
-        EXPECT_TRUE(r.err.contains(QStringLiteral("usage: liturgy-calendar version\n")));
+        EXPECT_TRUE(r.err.startsWith("liturgy-calendar: "));
+        EXPECT_TRUE(r.err.contains("usage: liturgy-calendar version\n"));
     }
     for (const char* help : {"help", "--help"}) {
         const ProgramRun r = run({help});
         EXPECT_EQ(r.exitCode, 0) << help;
         EXPECT_EQ(r.err, QString()) << help;
-        EXPECT_TRUE(r.out.startsWith(QStringLiteral("usage: liturgy-calendar version\n"))) << help;
-        EXPECT_TRUE(r.out.contains(QStringLiteral("       liturgy-calendar day YYYY-MM-DD")))
-            << help;
+        EXPECT_TRUE(r.out.startsWith("usage: liturgy-calendar version\n")) << help;
+        EXPECT_TRUE(r.out.contains("       liturgy-calendar day YYYY-MM-DD")) << help;
     }
     for (const char* version : {"version", "--version"}) {
         const ProgramRun r = run({version});
         EXPECT_EQ(r.exitCode, 0) << version;
-        EXPECT_TRUE(r.out.startsWith(QStringLiteral("VoVoruzevUdadudar Build "))) << version;
+        EXPECT_TRUE(r.out.startsWith("VoVoruzevUdadudar Build ")) << version;
     }
 }
 
 // The plan file's rows as "date time kind place" lines, and the engine's own check of the file.
 QStringList planRows(const QString& file, QString* integrity = nullptr) {
     QStringList rows;
-    for (const QVariantList& r :
-         SqlFile::rows(file, QStringLiteral("SELECT Date, Time, ServType, Location FROM "
-                                            "tbMainPlan ORDER BY Date, Time, rowid")))
+    for (const QVariantList& r : SqlFile::rows(file, "SELECT Date, Time, ServType, Location FROM "
+                                                     "tbMainPlan ORDER BY Date, Time, rowid"))
         rows.append(QString::number(r[0].toDouble()) + ' ' +
                     QString::number(r[1].toDouble(), 'g', 17) + ' ' + r[2].toString() + ' ' +
                     r[3].toString());
     if (integrity)
-        *integrity = SqlFile::value(file, QStringLiteral("PRAGMA integrity_check")).toString();
+        *integrity = SqlFile::value(file, "PRAGMA integrity_check").toString();
     return rows;
 }
 
@@ -418,8 +378,8 @@ TEST_F(LiturgyCalendarProgramTest, ServicesAreAddedListedAndRemovedOrRefusedWith
          4},
     };
     // Refused before anything is written: exit code 2, no output, the plan as it was.
-    const QString add = QStringLiteral("service add ");
-    const QString every = QStringLiteral("service add --every sunday --from 2024-03-01 ");
+    const QString add = "service add ";
+    const QString every = "service add --every sunday --from 2024-03-01 ";
     const std::pair<QString, QString> refusals[] = {
         {add + "2024-02-30", "'2024-02-30' is not a date of the form YYYY-MM-DD"},
         {add + "2024-03-10 --time 24:00", "'24:00' is not a time of the form HH:MM"},
@@ -468,16 +428,12 @@ TEST_F(LiturgyCalendarProgramTest, TwoProcessesPlanningAtOnceLoseNothing) {
     QProcess second;
     // Two hundred services each, one at a time, so that the writers interleave.
     const auto script = [&](QProcess& p, const char* time) {
-        QStringList args = {"-c",
-                            QString("for i in $(seq 200); do \"$0\" service add 2025-01-01 "
-                                    "--time %1 --ini \"$1\" >/dev/null || exit 1; done")
-                                .arg(time),
-                            QStringLiteral(LC_APP_PROGRAM), iniFile};
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("HOME", dir());
-        env.insert("XDG_DATA_HOME", dir() + "data");
-        p.setProcessEnvironment(env);
-        p.start("/bin/sh", args);
+        startProgram(p, "/bin/sh",
+                     {"-c",
+                      QString("for i in $(seq 200); do \"$0\" service add 2025-01-01 --time %1 "
+                              "--ini \"$1\" >/dev/null || exit 1; done")
+                          .arg(time),
+                      LC_APP_PROGRAM, iniFile});
     };
     script(first, "08:00");
     script(second, "11:00");
@@ -487,7 +443,7 @@ TEST_F(LiturgyCalendarProgramTest, TwoProcessesPlanningAtOnceLoseNothing) {
     EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
     QString integrity;
     EXPECT_EQ(planRows(planFile, &integrity).size(), 3 + 400);
-    EXPECT_EQ(integrity, QStringLiteral("ok"));
+    EXPECT_EQ(integrity, "ok");
 }
 
 TEST_F(LiturgyCalendarProgramTest, ASeriesKilledWhileWritingLeavesAllOrNone) {
@@ -504,8 +460,9 @@ TEST_F(LiturgyCalendarProgramTest, ASeriesKilledWhileWritingLeavesAllOrNone) {
     const QStringList before = planRows(planFile);
 
     QProcess process;
-    start(process, {"service", "add", "--every", "sunday", "--from", "2024-01-01", "--count",
-                    "1000", "--ini", iniFile});
+    startProgram(process, LC_APP_PROGRAM,
+                 {"service", "add", "--every", "sunday", "--from", "2024-01-01", "--count", "1000",
+                  "--ini", iniFile});
     ASSERT_TRUE(process.waitForStarted());
     // The writer has begun once its log file of the write-ahead journal is there.
     for (int i = 0; i < 200 && !QFile::exists(planFile + "-wal"); ++i)
@@ -518,24 +475,23 @@ TEST_F(LiturgyCalendarProgramTest, ASeriesKilledWhileWritingLeavesAllOrNone) {
 
     QString integrity;
     EXPECT_EQ(planRows(planFile, &integrity), before);
-    EXPECT_EQ(integrity, QStringLiteral("ok"));
+    EXPECT_EQ(integrity, "ok");
     // The plan goes on taking services.
     EXPECT_EQ(run({"service", "add", "2024-03-10", "--ini", iniFile}).exitCode, 0);
 }
 
 TEST_F(LiturgyCalendarProgramTest, ImportListsConvertsAndRefusesBadInput) {
-    const QString nwind = accessTestFile(QStringLiteral("nwind.mdb"));
-    const QString dates = accessTestFile(QStringLiteral("DateTestDatabase.mdb"));
+    const QString nwind = accessTestFile("nwind.mdb");
+    const QString dates = accessTestFile("DateTestDatabase.mdb");
     if (nwind.isEmpty() || dates.isEmpty())
         GTEST_SKIP() << "the Access test files (shared/testdata beside the source folder) are "
                         "absent";
-    const QString out = path(QStringLiteral("dates.sqlite"));
-    const QString cut = writeFile(QStringLiteral("cut.mdb"), readFile(nwind).left(100000));
-    const QString text = writeFile(QStringLiteral("notes.mdb"), "not a database\n");
-    const QString missing = path(QStringLiteral("missing.mdb"));
-    const QString usage =
-        QStringLiteral("usage: liturgy-calendar import FILE.mdb --out FILE.sqlite | --list\n");
-    const QString fail = QStringLiteral("liturgy-calendar: Cannot open the Access database '%1': ");
+    const QString out = path("dates.sqlite");
+    const QString cut = writeFile("cut.mdb", readFile(nwind).left(100000));
+    const QString text = writeFile("notes.mdb", "not a database\n");
+    const QString missing = path("missing.mdb");
+    const QString usage = "usage: liturgy-calendar import FILE.mdb --out FILE.sqlite | --list\n";
+    const QString fail = "liturgy-calendar: Cannot open the Access database '%1': ";
     struct Case {
         QStringList arguments;
         int exitCode;
@@ -604,38 +560,38 @@ TEST_F(LiturgyCalendarProgramTest, PrintToPdfOrAClearErrorAndNoFile) {
         QString err;
     };
     const QList<Case> cases = {
-        {{"print", "month", "2024-03"}, QStringLiteral("month.pdf"), 0, QString()},
-        {{"print", "week", "2024-03"}, QStringLiteral("week.pdf"), 0, QString()},
+        {{"print", "month", "2024-03"}, "month.pdf", 0, QString()},
+        {{"print", "week", "2024-03"}, "week.pdf", 0, QString()},
         {{"print", "month", "1950-01"},
-         QStringLiteral("old.pdf"),
+         "old.pdf",
          1,
-         QStringLiteral("liturgy-calendar: the data holds no days of 1950-01\n")},
+         "liturgy-calendar: the data holds no days of 1950-01\n"},
         {{"print", "day", "1950-01-01"},
-         QStringLiteral("day.pdf"),
+         "day.pdf",
          1,
-         QStringLiteral("liturgy-calendar: there is no page of 1950-01-01 to print\n")},
+         "liturgy-calendar: there is no page of 1950-01-01 to print\n"},
         {{"print", "month", "2024-03"},
-         QStringLiteral("missing/month.pdf"),
+         "missing/month.pdf",
          1,
-         QStringLiteral("liturgy-calendar: Path/File access error: %1missing/month.pdf\n")},
+         "liturgy-calendar: Path/File access error: %1missing/month.pdf\n"},
         {{"print", "month", "2024-03", "--printer", "No Such Printer"},
          QString(),
          1,
-         QStringLiteral("liturgy-calendar: Invalid procedure call or argument: the printer 'No "
-                        "Such Printer' is not known\n")},
+         "liturgy-calendar: Invalid procedure call or argument: the printer 'No "
+         "Such Printer' is not known\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString() + " " + c.pdf.toStdString());
         QStringList arguments = c.arguments + QStringList{"--ini", ini()};
         if (!c.pdf.isEmpty())
-            arguments += {QStringLiteral("--pdf"), path(c.pdf)};
+            arguments += {"--pdf", path(c.pdf)};
         const ProgramRun r = run(arguments);
         EXPECT_EQ(r.exitCode, c.exitCode);
         // Without a session Qt warns of the missing runtime folder; that is not ours.
         QStringList err = r.err.split(QLatin1Char('\n'));
         err.removeIf(
             [](const QString& l) { return l.startsWith(QLatin1String("QStandardPaths:")); });
-        EXPECT_EQ(err.join(QLatin1Char('\n')), QString(c.err).replace(QStringLiteral("%1"), dir()))
+        EXPECT_EQ(err.join(QLatin1Char('\n')), QString(c.err).replace("%1", dir()))
             << ::testing::PrintToString(err.join(QLatin1Char('\n')).toStdString());
         EXPECT_EQ(r.out, QString());
         if (!c.pdf.isEmpty()) {
@@ -643,8 +599,7 @@ TEST_F(LiturgyCalendarProgramTest, PrintToPdfOrAClearErrorAndNoFile) {
         }
     }
     // Nothing half-written is left beside the files.
-    EXPECT_EQ(QDir(dir()).entryList({QStringLiteral(".*.pdf.*")}, QDir::Files | QDir::Hidden),
-              QStringList());
+    EXPECT_EQ(QDir(dir()).entryList({".*.pdf.*"}, QDir::Files | QDir::Hidden), QStringList());
 }
 
 TEST_F(LiturgyCalendarProgramTest, ExportAndMail) {
@@ -656,24 +611,24 @@ TEST_F(LiturgyCalendarProgramTest, ExportAndMail) {
          "INSERT INTO tbBibleText (ID, Text, HTM_Data) VALUES "
          "(1, 'plain', '<P>Blessed are those who hear.</P>')"}));
     const QString hostIni = ini();
-    FakePrograms fakes(path(QStringLiteral("bin")));
-    fakes.add(QStringLiteral("xdg-email"));
-    fakes.add(QStringLiteral("xdg-open"));
+    FakePrograms fakes(path("bin"));
+    fakes.add("xdg-email");
+    fakes.add("xdg-open");
 
-    const QString month = path(QStringLiteral("month.odt"));
-    const QString day = path(QStringLiteral("day.odt"));
+    const QString month = path("month.odt");
+    const QString day = path("day.odt");
     const std::pair<QStringList, QString> written[] = {
         {{"export", "month", "2024-03", "--odt", month},
-         QStringLiteral("March 2024\n"
-                        "Sun | Mon | Tue | Wed | Thu | Fri | Sat\n"
-                        " |  |  |  |  | 1 | 2\n"
-                        "3/Oculi [#b377d7] | 4 | 5 | 6 | 7 | 8 | 9\n"
-                        "10 | 11 | 12 | 13 | 14 | 15 | 16\n"
-                        "17 | 18 | 19 | 20 | 21 | 22 | 23\n"
-                        "24 | 25 | 26 | 27 | 28 | 29 | 30\n"
-                        "31/Easter \"Day\" [#ffffff] |  |  |  |  |  | \n")},
+         "March 2024\n"
+         "Sun | Mon | Tue | Wed | Thu | Fri | Sat\n"
+         " |  |  |  |  | 1 | 2\n"
+         "3/Oculi [#b377d7] | 4 | 5 | 6 | 7 | 8 | 9\n"
+         "10 | 11 | 12 | 13 | 14 | 15 | 16\n"
+         "17 | 18 | 19 | 20 | 21 | 22 | 23\n"
+         "24 | 25 | 26 | 27 | 28 | 29 | 30\n"
+         "31/Easter \"Day\" [#ffffff] |  |  |  |  |  | \n"},
         {{"export", "day", "2024-03-03", "--odt=" + day},
-         QStringLiteral("3/3/24 - Oculi\nGospel: Luke 11:14-28\nBlessed are those who hear.")},
+         "3/3/24 - Oculi\nGospel: Luke 11:14-28\nBlessed are those who hear."},
     };
     for (const auto& [arguments, text] : written) {
         SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString());
@@ -685,7 +640,7 @@ TEST_F(LiturgyCalendarProgramTest, ExportAndMail) {
     }
     const ProgramRun mail = run({"mail", "day", "2024-03-03", "--ini", hostIni});
     EXPECT_EQ(mail.exitCode, 0);
-    EXPECT_EQ(mail.out, QStringLiteral("Readings 3/3/24 - Oculi\n"));
+    EXPECT_EQ(mail.out, "Readings 3/3/24 - Oculi\n");
 
     const QString ini = QStringLiteral(" --ini ") + hostIni;
     const std::tuple<QString, int, QString> refused[] = {
@@ -706,8 +661,8 @@ TEST_F(LiturgyCalendarProgramTest, ExportAndMail) {
     }
     EXPECT_FALSE(QFile::exists(day + "x"));
     // Only the mail opened anything.
-    EXPECT_EQ(fakes.runs(QStringLiteral("xdg-open")), QList<QStringList>());
-    const QList<QStringList> mails = fakes.runs(QStringLiteral("xdg-email"));
+    EXPECT_EQ(fakes.runs("xdg-open"), QList<QStringList>());
+    const QList<QStringList> mails = fakes.runs("xdg-email");
     ASSERT_EQ(mails.size(), 1);
     EXPECT_EQ(mails[0].mid(0, 5),
               (QStringList{"--subject", "Readings 3/3/24 - Oculi", "--body", " ", "--attach"}));

@@ -26,21 +26,25 @@ protected:
         TestEnv::SetUp();
         server = std::make_unique<ServerTestDatabase>();
         SKIP_WITHOUT_SERVER(*server);
-        liturgyFile = path(QStringLiteral("Velmarka.MDB"));
+        liturgyFile = path("Velmarka.MDB");
         {
             TestDatabase liturgy(liturgyFile, Schema::Kind::Liturgy);
-            liturgy.addDay(1, QDate(2025, 1, 5), 10, QStringLiteral("Epiphany 2"));
-            liturgy.addDay(2, QDate(2025, 1, 6), 11, QStringLiteral("Epiphany"));
-            liturgy.addReading(1, 1, 1, 204, 1, QStringLiteral("John 2:1-11"),
-                               QStringLiteral("Gospel"));
-            liturgy.addBibleText(1, QStringLiteral("<P>Water into wine</P>"));
+            liturgy.addDay(1, QDate(2025, 1, 5), 10, "Epiphany 2");
+            liturgy.addDay(2, QDate(2025, 1, 6), 11, "Epiphany");
+            liturgy.addDay(3, QDate(2025, 1, 5), 30, QVariant());
+            liturgy.exec("UPDATE tbCalenderData SET Day_Color = ID");
+            liturgy.addReading(1, 1, 1, 204, 1, "John 2:1-11", "Gospel");
+            // A quote the server's statements must carry through.
+            liturgy.addBibleText(1, "<P>Water into 'wine'</P>");
+            liturgy.addContent(9, "Collect of Epiphany", "<P>Grant</P>");
+            liturgy.addLink(1, 201, 9);
+            liturgy.addOrdo(QDate(2025, 1, 5), "<P>White; Gloria sung</P>");
         }
-        planFile = path(QStringLiteral("Plan.mdb"));
-        QDir(dir()).mkpath(QStringLiteral("templates"));
-        writeFile(QStringLiteral("templates/MainPrint.CSS"), "P { a: b }");
-        ini = writeFile(QStringLiteral("host.ini"),
-                        CalendarTestData::iniText(liturgyFile, planFile) +
-                            "TemplatePath=" + path(QStringLiteral("templates/")).toUtf8() + "\r\n");
+        planFile = path("Plan.mdb");
+        QDir(dir()).mkpath("templates");
+        writeFile("templates/MainPrint.CSS", "P { a: b }");
+        ini = writeFile("host.ini", CalendarTestData::iniText(liturgyFile, planFile) +
+                                        "TemplatePath=" + path("templates/").toUtf8() + "\r\n");
     }
     void TearDown() override {
         TestEnv::TearDown();
@@ -60,7 +64,7 @@ protected:
         QProcess process;
         start(process, arguments, serverString);
         if (!process.waitForFinished(60000))
-            return QStringLiteral("did not finish");
+            return "did not finish";
         return QString::number(process.exitCode()) + QStringLiteral("|") +
                QString::fromUtf8(process.readAllStandardOutput()) + QStringLiteral("|") +
                QString::fromUtf8(process.readAllStandardError());
@@ -117,7 +121,7 @@ TEST_F(ServerProgramTest, EightWorkstationsPlanningAtOnceLoseNoService) {
 
 TEST_F(ServerProgramTest, ListAndRemoveWorkOnTheServersPlan) {
     const QString cs = server->connectionString();
-    const QString secret = QStringLiteral("N0t;Th1s");
+    const QString secret = "N0t;Th1s";
     struct Case {
         QStringList arguments;
         QString serverString;
@@ -155,10 +159,9 @@ TEST_F(ServerProgramTest, ListAndRemoveWorkOnTheServersPlan) {
         const QString result = run(c.arguments, c.serverString);
         if (c.expected == QLatin1String("password")) {
             // A wrong password: the server's reason, never the password.
-            EXPECT_TRUE(result.startsWith(QStringLiteral("1||"))) << result.toStdString();
-            EXPECT_TRUE(result.contains(QStringLiteral("password authentication failed")))
-                << result.toStdString();
-            EXPECT_FALSE(result.contains(QStringLiteral("Th1s"))) << result.toStdString();
+            EXPECT_TRUE(result.startsWith("1||")) << result.toStdString();
+            EXPECT_TRUE(result.contains("password authentication failed")) << result.toStdString();
+            EXPECT_FALSE(result.contains("Th1s")) << result.toStdString();
         } else if (c.serverString.isNull()) {
             EXPECT_TRUE(result.startsWith(c.expected)) << result.toStdString();
         } else {
@@ -173,15 +176,23 @@ TEST_F(ServerProgramTest, ListAndRemoveWorkOnTheServersPlan) {
 } // namespace
 
 TEST_F(ServerProgramTest, EveryCommandReadsTheServerWithTheFilesEmptied) {
-    FakePrograms fakes(path(QStringLiteral("bin")));
-    fakes.add(QStringLiteral("xdg-email"));
+    FakePrograms fakes(path("bin"));
+    fakes.add("xdg-email");
+    // A date value with a time of day in it, and a service without a place.
     ASSERT_TRUE(CalendarTestData::createPlan(
-        planFile, {{CalendarTestData::ole(QDate(2025, 1, 5)),
-                    CalendarTestData::ole(QDate(1899, 12, 30), QTime(10, 0)), "Mass", "Nave"}}));
+        planFile, {{CalendarTestData::ole(QDate(2025, 1, 5), QTime(12, 0)),
+                    CalendarTestData::timeOfDay(10, 0), "Mass", "Nave"},
+                   {CalendarTestData::ole(QDate(2025, 1, 5)), CalendarTestData::timeOfDay(18, 30),
+                    "Vespers", QVariant()}}));
     const QList<QStringList> commands = {
         {"month", "2025-01", "--json"},
+        {"month", "2025-01"},
         {"week", "2025-01"},
+        {"week", "2025-01", "--json"},
         {"day", "2025-01-05"},
+        {"day", "2025-01-05", "--entry", "2"},
+        {"day", "2025-01-05", "--kind", "prayers"},
+        {"day", "2025-01-05", "--kind", "ordo"},
         {"day", "2025-01-05", "--list"},
         {"mail", "day", "2025-01-05"},
         {"service", "list", "2025-01"},
@@ -219,11 +230,12 @@ TEST_F(ServerProgramTest, EveryCommandReadsTheServerWithTheFilesEmptied) {
         << error.toStdString();
     const QStringList fromFiles = results(QString());
     const QString shown = fromFiles.join(QLatin1Char('\n'));
-    for (const char* text : {"Epiphany 2", "Water into wine", "Mass", "|printed"})
+    for (const char* text : {"Epiphany 2", "Water into 'wine'", "Collect of Epiphany",
+                             "Gloria sung", "Mass", "Vespers", "|printed"})
         EXPECT_TRUE(shown.contains(QLatin1String(text))) << text << "\n" << shown.toStdString();
     EXPECT_FALSE(shown.contains(QLatin1String("not printed"))) << shown.toStdString();
     for (const QString& result : fromFiles)
-        EXPECT_TRUE(result.startsWith(QStringLiteral("0|"))) << result.toStdString();
+        EXPECT_TRUE(result.startsWith("0|")) << result.toStdString();
 
     // The files the INI names now hold nothing: every row must come from the server.
     ASSERT_TRUE(QFile::remove(liturgyFile) && QFile::remove(planFile));
@@ -237,12 +249,12 @@ TEST_F(ServerProgramTest, EveryCommandReadsTheServerWithTheFilesEmptied) {
             << served[i].left(2000).toStdString();
     // The edition names the server (without its password) and the dates of its calendar.
     const QString edition = run({"edition"}, server->connectionString());
-    EXPECT_TRUE(edition.startsWith(QStringLiteral("0|"))) << edition.toStdString();
+    EXPECT_TRUE(edition.startsWith("0|")) << edition.toStdString();
     EXPECT_TRUE(edition.contains(QStringLiteral("\ndates\t2025-01-05 to 2025-01-06\nserver\t") +
                                  DataSource::masked(server->connectionString()) +
                                  QStringLiteral("\nLiturgyFile\t")))
         << edition.toStdString();
     // The window without the option now shows the empty files.
     EXPECT_NE(results(QString()).last(), fromFiles.last());
-    EXPECT_EQ(fakes.runs(QStringLiteral("xdg-email")).size(), 2);
+    EXPECT_EQ(fakes.runs("xdg-email").size(), 2);
 }

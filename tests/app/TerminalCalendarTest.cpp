@@ -12,12 +12,12 @@ protected:
     void SetUp() override {
         TestEnv::SetUp();
         month.setCurrentDate(QDate(2026, 2, 10));
-        month.setDayText(1, 1, QStringLiteral("Septuagesima Sunday"));
-        month.setDayText(1, 2, QStringLiteral("Brigid"));
+        month.setDayText(1, 1, "Septuagesima Sunday");
+        month.setDayText(1, 2, "Brigid");
         month.paintDay(1, 0x009100);
         month.setDayMarker(1, 1);
-        month.setDayText(18, 1, QStringLiteral("Ash Wednesday"));
-        month.setDayText(18, 3, QStringLiteral("Third"));
+        month.setDayText(18, 1, "Ash Wednesday");
+        month.setDayText(18, 3, "Third");
         month.paintDay(18, 0xD777B3);
         month.setDayMarker(18, 3);
     }
@@ -52,17 +52,17 @@ TEST_F(TerminalCalendarTest, PlainMonthGrid) {
             expected +=
                 row({"", "", "", "Ash Wednesday"}) + QLatin1Char('\n') + row({"", "", "", "Third"});
         } else {
-            expected += QStringLiteral("\n\n\n");
+            expected += "\n\n\n";
         }
         expected += QLatin1Char('\n');
     }
-    expected += QStringLiteral("* one service, ** two or more\n");
-    EXPECT_EQ(TerminalCalendar::month(month, QStringLiteral("February 2026"), false), expected);
+    expected += "* one service, ** two or more\n";
+    EXPECT_EQ(TerminalCalendar::month(month, "February 2026", false), expected);
 }
 
 TEST_F(TerminalCalendarTest, WeeksFromTheModelsFirstDayAndBlankDaysOutsideTheMonth) {
     month.setFirstDayOfWeek(2); // Monday
-    const QString text = TerminalCalendar::month(month, QStringLiteral("T"), false);
+    const QString text = TerminalCalendar::month(month, "T", false);
     const QStringList lines = text.split(QLatin1Char('\n'));
     EXPECT_EQ(lines[1], row({"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"}).chopped(1));
     EXPECT_EQ(lines[2], QString(6 * 16, QLatin1Char(' ')) + QStringLiteral(" 1 *"));
@@ -71,31 +71,30 @@ TEST_F(TerminalCalendarTest, WeeksFromTheModelsFirstDayAndBlankDaysOutsideTheMon
 }
 
 TEST_F(TerminalCalendarTest, ColouredDaysUseTrueColourEscapes) {
-    const QString text = TerminalCalendar::month(month, QStringLiteral("T"), true);
+    const QString text = TerminalCalendar::month(month, "T", true);
     // Green (0, 145, 0) is dark: white text. Violet (179, 119, 215) is light: black text.
-    EXPECT_TRUE(text.contains(QStringLiteral("\x1b[97;48;2;0;145;0m 1 *           \x1b[0m")));
-    EXPECT_TRUE(text.contains(QStringLiteral("\x1b[30;48;2;179;119;215mAsh Wednesday  \x1b[0m")));
+    EXPECT_TRUE(text.contains("\x1b[97;48;2;0;145;0m 1 *           \x1b[0m"));
+    EXPECT_TRUE(text.contains("\x1b[30;48;2;179;119;215mAsh Wednesday  \x1b[0m"));
     // Days without colour stay plain.
-    EXPECT_TRUE(text.contains(QStringLiteral("\x1b[0m  2 ")));
-    EXPECT_FALSE(
-        TerminalCalendar::month(month, QStringLiteral("T"), false).contains(QLatin1Char('\x1b')));
+    EXPECT_TRUE(text.contains("\x1b[0m  2 "));
+    EXPECT_FALSE(TerminalCalendar::month(month, "T", false).contains(QLatin1Char('\x1b')));
 }
 
 TEST_F(TerminalCalendarTest, WeekListsEachDateWithItsLines) {
     WeekCalendarModel week;
     week.setStartDate(QDate(2026, 2, 1));
     week.setEndDate(QDate(2026, 2, 2));
-    week.setDateText(QDate(2026, 2, 1), QStringLiteral("Sunday\r\n\r\n10:00 AM - Church - Mass"));
+    week.setDateText(QDate(2026, 2, 1), "Sunday\r\n\r\n10:00 AM - Church - Mass");
     week.setDateColor(QDate(2026, 2, 1), 1, 0x009100);
     week.setDateColor(QDate(2026, 2, 1), 3, 0x0000C6);
     week.setDateMarker(QDate(2026, 2, 1), 1);
-    EXPECT_EQ(TerminalCalendar::week(week, false), QStringLiteral("Sun 2/1/26 * #009100 #C60000\n"
-                                                                  "    Sunday\n"
-                                                                  "\n"
-                                                                  "    10:00 AM - Church - Mass\n"
-                                                                  "Mon 2/2/26\n"));
+    EXPECT_EQ(TerminalCalendar::week(week, false), "Sun 2/1/26 * #009100 #C60000\n"
+                                                   "    Sunday\n"
+                                                   "\n"
+                                                   "    10:00 AM - Church - Mass\n"
+                                                   "Mon 2/2/26\n");
     EXPECT_TRUE(TerminalCalendar::week(week, true)
-                    .startsWith(QStringLiteral("Sun 2/1/26 * \x1b[97;48;2;0;145;0m  \x1b[0m")));
+                    .startsWith("Sun 2/1/26 * \x1b[97;48;2;0;145;0m  \x1b[0m"));
 }
 
 TEST_F(TerminalCalendarTest, ControlCharactersOfNamesNeverReachTheTerminal) {
@@ -105,11 +104,10 @@ TEST_F(TerminalCalendarTest, ControlCharactersOfNamesNeverReachTheTerminal) {
     week.setStartDate(QDate(2026, 2, 2));
     week.setEndDate(QDate(2026, 2, 2));
     week.setDateText(QDate(2026, 2, 2), name + QStringLiteral("\r\n10:00 AM - \x1b[5m - Mass"));
-    EXPECT_EQ(TerminalCalendar::week(week, false), QStringLiteral("Mon 2/2/26\n"
-                                                                  "    ?[2J?]0;Own?Lent??\n"
-                                                                  "    10:00 AM - ?[5m - Mass\n"));
-    const QStringList lines =
-        TerminalCalendar::month(month, QStringLiteral("T"), false).split('\n');
+    EXPECT_EQ(TerminalCalendar::week(week, false), "Mon 2/2/26\n"
+                                                   "    ?[2J?]0;Own?Lent??\n"
+                                                   "    10:00 AM - ?[5m - Mass\n");
+    const QStringList lines = TerminalCalendar::month(month, "T", false).split('\n');
     EXPECT_EQ(lines[3], row({"Septuagesima Su", "?[2J?]0;Own?Len"}).chopped(1));
 }
 

@@ -16,12 +16,12 @@ TEST_F(CalendarRowTest, CivilDateRoundsToTheSecond) {
     const double day = ole(QDate(2024, 3, 10));
     const std::pair<QVariant, QDate> cases[] = {
         {day, QDate(2024, 3, 10)},
-        {day + 0.75, QDate(2024, 3, 10)},                // evening: not the next day
-        {day + 86399.4 / 86400.0, QDate(2024, 3, 10)},   // 23:59:59.4
-        {day + 86399.6 / 86400.0, QDate(2024, 3, 11)},   // rounds to midnight
-        {QVariant(qint64(45361)), QDate(2024, 3, 10)},   // an integer value
-        {QStringLiteral("45361.5"), QDate(2024, 3, 10)}, // numeric text
-        {-1.25, QDate(1899, 12, 29)},                    // before the epoch
+        {day + 0.75, QDate(2024, 3, 10)},              // evening: not the next day
+        {day + 86399.4 / 86400.0, QDate(2024, 3, 10)}, // 23:59:59.4
+        {day + 86399.6 / 86400.0, QDate(2024, 3, 11)}, // rounds to midnight
+        {QVariant(qint64(45361)), QDate(2024, 3, 10)}, // an integer value
+        {"45361.5", QDate(2024, 3, 10)},               // numeric text
+        {-1.25, QDate(1899, 12, 29)},                  // before the epoch
     };
     for (const auto& [value, expected] : cases) {
         SCOPED_TRACE(value.toString().toStdString());
@@ -33,7 +33,7 @@ TEST_F(CalendarRowTest, UnusableDatesAndTimesFail) {
     // Numbers beyond the range of date values (0100-01-01 to 9999-12-31) are no dates.
     const std::pair<QVariant, qint32> cases[] = {
         {QVariant(), 94},
-        {QStringLiteral("2024-03-10"), 13},
+        {"2024-03-10", 13},
         {std::numeric_limits<double>::quiet_NaN(), 13},
         {std::numeric_limits<double>::infinity(), 13},
         {1e300, 13},
@@ -57,9 +57,9 @@ TEST_F(CalendarRowTest, ColourCodes) {
     const cLiturgicalColors::Table table = {10, 11, 12, 13, 14, 15, 16};
     for (int code = 0; code < 7; ++code)
         EXPECT_EQ(CalendarRow::color(table, code), 10 + code);
-    EXPECT_EQ(CalendarRow::color(table, QStringLiteral("3")), 13);
+    EXPECT_EQ(CalendarRow::color(table, "3"), 13);
     const std::pair<QVariant, qint32> bad[] = {
-        {7, 9}, {-1, 9}, {1.5, 9}, {QVariant(), 94}, {QStringLiteral("red"), 13},
+        {7, 9}, {-1, 9}, {1.5, 9}, {QVariant(), 94}, {"red", 13},
     };
     for (const auto& [code, error] : bad) {
         SCOPED_TRACE(code.toString().toStdString());
@@ -69,15 +69,13 @@ TEST_F(CalendarRowTest, ColourCodes) {
 
 TEST_F(CalendarRowTest, TextsAndTimes) {
     EXPECT_EQ(CalendarRow::text(QVariant()), QString());
-    EXPECT_EQ(CalendarRow::text(QStringLiteral("Lent")), QStringLiteral("Lent"));
-    EXPECT_EQ(CalendarRow::text(42), QStringLiteral("42"));
+    EXPECT_EQ(CalendarRow::text("Lent"), "Lent");
+    EXPECT_EQ(CalendarRow::text(42), "42");
     EXPECT_EQ(CalendarRow::shortTime(QVariant()), QString());
     // 10:00 stored a hair under the hour is still 10:00; the date part is ignored.
-    EXPECT_EQ(CalendarRow::shortTime(ole(QDate(1899, 12, 30), QTime(10, 0)) - 1e-9),
-              QStringLiteral("10:00 AM"));
-    EXPECT_EQ(CalendarRow::shortTime(ole(QDate(2024, 3, 31), QTime(18, 45))),
-              QStringLiteral("6:45 PM"));
-    EXPECT_EQ(failureNumber([&] { CalendarRow::shortTime(QStringLiteral("ten")); }), 13);
+    EXPECT_EQ(CalendarRow::shortTime(timeOfDay(10, 0) - 1e-9), "10:00 AM");
+    EXPECT_EQ(CalendarRow::shortTime(ole(QDate(2024, 3, 31), QTime(18, 45))), "6:45 PM");
+    EXPECT_EQ(failureNumber([&] { CalendarRow::shortTime("ten"); }), 13);
 }
 
 } // namespace

@@ -14,8 +14,7 @@ namespace {
 
 // Runs `insert` once per row inside one transaction on a private connection to `path`.
 template <class Row, class Bind>
-bool insertRows(const QString& path, const QString& insert, const QList<Row>& rows,
-                const QStringList& before, Bind bind) {
+bool insertRows(const QString& path, const QString& insert, const QList<Row>& rows, Bind bind) {
     static int counter = 0;
     const QString name = QStringLiteral("calendar_test_data_%1").arg(++counter);
     bool ok = true;
@@ -24,12 +23,6 @@ bool insertRows(const QString& path, const QString& insert, const QList<Row>& ro
         db.setDatabaseName(path);
         ok = db.open() && db.transaction();
         QSqlQuery query(db);
-        for (const QString& statement : before) {
-            if (ok && !query.exec(statement)) {
-                ADD_FAILURE() << query.lastError().text().toStdString();
-                ok = false;
-            }
-        }
         ok = ok && query.prepare(insert);
         for (const Row& row : rows) {
             if (!ok)
@@ -48,18 +41,6 @@ bool insertRows(const QString& path, const QString& insert, const QList<Row>& ro
     if (!ok)
         ADD_FAILURE() << "cannot fill " << path.toStdString();
     return ok;
-}
-
-bool insertServices(const QString& path, const QList<ServiceRow>& rows, const QStringList& before) {
-    return insertRows(path,
-                      QStringLiteral("INSERT INTO tbMainPlan (Date, Time, ServType, Location) "
-                                     "VALUES (?, ?, ?, ?)"),
-                      rows, before, [](QSqlQuery& q, const ServiceRow& r) {
-                          q.bindValue(0, r.date);
-                          q.bindValue(1, r.time);
-                          q.bindValue(2, r.servType);
-                          q.bindValue(3, r.location);
-                      });
 }
 
 bool createDatabase(const QString& path, Schema::Kind kind) {
@@ -81,7 +62,7 @@ bool createLiturgy(const QString& path, const QList<DayRow>& rows) {
            insertRows(path,
                       QStringLiteral("INSERT INTO tbCalenderData (ID, Date, FeastRef, Day_Color, "
                                      "ShortName) VALUES (?, ?, ?, ?, ?)"),
-                      rows, {}, [](QSqlQuery& q, const DayRow& r) {
+                      rows, [](QSqlQuery& q, const DayRow& r) {
                           q.bindValue(0, r.id);
                           q.bindValue(1, r.date);
                           q.bindValue(2, r.feastRef);
@@ -90,10 +71,22 @@ bool createLiturgy(const QString& path, const QList<DayRow>& rows) {
                       });
 }
 
-bool createPlan(const QString& path, const QList<ServiceRow>& rows) {
-    return createDatabase(path, Schema::Kind::Plan) && insertServices(path, rows, {});
+double timeOfDay(int hour, int minute) {
+    return ole(QDate(1899, 12, 30), QTime(hour, minute));
 }
 
+bool createPlan(const QString& path, const QList<ServiceRow>& rows) {
+    return createDatabase(path, Schema::Kind::Plan) &&
+           insertRows(path,
+                      QStringLiteral("INSERT INTO tbMainPlan (Date, Time, ServType, Location) "
+                                     "VALUES (?, ?, ?, ?)"),
+                      rows, [](QSqlQuery& q, const ServiceRow& r) {
+                          q.bindValue(0, r.date);
+                          q.bindValue(1, r.time);
+                          q.bindValue(2, r.servType);
+                          q.bindValue(3, r.location);
+                      });
+}
 
 QByteArray iniText(const QString& liturgyFile, const QString& planFile) {
     return "[Files]\r\nLiturgyFile=" + liturgyFile.toUtf8() + "\r\nPlanFile=" + planFile.toUtf8() +

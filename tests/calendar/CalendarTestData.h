@@ -36,6 +36,8 @@ struct ServiceRow {
 
 // The date value of a date and time of day.
 double ole(const QDate& date, const QTime& time = QTime(0, 0));
+// The value of a time of day alone, as the plan's Time column holds it.
+double timeOfDay(int hour, int minute);
 
 // Create a liturgy or a plan database holding `rows`; each fails the test and returns false
 // when it cannot.

@@ -17,9 +17,6 @@ using namespace CalendarTestData;
 double day(int month, int d, const QTime& time = QTime(0, 0)) {
     return ole(QDate(2024, month, d), time);
 }
-double at(int hour, int minute) {
-    return ole(QDate(1899, 12, 30), QTime(hour, minute));
-}
 
 // One date of the range as the week calendar shows it.
 struct Shown {
@@ -34,7 +31,7 @@ std::ostream& operator<<(std::ostream& os, const Shown& s) {
         return c ? std::to_string(*c) : std::string("none");
     };
     QString text = s.text;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("|"));
+    text.replace("\r\n", "|");
     return os << '"' << text.toStdString() << "\" " << color(s.c1) << ' ' << color(s.c2) << ' '
               << color(s.c3) << " marker " << s.marker;
 }
@@ -47,12 +44,12 @@ protected:
         // The range of March 2024 in weeks from Sunday.
         week.setStartDate(QDate(2024, 2, 25));
         week.setEndDate(QDate(2024, 3, 31));
-        liturgyFile = path(QStringLiteral("KorvaLume.MDB"));
-        planFile = path(QStringLiteral("Plan.mdb"));
+        liturgyFile = path("KorvaLume.MDB");
+        planFile = path("Plan.mdb");
     }
 
     void fill(qint32 version = 1) {
-        const QString ini = writeFile(QStringLiteral("host.ini"), iniText(liturgyFile, planFile));
+        const QString ini = writeFile("host.ini", iniText(liturgyFile, planFile));
         cFillWeekCalendar f;
         f.setPVkIniFile(ini);
         f.setPVersion(version);
@@ -80,19 +77,19 @@ protected:
 
 TEST_F(cFillWeekCalendarTest, NamesThenServicesOfEachDate) {
     ASSERT_TRUE(createLiturgy(liturgyFile, {
-                                               {1, day(3, 10), 11, 1, QStringLiteral("Laetare")},
-                                               {2, day(3, 10), 12, 3, QStringLiteral("St. Nobody")},
-                                               {3, day(3, 17), 13, 1, QStringLiteral("Judica")},
-                                               {4, day(3, 17), 14, 0, QStringLiteral("Two")},
+                                               {1, day(3, 10), 11, 1, "Laetare"},
+                                               {2, day(3, 10), 12, 3, "St. Nobody"},
+                                               {3, day(3, 17), 13, 1, "Judica"},
+                                               {4, day(3, 17), 14, 0, "Two"},
                                                {5, day(3, 17), 15, 2, QVariant()},
-                                               {6, day(3, 17), 16, 4, QStringLiteral("Four")},
+                                               {6, day(3, 17), 16, 4, "Four"},
                                            }));
     ASSERT_TRUE(createPlan(planFile, {
                                          // Stored out of time order: the statement orders them.
-                                         {day(3, 10), at(18, 0), "Vespers", "Chapel"},
-                                         {day(3, 10), at(10, 0), "Mass", "Cathedral"},
+                                         {day(3, 10), timeOfDay(18, 0), "Vespers", "Chapel"},
+                                         {day(3, 10), timeOfDay(10, 0), "Mass", "Cathedral"},
                                          // A service on a date without a calendar row.
-                                         {day(3, 12), at(19, 30), "Choir", QVariant()},
+                                         {day(3, 12), timeOfDay(19, 30), "Choir", QVariant()},
                                          // The last date of the range.
                                          {day(3, 31), QVariant(), "Easter", "Hill"},
                                      }));
@@ -112,11 +109,11 @@ TEST_F(cFillWeekCalendarTest, NamesThenServicesOfEachDate) {
 }
 
 TEST_F(cFillWeekCalendarTest, EveryFeastInEveryEdition) {
-    ASSERT_TRUE(createLiturgy(liturgyFile, {{1, day(3, 1), 155, 2, QStringLiteral("f155")},
-                                            {2, day(3, 2), 486, 2, QStringLiteral("f486")},
-                                            {3, day(3, 3), 490, 2, QStringLiteral("f490")},
-                                            {4, day(3, 4), 530, 2, QStringLiteral("f530")},
-                                            {5, day(3, 5), 101, 2, QStringLiteral("f101")},
+    ASSERT_TRUE(createLiturgy(liturgyFile, {{1, day(3, 1), 155, 2, "f155"},
+                                            {2, day(3, 2), 486, 2, "f486"},
+                                            {3, day(3, 3), 490, 2, "f490"},
+                                            {4, day(3, 4), 530, 2, "f530"},
+                                            {5, day(3, 5), 101, 2, "f101"},
                                             {6, day(3, 6), QVariant(), 2, "null"}}));
     for (qint32 edition : {1011, 1}) {
         SCOPED_TRACE(edition);
@@ -133,16 +130,17 @@ TEST_F(cFillWeekCalendarTest, EveryFeastInEveryEdition) {
 TEST_F(cFillWeekCalendarTest, TheRangeFromItsFirstWeekToItsEnd) {
     ASSERT_TRUE(
         createLiturgy(liturgyFile, {
-                                       {1, day(2, 1), 1, 2, QStringLiteral("Feb 1")},
-                                       {2, day(2, 24), 1, 2, QStringLiteral("Feb 24")},
-                                       {3, day(2, 25), 1, 2, QStringLiteral("Feb 25")},
-                                       {4, day(2, 29, QTime(23, 0)), 1, 3, QStringLiteral("late")},
+                                       {1, day(2, 1), 1, 2, "Feb 1"},
+                                       {2, day(2, 24), 1, 2, "Feb 24"},
+                                       {3, day(2, 25), 1, 2, "Feb 25"},
+                                       {4, day(2, 29, QTime(23, 0)), 1, 3, "late"},
                                        {5, day(3, 31, QTime(0, 0, 1)), 1, 2, "a second past"},
-                                       {6, day(4, 1), 1, 2, QStringLiteral("Apr 1")},
+                                       {6, day(4, 1), 1, 2, "Apr 1"},
                                    }));
-    ASSERT_TRUE(createPlan(planFile, {{day(2, 24), at(9, 0), "Mass", "A"},
-                                      {day(2, 25), at(9, 0), "Mass", "A"},
-                                      {day(2, 25), at(10, 0) - 0.1 / 86400.0, "Mass", "B"}}));
+    ASSERT_TRUE(
+        createPlan(planFile, {{day(2, 24), timeOfDay(9, 0), "Mass", "A"},
+                              {day(2, 25), timeOfDay(9, 0), "Mass", "A"},
+                              {day(2, 25), timeOfDay(10, 0) - 0.1 / 86400.0, "Mass", "B"}}));
     fill();
     expectRange({
         {QDate(2024, 2, 25),
@@ -153,8 +151,8 @@ TEST_F(cFillWeekCalendarTest, TheRangeFromItsFirstWeekToItsEnd) {
 }
 
 TEST_F(cFillWeekCalendarTest, AnEarlierRangeIsClearedFirst) {
-    ASSERT_TRUE(createLiturgy(liturgyFile, {{1, day(3, 2), 1, 2, QStringLiteral("New")}}));
-    week.setDateText(QDate(2024, 3, 20), QStringLiteral("stale"));
+    ASSERT_TRUE(createLiturgy(liturgyFile, {{1, day(3, 2), 1, 2, "New"}}));
+    week.setDateText(QDate(2024, 3, 20), "stale");
     week.setDateColor(QDate(2024, 3, 20), 2, 1);
     week.setDateMarker(QDate(2024, 3, 20), 3);
     week.setDateColor(QDate(2024, 3, 2), 3, 1);
@@ -163,8 +161,8 @@ TEST_F(cFillWeekCalendarTest, AnEarlierRangeIsClearedFirst) {
 }
 
 TEST_F(cFillWeekCalendarTest, MissingPlanFileSuppressesServicesWithoutMessage) {
-    ASSERT_TRUE(createLiturgy(liturgyFile, {{1, day(3, 2), 1, 2, QStringLiteral("Day")}}));
-    planFile = path(QStringLiteral("absent.mdb"));
+    ASSERT_TRUE(createLiturgy(liturgyFile, {{1, day(3, 2), 1, 2, "Day"}}));
+    planFile = path("absent.mdb");
     fill();
     expectRange({{QDate(2024, 3, 2), {"Day", kGreen, std::nullopt, std::nullopt, 0}}});
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
@@ -176,27 +174,26 @@ TEST_F(cFillWeekCalendarTest, BadColourOrNullEndsTheFill) {
         SCOPED_TRACE(error);
         QFile::remove(liturgyFile);
         QFile::remove(planFile);
-        ASSERT_TRUE(createLiturgy(liturgyFile, {{1, day(3, 3), 1, 2, QStringLiteral("A")},
-                                                {2, day(3, 3), 1, color, QStringLiteral("B")},
-                                                {3, day(3, 9), 1, 2, QStringLiteral("C")}}));
-        ASSERT_TRUE(createPlan(planFile, {{day(3, 3), at(10, 0), "Mass", "A"}}));
+        ASSERT_TRUE(createLiturgy(
+            liturgyFile,
+            {{1, day(3, 3), 1, 2, "A"}, {2, day(3, 3), 1, color, "B"}, {3, day(3, 9), 1, 2, "C"}}));
+        ASSERT_TRUE(createPlan(planFile, {{day(3, 3), timeOfDay(10, 0), "Mass", "A"}}));
         ui().clear();
         fill();
         // The text is written before the colour is looked up.
         expectRange({{QDate(2024, 3, 3), {"A\r\nB", kGreen, std::nullopt, std::nullopt, 0}}});
         EXPECT_EQ(errHandler().lastErrorNumber(), error);
-        EXPECT_EQ(errHandler().lastErrorProcedure(),
-                  QStringLiteral("cFillWeekCalendar.mFillCalendar"));
+        EXPECT_EQ(errHandler().lastErrorProcedure(), "cFillWeekCalendar.mFillCalendar");
         EXPECT_EQ(ui().messageBoxes().size(), 1);
         shared().connectionCache.reset();
     }
 }
 
 TEST_F(cFillWeekCalendarTest, PlanStatement) {
-    EXPECT_EQ(cFillWeekCalendar::planStatement(QStringLiteral(" WHERE Date >=#2/1/2024# AND "
-                                                              "Date <=#03/31/2024#")),
-              QStringLiteral("SELECT Time, Date, ServType, Location FROM tbMainPlan  WHERE "
-                             "Date >=#2/1/2024# AND Date <=#03/31/2024# ORDER BY Date,Time"));
+    EXPECT_EQ(cFillWeekCalendar::planStatement(" WHERE Date >=#2/1/2024# AND "
+                                               "Date <=#03/31/2024#"),
+              "SELECT Time, Date, ServType, Location FROM tbMainPlan  WHERE "
+              "Date >=#2/1/2024# AND Date <=#03/31/2024# ORDER BY Date,Time");
 }
 
 } // namespace

@@ -8,7 +8,7 @@ namespace {
 
 class cLiturgicalColorsTest : public TestEnv {};
 
-TEST_F(cLiturgicalColorsTest, BlackUntilDefaultsThenDefaultsInColourCodeOrder) {
+TEST_F(cLiturgicalColorsTest, BlackUntilDefaultsThenDefaultsInColourCodeOrderAndEachSetter) {
     cLiturgicalColors colors;
     EXPECT_EQ(colors.table(), (cLiturgicalColors::Table{0, 0, 0, 0, 0, 0, 0}));
     EXPECT_TRUE(colors.mSetDefaultColors());
@@ -20,10 +20,7 @@ TEST_F(cLiturgicalColorsTest, BlackUntilDefaultsThenDefaultsInColourCodeOrder) {
                                   colors.pBlack(), colors.pBlue(), colors.pScarlet()}),
         colors.table());
     EXPECT_EQ(errHandler().pCurStackPointer(), 0);
-}
-
-TEST_F(cLiturgicalColorsTest, EachSetterSetsItsCodeUntilTheDefaultsAgain) {
-    cLiturgicalColors colors;
+    // Each setter sets its own code's entry, until the defaults again.
     colors.setPGreen(1);
     colors.setPWhite(2);
     colors.setPViolet(3);

@@ -90,6 +90,21 @@ QString TestEnv::accessTestFile(const QString& name) {
     return {};
 }
 
+ProgramRun TestEnv::runProgram(const QString& program, const QStringList& arguments,
+                               int timeoutMs) const {
+    QProcess process;
+    startProgram(process, program, arguments);
+    ProgramRun result;
+    if (!process.waitForFinished(timeoutMs) || process.exitStatus() != QProcess::NormalExit) {
+        ADD_FAILURE() << program.toStdString() << " did not finish normally";
+        return result;
+    }
+    result.exitCode = process.exitCode();
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
 void TestEnv::setNow(const QDateTime& now) {
     shared().env.now = [now] { return now; };
 }

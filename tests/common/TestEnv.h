@@ -14,6 +14,13 @@
 
 class QProcess;
 
+// What a program run by a test ended with.
+struct ProgramRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
 // Readable failure messages for Qt's strings. They live here, in the header every test
 // includes, so that all test programs print them alike.
 inline void PrintTo(const QString& text, std::ostream* os) {
@@ -47,6 +54,10 @@ protected:
     // folder in the test's folder. The caller waits for it.
     void startProgram(QProcess& process, const QString& program,
                       const QStringList& arguments) const;
+    // Runs `program` as startProgram does and waits for it; a test failure when it does not
+    // finish normally within `timeoutMs`.
+    ProgramRun runProgram(const QString& program, const QStringList& arguments,
+                          int timeoutMs = 60000) const;
 
     HeadlessUserInterface& ui() const { return *m_ui; }
     void setNow(const QDateTime& now);

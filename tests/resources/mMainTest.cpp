@@ -11,8 +11,7 @@ namespace {
 class mMainTest : public TestEnv {
 protected:
     QString iniWith(const QString& liturgyFile) {
-        return writeFile(QStringLiteral("host.ini"),
-                         "[Files]\r\nLiturgyFile=" + liturgyFile.toUtf8() + "\r\n");
+        return writeFile("host.ini", "[Files]\r\nLiturgyFile=" + liturgyFile.toUtf8() + "\r\n");
     }
 };
 
@@ -83,31 +82,30 @@ TEST_F(mMainTest, ValidateVersionTakesTheFilePartWithoutRegardToCase) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.liturgyFile);
-        shared().gEditionName = QStringLiteral("before");
+        shared().gEditionName = "before";
         const QString ini = iniWith(QString::fromUtf8(c.liturgyFile));
         EXPECT_EQ(mMain::validateVersion(c.given, ini), c.expected);
         EXPECT_EQ(shared().gEditionName, QString::fromUtf8(c.editionName));
     }
     // Section and key match without regard to case too.
-    const QString lower =
-        writeFile(QStringLiteral("case.ini"), "[files]\r\nliturgyfile=/a/Hubrensk.MDB\r\n");
+    const QString lower = writeFile("case.ini", "[files]\r\nliturgyfile=/a/Hubrensk.MDB\r\n");
     EXPECT_EQ(mMain::validateVersion(1, lower), 49);
-    EXPECT_EQ(mMain::getVersionName(49), QStringLiteral("The Hubren Diocese"));
+    EXPECT_EQ(mMain::getVersionName(49), "The Hubren Diocese");
     EXPECT_EQ(errHandler().pCurStackPointer(), 0);
 }
 
 TEST_F(mMainTest, EmptyOrMissingLiturgyFileKeepsCodeAndName) {
     const QString cases[] = {
-        writeFile(QStringLiteral("empty.ini"), "[Files]\r\nLiturgyFile=\r\n"),
-        writeFile(QStringLiteral("other.ini"), "[FILES]\r\nPlanFile=/x/Velmarka.MDB\r\n"),
-        path(QStringLiteral("missing.ini")),
+        writeFile("empty.ini", "[Files]\r\nLiturgyFile=\r\n"),
+        writeFile("other.ini", "[FILES]\r\nPlanFile=/x/Velmarka.MDB\r\n"),
+        path("missing.ini"),
         QString(),
     };
     for (const QString& ini : cases) {
         SCOPED_TRACE(ini.toStdString());
-        shared().gEditionName = QStringLiteral("Kept");
+        shared().gEditionName = "Kept";
         EXPECT_EQ(mMain::validateVersion(47, ini), 47);
-        EXPECT_EQ(shared().gEditionName, QStringLiteral("Kept"));
+        EXPECT_EQ(shared().gEditionName, "Kept");
     }
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
 }
@@ -115,8 +113,8 @@ TEST_F(mMainTest, EmptyOrMissingLiturgyFileKeepsCodeAndName) {
 TEST_F(mMainTest, StyleSheetIsTheFirstExistingCandidate) {
     const QString templates = dir() + QStringLiteral("templates/");
     ASSERT_TRUE(QDir().mkpath(templates));
-    const QString ini = writeFile(QStringLiteral("style.ini"),
-                                  "[FILES]\r\nTemplatePath=" + templates.toUtf8() + "\r\n");
+    const QString ini =
+        writeFile("style.ini", "[FILES]\r\nTemplatePath=" + templates.toUtf8() + "\r\n");
     struct Case {
         QStringList present;
         bool forPrint;
@@ -147,8 +145,8 @@ TEST_F(mMainTest, StyleSheetIsTheFirstExistingCandidate) {
         EXPECT_EQ(mMain::getStyleSheetFile(ini, 47, c.forPrint), expected);
     }
     // Without the template folder there is none; nothing failed, the stack is as it was.
-    const QString none = writeFile(QStringLiteral("nofolder.ini"),
-                                   "[FILES]\r\nTemplatePath=" + dir().toUtf8() + "none/\r\n");
+    const QString none =
+        writeFile("nofolder.ini", "[FILES]\r\nTemplatePath=" + dir().toUtf8() + "none/\r\n");
     EXPECT_EQ(mMain::getStyleSheetFile(none, 47, true), QString());
     EXPECT_EQ(mMain::getStyleSheetFile(none, 47, false), QString());
     EXPECT_EQ(errHandler().pCurStackPointer(), 0);

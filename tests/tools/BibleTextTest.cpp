@@ -28,7 +28,7 @@ class BibleTextModuleTest : public ::testing::Test {
 protected:
     void SetUp() override {
         QString error;
-        ASSERT_TRUE(m_bible.open(QStringLiteral("WEB"), QString(), &error)) << error.toStdString();
+        ASSERT_TRUE(m_bible.open("WEB", QString(), &error)) << error.toStdString();
     }
     BibleText m_bible;
 };
@@ -36,29 +36,29 @@ protected:
 TEST_F(BibleTextModuleTest, ReadsAVerseAsTextAndHtml) {
     BiblePassage passage;
     QString error;
-    ASSERT_TRUE(m_bible.passage(QStringLiteral("John 11:35"), &passage, &error));
+    ASSERT_TRUE(m_bible.passage("John 11:35", &passage, &error));
     EXPECT_EQ(passage.verses, 1);
-    EXPECT_EQ(passage.text, QStringLiteral("35 Jesus wept."));
-    EXPECT_EQ(passage.html, QStringLiteral("<P><SUP>35</SUP>&nbsp;Jesus wept.</P>"));
+    EXPECT_EQ(passage.text, "35 Jesus wept.");
+    EXPECT_EQ(passage.html, "<P><SUP>35</SUP>&nbsp;Jesus wept.</P>");
 }
 
 TEST_F(BibleTextModuleTest, PassagesAcrossChaptersAndListsOfVerses) {
     BiblePassage passage;
     QString error;
-    ASSERT_TRUE(m_bible.passage(QStringLiteral("Isaiah 52:13-53:12"), &passage, &error));
+    ASSERT_TRUE(m_bible.passage("Isaiah 52:13-53:12", &passage, &error));
     EXPECT_EQ(passage.verses, 15);
-    EXPECT_TRUE(passage.html.startsWith(QStringLiteral("<P><SUP>13</SUP>&nbsp;")));
-    EXPECT_TRUE(passage.html.contains(QStringLiteral("<SUP>53:1</SUP>")));
-    EXPECT_TRUE(passage.text.contains(QStringLiteral("\n53:1 ")));
+    EXPECT_TRUE(passage.html.startsWith("<P><SUP>13</SUP>&nbsp;"));
+    EXPECT_TRUE(passage.html.contains("<SUP>53:1</SUP>"));
+    EXPECT_TRUE(passage.text.contains("\n53:1 "));
 
-    ASSERT_TRUE(m_bible.passage(QStringLiteral("Genesis 2:15-17; 3:1-7"), &passage, &error));
+    ASSERT_TRUE(m_bible.passage("Genesis 2:15-17; 3:1-7", &passage, &error));
     EXPECT_EQ(passage.verses, 10);
-    ASSERT_TRUE(m_bible.passage(QStringLiteral("Acts 2:14a, 22-32"), &passage, &error));
+    ASSERT_TRUE(m_bible.passage("Acts 2:14a, 22-32", &passage, &error));
     EXPECT_EQ(passage.verses, 12);
     // Poetry keeps its lines; markup in the text is escaped.
-    ASSERT_TRUE(m_bible.passage(QStringLiteral("Psalm 23"), &passage, &error));
+    ASSERT_TRUE(m_bible.passage("Psalm 23", &passage, &error));
     EXPECT_EQ(passage.verses, 6);
-    EXPECT_TRUE(passage.html.contains(QStringLiteral("<BR>")));
+    EXPECT_TRUE(passage.html.contains("<BR>"));
     EXPECT_FALSE(passage.html.contains(QLatin1Char('\n')));
 }
 
@@ -98,22 +98,22 @@ TEST_F(BibleTextModuleTest, ExactlyTheVersesNamedWithoutFootnotesOrRunTogetherWo
     // A verse without text of its own names nothing.
     BiblePassage passage;
     QString error;
-    EXPECT_FALSE(m_bible.passage(QStringLiteral("Romans 16:25-27"), &passage, &error));
+    EXPECT_FALSE(m_bible.passage("Romans 16:25-27", &passage, &error));
     EXPECT_EQ(error, QStringLiteral(
                          "The reference \"Romans 16:25-27\" names no verse of the Bible module."));
-    EXPECT_FALSE(m_bible.passage(QStringLiteral("Romans 14:22+"), &passage, &error));
+    EXPECT_FALSE(m_bible.passage("Romans 14:22+", &passage, &error));
     EXPECT_FALSE(m_bible.passage(QString(), &passage, &error));
 }
 
 TEST_F(BibleTextModuleTest, NoPassageOfTheLectionaryRunsTwoOfTheModulesWordsTogether) {
-    QFile file(QStringLiteral(":/sample_data/lectionary.txt"));
+    QFile file(":/sample_data/lectionary.txt");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     Lectionary lectionary;
     QString error;
-    ASSERT_TRUE(lectionary.loadText(file.readAll(), QStringLiteral("lectionary.txt"), &error))
+    ASSERT_TRUE(lectionary.loadText(file.readAll(), "lectionary.txt", &error))
         << error.toStdString();
-    static const QRegularExpression separator(QStringLiteral("[^\\w\\x{2019}']+"));
-    static const QRegularExpression missingSpace(QStringLiteral("\\w[,;:.!?]\\p{L}"));
+    static const QRegularExpression separator("[^\\w\\x{2019}']+");
+    static const QRegularExpression missingSpace("\\w[,;:.!?]\\p{L}");
     QStringList joined;
     for (const LectionaryReading& reading : lectionary.references()) {
         BiblePassage passage;
@@ -142,10 +142,10 @@ TEST_F(BibleTextModuleTest, NoPassageOfTheLectionaryRunsTwoOfTheModulesWordsToge
 TEST(BibleTextOpenTest, AMissingModuleIsAnError) {
     BibleText bible;
     QString error;
-    EXPECT_FALSE(bible.open(QStringLiteral("NoSuchBible"), QString(), &error));
-    EXPECT_EQ(error, QStringLiteral("The Bible module \"NoSuchBible\" is not installed (Debian "
-                                    "package sword-text-web)."));
+    EXPECT_FALSE(bible.open("NoSuchBible", QString(), &error));
+    EXPECT_EQ(error, "The Bible module \"NoSuchBible\" is not installed (Debian "
+                     "package sword-text-web).");
     BiblePassage passage;
-    EXPECT_FALSE(bible.passage(QStringLiteral("John 1:1"), &passage, &error));
-    EXPECT_EQ(error, QStringLiteral("No Bible module is open."));
+    EXPECT_FALSE(bible.passage("John 1:1", &passage, &error));
+    EXPECT_EQ(error, "No Bible module is open.");
 }

@@ -15,7 +15,7 @@ TEST(LectionaryTest, ReadsDaysYearsAndReadingsInPageOrder) {
                             "Mark 14:1-15:47\n";
     Lectionary lectionary;
     QString error;
-    ASSERT_TRUE(lectionary.loadText(text, QStringLiteral("t.txt"), &error)) << error.toStdString();
+    ASSERT_TRUE(lectionary.loadText(text, "t.txt", &error)) << error.toStdString();
     const auto describe = [](const QList<LectionaryReading>& readings) {
         QStringList list;
         for (const LectionaryReading& r : readings)
@@ -23,22 +23,19 @@ TEST(LectionaryTest, ReadsDaysYearsAndReadingsInPageOrder) {
                 QStringLiteral("%1 %2 = %3").arg(r.component).arg(r.reference, r.textReference));
         return list;
     };
-    EXPECT_EQ(describe(lectionary.readings(QStringLiteral("advent1"), QLatin1Char('C'))),
-              (QStringList{QStringLiteral("202 Isaiah 2:1-5 = Isaiah 2:1-5"),
-                           QStringLiteral("208 Psalm 122 = Psalm 122"),
-                           QStringLiteral("203 Romans 13:11-14 = Romans 13:11-14"),
-                           QStringLiteral("204 Matthew 24:36-44 = Matthew 24:36-44")}));
-    EXPECT_TRUE(lectionary.readings(QStringLiteral("advent1"), QLatin1Char('B')).isEmpty());
-    EXPECT_EQ(describe(lectionary.readings(QStringLiteral("palm_sunday"), QLatin1Char('B'))),
-              (QStringList{QStringLiteral("202 Isaiah 50:4-9a = Isaiah 50:4-9a"),
-                           QStringLiteral("209 Luke 1:46b-55 = Luke 1:46b-55"),
-                           QStringLiteral("203 Romans 16:25-27 = Romans 14:23"),
-                           QStringLiteral("214 Hebrews 1:1-4 = Hebrews 1:1-4"),
-                           QStringLiteral("204 Mark 15:1-39 = Mark 15:1-39"),
-                           QStringLiteral("217 Mark 14:1-15:47 = Mark 14:1-15:47")}));
+    EXPECT_EQ(describe(lectionary.readings("advent1", QLatin1Char('C'))),
+              (QStringList{"202 Isaiah 2:1-5 = Isaiah 2:1-5", "208 Psalm 122 = Psalm 122",
+                           "203 Romans 13:11-14 = Romans 13:11-14",
+                           "204 Matthew 24:36-44 = Matthew 24:36-44"}));
+    EXPECT_TRUE(lectionary.readings("advent1", QLatin1Char('B')).isEmpty());
+    EXPECT_EQ(
+        describe(lectionary.readings("palm_sunday", QLatin1Char('B'))),
+        (QStringList{"202 Isaiah 50:4-9a = Isaiah 50:4-9a", "209 Luke 1:46b-55 = Luke 1:46b-55",
+                     "203 Romans 16:25-27 = Romans 14:23", "214 Hebrews 1:1-4 = Hebrews 1:1-4",
+                     "204 Mark 15:1-39 = Mark 15:1-39", "217 Mark 14:1-15:47 = Mark 14:1-15:47"}));
     EXPECT_EQ(lectionary.references().size(), 10);
-    EXPECT_TRUE(lectionary.hasDay(QStringLiteral("palm_sunday")));
-    EXPECT_FALSE(lectionary.hasDay(QStringLiteral("Palm_Sunday")));
+    EXPECT_TRUE(lectionary.hasDay("palm_sunday"));
+    EXPECT_FALSE(lectionary.hasDay("Palm_Sunday"));
 }
 
 TEST(LectionaryTest, MalformedLinesAreReportedWithTheirLine) {
@@ -59,13 +56,13 @@ TEST(LectionaryTest, MalformedLinesAreReportedWithTheirLine) {
     for (const auto& c : cases) {
         Lectionary lectionary;
         QString error;
-        EXPECT_FALSE(lectionary.loadText(c.text, QStringLiteral("t.txt"), &error)) << c.text;
+        EXPECT_FALSE(lectionary.loadText(c.text, "t.txt", &error)) << c.text;
         EXPECT_EQ(error, QString::fromUtf8(c.error));
     }
     Lectionary lectionary;
     QString error;
-    EXPECT_FALSE(lectionary.load(QStringLiteral("/nonexistent/lectionary.txt"), &error));
-    EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot read /nonexistent/lectionary.txt")));
+    EXPECT_FALSE(lectionary.load("/nonexistent/lectionary.txt", &error));
+    EXPECT_TRUE(error.startsWith("Cannot read /nonexistent/lectionary.txt"));
 }
 
 TEST(LectionaryTest, PrayerTextsFallBackToEveryGroup) {
@@ -74,24 +71,18 @@ TEST(LectionaryTest, PrayerTextsFallBackToEveryGroup) {
                             "* | collect | no | Kollektbønn | Hør oss.\n";
     PrayerTexts texts;
     QString error;
-    ASSERT_TRUE(texts.loadText(text, QStringLiteral("p.txt"), &error)) << error.toStdString();
-    const PrayerText* advent =
-        texts.find(QStringLiteral("advent"), QStringLiteral("collect"), QStringLiteral("en"));
+    ASSERT_TRUE(texts.loadText(text, "p.txt", &error)) << error.toStdString();
+    const PrayerText* advent = texts.find("advent", "collect", "en");
     ASSERT_TRUE(advent);
     EXPECT_EQ(advent->id, 1);
-    EXPECT_EQ(advent->text, QStringLiteral("Come, Lord.\n\nAmen."));
-    EXPECT_EQ(advent->html(), QStringLiteral("<P>Come, Lord.</P><P>Amen.</P>"));
-    const PrayerText* other =
-        texts.find(QStringLiteral("easter"), QStringLiteral("collect"), QStringLiteral("en"));
+    EXPECT_EQ(advent->text, "Come, Lord.\n\nAmen.");
+    EXPECT_EQ(advent->html(), "<P>Come, Lord.</P><P>Amen.</P>");
+    const PrayerText* other = texts.find("easter", "collect", "en");
     ASSERT_TRUE(other);
     EXPECT_EQ(other->id, 2);
-    EXPECT_EQ(other->html(), QStringLiteral("<P>Hear us &lt;now&gt;.</P>"));
-    EXPECT_EQ(
-        texts.find(QStringLiteral("advent"), QStringLiteral("collect"), QStringLiteral("no"))->name,
-        QStringLiteral("Kollektbønn"));
-    EXPECT_EQ(
-        texts.find(QStringLiteral("advent"), QStringLiteral("blessing"), QStringLiteral("en")),
-        nullptr);
+    EXPECT_EQ(other->html(), "<P>Hear us &lt;now&gt;.</P>");
+    EXPECT_EQ(texts.find("advent", "collect", "no")->name, "Kollektbønn");
+    EXPECT_EQ(texts.find("advent", "blessing", "en"), nullptr);
 
     const char* bad[] = {
         "advent | collect | de | Name | Text\n",
@@ -100,6 +91,6 @@ TEST(LectionaryTest, PrayerTextsFallBackToEveryGroup) {
         "advent | collect | en | A | Text\nadvent | collect | en | B | Text\n",
     };
     for (const char* line : bad)
-        EXPECT_FALSE(texts.loadText(line, QStringLiteral("p.txt"), &error)) << line;
-    EXPECT_EQ(error, QStringLiteral("p.txt, line 2: a second advent/collect/en text"));
+        EXPECT_FALSE(texts.loadText(line, "p.txt", &error)) << line;
+    EXPECT_EQ(error, "p.txt, line 2: a second advent/collect/en text");
 }
