@@ -7,7 +7,8 @@
 // on a server and just after its values come back. Bare names stay bare, as the server folds
 // them to the lower case its tables are made with; [bracketed] names become quoted lower-case
 // names; "..." strings become '...' strings; date literals (#3/5/2024#, #14:30#) become
-// timestamp strings. The server's own '2024-03-05' literals pass unchanged.
+// timestamp strings. The server's own '2024-03-05' literals pass unchanged. Ordered rows keep
+// Jet's place for nulls: first when ascending, last when descending.
 namespace PostgresDialect {
 
 // The statement as the server reads it. A malformed date literal throws Failure naming it.

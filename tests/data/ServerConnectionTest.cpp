@@ -98,6 +98,15 @@ TEST_F(ServerConnectionTest, StatementsGiveTheSameResultsAsFromTheFile) {
          3, true,
          QStringLiteral("double:0.4375|double:45356|QString:Mass\n"
                         "double:0.75|double:45356|QString:Vespers")},
+        // A null stands where the file puts it.
+        {[](qint16, const QString&, double) {
+             return QStringLiteral("SELECT ID FROM tbCalenderData ORDER BY FeastRef, ID");
+         },
+         3, false, QStringLiteral("int:7\nint:3\nint:4\nint:12")},
+        {[](qint16, const QString&, double) {
+             return QStringLiteral("SELECT ID FROM tbCalenderData ORDER BY FeastRef DESC, ID");
+         },
+         3, false, QStringLiteral("int:12\nint:4\nint:3\nint:7")},
         {[](qint16, const QString&, double) {
              return QStringLiteral("SELECT MAX(Date) FROM tbCalenderData");
          },
