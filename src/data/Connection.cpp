@@ -15,6 +15,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <atomic>
+#include <chrono>
 #include <utility>
 
 namespace {
@@ -29,6 +30,8 @@ constexpr qint32 kCommandTextNotSet = -2147217908;
 
 // Prepared statements kept per connection; past this many the oldest go.
 constexpr qsizetype kMaxPreparedStatements = 64;
+// How long statements on a server that was not reached fail at once before it is tried again.
+constexpr qint64 kLostServerPauseMs = 5000;
 
 QString uniqueConnectionName() {
     static std::atomic<quint64> next{0};
@@ -301,12 +304,8 @@ struct Connection::Statement {
 };
 
 Connection::Statement& Connection::run(const QString& sql) {
-    // A lost server connection is opened again; when the server still cannot be reached this
-    // fails with its reason, and the next statement tries again.
-    if (m_lost) {
-        openServer(DataSource::parse(m_connectionString));
-        m_lost = false;
-    }
+    if (m_lost)
+        reopenLost();
     requireOpen();
     if (sql.trimmed().isEmpty())
         throw Failure(kCommandTextNotSet,
@@ -414,6 +413,26 @@ void Connection::noteIfLost() {
     }
     release();
     m_lost = true;
+}
+
+void Connection::reopenLost() {
+    // Each attempt may wait out the connection timeout, and a fill runs several statements: after
+    // a failed attempt the statements fail at once with its reason for a while.
+    const qint64 now = m_clock ? m_clock()
+                               : std::chrono::duration_cast<std::chrono::milliseconds>(
+                                     std::chrono::steady_clock::now().time_since_epoch())
+                                     .count();
+    if (m_unreachable && now < m_retryAt)
+        throw *m_unreachable;
+    try {
+        openServer(DataSource::parse(m_connectionString));
+    } catch (const Failure& failure) {
+        m_unreachable = failure;
+        m_retryAt = now + kLostServerPauseMs;
+        throw;
+    }
+    m_unreachable.reset();
+    m_lost = false;
 }
 
 void Connection::serverStatementFailed(const QSqlError& error) {

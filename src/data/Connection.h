@@ -4,12 +4,14 @@
 #include "data/JetDialect.h"
 #include "data/Recordset.h"
 #include "data/RowTable.h"
+#include "support/Failure.h"
 #include "support/FileIdentity.h"
 
 #include <QHash>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -53,6 +55,9 @@ public:
     QSqlDatabase& database() { return m_db; }
     // The database file that was opened (empty before Open).
     QString databaseFile() const { return m_databaseFile; }
+    // The clock, in milliseconds, that spaces the attempts to reach a lost server again: a
+    // steady clock unless a test gives its own.
+    void setClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
 
     // Runs a statement and returns all its rows (a table without rows when there are none).
     RowTable fetchAll(const QString& sql);
@@ -88,6 +93,9 @@ private:
     // (server restarted, backend ended). Its database is let go then, and the next statement
     // opens the connection again.
     void noteIfLost();
+    // Opens the lost server connection again; throws Failure with the reason it was not reached,
+    // at once while the pause after a failed attempt lasts.
+    void reopenLost();
     // The failure of a statement that the server refused with `error`.
     [[noreturn]] void serverStatementFailed(const QSqlError& error);
     // Takes the pooled database of `file` as it is on disk now; false when there is none.
@@ -105,6 +113,10 @@ private:
     bool m_server = false;
     // A server connection that broke: opened again from m_connectionString on its next use.
     bool m_lost = false;
+    // The reason the lost server was last not reached, and when it may be tried again.
+    std::optional<Failure> m_unreachable;
+    qint64 m_retryAt = 0;
+    std::function<qint64()> m_clock;
     // The database file as it was on disk just before it was opened.
     std::optional<FileIdentity> m_identity;
     // Statements already prepared on this connection, by their translated text.
