@@ -545,13 +545,17 @@ std::unique_ptr<QFile> DayPageAssembly::openPage() {
         m_pageStale = false;
         return file;
     }
-    if (m_pageStale) {
-        mVBFileDisk::deleteFile(m_htmDataFile);
-        m_pageStale = false;
-    }
+    dropStalePage();
     if (!file->open(QIODevice::WriteOnly | QIODevice::Append))
         throw Failure::pathFileAccess(m_htmDataFile);
     return file;
+}
+
+void DayPageAssembly::dropStalePage() {
+    if (!m_pageStale)
+        return;
+    mVBFileDisk::deleteFile(m_htmDataFile);
+    m_pageStale = false;
 }
 
 bool DayPageAssembly::closePage() {
@@ -566,10 +570,7 @@ bool DayPageAssembly::closePage() {
 }
 
 void DayPageAssembly::showPage() {
-    if (m_pageStale) {
-        mVBFileDisk::deleteFile(m_htmDataFile);
-        m_pageStale = false;
-    }
+    dropStalePage();
     if (!closePage())
         throw Failure::pathFileAccess(m_htmDataFile);
     m_view.navigate(m_htmDataFile);
@@ -605,9 +606,7 @@ void DayPageAssembly::startSection(qint32* cache, qint32 calendarID) {
 void DayPageAssembly::endSection() {
     // What a failed build wrote stays in the page file.
     closePage();
-    if (m_pageStale)
-        mVBFileDisk::deleteFile(m_htmDataFile);
-    m_pageStale = false;
+    dropStalePage();
     m_inSection = false;
     m_sectionLiturgyFile.clear();
 }

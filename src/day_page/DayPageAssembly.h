@@ -85,9 +85,13 @@ private:
     // Appends a piece and a line end to the page file, which stays open until the page is
     // shown or the build ends; a failed write is the failure 75.
     void append(const QString& text);
-    // Closes the page file and navigates to it.
+    // The page file opened for the build's first piece: over the previous page, or new.
     std::unique_ptr<QFile> openPage();
+    // Deletes the previous build's page when no piece of the new one was written over it.
+    void dropStalePage();
+    // Flushes and closes the page file, cut to what was written; false when that failed.
     bool closePage();
+    // Closes the page file and navigates to it.
     void showPage();
     void appendStyleBlock();
     void appendHeading(const QDate& date);
