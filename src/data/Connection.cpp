@@ -237,7 +237,7 @@ void Connection::openServer(const DataSource::Target& target) {
 
 bool Connection::reuseFile(const QString& file, const FileIdentity& identity) {
     ConnectionPool* pool = threadPool();
-    if (!pool)
+    if (!pool || !m_engineStatements)
         return false;
     std::optional<ConnectionPool::Handle> handle = pool->take(file, identity);
     if (!handle)
@@ -254,7 +254,8 @@ void Connection::Close() {
     if (!isOpen())
         return;
     ConnectionPool* pool = threadPool();
-    if (!pool || !m_identity) {
+    // Kept statements of the one kind must not reach a connection of the other.
+    if (!pool || !m_identity || !m_engineStatements) {
         release();
         return;
     }
@@ -313,7 +314,7 @@ Connection::Statement& Connection::run(const QString& sql) {
     if (m_server)
         return runOnServer(sql);
     JetDialect::Translation translated = JetDialect::toSQLiteWithParameters(sql);
-    if (sqlite3* handle = sqliteHandle())
+    if (sqlite3* handle = m_engineStatements ? sqliteHandle() : nullptr)
         return fileStatement(handle, std::move(translated));
     std::shared_ptr<Statement> statement = m_statements.value(translated.text);
     if (!statement) {

@@ -58,6 +58,10 @@ public:
     // The clock, in milliseconds, that spaces the attempts to reach a lost server again: a
     // steady clock unless a test gives its own.
     void setClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
+    // Whether a data file's statements may run on the driver's own engine handle (the default;
+    // only with a driver on the core's SQLite library) or always go through QtSql. Set before
+    // Open; a connection that goes through QtSql is not pooled.
+    void setEngineStatements(bool allowed) { m_engineStatements = allowed; }
 
     // Runs a statement and returns all its rows (a table without rows when there are none).
     RowTable fetchAll(const QString& sql);
@@ -111,6 +115,7 @@ private:
     QString m_databaseFile;
     // Whether the connection is to a server rather than a file.
     bool m_server = false;
+    bool m_engineStatements = true;
     // A server connection that broke: opened again from m_connectionString on its next use.
     bool m_lost = false;
     // The reason the lost server was last not reached, and when it may be tried again.

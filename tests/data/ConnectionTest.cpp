@@ -2,6 +2,7 @@
 
 #include "DataTestSupport.h"
 #include "controls/FailureNumber.h"
+#include "support/Failure.h"
 
 #include <QDir>
 
@@ -59,6 +60,59 @@ TEST_F(ConnectionTest, ReadsRowsAsTheStatementOrdersThem) {
     EXPECT_FALSE(c.fetchFirstValue(QStringLiteral("SELECT ShortName FROM tbCalenderData WHERE "
                                                   "ID=1"))
                      ->isValid());
+}
+
+TEST_F(ConnectionTest, TheEngineHandleAndQtSqlGiveTheSameResults) {
+    // Each statement's result, whole: column names, then each value with its type, or the
+    // failure's number and text.
+    const auto result = [](Connection& c, const QString& sql, bool first) {
+        QStringList out;
+        try {
+            if (first) {
+                const std::optional<QVariant> v = c.fetchFirstValue(sql);
+                return QStringList{v ? QString::fromLatin1(v->typeName()) + ':' + v->toString()
+                                     : QStringLiteral("none")};
+            }
+            const RowTable t = c.fetchAll(sql);
+            for (int col = 0; col < t.columnCount(); ++col)
+                out << t.columnName(col);
+            for (int row = 0; row < t.rowCount(); ++row)
+                for (int col = 0; col < t.columnCount(); ++col)
+                    out << QString::fromLatin1(t.at(col, row).typeName()) + ':' +
+                               t.at(col, row).toString();
+        } catch (const Failure& f) {
+            out << QString::number(f.number()) + ' ' + f.description();
+        }
+        return out;
+    };
+    const std::pair<const char*, bool> cases[] = {
+        {"SELECT ID, Date, FeastRef, ShortName FROM tbCalenderData WHERE Date = #3/5/2024# ORDER "
+         "BY ID",
+         false},
+        {"SELECT ID, Date FROM tbCalenderData WHERE Date = #3/6/2024# ORDER BY ID", false},
+        {"SELECT ID AS Number, 1.5 AS Half, x'00ff' AS Bytes, 'å' AS Text, NULL AS Empty FROM "
+         "tbCalenderData WHERE ID = 3",
+         false},
+        {"SELECT COUNT(*) FROM tbCalenderData WHERE ShortName IS NULL", true},
+        {"SELECT ShortName FROM tbCalenderData WHERE ID = 9", true},
+        {"SELECT ShortName FROM tbCalenderData WHERE ID = 1", true},
+        {"SELECT Missing FROM tbCalenderData", false},
+        {"SELECT ID FROM tbNowhere", true},
+    };
+    Connection engine;
+    engine.Open(jet(m_file));
+    Connection qtSql;
+    qtSql.setEngineStatements(false);
+    qtSql.Open(jet(m_file));
+    for (const auto& [sql, first] : cases) {
+        const QString statement = QString::fromUtf8(sql);
+        // Twice: a kept statement runs again with its values bound anew.
+        for (int round = 0; round < 2; ++round) {
+            const QStringList fromEngine = result(engine, statement, first);
+            EXPECT_EQ(fromEngine, result(qtSql, statement, first)) << sql;
+            EXPECT_FALSE(fromEngine.isEmpty()) << sql;
+        }
+    }
 }
 
 TEST_F(ConnectionTest, OwnRecordsetReadsFieldsByNameAndPosition) {
