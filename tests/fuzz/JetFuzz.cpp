@@ -1,9 +1,11 @@
-// The Jet translator and the connection-string parser on any text; a data file's path goes
+// The Jet translator, its bridge to the server's dialect and the connection-string parser on any
+// text; a data file's path goes
 // into a connection string and comes back out unchanged.
 #include "FuzzInput.h"
 #include "FuzzWorld.h"
 #include "data/DataSource.h"
 #include "data/JetDialect.h"
+#include "data/PostgresDialect.h"
 #include "data/mADO.h"
 #include "support/Failure.h"
 
@@ -21,6 +23,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         const JetDialect::Translation t = JetDialect::toSQLiteWithParameters(text);
         FuzzWorld::check(t.text.count(u'?') >= t.dates.size(), "a parameter per date literal");
+    } catch (const Failure&) {
+    }
+    try {
+        const QString server = PostgresDialect::toPostgreSQL(text);
+        // A statement without quotes, brackets or date literals only gains the place of nulls.
+        if (!text.contains(u'\'') && !text.contains(u'"') && !text.contains(u'[') &&
+            !text.contains(u'#')) {
+            qsizetype at = 0;
+            for (const QChar c : server)
+                at += at < text.size() && text.at(at) == c;
+            FuzzWorld::check(at == text.size(), "the statement kept as given");
+        }
     } catch (const Failure&) {
     }
     double value = 0;
