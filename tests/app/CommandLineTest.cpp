@@ -83,16 +83,4 @@ TEST(CommandLineTest, InvalidCommandsSayWhy) {
     }
 }
 
-TEST(CommandLineTest, UsageNamesEveryCommand) {
-    EXPECT_EQ(CommandLine::usage(),
-              "usage: liturgy-calendar version\n"
-              "       liturgy-calendar month YYYY-MM [--ini FILE] [--edition CODE] "
-              "[--server CONNECTION-STRING] [--json]\n"
-              "       liturgy-calendar week YYYY-MM [--ini FILE] [--edition CODE] "
-              "[--server CONNECTION-STRING] [--json]\n"
-              "       liturgy-calendar edition [--ini FILE] [--edition CODE] "
-              "[--server CONNECTION-STRING]\n"
-              "       liturgy-calendar help\n");
-}
-
 } // namespace
