@@ -5,9 +5,9 @@
 
 #include "BareSqlite.h"
 #include "Turns.h"
-#include "controls/MonthCalendarView.h"
-#include "controls/cZiRivedUvuridu.h"
-#include "host_window/HostPrinting.h"
+#include "controls/ui/MonthCalendarView.h"
+#include "controls/ui/cZiRivedUvuridu.h"
+#include "host_window/ui/HostPrinting.h"
 
 #include <QApplication>
 #include <QPainter>
