@@ -2,9 +2,9 @@
 // machine is read or embedded, and deep or long pages are bounded with a note.
 #include "common/TestEnv.h"
 #include "day_page/DayPageHtml.h"
-#include "day_page/cBrowserHeader.h"
-#include "day_page/fThisDay.h"
-#include "host_window/HostPrinting.h"
+#include "day_page/ui/cBrowserHeader.h"
+#include "day_page/ui/fThisDay.h"
+#include "host_window/ui/HostPrinting.h"
 #include "host_window/cWordApplication.h"
 #include "host_window/cWordDocument.h"
 

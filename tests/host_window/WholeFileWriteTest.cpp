@@ -2,7 +2,7 @@
 // the file stays byte for byte as it was, nothing is left beside it, and the failure says why.
 #include "common/TestEnv.h"
 #include "component/ComponentRegistration.h"
-#include "controls/PrintTarget.h"
+#include "controls/ui/PrintTarget.h"
 #include "host_window/cWordApplication.h"
 #include "host_window/cWordDocument.h"
 #include "support/DiskInterface.h"
