@@ -32,6 +32,10 @@ QString libraryOf(const QByteArray& manifest) {
 }
 
 bool registerLibrary(const QString& libraryPath) {
+    return registerLibrary(libraryPath, RealDiskInterface::instance());
+}
+
+bool registerLibrary(const QString& libraryPath, DiskInterface& disk) {
     ProcScope scope("VoVoruzevUdadudar.DllRegisterServer");
     bool result = false;
     scope.run([&] {
@@ -41,8 +45,7 @@ bool registerLibrary(const QString& libraryPath) {
         if (!QDir().mkpath(dir) || !QFileInfo(dir).isDir())
             throw Failure::pathNotFound(dir);
         const QString path = manifestPath();
-        if (!RealDiskInterface::instance().writeFileAtomically(path, manifestText(libraryPath)))
-            throw Failure::pathFileAccess(path);
+        disk.writeOrThrow(path, manifestText(libraryPath));
         result = true;
     });
     return result;

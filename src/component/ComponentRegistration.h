@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class DiskInterface;
+
 // Where a host finds the component: a manifest in the user's component folder that names the
 // class and the library that serves it.
 namespace ComponentRegistration {
@@ -17,6 +19,7 @@ QString libraryOf(const QByteArray& manifest);
 
 // Writes the manifest for `libraryPath`; false (reported) when it cannot be written.
 bool registerLibrary(const QString& libraryPath);
+bool registerLibrary(const QString& libraryPath, DiskInterface& disk);
 // Removes the manifest; false (reported) when it exists and cannot be removed.
 bool unregisterLibrary();
 

@@ -32,11 +32,12 @@ void TestEnv::SetUp() {
     // Put back after the test: the next test's folder is made in the system's temporary
     // folder, not in this test's, which is gone by then.
     m_savedEnv.clear();
-    for (const char* name : {"XDG_DATA_HOME", "XDG_CACHE_HOME", "TMPDIR"})
+    for (const char* name : {"XDG_DATA_HOME", "XDG_CACHE_HOME", "TMPDIR", "XDG_RUNTIME_DIR"})
         m_savedEnv.append({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/data")));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/cache")));
     qputenv("TMPDIR", QFile::encodeName(m_dir.path() + QStringLiteral("/tmp")));
+    qunsetenv("XDG_RUNTIME_DIR");
     auto ui = std::make_unique<HeadlessUserInterface>(nullptr);
     m_ui = ui.get();
     shared().env.ui = std::move(ui);

@@ -1,7 +1,9 @@
 #include "day_page/ui/fThisDay.h"
 
 #include "controls/ui/cWindowList.h"
+#include "day_page/DayPageHtml.h"
 #include "day_page/DayPageSend.h"
+#include "day_page/PageDocument.h"
 #include "resources/ResourceStrings.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
@@ -11,8 +13,8 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QTextBrowser>
-#include <QTextDocument>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QToolBar>
 #include <QUrl>
@@ -36,6 +38,7 @@ fThisDay::fThisDay(QWidget* parent)
     : QWidget(parent), m_page(*this), m_browser(new QTextBrowser(this)) {
     m_browser->setObjectName(QStringLiteral("WebBrowser1"));
     m_browser->setOpenLinks(false);
+    m_browser->setDocument(new PageDocument(m_browser));
     m_browser->setAccessibleName(tr("Day page"));
     // The pages carry the print style sheet, which sets dark text: they are shown on paper of
     // their own, as a document viewer shows a page, whatever the desktop's theme.
@@ -229,7 +232,7 @@ void fThisDay::navigate(const QString& target) {
     const QString html = mVBFileDisk::readTextFile(target);
     m_browser->document()->setBaseUrl(
         QUrl::fromLocalFile(QFileInfo(target).absolutePath() + QLatin1Char('/')));
-    m_browser->setHtml(html);
+    m_browser->setHtml(DayPageHtml::bounded(html));
     // The page's address, for the "&u" of a printed header or footer.
     m_browser->document()->setMetaInformation(QTextDocument::DocumentUrl,
                                               QUrl::fromLocalFile(target).toString());
