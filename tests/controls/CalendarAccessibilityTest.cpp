@@ -6,10 +6,10 @@
 #include "calendar/cLiturgicalColors.h"
 #include "common/TestEnv.h"
 #include "controls/CalendarLocale.h"
-#include "controls/CalendarPaint.h"
-#include "controls/CalendarTableAccessible.h"
-#include "controls/MonthCalendarView.h"
-#include "controls/WeekCalendarView.h"
+#include "controls/ui/CalendarPaint.h"
+#include "controls/ui/CalendarTableAccessible.h"
+#include "controls/ui/MonthCalendarView.h"
+#include "controls/ui/WeekCalendarView.h"
 
 #include <QAccessible>
 #include <QApplication>
