@@ -365,6 +365,9 @@ QRect WeekCalendarView::gridCellRect(const QDate& date) const {
 }
 
 QString WeekCalendarView::gridTitle() const {
+    // Before its first fill the view has no range of its own to name.
+    if (!m_rangeSet)
+        return accessibleName();
     return speech().range(m_model.startDate(), m_model.endDate());
 }
 
