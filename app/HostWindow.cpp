@@ -18,7 +18,6 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QStatusBar>
-#include <QTextBrowser>
 #include <QTextStream>
 #include <QTimer>
 
@@ -195,27 +194,9 @@ void HostWindow::onMessage(qint32 code) {
 }
 
 void HostWindow::copyDayPage() const {
-    if (!m_componentWindow)
-        return;
-    static const QStringList kinds = {QStringLiteral("4"), QStringLiteral("5"),
-                                      QStringLiteral("7")};
-    QWidget* front = nullptr;
-    for (QWidget* page : m_componentWindow->findChildren<QWidget*>()) {
-        if (!kinds.contains(page->property("tag").toString()) || !page->isVisible())
-            continue;
-        // The page holding the focus, else the first one shown.
-        if (!front || page->isAncestorOf(QApplication::focusWidget()))
-            front = page;
-    }
-    if (!front)
-        return;
-    // The page copies itself: its selection, or the whole page when nothing is selected.
-    if (front->metaObject()->indexOfMethod("mCopy()") >= 0) {
-        QMetaObject::invokeMethod(front, "mCopy", Qt::DirectConnection);
-        return;
-    }
-    if (auto* browser = front->findChild<QTextBrowser*>())
-        browser->copy();
+    // The component copies the day page in front: its selection, or all of it.
+    if (m_componentWindow)
+        QMetaObject::invokeMethod(m_componentWindow, "copyDayPage", Qt::DirectConnection);
 }
 
 QString HostWindow::selectedDayName() const {

@@ -95,6 +95,9 @@ private:
     void showPage();
     void appendStyleBlock();
     void appendHeading(const QDate& date);
+    // A short page for a date with nothing to show: the date, the weekday and that no
+    // readings are appointed, rather than an empty page that looks broken.
+    void showNothingAppointed();
     void startSection(qint32* cache, qint32 calendarID);
     void endSection();
     void gospelAcclamation(qint32 calendarID, const QString& conString);

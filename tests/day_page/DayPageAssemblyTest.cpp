@@ -223,24 +223,40 @@ TEST_F(DayPageAssemblyTest, TheEditionsStyleSheetOrTheCommonOneOrNone) {
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
 }
 
-TEST_F(DayPageAssemblyTest, EmptyOutcomesShowAboutBlank) {
+TEST_F(DayPageAssemblyTest, EmptyOutcomesShowAShortPageOrNothing) {
     liturgy->addDay(7, QDate(2024, 12, 25), 20, QStringLiteral("Christmas Day"));
     struct Case {
         const char* what;
         qint32 kind;
         QDate date;
+        QString page; // empty: the blank page
     };
+    // A day without readings says so on a page of its own, with the date and the day's name
+    // or weekday.
+    const QString thursday = QStringLiteral(
+        "<H3>12/26/24 - Thursday</H3>\r\n<P>No readings are appointed for this day.</P>\r\n");
     const Case cases[] = {
-        {"readings of a row without readings", DayPageAssembly::kReadings, QDate(2024, 12, 25)},
-        {"ordo of a date without one", DayPageAssembly::kOrdo, QDate(2024, 12, 25)},
-        {"readings of a date without rows", DayPageAssembly::kReadings, QDate(2024, 12, 26)},
-        {"prayers of a date without rows", DayPageAssembly::kPrayers, QDate(2024, 12, 26)},
+        {"readings of a row without readings", DayPageAssembly::kReadings, QDate(2024, 12, 25),
+         QStringLiteral("<H3>12/25/24 - Christmas Day</H3>\r\n"
+                        "<P>No readings are appointed for this day.</P>\r\n")},
+        {"ordo of a date without one", DayPageAssembly::kOrdo, QDate(2024, 12, 25), QString()},
+        {"readings of a date without rows", DayPageAssembly::kReadings, QDate(2024, 12, 26),
+         thursday},
+        {"prayers of a date without rows", DayPageAssembly::kPrayers, QDate(2024, 12, 26),
+         thursday},
+        {"ordo of a date without rows", DayPageAssembly::kOrdo, QDate(2024, 12, 26), QString()},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         makePage(c.kind, 47);
         show(c.date);
-        EXPECT_EQ(location(), QStringLiteral("About:Blank")) << c.what;
-        EXPECT_FALSE(QFileInfo::exists(page->pHTMDataFile())) << c.what;
+        if (c.page.isEmpty()) {
+            EXPECT_EQ(location(), QStringLiteral("About:Blank"));
+            EXPECT_FALSE(QFileInfo::exists(page->pHTMDataFile()));
+        } else {
+            EXPECT_EQ(location(), page->pHTMDataFile());
+            EXPECT_EQ(pageText(), c.page);
+        }
     }
     // A page kind without sections shows nothing at all.
     const qsizetype before = navigations();
