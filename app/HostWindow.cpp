@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QLabel>
 #include <QLibrary>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -51,8 +52,8 @@ QString registeredLibrary() {
 } // namespace
 
 HostWindow::HostWindow(QWidget* parent)
-    : QMainWindow(parent), m_library(new QLibrary(this)), m_notify(new HostNotify(this)),
-      m_toolbar(new SSActiveToolBars(tr("Commands"), this)),
+    : QMainWindow(parent), m_library(new QLibrary(this)), m_status(new QLabel(this)),
+      m_notify(new HostNotify(this)), m_toolbar(new SSActiveToolBars(tr("Commands"), this)),
       m_commands(new HostCommands(this, m_toolbar)) {
     setWindowTitle(QString::fromLatin1(kTitle));
     m_toolbar->setObjectName(QStringLiteral("hostToolbar"));
@@ -61,7 +62,9 @@ HostWindow::HostWindow(QWidget* parent)
     addToolBar(Qt::TopToolBarArea, m_toolbar);
     m_commands->setSearchSource([this] { return selectedDayName(); });
     m_commands->setCopy([this] { copyDayPage(); });
-    statusBar()->showMessage(tr("Ready"));
+    m_status->setObjectName(QStringLiteral("statusText"));
+    m_status->setText(tr("Ready"));
+    statusBar()->addWidget(m_status, 1);
     connect(m_notify, &HostNotify::message, this, [this](qint32 code) { onMessage(code); });
     connect(m_commands, &HostCommands::pageLayoutChosen, m_notify, &HostNotify::setPPageLayout);
 }
@@ -181,7 +184,7 @@ void HostWindow::onMessage(qint32 code) {
         break;
     }
     case 2:
-        statusBar()->showMessage(m_component->property("pStatusText").toString());
+        m_status->setText(m_component->property("pStatusText").toString());
         break;
     case 5:
         if (!m_commands->serve(m_notify->pCommand()))

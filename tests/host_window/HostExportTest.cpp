@@ -132,7 +132,7 @@ TEST_F(HostExportTest, MonthIntoTheWordProcessor) {
     fakes.add(u"xdg-mime"_s, 0, u"writer.desktop"_s);
     fHoster& w = open(u"Brastume.MDB"_s, 47);
     w.onPaneAction(HostInteraction::PaneHidden, 4);
-    ASSERT_FALSE(w.dayPagePending());
+    ASSERT_FALSE(w.interaction().state().dayPagePending);
     EXPECT_TRUE(w.openInMSWord());
     const QString file = u"March 2024 2024-03-05.odt"_s;
     EXPECT_EQ(exported(), QStringList{file});

@@ -198,7 +198,8 @@ bool fHoster::mInitialize() {
         m_layout->saveHome();
         m_layout->raise(HostInteraction::kMonthPane);
         m_model.start(m_month->currentDate());
-        focusCalendar(HostInteraction::kMonthPane);
+        focusPane(HostInteraction::kMonthPane);
+        focusPane(HostInteraction::kReadingsPane);
         m_layout->layoutTools();
         result = true;
     });
@@ -334,17 +335,29 @@ bool fHoster::UpdateDay() {
 bool fHoster::onPaneAction(int action, int number) {
     bool refused = false;
     run("fHoster.DockingPane1_Action", [&] { refused = m_model.paneAction(action, number); });
-    if (action == HostInteraction::PaneActivated)
-        focusCalendar(number);
+    if (action == HostInteraction::PaneActivated || action == HostInteraction::PaneExpanding)
+        focusPane(number);
     return refused;
 }
 
-void fHoster::focusCalendar(int pane) {
-    if (pane != HostInteraction::kMonthPane && pane != HostInteraction::kWeekPane)
+void fHoster::focusPane(int pane) {
+    if (pane == HostInteraction::kMonthPane || pane == HostInteraction::kWeekPane) {
+        const bool week = pane == HostInteraction::kWeekPane;
+        m_month->setFocusPolicy(week ? Qt::NoFocus : Qt::StrongFocus);
+        m_week->setFocusPolicy(week ? Qt::StrongFocus : Qt::NoFocus);
         return;
-    const bool week = pane == HostInteraction::kWeekPane;
-    m_month->setFocusPolicy(week ? Qt::NoFocus : Qt::StrongFocus);
-    m_week->setFocusPolicy(week ? Qt::StrongFocus : Qt::NoFocus);
+    }
+    if (!HostInteraction::isDayPane(pane))
+        return;
+    for (const qint16 number : HostInteraction::dayPanes(pVersion())) {
+        fThisDay* page = dayPage(number);
+        if (!page)
+            continue;
+        const Qt::FocusPolicy policy = number == pane ? Qt::StrongFocus : Qt::NoFocus;
+        if (page->dayList())
+            page->dayList()->setFocusPolicy(policy);
+        page->WebBrowser1()->setFocusPolicy(policy);
+    }
 }
 
 // ---- What the model shows ---------------------------------------------------------------------
@@ -457,6 +470,7 @@ void fHoster::showEdition(const QDate& date) {
         page->mShow(true);
     }
     orderTabs();
+    focusPane(m_model.state().currentDayPane);
 }
 
 bool fHoster::setStatusText(const QString& text) {

@@ -159,8 +159,9 @@ private:
     // Tab goes from the date field through the calendar tools, the calendars and the tree to
     // the day pages' lists and texts.
     void orderTabs();
-    // Only the calendar in front takes the focus: Tab does not land on the hidden one.
-    void focusCalendar(int pane);
+    // Only the panes in front take the focus: Tab does not land on a calendar or a day page
+    // hidden behind a tab.
+    void focusPane(int pane);
     // The weekday and month names of the calendars in the language now chosen.
     void nameCalendarDays();
     HosterLayout::DayPageSettings dayPageSettings() const;
