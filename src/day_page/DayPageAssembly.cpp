@@ -596,6 +596,10 @@ void DayPageAssembly::appendHeading(const QDate& date) {
 }
 
 void DayPageAssembly::showNothingAppointed() {
+    if (!m_shortPages) {
+        m_view.navigate(kBlank);
+        return;
+    }
     const QDate date = OleDate::toDate(m_date);
     m_pageStale = true;
     appendStyleBlock();

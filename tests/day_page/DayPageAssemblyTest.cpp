@@ -252,6 +252,7 @@ TEST_F(DayPageAssemblyTest, EmptyOutcomesShowAShortPageOrNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         makePage(c.kind, 47);
+        page->setShortPages(true);
         show(c.date);
         if (c.page.isEmpty()) {
             EXPECT_EQ(location(), QStringLiteral("About:Blank"));
@@ -355,6 +356,7 @@ TEST_F(DayPageAssemblyTest, CachesRebuildOnlyWhenTheDayChangesOrTheRebuildIsForc
     EXPECT_EQ(navigations(), 4);
 
     // A date without days shows its short page, and the day after it is built anew.
+    page->setShortPages(true);
     show(QDate(2024, 3, 11));
     EXPECT_TRUE(pageText().endsWith(QStringLiteral(
         "<H3>3/11/24 - Monday</H3>\r\n<P>No readings are appointed for this day.</P>\r\n")));

@@ -538,5 +538,3 @@ TEST_F(JourneysTest, AnEditionChosenTakesEffectWhole) {
 }
 
 } // namespace
-
-#include "JourneysTest.moc"

@@ -47,6 +47,7 @@ fThisDay::fThisDay(QWidget* parent)
     paper.setColor(QPalette::LinkVisited, QColor(0x55, 0x1a, 0x8b));
     m_browser->setPalette(paper);
     m_browser->installEventFilter(this);
+    m_page.setShortPages(true);
     // Loading the window shows an empty page.
     navigate(QStringLiteral("About:Blank"));
     cWindowList::add(this);
