@@ -16,11 +16,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QLabel>
 #include <QLibrary>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QStatusBar>
-#include <QTextBrowser>
 #include <QTextStream>
 #include <QTimer>
 
@@ -54,8 +54,8 @@ QString registeredLibrary() {
 } // namespace
 
 HostWindow::HostWindow(QWidget* parent)
-    : QMainWindow(parent), m_library(new QLibrary(this)), m_notify(new HostNotify(this)),
-      m_toolbar(new SSActiveToolBars(tr("Commands"), this)),
+    : QMainWindow(parent), m_library(new QLibrary(this)), m_status(new QLabel(this)),
+      m_notify(new HostNotify(this)), m_toolbar(new SSActiveToolBars(tr("Commands"), this)),
       m_commands(new HostCommands(this, m_toolbar)) {
     setWindowTitle(QString::fromLatin1(kTitle));
     m_toolbar->setObjectName(QStringLiteral("hostToolbar"));
@@ -64,7 +64,9 @@ HostWindow::HostWindow(QWidget* parent)
     addToolBar(Qt::TopToolBarArea, m_toolbar);
     m_commands->setSearchSource([this] { return selectedDayName(); });
     m_commands->setCopy([this] { copyDayPage(); });
-    statusBar()->showMessage(tr("Ready"));
+    m_status->setObjectName(QStringLiteral("statusText"));
+    m_status->setText(tr("Ready"));
+    statusBar()->addWidget(m_status, 1);
     connect(m_notify, &HostNotify::message, this, [this](qint32 code) { onMessage(code); });
     connect(m_commands, &HostCommands::pageLayoutChosen, m_notify, &HostNotify::setPPageLayout);
 }
@@ -184,7 +186,7 @@ void HostWindow::onMessage(qint32 code) {
         break;
     }
     case 2:
-        statusBar()->showMessage(m_component->property("pStatusText").toString());
+        m_status->setText(m_component->property("pStatusText").toString());
         break;
     case 5:
         if (!m_commands->serve(m_notify->pCommand()))
@@ -197,27 +199,9 @@ void HostWindow::onMessage(qint32 code) {
 }
 
 void HostWindow::copyDayPage() const {
-    if (!m_componentWindow)
-        return;
-    static const QStringList kinds = {QStringLiteral("4"), QStringLiteral("5"),
-                                      QStringLiteral("7")};
-    QWidget* front = nullptr;
-    for (QWidget* page : m_componentWindow->findChildren<QWidget*>()) {
-        if (!kinds.contains(page->property("tag").toString()) || !page->isVisible())
-            continue;
-        // The page holding the focus, else the first one shown.
-        if (!front || page->isAncestorOf(QApplication::focusWidget()))
-            front = page;
-    }
-    if (!front)
-        return;
-    // The page copies itself: its selection, or the whole page when nothing is selected.
-    if (front->metaObject()->indexOfMethod("mCopy()") >= 0) {
-        QMetaObject::invokeMethod(front, "mCopy", Qt::DirectConnection);
-        return;
-    }
-    if (auto* browser = front->findChild<QTextBrowser*>())
-        browser->copy();
+    // The component copies the day page in front: its selection, or all of it.
+    if (m_componentWindow)
+        QMetaObject::invokeMethod(m_componentWindow, "copyDayPage", Qt::DirectConnection);
 }
 
 QString HostWindow::selectedDayName() const {

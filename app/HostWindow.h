@@ -6,6 +6,7 @@
 
 class HostCommands;
 class HostNotify;
+class QLabel;
 class QLibrary;
 class SSActiveToolBars;
 
@@ -64,6 +65,8 @@ private:
     void copyDayPage() const;
 
     QLibrary* m_library;
+    // The component's status text, kept while menus show their tips.
+    QLabel* m_status;
     HostNotify* m_notify;
     SSActiveToolBars* m_toolbar;
     HostCommands* m_commands;

@@ -13,7 +13,6 @@
 
 #include <QPointer>
 #include <QWidget>
-#include <cmath>
 
 namespace {
 
@@ -29,19 +28,6 @@ void ensureSharedObjects() {
     errHandler();
     if (!shared().garbageFiles)
         shared().garbageFiles = std::make_unique<QList<clsGarbageFiles>>();
-}
-
-// The language code of the INI file, or `version` when the file gives none.
-qint32 languageCode(const QString& iniFile, qint32 version) {
-    const QString text =
-        modIni::read(iniFile, QStringLiteral("LiturgyCalendar"), QStringLiteral("Language"))
-            .trimmed();
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    if (!ok || !(value > 0) || value > 2147483647.0)
-        return version;
-    const qint32 code = qint32(std::floor(value));
-    return code > 0 ? code : version;
 }
 
 } // namespace
@@ -147,11 +133,7 @@ bool cVoVoruzevUdadudar::mInitialize() {
     ProcScope scope("cVoVoruzevUdadudar.mInitialize");
     bool result = false;
     scope.run([&] {
-        const qint32 language = languageCode(d->vkIniFile, d->version);
-        if (language == 47)
-            shared().gLanguageOffset = 1000;
-        else if (language != 39)
-            shared().gLanguageOffset = 0;
+        mMain::selectLanguage(d->vkIniFile, d->version);
         shared().gMultiEditionMode = d->version == 1020;
         d->version = mMain::validateVersion(d->version, d->vkIniFile);
 

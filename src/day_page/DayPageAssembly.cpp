@@ -8,6 +8,7 @@
 #include "data/mADO.h"
 #include "day_page/DayPageView.h"
 #include "day_page/PrayerItems.h"
+#include "resources/ResourceStrings.h"
 #include "resources/mMain.h"
 #include "support/COSInfo.h"
 #include "support/IniFileCache.h"
@@ -129,10 +130,13 @@ bool DayPageAssembly::mShow(bool force) {
             return;
         const int index = m_view.dayListIndex();
         if (index < 1) {
-            // A date without liturgical days shows an empty page; the sections build anew
-            // for whatever day comes next.
+            // A date without liturgical days; the sections build anew for whatever day comes
+            // next.
             m_ordoCache = m_readingsCache = m_prayersCache = 0;
-            m_view.navigate(kBlank);
+            if (m_pageKind == kOrdo)
+                m_view.navigate(kBlank);
+            else
+                showNothingAppointed();
             return;
         }
         const qint32 calendarID = m_view.dayListItemValue(index);
@@ -264,7 +268,7 @@ void DayPageAssembly::getTextsForDay(qint32 calendarID) {
         LateBinding::set(c, "pSubLanguage", 0);
         LateBinding::set(c, "pDate", m_date);
         if (!LateBinding::call(c, "mResolve").toBool()) {
-            m_view.navigate(kBlank);
+            showNothingAppointed();
             return;
         }
 
@@ -589,6 +593,25 @@ void DayPageAssembly::appendStyleBlock() {
 void DayPageAssembly::appendHeading(const QDate& date) {
     append(m_h1Open + SystemFormats::shortDate(date).toHtmlEscaped() + QStringLiteral(" - ") +
            m_view.dayListText(m_view.dayListIndex()).toHtmlEscaped() + m_h1Close);
+}
+
+void DayPageAssembly::showNothingAppointed() {
+    if (!m_shortPages) {
+        m_view.navigate(kBlank);
+        return;
+    }
+    const QDate date = OleDate::toDate(m_date);
+    m_pageStale = true;
+    appendStyleBlock();
+    // The day's name when it has one, else its weekday.
+    const int index = m_view.dayListIndex();
+    const QString name = index >= 1 ? m_view.dayListText(index)
+                                    : ResourceStrings::locale().dayName(date.dayOfWeek());
+    append(m_h1Open + SystemFormats::shortDate(date).toHtmlEscaped() + QStringLiteral(" - ") +
+           name.toHtmlEscaped() + m_h1Close);
+    append(QStringLiteral("<P>") + ResourceStrings::nothingAppointed().toHtmlEscaped() +
+           QStringLiteral("</P>"));
+    showPage();
 }
 
 void DayPageAssembly::startSection(qint32* cache, qint32 calendarID) {

@@ -76,7 +76,12 @@ public:
     QString getTmpFile(QString prefix);
     QString TempPath();
 
+    // Whether a day without readings gets its short page (a window) or the blank page (the
+    // command line, which reports an empty page).
+    void setShortPages(bool shortPages) { m_shortPages = shortPages; }
+
 private:
+    bool m_shortPages = false;
     QString liturgyFile() const;
     // The connection string of the liturgy database for this page's settings.
     QString liturgyConString() const;
@@ -95,6 +100,9 @@ private:
     void showPage();
     void appendStyleBlock();
     void appendHeading(const QDate& date);
+    // A short page for a date with nothing to show: the date, the weekday and that no
+    // readings are appointed, rather than an empty page that looks broken in a window.
+    void showNothingAppointed();
     void startSection(qint32* cache, qint32 calendarID);
     void endSection();
     void gospelAcclamation(qint32 calendarID, const QString& conString);

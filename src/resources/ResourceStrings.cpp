@@ -70,4 +70,10 @@ QString todayCaption() {
     return QStringLiteral("Go to Today");
 }
 
+QString nothingAppointed() {
+    if (shared().gLanguageOffset == kNorwegianOffset)
+        return QStringLiteral("Ingen lesninger er fastsatt for denne dagen.");
+    return QStringLiteral("No readings are appointed for this day.");
+}
+
 } // namespace ResourceStrings

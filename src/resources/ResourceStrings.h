@@ -33,5 +33,7 @@ QString text(qint32 english);
 QLocale locale();
 // The caption of the window's today button in that language.
 QString todayCaption();
+// The line of a day page and the status text for a day without readings, in that language.
+QString nothingAppointed();
 
 } // namespace ResourceStrings

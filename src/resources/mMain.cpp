@@ -5,6 +5,8 @@
 #include "support/mVBFileDisk.h"
 #include "support/modIni.h"
 
+#include <cmath>
+
 namespace mMain {
 
 const QList<Edition>& editions() {
@@ -50,6 +52,23 @@ qint32 validateVersion(qint32 version, const QString& iniFile) {
         shared().gEditionName.clear();
     });
     return result;
+}
+
+void selectLanguage(const QString& iniFile, qint32 version) {
+    const QString text =
+        modIni::read(iniFile, QStringLiteral("LiturgyCalendar"), QStringLiteral("Language"))
+            .trimmed();
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    qint32 language = version;
+    if (ok && value > 0 && value <= 2147483647.0 && qint32(std::floor(value)) > 0)
+        language = qint32(std::floor(value));
+    constexpr qint32 kNorwegian = 47;
+    constexpr qint32 kKeepLanguage = 39;
+    if (language == kNorwegian)
+        shared().gLanguageOffset = 1000;
+    else if (language != kKeepLanguage)
+        shared().gLanguageOffset = 0;
 }
 
 QString getVersionName(qint32 version) {

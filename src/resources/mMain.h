@@ -20,6 +20,10 @@ const QList<Edition>& editions();
 // names; `version` when the key is empty or names no edition's file. Sets gEditionName,
 // except when the key is empty.
 qint32 validateVersion(qint32 version, const QString& iniFile);
+// Selects the language block (gLanguageOffset) for `version`: the "Language" of section
+// "LiturgyCalendar" of `iniFile` when it holds a code, else the edition code itself. Code 47
+// selects the Norwegian block, 39 keeps the block as it is, any other the English one.
+void selectLanguage(const QString& iniFile, qint32 version);
 // The display name of an edition; empty for a code without a row.
 QString getVersionName(qint32 version);
 // The full path of the first existing style sheet for the edition (the print sheets first when

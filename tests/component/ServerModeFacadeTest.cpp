@@ -47,7 +47,7 @@ protected:
                               .arg(month.dayText(day, 1), month.dayText(day, 2),
                                    month.dayText(day, 3), colour(month.dayColor(day)))
                               .arg(month.dayMarker(day));
-            w->loadTListData();
+            w->onPaneAction(HostInteraction::PaneExpanding, HostInteraction::kTreePane);
             for (int y = 0; y < w->tree()->topLevelItemCount(); ++y) {
                 const QTreeWidgetItem* year = w->tree()->topLevelItem(y);
                 result += QStringLiteral("tree ") + year->text(0);
@@ -56,7 +56,7 @@ protected:
             }
             w->monthCalendar()->setCurrentDate(QDate(2024, 3, 19));
             for (const int kind : {4, 5}) {
-                w->onPaneAction(fHoster::PaneExpanding, kind);
+                w->onPaneAction(HostInteraction::PaneExpanding, kind);
                 const fThisDay* page = w->dayPage(kind);
                 for (int i = 1; i <= page->dayListCount(); ++i)
                     result +=

@@ -223,24 +223,44 @@ TEST_F(DayPageAssemblyTest, TheEditionsStyleSheetOrTheCommonOneOrNone) {
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
 }
 
-TEST_F(DayPageAssemblyTest, EmptyOutcomesShowAboutBlank) {
+TEST_F(DayPageAssemblyTest, EmptyOutcomesShowAShortPageOrNothing) {
     liturgy->addDay(7, QDate(2024, 12, 25), 20, QStringLiteral("Christmas Day"));
     struct Case {
         const char* what;
         qint32 kind;
         QDate date;
+        QString page; // empty: the blank page
     };
+    // A day without readings says so on a page of its own, with the date and the day's name
+    // or weekday.
+    const QString style = QStringLiteral(
+        "<Style Type='text/css'>H3 { font: 12pt \"Gill Sans\", sans-serif; }\r\nP {}</Style>\r\n");
+    const QString thursday =
+        style + QStringLiteral("<H3>12/26/24 - Thursday</H3>\r\n"
+                               "<P>No readings are appointed for this day.</P>\r\n");
     const Case cases[] = {
-        {"readings of a row without readings", DayPageAssembly::kReadings, QDate(2024, 12, 25)},
-        {"ordo of a date without one", DayPageAssembly::kOrdo, QDate(2024, 12, 25)},
-        {"readings of a date without rows", DayPageAssembly::kReadings, QDate(2024, 12, 26)},
-        {"prayers of a date without rows", DayPageAssembly::kPrayers, QDate(2024, 12, 26)},
+        {"readings of a row without readings", DayPageAssembly::kReadings, QDate(2024, 12, 25),
+         style + QStringLiteral("<H3>12/25/24 - Christmas Day</H3>\r\n"
+                                "<P>No readings are appointed for this day.</P>\r\n")},
+        {"ordo of a date without one", DayPageAssembly::kOrdo, QDate(2024, 12, 25), QString()},
+        {"readings of a date without rows", DayPageAssembly::kReadings, QDate(2024, 12, 26),
+         thursday},
+        {"prayers of a date without rows", DayPageAssembly::kPrayers, QDate(2024, 12, 26),
+         thursday},
+        {"ordo of a date without rows", DayPageAssembly::kOrdo, QDate(2024, 12, 26), QString()},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         makePage(c.kind, 47);
+        page->setShortPages(true);
         show(c.date);
-        EXPECT_EQ(location(), QStringLiteral("About:Blank")) << c.what;
-        EXPECT_FALSE(QFileInfo::exists(page->pHTMDataFile())) << c.what;
+        if (c.page.isEmpty()) {
+            EXPECT_EQ(location(), QStringLiteral("About:Blank"));
+            EXPECT_FALSE(QFileInfo::exists(page->pHTMDataFile()));
+        } else {
+            EXPECT_EQ(location(), page->pHTMDataFile());
+            EXPECT_EQ(pageText(), c.page);
+        }
     }
     // A page kind without sections shows nothing at all.
     const qsizetype before = navigations();
@@ -335,9 +355,11 @@ TEST_F(DayPageAssemblyTest, CachesRebuildOnlyWhenTheDayChangesOrTheRebuildIsForc
     page->dayListPicked();
     EXPECT_EQ(navigations(), 4);
 
-    // A date without days shows the empty page, and the day after it is built anew.
+    // A date without days shows its short page, and the day after it is built anew.
+    page->setShortPages(true);
     show(QDate(2024, 3, 11));
-    EXPECT_EQ(location(), QStringLiteral("About:Blank"));
+    EXPECT_TRUE(pageText().endsWith(QStringLiteral(
+        "<H3>3/11/24 - Monday</H3>\r\n<P>No readings are appointed for this day.</P>\r\n")));
     show(date);
     EXPECT_EQ(location(), page->pHTMDataFile());
     EXPECT_EQ(navigations(), 6);

@@ -36,7 +36,7 @@ protected:
                        u"INSERT OR IGNORE INTO tbBibleText (ID, Text, HTM_Data) VALUES (1, "
                        "'plain', '<P>Zeal for your house will consume me.</P>')"_s});
         fHoster& w = open(u"Brastume.MDB"_s, 47);
-        w.onPaneAction(fHoster::PaneExpanding, 4);
+        w.onPaneAction(HostInteraction::PaneExpanding, 4);
         return *w.dayPage(4);
     }
     QString exportFolder() const { return path(u"data/Brekka Data as/Exports/"_s); }
@@ -131,8 +131,8 @@ TEST_F(HostExportTest, MonthIntoTheWordProcessor) {
     fakes.add(u"xdg-open"_s);
     fakes.add(u"xdg-mime"_s, 0, u"writer.desktop"_s);
     fHoster& w = open(u"Brastume.MDB"_s, 47);
-    w.onPaneAction(fHoster::PaneHidden, 4);
-    ASSERT_FALSE(w.dayPagePending());
+    w.onPaneAction(HostInteraction::PaneHidden, 4);
+    ASSERT_FALSE(w.interaction().state().dayPagePending);
     EXPECT_TRUE(w.openInMSWord());
     const QString file = u"March 2024 2024-03-05.odt"_s;
     EXPECT_EQ(exported(), QStringList{file});
@@ -178,7 +178,7 @@ TEST_F(HostExportTest, SendTheDayPage) {
     page.navigate(u"About:Blank"_s);
     EXPECT_FALSE(window->doSend(u"ID_SEND"_s));
     EXPECT_EQ(fakes.runs(u"xdg-email"_s), sent);
-    window->onPaneAction(fHoster::PaneHidden, 4);
+    window->onPaneAction(HostInteraction::PaneHidden, 4);
     EXPECT_FALSE(window->doSend(u"ID_SEND"_s));
     EXPECT_EQ(fakes.runs(u"xdg-email"_s), sent);
     EXPECT_TRUE(ui().messageBoxes().isEmpty());

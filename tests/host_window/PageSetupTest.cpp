@@ -73,7 +73,7 @@ TEST_F(PageSetupTest, TheHostsChosenPageReachesEveryPrint) {
         if (c.dayPage)
             w.UpdateDay();
         else
-            w.onPaneAction(fHoster::PaneHidden, 4);
+            w.onPaneAction(HostInteraction::PaneHidden, 4);
         // A host without a page set-up has no such property at all.
         notify.setProperty("pPageLayout",
                            c.chosen.isValid() ? QVariant::fromValue(c.chosen) : QVariant());

@@ -86,7 +86,9 @@ protected:
 TEST_F(PrintTest, CalendarsAndDayPagesOnPdf) {
     fHoster& w = open(QStringLiteral("Brastume.MDB"), 1007);
     HostPrinting::prepareMonthForPaper(w.monthCalendar()->model());
-    w.updateWeekCalendar(true);
+    // The week filled for the month, as its tab fills it.
+    w.selectPane(2);
+    w.selectPane(1);
 
     QString verses;
     QStringList twoPages = {QStringLiteral("| 3/5/24")};
@@ -294,9 +296,9 @@ TEST_F(PrintTest, PrintCommandSetsUpThePreviewOrPrintsTheDayPage) {
         w.setPAppTitle(QStringLiteral("Parish Plan"));
         w.setWindowTitle(QStringLiteral("Parish Plan window"));
         if (c.calendarMode) {
-            w.onPaneAction(fHoster::PaneHidden, 4);
+            w.onPaneAction(HostInteraction::PaneHidden, 4);
             if (c.calendarMode == 2)
-                w.onPaneAction(fHoster::PaneActivated, 2);
+                w.onPaneAction(HostInteraction::PaneActivated, 2);
         } else {
             w.UpdateDay();
         }

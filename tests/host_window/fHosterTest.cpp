@@ -5,7 +5,7 @@
 #include "controls/ui/MonthCalendarView.h"
 #include "controls/ui/WeekCalendarView.h"
 #include "day_page/ui/fThisDay.h"
-#include "host_window/ui/GoToDate.h"
+#include "host_window/ui/YearMonthTree.h"
 #include "host_window/ui/cDockingPane.h"
 #include "support/DiskInterface.h"
 #include "support/OleDate.h"
@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDateEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QStandardItemModel>
@@ -74,67 +73,11 @@ TEST_F(HostWindowTest, PanesFollowTheEdition) {
         if (fThisDay* ordo = w.dayPage(7)) {
             EXPECT_TRUE(ordo->toolBar(0)->isHidden());
         }
-        EXPECT_EQ(w.calendarMode(), 1);
-        EXPECT_TRUE(w.dayPagePending());
-        EXPECT_EQ(w.currentDayPane(), 4);
+        EXPECT_EQ(w.interaction().state().calendarMode, 1);
+        EXPECT_TRUE(w.interaction().state().dayPagePending);
+        EXPECT_EQ(w.interaction().state().currentDayPane, 4);
         window.reset();
     }
-}
-
-TEST_F(HostWindowTest, FloatingDockingAndAttachingAreRefusedForEveryPane) {
-    fHoster& w = open(QStringLiteral("Brastume.MDB"), 1011);
-    notify.messages.clear();
-    for (int pane : {1, 2, 3, 4, 5, 7}) {
-        for (int code : {0, 1, 5, 6, 7, 16}) {
-            SCOPED_TRACE(QStringLiteral("pane %1 action %2").arg(pane).arg(code).toStdString());
-            EXPECT_TRUE(w.onPaneAction(code, pane));
-            EXPECT_EQ(w.calendarMode(), 1);
-            EXPECT_TRUE(w.dayPagePending());
-            EXPECT_EQ(w.currentDayPane(), 4);
-        }
-    }
-    for (int code : {2, 3, 4, 8, 9, 10, 11, 12, 13, 14, 15})
-        EXPECT_FALSE(w.onPaneAction(code, 1)) << code;
-    EXPECT_TRUE(ui().messageBoxes().isEmpty());
-}
-
-TEST_F(HostWindowTest, DayPaneActionsDriveThePendingFlagAndTheDayUpdate) {
-    fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
-    fThisDay* readings = w.dayPage(4);
-    fThisDay* prayers = w.dayPage(5);
-    ASSERT_TRUE(readings && prayers);
-    notify.messages.clear();
-
-    // Hiding the readings: nothing is pending, and the host hears of it (message 1).
-    w.onPaneAction(fHoster::PaneHidden, 4);
-    EXPECT_FALSE(w.dayPagePending());
-    EXPECT_EQ(w.currentDayPane(), 0);
-    EXPECT_EQ(notify.messages, QList<qint32>{1});
-    ui().clear();
-    EXPECT_FALSE(w.UpdateDay());
-    EXPECT_TRUE(ui().messageBoxes().isEmpty());
-
-    // Shown once (13): pending again, but the page is not rebuilt.
-    w.onPaneAction(fHoster::PaneExpanded, 5);
-    EXPECT_TRUE(w.dayPagePending());
-    EXPECT_EQ(w.currentDayPane(), 5);
-    EXPECT_EQ(prayers->pDate(), 0.0);
-
-    // Showing (12) updates the day: the page gets the month's current date.
-    w.onPaneAction(fHoster::PaneExpanding, 5);
-    EXPECT_EQ(prayers->pDate(), OleDate::fromDate(QDate(2024, 3, 5)));
-
-    // Collapsing a calendar pane leaves the day pages alone.
-    w.onPaneAction(fHoster::PaneCollapsed, 3);
-    EXPECT_TRUE(w.dayPagePending());
-
-    // A date change refreshes the pending page.
-    w.monthCalendar()->setCurrentDate(QDate(2024, 3, 19));
-    EXPECT_EQ(prayers->pDate(), OleDate::fromDate(QDate(2024, 3, 19)));
-    EXPECT_EQ(readings->pDate(), 0.0);
-    EXPECT_EQ(readings->dayListCount(), 0);
-    EXPECT_EQ(prayers->dayListCount(), 2);
-    EXPECT_EQ(prayers->dayListText(2), QStringLiteral("Joseph"));
 }
 
 TEST_F(HostWindowTest, EditionChooserIgnoresLoadingAndWritesTheChosenFile) {
@@ -165,7 +108,6 @@ TEST_F(HostWindowTest, EditionChooserIgnoresLoadingAndWritesTheChosenFile) {
 
     // Shown: the loading is over.
     w.show();
-    EXPECT_FALSE(w.isLoading());
     ui().clear();
 
     // Picking an edition without its database changes nothing but says why, once.
@@ -177,13 +119,11 @@ TEST_F(HostWindowTest, EditionChooserIgnoresLoadingAndWritesTheChosenFile) {
     EXPECT_TRUE(ui().messageBoxes().first().text.contains(QStringLiteral("VELMARKA.MDB")));
     ui().clear();
 
-    const int fills = w.monthFills();
     chooser->setCurrentIndex(1); // the item of edition 470
     EXPECT_EQ(modIni::read(iniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile")),
               dir() + QStringLiteral("VELMARKE.MDB"));
     EXPECT_EQ(w.pVersion(), 47);
     EXPECT_EQ(shared().gEditionName, QStringLiteral("Velmark Church - B"));
-    EXPECT_EQ(w.monthFills(), fills + 1);
     // No page is asked for date zero, and nothing fails.
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
     for (QWidget* page : {static_cast<QWidget*>(w.dayPage(4)), static_cast<QWidget*>(w.dayPage(5))})
@@ -202,13 +142,11 @@ TEST_F(HostWindowTest, EditionChooserIgnoresLoadingAndWritesTheChosenFile) {
     } disk;
     w.setDisk(&disk);
     const QByteArray written = readFile(iniFile);
-    const int filled = w.monthFills();
     chooser->setCurrentIndex(5);
     EXPECT_EQ(readFile(iniFile), written);
     EXPECT_EQ(chooser->currentIndex(), 1);
     EXPECT_EQ(w.pVersion(), 47);
     EXPECT_EQ(shared().gEditionName, QStringLiteral("Velmark Church - B"));
-    EXPECT_EQ(w.monthFills(), filled);
     ASSERT_EQ(ui().messageBoxes().size(), 1);
     EXPECT_TRUE(ui().messageBoxes().first().text.contains(
         QStringLiteral("Disk full: the disk is full, so '%1' was not written").arg(iniFile)))
@@ -248,36 +186,16 @@ TEST_F(HostWindowTest, NotesOfTheDayUnderTheMouse) {
         EXPECT_EQ(w.monthCalendar()->toolTip(), c.note);
         // The right button opens the copy menu only over a note.
         emit w.monthCalendar()->mouseReleased(2);
-        EXPECT_EQ(w.popupMenu()->isVisible(), !c.note.isEmpty());
-        w.popupMenu()->hide();
+        auto* menu = w.findChild<QMenu*>(QStringLiteral("mnuPop"));
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->isVisible(), !c.note.isEmpty());
+        menu->hide();
         if (!c.note.isEmpty()) {
-            w.copyTooltipAction()->trigger();
+            w.findChild<QAction*>(QStringLiteral("mnuCopy"))->trigger();
             EXPECT_EQ(ui().clipboardText(), c.note);
         }
         window.reset();
     }
-}
-
-TEST_F(HostWindowTest, StatusTextWithAndWithoutEditionName) {
-    fHoster& w = open(QStringLiteral("Brastume.MDB"), 1007);
-    shared().gEditionName = QStringLiteral("The Brastel Diocese");
-    notify.messages.clear();
-    w.monthCalendar()->setCurrentDate(QDate(2024, 3, 3));
-    EXPECT_EQ(app.status, QStringLiteral("The Brastel Diocese - Lent 3"));
-    w.monthCalendar()->setCurrentDate(QDate(2024, 3, 4));
-    EXPECT_EQ(app.status, QStringLiteral("The Brastel Diocese"));
-    shared().gEditionName.clear();
-    w.monthCalendar()->setCurrentDate(QDate(2024, 3, 3));
-    EXPECT_EQ(app.status, QStringLiteral("Lent 3"));
-    w.monthCalendar()->setCurrentDate(QDate(2024, 3, 4));
-    EXPECT_EQ(app.status, QString());
-    EXPECT_EQ(notify.messages.count(2), 4);
-
-    // Without a notify object the status is still written, and nothing is sent.
-    w.setPNotify(nullptr);
-    w.monthCalendar()->setCurrentDate(QDate(2024, 3, 5));
-    EXPECT_EQ(app.status, QStringLiteral("Tuesday in Lent 3"));
-    EXPECT_EQ(notify.messages.count(2), 4);
 }
 
 TEST_F(HostWindowTest, TreeHoldsTheSupportedYearsAndMonthsAndAYearClickChangesNothing) {
@@ -288,8 +206,11 @@ TEST_F(HostWindowTest, TreeHoldsTheSupportedYearsAndMonthsAndAYearClickChangesNo
                                               "Day_Color, ShortName) VALUES (90, 1e9, 0, 0, 'x'), "
                                               "(91, -1e300, 0, 0, 'y')")}));
     fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
+    w.resize(1100, 700);
+    w.show();
     ui().clear();
-    w.onPaneAction(fHoster::PaneExpanding, 3);
+    // The tree's edge button.
+    w.findChild<QAction*>(QStringLiteral("showPane3"))->trigger();
     ASSERT_EQ(ui().messageBoxes().size(), 1);
     EXPECT_TRUE(ui().messageBoxes().first().text.contains(
         QStringLiteral("tbCalenderData holds dates outside the years 1900 to 2200")))
@@ -303,43 +224,24 @@ TEST_F(HostWindowTest, TreeHoldsTheSupportedYearsAndMonthsAndAYearClickChangesNo
         shown << tree->topLevelItem(i)->text(0) + QStringLiteral(": ") + months.join(u',');
     }
     ASSERT_EQ(shown, (QStringList{"2023: December", "2024: January,February,March,April"}));
-    EXPECT_EQ(fHoster::treeCell(tree->topLevelItem(1), "Year"), 2024);
-    EXPECT_EQ(fHoster::treeCell(tree->topLevelItem(1), "Month"), 0);
-    EXPECT_EQ(fHoster::treeCell(tree->topLevelItem(1)->child(2), "Month"), 3);
+    EXPECT_EQ(YearMonthTree::treeCell(tree->topLevelItem(1), "Year"), 2024);
+    EXPECT_EQ(YearMonthTree::treeCell(tree->topLevelItem(1), "Month"), 0);
+    EXPECT_EQ(YearMonthTree::treeCell(tree->topLevelItem(1)->child(2), "Month"), 3);
     // The filled month is selected.
     EXPECT_EQ(tree->currentItem(), tree->topLevelItem(1)->child(2));
 
-    const int fills = w.monthFills();
-    w.doTListClick(2); // the year 2024
-    EXPECT_EQ(w.monthFills(), fills);
-    EXPECT_EQ(w.monthCalendar()->shownMonth(), 3);
-
-    w.doTListClick(1); // December 2023: one fill for the year and month together
-    EXPECT_EQ(w.monthFills(), fills + 1);
-    EXPECT_EQ(w.monthCalendar()->shownMonth(), 12);
-    EXPECT_EQ(w.monthCalendar()->shownYear(), 2023);
-    EXPECT_EQ(w.lastFilledYear(), 2023);
-}
-
-TEST_F(HostWindowTest, OneRefillPerMonthChangeAndTheWeekFollowsWhenActivated) {
-    fHoster& w = open(QStringLiteral("Brastume.MDB"), 47);
-    EXPECT_EQ(w.monthFills(), 1);
-    EXPECT_EQ(w.monthCalendar()->dayCellText(3), QStringLiteral("Lent 3"));
-    w.monthCalendar()->setCurrentDate(QDate(2024, 3, 20));
-    EXPECT_EQ(w.monthFills(), 1);
-    w.monthCalendar()->setCurrentDate(QDate(2024, 4, 1));
-    EXPECT_EQ(w.monthFills(), 2);
-    EXPECT_EQ(w.monthCalendar()->dayCellText(1), QStringLiteral("Easter Monday"));
-    EXPECT_EQ(w.weekFills(), 0);
-
-    w.selectPane(2);
-    EXPECT_EQ(w.calendarMode(), 2);
-    EXPECT_EQ(w.weekFills(), 1);
-    EXPECT_EQ(w.weekCalendar()->endDate(), QDate(2024, 4, 30));
-    EXPECT_EQ(w.weekCalendar()->currentDate(), QDate(2024, 4, 1));
-    w.selectPane(1);
-    w.selectPane(2);
-    EXPECT_EQ(w.weekFills(), 1);
+    // Clicked as the user clicks: a year changes nothing, a month moves every pane there.
+    const auto click = [tree](QTreeWidgetItem* item) {
+        tree->scrollToItem(item);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          tree->visualItemRect(item).center());
+    };
+    click(tree->topLevelItem(1));
+    EXPECT_EQ(w.monthCalendar()->currentDate(), QDate(2024, 3, 5));
+    click(tree->topLevelItem(0)->child(0));
+    EXPECT_EQ(w.monthCalendar()->currentDate(), QDate(2023, 12, 5));
+    EXPECT_EQ(w.interaction().state().lastYear, 2023);
+    EXPECT_EQ(w.interaction().state().lastMonth, 12);
 }
 
 TEST_F(HostWindowTest, TheHostsToolbarIsTakenOnlyWhenItIsAQToolBar) {
@@ -432,23 +334,4 @@ TEST_F(HostWindowTest, TabbedPanesShowTheirTitleOnTheirTabOnly) {
     EXPECT_FALSE(w.pane(5)->isHidden());
     EXPECT_NE(w.pane(4)->titleBarWidget(), nullptr);
     EXPECT_NE(w.pane(5)->titleBarWidget(), nullptr);
-}
-
-TEST_F(HostWindowTest, CtrlGGoesToTheDateTyped) {
-    fHoster& w = open(QStringLiteral("Brastume.MDB"), 1007);
-    w.show();
-    QApplication::setActiveWindow(&w);
-    QDateEdit* field = w.goToDateTool()->field();
-    EXPECT_EQ(field->date(), QDate(2024, 3, 5)); // the calendar's date
-    QTest::keyClick(&w, Qt::Key_G, Qt::ControlModifier);
-    EXPECT_TRUE(field->hasFocus());
-    const int fills = w.monthFills();
-    QWidget* typed = QApplication::focusWidget();
-    ASSERT_TRUE(typed);
-    QTest::keyClicks(typed, QStringLiteral("20311116"));
-    EXPECT_EQ(field->date(), QDate(2031, 11, 16)) << field->text().toStdString();
-    QTest::keyClick(typed, Qt::Key_Return);
-    EXPECT_EQ(w.monthCalendar()->currentDate(), QDate(2031, 11, 16));
-    EXPECT_EQ(w.monthCalendar()->shownMonth(), 11);
-    EXPECT_EQ(w.monthFills(), fills + 1);
 }

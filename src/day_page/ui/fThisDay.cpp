@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QTextBlock>
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -65,6 +66,8 @@ fThisDay::fThisDay(QWidget* parent)
     paper.setColor(QPalette::Link, QColor(0x00, 0x33, 0x99));
     paper.setColor(QPalette::LinkVisited, QColor(0x55, 0x1a, 0x8b));
     m_browser->setPalette(paper);
+    m_browser->installEventFilter(this);
+    m_page.setShortPages(true);
     // Loading the window shows an empty page.
     navigate(QStringLiteral("About:Blank"));
     cWindowList::add(this);
@@ -140,20 +143,32 @@ bool fThisDay::mCopy() {
         // A blank page has nothing to copy: the copy command is not available there.
         if (m_location.isEmpty())
             return;
-        QTextCursor cursor = m_browser->textCursor();
-        if (cursor.hasSelection()) {
-            copyToClipboard(cursor);
+        const QTextCursor selection = m_browser->textCursor();
+        if (selection.hasSelection()) {
+            copyToClipboard(selection);
             result = true;
             return;
         }
-        m_browser->selectAll();
-        copyToClipboard(m_browser->textCursor());
-        cursor = m_browser->textCursor();
-        cursor.clearSelection();
-        m_browser->setTextCursor(cursor);
+        // The whole page through a cursor of its own: the view stays where the user reads.
+        QTextCursor all(m_browser->document());
+        all.select(QTextCursor::Document);
+        copyToClipboard(all);
         result = true;
     });
     return result;
+}
+
+bool fThisDay::eventFilter(QObject* watched, QEvent* event) {
+    const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (watched != m_browser || !key || m_browser->textCursor().hasSelection())
+        return QWidget::eventFilter(watched, event);
+    if (!static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
+        return QWidget::eventFilter(watched, event);
+    // Taken here rather than by the browser, which would copy nothing.
+    event->accept();
+    if (event->type() == QEvent::KeyPress)
+        mCopy();
+    return true;
 }
 
 void fThisDay::copyToClipboard(const QTextCursor& cursor) const {

@@ -56,8 +56,9 @@ public:
 
     Q_INVOKABLE bool mInitialize();
     Q_INVOKABLE bool mShow(bool force = false);
-    // Copies the selection to the clipboard as HTML and plain text, or the whole page, leaving
-    // no selection behind, when nothing is selected; false on a blank page.
+    // Copies the selection to the clipboard as HTML and plain text, or the whole page when
+    // nothing is selected, leaving the view and the selection as they were; false on a blank
+    // page.
     Q_INVOKABLE bool mCopy();
     // Sends the page file by e-mail with the subject of `kind`; `text` is not used.
     Q_INVOKABLE bool mSend(const QString& text, qint16 kind);
@@ -84,6 +85,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Copy in the page with nothing selected copies the whole page, as the menu's Copy does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void onCommand(int controlId);

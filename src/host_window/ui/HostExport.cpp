@@ -1,11 +1,8 @@
 #include "host_window/ui/HostExport.h"
 
-#include "controls/MonthCalendarModel.h"
-#include "controls/ui/MonthCalendarView.h"
 #include "day_page/ui/fThisDay.h"
 #include "host_window/CLiturgicalMonth.h"
 #include "host_window/cWordApplication.h"
-#include "host_window/ui/fHoster.h"
 #include "resources/ResourceStrings.h"
 #include "support/Failure.h"
 #include "support/LateBinding.h"
@@ -18,30 +15,20 @@
 
 namespace {
 
-constexpr qint16 kFirstDayPane = 4;
-constexpr qint16 kLastDayPane = 7;
 // GoTo's kind of target for a bookmark.
 constexpr qint32 kGoToBookmark = -1;
 
 } // namespace
 
-HostExport::HostExport(fHoster& window) : m_window(window) {}
+HostExport::HostExport() = default;
 
 HostExport::~HostExport() = default;
 
-fThisDay* HostExport::currentDayPage() const {
-    const qint16 pane = m_window.currentDayPane();
-    if (!m_window.dayPagePending() || pane < kFirstDayPane || pane > kLastDayPane)
-        return nullptr;
-    return m_window.dayPage(pane);
-}
-
-bool HostExport::openInMSWord() {
+bool HostExport::openInMSWord(bool dayPage, fThisDay* page, const Month& month) {
     ProcScope scope("fHoster.openInMSWord");
     bool result = false;
     scope.run([&] {
-        if (m_window.dayPagePending()) {
-            fThisDay* page = currentDayPage();
+        if (dayPage) {
             if (!page || !page->mCopy())
                 return;
             QObject* document = getMSWordAppDoc();
@@ -55,21 +42,21 @@ bool HostExport::openInMSWord() {
             LateBinding::call(selection, "GoTo", {kGoToBookmark, QStringLiteral("\\StartOfDoc")});
             return;
         }
-        const std::unique_ptr<QObject> month =
+        const std::unique_ptr<QObject> exporter =
             ObjectRegistry::CreateObject(QString::fromLatin1(CLiturgicalMonth::kProgId));
-        const QDate current = m_window.monthCalendar()->model().currentDate();
-        LateBinding::set(month.get(), "pShowFeast", true);
-        LateBinding::set(month.get(), "pFeastOnlyOnSundays", false);
-        LateBinding::set(month.get(), "pYear", current.year());
-        LateBinding::set(month.get(), "pMonth", current.month());
-        LateBinding::set(month.get(), "pFirstDay", 0);
-        LateBinding::set(month.get(), "pVkIniFile", m_window.pVkIniFile());
-        LateBinding::set(month.get(), "pVersion", m_window.pVersion());
-        if (m_window.pSQLMode() && !m_window.pConnectionString().isEmpty()) {
-            LateBinding::set(month.get(), "pSQLMode", true);
-            LateBinding::set(month.get(), "pConnectionString", m_window.pConnectionString());
+        QObject* e = exporter.get();
+        LateBinding::set(e, "pShowFeast", true);
+        LateBinding::set(e, "pFeastOnlyOnSundays", false);
+        LateBinding::set(e, "pYear", month.date.year());
+        LateBinding::set(e, "pMonth", month.date.month());
+        LateBinding::set(e, "pFirstDay", 0);
+        LateBinding::set(e, "pVkIniFile", month.iniFile);
+        LateBinding::set(e, "pVersion", month.version);
+        if (month.sqlMode && !month.connectionString.isEmpty()) {
+            LateBinding::set(e, "pSQLMode", true);
+            LateBinding::set(e, "pConnectionString", month.connectionString);
         }
-        LateBinding::call(month.get(), "ExportToWord", {1});
+        LateBinding::call(e, "ExportToWord", {1});
         result = true;
     });
     return result;
@@ -101,13 +88,12 @@ QObject* HostExport::getMSWordAppDoc() {
     return document;
 }
 
-bool HostExport::doSend(const QString& command) {
+bool HostExport::doSend(fThisDay* page, const QString& command, qint16 kind) {
     ProcScope scope("fHoster.doSend");
     bool result = false;
     scope.run([&] {
-        fThisDay* page = currentDayPage();
         if (page)
-            result = page->mSend(command, m_window.currentDayPane());
+            result = page->mSend(command, kind);
     });
     return result;
 }

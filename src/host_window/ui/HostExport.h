@@ -1,32 +1,38 @@
 #pragma once
 
+#include <QDate>
 #include <QObject>
 #include <QString>
 #include <memory>
 
-class fHoster;
 class fThisDay;
 
-// The host window's export and sending: the current day page or the month calendar to the
-// word processor, and the current day page by e-mail. The window owns one and forwards to it.
+// The host window's export and sending: a day page or the month calendar to the word
+// processor, and a day page by e-mail. The window owns one and says what each acts on.
 class HostExport {
 public:
-    explicit HostExport(fHoster& window);
+    // What the month export needs of the window.
+    struct Month {
+        QDate date; // a day of the month to export
+        QString iniFile;
+        qint32 version = 0;
+        bool sqlMode = false;
+        QString connectionString;
+    };
+
+    HostExport();
     ~HostExport();
 
-    // The day page (copied and pasted into a new document; false) or the month (through the
-    // month export; true).
-    bool openInMSWord();
+    // With `dayPage` set, `page` copied and pasted into a new document (false; nothing without
+    // a page); otherwise the month through the month export (true).
+    bool openInMSWord(bool dayPage, fThisDay* page, const Month& month);
     // A new document of the running word processor, started when none runs; null, after the
     // message 1007, when there is none to start.
     QObject* getMSWordAppDoc();
-    // Sends the current day page; `command` goes to the page as its text.
-    bool doSend(const QString& command);
+    // Sends `page` as the page of `kind`; `command` goes to the page as its text. False
+    // without a page.
+    bool doSend(fThisDay* page, const QString& command, qint16 kind);
 
 private:
-    // The current day page when one is pending and its pane is 4 to 7; null otherwise.
-    fThisDay* currentDayPage() const;
-
-    fHoster& m_window;
     std::unique_ptr<QObject> m_word;
 };

@@ -5,8 +5,6 @@
 #include "controls/ui/cZiRivedUvuridu.h"
 #include "day_page/ui/cBrowserHeader.h"
 #include "day_page/ui/fThisDay.h"
-#include "host_window/ui/cDockingPane.h"
-#include "host_window/ui/fHoster.h"
 #include "host_window/mLateBound.h"
 #include "resources/ResourceStrings.h"
 #include "support/ComponentInfo.h"
@@ -84,46 +82,41 @@ QRect HostPrinting::ownerGeometry(const QVariant& param, const QSize& screen) {
     return QRect(pixels(twips[0]), pixels(twips[1]), pixels(twips[2]), pixels(twips[3]));
 }
 
-bool HostPrinting::doPrint(fHoster& window, const QString& command) {
+bool HostPrinting::doPrint(const Job& job, const QString& command) {
     ProcScope scope("fHoster.doPrint");
     bool result = false;
     scope.run([&] {
-        if (window.dayPagePending()) {
-            result = doPrintBrowser(window, command);
+        if (job.dayPage) {
+            result = doPrintBrowser(job.page, job.notify, command);
             return;
         }
-        if (window.monthCalendar())
-            prepareMonthForPaper(window.monthCalendar()->model());
+        if (job.month)
+            prepareMonthForPaper(job.month->model());
         const std::unique_ptr<QObject> preview =
             ObjectRegistry::CreateObject(QString::fromLatin1(cZiRivedUvuridu::kProgId));
-        setUpPreview(preview.get(), window.pVersion(), window.pAppTitle(), command);
-        QObject* notify = window.pNotify();
+        setUpPreview(preview.get(), job.version, job.appTitle, command);
+        QObject* notify = job.notify;
         const QPageLayout chosen = hostPageLayout(notify);
         if (chosen.isValid())
             LateBinding::set(preview.get(), "pPageLayout", QVariant::fromValue(chosen));
 
         if (notify)
             mLateBound::call(notify, "mMsgFromClient", {qint32(4)});
-        QWidget fDummy(&window, Qt::Window);
+        QWidget fDummy(job.owner, Qt::Window);
         fDummy.setObjectName(QStringLiteral("fDummy"));
-        fDummy.setWindowTitle(window.pAppTitle());
+        fDummy.setWindowTitle(job.appTitle);
         const QScreen* screen = QGuiApplication::primaryScreen();
         fDummy.setGeometry(ownerGeometry(notify ? LateBinding::get(notify, "pParam") : QVariant(),
                                          screen ? screen->geometry().size() : QSize()));
 
         LateBinding::set(preview.get(), "pfParent", QVariant::fromValue<QObject*>(&fDummy));
-        if (window.calendarMode() == 1)
-            LateBinding::set(preview.get(), "pctMonth",
-                             QVariant::fromValue<QObject*>(window.monthCalendar()));
-        else if (window.calendarMode() == 2)
-            LateBinding::set(preview.get(), "pctMonth",
-                             QVariant::fromValue<QObject*>(window.weekCalendar()));
+        QObject* calendar =
+            job.week ? static_cast<QObject*>(job.weekCalendar) : static_cast<QObject*>(job.month);
+        LateBinding::set(preview.get(), "pctMonth", QVariant::fromValue<QObject*>(calendar));
         LateBinding::set(preview.get(), "pScaleFactor", qint32(100));
-        LateBinding::set(preview.get(), "pCaption", window.windowTitle());
-        if (window.calendarMode() == 1)
-            LateBinding::call(preview.get(), "mShowMonth", {qint32(1), false});
-        else if (window.calendarMode() == 2)
-            LateBinding::call(preview.get(), "mShowCalendar", {qint32(1), false});
+        LateBinding::set(preview.get(), "pCaption", job.caption);
+        LateBinding::call(preview.get(), job.week ? "mShowCalendar" : "mShowMonth",
+                          {qint32(1), false});
         result = true;
     });
     return result;
@@ -137,16 +130,6 @@ QPageLayout HostPrinting::hostPageLayout(const QObject* notify) {
     return chosen.canConvert<QPageLayout>() ? chosen.value<QPageLayout>() : QPageLayout();
 }
 
-fThisDay* HostPrinting::currentDayPage(const fHoster& window) {
-    const QList<cDockingPane*> panes = window.panes();
-    for (cDockingPane* pane : panes) {
-        if (pane->Id() != window.currentDayPane())
-            continue;
-        return qobject_cast<fThisDay*>(window.getFormFromhWnd(pane->windowHandle32()));
-    }
-    return nullptr;
-}
-
 void HostPrinting::setUpBrowserHeader(cBrowserHeader& header, fThisDay& page) {
     header.setHeader(QStringLiteral("&b&b&D"));
     header.setFooter(ComponentInfo::title() + QStringLiteral("&b&b&p/&P"));
@@ -155,19 +138,15 @@ void HostPrinting::setUpBrowserHeader(cBrowserHeader& header, fThisDay& page) {
                            SystemFormats::longDate(OleDate::toDate(page.pDate())));
 }
 
-bool HostPrinting::doPrintBrowser(fHoster& window, const QString& command) {
+bool HostPrinting::doPrintBrowser(fThisDay* page, QObject* notify, const QString& command) {
     ProcScope scope("fHoster.doPrintBrowser");
     bool result = false;
     scope.run([&] {
         cBrowserHeader header;
-        const qint16 pane = window.currentDayPane();
-        if (pane < 4 || pane > 7)
-            return;
-        fThisDay* page = currentDayPage(window);
         if (!page)
             return;
         setUpBrowserHeader(header, *page);
-        header.setPageLayout(hostPageLayout(window.pNotify()));
+        header.setPageLayout(hostPageLayout(notify));
         if (command == QLatin1String("ID_PREVIEW"))
             result = header.mPreview();
         else if (command == QLatin1String("ID_PRINT"))

@@ -7,9 +7,11 @@
 #include <QVariant>
 
 class MonthCalendarModel;
+class MonthCalendarView;
 class QObject;
+class QWidget;
+class WeekCalendarView;
 class cBrowserHeader;
-class fHoster;
 class fThisDay;
 
 // The host window's printing: the month or week calendar through the print preview component,
@@ -17,10 +19,23 @@ class fThisDay;
 // line uses the same set-up so that its PDF is what the printer gets.
 class HostPrinting {
 public:
-    // Prints or previews the current content for the command "ID_PRINT" or "ID_PREVIEW".
-    static bool doPrint(fHoster& window, const QString& command);
-    // Prints or previews the current day page.
-    static bool doPrintBrowser(fHoster& window, const QString& command);
+    // What a print acts on and the window's settings for it.
+    struct Job {
+        bool dayPage = false;     // the day page rather than a calendar
+        fThisDay* page = nullptr; // the day page shown, if any
+        bool week = false;        // the week calendar rather than the month
+        MonthCalendarView* month = nullptr;
+        WeekCalendarView* weekCalendar = nullptr;
+        qint32 version = 0;
+        QString appTitle;
+        QString caption;           // the host window's caption
+        QObject* notify = nullptr; // the host's notify object, if any
+        QWidget* owner = nullptr;  // the window the preview's owner belongs to
+    };
+    // Prints or previews what `job` names for the command "ID_PRINT" or "ID_PREVIEW".
+    static bool doPrint(const Job& job, const QString& command);
+    // Prints or previews `page`; false without one.
+    static bool doPrintBrowser(fThisDay* page, QObject* notify, const QString& command);
 
     // The month calendar's appearance on paper.
     static void prepareMonthForPaper(MonthCalendarModel& model);
@@ -43,6 +58,4 @@ public:
     // carry it as pPageLayout. Invalid when the host has none; the calendars and day pages
     // then print on their own page.
     static QPageLayout hostPageLayout(const QObject* notify);
-    // The day page window of the current day pane; null when there is none.
-    static fThisDay* currentDayPage(const fHoster& window);
 };

@@ -1,13 +1,23 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
-
-class fHoster;
 
 // Planning a service from the host window: the recurring-services component created by its
 // programmatic identifier for one command, set up from the window by name, its dialog shown
 // and what the user chose written.
 namespace HostServices {
+
+// What the component is given: the window's settings and the date it shows.
+struct Settings {
+    QString iniFile;
+    qint32 user = 0;
+    qint32 version = 0;
+    QString appTitle;
+    QDate date; // invalid before the first fill
+    QString connectionString;
+    bool sqlMode = false;
+};
 
 struct Outcome {
     bool result = false;  // newService's result: true only when a single service was created
@@ -16,6 +26,6 @@ struct Outcome {
 
 // newService for the command `id` ("ID_VK_LITURGY_CALENDAR_NEW_SERVICE" or
 // "ID_VK_LITURGY_CALENDAR_RECURRING_SERVICE"), as the procedure "fHoster.newService".
-Outcome newService(const fHoster& window, const QString& id);
+Outcome newService(const Settings& window, const QString& id);
 
 } // namespace HostServices

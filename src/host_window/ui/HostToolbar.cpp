@@ -1,8 +1,6 @@
 #include "host_window/ui/HostToolbar.h"
 
-#include "controls/ui/cWindowList.h"
 #include "host_window/cToolBar.h"
-#include "host_window/ui/fHoster.h"
 #include "host_window/mCommands.h"
 #include "host_window/mLateBound.h"
 #include "support/Failure.h"
@@ -11,6 +9,7 @@
 #include "support/UserInterface.h"
 
 #include <QAction>
+#include <QMainWindow>
 #include <QToolBar>
 
 namespace {
@@ -24,18 +23,26 @@ qint32 toolTag(const QAction* tool) {
     return tool->data().toInt();
 }
 
+// The tools whose tip says what they act on, and the property that keeps their own tip.
+bool describesOutput(const QString& id) {
+    return id == QLatin1String("ID_PRINT") || id == QLatin1String("ID_PREVIEW") ||
+           id == QLatin1String("OPEN_IN_MS_WORD");
+}
+constexpr const char* kOwnTip = "lcOwnToolTip";
+
 } // namespace
 
-HostToolbar::HostToolbar(fHoster& window) : m_window(window) {
-    m_own = new QToolBar(fHoster::tr("Commands"), &window);
+HostToolbar::HostToolbar(QMainWindow& window, Command command)
+    : m_window(window), m_command(std::move(command)) {
+    m_own = new QToolBar(QObject::tr("Commands"), &window);
     m_own->setObjectName(QStringLiteral("SSActiveToolBars1"));
     m_own->setMovable(false);
     m_own->setFloatable(false);
     for (const mCommands::Tool& t : mCommands::windowTools()) {
         QAction* tool =
-            m_own->addAction(QIcon::fromTheme(QLatin1String(t.theme)), fHoster::tr(t.text));
+            m_own->addAction(QIcon::fromTheme(QLatin1String(t.theme)), QObject::tr(t.text));
         tool->setObjectName(QLatin1String(t.id));
-        tool->setToolTip(fHoster::tr(t.text));
+        tool->setToolTip(QObject::tr(t.text));
     }
     window.addToolBar(Qt::TopToolBarArea, m_own);
     m_own->hide();
@@ -48,15 +55,17 @@ void HostToolbar::use(QObject* toolbar) {
     if (auto* bar = qobject_cast<QToolBar*>(toolbar)) {
         QObject::connect(bar, &QToolBar::actionTriggered, &m_window, [this](QAction* tool) {
             ui().setWaitCursor();
-            m_window.DoCommand(toolId(tool));
+            m_command(toolId(tool));
             ui().setDefaultCursor();
         });
     }
     // The window shows its own tools only while they are the ones in use.
     m_own->setVisible(toolbar && toolbar == m_own);
+    showOutput();
 }
 
 std::unique_ptr<cToolBar> HostToolbar::start(qint32 handle, qint32 user, qint32 version) {
+    m_handle = handle;
     for (QAction* tool : m_own->actions())
         tool->setData(handle);
     if (!m_inUse)
@@ -74,9 +83,8 @@ void HostToolbar::enableOwnTools(bool enable) {
     auto* bar = qobject_cast<QToolBar*>(m_inUse.data());
     if (!bar)
         return;
-    const qint32 handle = cWindowList::handleOf(&m_window);
     for (QAction* tool : bar->actions())
-        if (toolTag(tool) == handle && handle != 0)
+        if (toolTag(tool) == m_handle && m_handle != 0)
             tool->setEnabled(enable);
 }
 
@@ -94,6 +102,7 @@ void HostToolbar::attach(QObject* notify) {
         use(object);
     }
     enableOwnTools(true);
+    showOutput();
 }
 
 void HostToolbar::setCommandStatus(bool dayPagePending) {
@@ -121,4 +130,22 @@ void HostToolbar::free() {
     // Failing steps are skipped, not reported.
     enableOwnTools(false);
     use(nullptr);
+}
+
+void HostToolbar::describeOutput(const QString& text) {
+    m_output = text;
+    showOutput();
+}
+
+void HostToolbar::showOutput() {
+    auto* bar = qobject_cast<QToolBar*>(m_inUse.data());
+    if (!bar || m_output.isEmpty() || m_handle == 0)
+        return;
+    for (QAction* tool : bar->actions()) {
+        if (toolTag(tool) != m_handle || !describesOutput(toolId(tool)))
+            continue;
+        if (!tool->property(kOwnTip).isValid())
+            tool->setProperty(kOwnTip, tool->toolTip());
+        tool->setToolTip(tool->property(kOwnTip).toString() + QStringLiteral(": ") + m_output);
+    }
 }

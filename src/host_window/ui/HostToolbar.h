@@ -2,12 +2,13 @@
 
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <memory>
 
+class QMainWindow;
 class QObject;
 class QToolBar;
 class cToolBar;
-class fHoster;
 
 // The toolbar that the host window's commands come from: the host's own toolbar when it hands
 // one over, else the window's tools. Clicking a tool runs the window's command of that name;
@@ -15,8 +16,10 @@ class fHoster;
 // when a host toolbar is attached and freed.
 class HostToolbar {
 public:
-    // Builds the window's own tools, hidden until they are the ones in use.
-    explicit HostToolbar(fHoster& window);
+    using Command = std::function<void(const QString& id)>;
+    // Builds the window's own tools in `window`, hidden until they are the ones in use; a
+    // click on a tool of the toolbar in use runs `command` with its identifier.
+    HostToolbar(QMainWindow& window, Command command);
 
     QToolBar* own() const { return m_own; }
     QObject* inUse() const { return m_inUse; }
@@ -33,11 +36,18 @@ public:
     void setCommandStatus(bool dayPagePending);
     // Switches the window's tools off and lets the toolbar go.
     void free();
+    // Says on the window's print, preview and word-processor tools what they act on now:
+    // "Print: December 2026".
+    void describeOutput(const QString& text);
 
 private:
     void enableOwnTools(bool enable);
+    void showOutput();
 
-    fHoster& m_window;
+    QMainWindow& m_window;
+    Command m_command;
+    qint32 m_handle = 0;
+    QString m_output;
     QToolBar* m_own = nullptr; // a child of the window
     QPointer<QObject> m_inUse;
 };

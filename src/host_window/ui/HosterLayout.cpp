@@ -3,11 +3,11 @@
 #include "controls/ui/MonthCalendarView.h"
 #include "controls/ui/WeekCalendarView.h"
 #include "day_page/ui/fThisDay.h"
+#include "host_window/HostInteraction.h"
+#include "host_window/mLateBound.h"
 #include "host_window/ui/GoToDate.h"
 #include "host_window/ui/cDockingPane.h"
 #include "host_window/ui/cPaneWindow.h"
-#include "host_window/ui/fHoster.h"
-#include "host_window/mLateBound.h"
 #include "resources/ResourceStrings.h"
 
 #include <QAction>
@@ -15,6 +15,8 @@
 #include <QDateEdit>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QMainWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
@@ -32,10 +34,11 @@ constexpr int kTreePaneWidth = 150;
 
 } // namespace
 
-HosterLayout::HosterLayout(fHoster& window) : m_window(window) {}
+HosterLayout::HosterLayout(QMainWindow& window, ActionHandler onAction)
+    : m_window(window), m_onAction(std::move(onAction)) {}
 
 void HosterLayout::dockWindow() {
-    fHoster& w = m_window;
+    QMainWindow& w = m_window;
     w.setDockOptions(QMainWindow::AllowTabbedDocks | QMainWindow::AnimatedDocks);
     w.setCorner(Qt::TopRightCorner, Qt::RightDockWidgetArea);
     w.setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
@@ -52,7 +55,7 @@ void HosterLayout::dockWindow() {
 
 HosterLayout::CalendarTools HosterLayout::addCalendarTools() {
     CalendarTools t;
-    t.bar = new QToolBar(fHoster::tr("Calendar tools"), &m_window);
+    t.bar = new QToolBar(QObject::tr("Calendar tools"), &m_window);
     t.bar->setObjectName(QStringLiteral("calendarTools"));
     t.bar->setMovable(false);
     t.bar->setFloatable(false);
@@ -63,23 +66,25 @@ HosterLayout::CalendarTools HosterLayout::addCalendarTools() {
     t.today->setAccessibleName(t.today->text());
     t.chooser = new QComboBox(strip);
     t.chooser->setObjectName(QStringLiteral("Combo1"));
-    t.chooser->setAccessibleName(fHoster::tr("Edition"));
-    t.chooser->setToolTip(fHoster::tr("Edition"));
+    t.chooser->setAccessibleName(QObject::tr("Edition"));
+    t.chooser->setToolTip(QObject::tr("Edition"));
     t.chooser->hide();
     strip->setMinimumHeight(qMax(t.today->sizeHint().height(), t.chooser->sizeHint().height()) + 4);
     strip->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     t.bar->addWidget(strip);
     m_window.addToolBar(Qt::TopToolBarArea, t.bar);
+    m_tools = t;
     return t;
 }
 
 QToolBar* HosterLayout::addSideBar() {
-    auto* bar = new QToolBar(fHoster::tr("Hidden panes"), &m_window);
+    auto* bar = new QToolBar(QObject::tr("Hidden panes"), &m_window);
     bar->setObjectName(QStringLiteral("sideBar"));
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_window.addToolBar(Qt::LeftToolBarArea, bar);
+    m_sideBar = bar;
     return bar;
 }
 
@@ -190,37 +195,70 @@ HosterLayout::CalendarPanes HosterLayout::addCalendarPanes() {
     const auto [weekWindow, p2] = calendarPane(
         2, c.week, QStringLiteral("fWeek"), QStringLiteral("ctCalendar1"), ResourceStrings::kWeek);
     c.monthWindow = monthWindow;
+    m_month = c.month;
     c.weekWindow = weekWindow;
     m_window.tabifyDockWidget(p1, p2);
     return c;
 }
 
-void HosterLayout::addDayPanes() {
-    const fHoster& w = m_window;
-    QList<qint16> numbers{4};
-    if (w.pVersion() != 1005)
-        numbers.append(5);
-    if (w.pVersion() == 1011)
-        numbers.append(7);
+cDockingPane* HosterLayout::addDayPane(qint16 number, const DayPageSettings& w) {
+    auto* page = new fThisDay;
+    page->setTag(QString::number(number));
+    mLateBound::setProperty(page, "pAppTitle", w.appTitle);
+    mLateBound::setProperty(page, "pConnectionString", w.connectionString);
+    mLateBound::setProperty(page, "pVkIniFile", w.iniFile);
+    mLateBound::setProperty(page, "pSQLMode", qint16(w.sqlMode ? -1 : 0));
+    mLateBound::setProperty(page, "pUser", w.user);
+    mLateBound::setProperty(page, "pVersion", w.version);
+    page->mInitialize();
+    return addPane(number, HostInteraction::paneTitle(number), page, Qt::RightDockWidgetArea);
+}
+
+void HosterLayout::addDayPanes(const DayPageSettings& w) {
     cDockingPane* first = nullptr;
-    for (qint16 number : numbers) {
-        auto* page = new fThisDay;
-        page->setTag(QString::number(number));
-        mLateBound::setProperty(page, "pAppTitle", w.pAppTitle());
-        mLateBound::setProperty(page, "pConnectionString", w.pConnectionString());
-        mLateBound::setProperty(page, "pVkIniFile", w.pVkIniFile());
-        mLateBound::setProperty(page, "pSQLMode", qint16(w.pSQLMode() ? -1 : 0));
-        mLateBound::setProperty(page, "pUser", w.pUser());
-        mLateBound::setProperty(page, "pVersion", w.pVersion());
-        page->mInitialize();
-        const QString title = number == 4   ? ResourceStrings::text(ResourceStrings::kReadings)
-                              : number == 5 ? ResourceStrings::text(ResourceStrings::kPrayers)
-                                            : QStringLiteral("Ordo");
-        cDockingPane* pane = addPane(number, title, page, Qt::RightDockWidgetArea);
+    for (qint16 number : HostInteraction::dayPanes(w.version)) {
+        cDockingPane* pane = addDayPane(number, w);
         if (first)
             m_window.tabifyDockWidget(first, pane);
         else
             first = pane;
+    }
+}
+
+void HosterLayout::replaceDayPanes(const DayPageSettings& w) {
+    const QList<qint16> wanted = HostInteraction::dayPanes(w.version);
+    for (cDockingPane* p : QList<cDockingPane*>(m_panes)) {
+        if (!HostInteraction::isDayPane(p->Id()) || wanted.contains(p->Id()))
+            continue;
+        m_panes.removeOne(p);
+        m_window.removeDockWidget(p);
+        p->deleteLater();
+    }
+    cDockingPane* readings = pane(HostInteraction::kReadingsPane);
+    for (qint16 number : wanted) {
+        if (pane(number))
+            continue;
+        cDockingPane* added = addDayPane(number, w);
+        if (readings)
+            m_window.tabifyDockWidget(readings, added);
+        watchPane(added);
+    }
+    retitle();
+    updateTitleBars();
+    saveHome();
+}
+
+void HosterLayout::retitle() {
+    for (cDockingPane* p : m_panes) {
+        p->setWindowTitle(HostInteraction::paneTitle(p->Id()));
+        if (auto* toggle = qobject_cast<QAction*>(p->property("paneToggle").value<QObject*>())) {
+            toggle->setText(p->windowTitle());
+            toggle->setToolTip(QObject::tr("Show or hide %1").arg(p->windowTitle()));
+        }
+    }
+    if (m_tools.today) {
+        m_tools.today->setText(ResourceStrings::todayCaption());
+        m_tools.today->setAccessibleName(m_tools.today->text());
     }
 }
 
@@ -280,8 +318,8 @@ void HosterLayout::watchPane(cDockingPane* p) {
     QObject::connect(p, &QDockWidget::topLevelChanged, &m_window, [this, p](bool floating) {
         if (!floating || m_restoring || m_homeLayout.isEmpty())
             return;
-        if (!m_window.onPaneAction(fHoster::PaneFloating, p->Id()))
-            m_window.onPaneAction(fHoster::PaneFloated, p->Id());
+        if (!m_onAction(HostInteraction::PaneFloating, p->Id()))
+            m_onAction(HostInteraction::PaneFloated, p->Id());
         else
             restoreHomeLayout();
     });
@@ -295,8 +333,8 @@ void HosterLayout::watchPane(cDockingPane* p) {
     QObject::connect(p, &cDockingPane::closedByUser, &m_window, [this](cDockingPane* closed) {
         if (m_restoring)
             return;
-        m_window.onPaneAction(closed->Id() == 3 ? fHoster::PaneCollapsed : fHoster::PaneHidden,
-                              closed->Id());
+        m_onAction(closed->Id() == 3 ? HostInteraction::PaneCollapsed : HostInteraction::PaneHidden,
+                   closed->Id());
     });
     if (p->features() & QDockWidget::DockWidgetClosable) {
         // The pane's own show/hide switch, on the side bar (the tree) and in the pane menu.
@@ -305,14 +343,14 @@ void HosterLayout::watchPane(cDockingPane* p) {
         toggle->setCheckable(true);
         toggle->setChecked(!p->isHidden());
         toggle->setIcon(p->Id() == 3 ? paneIcon(101) : QIcon());
-        toggle->setToolTip(fHoster::tr("Show or hide %1").arg(p->windowTitle()));
+        toggle->setToolTip(QObject::tr("Show or hide %1").arg(p->windowTitle()));
         QObject::connect(p, &QDockWidget::visibilityChanged, toggle,
                          [toggle, p] { toggle->setChecked(!p->isHidden()); });
         QObject::connect(toggle, &QAction::triggered, &m_window,
                          [this, p](bool shown) { paneToggled(p, shown); });
         p->setProperty("paneToggle", QVariant::fromValue<QObject*>(toggle));
         if (p->Id() == 3)
-            m_window.sideBar()->addAction(toggle);
+            m_sideBar->addAction(toggle);
     }
 }
 
@@ -323,21 +361,22 @@ void HosterLayout::paneToggled(cDockingPane* p, bool shown) {
         p->raise();
     --m_selecting;
     if (shown) {
-        m_window.onPaneAction(fHoster::PaneExpanding, p->Id());
-        m_window.onPaneAction(fHoster::PaneExpanded, p->Id());
+        m_onAction(HostInteraction::PaneExpanding, p->Id());
+        m_onAction(HostInteraction::PaneExpanded, p->Id());
     } else {
-        m_window.onPaneAction(p->Id() == 3 ? fHoster::PaneCollapsed : fHoster::PaneHidden, p->Id());
+        m_onAction(p->Id() == 3 ? HostInteraction::PaneCollapsed : HostInteraction::PaneHidden,
+                   p->Id());
     }
 }
 
 void HosterLayout::paneVisibilityChanged(cDockingPane* p, bool visible) {
-    if (!visible || m_window.isLoading() || m_selecting || m_restoring || m_homeLayout.isEmpty())
+    if (!visible || m_loading || m_selecting || m_restoring || m_homeLayout.isEmpty())
         return;
     // Only a tab coming to the front is a selection; a pane shown by its switch has its own
     // actions.
     if (m_window.tabifiedDockWidgets(p).isEmpty())
         return;
-    m_window.onPaneAction(fHoster::PaneActivated, p->Id());
+    m_onAction(HostInteraction::PaneActivated, p->Id());
 }
 
 void HosterLayout::paneLayoutChanged(cDockingPane* p) {
@@ -364,7 +403,7 @@ void HosterLayout::paneLayoutChanged(cDockingPane* p) {
     };
     bool refused = false;
     if (m_window.dockWidgetArea(p) != homeArea(p->Id())) {
-        refused = m_window.onPaneAction(fHoster::PaneDocked, p->Id());
+        refused = m_onAction(HostInteraction::PaneDocked, p->Id());
     } else {
         const QList<int> now = mates(p);
         bool foreign = false;
@@ -372,16 +411,16 @@ void HosterLayout::paneLayoutChanged(cDockingPane* p) {
             if (!homeMates(p->Id()).contains(id))
                 foreign = true;
         if (foreign) {
-            refused = m_window.onPaneAction(fHoster::PaneAttaching, p->Id());
+            refused = m_onAction(HostInteraction::PaneAttaching, p->Id());
             if (!refused)
-                m_window.onPaneAction(fHoster::PaneAttached, p->Id());
+                m_onAction(HostInteraction::PaneAttached, p->Id());
         } else if (now.isEmpty() && p->Id() != 3) {
             bool hadMates = false;
             for (int id : homeMates(p->Id()))
                 if (id != p->Id() && pane(id) && !pane(id)->isHidden())
                     hadMates = true;
             if (hadMates)
-                refused = m_window.onPaneAction(fHoster::PaneDetaching, p->Id());
+                refused = m_onAction(HostInteraction::PaneDetaching, p->Id());
         }
     }
     if (refused)
@@ -423,10 +462,12 @@ int HosterLayout::chooserWidth(int monthWidth, int chooserLeft) {
 }
 
 void HosterLayout::layoutTools() {
-    QPushButton* today = m_window.todayButton();
-    QComboBox* chooser = m_window.editionChooser();
-    GoToDate* goTo = m_window.goToDateTool();
-    const MonthCalendarView* month = m_window.monthCalendar();
+    QPushButton* today = m_tools.today;
+    QComboBox* chooser = m_tools.chooser;
+    GoToDate* goTo = m_tools.goTo;
+    const MonthCalendarView* month = m_month;
+    if (!today || !chooser || !goTo)
+        return;
     QWidget* strip = today->parentWidget();
     const int h = strip->height();
     const QSize button = today->sizeHint();
@@ -442,4 +483,13 @@ void HosterLayout::layoutTools() {
     width = qMin(width, qMax(kChooserMinimum / kTwipsPerPixel, strip->width() - comboLeft - 4));
     const int comboHeight = chooser->sizeHint().height();
     chooser->setGeometry(comboLeft, (h - comboHeight) / 2, width, comboHeight);
+}
+
+QMenu* HosterLayout::paneMenu(QWidget* parent) const {
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(QStringLiteral("paneMenu"));
+    for (const cDockingPane* p : m_panes)
+        if (auto* toggle = qobject_cast<QAction*>(p->property("paneToggle").value<QObject*>()))
+            menu->addAction(toggle);
+    return menu;
 }

@@ -5,25 +5,29 @@
 #include <QList>
 #include <QString>
 #include <Qt>
+#include <functional>
 
 class GoToDate;
 class MonthCalendarView;
 class WeekCalendarView;
 class cPaneWindow;
 class QComboBox;
+class QMainWindow;
+class QMenu;
 class QPushButton;
 class QToolBar;
 class QWidget;
 class cDockingPane;
-class fHoster;
 
 // The arrangement of the host window's panes: where each is docked, which are tabs of which,
 // their widths when the window is shown and resized, the title bars of tabbed panes, and the
 // home arrangement that a refused drag or float is put back to. The user's gestures on the
-// panes are turned into the window's pane actions; the window decides what they do.
+// panes are turned into pane actions; the window decides what they do.
 class HosterLayout {
 public:
-    explicit HosterLayout(fHoster& window);
+    // Handles a pane action (code, pane number); true when it is refused.
+    using ActionHandler = std::function<bool(int action, int pane)>;
+    HosterLayout(QMainWindow& window, ActionHandler onAction);
 
     // The window's docking set-up: tabs on top, the side areas taking the corners, and a
     // central area of no height.
@@ -57,9 +61,23 @@ public:
         cPaneWindow* weekWindow = nullptr;
     };
     CalendarPanes addCalendarPanes();
-    // The day pages at the right, each initialised with the window's settings: 4, then 5 but
-    // for edition 1005, then 7 for edition 1011; 5 and 7 are tabs of 4.
-    void addDayPanes();
+    // What every day page is given by the window.
+    struct DayPageSettings {
+        QString appTitle;
+        QString connectionString;
+        QString iniFile;
+        bool sqlMode = false;
+        qint32 user = 0;
+        qint32 version = 0;
+    };
+    // The day pages of the edition at the right, each initialised with the window's settings;
+    // the later ones are tabs of the first.
+    void addDayPanes(const DayPageSettings& settings);
+    // The day pages of another edition: those it lacks go, those it has come as tabs of the
+    // readings, and every pane and tool takes the titles of the language now chosen.
+    void replaceDayPanes(const DayPageSettings& settings);
+    // The titles of the panes and the today button in the language now chosen.
+    void retitle();
     QList<cDockingPane*> panes() const { return m_panes; }
     cDockingPane* pane(int number) const;
 
@@ -78,8 +96,14 @@ public:
     bool raise(int number);
     // Places the today button, the date field and the edition chooser in the calendar tools.
     void layoutTools();
+    // While the window loads, tabs coming to the front are no selection.
+    void setLoading(bool loading) { m_loading = loading; }
+    // The window's pane menu: the switches of the panes that can be put away, each showing
+    // its pane as its edge button does.
+    QMenu* paneMenu(QWidget* parent) const;
 
 private:
+    cDockingPane* addDayPane(qint16 number, const DayPageSettings& settings);
     void arrangeWidths();
     void watchPane(cDockingPane* pane);
     void paneVisibilityChanged(cDockingPane* pane, bool visible);
@@ -89,7 +113,12 @@ private:
     void updateTitleBars();
     void scheduleTitleBars();
 
-    fHoster& m_window;
+    QMainWindow& m_window;
+    ActionHandler m_onAction;
+    CalendarTools m_tools;
+    MonthCalendarView* m_month = nullptr;
+    QToolBar* m_sideBar = nullptr;
+    bool m_loading = false;
     QList<cDockingPane*> m_panes;
     QByteArray m_homeLayout;
     bool m_restoring = false;

@@ -1,7 +1,6 @@
 #include "host_window/ui/NoteDisplay.h"
 
 #include "host_window/ui/cToolTip.h"
-#include "host_window/ui/fHoster.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
 #include "support/UserInterface.h"
@@ -11,13 +10,13 @@
 #include <QLabel>
 #include <QMenu>
 
-NoteDisplay::NoteDisplay(fHoster& window) {
+NoteDisplay::NoteDisplay(QWidget& window) {
     m_label = new QLabel(&window);
     m_label->setObjectName(QStringLiteral("LabelTooltip"));
     m_label->hide();
     m_menu = new QMenu(&window);
     m_menu->setObjectName(QStringLiteral("mnuPop"));
-    m_copy = m_menu->addAction(fHoster::tr("Copy tooltip"));
+    m_copy = m_menu->addAction(QObject::tr("Copy tooltip"));
     m_copy->setObjectName(QStringLiteral("mnuCopy"));
     QObject::connect(m_copy, &QAction::triggered, &window, [this] { copy(); });
 }

@@ -8,7 +8,6 @@ class QMenu;
 class QString;
 class QWidget;
 class cToolTip;
-class fHoster;
 
 // The note of the day under the mouse: shown as the tip of the calendar's window and held in
 // the hidden label `LabelTooltip`, whose text the right-click menu `mnuPop` copies ("Copy
@@ -16,7 +15,7 @@ class fHoster;
 class NoteDisplay {
 public:
     // Makes the label and the menu as children of the window.
-    explicit NoteDisplay(fHoster& window);
+    explicit NoteDisplay(QWidget& window);
     ~NoteDisplay();
 
     QLabel* label() const { return m_label; }

@@ -5,7 +5,6 @@
 #include "calendar/cFillCalendar.h"
 #include "calendar/cFillWeekCalendar.h"
 #include "calendar/cLiturgicalColors.h"
-#include "controls/CalendarLocale.h"
 #include "controls/ui/CalendarPaint.h"
 #include "controls/ui/MonthCalendarView.h"
 #include "controls/ui/WeekCalendarView.h"
@@ -35,43 +34,51 @@
 #include "support/OleDate.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
-#include "support/UserInterface.h"
 #include "support/modIni.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QFocusEvent>
+#include <QMenu>
 #include <QPushButton>
-#include <QShowEvent>
+#include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QTextBrowser>
 #include <QTreeWidget>
 
+template <class Step> void fHoster::run(const char* name, Step step) {
+    ProcScope scope(name);
+    scope.run(step);
+}
+
 fHoster::fHoster(QWidget* parent)
-    : QMainWindow(parent), m_export(std::make_unique<HostExport>(*this)),
-      m_layout(std::make_unique<HosterLayout>(*this)) {
+    : QMainWindow(parent), m_model(*this), m_export(std::make_unique<HostExport>()),
+      m_layout(std::make_unique<HosterLayout>(
+          *this, [this](int action, int pane) { return onPaneAction(action, pane); })) {
     setObjectName(QStringLiteral("fHoster"));
     setAccessibleName(tr("Liturgy calendar"));
     m_layout->dockWindow();
     const HosterLayout::CalendarTools tools = m_layout->addCalendarTools();
-    m_calendarTools = tools.bar;
     m_goTo = tools.goTo;
     Command1 = tools.today;
     Combo1 = tools.chooser;
     connect(m_goTo, &GoToDate::chosen, this, [this](const QDate& d) { goToDate(d); });
-    connect(Command1, &QPushButton::clicked, this, [this] { onToday(); });
+    connect(Command1, &QPushButton::clicked, this,
+            [this] { run("fHoster.Command1_Click", [&] { m_model.goTo(now().date()); }); });
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this](int i) { onEditionChosen(i); });
 
     m_notes = std::make_unique<NoteDisplay>(*this);
     LabelTooltip = m_notes->label();
-    mnuPop = m_notes->menu();
-    mnuCopy = m_notes->copyAction();
-
-    m_tools = std::make_unique<HostToolbar>(*this);
+    m_tools = std::make_unique<HostToolbar>(*this, [this](const QString& id) { DoCommand(id); });
     SSActiveToolBars1 = m_tools->own();
-
-    m_sideBar = m_layout->addSideBar();
+    m_layout->addSideBar();
+    // Clicks and the focus tell which pane the user works in.
+    qApp->installEventFilter(this);
 }
 
 fHoster::~fHoster() {
+    qApp->removeEventFilter(this);
     // Unload: the subscriptions and references go with the window. The children are hidden
     // and destroyed after this destructor, when this object is no longer an fHoster: none of
     // their signals may reach it then.
@@ -86,18 +93,6 @@ qint32 fHoster::hWnd() {
     if (!m_loaded)
         loadStep();
     return cWindowList::add(this);
-}
-
-bool fHoster::openInMSWord() {
-    return m_export->openInMSWord();
-}
-
-QObject* fHoster::getMSWordAppDoc() {
-    return m_export->getMSWordAppDoc();
-}
-
-bool fHoster::doSend(const QString& command) {
-    return m_export->doSend(command);
 }
 
 QWidget* fHoster::getFormFromhWnd(qint32 handle) const {
@@ -136,6 +131,7 @@ void fHoster::loadStep() {
     m_loaded = true;
     scope.run([&] {
         m_loading = true;
+        m_layout->setLoading(true);
         const bool multi = shared().gMultiEditionMode;
         Combo1->setVisible(multi);
         if (!multi)
@@ -148,7 +144,7 @@ void fHoster::loadStep() {
             if (!item.available && model)
                 model->item(Combo1->count() - 1)->setEnabled(false);
         }
-        const qint32 configured = mMain::validateVersion(m_version, m_vkIniFile);
+        const qint32 configured = mMain::validateVersion(pVersion(), m_vkIniFile);
         // The first item of that code; none: the first item.
         const int index = qMax(0, Combo1->findData(configured));
         Combo1->setCurrentIndex(index);
@@ -162,57 +158,35 @@ bool fHoster::mInitialize() {
     ProcScope scope("fHoster.mInitialize");
     bool result = false;
     scope.run([&] {
-        // 1 to 4: caption; month and week calendars with their icons, tabbed at the top.
         setWindowTitle(m_appTitle);
         const HosterLayout::CalendarPanes calendars = m_layout->addCalendarPanes();
         m_month = calendars.month;
         m_week = calendars.week;
-        mfT1 = calendars.monthWindow;
-        mfT2 = calendars.weekWindow;
-        connect(m_month, &MonthCalendarView::currentDateChanged, this,
-                [this](int m, int y) { onMonthDateChanged(m, y); });
-        connect(m_month, &MonthCalendarView::currentDateChanged, m_goTo,
-                [this] { m_goTo->showDate(m_month->currentDate()); });
-        connect(m_month, &MonthCalendarView::dayHovered, this,
-                [this](int day) { showNote(m_month, day); });
-        connect(m_month, &MonthCalendarView::mouseReleased, this,
-                [this](int button) { m_notes->mouseUp(button); });
+        connectCalendars();
+        connect(calendars.monthWindow, &cPaneWindow::resized, this,
+                [this] { m_layout->layoutTools(); });
+        connect(calendars.weekWindow, &cPaneWindow::resized, this,
+                [this] { m_layout->layoutTools(); });
 
-        connect(m_week, &WeekCalendarView::dateChanged, this,
-                [this](const QDate& d) { onWeekDateChanged(d); });
-        connect(m_week, &WeekCalendarView::dateHovered, this, [this](const QDate& d) {
-            // The week shows days of two months; only those of the filled month have notes.
-            if (d.isValid() && d.month() == m_lastMonth)
-                showNote(m_week, d.day());
-        });
-        // Enter on a day brings its page forward.
-        connect(m_month, &MonthCalendarView::dayActivated, this, [this] { openDayPage(); });
-        connect(m_week, &WeekCalendarView::dayActivated, this, [this] { openDayPage(); });
-        connect(m_week, &WeekCalendarView::mouseReleased, this,
-                [this](int button) { m_notes->mouseUp(button); });
-        connect(mfT1, &cPaneWindow::resized, this, [this] { m_layout->layoutTools(); });
-        connect(mfT2, &cPaneWindow::resized, this, [this] { m_layout->layoutTools(); });
-
-        // 5: the year/month tree, hidden at the side.
+        // The year/month tree, hidden at the side.
         m_yearTree = std::make_unique<YearMonthTree>();
         QTreeWidget* tree = m_yearTree->widget();
-        m_fTList = new cPaneWindow(QStringLiteral("fTList"), tree);
-        m_layout->addPane(3, ResourceStrings::text(ResourceStrings::kCalendar), m_fTList,
-                          Qt::LeftDockWidgetArea);
+        m_layout->addPane(HostInteraction::kTreePane,
+                          HostInteraction::paneTitle(HostInteraction::kTreePane),
+                          new cPaneWindow(QStringLiteral("fTList"), tree), Qt::LeftDockWidgetArea);
         const auto click = [this](QTreeWidgetItem* item) {
-            doTListClick(m_yearTree->indexOf(item));
+            onTreeClicked(m_yearTree->indexOf(item));
         };
         connect(tree, &QTreeWidget::itemClicked, this, click);
         connect(tree, &QTreeWidget::itemActivated, this, click);
 
-        // 6: the day pages, tabbed at the right.
-        m_layout->addDayPanes();
+        // The day pages, tabbed at the right.
+        m_layout->addDayPanes(dayPageSettings());
         m_layout->settle();
 
-        // 7, 8: the toolbar in use. The window's own tools belong to it.
-        m_toolBarRecord = m_tools->start(cWindowList::handleOf(this), m_user, m_version);
+        // The toolbar in use; the window's own tools carry its handle with or without a host.
+        m_toolBarRecord = m_tools->start(hWnd(), m_user, pVersion());
 
-        // 9: colours and tips.
         m_colors = std::make_unique<cLiturgicalColors>();
         m_colors->mSetDefaultColors();
         // The colours the calendars name to a screen reader.
@@ -220,48 +194,77 @@ bool fHoster::mInitialize() {
         m_week->setColorTable(m_colors->table());
         m_notes->startTips();
 
-        // 10: weekday names (Sunday first) and month names of the user's locale, or of the
-        // edition's language where it is not the user's.
-        const QLocale locale = ResourceStrings::locale();
-        setLocale(locale);
-        Command1->setText(ResourceStrings::todayCaption());
-        Command1->setAccessibleName(Command1->text());
-        const QString dayNames = CalendarPaint::localeDayNames(locale).join(QLatin1Char(','));
-        const QString monthNames = CalendarPaint::localeMonthNames(locale).join(QLatin1Char(','));
-        m_month->setDayNames(dayNames);
-        m_month->setMonthNames(monthNames);
-        m_week->setDayNames(dayNames);
-        m_week->setMonthNames(monthNames);
+        nameCalendarDays();
+        m_layout->retitle();
 
+        orderTabs();
         m_layout->saveHome();
-
-        // 11, 12.
-        setStatusText();
-        selectPane(1);
-        updateCalendar(false);
-        m_calendarMode = 1;
-        m_dayPagePending = true;
-        m_currentDayPane = 4;
-        m_goTo->showDate(m_month->currentDate());
+        m_layout->raise(HostInteraction::kMonthPane);
+        m_model.start(m_month->currentDate());
+        focusPane(HostInteraction::kMonthPane);
+        focusPane(HostInteraction::kReadingsPane);
         m_layout->layoutTools();
         result = true;
     });
     return result;
 }
 
-void fHoster::goToDate(const QDate& date) {
-    ProcScope scope("fHoster.goToDate");
-    scope.run([&] {
-        if (!m_month || !date.isValid())
-            return;
-        // The month calendar leads: its change refills it, and the week follows when shown.
-        m_month->setCurrentDate(date);
-        if (m_calendarMode == 2 && m_week) {
-            updateWeekCalendar(false);
-            m_week->setCurrentDate(date);
-            m_week->ensureDateVisible(date);
-        }
+void fHoster::connectCalendars() {
+    connect(m_month, &MonthCalendarView::currentDateChanged, this, [this] {
+        run("fHoster.moMonth_DateChange", [&] { m_model.calendarMoved(m_month->currentDate()); });
     });
+    connect(m_month, &MonthCalendarView::dayHovered, this,
+            [this](int day) { showNote(m_month, day); });
+    connect(m_month, &MonthCalendarView::mouseReleased, this,
+            [this](int button) { m_notes->mouseUp(button); });
+    connect(m_week, &WeekCalendarView::dateChanged, this, [this](const QDate& date) {
+        run("fHoster.moWeek_DateChange", [&] { m_model.calendarMoved(date); });
+    });
+    connect(m_week, &WeekCalendarView::dateHovered, this, [this](const QDate& d) {
+        // The week shows days of two months; only those of the filled month have notes.
+        if (d.isValid() && d.month() == m_model.state().lastMonth)
+            showNote(m_week, d.day());
+    });
+    connect(m_week, &WeekCalendarView::mouseReleased, this,
+            [this](int button) { m_notes->mouseUp(button); });
+    // Enter on a day brings its page forward.
+    connect(m_month, &MonthCalendarView::dayActivated, this, [this] { openDayPage(); });
+    connect(m_week, &WeekCalendarView::dayActivated, this, [this] { openDayPage(); });
+}
+
+HosterLayout::DayPageSettings fHoster::dayPageSettings() const {
+    return {m_appTitle, m_connectionString, m_vkIniFile, m_sqlMode, m_user, pVersion()};
+}
+
+void fHoster::nameCalendarDays() {
+    // Weekday names (Sunday first) and month names of the edition's language.
+    const QLocale locale = ResourceStrings::locale();
+    setLocale(locale);
+    const QString dayNames = CalendarPaint::localeDayNames(locale).join(QLatin1Char(','));
+    const QString monthNames = CalendarPaint::localeMonthNames(locale).join(QLatin1Char(','));
+    m_month->setDayNames(dayNames);
+    m_month->setMonthNames(monthNames);
+    m_week->setDayNames(dayNames);
+    m_week->setMonthNames(monthNames);
+}
+
+void fHoster::orderTabs() {
+    QList<QWidget*> chain{m_goTo->field(), Command1, Combo1, m_month, m_week, tree()};
+    for (const qint16 number : HostInteraction::dayPanes(pVersion())) {
+        if (fThisDay* page = dayPage(number)) {
+            if (page->dayList())
+                chain.append(page->dayList());
+            chain.append(page->WebBrowser1());
+        }
+    }
+    for (int i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+}
+
+void fHoster::goToDate(const QDate& date) {
+    if (!m_month || !date.isValid())
+        return;
+    run("fHoster.goToDate", [&] { m_model.goTo(date); });
 }
 
 void fHoster::showEvent(QShowEvent* event) {
@@ -269,15 +272,43 @@ void fHoster::showEvent(QShowEvent* event) {
     if (!m_loading)
         return;
     m_loading = false;
+    m_layout->setLoading(false);
     m_layout->firstShown();
-    if (pane(4))
-        selectPane(4);
+    selectPane(HostInteraction::kReadingsPane);
 }
 
 void fHoster::resizeEvent(QResizeEvent* event) {
     m_layout->beforeResize();
     QMainWindow::resizeEvent(event);
     m_layout->afterResize();
+}
+
+int fHoster::paneOf(const QObject* widget) const {
+    for (const QObject* w = widget; w && w != this; w = w->parent()) {
+        if (w == m_month)
+            return HostInteraction::kMonthPane;
+        if (w == m_week)
+            return HostInteraction::kWeekPane;
+        if (const auto* page = qobject_cast<const fThisDay*>(w))
+            return page->tag().toInt();
+    }
+    return 0;
+}
+
+bool fHoster::eventFilter(QObject* watched, QEvent* event) {
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    const bool focus = event->type() == QEvent::FocusIn &&
+                       static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
+                       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
+    if ((press || focus) && !m_loading && m_month && watched->isWidgetType()) {
+        if (const int pane = paneOf(watched))
+            run("fHoster.workedIn", [&] { m_model.workedIn(pane); });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QMenu* fHoster::createPopupMenu() {
+    return m_layout->paneMenu(this);
 }
 
 cDockingPane* fHoster::pane(int number) const {
@@ -298,7 +329,9 @@ fThisDay* fHoster::dayPage(int number) const {
 void fHoster::openDayPage() {
     // The page of the day pane in use, or of the readings when none is; it takes the focus so
     // that the keyboard and a screen reader go on in the page.
-    const int number = m_currentDayPane >= 4 && m_currentDayPane <= 7 ? m_currentDayPane : 4;
+    const qint16 current = m_model.state().currentDayPane;
+    const int number =
+        HostInteraction::isDayPane(current) ? current : HostInteraction::kReadingsPane;
     if (cDockingPane* p = pane(number); p && p->isHidden())
         p->show();
     selectPane(number);
@@ -309,66 +342,161 @@ void fHoster::openDayPage() {
 void fHoster::selectPane(int number) {
     if (!m_layout->raise(number))
         return;
-    onPaneAction(PaneActivated, number);
+    onPaneAction(HostInteraction::PaneActivated, number);
+}
+
+bool fHoster::UpdateDay() {
+    bool result = false;
+    run("fHoster.UpdateDay", [&] { result = m_model.updateDay(); });
+    return result;
 }
 
 bool fHoster::onPaneAction(int action, int number) {
-    ProcScope scope("fHoster.DockingPane1_Action");
-    bool cancel = false;
-    scope.run([&] {
-        const bool dayPane = number >= 4 && number <= 7;
-        switch (action) {
-        case PaneFloating:
-        case PaneFloated:
-        case PaneDocked:
-        case PaneAttaching:
-        case PaneAttached:
-        case PaneDetaching:
-            cancel = true;
-            break;
-        case PaneHidden:
-        case PaneCollapsed:
-            if (dayPane) {
-                m_dayPagePending = false;
-                m_currentDayPane = 0;
-            }
-            break;
-        case PaneExpanding:
-            if (number == 3) {
-                if (m_yearTree && m_yearTree->widget()->topLevelItemCount() == 0)
-                    loadTListData();
-            } else if (dayPane) {
-                m_dayPagePending = true;
-                m_currentDayPane = qint16(number);
-                UpdateDay();
-            }
-            break;
-        case PaneExpanded:
-            if (dayPane) {
-                m_dayPagePending = true;
-                m_currentDayPane = qint16(number);
-            }
-            break;
-        case PaneActivated:
-            if (number == 1) {
-                updateCalendar(false);
-                m_calendarMode = 1;
-            } else if (number == 2) {
-                updateWeekCalendar(false);
-                m_calendarMode = 2;
-            } else if (dayPane) {
-                m_dayPagePending = true;
-                m_currentDayPane = qint16(number);
-                UpdateDay();
-            }
-            break;
-        default:
-            break;
-        }
-        if (action == PaneHidden || action == PaneActivated)
-            sendMessage(1);
+    bool refused = false;
+    run("fHoster.DockingPane1_Action", [&] { refused = m_model.paneAction(action, number); });
+    if (action == HostInteraction::PaneActivated || action == HostInteraction::PaneExpanding)
+        focusPane(number);
+    return refused;
+}
+
+void fHoster::focusPane(int pane) {
+    if (pane == HostInteraction::kMonthPane || pane == HostInteraction::kWeekPane) {
+        const bool week = pane == HostInteraction::kWeekPane;
+        m_month->setFocusPolicy(week ? Qt::NoFocus : Qt::StrongFocus);
+        m_week->setFocusPolicy(week ? Qt::StrongFocus : Qt::NoFocus);
+        return;
+    }
+    if (!HostInteraction::isDayPane(pane))
+        return;
+    for (const qint16 number : HostInteraction::dayPanes(pVersion())) {
+        fThisDay* page = dayPage(number);
+        if (!page)
+            continue;
+        const Qt::FocusPolicy policy = number == pane ? Qt::StrongFocus : Qt::NoFocus;
+        if (page->dayList())
+            page->dayList()->setFocusPolicy(policy);
+        page->WebBrowser1()->setFocusPolicy(policy);
+    }
+}
+
+// ---- What the model shows ---------------------------------------------------------------------
+
+template <class Fill> void fHoster::configureFill(Fill& fill) const {
+    fill.setPFillData(QVariant());
+    fill.setPVkIniFile(m_vkIniFile);
+    fill.setPUser(m_user);
+    fill.setPVersion(pVersion());
+    fill.setPoLitColors(m_colors.get());
+    fill.setPSQLMode(m_sqlMode ? -1 : 0);
+    fill.setPConnectionString(m_connectionString);
+}
+
+void fHoster::showMonthDate(const QDate& date) {
+    const QSignalBlocker block(m_month);
+    m_month->setCurrentDate(date);
+    m_month->refresh();
+    m_goTo->showDate(date);
+}
+
+void fHoster::fillMonth() {
+    run("fHoster.updateCalendar", [&] {
+        cFillCalendar fill;
+        configureFill(fill);
+        fill.setPctMonth(&m_month->model());
+        fill.mFillCalendar();
+        m_month->refresh();
     });
-    return cancel;
+}
+
+QString fHoster::dayCellText(int day) const {
+    return m_month->dayCellText(day);
+}
+
+int fHoster::firstDayOfWeek() const {
+    return m_month->firstDayOfWeek();
+}
+
+void fHoster::fillWeek(const QDate& first, const QDate& last) {
+    run("fHoster.updateWeekCalendar", [&] {
+        const QSignalBlocker block(m_week);
+        m_week->setRange(first, last);
+        cFillWeekCalendar fill;
+        configureFill(fill);
+        fill.setPctCalendar(&m_week->model());
+        fill.mFillCalendar();
+        m_week->redraw();
+    });
+}
+
+void fHoster::showWeekDate(const QDate& date) {
+    const QSignalBlocker block(m_week);
+    m_week->setCurrentDate(date);
+    m_week->ensureDateVisible(date);
+    m_week->redraw();
+}
+
+bool fHoster::treeEmpty() const {
+    return !m_yearTree || m_yearTree->isEmpty();
+}
+
+void fHoster::loadTree(const QDate& date) {
+    run("fHoster.loadTListData", [&] {
+        m_yearTree->load(
+            [&] {
+                // Bounded to the supported years: one corrupted date must not make millions
+                // of items.
+                const CalendarSpan span = CalendarSpan::read(openDatabase());
+                if (span.hasBadDates())
+                    ProcScope::handle(Failure::overflow(CalendarSpan::badDatesText()));
+                return span;
+            },
+            date.year(), date.month());
+    });
+}
+
+void fHoster::selectTreeMonth(const QDate& date) {
+    if (treeEmpty())
+        return;
+    // The tree is filled: this only selects.
+    m_yearTree->load([] { return CalendarSpan(); }, date.year(), date.month());
+}
+
+bool fHoster::showDay(qint16 pane, const QDate& date) {
+    bool result = false;
+    run("fHoster.UpdateDay", [&] {
+        fThisDay* page = dayPage(pane);
+        if (!page)
+            return;
+        page->setPDate(OleDate::fromDate(date));
+        result = page->mShow();
+    });
+    return result;
+}
+
+void fHoster::showEdition(const QDate& date) {
+    // The panes of the edition, in its language, at once.
+    m_layout->replaceDayPanes(dayPageSettings());
+    nameCalendarDays();
+    for (QWidget* w : cWindowList::windows()) {
+        auto* page = qobject_cast<fThisDay*>(w);
+        if (!page || !isAncestorOf(page) ||
+            !HostInteraction::dayPanes(pVersion()).contains(qint16(page->tag().toInt())))
+            continue;
+        // Made afresh for the edition: its headings and its language.
+        page->setPVersion(pVersion());
+        page->mInitialize();
+        page->setPDate(OleDate::fromDate(date));
+        page->mShow(true);
+    }
+    orderTabs();
+    focusPane(m_model.state().currentDayPane);
+}
+
+bool fHoster::setStatusText(const QString& text) {
+    bool handed = false;
+    run("fHoster.setStatusText",
+        [&] { handed = mLateBound::setProperty(m_app, "pStatusText", text); });
+    return handed;
 }
 
 void fHoster::sendMessage(qint32 code) {
@@ -377,105 +505,11 @@ void fHoster::sendMessage(qint32 code) {
     mLateBound::call(m_notify, "mMsgFromClient", {code});
 }
 
-// ---- Calendar interaction -------------------------------------------------------------------
-
-template <class Fill> void fHoster::configureFill(Fill& fill) const {
-    fill.setPFillData(QVariant());
-    fill.setPVkIniFile(m_vkIniFile);
-    fill.setPUser(m_user);
-    fill.setPVersion(m_version);
-    fill.setPoLitColors(m_colors.get());
-    fill.setPSQLMode(m_sqlMode ? -1 : 0);
-    fill.setPConnectionString(m_connectionString);
+void fHoster::describeOutput(const QString& text) {
+    m_tools->describeOutput(text);
 }
 
-bool fHoster::updateCalendar(bool force) {
-    ProcScope scope("fHoster.updateCalendar");
-    bool result = false;
-    scope.run([&] {
-        if (!force && (m_calendarMode == 1 || m_calendarMode == 2))
-            return;
-        if (!m_month)
-            return;
-        cFillCalendar fill;
-        configureFill(fill);
-        fill.setPctMonth(&m_month->model());
-        fill.mFillCalendar();
-        ++m_monthFills;
-        m_month->refresh();
-        m_lastMonth = qint16(m_month->shownMonth());
-        m_lastYear = qint16(m_month->shownYear());
-        result = true;
-    });
-    return result;
-}
-
-bool fHoster::updateWeekCalendar(bool force) {
-    ProcScope scope("fHoster.updateWeekCalendar");
-    bool result = false;
-    scope.run([&] {
-        if (!m_week || !m_month)
-            return;
-        if (!force && m_week->shownYear() == m_lastYear && m_week->shownMonth() == m_lastMonth)
-            return;
-        const QDate start =
-            CalendarLocale::startOfWeek(OleDate::toDate(pStartDate()), m_month->firstDayOfWeek());
-        m_week->setRange(start, OleDate::toDate(pEndDate()));
-        m_fillingWeek = true;
-        m_week->setCurrentDate(m_month->currentDate());
-        m_fillingWeek = false;
-        m_week->ensureDateVisible(m_month->currentDate());
-        cFillWeekCalendar fill;
-        configureFill(fill);
-        fill.setPctCalendar(&m_week->model());
-        fill.mFillCalendar();
-        ++m_weekFills;
-        m_week->redraw();
-        result = true;
-    });
-    m_fillingWeek = false;
-    return result;
-}
-
-bool fHoster::UpdateDay() {
-    ProcScope scope("fHoster.UpdateDay");
-    bool result = false;
-    scope.run([&] {
-        if (!m_dayPagePending)
-            return;
-        if (m_currentDayPane < 4 || m_currentDayPane > 7) {
-            ui().messageBox(UserInterface::Icon::None, UserInterface::Buttons::Ok, QString(),
-                            QStringLiteral("Unknown Pane..."));
-            return;
-        }
-        fThisDay* page = dayPage(m_currentDayPane);
-        if (!page || !m_month)
-            return;
-        const QDate date =
-            m_calendarMode == 2 && m_week ? m_week->currentDate() : m_month->currentDate();
-        page->setPDate(OleDate::fromDate(date));
-        result = page->mShow();
-    });
-    return result;
-}
-
-void fHoster::setStatusText() {
-    ProcScope scope("fHoster.setStatusText");
-    scope.run([&] {
-        QString text;
-        if (m_month && m_calendarMode == 1)
-            text = m_month->dayCellText(m_month->currentDay());
-        else if (m_month && m_week && m_calendarMode == 2)
-            text = m_month->dayCellText(m_week->currentDate().day());
-        QString status = text;
-        const QString edition = shared().gEditionName;
-        if (!edition.isEmpty())
-            status = text.isEmpty() ? edition : edition + QStringLiteral(" - ") + text;
-        if (!mLateBound::setProperty(m_app, "pStatusText", status))
-            return;
-        sendMessage(2);
-    });
-}
+// ---- Notes, tree and editions -----------------------------------------------------------------
 
 QString fHoster::getNote(int day) {
     ProcScope scope("fHoster.getNote");
@@ -484,7 +518,7 @@ QString fHoster::getNote(int day) {
         if (!m_month)
             return;
         note = DayNote::read(openDatabase(), m_month->shownYear(), m_month->shownMonth(), day,
-                             m_version);
+                             pVersion());
     });
     return note;
 }
@@ -494,32 +528,23 @@ const cToolTip* fHoster::toolTips() const {
 }
 
 void fHoster::showNote(QWidget* window, int day) {
-    ProcScope scope("fHoster.showNote");
-    scope.run([&] {
-        m_notes->show(window, DayNote::shown(m_version) && day > 0 ? getNote(day) : QString());
+    run("fHoster.showNote", [&] {
+        m_notes->show(window, DayNote::shown(pVersion()) && day > 0 ? getNote(day) : QString());
     });
 }
 
-void fHoster::onMonthDateChanged(int month, int year) {
-    ProcScope scope("fHoster.moMonth_DateChange");
-    scope.run([&] {
-        if (!m_refillSuppress && (month != m_lastMonth || year != m_lastYear))
-            updateCalendar(true);
-        if (m_calendarMode == 1) {
-            setStatusText();
-            UpdateDay();
-        }
-    });
+QTreeWidget* fHoster::tree() const {
+    return m_yearTree ? m_yearTree->widget() : nullptr;
 }
 
-void fHoster::onWeekDateChanged(const QDate& date) {
-    if (m_fillingWeek)
+void fHoster::onTreeClicked(int index) {
+    const QTreeWidgetItem* item = m_yearTree ? m_yearTree->clickable(index) : nullptr;
+    if (!item)
         return;
-    ProcScope scope("fHoster.moWeek_DateChange");
-    scope.run([&] {
-        setStatusText();
-        UpdateDay();
-        m_month->setCurrentDate(date);
+    run("fHoster.doTListClick", [&] {
+        const int month = YearMonthTree::treeCell(item, "Month");
+        if (month > 0)
+            m_model.treeClicked(YearMonthTree::treeCell(item, "Year"), month);
     });
 }
 
@@ -530,123 +555,33 @@ void fHoster::onEditionChosen(int index) {
     scope.run(
         [&] {
             const qint32 code = Combo1->itemData(index).toInt();
-            qint32 version = 0;
-            if (!EditionChooser::pick(code, m_vkIniFile,
-                                      m_disk ? *m_disk : RealDiskInterface::instance(), &version)) {
-                shared().gEditionName = mMain::getVersionName(code);
-                return;
-            }
-            shared().gEditionName = mMain::getVersionName(code);
-            m_version = version;
-            m_chosenIndex = index;
-            updateCalendar(true);
-            updateWeekCalendar(true);
-            setStatusText();
-            const QDate shown = m_month ? m_month->currentDate() : QDate();
-            for (QWidget* w : cWindowList::windows()) {
-                if (auto* page = qobject_cast<fThisDay*>(w)) {
-                    page->setPVersion(m_version);
-                    // A page that was never given a date gets the calendar's, so that no
-                    // query is ever made for date zero.
-                    if (page->pDate() == 0 && shown.isValid())
-                        page->setPDate(OleDate::fromDate(shown));
-                    if (page->isVisible() && page->pDate() != 0)
-                        page->mShow(true);
-                }
-            }
+            if (m_model.chooseEdition(code, m_vkIniFile,
+                                      m_disk ? *m_disk : RealDiskInterface::instance()))
+                m_chosenIndex = index;
         },
         [&](const Failure& failure) {
             ProcScope::handle(failure);
             // The chooser keeps showing the edition that the INI file names.
-            m_loading = true;
+            const QSignalBlocker block(Combo1);
             Combo1->setCurrentIndex(m_chosenIndex);
-            m_loading = false;
         });
 }
 
-void fHoster::onToday() {
-    ProcScope scope("fHoster.Command1_Click");
-    scope.run([&] {
-        const QDate today = now().date();
-        if (m_calendarMode == 1 && m_month) {
-            m_month->setCurrentDate(today);
-            m_month->refresh();
-        } else if (m_calendarMode == 2 && m_week) {
-            m_week->setCurrentDate(today);
-            m_week->redraw();
-        }
-    });
-}
-
-// ---- Year/month tree ------------------------------------------------------------------------
-
-int fHoster::treeCell(const QTreeWidgetItem* item, const char* name) {
-    return YearMonthTree::treeCell(item, name);
-}
-
-QTreeWidget* fHoster::tree() const {
-    return m_yearTree ? m_yearTree->widget() : nullptr;
-}
-
-bool fHoster::loadTListData() {
-    ProcScope scope("fHoster.loadTListData");
-    bool result = false;
-    scope.run([&] {
-        if (!m_yearTree)
-            return;
-        m_yearTree->load(
-            [&] {
-                // Bounded to the supported years: one corrupted date must not make millions
-                // of items.
-                const CalendarSpan span = CalendarSpan::read(openDatabase());
-                if (span.hasBadDates())
-                    ProcScope::handle(Failure::overflow(CalendarSpan::badDatesText()));
-                return span;
-            },
-            m_lastYear, m_lastMonth);
-        result = true;
-    });
-    return result;
-}
-
-void fHoster::doTListClick(int index) {
-    const QTreeWidgetItem* item = m_yearTree ? m_yearTree->clickable(index) : nullptr;
-    if (!item)
-        return;
-    ProcScope scope("fHoster.doTListClick");
-    scope.run([&] {
-        const int month = YearMonthTree::treeCell(item, "Month");
-        const int year = YearMonthTree::treeCell(item, "Year");
-        if (month <= 0)
-            return;
-        m_refillSuppress = true;
-        m_month->setShownYear(year);
-        m_refillSuppress = false;
-        m_month->setShownMonth(month);
-        if (m_calendarMode == 2)
-            updateWeekCalendar(true);
-    });
-    m_refillSuppress = false;
-}
-
-// ---- Toolbar ----------------------------------------------------------------------------------
+// ---- Toolbar and output -----------------------------------------------------------------------
 
 QObject* fHoster::toolbarInUse() const {
     return m_tools->inUse();
 }
 
 bool fHoster::mAttachToolbar() {
-    ProcScope scope("fHoster.mAttachToolbar");
-    scope.run([&] { m_tools->attach(m_notify); });
+    run("fHoster.mAttachToolbar", [&] { m_tools->attach(m_notify); });
     return false;
 }
 
 bool fHoster::mSetCommandStatus(const QString& command) {
-    ProcScope scope("fHoster.mSetCommandStatus");
-    scope.run([&] {
-        if (!command.isEmpty())
-            return;
-        m_tools->setCommandStatus(m_dayPagePending);
+    run("fHoster.mSetCommandStatus", [&] {
+        if (command.isEmpty())
+            m_tools->setCommandStatus(m_model.state().dayPagePending);
     });
     return false;
 }
@@ -657,9 +592,8 @@ bool fHoster::mFreeToolbar() {
 }
 
 bool fHoster::DoCommand(const QString& id) {
-    ProcScope scope("fHoster.DoCommand");
     bool result = false;
-    scope.run([&] {
+    run("fHoster.DoCommand", [&] {
         switch (mCommands::dispatchOf(id)) {
         case mCommands::Dispatch::Forward:
             result = sendCommand(id);
@@ -684,9 +618,8 @@ bool fHoster::DoCommand(const QString& id) {
 }
 
 bool fHoster::sendCommand(const QString& id) {
-    ProcScope scope("fHoster.sendCommand");
     bool result = false;
-    scope.run([&] {
+    run("fHoster.sendCommand", [&] {
         if (!m_notify)
             return;
         mLateBound::setProperty(m_notify, "pCommand", id);
@@ -697,20 +630,50 @@ bool fHoster::sendCommand(const QString& id) {
 }
 
 bool fHoster::doPrint(const QString& command) {
-    return HostPrinting::doPrint(*this, command);
+    HostPrinting::Job job;
+    job.dayPage = m_model.printsDayPage();
+    job.page = dayPage(m_model.dayPageShown());
+    job.week = m_model.state().calendarMode == HostInteraction::kWeekMode;
+    job.month = m_month;
+    job.weekCalendar = m_week;
+    job.version = pVersion();
+    job.appTitle = m_appTitle;
+    job.caption = windowTitle();
+    job.notify = m_notify;
+    job.owner = this;
+    return HostPrinting::doPrint(job, command);
 }
 
 bool fHoster::doPrintBrowser(const QString& command) {
-    return HostPrinting::doPrintBrowser(*this, command);
+    return HostPrinting::doPrintBrowser(dayPage(m_model.dayPageShown()), m_notify, command);
+}
+
+bool fHoster::openInMSWord() {
+    return m_export->openInMSWord(
+        m_model.printsDayPage(), dayPage(m_model.dayPageShown()),
+        {m_model.state().date, m_vkIniFile, pVersion(), m_sqlMode, m_connectionString});
+}
+
+QObject* fHoster::getMSWordAppDoc() {
+    return m_export->getMSWordAppDoc();
+}
+
+bool fHoster::copyDayPage() {
+    fThisDay* page = dayPage(m_model.dayPageShown());
+    return page && page->mCopy();
+}
+
+bool fHoster::doSend(const QString& command) {
+    return m_export->doSend(dayPage(m_model.dayPageShown()), command, m_model.dayPageShown());
 }
 
 bool fHoster::newService(const QString& id) {
-    const HostServices::Outcome outcome = HostServices::newService(*this, id);
-    // A service just planned must show at once: the month, and the week once it was filled.
-    if (outcome.created) {
-        updateCalendar(true);
-        if (m_weekFills > 0)
-            updateWeekCalendar(true);
-    }
+    const HostServices::Outcome outcome =
+        HostServices::newService({m_vkIniFile, m_user, pVersion(), m_appTitle, m_model.state().date,
+                                  m_connectionString, m_sqlMode},
+                                 id);
+    // A service just planned must show at once in the calendars.
+    if (outcome.created)
+        run("fHoster.newService", [&] { m_model.refill(); });
     return outcome.result;
 }

@@ -1,0 +1,540 @@
+// The journeys church staff make through the host application's window, as they make them:
+// the window loads the component's library as the program does, on a generated data set, and
+// each journey is a row of clicks and keys on what a person sees. After it the row compares
+// what a person would read: the readings page's first line, the day list's entry, the status
+// bar, what the print tool says it prints, the first line of what the print preview prints,
+// and the clipboard.
+#include "SampleDataWriter.h"
+#include "app/HostWindow.h"
+#include "app/SSActiveToolBars.h"
+#include "common/FakePrograms.h"
+#include "common/SqlFile.h"
+#include "common/TestEnv.h"
+#include "resources/ResourceStrings.h"
+#include "resources/mMain.h"
+#include "support/OleDate.h"
+#include "support/SystemFormats.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <functional>
+
+namespace {
+
+constexpr const char* kAppTitle = "Liturgy Calendar";
+
+// What a person reads after a journey.
+struct Seen {
+    QString heading;                      // the first line of the readings page
+    QString dayList;                      // the entry of the readings page's day list
+    QString status;                       // the host's status bar
+    QString printTip;                     // the tip of the Print tool: what it prints
+    QString printed;                      // the first line of what the print preview prints
+    QString clipboard;                    // the first line of the clipboard's text
+    QString view = QStringLiteral("top"); // where the page is scrolled: top, middle or end
+    QString toString() const {
+        return QStringList{"heading: " + heading, "day list: " + dayList,
+                           "status: " + status,   "print tip: " + printTip,
+                           "printed: " + printed, "clipboard: " + clipboard,
+                           "view: " + view}
+            .join(QLatin1Char('\n'));
+    }
+};
+
+class JourneysTest : public TestEnv {
+protected:
+    static void SetUpTestSuite() {
+        s_dir = new QTemporaryDir;
+        s_error = new QString;
+        SampleDataOptions options;
+        options.outDir = s_dir->path() + QStringLiteral("/set");
+        options.fromYear = 2024;
+        options.toYear = 2024;
+        SampleDataWriter writer(options, [](const QString&) {});
+        s_ok = writer.run(s_error);
+    }
+    static void TearDownTestSuite() {
+        delete s_dir;
+        delete s_error;
+    }
+
+    void SetUp() override {
+        TestEnv::SetUp();
+        ASSERT_TRUE(s_ok) << s_error->toStdString();
+        // Off screen nobody answers a message box: each one is noted and closed. A print
+        // preview prints to a PDF, as its Print button does with a file chosen.
+        QObject::connect(&m_answer, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                m_messages.append(box->text());
+                box->done(QMessageBox::Ok);
+            } else if (auto* preview = qobject_cast<QPrintPreviewDialog*>(modal)) {
+                preview->printer()->setOutputFormat(QPrinter::PdfFormat);
+                preview->printer()->setOutputFileName(path(QStringLiteral("printed.pdf")));
+                preview->findChild<QPrintPreviewWidget*>()->print();
+                preview->reject();
+            }
+        });
+        m_answer.start(20);
+    }
+
+    void TearDown() override {
+        m_answer.stop();
+        TestEnv::TearDown();
+    }
+
+    static QString setFile(const QString& name) {
+        return s_dir->path() + QStringLiteral("/set/") + name;
+    }
+
+    // The first calendar row of a date in an edition's database: its ID and name.
+    static QVariantList firstRow(const QDate& date,
+                                 const QString& database = QStringLiteral("Brastelo.MDB")) {
+        const QList<QVariantList> rows = SqlFile::rows(
+            setFile(database),
+            QStringLiteral(
+                "SELECT ID, ShortName FROM tbCalenderData WHERE Date = %1 ORDER BY ID LIMIT 1")
+                .arg(OleDate::fromDate(date), 0, 'f', 0));
+        return rows.isEmpty() ? QVariantList{0, QString()} : rows.first();
+    }
+
+    // What a person sees on `date` when the readings page shows it: the page begins with the
+    // date and the day's name; a day without one is named by its weekday and says that no
+    // readings are appointed, on the page and in the status bar.
+    static Seen onDate(const QDate& date, const QString& printTip, bool printed = false,
+                       bool copied = false) {
+        QString name = firstRow(date)[1].toString();
+        QString status = name;
+        if (name.isEmpty()) {
+            name = QLocale().dayName(date.dayOfWeek());
+            status = name + QStringLiteral(" - No readings are appointed for this day.");
+        }
+        const QString heading = SystemFormats::shortDate(date) + QStringLiteral(" - ") + name;
+        return {heading,
+                name,
+                mMain::getVersionName(1) + QStringLiteral(" - ") + status,
+                printTip,
+                printed ? heading : QString(),
+                copied ? heading : QString()};
+    }
+    // The same with a calendar printed: its first line is the month.
+    static Seen calendarPrinted(const QDate& date, const QString& printTip,
+                                const QString& printedMonth) {
+        Seen seen = onDate(date, printTip);
+        seen.printed = printedMonth;
+        return seen;
+    }
+
+    bool open(HostWindow& window, const QDate& start, qint32 edition = 1) {
+        HostWindow::Options options;
+        options.iniFile = setFile(SampleDataWriter::iniFileName());
+        options.edition = edition;
+        options.date = start;
+        QString error;
+        window.resize(1280, 800);
+        if (!window.open(options, &error)) {
+            ADD_FAILURE() << error.toStdString();
+            return false;
+        }
+        window.show();
+        QApplication::setActiveWindow(&window);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(50);
+        return true;
+    }
+
+    // The first line of the PDF the last preview printed, below the page's own header (the
+    // program's title or the date of print).
+    QString printedFirstLine() {
+        const QString pdf = path(QStringLiteral("printed.pdf"));
+        if (!QFile::exists(pdf))
+            return {};
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        p.waitForFinished(60000);
+        QFile::remove(pdf);
+        static const QRegularExpression dateOnly(QStringLiteral("^[0-9/.]+$"));
+        for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
+            const QString l = line.simplified();
+            if (!l.isEmpty() && l != QLatin1String(kAppTitle) && !dateOnly.match(l).hasMatch())
+                return l;
+        }
+        return {};
+    }
+
+    Seen seen(const HostWindow& window) {
+        Seen s;
+        QWidget* readings = window.componentWindow()->findChild<QDockWidget*>("pane4");
+        if (auto* browser = readings->findChild<QTextBrowser*>("WebBrowser1")) {
+            s.heading = browser->toPlainText().section(QLatin1Char('\n'), 0, 0).trimmed();
+            const QScrollBar* bar = browser->verticalScrollBar();
+            s.view = bar->value() == 0                ? QStringLiteral("top")
+                     : bar->value() == bar->maximum() ? QStringLiteral("end")
+                                                      : QStringLiteral("middle");
+        }
+        if (auto* list = readings->findChild<QComboBox*>())
+            s.dayList = list->currentText();
+        s.status = window.statusBar()->findChild<QLabel*>(QStringLiteral("statusText"))->text();
+        s.printTip = window.toolbar()->findChild<QAction*>("ID_PRINT")->toolTip();
+        s.printed = printedFirstLine();
+        s.clipboard = QApplication::clipboard()->text().section(QLatin1Char('\n'), 0, 0).trimmed();
+        return s;
+    }
+
+    QStringList m_messages;
+
+private:
+    QTimer m_answer;
+    static QTemporaryDir* s_dir;
+    static QString* s_error;
+    static bool s_ok;
+};
+
+QTemporaryDir* JourneysTest::s_dir = nullptr;
+QString* JourneysTest::s_error = nullptr;
+bool JourneysTest::s_ok = false;
+
+Seen with(Seen seen, const std::function<void(Seen&)>& change) {
+    change(seen);
+    return seen;
+}
+
+// ---- What a person does ------------------------------------------------------------------------
+
+using Step = std::function<void(HostWindow&)>;
+
+QWidget* named(const HostWindow& w, const char* name) {
+    QWidget* widget = w.componentWindow()->findChild<QWidget*>(QLatin1String(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+// A click on the day's cell of the month or the week calendar.
+Step clickDay(const char* calendar, const QDate& date) {
+    return [=](HostWindow& w) {
+        QWidget* view = named(w, calendar);
+        QRect cell;
+        QMetaObject::invokeMethod(view, "cellRect", Qt::DirectConnection, Q_RETURN_ARG(QRect, cell),
+                                  Q_ARG(QDate, date));
+        ASSERT_FALSE(cell.isEmpty()) << date.toString(Qt::ISODate).toStdString();
+        auto* area = qobject_cast<QAbstractScrollArea*>(view);
+        QTest::mouseClick(area ? area->viewport() : view, Qt::LeftButton, {}, cell.center());
+        QTest::qWait(10);
+    };
+}
+
+// A click on the tab of that title.
+Step clickTab(const QString& title) {
+    return [=](HostWindow& w) {
+        for (QTabBar* bar : w.componentWindow()->findChildren<QTabBar*>()) {
+            for (int i = 0; i < bar->count(); ++i) {
+                if (bar->tabText(i) == title && bar->isVisible()) {
+                    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
+                    QTest::qWait(10);
+                    return;
+                }
+            }
+        }
+        ADD_FAILURE() << "no tab " << title.toStdString();
+    };
+}
+
+// Keys typed into whatever has the focus.
+Step keys(const QList<QPair<int, Qt::KeyboardModifiers>>& presses) {
+    return [=](HostWindow&) {
+        for (const auto& [key, modifiers] : presses) {
+            QWidget* focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr);
+            QTest::keyClick(focus, Qt::Key(key), modifiers);
+        }
+        QTest::qWait(10);
+    };
+}
+
+Step type(const QString& text) {
+    return [=](HostWindow&) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QTest::keyClicks(focus, text);
+    };
+}
+
+// A click on a tool of the host's toolbar.
+Step tool(const char* id) {
+    return [=](HostWindow& w) {
+        QAction* action = w.toolbar()->findChild<QAction*>(QLatin1String(id));
+        ASSERT_NE(action, nullptr);
+        ASSERT_TRUE(action->isEnabled()) << id;
+        QTest::mouseClick(w.toolbar()->widgetForAction(action), Qt::LeftButton);
+        QTest::qWait(50);
+    };
+}
+
+// `step` on a desktop with a word processor: xdg-open and xdg-mime stand in for it.
+Step wordProcessor(const Step& step) {
+    return [=](HostWindow& w) {
+        FakePrograms desktop(QDir::temp().filePath(QStringLiteral("desktop")));
+        desktop.add(QStringLiteral("xdg-mime"), 0, QStringLiteral("writer.desktop"));
+        desktop.add(QStringLiteral("xdg-open"));
+        step(w);
+        EXPECT_EQ(desktop.runs(QStringLiteral("xdg-open")).size(), 1);
+    };
+}
+
+// A click into the readings page's text.
+Step clickPage() {
+    return [](HostWindow& w) {
+        auto* browser = named(w, "pane4")->findChild<QTextBrowser*>(QStringLiteral("WebBrowser1"));
+        QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::qWait(10);
+    };
+}
+
+// The tree's edge button, then a month item of the tree.
+Step clickTreeMonth(int year, const QString& month) {
+    return [=](HostWindow& w) {
+        QAction* edge = w.componentWindow()->findChild<QAction*>(QStringLiteral("showPane3"));
+        ASSERT_NE(edge, nullptr);
+        for (QToolBar* bar : w.componentWindow()->findChildren<QToolBar*>())
+            if (bar->actions().contains(edge))
+                QTest::mouseClick(bar->widgetForAction(edge), Qt::LeftButton);
+        QTest::qWait(20);
+        auto* tree = named(w, "fTList")->findChild<QTreeWidget*>();
+        ASSERT_NE(tree, nullptr);
+        const QList<QTreeWidgetItem*> years =
+            tree->findItems(QString::number(year), Qt::MatchExactly);
+        ASSERT_EQ(years.size(), 1);
+        for (int i = 0; i < years.first()->childCount(); ++i) {
+            QTreeWidgetItem* item = years.first()->child(i);
+            if (item->text(0) != month)
+                continue;
+            tree->scrollToItem(item);
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                              tree->visualItemRect(item).center());
+            QTest::qWait(10);
+            return;
+        }
+        ADD_FAILURE() << "no month " << month.toStdString();
+    };
+}
+
+// The readings pane closed by its button, then shown again from the window's pane menu.
+Step closeAndShowReadingsFromPaneMenu(const Step& meanwhile) {
+    return [=](HostWindow& w) {
+        auto* pane = qobject_cast<QDockWidget*>(named(w, "pane4"));
+        pane->close();
+        QTest::qWait(10);
+        meanwhile(w);
+        // The pane menu opens on the calendar tools; the readings item is picked in it.
+        QWidget* tools = named(w, "calendarTools");
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                tools->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(tools, &event);
+        QTest::qWait(20);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* item : menu->actions())
+            if (item->objectName() == QLatin1String("showPane4"))
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+        QTest::qWait(20);
+    };
+}
+
+using Key = QPair<int, Qt::KeyboardModifiers>;
+
+TEST_F(JourneysTest, EveryWayToADayShowsItEverywhereAndPrintsWhatWasWorkedIn) {
+    const QDate start(2024, 3, 1);
+    const QDate lent4(2024, 3, 10);
+    const QDate palmSunday(2024, 3, 24);
+    const QDate annunciation(2024, 3, 25);
+    const QString march = QStringLiteral("Print: March 2024");
+    const QString weekOfMarch = QStringLiteral("Print: Week, March 2024");
+    struct Row {
+        const char* journey;
+        QList<Step> steps;
+        Seen expected;
+    };
+    const QList<Row> rows = {
+        {"month: a click on a day, then Print Preview",
+         {clickDay("ctMonth1", lent4), tool("ID_PREVIEW")},
+         calendarPrinted(lent4, march, "March 2024")},
+        {"month: Page Down moves a month on",
+         {clickDay("ctMonth1", lent4), keys({Key(Qt::Key_PageDown, {})}), tool("ID_PREVIEW")},
+         calendarPrinted(QDate(2024, 4, 10), "Print: April 2024", "April 2024")},
+        {"month: a click into the page, then Print Preview prints the page",
+         {clickDay("ctMonth1", palmSunday), clickPage(), tool("ID_PREVIEW")},
+         onDate(palmSunday, "Print: Readings, 24 Mar 2024", true)},
+        {"week: a click on a day, then Print Preview",
+         {clickTab("Week"), clickDay("ctCalendar1", palmSunday), tool("ID_PREVIEW")},
+         calendarPrinted(palmSunday, weekOfMarch, "March 2024")},
+        {"week: the arrow key to the next day",
+         {clickTab("Week"), clickDay("ctCalendar1", palmSunday), keys({Key(Qt::Key_Right, {})})},
+         onDate(annunciation, weekOfMarch)},
+        {"week: go to a date; the page follows and is printed once clicked",
+         {clickTab("Week"), clickDay("ctCalendar1", lent4),
+          keys({Key(Qt::Key_G, Qt::ControlModifier)}), type("20240325"),
+          keys({Key(Qt::Key_Return, {})}), clickPage(), tool("ID_PREVIEW")},
+         onDate(annunciation, "Print: Readings, 25 Mar 2024", true)},
+        {"month: go to a date",
+         {keys({Key(Qt::Key_G, Qt::ControlModifier)}), type("20240324"),
+          keys({Key(Qt::Key_Return, {})})},
+         onDate(palmSunday, "Print: Readings, 24 Mar 2024")},
+        {"tree: a month of the side pane",
+         {clickDay("ctMonth1", lent4), clickTreeMonth(2024, "April")},
+         onDate(QDate(2024, 4, 10), "Print: April 2024")},
+        {"month: Copy Day Page with the focus in the month",
+         {clickDay("ctMonth1", palmSunday), keys({Key(Qt::Key_C, Qt::ControlModifier)})},
+         onDate(palmSunday, march, false, true)},
+        {"week: Copy Day Page with the focus in the week",
+         {clickTab("Week"), clickDay("ctCalendar1", lent4),
+          keys({Key(Qt::Key_C, Qt::ControlModifier)})},
+         onDate(lent4, weekOfMarch, false, true)},
+        {"readings: Copy Day Page in the page with nothing selected",
+         {clickDay("ctMonth1", palmSunday), clickPage(),
+          keys({Key(Qt::Key_C, Qt::ControlModifier)})},
+         onDate(palmSunday, "Print: Readings, 24 Mar 2024", false, true)},
+        {"readings: Open in Word Processor leaves the page where the user was reading",
+         {clickDay("ctMonth1", palmSunday), clickPage(), keys({Key(Qt::Key_PageDown, {})}),
+          wordProcessor(tool("OPEN_IN_MS_WORD"))},
+         with(onDate(palmSunday, "Print: Readings, 24 Mar 2024", false, true),
+              [](Seen& s) { s.view = QStringLiteral("middle"); })},
+        {"pane menu: the readings shown again follow the date",
+         {closeAndShowReadingsFromPaneMenu(clickDay("ctMonth1", palmSunday))},
+         onDate(palmSunday, march)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.journey);
+        QApplication::clipboard()->clear();
+        m_messages.clear();
+        HostWindow window;
+        ASSERT_TRUE(open(window, start));
+        for (const Step& step : row.steps)
+            step(window);
+        EXPECT_EQ(seen(window).toString(), row.expected.toString());
+        EXPECT_EQ(m_messages, QStringList());
+    }
+}
+
+// The name a person hears for the focused control: its object name, else its accessible name.
+QString focusName() {
+    const QWidget* focus = QApplication::focusWidget();
+    if (!focus)
+        return QStringLiteral("(none)");
+    return focus->objectName().isEmpty() ? focus->accessibleName() : focus->objectName();
+}
+
+TEST_F(JourneysTest, TabGoesThroughEveryControlInOrder) {
+    HostWindow window;
+    ASSERT_TRUE(open(window, QDate(2024, 3, 10)));
+    keys({Key(Qt::Key_G, Qt::ControlModifier)})(window);
+    QStringList order{focusName()};
+    for (int i = 0; i < 7; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order.append(focusName());
+    }
+    // The date field's year, month and day, the today button, the calendar in front, the
+    // readings' day list and text, and round again.
+    EXPECT_EQ(order, QStringList({"goToDate", "goToDate", "goToDate", "Command1", "ctMonth1",
+                                  "Liturgical Day", "WebBrowser1", "goToDate"}));
+    // In the Week tab and the Prayers tab, the week and the prayers take their places.
+    clickTab(QStringLiteral("Week"))(window);
+    clickTab(QStringLiteral("Prayers"))(window);
+    keys({Key(Qt::Key_G, Qt::ControlModifier)})(window);
+    order = QStringList{focusName()};
+    for (int i = 0; i < 7; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order.append(focusName());
+    }
+    EXPECT_EQ(order, QStringList({"goToDate", "goToDate", "goToDate", "Command1", "ctCalendar1",
+                                  "Liturgical Day", "WebBrowser1", "goToDate"}));
+}
+
+// The titles of the tabs of the window's panes, one group a line.
+QStringList tabTitles(const HostWindow& w) {
+    QStringList groups;
+    for (const QTabBar* bar : w.componentWindow()->findChildren<QTabBar*>()) {
+        if (!bar->isVisible())
+            continue;
+        QStringList titles;
+        for (int i = 0; i < bar->count(); ++i)
+            titles.append(bar->tabText(i));
+        groups.append(titles.join(QLatin1Char('|')));
+    }
+    groups.sort();
+    return groups;
+}
+
+TEST_F(JourneysTest, AnEditionChosenTakesEffectWhole) {
+    const QDate lent4(2024, 3, 10);
+    struct Row {
+        const char* pick;
+        QList<Key> keys; // in the edition chooser
+        QStringList tabs;
+        QString today;
+        QString status;
+    };
+    const auto text = [](qint32 id) { return ResourceStrings::LoadResString(id); };
+    const QList<Row> rows = {
+        {"the diocese with an ordo",
+         {Key(Qt::Key_Down, {})},
+         {text(1001) + "|" + text(1002), text(1004) + "|" + text(1005) + "|Ordo"},
+         "Go to Today",
+         mMain::getVersionName(1011) + " - " + firstRow(lent4, "KorvaLume.MDB")[1].toString()},
+        {"the Norwegian church",
+         {Key(Qt::Key_Home, {})},
+         {text(2001) + "|" + text(2002), text(2004) + "|" + text(2005)},
+         QStringLiteral("G\u00e5 til i dag"),
+         mMain::getVersionName(47) + " - " + firstRow(lent4, "Velmarka.MDB")[1].toString()},
+    };
+    // Each pick writes the INI file; the next journey starts from the set as written.
+    const QString ini = setFile(SampleDataWriter::iniFileName());
+    const QByteArray written = readFile(ini);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.pick);
+        QFile restore(ini);
+        ASSERT_TRUE(restore.open(QIODevice::WriteOnly) && restore.write(written) == written.size());
+        restore.close();
+        HostWindow window;
+        ASSERT_TRUE(open(window, lent4, 1020));
+        QWidget* chooser = named(window, "Combo1");
+        ASSERT_TRUE(chooser->isVisible());
+        QTest::mouseClick(chooser, Qt::LeftButton);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        for (const Key& key : row.keys)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key.first), key.second);
+        QTest::qWait(20);
+        QStringList tabs = row.tabs;
+        tabs.sort();
+        EXPECT_EQ(tabTitles(window), tabs);
+        EXPECT_EQ(qobject_cast<QAbstractButton*>(named(window, "Command1"))->text(), row.today);
+        EXPECT_EQ(window.statusBar()->findChild<QLabel*>(QStringLiteral("statusText"))->text(),
+                  row.status);
+        EXPECT_EQ(m_messages, QStringList());
+    }
+    QFile restore(ini);
+    ASSERT_TRUE(restore.open(QIODevice::WriteOnly) && restore.write(written) == written.size());
+}
+
+} // namespace
