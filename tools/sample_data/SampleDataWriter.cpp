@@ -1,5 +1,6 @@
 #include "SampleDataWriter.h"
 
+#include "NorwegianReference.h"
 #include "TextTable.h"
 #include "data/Schema.h"
 #include "support/OleDate.h"
@@ -397,9 +398,11 @@ bool SampleDataWriter::writeLiturgy(const SampleEdition& edition, QString* error
             for (const LectionaryReading& r : readings) {
                 const int textId = m_bibleIds.value(r.reference);
                 textsUsed.insert(textId);
-                if (!reading.exec({++readingId, calendarId, ++sortOrder, r.component, textId,
-                                   r.reference, readingCaption(r.component, edition.norwegian)},
-                                  error))
+                if (!reading.exec(
+                        {++readingId, calendarId, ++sortOrder, r.component, textId,
+                         edition.norwegian ? NorwegianReference::of(r.reference) : r.reference,
+                         readingCaption(r.component, edition.norwegian)},
+                        error))
                     return false;
             }
             if (withoutPrayers.contains(day.feast))
