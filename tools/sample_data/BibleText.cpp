@@ -50,6 +50,7 @@ bool BibleText::open(const QString& module, const QString& libraryPath, QString*
     }
     m_library = std::move(library);
     m_cache.clear();
+    m_verses.clear();
     return true;
 }
 
@@ -244,6 +245,7 @@ bool BibleText::loadVerses(const QByteArray& text, const QString& name, QString*
     m_map.clear();
     m_partStarts.clear();
     m_cache.clear();
+    m_verses.clear();
     sword::SWModule& module = *m_library->module;
     for (const TextTable::Record& record : records) {
         const QString where = QStringLiteral("%1, line %2: ").arg(name).arg(record.line);
@@ -310,6 +312,11 @@ QString BibleText::verseText(const QByteArray& osis, bool appended) {
     static const QRegularExpression superscription(
         QStringLiteral("<title [^>]*type=\"psalm\"[^>]*>.*?</title>"),
         QRegularExpression::DotMatchesEverythingOption);
+    // Passages of the lectionary share many verses; each is rendered once.
+    const QByteArray cacheKey = appended ? osis + '+' : osis;
+    const auto cached = m_verses.constFind(cacheKey);
+    if (cached != m_verses.constEnd())
+        return cached.value();
     sword::SWModule& module = *m_library->module;
     module.setKey(osis.constData());
     QString raw = QString::fromUtf8(module.getRawEntry());
@@ -322,7 +329,10 @@ QString BibleText::verseText(const QByteArray& osis, bool appended) {
         return {};
     const QString own = appended ? raw.mid(split) : split < 0 ? raw : raw.left(split);
     const QByteArray source = withoutNotes(own).toUtf8();
-    return singleSpaced(QString::fromUtf8(module.renderText(source.constData()).c_str()));
+    const QString text =
+        singleSpaced(QString::fromUtf8(module.renderText(source.constData()).c_str()));
+    m_verses.insert(cacheKey, text);
+    return text;
 }
 
 bool BibleText::passage(const QString& reference, BiblePassage* out, QString* error,

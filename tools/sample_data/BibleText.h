@@ -63,6 +63,7 @@ private:
 
     std::unique_ptr<Library> m_library;
     QHash<QString, BiblePassage> m_cache;
+    QHash<QByteArray, QString> m_verses; // clean text by OSIS reference, '+' for appended text
     QHash<QByteArray, QList<QByteArray>> m_map;  // lectionary verse -> the module's verses
     QHash<QByteArray, QStringList> m_partStarts; // verse -> the words that begin parts 2, 3, ...
 };
