@@ -206,10 +206,23 @@ TEST_F(SampleDataWriterTest, NamesFeastsPrayersAndReadingsOfTheEditions) {
         QString sql;
         QString value;
     } cases[] = {
-        // Names in the edition's language; the Norwegian edition counts Sundays after Trinity
-        // (3 August 2025).
+        // Names in the edition's language; the Norwegian edition counts the Sundays of the
+        // Trinity season from Trinity Sunday (3 August 2025) and writes references as Norwegian
+        // Bibles do, with their verse numbers (Christmas Eve 2025); the text stays English.
         {"Velmarka.MDB", "SELECT ShortName FROM tbCalenderData WHERE Date = 45872",
-         "7. søndag etter trinitatis"},
+         "8. søndag i treenighetstiden"},
+        {"Velmarka.MDB",
+         "SELECT GROUP_CONCAT(Ref, ' / ') FROM (SELECT Ref FROM tbReadings WHERE CalendarID = "
+         "(SELECT ID FROM tbCalenderData WHERE Date = 46015 AND FeastRef = 5) ORDER BY SortOrder)",
+         "Jes 9,1-6 / Sal 96 / Tit 2,11-14 / Luk 2,1-20"},
+        {"Velmarka.MDB",
+         "SELECT COUNT(*) FROM tbBibleText WHERE HTM_Data NOT LIKE '%</P><P><I>Bibeltekst på "
+         "engelsk: World English Bible%</I></P>'",
+         "0"},
+        {"Brastelo.MDB",
+         "SELECT COUNT(*) FROM tbBibleText WHERE HTM_Data NOT LIKE '%</P><P><I>World English "
+         "Bible%</I></P>'",
+         "0"},
         {"Brastelo.MDB", "SELECT ShortName FROM tbCalenderData WHERE Date = 45872", "Pentecost 8"},
         {"Velmarka.MDB",
          "SELECT substr(Navn, 1, 11) FROM tbContent WHERE ID IN (SELECT ContentID FROM "

@@ -1,7 +1,11 @@
 #include "BibleText.h"
 
+#include "TextTable.h"
+
 #include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
+#include <limits>
 #include <listkey.h>
 #include <markupfiltmgr.h>
 #include <swlog.h>
@@ -46,6 +50,7 @@ bool BibleText::open(const QString& module, const QString& libraryPath, QString*
     }
     m_library = std::move(library);
     m_cache.clear();
+    m_verses.clear();
     return true;
 }
 
@@ -142,7 +147,193 @@ sword::ListKey verseList(sword::SWModule& module, const QString& reference) {
                                  true);
 }
 
+// One verse of a reference: where the module keeps it and the number it is shown under.
+struct Verse {
+    QByteArray osis;
+    long index = 0;
+    int chapter = 0;
+    int verse = 0;
+};
+
+QList<Verse> versesOf(sword::SWModule& module, const QString& reference) {
+    QList<Verse> result;
+    sword::ListKey verses = verseList(module, reference);
+    for (verses = sword::TOP; !verses.popError(); verses++) {
+        module.setKey(verses);
+        const auto* key = static_cast<const sword::VerseKey*>(module.getKey());
+        result.append(
+            {QByteArray(key->getOSISRef()), key->getIndex(), key->getChapter(), key->getVerse()});
+    }
+    return result;
+}
+
+// The parts of a verse that a reference reads (0 is part a): "8-15a" reads 15 up to part a,
+// "4b-9" reads 4 from part b on, "14a" and "20c" read that part alone.
+struct PartRange {
+    int from = 0;
+    int to = 0;
+};
+
+QHash<QPair<int, int>, PartRange> partsNamed(const QString& reference) {
+    static const QRegularExpression book(QStringLiteral("^(\\d\\s+)?\\D+"));
+    static const QRegularExpression token(QStringLiteral("(?:(\\d+):)?(\\d+)([a-e]?)"));
+    QHash<QPair<int, int>, PartRange> parts;
+    const qsizetype begin = book.match(reference).capturedEnd();
+    const QString rest = reference.mid(std::max<qsizetype>(begin, 0));
+    int chapter = 0;
+    const auto neighbour = [&rest](qsizetype i, int step) {
+        for (; i >= 0 && i < rest.size(); i += step) {
+            if (!rest.at(i).isSpace())
+                return rest.at(i);
+        }
+        return QChar();
+    };
+    for (auto it = token.globalMatch(rest); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.hasCaptured(1) && !m.captured(1).isEmpty())
+            chapter = m.captured(1).toInt();
+        if (m.captured(3).isEmpty())
+            continue;
+        const int part = m.captured(3).at(0).unicode() - 'a';
+        const bool starts = neighbour(m.capturedEnd(), 1) == QLatin1Char('-');
+        const bool ends = neighbour(m.capturedStart() - 1, -1) == QLatin1Char('-');
+        parts.insert({chapter, m.captured(2).toInt()},
+                     {ends ? 0 : part, starts ? std::numeric_limits<int>::max() : part});
+    }
+    return parts;
+}
+
+// Where the parts of a verse begin, each of `starts` at the beginning of a word, in order, and
+// where the verse ends; empty when one is not found.
+QList<qsizetype> partOffsets(const QString& text, const QStringList& starts) {
+    QList<qsizetype> offsets{0};
+    for (const QString& start : starts) {
+        const qsizetype at = text.indexOf(start, offsets.last() + 1);
+        if (at <= 0 || !text.at(at - 1).isSpace())
+            return {};
+        offsets.append(at);
+    }
+    offsets.append(text.size());
+    return offsets;
+}
+
+// Runs of blanks become one space; no space stays at a line's ends. A closing quotation mark
+// that a footnote separated from the next word gets its space.
+QString singleSpaced(QString text) {
+    static const QRegularExpression blanks(QStringLiteral("[ \\t]+"));
+    static const QRegularExpression lineEnds(QStringLiteral(" ?\\n ?"));
+    static const QRegularExpression closedQuote(QStringLiteral("\u201D(?=\\p{L})"));
+    return text.replace(blanks, QStringLiteral(" "))
+        .replace(lineEnds, QStringLiteral("\n"))
+        .replace(closedQuote, QStringLiteral("\u201D "))
+        .trimmed();
+}
+
 } // namespace
+
+bool BibleText::loadVerses(const QByteArray& text, const QString& name, QString* error) {
+    const auto failed = [error](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (!m_library)
+        return failed(QStringLiteral("No Bible module is open."));
+    QList<TextTable::Record> records;
+    if (!TextTable::parse(text, name, 3, &records, error))
+        return false;
+    m_map.clear();
+    m_partStarts.clear();
+    m_cache.clear();
+    m_verses.clear();
+    sword::SWModule& module = *m_library->module;
+    for (const TextTable::Record& record : records) {
+        const QString where = QStringLiteral("%1, line %2: ").arg(name).arg(record.line);
+        const QList<Verse> verses = versesOf(module, record.fields.at(1));
+        if (verses.size() != 1)
+            return failed(where + QStringLiteral("\"%1\" is not one verse of the Bible module.")
+                                      .arg(record.fields.at(1)));
+        const QByteArray& osis = verses.first().osis;
+        const QString& value = record.fields.at(2);
+        if (record.fields.at(0) == QLatin1String("map")) {
+            QList<QByteArray> targets;
+            if (!value.isEmpty()) {
+                for (const Verse& target : versesOf(module, value))
+                    targets.append(target.osis);
+                if (targets.isEmpty())
+                    return failed(where + QStringLiteral("\"%1\" names no verse of the Bible "
+                                                         "module.")
+                                              .arg(value));
+            }
+            m_map.insert(osis, targets);
+        } else if (record.fields.at(0) == QLatin1String("part")) {
+            const QStringList starts = value.split(QStringLiteral(" / "));
+            if (partOffsets(verseText(osis, false), starts).isEmpty())
+                return failed(where + QStringLiteral("%1 does not hold \"%2\" at the beginning of "
+                                                     "a word, in this order.")
+                                          .arg(record.fields.at(1), value));
+            m_partStarts.insert(osis, starts);
+        } else {
+            return failed(where + QStringLiteral("\"map\" or \"part\" is expected, not \"%1\".")
+                                      .arg(record.fields.at(0)));
+        }
+    }
+    return true;
+}
+
+long BibleText::position(const QString& reference) {
+    if (!m_library)
+        return -1;
+    QString wanted = reference.trimmed();
+    if (wanted.endsWith(QLatin1Char('+')))
+        wanted.chop(1);
+    sword::ListKey verses = verseList(*m_library->module, wanted);
+    verses = sword::TOP;
+    if (verses.popError())
+        return -1;
+    m_library->module->setKey(verses);
+    return static_cast<const sword::VerseKey*>(m_library->module->getKey())->getIndex();
+}
+
+QString BibleText::translation() const {
+    if (!m_library)
+        return {};
+    const char* description = m_library->module->getConfigEntry("Description");
+    return description ? QString::fromUtf8(description)
+                       : QString::fromUtf8(m_library->module->getName());
+}
+
+QString BibleText::verseText(const QByteArray& osis, bool appended) {
+    // The module's glossary follows the end of Revelation inside its last verse.
+    static const QRegularExpression bookEnd(
+        QStringLiteral("<div [^>]*eID=\"[^\"]*\"[^>]*type=\"book\"[^>]*/>"));
+    // The lectionary numbers psalms from their first verse after the superscription, which the
+    // module keeps inside verse 1.
+    static const QRegularExpression superscription(
+        QStringLiteral("<title [^>]*type=\"psalm\"[^>]*>.*?</title>"),
+        QRegularExpression::DotMatchesEverythingOption);
+    // Passages of the lectionary share many verses; each is rendered once.
+    const QByteArray cacheKey = appended ? osis + '+' : osis;
+    const auto cached = m_verses.constFind(cacheKey);
+    if (cached != m_verses.constEnd())
+        return cached.value();
+    sword::SWModule& module = *m_library->module;
+    module.setKey(osis.constData());
+    QString raw = QString::fromUtf8(module.getRawEntry());
+    const QRegularExpressionMatch end = bookEnd.match(raw);
+    if (end.hasMatch())
+        raw.truncate(end.capturedEnd());
+    raw.remove(superscription);
+    const qsizetype split = appendedStart(raw);
+    if (appended && split < 0)
+        return {};
+    const QString own = appended ? raw.mid(split) : split < 0 ? raw : raw.left(split);
+    const QByteArray source = withoutNotes(own).toUtf8();
+    const QString text =
+        singleSpaced(QString::fromUtf8(module.renderText(source.constData()).c_str()));
+    m_verses.insert(cacheKey, text);
+    return text;
+}
 
 bool BibleText::passage(const QString& reference, BiblePassage* out, QString* error,
                         const QString& shownAs) {
@@ -156,56 +347,77 @@ bool BibleText::passage(const QString& reference, BiblePassage* out, QString* er
             *error = QStringLiteral("No Bible module is open.");
         return false;
     }
+    BiblePassage result;
+    if (!read(reference, &result, error, shownAs))
+        return false;
+    m_cache.insert(reference, result);
+    *out = result;
+    return true;
+}
+
+bool BibleText::read(const QString& reference, BiblePassage* out, QString* error,
+                     const QString& shownAs) {
+    const auto failed = [error](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
     // "Romans 14:23+" is what the module appends to that verse, shown under the verse numbers
     // of `shownAs`.
     QString wanted = reference.trimmed();
     const bool appended = wanted.endsWith(QLatin1Char('+'));
     if (appended)
         wanted.chop(1);
-    sword::ListKey verses = verseList(*m_library->module, wanted);
-    BiblePassage result;
+    const QHash<QPair<int, int>, PartRange> parts = partsNamed(wanted);
     QStringList plain;
     QString html = QStringLiteral("<P>");
     int lastChapter = -1;
-    for (verses = sword::TOP; !verses.popError(); verses++) {
-        m_library->module->setKey(verses);
-        const auto* key = static_cast<const sword::VerseKey*>(m_library->module->getKey());
-        const QString raw = QString::fromUtf8(m_library->module->getRawEntry());
-        const qsizetype split = appendedStart(raw);
-        if (appended && split < 0)
-            continue;
-        const QString own = appended ? raw.mid(split) : split < 0 ? raw : raw.left(split);
-        const QByteArray source = withoutNotes(own).toUtf8();
-        const QString text =
-            QString::fromUtf8(m_library->module->renderText(source.constData()).c_str()).trimmed();
+    for (const Verse& verse : versesOf(*m_library->module, wanted)) {
+        const auto mapped = m_map.constFind(verse.osis);
+        const QList<QByteArray> sources =
+            mapped == m_map.constEnd() ? QList<QByteArray>{verse.osis} : mapped.value();
+        QStringList texts;
+        for (const QByteArray& source : sources) {
+            const QString text = verseText(source, appended);
+            if (!text.isEmpty())
+                texts.append(text);
+        }
+        QString text = texts.join(QLatin1Char(' '));
         if (text.isEmpty())
             continue;
-        const int chapter = key->getChapter();
-        const int verse = key->getVerse();
-        QString number = QString::number(verse);
+        const auto part = parts.constFind({verse.chapter, verse.verse});
+        if (part != parts.constEnd()) {
+            const QList<qsizetype> offsets = partOffsets(text, m_partStarts.value(verse.osis));
+            const int count = int(offsets.size()) - 1;
+            if (count < 2 || part->from >= count)
+                return failed(QStringLiteral("The reference \"%1\" names a part of %2:%3 that the "
+                                             "verse table does not divide.")
+                                  .arg(reference)
+                                  .arg(verse.chapter)
+                                  .arg(verse.verse));
+            const int last = std::min(part->to, count - 1);
+            text = text.mid(offsets.at(part->from), offsets.at(last + 1) - offsets.at(part->from))
+                       .trimmed();
+        }
+        QString number = QString::number(verse.verse);
         if (appended)
             number = shownAs.section(QLatin1Char(':'), -1).trimmed();
         // A passage that crosses chapters shows the chapter at the first verse of each.
-        else if (chapter != lastChapter && lastChapter != -1)
-            number = QStringLiteral("%1:%2").arg(chapter).arg(verse);
-        if (result.verses > 0)
+        else if (verse.chapter != lastChapter && lastChapter != -1)
+            number = QStringLiteral("%1:%2").arg(verse.chapter).arg(verse.verse);
+        if (out->verses > 0)
             html += QLatin1Char(' ');
         html += QStringLiteral("<SUP>%1</SUP>&nbsp;%2").arg(number, escaped(text));
         plain.append(number + QLatin1Char(' ') + text);
-        lastChapter = chapter;
-        ++result.verses;
+        lastChapter = verse.chapter;
+        ++out->verses;
     }
-    if (result.verses == 0) {
-        if (error)
-            *error = QStringLiteral("The reference \"%1\" names no verse of the Bible module.")
-                         .arg(reference);
-        return false;
-    }
+    if (out->verses == 0)
+        return failed(QStringLiteral("The reference \"%1\" names no verse of the Bible module.")
+                          .arg(reference));
     html += QStringLiteral("</P>");
-    result.text = plain.join(QLatin1Char('\n'));
-    result.html = html;
-    m_cache.insert(reference, result);
-    *out = result;
+    out->text = plain.join(QLatin1Char('\n'));
+    out->html = html;
     return true;
 }
 

@@ -13,7 +13,10 @@ int daysToSunday(const QDate& date) {
 
 constexpr int kPalmSunday = 26;
 constexpr int kHolyWednesday = 29;
+constexpr int kMaundyThursday = 30;
 constexpr int kGoodFriday = 103;
+constexpr int kOlsok = 101;
+constexpr int kPeterAndPaul = 312;
 
 } // namespace
 
@@ -57,6 +60,54 @@ const Feast* ChurchYear::feast(const char* key) const {
 }
 
 const Feast* ChurchYear::sundayFeast(const QDate& d, QString* lectionaryDay) const {
+    return m_style.norwegian ? norwegianSunday(d, lectionaryDay) : commonSunday(d, lectionaryDay);
+}
+
+QDate ChurchYear::norwegianEpiphany(int year) {
+    const QDate earliest(year, 1, 2);
+    return earliest.addDays(daysToSunday(earliest));
+}
+
+const Feast* ChurchYear::norwegianSunday(const QDate& d, QString* lectionaryDay) const {
+    // The Church of Norway names and counts its Sundays in its own way; its readings are the
+    // lectionary's for the date, but for the feasts it keeps on another day than the lectionary.
+    QString common;
+    const Feast* sunday = commonSunday(d, &common);
+    const auto byDate = [&](const char* key) {
+        *lectionaryDay = common.isEmpty() && sunday ? sunday->lectionaryDay : common;
+        return feast(key);
+    };
+    const qint64 fromEaster = Computus::easterSunday(d.year()).daysTo(d);
+    const QDate epiphany = norwegianEpiphany(d.year());
+    if (d == epiphany)
+        return feast("epiphany");
+    if (d > epiphany && fromEaster < -63) {
+        const Feast* numbered =
+            m_feasts.byNumber(FeastTable::epiphanySunday(int(epiphany.daysTo(d) / 7) + 1));
+        *lectionaryDay = common.isEmpty() && sunday ? sunday->lectionaryDay : common;
+        return numbered;
+    }
+    if (fromEaster == -63)
+        return byDate("sower_sunday");
+    if (fromEaster == -56)
+        return feast("transfiguration");
+    if (fromEaster == -49)
+        return byDate("shrove_sunday");
+    if (fromEaster <= 56 || sunday == feast("christ_the_king") ||
+        d >= firstSundayOfAdvent(d.year()) || (d.month() == 1 && d < epiphany))
+        return sunday;
+    const int week = int(fromEaster - 56) / 7;
+    if (week == 5)
+        return feast("apostles_day");
+    if (d.month() == 10 && d.day() >= 25)
+        return byDate("day_of_prayer");
+    if (d.month() == 11 && d.day() <= 7)
+        return feast("all_saints");
+    *lectionaryDay = common;
+    return m_feasts.byNumber(FeastTable::trinitySunday(week + 1));
+}
+
+const Feast* ChurchYear::commonSunday(const QDate& d, QString* lectionaryDay) const {
     const int year = d.year();
     const int month = d.month();
     const int day = d.day();
@@ -98,13 +149,9 @@ const Feast* ChurchYear::sundayFeast(const QDate& d, QString* lectionaryDay) con
         return feast("trinity");
     if (d == advent1.addDays(-7))
         return feast("christ_the_king");
-    if (m_style.norwegian && month == 11 && day <= 7)
-        return feast("all_saints");
     const int proper = properOf(d);
     *lectionaryDay =
         proper == 3 ? QStringLiteral("epiphany8") : QStringLiteral("proper%1").arg(proper);
-    if (m_style.norwegian)
-        return m_feasts.byNumber(FeastTable::trinitySunday(int(fromEaster - 56) / 7));
     return m_feasts.byNumber(FeastTable::pentecostSunday(int(fromEaster - 49) / 7));
 }
 
@@ -113,9 +160,16 @@ const Feast* ChurchYear::principalWeekday(const QDate& d) const {
         return feast("christmas_eve");
     if (d.month() == 12 && d.day() == 25)
         return feast("christmas_day");
-    if (d.month() == 1 && d.day() == 6)
+    // The Church of Norway keeps the Epiphany on a Sunday, and the second days of Easter and
+    // Pentecost.
+    if (d.month() == 1 && d.day() == 6 && !m_style.norwegian)
         return feast("epiphany");
-    switch (Computus::easterSunday(d.year()).daysTo(d)) {
+    const qint64 fromEaster = Computus::easterSunday(d.year()).daysTo(d);
+    if (m_style.norwegian && fromEaster == 1)
+        return feast("easter_monday");
+    if (m_style.norwegian && fromEaster == 50)
+        return feast("whit_monday");
+    switch (fromEaster) {
     case -46:
         return feast("ash_wednesday");
     case -6:
@@ -167,7 +221,12 @@ const ChurchYear::Placement& ChurchYear::placement(int year) const {
     Placement placed;
     QList<QPair<QDate, const Feast*>> moved;
     const auto keep = [&](const QDate& date, const Feast* fixed) {
-        if (fixed->rank == Feast::Rank::Commemoration) {
+        // The Church of Norway keeps Olsok as a festival, on a Sunday too, and Peter and Paul
+        // on the apostles' Sunday.
+        if (m_style.norwegian && fixed->number == kPeterAndPaul)
+            return;
+        const bool festival = m_style.norwegian && fixed->number == kOlsok;
+        if (fixed->rank == Feast::Rank::Commemoration && !festival) {
             if (date.dayOfWeek() != Qt::Sunday && !isPrincipal(date))
                 placed.commemorations.insert(date, fixed);
         } else if (isPrincipal(date)) {
@@ -253,12 +312,19 @@ int ChurchYear::feastColour(const Feast& feast) const {
         if (m_style.scarletHolyWeek)
             return Scarlet;
     }
-    if (feast.number >= kPalmSunday && feast.number <= kHolyWednesday) {
+    if (feast.number > kPalmSunday && feast.number <= kHolyWednesday) {
         if (m_style.scarletHolyWeek)
             return Scarlet;
-        if (m_style.norwegian)
+        if (m_style.violetHolyWeek)
             return Violet;
     }
+    if (feast.number == kPalmSunday && m_style.scarletHolyWeek)
+        return Scarlet;
+    if (feast.number == kPalmSunday && m_style.norwegian)
+        return Violet;
+    // The Church of Norway keeps Maundy Thursday in violet.
+    if (feast.number == kMaundyThursday && m_style.norwegian)
+        return Violet;
     return feast.colour;
 }
 
@@ -266,7 +332,8 @@ int ChurchYear::weekdayColour(const QDate& d) const {
     const int year = d.year();
     if (d >= firstSundayOfAdvent(year))
         return d.month() == 12 && d.day() >= 25 ? White : advent();
-    if (d.month() == 1 && d < baptismOfTheLord(year))
+    if (d.month() == 1 &&
+        d < (m_style.norwegian ? norwegianEpiphany(year).addDays(7) : baptismOfTheLord(year)))
         return White;
     const qint64 fromEaster = Computus::easterSunday(year).daysTo(d);
     if (fromEaster < -46)

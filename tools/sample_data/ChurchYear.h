@@ -19,13 +19,14 @@ struct LiturgicalDay {
     QString group;         // prayer group; empty for a plain weekday
 };
 
-// How an edition keeps the church year: the Sundays after Trinity (Norwegian) or after Pentecost,
-// and the colours in which churches differ.
+// How an edition keeps the church year: the Church of Norway's order or the lectionary's, and the
+// colours in which churches differ.
 struct CalendarStyle {
-    bool norwegian = false;
+    bool norwegian = false; // the Church of Norway's names, counting and days
     bool blueAdvent = false;
     bool blackGoodFriday = false;
     bool scarletHolyWeek = false;
+    bool violetHolyWeek = false; // Monday to Wednesday of Holy Week
 };
 
 // The church year computed from Easter and the fixed dates.
@@ -64,6 +65,10 @@ private:
     const Placement& placement(int year) const;
     QDate transferDate(const QDate& date, const Placement& placed) const;
     const Feast* sundayFeast(const QDate& sunday, QString* lectionaryDay) const;
+    const Feast* commonSunday(const QDate& sunday, QString* lectionaryDay) const;
+    const Feast* norwegianSunday(const QDate& sunday, QString* lectionaryDay) const;
+    // The Church of Norway's Epiphany: the first Sunday after New Year's Day.
+    static QDate norwegianEpiphany(int year);
     const Feast* principalWeekday(const QDate& date) const;
     const Feast* feast(const char* key) const;
     LiturgicalDay row(const QDate& date, const Feast& feast, const QString& lectionaryDay) const;

@@ -148,9 +148,9 @@ bool FeastTable::addNumberedSundays(QString* error) {
          "discipleship.",
          "%1. søndag etter pinse, i kirkeårets grønne tid."},
         {kFirstTrinitySunday, kLastTrinitySunday, &FeastTable::trinitySunday, "trinity%1",
-         "Trinity %1", "%1. søndag etter trinitatis",
-         "The %2 Sunday after Trinity, in the green season of the church year.",
-         "%1. søndag etter trinitatis, i kirkeårets grønne tid, da kirken lever av ordet og "
+         "Trinity %1", "%1. søndag i treenighetstiden",
+         "The %2 Sunday of the Trinity season, in the green season of the church year.",
+         "%1. søndag i treenighetstiden, i kirkeårets grønne tid, da kirken lever av ordet og "
          "vokser i tro."},
     };
     for (const Series& s : series) {

@@ -30,15 +30,17 @@ struct Feast {
 };
 
 // The feasts of the data table, plus the numbered Sundays the generator makes itself: the
-// Sundays after the Epiphany (2 to 9), after Pentecost (2 to 28) and after Trinity (1 to 26).
+// Sundays after the Epiphany (2 to 9), after Pentecost (2 to 28) and of the Trinity season (2 to
+// 27).
 class FeastTable {
 public:
     static constexpr int kFirstEpiphanySunday = 2;
     static constexpr int kLastEpiphanySunday = 9;
     static constexpr int kFirstPentecostSunday = 2;
     static constexpr int kLastPentecostSunday = 28;
-    static constexpr int kFirstTrinitySunday = 1;
-    static constexpr int kLastTrinitySunday = 26;
+    // Counted as the Church of Norway counts them: Trinity Sunday is the first.
+    static constexpr int kFirstTrinitySunday = 2;
+    static constexpr int kLastTrinitySunday = 27;
 
     static int epiphanySunday(int n) { return 9 + n; }
     static int pentecostSunday(int n) { return 39 + n; }

@@ -1,5 +1,6 @@
 #include "SampleDataWriter.h"
 
+#include "NorwegianReference.h"
 #include "TextTable.h"
 #include "data/Schema.h"
 #include "support/DiskInterface.h"
@@ -68,6 +69,12 @@ public:
         QSqlDatabase db = database();
         if (!db.open())
             return fail(error, db.lastError().text());
+        // No journal and no waiting for the disk: a set that fails is removed as a whole, and
+        // one that is complete is moved into place only after every file is closed.
+        QSqlQuery pragma(db);
+        if (!pragma.exec(QStringLiteral("PRAGMA journal_mode = OFF")) ||
+            !pragma.exec(QStringLiteral("PRAGMA synchronous = OFF")))
+            return fail(error, pragma.lastError().text());
         if (!db.transaction())
             return fail(error, db.lastError().text());
         m_inTransaction = true;
@@ -307,13 +314,25 @@ bool SampleDataWriter::loadTables(QString* error) {
 
 bool SampleDataWriter::readBible(QString* error) {
     m_progress(QStringLiteral("Reading the Bible texts (%1)...").arg(m_options.bibleModule));
-    if (!m_bible.open(m_options.bibleModule, m_options.swordLibrary, error))
+    if (!m_bible.open(m_options.bibleModule, m_options.swordLibrary, error) ||
+        !m_bible.loadVerses(resource(QStringLiteral("verses.txt")), QStringLiteral("verses.txt"),
+                            error))
         return false;
     // Every reference of the table is read, so that its text numbers do not depend on the
     // years written and a wrong reference shows at once.
     const QList<LectionaryReading>& references = m_lectionary.references();
-    QStringList wrong;
+    // In the module's order, so that each book is decompressed once; the text numbers stay in
+    // the table's order.
+    QList<int> order(references.size());
+    QList<long> positions;
     for (int i = 0; i < references.size(); ++i) {
+        order[i] = i;
+        positions.append(m_bible.position(references.at(i).textReference));
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&positions](int a, int b) { return positions.at(a) < positions.at(b); });
+    QStringList wrong;
+    for (const int i : order) {
         BiblePassage passage;
         QString why;
         if (!m_bible.passage(references.at(i).textReference, &passage, &why,
@@ -388,9 +407,11 @@ bool SampleDataWriter::writeLiturgy(const SampleEdition& edition, QString* error
             for (const LectionaryReading& r : readings) {
                 const int textId = m_bibleIds.value(r.reference);
                 textsUsed.insert(textId);
-                if (!reading.exec({++readingId, calendarId, ++sortOrder, r.component, textId,
-                                   r.reference, readingCaption(r.component, edition.norwegian)},
-                                  error))
+                if (!reading.exec(
+                        {++readingId, calendarId, ++sortOrder, r.component, textId,
+                         edition.norwegian ? NorwegianReference::of(r.reference) : r.reference,
+                         readingCaption(r.component, edition.norwegian)},
+                        error))
                     return false;
             }
             if (withoutPrayers.contains(day.feast))
@@ -423,9 +444,17 @@ bool SampleDataWriter::writeLiturgy(const SampleEdition& edition, QString* error
         db, QStringLiteral("INSERT INTO tbBibleText (ID, Text, HTM_Data) VALUES (?, ?, ?)"));
     QList<int> texts(textsUsed.cbegin(), textsUsed.cend());
     std::sort(texts.begin(), texts.end());
+    // The page names the translation under each reading; the Norwegian edition says that the
+    // text is English.
+    const QString translation =
+        QStringLiteral("<P><I>%1</I></P>")
+            .arg((edition.norwegian ? QStringLiteral("Bibeltekst på engelsk: %1")
+                                    : QStringLiteral("%1"))
+                     .arg(m_bible.translation())
+                     .toHtmlEscaped());
     for (const int id : texts) {
         const BiblePassage& passage = m_passages[id];
-        if (!bibleRow.exec({id, passage.text, passage.html}, error))
+        if (!bibleRow.exec({id, passage.text, passage.html + translation}, error))
             return false;
     }
     Insert contentRow(db, QStringLiteral("INSERT INTO tbContent (ID, Navn, Text, HTM_Data) "

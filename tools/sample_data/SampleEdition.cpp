@@ -19,6 +19,8 @@ const QList<SampleEdition>& SampleEdition::all() {
         velmark.norwegian = true;
         velmark.style.norwegian = true;
         velmark.style.blackGoodFriday = true;
+        // The Church of Norway keeps Lent's violet through Holy Week.
+        velmark.style.violetHolyWeek = true;
         velmark.prayers = {{QStringLiteral("collect"), 201}};
         list.append(velmark);
 
@@ -41,6 +43,8 @@ const QList<SampleEdition>& SampleEdition::all() {
                          {QStringLiteral("communion"), 72},
                          {QStringLiteral("aftercommunion"), 23}};
         korva.ordo = true;
+        // A church of the Roman rite: Monday to Wednesday of Holy Week are violet.
+        korva.style.violetHolyWeek = true;
         korva.feastsWithoutPrayers = {103, 104};
         korva.hiddenFeasts = {101, 155, 486, 490, 530};
         list.append(korva);
