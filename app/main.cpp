@@ -3,6 +3,7 @@
 #include "app/DayCommand.h"
 #include "app/EditionCommand.h"
 #include "app/HostSession.h"
+#include "app/IcalProgram.h"
 #include "app/ImportCommand.h"
 #include "app/MailCommand.h"
 #include "app/MonthCommand.h"
@@ -26,8 +27,8 @@ bool colourOutput() {
 // The usage of every command, one a line.
 QString usage() {
     return CommandLine::usage() + DayCommand::usage() + ServiceCommand::usage() +
-           ImportCommand::usage() + MailCommand::usage() + CopyToServerCommand::usage() +
-           WindowProgram::usage();
+           ImportCommand::usage() + IcalProgram::icsUsage() + IcalProgram::serveUsage() +
+           MailCommand::usage() + CopyToServerCommand::usage() + WindowProgram::usage();
 }
 
 } // namespace
@@ -36,6 +37,9 @@ int main(int argc, char** argv) {
     // The window is a program of its own, so that the commands below load no widget library.
     if (WindowProgram::wanted(argc, argv))
         return WindowProgram::exec(argc, argv);
+    // So are the iCalendar commands, which alone load libical and the HTTP server.
+    if (IcalProgram::wanted(argc, argv))
+        return IcalProgram::exec(argc, argv);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
     QTextStream out(stdout);

@@ -18,7 +18,8 @@ done
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev
           libgtest-dev libgmock-dev libbenchmark-dev mdbtools-dev mdbtools libsword-dev
           sword-text-web xdg-utils clang libclang-rt-14-dev ccache poppler-utils unzip
-          postgresql libqt6sql6-psql)
+          postgresql libqt6sql6-psql libical-dev qt6-httpserver-dev
+          qt6-websockets-dev)
 
 install_missing() {
     local missing=()
