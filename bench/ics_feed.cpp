@@ -15,10 +15,12 @@
 #include "ical/IcsExport.h"
 
 #include <QDate>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimeZone>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -191,6 +193,7 @@ struct Server {
         port = probe.serverPort();
         probe.close();
         process.setStandardOutputFile(QProcess::nullDevice());
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start(QStringLiteral(LC_APP_PROGRAM),
                       {QStringLiteral("serve"), QStringLiteral("--listen"),
                        QStringLiteral("127.0.0.1:%1").arg(port), QStringLiteral("--ini"),
@@ -228,11 +231,14 @@ void ics_server_month(benchmark::State& state) {
     QTcpSocket socket;
     const QByteArray target = "/calendar.ics?from=2026-03-01&to=2026-03-31";
     // The program needs a moment to listen.
-    for (int attempt = 0; attempt < 100 && socket.state() != QAbstractSocket::ConnectedState;
-         ++attempt) {
+    QElapsedTimer waited;
+    waited.start();
+    while (socket.state() != QAbstractSocket::ConnectedState && waited.elapsed() < 60000) {
         socket.connectToHost(QHostAddress::LocalHost, server.port);
-        if (!socket.waitForConnected(100))
-            socket.abort();
+        if (socket.waitForConnected(1000))
+            break;
+        socket.abort();
+        QThread::msleep(100);
     }
     if (get(socket, target) < 0) {
         state.SkipWithError("the serve program does not answer");
