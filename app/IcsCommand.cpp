@@ -42,10 +42,10 @@ bool IcsCommand::range(const QString& from, const QString& to, const QDate& toda
                      .arg(last->toString(Qt::ISODate), first->toString(Qt::ISODate));
         return false;
     }
-    if (first->daysTo(*last) >= kMaxDays) {
+    if (first->daysTo(*last) >= IcsExport::kMaxDays) {
         *error = QStringLiteral("the range from %1 to %2 is longer than %3 days")
                      .arg(first->toString(Qt::ISODate), last->toString(Qt::ISODate))
-                     .arg(kMaxDays);
+                     .arg(IcsExport::kMaxDays);
         return false;
     }
     return true;

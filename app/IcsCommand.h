@@ -10,9 +10,6 @@
 // file, for calendar programs to import.
 class IcsCommand {
 public:
-    // The longest range one file or feed may cover, so that a request cannot ask for centuries.
-    static constexpr qint64 kMaxDays = 5 * 366;
-
     struct Request {
         QDate from;
         QDate to;
@@ -34,7 +31,7 @@ public:
                       QString* error);
     // The range of the texts `from` and `to` (YYYY-MM-DD; either may be empty for the default
     // from the first of the month of `today` to a year later). False with `error` set, a
-    // sentence, when a text is no date, the range is backwards or longer than kMaxDays.
+    // sentence, when a text is no date, the range is backwards or longer than IcsExport::kMaxDays.
     static bool range(const QString& from, const QString& to, const QDate& today, QDate* first,
                       QDate* last, QString* error);
     // The whole command; `now` is the time the file is made. Returns the exit code.

@@ -11,6 +11,9 @@
 // export make it: read, written, and put on the disk whole.
 class IcsExport {
 public:
+    // The longest range one file or feed may cover, so that a request cannot ask for centuries.
+    static constexpr qint64 kMaxDays = 5 * 366;
+
     // The options of a feed of `edition` made at `now`: the edition's name and language as the
     // session set them, the services in the system's time zone.
     static IcsWriter::Options options(qint32 edition, bool days, bool services,
