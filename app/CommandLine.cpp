@@ -55,6 +55,30 @@ bool CommandLine::parseDate(const QString& text, QDate* date) {
     return true;
 }
 
+bool CommandLine::takeValue(const QStringList& arguments, qsizetype* i, const QString& option,
+                            bool hasValue, QString* value, QString* error) {
+    if (!hasValue) {
+        if (*i + 1 >= arguments.size()) {
+            *error = QStringLiteral("%1 needs a value").arg(option);
+            return false;
+        }
+        *value = arguments.at(++*i);
+    }
+    if (value->isEmpty()) {
+        *error = QStringLiteral("%1 needs a value").arg(option);
+        return false;
+    }
+    return true;
+}
+
+bool CommandLine::parseEdition(const QString& text, qint32* edition, QString* error) {
+    bool ok = false;
+    *edition = text.toInt(&ok);
+    if (!ok)
+        *error = QStringLiteral("the edition code '%1' is not a number").arg(text);
+    return ok;
+}
+
 QString CommandLine::splitOption(const QString& argument, QString* value, bool* hasValue) {
     const qsizetype equals = argument.indexOf(QLatin1Char('='));
     if (!argument.startsWith(QLatin1String("--")) || equals <= 0)

@@ -45,6 +45,13 @@ public:
     // argument as it stands.
     static QString splitOption(const QString& argument, QString* value, bool* hasValue);
     static bool parseDate(const QString& text, QDate* date);
+    // The value of the option at `*i` (`option`, split by splitOption): the text after '=' when
+    // `hasValue`, else the next argument, which `*i` then moves to. False with `error` set when
+    // there is none or it is empty.
+    static bool takeValue(const QStringList& arguments, qsizetype* i, const QString& option,
+                          bool hasValue, QString* value, QString* error);
+    // An edition code; false with `error` set when `text` is not a number.
+    static bool parseEdition(const QString& text, qint32* edition, QString* error);
     // Writes a command line's mistake and the command's usage to `err`; the exit code 2.
     static int usageError(FILE* err, const QString& error, const QString& usage);
 };

@@ -6,6 +6,7 @@
 #include "app/SSActiveToolBars.h"
 #include "app/WindowProgram.h"
 #include "support/DiskInterface.h"
+#include "ical/ui/CalendarExportDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +19,8 @@
 #include <QImageWriter>
 #include <QLabel>
 #include <QLibrary>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -69,6 +72,25 @@ HostWindow::HostWindow(QWidget* parent)
     statusBar()->addWidget(m_status, 1);
     connect(m_notify, &HostNotify::message, this, [this](qint32 code) { onMessage(code); });
     connect(m_commands, &HostCommands::pageLayoutChosen, m_notify, &HostNotify::setPPageLayout);
+    // File > Export Calendar..., before Quit.
+    QMenu* file = menuBar()->findChild<QMenu*>(QStringLiteral("&File"));
+    QAction* exportCalendar = new QAction(tr("Export &Calendar..."), file);
+    exportCalendar->setObjectName(QStringLiteral("exportCalendar"));
+    file->insertAction(file->findChild<QAction*>(QStringLiteral("quit")), exportCalendar);
+    connect(exportCalendar, &QAction::triggered, this, &HostWindow::exportCalendar);
+}
+
+void HostWindow::exportCalendar() {
+    // The edition's language and name for the calendar, read as the commands read them.
+    HostSession session;
+    session.setServer(m_options.server);
+    QString error;
+    if (!session.open(m_options.iniFile, m_options.edition, &error, false)) {
+        QMessageBox::warning(this, tr("Export Calendar"), error);
+        return;
+    }
+    CalendarExportDialog dialog(session.iniFile(), session.server(), session.edition(), this);
+    dialog.exec();
 }
 
 HostWindow::~HostWindow() {
@@ -102,6 +124,7 @@ QString HostWindow::libraryPath() {
 }
 
 bool HostWindow::open(const Options& options, QString* error) {
+    m_options = options;
     const QString path = libraryPath();
     m_library->setFileName(path);
     if (!m_library->load()) {

@@ -59,6 +59,8 @@ protected:
 
 private:
     void onMessage(qint32 code);
+    // File > Export Calendar...: the days and services of a range as an iCalendar file.
+    void exportCalendar();
     // The name of the day shown on the readings page.
     QString selectedDayName() const;
     // Copies the day page in front (its selection, or all of it) to the clipboard.
@@ -73,4 +75,5 @@ private:
     QObject* m_component = nullptr;
     QWidget* m_componentWindow = nullptr;
     qint32 m_handle = 0;
+    Options m_options;
 };

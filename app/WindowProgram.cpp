@@ -1,13 +1,7 @@
 #include "app/WindowProgram.h"
 
+#include "app/HelperProgram.h"
 #include "support/ComponentInfo.h"
-
-#include <QFile>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <unistd.h>
-#include <vector>
 
 namespace WindowProgram {
 
@@ -47,14 +41,8 @@ QString path() {
 }
 
 int exec(int argc, char** argv) {
-    const QByteArray program = QFile::encodeName(path());
-    std::vector<char*> arguments(argv, argv + argc);
-    arguments.push_back(nullptr);
-    ::execv(program.constData(), arguments.data());
-    const int error = errno;
-    std::fprintf(stderr, "liturgy-calendar: cannot start the window program %s: %s\n",
-                 program.constData(), std::strerror(error));
-    return 1;
+    return HelperProgram::exec(QStringLiteral("liturgy-calendar-window"), "window program", argc,
+                               argv);
 }
 
 } // namespace WindowProgram

@@ -3,6 +3,7 @@
 #include "app/DayCommand.h"
 #include "app/EditionCommand.h"
 #include "app/HostSession.h"
+#include "app/IcalProgram.h"
 #include "app/ImportCommand.h"
 #include "app/MailCommand.h"
 #include "app/MonthCommand.h"
@@ -29,8 +30,8 @@ bool colourOutput() {
 // The usage of every command, one a line.
 QString usage() {
     return CommandLine::usage() + DayCommand::usage() + ServiceCommand::usage() +
-           ImportCommand::usage() + MailCommand::usage() + CopyToServerCommand::usage() +
-           WindowProgram::usage();
+           ImportCommand::usage() + IcalProgram::icsUsage() + IcalProgram::serveUsage() +
+           MailCommand::usage() + CopyToServerCommand::usage() + WindowProgram::usage();
 }
 
 // Every local user can read a program's arguments (ps) for as long as it runs.
@@ -70,6 +71,9 @@ int runCommand(int argc, char** argv) {
     // The window is a program of its own, so that the commands below load no widget library.
     if (WindowProgram::wanted(argc, argv))
         return WindowProgram::exec(argc, argv);
+    // So are the iCalendar commands, which alone load libical and the HTTP server.
+    if (IcalProgram::wanted(argc, argv))
+        return IcalProgram::exec(argc, argv);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
     QTextStream out(stdout);

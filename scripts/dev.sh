@@ -15,6 +15,7 @@ run_packages=(
     ccache
     cmake
     g++
+    libical-dev
     libqt6sql6-sqlite
     libsqlite3-dev
     libsword-dev
@@ -22,6 +23,8 @@ run_packages=(
     ninja-build
     pkg-config
     qt6-base-dev
+    qt6-httpserver-dev
+    qt6-websockets-dev
     sword-text-web
     xdg-utils
 )

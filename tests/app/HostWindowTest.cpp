@@ -12,8 +12,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDockWidget>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QStatusBar>
@@ -22,6 +28,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QUrlQuery>
+#include <libical/ical.h>
 
 namespace {
 
@@ -184,3 +191,78 @@ TEST_F(HostWindowTest, EachHostServedToolRunsOncePerClick) {
 }
 
 #include "HostWindowTest.moc"
+
+TEST_F(HostWindowTest, FileExportCalendarWritesTheChosenKindsOfTheRange) {
+    HostWindow window;
+    ASSERT_TRUE(openWindow(window, QDate(2024, 3, 1)));
+    const QString file = path("parish.ics");
+    // The person: in the export dialog, leaves the services out and exports the range it
+    // offers (this month and a year on); in the file dialog, names the file.
+    QStringList seen;
+    QTimer person;
+    QObject::connect(&person, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || seen.contains(modal->objectName()))
+            return;
+        seen.append(modal->objectName());
+        if (modal->objectName() == QLatin1String("exportCalendar")) {
+            auto* from = modal->findChild<QDateTimeEdit*>("from");
+            auto* to = modal->findChild<QDateTimeEdit*>("to");
+            seen.append(from->text() + QStringLiteral(" to ") + to->text());
+            QTest::mouseClick(modal->findChild<QWidget*>("services"), Qt::LeftButton);
+            // Pressed after this tick, so that the file dialog it opens finds the person again.
+            QTimer::singleShot(0, modal, [modal] { QTest::keyClick(modal, Qt::Key_Return); });
+        } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+            auto* name = files->findChild<QLineEdit*>("fileNameEdit");
+            name->selectAll();
+            QTest::keyClicks(name, file);
+            // The suggestions of the file name's completer close first, as a person closes them.
+            QTimer::singleShot(0, name, [name] {
+                if (QWidget* suggestions = QApplication::activePopupWidget())
+                    QTest::keyClick(suggestions, Qt::Key_Escape);
+                QTest::keyClick(name, Qt::Key_Return);
+            });
+        }
+    });
+    person.start(20);
+    QMenuBar* bar = window.menuBar();
+    QMenu* fileMenu = bar->findChild<QMenu*>("&File");
+    ASSERT_NE(fileMenu, nullptr);
+    QTest::mouseClick(bar, Qt::LeftButton, {},
+                      bar->actionGeometry(fileMenu->menuAction()).center());
+    QAction* item = fileMenu->findChild<QAction*>("exportCalendar");
+    ASSERT_NE(item, nullptr);
+    ASSERT_TRUE(fileMenu->isVisible());
+    QTest::mouseClick(fileMenu, Qt::LeftButton, {}, fileMenu->actionGeometry(item).center());
+    QTest::qWait(100);
+
+    // The days of the data from 2024-03-01 (the data end with 2024), each under its UID; a row
+    // without a name under its weekday.
+    QStringList expected;
+    for (const QVariantList& row :
+         SqlFile::rows(setFile("Brastelo.MDB"),
+                       QStringLiteral("SELECT ID, Date, ShortName FROM tbCalenderData WHERE Date "
+                                      ">= %1 ORDER BY Date, ID")
+                           .arg(OleDate::fromDate(QDate(2024, 3, 1))))) {
+        const QDate date = OleDate::toDate(row[1].toDouble());
+        const QString name = row[2].toString().isEmpty()
+                                 ? QLocale(QLocale::English).dayName(date.dayOfWeek())
+                                 : row[2].toString();
+        expected << QStringLiteral("day-1-%1-%2@liturgy-calendar %3")
+                        .arg(row[0].toString(), date.toString("yyyyMMdd"), name);
+    }
+    QStringList events;
+    icalcomponent* calendar = icalparser_parse_string(readFile(file).constData());
+    ASSERT_NE(calendar, nullptr);
+    for (icalcomponent* e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e;
+         e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
+        events << QString::fromUtf8(icalcomponent_get_uid(e)) + ' ' +
+                      QString::fromUtf8(icalcomponent_get_summary(e));
+    icalcomponent_free(calendar);
+    EXPECT_EQ(events, expected);
+    EXPECT_EQ(seen, QStringList({"exportCalendar", "2024-03-01 to 2025-02-28", "calendarFile"}));
+    EXPECT_EQ(messages, QStringList{QStringLiteral("The calendar was written to %1: %2 days, 0 "
+                                                   "services.")
+                                        .arg(file)
+                                        .arg(expected.size())});
+}

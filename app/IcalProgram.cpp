@@ -1,0 +1,30 @@
+#include "app/IcalProgram.h"
+
+#include "app/HelperProgram.h"
+
+namespace IcalProgram {
+
+bool wanted(int argc, char** argv) {
+    if (argc < 2)
+        return false;
+    const QString first = QString::fromLocal8Bit(argv[1]);
+    return first == QLatin1String("ics") || first == QLatin1String("serve");
+}
+
+QString icsUsage() {
+    return QStringLiteral("       liturgy-calendar ics [--from YYYY-MM-DD] [--to YYYY-MM-DD] "
+                          "[--days] [--services] [--edition CODE] [--ini FILE] "
+                          "[--server CONNECTION-STRING] --out FILE.ics\n");
+}
+
+QString serveUsage() {
+    return QStringLiteral("       liturgy-calendar serve [--listen ADDRESS:PORT] [--edition CODE] "
+                          "[--ini FILE] [--server CONNECTION-STRING]\n");
+}
+
+int exec(int argc, char** argv) {
+    return HelperProgram::exec(QStringLiteral("liturgy-calendar-ical"), "iCalendar program", argc,
+                               argv);
+}
+
+} // namespace IcalProgram
