@@ -54,6 +54,8 @@ Outcome newService(const fHoster& window, const QString& id) {
             if (call(object, "mShow"))
                 outcome.created = call(object, "mCreateServices");
         }
+        if (outcome.created)
+            outcome.status = LateBinding::call(object, "plannedText").toString();
     });
     return outcome;
 }

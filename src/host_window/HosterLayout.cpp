@@ -1,5 +1,6 @@
 #include "host_window/HosterLayout.h"
 
+#include "controls/DateField.h"
 #include "controls/MonthCalendarView.h"
 #include "controls/WeekCalendarView.h"
 #include "day_page/fThisDay.h"
@@ -12,7 +13,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -453,10 +453,19 @@ void fHoster::setStatusText() {
         const QString edition = shared().gEditionName;
         if (!edition.isEmpty())
             status = text.isEmpty() ? edition : edition + QStringLiteral(" - ") + text;
-        if (!mLateBound::setProperty(m_app, "pStatusText", status))
-            return;
-        sendMessage(2);
+        announceStatus(status);
     });
+}
+
+void fHoster::announceStatus(const QString& status) {
+    if (mLateBound::setProperty(m_app, "pStatusText", status))
+        sendMessage(2);
+}
+
+void fHoster::refillPlan() {
+    updateCalendar(true);
+    if (m_weekFills > 0)
+        updateWeekCalendar(true);
 }
 
 QString fHoster::getNote(int day) {
@@ -688,11 +697,10 @@ bool fHoster::doPrintBrowser(const QString& command) {
 
 bool fHoster::newService(const QString& id) {
     const HostServices::Outcome outcome = HostServices::newService(*this, id);
-    // A service just planned must show at once: the month, and the week once it was filled.
+    // A service just planned must show at once, and the status bar says what was planned.
     if (outcome.created) {
-        updateCalendar(true);
-        if (m_weekFills > 0)
-            updateWeekCalendar(true);
+        refillPlan();
+        announceStatus(outcome.status);
     }
     return outcome.result;
 }

@@ -141,6 +141,10 @@ public:
     bool updateWeekCalendar(bool force);
     bool UpdateDay();
     void setStatusText();
+    // Sets the status text to `status` and announces it to the host (message 2).
+    void announceStatus(const QString& status);
+    // Refills the month and, once it was filled, the week: the plan changed.
+    void refillPlan();
     QString getNote(int day);
     bool loadTListData();
     void doTListClick(int index);

@@ -2,6 +2,7 @@
 
 #include "HostWindowFixture.h"
 #include "common/SqlFile.h"
+#include "controls/DateField.h"
 #include "controls/MonthCalendarView.h"
 #include "controls/WeekCalendarView.h"
 #include "day_page/fThisDay.h"
@@ -16,7 +17,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDateEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QStandardItemModel>
@@ -436,7 +436,7 @@ TEST_F(HostWindowTest, CtrlGGoesToTheDateTyped) {
     fHoster& w = open(QStringLiteral("Brastume.MDB"), 1007);
     w.show();
     QApplication::setActiveWindow(&w);
-    QDateEdit* field = w.goToDateTool()->field();
+    DateField* field = w.goToDateTool()->field();
     EXPECT_EQ(field->date(), QDate(2024, 3, 5)); // the calendar's date
     QTest::keyClick(&w, Qt::Key_G, Qt::ControlModifier);
     EXPECT_TRUE(field->hasFocus());
