@@ -10,7 +10,7 @@
 
 DateField::DateField(QWidget* parent)
     : QWidget(parent), m_edit(new QLineEdit(this)), m_button(new QToolButton(this)),
-      m_first(1900, 1, 1), m_last(2200, 12, 31) {
+      m_first(100, 1, 1), m_last(9999, 12, 31) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
