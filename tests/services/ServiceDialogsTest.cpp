@@ -4,8 +4,8 @@
 #include "common/SqlFile.h"
 #include "common/TestEnv.h"
 #include "services/cVkRecurringServices.h"
-#include "services/fCreateOneService.h"
-#include "services/fRecurringServices.h"
+#include "services/ui/fCreateOneService.h"
+#include "services/ui/fRecurringServices.h"
 #include "support/OleDate.h"
 
 #include <QApplication>
