@@ -248,10 +248,15 @@ bool HostWindow::saveScreenshot(const QString& file) {
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
     }
-    // Light compression: a screenshot is written at once and rarely kept, and the default
-    // level takes longer than everything else the picture needs.
-    QImageWriter writer(file, "png");
-    writer.setQuality(kPngQuality);
+    // PNG unless the name asks for another format the image writer knows (an uncompressed .bmp
+    // costs no encoding). Light compression: a screenshot is written at once and rarely kept,
+    // and the default level takes longer than everything else the picture needs.
+    const QByteArray suffix = QFileInfo(file).suffix().toLower().toLatin1();
+    const bool other = !suffix.isEmpty() && suffix != "png" &&
+                       QImageWriter::supportedImageFormats().contains(suffix);
+    QImageWriter writer(file, other ? suffix : QByteArray("png"));
+    if (!other)
+        writer.setQuality(kPngQuality);
     return writer.write(grab().toImage());
 }
 

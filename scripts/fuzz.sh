@@ -12,7 +12,7 @@ dir="$here/build-fuzz"
 [ "$sanitize" = ON ] && dir="$here/build-fuzz-sanitize"
 launcher=()
 if command -v ccache >/dev/null; then
-    export CCACHE_BASEDIR="$here"
+    export CCACHE_BASEDIR="$here" CCACHE_NOHASHDIR=1
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
 
