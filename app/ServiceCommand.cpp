@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/HostSession.h"
 #include "app/JsonOutput.h"
+#include "app/TerminalText.h"
 #include "services/ServiceComponents.h"
 #include "services/cVkRecurringServices.h"
 #include "support/LateBinding.h"
@@ -48,9 +49,34 @@ bool numberIn(const QString& text, int low, int high, int* value) {
 }
 
 QString line(const Service& s) {
+    // Text from the plan never forges a line or reaches the terminal as an escape sequence.
     return s.date.toString(Qt::ISODate) + QLatin1Char('\t') +
-           s.time.toString(QStringLiteral("HH:mm")) + QLatin1Char('\t') + s.type +
-           QLatin1Char('\t') + s.place + QLatin1Char('\n');
+           s.time.toString(QStringLiteral("HH:mm")) + QLatin1Char('\t') +
+           TerminalText::printable(s.type) + QLatin1Char('\t') + TerminalText::printable(s.place) +
+           QLatin1Char('\n');
+}
+
+QString lines(const QList<Service>& services) {
+    QString text;
+    for (const Service& s : services)
+        text += line(s);
+    return text;
+}
+
+// The flags each action takes.
+bool setFlag(ServiceCommand::Request* r, const QString& argument) {
+    const bool adds = r->action == Action::Add || r->action == Action::AddSeries;
+    if (adds && argument == QLatin1String("--force"))
+        r->force = true;
+    else if (adds && argument == QLatin1String("--allow-duplicate"))
+        r->allowDuplicate = true;
+    else if (r->action == Action::Remove && argument == QLatin1String("--all"))
+        r->all = true;
+    else if (r->action == Action::List && argument == QLatin1String("--json"))
+        r->json = true;
+    else
+        return false;
+    return true;
 }
 
 QString json(const QDate& month, const QList<Service>& services) {
@@ -184,6 +210,32 @@ bool complete(const ServiceCommand::Request& r, bool positional, QString* error)
     return false;
 }
 
+// Whether the services of `dates` must not be written: outside the years or the liturgy
+// data, or already in the plan; `error` says why and what lets them be written.
+bool refused(const cVkRecurringServices& services, const ServiceCommand::Request& r,
+             const QList<QDate>& dates, QString* error) {
+    const QString iso = QStringLiteral("yyyy-MM-dd");
+    *error = services.yearsRefusal(dates, iso);
+    if (!error->isEmpty())
+        return true;
+    *error = r.force ? QString() : services.dataRefusal(dates, iso);
+    if (!error->isEmpty()) {
+        *error += QStringLiteral(" --force plans it anyway.");
+        return true;
+    }
+    if (r.allowDuplicate)
+        return false;
+    const QList<Service> found = services.duplicates(services.servicesOn(dates));
+    if (found.isEmpty())
+        return false;
+    *error = QStringLiteral("the plan already holds %n of these services; --allow-duplicate "
+                            "plans them again:\n")
+                 .replace(QLatin1String("%n"), QString::number(found.size())) +
+             lines(found);
+    error->chop(1);
+    return true;
+}
+
 // Runs the request on the component; the services to print, or false when the component
 // reported a failure (or nothing matched a removal, `error` set then).
 bool run(const ServiceCommand::Request& r, const HostSession& session, QString* output,
@@ -203,10 +255,13 @@ bool run(const ServiceCommand::Request& r, const HostSession& session, QString* 
         LateBinding::set(services, "pTime", r.time);
         LateBinding::set(services, "pServiceType", r.type);
         LateBinding::set(services, "pLocation", r.place);
+        LateBinding::set(services, "pAllowOutsideData", r.force);
+        LateBinding::set(services, "pAllowDuplicate", r.allowDuplicate);
         switch (r.action) {
         case Action::Add:
             LateBinding::set(services, "pDate", OleDate::fromDate(r.date));
-            if (!LateBinding::call(services, "mCreateOneService").toBool())
+            if (!refused(*services, r, {r.date}, error) &&
+                !LateBinding::call(services, "mCreateOneService").toBool())
                 return;
             break;
         case Action::AddSeries:
@@ -215,7 +270,8 @@ bool run(const ServiceCommand::Request& r, const HostSession& session, QString* 
             LateBinding::set(services, "pFirstDate", OleDate::fromDate(r.from));
             LateBinding::set(services, "pLastDate", r.to.isValid() ? OleDate::fromDate(r.to) : 0.0);
             LateBinding::set(services, "pCount", r.count);
-            if (!LateBinding::call(services, "mCreateServices").toBool())
+            if (!refused(*services, r, services->seriesDates(), error) &&
+                !LateBinding::call(services, "mCreateServices").toBool())
                 return;
             break;
         case Action::List: {
@@ -231,8 +287,18 @@ bool run(const ServiceCommand::Request& r, const HostSession& session, QString* 
             return;
         }
         case Action::Remove: {
-            const QList<Service> removed = services->removeServices(
-                r.date, QTime::fromString(r.time, QStringLiteral("HH:mm")), r.type);
+            const PlanDatabase::Removal removal = services->removeServices(
+                r.date, QTime::fromString(r.time, QStringLiteral("HH:mm")), r.type, r.all);
+            const QList<Service>& removed = removal.services;
+            if (!removal.removed && removed.size() > 1) {
+                *error = QStringLiteral("%1 services are planned on %2 at %3; none was removed. "
+                                        "Name the kind with --type, or remove them all with "
+                                        "--all:\n%4")
+                             .arg(removed.size())
+                             .arg(r.date.toString(Qt::ISODate), r.time, lines(removed));
+                error->chop(1);
+                return;
+            }
             if (removed.isEmpty()) {
                 *error =
                     QStringLiteral("no service is planned on %1 at %2%3")
@@ -241,14 +307,14 @@ bool run(const ServiceCommand::Request& r, const HostSession& session, QString* 
                                               : QStringLiteral(" of the kind '%1'").arg(r.type));
                 return;
             }
-            for (const Service& s : removed)
-                *output += line(s);
+            *output = lines(removed);
             done = true;
             return;
         }
         }
-        for (const Service& s : services->written())
-            *output += line(s);
+        if (!error->isEmpty())
+            return;
+        *output = lines(services->written());
         done = true;
     });
     return done;
@@ -263,11 +329,12 @@ bool ServiceCommand::handles(const QStringList& arguments) {
 QString ServiceCommand::usage() {
     return QStringLiteral(
         "       liturgy-calendar service add YYYY-MM-DD [--time HH:MM] [--type TEXT] "
-        "[--place TEXT]\n"
+        "[--place TEXT] [--force] [--allow-duplicate]\n"
         "       liturgy-calendar service add --every WEEKDAY --from YYYY-MM-DD (--to YYYY-MM-DD "
-        "| --count N) [--interval N] [--time HH:MM] [--type TEXT] [--place TEXT]\n"
+        "| --count N) [--interval N] [--time HH:MM] [--type TEXT] [--place TEXT] [--force] "
+        "[--allow-duplicate]\n"
         "       liturgy-calendar service list YYYY-MM [--json]\n"
-        "       liturgy-calendar service remove YYYY-MM-DD --time HH:MM [--type TEXT]\n"
+        "       liturgy-calendar service remove YYYY-MM-DD --time HH:MM [--type TEXT] [--all]\n"
         "       (each also with [--ini FILE] [--edition CODE] [--server CONNECTION-STRING])\n");
 }
 
@@ -294,10 +361,8 @@ bool ServiceCommand::parse(const QStringList& arguments, Request* request, QStri
         QString value;
         bool hasValue = false;
         const QString argument = CommandLine::splitOption(arguments.at(i), &value, &hasValue);
-        if (action == Action::List && argument == QLatin1String("--json") && !hasValue) {
-            request->json = true;
+        if (!hasValue && setFlag(request, argument))
             continue;
-        }
         if (argument.startsWith(QLatin1String("--"))) {
             if (!takes(action, argument)) {
                 *error = QStringLiteral("unexpected argument '%1'").arg(arguments.at(i));

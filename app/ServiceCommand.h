@@ -11,10 +11,15 @@
 //   service add YYYY-MM-DD [--time HH:MM] [--type TEXT] [--place TEXT]
 //   service add --every WEEKDAY --from YYYY-MM-DD (--to YYYY-MM-DD | --count N) [--interval N]
 //               [--time HH:MM] [--type TEXT] [--place TEXT]
+//   (both also [--force] [--allow-duplicate])
 //   service list YYYY-MM [--json]
-//   service remove YYYY-MM-DD --time HH:MM [--type TEXT]
+//   service remove YYYY-MM-DD --time HH:MM [--type TEXT] [--all]
 // Each prints the services it wrote, found or removed, one "date TAB time TAB kind TAB place"
-// line a service. With --server CONNECTION-STRING the plan is the database server's.
+// line a service, control characters of the texts shown as '?'. A date outside the years 1900
+// to 2200 is refused, one outside the liturgy data unless --force, a service the plan already
+// holds unless --allow-duplicate; a removal that matches several services lists them and
+// removes none unless --all. With --server CONNECTION-STRING the plan is the database
+// server's.
 class ServiceCommand {
 public:
     struct Request {
@@ -30,7 +35,10 @@ public:
         int count = 0;
         int interval = 1;
         bool json = false;
-        QString iniFile; // empty: the default data set
+        bool force = false;          // add: dates outside the liturgy data too
+        bool allowDuplicate = false; // add: services the plan already holds too
+        bool all = false;            // remove: every matching service
+        QString iniFile;             // empty: the default data set
         qint32 edition = 1;
         QString server; // a database server's connection string: the plan is the server's
     };

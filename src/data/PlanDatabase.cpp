@@ -18,6 +18,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
+#include <QUrl>
 #include <atomic>
 #include <cerrno>
 #include <cmath>
@@ -119,7 +120,7 @@ void PlanDatabase::fail(const QString& what, const QString& why) const {
     throw Failure(kEngineError, QStringLiteral("%1 '%2': %3").arg(what, m_file, why));
 }
 
-void PlanDatabase::open(const QString& file, bool createMissing) {
+void PlanDatabase::open(const QString& file, bool createMissing, Access access) {
     if (file.trimmed().isEmpty())
         throw Failure(kEngineError, QStringLiteral("No plan database is named: the INI file has "
                                                    "no \"PlanFile\" in its section \"Files\"."));
@@ -129,7 +130,7 @@ void PlanDatabase::open(const QString& file, bool createMissing) {
     removeDeadDrafts(m_file);
     QFileInfo info(m_file);
     if (!info.exists()) {
-        if (!createMissing)
+        if (!createMissing || access == Access::Read)
             throw Failure(kEngineError,
                           QStringLiteral("The plan database '%1' does not exist.").arg(m_file));
         createPlanFile(m_file);
@@ -138,7 +139,7 @@ void PlanDatabase::open(const QString& file, bool createMissing) {
     if (!info.isFile())
         throw Failure(kEngineError,
                       QStringLiteral("The plan database '%1' is not a file.").arg(m_file));
-    if (DataSource::isAccessFile(m_file))
+    if (access == Access::Write && DataSource::isAccessFile(m_file))
         throw Failure(kEngineError, DataSource::accessWriteRefused(m_file));
     if (!looksLikeSQLite(m_file))
         throw Failure(kEngineError,
@@ -146,20 +147,37 @@ void PlanDatabase::open(const QString& file, bool createMissing) {
                                      "can read.")
                           .arg(m_file));
 
-    m_readOnly = isReadOnly(info);
+    // A reader never writes: not the header, not the journal mode, not even a lock file.
+    m_readOnly = access == Access::Read || isReadOnly(info);
     m_connectionName = uniqueName("lc_plan");
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     m_db.setDatabaseName(m_file);
     QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
-    // A read-only file is never opened for writing: not even its header may change.
     if (m_readOnly)
         options += QStringLiteral(";QSQLITE_OPEN_READONLY");
     m_db.setConnectOptions(options);
-    if (!m_db.open())
-        fail(QStringLiteral("Cannot open the plan database"), engineText(m_db.lastError()));
-    if (m_readOnly)
+    if (m_db.open() && !m_readOnly) {
+        useWriteAheadLog();
         return;
-    useWriteAheadLog();
+    }
+    if (m_db.isOpen() && readable())
+        return;
+    // A plan in WAL mode in a folder nobody may write has no shared-memory file to read
+    // through; nobody can change it there either, so it is read as it stands.
+    if (m_readOnly && !QFileInfo(info.absolutePath()).isWritable()) {
+        m_db.close();
+        m_db.setDatabaseName(QUrl::fromLocalFile(m_file).toString() +
+                             QStringLiteral("?immutable=1"));
+        m_db.setConnectOptions(options + QStringLiteral(";QSQLITE_OPEN_URI"));
+        if (m_db.open() && readable())
+            return;
+    }
+    fail(QStringLiteral("Cannot open the plan database"), engineText(m_db.lastError()));
+}
+
+bool PlanDatabase::readable() {
+    QSqlQuery probe(m_db);
+    return probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) && probe.next();
 }
 
 void PlanDatabase::openServer(const QString& connectionString) {
@@ -272,22 +290,27 @@ QVariant stored(double value, bool server) {
 
 } // namespace
 
-void PlanDatabase::add(const QList<Service>& services) {
+void PlanDatabase::insert(const QList<Service>& services) {
+    QSqlQuery insert(m_db);
+    if (!insert.prepare(QStringLiteral("INSERT INTO tbMainPlan (Date, Time, ServType, "
+                                       "Location) VALUES (?, ?, ?, ?)")))
+        fail(QStringLiteral("Cannot write the plan database"), engineText(insert.lastError()));
+    for (const Service& s : services) {
+        insert.bindValue(0, stored(dateValue(s.date), bool(m_server)));
+        insert.bindValue(1, stored(timeValue(s.time), bool(m_server)));
+        insert.bindValue(2, s.type);
+        insert.bindValue(3, s.place);
+        if (!insert.exec())
+            fail(QStringLiteral("Cannot write the plan database"), engineText(insert.lastError()));
+    }
+}
+
+void PlanDatabase::add(const QList<Service>& services, bool allowDuplicates) {
     requireWritable();
     inTransaction([&] {
-        QSqlQuery insert(m_db);
-        if (!insert.prepare(QStringLiteral("INSERT INTO tbMainPlan (Date, Time, ServType, "
-                                           "Location) VALUES (?, ?, ?, ?)")))
-            fail(QStringLiteral("Cannot write the plan database"), engineText(insert.lastError()));
-        for (const Service& s : services) {
-            insert.bindValue(0, stored(dateValue(s.date), bool(m_server)));
-            insert.bindValue(1, stored(timeValue(s.time), bool(m_server)));
-            insert.bindValue(2, s.type);
-            insert.bindValue(3, s.place);
-            if (!insert.exec())
-                fail(QStringLiteral("Cannot write the plan database"),
-                     engineText(insert.lastError()));
-        }
+        if (!allowDuplicates)
+            refuseDuplicates(services);
+        insert(services);
     });
 }
 
@@ -320,44 +343,125 @@ QString PlanDatabase::inWrittenOrder() const {
     return m_server ? QStringLiteral(" ORDER BY ctid") : QStringLiteral(" ORDER BY rowid");
 }
 
-QList<PlanDatabase::Service> PlanDatabase::remove(const QDate& date, const QTime& time,
-                                                  const QString& type) {
+QString PlanDatabase::sameService(bool type, bool place) const {
+    // Times are compared to the second, whatever fraction a program stored.
+    QString where =
+        m_server ? QStringLiteral(" AND CAST(date_trunc('second', Time + INTERVAL '0.5 "
+                                  "second') AS time) = CAST(? AS time)")
+                 : QStringLiteral(" AND CAST(round((Time - CAST(Time AS INTEGER)) * 86400) AS "
+                                  "INTEGER) = ?");
+    if (type)
+        where += QStringLiteral(" AND COALESCE(ServType, '') = ?");
+    if (place)
+        where += QStringLiteral(" AND COALESCE(Location, '') = ?");
+    return where;
+}
+
+void PlanDatabase::bindSame(QSqlQuery& q, const Service& service, bool type, bool place) const {
+    q.bindValue(0, stored(dateValue(service.date), bool(m_server)));
+    q.bindValue(1, stored(dateValue(service.date) + 1, bool(m_server)));
+    if (m_server)
+        q.bindValue(2, service.time.toString(QStringLiteral("HH:mm:ss")));
+    else
+        q.bindValue(2, service.time.msecsSinceStartOfDay() / 1000);
+    int next = 3;
+    if (type)
+        q.bindValue(next++, service.type);
+    if (place)
+        q.bindValue(next, service.place);
+}
+
+QList<PlanDatabase::Service> PlanDatabase::matching(const Service& service, bool type, bool place) {
+    QSqlQuery select(m_db);
+    select.prepare(selectServices() + sameService(type, place) + inWrittenOrder());
+    bindSame(select, service, type, place);
+    if (!select.exec())
+        fail(QStringLiteral("Cannot read the plan database"), engineText(select.lastError()));
+    return servicesOf(select);
+}
+
+void PlanDatabase::refuseDuplicates(const QList<Service>& services) {
+    const QList<Service> found = duplicates(services);
+    if (!found.isEmpty())
+        throw duplicatesRefused(found);
+}
+
+Failure PlanDatabase::duplicatesRefused(const QList<Service>& found) {
+    const Service& s = found.first();
+    return Failure(
+        kEngineError,
+        QStringLiteral("The plan already holds %1 %2, %3, %4%5.")
+            .arg(s.date.toString(Qt::ISODate), s.time.toString(QStringLiteral("HH:mm")),
+                 s.type.isEmpty() ? QStringLiteral("no kind") : s.type,
+                 s.place.isEmpty() ? QStringLiteral("no place") : s.place,
+                 found.size() > 1
+                     ? QStringLiteral(" and %1 more of these services").arg(found.size() - 1)
+                     : QString()));
+}
+
+QList<PlanDatabase::Service> PlanDatabase::duplicates(const QList<Service>& services) {
+    requireOpen();
+    QList<Service> found;
+    if (!hasTable())
+        return found;
+    for (const Service& s : services)
+        if (!matching(s, true, true).isEmpty())
+            found.append(s);
+    return found;
+}
+
+bool PlanDatabase::deleteOne(const Service& service) {
+    const QString row = m_server ? QStringLiteral("ctid") : QStringLiteral("rowid");
+    QSqlQuery erase(m_db);
+    erase.prepare(QStringLiteral("DELETE FROM tbMainPlan WHERE %1 = (SELECT %1 FROM tbMainPlan "
+                                 "WHERE Date >= ? AND Date < ?%2%3 LIMIT 1)")
+                      .arg(row, sameService(true, true), inWrittenOrder()));
+    bindSame(erase, service, true, true);
+    if (!erase.exec())
+        fail(QStringLiteral("Cannot write the plan database"), engineText(erase.lastError()));
+    return erase.numRowsAffected() > 0;
+}
+
+PlanDatabase::Removal PlanDatabase::remove(const QDate& date, const QTime& time,
+                                           const QString& type, bool all) {
     requireWritable();
-    QList<Service> removed;
+    Removal removal;
     inTransaction([&] {
-        // Times are compared to the second, whatever fraction a program stored.
-        const QString second =
-            m_server ? QStringLiteral(" AND CAST(date_trunc('second', Time + INTERVAL '0.5 "
-                                      "second') AS time) = CAST(? AS time)")
-                     : QStringLiteral(" AND CAST(round((Time - CAST(Time AS INTEGER)) * 86400) AS "
-                                      "INTEGER) = ?");
-        const QString where =
-            second + (type.isEmpty() ? QString() : QStringLiteral(" AND ServType = ?"));
-        const auto bind = [&](QSqlQuery& q) {
-            q.bindValue(0, stored(dateValue(date), bool(m_server)));
-            q.bindValue(1, stored(dateValue(date) + 1, bool(m_server)));
-            if (m_server)
-                q.bindValue(2, time.toString(QStringLiteral("HH:mm:ss")));
-            else
-                q.bindValue(2, time.msecsSinceStartOfDay() / 1000);
-            if (!type.isEmpty())
-                q.bindValue(3, type);
-        };
-        QSqlQuery select(m_db);
-        select.prepare(selectServices() + where + inWrittenOrder());
-        bind(select);
-        if (!select.exec())
-            fail(QStringLiteral("Cannot read the plan database"), engineText(select.lastError()));
-        removed = servicesOf(select);
-        select.finish();
+        const Service like{date, time, type, QString()};
+        const bool byType = !type.isEmpty();
+        removal.services = matching(like, byType, false);
+        if (removal.services.isEmpty() || (removal.services.size() > 1 && !all))
+            return;
         QSqlQuery erase(m_db);
         erase.prepare(QStringLiteral("DELETE FROM tbMainPlan WHERE Date >= ? AND Date < ?") +
-                      where);
-        bind(erase);
+                      sameService(byType, false));
+        bindSame(erase, like, byType, false);
         if (!erase.exec())
             fail(QStringLiteral("Cannot write the plan database"), engineText(erase.lastError()));
+        removal.removed = true;
     });
+    return removal;
+}
+
+bool PlanDatabase::removeOne(const Service& service) {
+    requireWritable();
+    bool removed = false;
+    inTransaction([&] { removed = deleteOne(service); });
     return removed;
+}
+
+void PlanDatabase::replace(const Service& old, const Service& now, bool allowDuplicate) {
+    requireWritable();
+    inTransaction([&] {
+        if (!deleteOne(old))
+            throw Failure(kEngineError,
+                          QStringLiteral("The service %1 %2 is no longer in the plan '%3'.")
+                              .arg(old.date.toString(Qt::ISODate),
+                                   old.time.toString(QStringLiteral("HH:mm")), m_file));
+        if (!allowDuplicate)
+            refuseDuplicates({now});
+        insert({now});
+    });
 }
 
 QList<PlanDatabase::Service> PlanDatabase::services(const QDate& first, const QDate& last) {

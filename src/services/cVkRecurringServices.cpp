@@ -13,6 +13,7 @@
 #include "support/modIni.h"
 
 #include <QHash>
+#include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -141,23 +142,175 @@ bool cVkRecurringServices::mCreateServices() {
     return result;
 }
 
-void cVkRecurringServices::openPlan(PlanDatabase& plan, bool createMissing) const {
+bool cVkRecurringServices::mShowChange() {
+    ProcScope scope("cVkRecurringServices.mShowChange");
+    bool result = false;
+    scope.run([&] {
+        if (!m_dialogs)
+            throw Failure::cannotCreateObject(QStringLiteral("the service dialog"));
+        m_original = describedService();
+        result = m_dialogs->editOne(*this);
+        if (!result)
+            m_original.reset();
+    });
+    return result;
+}
+
+bool cVkRecurringServices::mChangeService() {
+    ProcScope scope("cVkRecurringServices.mChangeService");
+    bool result = false;
+    scope.run([&] {
+        if (!m_original)
+            throw Failure::invalidCall(QStringLiteral("no service is being changed"));
+        result = write({dateOf(m_date, "the date of the service")});
+    });
+    return result;
+}
+
+bool cVkRecurringServices::mRemoveService() {
+    ProcScope scope("cVkRecurringServices.mRemoveService");
+    bool result = false;
+    scope.run([&] {
+        const PlanDatabase::Service service = describedService();
+        PlanDatabase plan;
+        openPlan(plan, false);
+        result = plan.removeOne(service);
+    });
+    return result;
+}
+
+void cVkRecurringServices::openPlan(PlanDatabase& plan, bool createMissing,
+                                    PlanDatabase::Access access) const {
     if (onServer())
         plan.openServer(m_connectionString);
     else
-        plan.open(planFile(), createMissing);
+        plan.open(planFile(), createMissing, access);
 }
 
-bool cVkRecurringServices::write(const QList<QDate>& dates) {
-    m_written.clear();
+PlanDatabase::Service cVkRecurringServices::describedService() const {
+    return {dateOf(m_date, "the date of the service"), serviceTime(), m_serviceType, m_location};
+}
+
+QList<PlanDatabase::Service> cVkRecurringServices::servicesOn(const QList<QDate>& dates) const {
     const QTime time = serviceTime();
     QList<PlanDatabase::Service> services;
     services.reserve(dates.size());
     for (const QDate& date : dates)
         services.append({date, time, m_serviceType, m_location});
+    return services;
+}
+
+const CalendarSpan& cVkRecurringServices::liturgySpan() const {
+    if (m_span)
+        return *m_span;
+    m_span = CalendarSpan();
+    const QString file =
+        modIni::read(m_vkIniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile"));
+    if (!onServer() && !mVBFileDisk::fileExists(file))
+        return *m_span;
+    try {
+        const qint16 mode = onServer() ? -1 : 0;
+        const ConnectionPtr connection =
+            mADO::getConnection(file, mADO::mGetConString(file, mode, m_connectionString));
+        m_span = CalendarSpan::read(connection);
+        mADO::closeConnection(file);
+    } catch (const Failure&) {
+        // Unreadable data covers nothing: the refusal says so.
+    }
+    return *m_span;
+}
+
+QString cVkRecurringServices::yearsRefusal(const QList<QDate>& dates,
+                                           const QString& dateFormat) const {
+    const QDate low(CalendarSpan::kFirstYear, 1, 1);
+    const QDate high(CalendarSpan::kLastYear, 12, 31);
+    for (const QDate& date : dates)
+        if (!date.isValid() || date < low || date > high)
+            return tr("%1 lies outside the years in which services can be planned, %2 to %3.")
+                .arg(date.isValid() ? date.toString(dateFormat) : tr("A date"),
+                     low.toString(dateFormat), high.toString(dateFormat));
+    return {};
+}
+
+QString cVkRecurringServices::dataRefusal(const QList<QDate>& dates,
+                                          const QString& dateFormat) const {
+    if (dates.isEmpty())
+        return {};
+    const CalendarSpan& span = liturgySpan();
+    if (span.isEmpty())
+        return tr("%1 cannot be checked against the liturgy data: the liturgy database holds "
+                  "no calendar.")
+            .arg(dates.first().toString(dateFormat));
+    for (const QDate& date : dates)
+        if (date < span.first() || date > span.last())
+            return tr("%1 lies outside the liturgy data, which covers %2 to %3.")
+                .arg(date.toString(dateFormat), span.first().toString(dateFormat),
+                     span.last().toString(dateFormat));
+    return {};
+}
+
+QString cVkRecurringServices::refusal(const QList<QDate>& dates, const QString& dateFormat) const {
+    const QString years = yearsRefusal(dates, dateFormat);
+    if (!years.isEmpty() || m_allowOutsideData)
+        return years;
+    return dataRefusal(dates, dateFormat);
+}
+
+QList<PlanDatabase::Service>
+cVkRecurringServices::duplicates(const QList<PlanDatabase::Service>& services) const {
+    if (!onServer() && !mVBFileDisk::fileExists(planFile()))
+        return {};
+    try {
+        PlanDatabase plan;
+        openPlan(plan, false, PlanDatabase::Access::Read);
+        QList<PlanDatabase::Service> found = plan.duplicates(services);
+        // The service being changed is no duplicate of itself.
+        if (m_original)
+            found.removeOne(*m_original);
+        return found;
+    } catch (const Failure&) {
+        // The write reports what is wrong with the plan.
+        return {};
+    }
+}
+
+QString cVkRecurringServices::plannedText() const {
+    if (m_written.isEmpty())
+        return {};
+    const QLocale locale;
+    const QString day = QStringLiteral("ddd d MMM yyyy");
+    const PlanDatabase::Service& s = m_written.first();
+    QString what = s.time.toString(QStringLiteral("HH:mm"));
+    for (const QString& part : {s.type, s.place})
+        if (!part.isEmpty())
+            what += QStringLiteral(", ") + part;
+    const QString done = m_original ? tr("Changed:") : tr("Planned:");
+    if (m_written.size() == 1)
+        return QStringLiteral("%1 %2 %3").arg(done, locale.toString(s.date, day), what);
+    return tr("%1 %2 services, %3 to %4, %5")
+        .arg(done)
+        .arg(m_written.size())
+        .arg(locale.toString(s.date, day), locale.toString(m_written.last().date, day), what);
+}
+
+bool cVkRecurringServices::write(const QList<QDate>& dates) {
+    m_written.clear();
+    const QString refused = refusal(dates, QStringLiteral("yyyy-MM-dd"));
+    if (!refused.isEmpty())
+        throw Failure::invalidCall(refused);
+    QList<PlanDatabase::Service> services = servicesOn(dates);
+    // Refused before the plan is opened for writing, which would change the file; the write
+    // checks again inside its transaction.
+    const QList<PlanDatabase::Service> found =
+        m_allowDuplicate ? QList<PlanDatabase::Service>() : duplicates(services);
+    if (!found.isEmpty())
+        throw PlanDatabase::duplicatesRefused(found);
     PlanDatabase plan;
     openPlan(plan, true);
-    plan.add(services);
+    if (m_original)
+        plan.replace(*m_original, services.first(), m_allowDuplicate);
+    else
+        plan.add(services, m_allowDuplicate);
     m_written = std::move(services);
     return true;
 }
@@ -165,7 +318,7 @@ bool cVkRecurringServices::write(const QList<QDate>& dates) {
 QStringList cVkRecurringServices::knownServiceTypes() const {
     try {
         PlanDatabase plan;
-        openPlan(plan, false);
+        openPlan(plan, false, PlanDatabase::Access::Read);
         return plan.serviceTypes();
     } catch (const Failure&) {
         // The dialog offers no kinds then; the write reports what is wrong with the file.
@@ -183,22 +336,22 @@ QList<PlanDatabase::Service> cVkRecurringServices::plannedServices(const QDate& 
         if (!onServer() && !file.trimmed().isEmpty() && !mVBFileDisk::fileExists(file))
             return;
         PlanDatabase plan;
-        openPlan(plan, false);
+        openPlan(plan, false, PlanDatabase::Access::Read);
         services = plan.services(first, last);
     });
     return services;
 }
 
-QList<PlanDatabase::Service>
-cVkRecurringServices::removeServices(const QDate& date, const QTime& time, const QString& type) {
+PlanDatabase::Removal cVkRecurringServices::removeServices(const QDate& date, const QTime& time,
+                                                           const QString& type, bool all) {
     ProcScope scope("cVkRecurringServices.removeServices");
-    QList<PlanDatabase::Service> removed;
+    PlanDatabase::Removal removal;
     scope.run([&] {
         PlanDatabase plan;
         openPlan(plan, false);
-        removed = plan.remove(date, time, type);
+        removal = plan.remove(date, time, type, all);
     });
-    return removed;
+    return removal;
 }
 
 QStringList cVkRecurringServices::dayNames(const QList<QDate>& dates) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/CalendarSpan.h"
 #include "data/PlanDatabase.h"
 #include "services/ServiceDialogs.h"
 
@@ -9,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 class cVkSettings;
 
@@ -41,6 +43,10 @@ class cVkRecurringServices : public QObject {
     Q_PROPERTY(double pFirstDate READ pFirstDate WRITE setPFirstDate)
     Q_PROPERTY(double pLastDate READ pLastDate WRITE setPLastDate)
     Q_PROPERTY(qint32 pCount READ pCount WRITE setPCount)
+    // Whether a date outside the liturgy data may be planned (never one outside the years
+    // 1900 to 2200), and whether a service the plan already holds may be planned again.
+    Q_PROPERTY(bool pAllowOutsideData READ pAllowOutsideData WRITE setPAllowOutsideData)
+    Q_PROPERTY(bool pAllowDuplicate READ pAllowDuplicate WRITE setPAllowDuplicate)
 
 public:
     static constexpr const char* kProgId = "RaVidIzarorid.cVkRecurringServices";
@@ -86,6 +92,10 @@ public:
     void setPLastDate(double v) { m_lastDate = v; }
     qint32 pCount() const { return m_count; }
     void setPCount(qint32 v) { m_count = v; }
+    bool pAllowOutsideData() const { return m_allowOutsideData; }
+    void setPAllowOutsideData(bool v) { m_allowOutsideData = v; }
+    bool pAllowDuplicate() const { return m_allowDuplicate; }
+    void setPAllowDuplicate(bool v) { m_allowDuplicate = v; }
 
     // The dialog for one service; true on OK, false on Cancel or when there is no dialog.
     Q_INVOKABLE bool mShowCreateOne();
@@ -95,9 +105,33 @@ public:
     Q_INVOKABLE bool mShow();
     // Writes the whole series in one transaction; true when it was written.
     Q_INVOKABLE bool mCreateServices();
+    // The dialog for changing the service that pDate, pTime, pServiceType and pLocation
+    // describe; true on OK. mChangeService then puts the changed service in its place.
+    Q_INVOKABLE bool mShowChange();
+    Q_INVOKABLE bool mChangeService();
+    // Takes the service that pDate, pTime, pServiceType and pLocation describe out of the
+    // plan; true when it was there.
+    Q_INVOKABLE bool mRemoveService();
 
-    // What the last successful mCreateOneService or mCreateServices wrote, in order.
+    // What the last successful mCreateOneService, mCreateServices or mChangeService wrote, in
+    // order.
     const QList<PlanDatabase::Service>& written() const { return m_written; }
+    // What the status bar says after a write: "Planned: " and the service, or the number of
+    // services and their first and last date; empty before any.
+    Q_INVOKABLE QString plannedText() const;
+    // The services the properties describe on `dates`.
+    QList<PlanDatabase::Service> servicesOn(const QList<QDate>& dates) const;
+    // Why `dates` cannot be planned, in a sentence that names the years or the span of the
+    // liturgy data (dates written in `dateFormat`); empty when they can.
+    QString refusal(const QList<QDate>& dates, const QString& dateFormat) const;
+    // The two halves of the refusal: outside the years 1900 to 2200, outside the liturgy data
+    // (whatever pAllowOutsideData says).
+    QString yearsRefusal(const QList<QDate>& dates, const QString& dateFormat) const;
+    QString dataRefusal(const QList<QDate>& dates, const QString& dateFormat) const;
+    // Those of `services` that the plan already holds; empty when the plan cannot be read.
+    QList<PlanDatabase::Service> duplicates(const QList<PlanDatabase::Service>& services) const;
+    // Whether mShowChange is under way: the dialog changes a service rather than adding one.
+    bool changing() const { return m_original.has_value(); }
     // The dates of the series as the properties describe it; throws Failure when they do not
     // describe one (no end, a count out of range, a last date before the first...).
     QList<QDate> seriesDates() const;
@@ -112,10 +146,11 @@ public:
     QStringList dayNames(const QList<QDate>& dates) const;
     // The services planned from `first` to `last`.
     QList<PlanDatabase::Service> plannedServices(const QDate& first, const QDate& last) const;
-    // Takes the services of `date` at `time` (of kind `type` when given) out of the plan and
-    // returns them; nothing when none matched or the plan could not be written (reported).
-    QList<PlanDatabase::Service> removeServices(const QDate& date, const QTime& time,
-                                                const QString& type);
+    // The services of `date` at `time` (of kind `type` when given), taken out of the plan
+    // when there is one or `all`; nothing when none matched or the plan could not be written
+    // (reported).
+    PlanDatabase::Removal removeServices(const QDate& date, const QTime& time, const QString& type,
+                                         bool all);
 
     // Whether the plan is on the host's database server: SQL mode -1 and a connection string.
     bool onServer() const { return m_sqlMode && !m_connectionString.isEmpty(); }
@@ -123,7 +158,12 @@ public:
 private:
     // Opens the plan: the server's in server mode, else the INI's file (created when missing
     // if `createMissing`).
-    void openPlan(PlanDatabase& plan, bool createMissing) const;
+    void openPlan(PlanDatabase& plan, bool createMissing,
+                  PlanDatabase::Access access = PlanDatabase::Access::Write) const;
+    // The service the properties describe on pDate.
+    PlanDatabase::Service describedService() const;
+    // The first and last date of the liturgy data; read once.
+    const CalendarSpan& liturgySpan() const;
     // Writes one service for each date, all or none.
     bool write(const QList<QDate>& dates);
 
@@ -145,5 +185,9 @@ private:
     double m_firstDate = 0;
     double m_lastDate = 0;
     qint32 m_count = 0;
+    bool m_allowOutsideData = false;
+    bool m_allowDuplicate = false;
     QList<PlanDatabase::Service> m_written;
+    std::optional<PlanDatabase::Service> m_original;
+    mutable std::optional<CalendarSpan> m_span;
 };

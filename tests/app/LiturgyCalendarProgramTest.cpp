@@ -6,6 +6,7 @@
 #include "common/TestEnv.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QThread>
 #include <csignal>
@@ -426,6 +427,95 @@ TEST_F(LiturgyCalendarProgramTest, ServicesAreAddedListedAndRemovedOrRefusedWith
         << month.out.toStdString();
 }
 
+TEST_F(LiturgyCalendarProgramTest, ServicesOutsideTheDataTwiceOrAmbiguousAreRefused) {
+    createMarch();
+    const QString iniFile = ini();
+    const QString held = "2024-03-03\t10:00\tMass\tCathedral\n";
+    const QString years = "lies outside the years in which services can be planned, "
+                          "1900-01-01 to 2200-12-31.\n";
+    struct Case {
+        QString line; // split at '|'
+        int exitCode;
+        QString out;
+        QString err;
+        int rows; // the rows the plan holds afterwards
+    };
+    const QList<Case> cases = {
+        {"add|2070-03-05", 1, "",
+         "2070-03-05 lies outside the liturgy data, which covers 2024-02-25 to 2024-03-31. "
+         "--force plans it anyway.\n",
+         3},
+        {"add|2250-01-01|--force", 1, "", "2250-01-01 " + years, 3},
+        {"add|--every|sunday|--from|9990-01-01|--count|1000|--force", 1, "", "9990-01-07 " + years,
+         3},
+        {"add|2070-03-05|--force", 0, "2070-03-05\t10:00\t\t\n", "", 4},
+        {"add|2024-03-03|--type|Mass|--place|Cathedral", 1, "",
+         "the plan already holds 1 of these services; --allow-duplicate plans them again:\n" + held,
+         4},
+        {"add|2024-03-03|--type|Mass|--place|Cathedral|--allow-duplicate", 0, held, "", 5},
+        {"add|2024-03-03|--type|Mass\nforged\t\x1b[31m", 0,
+         "2024-03-03\t10:00\tMass?forged??[31m\t\n", "", 6},
+        {"remove|2024-03-03|--time|10:00", 1, "",
+         "3 services are planned on 2024-03-03 at 10:00; none was removed. Name the kind with "
+         "--type, or remove them all with --all:\n" +
+             held + held + "2024-03-03\t10:00\tMass?forged??[31m\t\n",
+         6},
+        {"remove|2024-03-03|--time|10:00|--type|Mass\nforged\t\x1b[31m", 0,
+         "2024-03-03\t10:00\tMass?forged??[31m\t\n", "", 5},
+        {"remove|2024-03-03|--time|10:00|--all", 0, held + held, "", 3},
+        {"list|2024-03", 0, "2024-03-03\t18:00\tVespers\tChapel\n2024-03-12\t09:05\tChoir\tHall\n",
+         "", 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line.toStdString());
+        const ProgramRun r =
+            run(QStringList{"service"} + c.line.split('|') + QStringList{"--ini", iniFile});
+        EXPECT_EQ(r.exitCode, c.exitCode);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.err, c.err.isEmpty() ? QString() : "liturgy-calendar: " + c.err);
+        EXPECT_EQ(planRows(planFile).size(), c.rows);
+    }
+}
+
+TEST_F(LiturgyCalendarProgramTest, AReadOnlyPlanIsReadAndLeftAsItWas) {
+    createMarch();
+    const QString iniFile = ini();
+    // The plan written once, so that it is in WAL mode, then its folder made read-only.
+    ASSERT_EQ(run({"service", "add", "2024-03-10", "--ini", iniFile}).exitCode, 0);
+    const QString folder = QFileInfo(planFile).absolutePath();
+    const QByteArray before = readFile(planFile);
+    struct Case {
+        const char* name;
+        QFile::Permissions file;
+        QFile::Permissions folder;
+    };
+    const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadUser;
+    const QFile::Permissions open = readOnly | QFile::ExeOwner | QFile::ExeUser;
+    const QList<Case> cases = {
+        {"a plan in a read-only folder", readOnly | QFile::WriteOwner | QFile::WriteUser, open},
+        {"a read-only plan", readOnly, open | QFile::WriteOwner | QFile::WriteUser},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(QFile::setPermissions(planFile, c.file));
+        ASSERT_TRUE(QFile::setPermissions(folder, c.folder));
+        const ProgramRun list = run({"service", "list", "2024-03", "--ini", iniFile});
+        const ProgramRun month = run({"month", "2024-03", "--ini", iniFile, "--json"});
+        const ProgramRun week = run({"week", "2024-03", "--ini", iniFile});
+        QFile::setPermissions(folder, open | QFile::WriteOwner | QFile::WriteUser);
+        QFile::setPermissions(planFile, readOnly | QFile::WriteOwner | QFile::WriteUser);
+        EXPECT_EQ(list.exitCode, 0) << list.err.toStdString();
+        EXPECT_EQ(list.out, "2024-03-03\t10:00\tMass\tCathedral\n2024-03-03\t18:00\tVespers\t"
+                            "Chapel\n2024-03-10\t10:00\t\t\n2024-03-12\t09:05\tChoir\tHall\n");
+        EXPECT_EQ(month.exitCode, 0) << month.err.toStdString();
+        EXPECT_TRUE(month.out.contains("{\"date\":\"2024-03-10\",\"lines\":[\"\",\"\",\"\"],"
+                                       "\"color\":null,\"marker\":1}"))
+            << month.out.toStdString();
+        EXPECT_EQ(week.exitCode, 0) << week.err.toStdString();
+        EXPECT_EQ(readFile(planFile), before);
+    }
+}
+
 TEST_F(LiturgyCalendarProgramTest, TwoProcessesPlanningAtOnceLoseNothing) {
     createMarch();
     const QString iniFile = ini();
@@ -436,7 +526,8 @@ TEST_F(LiturgyCalendarProgramTest, TwoProcessesPlanningAtOnceLoseNothing) {
         startProgram(p, "/bin/sh",
                      {"-c",
                       QString("for i in $(seq 200); do \"$0\" service add 2025-01-01 --time %1 "
-                              "--ini \"$1\" >/dev/null || exit 1; done")
+                              "--force --allow-duplicate --ini \"$1\" >/dev/null || exit 1; "
+                              "done")
                           .arg(time),
                       LC_APP_PROGRAM, iniFile});
     };
@@ -467,7 +558,7 @@ TEST_F(LiturgyCalendarProgramTest, ASeriesKilledWhileWritingLeavesAllOrNone) {
     QProcess process;
     startProgram(process, LC_APP_PROGRAM,
                  {"service", "add", "--every", "sunday", "--from", "2024-01-01", "--count", "1000",
-                  "--ini", iniFile});
+                  "--force", "--ini", iniFile});
     ASSERT_TRUE(process.waitForStarted());
     // The writer has begun once its log file of the write-ahead journal is there.
     for (int i = 0; i < 200 && !QFile::exists(planFile + "-wal"); ++i)

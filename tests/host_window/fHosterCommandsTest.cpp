@@ -11,7 +11,6 @@
 #include "services/ServiceDialogs.h"
 #include "services/cVkRecurringServices.h"
 #include "services/cVkSettings.h"
-#include "services/ui/fRecurringServices.h"
 #include "support/CErrHandler.h"
 #include "support/ObjectRegistry.h"
 #include "support/OleDate.h"
@@ -19,12 +18,8 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDateEdit>
-#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
 #include <QToolBar>
 #include <vector>
 
@@ -261,25 +256,6 @@ TEST_F(fHosterCommandsTest, PlannedServicesShowAtOnceInTheMonthAndTheWeek) {
                                  "series host.ini 47 Planner 10:00 1 0 2024-03-05 0"}));
     EXPECT_EQ(errHandler().lastErrorNumber(), 0)
         << errHandler().lastErrorDescription().toStdString();
-}
-
-TEST_F(fHosterCommandsTest, TheSeriesDialogListsTheDatesWithTheirDays) {
-    const QString ini = makeData(QStringLiteral("Brastume.MDB"));
-    cVkRecurringServices services;
-    services.setPVkIniFile(ini);
-    services.setPDate(OleDate::fromDate(QDate(2024, 3, 5)));
-    fRecurringServices dialog(services);
-    dialog.findChild<QComboBox*>(QStringLiteral("weekday"))->setCurrentIndex(6); // Sunday
-    dialog.findChild<QSpinBox*>(QStringLiteral("count"))->setValue(4);
-    dialog.findChild<QSpinBox*>(QStringLiteral("interval"))->setValue(2);
-    EXPECT_EQ(dialog.shownDates(),
-              (QStringList{"Sunday, March 10, 2024", "Sunday, March 24, 2024 - Palm Sunday",
-                           "Sunday, April 7, 2024", "Sunday, April 21, 2024"}));
-    // An impossible series offers no OK.
-    dialog.findChild<QRadioButton*>(QStringLiteral("untilDate"))->setChecked(true);
-    dialog.findChild<QDateEdit*>(QStringLiteral("lastDate"))->setDate(QDate(2024, 3, 1));
-    EXPECT_TRUE(dialog.shownDates().isEmpty());
-    EXPECT_FALSE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "HostWindowFixture.h"
 #include "common/SqlFile.h"
+#include "controls/ui/DateField.h"
 #include "controls/ui/MonthCalendarView.h"
 #include "controls/ui/WeekCalendarView.h"
 #include "day_page/ui/fThisDay.h"

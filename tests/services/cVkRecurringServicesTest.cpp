@@ -30,6 +30,8 @@ protected:
                                                {1, ole(QDate(2024, 3, 10)), 0, 1, "Lent 4"},
                                                {2, ole(QDate(2024, 3, 17)), 0, 1, "Lent 5"},
                                                {3, ole(QDate(2024, 3, 17)), 0, 1, "Patrick"},
+                                               {4, ole(QDate(2024, 3, 1)), 0, 1, "Friday"},
+                                               {5, ole(QDate(2024, 4, 30)), 0, 1, "Tuesday"},
                                            }));
         plan = path(QStringLiteral("Plan.MDB"));
         writeIni(plan);
@@ -215,6 +217,28 @@ TEST_F(cVkRecurringServicesTest, AFailureWritesNothingAndSaysWhy) {
          QString("The plan database '%1' is not a database this program can read.").arg(text)},
         {"a read-only file", readOnly, sunday, false,
          QString("Cannot write the plan database '%1': the file is read-only.").arg(readOnly)},
+        {"a date after the liturgy data", plan,
+         [](cVkRecurringServices& s) { s.setPDate(day(2070, 3, 5)); }, false,
+         "Invalid procedure call or argument: 2070-03-05 lies outside the liturgy data, which "
+         "covers 2024-03-01 to 2024-04-30."},
+        {"a series into the year 2201, even outside the data allowed", plan,
+         [](cVkRecurringServices& s) {
+             s.setPWeekday(7);
+             s.setPFirstDate(day(2200, 12, 1));
+             s.setPCount(10);
+             s.setPAllowOutsideData(true);
+         },
+         true,
+         "Invalid procedure call or argument: 2201-01-04 lies outside the years in which "
+         "services can be planned, 1900-01-01 to 2200-12-31."},
+        {"a service the plan holds", plan,
+         [](cVkRecurringServices& s) {
+             s.setPDate(day(2024, 3, 3));
+             s.setPTime("12:00");
+             s.setPServiceType("Mass");
+             s.setPLocation("St Mary");
+         },
+         false, "The plan already holds 2024-03-03 12:00, Mass, St Mary."},
     };
     const QByteArray planBytes = readFile(plan);
     const QByteArray readOnlyBytes = readFile(readOnly);
@@ -247,16 +271,41 @@ TEST_F(cVkRecurringServicesTest, ListsRemovesAndNamesTheDays) {
     services.setPServiceType("Vespers");
     ASSERT_TRUE(services.mCreateOneService());
 
+    services.setPTime("10:00");
+    services.setPServiceType("Baptism");
+    ASSERT_TRUE(services.mCreateOneService());
+    EXPECT_EQ(services.plannedText(), "Planned: Sun 10 Mar 2024 10:00, Baptism");
+
     const QDate d10(2024, 3, 10);
+    const Service mass{d10, QTime(10, 0), "Mass", ""};
+    const Service baptism{d10, QTime(10, 0), "Baptism", ""};
     EXPECT_EQ(services.plannedServices(QDate(2024, 3, 10), QDate(2024, 3, 17)),
-              (QList<Service>{{d10, QTime(10, 0), "Mass", ""},
+              (QList<Service>{mass,
+                              baptism,
                               {d10, QTime(18, 0), "Vespers", ""},
                               {QDate(2024, 3, 17), QTime(10, 0), "Mass", ""}}));
-    EXPECT_EQ(services.knownServiceTypes(), (QStringList{"Mass", "Vespers"}));
-    // The kind must match when it is given.
-    EXPECT_TRUE(services.removeServices(d10, QTime(10, 0), "Vespers").isEmpty());
-    EXPECT_EQ(services.removeServices(d10, QTime(10, 0), QString()),
-              (QList<Service>{{d10, QTime(10, 0), "Mass", ""}}));
+    EXPECT_EQ(services.knownServiceTypes(), (QStringList{"Baptism", "Mass", "Vespers"}));
+    EXPECT_EQ(services.duplicates({baptism, {d10, QTime(10, 0), "Baptism", "Chapel"}}),
+              QList<Service>{baptism});
+    struct Removal {
+        QString type;
+        bool all;
+        QList<Service> found;
+        bool removed;
+    };
+    // Several at one time are only listed unless the kind narrows them or all are asked for.
+    const QList<Removal> removals = {
+        {"Vespers", false, {}, false},
+        {"", false, {mass, baptism}, false},
+        {"Baptism", false, {baptism}, true},
+        {"", false, {mass}, true},
+    };
+    for (const Removal& r : removals) {
+        const PlanDatabase::Removal removal =
+            services.removeServices(d10, QTime(10, 0), r.type, r.all);
+        EXPECT_EQ(removal.services, r.found) << r.type.toStdString();
+        EXPECT_EQ(removal.removed, r.removed) << r.type.toStdString();
+    }
     EXPECT_EQ(rows(), (QStringList{"45354|0.41666666666666669|Mass|",
                                    "45368|0.41666666666666669|Mass|", "45361|0.75|Vespers|"}));
 

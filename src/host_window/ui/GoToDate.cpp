@@ -1,16 +1,16 @@
 #include "host_window/ui/GoToDate.h"
 
+#include "controls/ui/DateField.h"
+
 #include <QAction>
-#include <QDateEdit>
+#include <QLineEdit>
 #include <QSignalBlocker>
 
 GoToDate::GoToDate(QWidget* strip, QWidget* window)
-    : QObject(strip), m_field(new QDateEdit(strip)), m_action(new QAction(window)) {
+    : QObject(strip), m_field(new DateField(strip)), m_action(new QAction(window)) {
     m_field->setObjectName(QStringLiteral("goToDate"));
     m_field->setAccessibleName(tr("Go to date"));
     m_field->setToolTip(tr("Go to date (Ctrl+G)"));
-    m_field->setCalendarPopup(true);
-    m_field->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     m_action->setObjectName(QStringLiteral("goToDateAction"));
     m_action->setText(tr("Go to Date..."));
     m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
@@ -18,10 +18,10 @@ GoToDate::GoToDate(QWidget* strip, QWidget* window)
     window->addAction(m_action);
     connect(m_action, &QAction::triggered, this, [this] {
         m_field->setFocus(Qt::ShortcutFocusReason);
-        // The year selected: typing the digits of a date fills year, month and day in turn.
-        m_field->setSelectedSection(QDateTimeEdit::YearSection);
+        // The date selected: what is typed replaces it.
+        m_field->lineEdit()->selectAll();
     });
-    connect(m_field, &QDateEdit::editingFinished, this, [this] {
+    connect(m_field, &DateField::editingFinished, this, [this] {
         const QDate date = m_field->date();
         if (date.isValid() && date != m_shown)
             emit chosen(date);

@@ -4,18 +4,20 @@
 #include <QObject>
 
 class QAction;
-class QDateEdit;
+class DateField;
 class QWidget;
 
-// The window's "go to a date" tool: a date field, and Ctrl+G, which puts the focus in it with
-// the date selected for typing. Enter (or leaving the field after a change) asks to go there.
+// The window's "go to a date" tool: a date field that takes a date as typed (as it shows it, in
+// ISO form or as digits) or picked from its calendar, and Ctrl+G, which puts the focus in it
+// with the date selected for typing. Enter (or leaving the field after a change) asks to go
+// there.
 class GoToDate : public QObject {
     Q_OBJECT
 public:
     // The field lives in `strip`; the shortcut works anywhere in `window`.
     GoToDate(QWidget* strip, QWidget* window);
 
-    QDateEdit* field() const { return m_field; }
+    DateField* field() const { return m_field; }
     QAction* action() const { return m_action; }
     // Shows `date` in the field without asking to go there.
     void showDate(const QDate& date);
@@ -26,7 +28,7 @@ signals:
     void chosen(const QDate& date);
 
 private:
-    QDateEdit* m_field;
+    DateField* m_field;
     QAction* m_action;
     QDate m_shown;
 };

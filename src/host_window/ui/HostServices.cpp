@@ -47,6 +47,8 @@ Outcome newService(const Settings& window, const QString& id) {
             if (call(object, "mShow"))
                 outcome.created = call(object, "mCreateServices");
         }
+        if (outcome.created)
+            outcome.status = LateBinding::call(object, "plannedText").toString();
     });
     return outcome;
 }

@@ -22,6 +22,7 @@ struct Settings {
 struct Outcome {
     bool result = false;  // newService's result: true only when a single service was created
     bool created = false; // whether anything was written to the plan
+    QString status;       // what was planned, for the status bar
 };
 
 // newService for the command `id` ("ID_VK_LITURGY_CALENDAR_NEW_SERVICE" or

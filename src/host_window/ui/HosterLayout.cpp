@@ -1,5 +1,6 @@
 #include "host_window/ui/HosterLayout.h"
 
+#include "controls/ui/DateField.h"
 #include "controls/ui/MonthCalendarView.h"
 #include "controls/ui/WeekCalendarView.h"
 #include "day_page/ui/fThisDay.h"
@@ -12,7 +13,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMainWindow>

@@ -511,6 +511,11 @@ void fHoster::describeOutput(const QString& text) {
 
 // ---- Notes, tree and editions -----------------------------------------------------------------
 
+void fHoster::announceStatus(const QString& status) {
+    if (!status.isEmpty() && setStatusText(status))
+        sendMessage(HostInteraction::kStatusChanged);
+}
+
 QString fHoster::getNote(int day) {
     ProcScope scope("fHoster.getNote");
     QString note;
@@ -672,8 +677,11 @@ bool fHoster::newService(const QString& id) {
         HostServices::newService({m_vkIniFile, m_user, pVersion(), m_appTitle, m_model.state().date,
                                   m_connectionString, m_sqlMode},
                                  id);
-    // A service just planned must show at once in the calendars.
-    if (outcome.created)
+    // A service just planned must show at once in the calendars, and the status bar says what
+    // was planned.
+    if (outcome.created) {
         run("fHoster.newService", [&] { m_model.refill(); });
+        announceStatus(outcome.status);
+    }
     return outcome.result;
 }

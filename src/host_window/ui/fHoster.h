@@ -153,6 +153,8 @@ private:
     bool setStatusText(const QString& text) override;
     void sendMessage(qint32 code) override;
     void describeOutput(const QString& text) override;
+    // Sets the status text to `status` and announces it to the host (message 2).
+    void announceStatus(const QString& status);
 
     void loadStep();
     void connectCalendars();

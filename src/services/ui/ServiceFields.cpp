@@ -1,18 +1,21 @@
 #include "services/ui/ServiceFields.h"
 
+#include "controls/ui/TimeField.h"
+#include "controls/TypedDateTime.h"
 #include "services/cVkRecurringServices.h"
 #include "support/Failure.h"
+#include "support/SharedState.h"
+#include "support/UserInterface.h"
 
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QTimeEdit>
+#include <QLocale>
 
 ServiceFields::ServiceFields(QFormLayout* form, const cVkRecurringServices& services)
-    : time(new QTimeEdit(form->parentWidget())), type(new QComboBox(form->parentWidget())),
+    : time(new TimeField(form->parentWidget())), type(new QComboBox(form->parentWidget())),
       place(new QLineEdit(form->parentWidget())) {
     time->setObjectName(QStringLiteral("time"));
-    time->setDisplayFormat(QStringLiteral("HH:mm"));
     try {
         time->setTime(services.serviceTime());
     } catch (const Failure&) {
@@ -20,6 +23,9 @@ ServiceFields::ServiceFields(QFormLayout* form, const cVkRecurringServices& serv
     }
     type->setObjectName(QStringLiteral("serviceType"));
     type->setEditable(true);
+    // A kind typed is what is saved: never a kind offered that merely begins like it.
+    type->setCompleter(nullptr);
+    type->setInsertPolicy(QComboBox::NoInsert);
     type->addItems(services.knownServiceTypes());
     type->setCurrentText(services.pServiceType());
     place->setObjectName(QStringLiteral("location"));
@@ -30,7 +36,51 @@ ServiceFields::ServiceFields(QFormLayout* form, const cVkRecurringServices& serv
 }
 
 void ServiceFields::apply(cVkRecurringServices& services) const {
-    services.setPTime(time->time().toString(QStringLiteral("HH:mm")));
+    if (time->time().isValid())
+        services.setPTime(TypedDateTime::timeText(time->time()));
     services.setPServiceType(type->currentText().trimmed());
     services.setPLocation(place->text().trimmed());
+}
+
+QString ServiceFields::missing() const {
+    if (!time->time().isValid())
+        return QObject::tr("Type the time as 19:30 or 1930.");
+    if (type->currentText().trimmed().isEmpty())
+        return QObject::tr("Choose or type the kind of service.");
+    return {};
+}
+
+QString ServiceFields::shownDate(const QDate& date) {
+    return QLocale().toString(date, QStringLiteral("ddd d MMM yyyy"));
+}
+
+QString ServiceFields::dateHint() {
+    return QObject::tr("Type the date as %1 or %2.")
+        .arg(QLocale().toString(QDate(2026, 12, 22), TypedDateTime::dateFormat(QLocale())),
+             QStringLiteral("2026-12-22"));
+}
+
+bool ServiceFields::confirmDuplicates(cVkRecurringServices& services,
+                                      const QList<PlanDatabase::Service>& planned) {
+    const QList<PlanDatabase::Service> found = services.duplicates(planned);
+    services.setPAllowDuplicate(false);
+    if (found.isEmpty())
+        return true;
+    const PlanDatabase::Service& s = found.first();
+    QString what = shownDate(s.date) + QLatin1Char(' ') + TypedDateTime::timeText(s.time);
+    for (const QString& part : {s.type, s.place})
+        if (!part.isEmpty())
+            what += QStringLiteral(", ") + part;
+    const QString text =
+        found.size() == 1
+            ? QObject::tr("The plan already holds this service: %1. Plan it again?").arg(what)
+            : QObject::tr("The plan already holds %1 of these services, the first %2. Plan "
+                          "them again?")
+                  .arg(found.size())
+                  .arg(what);
+    if (ui().messageBox(UserInterface::Icon::Question, UserInterface::Buttons::YesNo, QString(),
+                        text) != UserInterface::Answer::Yes)
+        return false;
+    services.setPAllowDuplicate(true);
+    return true;
 }

@@ -4,12 +4,17 @@
 
 #include <QDialog>
 
-class QDateEdit;
+class DateField;
+class QDialogButtonBox;
 class QFormLayout;
+class QLabel;
 class cVkRecurringServices;
 
-// The dialog for one service: its date (from pDate), time, kind and place. OK writes them back
-// into the component's properties.
+// The dialog for one service: its date (from pDate), time, kind and place, in that Tab order.
+// OK is offered only for a whole service that can be planned (a kind, a date in the liturgy
+// data); the line below the fields says what is missing. A service the plan already holds is
+// saved only when the user says so. OK writes the values into the component's properties.
+// When the component is changing a service, the dialog starts from that service.
 class fCreateOneService : public QDialog {
     Q_OBJECT
 public:
@@ -18,8 +23,13 @@ public:
     void accept() override;
 
 private:
+    // Checks the fields: what is missing or refused is shown and OK offered only without it.
+    bool check();
+
     cVkRecurringServices& m_services;
     QFormLayout* m_form;
-    QDateEdit* m_date;
+    DateField* m_date;
     ServiceFields m_fields;
+    QLabel* m_problem;
+    QDialogButtonBox* m_buttons;
 };

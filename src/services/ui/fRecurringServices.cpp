@@ -1,11 +1,14 @@
 #include "services/ui/fRecurringServices.h"
 
+#include "controls/ui/DateField.h"
+#include "controls/ui/TimeField.h"
+#include "controls/TypedDateTime.h"
 #include "services/cVkRecurringServices.h"
 #include "support/Failure.h"
 #include "support/OleDate.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -16,7 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTimeEdit>
 #include <QVBoxLayout>
 
 namespace {
@@ -30,13 +32,11 @@ QFormLayout* newForm(QDialog* dialog) {
     return form;
 }
 
-QDateEdit* newDateEdit(QWidget* parent, const char* name, const QDate& date) {
-    auto* edit = new QDateEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setCalendarPopup(true);
-    edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    edit->setDate(date);
-    return edit;
+DateField* newDateField(QWidget* parent, const char* name, const QDate& date) {
+    auto* field = new DateField(parent);
+    field->setObjectName(QLatin1String(name));
+    field->setDate(date);
+    return field;
 }
 
 // A radio button and its field on one line.
@@ -54,13 +54,14 @@ QWidget* choice(QWidget* parent, QRadioButton* button, QWidget* field) {
 fRecurringServices::fRecurringServices(cVkRecurringServices& services, QWidget* parent)
     : QDialog(parent), m_services(services), m_form(newForm(this)), m_weekday(new QComboBox(this)),
       m_interval(new QSpinBox(this)),
-      m_first(newDateEdit(
+      m_first(newDateField(
           this, "firstDate",
           OleDate::toDate(services.pFirstDate() != 0 ? services.pFirstDate() : services.pDate()))),
       m_untilDate(new QRadioButton(tr("&until"), this)),
-      m_last(newDateEdit(this, "lastDate", m_first->date().addMonths(3))),
+      m_last(newDateField(this, "lastDate", m_first->date().addMonths(3))),
       m_byCount(new QRadioButton(tr("&number of services"), this)), m_count(new QSpinBox(this)),
-      m_fields(m_form, services), m_summary(new QLabel(this)), m_dates(new QListWidget(this)),
+      m_end(new QButtonGroup(this)), m_fields(m_form, services), m_summary(new QLabel(this)),
+      m_problem(new QLabel(this)), m_dates(new QListWidget(this)),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
     setObjectName(QStringLiteral("fRecurringServices"));
     setWindowTitle(tr("Recurring Services"));
@@ -80,6 +81,9 @@ fRecurringServices::fRecurringServices(cVkRecurringServices& services, QWidget* 
     m_byCount->setObjectName(QStringLiteral("byCount"));
     m_count->setObjectName(QStringLiteral("count"));
     m_count->setRange(1, cVkRecurringServices::kMaxSeries);
+    // The two buttons sit in rows of their own: only a group makes them one choice.
+    m_end->addButton(m_untilDate);
+    m_end->addButton(m_byCount);
     if (services.pLastDate() != 0) {
         m_last->setDate(OleDate::toDate(services.pLastDate()));
         m_untilDate->setChecked(true);
@@ -94,28 +98,31 @@ fRecurringServices::fRecurringServices(cVkRecurringServices& services, QWidget* 
     m_form->insertRow(3, tr("Up to:"), choice(this, m_untilDate, m_last));
     m_form->insertRow(4, QString(), choice(this, m_byCount, m_count));
     m_summary->setObjectName(QStringLiteral("summary"));
+    m_problem->setObjectName(QStringLiteral("problem"));
+    m_problem->setWordWrap(true);
     m_dates->setObjectName(QStringLiteral("dates"));
     m_buttons->setObjectName(QStringLiteral("buttons"));
     layout()->addWidget(m_summary);
     layout()->addWidget(m_dates);
+    layout()->addWidget(m_problem);
     layout()->addWidget(m_buttons);
-    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &fRecurringServices::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     const auto changed = [this] { refresh(); };
     connect(m_weekday, &QComboBox::currentIndexChanged, this, changed);
     connect(m_interval, &QSpinBox::valueChanged, this, changed);
     connect(m_count, &QSpinBox::valueChanged, this, changed);
-    connect(m_first, &QDateEdit::dateChanged, this, changed);
-    connect(m_last, &QDateEdit::dateChanged, this, changed);
+    connect(m_first, &DateField::dateChanged, this, changed);
+    connect(m_last, &DateField::dateChanged, this, changed);
     connect(m_untilDate, &QRadioButton::toggled, this, changed);
-    connect(m_fields.time, &QTimeEdit::timeChanged, this, changed);
+    connect(m_fields.time, &TimeField::timeChanged, this, changed);
     connect(m_fields.type, &QComboBox::currentTextChanged, this, changed);
     connect(m_fields.place, &QLineEdit::textChanged, this, changed);
     refresh();
 }
 
-void fRecurringServices::refresh() {
+bool fRecurringServices::refresh() {
     const bool byDate = m_untilDate->isChecked();
     m_last->setEnabled(byDate);
     m_count->setEnabled(!byDate);
@@ -127,13 +134,20 @@ void fRecurringServices::refresh() {
     m_fields.apply(m_services);
 
     m_dates->clear();
+    m_summary->clear();
+    const auto refuse = [this](const QString& why) {
+        m_problem->setText(why);
+        m_buttons->button(QDialogButtonBox::Ok)->setEnabled(false);
+        return false;
+    };
+    const QString format = TypedDateTime::dateFormat(QLocale());
+    if (!m_first->date().isValid() || (byDate && !m_last->date().isValid()))
+        return refuse(ServiceFields::dateHint());
     QList<QDate> dates;
     try {
         dates = m_services.seriesDates();
     } catch (const Failure& failure) {
-        m_summary->setText(failure.description());
-        m_buttons->button(QDialogButtonBox::Ok)->setEnabled(false);
-        return;
+        return refuse(failure.description());
     }
     const QStringList names = m_services.dayNames(dates);
     const QLocale locale;
@@ -143,9 +157,34 @@ void fRecurringServices::refresh() {
             line += QStringLiteral(" - ") + names.at(i);
         m_dates->addItem(line);
     }
-    m_summary->setText(tr("%n service(s) at %1", nullptr, int(dates.size()))
-                           .arg(m_fields.time->time().toString(QStringLiteral("HH:mm"))));
+    const QString at =
+        m_fields.time->time().isValid()
+            ? QStringLiteral(" ") + tr("at %1").arg(TypedDateTime::timeText(m_fields.time->time()))
+            : QString();
+    m_summary->setText(dates.size() == 1
+                           ? tr("1 service, %1").arg(ServiceFields::shownDate(dates.first())) + at
+                           : tr("%1 services, %2 to %3")
+                                     .arg(dates.size())
+                                     .arg(ServiceFields::shownDate(dates.first()),
+                                          ServiceFields::shownDate(dates.last())) +
+                                 at);
+    QString problem = m_fields.missing();
+    if (problem.isEmpty())
+        problem = m_services.refusal(dates, format);
+    if (!problem.isEmpty())
+        return refuse(problem);
+    m_problem->clear();
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(true);
+    return true;
+}
+
+void fRecurringServices::accept() {
+    if (!refresh())
+        return;
+    if (!ServiceFields::confirmDuplicates(m_services,
+                                          m_services.servicesOn(m_services.seriesDates())))
+        return;
+    QDialog::accept();
 }
 
 QStringList fRecurringServices::shownDates() const {

@@ -1,0 +1,42 @@
+#include "controls/ui/TimeField.h"
+
+#include "controls/TypedDateTime.h"
+
+#include <QFocusEvent>
+
+TimeField::TimeField(QWidget* parent) : QLineEdit(parent) {
+    setPlaceholderText(QStringLiteral("HH:MM"));
+    connect(this, &QLineEdit::textEdited, this, &TimeField::typed);
+    connect(this, &QLineEdit::editingFinished, this, [this] {
+        if (m_time.isValid())
+            setText(TypedDateTime::timeText(m_time));
+    });
+}
+
+void TimeField::setTime(const QTime& time) {
+    if (!time.isValid())
+        return;
+    setText(TypedDateTime::timeText(time));
+    typed(text());
+}
+
+void TimeField::typed(const QString& text) {
+    const QTime time = TypedDateTime::parseTime(text);
+    if (time == m_time)
+        return;
+    m_time = time;
+    emit timeChanged(m_time);
+}
+
+void TimeField::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    m_selectOnPress = event->reason() == Qt::MouseFocusReason;
+}
+
+void TimeField::mousePressEvent(QMouseEvent* event) {
+    QLineEdit::mousePressEvent(event);
+    // The click that brought the focus selects the time: typing replaces it.
+    if (m_selectOnPress)
+        selectAll();
+    m_selectOnPress = false;
+}

@@ -1,0 +1,275 @@
+// Journeys through the service dialogs as a person makes them: keys typed into the focused
+// widget, Tab, mnemonics and Enter, then what the dialog let through into the plan.
+#include "calendar/CalendarTestData.h"
+#include "common/SqlFile.h"
+#include "common/TestEnv.h"
+#include "services/cVkRecurringServices.h"
+#include "services/ui/fCreateOneService.h"
+#include "services/ui/fRecurringServices.h"
+#include "support/OleDate.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+using namespace CalendarTestData;
+
+class ServiceDialogsTest : public TestEnv {
+protected:
+    void SetUp() override {
+        TestEnv::SetUp();
+        const QString liturgy = path("Liturgy.MDB");
+        plan = path("Plan.MDB");
+        ASSERT_TRUE(createLiturgy(liturgy, {{1, ole(QDate(2024, 3, 1)), 0, 1, "Friday"},
+                                            {2, ole(QDate(2024, 3, 24)), 0, 3, "Palm Sunday"},
+                                            {3, ole(QDate(2026, 12, 31)), 0, 0, "Silvester"}}));
+        ASSERT_TRUE(createPlan(plan, {{ole(QDate(2024, 3, 10)), 10.0 / 24, "Mass", "St Mary"}}));
+        iniFile = writeFile("host.ini", iniText(liturgy, plan));
+    }
+
+    // Every service of the plan as "date time kind place".
+    QStringList planned() const {
+        QStringList rows;
+        for (const QVariantList& r : SqlFile::rows(plan, "SELECT Date, Time, ServType, Location "
+                                                         "FROM tbMainPlan ORDER BY Date, rowid"))
+            rows.append(OleDate::toDate(r[0].toDouble()).toString(Qt::ISODate) + ' ' +
+                        OleDate::toTime(r[1].toDouble()).toString("HH:mm") + ' ' + r[2].toString() +
+                        ' ' + r[3].toString());
+        return rows;
+    }
+
+    // Types the steps into whatever has the focus: text, or "<Tab>", "<Enter>", "<All>" (select
+    // all), "<Click:NAME>" (a click into the widget NAME), "<Alt+X>".
+    static void type(QDialog& dialog, const QStringList& steps) {
+        for (const QString& step : steps) {
+            QWidget* focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr) << step.toStdString();
+            if (step == "<Tab>") {
+                QTest::keyClick(focus, Qt::Key_Tab);
+            } else if (step == "<Enter>") {
+                QTest::keyClick(focus, Qt::Key_Return);
+            } else if (step == "<All>") {
+                QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+            } else if (step.startsWith("<Click:")) {
+                auto* target = dialog.findChild<QWidget*>(step.mid(7).chopped(1));
+                ASSERT_NE(target, nullptr) << step.toStdString();
+                QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, target->height() / 2));
+            } else if (step.startsWith("<Alt+")) {
+                QTest::keyClick(focus, step.at(5).toLatin1(), Qt::AltModifier);
+                // A button's mnemonic clicks it the way a pressed button looks: a moment later.
+                QTest::qWait(150);
+            } else {
+                QTest::keyClicks(focus, step);
+            }
+        }
+    }
+
+    static void show(QDialog& dialog) {
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    }
+
+    QString plan;
+    QString iniFile;
+};
+
+struct Journey {
+    const char* name;
+    QStringList steps;
+    UserInterface::Answer answer; // to the question about a duplicate
+    QString problem;              // the line under the fields after the steps
+    QStringList questions;        // the questions asked
+    QStringList added;            // the services the plan holds afterwards, beyond the first
+    QString status;               // what the status bar would say
+};
+
+const QString kHeld = "2024-03-10 10:00 Mass St Mary";
+
+TEST_F(ServiceDialogsTest, NewServiceSavesWhatIsTypedAndNothingElse) {
+    const QString duplicate = "The plan already holds this service: Sun 10 Mar 2024 10:00, "
+                              "Mass, St Mary. Plan it again?";
+    const QList<Journey> journeys = {
+        {"the date as shown, the time after a click",
+         {"<All>", "12/22/2026", "<Click:time>", "1930", "<Tab>", "Carol Service", "<Tab>",
+          "St Mary's Church", "<Enter>"},
+         UserInterface::Answer::Yes,
+         "",
+         {},
+         {"2026-12-22 19:30 Carol Service St Mary's Church"},
+         "Planned: Tue 22 Dec 2026 19:30, Carol Service, St Mary's Church"},
+        {"the date in ISO form and as digits, the time with a colon",
+         {"<All>", "2026-02-17", "<All>", "20240324", "<Tab>", "<All>", "8:05", "<Tab>",
+          "Palm procession", "<Enter>"},
+         UserInterface::Answer::Yes,
+         "",
+         {},
+         {"2024-03-24 08:05 Palm procession "},
+         "Planned: Sun 24 Mar 2024 08:05, Palm procession"},
+        {"Enter without a kind saves nothing",
+         {"<Tab>", "1100", "<Tab>", "<Tab>", "Chapel", "<Enter>"},
+         UserInterface::Answer::Yes,
+         "Choose or type the kind of service.",
+         {},
+         {},
+         ""},
+        {"a date after the liturgy data is refused",
+         {"<All>", "3/5/2070", "<Tab>", "<Tab>", "Mass", "<Enter>"},
+         UserInterface::Answer::Yes,
+         "3/5/2070 lies outside the liturgy data, which covers 3/1/2024 to 12/31/2026.",
+         {},
+         {},
+         ""},
+        {"a date before 1900 is refused",
+         {"<All>", "1850-06-01", "<Tab>", "<Tab>", "Mass", "<Enter>"},
+         UserInterface::Answer::Yes,
+         "6/1/1850 lies outside the years in which services can be planned, 1/1/1900 to "
+         "12/31/2200.",
+         {},
+         {},
+         ""},
+        {"a duplicate refused when asked",
+         {"<All>", "3/10/2024", "<Tab>", "10:00", "<Tab>", "Mass", "<Tab>", "St Mary", "<Enter>"},
+         UserInterface::Answer::No,
+         "",
+         {duplicate},
+         {},
+         ""},
+        {"a duplicate planned when asked",
+         {"<All>", "3/10/2024", "<Tab>", "10:00", "<Tab>", "Mass", "<Tab>", "St Mary", "<Enter>"},
+         UserInterface::Answer::Yes,
+         "",
+         {duplicate},
+         {kHeld},
+         "Planned: Sun 10 Mar 2024 10:00, Mass, St Mary"},
+    };
+    for (const Journey& j : journeys) {
+        SCOPED_TRACE(j.name);
+        QFile::remove(plan);
+        ASSERT_TRUE(createPlan(plan, {{ole(QDate(2024, 3, 10)), 10.0 / 24, "Mass", "St Mary"}}));
+        ui().clear();
+        ui().setAnswer(j.answer);
+        cVkRecurringServices services;
+        services.setPVkIniFile(iniFile);
+        services.setPDate(OleDate::fromDate(QDate(2024, 3, 5)));
+        fCreateOneService dialog(services);
+        show(dialog);
+        type(dialog, j.steps);
+        EXPECT_EQ(dialog.findChild<QLabel*>("problem")->text(), j.problem);
+        QStringList asked;
+        for (const auto& box : ui().messageBoxes())
+            asked.append(box.text);
+        EXPECT_EQ(asked, j.questions);
+        const bool accepted = dialog.result() == QDialog::Accepted;
+        EXPECT_EQ(accepted, !j.added.isEmpty());
+        EXPECT_EQ(accepted && services.mCreateOneService(), accepted);
+        EXPECT_EQ(planned(), QStringList{kHeld} + j.added);
+        EXPECT_EQ(services.plannedText(), j.status);
+    }
+}
+
+TEST_F(ServiceDialogsTest, TabGoesFromFieldToField) {
+    cVkRecurringServices services;
+    services.setPVkIniFile(iniFile);
+    services.setPDate(OleDate::fromDate(QDate(2024, 3, 5)));
+    fCreateOneService dialog(services);
+    show(dialog);
+    QStringList order;
+    for (int i = 0; i < 6; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        order.append(focus->objectName().isEmpty() ? focus->parentWidget()->objectName()
+                                                   : focus->objectName());
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    EXPECT_EQ(order,
+              (QStringList{"dateText", "time", "serviceType", "location", "buttons", "dateText"}));
+    EXPECT_EQ(dialog.findChild<QLineEdit*>("dateText")->text(), "3/5/2024");
+}
+
+TEST_F(ServiceDialogsTest, RecurringServicesShowTheSeriesAndSaveOnlyWhatCanBePlanned) {
+    struct Series {
+        Journey journey;
+        QString summary;
+        QStringList dates;
+        bool untilChecked;
+    };
+    const QStringList sundays = {"<Alt+W>", "Sunday", "<Alt+F>", "<All>", "2024-03-05"};
+    const QList<Series> cases = {
+        {{"until a date typed in ISO form",
+          sundays + QStringList{"<Alt+U>", "<Tab>", "<All>", "2024-03-31", "<Alt+K>", "Mass",
+                                "<Alt+P>", "Chapel", "<Enter>"},
+          UserInterface::Answer::Yes,
+          "",
+          {},
+          {"2024-03-10 10:00 Mass Chapel", "2024-03-17 10:00 Mass Chapel",
+           "2024-03-24 10:00 Mass Chapel", "2024-03-31 10:00 Mass Chapel"},
+          "Planned: 4 services, Sun 10 Mar 2024 to Sun 31 Mar 2024, 10:00, Mass, Chapel"},
+         "4 services, Sun 10 Mar 2024 to Sun 31 Mar 2024 at 10:00",
+         {"Sunday, March 10, 2024", "Sunday, March 17, 2024",
+          "Sunday, March 24, 2024 - Palm Sunday", "Sunday, March 31, 2024"},
+         true},
+        {{"a number of services running past the liturgy data",
+          {"<Alt+W>", "Sunday", "<Alt+F>", "<All>", "12/1/2026", "<Alt+U>", "<Alt+N>", "<Tab>",
+           "<All>", "6", "<Alt+K>", "Mass", "<Enter>"},
+          UserInterface::Answer::Yes,
+          "1/3/2027 lies outside the liturgy data, which covers 3/1/2024 to 12/31/2026.",
+          {},
+          {},
+          ""},
+         "6 services, Sun 6 Dec 2026 to Sun 10 Jan 2027 at 10:00",
+         {"Sunday, December 6, 2026", "Sunday, December 13, 2026", "Sunday, December 20, 2026",
+          "Sunday, December 27, 2026", "Sunday, January 3, 2027", "Sunday, January 10, 2027"},
+         false},
+        {{"a series holding a planned service, refused when asked",
+          sundays + QStringList{"<Alt+N>", "<Tab>", "<All>", "2", "<Alt+K>", "Mass", "<Alt+P>",
+                                "St Mary", "<Enter>"},
+          UserInterface::Answer::No,
+          "",
+          {"The plan already holds this service: Sun 10 Mar 2024 10:00, Mass, St Mary. Plan it "
+           "again?"},
+          {},
+          ""},
+         "2 services, Sun 10 Mar 2024 to Sun 17 Mar 2024 at 10:00",
+         {"Sunday, March 10, 2024", "Sunday, March 17, 2024"},
+         false},
+    };
+    for (const Series& c : cases) {
+        const Journey& j = c.journey;
+        SCOPED_TRACE(j.name);
+        QFile::remove(plan);
+        ASSERT_TRUE(createPlan(plan, {{ole(QDate(2024, 3, 10)), 10.0 / 24, "Mass", "St Mary"}}));
+        ui().clear();
+        ui().setAnswer(j.answer);
+        cVkRecurringServices services;
+        services.setPVkIniFile(iniFile);
+        services.setPDate(OleDate::fromDate(QDate(2024, 3, 5)));
+        fRecurringServices dialog(services);
+        show(dialog);
+        type(dialog, j.steps);
+        EXPECT_EQ(dialog.findChild<QLabel*>("problem")->text(), j.problem);
+        EXPECT_EQ(dialog.findChild<QLabel*>("summary")->text(), c.summary);
+        EXPECT_EQ(dialog.shownDates(), c.dates);
+        // One choice: exactly one of the two is on.
+        EXPECT_EQ(dialog.findChild<QRadioButton*>("untilDate")->isChecked(), c.untilChecked);
+        EXPECT_EQ(dialog.findChild<QRadioButton*>("byCount")->isChecked(), !c.untilChecked);
+        QStringList asked;
+        for (const auto& box : ui().messageBoxes())
+            asked.append(box.text);
+        EXPECT_EQ(asked, j.questions);
+        const bool accepted = dialog.result() == QDialog::Accepted;
+        EXPECT_EQ(accepted, !j.added.isEmpty());
+        EXPECT_EQ(accepted && services.mCreateServices(), accepted);
+        EXPECT_EQ(planned(), QStringList{kHeld} + j.added);
+        EXPECT_EQ(services.plannedText(), j.status);
+    }
+}
+
+} // namespace
