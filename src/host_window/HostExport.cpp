@@ -64,8 +64,15 @@ bool HostExport::openInMSWord() {
         LateBinding::set(month.get(), "pMonth", current.month());
         LateBinding::set(month.get(), "pFirstDay", 0);
         LateBinding::set(month.get(), "pVkIniFile", m_window.pVkIniFile());
-        LateBinding::set(month.get(), "pVersion", m_window.pVersion());
-        if (m_window.pSQLMode() && !m_window.pConnectionString().isEmpty()) {
+        // Beyond its six members, only where the object has them: a host's own month export
+        // with just those six must still work.
+        const auto has = [&](const char* name) {
+            return month->metaObject()->indexOfProperty(name) >= 0;
+        };
+        if (has("pVersion"))
+            LateBinding::set(month.get(), "pVersion", m_window.pVersion());
+        if (m_window.pSQLMode() && !m_window.pConnectionString().isEmpty() && has("pSQLMode") &&
+            has("pConnectionString")) {
             LateBinding::set(month.get(), "pSQLMode", true);
             LateBinding::set(month.get(), "pConnectionString", m_window.pConnectionString());
         }

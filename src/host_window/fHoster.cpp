@@ -623,14 +623,17 @@ bool fHoster::mAttachToolbar() {
     return false;
 }
 
+// True when the states were set (the empty string), as every operation reports its work.
 bool fHoster::mSetCommandStatus(const QString& command) {
     ProcScope scope("fHoster.mSetCommandStatus");
+    bool result = false;
     scope.run([&] {
         if (!command.isEmpty())
             return;
         m_tools->setCommandStatus(m_dayPagePending);
+        result = true;
     });
-    return false;
+    return result;
 }
 
 bool fHoster::mFreeToolbar() {

@@ -17,6 +17,7 @@ namespace {
 constexpr int kReportDescriptionLength = 255;
 
 const char kReportName[] = "ERRORS.TXT";
+const char kHostErrorMethod[] = "mErrorFromClient";
 const char kTraceName[] = "trace.log";
 
 QByteArray crlf(const QString& line) {
@@ -89,6 +90,28 @@ void CErrHandler::setCurrentFailure(const Failure& failure) {
     m_current = failure;
 }
 
+void CErrHandler::setHostNotify(QObject* notify) {
+    const bool takesErrors =
+        notify && notify->metaObject()->indexOfMethod(
+                      QMetaObject::normalizedSignature(
+                          kHostErrorMethod + QByteArrayLiteral("(qint32,QString,QString)"))
+                          .constData()) >= 0;
+    m_hostNotify = takesErrors ? notify : nullptr;
+}
+
+bool CErrHandler::tellHost() {
+    // A failure inside the host's own handler is shown, not handed back to it.
+    if (!m_hostNotify || m_tellingHost)
+        return false;
+    m_tellingHost = true;
+    const bool told = QMetaObject::invokeMethod(
+        m_hostNotify.data(), kHostErrorMethod, Qt::DirectConnection,
+        Q_ARG(qint32, m_lastErrorNumber), Q_ARG(QString, m_lastErrorDescription),
+        Q_ARG(QString, m_lastErrorProcedure));
+    m_tellingHost = false;
+    return told;
+}
+
 void CErrHandler::Push(const QString& strProc) {
     if (m_stackPointer < std::numeric_limits<int>::max())
         ++m_stackPointer;
@@ -148,7 +171,7 @@ void CErrHandler::HandleError() {
         return;
 
     writeReport();
-    if (m_displayMsgOnError) {
+    if (m_displayMsgOnError && !tellHost()) {
         ui().beep();
         ui().messageBox(UserInterface::Icon::Critical, UserInterface::Buttons::Ok, m_appTitle,
                         messageText());
