@@ -4,9 +4,9 @@
 // program. The user counter `ratio` is the first over the second.
 
 #include "BareSqlite.h"
-#include "controls/MonthCalendarView.h"
-#include "controls/cZiRivedUvuridu.h"
-#include "host_window/HostPrinting.h"
+#include "controls/ui/MonthCalendarView.h"
+#include "controls/ui/cZiRivedUvuridu.h"
+#include "host_window/ui/HostPrinting.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -3,9 +3,9 @@
 #include "component/VoVoruzevUdadudar.h"
 #include "component/cClassObject.h"
 #include "component/cVoVoruzevUdadudar.h"
-#include "controls/cWindowList.h"
-#include "support/QtUserInterface.h"
+#include "controls/ui/cWindowList.h"
 #include "support/SharedState.h"
+#include "support/ui/QtUserInterface.h"
 
 #include <QApplication>
 #include <QFileInfo>

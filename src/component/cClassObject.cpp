@@ -2,10 +2,10 @@
 
 #include "component/cVoVoruzevUdadudar.h"
 #include "content/ContentComponents.h"
-#include "controls/cZiRivedUvuridu.h"
+#include "controls/ui/cZiRivedUvuridu.h"
 #include "host_window/DocumentComponents.h"
 #include "mail/MailComponents.h"
-#include "services/QtServiceDialogs.h"
+#include "services/ui/QtServiceDialogs.h"
 #include "support/ObjectRegistry.h"
 
 #include <QHash>

@@ -1,9 +1,9 @@
 #include "component/cVoVoruzevUdadudar.h"
 
 #include "component/cClassObject.h"
-#include "controls/cWindowList.h"
-#include "host_window/fHoster.h"
+#include "controls/ui/cWindowList.h"
 #include "host_window/mLateBound.h"
+#include "host_window/ui/fHoster.h"
 #include "resources/mMain.h"
 #include "support/CErrHandler.h"
 #include "support/Failure.h"

@@ -2,12 +2,12 @@
 #include "../host_window/HostWindowFixture.h"
 #include "common/ServerTestDatabase.h"
 #include "component/cVoVoruzevUdadudar.h"
-#include "controls/MonthCalendarView.h"
-#include "controls/WeekCalendarView.h"
-#include "controls/cWindowList.h"
+#include "controls/ui/MonthCalendarView.h"
+#include "controls/ui/WeekCalendarView.h"
+#include "controls/ui/cWindowList.h"
 #include "data/ServerCopy.h"
-#include "day_page/fThisDay.h"
-#include "host_window/fHoster.h"
+#include "day_page/ui/fThisDay.h"
+#include "host_window/ui/fHoster.h"
 
 #include <QFile>
 #include <QTreeWidget>

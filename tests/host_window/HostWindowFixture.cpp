@@ -3,7 +3,7 @@
 #include "../calendar/CalendarTestData.h"
 #include "common/SqlFile.h"
 #include "content/ContentComponents.h"
-#include "host_window/fHoster.h"
+#include "host_window/ui/fHoster.h"
 #include "support/SharedState.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
-#include "controls/MonthCalendarView.h"
+#include "controls/ui/MonthCalendarView.h"
 
 #include "common/TestEnv.h"
-#include "controls/WeekCalendarView.h"
-#include "day_page/fThisDay.h"
+#include "controls/ui/WeekCalendarView.h"
+#include "day_page/ui/fThisDay.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -1,10 +1,10 @@
 #include "HostWindowFixture.h"
-#include "controls/MonthCalendarView.h"
-#include "controls/cZiRivedUvuridu.h"
-#include "day_page/cBrowserHeader.h"
-#include "day_page/fThisDay.h"
-#include "host_window/HostPrinting.h"
-#include "host_window/fHoster.h"
+#include "controls/ui/MonthCalendarView.h"
+#include "controls/ui/cZiRivedUvuridu.h"
+#include "day_page/ui/cBrowserHeader.h"
+#include "day_page/ui/fThisDay.h"
+#include "host_window/ui/HostPrinting.h"
+#include "host_window/ui/fHoster.h"
 #include "support/OleDate.h"
 
 #include <QApplication>

@@ -1,0 +1,290 @@
+#include "controls/ui/CalendarPrinting.h"
+
+#include "controls/CalendarLocale.h"
+#include "controls/ui/CalendarPaint.h"
+#include "controls/MonthCalendarModel.h"
+#include "controls/WeekCalendarModel.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QTextLayout>
+
+namespace CalendarPrinting {
+
+namespace {
+
+constexpr int kWeeks = 6;
+constexpr double kTwipsPerInch = 1440.0;
+constexpr double kPageTextPoints = 9;
+constexpr double kTitlePoints = 18;
+constexpr double kDayNamePoints = 10;
+constexpr double kNumberPoints = 11;
+constexpr double kLinePoints = 8;
+constexpr int kMinWeekLines = 3;
+
+QFont font(double points, bool bold = false) {
+    QFont f(QStringLiteral("Sans Serif"));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+double fromTwips(const QPainter& painter, double twips) {
+    return twips * painter.device()->logicalDpiX() / kTwipsPerInch;
+}
+
+QFontMetricsF metrics(const QPainter& painter, const QFont& f) {
+    return QFontMetricsF(f, painter.device());
+}
+
+// The header and footer lines; returns the area left between them for the calendar, scaled.
+QRectF drawPageTexts(QPainter& painter, const Page& page) {
+    const QFont f = font(kPageTextPoints);
+    const QFontMetricsF fm = metrics(painter, f);
+    const double band = fm.height() * 1.8;
+    painter.setFont(f);
+    painter.setPen(Qt::black);
+    const QRectF area = page.area;
+    if (!page.header.isEmpty())
+        painter.drawText(QRectF(area.left(), area.top(), area.width(), fm.height()),
+                         Qt::AlignLeft | Qt::AlignTop,
+                         fm.elidedText(page.header, Qt::ElideRight, area.width()));
+    if (!page.footer.isEmpty())
+        painter.drawText(
+            QRectF(area.left(), area.bottom() - fm.height(), area.width(), fm.height()),
+            Qt::AlignLeft | Qt::AlignBottom,
+            fm.elidedText(page.footer, Qt::ElideRight, area.width()));
+    const QRectF body = area.adjusted(0, band, 0, -band);
+    return QRectF(body.topLeft(), body.size() * page.scale);
+}
+
+// The title centred at the top of `body`; returns what is left below it.
+QRectF drawTitle(QPainter& painter, const QRectF& body, const QString& title) {
+    const QFont f = font(kTitlePoints, true);
+    const double height = metrics(painter, f).height() * 1.4;
+    painter.setFont(f);
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(body.left(), body.top(), body.width(), height), Qt::AlignCenter, title);
+    return body.adjusted(0, height, 0, 0);
+}
+
+double columnLeft(const QRectF& grid, int column) {
+    return grid.left() + grid.width() * column / 7;
+}
+
+// The weekday names over seven columns from `firstDayOfWeek`; returns the area below them.
+QRectF drawDayNames(QPainter& painter, const QRectF& body, const QStringList& dayNames,
+                    int firstDayOfWeek) {
+    const QFont f = font(kDayNamePoints, true);
+    const double height = metrics(painter, f).height() * 1.5;
+    painter.setFont(f);
+    painter.setPen(Qt::black);
+    for (int col = 0; col < 7; ++col) {
+        const int weekday = (firstDayOfWeek - 1 + col) % 7; // 0 = Sunday
+        const QRectF cell(columnLeft(body, col), body.top(),
+                          columnLeft(body, col + 1) - columnLeft(body, col), height);
+        painter.drawText(cell, Qt::AlignCenter, dayNames.value(weekday));
+    }
+    return body.adjusted(0, height, 0, 0);
+}
+
+// A line of text from `*y` down inside `box`: wrapped when the whole of it fits so, else one
+// line shortened with an ellipsis; nothing when not even one line fits. `fm` are the metrics
+// of the painter's font. The text is laid out once, for measuring and drawing alike. Moves
+// `*y` below it.
+void drawLine(QPainter& painter, const QFontMetricsF& fm, const QRectF& box, double* y,
+              const QString& text) {
+    const double room = box.bottom() - *y;
+    if (text.isEmpty() || room < fm.height())
+        return;
+    QTextLayout layout(text, painter.font(), painter.device());
+    QTextOption option(Qt::AlignLeft);
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    double height = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(box.width());
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    layout.endLayout();
+    if (height <= room) {
+        layout.draw(&painter, QPointF(box.left(), *y));
+        *y += height;
+        return;
+    }
+    painter.drawText(QRectF(box.left(), *y, box.width(), fm.height()), Qt::AlignLeft | Qt::AlignTop,
+                     fm.elidedText(text, Qt::ElideRight, box.width()));
+    *y += fm.height();
+}
+
+// The height that `text` takes wrapped to `width`.
+double wrappedHeight(const QFontMetricsF& fm, double width, const QString& text) {
+    return fm.boundingRect(QRectF(0, 0, width, 1e9), Qt::AlignLeft | Qt::TextWordWrap, text)
+        .height();
+}
+
+QStringList textLines(const QString& text) {
+    if (text.isEmpty())
+        return {};
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return t.split(QLatin1Char('\n'));
+}
+
+} // namespace
+
+void drawMonth(QPainter& painter, const Page& page, const MonthCalendarModel& model,
+               const QStringList& dayNames, const QStringList& monthNames) {
+    painter.save();
+    QRectF body = drawPageTexts(painter, page);
+    body = drawTitle(painter, body,
+                     monthNames.value(model.month() - 1) + QLatin1Char(' ') +
+                         QString::number(model.year()));
+    const QRectF grid = drawDayNames(painter, body, dayNames, model.firstDayOfWeek());
+
+    const QFont numberFont = font(kNumberPoints, true);
+    const QFont lineFont = font(kLinePoints);
+    const QFontMetricsF numberMetrics = metrics(painter, numberFont);
+    const QFontMetricsF lineMetrics = metrics(painter, lineFont);
+    const double margin = fromTwips(painter, model.printCellMargin());
+    const double gridWidth = fromTwips(painter, model.printGridWidth());
+    const QDate first = CalendarLocale::startOfWeek(model.dateOfDay(1), model.firstDayOfWeek());
+    QRectF current;
+    QList<QRectF> frames;
+    for (int i = 0; i < 7 * kWeeks; ++i) {
+        const QDate date = first.addDays(i);
+        const int row = i / 7;
+        const int col = i % 7;
+        const double top = grid.top() + grid.height() * row / kWeeks;
+        const double bottom = grid.top() + grid.height() * (row + 1) / kWeeks;
+        const QRectF cell(columnLeft(grid, col), top,
+                          columnLeft(grid, col + 1) - columnLeft(grid, col), bottom - top);
+        const bool inMonth = date.month() == model.month() && date.year() == model.year();
+        QColor background = Qt::white;
+        QColor text = Qt::black;
+        if (!inMonth) {
+            background = QColor(0xF2, 0xF2, 0xF2);
+            text = QColor(0x80, 0x80, 0x80);
+        } else if (const auto c = model.dayColor(date.day()); c && model.printColors()) {
+            background = CalendarPaint::fromColorValue(*c);
+            text = CalendarPaint::readableOn(background);
+        }
+        painter.fillRect(cell, background);
+        frames.append(cell);
+        if (inMonth && date == model.currentDate())
+            current = cell;
+        if (!inMonth && !model.printOtherMonthDays())
+            continue;
+
+        const QRectF inner = cell.adjusted(margin + gridWidth, margin + gridWidth,
+                                           -margin - gridWidth, -margin - gridWidth);
+        painter.setFont(numberFont);
+        painter.setPen(text);
+        painter.drawText(QRectF(inner.left(), inner.top(), inner.width(), numberMetrics.height()),
+                         Qt::AlignLeft | Qt::AlignTop, QString::number(date.day()));
+        if (!inMonth)
+            continue;
+        CalendarPaint::drawMarker(painter, inner, model.dayMarker(date.day()), text);
+        painter.setFont(lineFont);
+        double y = inner.top() + numberMetrics.height();
+        for (int line = 1; line <= MonthCalendarModel::kLines; ++line)
+            drawLine(painter, lineMetrics, inner, &y, model.dayText(date.day(), line));
+    }
+    // The grid over the cells in one go, so that the pen is set once.
+    painter.setPen(QPen(Qt::black, gridWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRects(frames);
+    if (model.printCurrentDate() && !current.isEmpty()) {
+        painter.setPen(QPen(Qt::black, qMax(gridWidth * 3, fromTwips(painter, 30))));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(current);
+    }
+    painter.restore();
+}
+
+int drawWeeks(QPainter& painter, const Page& page, const WeekCalendarModel& model,
+              const QStringList& dayNames, const QStringList& monthNames,
+              const std::function<bool()>& newPage) {
+    const QFont numberFont = font(kDayNamePoints, true);
+    const QFont lineFont = font(kLinePoints);
+    const QFontMetricsF numberMetrics = metrics(painter, numberFont);
+    const QFontMetricsF lineMetrics = metrics(painter, lineFont);
+    const double margin = fromTwips(painter, 40);
+    const double barHeight = fromTwips(painter, 60);
+    const QString title = monthNames.value(model.endDate().month() - 1) + QLatin1Char(' ') +
+                          QString::number(model.endDate().year());
+
+    const QDate first = CalendarLocale::startOfWeek(model.startDate(), model.firstDayOfWeek());
+    const qint64 days = first.daysTo(model.endDate());
+    const int weeks = days < 0 ? 0 : int(days / 7) + 1;
+
+    painter.save();
+    int pages = 1;
+    auto startPage = [&] {
+        QRectF body = drawPageTexts(painter, page);
+        body = drawTitle(painter, body, title);
+        return drawDayNames(painter, body, dayNames, model.firstDayOfWeek());
+    };
+    QRectF rows = startPage();
+    double y = rows.top();
+    for (int week = 0; week < weeks; ++week) {
+        // A row is as tall as its longest cell, and at least three lines of text.
+        double height = numberMetrics.height() + lineMetrics.height() * kMinWeekLines;
+        for (int col = 0; col < 7; ++col) {
+            const QDate date = first.addDays(week * 7 + col);
+            if (!model.inRange(date))
+                continue;
+            const double width = columnLeft(rows, col + 1) - columnLeft(rows, col) - 2 * margin;
+            double h = numberMetrics.height() + barHeight * WeekCalendarModel::kColors;
+            for (const QString& line : textLines(model.dateText(date)))
+                h += wrappedHeight(lineMetrics, width, line.isEmpty() ? QStringLiteral(" ") : line);
+            height = qMax(height, h);
+        }
+        height += 2 * margin;
+        // A row that does not fit goes to the next page, unless it is the page's first.
+        if (y + height > rows.bottom() && y > rows.top()) {
+            if (!newPage())
+                break;
+            ++pages;
+            rows = startPage();
+            y = rows.top();
+        }
+        height = qMin(height, rows.bottom() - y);
+        for (int col = 0; col < 7; ++col) {
+            const QDate date = first.addDays(week * 7 + col);
+            const QRectF cell(columnLeft(rows, col), y,
+                              columnLeft(rows, col + 1) - columnLeft(rows, col), height);
+            painter.setPen(QPen(Qt::black, 0));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(cell);
+            if (!model.inRange(date))
+                continue;
+            const QRectF inner = cell.adjusted(margin, margin, -margin, -margin);
+            painter.setFont(numberFont);
+            painter.setPen(Qt::black);
+            painter.drawText(
+                QRectF(inner.left(), inner.top(), inner.width(), numberMetrics.height()),
+                Qt::AlignLeft | Qt::AlignTop, QString::number(date.day()));
+            CalendarPaint::drawMarker(painter, inner, model.dateMarker(date), Qt::black);
+            double lineTop = inner.top() + numberMetrics.height();
+            for (int index = 1; index <= WeekCalendarModel::kColors; ++index) {
+                if (const auto c = model.dateColor(date, index))
+                    painter.fillRect(QRectF(inner.left(), lineTop, inner.width(), barHeight * 0.7),
+                                     CalendarPaint::fromColorValue(*c));
+                lineTop += barHeight;
+            }
+            painter.setFont(lineFont);
+            painter.setPen(Qt::black);
+            for (const QString& line : textLines(model.dateText(date)))
+                drawLine(painter, lineMetrics, inner, &lineTop, line);
+        }
+        y += height;
+    }
+    painter.restore();
+    return pages;
+}
+
+} // namespace CalendarPrinting

@@ -1,0 +1,352 @@
+#include "controls/ui/WeekCalendarView.h"
+
+#include "controls/CalendarLocale.h"
+#include "controls/ui/CalendarPaint.h"
+#include "support/SharedState.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace {
+
+constexpr int kMargin = 4;
+constexpr int kBarWidth = 5;
+constexpr int kMinTextLines = 3;
+
+QStringList textLines(const QString& text) {
+    if (text.isEmpty())
+        return {};
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return t.split(QLatin1Char('\n'));
+}
+
+} // namespace
+
+WeekCalendarView::WeekCalendarView(QWidget* parent)
+    : QAbstractScrollArea(parent), m_dayNames(CalendarPaint::localeDayNames()),
+      m_monthNames(CalendarPaint::localeMonthNames()) {
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setMouseTracking(true);
+    setAccessibleName(tr("Week calendar"));
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    layoutRows();
+}
+
+void WeekCalendarView::setCurrentDate(const QDate& date) {
+    if (date == m_model.currentDate())
+        return;
+    m_model.setCurrentDate(date);
+    setAccessibleDescription(locale().toString(date, QLocale::LongFormat));
+    viewport()->update();
+    emit dateChanged(date);
+}
+
+void WeekCalendarView::setRange(const QDate& first, const QDate& last) {
+    m_model.setStartDate(first);
+    m_model.setEndDate(last);
+    m_rangeSet = true;
+    layoutRows();
+}
+
+int WeekCalendarView::shownMonth() const {
+    return m_rangeSet ? m_model.endDate().month() : 0;
+}
+
+int WeekCalendarView::shownYear() const {
+    return m_rangeSet ? m_model.endDate().year() : 0;
+}
+
+void WeekCalendarView::setDayNames(const QString& names) {
+    m_dayNames = CalendarPaint::splitNames(names, 7, CalendarPaint::localeDayNames());
+    viewport()->update();
+}
+
+void WeekCalendarView::setMonthNames(const QString& names) {
+    m_monthNames = CalendarPaint::splitNames(names, 12, CalendarPaint::localeMonthNames());
+    viewport()->update();
+}
+
+QDate WeekCalendarView::firstCellDate() const {
+    return CalendarLocale::startOfWeek(m_model.startDate(), m_model.firstDayOfWeek());
+}
+
+int WeekCalendarView::weekCount() const {
+    const qint64 days = firstCellDate().daysTo(m_model.endDate());
+    return days < 0 ? 0 : int(days / 7) + 1;
+}
+
+int WeekCalendarView::headerHeight() const {
+    return fontMetrics().height() + 4;
+}
+
+void WeekCalendarView::layoutRows() {
+    m_rowHeights.clear();
+    const int weeks = weekCount();
+    const int line = fontMetrics().height();
+    const QDate first = firstCellDate();
+    int total = 0;
+    const int w = viewport()->width();
+    for (int row = 0; row < weeks; ++row) {
+        int lines = kMinTextLines;
+        for (int col = 0; col < 7; ++col)
+            lines = qMax(
+                lines, int(shownLines(first.addDays(row * 7 + col), w * (col + 1) / 7 - w * col / 7)
+                               .size()));
+        const int h = headerHeight() + lines * line + 2 * kMargin;
+        m_rowHeights.append(h);
+        total += h;
+    }
+    // Rows share the spare height so that a short month fills the pane.
+    const int spare = viewport()->height() - total;
+    if (weeks > 0 && spare > 0) {
+        for (int row = 0; row < weeks; ++row)
+            m_rowHeights[row] += spare / weeks;
+        total += (spare / weeks) * weeks;
+    }
+    verticalScrollBar()->setRange(0, qMax(0, total - viewport()->height()));
+    verticalScrollBar()->setPageStep(viewport()->height());
+    verticalScrollBar()->setSingleStep(line);
+    viewport()->update();
+}
+
+int WeekCalendarView::rowTop(int row) const {
+    int y = -verticalScrollBar()->value();
+    for (int r = 0; r < row && r < m_rowHeights.size(); ++r)
+        y += m_rowHeights[r];
+    return y;
+}
+
+QRect WeekCalendarView::cellRect(const QDate& date) const {
+    if (!m_model.inRange(date))
+        return {};
+    const qint64 index = firstCellDate().daysTo(date);
+    const int row = int(index / 7);
+    const int col = int(index % 7);
+    if (row >= m_rowHeights.size())
+        return {};
+    const int w = viewport()->width();
+    const int x0 = w * col / 7;
+    const int x1 = w * (col + 1) / 7;
+    return QRect(x0, rowTop(row), x1 - x0, m_rowHeights[row]);
+}
+
+int WeekCalendarView::colourBars(const QDate& date) const {
+    int bars = 0;
+    for (int i = 1; i <= WeekCalendarModel::kColors; ++i)
+        bars += m_model.dateColor(date, i) ? 1 : 0;
+    return bars;
+}
+
+QRect WeekCalendarView::textArea(const QDate& date, const QRect& cell) const {
+    const int left = cell.left() + 1 + colourBars(date) * (kBarWidth + 1) + kMargin;
+    const int right = cell.right() - 1 - kMargin;
+    const int top = cell.top() + 1 + headerHeight() + kMargin / 2;
+    return QRect(QPoint(left, top), QPoint(qMax(left, right), qMax(top, cell.bottom() - 1)));
+}
+
+QStringList WeekCalendarView::shownLines(const QDate& date, int cellWidth) const {
+    const int width = textArea(date, QRect(0, 0, cellWidth, 1)).width();
+    QStringList shown;
+    for (const QString& line : textLines(m_model.dateText(date))) {
+        const QStringList wrapped = CalendarPaint::wrapText(line, font(), width);
+        // An empty line (a date with services but no liturgical day) keeps its place.
+        if (wrapped.isEmpty())
+            shown.append(QString());
+        shown += wrapped;
+    }
+    return shown;
+}
+
+QDate WeekCalendarView::dateAt(const QPoint& pos) const {
+    const int w = viewport()->width();
+    if (w <= 0 || pos.x() < 0 || pos.x() >= w)
+        return {};
+    const int col = qBound(0, pos.x() * 7 / w, 6);
+    int y = rowTop(0);
+    for (int row = 0; row < m_rowHeights.size(); ++row) {
+        if (pos.y() >= y && pos.y() < y + m_rowHeights[row]) {
+            const QDate date = firstCellDate().addDays(row * 7 + col);
+            return m_model.inRange(date) ? date : QDate();
+        }
+        y += m_rowHeights[row];
+    }
+    return {};
+}
+
+void WeekCalendarView::ensureDateVisible(const QDate& date) {
+    const QRect cell = cellRect(date);
+    if (cell.isEmpty())
+        return;
+    QScrollBar* bar = verticalScrollBar();
+    if (cell.top() < 0)
+        bar->setValue(bar->value() + cell.top());
+    else if (cell.bottom() > viewport()->height())
+        bar->setValue(bar->value() + qMin(cell.top(), cell.bottom() - viewport()->height()));
+}
+
+void WeekCalendarView::redraw() {
+    layoutRows();
+}
+
+QSize WeekCalendarView::sizeHint() const {
+    return QSize(7 * 110, 5 * (headerHeight() + kMinTextLines * fontMetrics().height() + 8));
+}
+
+void WeekCalendarView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    layoutRows();
+}
+
+void WeekCalendarView::scrollContentsBy(int, int) {
+    viewport()->update();
+}
+
+void WeekCalendarView::paintEvent(QPaintEvent*) {
+    QPainter p(viewport());
+    const QPalette pal = palette();
+    p.fillRect(viewport()->rect(), pal.color(QPalette::Base));
+    const QFontMetrics fm(font());
+    QFont bold = font();
+    bold.setBold(true);
+    const QDate today = now().date();
+    const QDate first = firstCellDate();
+    for (int row = 0; row < m_rowHeights.size(); ++row) {
+        for (int col = 0; col < 7; ++col) {
+            const QDate date = first.addDays(row * 7 + col);
+            const QRect cell =
+                QRect(viewport()->width() * col / 7, rowTop(row),
+                      viewport()->width() * (col + 1) / 7 - viewport()->width() * col / 7,
+                      m_rowHeights[row]);
+            if (cell.bottom() < 0 || cell.top() > viewport()->height())
+                continue;
+            const bool inRange = m_model.inRange(date);
+            p.fillRect(cell,
+                       inRange ? pal.color(QPalette::Base) : pal.color(QPalette::AlternateBase));
+            p.setPen(pal.color(QPalette::Mid));
+            p.drawRect(cell.adjusted(0, 0, -1, -1));
+            if (!inRange)
+                continue;
+
+            // Header: weekday and date, today's in the highlight colour.
+            const QRect header(cell.left() + 1, cell.top() + 1, cell.width() - 2, headerHeight());
+            const bool isToday = date == today;
+            p.fillRect(header,
+                       isToday ? pal.color(QPalette::Highlight) : pal.color(QPalette::Window));
+            p.setPen(isToday ? pal.color(QPalette::HighlightedText)
+                             : pal.color(QPalette::WindowText));
+            p.setFont(bold);
+            const QString title = m_dayNames.value(CalendarLocale::weekday(date) - 1) +
+                                  QLatin1Char(' ') + QString::number(date.day()) +
+                                  QLatin1Char(' ') + m_monthNames.value(date.month() - 1).left(3);
+            p.drawText(header.adjusted(kMargin, 0, -kMargin, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                       fm.elidedText(title, Qt::ElideRight, header.width() - 2 * kMargin));
+            CalendarPaint::drawMarker(p, header, m_model.dateMarker(date), p.pen().color());
+
+            // Colour bars down the left edge, then the text.
+            const QRect body(cell.left() + 1, header.bottom() + 1, cell.width() - 2,
+                             cell.bottom() - header.bottom() - 1);
+            int bars = 0;
+            for (int i = 1; i <= WeekCalendarModel::kColors; ++i) {
+                if (const auto c = m_model.dateColor(date, i)) {
+                    p.fillRect(QRect(body.left() + bars * (kBarWidth + 1), body.top(), kBarWidth,
+                                     body.height()),
+                               CalendarPaint::fromColorValue(*c));
+                    ++bars;
+                }
+            }
+            const QRect text = textArea(date, cell);
+            p.setFont(font());
+            p.setPen(pal.color(QPalette::Text));
+            int y = text.top();
+            for (const QString& line : shownLines(date, cell.width())) {
+                if (y + fm.height() > body.bottom() + 1)
+                    break;
+                p.drawText(QRect(text.left(), y, text.width(), fm.height()),
+                           Qt::AlignLeft | Qt::AlignVCenter, line);
+                y += fm.height();
+            }
+        }
+    }
+    CalendarPaint::drawCurrentFrame(p, cellRect(currentDate()), pal.color(QPalette::Highlight),
+                                    hasFocus());
+}
+
+void WeekCalendarView::moveTo(const QDate& date) {
+    if (!date.isValid() || !m_model.inRange(date))
+        return;
+    setCurrentDate(date);
+    ensureDateVisible(date);
+}
+
+void WeekCalendarView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        moveTo(dateAt(event->position().toPoint()));
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+void WeekCalendarView::hover(const QDate& date) {
+    if (date == m_hover)
+        return;
+    m_hover = date;
+    emit dateHovered(date);
+}
+
+void WeekCalendarView::mouseMoveEvent(QMouseEvent* event) {
+    hover(dateAt(event->position().toPoint()));
+    QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+void WeekCalendarView::leaveEvent(QEvent* event) {
+    hover(QDate());
+    QAbstractScrollArea::leaveEvent(event);
+}
+
+void WeekCalendarView::mouseReleaseEvent(QMouseEvent* event) {
+    if (const int code = CalendarPaint::buttonCode(event->button()))
+        emit mouseReleased(code);
+    QAbstractScrollArea::mouseReleaseEvent(event);
+}
+
+void WeekCalendarView::keyPressEvent(QKeyEvent* event) {
+    const QDate d = currentDate();
+    switch (event->key()) {
+    case Qt::Key_Left:
+        moveTo(d.addDays(-1));
+        break;
+    case Qt::Key_Right:
+        moveTo(d.addDays(1));
+        break;
+    case Qt::Key_Up:
+        moveTo(d.addDays(-7));
+        break;
+    case Qt::Key_Down:
+        moveTo(d.addDays(7));
+        break;
+    case Qt::Key_PageUp:
+        moveTo(qMax(m_model.startDate(), d.addDays(-28)));
+        break;
+    case Qt::Key_PageDown:
+        moveTo(qMin(m_model.endDate(), d.addDays(28)));
+        break;
+    case Qt::Key_Home:
+        moveTo(m_model.startDate());
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void WeekCalendarView::focusInEvent(QFocusEvent* event) {
+    viewport()->update();
+    QAbstractScrollArea::focusInEvent(event);
+}
+
+void WeekCalendarView::focusOutEvent(QFocusEvent* event) {
+    viewport()->update();
+    QAbstractScrollArea::focusOutEvent(event);
+}

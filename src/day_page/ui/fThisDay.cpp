@@ -1,0 +1,244 @@
+#include "day_page/ui/fThisDay.h"
+
+#include "controls/ui/cWindowList.h"
+#include "day_page/DayPageSend.h"
+#include "resources/ResourceStrings.h"
+#include "support/ProcScope.h"
+#include "support/SharedState.h"
+#include "support/UserInterface.h"
+#include "support/mVBFileDisk.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+
+// Sizes of the layout, in twips (15 to a pixel) as the window system gives them.
+constexpr int kTwipsPerPixel = 15;
+constexpr int kBrowserTop = 415;
+constexpr int kOrdoBrowserTop = 20;
+// The identifier of the day list among the toolbar's controls.
+constexpr int kDayListId = 1;
+
+int pixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+} // namespace
+
+fThisDay::fThisDay(QWidget* parent)
+    : QWidget(parent), m_page(*this), m_browser(new QTextBrowser(this)) {
+    m_browser->setObjectName(QStringLiteral("WebBrowser1"));
+    m_browser->setOpenLinks(false);
+    m_browser->setAccessibleName(tr("Day page"));
+    // The pages carry the print style sheet, which sets dark text: they are shown on paper of
+    // their own, as a document viewer shows a page, whatever the desktop's theme.
+    QPalette paper = m_browser->palette();
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    paper.setColor(QPalette::Link, QColor(0x00, 0x33, 0x99));
+    paper.setColor(QPalette::LinkVisited, QColor(0x55, 0x1a, 0x8b));
+    m_browser->setPalette(paper);
+    // Loading the window shows an empty page.
+    navigate(QStringLiteral("About:Blank"));
+    cWindowList::add(this);
+}
+
+fThisDay::~fThisDay() = default;
+
+qint32 fThisDay::hWnd() {
+    return cWindowList::add(this);
+}
+
+void fThisDay::setTag(const QString& tag) {
+    m_tag = tag;
+    m_page.setPageKind(tag.trimmed().toInt());
+}
+
+QToolBar* fThisDay::toolBar(int index) const {
+    return index == 0 ? m_standard : index == 1 ? m_liturgies : nullptr;
+}
+
+bool fThisDay::mInitialize() {
+    ProcScope scope("fThisDay.mInitialize");
+    bool result = false;
+    scope.run([&] {
+        delete m_standard;
+        delete m_liturgies;
+        m_dayList = nullptr;
+        m_page.preparePage();
+
+        m_standard = new QToolBar(ResourceStrings::text(ResourceStrings::kStandard), this);
+        m_standard->setObjectName(QStringLiteral("Standard"));
+        m_standard->setMovable(false);
+        m_standard->setFloatable(false);
+        m_liturgies = new QToolBar(ResourceStrings::text(ResourceStrings::kLiturgiesList), this);
+        m_liturgies->setObjectName(QStringLiteral("Liturgies"));
+        m_liturgies->setMovable(false);
+        m_liturgies->setFloatable(false);
+        // The second toolbar carries no control, so it takes no room.
+        m_liturgies->hide();
+
+        const qint32 kind = m_page.pageKind();
+        if (kind == DayPageAssembly::kReadings || kind == DayPageAssembly::kPrayers ||
+            kind == DayPageAssembly::kOrdo) {
+            m_dayList = new QComboBox(m_standard);
+            m_dayList->setProperty("controlId", kDayListId);
+            const QString caption = ResourceStrings::text(ResourceStrings::kLiturgicalDay);
+            m_dayList->setAccessibleName(caption);
+            m_dayList->setToolTip(caption);
+            m_dayList->setPlaceholderText(caption);
+            m_dayList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            m_standard->addWidget(m_dayList);
+            connect(m_dayList, &QComboBox::activated, this, [this] { onCommand(kDayListId); });
+            // The ordo is stored per date: its page keeps the list, filled but not shown.
+            if (kind == DayPageAssembly::kOrdo)
+                m_standard->hide();
+        }
+        layoutChildren();
+        result = true;
+    });
+    return result;
+}
+
+bool fThisDay::mShow(bool force) {
+    return m_page.mShow(force);
+}
+
+bool fThisDay::mCopy() {
+    ProcScope scope("fThisDay.mCopy");
+    bool result = false;
+    scope.run([&] {
+        // A blank page has nothing to copy: the copy command is not available there.
+        if (m_location.isEmpty())
+            return;
+        QTextCursor cursor = m_browser->textCursor();
+        if (cursor.hasSelection()) {
+            copyToClipboard(cursor);
+            result = true;
+            return;
+        }
+        m_browser->selectAll();
+        copyToClipboard(m_browser->textCursor());
+        cursor = m_browser->textCursor();
+        cursor.clearSelection();
+        m_browser->setTextCursor(cursor);
+        result = true;
+    });
+    return result;
+}
+
+void fThisDay::copyToClipboard(const QTextCursor& cursor) const {
+    const QTextDocumentFragment fragment = cursor.selection();
+    ui().setClipboardHtml(fragment.toHtml(), fragment.toPlainText());
+}
+
+bool fThisDay::mSend(const QString& text, qint16 kind) {
+    Q_UNUSED(text);
+    return DayPageSend::mSend(m_page, *this, LocationName(), kind);
+}
+
+void fThisDay::onCommand(int controlId) {
+    if (controlId != kDayListId)
+        return;
+    m_page.dayListPicked();
+}
+
+void fThisDay::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layoutChildren();
+}
+
+void fThisDay::layoutChildren() {
+    const int w = width();
+    const int h = height();
+    if (m_page.pageKind() == DayPageAssembly::kOrdo) {
+        const int top = pixels(kOrdoBrowserTop);
+        m_browser->setGeometry(0, top, w, qMax(0, h - top));
+        return;
+    }
+    const int top = pixels(kBrowserTop);
+    if (m_standard)
+        m_standard->setGeometry(0, 0, w, top);
+    if (m_dayList)
+        m_dayList->setFixedWidth(qMax(40, w - 20));
+    m_browser->setGeometry(0, top, w, qMax(0, h - top));
+}
+
+QString fThisDay::LocationName() const {
+    return m_location.isEmpty() ? QString() : mVBFileDisk::fileNamePart(m_location);
+}
+
+void fThisDay::clearDayList() {
+    if (m_dayList)
+        m_dayList->clear();
+}
+
+void fThisDay::addDayListEntry(const QString& text) {
+    if (m_dayList)
+        m_dayList->addItem(text, qint32(0));
+}
+
+int fThisDay::dayListCount() const {
+    return m_dayList ? m_dayList->count() : 0;
+}
+
+QString fThisDay::dayListText(int number) const {
+    if (number < 1 || number > dayListCount())
+        return {};
+    return m_dayList->itemText(number - 1);
+}
+
+qint32 fThisDay::dayListItemValue(int number) const {
+    if (number < 1 || number > dayListCount())
+        return 0;
+    return m_dayList->itemData(number - 1).toInt();
+}
+
+void fThisDay::setDayListItemValue(int number, qint32 value) {
+    if (number < 1 || number > dayListCount())
+        return;
+    m_dayList->setItemData(number - 1, value);
+}
+
+int fThisDay::dayListIndex() const {
+    return m_dayList ? m_dayList->currentIndex() + 1 : 0;
+}
+
+void fThisDay::setDayListIndex(int number) {
+    if (!m_dayList || number < 0 || number > dayListCount())
+        return;
+    m_dayList->setCurrentIndex(number - 1);
+}
+
+void fThisDay::navigate(const QString& target) {
+    if (target.compare(QStringLiteral("About:Blank"), Qt::CaseInsensitive) == 0) {
+        m_location.clear();
+        m_browser->clear();
+        return;
+    }
+    m_location = target;
+    // The page file is a fragment of HTML in the system's text form; show it as HTML whatever
+    // the letter case of its extension.
+    const QString html = mVBFileDisk::readTextFile(target);
+    m_browser->document()->setBaseUrl(
+        QUrl::fromLocalFile(QFileInfo(target).absolutePath() + QLatin1Char('/')));
+    m_browser->setHtml(html);
+    // The page's address, for the "&u" of a printed header or footer.
+    m_browser->document()->setMetaInformation(QTextDocument::DocumentUrl,
+                                              QUrl::fromLocalFile(target).toString());
+}
+
+void fThisDay::showWaitPointer() {
+    ui().setWaitCursor();
+}
+
+void fThisDay::showNormalPointer() {
+    ui().setDefaultCursor();
+}

@@ -1,0 +1,177 @@
+#include "host_window/ui/HostPrinting.h"
+
+#include "controls/ui/MonthCalendarView.h"
+#include "controls/ui/WeekCalendarView.h"
+#include "controls/ui/cZiRivedUvuridu.h"
+#include "day_page/ui/cBrowserHeader.h"
+#include "day_page/ui/fThisDay.h"
+#include "host_window/ui/cDockingPane.h"
+#include "host_window/ui/fHoster.h"
+#include "host_window/mLateBound.h"
+#include "resources/ResourceStrings.h"
+#include "support/ComponentInfo.h"
+#include "support/LateBinding.h"
+#include "support/ObjectRegistry.h"
+#include "support/OleDate.h"
+#include "support/ProcScope.h"
+#include "support/SharedState.h"
+#include "support/SystemFormats.h"
+
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QWidget>
+#include <cmath>
+
+namespace {
+
+constexpr double kTwipsPerPixel = 15;
+constexpr qint32 kMarginTwips = 1134; // 2 cm
+constexpr double kOwnerInset = 500;   // twips
+constexpr double kOwnerShrink = 1000; // twips
+
+int pixels(double twips) {
+    return int(std::lround(twips / kTwipsPerPixel));
+}
+
+} // namespace
+
+void HostPrinting::prepareMonthForPaper(MonthCalendarModel& model) {
+    model.setPrintColors(true);         // 95
+    model.setPrintCurrentDate(false);   // 82
+    model.setPrintOtherMonthDays(true); // 90
+    model.setPrintCellMargin(25);       // 71, 16-bit
+    model.setPrintGridWidth(4);         // 68, 32-bit
+}
+
+QString HostPrinting::printFooter() {
+    return ResourceStrings::text(ResourceStrings::kDateOfPrint) + QLatin1Char(' ') +
+           SystemFormats::longDate(now().date());
+}
+
+void HostPrinting::setUpPreview(QObject* preview, qint32 version, const QString& appTitle,
+                                const QString& command) {
+    LateBinding::set(preview, "pCountryVersion", version);
+    LateBinding::set(preview, "pOrientation", cZiRivedUvuridu::kLandscape);
+    // Another command leaves the component's default.
+    if (command == QLatin1String("ID_PREVIEW") || command == QLatin1String("ID_PRINT"))
+        LateBinding::set(preview, "pPreview", command == QLatin1String("ID_PREVIEW"));
+    LateBinding::set(preview, "pMarginLeft", kMarginTwips);
+    LateBinding::set(preview, "pMarginTop", kMarginTwips);
+    LateBinding::set(preview, "pMarginRight", kMarginTwips);
+    LateBinding::set(preview, "pMarginBottom", kMarginTwips);
+    LateBinding::set(preview, "pHeader", appTitle);
+    LateBinding::set(preview, "pFooter", printFooter());
+}
+
+QRect HostPrinting::ownerGeometry(const QVariant& param, const QSize& screen) {
+    if (param.metaType().id() != QMetaType::QVariantList)
+        return QRect(pixels(kOwnerInset), pixels(kOwnerInset),
+                     pixels(screen.width() * kTwipsPerPixel - kOwnerShrink),
+                     pixels(screen.height() * kTwipsPerPixel - kOwnerShrink));
+    const QVariantList place = param.toList();
+    if (place.size() < 4)
+        throw Failure::subscriptOutOfRange(
+            QStringLiteral("pParam holds %1 numbers").arg(place.size()));
+    float twips[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        twips[i] = place.at(i).toFloat(&ok);
+        if (!ok)
+            throw Failure::typeMismatch(QStringLiteral("pParam(%1)").arg(i));
+    }
+    return QRect(pixels(twips[0]), pixels(twips[1]), pixels(twips[2]), pixels(twips[3]));
+}
+
+bool HostPrinting::doPrint(fHoster& window, const QString& command) {
+    ProcScope scope("fHoster.doPrint");
+    bool result = false;
+    scope.run([&] {
+        if (window.dayPagePending()) {
+            result = doPrintBrowser(window, command);
+            return;
+        }
+        if (window.monthCalendar())
+            prepareMonthForPaper(window.monthCalendar()->model());
+        const std::unique_ptr<QObject> preview =
+            ObjectRegistry::CreateObject(QString::fromLatin1(cZiRivedUvuridu::kProgId));
+        setUpPreview(preview.get(), window.pVersion(), window.pAppTitle(), command);
+        QObject* notify = window.pNotify();
+        const QPageLayout chosen = hostPageLayout(notify);
+        if (chosen.isValid())
+            LateBinding::set(preview.get(), "pPageLayout", QVariant::fromValue(chosen));
+
+        if (notify)
+            mLateBound::call(notify, "mMsgFromClient", {qint32(4)});
+        QWidget fDummy(&window, Qt::Window);
+        fDummy.setObjectName(QStringLiteral("fDummy"));
+        fDummy.setWindowTitle(window.pAppTitle());
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        fDummy.setGeometry(ownerGeometry(notify ? LateBinding::get(notify, "pParam") : QVariant(),
+                                         screen ? screen->geometry().size() : QSize()));
+
+        LateBinding::set(preview.get(), "pfParent", QVariant::fromValue<QObject*>(&fDummy));
+        if (window.calendarMode() == 1)
+            LateBinding::set(preview.get(), "pctMonth",
+                             QVariant::fromValue<QObject*>(window.monthCalendar()));
+        else if (window.calendarMode() == 2)
+            LateBinding::set(preview.get(), "pctMonth",
+                             QVariant::fromValue<QObject*>(window.weekCalendar()));
+        LateBinding::set(preview.get(), "pScaleFactor", qint32(100));
+        LateBinding::set(preview.get(), "pCaption", window.windowTitle());
+        if (window.calendarMode() == 1)
+            LateBinding::call(preview.get(), "mShowMonth", {qint32(1), false});
+        else if (window.calendarMode() == 2)
+            LateBinding::call(preview.get(), "mShowCalendar", {qint32(1), false});
+        result = true;
+    });
+    return result;
+}
+
+QPageLayout HostPrinting::hostPageLayout(const QObject* notify) {
+    // A host without a page set-up of its own has no such property: nothing is asked of it.
+    if (!notify)
+        return {};
+    const QVariant chosen = notify->property("pPageLayout");
+    return chosen.canConvert<QPageLayout>() ? chosen.value<QPageLayout>() : QPageLayout();
+}
+
+fThisDay* HostPrinting::currentDayPage(const fHoster& window) {
+    const QList<cDockingPane*> panes = window.panes();
+    for (cDockingPane* pane : panes) {
+        if (pane->Id() != window.currentDayPane())
+            continue;
+        return qobject_cast<fThisDay*>(window.getFormFromhWnd(pane->windowHandle32()));
+    }
+    return nullptr;
+}
+
+void HostPrinting::setUpBrowserHeader(cBrowserHeader& header, fThisDay& page) {
+    header.setHeader(QStringLiteral("&b&b&D"));
+    header.setFooter(ComponentInfo::title() + QStringLiteral("&b&b&p/&P"));
+    header.setWebBrowser(page.WebBrowser1());
+    header.setDocumentName(ComponentInfo::title() + QLatin1Char(' ') +
+                           SystemFormats::longDate(OleDate::toDate(page.pDate())));
+}
+
+bool HostPrinting::doPrintBrowser(fHoster& window, const QString& command) {
+    ProcScope scope("fHoster.doPrintBrowser");
+    bool result = false;
+    scope.run([&] {
+        cBrowserHeader header;
+        const qint16 pane = window.currentDayPane();
+        if (pane < 4 || pane > 7)
+            return;
+        fThisDay* page = currentDayPage(window);
+        if (!page)
+            return;
+        setUpBrowserHeader(header, *page);
+        header.setPageLayout(hostPageLayout(window.pNotify()));
+        if (command == QLatin1String("ID_PREVIEW"))
+            result = header.mPreview();
+        else if (command == QLatin1String("ID_PRINT"))
+            result = header.mPrint();
+    });
+    return result;
+}

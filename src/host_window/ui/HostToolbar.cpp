@@ -1,0 +1,124 @@
+#include "host_window/ui/HostToolbar.h"
+
+#include "controls/ui/cWindowList.h"
+#include "host_window/cToolBar.h"
+#include "host_window/ui/fHoster.h"
+#include "host_window/mCommands.h"
+#include "host_window/mLateBound.h"
+#include "support/Failure.h"
+#include "support/LateBinding.h"
+#include "support/SharedState.h"
+#include "support/UserInterface.h"
+
+#include <QAction>
+#include <QToolBar>
+
+namespace {
+
+// A tool of the toolbar in use: its identifier and the handle of the window it belongs to.
+QString toolId(const QAction* tool) {
+    return tool->objectName();
+}
+
+qint32 toolTag(const QAction* tool) {
+    return tool->data().toInt();
+}
+
+} // namespace
+
+HostToolbar::HostToolbar(fHoster& window) : m_window(window) {
+    m_own = new QToolBar(fHoster::tr("Commands"), &window);
+    m_own->setObjectName(QStringLiteral("SSActiveToolBars1"));
+    m_own->setMovable(false);
+    m_own->setFloatable(false);
+    for (const mCommands::Tool& t : mCommands::windowTools()) {
+        QAction* tool =
+            m_own->addAction(QIcon::fromTheme(QLatin1String(t.theme)), fHoster::tr(t.text));
+        tool->setObjectName(QLatin1String(t.id));
+        tool->setToolTip(fHoster::tr(t.text));
+    }
+    window.addToolBar(Qt::TopToolBarArea, m_own);
+    m_own->hide();
+}
+
+void HostToolbar::use(QObject* toolbar) {
+    if (auto* old = qobject_cast<QToolBar*>(m_inUse.data()))
+        QObject::disconnect(old, &QToolBar::actionTriggered, &m_window, nullptr);
+    m_inUse = toolbar;
+    if (auto* bar = qobject_cast<QToolBar*>(toolbar)) {
+        QObject::connect(bar, &QToolBar::actionTriggered, &m_window, [this](QAction* tool) {
+            ui().setWaitCursor();
+            m_window.DoCommand(toolId(tool));
+            ui().setDefaultCursor();
+        });
+    }
+    // The window shows its own tools only while they are the ones in use.
+    m_own->setVisible(toolbar && toolbar == m_own);
+}
+
+std::unique_ptr<cToolBar> HostToolbar::start(qint32 handle, qint32 user, qint32 version) {
+    for (QAction* tool : m_own->actions())
+        tool->setData(handle);
+    if (!m_inUse)
+        use(m_own);
+    auto record = std::make_unique<cToolBar>();
+    record->setPUser(user);
+    record->setPVersion(version);
+    record->setPhWnd(handle);
+    record->setPToolBar(m_inUse);
+    record->mInitialize();
+    return record;
+}
+
+void HostToolbar::enableOwnTools(bool enable) {
+    auto* bar = qobject_cast<QToolBar*>(m_inUse.data());
+    if (!bar)
+        return;
+    const qint32 handle = cWindowList::handleOf(&m_window);
+    for (QAction* tool : bar->actions())
+        if (toolTag(tool) == handle && handle != 0)
+            tool->setEnabled(enable);
+}
+
+void HostToolbar::attach(QObject* notify) {
+    if (!notify)
+        return;
+    const QVariant param = mLateBound::property(notify, "pParam");
+    QObject* object = LateBinding::objectOf(param);
+    if (object && (object->inherits("SSActiveToolBars") ||
+                   object->property("TypeName").toString() == QLatin1String("SSActiveToolBars"))) {
+        // A toolbar whose tools the window cannot reach would leave them dead without a word.
+        if (!qobject_cast<QToolBar*>(object))
+            throw Failure::typeMismatch(
+                QStringLiteral("the host's SSActiveToolBars is not a QToolBar"));
+        use(object);
+    }
+    enableOwnTools(true);
+}
+
+void HostToolbar::setCommandStatus(bool dayPagePending) {
+    auto* bar = qobject_cast<QToolBar*>(m_inUse.data());
+    if (!bar)
+        return;
+    for (QAction* tool : bar->actions()) {
+        switch (mCommands::statusOf(toolId(tool))) {
+        case mCommands::Status::Enable:
+            tool->setEnabled(true);
+            break;
+        case mCommands::Status::Disable:
+            tool->setEnabled(false);
+            break;
+        case mCommands::Status::EnableWhenDayPage:
+            tool->setEnabled(dayPagePending);
+            break;
+        case mCommands::Status::Untouched:
+            break;
+        }
+    }
+}
+
+void HostToolbar::free() {
+    // Failing steps are skipped, not reported.
+    enableOwnTools(false);
+    use(nullptr);
+}

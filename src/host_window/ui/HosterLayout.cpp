@@ -1,0 +1,445 @@
+#include "host_window/ui/HosterLayout.h"
+
+#include "controls/ui/MonthCalendarView.h"
+#include "controls/ui/WeekCalendarView.h"
+#include "day_page/ui/fThisDay.h"
+#include "host_window/ui/GoToDate.h"
+#include "host_window/ui/cDockingPane.h"
+#include "host_window/ui/cPaneWindow.h"
+#include "host_window/ui/fHoster.h"
+#include "host_window/mLateBound.h"
+#include "resources/ResourceStrings.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kTodayLeft = 2000;      // twips
+constexpr int kChooserMinimum = 2300; // twips
+constexpr int kDayPaneWidth = 350;
+constexpr int kTreePaneWidth = 150;
+
+#include "host_window/ui/bitmaps/101.xpm"
+#include "host_window/ui/bitmaps/102.xpm"
+
+} // namespace
+
+HosterLayout::HosterLayout(fHoster& window) : m_window(window) {}
+
+void HosterLayout::dockWindow() {
+    fHoster& w = m_window;
+    w.setDockOptions(QMainWindow::AllowTabbedDocks | QMainWindow::AnimatedDocks);
+    w.setCorner(Qt::TopRightCorner, Qt::RightDockWidgetArea);
+    w.setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
+    w.setCorner(Qt::TopLeftCorner, Qt::LeftDockWidgetArea);
+    w.setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
+    w.setTabPosition(Qt::AllDockWidgetAreas, QTabWidget::North);
+    // The panes take the whole window: the central area is a strip of no height under the
+    // calendars, so that spare width goes to the calendars and spare height to them too.
+    auto* centre = new QWidget(&w);
+    centre->setObjectName(QStringLiteral("centre"));
+    centre->setMaximumHeight(0);
+    w.setCentralWidget(centre);
+}
+
+HosterLayout::CalendarTools HosterLayout::addCalendarTools() {
+    CalendarTools t;
+    t.bar = new QToolBar(fHoster::tr("Calendar tools"), &m_window);
+    t.bar->setObjectName(QStringLiteral("calendarTools"));
+    t.bar->setMovable(false);
+    t.bar->setFloatable(false);
+    auto* strip = new QWidget(t.bar);
+    t.goTo = new GoToDate(strip, &m_window);
+    t.today = new QPushButton(ResourceStrings::todayCaption(), strip);
+    t.today->setObjectName(QStringLiteral("Command1"));
+    t.today->setAccessibleName(t.today->text());
+    t.chooser = new QComboBox(strip);
+    t.chooser->setObjectName(QStringLiteral("Combo1"));
+    t.chooser->setAccessibleName(fHoster::tr("Edition"));
+    t.chooser->setToolTip(fHoster::tr("Edition"));
+    t.chooser->hide();
+    strip->setMinimumHeight(qMax(t.today->sizeHint().height(), t.chooser->sizeHint().height()) + 4);
+    strip->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    t.bar->addWidget(strip);
+    m_window.addToolBar(Qt::TopToolBarArea, t.bar);
+    return t;
+}
+
+QToolBar* HosterLayout::addSideBar() {
+    auto* bar = new QToolBar(fHoster::tr("Hidden panes"), &m_window);
+    bar->setObjectName(QStringLiteral("sideBar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_window.addToolBar(Qt::LeftToolBarArea, bar);
+    return bar;
+}
+
+QIcon HosterLayout::paneIcon(int resource) {
+    return QIcon(QPixmap(resource == 102 ? pane_102 : pane_101));
+}
+
+cDockingPane* HosterLayout::addPane(qint16 number, const QString& title, QWidget* window,
+                                    Qt::DockWidgetArea area) {
+    auto* pane = new cDockingPane(number, title, &m_window);
+    pane->setWidget(window);
+    QDockWidget::DockWidgetFeatures features =
+        QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable;
+    // The calendars are the master of every other pane and stay; the others can be put away.
+    if (number >= 3)
+        features |= QDockWidget::DockWidgetClosable;
+    pane->setFeatures(features);
+    pane->setAllowedAreas(Qt::AllDockWidgetAreas);
+    if (auto* page = qobject_cast<fThisDay*>(window))
+        pane->setWindowHandle32(page->hWnd());
+    m_window.addDockWidget(area, pane);
+    m_panes.append(pane);
+    return pane;
+}
+
+void HosterLayout::settle() {
+    QList<QDockWidget*> dayDocks;
+    for (cDockingPane* p : m_panes)
+        if (p->Id() >= 4)
+            dayDocks.append(p);
+    if (!dayDocks.isEmpty())
+        m_window.resizeDocks({dayDocks.first()}, {kDayPaneWidth}, Qt::Horizontal);
+    if (cDockingPane* month = pane(1))
+        m_window.resizeDocks({month}, {qMax(1, m_window.height())}, Qt::Vertical);
+    if (cDockingPane* tree = pane(3)) {
+        m_window.resizeDocks({tree}, {kTreePaneWidth}, Qt::Horizontal);
+        tree->hide();
+    }
+    updateTitleBars();
+    for (cDockingPane* p : m_panes)
+        watchPane(p);
+}
+
+void HosterLayout::saveHome() {
+    m_homeLayout = m_window.saveState();
+}
+
+void HosterLayout::firstShown() {
+    QTimer::singleShot(0, &m_window, [this] {
+        m_dayPaneWidth = kDayPaneWidth;
+        arrangeWidths();
+        saveHome();
+    });
+}
+
+void HosterLayout::beforeResize() {
+    // The day pages keep their width when the window grows or shrinks; the calendars take
+    // the difference.
+    const cDockingPane* day = pane(4);
+    if (m_dayPaneWidth > 0 && day && !day->isHidden())
+        m_dayPaneWidth = day->width();
+}
+
+void HosterLayout::afterResize() {
+    arrangeWidths();
+}
+
+void HosterLayout::arrangeWidths() {
+    if (m_dayPaneWidth <= 0 || m_arranging)
+        return;
+    // The window gives spare width to the right-hand area; holding the day pages at their
+    // width for one layout pass leaves it to the calendars.
+    QList<cDockingPane*> held;
+    for (cDockingPane* p : m_panes)
+        if (p->Id() >= 4 && !p->isHidden() && !p->isFloating())
+            held.append(p);
+    if (held.isEmpty())
+        return;
+    m_arranging = true;
+    for (cDockingPane* p : held)
+        p->setFixedWidth(m_dayPaneWidth);
+    QTimer::singleShot(0, &m_window, [this, held] {
+        for (cDockingPane* p : held) {
+            p->setMinimumWidth(0);
+            p->setMaximumWidth(QWIDGETSIZE_MAX);
+        }
+        m_arranging = false;
+    });
+}
+
+HosterLayout::CalendarPanes HosterLayout::addCalendarPanes() {
+    // Pane 1 with bitmap 101, pane 2 with bitmap 102.
+    const auto calendarPane = [this](qint16 number, QWidget* control, const QString& name,
+                                     const QString& controlName, int title) {
+        control->setObjectName(controlName);
+        auto* window = new cPaneWindow(name, control);
+        cDockingPane* p =
+            addPane(number, ResourceStrings::text(title), window, Qt::TopDockWidgetArea);
+        p->setWindowIcon(paneIcon(100 + number));
+        return std::pair{window, p};
+    };
+    CalendarPanes c;
+    c.month = new MonthCalendarView;
+    const auto [monthWindow, p1] =
+        calendarPane(1, c.month, QStringLiteral("fCalendar"), QStringLiteral("ctMonth1"),
+                     ResourceStrings::kMonth);
+    c.week = new WeekCalendarView;
+    const auto [weekWindow, p2] = calendarPane(
+        2, c.week, QStringLiteral("fWeek"), QStringLiteral("ctCalendar1"), ResourceStrings::kWeek);
+    c.monthWindow = monthWindow;
+    c.weekWindow = weekWindow;
+    m_window.tabifyDockWidget(p1, p2);
+    return c;
+}
+
+void HosterLayout::addDayPanes() {
+    const fHoster& w = m_window;
+    QList<qint16> numbers{4};
+    if (w.pVersion() != 1005)
+        numbers.append(5);
+    if (w.pVersion() == 1011)
+        numbers.append(7);
+    cDockingPane* first = nullptr;
+    for (qint16 number : numbers) {
+        auto* page = new fThisDay;
+        page->setTag(QString::number(number));
+        mLateBound::setProperty(page, "pAppTitle", w.pAppTitle());
+        mLateBound::setProperty(page, "pConnectionString", w.pConnectionString());
+        mLateBound::setProperty(page, "pVkIniFile", w.pVkIniFile());
+        mLateBound::setProperty(page, "pSQLMode", qint16(w.pSQLMode() ? -1 : 0));
+        mLateBound::setProperty(page, "pUser", w.pUser());
+        mLateBound::setProperty(page, "pVersion", w.pVersion());
+        page->mInitialize();
+        const QString title = number == 4   ? ResourceStrings::text(ResourceStrings::kReadings)
+                              : number == 5 ? ResourceStrings::text(ResourceStrings::kPrayers)
+                                            : QStringLiteral("Ordo");
+        cDockingPane* pane = addPane(number, title, page, Qt::RightDockWidgetArea);
+        if (first)
+            m_window.tabifyDockWidget(first, pane);
+        else
+            first = pane;
+    }
+}
+
+cDockingPane* HosterLayout::pane(int number) const {
+    for (cDockingPane* p : m_panes)
+        if (p->Id() == number)
+            return p;
+    return nullptr;
+}
+
+void HosterLayout::updateTitleBars() {
+    // A pane that shares its place with others shows its title on its tab; a title bar under
+    // the tabs would only say it again. A pane on its own keeps its title bar, with its title
+    // and buttons.
+    for (cDockingPane* p : m_panes) {
+        bool tabbed = false;
+        if (!p->isFloating()) {
+            for (const QDockWidget* mate : m_window.tabifiedDockWidgets(p))
+                tabbed = tabbed || (!mate->isHidden() && !mate->isFloating());
+        }
+        QWidget* titleBar = p->titleBarWidget();
+        if (tabbed == (titleBar != nullptr))
+            continue;
+        if (tabbed) {
+            // An empty layout gives the bar a size of nothing at all.
+            auto* none = new QWidget(p);
+            none->setObjectName(QStringLiteral("noTitleBar"));
+            auto* layout = new QHBoxLayout(none);
+            layout->setContentsMargins(0, 0, 0, 0);
+            p->setTitleBarWidget(none);
+        } else {
+            p->setTitleBarWidget(nullptr);
+            delete titleBar;
+        }
+    }
+}
+
+void HosterLayout::scheduleTitleBars() {
+    // Once the window has finished moving panes about.
+    if (m_titleBarsPending)
+        return;
+    m_titleBarsPending = true;
+    QTimer::singleShot(0, &m_window, [this] {
+        m_titleBarsPending = false;
+        updateTitleBars();
+    });
+}
+
+void HosterLayout::watchPane(cDockingPane* p) {
+    QObject::connect(p, &QDockWidget::visibilityChanged, &m_window,
+                     [this, p](bool visible) { paneVisibilityChanged(p, visible); });
+    QObject::connect(p, &QDockWidget::visibilityChanged, &m_window,
+                     [this] { scheduleTitleBars(); });
+    QObject::connect(p, &QDockWidget::topLevelChanged, &m_window, [this] { scheduleTitleBars(); });
+    QObject::connect(p, &QDockWidget::dockLocationChanged, &m_window,
+                     [this] { scheduleTitleBars(); });
+    QObject::connect(p, &QDockWidget::topLevelChanged, &m_window, [this, p](bool floating) {
+        if (!floating || m_restoring || m_homeLayout.isEmpty())
+            return;
+        if (!m_window.onPaneAction(fHoster::PaneFloating, p->Id()))
+            m_window.onPaneAction(fHoster::PaneFloated, p->Id());
+        else
+            restoreHomeLayout();
+    });
+    QObject::connect(p, &QDockWidget::dockLocationChanged, &m_window,
+                     [this, p](Qt::DockWidgetArea) {
+                         if (m_restoring || m_homeLayout.isEmpty())
+                             return;
+                         // Wait until the drop is complete before judging where the pane went.
+                         QTimer::singleShot(0, &m_window, [this, p] { paneLayoutChanged(p); });
+                     });
+    QObject::connect(p, &cDockingPane::closedByUser, &m_window, [this](cDockingPane* closed) {
+        if (m_restoring)
+            return;
+        m_window.onPaneAction(closed->Id() == 3 ? fHoster::PaneCollapsed : fHoster::PaneHidden,
+                              closed->Id());
+    });
+    if (p->features() & QDockWidget::DockWidgetClosable) {
+        // The pane's own show/hide switch, on the side bar (the tree) and in the pane menu.
+        QAction* toggle = new QAction(p->windowTitle(), p);
+        toggle->setObjectName(QStringLiteral("showPane%1").arg(p->Id()));
+        toggle->setCheckable(true);
+        toggle->setChecked(!p->isHidden());
+        toggle->setIcon(p->Id() == 3 ? paneIcon(101) : QIcon());
+        toggle->setToolTip(fHoster::tr("Show or hide %1").arg(p->windowTitle()));
+        QObject::connect(p, &QDockWidget::visibilityChanged, toggle,
+                         [toggle, p] { toggle->setChecked(!p->isHidden()); });
+        QObject::connect(toggle, &QAction::triggered, &m_window,
+                         [this, p](bool shown) { paneToggled(p, shown); });
+        p->setProperty("paneToggle", QVariant::fromValue<QObject*>(toggle));
+        if (p->Id() == 3)
+            m_window.sideBar()->addAction(toggle);
+    }
+}
+
+void HosterLayout::paneToggled(cDockingPane* p, bool shown) {
+    ++m_selecting;
+    p->setVisible(shown);
+    if (shown)
+        p->raise();
+    --m_selecting;
+    if (shown) {
+        m_window.onPaneAction(fHoster::PaneExpanding, p->Id());
+        m_window.onPaneAction(fHoster::PaneExpanded, p->Id());
+    } else {
+        m_window.onPaneAction(p->Id() == 3 ? fHoster::PaneCollapsed : fHoster::PaneHidden, p->Id());
+    }
+}
+
+void HosterLayout::paneVisibilityChanged(cDockingPane* p, bool visible) {
+    if (!visible || m_window.isLoading() || m_selecting || m_restoring || m_homeLayout.isEmpty())
+        return;
+    // Only a tab coming to the front is a selection; a pane shown by its switch has its own
+    // actions.
+    if (m_window.tabifiedDockWidgets(p).isEmpty())
+        return;
+    m_window.onPaneAction(fHoster::PaneActivated, p->Id());
+}
+
+void HosterLayout::paneLayoutChanged(cDockingPane* p) {
+    if (m_restoring || p->isFloating())
+        return;
+    // Where the window put the pane, from the saved arrangement.
+    const QByteArray current = m_window.saveState();
+    if (current == m_homeLayout)
+        return;
+    static const auto homeArea = [](int id) {
+        return id <= 2   ? Qt::TopDockWidgetArea
+               : id == 3 ? Qt::LeftDockWidgetArea
+                         : Qt::RightDockWidgetArea;
+    };
+    const auto mates = [this](cDockingPane* pane) {
+        QList<int> ids;
+        for (QDockWidget* d : m_window.tabifiedDockWidgets(pane))
+            if (auto* dp = qobject_cast<cDockingPane*>(d))
+                ids.append(dp->Id());
+        return ids;
+    };
+    const auto homeMates = [](int id) {
+        return id <= 2 ? QList<int>{1, 2} : id == 3 ? QList<int>{} : QList<int>{4, 5, 7};
+    };
+    bool refused = false;
+    if (m_window.dockWidgetArea(p) != homeArea(p->Id())) {
+        refused = m_window.onPaneAction(fHoster::PaneDocked, p->Id());
+    } else {
+        const QList<int> now = mates(p);
+        bool foreign = false;
+        for (int id : now)
+            if (!homeMates(p->Id()).contains(id))
+                foreign = true;
+        if (foreign) {
+            refused = m_window.onPaneAction(fHoster::PaneAttaching, p->Id());
+            if (!refused)
+                m_window.onPaneAction(fHoster::PaneAttached, p->Id());
+        } else if (now.isEmpty() && p->Id() != 3) {
+            bool hadMates = false;
+            for (int id : homeMates(p->Id()))
+                if (id != p->Id() && pane(id) && !pane(id)->isHidden())
+                    hadMates = true;
+            if (hadMates)
+                refused = m_window.onPaneAction(fHoster::PaneDetaching, p->Id());
+        }
+    }
+    if (refused)
+        restoreHomeLayout();
+}
+
+void HosterLayout::restoreHomeLayout() {
+    // A drag may still hold the pane: put it back once the mouse is released.
+    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+        QTimer::singleShot(50, &m_window, [this] { restoreHomeLayout(); });
+        return;
+    }
+    m_restoring = true;
+    QList<bool> hidden;
+    for (cDockingPane* p : m_panes)
+        hidden.append(p->isHidden());
+    for (cDockingPane* p : m_panes)
+        if (p->isFloating())
+            p->setFloating(false);
+    m_window.restoreState(m_homeLayout);
+    for (int i = 0; i < m_panes.size(); ++i)
+        m_panes[i]->setVisible(!hidden[i]);
+    m_restoring = false;
+    updateTitleBars();
+}
+
+bool HosterLayout::raise(int number) {
+    cDockingPane* p = pane(number);
+    if (!p)
+        return false;
+    ++m_selecting;
+    p->raise();
+    --m_selecting;
+    return true;
+}
+
+int HosterLayout::chooserWidth(int monthWidth, int chooserLeft) {
+    return qMax(kChooserMinimum, monthWidth - (chooserLeft - 340));
+}
+
+void HosterLayout::layoutTools() {
+    QPushButton* today = m_window.todayButton();
+    QComboBox* chooser = m_window.editionChooser();
+    GoToDate* goTo = m_window.goToDateTool();
+    const MonthCalendarView* month = m_window.monthCalendar();
+    QWidget* strip = today->parentWidget();
+    const int h = strip->height();
+    const QSize button = today->sizeHint();
+    const int left = kTodayLeft / kTwipsPerPixel;
+    // The date field takes the room before the today button.
+    const int fieldHeight = goTo->field()->sizeHint().height();
+    goTo->field()->setGeometry(4, (h - fieldHeight) / 2, qMax(0, left - 10), fieldHeight);
+    today->setGeometry(left, (h - button.height()) / 2, button.width(), button.height());
+    const int comboLeft = today->geometry().right() + 12;
+    const int monthWidth = (month ? month->width() : strip->width()) * kTwipsPerPixel;
+    int width = chooserWidth(monthWidth, comboLeft * kTwipsPerPixel) / kTwipsPerPixel;
+    // The strip is narrower than the month pane by the side bar: keep the chooser inside it.
+    width = qMin(width, qMax(kChooserMinimum / kTwipsPerPixel, strip->width() - comboLeft - 4));
+    const int comboHeight = chooser->sizeHint().height();
+    chooser->setGeometry(comboLeft, (h - comboHeight) / 2, width, comboHeight);
+}

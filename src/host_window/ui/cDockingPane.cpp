@@ -1,0 +1,15 @@
+#include "host_window/ui/cDockingPane.h"
+
+#include <QCloseEvent>
+
+cDockingPane::cDockingPane(qint16 number, const QString& title, QWidget* parent)
+    : QDockWidget(title, parent), m_number(number) {
+    setObjectName(QStringLiteral("pane%1").arg(number));
+    setAccessibleName(title);
+}
+
+void cDockingPane::closeEvent(QCloseEvent* event) {
+    QDockWidget::closeEvent(event);
+    if (event->isAccepted())
+        emit closedByUser(this);
+}

@@ -1,0 +1,156 @@
+#include "services/ui/fRecurringServices.h"
+
+#include "services/cVkRecurringServices.h"
+#include "support/Failure.h"
+#include "support/OleDate.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kDefaultCount = 10;
+
+QFormLayout* newForm(QDialog* dialog) {
+    auto* layout = new QVBoxLayout(dialog);
+    auto* form = new QFormLayout;
+    layout->addLayout(form);
+    return form;
+}
+
+QDateEdit* newDateEdit(QWidget* parent, const char* name, const QDate& date) {
+    auto* edit = new QDateEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setCalendarPopup(true);
+    edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    edit->setDate(date);
+    return edit;
+}
+
+// A radio button and its field on one line.
+QWidget* choice(QWidget* parent, QRadioButton* button, QWidget* field) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(button);
+    layout->addWidget(field, 1);
+    return row;
+}
+
+} // namespace
+
+fRecurringServices::fRecurringServices(cVkRecurringServices& services, QWidget* parent)
+    : QDialog(parent), m_services(services), m_form(newForm(this)), m_weekday(new QComboBox(this)),
+      m_interval(new QSpinBox(this)),
+      m_first(newDateEdit(
+          this, "firstDate",
+          OleDate::toDate(services.pFirstDate() != 0 ? services.pFirstDate() : services.pDate()))),
+      m_untilDate(new QRadioButton(tr("&until"), this)),
+      m_last(newDateEdit(this, "lastDate", m_first->date().addMonths(3))),
+      m_byCount(new QRadioButton(tr("&number of services"), this)), m_count(new QSpinBox(this)),
+      m_fields(m_form, services), m_summary(new QLabel(this)), m_dates(new QListWidget(this)),
+      m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
+    setObjectName(QStringLiteral("fRecurringServices"));
+    setWindowTitle(tr("Recurring Services"));
+
+    m_weekday->setObjectName(QStringLiteral("weekday"));
+    const QLocale locale;
+    for (int day = 1; day <= 7; ++day)
+        m_weekday->addItem(locale.dayName(day), day);
+    const int weekday =
+        services.pWeekday() != 0 ? services.pWeekday() : m_first->date().dayOfWeek();
+    m_weekday->setCurrentIndex(qBound(1, weekday, 7) - 1);
+    m_interval->setObjectName(QStringLiteral("interval"));
+    m_interval->setRange(1, cVkRecurringServices::kMaxInterval);
+    m_interval->setValue(qBound(1, services.pInterval(), cVkRecurringServices::kMaxInterval));
+    m_interval->setSuffix(tr(" week(s)"));
+    m_untilDate->setObjectName(QStringLiteral("untilDate"));
+    m_byCount->setObjectName(QStringLiteral("byCount"));
+    m_count->setObjectName(QStringLiteral("count"));
+    m_count->setRange(1, cVkRecurringServices::kMaxSeries);
+    if (services.pLastDate() != 0) {
+        m_last->setDate(OleDate::toDate(services.pLastDate()));
+        m_untilDate->setChecked(true);
+    } else {
+        m_byCount->setChecked(true);
+    }
+    m_count->setValue(services.pCount() > 0 ? services.pCount() : kDefaultCount);
+
+    m_form->insertRow(0, tr("&Weekday:"), m_weekday);
+    m_form->insertRow(1, tr("&Every:"), m_interval);
+    m_form->insertRow(2, tr("&From:"), m_first);
+    m_form->insertRow(3, tr("Up to:"), choice(this, m_untilDate, m_last));
+    m_form->insertRow(4, QString(), choice(this, m_byCount, m_count));
+    m_summary->setObjectName(QStringLiteral("summary"));
+    m_dates->setObjectName(QStringLiteral("dates"));
+    m_buttons->setObjectName(QStringLiteral("buttons"));
+    layout()->addWidget(m_summary);
+    layout()->addWidget(m_dates);
+    layout()->addWidget(m_buttons);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    const auto changed = [this] { refresh(); };
+    connect(m_weekday, &QComboBox::currentIndexChanged, this, changed);
+    connect(m_interval, &QSpinBox::valueChanged, this, changed);
+    connect(m_count, &QSpinBox::valueChanged, this, changed);
+    connect(m_first, &QDateEdit::dateChanged, this, changed);
+    connect(m_last, &QDateEdit::dateChanged, this, changed);
+    connect(m_untilDate, &QRadioButton::toggled, this, changed);
+    connect(m_fields.time, &QTimeEdit::timeChanged, this, changed);
+    connect(m_fields.type, &QComboBox::currentTextChanged, this, changed);
+    connect(m_fields.place, &QLineEdit::textChanged, this, changed);
+    refresh();
+}
+
+void fRecurringServices::refresh() {
+    const bool byDate = m_untilDate->isChecked();
+    m_last->setEnabled(byDate);
+    m_count->setEnabled(!byDate);
+    m_services.setPWeekday(m_weekday->currentData().toInt());
+    m_services.setPInterval(m_interval->value());
+    m_services.setPFirstDate(OleDate::fromDate(m_first->date()));
+    m_services.setPLastDate(byDate ? OleDate::fromDate(m_last->date()) : 0);
+    m_services.setPCount(byDate ? 0 : m_count->value());
+    m_fields.apply(m_services);
+
+    m_dates->clear();
+    QList<QDate> dates;
+    try {
+        dates = m_services.seriesDates();
+    } catch (const Failure& failure) {
+        m_summary->setText(failure.description());
+        m_buttons->button(QDialogButtonBox::Ok)->setEnabled(false);
+        return;
+    }
+    const QStringList names = m_services.dayNames(dates);
+    const QLocale locale;
+    for (qsizetype i = 0; i < dates.size(); ++i) {
+        QString line = locale.toString(dates.at(i), QLocale::LongFormat);
+        if (!names.at(i).isEmpty())
+            line += QStringLiteral(" - ") + names.at(i);
+        m_dates->addItem(line);
+    }
+    m_summary->setText(tr("%n service(s) at %1", nullptr, int(dates.size()))
+                           .arg(m_fields.time->time().toString(QStringLiteral("HH:mm"))));
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(true);
+}
+
+QStringList fRecurringServices::shownDates() const {
+    QStringList lines;
+    for (int i = 0; i < m_dates->count(); ++i)
+        lines.append(m_dates->item(i)->text());
+    return lines;
+}
