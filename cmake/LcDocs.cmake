@@ -42,3 +42,4 @@ install(FILES ${LC_DOC_OUTPUT}/${PROJECT_NAME}.qch DESTINATION ${LC_INSTALL_DOCD
 install(FILES ${PROJECT_SOURCE_DIR}/docs/man/liturgy-calendar.1
               ${PROJECT_SOURCE_DIR}/docs/man/make-sample-data.1
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSES/LGPL-2.1-or-later.txt DESTINATION ${LC_INSTALL_DOCDIR})

@@ -63,6 +63,9 @@ public:
     // mErrorFromClient(qint32 number, QString description, QString procedure), every failure
     // goes there in place of the beep and the message box; one without it changes nothing.
     void setHostNotify(QObject* notify);
+    // A failure that a procedure reports in a plain box of its own rather than through
+    // HandleError: to the host that takes failures, else in that box.
+    void showFailure(qint32 number, const QString& description, const QString& procedure);
 
 Q_SIGNALS:
     void BeforeHandlerCalled(bool& Cancel);
@@ -71,7 +74,7 @@ Q_SIGNALS:
 private:
     void writeReport();
     QString messageText() const;
-    bool tellHost();
+    bool tellHost(qint32 number, const QString& description, const QString& procedure);
 
     qint16 m_maxProcStackItems = 100;
     bool m_includeExpandedInfo = true;

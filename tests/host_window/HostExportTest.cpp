@@ -218,7 +218,7 @@ TEST_F(HostExportTest, HostsOwnMonthExportGetsOnlyItsMembers) {
     ui().clear();
     EXPECT_TRUE(w.openInMSWord());
     ObjectRegistry::registerFactory(progId, own);
-    EXPECT_EQ(calls, QStringList{u"true false 3/2024 0 host.ini show 1"_s});
+    EXPECT_EQ(calls, QStringList{u"1 0 3/2024 0 host.ini show 1"_s});
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
 }
 
