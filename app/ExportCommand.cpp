@@ -5,7 +5,9 @@
 #include "app/HostSession.h"
 #include "app/WindowProgram.h"
 #include "day_page/DayPageAssembly.h"
+#include "day_page/DayPageHtml.h"
 #include "day_page/HeadlessDayPageView.h"
+#include "day_page/PageDocument.h"
 #include "host_window/CLiturgicalMonth.h"
 #include "host_window/DocumentComponents.h"
 #include "host_window/cWordApplication.h"
@@ -17,7 +19,6 @@
 #include "support/mVBFileDisk.h"
 
 #include <QGuiApplication>
-#include <QTextDocumentFragment>
 #include <cstdio>
 #include <cstring>
 
@@ -88,8 +89,10 @@ bool exportMonth(const CommandRequest& request, const HostSession& session, cons
 bool exportPage(const QString& pageFile, const QString& file) {
     ProcScope scope("ExportCommand.exportPage");
     return scope.run([&] {
-        const QString html = mVBFileDisk::readTextFile(pageFile);
-        ui().setClipboardHtml(html, QTextDocumentFragment::fromHtml(html).toPlainText());
+        const QString html = DayPageHtml::bounded(mVBFileDisk::readTextFile(pageFile));
+        PageDocument text;
+        text.setHtml(html);
+        ui().setClipboardHtml(html, text.toPlainText());
         const std::unique_ptr<QObject> word =
             ObjectRegistry::CreateObject(QString::fromLatin1(cWordApplication::kProgId));
         QObject* document = LateBinding::objectOf(

@@ -61,8 +61,7 @@ QString plain(const char* text) {
 } // namespace
 
 HostCommands::HostCommands(QMainWindow* window, SSActiveToolBars* toolbar)
-    : QObject(window), m_window(window), m_toolbar(toolbar),
-      m_printer(std::make_unique<QPrinter>()) {
+    : QObject(window), m_window(window), m_toolbar(toolbar) {
     for (const Tool& t : kTools) {
         // The styles' own icons offer no printer.
         const bool print = qstrcmp(t.id, "ID_PRINT") == 0;
@@ -84,6 +83,14 @@ HostCommands::HostCommands(QMainWindow* window, SSActiveToolBars* toolbar)
 }
 
 HostCommands::~HostCommands() = default;
+
+QPrinter& HostCommands::printer() {
+    // Made at the first page set-up: a printer loads the print system, which a start without
+    // printing has no use for.
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>();
+    return *m_printer;
+}
 
 void HostCommands::buildMenus() {
     QMenu* menu = nullptr;
@@ -132,7 +139,7 @@ void HostCommands::setSearchSource(std::function<QString()> source) {
 bool HostCommands::serve(const QString& id) {
     if (id == QLatin1String("ID_PAGE_SETUP")) {
         // The dialog edits the kept printer, so the choice stays for the next print.
-        QPageSetupDialog dialog(m_printer.get(), m_window);
+        QPageSetupDialog dialog(&printer(), m_window);
         if (dialog.exec() == QDialog::Accepted)
             emit pageLayoutChosen(m_printer->pageLayout());
         return true;

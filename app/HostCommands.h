@@ -34,7 +34,7 @@ public:
     void setCopy(std::function<void()> copy);
 
     // The printer whose page set-up the user chose; the next Page Setup starts from it.
-    QPrinter& printer() const { return *m_printer; }
+    QPrinter& printer();
 
 Q_SIGNALS:
     // The user accepted a page set-up: the page the next print is to use.

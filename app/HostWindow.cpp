@@ -5,9 +5,11 @@
 #include "app/HostSession.h"
 #include "app/SSActiveToolBars.h"
 #include "app/WindowProgram.h"
+#include "support/DiskInterface.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -244,11 +246,20 @@ bool HostWindow::saveScreenshot(const QString& file) {
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
     }
-    // Light compression: a screenshot is written at once and rarely kept, and the default
-    // level takes longer than everything else the picture needs.
-    QImageWriter writer(file, "png");
-    writer.setQuality(kPngQuality);
-    return writer.write(grab().toImage());
+    // PNG unless the name asks for another format the image writer knows (an uncompressed .bmp
+    // costs no encoding). Light compression: a screenshot is written at once and rarely kept,
+    // and the default level takes longer than everything else the picture needs. The picture is
+    // made in memory and the file written whole.
+    const QByteArray suffix = QFileInfo(file).suffix().toLower().toLatin1();
+    const bool other = !suffix.isEmpty() && suffix != "png" &&
+                       QImageWriter::supportedImageFormats().contains(suffix);
+    QBuffer picture;
+    picture.open(QIODevice::WriteOnly);
+    QImageWriter writer(&picture, other ? suffix : QByteArray("png"));
+    if (!other)
+        writer.setQuality(kPngQuality);
+    return writer.write(grab().toImage()) &&
+           RealDiskInterface::instance().writeFileAtomically(file, picture.data());
 }
 
 bool HostWindow::wanted(int argc, char** argv) {
@@ -334,12 +345,15 @@ int HostWindow::run(int argc, char** argv) {
     options.iniFile = QFileInfo(options.iniFile).absoluteFilePath();
 
     // Off screen nobody can answer a message: each is written out and closed.
+    // A message means that something failed: the picture is still taken, but the run fails.
     QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, &app, [&err] {
+    int answered = 0;
+    QObject::connect(&answer, &QTimer::timeout, &app, [&err, &answered] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             err << "liturgy-calendar: " << box->windowTitle() << ": " << box->text() << '\n';
             err.flush();
             box->done(QMessageBox::Ok);
+            ++answered;
         }
     });
     if (!options.screenshot.isEmpty())
@@ -361,5 +375,5 @@ int HostWindow::run(int argc, char** argv) {
         return 1;
     }
     window.close();
-    return 0;
+    return answered > 0 ? 1 : 0;
 }

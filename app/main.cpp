@@ -9,11 +9,14 @@
 #include "app/ServiceCommand.h"
 #include "app/WeekCommand.h"
 #include "app/WindowProgram.h"
+#include "data/DataSource.h"
 #include "support/ComponentInfo.h"
 #include "support/modLog.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
+#include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -30,9 +33,40 @@ QString usage() {
            WindowProgram::usage();
 }
 
-} // namespace
+// Every local user can read a program's arguments (ps) for as long as it runs.
+void warnOfPasswordInArguments(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--server") != 0)
+            continue;
+        const QString value = QString::fromLocal8Bit(argv[i + 1]);
+        if (DataSource::masked(value) == value)
+            continue;
+        std::fputs("liturgy-calendar: warning: other users of this computer can read the "
+                   "password given with --server; leave it out and set PGPASSWORD, put it in "
+                   "~/.pgpass or use service=NAME\n",
+                   stderr);
+        return;
+    }
+}
 
-int main(int argc, char** argv) {
+// Qt's and the drivers' own remarks ("QSqlQuery::exec: database not open") go to the log; the
+// terminal shows only the program's messages, which say the same in the user's words.
+void messageToLog(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+        return;
+    }
+    // A remark made while writing the log is not written again.
+    static thread_local bool writing = false;
+    if (writing)
+        return;
+    writing = true;
+    modLog::writeRecord({QStringLiteral("Qt"), message});
+    writing = false;
+}
+
+int runCommand(int argc, char** argv) {
+    qInstallMessageHandler(messageToLog);
     // The window is a program of its own, so that the commands below load no widget library.
     if (WindowProgram::wanted(argc, argv))
         return WindowProgram::exec(argc, argv);
@@ -102,4 +136,17 @@ int main(int argc, char** argv) {
     out << output;
     out.flush();
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    warnOfPasswordInArguments(argc, argv);
+    const int status = runCommand(argc, argv);
+    // Output that did not reach its file (a full disk, for one) is a failure, not a success.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fputs("liturgy-calendar: the output cannot be written\n", stderr);
+        return status == 0 ? 1 : status;
+    }
+    return status;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the database benchmarks share: the bare SQLite side they compare against, and the
-// clock they measure both sides with.
+// What the database benchmarks share: the bare SQLite side they compare against (Turns.h has
+// the clocks and the turns both sides are measured in).
 //
 // The bare side is the least work that gets the same rows out of SQLite: each statement is
 // prepared once, its values are bound per call, its rows are stepped with every column read in
@@ -9,14 +9,14 @@
 // layer does too (it keeps its prepared statements), so the ratio shows what the component adds
 // on top of the engine, not what preparing or formatting numbers as text costs.
 
+#include "Turns.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
-#include <ctime>
 #include <initializer_list>
 #include <sqlite3.h>
-#include <sys/resource.h>
 #include <vector>
 
 namespace bench {
@@ -81,24 +81,6 @@ private:
     sqlite3_stmt* m_stmt = nullptr;
     std::vector<Column> m_columns;
 };
-
-// This thread's processor time in nanoseconds: the other work on the machine does not count.
-inline double threadNanos() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e9 + double(ts.tv_nsec);
-}
-
-// Processor time of the finished child processes so far, in nanoseconds: what the programs a
-// benchmark starts cost.
-inline double childCpuNanos() {
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    const auto nanos = [](const timeval& t) {
-        return double(t.tv_sec) * 1e9 + double(t.tv_usec) * 1e3;
-    };
-    return nanos(usage.ru_utime) + nanos(usage.ru_stime);
-}
 
 // The main of a benchmark program that runs the component: Qt first, then `prepare` (the data
 // set, registrations), then the benchmarks, then `finish` (what must go while Qt is there).

@@ -2,9 +2,10 @@
 // program, as the first open of the file does it, against `mdb-export` of every table of the
 // same file to CSV (what reading the file through libmdb costs at all), in the same program.
 // access_cache: the cached copy opened again through the connection layer and one statement
-// run on it, against the same open and statement on an SQLite file named directly. The user
-// counter `ratio` is the first over the second of each pair; `ms` and `baseline_ms` are
-// wall-clock times, `cpu_ms` and `baseline_cpu_ms` the processor time of the started programs.
+// run on it, against the same open and statement on an SQLite file named directly. Each pair
+// runs in turns (Turns.h); the user counter `ratio` is the median of the first over the second;
+// `ms` and `baseline_ms` are wall-clock times, `cpu_ms` and `baseline_cpu_ms` the processor time
+// of this program and the programs it started.
 
 #include "BareSqlite.h"
 #include "data/AccessCache.h"
@@ -12,12 +13,12 @@
 #include "data/Connection.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
@@ -55,39 +56,35 @@ bool runTool(const QString& program, const QStringList& arguments, QByteArray* o
     return true;
 }
 
-// Mean wall-clock and processor nanoseconds of `body` over the benchmark's iterations.
-template <class Body> bool measure(benchmark::State& state, Body body, double* wall, double* cpu) {
-    const double cpuStart = childCpuNanos();
-    QElapsedTimer timer;
-    timer.start();
-    for (auto _ : state) {
-        if (!body())
-            return false;
-    }
-    *wall = double(timer.nsecsElapsed()) / double(state.iterations());
-    *cpu = (childCpuNanos() - cpuStart) / double(state.iterations());
+// `ours` against `bare` in turns (Turns.h), timed by the wall clock (the work is partly in the
+// helper and tool processes); `cpu_ms` and `baseline_cpu_ms` are this thread's and the finished
+// children's processor time per call. False when a call failed.
+template <class Ours, class Bare>
+bool measure(benchmark::State& state, int rounds, int calls, Ours ours, Bare bare) {
+    bool ok = true;
+    double cpu[2] = {0, 0};
+    const auto side = [&](int index, auto& body) {
+        const double c = bench::threadNanos() + childCpuNanos();
+        ok = body() && ok;
+        cpu[index] += bench::threadNanos() + childCpuNanos() - c;
+    };
+    const auto wall = [] {
+        return double(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                          std::chrono::steady_clock::now().time_since_epoch())
+                          .count());
+    };
+    bench::Turns turns;
+    for (auto _ : state)
+        turns = bench::alternate(
+            rounds, calls, wall, [&] { side(0, ours); }, [&] { side(1, bare); });
+    if (!ok)
+        return false;
+    bench::report(state, turns);
+    state.counters["ms"] = turns.ours / 1e6;
+    state.counters["baseline_ms"] = turns.floor / 1e6;
+    state.counters["cpu_ms"] = cpu[0] / double(rounds * calls) / 1e6;
+    state.counters["baseline_cpu_ms"] = cpu[1] / double(rounds * calls) / 1e6;
     return true;
-}
-
-template <class Body> bool repeat(std::int64_t count, Body body, double* wall, double* cpu) {
-    const double cpuStart = childCpuNanos();
-    QElapsedTimer timer;
-    timer.start();
-    for (std::int64_t i = 0; i < count; ++i) {
-        if (!body())
-            return false;
-    }
-    *wall = double(timer.nsecsElapsed()) / double(count);
-    *cpu = (childCpuNanos() - cpuStart) / double(count);
-    return true;
-}
-
-void report(benchmark::State& state, double wall, double cpu, double bareWall, double bareCpu) {
-    state.counters["ratio"] = wall / bareWall;
-    state.counters["ms"] = wall / 1e6;
-    state.counters["baseline_ms"] = bareWall / 1e6;
-    state.counters["cpu_ms"] = cpu / 1e6;
-    state.counters["baseline_cpu_ms"] = bareCpu / 1e6;
 }
 
 bool importOnce() {
@@ -123,34 +120,19 @@ bool openAndCount(const QString& file) {
 }
 
 void access_import_nwind(benchmark::State& state) {
-    double wall = 0, cpu = 0, bareWall = 0, bareCpu = 0;
-    if (!measure(state, importOnce, &wall, &cpu) ||
-        !repeat(state.iterations(), exportEveryTable, &bareWall, &bareCpu)) {
+    if (!measure(state, 9, 1, importOnce, exportEveryTable))
         state.SkipWithError("the import or mdb-export failed");
-        return;
-    }
-    report(state, wall, cpu, bareWall, bareCpu);
 }
 
 void access_cache_reopen(benchmark::State& state) {
-    double wall = 0, cpu = 0, bareWall = 0, bareCpu = 0;
     if (!measure(
-            state, [] { return openAndCount(fixture().nwind); }, &wall, &cpu) ||
-        !repeat(
-            state.iterations(), [] { return openAndCount(fixture().direct); }, &bareWall,
-            &bareCpu)) {
+            state, 15, 20, [] { return openAndCount(fixture().nwind); },
+            [] { return openAndCount(fixture().direct); }))
         state.SkipWithError("a database did not open");
-        return;
-    }
-    report(state, wall, cpu, bareWall, bareCpu);
 }
 
-BENCHMARK(access_import_nwind)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(10)
-    ->Repetitions(5);
-BENCHMARK(access_cache_reopen)->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(5);
+BENCHMARK(access_import_nwind)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
+BENCHMARK(access_cache_reopen)->Unit(benchmark::kMicrosecond)->UseManualTime()->Iterations(1);
 
 // The shared test data beside the source folder (worktrees sit a level deeper).
 QString testFile(const char* name) {

@@ -2,11 +2,13 @@
 // FILE --json` on a generated data set, against the whole process of a minimal QtCore and QtSql
 // program (cli_month_floor) that opens the same two databases and runs the same two statements.
 // The front program links the core only, so the difference is what the command adds: the INI
-// file, the component's start, the fill and the JSON. The user counter `ratio` is the processor
-// time of the first over the second (the other work on a busy machine does not inflate it);
+// file, the component's start, the fill and the JSON. The two are started in turns (Turns.h); the
+// user counter `ratio` is the median ratio of their processor time (the other work on a busy
+// machine does not inflate it);
 // `cpu_ms` and `floor_cpu_ms` are those times, `ms` and `floor_ms` the wall-clock times.
 
 #include "SampleSet.h"
+#include "Turns.h"
 #include "support/OleDate.h"
 #include "support/modIni.h"
 
@@ -19,8 +21,7 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
-#include <sys/resource.h>
+#include <vector>
 
 namespace {
 
@@ -57,15 +58,6 @@ Fixture& fixture() {
 }
 
 // Processor time of the finished child processes so far, in nanoseconds.
-double childCpuNanos() {
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    const auto nanos = [](const timeval& t) {
-        return double(t.tv_sec) * 1e9 + double(t.tv_usec) * 1e3;
-    };
-    return nanos(usage.ru_utime) + nanos(usage.ru_stime);
-}
-
 // Runs `program` to its end; the wall-clock nanoseconds, or a negative number on failure.
 qint64 runProgram(const char* program, const QStringList& arguments) {
     QProcess process;
@@ -84,58 +76,35 @@ qint64 runProgram(const char* program, const QStringList& arguments) {
     return timer.nsecsElapsed();
 }
 
-struct Runs {
-    double wall = 0;
-    double cpu = 0;
-};
-
-// Mean wall-clock and processor nanoseconds of `count` runs; nothing when a run failed.
-std::optional<Runs> runs(const char* program, const QStringList& arguments, std::int64_t count) {
-    const double cpuStart = childCpuNanos();
-    double total = 0;
-    for (std::int64_t i = 0; i < count; ++i) {
-        const qint64 ns = runProgram(program, arguments);
-        if (ns < 0)
-            return std::nullopt;
-        total += double(ns);
-    }
-    return Runs{total / double(count), (childCpuNanos() - cpuStart) / double(count)};
-}
-
-void cli_month_floor(benchmark::State& state) {
-    std::int64_t count = 0;
-    for (auto _ : state)
-        ++count;
-    const std::optional<Runs> floor = runs(LC_FLOOR_PROGRAM, fixture().floorArguments, count);
-    if (!floor) {
-        state.SkipWithError("the floor program failed");
-        return;
-    }
-    state.counters["ratio"] = 1.0;
-    state.counters["ms"] = floor->wall / 1e6;
-    state.counters["cpu_ms"] = floor->cpu / 1e6;
-}
-
 void cli_month(benchmark::State& state) {
-    std::int64_t count = 0;
+    std::vector<double> ourWalls, floorWalls;
+    bool ok = true;
+    const auto side = [&ok](const char* program, const QStringList& arguments,
+                            std::vector<double>* walls) {
+        const qint64 ns = runProgram(program, arguments);
+        ok = ok && ns >= 0;
+        walls->push_back(double(ns));
+    };
+    bench::Turns turns;
     for (auto _ : state)
-        ++count;
-    const std::optional<Runs> ours = runs(LC_APP_PROGRAM, fixture().monthArguments, count);
-    const std::optional<Runs> floor = runs(LC_FLOOR_PROGRAM, fixture().floorArguments, count);
-    if (!ours || !floor) {
+        turns = bench::alternate(
+            15, 2, bench::childCpuNanos,
+            [&] { side(LC_APP_PROGRAM, fixture().monthArguments, &ourWalls); },
+            [&] { side(LC_FLOOR_PROGRAM, fixture().floorArguments, &floorWalls); });
+    if (!ok) {
         state.SkipWithError("a program failed");
         return;
     }
-    state.counters["ratio"] = ours->cpu / floor->cpu;
-    state.counters["ms"] = ours->wall / 1e6;
-    state.counters["floor_ms"] = floor->wall / 1e6;
-    state.counters["cpu_ms"] = ours->cpu / 1e6;
-    state.counters["floor_cpu_ms"] = floor->cpu / 1e6;
+    state.SetIterationTime(bench::median(ourWalls) / 1e9);
+    state.counters["ratio"] = turns.ratio;
+    state.counters["ms"] = bench::median(ourWalls) / 1e6;
+    state.counters["floor_ms"] = bench::median(floorWalls) / 1e6;
+    state.counters["cpu_ms"] = turns.ours / 1e6;
+    state.counters["floor_cpu_ms"] = turns.floor / 1e6;
 }
 
-// The iterations only count runs; the programs run after them, each process timed as a whole.
-BENCHMARK(cli_month_floor)->Iterations(20)->Repetitions(5);
-BENCHMARK(cli_month)->Iterations(20)->Repetitions(5);
+// Each process is timed as a whole, the two programs in turns.
+BENCHMARK(cli_month)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
 
 } // namespace
 

@@ -3,10 +3,11 @@
 // connections opened once before the timing starts. Against it, in the same program, the two
 // statements of a fill (calendar rows and planned services of the month) with the SQLite C API
 // on open connections, prepared once and bound per month (BareSqlite.h says why that is the fair
-// side). The user counter `ratio` is the first over the second.
+// side), the two sides in turns (Turns.h). The user counter `ratio` is the first over the second.
 
 #include "BareSqlite.h"
 #include "CalendarFiles.h"
+#include "Turns.h"
 #include "calendar/cFillCalendar.h"
 #include "calendar/cLiturgicalColors.h"
 #include "controls/MonthCalendarModel.h"
@@ -67,24 +68,8 @@ BareFill& bareFill() {
     return bare;
 }
 
-// Processor nanoseconds per month of the two bare statements over `count` months.
-double bareNanosPerMonth(std::size_t count) {
-    const std::vector<QDate>& months = fixture().months;
-    const double start = bench::threadNanos();
-    for (std::size_t i = 0; i < count; ++i)
-        benchmark::DoNotOptimize(bareFill().run(months[i % months.size()]));
-    return (bench::threadNanos() - start) / double(count);
-}
-
-void month_fill_sqlite_c_api(benchmark::State& state) {
-    const std::vector<QDate>& months = fixture().months;
-    std::size_t i = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(bareFill().run(months[i++ % months.size()]));
-    state.counters["ratio"] = 1.0;
-}
-
-// The months go round all 70 years, so no two fills in a row read the same rows.
+// The months go round all 70 years, so no two fills in a row read the same rows; each side
+// walks the months on its own.
 void month_fill(benchmark::State& state) {
     const Fixture& f = fixture();
     cLiturgicalColors colors;
@@ -94,29 +79,33 @@ void month_fill(benchmark::State& state) {
     for (const QString& file : {f.liturgyFile, f.planFile})
         if (!mADO::getConnection(file, mADO::mGetConString(file, 0, QString())))
             std::abort();
-    std::size_t i = 0;
+    std::size_t ourMonth = 0;
+    std::size_t bareMonth = 0;
+    qint64 fills = 0;
     qint64 named = 0;
-    const double start = bench::threadNanos();
-    for (auto _ : state) {
-        month.setCurrentDate(f.months[i++ % f.months.size()]);
+    const auto ours = [&] {
+        month.setCurrentDate(f.months[ourMonth++ % f.months.size()]);
         cFillCalendar fill;
         fill.setPVkIniFile(f.iniFile);
         fill.setPVersion(1);
         fill.setPctMonth(&month);
         fill.setPoLitColors(&colors);
         fill.mFillCalendar();
+        ++fills;
         named += month.dayText(1, 1).isEmpty() ? 0 : 1;
-    }
-    const double iterations = double(state.iterations());
-    const double ours = (bench::threadNanos() - start) / iterations;
-    const double bare = bareNanosPerMonth(std::max<std::size_t>(std::size_t(iterations), 2000));
-    if (named != qint64(iterations))
+    };
+    const auto bare = [&] {
+        benchmark::DoNotOptimize(bareFill().run(f.months[bareMonth++ % f.months.size()]));
+    };
+    bench::Turns turns;
+    for (auto _ : state)
+        turns = bench::alternate(15, 200, bench::threadNanos, ours, bare);
+    if (named != fills)
         state.SkipWithError("a fill did not name the first of its month");
-    state.counters["ratio"] = ours / bare;
+    bench::report(state, turns);
 }
 
-BENCHMARK(month_fill_sqlite_c_api)->Unit(benchmark::kMicrosecond)->Repetitions(5);
-BENCHMARK(month_fill)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+BENCHMARK(month_fill)->Unit(benchmark::kMicrosecond)->UseManualTime()->Iterations(1);
 
 } // namespace
 

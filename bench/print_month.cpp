@@ -1,9 +1,10 @@
 // A month calendar printed to a PDF file through the print preview component, set up as the
 // host window sets it up (landscape, 2 cm margins, header, footer, full scale), against
 // drawing the same texts and rectangles with a bare QPainter on a QPdfWriter in the same
-// program. The user counter `ratio` is the first over the second.
+// program, the two in turns (Turns.h). The user counter `ratio` is the first over the second.
 
 #include "BareSqlite.h"
+#include "Turns.h"
 #include "controls/ui/MonthCalendarView.h"
 #include "controls/ui/cZiRivedUvuridu.h"
 #include "host_window/ui/HostPrinting.h"
@@ -91,19 +92,6 @@ void bareMonth(const QString& file) {
     }
 }
 
-double bareNanos(std::size_t count) {
-    const double start = bench::threadNanos();
-    for (std::size_t i = 0; i < count; ++i)
-        bareMonth(fixture().pdf);
-    return (bench::threadNanos() - start) / double(count);
-}
-
-void print_month_bare_qpainter(benchmark::State& state) {
-    for (auto _ : state)
-        bareMonth(fixture().pdf);
-    state.counters["ratio"] = 1.0;
-}
-
 void print_month(benchmark::State& state) {
     Fixture& f = fixture();
     cZiRivedUvuridu preview;
@@ -114,19 +102,17 @@ void print_month(benchmark::State& state) {
     // Warm: the first print loads the print support and the fonts once for the program.
     bool printed = preview.mShowMonth(1, true);
     bareMonth(f.pdf);
-    const double start = bench::threadNanos();
+    bench::Turns turns;
     for (auto _ : state)
-        printed = preview.mShowMonth(1, true) && printed;
-    const double iterations = double(state.iterations());
-    const double ours = (bench::threadNanos() - start) / iterations;
-    const double bare = bareNanos(std::max<std::size_t>(std::size_t(iterations), 50));
+        turns = bench::alternate(
+            9, 5, bench::threadNanos, [&] { printed = preview.mShowMonth(1, true) && printed; },
+            [&] { bareMonth(f.pdf); });
     if (!printed)
         state.SkipWithError("a month was not printed");
-    state.counters["ratio"] = ours / bare;
+    bench::report(state, turns);
 }
 
-BENCHMARK(print_month_bare_qpainter)->Unit(benchmark::kMillisecond)->Iterations(50)->Repetitions(5);
-BENCHMARK(print_month)->Unit(benchmark::kMillisecond)->Iterations(50)->Repetitions(5);
+BENCHMARK(print_month)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
 
 } // namespace
 

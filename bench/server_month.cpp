@@ -14,10 +14,10 @@
 // Both sides are timed by the wall clock, not by this thread's processor time: most of a
 // query's cost is the server's work and the round trip on the socket, which the processor time
 // of this thread does not see, and which the bare side pays as well. The months go round all 70
-// years, so no two queries in a row read the same rows. The user counter `ratio` is the
-// component's time over the bare time, both measured after the timed loop in alternating blocks
-// of the same months, so that other work on the shared machine weighs on both alike;
-// `client_cpu_ratio` compares this thread's processor time alone.
+// years, so no two queries in a row read the same rows. The user counter `ratio` is the median
+// of the component's time over the bare time, the two measured in turns (Turns.h), so that other
+// work on the shared machine weighs on both alike; `client_cpu_ratio` compares this thread's
+// processor time alone.
 
 #include "BareSqlite.h"
 #include "CalendarFiles.h"
@@ -218,41 +218,28 @@ bool componentFill(MonthCalendarModel& month, cLiturgicalColors& colors, const Q
     return !month.dayText(1, 1).isEmpty();
 }
 
-// The ratios of `ours` to `theirs` (each given a month index), timed in alternating blocks of
-// months, so that a burst of other work on the machine weighs on both sides alike.
+// `ours` against `theirs` (each given a month index) in turns of 25 months (Turns.h), on
+// through the years: `ratio` in wall-clock time, as the server's work is in its own process,
+// and `client_cpu_ratio` in this thread's processor time alone.
 template <class Ours, class Theirs>
 void setRatios(benchmark::State& state, Ours ours, Theirs theirs) {
-    constexpr std::size_t kBlocks = 40;
-    constexpr std::size_t kBlock = 25;
-    double wall[2] = {0, 0};
+    constexpr int kBlock = 25;
+    std::size_t ourMonth = 0;
+    std::size_t theirMonth = 0;
     double cpu[2] = {0, 0};
-    std::size_t month = 0;
-    for (std::size_t b = 0; b < kBlocks; ++b) {
-        for (int side = 0; side < 2; ++side) {
-            const double w = wallNanos();
-            const double c = bench::threadNanos();
-            for (std::size_t k = 0; k < kBlock; ++k) {
-                if (side == 0)
-                    benchmark::DoNotOptimize(ours(month + k));
-                else
-                    benchmark::DoNotOptimize(theirs(month + k));
-            }
-            wall[side] += wallNanos() - w;
-            cpu[side] += bench::threadNanos() - c;
-        }
-        month += kBlock * 7; // on through the years
-    }
-    state.counters["ratio"] = wall[0] / wall[1];
-    state.counters["client_cpu_ratio"] = cpu[0] / cpu[1];
-}
-
-void server_month_bare_qpsql(benchmark::State& state) {
-    if (skipped(state))
-        return;
-    std::size_t i = 0;
+    const auto side = [&cpu](int index, auto& body, std::size_t& month) {
+        const double c = bench::threadNanos();
+        benchmark::DoNotOptimize(body(month));
+        month += 7; // on through the years
+        cpu[index] += bench::threadNanos() - c;
+    };
+    bench::Turns turns;
     for (auto _ : state)
-        benchmark::DoNotOptimize(bare().month(monthAt(i++)));
-    state.counters["ratio"] = 1.0;
+        turns = bench::alternate(
+            41, kBlock, wallNanos, [&] { side(0, ours, ourMonth); },
+            [&] { side(1, theirs, theirMonth); });
+    bench::report(state, turns);
+    state.counters["client_cpu_ratio"] = cpu[0] / cpu[1];
 }
 
 void server_month(benchmark::State& state) {
@@ -261,28 +248,18 @@ void server_month(benchmark::State& state) {
     std::vector<QString> statements;
     for (const QDate& m : fixture().months)
         statements.push_back(monthStatement(m));
+    qint64 rows = 0;
+    qint64 queries = 0;
     const auto ours = [&](std::size_t i) {
-        return componentMonth(statements[i % statements.size()]);
+        ++queries;
+        return rows += componentMonth(statements[i % statements.size()]);
     };
     // Warm: the server connection is open and cached before the timing starts.
-    ours(0);
-    std::size_t i = 0;
-    qint64 rows = 0;
-    for (auto _ : state)
-        rows += ours(i++);
-    if (rows < qint64(state.iterations()) * 28)
-        state.SkipWithError("a month query gave fewer rows than the month has days");
-    state.counters["rows"] = double(rows) / double(state.iterations());
+    componentMonth(statements[0]);
     setRatios(state, ours, [](std::size_t m) { return bare().month(monthAt(m)); });
-}
-
-void server_month_fill_bare_qpsql(benchmark::State& state) {
-    if (skipped(state))
-        return;
-    std::size_t i = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(bare().fill(monthAt(i++)));
-    state.counters["ratio"] = 1.0;
+    if (rows < queries * 28)
+        state.SkipWithError("a month query gave fewer rows than the month has days");
+    state.counters["rows"] = double(rows) / double(queries);
 }
 
 void server_month_fill(benchmark::State& state) {
@@ -291,21 +268,20 @@ void server_month_fill(benchmark::State& state) {
     cLiturgicalColors colors;
     colors.mSetDefaultColors();
     MonthCalendarModel month;
-    const auto ours = [&](std::size_t i) { return componentFill(month, colors, monthAt(i)); };
-    ours(0);
-    std::size_t i = 0;
+    qint64 fills = 0;
     qint64 named = 0;
-    for (auto _ : state)
-        named += ours(i++) ? 1 : 0;
-    if (named != qint64(state.iterations()))
-        state.SkipWithError("a fill did not name the first of its month");
+    const auto ours = [&](std::size_t i) {
+        ++fills;
+        return named += componentFill(month, colors, monthAt(i)) ? 1 : 0;
+    };
+    componentFill(month, colors, monthAt(0));
     setRatios(state, ours, [](std::size_t m) { return bare().fill(monthAt(m)); });
+    if (named != fills)
+        state.SkipWithError("a fill did not name the first of its month");
 }
 
-BENCHMARK(server_month_bare_qpsql)->Unit(benchmark::kMicrosecond)->Repetitions(5);
-BENCHMARK(server_month)->Unit(benchmark::kMicrosecond)->Repetitions(5);
-BENCHMARK(server_month_fill_bare_qpsql)->Unit(benchmark::kMicrosecond)->Repetitions(5);
-BENCHMARK(server_month_fill)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+BENCHMARK(server_month)->Unit(benchmark::kMicrosecond)->UseManualTime()->Iterations(1);
+BENCHMARK(server_month_fill)->Unit(benchmark::kMicrosecond)->UseManualTime()->Iterations(1);
 
 } // namespace
 

@@ -1,28 +1,47 @@
 #!/usr/bin/env bash
 # Set-up, build and run on a Debian 12 machine.
-#   scripts/dev.sh run              install what is missing, build, run the main job
-#   scripts/dev.sh test [--sanitize] install what is missing, build, run every test
+#   scripts/dev.sh run    install what the programs need, build them in build-run/, run the main job
+#   scripts/dev.sh test   install what the tests need too, build everything with AddressSanitizer
+#                         and UndefinedBehaviorSanitizer in build-test/, run every test, then fuzz
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
 cmd=${1:-run}
-shift || true
-sanitize=OFF
-for arg in "$@"; do
-    case "$arg" in
-        --sanitize) sanitize=ON ;;
-        *) echo "unknown option: $arg" >&2; exit 2 ;;
-    esac
-done
+[ $# -le 1 ] || { echo "usage: scripts/dev.sh run | test" >&2; exit 2; }
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev
-          libgtest-dev libgmock-dev libbenchmark-dev mdbtools-dev mdbtools libsword-dev
-          sword-text-web xdg-utils clang libclang-rt-14-dev ccache poppler-utils unzip
-          postgresql libqt6sql6-psql)
+# What the library, the host application with its helpers and make-sample-data need to build
+# and run. One package a line.
+run_packages=(
+    ccache
+    cmake
+    g++
+    libqt6sql6-sqlite
+    libsqlite3-dev
+    libsword-dev
+    mdbtools-dev
+    ninja-build
+    pkg-config
+    qt6-base-dev
+    sword-text-web
+    xdg-utils
+)
+# What only the tests, the benchmarks and the fuzz targets need. One package a line.
+test_packages=(
+    clang
+    libbenchmark-dev
+    libclang-rt-14-dev
+    libgmock-dev
+    libgtest-dev
+    libqt6sql6-psql
+    mdbtools
+    poppler-utils
+    postgresql
+    unzip
+)
 
 install_missing() {
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -66,38 +85,43 @@ stop_cluster() {
     cluster=""
 }
 
-build() {
+# The compiler cache is shared by every checkout: paths below the checkout are hashed relative
+# to it, and the working folder, which the debug information names, is left out of the hash.
+export CCACHE_BASEDIR="$here" CCACHE_NOHASHDIR=1
+
+# configure DIR OPTION...: a RelWithDebInfo build folder (optimised, with debug information).
+configure() {
     local dir=$1; shift
-    # Paths below the checkout are hashed relative to it, so every clone shares one cache.
-    export CCACHE_BASEDIR="$here"
     cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache "$@" >/dev/null
-    cmake --build "$dir" -j "$(nproc)"
 }
 
-install_missing
 case "$cmd" in
     run)
-        build "$here/build"
-        "$here/scripts/run-main.sh" "$here/build"
+        install_missing "${run_packages[@]}"
+        dir="$here/build-run"
+        configure "$dir" -DLC_BUILD_TESTS=OFF -DLC_BUILD_BENCH=OFF -DLC_SANITIZE=OFF
+        # The front program brings the window helper, the library and the Access helper along.
+        cmake --build "$dir" -j "$(nproc)" --target liturgy-calendar make-sample-data
+        "$here/scripts/run-main.sh" "$dir"
         ;;
     test)
-        dir="$here/build"
-        [ "$sanitize" = ON ] && dir="$here/build-sanitize"
-        build "$dir" -DLC_WERROR=ON -DLC_SANITIZE="$sanitize"
+        install_missing "${run_packages[@]}" "${test_packages[@]}"
+        dir="$here/build-test"
+        configure "$dir" -DLC_WERROR=ON -DLC_SANITIZE=ON
+        cmake --build "$dir" -j "$(nproc)"
         export QT_QPA_PLATFORM=offscreen
+        # Qt's plugins and caches live until the process ends; leaks are not what is looked for.
         export ASAN_OPTIONS=detect_leaks=0
-        export UBSAN_OPTIONS=print_stacktrace=1
+        export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
         trap stop_cluster EXIT
         start_cluster
         ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"
         # The parsers and the database pages under the fuzzer, a few seconds each.
-        fuzz_args=()
-        [ "$sanitize" = ON ] && fuzz_args=(--sanitize)
-        "$here/scripts/fuzz.sh" "${fuzz_args[@]}"
+        "$here/scripts/fuzz.sh"
         ;;
     *)
-        echo "usage: scripts/dev.sh run | test [--sanitize]" >&2
+        echo "usage: scripts/dev.sh run | test" >&2
         exit 2
         ;;
 esac

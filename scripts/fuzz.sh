@@ -12,7 +12,7 @@ dir="$here/build-fuzz"
 [ "$sanitize" = ON ] && dir="$here/build-fuzz-sanitize"
 launcher=()
 if command -v ccache >/dev/null; then
-    export CCACHE_BASEDIR="$here"
+    export CCACHE_BASEDIR="$here" CCACHE_NOHASHDIR=1
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
 
@@ -27,8 +27,9 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # Seconds per target.
-declare -A seconds=([fuzz_ini]=5 [fuzz_jet]=5 [fuzz_command_line]=5 [fuzz_database]=15)
-for target in fuzz_ini fuzz_jet fuzz_command_line fuzz_database; do
+declare -A seconds=([fuzz_ini]=5 [fuzz_jet]=5 [fuzz_command_line]=5 [fuzz_database]=15
+    [fuzz_day_page_html]=15)
+for target in fuzz_ini fuzz_jet fuzz_command_line fuzz_database fuzz_day_page_html; do
     # New inputs go to a scratch corpus; the checked-in seeds stay as they are.
     work="$dir/corpus/$target"
     mkdir -p "$work" "$dir/crashes"

@@ -1,6 +1,7 @@
 #include "calendar/cFillCalendar.h"
 
 #include "calendar/CalendarRow.h"
+#include "controls/CalendarSpeech.h"
 #include "controls/MonthCalendarModel.h"
 #include "data/mADO.h"
 #include "support/Failure.h"
@@ -9,7 +10,7 @@
 
 namespace {
 
-enum PlanColumn { kPlanTime, kPlanDate };
+enum PlanColumn { kPlanTime, kPlanDate, kPlanServType };
 
 } // namespace
 
@@ -90,5 +91,10 @@ void cFillCalendar::markServices(const QString& planFile, const QString& range, 
         } else {
             m_month->setDayMarker(date.day(), 3);
         }
+        // What a screen reader says of the day; the marker alone tells only how many.
+        m_month->addDayService(
+            date.day(),
+            CalendarSpeech::service(CalendarRow::shortTime(rows.at(kPlanTime, row)),
+                                    CalendarRow::text(rows.at(kPlanServType, row)), QString()));
     }
 }

@@ -1,6 +1,7 @@
 #include "calendar/cFillWeekCalendar.h"
 
 #include "calendar/CalendarRow.h"
+#include "controls/CalendarSpeech.h"
 #include "controls/WeekCalendarModel.h"
 #include "data/mADO.h"
 #include "support/Failure.h"
@@ -97,6 +98,10 @@ void cFillWeekCalendar::writeServices(const QString& planFile, const QString& ra
             services += lineBreak() + line;
             m_calendar->setDateMarker(date, 3);
         }
+        m_calendar->addDateService(
+            date, CalendarSpeech::service(CalendarRow::shortTime(rows.at(kPlanTime, row)),
+                                          CalendarRow::text(rows.at(kPlanServType, row)),
+                                          CalendarRow::text(rows.at(kPlanLocation, row))));
     }
     // The last date's services are written after the walk.
     if (previous.isValid())

@@ -40,6 +40,10 @@ QString linkToRegister(const QString& libraryFile, const QString& soname) {
 }
 
 bool registerLibrary(const QString& libraryPath) {
+    return registerLibrary(libraryPath, RealDiskInterface::instance());
+}
+
+bool registerLibrary(const QString& libraryPath, DiskInterface& disk) {
     ProcScope scope("VoVoruzevUdadudar.DllRegisterServer");
     bool result = false;
     scope.run([&] {
@@ -49,8 +53,7 @@ bool registerLibrary(const QString& libraryPath) {
         if (!QDir().mkpath(dir) || !QFileInfo(dir).isDir())
             throw Failure::pathNotFound(dir);
         const QString path = manifestPath();
-        if (!RealDiskInterface::instance().writeFileAtomically(path, manifestText(libraryPath)))
-            throw Failure::pathFileAccess(path);
+        disk.writeOrThrow(path, manifestText(libraryPath));
         result = true;
     });
     return result;

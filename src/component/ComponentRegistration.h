@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class DiskInterface;
+
 // Where a host finds the component: a manifest in the user's component folder that names the
 // class and the library that serves it.
 namespace ComponentRegistration {
@@ -21,6 +23,7 @@ QString libraryOf(const QByteArray& manifest);
 QString linkToRegister(const QString& libraryFile, const QString& soname);
 // Writes the manifest for `libraryPath`; false (reported) when it cannot be written.
 bool registerLibrary(const QString& libraryPath);
+bool registerLibrary(const QString& libraryPath, DiskInterface& disk);
 // Removes the manifest; false (reported) when it exists and cannot be removed.
 bool unregisterLibrary();
 

@@ -18,6 +18,7 @@ void MonthCalendarModel::clearDayAttributes() {
     for (Day& d : m_days) {
         d.color.reset();
         d.marker = 0;
+        d.services.clear();
     }
 }
 
@@ -86,4 +87,12 @@ int MonthCalendarModel::dayMarker(int d) const {
 
 void MonthCalendarModel::setDayMarker(int d, int marker) {
     day(d).marker = marker;
+}
+
+QStringList MonthCalendarModel::dayServices(int day) const {
+    return this->day(day).services;
+}
+
+void MonthCalendarModel::addDayService(int day, const QString& service) {
+    this->day(day).services.append(service);
 }

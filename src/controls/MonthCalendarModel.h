@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 
@@ -49,6 +50,10 @@ public:
     // 0 none, 1 one service, 3 more.
     int dayMarker(int day) const;
     void setDayMarker(int day, int marker);
+    // The planned services of a day as a screen reader says them, in time order; cleared with
+    // the markers.
+    QStringList dayServices(int day) const;
+    void addDayService(int day, const QString& service);
 
     // How the month looks on paper; the print component reads these, the screen ignores them.
     // The host window sets them before each print (the control's dispatch ids in brackets).
@@ -73,6 +78,7 @@ private:
         std::array<QString, kLines> lines;
         std::optional<qint32> color;
         int marker = 0;
+        QStringList services;
     };
     const Day& day(int day) const;
     Day& day(int day);

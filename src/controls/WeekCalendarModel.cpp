@@ -93,3 +93,13 @@ void WeekCalendarModel::setDateMarker(const QDate& date, int marker) {
     if (Entry* e = entry(date))
         e->marker = marker;
 }
+
+QStringList WeekCalendarModel::dateServices(const QDate& date) const {
+    const Entry* e = find(date);
+    return e ? e->services : QStringList();
+}
+
+void WeekCalendarModel::addDateService(const QDate& date, const QString& service) {
+    if (Entry* e = entry(date))
+        e->services.append(service);
+}

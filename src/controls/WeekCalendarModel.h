@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 
@@ -46,12 +47,17 @@ public:
     // 0 none, 1 one service, 3 more.
     int dateMarker(const QDate& date) const;
     void setDateMarker(const QDate& date, int marker);
+    // The planned services of a date as a screen reader says them, in time order. They are
+    // also the last lines of the date's text.
+    QStringList dateServices(const QDate& date) const;
+    void addDateService(const QDate& date, const QString& service);
 
 private:
     struct Entry {
         QString text;
         std::array<std::optional<qint32>, kColors> colors;
         int marker = 0;
+        QStringList services;
     };
     const Entry* find(const QDate& date) const;
     // The entry of a date in the range; null outside it.

@@ -6,12 +6,16 @@
 #include "support/SharedState.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryFile>
+#include <csignal>
 #include <cstdio>
+#include <sys/prctl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -31,15 +35,29 @@ bool isProgram(const QString& path) {
     return info.isFile() && info.isExecutable();
 }
 
-// The lines of the helper's error output: its first and last few thousand bytes.
-QStringList helperLines(const QString& errorFile) {
-    QFile f(errorFile);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QByteArray text = f.read(kErrorPart);
-    if (f.size() > 2 * kErrorPart)
-        f.seek(f.size() - kErrorPart);
-    text += '\n' + f.readAll();
+// The helper's error output as far as it is kept: its first and last few thousand bytes. A
+// damaged file can make libmdb warn without end; the rest is read and dropped.
+class CappedOutput {
+public:
+    void add(const QByteArray& bytes) {
+        const qsizetype take = qMin(kErrorPart - m_head.size(), bytes.size());
+        m_head += bytes.left(take);
+        m_tail += bytes.mid(take);
+        if (m_tail.size() > 2 * kErrorPart) {
+            m_tail = m_tail.right(kErrorPart);
+            m_dropped = true;
+        }
+    }
+    QByteArray text() const { return m_dropped ? m_head + '\n' + m_tail : m_head + m_tail; }
+
+private:
+    QByteArray m_head;
+    QByteArray m_tail;
+    bool m_dropped = false;
+};
+
+// The non-empty lines of the helper's error output.
+QStringList helperLines(const QByteArray& text) {
     QStringList lines;
     for (const QString& line :
          QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
@@ -59,8 +77,7 @@ QString helperReason(const QStringList& lines) {
 }
 
 // Runs the helper on `source` into the empty file `target`; the reason of a failure, or empty.
-QString runHelper(const QString& program, const QString& source, const QString& target,
-                  const QString& errorFile) {
+QString runHelper(const QString& program, const QString& source, const QString& target) {
     const Environment& env = shared().env;
     const rlim_t memory = rlim_t(env.accessImportMemoryBytes);
     QProcess process;
@@ -68,8 +85,15 @@ QString runHelper(const QString& program, const QString& source, const QString& 
     process.setArguments({source, target});
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(errorFile);
-    process.setChildProcessModifier([memory] {
+    process.setReadChannel(QProcess::StandardError);
+    const pid_t parent = ::getpid();
+    process.setChildProcessModifier([memory, parent] {
+        // A process group of its own, so that stopping it stops whatever it started; and it
+        // ends with this process (the helper then removes what it wrote), not orphaned.
+        ::setpgid(0, 0);
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() != parent)
+            ::_exit(127);
         if (kAddressSanitizer)
             return;
         const rlimit limit{memory, memory};
@@ -79,13 +103,24 @@ QString runHelper(const QString& program, const QString& source, const QString& 
     if (!process.waitForStarted())
         return QStringLiteral("the import helper '%1' cannot be started: %2")
             .arg(program, process.errorString());
-    if (!process.waitForFinished(env.accessImportTimeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-        return QStringLiteral("the import helper did not finish within %1 seconds and was stopped")
-            .arg(env.accessImportTimeoutMs / 1000.0);
+    CappedOutput errors;
+    QElapsedTimer clock;
+    clock.start();
+    while (process.state() != QProcess::NotRunning) {
+        const qint64 left = env.accessImportTimeoutMs - clock.elapsed();
+        if (left <= 0) {
+            ::kill(-pid_t(process.processId()), SIGKILL);
+            process.kill();
+            process.waitForFinished();
+            return QStringLiteral(
+                       "the import helper did not finish within %1 seconds and was stopped")
+                .arg(env.accessImportTimeoutMs / 1000.0);
+        }
+        process.waitForReadyRead(int(qMin<qint64>(left, 200)));
+        errors.add(process.readAllStandardError());
     }
-    const QStringList lines = helperLines(errorFile);
+    errors.add(process.readAllStandardError());
+    const QStringList lines = helperLines(errors.text());
     const QString said = helperReason(lines);
     if (process.exitStatus() == QProcess::CrashExit)
         return said.isEmpty() ? QStringLiteral("the import helper crashed")
@@ -131,13 +166,11 @@ void copy(const QString& accessFile, const QString& target, const QString& shown
     if (!replace && (targetInfo.exists() || targetInfo.isSymLink()))
         fail(shownName, QStringLiteral("the file '%1' exists already").arg(target));
     QTemporaryFile part(target + QStringLiteral(".XXXXXX.part"));
-    QTemporaryFile errors(target + QStringLiteral(".XXXXXX.err"));
-    if (!part.open() || !errors.open())
+    if (!part.open())
         fail(shownName, QStringLiteral("the folder '%1' cannot be written")
                             .arg(QDir::toNativeSeparators(targetInfo.absolutePath())));
     part.close();
-    errors.close();
-    const QString reason = runHelper(helper, accessFile, part.fileName(), errors.fileName());
+    const QString reason = runHelper(helper, accessFile, part.fileName());
     if (!reason.isEmpty())
         fail(shownName, reason);
     // rename() replaces atomically; without `replace` a file that appeared meanwhile wins.

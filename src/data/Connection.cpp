@@ -213,16 +213,23 @@ void Connection::openServer(const DataSource::Target& target) {
     }
     // A server that does not answer must not hang the window for long.
     QStringList options{QStringLiteral("connect_timeout=10")};
-    const QString sslMode = keyValue(target, {"SSL MODE", "SSLMODE"});
-    if (!sslMode.isEmpty()) {
-        // The driver splits its options at ';' and '=': only a plain word can pass.
-        if (!QRegularExpression(QStringLiteral("^[a-z-]+$")).match(sslMode).hasMatch()) {
+    // The driver splits its options at ';' and '=': only a plain word can pass.
+    const auto addOption = [&](const QString& option, const QString& value, const char* pattern,
+                               const QString& refusal) {
+        if (value.isEmpty())
+            return;
+        if (!QRegularExpression(QLatin1String(pattern)).match(value).hasMatch()) {
             release();
-            throw Failure(kEngineError,
-                          QStringLiteral("The SSL mode '%1' is not known.").arg(sslMode));
+            throw Failure(kEngineError, refusal.arg(value));
         }
-        options.append(QStringLiteral("sslmode=") + sslMode);
-    }
+        options.append(option + QLatin1Char('=') + value);
+    };
+    // A password that is not given comes from libpq's own sources: PGPASSWORD, ~/.pgpass or
+    // the service file, so that it need not stand on a command line.
+    addOption(QStringLiteral("service"), keyValue(target, {"SERVICE"}), "^[A-Za-z0-9_.-]+$",
+              QStringLiteral("The service name '%1' is not valid."));
+    addOption(QStringLiteral("sslmode"), keyValue(target, {"SSL MODE", "SSLMODE"}), "^[a-z-]+$",
+              QStringLiteral("The SSL mode '%1' is not known."));
     m_db.setConnectOptions(options.join(QLatin1Char(';')));
     if (!m_db.open()) {
         // The server's reason; it never repeats the password.

@@ -129,6 +129,9 @@ Target parse(const QString& connectionString) {
         return target;
     target.provider = target.keys.value(QStringLiteral("DATA PROVIDER"),
                                         target.keys.value(QStringLiteral("PROVIDER")));
+    // "service=NAME" alone names a PostgreSQL service of libpq's service file.
+    if (target.provider.isEmpty() && target.keys.contains(QStringLiteral("SERVICE")))
+        target.provider = QStringLiteral("PostgreSQL");
     target.dataSource = target.keys.value(QStringLiteral("DATA SOURCE"));
     target.kind = isJetProvider(target.provider) ? Target::Kind::JetFile : Target::Kind::Server;
     return target;

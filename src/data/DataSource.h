@@ -20,7 +20,8 @@ struct Target {
 // values optionally quoted). A Jet or ACE provider makes a JetFile target.
 Target parse(const QString& connectionString);
 
-// Whether the target is a PostgreSQL server ("Provider=PostgreSQL;Server=...;Database=...;").
+// Whether the target is a PostgreSQL server ("Provider=PostgreSQL;Server=...;Database=...;", or
+// "service=NAME" for a service of libpq's service file).
 bool isPostgreSQL(const Target& target);
 
 // The connection string with the values of its password keys ("Password", "Pwd") replaced by

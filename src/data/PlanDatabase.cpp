@@ -10,14 +10,18 @@
 #include "support/mVBFileDisk.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
 #include <atomic>
+#include <cerrno>
 #include <cmath>
+#include <csignal>
 
 namespace {
 
@@ -51,6 +55,23 @@ bool looksLikeSQLite(const QString& path) {
         return false;
     const QByteArray head = file.read(16);
     return head.isEmpty() || head == QByteArray("SQLite format 3\0", 16);
+}
+
+// Removes the drafts of `path` that a run stopped while creating it left behind: those whose
+// process is gone.
+void removeDeadDrafts(const QString& path) {
+    const QFileInfo plan(path);
+    static const QRegularExpression draftName(QStringLiteral("^\\.(\\d+)-\\d+\\.new(-journal)?$"));
+    const QStringList names = plan.absoluteDir().entryList(
+        {plan.fileName() + QStringLiteral(".*.new*")}, QDir::Files | QDir::Hidden);
+    for (const QString& name : names) {
+        const QRegularExpressionMatch match = draftName.match(name.mid(plan.fileName().size()));
+        if (!match.hasMatch())
+            continue;
+        const pid_t pid = pid_t(match.captured(1).toLongLong());
+        if (pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH)
+            QFile::remove(plan.absoluteDir().filePath(name));
+    }
 }
 
 // Creates the plan database at `path` under a name of its own first, so that a half-made file
@@ -105,6 +126,7 @@ void PlanDatabase::open(const QString& file, bool createMissing) {
     QString path = file;
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     m_file = mVBFileDisk::resolveLetterCase(path);
+    removeDeadDrafts(m_file);
     QFileInfo info(m_file);
     if (!info.exists()) {
         if (!createMissing)

@@ -130,6 +130,12 @@ public:
             throw Failure(kEngineError,
                           QStringLiteral("The %1 '%2' cannot be read: %3")
                               .arg(kindName(m_kind), source.dataFile, m_db.lastError().text()));
+        // One read transaction for the counts and the rows: a program that plans into the file
+        // meanwhile changes neither (write-ahead-log mode keeps the snapshot of the first read).
+        if (!m_db.transaction())
+            throw Failure(kEngineError,
+                          QStringLiteral("The %1 '%2' cannot be read: %3")
+                              .arg(kindName(m_kind), source.dataFile, m_db.lastError().text()));
         for (const Table& table : tablesOf(m_kind)) {
             const QStringList present = presentColumns(table);
             if (present.isEmpty() && table.name == keyTable(m_kind))
@@ -141,6 +147,7 @@ public:
         }
     }
     ~SourceFile() {
+        m_db.rollback();
         m_db.close();
         m_db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_name);

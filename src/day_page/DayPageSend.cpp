@@ -3,10 +3,19 @@
 #include "day_page/DayPageAssembly.h"
 #include "day_page/DayPageView.h"
 #include "mail/cMMAPIEmail.h"
+#include "support/DiskInterface.h"
+#include "support/Failure.h"
 #include "support/OleDate.h"
 #include "support/ProcScope.h"
+#include "support/SharedState.h"
 #include "support/SystemFormats.h"
 #include "support/mVBFileDisk.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QStandardPaths>
 
 QString DayPageSend::subject(qint16 kind, double date, const QString& dayText) {
     QString head;
@@ -26,6 +35,37 @@ QString DayPageSend::subject(qint16 kind, double date, const QString& dayText) {
     return head + SystemFormats::shortDate(OleDate::toDate(date)) + QStringLiteral(" - ") + dayText;
 }
 
+QString DayPageSend::attachmentFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+           QStringLiteral("/Brekka Data as/Mail/");
+}
+
+QString DayPageSend::attachmentName(qint16 kind, double date, const QString& dayText) {
+    const QString head = subject(kind, date, QString()).section(QLatin1Char(' '), 0, 0);
+    QString name = head + QLatin1Char(' ') +
+                   QLocale().toString(OleDate::toDate(date), QStringLiteral("d MMM yyyy")) +
+                   QStringLiteral(" - ") + dayText;
+    for (QChar& c : name) {
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = QLatin1Char(' ');
+    }
+    return name.simplified().left(120) + QStringLiteral(".html");
+}
+
+namespace {
+
+// Copies older than a day are gone; the mail programs have long read them.
+void removeOldAttachments(const QString& folder) {
+    const QDateTime dayAgo = now().addDays(-1);
+    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden);
+    for (const QFileInfo& file : files) {
+        if (file.lastModified() < dayAgo)
+            QFile::remove(file.absoluteFilePath());
+    }
+}
+
+} // namespace
+
 bool DayPageSend::mSend(DayPageAssembly& page, const DayPageView& view, const QString& locationName,
                         qint16 kind, QString* sentSubject) {
     ProcScope scope("fThisDay.mSend");
@@ -38,9 +78,19 @@ bool DayPageSend::mSend(DayPageAssembly& page, const DayPageView& view, const QS
         // A blank page has no name, and the bare temporary folder is no file.
         if (locationName.isEmpty())
             return;
-        const QString attachment = page.TempPath() + locationName;
-        if (!mVBFileDisk::fileExists(attachment))
+        const QString pageFile = page.TempPath() + locationName;
+        QByteArray text;
+        if (!mVBFileDisk::fileExists(pageFile) ||
+            !RealDiskInterface::instance().readFile(pageFile, &text))
             return;
+        const QString folder = attachmentFolder();
+        if (!QDir().mkpath(folder))
+            throw Failure::pathNotFound(folder);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        removeOldAttachments(folder);
+        const QString attachment =
+            folder + attachmentName(kind, page.pDate(), view.dayListText(view.dayListIndex()));
+        RealDiskInterface::instance().writeOrThrow(attachment, text);
         cMMAPIEmail mail;
         mail.setPSubjectText(subjectText);
         mail.setPBodyText(QStringLiteral(" "));

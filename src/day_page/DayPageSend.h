@@ -13,9 +13,18 @@ public:
     // value), " - " and `dayText`; empty for any other kind.
     static QString subject(qint16 kind, double date, const QString& dayText);
 
+    // The per-user folder of the copies that mails attach, with a trailing '/'.
+    static QString attachmentFolder();
+    // The name of the attached copy: the kind, the date as "24 Dec 2026", " - ", `dayText` and
+    // ".html", without characters that file names and mail programs refuse.
+    static QString attachmentName(qint16 kind, double date, const QString& dayText);
+
     // Sends the file `locationName` of the temporary folder, the page shown, with the subject
     // of `kind` and a single blank as body; nothing is sent and the result is false when that
-    // file does not exist. `sentSubject`, when given, receives the subject.
+    // file does not exist. The mail program may read the attachment long after the component
+    // ended, so a copy named for its content is attached from attachmentFolder, where copies
+    // are kept a day and removed at a later send. `sentSubject`, when given, receives the
+    // subject.
     static bool mSend(DayPageAssembly& page, const DayPageView& view, const QString& locationName,
                       qint16 kind, QString* sentSubject = nullptr);
 };

@@ -73,8 +73,9 @@ bool EditionChooser::pick(qint32 code, const QString& iniFile, DiskInterface& di
     // fail on it.
     if (!mVBFileDisk::fileExists(folder + file))
         throw Failure::fileNotFound(folder + file);
+    DiskInterface::WriteResult written{};
     if (!modIni::writeChecked(iniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile"),
-                              folder + file, disk))
-        throw Failure::pathFileAccess(iniFile);
+                              folder + file, disk, &written))
+        throw DiskInterface::failureOf(written, iniFile);
     return true;
 }

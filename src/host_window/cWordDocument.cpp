@@ -1,13 +1,14 @@
 #include "host_window/cWordDocument.h"
 
+#include "day_page/DayPageHtml.h"
 #include "host_window/cWordApplication.h"
+#include "support/DiskInterface.h"
 #include "support/Failure.h"
 #include "support/SharedState.h"
 #include "support/UserInterface.h"
 
 #include <QBuffer>
 #include <QDate>
-#include <QSaveFile>
 #include <QTextDocumentFragment>
 #include <QTextDocumentWriter>
 
@@ -29,12 +30,13 @@ void cWordDocument::Paste() {
     if (html.isEmpty())
         m_cursor.insertText(ui().clipboardText());
     else
-        m_cursor.insertFragment(QTextDocumentFragment::fromHtml(html));
+        m_cursor.insertFragment(
+            QTextDocumentFragment::fromHtml(DayPageHtml::bounded(html), &m_text));
     changed();
 }
 
 void cWordDocument::InsertHtml(const QString& html) {
-    m_cursor.insertFragment(QTextDocumentFragment::fromHtml(html));
+    m_cursor.insertFragment(QTextDocumentFragment::fromHtml(DayPageHtml::bounded(html), &m_text));
     changed();
 }
 
@@ -53,16 +55,17 @@ void cWordDocument::Activate() {
 }
 
 void cWordDocument::SaveAs(const QString& fileName) {
+    saveAs(fileName, RealDiskInterface::instance());
+}
+
+void cWordDocument::saveAs(const QString& fileName, DiskInterface& disk) {
     // The writer closes its device when done, so the document is made in memory and the file
     // replaced only once it is complete.
     QBuffer buffer;
     QTextDocumentWriter writer(&buffer, QByteArrayLiteral("odf"));
     if (!writer.write(&m_text))
         throw Failure::internal(QStringLiteral("OpenDocument text of ") + fileName);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.size() ||
-        !file.commit())
-        throw Failure::pathFileAccess(fileName);
+    disk.writeOrThrow(fileName, buffer.data());
     m_fileName = fileName;
     m_dirty = false;
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "day_page/PageDocument.h"
+
 #include <QObject>
 #include <QString>
 #include <QTextCursor>
 #include <QTextDocument>
 
+class DiskInterface;
 class cWordApplication;
 
 // One document of the word processor: rich text with a cursor (the selection) that is written
@@ -37,6 +40,8 @@ public:
     // Writes the document as OpenDocument text to `fileName`, replacing the file only once it is
     // complete; the failure 75 when it cannot be written.
     Q_INVOKABLE void SaveAs(const QString& fileName);
+    // SaveAs through `disk`: the file is replaced whole or not at all.
+    void saveAs(const QString& fileName, DiskInterface& disk);
 
     const QTextDocument& text() const { return m_text; }
     // Whether it changed since it was last written.
@@ -52,7 +57,9 @@ private:
     void changed();
 
     cWordApplication& m_application;
-    QTextDocument m_text;
+    // Written as OpenDocument text, every image of the document is embedded: only a page's
+    // own resources may load.
+    PageDocument m_text;
     QTextCursor m_cursor;
     QString m_fileName;
     bool m_dirty = false;

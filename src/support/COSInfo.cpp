@@ -11,35 +11,45 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
 // The private temporary folder of this user under the system's: created with mode 0700 and
 // refused when it belongs to someone else or others may write in it, so that no other user
 // can predict or plant the component's temporary files.
-QString privateTempFolder() {
-    const QString base = QDir::tempPath();
-    const QString path =
-        base + QStringLiteral("/liturgy-calendar-") + QString::number(qulonglong(getuid()));
+namespace {
+
+// Whether `path` is a folder (not a link) of this user's alone, made now when it is missing.
+bool privateFolder(const QString& path) {
     const QByteArray native = QFile::encodeName(path);
     struct stat st {};
-    const auto isPrivate = [&] { return st.st_uid == getuid() && (st.st_mode & 0077) == 0; };
-    // Made before: one look that it is still a folder of this user's alone.
-    if (!base.isEmpty() && lstat(native.constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
-        isPrivate())
-        return path + QLatin1Char('/');
-    // Qt gives an empty path when TMPDIR names no folder; never fall back to the root.
-    if (base.isEmpty() || !QFileInfo(base).isDir())
-        throw Failure::pathNotFound(base.isEmpty() ? qEnvironmentVariable("TMPDIR") : base);
-    if (mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
-        throw Failure::pathNotFound(path);
-    if (lstat(native.constData(), &st) != 0 || !S_ISDIR(st.st_mode))
-        throw Failure::pathFileAccess(path);
-    if (!isPrivate())
-        throw Failure::pathFileAccess(path + QStringLiteral(" (not private to this user)"));
-    return path + QLatin1Char('/');
+    if (lstat(native.constData(), &st) != 0 &&
+        (mkdir(native.constData(), 0700) != 0 || lstat(native.constData(), &st) != 0))
+        return false;
+    return S_ISDIR(st.st_mode) && st.st_uid == getuid() && (st.st_mode & 0077) == 0;
 }
 
 } // namespace
+
+QString COSInfo::privateTempFolder() {
+    const QString base = QDir::tempPath();
+    // Qt gives an empty path when TMPDIR names no folder; never fall back to the root.
+    if (base.isEmpty() || !QFileInfo(base).isDir())
+        throw Failure::pathNotFound(base.isEmpty() ? qEnvironmentVariable("TMPDIR") : base);
+    const QString path =
+        base + QStringLiteral("/liturgy-calendar-") + QString::number(qulonglong(getuid()));
+    if (privateFolder(path))
+        return path + QLatin1Char('/');
+    // Another user took the name first. The session's runtime folder is this user's alone;
+    // without one, the next free name of a short series, found again the same way later.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir() &&
+        privateFolder(runtime + QStringLiteral("/liturgy-calendar")))
+        return runtime + QStringLiteral("/liturgy-calendar/");
+    for (int n = 1; n <= 64; ++n) {
+        const QString other = path + QLatin1Char('.') + QString::number(n);
+        if (privateFolder(other))
+            return other + QLatin1Char('/');
+    }
+    throw Failure::pathFileAccess(path + QStringLiteral(" (not private to this user)"));
+}
 
 QString COSInfo::TempPath() {
     ProcScope scope("COSInfo.TempPath");

@@ -11,4 +11,6 @@ public:
     QString TempFile(QString& prefix);
     // The per-user temporary folder (mode 0700) with a trailing '/'; empty on failure (reported).
     QString TempPath();
+    // TempPath without the report: a failure is thrown.
+    static QString privateTempFolder();
 };

@@ -91,6 +91,12 @@ qsizetype sectionEnd(const QList<Line>& lines, qsizetype header) {
     return i;
 }
 
+// An editor's UTF-8 byte-order mark at the start; it is kept but never read as text.
+QByteArray byteOrderMarkOf(const QByteArray& text) {
+    static const QByteArray mark("\xEF\xBB\xBF");
+    return text.startsWith(mark) ? mark : QByteArray();
+}
+
 QByteArray lineEndOf(const QList<Line>& lines) {
     for (const Line& line : lines) {
         if (!line.end.isEmpty())
@@ -104,7 +110,7 @@ QByteArray lineEndOf(const QList<Line>& lines) {
 namespace modIni {
 
 QString valueIn(const QByteArray& text, const QString& section, const QString& key) {
-    const QList<Line> lines = splitLines(text);
+    const QList<Line> lines = splitLines(text.mid(byteOrderMarkOf(text).size()));
     const qsizetype header = findSection(lines, section);
     if (header < 0)
         return {};
@@ -120,7 +126,8 @@ QString valueIn(const QByteArray& text, const QString& section, const QString& k
 
 QByteArray withValue(const QByteArray& text, const QString& section, const QString& key,
                      const QString& value) {
-    QList<Line> lines = splitLines(text);
+    const QByteArray mark = byteOrderMarkOf(text);
+    QList<Line> lines = splitLines(text.mid(mark.size()));
     const QByteArray eol = lineEndOf(lines);
     const QByteArray keyLine = key.trimmed().toUtf8() + '=' + value.toUtf8();
     const qsizetype header = findSection(lines, section);
@@ -150,7 +157,7 @@ QByteArray withValue(const QByteArray& text, const QString& section, const QStri
             lines.insert(at, {keyLine, eol});
         }
     }
-    QByteArray out;
+    QByteArray out = mark;
     for (const Line& line : lines)
         out += line.text + line.end;
     return out;
@@ -163,7 +170,10 @@ QString read(const QString& iniFile, const QString& section, const QString& key)
 }
 
 bool writeChecked(const QString& iniFile, const QString& section, const QString& key,
-                  const QString& value, DiskInterface& disk) {
+                  const QString& value, DiskInterface& disk, DiskInterface::WriteResult* why) {
+    DiskInterface::WriteResult ignored{};
+    DiskInterface::WriteResult& result = why ? *why : ignored;
+    result = DiskInterface::WriteResult::Failed;
     if (iniFile.isEmpty() || section.trimmed().isEmpty() || key.trimmed().isEmpty())
         return false;
     // A line break or a bracket or equals sign in the wrong place would add lines or sections
@@ -184,7 +194,8 @@ bool writeChecked(const QString& iniFile, const QString& section, const QString&
     // A file that exists but cannot be read must not be replaced by one holding a single key.
     if (!disk.readFile(path, &text) && disk.exists(path))
         return false;
-    return disk.writeFileAtomically(path, withValue(text, section, key, value));
+    result = disk.writeWhole(path, withValue(text, section, key, value));
+    return result == DiskInterface::WriteResult::Written;
 }
 
 bool write(const QString& iniFile, const QString& section, const QString& key,

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "support/DiskInterface.h"
 
-class DiskInterface;
+#include <QString>
 
 // One value of an INI file in the private-profile format: section and key names match without
 // regard to letter case; a value reads as at most 254 characters; a missing file, section or
@@ -19,8 +19,10 @@ QString read(const QString& iniFile, const QString& section, const QString& key)
 // writeChecked to learn whether the write happened.
 bool write(const QString& iniFile, const QString& section, const QString& key,
            const QString& value);
+// `why`, when given, tells how a write of the file ended (Failed for a value that is refused).
 bool writeChecked(const QString& iniFile, const QString& section, const QString& key,
-                  const QString& value, DiskInterface& disk);
+                  const QString& value, DiskInterface& disk,
+                  DiskInterface::WriteResult* why = nullptr);
 
 // The text of an INI file after setting `key` of `section` to `value` (pure, for the writer).
 QByteArray withValue(const QByteArray& text, const QString& section, const QString& key,

@@ -7,8 +7,31 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
+
+// Writers of every process and thread take turns on the log: the size test, the rotation and
+// the append are one step, so no record is lost between them. The lock is on the folder.
+class LogLock {
+public:
+    explicit LogLock(const QString& folder)
+        : m_fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        if (m_fd >= 0)
+            ::flock(m_fd, LOCK_EX);
+    }
+    ~LogLock() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    LogLock(const LogLock&) = delete;
+    LogLock& operator=(const LogLock&) = delete;
+
+private:
+    int m_fd;
+};
 
 const char kLogName[] = "Cendra Liturgy Calendar LOG.TXT";
 const char kAsterisks[] = "************************************************************";
@@ -64,15 +87,15 @@ bool createLogFile(const QString& path) {
 bool writeRecord(const QVariantList& record) {
     const QString version = versionText();
     const QString logFile = logFilePath();
+    const LogLock lock(QFileInfo(logFile).absolutePath());
     const QFileInfo info(logFile);
     if (!info.exists()) {
         createLogFile(logFile);
     } else if (info.size() > kMaxLogSize) {
-        const QString backup = backupFilePath(logFile);
-        QFile::remove(backup);
-        if (!QFile::copy(logFile, backup))
+        // One rename replaces the older backup.
+        if (::rename(QFile::encodeName(logFile).constData(),
+                     QFile::encodeName(backupFilePath(logFile)).constData()) != 0)
             return false;
-        QFile::remove(logFile);
         createLogFile(logFile);
     }
     QString joined;

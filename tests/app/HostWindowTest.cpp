@@ -17,6 +17,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDockWidget>
+#include <QFile>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QStatusBar>
@@ -55,6 +56,12 @@ struct DayReadings {
     QList<Reading> shown;
     QList<Reading> left; // held by the row but not shown (the gospel when a long one exists)
 };
+
+// Whether a plugin of Qt's print system (the CUPS one on Linux) is mapped into this process.
+bool printSystemLoaded() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/printsupport/");
+}
 
 QString plainText(const QString& html) {
     QTextDocument doc;
@@ -268,6 +275,8 @@ TEST_F(HostWindowTest, ClickingADayShowsItsReadings) {
     ASSERT_TRUE(clickDay(month, QDate(2024, 4, 7)));
     expectReadings(*browser, QDate(2024, 4, 7));
     EXPECT_EQ(messages, QStringList());
+    // Only a print needs the print system; a start and a look at some days do not load it.
+    EXPECT_FALSE(printSystemLoaded());
 }
 
 TEST_F(HostWindowTest, EachHostServedToolRunsOncePerClick) {

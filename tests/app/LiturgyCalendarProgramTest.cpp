@@ -251,6 +251,11 @@ TEST_F(LiturgyCalendarProgramTest, AFailureIsOneLineInPlainWordsAndNoOutput) {
         EXPECT_EQ(r.err, c.err) << r.err.toStdString();
         EXPECT_EQ(r.out, QString());
     }
+    // Output that cannot be written (a full disk) fails the run.
+    const ProgramRun full = runProgram(QStringLiteral("/bin/sh"),
+                                       {"-c", "exec \"$0\" version >/dev/full", LC_APP_PROGRAM});
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_EQ(full.err, "liturgy-calendar: the output cannot be written\n");
 }
 
 TEST_F(LiturgyCalendarProgramTest, TheWindowWithoutADisplaySaysWhatToDoInstead) {

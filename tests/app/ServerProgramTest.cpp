@@ -158,8 +158,13 @@ TEST_F(ServerProgramTest, ListAndRemoveWorkOnTheServersPlan) {
         SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
         const QString result = run(c.arguments, c.serverString);
         if (c.expected == QLatin1String("password")) {
-            // A wrong password: the server's reason, never the password.
-            EXPECT_TRUE(result.startsWith("1||")) << result.toStdString();
+            // A wrong password: the server's reason, never the password; and a warning that
+            // a password on the command line is there for every user to read.
+            EXPECT_TRUE(result.startsWith(
+                "1||liturgy-calendar: warning: other users of this computer can read the "
+                "password given with --server; leave it out and set PGPASSWORD, put it in "
+                "~/.pgpass or use service=NAME\n"))
+                << result.toStdString();
             EXPECT_TRUE(result.contains("password authentication failed")) << result.toStdString();
             EXPECT_FALSE(result.contains("Th1s")) << result.toStdString();
         } else if (c.serverString.isNull()) {

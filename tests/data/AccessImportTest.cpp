@@ -193,6 +193,11 @@ TEST_F(AccessImportTest, DamagedFilesAndFailingHelpersFailCleanlyAndLeaveNoCopy)
          "the import helper crashed"},
         {"error.mdb", nwind, "echo noise >&2\necho 'error: the disk is full' >&2\nexit 1",
          "the disk is full"},
+        // libmdb's warnings without end: only the first and last few kilobytes are kept
+        {"noisy.mdb", nwind,
+         "yes 'warning: noise' | head -c 20000000 >&2\necho 'error: the table is damaged' >&2\n"
+         "exit 1",
+         "the table is damaged"},
         {"silent.mdb", nwind, "exit 7", "the import helper failed with exit code 7"},
         {"nothing.mdb", nwind, "exit 0", "the import helper wrote no database"},
         {"hang.mdb", nwind, "exec sleep 30",

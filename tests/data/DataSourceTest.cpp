@@ -1,9 +1,12 @@
 #include "data/DataSource.h"
 
 #include "DataTestSupport.h"
+#include "data/PlanDatabase.h"
 #include "support/Failure.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -39,6 +42,8 @@ TEST(DataSourceTest, ParsesConnectionStrings) {
         {"Provider=SQLOLEDB;Data Source=srv;Initial Catalog=Liturgy;", Kind::Server, "SQLOLEDB",
          "srv"},
         {"Driver={SQL Server};Server=srv;", Kind::Server, "", ""},
+        // a service of libpq's service file, which holds the server and the password
+        {"service=parish", Kind::Server, "PostgreSQL", ""},
         {"", Kind::None, "", ""},
         {";;  ;", Kind::None, "", ""},
     };
@@ -115,3 +120,19 @@ TEST_F(DataSourceFileTest, FilesThatAreNoSQLiteDatabaseFailNamingTheFile) {
 }
 
 } // namespace
+
+// Drafts of a plan database that stopped runs left beside it are removed when it is next
+// opened; the draft of a program still running stays.
+TEST_F(DataSourceFileTest, DraftsOfStoppedRunsAreRemovedAtTheNextOpen) {
+    const QString plan = path(QStringLiteral("Plan.sqlite"));
+    const QString dead = plan + QStringLiteral(".999999999-1.new");
+    const QString live = plan + QStringLiteral(".%1-1.new").arg(QCoreApplication::applicationPid());
+    for (const QString& draft : {dead, dead + QStringLiteral("-journal"), live})
+        writeFile(QFileInfo(draft).fileName(), "draft");
+    {
+        PlanDatabase db;
+        db.open(plan, true);
+    }
+    EXPECT_EQ(QDir(dir()).entryList({QStringLiteral("Plan.sqlite*")}, QDir::Files),
+              QStringList({QStringLiteral("Plan.sqlite"), QFileInfo(live).fileName()}));
+}

@@ -18,9 +18,9 @@ public:
         *contents = m_text;
         return true;
     }
-    bool writeFileAtomically(const QString&, const QByteArray& contents) override {
+    WriteResult writeWhole(const QString&, const QByteArray& contents) override {
         written = contents;
-        return true;
+        return WriteResult::Written;
     }
     QByteArray written;
 

@@ -152,17 +152,29 @@ TEST_F(HostExportTest, MonthIntoTheWordProcessor) {
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
 }
 
-// Sending the pending day page opens the mail client with the page attached; a blank page, or
-// no day page pending, sends nothing.
+// Sending the pending day page opens the mail client with a copy of the page attached, named
+// for its content and kept a day; a blank page, or no day page pending, sends nothing.
 TEST_F(HostExportTest, SendTheDayPage) {
     FakePrograms fakes(path(u"bin"_s));
     fakes.add(u"xdg-email"_s);
     fThisDay& page = readings();
+    const QString folder = path(u"cache/Brekka Data as/Mail/"_s);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString old = writeFile(u"cache/Brekka Data as/Mail/old.html"_s, "old");
+    const QString recent = writeFile(u"cache/Brekka Data as/Mail/recent.html"_s, "recent");
+    for (const auto& [file, age] : {std::pair{old, 25}, std::pair{recent, 23}}) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(now().addSecs(-age * 3600), QFileDevice::FileModificationTime));
+    }
     EXPECT_TRUE(window->doSend(u"ID_SEND"_s));
+    const QString copy = folder + u"Readings 5 Mar 2024 - Tuesday in Lent 3.html"_s;
     const QList<QStringList> sent = {{u"--subject"_s, u"Readings 3/5/24 - Tuesday in Lent 3"_s,
-                                      u"--body"_s, u" "_s, u"--attach"_s,
-                                      page.assembly().TempPath() + page.LocationName()}};
+                                      u"--body"_s, u" "_s, u"--attach"_s, copy}};
     EXPECT_EQ(fakes.runs(u"xdg-email"_s), sent);
+    EXPECT_EQ(readFile(copy), readFile(page.assembly().TempPath() + page.LocationName()));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files),
+              QStringList({u"Readings 5 Mar 2024 - Tuesday in Lent 3.html"_s, u"recent.html"_s}));
     // A blank page has no file to send.
     page.navigate(u"About:Blank"_s);
     EXPECT_FALSE(window->doSend(u"ID_SEND"_s));

@@ -196,7 +196,9 @@ TEST_F(HostWindowTest, EditionChooserIgnoresLoadingAndWritesTheChosenFile) {
         bool readFile(const QString& p, QByteArray* contents) override {
             return RealDiskInterface::instance().readFile(p, contents);
         }
-        bool writeFileAtomically(const QString&, const QByteArray&) override { return false; }
+        WriteResult writeWhole(const QString&, const QByteArray&) override {
+            return WriteResult::DiskFull;
+        }
     } disk;
     w.setDisk(&disk);
     const QByteArray written = readFile(iniFile);
@@ -209,7 +211,7 @@ TEST_F(HostWindowTest, EditionChooserIgnoresLoadingAndWritesTheChosenFile) {
     EXPECT_EQ(w.monthFills(), filled);
     ASSERT_EQ(ui().messageBoxes().size(), 1);
     EXPECT_TRUE(ui().messageBoxes().first().text.contains(
-        QStringLiteral("Path/File access error: ") + iniFile))
+        QStringLiteral("Disk full: the disk is full, so '%1' was not written").arg(iniFile)))
         << ui().messageBoxes().first().text.toStdString();
     w.setDisk(nullptr);
 }

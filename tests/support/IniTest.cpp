@@ -22,10 +22,11 @@ public:
     bool readFile(const QString& path, QByteArray* contents) override {
         return !failRead && RealDiskInterface::instance().readFile(path, contents);
     }
-    bool writeFileAtomically(const QString& path, const QByteArray& contents) override {
+    WriteResult writeWhole(const QString& path, const QByteArray& contents) override {
         ++writes;
         written = contents;
-        return !failWrite && RealDiskInterface::instance().writeFileAtomically(path, contents);
+        return failWrite ? WriteResult::Failed
+                         : RealDiskInterface::instance().writeWhole(path, contents);
     }
 };
 
@@ -79,6 +80,14 @@ TEST_F(IniTest, ReadsValuesWithoutRegardToLetterCaseAndCutsThemAt254) {
             << section << "/" << key;
     }
     EXPECT_EQ(modIni::valueIn(hostIni(), u"files"_s, u"long"_s), kLong300);
+
+    // An editor's byte-order mark before the first section is no part of its name, and stays.
+    const QString bom = writeFile(u"bom.ini"_s, "\xEF\xBB\xBF[Files]\r\nLiturgyFile=/d/X.MDB\r\n");
+    EXPECT_EQ(modIni::read(bom, u"Files"_s, u"LiturgyFile"_s), u"/d/X.MDB"_s);
+    EXPECT_TRUE(modIni::write(bom, u"Files"_s, u"PlanFile"_s, u"/d/P.MDB"_s));
+    EXPECT_BYTES_EQ(
+        readAll(bom),
+        QByteArray("\xEF\xBB\xBF[Files]\r\nLiturgyFile=/d/X.MDB\r\nPlanFile=/d/P.MDB\r\n"));
 }
 
 TEST_F(IniTest, WriteReplacesOneValueAndKeepsEveryOtherByte) {

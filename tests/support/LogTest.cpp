@@ -1,6 +1,9 @@
 #include "SupportTestUtil.h"
 #include "support/modLog.h"
 
+#include <thread>
+#include <vector>
+
 using namespace supporttest;
 using namespace Qt::StringLiterals;
 
@@ -118,4 +121,35 @@ TEST_F(LogTest, AFailedRotationLosesNothing) {
     writeOverflow();
     EXPECT_TRUE(readAll(logFile()).startsWith(old));
     EXPECT_TRUE(QFileInfo(backup()).isDir());
+}
+
+// Twenty writers at once, across one rotation: every record is in the log or its backup, once.
+TEST_F(LogTest, ConcurrentWritersLoseNoRecordAcrossARotation) {
+    constexpr int kWriters = 20;
+    constexpr int kRecords = 40;
+    std::vector<std::thread> writers;
+    for (int w = 0; w < kWriters; ++w) {
+        writers.emplace_back([w] {
+            for (int r = 0; r < kRecords; ++r)
+                modLog::writeRecord({u"writer %1 record %2 "_s.arg(w).arg(r) + QString(60, u'.')});
+        });
+    }
+    for (std::thread& t : writers)
+        t.join();
+    QStringList found;
+    for (const QByteArray& line : (readAll(backup()) + readAll(logFile())).split('\n')) {
+        const qsizetype at = line.indexOf("writer ");
+        if (at >= 0)
+            found.append(QString::fromUtf8(line.mid(at, line.indexOf(" .", at) - at)));
+    }
+    QStringList expected;
+    for (int w = 0; w < kWriters; ++w) {
+        for (int r = 0; r < kRecords; ++r)
+            expected.append(u"writer %1 record %2"_s.arg(w).arg(r));
+    }
+    found.sort();
+    expected.sort();
+    EXPECT_EQ(found, expected);
+    EXPECT_TRUE(readAll(backup()).startsWith("*****"));
+    EXPECT_TRUE(readAll(logFile()).startsWith("*****"));
 }

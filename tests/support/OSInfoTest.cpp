@@ -50,15 +50,25 @@ TEST_F(OSInfoTest, TempPathIsAPrivateFolderUnderTheSystemsAndNeverOneOthersCanRe
                     ::symlink(QFile::encodeName(elsewhere).constData(), native.constData()) == 0;
          }},
     };
+    // Where another user took the name, the session's runtime folder serves; without one, the
+    // next free name of a series.
+    const QString runtime = path(u"run"_s);
+    ASSERT_TRUE(QDir().mkpath(runtime));
     for (const auto& [name, spoil] : cases) {
         SCOPED_TRACE(name);
         ASSERT_TRUE(spoil());
-        const QString again = COSInfo().TempPath();
-        if (!again.isEmpty())
-            checkedTempFolder(again);
+        EXPECT_EQ(COSInfo().TempPath(), folder + u".1/"_s);
+        checkedTempFolder(folder + u".1/"_s);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        EXPECT_EQ(COSInfo().TempPath(), runtime + u"/liturgy-calendar/"_s);
+        checkedTempFolder(runtime + u"/liturgy-calendar/"_s);
+        qunsetenv("XDG_RUNTIME_DIR");
+        EXPECT_TRUE(ui().calls().isEmpty());
         // Put the folder back for the next case.
         QFile::remove(folder);
         QDir(folder).removeRecursively();
+        QDir(folder + u".1"_s).removeRecursively();
+        QDir(runtime + u"/liturgy-calendar"_s).removeRecursively();
         ASSERT_FALSE(COSInfo().TempPath().isEmpty());
     }
     EXPECT_EQ(modeOf(elsewhere), elsewhereMode);

@@ -2,13 +2,14 @@
 
 #include "TextTable.h"
 #include "data/Schema.h"
+#include "support/DiskInterface.h"
+#include "support/Failure.h"
 #include "support/OleDate.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -24,6 +25,14 @@ bool fail(QString* error, const QString& text) {
     if (error)
         *error = text;
     return false;
+}
+
+// Writes the file whole or not at all; a full disk is named as such.
+bool writeWhole(const QString& path, const QByteArray& text, QString* error) {
+    const DiskInterface::WriteResult result = RealDiskInterface::instance().writeWhole(path, text);
+    if (result == DiskInterface::WriteResult::Written)
+        return true;
+    return fail(error, DiskInterface::failureOf(result, path).description() + QLatin1Char('.'));
 }
 
 QByteArray resource(const QString& name) {
@@ -625,11 +634,10 @@ bool SampleDataWriter::writeTemplates(QString* error) {
                              QStringLiteral("47Main.CSS"), QStringLiteral("47MainPrint.CSS")};
     for (const QString& sheet : sheets) {
         const QByteArray text = resource(QStringLiteral("templates/") + sheet);
-        QSaveFile file(QDir(folder).filePath(sheet));
-        if (text.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size() ||
-            !file.commit())
-            return fail(error, QStringLiteral("The style sheet '%1' cannot be written.")
-                                   .arg(QDir(folder).filePath(sheet)));
+        if (text.isEmpty())
+            return fail(error, QStringLiteral("The style sheet '%1' is missing.").arg(sheet));
+        if (!writeWhole(QDir(folder).filePath(sheet), text, error))
+            return false;
     }
     m_progress(
         QStringLiteral("%1/: %2").arg(templateFolderName(), sheets.join(QStringLiteral(", "))));
@@ -661,9 +669,8 @@ bool SampleDataWriter::writeIni(QString* error) {
         };
         const QByteArray text = lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
         const QString iniPath = path(first ? iniFileName() : editionIniFileName(edition.code));
-        QSaveFile file(iniPath);
-        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-            return fail(error, QStringLiteral("The INI file '%1' cannot be written.").arg(iniPath));
+        if (!writeWhole(iniPath, text, error))
+            return false;
         m_created.append(iniPath);
     }
     m_progress(QStringLiteral("%1: the English edition %2; one INI file for each other edition")

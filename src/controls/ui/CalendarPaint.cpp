@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QRectF>
 #include <QTextLayout>
+#include <cmath>
 
 namespace CalendarPaint {
 
@@ -13,20 +14,74 @@ QColor fromColorValue(qint32 value) {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
-QColor readableOn(const QColor& background) {
-    // Perceived brightness (ITU-R BT.601 weights); the threshold keeps white text on the
-    // mid-tone liturgical greens, violets and reds.
-    const double luma =
-        0.299 * background.red() + 0.587 * background.green() + 0.114 * background.blue();
-    return luma > 150 ? QColor(Qt::black) : QColor(Qt::white);
+namespace {
+
+double luminance(const QColor& c) {
+    const auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
 }
 
-void drawCurrentFrame(QPainter& painter, const QRect& cell, const QColor& highlight, bool focused) {
+constexpr double kTextContrast = 4.5;
+
+} // namespace
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+QColor readableOn(const QColor& background) {
+    // Brightness alone put white on the liturgical violet and green, which then read at about
+    // 3:1; the ratio itself picks black there.
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return contrastRatio(background, black) >= contrastRatio(background, white) ? black : white;
+}
+
+QColor textOn(const QColor& background, const QColor& preferred) {
+    return contrastRatio(background, preferred) >= kTextContrast ? preferred
+                                                                 : readableOn(background);
+}
+
+std::pair<QColor, QColor> dayColors(const QPalette& palette, bool inMonth,
+                                    std::optional<qint32> color) {
+    if (!inMonth) {
+        const QColor background = palette.color(QPalette::AlternateBase);
+        return {background, textOn(background, palette.color(QPalette::PlaceholderText))};
+    }
+    if (color) {
+        const QColor background = fromColorValue(*color);
+        return {background, readableOn(background)};
+    }
+    const QColor background = palette.color(QPalette::Base);
+    return {background, textOn(background, palette.color(QPalette::Text))};
+}
+
+std::pair<QColor, QColor> bandColors(const QPalette& palette, bool highlighted) {
+    const QColor background = palette.color(highlighted ? QPalette::Highlight : QPalette::Window);
+    return {background, textOn(background, palette.color(highlighted ? QPalette::HighlightedText
+                                                                     : QPalette::WindowText))};
+}
+
+void drawCurrentFrame(QPainter& painter, const QRect& cell, const QColor& highlight,
+                      const QColor& background, bool focused) {
     if (cell.isEmpty())
         return;
-    painter.setPen(QPen(highlight, focused ? 3 : 2));
+    const int outer = focused ? 3 : 2;
+    const int inner = focused ? 2 : 1;
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(cell.adjusted(1, 1, -2, -2));
+    painter.setPen(QPen(highlight, outer, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const QRectF frame =
+        QRectF(cell).adjusted(outer / 2.0, outer / 2.0, -outer / 2.0, -outer / 2.0);
+    painter.drawRect(frame);
+    painter.setPen(
+        QPen(readableOn(background), inner, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const qreal in = outer + inner / 2.0;
+    painter.drawRect(QRectF(cell).adjusted(in, in, -in, -in));
 }
 
 void drawMarker(QPainter& painter, const QRectF& cell, int marker, const QColor& color) {

@@ -2,7 +2,10 @@
 
 #include <QColor>
 #include <QLocale>
+#include <QPalette>
 #include <QStringList>
+#include <optional>
+#include <utility>
 
 class QFont;
 class QPainter;
@@ -14,14 +17,30 @@ namespace CalendarPaint {
 
 // A colour value 0x00BBGGRR (red in the low byte) as a QColor.
 QColor fromColorValue(qint32 value);
-// Black or white, whichever reads better on `background`.
+// The contrast ratio of two colours as the web's accessibility guidelines compute it, from 1
+// (the same) to 21 (black and white).
+double contrastRatio(const QColor& a, const QColor& b);
+// Black or white, whichever has the higher contrast with `background`: never less than 4.58.
 QColor readableOn(const QColor& background);
+// `preferred` when it has a contrast of at least 4.5 with `background` (what text needs to be
+// read by most people), else black or white.
+QColor textOn(const QColor& background, const QColor& preferred);
+// Background and text of a month day: its liturgical colour with black or white text; a day
+// without colour in the palette's base and text; a day of a neighbouring month in the
+// alternate base, its number dimmed as far as it stays readable.
+std::pair<QColor, QColor> dayColors(const QPalette& palette, bool inMonth,
+                                    std::optional<qint32> color);
+// Background and text of a band of names (the month's title and weekdays, a week day's
+// header; today's header in the highlight colours).
+std::pair<QColor, QColor> bandColors(const QPalette& palette, bool highlighted = false);
 // The service marker in the top right corner of `cell`: one dot for one service (1), two for
 // more (3); nothing for 0.
 void drawMarker(QPainter& painter, const QRectF& cell, int marker, const QColor& color);
 // The frame of the current date around `cell` (nothing for an empty cell): a line in the
-// highlight colour, thicker while the view has the focus.
-void drawCurrentFrame(QPainter& painter, const QRect& cell, const QColor& highlight, bool focused);
+// highlight colour and inside it one in the text colour of the cell's `background`, so that it
+// shows on every liturgical colour; both thicker while the view has the focus.
+void drawCurrentFrame(QPainter& painter, const QRect& cell, const QColor& highlight,
+                      const QColor& background, bool focused);
 // `text` broken into lines of at most `width` pixels in `font`: at word boundaries, and inside
 // a word only when it is wider than a line. With more than `maxLines` lines (0: no limit) the
 // last one kept ends in an ellipsis.

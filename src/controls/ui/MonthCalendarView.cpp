@@ -2,6 +2,7 @@
 
 #include "controls/CalendarLocale.h"
 #include "controls/ui/CalendarPaint.h"
+#include "controls/ui/CalendarTableAccessible.h"
 #include "support/SharedState.h"
 
 #include <QKeyEvent>
@@ -20,6 +21,8 @@ MonthCalendarView::MonthCalendarView(QWidget* parent)
     : QWidget(parent), m_dayNames(CalendarPaint::localeDayNames()),
       m_monthNames(CalendarPaint::localeMonthNames()), m_previous(new QToolButton(this)),
       m_next(new QToolButton(this)) {
+    // Before anything asks for the view's accessible interface, which Qt then keeps.
+    CalendarTableAccessible::install();
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -41,23 +44,26 @@ void MonthCalendarView::setCurrentDate(const QDate& date) {
     if (date == m_model.currentDate())
         return;
     m_model.setCurrentDate(date);
-    updateAccessibleText();
     update();
     emit currentDateChanged(shownMonth(), shownYear());
+    // After the listeners, which refill a new month, so that the reader hears its days.
+    updateAccessibleText();
 }
 
 void MonthCalendarView::setShownMonth(int month) {
     m_model.setMonth(month);
-    updateAccessibleText();
     update();
     emit currentDateChanged(shownMonth(), shownYear());
+    // After the listeners, which refill a new month, so that the reader hears its days.
+    updateAccessibleText();
 }
 
 void MonthCalendarView::setShownYear(int year) {
     m_model.setYear(year);
-    updateAccessibleText();
     update();
     emit currentDateChanged(shownMonth(), shownYear());
+    // After the listeners, which refill a new month, so that the reader hears its days.
+    updateAccessibleText();
 }
 
 QString MonthCalendarView::dayCellText(int day) const {
@@ -90,8 +96,17 @@ int MonthCalendarView::headerHeight() const {
     return fontMetrics().height() + 2 * kMargin;
 }
 
+QFont MonthCalendarView::titleFont() const {
+    QFont title = font();
+    title.setBold(true);
+    title.setPointSizeF(title.pointSizeF() * 1.2);
+    return title;
+}
+
 QRect MonthCalendarView::titleRect() const {
-    return QRect(0, 0, width(), qMax(headerHeight(), m_previous->sizeHint().height() + 4));
+    // As high as the title's own font, which is larger than the weekdays'.
+    const int text = QFontMetrics(titleFont()).height() + 2 * kMargin;
+    return QRect(0, 0, width(), qMax(text, m_previous->sizeHint().height() + 4));
 }
 
 QRect MonthCalendarView::gridRect() const {
@@ -152,12 +167,10 @@ void MonthCalendarView::paintEvent(QPaintEvent*) {
 
     // Title: month and year.
     const QRect title = titleRect();
-    p.fillRect(title, pal.color(QPalette::Window));
-    QFont titleFont = font();
-    titleFont.setBold(true);
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
-    p.setFont(titleFont);
-    p.setPen(pal.color(QPalette::WindowText));
+    const auto [band, bandText] = CalendarPaint::bandColors(pal);
+    p.fillRect(title, band);
+    p.setFont(titleFont());
+    p.setPen(bandText);
     p.drawText(title, Qt::AlignCenter,
                m_monthNames.value(shownMonth() - 1) + QLatin1Char(' ') +
                    QString::number(shownYear()));
@@ -168,14 +181,16 @@ void MonthCalendarView::paintEvent(QPaintEvent*) {
     const QRect grid = gridRect();
     const QRect names(0, title.bottom() + 1, width(), headerHeight());
     // Background and text from one pair of the palette, so that a dark theme keeps them apart.
-    p.fillRect(names, pal.color(QPalette::Window));
-    p.setPen(pal.color(QPalette::WindowText));
+    p.fillRect(names, band);
+    p.setPen(bandText);
+    const QFontMetrics nameMetrics(small);
     for (int col = 0; col < 7; ++col) {
         const int x0 = grid.width() * col / 7;
         const int x1 = grid.width() * (col + 1) / 7;
         const int weekday = (m_model.firstDayOfWeek() - 1 + col) % 7; // 0 = Sunday
+        // A large font shortens the names rather than cutting their letters at the edges.
         p.drawText(QRect(x0, names.top(), x1 - x0, names.height()), Qt::AlignCenter,
-                   m_dayNames.value(weekday));
+                   nameMetrics.elidedText(m_dayNames.value(weekday), Qt::ElideRight, x1 - x0 - 2));
     }
 
     const QDate today = now().date();
@@ -188,15 +203,8 @@ void MonthCalendarView::paintEvent(QPaintEvent*) {
         const QDate date = first.addDays(i);
         const QRect cell = cellRect(date);
         const bool inMonth = date.month() == shownMonth() && date.year() == shownYear();
-        QColor background = pal.color(QPalette::Base);
-        QColor text = pal.color(QPalette::Text);
-        if (!inMonth) {
-            background = pal.color(QPalette::AlternateBase);
-            text = pal.color(QPalette::PlaceholderText);
-        } else if (const auto c = m_model.dayColor(date.day())) {
-            background = CalendarPaint::fromColorValue(*c);
-            text = CalendarPaint::readableOn(background);
-        }
+        const auto [background, text] = CalendarPaint::dayColors(
+            pal, inMonth, inMonth ? m_model.dayColor(date.day()) : std::nullopt);
         p.fillRect(cell, background);
         p.setPen(gridLine);
         p.drawRect(cell.adjusted(0, 0, -1, -1));
@@ -230,8 +238,9 @@ void MonthCalendarView::paintEvent(QPaintEvent*) {
     }
 
     // The current date: a frame in the highlight colour, doubled while the view has focus.
-    CalendarPaint::drawCurrentFrame(p, cellRect(currentDate()), pal.color(QPalette::Highlight),
-                                    hasFocus());
+    CalendarPaint::drawCurrentFrame(
+        p, cellRect(currentDate()), pal.color(QPalette::Highlight),
+        CalendarPaint::dayColors(pal, true, m_model.dayColor(currentDay())).first, hasFocus());
 }
 
 QList<std::pair<int, QString>> MonthCalendarView::nameLines(int day, int width, int lines) const {
@@ -317,6 +326,10 @@ void MonthCalendarView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Home:
         changeTo(now().date());
         break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit dayActivated(currentDate());
+        break;
     default:
         QWidget::keyPressEvent(event);
         return;
@@ -327,6 +340,8 @@ void MonthCalendarView::keyPressEvent(QKeyEvent* event) {
 void MonthCalendarView::focusInEvent(QFocusEvent* event) {
     update();
     QWidget::focusInEvent(event);
+    // The reader hears the day, not only the calendar.
+    updateAccessibleText();
 }
 
 void MonthCalendarView::focusOutEvent(QFocusEvent* event) {
@@ -335,10 +350,35 @@ void MonthCalendarView::focusOutEvent(QFocusEvent* event) {
 }
 
 void MonthCalendarView::updateAccessibleText() {
-    const QDate d = currentDate();
-    QString text = locale().toString(d, QLocale::LongFormat);
-    const QString name = m_model.dayText(d.day(), 1);
-    if (!name.isEmpty())
-        text += QStringLiteral(": ") + name;
-    setAccessibleDescription(text);
+    CalendarTableAccessible::announceCurrent(this);
+}
+
+int MonthCalendarView::gridRows() const {
+    return kWeeks;
+}
+
+QString MonthCalendarView::gridTitle() const {
+    return speech().month(shownMonth(), shownYear());
+}
+
+QStringList MonthCalendarView::gridColumnNames() const {
+    return speech().weekdays(m_model.firstDayOfWeek());
+}
+
+QString MonthCalendarView::gridSpokenDay(const QDate& date) const {
+    const CalendarSpeech said = speech();
+    if (date.month() != shownMonth() || date.year() != shownYear())
+        return said.date(date);
+    QStringList names;
+    for (int line = 1; line <= MonthCalendarModel::kLines; ++line)
+        names.append(m_model.dayText(date.day(), line));
+    QList<qint32> colors;
+    if (const auto color = m_model.dayColor(date.day()))
+        colors.append(*color);
+    return said.day(date, names, colors, m_model.dayServices(date.day()),
+                    m_model.dayMarker(date.day()));
+}
+
+QList<QWidget*> MonthCalendarView::gridControls() const {
+    return {m_previous, m_next};
 }

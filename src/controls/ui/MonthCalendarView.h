@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/ui/CalendarGrid.h"
 #include "controls/MonthCalendarModel.h"
 
 #include <QList>
@@ -14,10 +15,11 @@ class QToolButton;
 // lines and its service marker; the current date is framed and today's number ringed.
 //
 // Keys: arrows move the current date by a day or a week, Page Up / Page Down by a month, Home
-// goes to today. Buttons beside the title move by a month. A click on a day makes it current.
-// Every change of the current date, and every setting of the shown month or year, is announced
-// with currentDateChanged.
-class MonthCalendarView : public QWidget {
+// goes to today, Enter opens the current day (dayActivated). Buttons beside the title move by a
+// month. A click on a day makes it current. Every change of the current date, and every
+// setting of the shown month or year, is announced with currentDateChanged. A screen reader
+// reads it as a table of days (CalendarTableAccessible).
+class MonthCalendarView : public QWidget, public CalendarGrid {
     Q_OBJECT
     Q_PROPERTY(QDate currentDate READ currentDate WRITE setCurrentDate)
 public:
@@ -46,6 +48,18 @@ public:
     QStringList dayNames() const { return m_dayNames; }
     QStringList monthNames() const { return m_monthNames; }
 
+    // CalendarGrid.
+    QDate gridStart() const override { return firstShownDate(); }
+    int gridRows() const override;
+    bool gridEnables(const QDate& date) const override { return date.isValid(); }
+    QRect gridCellRect(const QDate& date) const override { return cellRect(date); }
+    QString gridTitle() const override;
+    QStringList gridColumnNames() const override;
+    QString gridSpokenDay(const QDate& date) const override;
+    QDate gridCurrentDate() const override { return currentDate(); }
+    void gridChoose(const QDate& date) override { changeTo(date); }
+    QList<QWidget*> gridControls() const override;
+
     // Brings the current date's month into view and redraws (what the today button calls).
     void refresh();
 
@@ -71,6 +85,8 @@ Q_SIGNALS:
     void dayHovered(int day);
     // A mouse button was released over the calendar: 1 left, 2 right, 4 middle.
     void mouseReleased(int button);
+    // Enter was pressed on the current date: its day page is wanted.
+    void dayActivated(const QDate& date);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -85,6 +101,7 @@ protected:
 
 private:
     QDate firstShownDate() const;
+    QFont titleFont() const;
     QRect titleRect() const;
     QRect gridRect() const;
     int headerHeight() const;
@@ -92,6 +109,7 @@ private:
     void changeTo(const QDate& date);
     void hover(int day);
     void updateAccessibleText();
+    CalendarSpeech speech() const { return speechIn(locale()); }
 
     MonthCalendarModel m_model;
     QStringList m_dayNames;

@@ -1,12 +1,14 @@
 #include "controls/ui/PrintTarget.h"
 
+#include "support/COSInfo.h"
+#include "support/DiskInterface.h"
 #include "support/Failure.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryFile>
-#include <cstdio>
 
 PrintTarget::PrintTarget() = default;
 
@@ -32,13 +34,16 @@ void PrintTarget::prepare(QPrinter& printer, const QString& printerName,
 
 QString PrintTarget::beginFile(const QString& outputFile) {
     const QFileInfo target(outputFile);
-    if (outputFile.isEmpty() || target.isDir())
+    if (outputFile.isEmpty() || target.isDir() || !target.absoluteDir().exists())
         throw Failure::pathFileAccess(outputFile);
-    m_partial = std::make_unique<QTemporaryFile>(target.absolutePath() + QLatin1Char('/') +
-                                                 QLatin1Char('.') + target.fileName() +
-                                                 QStringLiteral(".XXXXXX"));
+    // Refused before the work of printing, not after it.
+    const auto allowed = RealDiskInterface::mayReplace(target.absoluteFilePath());
+    if (allowed != DiskInterface::WriteResult::Written)
+        throw DiskInterface::failureOf(allowed, outputFile);
+    m_partial = std::make_unique<QTemporaryFile>(COSInfo::privateTempFolder() +
+                                                 QStringLiteral("print-XXXXXX.pdf"));
     if (!m_partial->open())
-        throw Failure::pathFileAccess(outputFile);
+        throw Failure::pathFileAccess(m_partial->fileTemplate());
     m_partial->close();
     m_outputFile = target.absoluteFilePath();
     return m_partial->fileName();
@@ -48,15 +53,20 @@ QPageSize PrintTarget::pdfPaper() {
     return QPageSize(QPageSize::A4);
 }
 
-void PrintTarget::commit() {
+void PrintTarget::commit(DiskInterface& disk) {
     if (!m_partial)
         return;
-    m_partial->setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                              QFile::ReadOther);
-    // rename() replaces an existing file in one step; the temporary then no longer exists.
-    if (std::rename(QFile::encodeName(m_partial->fileName()).constData(),
-                    QFile::encodeName(m_outputFile).constData()) != 0)
-        throw Failure::pathFileAccess(m_outputFile);
-    m_partial->setAutoRemove(false);
+    QByteArray pdf;
+    if (!disk.readFile(m_partial->fileName(), &pdf))
+        throw Failure::pathFileAccess(m_partial->fileName());
+    // The printer does not report failed writes: a PDF cut short by a full disk lacks the
+    // end-of-file marker that closes every complete one.
+    if (!pdf.startsWith("%PDF-") || !pdf.trimmed().endsWith("%%EOF"))
+        throw DiskInterface::failureOf(DiskInterface::WriteResult::DiskFull, m_outputFile);
+    disk.writeOrThrow(m_outputFile, pdf);
     m_partial.reset();
+}
+
+void PrintTarget::commit() {
+    commit(RealDiskInterface::instance());
 }

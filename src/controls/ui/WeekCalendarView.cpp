@@ -2,6 +2,7 @@
 
 #include "controls/CalendarLocale.h"
 #include "controls/ui/CalendarPaint.h"
+#include "controls/ui/CalendarTableAccessible.h"
 #include "support/SharedState.h"
 
 #include <QKeyEvent>
@@ -28,6 +29,8 @@ QStringList textLines(const QString& text) {
 WeekCalendarView::WeekCalendarView(QWidget* parent)
     : QAbstractScrollArea(parent), m_dayNames(CalendarPaint::localeDayNames()),
       m_monthNames(CalendarPaint::localeMonthNames()) {
+    // Before anything asks for the view's accessible interface, which Qt then keeps.
+    CalendarTableAccessible::install();
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
     setAccessibleName(tr("Week calendar"));
@@ -39,9 +42,9 @@ void WeekCalendarView::setCurrentDate(const QDate& date) {
     if (date == m_model.currentDate())
         return;
     m_model.setCurrentDate(date);
-    setAccessibleDescription(locale().toString(date, QLocale::LongFormat));
     viewport()->update();
     emit dateChanged(date);
+    CalendarTableAccessible::announceCurrent(this);
 }
 
 void WeekCalendarView::setRange(const QDate& first, const QDate& last) {
@@ -49,6 +52,7 @@ void WeekCalendarView::setRange(const QDate& first, const QDate& last) {
     m_model.setEndDate(last);
     m_rangeSet = true;
     layoutRows();
+    CalendarTableAccessible::announceCurrent(this);
 }
 
 int WeekCalendarView::shownMonth() const {
@@ -232,11 +236,9 @@ void WeekCalendarView::paintEvent(QPaintEvent*) {
 
             // Header: weekday and date, today's in the highlight colour.
             const QRect header(cell.left() + 1, cell.top() + 1, cell.width() - 2, headerHeight());
-            const bool isToday = date == today;
-            p.fillRect(header,
-                       isToday ? pal.color(QPalette::Highlight) : pal.color(QPalette::Window));
-            p.setPen(isToday ? pal.color(QPalette::HighlightedText)
-                             : pal.color(QPalette::WindowText));
+            const auto [band, bandText] = CalendarPaint::bandColors(pal, date == today);
+            p.fillRect(header, band);
+            p.setPen(bandText);
             p.setFont(bold);
             const QString title = m_dayNames.value(CalendarLocale::weekday(date) - 1) +
                                   QLatin1Char(' ') + QString::number(date.day()) +
@@ -259,7 +261,7 @@ void WeekCalendarView::paintEvent(QPaintEvent*) {
             }
             const QRect text = textArea(date, cell);
             p.setFont(font());
-            p.setPen(pal.color(QPalette::Text));
+            p.setPen(CalendarPaint::dayColors(pal, true, std::nullopt).second);
             int y = text.top();
             for (const QString& line : shownLines(date, cell.width())) {
                 if (y + fm.height() > body.bottom() + 1)
@@ -271,7 +273,7 @@ void WeekCalendarView::paintEvent(QPaintEvent*) {
         }
     }
     CalendarPaint::drawCurrentFrame(p, cellRect(currentDate()), pal.color(QPalette::Highlight),
-                                    hasFocus());
+                                    pal.color(QPalette::Base), hasFocus());
 }
 
 void WeekCalendarView::moveTo(const QDate& date) {
@@ -334,6 +336,10 @@ void WeekCalendarView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Home:
         moveTo(m_model.startDate());
         break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit dayActivated(d);
+        break;
     default:
         QAbstractScrollArea::keyPressEvent(event);
         return;
@@ -344,9 +350,47 @@ void WeekCalendarView::keyPressEvent(QKeyEvent* event) {
 void WeekCalendarView::focusInEvent(QFocusEvent* event) {
     viewport()->update();
     QAbstractScrollArea::focusInEvent(event);
+    // The reader hears the day, not only the calendar.
+    CalendarTableAccessible::announceCurrent(this);
 }
 
 void WeekCalendarView::focusOutEvent(QFocusEvent* event) {
     viewport()->update();
     QAbstractScrollArea::focusOutEvent(event);
+}
+
+QRect WeekCalendarView::gridCellRect(const QDate& date) const {
+    const QRect cell = cellRect(date);
+    return cell.isEmpty() ? cell : cell.translated(viewport()->pos());
+}
+
+QString WeekCalendarView::gridTitle() const {
+    // Before its first fill the view has no range of its own to name.
+    if (!m_rangeSet)
+        return accessibleName();
+    return speech().range(m_model.startDate(), m_model.endDate());
+}
+
+QStringList WeekCalendarView::gridColumnNames() const {
+    return speech().weekdays(m_model.firstDayOfWeek());
+}
+
+QString WeekCalendarView::gridSpokenDay(const QDate& date) const {
+    const CalendarSpeech said = speech();
+    if (!m_model.inRange(date))
+        return said.date(date);
+    // The text holds the names, then one line per service; the services are said apart.
+    const QStringList services = m_model.dateServices(date);
+    const QStringList lines = textLines(m_model.dateText(date));
+    const QStringList names = lines.mid(0, qMax<qsizetype>(0, lines.size() - services.size()));
+    QList<qint32> colors;
+    for (int i = 1; i <= WeekCalendarModel::kColors; ++i) {
+        if (const auto color = m_model.dateColor(date, i))
+            colors.append(*color);
+    }
+    return said.day(date, names, colors, services, m_model.dateMarker(date));
+}
+
+QList<QWidget*> WeekCalendarView::gridControls() const {
+    return {verticalScrollBar()};
 }

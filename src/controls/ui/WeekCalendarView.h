@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/ui/CalendarGrid.h"
 #include "controls/WeekCalendarModel.h"
 
 #include <QAbstractScrollArea>
@@ -11,9 +12,11 @@
 // framed. Rows grow with their text; the view scrolls when they do not fit.
 //
 // Keys: arrows move the current date by a day or a week, Page Up / Page Down by four weeks,
-// Home goes to the first date of the range; all stay within the range. A click on a date makes
-// it current. Every change of the current date is announced with dateChanged.
-class WeekCalendarView : public QAbstractScrollArea {
+// Home goes to the first date of the range; all stay within the range; Enter opens the current
+// day (dayActivated). A click on a date makes it current. Every change of the current date is
+// announced with dateChanged. A screen reader reads it as a table of days
+// (CalendarTableAccessible).
+class WeekCalendarView : public QAbstractScrollArea, public CalendarGrid {
     Q_OBJECT
     Q_PROPERTY(QDate currentDate READ currentDate WRITE setCurrentDate)
 public:
@@ -56,6 +59,18 @@ public:
 
     QSize sizeHint() const override;
 
+    // CalendarGrid.
+    QDate gridStart() const override { return firstCellDate(); }
+    int gridRows() const override { return weekCount(); }
+    bool gridEnables(const QDate& date) const override { return m_model.inRange(date); }
+    QRect gridCellRect(const QDate& date) const override;
+    QString gridTitle() const override;
+    QStringList gridColumnNames() const override;
+    QString gridSpokenDay(const QDate& date) const override;
+    QDate gridCurrentDate() const override { return currentDate(); }
+    void gridChoose(const QDate& date) override { moveTo(date); }
+    QList<QWidget*> gridControls() const override;
+
 Q_SIGNALS:
     // The current date changed: the new date.
     void dateChanged(const QDate& date);
@@ -63,6 +78,8 @@ Q_SIGNALS:
     void dateHovered(const QDate& date);
     // A mouse button was released over the calendar: 1 left, 2 right, 4 middle.
     void mouseReleased(int button);
+    // Enter was pressed on the current date: its day page is wanted.
+    void dayActivated(const QDate& date);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -85,6 +102,7 @@ private:
     void layoutRows();
     void moveTo(const QDate& date);
     void hover(const QDate& date);
+    CalendarSpeech speech() const { return speechIn(locale()); }
 
     WeekCalendarModel m_model;
     QStringList m_dayNames;

@@ -1,6 +1,7 @@
 #include "day_page/ui/cBrowserHeader.h"
 
 #include "controls/ui/PrintTarget.h"
+#include "day_page/PageDocument.h"
 #include "day_page/PageSetupCodes.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
@@ -145,7 +146,7 @@ int cBrowserHeader::printOn(QPrinter& printer) const {
     const QRectF body = area.adjusted(0, band, 0, -band);
 
     // The page is laid out afresh for the paper, so the browser's own layout stays as it is.
-    std::unique_ptr<QTextDocument> doc(b->document()->clone());
+    const std::unique_ptr<PageDocument> doc = PageDocument::copyOf(*b->document());
     doc->documentLayout()->setPaintDevice(painter.device());
     doc->setPageSize(body.size());
     const int pages = qMax(1, doc->pageCount());

@@ -1,7 +1,9 @@
 #include "day_page/ui/fThisDay.h"
 
 #include "controls/ui/cWindowList.h"
+#include "day_page/DayPageHtml.h"
 #include "day_page/DayPageSend.h"
+#include "day_page/PageDocument.h"
 #include "resources/ResourceStrings.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
@@ -10,9 +12,10 @@
 
 #include <QComboBox>
 #include <QFileInfo>
+#include <QTextBlock>
 #include <QTextBrowser>
-#include <QTextDocument>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QToolBar>
 #include <QUrl>
@@ -26,6 +29,22 @@ constexpr int kOrdoBrowserTop = 20;
 // The identifier of the day list among the toolbar's controls.
 constexpr int kDayListId = 1;
 
+// The first heading of a page, or its first line of text where it has no heading (one edition
+// writes its headings as paragraphs).
+QString headingOf(const QTextDocument& document) {
+    QString first;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text().simplified();
+        if (text.isEmpty())
+            continue;
+        if (block.blockFormat().headingLevel() > 0)
+            return text;
+        if (first.isEmpty())
+            first = text;
+    }
+    return first;
+}
+
 int pixels(int twips) {
     return twips / kTwipsPerPixel;
 }
@@ -36,7 +55,8 @@ fThisDay::fThisDay(QWidget* parent)
     : QWidget(parent), m_page(*this), m_browser(new QTextBrowser(this)) {
     m_browser->setObjectName(QStringLiteral("WebBrowser1"));
     m_browser->setOpenLinks(false);
-    m_browser->setAccessibleName(tr("Day page"));
+    m_browser->setDocument(new PageDocument(m_browser));
+    m_browser->setAccessibleName(pageName());
     // The pages carry the print style sheet, which sets dark text: they are shown on paper of
     // their own, as a document viewer shows a page, whatever the desktop's theme.
     QPalette paper = m_browser->palette();
@@ -59,6 +79,8 @@ qint32 fThisDay::hWnd() {
 void fThisDay::setTag(const QString& tag) {
     m_tag = tag;
     m_page.setPageKind(tag.trimmed().toInt());
+    if (m_location.isEmpty())
+        m_browser->setAccessibleName(pageName());
 }
 
 QToolBar* fThisDay::toolBar(int index) const {
@@ -217,10 +239,25 @@ void fThisDay::setDayListIndex(int number) {
     m_dayList->setCurrentIndex(number - 1);
 }
 
+QString fThisDay::pageName() const {
+    // The pane's own caption, in the edition's language.
+    switch (m_page.pageKind()) {
+    case DayPageAssembly::kReadings:
+        return ResourceStrings::text(ResourceStrings::kReadings);
+    case DayPageAssembly::kPrayers:
+        return ResourceStrings::text(ResourceStrings::kPrayers);
+    case DayPageAssembly::kOrdo:
+        return QStringLiteral("Ordo");
+    default:
+        return tr("Day page");
+    }
+}
+
 void fThisDay::navigate(const QString& target) {
     if (target.compare(QStringLiteral("About:Blank"), Qt::CaseInsensitive) == 0) {
         m_location.clear();
         m_browser->clear();
+        m_browser->setAccessibleName(pageName());
         return;
     }
     m_location = target;
@@ -229,7 +266,12 @@ void fThisDay::navigate(const QString& target) {
     const QString html = mVBFileDisk::readTextFile(target);
     m_browser->document()->setBaseUrl(
         QUrl::fromLocalFile(QFileInfo(target).absolutePath() + QLatin1Char('/')));
-    m_browser->setHtml(html);
+    m_browser->setHtml(DayPageHtml::bounded(html));
+    // The page is named by its heading, so that a screen reader says which day it now shows
+    // (Qt tells the reader of the new name).
+    const QString heading = headingOf(*m_browser->document());
+    m_browser->setAccessibleName(heading.isEmpty() ? pageName()
+                                                   : heading + QStringLiteral(", ") + pageName());
     // The page's address, for the "&u" of a printed header or footer.
     m_browser->document()->setMetaInformation(QTextDocument::DocumentUrl,
                                               QUrl::fromLocalFile(target).toString());

@@ -88,6 +88,8 @@ protected:
 private:
     void onCommand(int controlId);
     void layoutChildren();
+    // What the page is called before its heading: the kind of page.
+    QString pageName() const;
     void copyToClipboard(const QTextCursor& cursor) const;
 
     DayPageAssembly m_page;

@@ -13,6 +13,9 @@
 #include "data/mADO.h"
 #include "day_page/ui/fThisDay.h"
 #include "host_window/EditionChooser.h"
+#include "host_window/cToolBar.h"
+#include "host_window/mCommands.h"
+#include "host_window/mLateBound.h"
 #include "host_window/ui/GoToDate.h"
 #include "host_window/ui/HostExport.h"
 #include "host_window/ui/HostPrinting.h"
@@ -23,9 +26,6 @@
 #include "host_window/ui/YearMonthTree.h"
 #include "host_window/ui/cDockingPane.h"
 #include "host_window/ui/cPaneWindow.h"
-#include "host_window/cToolBar.h"
-#include "host_window/mCommands.h"
-#include "host_window/mLateBound.h"
 #include "resources/ResourceStrings.h"
 #include "resources/mMain.h"
 #include "support/COSInfo.h"
@@ -42,6 +42,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStandardItemModel>
+#include <QTextBrowser>
 #include <QTreeWidget>
 
 fHoster::fHoster(QWidget* parent)
@@ -184,6 +185,9 @@ bool fHoster::mInitialize() {
             if (d.isValid() && d.month() == m_lastMonth)
                 showNote(m_week, d.day());
         });
+        // Enter on a day brings its page forward.
+        connect(m_month, &MonthCalendarView::dayActivated, this, [this] { openDayPage(); });
+        connect(m_week, &WeekCalendarView::dayActivated, this, [this] { openDayPage(); });
         connect(m_week, &WeekCalendarView::mouseReleased, this,
                 [this](int button) { m_notes->mouseUp(button); });
         connect(mfT1, &cPaneWindow::resized, this, [this] { m_layout->layoutTools(); });
@@ -211,6 +215,9 @@ bool fHoster::mInitialize() {
         // 9: colours and tips.
         m_colors = std::make_unique<cLiturgicalColors>();
         m_colors->mSetDefaultColors();
+        // The colours the calendars name to a screen reader.
+        m_month->setColorTable(m_colors->table());
+        m_week->setColorTable(m_colors->table());
         m_notes->startTips();
 
         // 10: weekday names (Sunday first) and month names of the user's locale, or of the
@@ -286,6 +293,17 @@ fThisDay* fHoster::dayPage(int number) const {
     if (!p)
         return nullptr;
     return qobject_cast<fThisDay*>(cWindowList::find(p->windowHandle32()));
+}
+
+void fHoster::openDayPage() {
+    // The page of the day pane in use, or of the readings when none is; it takes the focus so
+    // that the keyboard and a screen reader go on in the page.
+    const int number = m_currentDayPane >= 4 && m_currentDayPane <= 7 ? m_currentDayPane : 4;
+    if (cDockingPane* p = pane(number); p && p->isHidden())
+        p->show();
+    selectPane(number);
+    if (fThisDay* page = dayPage(number))
+        page->WebBrowser1()->setFocus(Qt::OtherFocusReason);
 }
 
 void fHoster::selectPane(int number) {

@@ -194,6 +194,7 @@ private:
     void onWeekDateChanged(const QDate& date);
     void onEditionChosen(int index);
     void onToday();
+    void openDayPage();
     QString liturgyFile() const;
     // The settings every calendar fill takes from the window.
     template <class Fill> void configureFill(Fill& fill) const;
