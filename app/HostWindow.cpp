@@ -116,10 +116,6 @@ QString HostWindow::libraryPath() {
     const QString registered = registeredLibrary();
     if (!registered.isEmpty() && QFileInfo::exists(registered))
         return registered;
-#ifdef LC_COMPONENT_LIBRARY
-    if (QFileInfo::exists(QStringLiteral(LC_COMPONENT_LIBRARY)))
-        return QStringLiteral(LC_COMPONENT_LIBRARY);
-#endif
     return name;
 }
 

@@ -42,8 +42,8 @@ public:
     bool saveScreenshot(const QString& file);
 
     // The library to load: $LC_COMPONENT_LIBRARY, beside the program, in the library folder
-    // of the program's installation, the registered one, the one of the build, then the
-    // loader's search.
+    // of the program's installation (or of the build tree, which has the same layout), the
+    // registered one, then the loader's search.
     static QString libraryPath();
 
     // Runs the window for the command line (no command, --ini, --edition, --screenshot,

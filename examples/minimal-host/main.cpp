@@ -1,16 +1,15 @@
 // A minimal host of the liturgy calendar component. It gets the component's class object,
 // creates the component, gives it a notify object and a toolbar, embeds its window and prints
-// every message that the component sends.
+// every message and every failure that the component sends.
 //
 //   minimal-host [--ini FILE] [--unattended]
 //
 // Without --ini it opens the default data set (liturgy-calendar/liturgy.ini in the user's data
-// folder). --unattended runs without anyone at the screen: it prints and dismisses any message
-// box of the component, clicks the host's tool, asks the window for a command by name, quits.
+// folder). --unattended runs without anyone at the screen: it clicks the host's tool, asks the
+// window for a command by name and quits.
 #include <QAction>
 #include <QApplication>
 #include <QMainWindow>
-#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QToolBar>
@@ -24,7 +23,8 @@ static void say(const QString& line) {
 }
 
 // The notify object: the component writes pChildhWnd and pCommand, reads pParam and calls
-// mMsgFromClient, all by name.
+// mMsgFromClient, all by name. Because it has mErrorFromClient, the component hands it every
+// failure instead of showing a message box.
 class Notify : public QObject {
     Q_OBJECT
     Q_PROPERTY(qint32 pChildhWnd MEMBER childhWnd)
@@ -44,6 +44,11 @@ public:
         else
             say(QStringLiteral("message %1").arg(code));
     }
+
+    Q_INVOKABLE void mErrorFromClient(qint32 number, const QString& description,
+                                      const QString& procedure) {
+        say(QStringLiteral("error %1 in %2: %3").arg(number).arg(procedure, description));
+    }
 };
 
 // The toolbar that the component accepts: its class is named SSActiveToolBars.
@@ -62,17 +67,6 @@ int main(int argc, char** argv) {
             ? args.at(ini + 1)
             : QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
                   QStringLiteral("/liturgy.ini");
-
-    if (unattended) {
-        auto* dismiss = new QTimer(&app);
-        QObject::connect(dismiss, &QTimer::timeout, [] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                say(QStringLiteral("message box: ") + box->text().simplified());
-                box->accept();
-            }
-        });
-        dismiss->start(20);
-    }
 
     void* classObject = nullptr;
     if (DllGetClassObject("VoVoruzevUdadudar.cVoVoruzevUdadudar", &classObject) != LC_S_OK)
@@ -98,7 +92,13 @@ int main(int argc, char** argv) {
     calendar->setPVersion(1);
     calendar->setPAppTitle(QStringLiteral("Minimal host"));
     calendar->setPNotify(&notify);
-    say(QStringLiteral("mInitialize: %1").arg(calendar->mInitialize()));
+    const bool initialized = calendar->mInitialize();
+    say(QStringLiteral("mInitialize: %1").arg(initialized));
+    if (!initialized) { // no INI file, or none that names a liturgy database: the failure said so
+        calendar->mKill(0);
+        delete calendar;
+        return 1;
+    }
 
     // The component's window, by its handle; the tools that belong to it carry the handle.
     const qint32 handle = calendar->phWnd();

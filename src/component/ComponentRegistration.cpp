@@ -31,6 +31,14 @@ QString libraryOf(const QByteArray& manifest) {
     return modIni::valueIn(manifest, QStringLiteral("Component"), QStringLiteral("Library"));
 }
 
+QString linkToRegister(const QString& libraryFile, const QString& soname) {
+    const QFileInfo file(libraryFile);
+    const QFileInfo link(file.absolutePath() + QLatin1Char('/') + soname);
+    if (soname.isEmpty() || !link.exists() || link.canonicalFilePath() != file.canonicalFilePath())
+        return libraryFile;
+    return link.absoluteFilePath();
+}
+
 bool registerLibrary(const QString& libraryPath) {
     return registerLibrary(libraryPath, RealDiskInterface::instance());
 }

@@ -17,6 +17,10 @@ QByteArray manifestText(const QString& libraryPath);
 // The library that a manifest names; empty when it names none.
 QString libraryOf(const QByteArray& manifest);
 
+// The name to register for the library file `libraryFile`: its run-time name `soname` in the
+// same folder when that link leads to the same file (it keeps working after an upgrade
+// within the major version, which replaces the file), else the file itself.
+QString linkToRegister(const QString& libraryFile, const QString& soname);
 // Writes the manifest for `libraryPath`; false (reported) when it cannot be written.
 bool registerLibrary(const QString& libraryPath);
 bool registerLibrary(const QString& libraryPath, DiskInterface& disk);

@@ -13,12 +13,14 @@
 
 namespace {
 
-// The path of this library, from the loader.
+// The path of this library, from the loader, by its run-time name.
 QString libraryPath() {
     Dl_info info{};
     if (dladdr(reinterpret_cast<void*>(&DllRegisterServer), &info) == 0 || !info.dli_fname)
         return {};
-    return QFileInfo(QFile::decodeName(info.dli_fname)).canonicalFilePath();
+    return ComponentRegistration::linkToRegister(
+        QFileInfo(QFile::decodeName(info.dli_fname)).canonicalFilePath(),
+        QStringLiteral(LC_COMPONENT_SONAME));
 }
 
 // A host with windows gets message boxes, the wait pointer and the clipboard of Qt Widgets.

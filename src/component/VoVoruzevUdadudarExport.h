@@ -1,4 +1,5 @@
-/* What the component's library exports: its entry points and the facade class. Everything
+/** @file
+ * What the component's library exports: its entry points and the facade class. Everything
  * else is built hidden and stays inside the library, so that it can change without breaking
  * hosts. */
 #ifndef VOVORUZEVUDADUDAREXPORT_H

@@ -6,11 +6,13 @@
 #include "host_window/ui/fHoster.h"
 #include "resources/mMain.h"
 #include "support/CErrHandler.h"
+#include "support/Failure.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
 #include "support/mGarbageFiles.h"
 #include "support/modIni.h"
 
+#include <QFileInfo>
 #include <QPointer>
 #include <QWidget>
 
@@ -28,6 +30,22 @@ void ensureSharedObjects() {
     errHandler();
     if (!shared().garbageFiles)
         shared().garbageFiles = std::make_unique<QList<clsGarbageFiles>>();
+}
+
+// Without its INI file, or without a liturgy database named in it, the window could show
+// nothing but a cascade of failures; the host learns the one cause instead.
+void requireIniFile(const QString& ini, bool serverMode) {
+    if (ini.isEmpty() || !QFileInfo(ini).isFile())
+        throw Failure::fileNotFound(QStringLiteral("the INI file '%1'").arg(ini));
+    // The server holds the data in server mode; the edition chooser names the file.
+    if (serverMode || shared().gMultiEditionMode)
+        return;
+    if (modIni::read(ini, QStringLiteral("Files"), QStringLiteral("LiturgyFile"))
+            .trimmed()
+            .isEmpty())
+        throw Failure::invalidCall(
+            QStringLiteral("the INI file '%1' names no liturgy database (LiturgyFile in [Files])")
+                .arg(ini));
 }
 
 } // namespace
@@ -130,6 +148,11 @@ QWidget* cVoVoruzevUdadudar::getForm(qint32 hWnd) {
 
 bool cVoVoruzevUdadudar::mInitialize() {
     ensureSharedObjects();
+    // Failures go to the host's notify object when it takes them, under the host's title.
+    if (d->notify)
+        errHandler().setHostNotify(d->notify);
+    if (!d->appTitle.isEmpty())
+        errHandler().setAppTitle(d->appTitle);
     ProcScope scope("cVoVoruzevUdadudar.mInitialize");
     bool result = false;
     scope.run([&] {
@@ -141,6 +164,7 @@ bool cVoVoruzevUdadudar::mInitialize() {
             result = getForm(d->hWnd) != nullptr;
             return;
         }
+        requireIniFile(d->vkIniFile, d->sqlMode && !d->connectionString.isEmpty());
 
         QPointer<fHoster> window = new fHoster;
         window->setPAppTitle(d->appTitle);
@@ -191,6 +215,7 @@ bool cVoVoruzevUdadudar::mAttachToolbar() {
     scope.run([&] {
         if (!d->notify)
             return;
+        errHandler().setHostNotify(d->notify);
         const qint32 handle = mLateBound::property(d->notify, "pChildhWnd").toInt();
         auto* window = qobject_cast<fHoster*>(getForm(handle));
         if (!window)

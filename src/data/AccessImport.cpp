@@ -151,18 +151,8 @@ QString program() {
     const QString& chosen = shared().env.accessImportProgram;
     if (!chosen.isEmpty())
         return chosen;
-    const QString module = ComponentInfo::folder();
-    for (const QString& path :
-         {module + programName(),
-          module + QStringLiteral("../libexec/VoVoruzevUdadudar/") + programName()}) {
-        if (!module.isEmpty() && isProgram(path))
-            return QFileInfo(path).absoluteFilePath();
-    }
-#ifdef LC_ACCESS_IMPORT_BUILD_PROGRAM
-    if (isProgram(QStringLiteral(LC_ACCESS_IMPORT_BUILD_PROGRAM)))
-        return QStringLiteral(LC_ACCESS_IMPORT_BUILD_PROGRAM);
-#endif
-    return {};
+    const QString path = ComponentInfo::helperPath(programName());
+    return isProgram(path) ? path : QString();
 }
 
 void copy(const QString& accessFile, const QString& target, const QString& shownName,

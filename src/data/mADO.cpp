@@ -2,6 +2,7 @@
 
 #include "data/ConnectionCache.h"
 #include "data/DataSource.h"
+#include "support/CErrHandler.h"
 #include "support/Failure.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
@@ -132,8 +133,8 @@ ResData getResData(const ConnectionPtr& connection, const QString& sql, qint16 m
         },
         [&](const Failure& failure) {
             if (!silent)
-                ui().messageBox(UserInterface::Icon::None, UserInterface::Buttons::Ok, QString(),
-                                failure.description());
+                errHandler().showFailure(failure.number(), failure.description(),
+                                         QStringLiteral("mADO.getResData"));
             modLog::writeRecord({failure.number(), failure.description(), QStringLiteral("mADO"),
                                  QStringLiteral("getResData")});
         });

@@ -17,6 +17,7 @@ namespace {
 constexpr int kReportDescriptionLength = 255;
 
 const char kReportName[] = "ERRORS.TXT";
+const char kHostErrorMethod[] = "mErrorFromClient";
 const char kTraceName[] = "trace.log";
 
 QByteArray crlf(const QString& line) {
@@ -89,6 +90,33 @@ void CErrHandler::setCurrentFailure(const Failure& failure) {
     m_current = failure;
 }
 
+void CErrHandler::showFailure(qint32 number, const QString& description, const QString& procedure) {
+    if (!tellHost(number, description, procedure))
+        ui().messageBox(UserInterface::Icon::None, UserInterface::Buttons::Ok, QString(),
+                        description);
+}
+
+void CErrHandler::setHostNotify(QObject* notify) {
+    const bool takesErrors =
+        notify && notify->metaObject()->indexOfMethod(
+                      QMetaObject::normalizedSignature(
+                          kHostErrorMethod + QByteArrayLiteral("(qint32,QString,QString)"))
+                          .constData()) >= 0;
+    m_hostNotify = takesErrors ? notify : nullptr;
+}
+
+bool CErrHandler::tellHost(qint32 number, const QString& description, const QString& procedure) {
+    // A failure inside the host's own handler is shown, not handed back to it.
+    if (!m_hostNotify || m_tellingHost)
+        return false;
+    m_tellingHost = true;
+    const bool told = QMetaObject::invokeMethod(
+        m_hostNotify.data(), kHostErrorMethod, Qt::DirectConnection, Q_ARG(qint32, number),
+        Q_ARG(QString, description), Q_ARG(QString, procedure));
+    m_tellingHost = false;
+    return told;
+}
+
 void CErrHandler::Push(const QString& strProc) {
     if (m_stackPointer < std::numeric_limits<int>::max())
         ++m_stackPointer;
@@ -148,7 +176,8 @@ void CErrHandler::HandleError() {
         return;
 
     writeReport();
-    if (m_displayMsgOnError) {
+    if (m_displayMsgOnError &&
+        !tellHost(m_lastErrorNumber, m_lastErrorDescription, m_lastErrorProcedure)) {
         ui().beep();
         ui().messageBox(UserInterface::Icon::Critical, UserInterface::Buttons::Ok, m_appTitle,
                         messageText());

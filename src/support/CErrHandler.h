@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -58,6 +59,13 @@ public:
     // The failure that HandleError handles, like the run-time's current error; set by the
     // procedure boundary before it calls HandleError.
     void setCurrentFailure(const Failure& failure);
+    // The host's notify object last handed to the component. When it has an invokable
+    // mErrorFromClient(qint32 number, QString description, QString procedure), every failure
+    // goes there in place of the beep and the message box; one without it changes nothing.
+    void setHostNotify(QObject* notify);
+    // A failure that a procedure reports in a plain box of its own rather than through
+    // HandleError: to the host that takes failures, else in that box.
+    void showFailure(qint32 number, const QString& description, const QString& procedure);
 
 Q_SIGNALS:
     void BeforeHandlerCalled(bool& Cancel);
@@ -66,6 +74,7 @@ Q_SIGNALS:
 private:
     void writeReport();
     QString messageText() const;
+    bool tellHost(qint32 number, const QString& description, const QString& procedure);
 
     qint16 m_maxProcStackItems = 100;
     bool m_includeExpandedInfo = true;
@@ -90,4 +99,6 @@ private:
     QString m_traceFilePath;
     QFile m_traceFile;
     std::optional<Failure> m_current;
+    QPointer<QObject> m_hostNotify;
+    bool m_tellingHost = false;
 };

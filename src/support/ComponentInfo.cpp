@@ -45,11 +45,15 @@ QString folder() {
 }
 
 QString helperPath(const QString& name) {
+    // Only places relative to the module: an installed tree can be moved, and the build tree
+    // is gone on every machine but the one that built it.
+    const QString chosen = qEnvironmentVariable(kHelperFolderVariable);
+    if (!chosen.isEmpty())
+        return QDir::cleanPath(chosen + QLatin1Char('/') + name);
     const QString own = folder();
     const QStringList candidates = {
         own + QLatin1String(buildinfo::kHelpersFromLibrary) + QLatin1Char('/') + name,
         own + QLatin1String(buildinfo::kHelpersFromProgram) + QLatin1Char('/') + name,
-        QFile::decodeName(buildinfo::kBuildHelpers) + QLatin1Char('/') + name,
     };
     for (const QString& candidate : candidates) {
         const QFileInfo info(candidate);

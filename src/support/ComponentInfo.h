@@ -18,9 +18,14 @@ int revision();
 // into), with a trailing '/'. The environment's override wins when set.
 QString folder();
 
-// The path of the helper program `name`, which the component starts itself: in the helper
-// folder beside the installed library (libexec/VoVoruzevUdadudar/, reached from the library's
-// folder or from a program's), else in the build tree's. The first candidate when none exists.
+// The environment variable that names the folder of the helper programs instead (tests, which
+// run from the build tree with the core linked into themselves).
+inline constexpr const char* kHelperFolderVariable = "LC_HELPER_DIR";
+
+// The path of the helper program `name`, which the component starts itself: in the folder the
+// environment names, else in the helper folder beside the installed library
+// (libexec/VoVoruzevUdadudar/, reached from the library's folder or from a program's; the build
+// tree has the same layout). The first candidate when none exists.
 QString helperPath(const QString& name);
 
 } // namespace ComponentInfo

@@ -1,5 +1,6 @@
 #include "support/cResolveFolders.h"
 
+#include "support/CErrHandler.h"
 #include "support/ComponentInfo.h"
 #include "support/SharedState.h"
 #include "support/UserInterface.h"
@@ -60,8 +61,9 @@ bool cResolveFolders::createBrekkaDataFolders(const QString& base) {
         if (QFileInfo(folder).isDir())
             continue;
         if (!QDir().mkdir(folder)) {
-            ui().messageBox(UserInterface::Icon::None, UserInterface::Buttons::Ok, QString(),
-                            QStringLiteral("createBrekkaDataFolders: Path not found: ") + folder);
+            errHandler().showFailure(
+                76, QStringLiteral("createBrekkaDataFolders: Path not found: ") + folder,
+                QStringLiteral("cResolveFolders.createBrekkaDataFolders"));
             return true;
         }
     }

@@ -1,6 +1,7 @@
 #include "common/TestEnv.h"
 
 #include "support/CErrHandler.h"
+#include "support/ComponentInfo.h"
 #include "support/IniFileCache.h"
 #include "support/SharedState.h"
 
@@ -32,8 +33,11 @@ void TestEnv::SetUp() {
     // Put back after the test: the next test's folder is made in the system's temporary
     // folder, not in this test's, which is gone by then.
     m_savedEnv.clear();
-    for (const char* name : {"XDG_DATA_HOME", "XDG_CACHE_HOME", "TMPDIR", "XDG_RUNTIME_DIR"})
+    for (const char* name : {"XDG_DATA_HOME", "XDG_CACHE_HOME", "TMPDIR", "XDG_RUNTIME_DIR",
+                             ComponentInfo::kHelperFolderVariable})
         m_savedEnv.append({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
+    // The core is linked into the test program, far from the build's helper folder.
+    qputenv(ComponentInfo::kHelperFolderVariable, LC_BUILD_HELPER_FOLDER);
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/data")));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/cache")));
     qputenv("TMPDIR", QFile::encodeName(m_dir.path() + QStringLiteral("/tmp")));

@@ -99,6 +99,75 @@ TEST_F(FacadeTest, LanguageOffsetFromTheIniFileOrTheEdition) {
     }
 }
 
+// A notify object that takes the component's failures.
+class ErrorTakingNotify : public RecordingNotify {
+    Q_OBJECT
+public:
+    Q_INVOKABLE void mErrorFromClient(qint32 number, const QString& description,
+                                      const QString& procedure) {
+        errors << QStringLiteral("%1 %2: %3").arg(number).arg(procedure, description);
+    }
+    QStringList errors;
+};
+
+// Without its INI file, or with one that names no liturgy database, mInitialize fails with a
+// failure that names the file: a host whose notify object takes failures gets it instead of
+// the box, any other host the box under its own title; the report is written either way.
+TEST_F(FacadeTest, IniFailureGoesToTheHostThatTakesFailuresElseToTheBox) {
+    const QString missing = path(QStringLiteral("missing.ini"));
+    const QString noDatabase =
+        writeFile(QStringLiteral("nodb.ini"), "[Files]\r\nPlanFile=plan.db\r\n");
+    struct Case {
+        QString ini;
+        bool takesFailures;
+        QString failure; // number and description
+    };
+    const QList<Case> cases = {
+        {missing, true, QStringLiteral("53 File not found: the INI file '%1'").arg(missing)},
+        {missing, false, QStringLiteral("53 File not found: the INI file '%1'").arg(missing)},
+        {noDatabase, true,
+         QStringLiteral("5 Invalid procedure call or argument: the INI file '%1' names no "
+                        "liturgy database (LiturgyFile in [Files])")
+             .arg(noDatabase)},
+        {noDatabase, false,
+         QStringLiteral("5 Invalid procedure call or argument: the INI file '%1' names no "
+                        "liturgy database (LiturgyFile in [Files])")
+             .arg(noDatabase)},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.ini.toStdString() + (k.takesFailures ? " taken" : " boxed"));
+        ui().clear();
+        ErrorTakingNotify taking;
+        RecordingNotify plain;
+        cVoVoruzevUdadudar* c = make(1);
+        c->setPVkIniFile(k.ini);
+        c->setPNotify(k.takesFailures ? &taking : &plain);
+        EXPECT_FALSE(c->mInitialize());
+        EXPECT_EQ(c->phWnd(), 0);
+
+        const QString number = k.failure.section(QLatin1Char(' '), 0, 0);
+        const QString description = k.failure.section(QLatin1Char(' '), 1);
+        const QString procedure = QStringLiteral("cVoVoruzevUdadudar.mInitialize");
+        QStringList boxes;
+        for (const auto& box : ui().messageBoxes())
+            boxes << box.title + QStringLiteral(" | ") + box.text;
+        const QStringList expectedTaken = {number + u' ' + procedure + QStringLiteral(": ") +
+                                           description};
+        const QStringList expectedBoxes = {
+            QStringLiteral("Host | The following error has occurred in procedure: \r\n") +
+            procedure + QStringLiteral(" on line 0\r\nError (") + number + QStringLiteral(") ") +
+            description};
+        EXPECT_EQ(taking.errors, k.takesFailures ? expectedTaken : QStringList());
+        EXPECT_EQ(boxes, k.takesFailures ? QStringList() : expectedBoxes);
+        EXPECT_EQ(ui().beeps(), k.takesFailures ? 0 : 1);
+        const QList<QByteArray> report =
+            readFile(path(QStringLiteral("module/ERRORS.TXT"))).split('\n');
+        ASSERT_GT(report.size(), 3);
+        EXPECT_EQ(report.at(0), "Host Application Error Information\r");
+        EXPECT_EQ(report.at(3), "Error String   : " + description.toUtf8() + '\r');
+    }
+}
+
 TEST_F(FacadeTest, KillWithZeroClosesEveryWindowAndReleasesTheSharedObjectsOnce) {
     iniFile = makeData(QStringLiteral("Brastelo.MDB"));
     cVoVoruzevUdadudar* a = make(1);
@@ -152,6 +221,27 @@ TEST_F(FacadeTest, RegistrationWritesAndRemovesTheManifest) {
         named = named || box.text.contains(QStringLiteral("DllRegisterServer"));
     EXPECT_TRUE(named);
     EXPECT_FALSE(QFile::exists(ComponentRegistration::manifestPath()));
+
+    // The run-time name is registered when it leads to the library file, else the file.
+    writeFile(QStringLiteral("lib.so.1.0.1"), "library");
+    writeFile(QStringLiteral("other.so.1.0.0"), "another");
+    ASSERT_TRUE(
+        QFile::link(path(QStringLiteral("lib.so.1.0.1")), path(QStringLiteral("lib.so.1"))));
+    ASSERT_TRUE(
+        QFile::link(path(QStringLiteral("other.so.1.0.0")), path(QStringLiteral("other.so.1"))));
+    struct Case {
+        QString file, soname, registered;
+    };
+    const QList<Case> cases = {
+        {QStringLiteral("lib.so.1.0.1"), QStringLiteral("lib.so.1"), QStringLiteral("lib.so.1")},
+        {QStringLiteral("lib.so.1.0.1"), QStringLiteral("lib.so.2"),
+         QStringLiteral("lib.so.1.0.1")},
+        {QStringLiteral("lib.so.1.0.1"), QStringLiteral("other.so.1"),
+         QStringLiteral("lib.so.1.0.1")},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ComponentRegistration::linkToRegister(path(c.file), c.soname), path(c.registered))
+            << c.soname.toStdString();
 }
 
 TEST_F(FacadeTest, HostServesOutsideComponentsByIdentifier) {
@@ -193,3 +283,5 @@ TEST_F(FacadeTest, HostServesOutsideComponentsByIdentifier) {
     EXPECT_EQ(created(readings), QStringLiteral("cVkLiturgicalDay"));
     EXPECT_EQ(created(word), QStringLiteral("429"));
 }
+
+#include "cVoVoruzevUdadudarTest.moc"

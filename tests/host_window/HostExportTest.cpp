@@ -12,6 +12,7 @@
 #include "support/SharedState.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
 
@@ -184,6 +185,55 @@ TEST_F(HostExportTest, SendTheDayPage) {
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
 }
 
+// A month export that a host serves itself, with exactly the six members the window sets: it
+// gets those six, and the month is exported with no failure.
+class HostMonthExport : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool pShowFeast MEMBER showFeast)
+    Q_PROPERTY(bool pFeastOnlyOnSundays MEMBER onlySundays)
+    Q_PROPERTY(qint32 pYear MEMBER year)
+    Q_PROPERTY(qint32 pMonth MEMBER month)
+    Q_PROPERTY(qint32 pFirstDay MEMBER firstDay)
+    Q_PROPERTY(QString pVkIniFile MEMBER iniFile)
+public:
+    explicit HostMonthExport(QStringList& calls) : m_calls(calls) {}
+    Q_INVOKABLE bool ExportToWord(qint32 show) {
+        m_calls << u"%1 %2 %3/%4 %5 %6 show %7"_s.arg(showFeast)
+                       .arg(onlySundays)
+                       .arg(month)
+                       .arg(year)
+                       .arg(firstDay)
+                       .arg(QFileInfo(iniFile).fileName())
+                       .arg(show);
+        return true;
+    }
+    bool showFeast = false;
+    bool onlySundays = true;
+    qint32 year = 0;
+    qint32 month = 0;
+    qint32 firstDay = -1;
+    QString iniFile;
+
+private:
+    QStringList& m_calls;
+};
+
+TEST_F(HostExportTest, HostsOwnMonthExportGetsOnlyItsMembers) {
+    QStringList calls;
+    const QString progId = QString::fromLatin1(CLiturgicalMonth::kProgId);
+    const auto own = ObjectRegistry::registerFactory(
+        progId, [&calls] { return std::make_unique<HostMonthExport>(calls); });
+    fHoster& w = open(u"Brastume.MDB"_s, 47);
+    w.onPaneAction(fHoster::PaneHidden, 4);
+    w.setPSQLMode(true);
+    w.setPConnectionString(u"Provider=PostgreSQL;Server=nowhere;"_s);
+    ui().clear();
+    EXPECT_TRUE(w.openInMSWord());
+    ObjectRegistry::registerFactory(progId, own);
+    EXPECT_EQ(calls, QStringList{u"1 0 3/2024 0 host.ini show 1"_s});
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
+}
+
 // The month export's options: the first weekday, names only on Sundays, no names; a bad month
 // is reported and exports nothing.
 TEST_F(HostExportTest, MonthExportOptions) {
@@ -231,3 +281,5 @@ TEST_F(HostExportTest, MonthExportOptions) {
 }
 
 } // namespace
+
+#include "HostExportTest.moc"

@@ -56,7 +56,7 @@ TEST_F(ResolveFoldersTest, FoldersThatCannotBeCreatedAreReportedInAMessage) {
                     QByteArray("a file with the folder's name"));
 }
 
-TEST_F(ResolveFoldersTest, HelperProgramsAreFoundFromTheLibrarysFolder) {
+TEST_F(ResolveFoldersTest, HelperProgramsAreFoundFromTheLibrarysFolderOrTheNamedOne) {
     // The installed layout: lib/ and libexec/VoVoruzevUdadudar/ side by side under one prefix.
     // A helper that is missing gives its place all the same, for the failure to name.
     shared().env.componentFolder = path(u"prefix/lib/"_s);
@@ -65,8 +65,19 @@ TEST_F(ResolveFoldersTest, HelperProgramsAreFoundFromTheLibrarysFolder) {
     ASSERT_TRUE(writeAll(folder + u"/runnable"_s, "#!/bin/sh\n"));
     ASSERT_TRUE(QFile::setPermissions(folder + u"/runnable"_s,
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    for (const QString& name : {u"runnable"_s, u"missing"_s}) {
-        SCOPED_TRACE(name.toStdString());
-        EXPECT_EQ(ComponentInfo::helperPath(name), folder + u'/' + name);
+    struct Case {
+        QString named; // the environment's folder
+        QString name;
+        QString expected;
+    };
+    const QList<Case> cases = {
+        {{}, u"runnable"_s, folder + u"/runnable"_s},
+        {{}, u"missing"_s, folder + u"/missing"_s},
+        {path(u"elsewhere/"_s), u"runnable"_s, path(u"elsewhere/runnable"_s)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.named + c.name).toStdString());
+        qputenv(ComponentInfo::kHelperFolderVariable, QFile::encodeName(c.named));
+        EXPECT_EQ(ComponentInfo::helperPath(c.name), c.expected);
     }
 }

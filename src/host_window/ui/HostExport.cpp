@@ -51,8 +51,15 @@ bool HostExport::openInMSWord(bool dayPage, fThisDay* page, const Month& month) 
         LateBinding::set(e, "pMonth", month.date.month());
         LateBinding::set(e, "pFirstDay", 0);
         LateBinding::set(e, "pVkIniFile", month.iniFile);
-        LateBinding::set(e, "pVersion", month.version);
-        if (month.sqlMode && !month.connectionString.isEmpty()) {
+        // Beyond its six members, only where the object has them: a host's own month export
+        // with just those six must still work.
+        const auto has = [&](const char* name) {
+            return e->metaObject()->indexOfProperty(name) >= 0;
+        };
+        if (has("pVersion"))
+            LateBinding::set(e, "pVersion", month.version);
+        if (month.sqlMode && !month.connectionString.isEmpty() && has("pSQLMode") &&
+            has("pConnectionString")) {
             LateBinding::set(e, "pSQLMode", true);
             LateBinding::set(e, "pConnectionString", month.connectionString);
         }

@@ -583,12 +583,16 @@ bool fHoster::mAttachToolbar() {
     return false;
 }
 
+// True when the states were set (the empty string), as every operation reports its work.
 bool fHoster::mSetCommandStatus(const QString& command) {
+    bool result = false;
     run("fHoster.mSetCommandStatus", [&] {
-        if (command.isEmpty())
-            m_tools->setCommandStatus(m_model.state().dayPagePending);
+        if (!command.isEmpty())
+            return;
+        m_tools->setCommandStatus(m_model.state().dayPagePending);
+        result = true;
     });
-    return false;
+    return result;
 }
 
 bool fHoster::mFreeToolbar() {
