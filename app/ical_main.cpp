@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The iCalendar program: "ics" and "serve", started by liturgy-calendar for such a command line.
 
 #include "app/IcsCommand.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The window program: the host application's window, and the commands that draw (print,
 // export), started by liturgy-calendar for such a command line.
 

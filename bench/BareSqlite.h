@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #pragma once
 
 // What the database benchmarks share: the bare SQLite side they compare against (Turns.h has

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #pragma once
 
 // The data of the month benchmarks: a liturgy database with one row a day for 70 years and a

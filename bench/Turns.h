@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #pragma once
 
 // Ours and its floor measured in turns in one process: round after round, a batch of calls of

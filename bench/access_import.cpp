@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // Users' Access files. access_import: nwind.mdb copied into SQLite through the import helper
 // program, as the first open of the file does it, against `mdb-export` of every table of the
 // same file to CSV (what reading the file through libmdb costs at all), in the same program.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The month command as a user runs it: the whole process `liturgy-calendar month YYYY-MM --ini
 // FILE --json` on a generated data set, against the whole process of a minimal QtCore and QtSql
 // program (cli_month_floor) that opens the same two databases and runs the same two statements.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The least a program can do for the month command: a QtCore and QtSql program that opens the
 // liturgy and plan databases and runs the month's two statements (prepared, dates bound), reading
 // every row. Arguments: LITURGY_FILE PLAN_FILE FIRST_DAY LAST_DAY (dates as day numbers).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The window started cold, as a user starts it, to its first paint: the whole process
 // `liturgy-calendar --ini FILE --screenshot FILE.bmp --date D`, which loads the component,
 // opens its window on a generated data set, fills the month, builds the readings page, paints

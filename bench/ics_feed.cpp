@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The iCalendar feeds on the generated data set (one edition, the year 2026, and its sample
 // plan):
 // - ics_libical_direct: the year's days and services built and serialised with libical

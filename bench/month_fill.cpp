@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The month calendar filled end to end, as the host window fills it: a fresh cFillCalendar on
 // a month of a 70-year liturgy database and a plan database, both named by an INI file, the
 // connections opened once before the timing starts. Against it, in the same program, the two

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // One month of the liturgical calendar read the way the month calendar reads it: a mode-3
 // query through the connection layer on a warm connection, against the same statement with the
 // SQLite C API, prepared once and bound per month (BareSqlite.h says why that is the fair side),

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The memory of a long session: the host application's window (the component loaded from its
 // library, as the program loads it) on a generated data set, its month calendar moved month by
 // month with its own buttons as a user moves it, a year forward and a year back again. Each

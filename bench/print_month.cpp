@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // A month calendar printed to a PDF file through the print preview component, set up as the
 // host window sets it up (landscape, 2 cm margins, header, footer, full scale), against
 // drawing the same texts and rectangles with a bare QPainter on a QPdfWriter in the same

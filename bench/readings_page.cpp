@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The readings page of a Sunday with four readings, rebuilt the way the day page rebuilds it when
 // the edition changes (mShow forced): the day list of the date, the readings of the day from the
 // readings component, each Bible text read by a liturgy item, the style block and the page file

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // Server mode on PostgreSQL (the cluster that LC_TEST_POSTGRES names; without it every
 // benchmark here is skipped). The data: a 70-year liturgy database (a row a day, a second row
 // every third day) and a plan database (two services every Sunday, one every Wednesday), made

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // A ten-year weekly series (520 services) written into the plan database through the
 // recurring-services component's mCreateServices, against the same rows inserted with the
 // SQLite C API in one transaction on the same file. Both sides open the file, write and close it

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: Brekka Data as
+#
+# SPDX-License-Identifier: LGPL-2.1-or-later
+
 # Installation under the usual GNU folders, and what a host developer builds against: the
 # component's library with its public headers, a CMake package and a pkg-config file.
 #

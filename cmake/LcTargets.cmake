@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: Brekka Data as
+#
+# SPDX-License-Identifier: LGPL-2.1-or-later
+
 # One static library per layer, so that a layer links only what lies below it.
 # lc_add_layer(NAME SOURCES ... DEPS ...)
 function(lc_add_layer name)

@@ -33,7 +33,8 @@ covered() {
 style_of() {
     case "$1" in
     CMakeLists.txt | */CMakeLists.txt | *.cmake | *.cmake.in | *.pc.in | *Doxyfile.in) echo python ;;
-    *.h.in | *.map) echo c ;;
+    *.h.in) echo c ;;
+    *.map) echo css ;; # a linker script takes only block comments
     .ci/run | .gitignore | .clang-format | *.desktop) echo python ;;
     *.1) echo troff ;;
     *.md) echo html ;;

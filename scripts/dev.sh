@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Brekka Data as
+#
+# SPDX-License-Identifier: LGPL-2.1-or-later
+
 # Set-up, build and run on a Debian 12 machine.
 #   scripts/dev.sh run    install what the programs need, build them in build-run/, run the main job
 #   scripts/dev.sh test   install what the tests need too, build everything with AddressSanitizer

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Brekka Data as
+#
+# SPDX-License-Identifier: LGPL-2.1-or-later
+
 # Builds the fuzz targets with clang in a build folder of their own and runs each for a short,
 # bounded time over its checked-in seed corpus (tests/fuzz/corpus/<target>/). A crash, a
 # broken property or a hang fails the run; the input that did it is kept in the build folder.

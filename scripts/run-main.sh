@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: Brekka Data as
+#
+# SPDX-License-Identifier: LGPL-2.1-or-later
+
 # The main job: create the embedded default data set when it is missing, then start the
 # component's window on it. Without a display the window runs off screen and saves a picture
 # of itself, and the current month is shown in the terminal.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // A minimal host of the liturgy calendar component. It gets the component's class object,
 // creates the component, gives it a notify object and a toolbar, embeds its window and prints
 // every message and every failure that the component sends.

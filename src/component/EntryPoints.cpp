@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The exported entry points of libVoVoruzevUdadudar.so.
 #include "component/ComponentRegistration.h"
 #include "component/VoVoruzevUdadudar.h"

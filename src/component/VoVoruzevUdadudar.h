@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 /** @file
  * The entry points of the component's library, libVoVoruzevUdadudar.so, for hosts that load it
  * at run time. Results follow the usual convention of such servers: 0 success, 1 "no",

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 /** @file
  * What the component's library exports: its entry points and the facade class. Everything
  * else is built hidden and stays inside the library, so that it can change without breaking

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #include "data/ConnectionCache.h"
 
 // Dropping the cache's references closes every connection that nobody else still holds.

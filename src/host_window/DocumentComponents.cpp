@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #include "host_window/DocumentComponents.h"
 
 #include "host_window/CLiturgicalMonth.h"

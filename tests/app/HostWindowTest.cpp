@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The host application's window end to end: the component loaded from its library through its
 // class object, as the program loads it, on a data set written by the generator. The tools
 // that the host serves itself run once per click. (The user's journeys through the window are

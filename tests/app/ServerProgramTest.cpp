@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #include "calendar/CalendarTestData.h"
 #include "common/FakePrograms.h"
 #include "common/OdtText.h"

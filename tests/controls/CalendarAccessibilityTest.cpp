@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The calendars as a screen reader reads them through Qt's accessibility interfaces, and the
 // colours they are drawn in.
 #include "calendar/CalendarTestData.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The command-line parsers on any arguments (one a line): a request they accept is one the
 // commands can carry out.
 #include "FuzzInput.h"

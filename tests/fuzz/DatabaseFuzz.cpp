@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // Database contents from the fuzzer's bytes: a liturgy and a plan database generated through
 // the schema module and filled with whatever the bytes say (dates of any bit pattern, colour
 // codes out of the table, nulls, texts of every kind), then the month and week fills and the

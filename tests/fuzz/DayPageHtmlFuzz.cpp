@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // Day-page HTML from the fuzzer's bytes, as a liturgy database could hold it, through what the
 // window, printing and export do with a page: bounded, laid out with only the page's own
 // resources, printed to a PDF and written as OpenDocument text. Nothing may crash or hang, and

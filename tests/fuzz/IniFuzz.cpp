@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The INI reader and writer on any text: a written value reads back, and every other line of
 // the file is kept.
 #include "FuzzInput.h"

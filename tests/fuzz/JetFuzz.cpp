@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The Jet translator, its bridge to the server's dialect and the connection-string parser on any
 // text; a data file's path goes
 // into a connection string and comes back out unchanged.

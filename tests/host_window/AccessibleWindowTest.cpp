@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The host window as a screen reader meets it: every control named, Enter on a day opening its
 // page, the page telling its heading.
 #include "HostWindowFixture.h"

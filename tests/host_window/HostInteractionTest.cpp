@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The host window's interaction without widgets: each row a state, one thing the user does,
 // the state after it and everything the window was told to show or send, in order.
 #include "host_window/HostInteraction.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // Day pages from a hostile liturgy database, shown, printed and exported: nothing of the
 // machine is read or embedded, and deep or long pages are bounded with a note.
 #include "common/TestEnv.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The main of the widget tests: a QApplication off screen, with the fixed locale of the tests.
 #include <QApplication>
 #include <QLocale>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // Every writer of the component against a full disk, a read-only file and a read-only folder:
 // the file stays byte for byte as it was, nothing is left beside it, and the failure says why.
 #include "common/TestEnv.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The host window's toolbar commands: what every identifier reaches when its tool is clicked,
 // how a status update sets the tools, and the services planned from the window.
 #include "../calendar/CalendarTestData.h"

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: Brekka Data as
+#
+# SPDX-License-Identifier: LGPL-2.1-or-later
+
 # The dynamic symbols that LIBRARY defines, demangled, must be exactly those listed in EXPECTED
 # (one a line): the entry points and the facade class with its meta-object. Instrumented
 # builds add the sanitizers' own symbols, which are left out.

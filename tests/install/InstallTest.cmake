@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: Brekka Data as
+#
+# SPDX-License-Identifier: LGPL-2.1-or-later
+
 # Installs the build into a temporary prefix as a host developer does and checks what was
 # installed (that a release installation is stripped and holds no path of the build or source
 # tree); builds the example host against the installed package with CMake and with pkg-config,

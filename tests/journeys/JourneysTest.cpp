@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The journeys church staff make through the host application's window, as they make them:
 // the window loads the component's library as the program does, on a generated data set, and
 // each journey is a row of clicks and keys on what a person sees. After it the row compares

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // Journeys through the service dialogs as a person makes them: keys typed into the focused
 // widget, Tab, mnemonics and Enter, then what the dialog let through into the plan.
 #include "calendar/CalendarTestData.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // make-sample-data --out DIR [--from YEAR] [--to YEAR]: writes the default data set.
 // make-sample-data --server CONNECTION-STRING [--edition CODE] [--replace]: loads one edition of
 // it onto a PostgreSQL server, as copy-to-server does.

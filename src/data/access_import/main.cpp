@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: Brekka Data as
+//
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // liturgy-access-import SOURCE TARGET
 // Copies the user tables of the Access file SOURCE into the empty or missing SQLite file
 // TARGET and prints one "table TAB rows" line a table. On failure it prints "error: " and the
