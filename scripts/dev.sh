@@ -6,13 +6,21 @@
 
 # Set-up, build and run on a Debian 12 machine.
 #   scripts/dev.sh run    install what the programs need, build them in build-run/, run the main job
-#   scripts/dev.sh test   install what the tests need too, build everything with AddressSanitizer
-#                         and UndefinedBehaviorSanitizer in build-test/, run every test, then fuzz
+#   scripts/dev.sh test   install what the tests need too, build everything in build-test/, run
+#                         every test, then fuzz
+#   scripts/dev.sh test --sanitize   the same with AddressSanitizer and UndefinedBehaviorSanitizer,
+#                         in build-sanitize/
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
 cmd=${1:-run}
-[ $# -le 1 ] || { echo "usage: scripts/dev.sh run | test" >&2; exit 2; }
+sanitize=OFF
+case "${2:-}" in
+    "") ;;
+    --sanitize) [ "$cmd" = test ] && sanitize=ON ;;
+    *) echo "usage: scripts/dev.sh run | test [--sanitize]" >&2; exit 2 ;;
+esac
+[ $# -le 2 ] || { echo "usage: scripts/dev.sh run | test [--sanitize]" >&2; exit 2; }
 
 # What the library, the host application with its helpers and make-sample-data need to build
 # and run. One package a line.
@@ -116,7 +124,8 @@ case "$cmd" in
     test)
         install_missing "${run_packages[@]}" "${test_packages[@]}"
         dir="$here/build-test"
-        configure "$dir" -DLC_WERROR=ON -DLC_SANITIZE=ON
+        [ "$sanitize" = ON ] && dir="$here/build-sanitize"
+        configure "$dir" -DLC_WERROR=ON -DLC_SANITIZE="$sanitize"
         cmake --build "$dir" -j "$(nproc)"
         export QT_QPA_PLATFORM=offscreen
         # Qt's plugins and caches live until the process ends; leaks are not what is looked for.
@@ -125,11 +134,14 @@ case "$cmd" in
         trap stop_cluster EXIT
         start_cluster
         ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"
-        # The parsers and the database pages under the fuzzer, a few seconds each.
-        "$here/scripts/fuzz.sh"
+        # The parsers, the database pages and the day-page HTML under the fuzzer, a few
+        # seconds each.
+        fuzz_args=()
+        [ "$sanitize" = ON ] && fuzz_args=(--sanitize)
+        "$here/scripts/fuzz.sh" "${fuzz_args[@]}"
         ;;
     *)
-        echo "usage: scripts/dev.sh run | test" >&2
+        echo "usage: scripts/dev.sh run | test [--sanitize]" >&2
         exit 2
         ;;
 esac
