@@ -69,5 +69,5 @@ private:
     QHash<QString, BiblePassage> m_cache;
     QHash<QByteArray, QString> m_verses; // clean text by OSIS reference, '+' for appended text
     QHash<QByteArray, QList<QByteArray>> m_map;  // lectionary verse -> the module's verses
-    QHash<QByteArray, QStringList> m_partStarts; // verse -> the words that begin parts 2, 3, ...
+    QHash<QByteArray, QStringList> m_partStarts; // verse -> the words that begin its second and later pieces
 };
