@@ -10,6 +10,7 @@
 #include "calendar/cFillWeekCalendar.h"
 #include "calendar/cLiturgicalColors.h"
 #include "controls/ui/CalendarPaint.h"
+#include "controls/ui/DateField.h"
 #include "controls/ui/MonthCalendarView.h"
 #include "controls/ui/WeekCalendarView.h"
 #include "controls/ui/cWindowList.h"
