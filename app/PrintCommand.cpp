@@ -199,6 +199,8 @@ bool PrintCommand::run(const Request& request, const HostSession& session, QStri
         page.setPSQLMode(session.sqlMode());
         page.setPUser(0);
         page.setPVersion(session.edition());
+        // A day without readings is reported, not printed as the window's short page.
+        page.assembly().setShortPages(false);
         page.mInitialize();
         page.setPDate(OleDate::fromDate(request.date));
         page.mShow(false);

@@ -199,7 +199,7 @@ TEST_F(AccessImportTest, DamagedFilesAndFailingHelpersFailCleanlyAndLeaveNoCopy)
          "the disk is full"},
         // libmdb's warnings without end: only the first and last few kilobytes are kept
         {"noisy.mdb", nwind,
-         "yes 'warning: noise' | head -c 20000000 >&2\necho 'error: the table is damaged' >&2\n"
+         "yes 'warning: noise' | head -n 1300000 >&2\necho 'error: the table is damaged' >&2\n"
          "exit 1",
          "the table is damaged"},
         {"silent.mdb", nwind, "exit 7", "the import helper failed with exit code 7"},

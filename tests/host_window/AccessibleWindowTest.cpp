@@ -88,7 +88,7 @@ TEST_F(HostWindowTest, EveryControlHasANameAndEnterOpensTheDaysPage) {
     QApplication::sendEvent(month, &left);
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(month, &enter);
-    const fThisDay* page = w.dayPage(w.currentDayPane());
+    const fThisDay* page = w.dayPage(w.interaction().state().currentDayPane);
     ASSERT_TRUE(page);
     EXPECT_EQ(QApplication::focusWidget(), page->WebBrowser1());
     EXPECT_EQ(QAccessible::queryAccessibleInterface(page->WebBrowser1())->text(QAccessible::Name),

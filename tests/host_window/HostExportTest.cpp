@@ -228,7 +228,7 @@ TEST_F(HostExportTest, HostsOwnMonthExportGetsOnlyItsMembers) {
     const auto own = ObjectRegistry::registerFactory(
         progId, [&calls] { return std::make_unique<HostMonthExport>(calls); });
     fHoster& w = open(u"Brastume.MDB"_s, 47);
-    w.onPaneAction(fHoster::PaneHidden, 4);
+    w.onPaneAction(HostInteraction::PaneHidden, 4);
     w.setPSQLMode(true);
     w.setPConnectionString(u"Provider=PostgreSQL;Server=nowhere;"_s);
     ui().clear();
