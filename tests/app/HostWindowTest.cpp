@@ -12,7 +12,9 @@
 #include "app/HostCommands.h"
 #include "app/HostNotify.h"
 #include "app/SSActiveToolBars.h"
+#include "common/SqlFile.h"
 #include "common/TestEnv.h"
+#include "support/OleDate.h"
 
 #include <QApplication>
 #include <QComboBox>
