@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QProcess>
+#include <QRegularExpression>
 
 void resetSharedState() {
     SharedState& s = shared();
@@ -125,7 +126,26 @@ void TestEnv::startProgram(QProcess& process, const QString& program,
     env.insert(QStringLiteral("HOME"), dir());
     env.insert(QStringLiteral("XDG_DATA_HOME"), dir() + QStringLiteral("data"));
     env.insert(QStringLiteral("XDG_CACHE_HOME"), dir() + QStringLiteral("cache"));
+    // The test cluster's password reaches the programs as a parish gives it, through libpq's
+    // PGPASSWORD, not on the command line (where the programs warn of it); any other password
+    // in a connection string stays there.
+    QStringList args = arguments;
+    const QRegularExpression clusterPassword(QStringLiteral("(?:^|;)\\s*Password\\s*=([^;]*)"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QString password =
+        clusterPassword.match(qEnvironmentVariable("LC_TEST_POSTGRES")).captured(1);
+    if (!password.isEmpty()) {
+        const QRegularExpression given(QStringLiteral("(^|;)\\s*Password\\s*=%1\\s*(;|$)")
+                                           .arg(QRegularExpression::escape(password)),
+                                       QRegularExpression::CaseInsensitiveOption);
+        for (QString& a : args) {
+            if (!a.contains(given))
+                continue;
+            a.replace(given, QStringLiteral("\\1"));
+            env.insert(QStringLiteral("PGPASSWORD"), password);
+        }
+    }
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(dir());
-    process.start(program, arguments);
+    process.start(program, args);
 }
