@@ -139,7 +139,8 @@ void TestEnv::startProgram(QProcess& process, const QString& program,
                                            .arg(QRegularExpression::escape(password)),
                                        QRegularExpression::CaseInsensitiveOption);
         for (QString& a : args) {
-            if (!a.contains(given))
+            if (!a.contains(given) ||
+                !a.contains(QStringLiteral("Provider=PostgreSQL"), Qt::CaseInsensitive))
                 continue;
             a.replace(given, QStringLiteral("\\1"));
             env.insert(QStringLiteral("PGPASSWORD"), password);
