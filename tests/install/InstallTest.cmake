@@ -27,6 +27,9 @@ function(run)
 endfunction()
 
 function(expect_equal what actual expected)
+    # The hosts show today, whose weekday the test cannot choose.
+    string(REGEX REPLACE "(Mon|Tues|Wednes|Thurs|Fri|Satur|Sun)day - No readings"
+                         "@WEEKDAY@ - No readings" actual "${actual}")
     if(NOT actual STREQUAL expected)
         message(FATAL_ERROR "${what}:\n--- got\n${actual}\n--- expected\n${expected}")
     endif()
