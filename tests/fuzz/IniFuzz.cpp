@@ -32,10 +32,11 @@ private:
     QByteArray m_text;
 };
 
+// The lines of an INI text; a leading byte-order mark is kept by the writer but is no line.
 QList<QByteArray> linesOf(const QByteArray& text) {
     QList<QByteArray> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    qsizetype start = text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    for (qsizetype i = start; i < text.size(); ++i) {
         if (text[i] != '\r' && text[i] != '\n')
             continue;
         lines.append(text.mid(start, i - start));
