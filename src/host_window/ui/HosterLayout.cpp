@@ -22,6 +22,8 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 
@@ -300,6 +302,44 @@ void HosterLayout::updateTitleBars() {
     }
 }
 
+QTabBar* HosterLayout::tabBarOf(const cDockingPane* p) const {
+    if (!p)
+        return nullptr;
+    for (QTabBar* bar : m_window.findChildren<QTabBar*>(Qt::FindDirectChildrenOnly)) {
+        if (!bar->isVisible())
+            continue;
+        for (int i = 0; i < bar->count(); ++i)
+            if (bar->tabText(i) == p->windowTitle())
+                return bar;
+    }
+    return nullptr;
+}
+
+QList<QWidget*> HosterLayout::tabStops() const {
+    QList<QWidget*> stops{m_tools.goTo ? m_tools.goTo->field() : nullptr, m_tools.today,
+                          m_tools.chooser};
+    const cDockingPane* tree = pane(HostInteraction::kTreePane);
+    if (tree) {
+        if (auto* toggle = qobject_cast<QAction*>(tree->property("paneToggle").value<QObject*>()))
+            stops.append(m_sideBar->widgetForAction(toggle));
+        if (auto* window = qobject_cast<cPaneWindow*>(tree->widget()))
+            stops.append(window->control());
+    }
+    stops.append(tabBarOf(pane(HostInteraction::kMonthPane)));
+    if (m_month)
+        stops.append(m_month->gridControls() + QList<QWidget*>{m_month});
+    if (const cDockingPane* week = pane(HostInteraction::kWeekPane))
+        if (auto* window = qobject_cast<cPaneWindow*>(week->widget()))
+            stops.append(window->control());
+    stops.append(tabBarOf(pane(HostInteraction::kReadingsPane)));
+    for (const cDockingPane* p : m_panes) {
+        if (const auto* page = qobject_cast<const fThisDay*>(p->widget()))
+            stops.append({page->dayList(), page->WebBrowser1()});
+    }
+    stops.removeAll(nullptr);
+    return stops;
+}
+
 void HosterLayout::scheduleTitleBars() {
     // Once the window has finished moving panes about.
     if (m_titleBarsPending)
@@ -353,8 +393,11 @@ void HosterLayout::watchPane(cDockingPane* p) {
         QObject::connect(toggle, &QAction::triggered, &m_window,
                          [this, p](bool shown) { paneToggled(p, shown); });
         p->setProperty("paneToggle", QVariant::fromValue<QObject*>(toggle));
-        if (p->Id() == 3)
+        if (p->Id() == 3) {
             m_sideBar->addAction(toggle);
+            // A tool bar's buttons take no focus; this one is the keyboard's way to the tree.
+            m_sideBar->widgetForAction(toggle)->setFocusPolicy(Qt::TabFocus);
+        }
     }
 }
 

@@ -27,6 +27,7 @@
 #include "host_window/ui/HostToolbar.h"
 #include "host_window/ui/HosterLayout.h"
 #include "host_window/ui/NoteDisplay.h"
+#include "host_window/ui/TabStops.h"
 #include "host_window/ui/YearMonthTree.h"
 #include "host_window/ui/cDockingPane.h"
 #include "host_window/ui/cPaneWindow.h"
@@ -202,12 +203,9 @@ bool fHoster::mInitialize() {
         nameCalendarDays();
         m_layout->retitle();
 
-        orderTabs();
         m_layout->saveHome();
         m_layout->raise(HostInteraction::kMonthPane);
         m_model.start(m_month->currentDate());
-        focusPane(HostInteraction::kMonthPane);
-        focusPane(HostInteraction::kReadingsPane);
         m_layout->layoutTools();
         result = true;
     });
@@ -251,19 +249,6 @@ void fHoster::nameCalendarDays() {
     m_month->setMonthNames(monthNames);
     m_week->setDayNames(dayNames);
     m_week->setMonthNames(monthNames);
-}
-
-void fHoster::orderTabs() {
-    QList<QWidget*> chain{m_goTo->field(), Command1, Combo1, m_month, m_week, tree()};
-    for (const qint16 number : HostInteraction::dayPanes(pVersion())) {
-        if (fThisDay* page = dayPage(number)) {
-            if (page->dayList())
-                chain.append(page->dayList());
-            chain.append(page->WebBrowser1());
-        }
-    }
-    for (int i = 1; i < chain.size(); ++i)
-        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void fHoster::goToDate(const QDate& date) {
@@ -365,23 +350,25 @@ bool fHoster::onPaneAction(int action, int number) {
 }
 
 void fHoster::focusPane(int pane) {
-    if (pane == HostInteraction::kMonthPane || pane == HostInteraction::kWeekPane) {
-        const bool week = pane == HostInteraction::kWeekPane;
-        m_month->setFocusPolicy(week ? Qt::NoFocus : Qt::StrongFocus);
-        m_week->setFocusPolicy(week ? Qt::StrongFocus : Qt::NoFocus);
+    QWidget* focus = QApplication::focusWidget();
+    const int holder = paneOf(focus);
+    if (!holder || holder == pane ||
+        HostInteraction::isDayPane(holder) != HostInteraction::isDayPane(pane))
         return;
-    }
-    if (!HostInteraction::isDayPane(pane))
-        return;
-    for (const qint16 number : HostInteraction::dayPanes(pVersion())) {
-        fThisDay* page = dayPage(number);
-        if (!page)
-            continue;
-        const Qt::FocusPolicy policy = number == pane ? Qt::StrongFocus : Qt::NoFocus;
-        if (page->dayList())
-            page->dayList()->setFocusPolicy(policy);
-        page->WebBrowser1()->setFocusPolicy(policy);
-    }
+    QWidget* front = nullptr;
+    if (pane == HostInteraction::kMonthPane)
+        front = m_month;
+    else if (pane == HostInteraction::kWeekPane)
+        front = m_week;
+    else if (fThisDay* page = dayPage(pane))
+        front = page->WebBrowser1();
+    if (front)
+        front->setFocus(Qt::OtherFocusReason);
+}
+
+bool fHoster::focusNextPrevChild(bool next) {
+    return TabStops::move(m_layout->tabStops(), QApplication::focusWidget(), next) ||
+           QMainWindow::focusNextPrevChild(next);
 }
 
 // ---- What the model shows ---------------------------------------------------------------------
@@ -493,8 +480,6 @@ void fHoster::showEdition(const QDate& date) {
         page->setPDate(OleDate::fromDate(date));
         page->mShow(true);
     }
-    orderTabs();
-    focusPane(m_model.state().currentDayPane);
 }
 
 bool fHoster::setStatusText(const QString& text) {

@@ -140,6 +140,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     QMenu* createPopupMenu() override;
+    // Tab and Shift+Tab go through the window's stops in the order a person reads them.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // HostInteractionView
@@ -162,11 +164,7 @@ private:
 
     void loadStep();
     void connectCalendars();
-    // Tab goes from the date field through the calendar tools, the calendars and the tree to
-    // the day pages' lists and texts.
-    void orderTabs();
-    // Only the panes in front take the focus: Tab does not land on a calendar or a day page
-    // hidden behind a tab.
+    // A pane brought in front by its tab takes the focus from the pane it hides.
     void focusPane(int pane);
     // The weekday and month names of the calendars in the language now chosen.
     void nameCalendarDays();
