@@ -9,8 +9,8 @@
 #include "app/HostSession.h"
 #include "app/SSActiveToolBars.h"
 #include "app/WindowProgram.h"
-#include "support/DiskInterface.h"
 #include "ical/ui/CalendarExportDialog.h"
+#include "support/DiskInterface.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,6 +42,7 @@ constexpr int kPngQuality = 80;
 
 using GetClassObject = int32_t (*)(const char*, void**);
 using WindowOf = void* (*)(int32_t);
+using SetNow = void (*)(int64_t);
 
 QString registeredLibrary() {
     const QString manifest = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
@@ -141,6 +142,15 @@ bool HostWindow::open(const Options& options, QString* error) {
     void* object = nullptr;
     if (getClassObject(kProgId, &object) != 0 || !object) {
         *error = QStringLiteral("the component's class is not available");
+        return false;
+    }
+    // The component's clock: the moment asked for, else the system's (the library stays loaded
+    // from one window to the next).
+    auto setNow = reinterpret_cast<SetNow>(m_library->resolve("VoVoruzevUdadudarSetNow"));
+    if (setNow)
+        setNow(options.now.isValid() ? options.now.toMSecsSinceEpoch() : 0);
+    else if (options.now.isValid()) {
+        *error = QStringLiteral("%1 cannot be given the time").arg(path);
         return false;
     }
     QObject* classObject = static_cast<QObject*>(object);

@@ -49,9 +49,15 @@
 namespace {
 
 constexpr const char* kAppTitle = "Liturgy Calendar";
+// The day the component takes as today.
+QDate today() {
+    return {2024, 3, 20};
+}
 
 // What a person reads after a journey.
 struct Seen {
+    QString calendar;                     // the day marked in the calendar in front
+    QString tree;                         // the month selected in the tree, once it is filled
     QString heading;                      // the first line of the readings page
     QString dayList;                      // the entry of the readings page's day list
     QString status;                       // the host's status bar
@@ -60,10 +66,10 @@ struct Seen {
     QString clipboard;                    // the first line of the clipboard's text
     QString view = QStringLiteral("top"); // where the page is scrolled: top, middle or end
     QString toString() const {
-        return QStringList{"heading: " + heading, "day list: " + dayList,
-                           "status: " + status,   "print tip: " + printTip,
-                           "printed: " + printed, "clipboard: " + clipboard,
-                           "view: " + view}
+        return QStringList{
+            "calendar: " + calendar, "tree: " + tree,           "heading: " + heading,
+            "day list: " + dayList,  "status: " + status,       "print tip: " + printTip,
+            "printed: " + printed,   "clipboard: " + clipboard, "view: " + view}
             .join(QLatin1Char('\n'));
     }
 };
@@ -137,7 +143,9 @@ protected:
             status = name + QStringLiteral(" - No readings are appointed for this day.");
         }
         const QString heading = SystemFormats::shortDate(date) + QStringLiteral(" - ") + name;
-        return {heading,
+        return {date.toString(Qt::ISODate),
+                QString(),
+                heading,
                 name,
                 mMain::getVersionName(1) + QStringLiteral(" - ") + status,
                 printTip,
@@ -157,6 +165,7 @@ protected:
         options.iniFile = setFile(SampleDataWriter::iniFileName());
         options.edition = edition;
         options.date = start;
+        options.now = QDateTime(today(), QTime(9, 30));
         QString error;
         window.resize(1280, 800);
         if (!window.open(options, &error)) {
@@ -191,6 +200,15 @@ protected:
 
     Seen seen(const HostWindow& window) {
         Seen s;
+        for (const char* name : {"ctMonth1", "ctCalendar1"}) {
+            const QWidget* calendar = window.componentWindow()->findChild<QWidget*>(name);
+            if (!calendar->visibleRegion().isEmpty())
+                s.calendar = calendar->property("currentDate").toDate().toString(Qt::ISODate);
+        }
+        if (auto* tree = window.componentWindow()->findChild<QTreeWidget*>("TList1");
+            tree->currentItem() && tree->currentItem()->parent())
+            s.tree = tree->currentItem()->text(0) + QLatin1Char(' ') +
+                     tree->currentItem()->parent()->text(0);
         QWidget* readings = window.componentWindow()->findChild<QDockWidget*>("pane4");
         if (auto* browser = readings->findChild<QTextBrowser*>("WebBrowser1")) {
             s.heading = browser->toPlainText().section(QLatin1Char('\n'), 0, 0).trimmed();
@@ -308,6 +326,14 @@ Step wordProcessor(const Step& step) {
     };
 }
 
+// A click on a button of the component's window.
+Step click(const char* button) {
+    return [=](HostWindow& w) {
+        QTest::mouseClick(named(w, button), Qt::LeftButton);
+        QTest::qWait(10);
+    };
+}
+
 // A click into the readings page's text.
 Step clickPage() {
     return [](HostWindow& w) {
@@ -408,7 +434,25 @@ TEST_F(JourneysTest, EveryWayToADayShowsItEverywhereAndPrintsWhatWasWorkedIn) {
          onDate(palmSunday, "Print: Readings, 24 Mar 2024")},
         {"tree: a month of the side pane",
          {clickDay("ctMonth1", lent4), clickTreeMonth(2024, "April")},
-         onDate(QDate(2024, 4, 10), "Print: April 2024")},
+         with(onDate(QDate(2024, 4, 10), "Print: April 2024"),
+              [](Seen& s) { s.tree = QStringLiteral("April 2024"); })},
+        {"month: Go to Today after moving a month on",
+         {clickDay("ctMonth1", lent4), keys({Key(Qt::Key_PageDown, {})}), click("Command1")},
+         onDate(today(), march)},
+        {"month: Home goes to today",
+         {clickDay("ctMonth1", palmSunday), keys({Key(Qt::Key_Home, {})})},
+         onDate(today(), march)},
+        {"week: Go to Today from another week",
+         {clickTab("Week"), clickDay("ctCalendar1", lent4), click("Command1")},
+         onDate(today(), weekOfMarch)},
+        {"week: go to a date in another month, then Go to Today",
+         {clickTab("Week"), keys({Key(Qt::Key_G, Qt::ControlModifier)}), type("20240505"),
+          keys({Key(Qt::Key_Return, {})}), click("Command1")},
+         onDate(today(), weekOfMarch)},
+        {"tree: Go to Today from a month of the side pane; the tree follows",
+         {clickTreeMonth(2024, "May"), click("Command1")},
+         with(onDate(today(), "Print: Readings, 20 Mar 2024"),
+              [](Seen& s) { s.tree = QStringLiteral("March 2024"); })},
         {"month: Copy Day Page with the focus in the month",
          {clickDay("ctMonth1", palmSunday), keys({Key(Qt::Key_C, Qt::ControlModifier)})},
          onDate(palmSunday, march, false, true)},
