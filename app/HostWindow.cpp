@@ -147,12 +147,12 @@ bool HostWindow::open(const Options& options, QString* error) {
     // The component's clock: the moment asked for, else the system's (the library stays loaded
     // from one window to the next).
     auto setNow = reinterpret_cast<SetNow>(m_library->resolve("VoVoruzevUdadudarSetNow"));
-    if (setNow)
-        setNow(options.now.isValid() ? options.now.toMSecsSinceEpoch() : 0);
-    else if (options.now.isValid()) {
+    if (!setNow && options.now.isValid()) {
         *error = QStringLiteral("%1 cannot be given the time").arg(path);
         return false;
     }
+    if (setNow)
+        setNow(options.now.isValid() ? options.now.toMSecsSinceEpoch() : 0);
     QObject* classObject = static_cast<QObject*>(object);
     QObject* component = nullptr;
     if (!QMetaObject::invokeMethod(classObject, "CreateInstance", Qt::DirectConnection,
