@@ -9,6 +9,7 @@
 #include "app/HostSession.h"
 #include "app/SSActiveToolBars.h"
 #include "app/WindowProgram.h"
+#include "controls/ui/ToolBarOverflow.h"
 #include "ical/ui/CalendarExportDialog.h"
 #include "support/DiskInterface.h"
 
@@ -68,6 +69,7 @@ HostWindow::HostWindow(QWidget* parent)
     setWindowTitle(QString::fromLatin1(kTitle));
     m_toolbar->setObjectName(QStringLiteral("hostToolbar"));
     m_toolbar->setMovable(false);
+    ToolBarOverflow::name(m_toolbar);
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     addToolBar(Qt::TopToolBarArea, m_toolbar);
     m_commands->setSearchSource([this] { return selectedDayName(); });

@@ -564,6 +564,43 @@ TEST_F(JourneysTest, TabGoesThroughEveryControlInOrder) {
     }
 }
 
+// Every element under `iface` that is shown and takes the focus or an action but has no name,
+// each by the names (or roles) of the places above it and its role.
+void unnamed(QAccessibleInterface* iface, const QString& place, QStringList& found) {
+    if (!iface || iface->state().invisible)
+        return;
+    const QString name = iface->text(QAccessible::Name).trimmed();
+    const QString role = QMetaEnum::fromType<QAccessible::Role>().valueToKey(iface->role());
+    const QString here = place + QLatin1Char('/') + (name.isEmpty() ? role : name);
+    const QAccessibleActionInterface* actions = iface->actionInterface();
+    const bool operable =
+        iface->state().focusable || (actions && !actions->actionNames().isEmpty());
+    if (name.isEmpty() && operable)
+        found.append(here);
+    for (int i = 0; i < iface->childCount(); ++i)
+        unnamed(iface->child(i), here, found);
+}
+
+TEST_F(JourneysTest, EveryControlOfTheWindowHasAName) {
+    // A narrow window puts some tools of the host's toolbar behind its overflow button; the
+    // Norwegian edition names its controls in Norwegian; the multi-edition window shows the
+    // chooser.
+    for (const qint32 edition : {1, 47, 1020}) {
+        SCOPED_TRACE(edition);
+        HostWindow window;
+        ASSERT_TRUE(open(window, QDate(2024, 3, 10), edition));
+        window.resize(640, 700);
+        // The tree and its pane shown, as its switch shows them.
+        QAction* edge = window.componentWindow()->findChild<QAction*>(QStringLiteral("showPane3"));
+        ASSERT_NE(edge, nullptr);
+        edge->trigger();
+        QTest::qWait(50);
+        QStringList found;
+        unnamed(QAccessible::queryAccessibleInterface(&window), QString(), found);
+        EXPECT_EQ(found, QStringList());
+    }
+}
+
 // The titles of the tabs of the window's panes, one group a line.
 QStringList tabTitles(const HostWindow& w) {
     QStringList groups;

@@ -4,6 +4,7 @@
 
 #include "day_page/ui/fThisDay.h"
 
+#include "controls/ui/ToolBarOverflow.h"
 #include "controls/ui/cWindowList.h"
 #include "day_page/DayPageHtml.h"
 #include "day_page/DayPageSend.h"
@@ -115,6 +116,8 @@ bool fThisDay::mInitialize() {
         m_liturgies->setObjectName(QStringLiteral("Liturgies"));
         m_liturgies->setMovable(false);
         m_liturgies->setFloatable(false);
+        ToolBarOverflow::name(m_standard);
+        ToolBarOverflow::name(m_liturgies);
         // The second toolbar carries no control, so it takes no room.
         m_liturgies->hide();
 

@@ -6,6 +6,7 @@
 
 #include "controls/ui/DateField.h"
 #include "controls/ui/MonthCalendarView.h"
+#include "controls/ui/ToolBarOverflow.h"
 #include "controls/ui/WeekCalendarView.h"
 #include "day_page/ui/fThisDay.h"
 #include "host_window/HostInteraction.h"
@@ -65,6 +66,7 @@ HosterLayout::CalendarTools HosterLayout::addCalendarTools() {
     t.bar->setObjectName(QStringLiteral("calendarTools"));
     t.bar->setMovable(false);
     t.bar->setFloatable(false);
+    ToolBarOverflow::name(t.bar);
     auto* strip = new QWidget(t.bar);
     t.goTo = new GoToDate(strip, &m_window);
     t.today = new QPushButton(ResourceStrings::todayCaption(), strip);
@@ -88,6 +90,7 @@ QToolBar* HosterLayout::addSideBar() {
     bar->setObjectName(QStringLiteral("sideBar"));
     bar->setMovable(false);
     bar->setFloatable(false);
+    ToolBarOverflow::name(bar);
     bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_window.addToolBar(Qt::LeftToolBarArea, bar);
     m_sideBar = bar;
