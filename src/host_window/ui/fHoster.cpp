@@ -59,9 +59,12 @@ template <class Step> void fHoster::run(const char* name, Step step) {
 }
 
 fHoster::fHoster(QWidget* parent)
-    : QMainWindow(parent), m_model(*this), m_export(std::make_unique<HostExport>()),
+    : QMainWindow(parent), m_export(std::make_unique<HostExport>()),
       m_layout(std::make_unique<HosterLayout>(
-          *this, [this](int action, int pane) { return onPaneAction(action, pane); })) {
+          *this, [this](int action, int pane) { return onPaneAction(action, pane); })),
+      m_tools(std::make_unique<HostToolbar>(*this, [this](const QString& id) { DoCommand(id); })),
+      m_view(*this, m_settings, *m_layout, *m_tools), m_model(m_view) {
+    m_view.watch(m_model);
     setObjectName(QStringLiteral("fHoster"));
     setAccessibleName(tr("Liturgy calendar"));
     m_layout->dockWindow();
@@ -76,7 +79,6 @@ fHoster::fHoster(QWidget* parent)
 
     m_notes = std::make_unique<NoteDisplay>(*this);
     LabelTooltip = m_notes->label();
-    m_tools = std::make_unique<HostToolbar>(*this, [this](const QString& id) { DoCommand(id); });
     SSActiveToolBars1 = m_tools->own();
     m_layout->addSideBar();
     // Clicks and the focus tell which pane the user works in.
@@ -91,8 +93,8 @@ fHoster::~fHoster() {
     for (QObject* child : findChildren<QObject*>())
         disconnect(child, nullptr, this, nullptr);
     m_tools->use(nullptr);
-    m_notify = nullptr;
-    m_app = nullptr;
+    m_settings.notify = nullptr;
+    m_settings.app = nullptr;
 }
 
 qint32 fHoster::hWnd() {
@@ -122,16 +124,6 @@ double fHoster::pEndDate() const {
     return OleDate::fromDate(m_month->model().dateOfDay(m_month->model().daysInMonth()));
 }
 
-ConnectionPtr fHoster::openDatabase() const {
-    const QString file = liturgyFile();
-    return mADO::getConnection(file,
-                               mADO::mGetConString(file, m_sqlMode ? -1 : 0, m_connectionString));
-}
-
-QString fHoster::liturgyFile() const {
-    return modIni::read(m_vkIniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile"));
-}
-
 void fHoster::loadStep() {
     ProcScope scope("fHoster.Form_Load");
     m_loaded = true;
@@ -145,12 +137,12 @@ void fHoster::loadStep() {
         // An edition whose database is missing stays in the list, named with the file it
         // needs, but cannot be picked.
         auto* model = qobject_cast<QStandardItemModel*>(Combo1->model());
-        for (const EditionChooser::Item& item : EditionChooser::items(liturgyFile())) {
+        for (const EditionChooser::Item& item : EditionChooser::items(m_settings.liturgyFile())) {
             Combo1->addItem(EditionChooser::itemText(item), item.code);
             if (!item.available && model)
                 model->item(Combo1->count() - 1)->setEnabled(false);
         }
-        const qint32 configured = mMain::validateVersion(pVersion(), m_vkIniFile);
+        const qint32 configured = mMain::validateVersion(pVersion(), m_settings.vkIniFile);
         // The first item of that code; none: the first item.
         const int index = qMax(0, Combo1->findData(configured));
         Combo1->setCurrentIndex(index);
@@ -164,7 +156,7 @@ bool fHoster::mInitialize() {
     ProcScope scope("fHoster.mInitialize");
     bool result = false;
     scope.run([&] {
-        setWindowTitle(m_appTitle);
+        setWindowTitle(m_settings.appTitle);
         const HosterLayout::CalendarPanes calendars = m_layout->addCalendarPanes();
         m_month = calendars.month;
         m_week = calendars.week;
@@ -187,20 +179,16 @@ bool fHoster::mInitialize() {
         connect(tree, &QTreeWidget::itemActivated, this, click);
 
         // The day pages, tabbed at the right.
-        m_layout->addDayPanes(dayPageSettings());
+        m_layout->addDayPanes(m_view.dayPageSettings());
         m_layout->settle();
 
         // The toolbar in use; the window's own tools carry its handle with or without a host.
-        m_toolBarRecord = m_tools->start(hWnd(), m_user, pVersion());
+        m_toolBarRecord = m_tools->start(hWnd(), m_settings.user, pVersion());
 
-        m_colors = std::make_unique<cLiturgicalColors>();
-        m_colors->mSetDefaultColors();
-        // The colours the calendars name to a screen reader.
-        m_month->setColorTable(m_colors->table());
-        m_week->setColorTable(m_colors->table());
+        m_view.setPanes(m_month, m_week, m_yearTree.get(), m_goTo);
         m_notes->startTips();
 
-        nameCalendarDays();
+        m_view.nameCalendarDays();
         m_layout->retitle();
 
         m_layout->saveHome();
@@ -233,22 +221,6 @@ void fHoster::connectCalendars() {
     // Enter on a day brings its page forward.
     connect(m_month, &MonthCalendarView::dayActivated, this, [this] { openDayPage(); });
     connect(m_week, &WeekCalendarView::dayActivated, this, [this] { openDayPage(); });
-}
-
-HosterLayout::DayPageSettings fHoster::dayPageSettings() const {
-    return {m_appTitle, m_connectionString, m_vkIniFile, m_sqlMode, m_user, pVersion()};
-}
-
-void fHoster::nameCalendarDays() {
-    // Weekday names (Sunday first) and month names of the edition's language.
-    const QLocale locale = ResourceStrings::locale();
-    setLocale(locale);
-    const QString dayNames = CalendarPaint::localeDayNames(locale).join(QLatin1Char(','));
-    const QString monthNames = CalendarPaint::localeMonthNames(locale).join(QLatin1Char(','));
-    m_month->setDayNames(dayNames);
-    m_month->setMonthNames(monthNames);
-    m_week->setDayNames(dayNames);
-    m_week->setMonthNames(monthNames);
 }
 
 void fHoster::goToDate(const QDate& date) {
@@ -310,10 +282,7 @@ QList<cDockingPane*> fHoster::panes() const {
 }
 
 fThisDay* fHoster::dayPage(int number) const {
-    const cDockingPane* p = pane(number);
-    if (!p)
-        return nullptr;
-    return qobject_cast<fThisDay*>(cWindowList::find(p->windowHandle32()));
+    return m_view.dayPage(number);
 }
 
 void fHoster::openDayPage() {
@@ -371,140 +340,7 @@ bool fHoster::focusNextPrevChild(bool next) {
            QMainWindow::focusNextPrevChild(next);
 }
 
-// ---- What the model shows ---------------------------------------------------------------------
-
-template <class Fill> void fHoster::configureFill(Fill& fill) const {
-    fill.setPFillData(QVariant());
-    fill.setPVkIniFile(m_vkIniFile);
-    fill.setPUser(m_user);
-    fill.setPVersion(pVersion());
-    fill.setPoLitColors(m_colors.get());
-    fill.setPSQLMode(m_sqlMode ? -1 : 0);
-    fill.setPConnectionString(m_connectionString);
-}
-
-void fHoster::showMonthDate(const QDate& date) {
-    const QSignalBlocker block(m_month);
-    m_month->setCurrentDate(date);
-    m_month->refresh();
-    m_goTo->showDate(date);
-}
-
-void fHoster::fillMonth() {
-    run("fHoster.updateCalendar", [&] {
-        cFillCalendar fill;
-        configureFill(fill);
-        fill.setPctMonth(&m_month->model());
-        fill.mFillCalendar();
-        m_month->refresh();
-    });
-}
-
-QString fHoster::dayCellText(int day) const {
-    return m_month->dayCellText(day);
-}
-
-int fHoster::firstDayOfWeek() const {
-    return m_month->firstDayOfWeek();
-}
-
-void fHoster::fillWeek(const QDate& first, const QDate& last) {
-    run("fHoster.updateWeekCalendar", [&] {
-        const QSignalBlocker block(m_week);
-        m_week->setRange(first, last);
-        cFillWeekCalendar fill;
-        configureFill(fill);
-        fill.setPctCalendar(&m_week->model());
-        fill.mFillCalendar();
-        m_week->redraw();
-    });
-}
-
-void fHoster::showWeekDate(const QDate& date) {
-    const QSignalBlocker block(m_week);
-    m_week->setCurrentDate(date);
-    m_week->ensureDateVisible(date);
-    m_week->redraw();
-}
-
-bool fHoster::treeEmpty() const {
-    return !m_yearTree || m_yearTree->isEmpty();
-}
-
-void fHoster::loadTree(const QDate& date) {
-    run("fHoster.loadTListData", [&] {
-        m_yearTree->load(
-            [&] {
-                // Bounded to the supported years: one corrupted date must not make millions
-                // of items.
-                const CalendarSpan span = CalendarSpan::read(openDatabase());
-                if (span.hasBadDates())
-                    ProcScope::handle(Failure::overflow(CalendarSpan::badDatesText()));
-                return span;
-            },
-            date.year(), date.month());
-    });
-}
-
-void fHoster::selectTreeMonth(const QDate& date) {
-    if (treeEmpty())
-        return;
-    // The tree is filled: this only selects.
-    m_yearTree->load([] { return CalendarSpan(); }, date.year(), date.month());
-}
-
-bool fHoster::showDay(qint16 pane, const QDate& date) {
-    bool result = false;
-    run("fHoster.UpdateDay", [&] {
-        fThisDay* page = dayPage(pane);
-        if (!page)
-            return;
-        page->setPDate(OleDate::fromDate(date));
-        result = page->mShow();
-    });
-    return result;
-}
-
-void fHoster::showEdition(const QDate& date) {
-    // The panes of the edition, in its language, at once.
-    m_layout->replaceDayPanes(dayPageSettings());
-    nameCalendarDays();
-    for (QWidget* w : cWindowList::windows()) {
-        auto* page = qobject_cast<fThisDay*>(w);
-        if (!page || !isAncestorOf(page) ||
-            !HostInteraction::dayPanes(pVersion()).contains(qint16(page->tag().toInt())))
-            continue;
-        // Made afresh for the edition: its headings and its language.
-        page->setPVersion(pVersion());
-        page->mInitialize();
-        page->setPDate(OleDate::fromDate(date));
-        page->mShow(true);
-    }
-}
-
-bool fHoster::setStatusText(const QString& text) {
-    bool handed = false;
-    run("fHoster.setStatusText",
-        [&] { handed = mLateBound::setProperty(m_app, "pStatusText", text); });
-    return handed;
-}
-
-void fHoster::sendMessage(qint32 code) {
-    if (!m_notify)
-        return;
-    mLateBound::call(m_notify, "mMsgFromClient", {code});
-}
-
-void fHoster::describeOutput(const QString& text) {
-    m_tools->describeOutput(text);
-}
-
 // ---- Notes, tree and editions -----------------------------------------------------------------
-
-void fHoster::announceStatus(const QString& status) {
-    if (!status.isEmpty() && setStatusText(status))
-        sendMessage(HostInteraction::kStatusChanged);
-}
 
 QString fHoster::getNote(int day) {
     ProcScope scope("fHoster.getNote");
@@ -512,8 +348,8 @@ QString fHoster::getNote(int day) {
     scope.run([&] {
         if (!m_month)
             return;
-        note = DayNote::read(openDatabase(), m_month->shownYear(), m_month->shownMonth(), day,
-                             pVersion());
+        note = DayNote::read(m_settings.openDatabase(), m_month->shownYear(), m_month->shownMonth(),
+                             day, pVersion());
     });
     return note;
 }
@@ -550,7 +386,7 @@ void fHoster::onEditionChosen(int index) {
     scope.run(
         [&] {
             const qint32 code = Combo1->itemData(index).toInt();
-            if (m_model.chooseEdition(code, m_vkIniFile,
+            if (m_model.chooseEdition(code, m_settings.vkIniFile,
                                       m_disk ? *m_disk : RealDiskInterface::instance()))
                 m_chosenIndex = index;
         },
@@ -569,7 +405,7 @@ QObject* fHoster::toolbarInUse() const {
 }
 
 bool fHoster::mAttachToolbar() {
-    run("fHoster.mAttachToolbar", [&] { m_tools->attach(m_notify); });
+    run("fHoster.mAttachToolbar", [&] { m_tools->attach(m_settings.notify); });
     return false;
 }
 
@@ -619,10 +455,10 @@ bool fHoster::DoCommand(const QString& id) {
 bool fHoster::sendCommand(const QString& id) {
     bool result = false;
     run("fHoster.sendCommand", [&] {
-        if (!m_notify)
+        if (!m_settings.notify)
             return;
-        mLateBound::setProperty(m_notify, "pCommand", id);
-        sendMessage(5);
+        mLateBound::setProperty(m_settings.notify, "pCommand", id);
+        m_view.sendMessage(5);
         result = true;
     });
     return result;
@@ -636,21 +472,22 @@ bool fHoster::doPrint(const QString& command) {
     job.month = m_month;
     job.weekCalendar = m_week;
     job.version = pVersion();
-    job.appTitle = m_appTitle;
+    job.appTitle = m_settings.appTitle;
     job.caption = windowTitle();
-    job.notify = m_notify;
+    job.notify = m_settings.notify;
     job.owner = this;
     return HostPrinting::doPrint(job, command);
 }
 
 bool fHoster::doPrintBrowser(const QString& command) {
-    return HostPrinting::doPrintBrowser(dayPage(m_model.dayPageShown()), m_notify, command);
+    return HostPrinting::doPrintBrowser(dayPage(m_model.dayPageShown()), m_settings.notify,
+                                        command);
 }
 
 bool fHoster::openInMSWord() {
-    return m_export->openInMSWord(
-        m_model.printsDayPage(), dayPage(m_model.dayPageShown()),
-        {m_model.state().date, m_vkIniFile, pVersion(), m_sqlMode, m_connectionString});
+    return m_export->openInMSWord(m_model.printsDayPage(), dayPage(m_model.dayPageShown()),
+                                  {m_model.state().date, m_settings.vkIniFile, pVersion(),
+                                   m_settings.sqlMode, m_settings.connectionString});
 }
 
 QObject* fHoster::getMSWordAppDoc() {
@@ -667,15 +504,15 @@ bool fHoster::doSend(const QString& command) {
 }
 
 bool fHoster::newService(const QString& id) {
-    const HostServices::Outcome outcome =
-        HostServices::newService({m_vkIniFile, m_user, pVersion(), m_appTitle, m_model.state().date,
-                                  m_connectionString, m_sqlMode},
-                                 id);
+    const HostServices::Outcome outcome = HostServices::newService(
+        {m_settings.vkIniFile, m_settings.user, pVersion(), m_settings.appTitle,
+         m_model.state().date, m_settings.connectionString, m_settings.sqlMode},
+        id);
     // A service just planned must show at once in the calendars, and the status bar says what
     // was planned.
     if (outcome.created) {
         run("fHoster.newService", [&] { m_model.refill(); });
-        announceStatus(outcome.status);
+        m_view.announceStatus(outcome.status);
     }
     return outcome.result;
 }
