@@ -20,6 +20,7 @@
 #include "host_window/cToolBar.h"
 #include "host_window/mCommands.h"
 #include "host_window/mLateBound.h"
+#include "host_window/ui/EditionChooserBox.h"
 #include "host_window/ui/GoToDate.h"
 #include "host_window/ui/HostExport.h"
 #include "host_window/ui/HostPrinting.h"
@@ -72,6 +73,7 @@ fHoster::fHoster(QWidget* parent)
     m_goTo = tools.goTo;
     Command1 = tools.today;
     Combo1 = tools.chooser;
+    m_chooser = std::make_unique<EditionChooserBox>(*Combo1, m_model, m_settings);
     connect(m_goTo, &GoToDate::chosen, this, [this](const QDate& d) { goToDate(d); });
     connect(Command1, &QPushButton::clicked, this,
             [this] { run("fHoster.Command1_Click", [&] { m_model.goTo(now().date()); }); });
@@ -130,23 +132,7 @@ void fHoster::loadStep() {
     scope.run([&] {
         m_loading = true;
         m_layout->setLoading(true);
-        const bool multi = shared().gMultiEditionMode;
-        Combo1->setVisible(multi);
-        if (!multi)
-            return;
-        // An edition whose database is missing stays in the list, named with the file it
-        // needs, but cannot be picked.
-        auto* model = qobject_cast<QStandardItemModel*>(Combo1->model());
-        for (const EditionChooser::Item& item : EditionChooser::items(m_settings.liturgyFile())) {
-            Combo1->addItem(EditionChooser::itemText(item), item.code);
-            if (!item.available && model)
-                model->item(Combo1->count() - 1)->setEnabled(false);
-        }
-        const qint32 configured = mMain::validateVersion(pVersion(), m_settings.vkIniFile);
-        // The first item of that code; none: the first item.
-        const int index = qMax(0, Combo1->findData(configured));
-        Combo1->setCurrentIndex(index);
-        m_chosenIndex = index;
+        m_chooser->fill(pVersion());
     });
 }
 
@@ -379,23 +365,13 @@ void fHoster::onTreeClicked(int index) {
     });
 }
 
+void fHoster::setDisk(DiskInterface* disk) {
+    m_chooser->setDisk(disk);
+}
+
 void fHoster::onEditionChosen(int index) {
-    if (m_loading || index < 0)
-        return;
-    ProcScope scope("fHoster.Combo1_Click");
-    scope.run(
-        [&] {
-            const qint32 code = Combo1->itemData(index).toInt();
-            if (m_model.chooseEdition(code, m_settings.vkIniFile,
-                                      m_disk ? *m_disk : RealDiskInterface::instance()))
-                m_chosenIndex = index;
-        },
-        [&](const Failure& failure) {
-            ProcScope::handle(failure);
-            // The chooser keeps showing the edition that the INI file names.
-            const QSignalBlocker block(Combo1);
-            Combo1->setCurrentIndex(m_chosenIndex);
-        });
+    if (!m_loading)
+        m_chooser->chosen(index);
 }
 
 // ---- Toolbar and output -----------------------------------------------------------------------

@@ -15,6 +15,7 @@
 
 class DiskInterface;
 
+class EditionChooserBox;
 class GoToDate;
 class HostExport;
 class HostToolbar;
@@ -66,7 +67,7 @@ public:
     QString pAppTitle() const { return m_settings.appTitle; }
     void setPAppTitle(const QString& v) { m_settings.appTitle = v; }
     // The disk that the edition chooser writes the INI file through (tests make it fail).
-    void setDisk(DiskInterface* disk) { m_disk = disk; }
+    void setDisk(DiskInterface* disk);
     QObject* pApp() const { return m_settings.app; }
     void setPApp(QObject* v) { m_settings.app = v; }
     QObject* pNotify() const { return m_settings.notify; }
@@ -161,23 +162,22 @@ private:
 
     bool m_loading = false;
     bool m_loaded = false;
-    int m_chosenIndex = 0; // the chooser item that the INI file names
-    DiskInterface* m_disk = nullptr;
 
     std::unique_ptr<HostExport> m_export;
     std::unique_ptr<HosterLayout> m_layout;
     std::unique_ptr<HostToolbar> m_tools;
     HosterView m_view;
     HostInteraction m_model;
+    std::unique_ptr<EditionChooserBox> m_chooser;
+    GoToDate* m_goTo = nullptr;
+    QPushButton* Command1 = nullptr;
+    QComboBox* Combo1 = nullptr;
     std::unique_ptr<NoteDisplay> m_notes;
     std::unique_ptr<YearMonthTree> m_yearTree;
     std::unique_ptr<cToolBar> m_toolBarRecord;
     MonthCalendarView* m_month = nullptr;
     WeekCalendarView* m_week = nullptr;
 
-    GoToDate* m_goTo = nullptr;
-    QComboBox* Combo1 = nullptr;
-    QPushButton* Command1 = nullptr;
     QLabel* LabelTooltip = nullptr;
     QToolBar* SSActiveToolBars1 = nullptr;
 };
