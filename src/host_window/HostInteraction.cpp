@@ -9,6 +9,7 @@
 #include "host_window/HostInteractionView.h"
 #include "resources/ResourceStrings.h"
 #include "resources/mMain.h"
+#include "support/EditionCode.h"
 #include "support/SharedState.h"
 #include "support/UserInterface.h"
 
@@ -19,9 +20,9 @@ HostInteraction::HostInteraction(HostInteractionView& view, const State& state)
 
 QList<qint16> HostInteraction::dayPanes(qint32 version) {
     QList<qint16> panes{kReadingsPane};
-    if (version != kEditionWithoutPrayers)
+    if (version != EditionCode::kOrsaveGatheringChurch)
         panes.append(kPrayersPane);
-    if (version == kEditionWithOrdo)
+    if (version == EditionCode::kKorvaDiocese)
         panes.append(kOrdoPane);
     return panes;
 }

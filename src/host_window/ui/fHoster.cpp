@@ -4,19 +4,11 @@
 
 #include "host_window/ui/fHoster.h"
 
-#include "calendar/CalendarSpan.h"
 #include "calendar/DayNote.h"
-#include "calendar/cFillCalendar.h"
-#include "calendar/cFillWeekCalendar.h"
-#include "calendar/cLiturgicalColors.h"
-#include "controls/ui/CalendarPaint.h"
-#include "controls/ui/DateField.h"
 #include "controls/ui/MonthCalendarView.h"
 #include "controls/ui/WeekCalendarView.h"
 #include "controls/ui/cWindowList.h"
-#include "data/mADO.h"
 #include "day_page/ui/fThisDay.h"
-#include "host_window/EditionChooser.h"
 #include "host_window/cToolBar.h"
 #include "host_window/mCommands.h"
 #include "host_window/mLateBound.h"
@@ -32,25 +24,18 @@
 #include "host_window/ui/YearMonthTree.h"
 #include "host_window/ui/cDockingPane.h"
 #include "host_window/ui/cPaneWindow.h"
-#include "resources/ResourceStrings.h"
-#include "resources/mMain.h"
 #include "support/COSInfo.h"
 #include "support/DiskInterface.h"
-#include "support/Failure.h"
 #include "support/LateBinding.h"
 #include "support/OleDate.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
-#include "support/modIni.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFocusEvent>
 #include <QMenu>
 #include <QPushButton>
-#include <QSignalBlocker>
-#include <QStandardItemModel>
 #include <QTextBrowser>
 #include <QTreeWidget>
 

@@ -10,7 +10,6 @@
 #include "host_window/ui/HosterView.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <memory>
 
 class DiskInterface;
@@ -21,7 +20,6 @@ class HostExport;
 class HostToolbar;
 class MonthCalendarView;
 class NoteDisplay;
-class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -31,8 +29,6 @@ class QTreeWidget;
 class WeekCalendarView;
 class YearMonthTree;
 class cDockingPane;
-class cLiturgicalColors;
-class cPaneWindow;
 class cToolBar;
 class cToolTip;
 class fThisDay;
