@@ -49,11 +49,15 @@ QString HostInteraction::paneTitle(int pane) {
 void HostInteraction::start(const QDate& date) {
     m_state.date = date;
     m_view.showMonthDate(date);
+    // The first fill, then the status text of the day it shows (message 2), then the month
+    // pane selected (message 1), in the order the host is told of them.
+    fillMonth();
+    m_state.calendarMode = kMonthMode;
+    refreshStatus();
     paneAction(PaneActivated, kMonthPane);
     m_state.dayPagePending = true;
     m_state.currentDayPane = kReadingsPane;
     m_state.output = Output::DayPage;
-    refreshStatus();
     describeOutput();
 }
 
