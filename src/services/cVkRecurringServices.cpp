@@ -216,7 +216,9 @@ const CalendarSpan& cVkRecurringServices::liturgySpan() const {
         const qint16 mode = onServer() ? -1 : 0;
         const ConnectionPtr connection =
             mADO::getConnection(file, mADO::mGetConString(file, mode, m_connectionString));
-        m_span = CalendarSpan::read(connection);
+        // A database without a calendar (a server that holds only the plan) is told by the
+        // refusal's own sentence, not by the engine's.
+        m_span = CalendarSpan::read(connection, true);
         mADO::closeConnection(file);
     } catch (const Failure&) {
         // Unreadable data covers nothing: the refusal says so.
