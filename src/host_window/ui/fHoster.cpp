@@ -27,6 +27,7 @@
 #include "host_window/ui/HostToolbar.h"
 #include "host_window/ui/HosterLayout.h"
 #include "host_window/ui/NoteDisplay.h"
+#include "host_window/ui/ServiceMenu.h"
 #include "host_window/ui/YearMonthTree.h"
 #include "host_window/ui/cDockingPane.h"
 #include "host_window/ui/cPaneWindow.h"
@@ -235,6 +236,10 @@ void fHoster::connectCalendars() {
     // Enter on a day brings its page forward.
     connect(m_month, &MonthCalendarView::dayActivated, this, [this] { openDayPage(); });
     connect(m_week, &WeekCalendarView::dayActivated, this, [this] { openDayPage(); });
+    connect(m_week, &WeekCalendarView::menuRequested, this,
+            [this](const QDate& date, const QString& line, const QPoint& at) {
+                serviceMenu(date, line, at);
+            });
 }
 
 HosterLayout::DayPageSettings fHoster::dayPageSettings() const {
@@ -686,11 +691,22 @@ bool fHoster::newService(const QString& id) {
         HostServices::newService({m_vkIniFile, m_user, pVersion(), m_appTitle, m_model.state().date,
                                   m_connectionString, m_sqlMode},
                                  id);
-    // A service just planned must show at once in the calendars, and the status bar says what
-    // was planned.
-    if (outcome.created) {
-        run("fHoster.newService", [&] { m_model.refill(); });
-        announceStatus(outcome.status);
-    }
+    planChanged(outcome.status);
     return outcome.result;
+}
+
+void fHoster::serviceMenu(const QDate& date, const QString& line, const QPoint& globalPos) {
+    ServiceMenu::popup(
+        this, {m_vkIniFile, m_user, pVersion(), m_appTitle, date, m_connectionString, m_sqlMode},
+        date, line, globalPos,
+        [this](const HostServices::Outcome& outcome) { planChanged(outcome.status); });
+}
+
+void fHoster::planChanged(const QString& status) {
+    if (status.isEmpty())
+        return;
+    // What was just planned, changed or removed shows at once in the calendars, and the status
+    // bar says what it was.
+    run("fHoster.planChanged", [&] { m_model.refill(); });
+    announceStatus(status);
 }

@@ -159,6 +159,11 @@ private:
     void describeOutput(const QString& text) override;
     // Sets the status text to `status` and announces it to the host (message 2).
     void announceStatus(const QString& status);
+    // The plan changed from this window: the calendars show it and the status bar says what
+    // changed.
+    void planChanged(const QString& status);
+    // The menu of the services of `date` in the week calendar (see ServiceMenu).
+    void serviceMenu(const QDate& date, const QString& line, const QPoint& globalPos);
 
     void loadStep();
     void connectCalendars();
