@@ -7,8 +7,10 @@
 // window shows without being touched.
 #include "app/HostWindow.h"
 #include "calendar/CalendarTestData.h"
+#include "common/ServerTestDatabase.h"
 #include "common/SqlFile.h"
 #include "common/TestEnv.h"
+#include "data/ServerCopy.h"
 #include "support/OleDate.h"
 
 #include <QAbstractButton>
@@ -75,6 +77,7 @@ protected:
         for (int day = 1; day <= 31; ++day)
             days.append({day, ole(QDate(2024, 3, day)), 0, 2, QStringLiteral("Day %1").arg(day)});
         ASSERT_TRUE(createLiturgy(liturgy, days));
+        ASSERT_TRUE(resetPlan());
         ini = writeFile("host.ini", iniText(liturgy, plan));
         // The person at the keyboard: answers each question as the journey says and types into
         // each other dialog.
@@ -116,9 +119,18 @@ protected:
         TestEnv::TearDown();
     }
 
-    bool open(HostWindow& window) {
+    // The plan of every journey: two services on Tuesday.
+    bool resetPlan() const {
+        QFile::remove(plan);
+        return createPlan(
+            plan, {{ole(kTuesday), timeOfDay(10, 0), "Mass", "Nave"},
+                   {ole(kTuesday), timeOfDay(19, 30), "Carol Service", "St Mary's Church"}});
+    }
+
+    bool open(HostWindow& window, const QString& server = QString()) {
         HostWindow::Options options;
         options.iniFile = ini;
+        options.server = server;
         options.date = kTuesday;
         QString error;
         window.resize(1280, 800);
@@ -261,10 +273,7 @@ TEST_F(PlanChangesTest, TheWeeksMenuChangesAndRemovesAServiceByKeysOrMouse) {
     };
     for (const Journey& j : journeys) {
         SCOPED_TRACE(j.name);
-        QFile::remove(plan);
-        ASSERT_TRUE(createPlan(
-            plan, {{ole(kTuesday), timeOfDay(10, 0), "Mass", "Nave"},
-                   {ole(kTuesday), timeOfDay(19, 30), "Carol Service", "St Mary's Church"}}));
+        ASSERT_TRUE(resetPlan());
         asked.clear();
         typedInto = nullptr;
         answer = j.answer;
@@ -280,5 +289,55 @@ TEST_F(PlanChangesTest, TheWeeksMenuChangesAndRemovesAServiceByKeysOrMouse) {
         EXPECT_EQ(planned(), j.planned);
         EXPECT_EQ(status(window), j.status.isEmpty() ? before : j.status);
         EXPECT_EQ(shown(window, kTuesday), j.shown);
+    }
+}
+
+TEST_F(PlanChangesTest, AServicePlannedOrRemovedByAnotherProgramShowsAtOnce) {
+    const ServerTestDatabase server;
+    QString error;
+    const bool onServer =
+        server.skipReason().isEmpty() &&
+        ServerCopy::copy(path("Brastelo.MDB"), Schema::Kind::Liturgy, server.connectionString(),
+                         &error) &&
+        ServerCopy::copy(plan, Schema::Kind::Plan, server.connectionString(), &error);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    // The plan file and, with the test cluster, the plan on the server.
+    QStringList servers{QString()};
+    if (onServer)
+        servers.append(server.connectionString());
+    for (const QString& cs : servers) {
+        SCOPED_TRACE(cs.isEmpty() ? "file" : "server");
+        HostWindow window;
+        ASSERT_TRUE(open(window, cs));
+        ASSERT_EQ(shown(window, kTuesday), QStringList({kDay, kMassLine, kCarolLine}));
+        const QString before = status(window);
+        const auto other = [&](QStringList arguments) {
+            arguments << "--ini" << ini;
+            if (!cs.isEmpty())
+                arguments << "--server" << cs;
+            const ProgramRun run = runProgram(QStringLiteral(LC_APP_PROGRAM), arguments);
+            EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        };
+        const QDate thursday(2024, 3, 14);
+        other({"service", "add", "2024-03-14", "--time", "18:00", "--type", "Vespers", "--place",
+               "Crypt"});
+        const QStringList vespers{"Day 14", "6:00 PM - Crypt - Vespers"};
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shown(window, thursday) == vespers; }, 2000))
+            << shown(window, thursday).join(" | ").toStdString();
+        other({"service", "remove", "2024-03-12", "--time", "19:30"});
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                return shown(window, kTuesday) == QStringList({kDay, kMassLine});
+            },
+            2000))
+            << shown(window, kTuesday).join(" | ").toStdString();
+        // The day chosen and what the status bar says stay.
+        EXPECT_EQ(week(window)->property("currentDate").toDate(), kTuesday);
+        EXPECT_EQ(status(window), before);
+        EXPECT_EQ(shown(window, thursday), vespers);
+        // The next round starts from the same plan.
+        other({"service", "remove", "2024-03-14", "--time", "18:00"});
+        other({"service", "add", "2024-03-12", "--time", "19:30", "--type", "Carol Service",
+               "--place", "St Mary's Church"});
     }
 }

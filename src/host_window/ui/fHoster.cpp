@@ -14,6 +14,7 @@
 #include "controls/ui/MonthCalendarView.h"
 #include "controls/ui/WeekCalendarView.h"
 #include "controls/ui/cWindowList.h"
+#include "data/PlanWatch.h"
 #include "data/mADO.h"
 #include "day_page/ui/fThisDay.h"
 #include "host_window/EditionChooser.h"
@@ -210,9 +211,27 @@ bool fHoster::mInitialize() {
         focusPane(HostInteraction::kMonthPane);
         focusPane(HostInteraction::kReadingsPane);
         m_layout->layoutTools();
+        watchPlan();
         result = true;
     });
     return result;
+}
+
+void fHoster::watchPlan() {
+    m_planWatch = std::make_unique<PlanWatch>();
+    try {
+        if (m_sqlMode && !m_connectionString.isEmpty())
+            m_planWatch->watchServer(m_connectionString);
+        else
+            m_planWatch->watchFile(
+                modIni::read(m_vkIniFile, QStringLiteral("Files"), QStringLiteral("PlanFile")));
+    } catch (const Failure& failure) {
+        // The window works on; it shows changes made elsewhere when it is next filled.
+        ProcScope::handle(failure);
+    }
+    // The date, the selection and the status bar stay; the calendars show the plan as it is.
+    connect(m_planWatch.get(), &PlanWatch::changed, this,
+            [this] { run("fHoster.planWatch", [&] { m_model.refill(false); }); });
 }
 
 void fHoster::connectCalendars() {
@@ -707,6 +726,9 @@ void fHoster::planChanged(const QString& status) {
         return;
     // What was just planned, changed or removed shows at once in the calendars, and the status
     // bar says what it was.
+    // The watch need not report this change again.
+    if (m_planWatch)
+        m_planWatch->seen();
     run("fHoster.planChanged", [&] { m_model.refill(); });
     announceStatus(status);
 }
