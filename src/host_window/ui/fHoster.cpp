@@ -8,6 +8,7 @@
 #include "controls/ui/MonthCalendarView.h"
 #include "controls/ui/WeekCalendarView.h"
 #include "controls/ui/cWindowList.h"
+#include "data/PlanWatch.h"
 #include "day_page/ui/fThisDay.h"
 #include "host_window/cToolBar.h"
 #include "host_window/mCommands.h"
@@ -20,16 +21,19 @@
 #include "host_window/ui/HostToolbar.h"
 #include "host_window/ui/HosterLayout.h"
 #include "host_window/ui/NoteDisplay.h"
+#include "host_window/ui/ServiceMenu.h"
 #include "host_window/ui/TabStops.h"
 #include "host_window/ui/YearMonthTree.h"
 #include "host_window/ui/cDockingPane.h"
 #include "host_window/ui/cPaneWindow.h"
 #include "support/COSInfo.h"
 #include "support/DiskInterface.h"
+#include "support/Failure.h"
 #include "support/LateBinding.h"
 #include "support/OleDate.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
+#include "support/modIni.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -166,9 +170,27 @@ bool fHoster::mInitialize() {
         m_layout->raise(HostInteraction::kMonthPane);
         m_model.start(m_month->currentDate());
         m_layout->layoutTools();
+        watchPlan();
         result = true;
     });
     return result;
+}
+
+void fHoster::watchPlan() {
+    m_planWatch = std::make_unique<PlanWatch>();
+    try {
+        if (m_settings.sqlMode && !m_settings.connectionString.isEmpty())
+            m_planWatch->watchServer(m_settings.connectionString);
+        else
+            m_planWatch->watchFile(modIni::read(m_settings.vkIniFile, QStringLiteral("Files"),
+                                                QStringLiteral("PlanFile")));
+    } catch (const Failure& failure) {
+        // The window works on; it shows changes made elsewhere when it is next filled.
+        ProcScope::handle(failure);
+    }
+    // The date, the selection and the status bar stay; the calendars show the plan as it is.
+    connect(m_planWatch.get(), &PlanWatch::changed, this,
+            [this] { run("fHoster.planWatch", [&] { m_model.refill(false); }); });
 }
 
 void fHoster::connectCalendars() {
@@ -192,6 +214,10 @@ void fHoster::connectCalendars() {
     // Enter on a day brings its page forward.
     connect(m_month, &MonthCalendarView::dayActivated, this, [this] { openDayPage(); });
     connect(m_week, &WeekCalendarView::dayActivated, this, [this] { openDayPage(); });
+    connect(m_week, &WeekCalendarView::menuRequested, this,
+            [this](const QDate& date, const QString& line, const QPoint& at) {
+                serviceMenu(date, line, at);
+            });
 }
 
 void fHoster::goToDate(const QDate& date) {
@@ -469,11 +495,27 @@ bool fHoster::newService(const QString& id) {
         {m_settings.vkIniFile, m_settings.user, pVersion(), m_settings.appTitle,
          m_model.state().date, m_settings.connectionString, m_settings.sqlMode},
         id);
-    // A service just planned must show at once in the calendars, and the status bar says what
-    // was planned.
-    if (outcome.created) {
-        run("fHoster.newService", [&] { m_model.refill(); });
-        m_view.announceStatus(outcome.status);
-    }
+    planChanged(outcome.status);
     return outcome.result;
+}
+
+void fHoster::serviceMenu(const QDate& date, const QString& line, const QPoint& globalPos) {
+    ServiceMenu::popup(this,
+                       {m_settings.vkIniFile, m_settings.user, pVersion(), m_settings.appTitle,
+                        date, m_settings.connectionString, m_settings.sqlMode},
+                       date, line, globalPos, [this](const HostServices::Outcome& outcome) {
+                           planChanged(outcome.status);
+                       });
+}
+
+void fHoster::planChanged(const QString& status) {
+    if (status.isEmpty())
+        return;
+    // What was just planned, changed or removed shows at once in the calendars, and the status
+    // bar says what it was.
+    // The watch need not report this change again.
+    if (m_planWatch)
+        m_planWatch->seen();
+    run("fHoster.planChanged", [&] { m_model.refill(); });
+    m_view.announceStatus(status);
 }

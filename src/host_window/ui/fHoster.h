@@ -20,6 +20,7 @@ class HostExport;
 class HostToolbar;
 class MonthCalendarView;
 class NoteDisplay;
+class PlanWatch;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -141,6 +142,13 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // The plan changed from this window: the calendars show it and the status bar says what
+    // changed.
+    void planChanged(const QString& status);
+    // The menu of the services of `date` in the week calendar (see ServiceMenu).
+    void serviceMenu(const QDate& date, const QString& line, const QPoint& globalPos);
+    // Watches the plan, so that a change made elsewhere shows at once.
+    void watchPlan();
     void loadStep();
     void connectCalendars();
     // A pane brought in front by its tab takes the focus from the pane it hides.
@@ -169,6 +177,7 @@ private:
     QPushButton* Command1 = nullptr;
     QComboBox* Combo1 = nullptr;
     std::unique_ptr<NoteDisplay> m_notes;
+    std::unique_ptr<PlanWatch> m_planWatch;
     std::unique_ptr<YearMonthTree> m_yearTree;
     std::unique_ptr<cToolBar> m_toolBarRecord;
     MonthCalendarView* m_month = nullptr;
