@@ -10,8 +10,7 @@
 // would do. Wall time, since the waiting is the point; the two sides in turns (Turns.h). The
 // user counter `ratio` is the first over the second; `floor_us` the second.
 
-#include "BareSqlite.h"
-#include "CalendarFiles.h"
+#include "MonthFillFiles.h"
 #include "Turns.h"
 #include "calendar/cFillCalendar.h"
 #include "calendar/cLiturgicalColors.h"
@@ -30,12 +29,8 @@
 
 namespace {
 
-struct Fixture : bench::TemporaryFolder, bench::CalendarFiles {
-    Fixture() : bench::CalendarFiles(dir.path()) {}
-};
-
-Fixture& fixture() {
-    static Fixture f;
+bench::CalendarFolder& fixture() {
+    static bench::CalendarFolder f;
     return f;
 }
 
@@ -68,7 +63,7 @@ struct Writer {
 };
 
 void plan_watch_refill(benchmark::State& state) {
-    const Fixture& f = fixture();
+    const bench::CalendarFolder& f = fixture();
     cLiturgicalColors colors;
     colors.mSetDefaultColors();
     MonthCalendarModel month;
@@ -99,43 +94,25 @@ void plan_watch_refill(benchmark::State& state) {
         loop.exec();
         guard.stop();
     };
-    sqlite3* plan = bench::openBare(f.planFile);
-    sqlite3* liturgy = bench::openBare(f.liturgyFile);
-    {
-        bench::BareStatement calendar{
-            liturgy,
-            "SELECT ID, Date, FeastRef, Day_Color, ShortName FROM tbCalenderData  WHERE Date >=? "
-            "AND Date <=? ORDER BY ID",
-            {bench::Column::Integer, bench::Column::Real, bench::Column::Integer,
-             bench::Column::Integer, bench::Column::Text}};
-        bench::BareStatement services{
-            plan,
-            "SELECT Time, Date, ServType FROM tbMainPlan  WHERE Date "
-            ">=? AND Date <=? ORDER BY Date,Time",
-            {bench::Column::Real, bench::Column::Real, bench::Column::Text}};
-        const double from = OleDate::fromDate(QDate(2024, 3, 1));
-        const double to = OleDate::fromDate(QDate(2024, 3, 31));
-        const auto bare = [&] {
-            writer.commit();
-            benchmark::DoNotOptimize(calendar.run(from, to) + services.run(from, to));
-        };
-        // The watch's notifications of the floor's commit are over before the next turn.
-        const auto settle = [&] {
-            QElapsedTimer waited;
-            waited.start();
-            while (waited.elapsed() < 3 * PlanWatch::kSettleMs)
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-            watch.seen();
-        };
-        bench::Turns turns;
-        for (auto _ : state)
-            turns = bench::alternate(21, wallNanos, ours, bare, settle);
-        if (missed)
-            state.SkipWithError("a commit was not seen within five seconds");
-        bench::report(state, turns);
-    }
-    sqlite3_close(plan);
-    sqlite3_close(liturgy);
+    bench::BareMonthFill bareFill(f);
+    const auto bare = [&] {
+        writer.commit();
+        benchmark::DoNotOptimize(bareFill.run(QDate(2024, 3, 1)));
+    };
+    // The watch's notifications of the floor's commit are over before the next turn.
+    const auto settle = [&] {
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 3 * PlanWatch::kSettleMs)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        watch.seen();
+    };
+    bench::Turns turns;
+    for (auto _ : state)
+        turns = bench::alternate(21, wallNanos, ours, bare, settle);
+    if (missed)
+        state.SkipWithError("a commit was not seen within five seconds");
+    bench::report(state, turns);
 }
 
 BENCHMARK(plan_watch_refill)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
