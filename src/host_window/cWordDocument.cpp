@@ -13,12 +13,17 @@
 
 #include <QBuffer>
 #include <QDate>
+#include <QLocale>
+#include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextDocumentWriter>
+#include <QTextTable>
 
 namespace {
 
 constexpr qsizetype kTitleLength = 60;
+constexpr int kCentury = 100;
+constexpr int kHalfCentury = 50;
 
 } // namespace
 
@@ -65,6 +70,7 @@ void cWordDocument::SaveAs(const QString& fileName) {
 void cWordDocument::saveAs(const QString& fileName, DiskInterface& disk) {
     // The writer closes its device when done, so the document is made in memory and the file
     // replaced only once it is complete.
+    splitLineBreaks();
     QBuffer buffer;
     QTextDocumentWriter writer(&buffer, QByteArrayLiteral("odf"));
     if (!writer.write(&m_text))
@@ -82,6 +88,19 @@ QString cWordDocument::suggestedName(const QDate& date) const {
         if (!title.isEmpty())
             break;
     }
+    // A day page's title begins with its date ("3/5/24 - Tuesday in Lent 3"): the name carries
+    // that day once, in the sortable form at the end, rather than two days side by side.
+    QDate day = date;
+    if (const qsizetype dash = title.indexOf(QStringLiteral(" - ")); dash > 0) {
+        QDate titled = QLocale().toDate(title.left(dash), QLocale::ShortFormat);
+        // Two-digit years are read as of the 1900s; the day is the one nearest the export.
+        while (titled.isValid() && titled.year() < date.year() - kHalfCentury)
+            titled = titled.addYears(kCentury);
+        if (titled.isValid()) {
+            day = titled;
+            title = title.mid(dash + 3);
+        }
+    }
     // No separators or characters that file systems and desktops refuse in a name.
     for (QChar& c : title) {
         if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
@@ -90,7 +109,28 @@ QString cWordDocument::suggestedName(const QDate& date) const {
     title = title.left(kTitleLength).simplified();
     if (title.isEmpty())
         title = QStringLiteral("Document");
-    return title + QLatin1Char(' ') + date.toString(Qt::ISODate) + QStringLiteral(".odt");
+    return title + QLatin1Char(' ') + day.toString(Qt::ISODate) + QStringLiteral(".odt");
+}
+
+void cWordDocument::splitLineBreaks() {
+    QTextCursor at(&m_text);
+    for (;;) {
+        at = m_text.find(QString(QChar::LineSeparator), at);
+        if (at.isNull())
+            return;
+        // A cell of several paragraphs does not survive the writer: its breaks stay.
+        if (at.currentTable())
+            continue;
+        QTextBlockFormat before = at.blockFormat();
+        const QTextCharFormat character = at.charFormat();
+        at.removeSelectedText();
+        // The lines of one paragraph: no spacing between them, the paragraph's around them.
+        QTextBlockFormat after = before;
+        after.setTopMargin(0);
+        before.setBottomMargin(0);
+        at.setBlockFormat(before);
+        at.insertBlock(after, character);
+    }
 }
 
 void cWordDocument::changed() {

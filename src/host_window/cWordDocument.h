@@ -54,11 +54,16 @@ public:
     bool isOpened() const { return m_opened; }
     void setOpened() { m_opened = true; }
     // A file name from the first line of the text and `date` ("Title 2024-03-10.odt"); a
-    // document without text is called "Document".
+    // document without text is called "Document". A first line that begins with a day ("3/10/24
+    // - Lent 4", as a day page's does) names that day instead: "Lent 4 2024-03-10.odt".
     QString suggestedName(const QDate& date) const;
 
 private:
     void changed();
+    // Qt's OpenDocument writer puts a tab before every line break, which a word processor
+    // shows as a blank line at the end of each psalm line: the lines of a paragraph outside
+    // tables become paragraphs of their own, spaced as lines.
+    void splitLineBreaks();
 
     cWordApplication& m_application;
     // Written as OpenDocument text, every image of the document is embedded: only a page's

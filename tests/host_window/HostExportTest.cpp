@@ -17,12 +17,21 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The content.xml of an OpenDocument file, as unzip reads it.
+QString odtContent(const QString& file) {
+    QProcess unzip;
+    unzip.start(u"unzip"_s, {u"-p"_s, file, u"content.xml"_s});
+    unzip.waitForFinished();
+    return QString::fromUtf8(unzip.readAllStandardOutput());
+}
 
 class HostExportTest : public HostWindowTest {
 protected:
@@ -39,7 +48,15 @@ protected:
                        "ContentID, Ref, TypeString) VALUES (1, 2, 1, 204, 1, "
                        "'John 2:13-22', 'Gospel')"_s,
                        u"INSERT OR IGNORE INTO tbBibleText (ID, Text, HTM_Data) VALUES (1, "
-                       "'plain', '<P>Zeal for your house will consume me.</P>')"_s});
+                       "'plain', '<P>Zeal for your house will consume me.</P>')"_s,
+                       u"INSERT OR IGNORE INTO tbReadings (ID, CalendarID, SortOrder, Type, "
+                       "ContentID, Ref, TypeString) VALUES (2, 2, 2, 208, 2, "
+                       "'Psalm 8', 'Psalm')"_s,
+                       u"INSERT OR IGNORE INTO tbBibleText (ID, Text, HTM_Data) VALUES (2, "
+                       "'plain', '<P><SUP>1</SUP>&nbsp;Yahweh, our Lord, how majestic is your "
+                       "name in all the earth!<BR>You have set your glory above the heavens! "
+                       "<SUP>2</SUP>&nbsp;From the lips of babes<BR>because of your "
+                       "adversaries.</P>')"_s});
         fHoster& w = open(u"Brastume.MDB"_s, 47);
         w.onPaneAction(HostInteraction::PaneExpanding, 4);
         return *w.dayPage(4);
@@ -96,8 +113,11 @@ TEST_F(HostExportTest, DayPageIntoTheWordProcessor) {
     const Case cases[] = {
         {"writer installed",
          u"writer.desktop"_s,
-         {u"3 5 24 - Tuesday in Lent 3 2024-03-05.odt"_s},
-         u"3/5/24 - Tuesday in Lent 3\nGospel: John 2:13-22\nZeal for your house will consume me."_s,
+         {u"Tuesday in Lent 3 2024-03-05.odt"_s},
+         u"3/5/24 - Tuesday in Lent 3\nPsalm: Psalm 8\n1\u00a0Yahweh, our Lord, how majestic is "
+         "your name in all the earth!\nYou have set your glory above the heavens! 2\u00a0From "
+         "the lips of babes\nbecause of your adversaries.\nGospel: John 2:13-22\nZeal for your "
+         "house will consume me."_s,
          {}},
         {"no word processor", {}, {}, {}, {u"MS Word cannot be initialized properly..."_s}},
     };
@@ -122,6 +142,8 @@ TEST_F(HostExportTest, DayPageIntoTheWordProcessor) {
         EXPECT_EQ(fakes.runs(u"xdg-open"_s), opened);
         EXPECT_EQ(messages, c.messages);
         if (!c.files.isEmpty()) {
+            // The psalm's lines are lines, with no tab before their ends.
+            EXPECT_FALSE(odtContent(exportFolder() + c.files.first()).contains(u"text:tab"_s));
             EXPECT_EQ(odtText(exportFolder() + c.files.first()), c.text);
         }
         EXPECT_TRUE(page.WebBrowser1()->textCursor().selectedText().isEmpty());
