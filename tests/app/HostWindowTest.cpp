@@ -12,6 +12,7 @@
 #include "app/HostCommands.h"
 #include "app/HostNotify.h"
 #include "app/SSActiveToolBars.h"
+#include "common/PageText.h"
 #include "common/SqlFile.h"
 #include "common/TestEnv.h"
 #include "support/OleDate.h"
@@ -195,19 +196,6 @@ TEST_F(HostWindowTest, PageSetupStartsFromTheNextPrint) {
     HostWindow window;
     ASSERT_TRUE(openWindow(window, QDate(2024, 3, 10)));
     const QString paper = QPrinter().pageLayout().pageSize().key();
-    const auto describe = [](const QPageLayout& page) {
-        if (!page.isValid())
-            return QStringLiteral("nothing");
-        const QMarginsF m = page.margins(QPageLayout::Millimeter);
-        return QStringLiteral("%1 %2 %3,%4,%5,%6 mm")
-            .arg(page.pageSize().key(), page.orientation() == QPageLayout::Landscape
-                                            ? QStringLiteral("landscape")
-                                            : QStringLiteral("portrait"))
-            .arg(qRound(m.left()))
-            .arg(qRound(m.top()))
-            .arg(qRound(m.right()))
-            .arg(qRound(m.bottom()));
-    };
     struct Case {
         const char* name;
         bool monthInFront;
@@ -236,7 +224,7 @@ TEST_F(HostWindowTest, PageSetupStartsFromTheNextPrint) {
             auto* dialog = qobject_cast<QPageSetupDialog*>(QApplication::activeModalWidget());
             if (!dialog || !shown.isEmpty())
                 return;
-            shown = describe(dialog->printer()->pageLayout());
+            shown = pageText(dialog->printer()->pageLayout());
             if (c.pick) {
                 for (QRadioButton* button : dialog->findChildren<QRadioButton*>())
                     if (button->text().remove(QLatin1Char('&')) == QLatin1String(c.pick))
@@ -250,7 +238,7 @@ TEST_F(HostWindowTest, PageSetupStartsFromTheNextPrint) {
                           Qt::LeftButton);
         QTest::qWait(100);
         EXPECT_EQ(shown, c.shown);
-        EXPECT_EQ(describe(window.notify()->pPageLayout()), c.chosen);
+        EXPECT_EQ(pageText(window.notify()->pPageLayout()), c.chosen);
     }
 }
 
