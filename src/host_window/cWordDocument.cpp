@@ -5,6 +5,8 @@
 #include "host_window/cWordDocument.h"
 
 #include "day_page/DayPageHtml.h"
+#include "host_window/OdfMending.h"
+#include "host_window/OdfPackage.h"
 #include "host_window/cWordApplication.h"
 #include "support/DiskInterface.h"
 #include "support/Failure.h"
@@ -14,10 +16,8 @@
 #include <QBuffer>
 #include <QDate>
 #include <QLocale>
-#include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextDocumentWriter>
-#include <QTextTable>
 
 namespace {
 
@@ -70,12 +70,16 @@ void cWordDocument::SaveAs(const QString& fileName) {
 void cWordDocument::saveAs(const QString& fileName, DiskInterface& disk) {
     // The writer closes its device when done, so the document is made in memory and the file
     // replaced only once it is complete.
-    splitLineBreaks();
     QBuffer buffer;
     QTextDocumentWriter writer(&buffer, QByteArrayLiteral("odf"));
     if (!writer.write(&m_text))
         throw Failure::internal(QStringLiteral("OpenDocument text of ") + fileName);
-    disk.writeOrThrow(fileName, buffer.data());
+    std::optional<OdfPackage> package = OdfPackage::read(buffer.data());
+    if (!package)
+        throw Failure::internal(QStringLiteral("OpenDocument package of ") + fileName);
+    const QString content = QStringLiteral("content.xml");
+    package->setFile(content, OdfMending::mendContent(package->file(content)));
+    disk.writeOrThrow(fileName, package->write());
     m_fileName = fileName;
     m_dirty = false;
 }
@@ -110,27 +114,6 @@ QString cWordDocument::suggestedName(const QDate& date) const {
     if (title.isEmpty())
         title = QStringLiteral("Document");
     return title + QLatin1Char(' ') + day.toString(Qt::ISODate) + QStringLiteral(".odt");
-}
-
-void cWordDocument::splitLineBreaks() {
-    QTextCursor at(&m_text);
-    for (;;) {
-        at = m_text.find(QString(QChar::LineSeparator), at);
-        if (at.isNull())
-            return;
-        // A cell of several paragraphs does not survive the writer: its breaks stay.
-        if (at.currentTable())
-            continue;
-        QTextBlockFormat before = at.blockFormat();
-        const QTextCharFormat character = at.charFormat();
-        at.removeSelectedText();
-        // The lines of one paragraph: no spacing between them, the paragraph's around them.
-        QTextBlockFormat after = before;
-        after.setTopMargin(0);
-        before.setBottomMargin(0);
-        at.setBlockFormat(before);
-        at.insertBlock(after, character);
-    }
 }
 
 void cWordDocument::changed() {

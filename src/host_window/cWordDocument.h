@@ -60,10 +60,6 @@ public:
 
 private:
     void changed();
-    // Qt's OpenDocument writer puts a tab before every line break, which a word processor
-    // shows as a blank line at the end of each psalm line: the lines of a paragraph outside
-    // tables become paragraphs of their own, spaced as lines.
-    void splitLineBreaks();
 
     cWordApplication& m_application;
     // Written as OpenDocument text, every image of the document is embedded: only a page's
