@@ -9,8 +9,7 @@
 // on open connections, prepared once and bound per month (BareSqlite.h says why that is the fair
 // side), the two sides in turns (Turns.h). The user counter `ratio` is the first over the second.
 
-#include "BareSqlite.h"
-#include "CalendarFiles.h"
+#include "MonthFillFiles.h"
 #include "Turns.h"
 #include "calendar/cFillCalendar.h"
 #include "calendar/cLiturgicalColors.h"
@@ -34,48 +33,20 @@
 
 namespace {
 
-struct Fixture : bench::TemporaryFolder, bench::CalendarFiles {
-    Fixture() : bench::CalendarFiles(dir.path()) {}
-};
-
-Fixture& fixture() {
-    static Fixture f;
+bench::CalendarFolder& fixture() {
+    static bench::CalendarFolder f;
     return f;
 }
 
-// The two statements of a fill as the engine gets them from the connection layer, prepared once
-// on their own connections and bound with the month's first and last day; every column read in
-// the type it is stored in (dates and times real, numbers integer, names text).
-struct BareFill {
-    sqlite3* liturgy = bench::openBare(fixture().liturgyFile);
-    sqlite3* plan = bench::openBare(fixture().planFile);
-    bench::BareStatement calendar{
-        liturgy,
-        "SELECT ID, Date, FeastRef, Day_Color, ShortName FROM tbCalenderData  WHERE Date >=? AND "
-        "Date <=? ORDER BY ID",
-        {bench::Column::Integer, bench::Column::Real, bench::Column::Integer,
-         bench::Column::Integer, bench::Column::Text}};
-    bench::BareStatement services{plan,
-                                  "SELECT Time, Date, ServType FROM tbMainPlan  WHERE Date >=? AND "
-                                  "Date <=? ORDER BY Date,Time",
-                                  {bench::Column::Real, bench::Column::Real, bench::Column::Text}};
-
-    qint64 run(const QDate& first) {
-        const double from = OleDate::fromDate(first);
-        const double to = OleDate::fromDate(first.addMonths(1).addDays(-1));
-        return calendar.run(from, to) + services.run(from, to);
-    }
-};
-
-BareFill& bareFill() {
-    static BareFill bare;
+bench::BareMonthFill& bareFill() {
+    static bench::BareMonthFill bare(fixture());
     return bare;
 }
 
 // The months go round all 70 years, so no two fills in a row read the same rows; each side
 // walks the months on its own.
 void month_fill(benchmark::State& state) {
-    const Fixture& f = fixture();
+    const bench::CalendarFolder& f = fixture();
     cLiturgicalColors colors;
     colors.mSetDefaultColors();
     MonthCalendarModel month;
@@ -115,7 +86,7 @@ BENCHMARK(month_fill)->Unit(benchmark::kMicrosecond)->UseManualTime()->Iteration
 
 int main(int argc, char** argv) {
     return bench::run(argc, argv, [] {
-        const Fixture& f = fixture();
+        const bench::CalendarFolder& f = fixture();
         std::fprintf(stderr,
                      "liturgy database: %lld rows, plan database: %lld services, %zu months\n",
                      static_cast<long long>(f.calendarRows), static_cast<long long>(f.services),

@@ -41,7 +41,9 @@ void PlanWatch::watchFile(const QString& file) {
     QString path = file;
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     m_file = QFileInfo(mVBFileDisk::resolveLetterCase(path)).absoluteFilePath();
-    m_watcher.addPath(QFileInfo(m_file).absolutePath());
+    // A folder that is not there yet holds no plan to follow.
+    if (const QString folder = QFileInfo(m_file).absolutePath(); QFileInfo::exists(folder))
+        m_watcher.addPath(folder);
     rewatch();
     m_seen = signature();
 }

@@ -444,6 +444,8 @@ bool fHoster::sendCommand(const QString& id) {
     run("fHoster.sendCommand", [&] {
         if (!m_settings.notify)
             return;
+        if (id == QLatin1String("ID_PAGE_SETUP"))
+            HostPrinting::offerNextPageLayout(m_settings.notify, m_model.printsDayPage());
         mLateBound::setProperty(m_settings.notify, "pCommand", id);
         m_view.sendMessage(5);
         result = true;
