@@ -9,6 +9,7 @@
 #include "app/HostSession.h"
 #include "app/SSActiveToolBars.h"
 #include "app/WindowProgram.h"
+#include "controls/ui/ToolBarOverflow.h"
 #include "ical/ui/CalendarExportDialog.h"
 #include "support/DiskInterface.h"
 
@@ -42,6 +43,7 @@ constexpr int kPngQuality = 80;
 
 using GetClassObject = int32_t (*)(const char*, void**);
 using WindowOf = void* (*)(int32_t);
+using SetNow = void (*)(int64_t);
 
 QString registeredLibrary() {
     const QString manifest = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
@@ -67,6 +69,7 @@ HostWindow::HostWindow(QWidget* parent)
     setWindowTitle(QString::fromLatin1(kTitle));
     m_toolbar->setObjectName(QStringLiteral("hostToolbar"));
     m_toolbar->setMovable(false);
+    ToolBarOverflow::name(m_toolbar);
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     addToolBar(Qt::TopToolBarArea, m_toolbar);
     m_commands->setSearchSource([this] { return selectedDayName(); });
@@ -144,6 +147,15 @@ bool HostWindow::open(const Options& options, QString* error) {
         *error = QStringLiteral("the component's class is not available");
         return false;
     }
+    // The component's clock: the moment asked for, else the system's (the library stays loaded
+    // from one window to the next).
+    auto setNow = reinterpret_cast<SetNow>(m_library->resolve("VoVoruzevUdadudarSetNow"));
+    if (!setNow && options.now.isValid()) {
+        *error = QStringLiteral("%1 cannot be given the time").arg(path);
+        return false;
+    }
+    if (setNow)
+        setNow(options.now.isValid() ? options.now.toMSecsSinceEpoch() : 0);
     QObject* classObject = static_cast<QObject*>(object);
     QObject* component = nullptr;
     if (!QMetaObject::invokeMethod(classObject, "CreateInstance", Qt::DirectConnection,

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QMainWindow>
 #include <QString>
 
@@ -25,6 +26,7 @@ public:
         qint32 edition = 1;
         QString screenshot; // a PNG to write, then quit
         QDate date;         // the date to start on (invalid: today)
+        QDateTime now;      // the moment the component takes as now (invalid: the clock's)
         QString server;     // a database server's connection string: server mode
     };
 

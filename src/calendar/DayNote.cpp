@@ -5,9 +5,12 @@
 #include "calendar/DayNote.h"
 
 #include "data/mADO.h"
+#include "support/EditionCode.h"
 
 bool DayNote::shown(qint32 version) {
-    return version == 1007 || version == 1011 || version == 1015 || version == 10024;
+    return version == EditionCode::kBrastelDiocese || version == EditionCode::kKorvaDiocese ||
+           version == EditionCode::kQuorvanCoastalChurch ||
+           version == EditionCode::kBrastelDioceseVariant;
 }
 
 QString DayNote::read(const ConnectionPtr& con, int year, int month, int day, qint32 version) {
@@ -41,11 +44,12 @@ QString DayNote::read(const ConnectionPtr& con, int year, int month, int day, qi
     };
     if (table.at(0, 0).toLongLong() > 0) {
         const QString note = description(0);
-        if (note.isEmpty() && (version == 1015 || version == 1007))
+        if (note.isEmpty() && (version == EditionCode::kQuorvanCoastalChurch ||
+                               version == EditionCode::kBrastelDiocese))
             return laterRows();
         return note;
     }
-    if (version == 1007)
+    if (version == EditionCode::kBrastelDiocese)
         return laterRows();
     return {};
 }

@@ -8,6 +8,7 @@
 #include "controls/CalendarSpeech.h"
 #include "controls/MonthCalendarModel.h"
 #include "data/mADO.h"
+#include "support/EditionCode.h"
 #include "support/Failure.h"
 #include "support/ProcScope.h"
 #include "support/mVBFileDisk.h"
@@ -56,7 +57,8 @@ void cFillCalendar::fill() {
 void cFillCalendar::paintDays(const QString& liturgyFile, const QString& range, const QDate& first,
                               const QDate& last) {
     const cLiturgicalColors::Table colors = colorTable();
-    const RowTable rows = query(liturgyFile, calendarStatement(range, pVersion() == 1011));
+    const RowTable rows =
+        query(liturgyFile, calendarStatement(range, pVersion() == EditionCode::kKorvaDiocese));
     QDate previous;
     QDate secondLine;
     for (int row = 0; row < rows.rowCount(); ++row) {

@@ -68,4 +68,13 @@ void* VoVoruzevUdadudarWindow(int32_t handle) {
     return cWindowList::find(handle);
 }
 
+void VoVoruzevUdadudarSetNow(int64_t msecsSinceEpoch) {
+    if (msecsSinceEpoch == 0) {
+        shared().env.now = [] { return QDateTime::currentDateTime(); };
+        return;
+    }
+    const QDateTime now = QDateTime::fromMSecsSinceEpoch(msecsSinceEpoch);
+    shared().env.now = [now] { return now; };
+}
+
 } // extern "C"

@@ -38,6 +38,11 @@ VOVORUZEVUDADUDAR_EXPORT int32_t DllGetClassObject(const char* className, void**
 VOVORUZEVUDADUDAR_EXPORT int32_t DllCanUnloadNow(void);
 /** The QWidget of a window handle of the component (to embed it), or null. */
 VOVORUZEVUDADUDAR_EXPORT void* VoVoruzevUdadudarWindow(int32_t handle);
+/** The moment the component takes as now on the calling thread, in milliseconds since
+ * 1970-01-01 UTC: "Go to Today", the mark of today in the calendars and the dates of print all
+ * follow it, for a host that shows a day of its own choosing (or a test). 0 gives the system
+ * clock back. */
+VOVORUZEVUDADUDAR_EXPORT void VoVoruzevUdadudarSetNow(int64_t msecsSinceEpoch);
 
 #ifdef __cplusplus
 }

@@ -10,6 +10,7 @@
 #include "host_window/ui/fHoster.h"
 #include "resources/mMain.h"
 #include "support/CErrHandler.h"
+#include "support/EditionCode.h"
 #include "support/Failure.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
@@ -165,7 +166,7 @@ bool cVoVoruzevUdadudar::mInitialize() {
     bool result = false;
     scope.run([&] {
         mMain::selectLanguage(d->vkIniFile, d->version);
-        shared().gMultiEditionMode = d->version == 1020;
+        shared().gMultiEditionMode = d->version == EditionCode::kMultiEdition;
         d->version = mMain::validateVersion(d->version, d->vkIniFile);
 
         if (d->hWnd != 0) {

@@ -5,6 +5,7 @@
 #include "content/cLiturgyItem.h"
 
 #include "data/mADO.h"
+#include "support/EditionCode.h"
 #include "support/ProcScope.h"
 #include "support/modIni.h"
 
@@ -62,7 +63,8 @@ qint32 cLiturgyItem::hymnNumber(qint32 contentID, qint32 version) {
     if (collection < 1)
         return 0;
     const qint32 number = contentID - collection * kHymnCollection;
-    if (number > 2000 && version != 1007 && version != 10024)
+    if (number > 2000 && version != EditionCode::kBrastelDiocese &&
+        version != EditionCode::kBrastelDioceseVariant)
         return number % 1000;
     return number;
 }

@@ -15,6 +15,7 @@
 #include "resources/ResourceStrings.h"
 #include "resources/mMain.h"
 #include "support/COSInfo.h"
+#include "support/EditionCode.h"
 #include "support/IniFileCache.h"
 #include "support/LateBinding.h"
 #include "support/ObjectRegistry.h"
@@ -85,9 +86,9 @@ private:
 };
 
 qint32 templateOf(qint32 version) {
-    if (version == 39)
+    if (version == EditionCode::kPelusineChurch)
         return 29;
-    if (version == 490)
+    if (version == EditionCode::kHubrenUnionChurch)
         return 6;
     return 1;
 }
@@ -113,7 +114,7 @@ void DayPageAssembly::preparePage() {
         mGarbageFiles::AddGarbageFile(tmpFile);
         mGarbageFiles::AddGarbageFile(m_htmDataFile);
     }
-    if (m_version == 1011) {
+    if (m_version == EditionCode::kKorvaDiocese) {
         m_h1Open = m_h2Open = QStringLiteral("<P class=Greeting>");
         m_h1Close = m_h2Close = QStringLiteral("</P>");
     } else {
@@ -187,7 +188,7 @@ bool DayPageAssembly::resolve(bool force) {
             if (rows.at(1, row).isNull())
                 name = QLocale().dayName(date.dayOfWeek(), QLocale::LongFormat);
             const QVariant feast = rows.at(2, row);
-            if (m_version == 1011) {
+            if (m_version == EditionCode::kKorvaDiocese) {
                 const qint32 feastRef = feast.toInt();
                 if (feast.isNull() || feastRef == 155 || feastRef == 486 || feastRef == 490 ||
                     feastRef == 530 || feastRef == 101)
@@ -248,7 +249,8 @@ void DayPageAssembly::getTextsForDay(qint32 calendarID) {
         startSection(&m_readingsCache, calendarID);
         const QString conString = liturgyConString();
         bool plainDay = false;
-        if (m_version == 1007 || m_version == 10024) {
+        if (m_version == EditionCode::kBrastelDiocese ||
+            m_version == EditionCode::kBrastelDioceseVariant) {
             bool numeric = false;
             const qint32 feast =
                 readValue(QStringLiteral("SELECT FeastRef FROM tbCalenderData WHERE ID=") +
@@ -305,7 +307,7 @@ void DayPageAssembly::getTextsForDay(qint32 calendarID) {
                     AddThisText(conString, readings.item(i));
             }
         };
-        if (m_version != 1015) {
+        if (m_version != EditionCode::kQuorvanCoastalChurch) {
             addAll([](qint32 type) { return !isGospel(type); });
         } else {
             for (const qint32 group : {kFirstReading, kPsalm, kSecondReading})
@@ -403,7 +405,7 @@ void DayPageAssembly::getPrayersForDay(qint32 calendarID) {
             return;
         startSection(&m_prayersCache, calendarID);
         const QString dataFile = liturgyFile();
-        if (m_version == 1011 && !testFeast(calendarID)) {
+        if (m_version == EditionCode::kKorvaDiocese && !testFeast(calendarID)) {
             m_view.navigate(kBlank);
             return;
         }
@@ -464,7 +466,7 @@ bool DayPageAssembly::testFeast(qint32 calendarID) {
     ProcScope scope("fThisDay.testFeast");
     bool result = false;
     scope.run([&] {
-        if (m_version != 1011) {
+        if (m_version != EditionCode::kKorvaDiocese) {
             result = true;
             return;
         }

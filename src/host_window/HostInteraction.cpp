@@ -9,6 +9,7 @@
 #include "host_window/HostInteractionView.h"
 #include "resources/ResourceStrings.h"
 #include "resources/mMain.h"
+#include "support/EditionCode.h"
 #include "support/SharedState.h"
 #include "support/UserInterface.h"
 
@@ -19,9 +20,9 @@ HostInteraction::HostInteraction(HostInteractionView& view, const State& state)
 
 QList<qint16> HostInteraction::dayPanes(qint32 version) {
     QList<qint16> panes{kReadingsPane};
-    if (version != kEditionWithoutPrayers)
+    if (version != EditionCode::kOrsaveGatheringChurch)
         panes.append(kPrayersPane);
-    if (version == kEditionWithOrdo)
+    if (version == EditionCode::kKorvaDiocese)
         panes.append(kOrdoPane);
     return panes;
 }
@@ -48,11 +49,15 @@ QString HostInteraction::paneTitle(int pane) {
 void HostInteraction::start(const QDate& date) {
     m_state.date = date;
     m_view.showMonthDate(date);
+    // The first fill, then the status text of the day it shows (message 2), then the month
+    // pane selected (message 1), in the order the host is told of them.
+    fillMonth();
+    m_state.calendarMode = kMonthMode;
+    refreshStatus();
     paneAction(PaneActivated, kMonthPane);
     m_state.dayPagePending = true;
     m_state.currentDayPane = kReadingsPane;
     m_state.output = Output::DayPage;
-    refreshStatus();
     describeOutput();
 }
 

@@ -34,9 +34,6 @@ public:
     static constexpr qint32 kPanesChanged = 1;
     static constexpr qint32 kStatusChanged = 2;
     static constexpr qint32 kCalendarPrints = 4;
-    // Editions whose day panes differ: one without prayers, one with an ordo.
-    static constexpr qint32 kEditionWithoutPrayers = 1005;
-    static constexpr qint32 kEditionWithOrdo = 1011;
 
     // What the user does to a pane. The gestures that raise them:
     //   PaneFloating (0)   a pane is torn off; PaneFloated (1) follows when that was not refused.

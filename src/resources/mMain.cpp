@@ -4,6 +4,7 @@
 
 #include "resources/mMain.h"
 
+#include "support/EditionCode.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
 #include "support/mVBFileDisk.h"
@@ -67,11 +68,10 @@ void selectLanguage(const QString& iniFile, qint32 version) {
     qint32 language = version;
     if (ok && value > 0 && value <= 2147483647.0 && qint32(std::floor(value)) > 0)
         language = qint32(std::floor(value));
-    constexpr qint32 kNorwegian = 47;
-    constexpr qint32 kKeepLanguage = 39;
-    if (language == kNorwegian)
+    // The Velmark church speaks Norwegian; the Pelusine church keeps the language chosen.
+    if (language == EditionCode::kVelmarkChurch)
         shared().gLanguageOffset = 1000;
-    else if (language != kKeepLanguage)
+    else if (language != EditionCode::kPelusineChurch)
         shared().gLanguageOffset = 0;
 }
 

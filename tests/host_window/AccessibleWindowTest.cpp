@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: LGPL-2.1-or-later
 
-// The host window as a screen reader meets it: every control named, Enter on a day opening its
-// page, the page telling its heading.
+// The host window as a screen reader meets it: Enter on a day opens its page, which tells its
+// heading. (That every control has a name is a journey through the host's window.)
 #include "HostWindowFixture.h"
 #include "common/SqlFile.h"
 #include "controls/ui/MonthCalendarView.h"
@@ -15,53 +15,7 @@
 #include <QKeyEvent>
 #include <QTextBrowser>
 
-namespace {
-
-// The roles of what a person operates; each needs a name to be found by ear.
-bool isControl(const QAccessibleInterface& iface) {
-    switch (iface.role()) {
-    case QAccessible::PushButton:
-    case QAccessible::ButtonMenu:
-    case QAccessible::ButtonDropDown:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::SpinBox:
-    case QAccessible::EditableText:
-    case QAccessible::Table:
-    case QAccessible::Cell:
-    case QAccessible::Tree:
-    case QAccessible::TreeItem:
-    case QAccessible::List:
-    case QAccessible::ListItem:
-    case QAccessible::PageTab:
-    case QAccessible::MenuItem:
-    case QAccessible::ToolBar:
-    case QAccessible::ScrollBar:
-    case QAccessible::Document:
-        return true;
-    default:
-        return iface.state().focusable;
-    }
-}
-
-// The controls under `iface` that are shown but have no name, each by its role and the names
-// of the places above it.
-void unnamed(QAccessibleInterface* iface, const QString& place, QStringList& found) {
-    if (!iface || iface->state().invisible)
-        return;
-    const QString name = iface->text(QAccessible::Name).trimmed();
-    const QString here = place + QLatin1Char('/') +
-                         (name.isEmpty() ? QString::number(int(iface->role()), 16) : name);
-    if (name.isEmpty() && isControl(*iface))
-        found.append(here);
-    for (int i = 0; i < iface->childCount(); ++i)
-        unnamed(iface->child(i), here, found);
-}
-
-} // namespace
-
-TEST_F(HostWindowTest, EveryControlHasANameAndEnterOpensTheDaysPage) {
+TEST_F(HostWindowTest, EnterOpensTheDaysPageNamedByItsHeading) {
     makeData(QStringLiteral("Brastume.MDB"));
     SqlFile::exec(path(QStringLiteral("Brastume.MDB")),
                   {QStringLiteral("INSERT INTO tbReadings (ID, CalendarID, SortOrder, Type, "
@@ -74,10 +28,6 @@ TEST_F(HostWindowTest, EveryControlHasANameAndEnterOpensTheDaysPage) {
     w.show();
     QApplication::setActiveWindow(&w);
     QCoreApplication::processEvents();
-
-    QStringList found;
-    unnamed(QAccessible::queryAccessibleInterface(&w), QString(), found);
-    EXPECT_EQ(found, QStringList());
 
     // Enter on a day: the day's page comes forward with the focus, named by its heading and
     // kind (a screen reader hears the name change as the days change).

@@ -283,9 +283,9 @@ TEST_F(HostInteractionTest, StartFillsTheMonthAndLeavesTheReadingsToBePrinted) {
     model.setVersion(1);
     model.start(kChristmasEve);
     EXPECT_EQ(describe(model.state()), describe(monthMode()));
-    EXPECT_EQ(view.calls, QStringList({"month shows 2026-12-24", "fill month", "message 1",
-                                       "output: December 2026", "status: Brastel - Day 24",
-                                       "message 2", "output: Readings, 24 Dec 2026"}));
+    EXPECT_EQ(view.calls, QStringList({"month shows 2026-12-24", "fill month",
+                                       "status: Brastel - Day 24", "message 2", "message 1",
+                                       "output: December 2026", "output: Readings, 24 Dec 2026"}));
     EXPECT_TRUE(model.printsDayPage());
     EXPECT_EQ(HostInteraction::dayPanes(1005), QList<qint16>({4}));
     EXPECT_EQ(HostInteraction::dayPanes(1011), QList<qint16>({4, 5, 7}));

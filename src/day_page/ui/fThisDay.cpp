@@ -4,6 +4,7 @@
 
 #include "day_page/ui/fThisDay.h"
 
+#include "controls/ui/ToolBarOverflow.h"
 #include "controls/ui/cWindowList.h"
 #include "day_page/DayPageHtml.h"
 #include "day_page/DayPageSend.h"
@@ -16,8 +17,8 @@
 
 #include <QComboBox>
 #include <QFileInfo>
-#include <QTextBlock>
 #include <QKeyEvent>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -70,6 +71,10 @@ fThisDay::fThisDay(QWidget* parent)
     paper.setColor(QPalette::Link, QColor(0x00, 0x33, 0x99));
     paper.setColor(QPalette::LinkVisited, QColor(0x55, 0x1a, 0x8b));
     m_browser->setPalette(paper);
+    // The page's frame turns to the highlight colour while the keyboard is in the page.
+    m_browser->setStyleSheet(
+        QStringLiteral("QTextBrowser { border: 2px solid palette(mid); }"
+                       "QTextBrowser:focus { border-color: palette(highlight); }"));
     m_browser->installEventFilter(this);
     m_page.setShortPages(true);
     // Loading the window shows an empty page.
@@ -111,6 +116,8 @@ bool fThisDay::mInitialize() {
         m_liturgies->setObjectName(QStringLiteral("Liturgies"));
         m_liturgies->setMovable(false);
         m_liturgies->setFloatable(false);
+        ToolBarOverflow::name(m_standard);
+        ToolBarOverflow::name(m_liturgies);
         // The second toolbar carries no control, so it takes no room.
         m_liturgies->hide();
 

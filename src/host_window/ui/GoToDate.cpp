@@ -14,6 +14,8 @@ GoToDate::GoToDate(QWidget* strip, QWidget* window)
     : QObject(strip), m_field(new DateField(strip)), m_action(new QAction(window)) {
     m_field->setObjectName(QStringLiteral("goToDate"));
     m_field->setAccessibleName(tr("Go to date"));
+    // The focus is in the field's text, which a screen reader names.
+    m_field->lineEdit()->setAccessibleName(m_field->accessibleName());
     m_field->setToolTip(tr("Go to date (Ctrl+G)"));
     m_action->setObjectName(QStringLiteral("goToDateAction"));
     m_action->setText(tr("Go to Date..."));

@@ -4,6 +4,7 @@
 
 #include "host_window/ui/HostToolbar.h"
 
+#include "controls/ui/ToolBarOverflow.h"
 #include "host_window/cToolBar.h"
 #include "host_window/mCommands.h"
 #include "host_window/mLateBound.h"
@@ -42,6 +43,7 @@ HostToolbar::HostToolbar(QMainWindow& window, Command command)
     m_own->setObjectName(QStringLiteral("SSActiveToolBars1"));
     m_own->setMovable(false);
     m_own->setFloatable(false);
+    ToolBarOverflow::name(m_own);
     for (const mCommands::Tool& t : mCommands::windowTools()) {
         QAction* tool =
             m_own->addAction(QIcon::fromTheme(QLatin1String(t.theme)), QObject::tr(t.text));

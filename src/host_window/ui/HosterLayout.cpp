@@ -6,6 +6,7 @@
 
 #include "controls/ui/DateField.h"
 #include "controls/ui/MonthCalendarView.h"
+#include "controls/ui/ToolBarOverflow.h"
 #include "controls/ui/WeekCalendarView.h"
 #include "day_page/ui/fThisDay.h"
 #include "host_window/HostInteraction.h"
@@ -22,6 +23,8 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 
@@ -63,6 +66,7 @@ HosterLayout::CalendarTools HosterLayout::addCalendarTools() {
     t.bar->setObjectName(QStringLiteral("calendarTools"));
     t.bar->setMovable(false);
     t.bar->setFloatable(false);
+    ToolBarOverflow::name(t.bar);
     auto* strip = new QWidget(t.bar);
     t.goTo = new GoToDate(strip, &m_window);
     t.today = new QPushButton(ResourceStrings::todayCaption(), strip);
@@ -86,6 +90,7 @@ QToolBar* HosterLayout::addSideBar() {
     bar->setObjectName(QStringLiteral("sideBar"));
     bar->setMovable(false);
     bar->setFloatable(false);
+    ToolBarOverflow::name(bar);
     bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_window.addToolBar(Qt::LeftToolBarArea, bar);
     m_sideBar = bar;
@@ -300,6 +305,44 @@ void HosterLayout::updateTitleBars() {
     }
 }
 
+QTabBar* HosterLayout::tabBarOf(const cDockingPane* p) const {
+    if (!p)
+        return nullptr;
+    for (QTabBar* bar : m_window.findChildren<QTabBar*>(Qt::FindDirectChildrenOnly)) {
+        if (!bar->isVisible())
+            continue;
+        for (int i = 0; i < bar->count(); ++i)
+            if (bar->tabText(i) == p->windowTitle())
+                return bar;
+    }
+    return nullptr;
+}
+
+QList<QWidget*> HosterLayout::tabStops() const {
+    QList<QWidget*> stops{m_tools.goTo ? m_tools.goTo->field() : nullptr, m_tools.today,
+                          m_tools.chooser};
+    const cDockingPane* tree = pane(HostInteraction::kTreePane);
+    if (tree) {
+        if (auto* toggle = qobject_cast<QAction*>(tree->property("paneToggle").value<QObject*>()))
+            stops.append(m_sideBar->widgetForAction(toggle));
+        if (auto* window = qobject_cast<cPaneWindow*>(tree->widget()))
+            stops.append(window->control());
+    }
+    stops.append(tabBarOf(pane(HostInteraction::kMonthPane)));
+    if (m_month)
+        stops.append(m_month->gridControls() + QList<QWidget*>{m_month});
+    if (const cDockingPane* week = pane(HostInteraction::kWeekPane))
+        if (auto* window = qobject_cast<cPaneWindow*>(week->widget()))
+            stops.append(window->control());
+    stops.append(tabBarOf(pane(HostInteraction::kReadingsPane)));
+    for (const cDockingPane* p : m_panes) {
+        if (const auto* page = qobject_cast<const fThisDay*>(p->widget()))
+            stops.append({page->dayList(), page->WebBrowser1()});
+    }
+    stops.removeAll(nullptr);
+    return stops;
+}
+
 void HosterLayout::scheduleTitleBars() {
     // Once the window has finished moving panes about.
     if (m_titleBarsPending)
@@ -353,8 +396,11 @@ void HosterLayout::watchPane(cDockingPane* p) {
         QObject::connect(toggle, &QAction::triggered, &m_window,
                          [this, p](bool shown) { paneToggled(p, shown); });
         p->setProperty("paneToggle", QVariant::fromValue<QObject*>(toggle));
-        if (p->Id() == 3)
+        if (p->Id() == 3) {
             m_sideBar->addAction(toggle);
+            // A tool bar's buttons take no focus; this one is the keyboard's way to the tree.
+            m_sideBar->widgetForAction(toggle)->setFocusPolicy(Qt::TabFocus);
+        }
     }
 }
 

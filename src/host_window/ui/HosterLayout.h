@@ -19,6 +19,7 @@ class QComboBox;
 class QMainWindow;
 class QMenu;
 class QPushButton;
+class QTabBar;
 class QToolBar;
 class QWidget;
 class cDockingPane;
@@ -102,6 +103,11 @@ public:
     void layoutTools();
     // While the window loads, tabs coming to the front are no selection.
     void setLoading(bool loading) { m_loading = loading; }
+    // The window's Tab stops in the order a person reads them: the date field, the today
+    // button, the edition chooser, the tree's switch and the tree, the calendars' tabs, the
+    // month's buttons, the month and the week, the day pages' tabs, and each day page's list
+    // and text. Which of them can be reached now is for the one who moves the focus to judge.
+    QList<QWidget*> tabStops() const;
     // The window's pane menu: the switches of the panes that can be put away, each showing
     // its pane as its edge button does.
     QMenu* paneMenu(QWidget* parent) const;
@@ -115,6 +121,8 @@ private:
     void paneLayoutChanged(cDockingPane* pane);
     void restoreHomeLayout();
     void updateTitleBars();
+    // The bar of tabs that holds `pane`'s tab; none while the pane has no tab.
+    QTabBar* tabBarOf(const cDockingPane* pane) const;
     void scheduleTitleBars();
 
     QMainWindow& m_window;

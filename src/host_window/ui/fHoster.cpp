@@ -4,23 +4,16 @@
 
 #include "host_window/ui/fHoster.h"
 
-#include "calendar/CalendarSpan.h"
 #include "calendar/DayNote.h"
-#include "calendar/cFillCalendar.h"
-#include "calendar/cFillWeekCalendar.h"
-#include "calendar/cLiturgicalColors.h"
-#include "controls/ui/CalendarPaint.h"
-#include "controls/ui/DateField.h"
 #include "controls/ui/MonthCalendarView.h"
 #include "controls/ui/WeekCalendarView.h"
 #include "controls/ui/cWindowList.h"
 #include "data/PlanWatch.h"
-#include "data/mADO.h"
 #include "day_page/ui/fThisDay.h"
-#include "host_window/EditionChooser.h"
 #include "host_window/cToolBar.h"
 #include "host_window/mCommands.h"
 #include "host_window/mLateBound.h"
+#include "host_window/ui/EditionChooserBox.h"
 #include "host_window/ui/GoToDate.h"
 #include "host_window/ui/HostExport.h"
 #include "host_window/ui/HostPrinting.h"
@@ -29,11 +22,10 @@
 #include "host_window/ui/HosterLayout.h"
 #include "host_window/ui/NoteDisplay.h"
 #include "host_window/ui/ServiceMenu.h"
+#include "host_window/ui/TabStops.h"
 #include "host_window/ui/YearMonthTree.h"
 #include "host_window/ui/cDockingPane.h"
 #include "host_window/ui/cPaneWindow.h"
-#include "resources/ResourceStrings.h"
-#include "resources/mMain.h"
 #include "support/COSInfo.h"
 #include "support/DiskInterface.h"
 #include "support/Failure.h"
@@ -45,12 +37,9 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFocusEvent>
 #include <QMenu>
 #include <QPushButton>
-#include <QSignalBlocker>
-#include <QStandardItemModel>
 #include <QTextBrowser>
 #include <QTreeWidget>
 
@@ -60,9 +49,12 @@ template <class Step> void fHoster::run(const char* name, Step step) {
 }
 
 fHoster::fHoster(QWidget* parent)
-    : QMainWindow(parent), m_model(*this), m_export(std::make_unique<HostExport>()),
+    : QMainWindow(parent), m_export(std::make_unique<HostExport>()),
       m_layout(std::make_unique<HosterLayout>(
-          *this, [this](int action, int pane) { return onPaneAction(action, pane); })) {
+          *this, [this](int action, int pane) { return onPaneAction(action, pane); })),
+      m_tools(std::make_unique<HostToolbar>(*this, [this](const QString& id) { DoCommand(id); })),
+      m_view(*this, m_settings, *m_layout, *m_tools), m_model(m_view) {
+    m_view.watch(m_model);
     setObjectName(QStringLiteral("fHoster"));
     setAccessibleName(tr("Liturgy calendar"));
     m_layout->dockWindow();
@@ -70,6 +62,7 @@ fHoster::fHoster(QWidget* parent)
     m_goTo = tools.goTo;
     Command1 = tools.today;
     Combo1 = tools.chooser;
+    m_chooser = std::make_unique<EditionChooserBox>(*Combo1, m_model, m_settings);
     connect(m_goTo, &GoToDate::chosen, this, [this](const QDate& d) { goToDate(d); });
     connect(Command1, &QPushButton::clicked, this,
             [this] { run("fHoster.Command1_Click", [&] { m_model.goTo(now().date()); }); });
@@ -77,7 +70,6 @@ fHoster::fHoster(QWidget* parent)
 
     m_notes = std::make_unique<NoteDisplay>(*this);
     LabelTooltip = m_notes->label();
-    m_tools = std::make_unique<HostToolbar>(*this, [this](const QString& id) { DoCommand(id); });
     SSActiveToolBars1 = m_tools->own();
     m_layout->addSideBar();
     // Clicks and the focus tell which pane the user works in.
@@ -92,8 +84,8 @@ fHoster::~fHoster() {
     for (QObject* child : findChildren<QObject*>())
         disconnect(child, nullptr, this, nullptr);
     m_tools->use(nullptr);
-    m_notify = nullptr;
-    m_app = nullptr;
+    m_settings.notify = nullptr;
+    m_settings.app = nullptr;
 }
 
 qint32 fHoster::hWnd() {
@@ -123,39 +115,13 @@ double fHoster::pEndDate() const {
     return OleDate::fromDate(m_month->model().dateOfDay(m_month->model().daysInMonth()));
 }
 
-ConnectionPtr fHoster::openDatabase() const {
-    const QString file = liturgyFile();
-    return mADO::getConnection(file,
-                               mADO::mGetConString(file, m_sqlMode ? -1 : 0, m_connectionString));
-}
-
-QString fHoster::liturgyFile() const {
-    return modIni::read(m_vkIniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile"));
-}
-
 void fHoster::loadStep() {
     ProcScope scope("fHoster.Form_Load");
     m_loaded = true;
     scope.run([&] {
         m_loading = true;
         m_layout->setLoading(true);
-        const bool multi = shared().gMultiEditionMode;
-        Combo1->setVisible(multi);
-        if (!multi)
-            return;
-        // An edition whose database is missing stays in the list, named with the file it
-        // needs, but cannot be picked.
-        auto* model = qobject_cast<QStandardItemModel*>(Combo1->model());
-        for (const EditionChooser::Item& item : EditionChooser::items(liturgyFile())) {
-            Combo1->addItem(EditionChooser::itemText(item), item.code);
-            if (!item.available && model)
-                model->item(Combo1->count() - 1)->setEnabled(false);
-        }
-        const qint32 configured = mMain::validateVersion(pVersion(), m_vkIniFile);
-        // The first item of that code; none: the first item.
-        const int index = qMax(0, Combo1->findData(configured));
-        Combo1->setCurrentIndex(index);
-        m_chosenIndex = index;
+        m_chooser->fill(pVersion());
     });
 }
 
@@ -165,7 +131,7 @@ bool fHoster::mInitialize() {
     ProcScope scope("fHoster.mInitialize");
     bool result = false;
     scope.run([&] {
-        setWindowTitle(m_appTitle);
+        setWindowTitle(m_settings.appTitle);
         const HosterLayout::CalendarPanes calendars = m_layout->addCalendarPanes();
         m_month = calendars.month;
         m_week = calendars.week;
@@ -188,28 +154,21 @@ bool fHoster::mInitialize() {
         connect(tree, &QTreeWidget::itemActivated, this, click);
 
         // The day pages, tabbed at the right.
-        m_layout->addDayPanes(dayPageSettings());
+        m_layout->addDayPanes(m_view.dayPageSettings());
         m_layout->settle();
 
         // The toolbar in use; the window's own tools carry its handle with or without a host.
-        m_toolBarRecord = m_tools->start(hWnd(), m_user, pVersion());
+        m_toolBarRecord = m_tools->start(hWnd(), m_settings.user, pVersion());
 
-        m_colors = std::make_unique<cLiturgicalColors>();
-        m_colors->mSetDefaultColors();
-        // The colours the calendars name to a screen reader.
-        m_month->setColorTable(m_colors->table());
-        m_week->setColorTable(m_colors->table());
+        m_view.setPanes(m_month, m_week, m_yearTree.get(), m_goTo);
         m_notes->startTips();
 
-        nameCalendarDays();
+        m_view.nameCalendarDays();
         m_layout->retitle();
 
-        orderTabs();
         m_layout->saveHome();
         m_layout->raise(HostInteraction::kMonthPane);
         m_model.start(m_month->currentDate());
-        focusPane(HostInteraction::kMonthPane);
-        focusPane(HostInteraction::kReadingsPane);
         m_layout->layoutTools();
         watchPlan();
         result = true;
@@ -220,11 +179,11 @@ bool fHoster::mInitialize() {
 void fHoster::watchPlan() {
     m_planWatch = std::make_unique<PlanWatch>();
     try {
-        if (m_sqlMode && !m_connectionString.isEmpty())
-            m_planWatch->watchServer(m_connectionString);
+        if (m_settings.sqlMode && !m_settings.connectionString.isEmpty())
+            m_planWatch->watchServer(m_settings.connectionString);
         else
-            m_planWatch->watchFile(
-                modIni::read(m_vkIniFile, QStringLiteral("Files"), QStringLiteral("PlanFile")));
+            m_planWatch->watchFile(modIni::read(m_settings.vkIniFile, QStringLiteral("Files"),
+                                                QStringLiteral("PlanFile")));
     } catch (const Failure& failure) {
         // The window works on; it shows changes made elsewhere when it is next filled.
         ProcScope::handle(failure);
@@ -259,35 +218,6 @@ void fHoster::connectCalendars() {
             [this](const QDate& date, const QString& line, const QPoint& at) {
                 serviceMenu(date, line, at);
             });
-}
-
-HosterLayout::DayPageSettings fHoster::dayPageSettings() const {
-    return {m_appTitle, m_connectionString, m_vkIniFile, m_sqlMode, m_user, pVersion()};
-}
-
-void fHoster::nameCalendarDays() {
-    // Weekday names (Sunday first) and month names of the edition's language.
-    const QLocale locale = ResourceStrings::locale();
-    setLocale(locale);
-    const QString dayNames = CalendarPaint::localeDayNames(locale).join(QLatin1Char(','));
-    const QString monthNames = CalendarPaint::localeMonthNames(locale).join(QLatin1Char(','));
-    m_month->setDayNames(dayNames);
-    m_month->setMonthNames(monthNames);
-    m_week->setDayNames(dayNames);
-    m_week->setMonthNames(monthNames);
-}
-
-void fHoster::orderTabs() {
-    QList<QWidget*> chain{m_goTo->field(), Command1, Combo1, m_month, m_week, tree()};
-    for (const qint16 number : HostInteraction::dayPanes(pVersion())) {
-        if (fThisDay* page = dayPage(number)) {
-            if (page->dayList())
-                chain.append(page->dayList());
-            chain.append(page->WebBrowser1());
-        }
-    }
-    for (int i = 1; i < chain.size(); ++i)
-        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void fHoster::goToDate(const QDate& date) {
@@ -349,10 +279,7 @@ QList<cDockingPane*> fHoster::panes() const {
 }
 
 fThisDay* fHoster::dayPage(int number) const {
-    const cDockingPane* p = pane(number);
-    if (!p)
-        return nullptr;
-    return qobject_cast<fThisDay*>(cWindowList::find(p->windowHandle32()));
+    return m_view.dayPage(number);
 }
 
 void fHoster::openDayPage() {
@@ -389,161 +316,28 @@ bool fHoster::onPaneAction(int action, int number) {
 }
 
 void fHoster::focusPane(int pane) {
-    if (pane == HostInteraction::kMonthPane || pane == HostInteraction::kWeekPane) {
-        const bool week = pane == HostInteraction::kWeekPane;
-        m_month->setFocusPolicy(week ? Qt::NoFocus : Qt::StrongFocus);
-        m_week->setFocusPolicy(week ? Qt::StrongFocus : Qt::NoFocus);
+    QWidget* focus = QApplication::focusWidget();
+    const int holder = paneOf(focus);
+    if (!holder || holder == pane ||
+        HostInteraction::isDayPane(holder) != HostInteraction::isDayPane(pane))
         return;
-    }
-    if (!HostInteraction::isDayPane(pane))
-        return;
-    for (const qint16 number : HostInteraction::dayPanes(pVersion())) {
-        fThisDay* page = dayPage(number);
-        if (!page)
-            continue;
-        const Qt::FocusPolicy policy = number == pane ? Qt::StrongFocus : Qt::NoFocus;
-        if (page->dayList())
-            page->dayList()->setFocusPolicy(policy);
-        page->WebBrowser1()->setFocusPolicy(policy);
-    }
+    QWidget* front = nullptr;
+    if (pane == HostInteraction::kMonthPane)
+        front = m_month;
+    else if (pane == HostInteraction::kWeekPane)
+        front = m_week;
+    else if (fThisDay* page = dayPage(pane))
+        front = page->WebBrowser1();
+    if (front)
+        front->setFocus(Qt::OtherFocusReason);
 }
 
-// ---- What the model shows ---------------------------------------------------------------------
-
-template <class Fill> void fHoster::configureFill(Fill& fill) const {
-    fill.setPFillData(QVariant());
-    fill.setPVkIniFile(m_vkIniFile);
-    fill.setPUser(m_user);
-    fill.setPVersion(pVersion());
-    fill.setPoLitColors(m_colors.get());
-    fill.setPSQLMode(m_sqlMode ? -1 : 0);
-    fill.setPConnectionString(m_connectionString);
-}
-
-void fHoster::showMonthDate(const QDate& date) {
-    const QSignalBlocker block(m_month);
-    m_month->setCurrentDate(date);
-    m_month->refresh();
-    m_goTo->showDate(date);
-}
-
-void fHoster::fillMonth() {
-    run("fHoster.updateCalendar", [&] {
-        cFillCalendar fill;
-        configureFill(fill);
-        fill.setPctMonth(&m_month->model());
-        fill.mFillCalendar();
-        m_month->refresh();
-    });
-}
-
-QString fHoster::dayCellText(int day) const {
-    return m_month->dayCellText(day);
-}
-
-int fHoster::firstDayOfWeek() const {
-    return m_month->firstDayOfWeek();
-}
-
-void fHoster::fillWeek(const QDate& first, const QDate& last) {
-    run("fHoster.updateWeekCalendar", [&] {
-        const QSignalBlocker block(m_week);
-        m_week->setRange(first, last);
-        cFillWeekCalendar fill;
-        configureFill(fill);
-        fill.setPctCalendar(&m_week->model());
-        fill.mFillCalendar();
-        m_week->redraw();
-    });
-}
-
-void fHoster::showWeekDate(const QDate& date) {
-    const QSignalBlocker block(m_week);
-    m_week->setCurrentDate(date);
-    m_week->ensureDateVisible(date);
-    m_week->redraw();
-}
-
-bool fHoster::treeEmpty() const {
-    return !m_yearTree || m_yearTree->isEmpty();
-}
-
-void fHoster::loadTree(const QDate& date) {
-    run("fHoster.loadTListData", [&] {
-        m_yearTree->load(
-            [&] {
-                // Bounded to the supported years: one corrupted date must not make millions
-                // of items.
-                const CalendarSpan span = CalendarSpan::read(openDatabase());
-                if (span.hasBadDates())
-                    ProcScope::handle(Failure::overflow(CalendarSpan::badDatesText()));
-                return span;
-            },
-            date.year(), date.month());
-    });
-}
-
-void fHoster::selectTreeMonth(const QDate& date) {
-    if (treeEmpty())
-        return;
-    // The tree is filled: this only selects.
-    m_yearTree->load([] { return CalendarSpan(); }, date.year(), date.month());
-}
-
-bool fHoster::showDay(qint16 pane, const QDate& date) {
-    bool result = false;
-    run("fHoster.UpdateDay", [&] {
-        fThisDay* page = dayPage(pane);
-        if (!page)
-            return;
-        page->setPDate(OleDate::fromDate(date));
-        result = page->mShow();
-    });
-    return result;
-}
-
-void fHoster::showEdition(const QDate& date) {
-    // The panes of the edition, in its language, at once.
-    m_layout->replaceDayPanes(dayPageSettings());
-    nameCalendarDays();
-    for (QWidget* w : cWindowList::windows()) {
-        auto* page = qobject_cast<fThisDay*>(w);
-        if (!page || !isAncestorOf(page) ||
-            !HostInteraction::dayPanes(pVersion()).contains(qint16(page->tag().toInt())))
-            continue;
-        // Made afresh for the edition: its headings and its language.
-        page->setPVersion(pVersion());
-        page->mInitialize();
-        page->setPDate(OleDate::fromDate(date));
-        page->mShow(true);
-    }
-    orderTabs();
-    focusPane(m_model.state().currentDayPane);
-}
-
-bool fHoster::setStatusText(const QString& text) {
-    bool handed = false;
-    run("fHoster.setStatusText",
-        [&] { handed = mLateBound::setProperty(m_app, "pStatusText", text); });
-    return handed;
-}
-
-void fHoster::sendMessage(qint32 code) {
-    if (!m_notify)
-        return;
-    mLateBound::call(m_notify, "mMsgFromClient", {code});
-}
-
-void fHoster::describeOutput(const QString& text) {
-    m_tools->describeOutput(text);
+bool fHoster::focusNextPrevChild(bool next) {
+    return TabStops::move(m_layout->tabStops(), QApplication::focusWidget(), next) ||
+           QMainWindow::focusNextPrevChild(next);
 }
 
 // ---- Notes, tree and editions -----------------------------------------------------------------
-
-void fHoster::announceStatus(const QString& status) {
-    if (!status.isEmpty() && setStatusText(status))
-        sendMessage(HostInteraction::kStatusChanged);
-}
 
 QString fHoster::getNote(int day) {
     ProcScope scope("fHoster.getNote");
@@ -551,8 +345,8 @@ QString fHoster::getNote(int day) {
     scope.run([&] {
         if (!m_month)
             return;
-        note = DayNote::read(openDatabase(), m_month->shownYear(), m_month->shownMonth(), day,
-                             pVersion());
+        note = DayNote::read(m_settings.openDatabase(), m_month->shownYear(), m_month->shownMonth(),
+                             day, pVersion());
     });
     return note;
 }
@@ -582,23 +376,13 @@ void fHoster::onTreeClicked(int index) {
     });
 }
 
+void fHoster::setDisk(DiskInterface* disk) {
+    m_chooser->setDisk(disk);
+}
+
 void fHoster::onEditionChosen(int index) {
-    if (m_loading || index < 0)
-        return;
-    ProcScope scope("fHoster.Combo1_Click");
-    scope.run(
-        [&] {
-            const qint32 code = Combo1->itemData(index).toInt();
-            if (m_model.chooseEdition(code, m_vkIniFile,
-                                      m_disk ? *m_disk : RealDiskInterface::instance()))
-                m_chosenIndex = index;
-        },
-        [&](const Failure& failure) {
-            ProcScope::handle(failure);
-            // The chooser keeps showing the edition that the INI file names.
-            const QSignalBlocker block(Combo1);
-            Combo1->setCurrentIndex(m_chosenIndex);
-        });
+    if (!m_loading)
+        m_chooser->chosen(index);
 }
 
 // ---- Toolbar and output -----------------------------------------------------------------------
@@ -608,7 +392,7 @@ QObject* fHoster::toolbarInUse() const {
 }
 
 bool fHoster::mAttachToolbar() {
-    run("fHoster.mAttachToolbar", [&] { m_tools->attach(m_notify); });
+    run("fHoster.mAttachToolbar", [&] { m_tools->attach(m_settings.notify); });
     return false;
 }
 
@@ -658,12 +442,12 @@ bool fHoster::DoCommand(const QString& id) {
 bool fHoster::sendCommand(const QString& id) {
     bool result = false;
     run("fHoster.sendCommand", [&] {
-        if (!m_notify)
+        if (!m_settings.notify)
             return;
         if (id == QLatin1String("ID_PAGE_SETUP"))
-            HostPrinting::offerNextPageLayout(m_notify, m_model.printsDayPage());
-        mLateBound::setProperty(m_notify, "pCommand", id);
-        sendMessage(5);
+            HostPrinting::offerNextPageLayout(m_settings.notify, m_model.printsDayPage());
+        mLateBound::setProperty(m_settings.notify, "pCommand", id);
+        m_view.sendMessage(5);
         result = true;
     });
     return result;
@@ -677,21 +461,22 @@ bool fHoster::doPrint(const QString& command) {
     job.month = m_month;
     job.weekCalendar = m_week;
     job.version = pVersion();
-    job.appTitle = m_appTitle;
+    job.appTitle = m_settings.appTitle;
     job.caption = windowTitle();
-    job.notify = m_notify;
+    job.notify = m_settings.notify;
     job.owner = this;
     return HostPrinting::doPrint(job, command);
 }
 
 bool fHoster::doPrintBrowser(const QString& command) {
-    return HostPrinting::doPrintBrowser(dayPage(m_model.dayPageShown()), m_notify, command);
+    return HostPrinting::doPrintBrowser(dayPage(m_model.dayPageShown()), m_settings.notify,
+                                        command);
 }
 
 bool fHoster::openInMSWord() {
-    return m_export->openInMSWord(
-        m_model.printsDayPage(), dayPage(m_model.dayPageShown()),
-        {m_model.state().date, m_vkIniFile, pVersion(), m_sqlMode, m_connectionString});
+    return m_export->openInMSWord(m_model.printsDayPage(), dayPage(m_model.dayPageShown()),
+                                  {m_model.state().date, m_settings.vkIniFile, pVersion(),
+                                   m_settings.sqlMode, m_settings.connectionString});
 }
 
 QObject* fHoster::getMSWordAppDoc() {
@@ -708,19 +493,21 @@ bool fHoster::doSend(const QString& command) {
 }
 
 bool fHoster::newService(const QString& id) {
-    const HostServices::Outcome outcome =
-        HostServices::newService({m_vkIniFile, m_user, pVersion(), m_appTitle, m_model.state().date,
-                                  m_connectionString, m_sqlMode},
-                                 id);
+    const HostServices::Outcome outcome = HostServices::newService(
+        {m_settings.vkIniFile, m_settings.user, pVersion(), m_settings.appTitle,
+         m_model.state().date, m_settings.connectionString, m_settings.sqlMode},
+        id);
     planChanged(outcome.status);
     return outcome.result;
 }
 
 void fHoster::serviceMenu(const QDate& date, const QString& line, const QPoint& globalPos) {
-    ServiceMenu::popup(
-        this, {m_vkIniFile, m_user, pVersion(), m_appTitle, date, m_connectionString, m_sqlMode},
-        date, line, globalPos,
-        [this](const HostServices::Outcome& outcome) { planChanged(outcome.status); });
+    ServiceMenu::popup(this,
+                       {m_settings.vkIniFile, m_settings.user, pVersion(), m_settings.appTitle,
+                        date, m_settings.connectionString, m_settings.sqlMode},
+                       date, line, globalPos, [this](const HostServices::Outcome& outcome) {
+                           planChanged(outcome.status);
+                       });
 }
 
 void fHoster::planChanged(const QString& status) {
@@ -732,5 +519,5 @@ void fHoster::planChanged(const QString& status) {
     if (m_planWatch)
         m_planWatch->seen();
     run("fHoster.planChanged", [&] { m_model.refill(); });
-    announceStatus(status);
+    m_view.announceStatus(status);
 }

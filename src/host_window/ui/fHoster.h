@@ -4,24 +4,23 @@
 
 #pragma once
 
-#include "data/Connection.h"
 #include "host_window/HostInteraction.h"
-#include "host_window/HostInteractionView.h"
+#include "host_window/ui/HostSettings.h"
 #include "host_window/ui/HosterLayout.h"
+#include "host_window/ui/HosterView.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <memory>
 
 class DiskInterface;
 
+class EditionChooserBox;
 class GoToDate;
 class HostExport;
 class HostToolbar;
 class MonthCalendarView;
 class NoteDisplay;
 class PlanWatch;
-class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -31,8 +30,6 @@ class QTreeWidget;
 class WeekCalendarView;
 class YearMonthTree;
 class cDockingPane;
-class cLiturgicalColors;
-class cPaneWindow;
 class cToolBar;
 class cToolTip;
 class fThisDay;
@@ -41,7 +38,7 @@ class fThisDay;
 // week calendars tabbed at the top, the year/month tree at the left (hidden at the side until
 // its edge button shows it), the day pages tabbed at the right. It turns what the user does to
 // its widgets into calls of its interaction model and shows what the model decides.
-class fHoster : public QMainWindow, private HostInteractionView {
+class fHoster : public QMainWindow {
     Q_OBJECT
     Q_PROPERTY(QString pVkIniFile READ pVkIniFile WRITE setPVkIniFile)
     Q_PROPERTY(qint32 pVersion READ pVersion WRITE setPVersion)
@@ -58,24 +55,24 @@ public:
     explicit fHoster(QWidget* parent = nullptr);
     ~fHoster() override;
 
-    QString pVkIniFile() const { return m_vkIniFile; }
-    void setPVkIniFile(const QString& v) { m_vkIniFile = v; }
+    QString pVkIniFile() const { return m_settings.vkIniFile; }
+    void setPVkIniFile(const QString& v) { m_settings.vkIniFile = v; }
     qint32 pVersion() const { return m_model.state().version; }
     void setPVersion(qint32 v) { m_model.setVersion(v); }
-    qint32 pUser() const { return m_user; }
-    void setPUser(qint32 v) { m_user = v; }
-    QString pAppTitle() const { return m_appTitle; }
-    void setPAppTitle(const QString& v) { m_appTitle = v; }
+    qint32 pUser() const { return m_settings.user; }
+    void setPUser(qint32 v) { m_settings.user = v; }
+    QString pAppTitle() const { return m_settings.appTitle; }
+    void setPAppTitle(const QString& v) { m_settings.appTitle = v; }
     // The disk that the edition chooser writes the INI file through (tests make it fail).
-    void setDisk(DiskInterface* disk) { m_disk = disk; }
-    QObject* pApp() const { return m_app; }
-    void setPApp(QObject* v) { m_app = v; }
-    QObject* pNotify() const { return m_notify; }
-    void setPNotify(QObject* v) { m_notify = v; }
-    bool pSQLMode() const { return m_sqlMode; }
-    void setPSQLMode(bool v) { m_sqlMode = v; }
-    QString pConnectionString() const { return m_connectionString; }
-    void setPConnectionString(const QString& v) { m_connectionString = v; }
+    void setDisk(DiskInterface* disk);
+    QObject* pApp() const { return m_settings.app; }
+    void setPApp(QObject* v) { m_settings.app = v; }
+    QObject* pNotify() const { return m_settings.notify; }
+    void setPNotify(QObject* v) { m_settings.notify = v; }
+    bool pSQLMode() const { return m_settings.sqlMode; }
+    void setPSQLMode(bool v) { m_settings.sqlMode = v; }
+    QString pConnectionString() const { return m_settings.connectionString; }
+    void setPConnectionString(const QString& v) { m_settings.connectionString = v; }
     // First and last day of the month shown in the month calendar (date values); computed when
     // read, setting them has no effect.
     double pStartDate() const;
@@ -141,25 +138,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     QMenu* createPopupMenu() override;
+    // Tab and Shift+Tab go through the window's stops in the order a person reads them.
+    bool focusNextPrevChild(bool next) override;
 
 private:
-    // HostInteractionView
-    void showMonthDate(const QDate& date) override;
-    void fillMonth() override;
-    QString dayCellText(int day) const override;
-    int firstDayOfWeek() const override;
-    void fillWeek(const QDate& first, const QDate& last) override;
-    void showWeekDate(const QDate& date) override;
-    bool treeEmpty() const override;
-    void loadTree(const QDate& date) override;
-    void selectTreeMonth(const QDate& date) override;
-    bool showDay(qint16 pane, const QDate& date) override;
-    void showEdition(const QDate& date) override;
-    bool setStatusText(const QString& text) override;
-    void sendMessage(qint32 code) override;
-    void describeOutput(const QString& text) override;
-    // Sets the status text to `status` and announces it to the host (message 2).
-    void announceStatus(const QString& status);
     // The plan changed from this window: the calendars show it and the status bar says what
     // changed.
     void planChanged(const QString& status);
@@ -167,18 +149,10 @@ private:
     void serviceMenu(const QDate& date, const QString& line, const QPoint& globalPos);
     // Watches the plan, so that a change made elsewhere shows at once.
     void watchPlan();
-
     void loadStep();
     void connectCalendars();
-    // Tab goes from the date field through the calendar tools, the calendars and the tree to
-    // the day pages' lists and texts.
-    void orderTabs();
-    // Only the panes in front take the focus: Tab does not land on a calendar or a day page
-    // hidden behind a tab.
+    // A pane brought in front by its tab takes the focus from the pane it hides.
     void focusPane(int pane);
-    // The weekday and month names of the calendars in the language now chosen.
-    void nameCalendarDays();
-    HosterLayout::DayPageSettings dayPageSettings() const;
     // The pane a widget belongs to: 1 or 2 for the calendars, 4 to 7 for a day page, else 0.
     int paneOf(const QObject* widget) const;
     void showNote(QWidget* window, int day);
@@ -187,28 +161,21 @@ private:
     void onTreeClicked(int index);
     // Runs `step` of the model as the procedure `name`.
     template <class Step> void run(const char* name, Step step);
-    QString liturgyFile() const;
-    template <class Fill> void configureFill(Fill& fill) const;
-    ConnectionPtr openDatabase() const;
 
-    QString m_vkIniFile;
-    qint32 m_user = 0;
-    QString m_appTitle;
-    QPointer<QObject> m_app;
-    QPointer<QObject> m_notify;
-    bool m_sqlMode = false;
-    QString m_connectionString;
-    HostInteraction m_model;
+    HostSettings m_settings;
 
     bool m_loading = false;
     bool m_loaded = false;
-    int m_chosenIndex = 0; // the chooser item that the INI file names
-    DiskInterface* m_disk = nullptr;
 
-    std::unique_ptr<cLiturgicalColors> m_colors;
     std::unique_ptr<HostExport> m_export;
     std::unique_ptr<HosterLayout> m_layout;
     std::unique_ptr<HostToolbar> m_tools;
+    HosterView m_view;
+    HostInteraction m_model;
+    std::unique_ptr<EditionChooserBox> m_chooser;
+    GoToDate* m_goTo = nullptr;
+    QPushButton* Command1 = nullptr;
+    QComboBox* Combo1 = nullptr;
     std::unique_ptr<NoteDisplay> m_notes;
     std::unique_ptr<PlanWatch> m_planWatch;
     std::unique_ptr<YearMonthTree> m_yearTree;
@@ -216,9 +183,6 @@ private:
     MonthCalendarView* m_month = nullptr;
     WeekCalendarView* m_week = nullptr;
 
-    GoToDate* m_goTo = nullptr;
-    QComboBox* Combo1 = nullptr;
-    QPushButton* Command1 = nullptr;
     QLabel* LabelTooltip = nullptr;
     QToolBar* SSActiveToolBars1 = nullptr;
 };
