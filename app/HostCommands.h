@@ -37,6 +37,9 @@ public:
     // What Edit > Copy (Ctrl+C) does: copy the day page in front (set by the window).
     void setCopy(std::function<void()> copy);
 
+    // The page the next print would use, where Page Setup starts (set by the window).
+    void setNextPageLayout(std::function<QPageLayout()> next);
+
     // The printer whose page set-up the user chose; the next Page Setup starts from it.
     QPrinter& printer();
 
@@ -52,4 +55,5 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     std::function<QString()> m_searchSource;
     std::function<void()> m_copy;
+    std::function<QPageLayout()> m_nextPageLayout;
 };

@@ -9,6 +9,8 @@
 #include "controls/ui/CalendarTableAccessible.h"
 #include "support/SharedState.h"
 
+#include <QContextMenuEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -87,7 +89,10 @@ int WeekCalendarView::weekCount() const {
 }
 
 int WeekCalendarView::headerHeight() const {
-    return fontMetrics().height() + 4;
+    // The header is bold, which some fonts draw taller.
+    QFont bold = font();
+    bold.setBold(true);
+    return qMax(fontMetrics().height(), QFontMetrics(bold).height()) + 4;
 }
 
 void WeekCalendarView::layoutRows() {
@@ -244,12 +249,19 @@ void WeekCalendarView::paintEvent(QPaintEvent*) {
             p.fillRect(header, band);
             p.setPen(bandText);
             p.setFont(bold);
-            const QString title = m_dayNames.value(CalendarLocale::weekday(date) - 1) +
-                                  QLatin1Char(' ') + QString::number(date.day()) +
-                                  QLatin1Char(' ') + m_monthNames.value(date.month() - 1).left(3);
-            p.drawText(header.adjusted(kMargin, 0, -kMargin, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                       fm.elidedText(title, Qt::ElideRight, header.width() - 2 * kMargin));
-            CalendarPaint::drawMarker(p, header, m_model.dateMarker(date), p.pen().color());
+            // The longest form of the date that fits beside the marker: never cut letters.
+            const QString day = QString::number(date.day());
+            const QString weekday = m_dayNames.value(CalendarLocale::weekday(date) - 1);
+            const QString month = m_monthNames.value(date.month() - 1).left(3);
+            const QRectF titleBand = header.adjusted(kMargin, 0, -kMargin, 0);
+            const int marker = m_model.dateMarker(date);
+            const QString title = CalendarPaint::firstFitting(
+                {weekday + QLatin1Char(' ') + day + QLatin1Char(' ') + month,
+                 weekday + QLatin1Char(' ') + day, day},
+                QFontMetricsF(bold),
+                titleBand.width() - CalendarPaint::markerWidth(titleBand, marker));
+            p.drawText(titleBand, Qt::AlignLeft | Qt::AlignVCenter, title);
+            CalendarPaint::drawMarker(p, titleBand, marker, p.pen().color());
 
             // Colour bars down the left edge, then the text.
             const QRect body(cell.left() + 1, header.bottom() + 1, cell.width() - 2,
@@ -344,11 +356,50 @@ void WeekCalendarView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Enter:
         emit dayActivated(d);
         break;
+    case Qt::Key_F10:
+        if (event->modifiers() != Qt::ShiftModifier) {
+            QAbstractScrollArea::keyPressEvent(event);
+            return;
+        }
+        [[fallthrough]];
+    case Qt::Key_Menu:
+        emit menuRequested(d, QString(), viewport()->mapToGlobal(cellRect(d).center()));
+        break;
     default:
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }
     event->accept();
+}
+
+void WeekCalendarView::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    // The keys ask for the menu themselves (keyPressEvent), wherever the mouse is.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        return;
+    // The scroll area hands on the viewport's event: the point is the viewport's.
+    const QPoint pos = event->pos();
+    const QDate date = dateAt(pos);
+    if (!date.isValid())
+        return;
+    moveTo(date);
+    emit menuRequested(date, lineAt(pos), event->globalPos());
+}
+
+QString WeekCalendarView::lineAt(const QPoint& pos) const {
+    const QDate date = dateAt(pos);
+    const QRect text = textArea(date, cellRect(date));
+    if (!date.isValid() || pos.y() < text.top())
+        return {};
+    const int row = (pos.y() - text.top()) / fontMetrics().height();
+    int shown = 0;
+    for (const QString& line : textLines(m_model.dateText(date))) {
+        shown +=
+            int(qMax<qsizetype>(1, CalendarPaint::wrapText(line, font(), text.width()).size()));
+        if (row < shown)
+            return line;
+    }
+    return {};
 }
 
 void WeekCalendarView::focusInEvent(QFocusEvent* event) {
