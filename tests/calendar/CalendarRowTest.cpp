@@ -8,7 +8,7 @@
 #include "common/TestEnv.h"
 #include "controls/FailureNumber.h"
 
-#include <limits>
+#include <QtNumeric>
 
 namespace {
 
@@ -36,16 +36,8 @@ TEST_F(CalendarRowTest, CivilDateRoundsToTheSecond) {
 TEST_F(CalendarRowTest, UnusableDatesAndTimesFail) {
     // Numbers beyond the range of date values (0100-01-01 to 9999-12-31) are no dates.
     const std::pair<QVariant, qint32> cases[] = {
-        {QVariant(), 94},
-        {"2024-03-10", 13},
-        {std::numeric_limits<double>::quiet_NaN(), 13},
-        {std::numeric_limits<double>::infinity(), 13},
-        {1e300, 13},
-        {-1e300, 13},
-        {9.2e18, 13},
-        {2958466.0, 13},
-        {-657435.0, 13},
-    };
+        {QVariant(), 94}, {"2024-03-10", 13}, {qQNaN(), 13},   {qInf(), 13},   {1e300, 13},
+        {-1e300, 13},     {9.2e18, 13},       {2958466.0, 13}, {-657435.0, 13}};
     for (const auto& [value, error] : cases) {
         SCOPED_TRACE(value.toString().toStdString());
         EXPECT_EQ(failureNumber([&] { CalendarRow::civilDate(value, "Date"); }), error);

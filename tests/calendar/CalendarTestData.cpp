@@ -4,48 +4,15 @@
 
 #include "calendar/CalendarTestData.h"
 
+#include "common/SqlFile.h"
 #include "data/Schema.h"
 #include "support/OleDate.h"
 
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 namespace CalendarTestData {
 
 namespace {
-
-// Runs `insert` once per row inside one transaction on a private connection to `path`.
-template <class Row, class Bind>
-bool insertRows(const QString& path, const QString& insert, const QList<Row>& rows, Bind bind) {
-    static int counter = 0;
-    const QString name = QStringLiteral("calendar_test_data_%1").arg(++counter);
-    bool ok = true;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        ok = db.open() && db.transaction();
-        QSqlQuery query(db);
-        ok = ok && query.prepare(insert);
-        for (const Row& row : rows) {
-            if (!ok)
-                break;
-            bind(query, row);
-            if (!query.exec()) {
-                ADD_FAILURE() << query.lastError().text().toStdString();
-                ok = false;
-            }
-        }
-        ok = ok && db.commit();
-        query = QSqlQuery();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-    if (!ok)
-        ADD_FAILURE() << "cannot fill " << path.toStdString();
-    return ok;
-}
 
 bool createDatabase(const QString& path, Schema::Kind kind) {
     QString error;
@@ -62,17 +29,14 @@ double ole(const QDate& date, const QTime& time) {
 }
 
 bool createLiturgy(const QString& path, const QList<DayRow>& rows) {
+    QList<QVariantList> values;
+    for (const DayRow& r : rows)
+        values.append({r.id, r.date, r.feastRef, r.dayColor, r.shortName});
     return createDatabase(path, Schema::Kind::Liturgy) &&
-           insertRows(path,
-                      QStringLiteral("INSERT INTO tbCalenderData (ID, Date, FeastRef, Day_Color, "
-                                     "ShortName) VALUES (?, ?, ?, ?, ?)"),
-                      rows, [](QSqlQuery& q, const DayRow& r) {
-                          q.bindValue(0, r.id);
-                          q.bindValue(1, r.date);
-                          q.bindValue(2, r.feastRef);
-                          q.bindValue(3, r.dayColor);
-                          q.bindValue(4, r.shortName);
-                      });
+           SqlFile::insert(path,
+                           QStringLiteral("INSERT INTO tbCalenderData (ID, Date, FeastRef, "
+                                          "Day_Color, ShortName) VALUES (?, ?, ?, ?, ?)"),
+                           values);
 }
 
 double timeOfDay(int hour, int minute) {
@@ -80,16 +44,14 @@ double timeOfDay(int hour, int minute) {
 }
 
 bool createPlan(const QString& path, const QList<ServiceRow>& rows) {
+    QList<QVariantList> values;
+    for (const ServiceRow& r : rows)
+        values.append({r.date, r.time, r.servType, r.location});
     return createDatabase(path, Schema::Kind::Plan) &&
-           insertRows(path,
-                      QStringLiteral("INSERT INTO tbMainPlan (Date, Time, ServType, Location) "
-                                     "VALUES (?, ?, ?, ?)"),
-                      rows, [](QSqlQuery& q, const ServiceRow& r) {
-                          q.bindValue(0, r.date);
-                          q.bindValue(1, r.time);
-                          q.bindValue(2, r.servType);
-                          q.bindValue(3, r.location);
-                      });
+           SqlFile::insert(path,
+                           QStringLiteral("INSERT INTO tbMainPlan (Date, Time, ServType, Location) "
+                                          "VALUES (?, ?, ?, ?)"),
+                           values);
 }
 
 QByteArray iniText(const QString& liturgyFile, const QString& planFile) {

@@ -306,7 +306,7 @@ TEST_F(cFillCalendarTest, MissingCalendarOrColoursFailWithObjectNotSet) {
     EXPECT_EQ(month.dayText(1, 1), "kept");
 }
 
-TEST_F(cFillCalendarTest, StatementsAndTheDateRangeInEachSqlMode) {
+TEST_F(cFillCalendarTest, TheDateRangeInEachSqlMode) {
     const QDate last(2024, 3, 31);
     EXPECT_EQ(cFillCalendar::dateRange(3, 2024, last, 0),
               " WHERE Date >=#3/1/2024# AND Date <=#03/31/2024#");
@@ -316,19 +316,6 @@ TEST_F(cFillCalendarTest, StatementsAndTheDateRangeInEachSqlMode) {
     EXPECT_EQ(cFillCalendar::dateRange(3, 2024, last, 1), " WHERE Date >=#3/1/2024# AND Date <=");
     EXPECT_EQ(cFillCalendar::dateRange(11, 987, QDate(987, 11, 30), -1),
               " WHERE Date >='0987-11-01' AND Date <='0987-11-30'");
-    const QString range = " WHERE Date >=#3/1/2024# AND Date <=#03/31/2024#";
-    EXPECT_EQ(cFillCalendar::calendarStatement(range, false),
-              "SELECT ID, Date, FeastRef, Day_Color, ShortName FROM "
-              "tbCalenderData  WHERE Date >=#3/1/2024# AND Date <=#03/31/2024# "
-              "ORDER BY ID");
-    EXPECT_EQ(cFillCalendar::calendarStatement(range, true),
-              "SELECT ID, Date, FeastRef, Day_Color, ShortName FROM "
-              "tbCalenderData  WHERE Date >=#3/1/2024# AND Date <=#03/31/2024# "
-              "AND FeastRef <> 155 AND FeastRef <> 486 AND FeastRef <> 490 AND "
-              "FeastRef <> 530 AND FeastRef <> 101 ORDER BY ID");
-    EXPECT_EQ(cFillCalendar::planStatement(range),
-              "SELECT Time, Date, ServType FROM tbMainPlan  WHERE Date "
-              ">=#3/1/2024# AND Date <=#03/31/2024# ORDER BY Date,Time");
 }
 
 TEST_F(cFillCalendarTest, ServerModeUsesTheHostsConnection) {

@@ -193,11 +193,4 @@ TEST_F(cFillWeekCalendarTest, BadColourOrNullEndsTheFill) {
     }
 }
 
-TEST_F(cFillWeekCalendarTest, PlanStatement) {
-    EXPECT_EQ(cFillWeekCalendar::planStatement(" WHERE Date >=#2/1/2024# AND "
-                                               "Date <=#03/31/2024#"),
-              "SELECT Time, Date, ServType, Location FROM tbMainPlan  WHERE "
-              "Date >=#2/1/2024# AND Date <=#03/31/2024# ORDER BY Date,Time");
-}
-
 } // namespace

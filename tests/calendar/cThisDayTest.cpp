@@ -5,6 +5,7 @@
 #include "calendar/cThisDay.h"
 
 #include "calendar/CalendarTestData.h"
+#include "common/RowText.h"
 #include "common/TestEnv.h"
 #include "support/CErrHandler.h"
 #include "support/SharedState.h"
@@ -37,17 +38,10 @@ protected:
         return day;
     }
 
-    // The rows as sorted "ID|ShortName|FeastRef" lines, whatever order the database gave; a null
-    // is "<null>".
+    // The rows as sorted "ID|ShortName|FeastRef" lines, whatever order the database gave.
     static QStringList rowsOf(const RowTable& table) {
-        QStringList rows;
-        for (int r = 0; r < table.rowCount(); ++r) {
-            QStringList row;
-            for (int c = 0; c < table.columnCount(); ++c)
-                row << (table.at(c, r).isNull() ? "<null>" : table.at(c, r).toString());
-            rows << row.join('|');
-        }
-        std::sort(rows.begin(), rows.end());
+        QStringList rows = rowLines(table, "<null>");
+        rows.sort();
         return rows;
     }
 

@@ -49,6 +49,25 @@ bool exec(const QString& file, const QStringList& statements) {
     });
 }
 
+bool insert(const QString& file, const QString& sql, const QList<QVariantList>& rows) {
+    return withDatabase(file, [&](QSqlDatabase& db) {
+        db.transaction();
+        QSqlQuery q(db);
+        bool ok = q.prepare(sql);
+        for (qsizetype i = 0; ok && i < rows.size(); ++i) {
+            for (int v = 0; v < rows[i].size(); ++v)
+                q.bindValue(v, rows[i][v]);
+            ok = q.exec();
+        }
+        if (!ok) {
+            ADD_FAILURE() << sql.toStdString() << ": " << q.lastError().text().toStdString();
+            db.rollback();
+            return false;
+        }
+        return db.commit();
+    });
+}
+
 QList<QVariantList> rows(const QString& file, const QString& sql) {
     QList<QVariantList> result;
     withDatabase(file, [&](QSqlDatabase& db) {

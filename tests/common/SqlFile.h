@@ -16,6 +16,8 @@ namespace SqlFile {
 
 // Runs `statements` in order, in one transaction.
 bool exec(const QString& file, const QStringList& statements);
+// Runs `sql` once per row of `rows`, the row's values bound in order, in one transaction.
+bool insert(const QString& file, const QString& sql, const QList<QVariantList>& rows);
 // The rows of `sql`, each the list of its values.
 QList<QVariantList> rows(const QString& file, const QString& sql);
 // The first value of the first row of `sql`; invalid when there is none.

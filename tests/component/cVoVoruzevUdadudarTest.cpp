@@ -49,8 +49,6 @@ TEST_F(FacadeTest, MembersAreReachedByName) {
     for (const char* sig : {"mInitialize()", "mShow()", "mAttachToolbar()", "mFreeToolbar(qint32)",
                             "mSetCommandStatus(QString)", "mKill(qint32)"})
         EXPECT_GE(c.metaObject()->indexOfMethod(sig), 0) << sig;
-    EXPECT_TRUE(c.setProperty("pUser", 7));
-    EXPECT_EQ(c.pUser(), 7);
     EXPECT_FALSE(c.mShow());
     EXPECT_FALSE(c.mSetCommandStatus(QString()));
 }

@@ -174,22 +174,14 @@ TEST_F(AccessImportTest, DamagedFilesAndFailingHelpersFailCleanlyAndLeaveNoCopy)
         QString reason;
     };
     const Case cases[] = {
-        {"cut.mdb",
-         nwind.left(1000000),
-         {},
+        {"cut.mdb", nwind.left(1000000), QString(),
          "the file is truncated or damaged (its size is no whole number of pages)"},
         {"half.mdb", nwind.left(nwind.size() / 2), {}, "the table 'Umsätze' cannot be read"},
-        {"headonly.mdb",
-         nwind.left(2048),
-         {},
+        {"headonly.mdb", nwind.left(2048), QString(),
          "the file's table catalog cannot be read; it is damaged"},
-        {"badtable.mdb",
-         flipped(0x40, 32),
-         {},
+        {"badtable.mdb", flipped(0x40, 32), QString(),
          "the file's table catalog cannot be read; it is damaged"},
-        {"badcatalog.mdb",
-         flipped(4196, 64),
-         {},
+        {"badcatalog.mdb", flipped(4196, 64), QString(),
          "the file is damaged (libmdb: warning: Invalid data location detected in "
          "mdb_crack_row. Table:MSysObjects Column:2)"},
         // helpers that crash midway, report an error, hang or run out of memory

@@ -332,19 +332,4 @@ TEST_F(ConnectionPoolTest, NoStatementOutlivesItsDatabase) {
     EXPECT_EQ(errHandler().lastErrorNumber(), 0);
 }
 
-TEST_F(ConnectionPoolTest, FileIdentity) {
-    const std::optional<FileIdentity> a = FileIdentity::of(m_file);
-    ASSERT_TRUE(a);
-    EXPECT_EQ(FileIdentity::of(m_file), a);
-    EXPECT_EQ(a->size, QFileInfo(m_file).size());
-    EXPECT_FALSE(FileIdentity::of(path(QStringLiteral("missing.mdb"))));
-    EXPECT_FALSE(FileIdentity::of(QString()));
-    const QString copy = path(QStringLiteral("copy.mdb"));
-    ASSERT_TRUE(QFile::copy(m_file, copy));
-    ASSERT_TRUE(FileIdentity::of(copy));
-    EXPECT_NE(FileIdentity::of(copy), a);
-    addRow(m_file, 5, QStringLiteral("Fifth"));
-    EXPECT_NE(FileIdentity::of(m_file), a);
-}
-
 } // namespace

@@ -119,30 +119,6 @@ TEST_F(ConnectionTest, TheEngineHandleAndQtSqlGiveTheSameResults) {
     }
 }
 
-TEST_F(ConnectionTest, OwnRecordsetReadsFieldsByNameAndPosition) {
-    Connection c;
-    c.Open(jet(m_file));
-    const RecordsetPtr rs = c.openRecordset(QStringLiteral(
-        "SELECT ShortName, Day_Color FROM tbCalenderData WHERE ID >= 2 ORDER BY ID"));
-    ASSERT_TRUE(rs);
-    EXPECT_EQ(rs->RecordCount(), 2);
-    EXPECT_FALSE(rs->Bof());
-    EXPECT_EQ(rs->value(QStringLiteral("shortname")).toString(), QStringLiteral("Tuesday"));
-    EXPECT_EQ(rs->value(1).toInt(), 5);
-    rs->MoveNext();
-    EXPECT_EQ(rs->value(QStringLiteral("DAY_COLOR")).toInt(), 0);
-    rs->MoveNext();
-    EXPECT_TRUE(rs->Eof());
-    rs->Close();
-    const RecordsetPtr empty =
-        c.openRecordset(QStringLiteral("SELECT ShortName FROM tbCalenderData WHERE ID = 99"));
-    EXPECT_TRUE(empty->Eof());
-    EXPECT_TRUE(empty->Bof());
-    // A failing statement gives no recordset.
-    EXPECT_EQ(failureNumber([&] { c.openRecordset(QStringLiteral("SELECT x FROM tbNothing")); }),
-              -2147217900);
-}
-
 TEST_F(ConnectionTest, NothingIsWrittenToTheDataFile) {
     const QByteArray before = readFile(m_file);
     const QStringList files = folderContents();

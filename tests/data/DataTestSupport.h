@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "common/RowText.h"
+#include "common/SqlFile.h"
 #include "common/TestEnv.h"
 #include "data/Recordset.h"
 #include "data/ResData.h"
@@ -15,12 +17,8 @@
 
 #include <QDate>
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStringList>
 #include <QVariantList>
-#include <functional>
 
 // Databases made through the schema module in the test's folder, filled through a writable
 // connection of the test's own, and the log as the data layer leaves it.
@@ -43,22 +41,7 @@ protected:
 
     // Runs `sql` with `rows` bound one row after another on a writable connection.
     static void fill(const QString& file, const QString& sql, const QList<QVariantList>& rows) {
-        const QString name = QStringLiteral("test_fill");
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(file);
-            ASSERT_TRUE(db.open());
-            db.transaction();
-            QSqlQuery q(db);
-            ASSERT_TRUE(q.prepare(sql)) << q.lastError().text().toStdString();
-            for (const QVariantList& row : rows) {
-                for (int i = 0; i < row.size(); ++i)
-                    q.bindValue(i, row[i]);
-                ASSERT_TRUE(q.exec()) << q.lastError().text().toStdString();
-            }
-            db.commit();
-        }
-        QSqlDatabase::removeDatabase(name);
+        ASSERT_TRUE(SqlFile::insert(file, sql, rows));
     }
 
     // What a result holds, whole: its kind, then its text, its value, or each row of its
@@ -66,35 +49,23 @@ protected:
     static QStringList resultLines(const ResData& r) {
         static const char* const kinds[] = {"Empty", "String", "Recordset", "Table", "Bool"};
         QStringList out{QString::fromLatin1(kinds[int(r.kind())])};
-        const auto row = [&out](int columns, const std::function<QVariant(int)>& at) {
-            QStringList cells;
-            for (int col = 0; col < columns; ++col)
-                cells.append(at(col).toString());
-            out.append(cells.join(QLatin1Char('|')));
-        };
         if (r.kind() == ResData::Kind::String)
             out.append(r.toString());
         if (r.kind() == ResData::Kind::Bool)
             out.append(r.toBool() ? QStringLiteral("true") : QStringLiteral("false"));
-        for (const RecordsetPtr rs = r.recordset(); rs && !rs->Eof(); rs->MoveNext())
-            row(rs->fieldCount(), [&](int col) { return rs->value(col); });
-        for (int i = 0; i < r.table().rowCount(); ++i)
-            row(r.table().columnCount(), [&](int col) { return r.table().at(col, i); });
+        for (const RecordsetPtr rs = r.recordset(); rs && !rs->Eof(); rs->MoveNext()) {
+            QStringList cells;
+            for (int col = 0; col < rs->fieldCount(); ++col)
+                cells.append(rs->value(col).toString());
+            out.append(cells.join(QLatin1Char('|')));
+        }
+        out.append(rowLines(r.table(), QString()));
         return out;
     }
 
-    // The rows of a table as text: values joined by '|', rows by new lines, NULL as "NULL".
+    // The rows of a table as text: rows joined by new lines.
     static QString rowsText(const RowTable& table) {
-        QStringList rows;
-        for (int r = 0; r < table.rowCount(); ++r) {
-            QStringList values;
-            for (int c = 0; c < table.columnCount(); ++c) {
-                const QVariant v = table.at(c, r);
-                values << (v.isNull() ? QStringLiteral("NULL") : v.toString());
-            }
-            rows << values.join(QLatin1Char('|'));
-        }
-        return rows.join(QLatin1Char('\n'));
+        return rowLines(table).join(QLatin1Char('\n'));
     }
 
     static double ole(int y, int m, int d) { return OleDate::fromDate(QDate(y, m, d)); }

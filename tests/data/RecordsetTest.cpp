@@ -5,7 +5,6 @@
 #include "data/Recordset.h"
 
 #include "controls/FailureNumber.h"
-#include "data/ResData.h"
 #include "data/RowTable.h"
 
 #include <gtest/gtest.h>
@@ -17,31 +16,6 @@ RowTable twoRows() {
     t.appendRow({1, QStringLiteral("Ash Wednesday"), 45337.0});
     t.appendRow({2, QVariant(), 45338.0});
     return t;
-}
-
-TEST(RowTableTest, NoTableTableWithoutRowsAndCells) {
-    const RowTable none;
-    EXPECT_FALSE(none.isTable());
-    EXPECT_EQ(none.columnCount(), 0);
-    EXPECT_EQ(none.rowCount(), 0);
-    EXPECT_TRUE(none.at(0, 0).isNull());
-
-    const RowTable empty(2);
-    EXPECT_TRUE(empty.isTable());
-    EXPECT_EQ(empty.columnCount(), 2);
-    EXPECT_EQ(empty.rowCount(), 0);
-
-    const RowTable t = twoRows();
-    EXPECT_EQ(t.at(0, 1).toInt(), 2);
-    EXPECT_EQ(t.at(1, 0).toString(), QStringLiteral("Ash Wednesday"));
-    EXPECT_FALSE(t.at(1, 1).isValid()); // SQL NULL
-    EXPECT_FALSE(t.at(3, 0).isValid());
-    EXPECT_FALSE(t.at(0, 2).isValid());
-    EXPECT_FALSE(t.at(-1, 0).isValid());
-    EXPECT_EQ(t.columnIndex(QStringLiteral("shortname")), 1);
-    EXPECT_EQ(t.columnIndex(QStringLiteral("Day_Color")), -1);
-    EXPECT_EQ(t.columnName(2), QStringLiteral("Date"));
-    EXPECT_EQ(t.columnName(5), QString());
 }
 
 TEST(RecordsetTest, WalksRowsForwardByPositionAndName) {
@@ -75,23 +49,10 @@ TEST(RecordsetTest, WalksRowsForwardByPositionAndName) {
     EXPECT_TRUE(none.Bof());
     EXPECT_EQ(none.RecordCount(), 0);
     EXPECT_EQ(failureNumber([&] { none.value(0); }), 3021);
-}
-
-// What mADO's result modes do not reach: the readings a kind does not have.
-TEST(ResDataTest, ReadingsOfOtherKindsAreEmpty) {
-    const ResData empty;
-    EXPECT_EQ(empty.toString(), QString());
-    EXPECT_FALSE(empty.toBool());
-    EXPECT_FALSE(empty.recordset());
-    const ResData text = ResData::fromString(QStringLiteral("45356"), 45356.0);
-    EXPECT_FALSE(text.isTable());
-    EXPECT_FALSE(text.toBool());
-    EXPECT_EQ(ResData::fromTable(twoRows()).toString(), QString());
-    EXPECT_FALSE(ResData::fromTable(RowTable()).isTable());
-    EXPECT_FALSE(ResData::fromBool(false).toBool());
-    const auto rs = std::make_shared<Recordset>(twoRows());
-    EXPECT_EQ(ResData::fromRecordset(rs).recordset(), rs);
-    EXPECT_FALSE(ResData::fromRecordset(rs).table().isTable());
+    // The table under it reads nothing outside its cells.
+    const RowTable t = twoRows();
+    for (const auto& [column, row] : {std::pair(3, 0), std::pair(0, 2), std::pair(-1, 0)})
+        EXPECT_FALSE(t.at(column, row).isValid()) << column << "," << row;
 }
 
 } // namespace

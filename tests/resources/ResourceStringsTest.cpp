@@ -19,18 +19,9 @@ struct Entry {
 
 const Entry kEntries[] = {
     {1001, "Month", "Måned"},
-    {1002, "Week", "Uke"},
-    {1003, "Calendar", "Kalender"},
-    {1004, "Readings", "Lesninger"},
-    {1005, "Prayers", "Kollektbønn"},
-    {1006, "Liturgies", "Gudstjenester"},
     {1007, "MS Word cannot be initialized properly...",
      "Det oppnås ikke kontakt med MS Word. Sjekk at programmet er installert og kan startes på "
      "maskinen."},
-    {1008, "Date of print:", "Utskriftsdato:"},
-    {1009, "Standard", "Standard"},
-    {1010, "Liturgies", "Gudstjenester"},
-    {1011, "Liturgical Day", "Dag i kirkeåret"},
     {1012, "Liturgy         ", "Gudstjeneste"}, // nine trailing blanks
 };
 

@@ -19,15 +19,6 @@ protected:
     }
 };
 
-TEST_F(mMainTest, EditionTableInOrderOfComparison) {
-    const qint32 order[] = {1010, 1011, 47, 1005, 1003, 49,   490,  358, 39,
-                            470,  1015, 1,  3580, 46,   1016, 1007, 45};
-    const QList<mMain::Edition>& table = mMain::editions();
-    ASSERT_EQ(table.size(), qsizetype(std::size(order)));
-    for (qsizetype i = 0; i < table.size(); ++i)
-        EXPECT_EQ(table[i].code, order[i]) << i;
-}
-
 TEST_F(mMainTest, EveryDatabaseFileGivesItsEditionAndName) {
     struct Case {
         const char* file;

@@ -53,10 +53,10 @@ TEST_F(FileDiskTest, ReadAndAppendTextKeepEveryByte) {
     const QString file = path(u"new.txt"_s);
     for (const QString& line : {u"first, line"_s, QString(), u"Kåre"_s})
         EXPECT_TRUE(mVBFileDisk::AppendToTextFile(file, line));
-    EXPECT_BYTES_EQ(readAll(file), QByteArray("first, line\r\n\r\nKåre\r\n"));
+    EXPECT_BYTES_EQ(readFile(file), QByteArray("first, line\r\n\r\nKåre\r\n"));
     const QString existing = writeFile(u"old.txt"_s, "kept");
     EXPECT_TRUE(mVBFileDisk::AppendToTextFile(existing, u"more"_s));
-    EXPECT_BYTES_EQ(readAll(existing), QByteArray("keptmore\r\n"));
+    EXPECT_BYTES_EQ(readFile(existing), QByteArray("keptmore\r\n"));
 
     for (const QString& p :
          {path(u"folder.txt"_s), path(u"missing/x.txt"_s), blockedPath(u"x.txt"_s)})
@@ -116,18 +116,4 @@ TEST_F(FileDiskTest, ResolveLetterCaseFindsTheNameOnDisk) {
         EXPECT_EQ(mVBFileDisk::resolveLetterCase(path(asked)), path(found)) << asked.toStdString();
     EXPECT_EQ(mVBFileDisk::resolveLetterCase(u"relative/NAME.MDB"_s), u"relative/NAME.MDB"_s);
     EXPECT_EQ(mVBFileDisk::resolveLetterCase(QString()), QString());
-}
-
-TEST_F(FileDiskTest, FileServicesPushNoProcedureNames) {
-    errHandler().setTraceExecution(true);
-    const QString file = path(u"x.txt"_s);
-    mVBFileDisk::AppendToTextFile(file, u"a"_s);
-    mVBFileDisk::fileExists(file);
-    mVBFileDisk::readTextFile(file);
-    mVBFileDisk::deleteFile(file);
-    mVBFileDisk::fileExtension(file);
-    mVBFileDisk::resolveLetterCase(file);
-    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
-    shared().errHandler.reset();
-    EXPECT_BYTES_EQ(readAll(tracePath()), QByteArray());
 }

@@ -58,6 +58,7 @@ TEST_F(GarbageFilesTest, AddAppendsInOrderAndCleanDeletesListedFilesAndKeepsTheL
     EXPECT_TRUE(mGarbageFiles::cleanGarbageFiles());
     EXPECT_FALSE(QFileInfo::exists(htm));
     EXPECT_TRUE(ui().calls().isEmpty());
+    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
 }
 
 TEST_F(GarbageFilesTest, ReleaseCleansAndALaterAddStartsANewList) {
@@ -77,26 +78,6 @@ TEST_F(GarbageFilesTest, ReleaseCleansAndALaterAddStartsANewList) {
     const QString second = writeFile(u"second.TMP"_s, "");
     mGarbageFiles::AddGarbageFile(second);
     EXPECT_EQ(listed(), QStringList{second});
-}
-
-TEST_F(GarbageFilesTest, BothProceduresPushTheirNames) {
-    errHandler().setTraceExecution(true);
-    mGarbageFiles::AddGarbageFile(path(u"x.TMP"_s));
-    mGarbageFiles::cleanGarbageFiles();
-    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
-    shared().errHandler.reset();
-    EXPECT_BYTES_EQ(readAll(tracePath()), crlf({u"mGarbageFiles.AddGarbageFile"_s,
-                                                u"mGarbageFiles.cleanGarbageFiles"_s}));
-}
-
-TEST_F(GarbageFilesTest, SharedStateCreatesTheHandlerOnceAndUsesTheEnvironment) {
-    SharedState& s = shared();
-    EXPECT_FALSE(s.errHandler);
-    CErrHandler& h = errHandler();
-    EXPECT_EQ(s.errHandler.get(), &h);
-    EXPECT_EQ(&errHandler(), &h);
-    EXPECT_EQ(now(), QDateTime(QDate(2024, 3, 5), QTime(14, 30, 15)));
-    EXPECT_EQ(&::ui(), static_cast<UserInterface*>(&ui()));
 }
 
 TEST_F(GarbageFilesTest, EachThreadHasItsOwnSharedStateReleasedWithTheThread) {

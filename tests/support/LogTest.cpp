@@ -32,7 +32,7 @@ TEST_F(LogTest, NamesTheLogItsBackupAndTheVersion) {
     f.close();
     EXPECT_EQ(modLog::versionText(), u"Build 1.00.0001 - 1/2/23"_s);
     EXPECT_TRUE(modLog::writeRecord({u"a"_s}));
-    EXPECT_BYTES_EQ(readAll(logFile()),
+    EXPECT_BYTES_EQ(readFile(logFile()),
                     logBanner(u"3/5/24"_s) +
                         crlf({u"Build 1.00.0001 - 1/2/23 3/5/24 2:30:15 PM Error: \ta"_s}));
 }
@@ -44,7 +44,7 @@ TEST_F(LogTest, FirstRecordCreatesTheFolderChainAndTheBanner) {
         modLog::writeRecord({u"mADO.getConnection"_s, u"Error (9) Subscript out of range"_s}));
 
     EXPECT_TRUE(QFileInfo(home + u"/Brekka Data as/ConfigFiles"_s).isDir());
-    EXPECT_BYTES_EQ(readAll(logFile()),
+    EXPECT_BYTES_EQ(readFile(logFile()),
                     QByteArray("************************************************************\r\n"
                                "*****   Brekka Data AS  -  Generated loggfile 3/5/24    *****\r\n"
                                "************************************************************\r\n"
@@ -75,11 +75,11 @@ TEST_F(LogTest, RecordsAreTabJoinedAndAppendedInOrderAtTheClockOfTheirMoment) {
     setNow(QDateTime(QDate(2025, 12, 31), QTime(9, 5, 7)));
     EXPECT_TRUE(modLog::writeRecord({u"b"_s}));
     expected += crlf({expectedVersionText() + u" 12/31/25 9:05:07 AM Error: \tb"_s});
-    EXPECT_BYTES_EQ(readAll(logFile()), expected);
+    EXPECT_BYTES_EQ(readFile(logFile()), expected);
 
     // createLogFile replaces any file with the banner of the day.
     EXPECT_TRUE(modLog::createLogFile(logFile()));
-    EXPECT_BYTES_EQ(readAll(logFile()), logBanner(u"12/31/25"_s));
+    EXPECT_BYTES_EQ(readFile(logFile()), logBanner(u"12/31/25"_s));
 }
 
 TEST_F(LogTest, ALogPast60000BytesMovesToTheBackup) {
@@ -95,8 +95,8 @@ TEST_F(LogTest, ALogPast60000BytesMovesToTheBackup) {
         EXPECT_TRUE(writeOverflow());
 
         const QByteArray line = logLine(u"\tm.p\tError (6) Overflow"_s);
-        EXPECT_BYTES_EQ(readAll(backup()), rotated ? old : QByteArray("an older backup\r\n"));
-        EXPECT_BYTES_EQ(readAll(logFile()), (rotated ? logBanner(u"3/5/24"_s) : old) + line);
+        EXPECT_BYTES_EQ(readFile(backup()), rotated ? old : QByteArray("an older backup\r\n"));
+        EXPECT_BYTES_EQ(readFile(logFile()), (rotated ? logBanner(u"3/5/24"_s) : old) + line);
     }
 }
 
@@ -123,7 +123,7 @@ TEST_F(LogTest, AFailedRotationLosesNothing) {
     // The backup's name is taken by a folder, so the copy cannot be made.
     ASSERT_TRUE(QDir().mkpath(backup()));
     writeOverflow();
-    EXPECT_TRUE(readAll(logFile()).startsWith(old));
+    EXPECT_TRUE(readFile(logFile()).startsWith(old));
     EXPECT_TRUE(QFileInfo(backup()).isDir());
 }
 
@@ -141,7 +141,7 @@ TEST_F(LogTest, ConcurrentWritersLoseNoRecordAcrossARotation) {
     for (std::thread& t : writers)
         t.join();
     QStringList found;
-    for (const QByteArray& line : (readAll(backup()) + readAll(logFile())).split('\n')) {
+    for (const QByteArray& line : (readFile(backup()) + readFile(logFile())).split('\n')) {
         const qsizetype at = line.indexOf("writer ");
         if (at >= 0)
             found.append(QString::fromUtf8(line.mid(at, line.indexOf(" .", at) - at)));
@@ -154,6 +154,6 @@ TEST_F(LogTest, ConcurrentWritersLoseNoRecordAcrossARotation) {
     found.sort();
     expected.sort();
     EXPECT_EQ(found, expected);
-    EXPECT_TRUE(readAll(backup()).startsWith("*****"));
-    EXPECT_TRUE(readAll(logFile()).startsWith("*****"));
+    EXPECT_TRUE(readFile(backup()).startsWith("*****"));
+    EXPECT_TRUE(readFile(logFile()).startsWith("*****"));
 }

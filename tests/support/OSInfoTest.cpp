@@ -125,7 +125,7 @@ TEST_F(OSInfoTest, TempFileNeverTakesAnExistingName) {
         EXPECT_EQ(QFileInfo(file).size(), 0);
     }
     for (const QString& name : existing)
-        EXPECT_BYTES_EQ(readAll(temp + name), QByteArray("taken")) << name.toStdString();
+        EXPECT_BYTES_EQ(readFile(temp + name), QByteArray("taken")) << name.toStdString();
 }
 
 TEST_F(OSInfoTest, AnUnusableTemporaryFolderIsReportedAndGivesEmpty) {

@@ -38,7 +38,7 @@ TEST_F(ResolveFoldersTest, CreatesTheMakersFoldersUnderTheDataHome) {
     const QString kept = folders.getLogPath() + u"Cendra Liturgy Calendar LOG.TXT"_s;
     ASSERT_TRUE(writeAll(kept, "old records\r\n"));
     EXPECT_EQ(folders.getLogPath(), logFolder());
-    EXPECT_BYTES_EQ(readAll(kept), QByteArray("old records\r\n"));
+    EXPECT_BYTES_EQ(readFile(kept), QByteArray("old records\r\n"));
     EXPECT_TRUE(ui().calls().isEmpty());
 }
 
@@ -56,7 +56,7 @@ TEST_F(ResolveFoldersTest, FoldersThatCannotBeCreatedAreReportedInAMessage) {
         })) << (boxes.isEmpty() ? std::string("no message") : boxes[0].text.toStdString());
     }
     expectBlockerKept();
-    EXPECT_BYTES_EQ(readAll(path(u"taken/Brekka Data as"_s)),
+    EXPECT_BYTES_EQ(readFile(path(u"taken/Brekka Data as"_s)),
                     QByteArray("a file with the folder's name"));
 }
 

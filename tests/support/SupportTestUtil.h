@@ -84,13 +84,6 @@ inline QString expectedMessage(const QString& procedure, qint32 line, qint32 num
     return text;
 }
 
-inline QByteArray readAll(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
-
 inline bool writeAll(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -143,7 +136,7 @@ protected:
     }
     // "afile" still holds what blockedPath wrote.
     void expectBlockerKept() const {
-        EXPECT_BYTES_EQ(supporttest::readAll(path(QStringLiteral("afile"))), QByteArray(kPlain));
+        EXPECT_BYTES_EQ(readFile(path(QStringLiteral("afile"))), QByteArray(kPlain));
     }
     QString moduleFolder() const { return path(QStringLiteral("module/")); }
     QString tracePath() const { return path(QStringLiteral("module/trace.log")); }

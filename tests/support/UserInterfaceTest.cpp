@@ -63,37 +63,6 @@ TEST_F(UserInterfaceTest, HeadlessMessageBoxesAreWrittenAndRecorded) {
     EXPECT_EQ(headless.messageBoxes()[1].text, u"Første linje\r\nandre"_s);
 }
 
-TEST_F(UserInterfaceTest, HeadlessRecordsEveryCallInOrder) {
-    HeadlessUserInterface headless(nullptr);
-    headless.beep();
-    headless.setWaitCursor();
-    EXPECT_TRUE(headless.waitCursorShown());
-    headless.setClipboardText(u"<p>Dagens tekst</p>"_s);
-    EXPECT_EQ(headless.clipboardText(), u"<p>Dagens tekst</p>"_s);
-    headless.messageBox(Icon::Information, Buttons::Ok, u"T"_s, u"x"_s);
-    headless.setDefaultCursor();
-    EXPECT_FALSE(headless.waitCursorShown());
-    EXPECT_EQ(headless.calls(), QStringList({u"beep"_s, u"wait"_s, u"setClipboard"_s,
-                                             u"clipboard"_s, u"messageBox"_s, u"default"_s}));
-    EXPECT_EQ(headless.beeps(), 1);
-
-    headless.clear();
-    EXPECT_TRUE(headless.calls().isEmpty());
-    EXPECT_TRUE(headless.messageBoxes().isEmpty());
-    EXPECT_EQ(headless.beeps(), 0);
-}
-
-TEST_F(UserInterfaceTest, PointerProceduresGoThroughTheSeam) {
-    mGlobals::setWaitPointer();
-    EXPECT_TRUE(ui().waitCursorShown());
-    mGlobals::setDefaultPointer();
-    EXPECT_FALSE(ui().waitCursorShown());
-    mGlobals::setDefaultPointer();
-    EXPECT_EQ(ui().calls(), QStringList({u"wait"_s, u"default"_s, u"default"_s}));
-    EXPECT_EQ(UserInterface::effectiveTitle(QString()), u"VoVoruzevUdadudar"_s);
-    EXPECT_EQ(UserInterface::effectiveTitle(u"Cendra"_s), u"Cendra"_s);
-}
-
 TEST_F(UserInterfaceTest, AFreshEnvironmentHasAHeadlessInterfaceAndTheRealClock) {
     Environment env;
     ASSERT_TRUE(env.ui);
