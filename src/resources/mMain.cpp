@@ -4,6 +4,7 @@
 
 #include "resources/mMain.h"
 
+#include "resources/EditionTranslator.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
 #include "support/mVBFileDisk.h"
@@ -73,6 +74,7 @@ void selectLanguage(const QString& iniFile, qint32 version) {
         shared().gLanguageOffset = 1000;
     else if (language != kKeepLanguage)
         shared().gLanguageOffset = 0;
+    EditionTranslator::follow();
 }
 
 QString getVersionName(qint32 version) {
