@@ -37,6 +37,9 @@ public:
     // What Edit > Copy (Ctrl+C) does: copy the day page in front (set by the window).
     void setCopy(std::function<void()> copy);
 
+    // The texts of the tools and menus in the language now installed.
+    void retranslate();
+
     // The printer whose page set-up the user chose; the next Page Setup starts from it.
     QPrinter& printer();
 

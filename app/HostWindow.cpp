@@ -9,8 +9,8 @@
 #include "app/HostSession.h"
 #include "app/SSActiveToolBars.h"
 #include "app/WindowProgram.h"
-#include "support/DiskInterface.h"
 #include "ical/ui/CalendarExportDialog.h"
+#include "support/DiskInterface.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,7 +62,7 @@ QString registeredLibrary() {
 
 HostWindow::HostWindow(QWidget* parent)
     : QMainWindow(parent), m_library(new QLibrary(this)), m_status(new QLabel(this)),
-      m_notify(new HostNotify(this)), m_toolbar(new SSActiveToolBars(tr("Commands"), this)),
+      m_notify(new HostNotify(this)), m_toolbar(new SSActiveToolBars(this)),
       m_commands(new HostCommands(this, m_toolbar)) {
     setWindowTitle(QString::fromLatin1(kTitle));
     m_toolbar->setObjectName(QStringLiteral("hostToolbar"));
@@ -72,16 +72,31 @@ HostWindow::HostWindow(QWidget* parent)
     m_commands->setSearchSource([this] { return selectedDayName(); });
     m_commands->setCopy([this] { copyDayPage(); });
     m_status->setObjectName(QStringLiteral("statusText"));
-    m_status->setText(tr("Ready"));
     statusBar()->addWidget(m_status, 1);
     connect(m_notify, &HostNotify::message, this, [this](qint32 code) { onMessage(code); });
     connect(m_commands, &HostCommands::pageLayoutChosen, m_notify, &HostNotify::setPPageLayout);
     // File > Export Calendar..., before Quit.
     QMenu* file = menuBar()->findChild<QMenu*>(QStringLiteral("&File"));
-    QAction* exportCalendar = new QAction(tr("Export &Calendar..."), file);
+    QAction* exportCalendar = new QAction(file);
     exportCalendar->setObjectName(QStringLiteral("exportCalendar"));
     file->insertAction(file->findChild<QAction*>(QStringLiteral("quit")), exportCalendar);
     connect(exportCalendar, &QAction::triggered, this, &HostWindow::exportCalendar);
+    retranslate();
+}
+
+void HostWindow::retranslate() {
+    m_toolbar->setWindowTitle(tr("Commands"));
+    // "Ready" until the component has said anything.
+    if (!m_component || m_component->property("pStatusText").toString().isEmpty())
+        m_status->setText(tr("Ready"));
+    findChild<QAction*>(QStringLiteral("exportCalendar"))->setText(tr("Export &Calendar..."));
+    m_commands->retranslate();
+}
+
+void HostWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
 }
 
 void HostWindow::exportCalendar() {

@@ -9,6 +9,7 @@
 #include "controls/ui/CalendarTableAccessible.h"
 #include "support/SharedState.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -40,6 +41,15 @@ WeekCalendarView::WeekCalendarView(QWidget* parent)
     setAccessibleName(tr("Week calendar"));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layoutRows();
+}
+
+void WeekCalendarView::changeEvent(QEvent* event) {
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        setAccessibleName(tr("Week calendar"));
+    // The days' names follow the language and the locale.
+    if (event->type() == QEvent::LanguageChange || event->type() == QEvent::LocaleChange)
+        CalendarTableAccessible::announceCurrent(this);
 }
 
 void WeekCalendarView::setCurrentDate(const QDate& date) {

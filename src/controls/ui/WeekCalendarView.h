@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "controls/ui/CalendarGrid.h"
 #include "controls/WeekCalendarModel.h"
+#include "controls/ui/CalendarGrid.h"
 
 #include <QAbstractScrollArea>
 #include <QStringList>
@@ -96,6 +96,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QDate firstCellDate() const;

@@ -251,6 +251,8 @@ void fHoster::nameCalendarDays() {
     m_month->setMonthNames(monthNames);
     m_week->setDayNames(dayNames);
     m_week->setMonthNames(monthNames);
+    if (m_yearTree)
+        m_yearTree->retitle();
 }
 
 void fHoster::orderTabs() {
@@ -280,6 +282,17 @@ void fHoster::showEvent(QShowEvent* event) {
     m_layout->setLoading(false);
     m_layout->firstShown();
     selectPane(HostInteraction::kReadingsPane);
+}
+
+void fHoster::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    // The edition's language was installed or removed: every text of the window's own anew.
+    setAccessibleName(tr("Liturgy calendar"));
+    m_layout->retitle();
+    if (m_tools)
+        m_tools->retranslate();
 }
 
 void fHoster::resizeEvent(QResizeEvent* event) {
