@@ -169,6 +169,14 @@
             <source>Export to PDF</source>
             <translation>Eksporter til PDF</translation>
         </message>
+        <message>
+            <source>Page Setup</source>
+            <translation>Sideoppsett</translation>
+        </message>
+        <message>
+            <source>%1%</source>
+            <translation>%1%</translation>
+        </message>
     </context>
     <context>
         <name>QLineEdit</name>
@@ -233,6 +241,119 @@
         <message>
             <source>Closes the dock widget</source>
             <translation>Lukker ruten</translation>
+        </message>
+    </context>
+    <context>
+        <name>QPageSetupWidget</name>
+        <message>
+            <source>Paper</source>
+            <translation>Papir</translation>
+        </message>
+        <message>
+            <source>Page size:</source>
+            <translation>Sidestørrelse:</translation>
+        </message>
+        <message>
+            <source>Width:</source>
+            <translation>Bredde:</translation>
+        </message>
+        <message>
+            <source>Height:</source>
+            <translation>Høyde:</translation>
+        </message>
+        <message>
+            <source>Paper source:</source>
+            <translation>Papirkilde:</translation>
+        </message>
+        <message>
+            <source>Orientation</source>
+            <translation>Retning</translation>
+        </message>
+        <message>
+            <source>Portrait</source>
+            <translation>Stående</translation>
+        </message>
+        <message>
+            <source>Landscape</source>
+            <translation>Liggende</translation>
+        </message>
+        <message>
+            <source>Reverse landscape</source>
+            <translation>Omvendt liggende</translation>
+        </message>
+        <message>
+            <source>Reverse portrait</source>
+            <translation>Omvendt stående</translation>
+        </message>
+        <message>
+            <source>Margins</source>
+            <translation>Marger</translation>
+        </message>
+        <message>
+            <source>top margin</source>
+            <translation>toppmarg</translation>
+        </message>
+        <message>
+            <source>left margin</source>
+            <translation>venstremarg</translation>
+        </message>
+        <message>
+            <source>right margin</source>
+            <translation>høyremarg</translation>
+        </message>
+        <message>
+            <source>bottom margin</source>
+            <translation>bunnmarg</translation>
+        </message>
+        <message>
+            <source>Page Layout</source>
+            <translation>Sideoppsett</translation>
+        </message>
+        <message>
+            <source>Page order:</source>
+            <translation>Siderekkefølge:</translation>
+        </message>
+        <message>
+            <source>Pages per sheet:</source>
+            <translation>Sider per ark:</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Egendefinert</translation>
+        </message>
+        <message>
+            <source>Millimeters (mm)</source>
+            <translation>Millimeter (mm)</translation>
+        </message>
+        <message>
+            <source>Inches (in)</source>
+            <translation>Tommer (in)</translation>
+        </message>
+        <message>
+            <source>Points (pt)</source>
+            <translation>Punkter (pt)</translation>
+        </message>
+    </context>
+    <context>
+        <name>QPageSetupDialog</name>
+        <message>
+            <source>Page Setup</source>
+            <translation>Sideoppsett</translation>
+        </message>
+    </context>
+    <context>
+        <name>QTabBar</name>
+        <message>
+            <source>Scroll Left</source>
+            <translation>Rull til venstre</translation>
+        </message>
+        <message>
+            <source>Scroll Right</source>
+            <translation>Rull til høyre</translation>
+        </message>
+        <message>
+            <source>Close Tab</source>
+            <translation>Lukk fanen</translation>
         </message>
     </context>
 </TS>

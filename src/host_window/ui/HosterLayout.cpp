@@ -255,6 +255,7 @@ void HosterLayout::replaceDayPanes(const DayPageSettings& w) {
 void HosterLayout::retitle() {
     for (cDockingPane* p : m_panes) {
         p->setWindowTitle(HostInteraction::paneTitle(p->Id()));
+        p->setAccessibleName(p->windowTitle());
         if (auto* toggle = qobject_cast<QAction*>(p->property("paneToggle").value<QObject*>())) {
             toggle->setText(p->windowTitle());
             toggle->setToolTip(QObject::tr("Show or hide %1").arg(p->windowTitle()));

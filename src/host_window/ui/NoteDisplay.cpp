@@ -48,9 +48,10 @@ void NoteDisplay::show(QWidget* window, const QString& note) {
 void NoteDisplay::mouseUp(int button) {
     ProcScope scope("fHoster.MouseUp");
     scope.run([&] {
-        if (button == 2 && !m_label->text().isEmpty())
-            // In the language of the moment.
-            m_copy->setText(QObject::tr("Copy tooltip"));
+        if (button != 2 || m_label->text().isEmpty())
+            return;
+        // In the language of the moment.
+        m_copy->setText(QObject::tr("Copy tooltip"));
         m_menu->popup(QCursor::pos());
     });
 }
