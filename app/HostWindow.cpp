@@ -10,7 +10,9 @@
 #include "app/SSActiveToolBars.h"
 #include "app/WindowProgram.h"
 #include "ical/ui/CalendarExportDialog.h"
+#include "resources/EditionTranslator.h"
 #include "support/DiskInterface.h"
+#include "support/SharedState.h"
 
 #include <QAction>
 #include <QApplication>
@@ -104,7 +106,13 @@ void HostWindow::exportCalendar() {
     HostSession session;
     session.setServer(m_options.server);
     QString error;
-    if (!session.open(m_options.iniFile, m_options.edition, &error, false)) {
+    // The window speaks the language of the edition the component shows, which the chooser
+    // may have changed since the start: the export keeps it rather than the host's code's.
+    const bool norwegian = EditionTranslator::installed();
+    const bool opened = session.open(m_options.iniFile, m_options.edition, &error, false);
+    shared().gLanguageOffset = norwegian ? 1000 : 0;
+    EditionTranslator::follow();
+    if (!opened) {
         QMessageBox::warning(this, tr("Export Calendar"), error);
         return;
     }

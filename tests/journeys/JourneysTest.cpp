@@ -26,6 +26,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QDockWidget>
 #include <QLabel>
@@ -568,13 +569,41 @@ const QStringList kNorwegianWords = {
     "hvit",   "fiolett",   "første",        "lesning",      "avbryt", "ny",       "kommandoer",
     "søn",    "tir"};
 
-// Every text a person sees or hears in the window after a journey: the menus and their items,
-// the tools with their tips, the tool bars, the tabs, every control's text, name and tip, the
-// status bar, the calendars' and their days' names as a screen reader speaks them (without the
-// planned services, which are the plan's own words), the readings page's heading and first
-// reading heading, and the New Service dialog.
-QStringList shownTexts(HostWindow& w) {
+// The texts of the dialog that `open` opens: its title, labels and buttons; it is closed as
+// soon as it is read.
+QStringList dialogTexts(const std::function<void()>& open) {
     QStringList texts;
+    QTimer::singleShot(100, [&texts] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        texts << dialog->windowTitle();
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            texts << label->text();
+        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+            texts << button->text();
+        dialog->reject();
+    });
+    open();
+    EXPECT_FALSE(texts.isEmpty());
+    return texts;
+}
+
+// Every text a person sees or hears in the window after a journey: the New Service and the
+// Export Calendar dialogs, which leave the window in its language; then the menus and their
+// items, the tools with their tips, the tool bars, the tabs, every control's text, name and tip,
+// the status bar, the calendars' and their days' names as a screen reader speaks them (without
+// the planned services, which are the plan's own words), and the readings page's heading and
+// first reading heading.
+QStringList shownTexts(HostWindow& w) {
+    QStringList texts = dialogTexts([&w] { tool("ID_VK_LITURGY_CALENDAR_NEW_SERVICE")(w); });
+    texts << dialogTexts([&w] {
+        QMenu* file = w.menuBar()->findChild<QMenu*>(QStringLiteral("&File"));
+        QTest::mouseClick(w.menuBar(), Qt::LeftButton, {},
+                          w.menuBar()->actionGeometry(file->menuAction()).center());
+        QAction* item = file->findChild<QAction*>(QStringLiteral("exportCalendar"));
+        QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(item).center());
+    });
     for (QAction* menu : w.menuBar()->actions()) {
         texts << menu->text();
         for (QAction* item : menu->menu()->actions())
@@ -604,19 +633,6 @@ QStringList shownTexts(HostWindow& w) {
     const QStringList lines = page->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const QString& line : lines.mid(0, 2))
         texts << line.trimmed();
-    // The dialog is read and closed as soon as it is open.
-    QTimer::singleShot(100, [&texts] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog)
-            return;
-        texts << dialog->windowTitle();
-        for (QLabel* label : dialog->findChildren<QLabel*>())
-            texts << label->text();
-        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
-            texts << button->text();
-        qobject_cast<QDialog*>(dialog)->reject();
-    });
-    tool("ID_VK_LITURGY_CALENDAR_NEW_SERVICE")(w);
     return texts;
 }
 
