@@ -166,6 +166,17 @@ Kirkeåret med tekster og bønner.
     </message>
 </context>
 <context>
+    <name>HostServices</name>
+    <message>
+        <source>Remove the service %1 from the plan?</source>
+        <translation>Vil du fjerne gudstjenesten %1 fra planen?</translation>
+    </message>
+    <message>
+        <source>%1 is no longer in the plan.</source>
+        <translation>%1 finnes ikke lenger i planen.</translation>
+    </message>
+</context>
+<context>
     <name>HostWindow</name>
     <message>
         <source>Commands</source>
@@ -295,6 +306,17 @@ Kirkeåret med tekster og bønner.
     </message>
 </context>
 <context>
+    <name>ServiceMenu</name>
+    <message>
+        <source>&amp;Change...</source>
+        <translation>&amp;Endre...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove...</source>
+        <translation>&amp;Fjern...</translation>
+    </message>
+</context>
+<context>
     <name>TerminalCalendar</name>
     <message>
         <source>* one service, ** two or more</source>
@@ -337,6 +359,10 @@ Kirkeåret med tekster og bønner.
     <message>
         <source>%1 %2 services, %3 to %4, %5</source>
         <translation>%1 %2 gudstjenester, %3 til %4, %5</translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation>Fjernet: %1</translation>
     </message>
 </context>
 <context>
