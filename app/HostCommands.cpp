@@ -24,6 +24,16 @@
 
 namespace {
 
+// Whether two pages are the same to the eye: the dialog gives the margins back in its own
+// unit, rounded (20 mm as 0.79 in), so they may differ by a point.
+bool samePage(const QPageLayout& a, const QPageLayout& b) {
+    constexpr double kPointsApart = 1.0;
+    const QMarginsF d = a.margins(QPageLayout::Point) - b.margins(QPageLayout::Point);
+    return a.orientation() == b.orientation() && a.pageSize().isEquivalentTo(b.pageSize()) &&
+           qAbs(d.left()) <= kPointsApart && qAbs(d.top()) <= kPointsApart &&
+           qAbs(d.right()) <= kPointsApart && qAbs(d.bottom()) <= kPointsApart;
+}
+
 struct Tool {
     const char* id;
     const char* text;
@@ -159,6 +169,10 @@ void HostCommands::tagTools(qint32 handle) {
         tool->setData(handle);
 }
 
+void HostCommands::setNextPageLayout(std::function<QPageLayout()> next) {
+    m_nextPageLayout = std::move(next);
+}
+
 void HostCommands::setCopy(std::function<void()> copy) {
     m_copy = std::move(copy);
 }
@@ -169,10 +183,19 @@ void HostCommands::setSearchSource(std::function<QString()> source) {
 
 bool HostCommands::serve(const QString& id) {
     if (id == QLatin1String("ID_PAGE_SETUP")) {
-        // The dialog edits the kept printer, so the choice stays for the next print.
-        QPageSetupDialog dialog(&printer(), m_window);
-        if (dialog.exec() == QDialog::Accepted)
-            emit pageLayoutChosen(m_printer->pageLayout());
+        // The dialog edits the kept printer, so the choice stays for the next print. It starts
+        // from the orientation and margins that the next print would use, on the printer's
+        // paper; OK without a change chooses nothing, so each print keeps its own page.
+        QPrinter& kept = printer();
+        const QPageLayout next = m_nextPageLayout ? m_nextPageLayout() : QPageLayout();
+        if (next.isValid()) {
+            kept.setPageOrientation(next.orientation());
+            kept.setPageMargins(next.margins(), next.units());
+        }
+        const QPageLayout shown = kept.pageLayout();
+        QPageSetupDialog dialog(&kept, m_window);
+        if (dialog.exec() == QDialog::Accepted && !samePage(kept.pageLayout(), shown))
+            emit pageLayoutChosen(kept.pageLayout());
         return true;
     }
     if (id == QLatin1String("ID_NEW_EMAIL"))

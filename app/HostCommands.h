@@ -39,6 +39,8 @@ public:
 
     // The texts of the tools and menus in the language now installed.
     void retranslate();
+    // The page the next print would use, where Page Setup starts (set by the window).
+    void setNextPageLayout(std::function<QPageLayout()> next);
 
     // The printer whose page set-up the user chose; the next Page Setup starts from it.
     QPrinter& printer();
@@ -55,4 +57,5 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     std::function<QString()> m_searchSource;
     std::function<void()> m_copy;
+    std::function<QPageLayout()> m_nextPageLayout;
 };

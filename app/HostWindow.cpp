@@ -77,6 +77,7 @@ HostWindow::HostWindow(QWidget* parent)
     statusBar()->addWidget(m_status, 1);
     connect(m_notify, &HostNotify::message, this, [this](qint32 code) { onMessage(code); });
     connect(m_commands, &HostCommands::pageLayoutChosen, m_notify, &HostNotify::setPPageLayout);
+    m_commands->setNextPageLayout([this] { return m_notify->pNextPageLayout(); });
     // File > Export Calendar..., before Quit.
     QMenu* file = menuBar()->findChild<QMenu*>(QStringLiteral("&File"));
     QAction* exportCalendar = new QAction(file);

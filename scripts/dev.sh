@@ -42,6 +42,7 @@ run_packages=(
     qt6-websockets-dev
     sword-text-web
     xdg-utils
+    zlib1g-dev
 )
 # What only the tests, the benchmarks and the fuzz targets need. One package a line.
 test_packages=(

@@ -5,6 +5,8 @@
 #include "host_window/cWordDocument.h"
 
 #include "day_page/DayPageHtml.h"
+#include "host_window/OdfMending.h"
+#include "host_window/OdfPackage.h"
 #include "host_window/cWordApplication.h"
 #include "support/DiskInterface.h"
 #include "support/Failure.h"
@@ -13,12 +15,15 @@
 
 #include <QBuffer>
 #include <QDate>
+#include <QLocale>
 #include <QTextDocumentFragment>
 #include <QTextDocumentWriter>
 
 namespace {
 
 constexpr qsizetype kTitleLength = 60;
+constexpr int kCentury = 100;
+constexpr int kHalfCentury = 50;
 
 } // namespace
 
@@ -69,7 +74,12 @@ void cWordDocument::saveAs(const QString& fileName, DiskInterface& disk) {
     QTextDocumentWriter writer(&buffer, QByteArrayLiteral("odf"));
     if (!writer.write(&m_text))
         throw Failure::internal(QStringLiteral("OpenDocument text of ") + fileName);
-    disk.writeOrThrow(fileName, buffer.data());
+    std::optional<OdfPackage> package = OdfPackage::read(buffer.data());
+    if (!package)
+        throw Failure::internal(QStringLiteral("OpenDocument package of ") + fileName);
+    const QString content = QStringLiteral("content.xml");
+    package->setFile(content, OdfMending::mendContent(package->file(content)));
+    disk.writeOrThrow(fileName, package->write());
     m_fileName = fileName;
     m_dirty = false;
 }
@@ -82,6 +92,19 @@ QString cWordDocument::suggestedName(const QDate& date) const {
         if (!title.isEmpty())
             break;
     }
+    // A day page's title begins with its date ("3/5/24 - Tuesday in Lent 3"): the name carries
+    // that day once, in the sortable form at the end, rather than two days side by side.
+    QDate day = date;
+    if (const qsizetype dash = title.indexOf(QStringLiteral(" - ")); dash > 0) {
+        QDate titled = QLocale().toDate(title.left(dash), QLocale::ShortFormat);
+        // Two-digit years are read as of the 1900s; the day is the one nearest the export.
+        while (titled.isValid() && titled.year() < date.year() - kHalfCentury)
+            titled = titled.addYears(kCentury);
+        if (titled.isValid()) {
+            day = titled;
+            title = title.mid(dash + 3);
+        }
+    }
     // No separators or characters that file systems and desktops refuse in a name.
     for (QChar& c : title) {
         if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
@@ -90,7 +113,7 @@ QString cWordDocument::suggestedName(const QDate& date) const {
     title = title.left(kTitleLength).simplified();
     if (title.isEmpty())
         title = QStringLiteral("Document");
-    return title + QLatin1Char(' ') + date.toString(Qt::ISODate) + QStringLiteral(".odt");
+    return title + QLatin1Char(' ') + day.toString(Qt::ISODate) + QStringLiteral(".odt");
 }
 
 void cWordDocument::changed() {

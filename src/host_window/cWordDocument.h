@@ -54,7 +54,8 @@ public:
     bool isOpened() const { return m_opened; }
     void setOpened() { m_opened = true; }
     // A file name from the first line of the text and `date` ("Title 2024-03-10.odt"); a
-    // document without text is called "Document".
+    // document without text is called "Document". A first line that begins with a day ("3/10/24
+    // - Lent 4", as a day page's does) names that day instead: "Lent 4 2024-03-10.odt".
     QString suggestedName(const QDate& date) const;
 
 private:

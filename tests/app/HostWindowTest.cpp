@@ -12,6 +12,7 @@
 #include "app/HostCommands.h"
 #include "app/HostNotify.h"
 #include "app/SSActiveToolBars.h"
+#include "common/PageText.h"
 #include "common/SqlFile.h"
 #include "common/TestEnv.h"
 #include "support/OleDate.h"
@@ -27,7 +28,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPageSetupDialog>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -131,13 +134,12 @@ TEST_F(HostWindowTest, EachHostServedToolRunsOncePerClick) {
     ASSERT_TRUE(openWindow(window, QDate(2024, 3, 10)));
     // Dialogs other than message boxes are noted by their class and closed.
     QStringList dialogs;
-    bool accept = false;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (dialog && !qobject_cast<QMessageBox*>(dialog)) {
             dialogs.append(QString::fromLatin1(dialog->metaObject()->className()));
-            accept ? dialog->accept() : dialog->reject();
+            dialog->reject();
         }
     });
     closer.start(20);
@@ -180,20 +182,64 @@ TEST_F(HostWindowTest, EachHostServedToolRunsOncePerClick) {
             opened.append(url.toString());
         EXPECT_EQ(opened, c.urls);
     }
-    // A cancelled page set-up chose nothing; an accepted one starts from the last choice and
-    // is handed to the component's printing through the notify object.
+    // A cancelled page set-up chose nothing.
     EXPECT_FALSE(window.notify()->pPageLayout().isValid());
-    const QPageLayout chosen(QPageSize(QPageSize::A5), QPageLayout::Landscape,
-                             QMarginsF(8, 9, 10, 11), QPageLayout::Millimeter);
-    window.commands()->printer().setPageLayout(chosen);
-    accept = true;
-    QTest::mouseClick(
-        window.toolbar()->widgetForAction(window.toolbar()->findChild<QAction*>("ID_PAGE_SETUP")),
-        Qt::LeftButton);
-    QTest::qWait(100);
-    EXPECT_TRUE(window.notify()->pPageLayout().isEquivalentTo(chosen));
     for (const char* scheme : {"mailto", "https"})
         QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+}
+
+// Page Setup opens on the page the next print would use: the day page's portrait or, once the
+// month calendar is worked in, the calendar's landscape, both with 2 cm margins on the printer's
+// paper. OK without a change chooses nothing, so the next month still prints landscape; a change is
+// the choice.
+TEST_F(HostWindowTest, PageSetupStartsFromTheNextPrint) {
+    HostWindow window;
+    ASSERT_TRUE(openWindow(window, QDate(2024, 3, 10)));
+    const QString paper = QPrinter().pageLayout().pageSize().key();
+    struct Case {
+        const char* name;
+        bool monthInFront;
+        const char* pick; // the orientation the person clicks, if any
+        QString shown;
+        QString chosen;
+    };
+    const Case cases[] = {
+        {"day page, OK", false, nullptr, paper + " portrait 20,20,20,20 mm", "nothing"},
+        {"month, OK", true, nullptr, paper + " landscape 20,20,20,20 mm", "nothing"},
+        {"month, OK again", true, nullptr, paper + " landscape 20,20,20,20 mm", "nothing"},
+        {"month, portrait picked", true, "Portrait", paper + " landscape 20,20,20,20 mm",
+         paper + " portrait 20,20,20,20 mm"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // A click on a day of the month calendar brings the calendar to the front.
+        if (c.monthInFront) {
+            QWidget* month = window.componentWindow()->findChild<QWidget*>("ctMonth1");
+            QTest::mouseClick(month, Qt::LeftButton, {}, month->rect().center());
+        }
+        QTest::qWait(20);
+        QString shown;
+        QTimer person;
+        QObject::connect(&person, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QPageSetupDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !shown.isEmpty())
+                return;
+            shown = pageText(dialog->printer()->pageLayout());
+            if (c.pick) {
+                for (QRadioButton* button : dialog->findChildren<QRadioButton*>())
+                    if (button->text().remove(QLatin1Char('&')) == QLatin1String(c.pick))
+                        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+            }
+            QTimer::singleShot(0, dialog, [dialog] { QTest::keyClick(dialog, Qt::Key_Return); });
+        });
+        person.start(20);
+        QTest::mouseClick(window.toolbar()->widgetForAction(
+                              window.toolbar()->findChild<QAction*>("ID_PAGE_SETUP")),
+                          Qt::LeftButton);
+        QTest::qWait(100);
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(pageText(window.notify()->pPageLayout()), c.chosen);
+    }
 }
 
 #include "HostWindowTest.moc"

@@ -625,6 +625,46 @@ TEST_F(LiturgyCalendarProgramTest, ASeriesKilledWhileWritingLeavesAllOrNone) {
     EXPECT_EQ(run({"service", "add", "2024-03-10", "--ini", iniFile}).exitCode, 0);
 }
 
+// The program stopped while its import helper copies: the helper is told to stop with it and,
+// as the real one does, takes its unfinished copy away; no helper runs on orphaned.
+TEST_F(LiturgyCalendarProgramTest, AnImportKilledWithItsProgramLeavesNoHelperAndNoFile) {
+    const QString nwind = accessTestFile("nwind.mdb");
+    if (nwind.isEmpty())
+        GTEST_SKIP() << "the Access test files (shared/testdata beside the source folder) are "
+                        "absent";
+    const QString pidFile = path("helper.pid");
+    ASSERT_TRUE(QDir().mkpath(path("helpers")));
+    const QString helper = writeFile("helpers/liturgy-access-import",
+                                     "#!/bin/sh\ntrap 'rm -f \"$2\"; kill $! 2>/dev/null; exit 1' "
+                                     "TERM\necho copying > \"$2\"\necho $$ > '" +
+                                         pidFile.toUtf8() + "'\nsleep 60 &\nwait\n");
+    QFile::setPermissions(helper, QFile::ReadOwner | QFile::ExeOwner);
+    qputenv("LC_HELPER_DIR", QFile::encodeName(path("helpers")));
+    ASSERT_TRUE(QDir().mkpath(path("out")));
+
+    QProcess program;
+    startProgram(program, LC_APP_PROGRAM, {"import", nwind, "--out", path("out/nwind.sqlite")});
+    ASSERT_TRUE(program.waitForStarted());
+    for (int i = 0; i < 500 && readFile(pidFile).isEmpty(); ++i)
+        QThread::msleep(20);
+    const pid_t pid = pid_t(QString::fromLatin1(readFile(pidFile)).trimmed().toInt());
+    ASSERT_GT(pid, 0);
+    EXPECT_EQ(QDir(path("out")).entryList(QDir::Files).size(), 1); // the copy being made
+
+    ::kill(pid_t(program.processId()), SIGKILL);
+    ASSERT_TRUE(program.waitForFinished(10000));
+    // Ended: no process, or one that waits only to be reaped by whoever adopted it.
+    const auto gone = [&] {
+        QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+        return !status.open(QIODevice::ReadOnly) || status.readAll().contains("\nState:\tZ");
+    };
+    for (int i = 0; i < 500 && !gone(); ++i)
+        QThread::msleep(20);
+    EXPECT_TRUE(gone());
+    EXPECT_EQ(QDir(path("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList());
+}
+
 TEST_F(LiturgyCalendarProgramTest, ImportListsConvertsAndRefusesBadInput) {
     const QString nwind = accessTestFile("nwind.mdb");
     const QString dates = accessTestFile("DateTestDatabase.mdb");

@@ -11,9 +11,7 @@
 #include <QStringList>
 #include <QXmlStreamReader>
 
-namespace {
-
-QByteArray contentXml(const QString& file) {
+QByteArray odtContent(const QString& file) {
     // Found in the system's folders, whatever PATH a test has set up.
     const QString unzip = QStandardPaths::findExecutable(
         QStringLiteral("unzip"), {QStringLiteral("/usr/bin"), QStringLiteral("/bin")});
@@ -26,10 +24,8 @@ QByteArray contentXml(const QString& file) {
     return process.readAllStandardOutput();
 }
 
-} // namespace
-
 QString odtText(const QString& file) {
-    const QByteArray xml = contentXml(file);
+    const QByteArray xml = odtContent(file);
     if (xml.isEmpty())
         return QStringLiteral("<unreadable>");
     QXmlStreamReader reader(xml);

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // The text of an OpenDocument text file as a test compares it: one line per paragraph or
@@ -13,3 +14,5 @@
 // brackets ("3/Lent 3 [#b377d7]").
 // A file that cannot be read gives "<unreadable>".
 QString odtText(const QString& file);
+// The content.xml of an OpenDocument file as unzip reads it; empty when it cannot be read.
+QByteArray odtContent(const QString& file);

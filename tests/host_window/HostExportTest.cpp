@@ -19,10 +19,43 @@
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
+#include <QXmlStreamReader>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The background of every table cell of an OpenDocument file, a line a row: the colour of the
+// cell's own style, "-" for none. Whatever shades a paragraph inside a cell is not counted.
+QString cellShades(const QString& file) {
+    const QString table = u"urn:oasis:names:tc:opendocument:xmlns:table:1.0"_s;
+    const QString style = u"urn:oasis:names:tc:opendocument:xmlns:style:1.0"_s;
+    const QString fo = u"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0"_s;
+    QXmlStreamReader xml(odtContent(file));
+    if (xml.atEnd())
+        return u"<unreadable>"_s;
+    QHash<QString, QString> shades;
+    QString name;
+    QStringList rows;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        const QXmlStreamAttributes a = xml.attributes();
+        if (xml.name() == "style"_L1)
+            name = a.value(style, u"name"_s).toString();
+        else if (xml.name() == "table-cell-properties"_L1)
+            shades.insert(name, a.value(fo, u"background-color"_s).toString());
+        else if (xml.name() == "table-row"_L1)
+            rows.append(QString());
+        else if (xml.namespaceUri() == table && xml.name() == "table-cell"_L1) {
+            const QString shade = shades.value(a.value(table, u"style-name"_s).toString());
+            rows.last() +=
+                (rows.last().isEmpty() ? QString() : u" "_s) + (shade.isEmpty() ? u"-"_s : shade);
+        }
+    }
+    return rows.join(u'\n');
+}
 
 class HostExportTest : public HostWindowTest {
 protected:
@@ -39,7 +72,15 @@ protected:
                        "ContentID, Ref, TypeString) VALUES (1, 2, 1, 204, 1, "
                        "'John 2:13-22', 'Gospel')"_s,
                        u"INSERT OR IGNORE INTO tbBibleText (ID, Text, HTM_Data) VALUES (1, "
-                       "'plain', '<P>Zeal for your house will consume me.</P>')"_s});
+                       "'plain', '<P>Zeal for your house will consume me.</P>')"_s,
+                       u"INSERT OR IGNORE INTO tbReadings (ID, CalendarID, SortOrder, Type, "
+                       "ContentID, Ref, TypeString) VALUES (2, 2, 2, 208, 2, "
+                       "'Psalm 8', 'Psalm')"_s,
+                       u"INSERT OR IGNORE INTO tbBibleText (ID, Text, HTM_Data) VALUES (2, "
+                       "'plain', '<P><SUP>1</SUP>&nbsp;Yahweh, our Lord, how majestic is your "
+                       "name in all the earth!<BR>You have set your glory above the heavens! "
+                       "<SUP>2</SUP>&nbsp;From the lips of babes<BR>because of your "
+                       "adversaries.</P>')"_s});
         fHoster& w = open(u"Brastume.MDB"_s, 47);
         w.onPaneAction(HostInteraction::PaneExpanding, 4);
         return *w.dayPage(4);
@@ -96,8 +137,11 @@ TEST_F(HostExportTest, DayPageIntoTheWordProcessor) {
     const Case cases[] = {
         {"writer installed",
          u"writer.desktop"_s,
-         {u"3 5 24 - Tuesday in Lent 3 2024-03-05.odt"_s},
-         u"3/5/24 - Tuesday in Lent 3\nGospel: John 2:13-22\nZeal for your house will consume me."_s,
+         {u"Tuesday in Lent 3 2024-03-05.odt"_s},
+         u"3/5/24 - Tuesday in Lent 3\nPsalm: Psalm 8\n1\u00a0Yahweh, our Lord, how majestic is "
+         "your name in all the earth!/You have set your glory above the heavens! 2\u00a0From "
+         "the lips of babes/because of your adversaries.\nGospel: John 2:13-22\nZeal for your "
+         "house will consume me."_s,
          {}},
         {"no word processor", {}, {}, {}, {u"MS Word cannot be initialized properly..."_s}},
     };
@@ -122,6 +166,10 @@ TEST_F(HostExportTest, DayPageIntoTheWordProcessor) {
         EXPECT_EQ(fakes.runs(u"xdg-open"_s), opened);
         EXPECT_EQ(messages, c.messages);
         if (!c.files.isEmpty()) {
+            // The psalm's lines end in line breaks, with no tab before them.
+            const QByteArray content = odtContent(exportFolder() + c.files.first());
+            EXPECT_EQ(content.count("<text:tab/>"), 0);
+            EXPECT_EQ(content.count("<text:line-break/>"), 2);
             EXPECT_EQ(odtText(exportFolder() + c.files.first()), c.text);
         }
         EXPECT_TRUE(page.WebBrowser1()->textCursor().selectedText().isEmpty());
@@ -153,6 +201,18 @@ TEST_F(HostExportTest, MonthIntoTheWordProcessor) {
                                               "24/Palm Sunday [#c60000] | 25 | 26 | 27 | 28 | 29 "
                                               "| 30\n"
                                               "31 |  |  |  |  |  | \n"_s);
+    // The coloured days are shaded whole, not only behind their names, and their names are
+    // broken into lines with no tab before the breaks.
+    EXPECT_EQ(cellShades(exportFolder() + file), u"- - - - - - -\n"
+                                                 "- - - - - - -\n"
+                                                 "#b377d7 - #b377d7 - - - -\n"
+                                                 "- - - - - - -\n"
+                                                 "- - #ffffff - - - -\n"
+                                                 "#c60000 - - - - - -\n"
+                                                 "- - - - - - -"_s);
+    const QByteArray content = odtContent(exportFolder() + file);
+    EXPECT_EQ(content.count("<text:tab/>"), 0);
+    EXPECT_EQ(content.count("<text:line-break/>"), 5);
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
 }
 

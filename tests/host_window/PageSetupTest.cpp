@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 
 #include "HostWindowFixture.h"
+#include "common/PageText.h"
 #include "controls/ui/MonthCalendarView.h"
 #include "controls/ui/cZiRivedUvuridu.h"
 #include "day_page/ui/cBrowserHeader.h"
@@ -22,18 +23,6 @@
 // calendars' and the day pages' print, previewed and printed on PDF; without a choice each
 // prints on its own page.
 namespace {
-
-QString describe(const QPageLayout& page) {
-    const QMarginsF m = page.margins(QPageLayout::Millimeter);
-    return QStringLiteral("%1 %2 %3,%4,%5,%6 mm")
-        .arg(page.pageSize().key(), page.orientation() == QPageLayout::Landscape
-                                        ? QStringLiteral("landscape")
-                                        : QStringLiteral("portrait"))
-        .arg(qRound(m.left()))
-        .arg(qRound(m.top()))
-        .arg(qRound(m.right()))
-        .arg(qRound(m.bottom()));
-}
 
 // The first page's size of a PDF written by Qt, in points.
 QString mediaBox(const QString& pdf) {
@@ -84,7 +73,7 @@ TEST_F(PageSetupTest, TheHostsChosenPageReachesEveryPrint) {
         QString seen;
         const std::unique_ptr<QTimer> watch = closeNextDialog([&seen](QDialog& dialog) {
             auto* preview = qobject_cast<QPrintPreviewDialog*>(&dialog);
-            seen = preview ? describe(preview->printer()->pageLayout()) : QStringLiteral("other");
+            seen = preview ? pageText(preview->printer()->pageLayout()) : QStringLiteral("other");
         });
         EXPECT_TRUE(QMetaObject::invokeMethod(&w, "doPrint", Q_ARG(QString, "ID_PREVIEW")));
         EXPECT_EQ(seen, c.preview);

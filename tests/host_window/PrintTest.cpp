@@ -4,6 +4,7 @@
 
 #include "HostWindowFixture.h"
 #include "RecordingPreview.h"
+#include "controls/WeekCalendarModel.h"
 #include "controls/ui/MonthCalendarView.h"
 #include "controls/ui/WeekCalendarView.h"
 #include "controls/ui/cZiRivedUvuridu.h"
@@ -170,6 +171,86 @@ TEST_F(PrintTest, CalendarsAndDayPagesOnPdf) {
         EXPECT_EQ(pdfText(pdf), c.text);
     }
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
+}
+
+// December 2026 in the week calendar, printed on PDF and read back: every name and every
+// service whole, a row as tall as its text, and a day with more services than a page holds
+// going on onto the next page.
+TEST_F(PrintTest, ThePrintedWeekHoldsEveryServiceWhole) {
+    const QStringList twoServices = {QStringLiteral("11:00 - Holy Trinity Church - High Mass"),
+                                     QStringLiteral("18:00 - St. Mary's Church - Evensong")};
+    QStringList manyServices;
+    for (int hour = 6; hour < 22; ++hour)
+        for (int minute : {0, 15, 30})
+            manyServices.append(QStringLiteral("%1:%2 - Chapel - Prayer")
+                                    .arg(hour, 2, 10, QLatin1Char('0'))
+                                    .arg(minute, 2, 10, QLatin1Char('0')));
+    const QString sundays =
+        QStringLiteral("Parish Plan December 2026 Sun 6 Mon Tue Wed Thu Fri Sat 1 2 3 4 5 7 8 9 10 "
+                       "11 12 14 15 16 17 18 19 21 22 23 24 25 26 ");
+    const QString services = twoServices.join(QLatin1Char(' '));
+    const QString printed = QStringLiteral("Date of print: Tuesday, March 5, 2024");
+    struct Case {
+        const char* name;
+        QDate day; // the day of the services
+        QStringList services;
+        QString pages;
+        QString text;
+    };
+    const Case cases[] = {
+        {"two services every Sunday and on Christmas Eve",
+         {},
+         twoServices,
+         "Pages: 1",
+         sundays + "Second Sunday of Advent " + services + " 13 Third Sunday of Advent " +
+             services + " 20 Fourth Sunday of Advent " + services + " 27 Christmas Eve " +
+             services + " 28 Sunday after Christmas " + services + ' ' + printed + " 29 30 31"},
+        // The day's row starts on the first page and goes on on the second.
+        {"forty-eight services on one day", QDate(2026, 12, 9), manyServices, "Pages: 2",
+         "Parish Plan December 2026 Sun 6 Mon 7 Second Sunday of Advent " + printed +
+             " Tue Wed Thu Fri Sat 1 2 3 4 5 8 9 10 11 12 " +
+             manyServices.mid(0, 34).join(QLatin1Char(' ')) +
+             " Parish Plan December 2026 Sun 6 Mon 7 Tue 8 Wed 9 Thu Fri Sat 10 11 12 " +
+             manyServices.mid(34).join(QLatin1Char(' ')) +
+             " 13 14 15 16 17 18 19 21 22 23 24 25 26 Third Sunday of Advent 20 Fourth Sunday of "
+             "Advent 27 Christmas Eve 28 Sunday after Christmas " +
+             printed + " 29 30 31"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WeekCalendarView week;
+        week.setRange(QDate(2026, 12, 1), QDate(2026, 12, 31));
+        WeekCalendarModel& model = week.model();
+        model.setFirstDayOfWeek(1);
+        const QList<std::pair<QDate, QString>> named = {
+            {QDate(2026, 12, 6), QStringLiteral("Second Sunday of Advent")},
+            {QDate(2026, 12, 13), QStringLiteral("Third Sunday of Advent")},
+            {QDate(2026, 12, 20), QStringLiteral("Fourth Sunday of Advent")},
+            {QDate(2026, 12, 24), QStringLiteral("Christmas Eve")},
+            {QDate(2026, 12, 27), QStringLiteral("Sunday after Christmas")},
+        };
+        for (const auto& [date, name] : named) {
+            const bool served = !c.day.isValid() || c.day == date;
+            model.setDateText(date, name + (served ? QStringLiteral("\r\n") +
+                                                         c.services.join(QStringLiteral("\r\n"))
+                                                   : QString()));
+            model.setDateColor(date, 1, 0xD777B3);
+            model.setDateMarker(date, served ? 3 : 0);
+        }
+        if (c.day.isValid()) {
+            model.setDateText(c.day, c.services.join(QStringLiteral("\r\n")));
+            model.setDateMarker(c.day, 3);
+        }
+        const QString pdf = path(QStringLiteral("week.pdf"));
+        auto p = preview(&week);
+        p->setPOutputFile(pdf);
+        ASSERT_TRUE(p->mShowCalendar(1, true));
+        EXPECT_EQ(pdfFacts(pdf),
+                  QStringList({"Title: Parish Plan", c.pages, "Page size: 842 x 595 pts (A4)"}));
+        const QString text =
+            poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
+        EXPECT_EQ(text, c.text);
+    }
 }
 
 // The red of a day painted red: where it lies on the page, as a share of the page's width and

@@ -219,6 +219,11 @@ TEST_F(SampleDataWriterTest, NamesFeastsPrayersAndReadingsOfTheEditions) {
          "SELECT GROUP_CONCAT(Ref, ' / ') FROM (SELECT Ref FROM tbReadings WHERE CalendarID = "
          "(SELECT ID FROM tbCalenderData WHERE Date = 46015 AND FeastRef = 5) ORDER BY SortOrder)",
          "Jes 9,1-6 / Sal 96 / Tit 2,11-14 / Luk 2,1-20"},
+        // A psalm's heading is its first verses there (Ash Wednesday 2026).
+        {"Velmarka.MDB",
+         "SELECT GROUP_CONCAT(Ref, ' / ') FROM (SELECT Ref FROM tbReadings WHERE CalendarID IN "
+         "(SELECT ID FROM tbCalenderData WHERE Date = 46071) ORDER BY SortOrder)",
+         "Joel 2,1-2.12-17 / Sal 51,3-19 / 2 Kor 5,20b-6,10 / Matt 6,1-6.16-21"},
         {"Velmarka.MDB",
          "SELECT COUNT(*) FROM tbBibleText WHERE HTM_Data NOT LIKE '%</P><P><I>Bibeltekst på "
          "engelsk: World English Bible%</I></P>'",

@@ -5,6 +5,7 @@
 #include "NorwegianReference.h"
 
 #include <QHash>
+#include <QList>
 #include <QRegularExpression>
 
 namespace {
@@ -81,9 +82,22 @@ QString bookName(const QString& english) {
     return names.value(english);
 }
 
+// How many verses a psalm's heading takes in the Hebrew numbering that Norwegian Bibles
+// follow, where English ones print it before verse 1.
+int psalmHeadingVerses(int psalm) {
+    static const QList<int> two{51, 52, 54, 60};
+    static const QList<int> one{3,  4,  5,  6,  7,  8,  9,  12, 18, 19,  20,  21,  22, 30, 31,
+                                34, 36, 38, 39, 40, 41, 42, 44, 45, 46,  47,  48,  49, 53, 55,
+                                56, 57, 58, 59, 61, 62, 63, 64, 65, 67,  68,  69,  70, 75, 76,
+                                77, 80, 81, 83, 84, 85, 88, 89, 92, 102, 108, 140, 142};
+    return two.contains(psalm) ? 2 : one.contains(psalm) ? 1 : 0;
+}
+
 // A verse in Norwegian numbering, which follows the Hebrew Bible in these places.
 void renumber(const QString& book, int* chapter, int* verse) {
-    if (book == QLatin1String("Isaiah") && *chapter == 9) {
+    if (book == QLatin1String("Psalm")) {
+        *verse += psalmHeadingVerses(*chapter);
+    } else if (book == QLatin1String("Isaiah") && *chapter == 9) {
         if (*verse == 1) {
             *chapter = 8;
             *verse = 23;

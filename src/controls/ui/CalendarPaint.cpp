@@ -4,7 +4,7 @@
 
 #include "controls/ui/CalendarPaint.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
 #include <QRect>
@@ -88,45 +88,72 @@ void drawCurrentFrame(QPainter& painter, const QRect& cell, const QColor& highli
     painter.drawRect(QRectF(cell).adjusted(in, in, -in, -in));
 }
 
-void drawMarker(QPainter& painter, const QRectF& cell, int marker, const QColor& color) {
+namespace {
+
+qreal markerRadius(const QRectF& band) {
+    return qMin(band.height() / 4, band.width() / 16);
+}
+
+} // namespace
+
+qreal markerWidth(const QRectF& band, int marker) {
     if (marker <= 0)
+        return 0;
+    const qreal r = markerRadius(band);
+    return marker >= 3 ? r * 6 : r * 3;
+}
+
+void drawMarker(QPainter& painter, const QRectF& band, int marker, const QColor& color) {
+    if (marker <= 0 || band.isEmpty())
         return;
-    const qreal r = qMax<qreal>(2.5, qMin(cell.width(), cell.height()) / 16);
+    const qreal r = markerRadius(band);
     const int dots = marker >= 3 ? 2 : 1;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(color);
     for (int i = 0; i < dots; ++i) {
-        const QPointF centre(cell.right() - r * 2 - i * r * 3, cell.top() + r * 2);
+        const QPointF centre(band.right() - r * 1.5 - i * r * 3, band.center().y());
         painter.drawEllipse(centre, r, r);
     }
     painter.restore();
 }
 
-QStringList wrapText(const QString& text, const QFont& font, int width, int maxLines) {
+QStringList wrapText(const QString& text, const QFont& font, qreal width, int maxLines,
+                     QPaintDevice* device) {
     if (text.isEmpty() || width <= 0)
         return {};
-    QTextLayout layout(text, font);
+    const QFontMetricsF metrics(font, device);
+    QTextLayout layout(text, font, device);
     QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // Never inside a word: "Christma / s Eve" reads as two words that do not exist.
+    option.setWrapMode(QTextOption::WordWrap);
     layout.setTextOption(option);
     QStringList lines;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width);
-        lines.append(text.mid(line.textStart(), line.textLength()).trimmed());
+        const QString shown = text.mid(line.textStart(), line.textLength()).trimmed();
+        lines.append(metrics.horizontalAdvance(shown) > width
+                         ? metrics.elidedText(shown, Qt::ElideRight, width)
+                         : shown);
     }
     layout.endLayout();
     if (maxLines > 0 && lines.size() > maxLines) {
         // The last kept line runs on into the rest of the text, then is cut with an ellipsis.
-        QString rest = lines[maxLines - 1];
-        for (qsizetype i = maxLines; i < lines.size(); ++i)
-            rest += QLatin1Char(' ') + lines[i];
+        QString rest = text.mid(layout.lineAt(maxLines - 1).textStart()).simplified();
         lines = lines.mid(0, maxLines);
-        lines.last() = QFontMetrics(font).elidedText(rest, Qt::ElideRight, width);
+        lines.last() = metrics.elidedText(rest, Qt::ElideRight, width);
     }
     return lines;
+}
+
+QString firstFitting(const QStringList& forms, const QFontMetricsF& metrics, qreal width) {
+    for (const QString& form : forms) {
+        if (metrics.horizontalAdvance(form) <= width)
+            return form;
+    }
+    return forms.isEmpty() ? QString() : metrics.elidedText(forms.last(), Qt::ElideRight, width);
 }
 
 QStringList splitNames(const QString& list, int count, const QStringList& fallback) {

@@ -12,6 +12,8 @@
 #include <utility>
 
 class QFont;
+class QFontMetricsF;
+class QPaintDevice;
 class QPainter;
 class QRect;
 class QRectF;
@@ -37,18 +39,25 @@ std::pair<QColor, QColor> dayColors(const QPalette& palette, bool inMonth,
 // Background and text of a band of names (the month's title and weekdays, a week day's
 // header; today's header in the highlight colours).
 std::pair<QColor, QColor> bandColors(const QPalette& palette, bool highlighted = false);
-// The service marker in the top right corner of `cell`: one dot for one service (1), two for
-// more (3); nothing for 0.
-void drawMarker(QPainter& painter, const QRectF& cell, int marker, const QColor& color);
+// The service marker at the right end of `band` (the line of a cell's day number or header):
+// one dot for one service (1), two for more (3); nothing for 0. The dots stay inside the band,
+// so that they never cover the text below it.
+void drawMarker(QPainter& painter, const QRectF& band, int marker, const QColor& color);
+// How much of the right end of `band` the marker takes: text in the band stays left of it.
+qreal markerWidth(const QRectF& band, int marker);
 // The frame of the current date around `cell` (nothing for an empty cell): a line in the
 // highlight colour and inside it one in the text colour of the cell's `background`, so that it
 // shows on every liturgical colour; both thicker while the view has the focus.
 void drawCurrentFrame(QPainter& painter, const QRect& cell, const QColor& highlight,
                       const QColor& background, bool focused);
-// `text` broken into lines of at most `width` pixels in `font`: at word boundaries, and inside
-// a word only when it is wider than a line. With more than `maxLines` lines (0: no limit) the
-// last one kept ends in an ellipsis.
-QStringList wrapText(const QString& text, const QFont& font, int width, int maxLines = 0);
+// `text` broken into lines of at most `width` in `font` on `device` (the screen when null): at
+// word boundaries only; a word wider than a line is shortened with an ellipsis. With more than
+// `maxLines` lines (0: no limit) the last one kept ends in an ellipsis.
+QStringList wrapText(const QString& text, const QFont& font, qreal width, int maxLines = 0,
+                     QPaintDevice* device = nullptr);
+// The first of `forms` (longest first) that fits `width` in `metrics`; the last one shortened
+// with an ellipsis when none does.
+QString firstFitting(const QStringList& forms, const QFontMetricsF& metrics, qreal width);
 // The entries of a comma-separated list of names; `fallback` when it does not hold `count`.
 QStringList splitNames(const QString& list, int count, const QStringList& fallback);
 // A mouse button as the calendar controls report it: 1 left, 2 right, 4 middle, 0 another.

@@ -5,14 +5,14 @@
 #include "controls/ui/CalendarPrinting.h"
 
 #include "controls/CalendarLocale.h"
-#include "controls/ui/CalendarPaint.h"
 #include "controls/MonthCalendarModel.h"
 #include "controls/WeekCalendarModel.h"
+#include "controls/ui/CalendarPaint.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QTextLayout>
+#include <array>
 
 namespace CalendarPrinting {
 
@@ -93,41 +93,25 @@ QRectF drawDayNames(QPainter& painter, const QRectF& body, const QStringList& da
     return body.adjusted(0, height, 0, 0);
 }
 
-// A line of text from `*y` down inside `box`: wrapped when the whole of it fits so, else one
-// line shortened with an ellipsis; nothing when not even one line fits. `fm` are the metrics
-// of the painter's font. The text is laid out once, for measuring and drawing alike. Moves
-// `*y` below it.
-void drawLine(QPainter& painter, const QFontMetricsF& fm, const QRectF& box, double* y,
-              const QString& text) {
-    const double room = box.bottom() - *y;
-    if (text.isEmpty() || room < fm.height())
-        return;
-    QTextLayout layout(text, painter.font(), painter.device());
-    QTextOption option(Qt::AlignLeft);
-    option.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(option);
-    double height = 0;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(box.width());
-        line.setPosition(QPointF(0, height));
-        height += line.height();
-    }
-    layout.endLayout();
-    if (height <= room) {
-        layout.draw(&painter, QPointF(box.left(), *y));
-        *y += height;
-        return;
-    }
-    painter.drawText(QRectF(box.left(), *y, box.width(), fm.height()), Qt::AlignLeft | Qt::AlignTop,
-                     fm.elidedText(text, Qt::ElideRight, box.width()));
-    *y += fm.height();
+// The lines of `text` in the painter's font wrapped to `width` at word boundaries (an empty
+// text keeps one empty line, so that the lines below keep their place).
+QStringList wrapped(QPainter& painter, const QString& text, double width) {
+    const QStringList lines =
+        CalendarPaint::wrapText(text, painter.font(), width, 0, painter.device());
+    return lines.isEmpty() ? QStringList{QString()} : lines;
 }
 
-// The height that `text` takes wrapped to `width`.
-double wrappedHeight(const QFontMetricsF& fm, double width, const QString& text) {
-    return fm.boundingRect(QRectF(0, 0, width, 1e9), Qt::AlignLeft | Qt::TextWordWrap, text)
-        .height();
+// `lines` from `*y` down inside `box`, one `lineHeight` each, as many as fit whole. Moves `*y`
+// below them.
+void drawLines(QPainter& painter, double lineHeight, const QRectF& box, double* y,
+               const QStringList& lines) {
+    for (const QString& line : lines) {
+        if (*y + lineHeight > box.bottom() + 0.5)
+            return;
+        painter.drawText(QRectF(box.left(), *y, box.width(), lineHeight),
+                         Qt::AlignLeft | Qt::AlignTop, line);
+        *y += lineHeight;
+    }
 }
 
 QStringList textLines(const QString& text) {
@@ -185,17 +169,35 @@ void drawMonth(QPainter& painter, const Page& page, const MonthCalendarModel& mo
 
         const QRectF inner = cell.adjusted(margin + gridWidth, margin + gridWidth,
                                            -margin - gridWidth, -margin - gridWidth);
+        const QRectF numberBand(inner.left(), inner.top(), inner.width(), numberMetrics.height());
+        const int marker = inMonth ? model.dayMarker(date.day()) : 0;
         painter.setFont(numberFont);
         painter.setPen(text);
-        painter.drawText(QRectF(inner.left(), inner.top(), inner.width(), numberMetrics.height()),
-                         Qt::AlignLeft | Qt::AlignTop, QString::number(date.day()));
+        painter.drawText(
+            numberBand.adjusted(0, 0, -CalendarPaint::markerWidth(numberBand, marker), 0),
+            Qt::AlignLeft | Qt::AlignTop, QString::number(date.day()));
         if (!inMonth)
             continue;
-        CalendarPaint::drawMarker(painter, inner, model.dayMarker(date.day()), text);
+        CalendarPaint::drawMarker(painter, numberBand, marker, text);
         painter.setFont(lineFont);
-        double y = inner.top() + numberMetrics.height();
+        QStringList names;
         for (int line = 1; line <= MonthCalendarModel::kLines; ++line)
-            drawLine(painter, lineMetrics, inner, &y, model.dayText(date.day(), line));
+            names.append(model.dayText(date.day(), line));
+        while (!names.isEmpty() && names.last().isEmpty())
+            names.removeLast();
+        // Each name keeps a line of its own; the room the later names leave lets one run on.
+        double y = numberBand.bottom();
+        qsizetype room = qsizetype((inner.bottom() - y) / lineMetrics.height());
+        for (qsizetype i = 0; i < names.size() && room > 0; ++i) {
+            const qsizetype later = names.size() - 1 - i;
+            const QStringList lines =
+                names[i].isEmpty() ? QStringList{QString()}
+                                   : CalendarPaint::wrapText(names[i], lineFont, inner.width(),
+                                                             int(qMax<qsizetype>(1, room - later)),
+                                                             painter.device());
+            drawLines(painter, lineMetrics.height(), inner, &y, lines);
+            room -= lines.size();
+        }
     }
     // The grid over the cells in one go, so that the pen is set once.
     painter.setPen(QPen(Qt::black, gridWidth));
@@ -214,10 +216,11 @@ int drawWeeks(QPainter& painter, const Page& page, const WeekCalendarModel& mode
               const std::function<bool()>& newPage) {
     const QFont numberFont = font(kDayNamePoints, true);
     const QFont lineFont = font(kLinePoints);
-    const QFontMetricsF numberMetrics = metrics(painter, numberFont);
-    const QFontMetricsF lineMetrics = metrics(painter, lineFont);
+    const double numberHeight = metrics(painter, numberFont).height();
+    const double lineHeight = metrics(painter, lineFont).height();
     const double margin = fromTwips(painter, 40);
     const double barHeight = fromTwips(painter, 60);
+    const double head = numberHeight + barHeight * WeekCalendarModel::kColors;
     const QString title = monthNames.value(model.endDate().month() - 1) + QLatin1Char(' ') +
                           QString::number(model.endDate().year());
 
@@ -234,58 +237,78 @@ int drawWeeks(QPainter& painter, const Page& page, const WeekCalendarModel& mode
     };
     QRectF rows = startPage();
     double y = rows.top();
-    for (int week = 0; week < weeks; ++week) {
-        // A row is as tall as its longest cell, and at least three lines of text.
-        double height = numberMetrics.height() + lineMetrics.height() * kMinWeekLines;
+    auto nextPage = [&] {
+        if (!newPage())
+            return false;
+        ++pages;
+        rows = startPage();
+        y = rows.top();
+        return true;
+    };
+    bool stopped = false;
+    for (int week = 0; week < weeks && !stopped; ++week) {
+        // The lines of every date, wrapped once for measuring and drawing alike. A row is as
+        // tall as its longest cell, and at least three lines of text.
+        painter.setFont(lineFont);
+        std::array<QStringList, 7> lines;
+        qsizetype total = kMinWeekLines;
         for (int col = 0; col < 7; ++col) {
             const QDate date = first.addDays(week * 7 + col);
             if (!model.inRange(date))
                 continue;
             const double width = columnLeft(rows, col + 1) - columnLeft(rows, col) - 2 * margin;
-            double h = numberMetrics.height() + barHeight * WeekCalendarModel::kColors;
             for (const QString& line : textLines(model.dateText(date)))
-                h += wrappedHeight(lineMetrics, width, line.isEmpty() ? QStringLiteral(" ") : line);
-            height = qMax(height, h);
+                lines[col] += wrapped(painter, line, width);
+            total = qMax(total, lines[col].size());
         }
-        height += 2 * margin;
-        // A row that does not fit goes to the next page, unless it is the page's first.
-        if (y + height > rows.bottom() && y > rows.top()) {
-            if (!newPage())
-                break;
-            ++pages;
-            rows = startPage();
-            y = rows.top();
-        }
-        height = qMin(height, rows.bottom() - y);
-        for (int col = 0; col < 7; ++col) {
-            const QDate date = first.addDays(week * 7 + col);
-            const QRectF cell(columnLeft(rows, col), y,
-                              columnLeft(rows, col + 1) - columnLeft(rows, col), height);
-            painter.setPen(QPen(Qt::black, 0));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(cell);
-            if (!model.inRange(date))
-                continue;
-            const QRectF inner = cell.adjusted(margin, margin, -margin, -margin);
-            painter.setFont(numberFont);
-            painter.setPen(Qt::black);
-            painter.drawText(
-                QRectF(inner.left(), inner.top(), inner.width(), numberMetrics.height()),
-                Qt::AlignLeft | Qt::AlignTop, QString::number(date.day()));
-            CalendarPaint::drawMarker(painter, inner, model.dateMarker(date), Qt::black);
-            double lineTop = inner.top() + numberMetrics.height();
-            for (int index = 1; index <= WeekCalendarModel::kColors; ++index) {
-                if (const auto c = model.dateColor(date, index))
-                    painter.fillRect(QRectF(inner.left(), lineTop, inner.width(), barHeight * 0.7),
-                                     CalendarPaint::fromColorValue(*c));
-                lineTop += barHeight;
+        // A row that does not fit goes to the next page, unless it is the page's first; one
+        // taller than a page starts where it is and goes on onto the next, so that no line is
+        // lost.
+        const double need = 2 * margin + head + lineHeight * total;
+        const bool roomForALine = y + 2 * margin + head + lineHeight <= rows.bottom();
+        if (y > rows.top() && y + need > rows.bottom() &&
+            (need <= rows.height() || !roomForALine) && !nextPage())
+            break;
+        for (qsizetype done = 0; done < total;) {
+            const qsizetype fit = qsizetype((rows.bottom() - y - 2 * margin - head) / lineHeight);
+            const qsizetype count = qBound<qsizetype>(1, fit, total - done);
+            const double height = 2 * margin + head + lineHeight * count;
+            for (int col = 0; col < 7; ++col) {
+                const QDate date = first.addDays(week * 7 + col);
+                const QRectF cell(columnLeft(rows, col), y,
+                                  columnLeft(rows, col + 1) - columnLeft(rows, col), height);
+                painter.setPen(QPen(Qt::black, 0));
+                painter.setBrush(Qt::NoBrush);
+                painter.drawRect(cell);
+                if (!model.inRange(date))
+                    continue;
+                const QRectF inner = cell.adjusted(margin, margin, -margin, -margin);
+                const QRectF numberBand(inner.left(), inner.top(), inner.width(), numberHeight);
+                const int marker = model.dateMarker(date);
+                painter.setFont(numberFont);
+                painter.setPen(Qt::black);
+                painter.drawText(
+                    numberBand.adjusted(0, 0, -CalendarPaint::markerWidth(numberBand, marker), 0),
+                    Qt::AlignLeft | Qt::AlignTop, QString::number(date.day()));
+                CalendarPaint::drawMarker(painter, numberBand, marker, Qt::black);
+                double lineTop = numberBand.bottom();
+                for (int index = 1; index <= WeekCalendarModel::kColors; ++index) {
+                    if (const auto c = model.dateColor(date, index))
+                        painter.fillRect(
+                            QRectF(inner.left(), lineTop, inner.width(), barHeight * 0.7),
+                            CalendarPaint::fromColorValue(*c));
+                    lineTop += barHeight;
+                }
+                painter.setFont(lineFont);
+                drawLines(painter, lineHeight, inner, &lineTop, lines[col].mid(done, count));
             }
-            painter.setFont(lineFont);
-            painter.setPen(Qt::black);
-            for (const QString& line : textLines(model.dateText(date)))
-                drawLine(painter, lineMetrics, inner, &lineTop, line);
+            y += height;
+            done += count;
+            if (done < total && !nextPage()) {
+                stopped = true;
+                break;
+            }
         }
-        y += height;
     }
     painter.restore();
     return pages;

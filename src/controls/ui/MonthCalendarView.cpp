@@ -244,7 +244,11 @@ void MonthCalendarView::paintEvent(QPaintEvent*) {
         p.drawText(numberRect, Qt::AlignCenter, number);
         if (!inMonth)
             continue;
-        CalendarPaint::drawMarker(p, cell, m_model.dayMarker(date.day()), text);
+        // In the number's line, right of it: the names below stay clear of the dots.
+        CalendarPaint::drawMarker(p,
+                                  QRectF(numberRect.right() + 1, numberRect.top(),
+                                         inner.right() - numberRect.right(), numberRect.height()),
+                                  m_model.dayMarker(date.day()), text);
 
         p.setFont(small);
         const int y0 = numberRect.bottom() + 1;

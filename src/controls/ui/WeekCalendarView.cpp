@@ -11,6 +11,7 @@
 
 #include <QContextMenuEvent>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -98,7 +99,10 @@ int WeekCalendarView::weekCount() const {
 }
 
 int WeekCalendarView::headerHeight() const {
-    return fontMetrics().height() + 4;
+    // The header is bold, which some fonts draw taller.
+    QFont bold = font();
+    bold.setBold(true);
+    return qMax(fontMetrics().height(), QFontMetrics(bold).height()) + 4;
 }
 
 void WeekCalendarView::layoutRows() {
@@ -255,12 +259,19 @@ void WeekCalendarView::paintEvent(QPaintEvent*) {
             p.fillRect(header, band);
             p.setPen(bandText);
             p.setFont(bold);
-            const QString title = m_dayNames.value(CalendarLocale::weekday(date) - 1) +
-                                  QLatin1Char(' ') + QString::number(date.day()) +
-                                  QLatin1Char(' ') + m_monthNames.value(date.month() - 1).left(3);
-            p.drawText(header.adjusted(kMargin, 0, -kMargin, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                       fm.elidedText(title, Qt::ElideRight, header.width() - 2 * kMargin));
-            CalendarPaint::drawMarker(p, header, m_model.dateMarker(date), p.pen().color());
+            // The longest form of the date that fits beside the marker: never cut letters.
+            const QString day = QString::number(date.day());
+            const QString weekday = m_dayNames.value(CalendarLocale::weekday(date) - 1);
+            const QString month = m_monthNames.value(date.month() - 1).left(3);
+            const QRectF titleBand = header.adjusted(kMargin, 0, -kMargin, 0);
+            const int marker = m_model.dateMarker(date);
+            const QString title = CalendarPaint::firstFitting(
+                {weekday + QLatin1Char(' ') + day + QLatin1Char(' ') + month,
+                 weekday + QLatin1Char(' ') + day, day},
+                QFontMetricsF(bold),
+                titleBand.width() - CalendarPaint::markerWidth(titleBand, marker));
+            p.drawText(titleBand, Qt::AlignLeft | Qt::AlignVCenter, title);
+            CalendarPaint::drawMarker(p, titleBand, marker, p.pen().color());
 
             // Colour bars down the left edge, then the text.
             const QRect body(cell.left() + 1, header.bottom() + 1, cell.width() - 2,

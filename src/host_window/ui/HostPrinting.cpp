@@ -5,6 +5,7 @@
 #include "host_window/ui/HostPrinting.h"
 
 #include "controls/ui/MonthCalendarView.h"
+#include "controls/ui/PrintTarget.h"
 #include "controls/ui/WeekCalendarView.h"
 #include "controls/ui/cZiRivedUvuridu.h"
 #include "day_page/ui/cBrowserHeader.h"
@@ -30,6 +31,7 @@ namespace {
 
 constexpr double kTwipsPerPixel = 15;
 constexpr qint32 kMarginTwips = 1134; // 2 cm
+constexpr double kTwipsPerPoint = 20;
 constexpr double kOwnerInset = 500;   // twips
 constexpr double kOwnerShrink = 1000; // twips
 
@@ -132,6 +134,23 @@ QPageLayout HostPrinting::hostPageLayout(const QObject* notify) {
         return {};
     const QVariant chosen = notify->property("pPageLayout");
     return chosen.canConvert<QPageLayout>() ? chosen.value<QPageLayout>() : QPageLayout();
+}
+
+QPageLayout HostPrinting::nextPageLayout(const QObject* notify, bool dayPage) {
+    const QPageLayout chosen = hostPageLayout(notify);
+    if (chosen.isValid())
+        return chosen;
+    const double margin = kMarginTwips / kTwipsPerPoint;
+    return QPageLayout(PrintTarget::pdfPaper(),
+                       dayPage ? QPageLayout::Portrait : QPageLayout::Landscape,
+                       QMarginsF(margin, margin, margin, margin), QPageLayout::Point);
+}
+
+void HostPrinting::offerNextPageLayout(QObject* notify, bool dayPage) {
+    // Asked only of a host that declares it: another has no page set-up to start.
+    if (!notify || notify->metaObject()->indexOfProperty("pNextPageLayout") < 0)
+        return;
+    notify->setProperty("pNextPageLayout", QVariant::fromValue(nextPageLayout(notify, dayPage)));
 }
 
 void HostPrinting::setUpBrowserHeader(cBrowserHeader& header, fThisDay& page) {

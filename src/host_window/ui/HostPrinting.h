@@ -62,4 +62,10 @@ public:
     // carry it as pPageLayout. Invalid when the host has none; the calendars and day pages
     // then print on their own page.
     static QPageLayout hostPageLayout(const QObject* notify);
+    // The page the next print uses: the host's choice, else landscape with 2 cm margins for a
+    // calendar and portrait with 2 cm margins for a day page (on the printer's own paper).
+    static QPageLayout nextPageLayout(const QObject* notify, bool dayPage);
+    // Before the host's page set-up opens: tells a host whose notify object has
+    // pNextPageLayout the page the next print would use, so that the set-up starts from it.
+    static void offerNextPageLayout(QObject* notify, bool dayPage);
 };

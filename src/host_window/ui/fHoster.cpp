@@ -673,6 +673,8 @@ bool fHoster::sendCommand(const QString& id) {
     run("fHoster.sendCommand", [&] {
         if (!m_notify)
             return;
+        if (id == QLatin1String("ID_PAGE_SETUP"))
+            HostPrinting::offerNextPageLayout(m_notify, m_model.printsDayPage());
         mLateBound::setProperty(m_notify, "pCommand", id);
         sendMessage(5);
         result = true;
