@@ -46,30 +46,42 @@ struct Tool {
 
 // The host's tools, in toolbar order; the component enables and dispatches those it knows.
 constexpr Tool kTools[] = {
-    {"ID_PRINT", "&Print...", "&File", QStyle::SP_DialogSaveButton, "document-print",
+    {"ID_PRINT", QT_TRANSLATE_NOOP("HostCommands", "&Print..."),
+     QT_TRANSLATE_NOOP("HostCommands", "&File"), QStyle::SP_DialogSaveButton, "document-print",
      QKeySequence::Print, nullptr},
-    {"ID_PREVIEW", "Print Pre&view...", "&File", QStyle::SP_FileDialogContentsView,
+    {"ID_PREVIEW", QT_TRANSLATE_NOOP("HostCommands", "Print Pre&view..."),
+     QT_TRANSLATE_NOOP("HostCommands", "&File"), QStyle::SP_FileDialogContentsView,
      "document-print-preview", QKeySequence::UnknownKey, "Ctrl+Shift+P"},
-    {"ID_PAGE_SETUP", "Page Set&up...", "&File", QStyle::SP_FileDialogDetailedView,
+    {"ID_PAGE_SETUP", QT_TRANSLATE_NOOP("HostCommands", "Page Set&up..."),
+     QT_TRANSLATE_NOOP("HostCommands", "&File"), QStyle::SP_FileDialogDetailedView,
      "document-page-setup", QKeySequence::UnknownKey, nullptr},
-    {"OPEN_IN_MS_WORD", "Open in &Word Processor", "&File", QStyle::SP_FileIcon,
-     "x-office-document", QKeySequence::UnknownKey, nullptr},
-    {"ID_SEND", "&Send by E-mail...", "&File", QStyle::SP_ArrowForward, "mail-send",
+    {"OPEN_IN_MS_WORD", QT_TRANSLATE_NOOP("HostCommands", "Open in &Word Processor"),
+     QT_TRANSLATE_NOOP("HostCommands", "&File"), QStyle::SP_FileIcon, "x-office-document",
      QKeySequence::UnknownKey, nullptr},
-    {"ID_NEW_EMAIL", "New &E-mail", "&File", QStyle::SP_FileDialogNewFolder, "mail-message-new",
+    {"ID_SEND", QT_TRANSLATE_NOOP("HostCommands", "&Send by E-mail..."),
+     QT_TRANSLATE_NOOP("HostCommands", "&File"), QStyle::SP_ArrowForward, "mail-send",
      QKeySequence::UnknownKey, nullptr},
-    {"ID_VK_LITURGY_CALENDAR_NEW_SERVICE", "&New Service...", "&Services",
-     QStyle::SP_FileDialogStart, "appointment-new", QKeySequence::New, nullptr},
-    {"ID_VK_LITURGY_CALENDAR_RECURRING_SERVICE", "&Recurring Services...", "&Services",
-     QStyle::SP_BrowserReload, "view-calendar-week", QKeySequence::UnknownKey, nullptr},
-    {"ID_SEARCH_ON_WEB", "Search the &Web for the Day", "&Help", QStyle::SP_DriveNetIcon,
-     "system-search", QKeySequence::UnknownKey, nullptr},
-    {"ID_ABOUT", "&About", "&Help", QStyle::SP_MessageBoxInformation, "help-about",
+    {"ID_NEW_EMAIL", QT_TRANSLATE_NOOP("HostCommands", "New &E-mail"),
+     QT_TRANSLATE_NOOP("HostCommands", "&File"), QStyle::SP_FileDialogNewFolder, "mail-message-new",
+     QKeySequence::UnknownKey, nullptr},
+    {"ID_VK_LITURGY_CALENDAR_NEW_SERVICE", QT_TRANSLATE_NOOP("HostCommands", "&New Service..."),
+     QT_TRANSLATE_NOOP("HostCommands", "&Services"), QStyle::SP_FileDialogStart, "appointment-new",
+     QKeySequence::New, nullptr},
+    {"ID_VK_LITURGY_CALENDAR_RECURRING_SERVICE",
+     QT_TRANSLATE_NOOP("HostCommands", "&Recurring Services..."),
+     QT_TRANSLATE_NOOP("HostCommands", "&Services"), QStyle::SP_BrowserReload, "view-calendar-week",
+     QKeySequence::UnknownKey, nullptr},
+    {"ID_SEARCH_ON_WEB", QT_TRANSLATE_NOOP("HostCommands", "Search the &Web for the Day"),
+     QT_TRANSLATE_NOOP("HostCommands", "&Help"), QStyle::SP_DriveNetIcon, "system-search",
+     QKeySequence::UnknownKey, nullptr},
+    {"ID_ABOUT", QT_TRANSLATE_NOOP("HostCommands", "&About"),
+     QT_TRANSLATE_NOOP("HostCommands", "&Help"), QStyle::SP_MessageBoxInformation, "help-about",
      QKeySequence::UnknownKey, nullptr},
 };
 
-QString plain(const char* text) {
-    return QString::fromLatin1(text).remove(QLatin1Char('&')).remove(QStringLiteral("..."));
+// A menu text as a tool shows it: without its mnemonic and its dots.
+QString plain(const QString& text) {
+    return QString(text).remove(QLatin1Char('&')).remove(QStringLiteral("..."));
 }
 
 } // namespace
@@ -82,10 +94,8 @@ HostCommands::HostCommands(QMainWindow* window, SSActiveToolBars* toolbar)
         const QIcon icon =
             QIcon::fromTheme(QString::fromLatin1(t.theme),
                              print ? printerIcon() : window->style()->standardIcon(t.icon));
-        QAction* tool = m_toolbar->addAction(icon, tr(t.text));
+        QAction* tool = m_toolbar->addAction(icon, QString());
         tool->setObjectName(QString::fromLatin1(t.id));
-        tool->setIconText(plain(t.text));
-        tool->setToolTip(plain(t.text));
         if (t.key != QKeySequence::UnknownKey)
             tool->setShortcuts(t.key);
         else if (t.shortcut)
@@ -94,6 +104,22 @@ HostCommands::HostCommands(QMainWindow* window, SSActiveToolBars* toolbar)
         tool->setEnabled(false);
     }
     buildMenus();
+    retranslate();
+}
+
+void HostCommands::retranslate() {
+    // The menus are found by their untranslated names.
+    for (const Tool& t : kTools) {
+        QAction* tool = m_toolbar->findChild<QAction*>(QString::fromLatin1(t.id));
+        const QString text = tr(t.text);
+        tool->setText(text);
+        tool->setIconText(plain(text));
+        tool->setToolTip(plain(text));
+        m_window->menuBar()->findChild<QMenu*>(QLatin1String(t.menu))->setTitle(tr(t.menu));
+    }
+    m_window->menuBar()->findChild<QMenu*>(QStringLiteral("&Edit"))->setTitle(tr("&Edit"));
+    m_window->findChild<QAction*>(QStringLiteral("copyDayPage"))->setText(tr("&Copy Day Page"));
+    m_window->findChild<QAction*>(QStringLiteral("quit"))->setText(tr("&Quit"));
 }
 
 HostCommands::~HostCommands() = default;
@@ -114,17 +140,18 @@ void HostCommands::buildMenus() {
             current = QLatin1String(t.menu);
             menu = m_window->menuBar()->findChild<QMenu*>(current);
             if (!menu) {
-                menu = m_window->menuBar()->addMenu(tr(t.menu));
+                menu = m_window->menuBar()->addMenu(QString());
                 menu->setObjectName(current);
             }
         }
         menu->addAction(m_toolbar->findChild<QAction*>(QString::fromLatin1(t.id)));
     }
     // Copy is the day page's own: a text field with the focus copies its own selection first.
-    QMenu* edit = m_window->menuBar()->addMenu(tr("&Edit"));
+    QMenu* edit = m_window->menuBar()->addMenu(QString());
+    edit->setObjectName(QStringLiteral("&Edit"));
     m_window->menuBar()->insertMenu(
         m_window->menuBar()->findChild<QMenu*>(QStringLiteral("&Services"))->menuAction(), edit);
-    QAction* copy = edit->addAction(tr("&Copy Day Page"), this, [this] {
+    QAction* copy = edit->addAction(QString(), this, [this] {
         if (m_copy)
             m_copy();
     });
@@ -132,7 +159,7 @@ void HostCommands::buildMenus() {
     copy->setShortcuts(QKeySequence::Copy);
     QMenu* file = m_window->menuBar()->findChild<QMenu*>(QStringLiteral("&File"));
     file->addSeparator();
-    QAction* quit = file->addAction(tr("&Quit"), m_window, &QMainWindow::close);
+    QAction* quit = file->addAction(QString(), m_window, &QMainWindow::close);
     quit->setObjectName(QStringLiteral("quit"));
     quit->setShortcuts(QKeySequence::Quit);
 }

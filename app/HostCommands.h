@@ -37,6 +37,8 @@ public:
     // What Edit > Copy (Ctrl+C) does: copy the day page in front (set by the window).
     void setCopy(std::function<void()> copy);
 
+    // The texts of the tools and menus in the language now installed.
+    void retranslate();
     // The page the next print would use, where Page Setup starts (set by the window).
     void setNextPageLayout(std::function<QPageLayout()> next);
 

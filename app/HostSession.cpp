@@ -111,18 +111,7 @@ bool HostSession::open(const QString& iniFile, qint32 edition, QString* error, b
         }
     }
 
-    // The language: a positive number under "Language", else the host's edition code; 47
-    // selects Norwegian, 39 keeps what was selected, every other code English.
-    bool numeric = false;
-    const double language =
-        modIni::read(m_iniFile, QStringLiteral("LiturgyCalendar"), QStringLiteral("Language"))
-            .trimmed()
-            .toDouble(&numeric);
-    const double languageCode = numeric && language > 0 ? std::trunc(language) : edition;
-    if (languageCode == 47)
-        shared().gLanguageOffset = 1000;
-    else if (languageCode != 39)
-        shared().gLanguageOffset = 0;
+    mMain::selectLanguage(m_iniFile, edition);
     shared().gMultiEditionMode = edition == 1020;
     m_edition = mMain::validateVersion(edition, m_iniFile);
     m_coverageRead = false;

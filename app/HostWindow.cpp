@@ -11,7 +11,9 @@
 #include "app/WindowProgram.h"
 #include "controls/ui/ToolBarOverflow.h"
 #include "ical/ui/CalendarExportDialog.h"
+#include "resources/EditionTranslator.h"
 #include "support/DiskInterface.h"
+#include "support/SharedState.h"
 
 #include <QAction>
 #include <QApplication>
@@ -64,7 +66,7 @@ QString registeredLibrary() {
 
 HostWindow::HostWindow(QWidget* parent)
     : QMainWindow(parent), m_library(new QLibrary(this)), m_status(new QLabel(this)),
-      m_notify(new HostNotify(this)), m_toolbar(new SSActiveToolBars(tr("Commands"), this)),
+      m_notify(new HostNotify(this)), m_toolbar(new SSActiveToolBars(this)),
       m_commands(new HostCommands(this, m_toolbar)) {
     setWindowTitle(QString::fromLatin1(kTitle));
     m_toolbar->setObjectName(QStringLiteral("hostToolbar"));
@@ -75,17 +77,32 @@ HostWindow::HostWindow(QWidget* parent)
     m_commands->setSearchSource([this] { return selectedDayName(); });
     m_commands->setCopy([this] { copyDayPage(); });
     m_status->setObjectName(QStringLiteral("statusText"));
-    m_status->setText(tr("Ready"));
     statusBar()->addWidget(m_status, 1);
     connect(m_notify, &HostNotify::message, this, [this](qint32 code) { onMessage(code); });
     connect(m_commands, &HostCommands::pageLayoutChosen, m_notify, &HostNotify::setPPageLayout);
     m_commands->setNextPageLayout([this] { return m_notify->pNextPageLayout(); });
     // File > Export Calendar..., before Quit.
     QMenu* file = menuBar()->findChild<QMenu*>(QStringLiteral("&File"));
-    QAction* exportCalendar = new QAction(tr("Export &Calendar..."), file);
+    QAction* exportCalendar = new QAction(file);
     exportCalendar->setObjectName(QStringLiteral("exportCalendar"));
     file->insertAction(file->findChild<QAction*>(QStringLiteral("quit")), exportCalendar);
     connect(exportCalendar, &QAction::triggered, this, &HostWindow::exportCalendar);
+    retranslate();
+}
+
+void HostWindow::retranslate() {
+    m_toolbar->setWindowTitle(tr("Commands"));
+    // "Ready" until the component has said anything.
+    if (!m_component || m_component->property("pStatusText").toString().isEmpty())
+        m_status->setText(tr("Ready"));
+    findChild<QAction*>(QStringLiteral("exportCalendar"))->setText(tr("Export &Calendar..."));
+    m_commands->retranslate();
+}
+
+void HostWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
 }
 
 void HostWindow::exportCalendar() {
@@ -93,7 +110,13 @@ void HostWindow::exportCalendar() {
     HostSession session;
     session.setServer(m_options.server);
     QString error;
-    if (!session.open(m_options.iniFile, m_options.edition, &error, false)) {
+    // The window speaks the language of the edition the component shows, which the chooser
+    // may have changed since the start: the export keeps it rather than the host's code's.
+    const bool norwegian = EditionTranslator::installed();
+    const bool opened = session.open(m_options.iniFile, m_options.edition, &error, false);
+    shared().gLanguageOffset = norwegian ? 1000 : 0;
+    EditionTranslator::follow();
+    if (!opened) {
         QMessageBox::warning(this, tr("Export Calendar"), error);
         return;
     }

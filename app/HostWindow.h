@@ -62,9 +62,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void onMessage(qint32 code);
+    // The window's own texts and those of its commands in the language now installed.
+    void retranslate();
     // File > Export Calendar...: the days and services of a range as an iCalendar file.
     void exportCalendar();
     // The name of the day shown on the readings page.

@@ -11,6 +11,7 @@
 #include "calendar/cFillCalendar.h"
 #include "calendar/cLiturgicalColors.h"
 #include "controls/MonthCalendarModel.h"
+#include "resources/ResourceStrings.h"
 
 #include <QLocale>
 
@@ -36,8 +37,8 @@ QString MonthCommand::run(const CommandRequest& request, const HostSession& sess
     if (request.json)
         return JsonOutput::month(session.edition(), session.editionName(), model) +
                QLatin1Char('\n');
-    QString title = QLocale().standaloneMonthName(model.month()) + QLatin1Char(' ') +
-                    QString::number(model.year());
+    QString title = ResourceStrings::locale().standaloneMonthName(model.month()) +
+                    QLatin1Char(' ') + QString::number(model.year());
     if (!session.editionName().isEmpty())
         title += QStringLiteral(" - ") + session.editionName();
     return TerminalCalendar::month(model, title, colour);

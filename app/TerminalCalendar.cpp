@@ -9,7 +9,9 @@
 #include "controls/CalendarLocale.h"
 #include "controls/MonthCalendarModel.h"
 #include "controls/WeekCalendarModel.h"
+#include "resources/ResourceStrings.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 
@@ -63,7 +65,7 @@ QString TerminalCalendar::paint(const QString& text, const std::optional<qint32>
 
 QString TerminalCalendar::month(const MonthCalendarModel& model, const QString& title,
                                 bool colour) {
-    const QLocale locale;
+    const QLocale locale = ResourceStrings::locale();
     QString out = title + QLatin1Char('\n');
 
     const int firstDay = model.firstDayOfWeek();
@@ -102,12 +104,13 @@ QString TerminalCalendar::month(const MonthCalendarModel& model, const QString& 
         out += QLatin1Char('\n');
         weekStart = weekStart.addDays(7);
     }
-    out += QStringLiteral("* one service, ** two or more\n");
+    out += QCoreApplication::translate("TerminalCalendar", "* one service, ** two or more") +
+           QLatin1Char('\n');
     return out;
 }
 
 QString TerminalCalendar::week(const WeekCalendarModel& model, bool colour) {
-    const QLocale locale;
+    const QLocale locale = ResourceStrings::locale();
     QString out;
     for (QDate date = model.startDate(); date <= model.endDate(); date = date.addDays(1)) {
         QString head = locale.dayName(date.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ') +

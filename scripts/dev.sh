@@ -37,6 +37,8 @@ run_packages=(
     pkg-config
     qt6-base-dev
     qt6-httpserver-dev
+    qt6-l10n-tools
+    qt6-tools-dev
     qt6-websockets-dev
     sword-text-web
     xdg-utils

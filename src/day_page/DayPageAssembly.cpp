@@ -186,7 +186,7 @@ bool DayPageAssembly::resolve(bool force) {
         for (int row = 0; row < rows.rowCount(); ++row) {
             QString name = rows.at(1, row).toString();
             if (rows.at(1, row).isNull())
-                name = QLocale().dayName(date.dayOfWeek(), QLocale::LongFormat);
+                name = ResourceStrings::locale().dayName(date.dayOfWeek(), QLocale::LongFormat);
             const QVariant feast = rows.at(2, row);
             if (m_version == EditionCode::kKorvaDiocese) {
                 const qint32 feastRef = feast.toInt();
@@ -597,8 +597,9 @@ void DayPageAssembly::appendStyleBlock() {
 }
 
 void DayPageAssembly::appendHeading(const QDate& date) {
-    append(m_h1Open + SystemFormats::shortDate(date).toHtmlEscaped() + QStringLiteral(" - ") +
-           m_view.dayListText(m_view.dayListIndex()).toHtmlEscaped() + m_h1Close);
+    append(m_h1Open + SystemFormats::shortDate(date, ResourceStrings::locale()).toHtmlEscaped() +
+           QStringLiteral(" - ") + m_view.dayListText(m_view.dayListIndex()).toHtmlEscaped() +
+           m_h1Close);
 }
 
 void DayPageAssembly::showNothingAppointed() {
@@ -613,8 +614,8 @@ void DayPageAssembly::showNothingAppointed() {
     const int index = m_view.dayListIndex();
     const QString name = index >= 1 ? m_view.dayListText(index)
                                     : ResourceStrings::locale().dayName(date.dayOfWeek());
-    append(m_h1Open + SystemFormats::shortDate(date).toHtmlEscaped() + QStringLiteral(" - ") +
-           name.toHtmlEscaped() + m_h1Close);
+    append(m_h1Open + SystemFormats::shortDate(date, ResourceStrings::locale()).toHtmlEscaped() +
+           QStringLiteral(" - ") + name.toHtmlEscaped() + m_h1Close);
     append(QStringLiteral("<P>") + ResourceStrings::nothingAppointed().toHtmlEscaped() +
            QStringLiteral("</P>"));
     showPage();

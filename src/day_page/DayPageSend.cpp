@@ -7,6 +7,7 @@
 #include "day_page/DayPageAssembly.h"
 #include "day_page/DayPageView.h"
 #include "mail/cMMAPIEmail.h"
+#include "resources/ResourceStrings.h"
 #include "support/DiskInterface.h"
 #include "support/Failure.h"
 #include "support/OleDate.h"
@@ -25,10 +26,10 @@ QString DayPageSend::subject(qint16 kind, double date, const QString& dayText) {
     QString head;
     switch (kind) {
     case DayPageAssembly::kReadings:
-        head = QStringLiteral("Readings ");
+        head = ResourceStrings::text(ResourceStrings::kReadings) + QLatin1Char(' ');
         break;
     case DayPageAssembly::kPrayers:
-        head = QStringLiteral("Prayers ");
+        head = ResourceStrings::text(ResourceStrings::kPrayers) + QLatin1Char(' ');
         break;
     case DayPageAssembly::kOrdo:
         head = QStringLiteral("Ordo ");
@@ -36,7 +37,9 @@ QString DayPageSend::subject(qint16 kind, double date, const QString& dayText) {
     default:
         return {};
     }
-    return head + SystemFormats::shortDate(OleDate::toDate(date)) + QStringLiteral(" - ") + dayText;
+    // In the edition's language, as the page itself.
+    return head + SystemFormats::shortDate(OleDate::toDate(date), ResourceStrings::locale()) +
+           QStringLiteral(" - ") + dayText;
 }
 
 QString DayPageSend::attachmentFolder() {
@@ -46,9 +49,10 @@ QString DayPageSend::attachmentFolder() {
 
 QString DayPageSend::attachmentName(qint16 kind, double date, const QString& dayText) {
     const QString head = subject(kind, date, QString()).section(QLatin1Char(' '), 0, 0);
-    QString name = head + QLatin1Char(' ') +
-                   QLocale().toString(OleDate::toDate(date), QStringLiteral("d MMM yyyy")) +
-                   QStringLiteral(" - ") + dayText;
+    QString name =
+        head + QLatin1Char(' ') +
+        ResourceStrings::locale().toString(OleDate::toDate(date), QStringLiteral("d MMM yyyy")) +
+        QStringLiteral(" - ") + dayText;
     for (QChar& c : name) {
         if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
             c = QLatin1Char(' ');

@@ -8,6 +8,7 @@
 #include "calendar/cLiturgicalColors.h"
 #include "controls/MonthCalendarModel.h"
 #include "host_window/cWordApplication.h"
+#include "resources/ResourceStrings.h"
 #include "support/Failure.h"
 #include "support/LateBinding.h"
 #include "support/ObjectRegistry.h"
@@ -38,7 +39,8 @@ CLiturgicalMonth::CLiturgicalMonth() = default;
 CLiturgicalMonth::~CLiturgicalMonth() = default;
 
 QString CLiturgicalMonth::html(const MonthCalendarModel& month) const {
-    const QLocale locale;
+    // The month and weekday names of the edition's language.
+    const QLocale locale = ResourceStrings::locale();
     QString out = QStringLiteral("<h1>") +
                   (locale.standaloneMonthName(month.month()) + QLatin1Char(' ') +
                    QString::number(month.year()))

@@ -90,12 +90,14 @@ QStringList knownIdentifiers() {
 
 QList<Tool> windowTools() {
     return {
-        {"ID_PRINT", "Print", "document-print"},
-        {"ID_PREVIEW", "Preview", "document-print-preview"},
-        {"OPEN_IN_MS_WORD", "Word", "x-office-document"},
-        {"ID_SEND", "Send", "mail-send"},
-        {"ID_VK_LITURGY_CALENDAR_NEW_SERVICE", "New Service", "appointment-new"},
-        {"ID_VK_LITURGY_CALENDAR_RECURRING_SERVICE", "Recurring Services", "view-calendar-week"},
+        {"ID_PRINT", QT_TRANSLATE_NOOP("QObject", "Print"), "document-print"},
+        {"ID_PREVIEW", QT_TRANSLATE_NOOP("QObject", "Preview"), "document-print-preview"},
+        {"OPEN_IN_MS_WORD", QT_TRANSLATE_NOOP("QObject", "Word"), "x-office-document"},
+        {"ID_SEND", QT_TRANSLATE_NOOP("QObject", "Send"), "mail-send"},
+        {"ID_VK_LITURGY_CALENDAR_NEW_SERVICE", QT_TRANSLATE_NOOP("QObject", "New Service"),
+         "appointment-new"},
+        {"ID_VK_LITURGY_CALENDAR_RECURRING_SERVICE",
+         QT_TRANSLATE_NOOP("QObject", "Recurring Services"), "view-calendar-week"},
     };
 }
 

@@ -4,6 +4,7 @@
 
 #include "resources/mMain.h"
 
+#include "resources/EditionTranslator.h"
 #include "support/EditionCode.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
@@ -73,6 +74,7 @@ void selectLanguage(const QString& iniFile, qint32 version) {
         shared().gLanguageOffset = 1000;
     else if (language != EditionCode::kPelusineChurch)
         shared().gLanguageOffset = 0;
+    EditionTranslator::follow();
 }
 
 QString getVersionName(qint32 version) {

@@ -9,12 +9,12 @@
 
 namespace SystemFormats {
 
-QString shortDate(const QDate& date) {
-    return QLocale().toString(date, QLocale::ShortFormat);
+QString shortDate(const QDate& date, const QLocale& locale) {
+    return locale.toString(date, QLocale::ShortFormat);
 }
 
-QString longDate(const QDate& date) {
-    return QLocale().toString(date, QLocale::LongFormat);
+QString longDate(const QDate& date, const QLocale& locale) {
+    return locale.toString(date, QLocale::LongFormat);
 }
 
 QString time(const QTime& time) {

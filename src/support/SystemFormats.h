@@ -6,15 +6,17 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <QTime>
 
 // "The system's" date and time forms, from the default locale (QLocale()), which a process
-// leaves as the system's and tests set explicitly.
+// leaves as the system's and tests set explicitly; or those of the locale given, such as the
+// edition's language.
 namespace SystemFormats {
 
-QString shortDate(const QDate& date);
-QString longDate(const QDate& date);
+QString shortDate(const QDate& date, const QLocale& locale = QLocale());
+QString longDate(const QDate& date, const QLocale& locale = QLocale());
 // The time form (hours, minutes, seconds), without a time zone.
 QString time(const QTime& time);
 QString shortTime(const QTime& time);

@@ -113,14 +113,15 @@ protected:
         return output;
     }
 
-    // Every page of the day begins with the style sheet and the heading of its entry.
-    static QByteArray page(const char* name) {
+    // Every page of the day begins with the style sheet and the heading of its entry, dated in
+    // the edition's language: Norwegian for 47, the user's (here English) for the others.
+    static QByteArray page(const char* name, bool norwegian = true) {
         return QByteArray("<meta charset=\"utf-8\">\r\n<Style Type='text/css'>P { a: \"b, c\" }"
-                          "</Style>\r\n<H3>3/10/24 - ") +
-               name + "</H3>\r\n";
+                          "</Style>\r\n<H3>") +
+               (norwegian ? "10.03.2024" : "3/10/24") + " - " + name + "</H3>\r\n";
     }
-    static QByteArray readingsOfSunday() {
-        return page("Fourth Sunday in Lent") +
+    static QByteArray readingsOfSunday(bool norwegian = true) {
+        return page("Fourth Sunday in Lent", norwegian) +
                "<H4>First Reading: Num 21:4-9</H4>\r\n<P>Serpent</P>\r\n"
                "<H4>Gospel: John 3:14-21</H4>\r\n<P>\xC3\x98yne, world</P>\r\n";
     }
@@ -139,11 +140,11 @@ TEST_F(DayCommandTest, PagesListsAndEntries) {
         {{"day", "2024-03-10", "--ini", i, "--edition", "47"}, readingsOfSunday()},
         {{"day", "2024-03-10", "--ini", i, "--edition", "47", "--entry", "1"}, readingsOfSunday()},
         {{"day", "2024-03-10", "--ini", i, "--edition", "47", "--entry", "2"},
-         page("Sunday") + "<H4>First Reading: Sir 44:1-15</H4>\r\n<P>Famous men</P>\r\n"},
+         page("s\xC3\xB8ndag") + "<H4>First Reading: Sir 44:1-15</H4>\r\n<P>Famous men</P>\r\n"},
         {{"day", "2024-03-10", "--ini", i, "--edition", "47", "--kind", "prayers"},
          page("Fourth Sunday in Lent") + "<H4>Collect of Lent</H4>\r\n<P>Grant</P>\r\n"},
         {{"day", "2024-03-10", "--ini", i, "--edition", "47", "--kind", "prayers", "--entry", "2"},
-         page("Sunday") + "<H4>Kollektb\xC3\xB8nn</H4>\r\n"},
+         page("s\xC3\xB8ndag") + "<H4>Kollektb\xC3\xB8nn</H4>\r\n"},
         // An empty page in words; a date outside the data is an error.
         {{"day", "2024-03-10", "--ini", i, "--kind", "ordo"},
          "The ordo page of 2024-03-10 is empty.\n"},
@@ -152,7 +153,7 @@ TEST_F(DayCommandTest, PagesListsAndEntries) {
          "error: 2024-04-01 is outside the data: the liturgy database Velmarka.MDB covers "
          "2024-03-10 to 2024-03-31"},
         // The edition follows from the liturgy file, whatever the host says.
-        {{"day", "2024-03-10", "--ini", i, "--edition", "1011"}, readingsOfSunday()},
+        {{"day", "2024-03-10", "--ini", i, "--edition", "1011"}, readingsOfSunday(false)},
         {{"day", "2024-03-10", "--ini", i, "--list"},
          "1\t100\tFourth Sunday in Lent\n2\t101\tSunday\n"},
         {{"day", "2024-03-11", "--ini", i, "--list"}, ""},

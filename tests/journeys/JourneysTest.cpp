@@ -20,15 +20,19 @@
 #include "support/SystemFormats.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QDockWidget>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -661,6 +665,157 @@ TEST_F(JourneysTest, AnEditionChosenTakesEffectWhole) {
         EXPECT_EQ(qobject_cast<QAbstractButton*>(named(window, "Command1"))->text(), row.today);
         EXPECT_EQ(window.statusBar()->findChild<QLabel*>(QStringLiteral("statusText"))->text(),
                   row.status);
+        EXPECT_EQ(m_messages, QStringList());
+    }
+    QFile restore(ini);
+    ASSERT_TRUE(restore.open(QIODevice::WriteOnly) && restore.write(written) == written.size());
+}
+
+// The words of one language that the other must never show, matched as whole words without
+// regard to case. Words that both languages write alike (April, Send, OK, ...) are left out.
+const QStringList kEnglishWords = {
+    "file",     "edit",    "services",  "service",  "help",     "print",     "preview",  "setup",
+    "open",     "word",    "processor", "mail",     "new",      "recurring", "search",   "web",
+    "day",      "about",   "copy",      "quit",     "export",   "calendar",  "month",    "week",
+    "readings", "prayers", "go",        "today",    "date",     "choose",    "previous", "next",
+    "commands", "ready",   "edition",   "hidden",   "panes",    "show",      "tools",    "liturgy",
+    "monday",   "tuesday", "wednesday", "thursday", "friday",   "saturday",  "sunday",   "mon",
+    "tue",      "wed",     "thu",       "fri",      "sat",      "sun",       "january",  "february",
+    "march",    "june",    "july",      "october",  "december", "first",     "reading",  "gospel",
+    "psalm",    "second",  "white",     "violet",   "green",    "and",       "the",      "of",
+    "cancel",   "time",    "place",     "kind"};
+const QStringList kNorwegianWords = {
+    "fil",    "rediger",   "gudstjenester", "gudstjeneste", "hjelp",  "skriv",    "måned",
+    "uke",    "lesninger", "kollektbønn",   "gå",           "dato",   "kalender", "mandag",
+    "søndag", "mars",      "forrige",       "neste",        "klar",   "utgave",   "og",
+    "hvit",   "fiolett",   "første",        "lesning",      "avbryt", "ny",       "kommandoer",
+    "søn",    "tir"};
+
+// The texts of the dialog that `open` opens: its title, labels and buttons; it is closed as
+// soon as it is read.
+QStringList dialogTexts(const std::function<void()>& open) {
+    QStringList texts;
+    QTimer::singleShot(100, [&texts] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        texts << dialog->windowTitle();
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            texts << label->text();
+        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+            texts << button->text();
+        dialog->reject();
+    });
+    open();
+    EXPECT_FALSE(texts.isEmpty());
+    return texts;
+}
+
+// Every text a person sees or hears in the window after a journey: the New Service and the
+// Export Calendar dialogs, which leave the window in its language; then the menus and their
+// items, the tools with their tips, the tool bars, the tabs, every control's text, name and tip,
+// the status bar, the calendars' and their days' names as a screen reader speaks them (without
+// the planned services, which are the plan's own words), and the readings page's heading and
+// first reading heading.
+QStringList shownTexts(HostWindow& w) {
+    QStringList texts = dialogTexts([&w] { tool("ID_VK_LITURGY_CALENDAR_NEW_SERVICE")(w); });
+    texts << dialogTexts([&w] {
+        QMenu* file = w.menuBar()->findChild<QMenu*>(QStringLiteral("&File"));
+        QTest::mouseClick(w.menuBar(), Qt::LeftButton, {},
+                          w.menuBar()->actionGeometry(file->menuAction()).center());
+        QAction* item = file->findChild<QAction*>(QStringLiteral("exportCalendar"));
+        QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(item).center());
+    });
+    for (QAction* menu : w.menuBar()->actions()) {
+        texts << menu->text();
+        for (QAction* item : menu->menu()->actions())
+            texts << item->text();
+    }
+    for (QToolBar* bar : w.findChildren<QToolBar*>()) {
+        texts << bar->windowTitle();
+        for (QAction* tool : bar->actions())
+            texts << tool->text() << tool->toolTip();
+    }
+    texts << tabTitles(w);
+    for (QWidget* widget : w.findChildren<QWidget*>()) {
+        texts << widget->accessibleName() << widget->toolTip();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            texts << button->text();
+        if (auto* edit = qobject_cast<QLineEdit*>(widget))
+            texts << edit->text() << edit->placeholderText();
+    }
+    texts << w.statusBar()->findChild<QLabel*>(QStringLiteral("statusText"))->text();
+    for (const char* calendar : {"ctMonth1", "ctCalendar1"}) {
+        QAccessibleInterface* view = QAccessible::queryAccessibleInterface(named(w, calendar));
+        texts << view->text(QAccessible::Name);
+        for (int i = 0; i < view->childCount(); ++i)
+            texts << view->child(i)->text(QAccessible::Name).section(QStringLiteral(": "), 0, 0);
+    }
+    auto* page = named(w, "pane4")->findChild<QTextBrowser*>(QStringLiteral("WebBrowser1"));
+    const QStringList lines = page->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString& line : lines.mid(0, 2))
+        texts << line.trimmed();
+    return texts;
+}
+
+// The words of `texts` that are in `words`.
+QStringList wordsOf(const QStringList& texts, const QStringList& words) {
+    static const QRegularExpression separator(QStringLiteral("[^\\p{L}]+"));
+    QStringList found;
+    for (const QString& text : texts) {
+        for (const QString& word : text.split(separator, Qt::SkipEmptyParts)) {
+            if (words.contains(word.toLower()) && !found.contains(word))
+                found << word;
+        }
+    }
+    return found;
+}
+
+TEST_F(JourneysTest, OneLanguageAtATime) {
+    const QDate lent4(2024, 3, 10);
+    struct Row {
+        const char* pick;
+        int key; // in the edition chooser
+        QStringList menus;
+        QString heading; // the readings page's heading
+        QStringList foreign;
+    };
+    const QList<Row> rows = {
+        {"the Norwegian church",
+         Qt::Key_Home,
+         {"&Fil", "&Rediger", "&Gudstjenester", "&Hjelp"},
+         "10.03.2024 - " + firstRow(lent4, "Velmarka.MDB")[1].toString(),
+         kEnglishWords},
+        {"then an English one",
+         Qt::Key_End,
+         {"&File", "&Edit", "&Services", "&Help"},
+         "3/10/24 - " + firstRow(lent4, "Quorvane.MDB")[1].toString(),
+         kNorwegianWords},
+        {"and the Norwegian one again",
+         Qt::Key_Home,
+         {"&Fil", "&Rediger", "&Gudstjenester", "&Hjelp"},
+         "10.03.2024 - " + firstRow(lent4, "Velmarka.MDB")[1].toString(),
+         kEnglishWords},
+    };
+    const QString ini = setFile(SampleDataWriter::iniFileName());
+    const QByteArray written = readFile(ini);
+    HostWindow window;
+    ASSERT_TRUE(open(window, lent4, 1020));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.pick);
+        // As a person picks an edition: the chooser opened, a key in its list, then Enter.
+        QTest::mouseClick(named(window, "Combo1"), Qt::LeftButton);
+        auto* list = QApplication::activePopupWidget()->findChild<QAbstractItemView*>();
+        QTest::keyClick(list, Qt::Key(row.key));
+        QTest::keyClick(list, Qt::Key_Return);
+        QTest::qWait(50);
+        QStringList menus;
+        for (QAction* menu : window.menuBar()->actions())
+            menus << menu->text();
+        EXPECT_EQ(menus, row.menus);
+        const QStringList texts = shownTexts(window);
+        EXPECT_TRUE(texts.contains(row.heading)) << texts.join(" | ").toStdString();
+        EXPECT_EQ(wordsOf(texts, row.foreign), QStringList()) << texts.join(" | ").toStdString();
         EXPECT_EQ(m_messages, QStringList());
     }
     QFile restore(ini);

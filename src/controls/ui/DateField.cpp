@@ -21,12 +21,10 @@ DateField::DateField(QWidget* parent)
     layout->addWidget(m_edit, 1);
     layout->addWidget(m_button);
     m_edit->setObjectName(QStringLiteral("dateText"));
-    m_edit->setPlaceholderText(TypedDateTime::dateFormat(QLocale()));
     m_button->setObjectName(QStringLiteral("calendarButton"));
     m_button->setArrowType(Qt::DownArrow);
     m_button->setFocusPolicy(Qt::NoFocus);
-    m_button->setToolTip(tr("Choose from a calendar (Alt+Down)"));
-    m_button->setAccessibleName(tr("Choose from a calendar"));
+    retranslate();
     setFocusProxy(m_edit);
     setFocusPolicy(Qt::StrongFocus);
     m_edit->installEventFilter(this);
@@ -40,12 +38,28 @@ DateField::DateField(QWidget* parent)
     connect(m_button, &QToolButton::clicked, this, &DateField::showCalendar);
 }
 
+void DateField::retranslate() {
+    m_edit->setPlaceholderText(TypedDateTime::dateFormat(locale()));
+    m_button->setToolTip(tr("Choose from a calendar (Alt+Down)"));
+    m_button->setAccessibleName(tr("Choose from a calendar"));
+}
+
+void DateField::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange && event->type() != QEvent::LocaleChange)
+        return;
+    retranslate();
+    // The date in the form of the language now chosen.
+    if (m_date.isValid())
+        setShown(m_date);
+}
+
 QString DateField::text() const {
     return m_edit->text();
 }
 
 void DateField::setShown(const QDate& date) {
-    const QString text = QLocale().toString(date, TypedDateTime::dateFormat(QLocale()));
+    const QString text = locale().toString(date, TypedDateTime::dateFormat(locale()));
     if (m_edit->text() != text)
         m_edit->setText(text);
 }
@@ -71,7 +85,7 @@ void DateField::setDateRange(const QDate& first, const QDate& last) {
 }
 
 void DateField::typed(const QString& text) {
-    QDate date = TypedDateTime::parseDate(text, QLocale());
+    QDate date = TypedDateTime::parseDate(text, locale());
     if (date.isValid() && (date < m_first || date > m_last))
         date = QDate();
     if (date == m_date)
@@ -100,6 +114,8 @@ void DateField::showCalendar() {
         connect(m_calendar, &QCalendarWidget::activated, this, &DateField::picked);
         connect(m_calendar, &QCalendarWidget::clicked, this, &DateField::picked);
     }
+    // A popup is a window of its own, which does not take the field's locale by itself.
+    m_calendar->setLocale(locale());
     m_calendar->setDateRange(m_first, m_last);
     m_calendar->setSelectedDate(m_date.isValid() ? m_date
                                                  : qBound(m_first, QDate::currentDate(), m_last));

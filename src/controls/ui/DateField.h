@@ -42,8 +42,11 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The tips and the placeholder in the language and locale now chosen.
+    void retranslate();
     void typed(const QString& text);
     void picked(const QDate& date);
     void setShown(const QDate& date);

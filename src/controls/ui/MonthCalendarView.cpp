@@ -9,6 +9,7 @@
 #include "controls/ui/CalendarTableAccessible.h"
 #include "support/SharedState.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -30,18 +31,31 @@ MonthCalendarView::MonthCalendarView(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(tr("Month calendar"));
     m_previous->setArrowType(Qt::LeftArrow);
     m_previous->setAutoRaise(true);
-    m_previous->setAccessibleName(tr("Previous month"));
-    m_previous->setToolTip(tr("Previous month (Page Up)"));
     m_next->setArrowType(Qt::RightArrow);
     m_next->setAutoRaise(true);
-    m_next->setAccessibleName(tr("Next month"));
-    m_next->setToolTip(tr("Next month (Page Down)"));
+    retranslate();
     connect(m_previous, &QToolButton::clicked, this, [this] { moveBy(0, -1); });
     connect(m_next, &QToolButton::clicked, this, [this] { moveBy(0, 1); });
     updateAccessibleText();
+}
+
+void MonthCalendarView::retranslate() {
+    setAccessibleName(tr("Month calendar"));
+    m_previous->setAccessibleName(tr("Previous month"));
+    m_previous->setToolTip(tr("Previous month (Page Up)"));
+    m_next->setAccessibleName(tr("Next month"));
+    m_next->setToolTip(tr("Next month (Page Down)"));
+}
+
+void MonthCalendarView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    // The days' names follow the language and the locale.
+    if (event->type() == QEvent::LanguageChange || event->type() == QEvent::LocaleChange)
+        updateAccessibleText();
 }
 
 void MonthCalendarView::setCurrentDate(const QDate& date) {

@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "controls/ui/CalendarGrid.h"
 #include "controls/MonthCalendarModel.h"
+#include "controls/ui/CalendarGrid.h"
 
 #include <QList>
 #include <QStringList>
@@ -102,8 +102,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The names and tips of the view and its buttons in the language now installed.
+    void retranslate();
     QDate firstShownDate() const;
     QFont titleFont() const;
     QRect titleRect() const;

@@ -10,6 +10,7 @@
 #include "support/SharedState.h"
 
 #include <QContextMenuEvent>
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -42,6 +43,15 @@ WeekCalendarView::WeekCalendarView(QWidget* parent)
     setAccessibleName(tr("Week calendar"));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layoutRows();
+}
+
+void WeekCalendarView::changeEvent(QEvent* event) {
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        setAccessibleName(tr("Week calendar"));
+    // The days' names follow the language and the locale.
+    if (event->type() == QEvent::LanguageChange || event->type() == QEvent::LocaleChange)
+        CalendarTableAccessible::announceCurrent(this);
 }
 
 void WeekCalendarView::setCurrentDate(const QDate& date) {

@@ -7,6 +7,7 @@
 #include "controls/ui/PrintTarget.h"
 #include "day_page/PageDocument.h"
 #include "day_page/PageSetupCodes.h"
+#include "resources/ResourceStrings.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
 #include "support/SystemFormats.h"
@@ -156,7 +157,7 @@ int cBrowserHeader::printOn(QPrinter& printer) const {
     const int pages = qMax(1, doc->pageCount());
 
     PageSetupCodes::Facts facts;
-    facts.date = SystemFormats::shortDate(now().date());
+    facts.date = SystemFormats::shortDate(now().date(), ResourceStrings::locale());
     facts.pages = pages;
     facts.title = b->document()->metaInformation(QTextDocument::DocumentTitle);
     facts.address = b->document()->metaInformation(QTextDocument::DocumentUrl);

@@ -13,12 +13,8 @@
 GoToDate::GoToDate(QWidget* strip, QWidget* window)
     : QObject(strip), m_field(new DateField(strip)), m_action(new QAction(window)) {
     m_field->setObjectName(QStringLiteral("goToDate"));
-    m_field->setAccessibleName(tr("Go to date"));
-    // The focus is in the field's text, which a screen reader names.
-    m_field->lineEdit()->setAccessibleName(m_field->accessibleName());
-    m_field->setToolTip(tr("Go to date (Ctrl+G)"));
     m_action->setObjectName(QStringLiteral("goToDateAction"));
-    m_action->setText(tr("Go to Date..."));
+    retranslate();
     m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     m_action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     window->addAction(m_action);
@@ -32,6 +28,14 @@ GoToDate::GoToDate(QWidget* strip, QWidget* window)
         if (date.isValid() && date != m_shown)
             emit chosen(date);
     });
+}
+
+void GoToDate::retranslate() {
+    m_field->setAccessibleName(tr("Go to date"));
+    // The focus is in the field's text, which a screen reader names.
+    m_field->lineEdit()->setAccessibleName(m_field->accessibleName());
+    m_field->setToolTip(tr("Go to date (Ctrl+G)"));
+    m_action->setText(tr("Go to Date..."));
 }
 
 void GoToDate::showDate(const QDate& date) {

@@ -25,6 +25,8 @@ public:
     QAction* action() const { return m_action; }
     // Shows `date` in the field without asking to go there.
     void showDate(const QDate& date);
+    // The field's name and tip and the action's text in the language now installed.
+    void retranslate();
     // The dates the field accepts.
     void setRange(const QDate& first, const QDate& last);
 

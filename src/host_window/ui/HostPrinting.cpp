@@ -51,7 +51,7 @@ void HostPrinting::prepareMonthForPaper(MonthCalendarModel& model) {
 
 QString HostPrinting::printFooter() {
     return ResourceStrings::text(ResourceStrings::kDateOfPrint) + QLatin1Char(' ') +
-           SystemFormats::longDate(now().date());
+           SystemFormats::longDate(now().date(), ResourceStrings::locale());
 }
 
 void HostPrinting::setUpPreview(QObject* preview, qint32 version, const QString& appTitle,
@@ -157,8 +157,9 @@ void HostPrinting::setUpBrowserHeader(cBrowserHeader& header, fThisDay& page) {
     header.setHeader(QStringLiteral("&b&b&D"));
     header.setFooter(ComponentInfo::title() + QStringLiteral("&b&b&p/&P"));
     header.setWebBrowser(page.WebBrowser1());
-    header.setDocumentName(ComponentInfo::title() + QLatin1Char(' ') +
-                           SystemFormats::longDate(OleDate::toDate(page.pDate())));
+    header.setDocumentName(
+        ComponentInfo::title() + QLatin1Char(' ') +
+        SystemFormats::longDate(OleDate::toDate(page.pDate()), ResourceStrings::locale()));
 }
 
 bool HostPrinting::doPrintBrowser(fThisDay* page, QObject* notify, const QString& command) {

@@ -34,24 +34,37 @@ bool describesOutput(const QString& id) {
            id == QLatin1String("OPEN_IN_MS_WORD");
 }
 constexpr const char* kOwnTip = "lcOwnToolTip";
+// The tip this toolbar gave a tool last: another tip there is the host's own again (set anew,
+// for one, in another language).
+constexpr const char* kShownTip = "lcShownToolTip";
 
 } // namespace
 
 HostToolbar::HostToolbar(QMainWindow& window, Command command)
     : m_window(window), m_command(std::move(command)) {
-    m_own = new QToolBar(QObject::tr("Commands"), &window);
+    m_own = new QToolBar(&window);
     m_own->setObjectName(QStringLiteral("SSActiveToolBars1"));
     m_own->setMovable(false);
     m_own->setFloatable(false);
     ToolBarOverflow::name(m_own);
     for (const mCommands::Tool& t : mCommands::windowTools()) {
-        QAction* tool =
-            m_own->addAction(QIcon::fromTheme(QLatin1String(t.theme)), QObject::tr(t.text));
+        QAction* tool = m_own->addAction(QIcon::fromTheme(QLatin1String(t.theme)), QString());
         tool->setObjectName(QLatin1String(t.id));
-        tool->setToolTip(QObject::tr(t.text));
     }
+    retranslate();
     window.addToolBar(Qt::TopToolBarArea, m_own);
     m_own->hide();
+}
+
+void HostToolbar::retranslate() {
+    m_own->setWindowTitle(QObject::tr("Commands"));
+    for (const mCommands::Tool& t : mCommands::windowTools()) {
+        if (QAction* tool = m_own->findChild<QAction*>(QLatin1String(t.id))) {
+            tool->setText(QObject::tr(t.text));
+            tool->setToolTip(QObject::tr(t.text));
+        }
+    }
+    showOutput();
 }
 
 void HostToolbar::use(QObject* toolbar) {
@@ -150,8 +163,11 @@ void HostToolbar::showOutput() {
     for (QAction* tool : bar->actions()) {
         if (toolTag(tool) != m_handle || !describesOutput(toolId(tool)))
             continue;
-        if (!tool->property(kOwnTip).isValid())
+        if (!tool->property(kOwnTip).isValid() ||
+            tool->toolTip() != tool->property(kShownTip).toString())
             tool->setProperty(kOwnTip, tool->toolTip());
-        tool->setToolTip(tool->property(kOwnTip).toString() + QStringLiteral(": ") + m_output);
+        const QString tip = tool->property(kOwnTip).toString() + QStringLiteral(": ") + m_output;
+        tool->setToolTip(tip);
+        tool->setProperty(kShownTip, tip);
     }
 }

@@ -43,6 +43,9 @@ public:
     // Says on the window's print, preview and word-processor tools what they act on now:
     // "Print: December 2026".
     void describeOutput(const QString& text);
+    // The window's own tools in the language now installed, and the tips of the tools in use
+    // taken again from the host's (which it may have translated meanwhile).
+    void retranslate();
 
 private:
     void enableOwnTools(bool enable);

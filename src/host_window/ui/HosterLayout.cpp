@@ -62,7 +62,7 @@ void HosterLayout::dockWindow() {
 
 HosterLayout::CalendarTools HosterLayout::addCalendarTools() {
     CalendarTools t;
-    t.bar = new QToolBar(QObject::tr("Calendar tools"), &m_window);
+    t.bar = new QToolBar(&m_window);
     t.bar->setObjectName(QStringLiteral("calendarTools"));
     t.bar->setMovable(false);
     t.bar->setFloatable(false);
@@ -74,19 +74,18 @@ HosterLayout::CalendarTools HosterLayout::addCalendarTools() {
     t.today->setAccessibleName(t.today->text());
     t.chooser = new QComboBox(strip);
     t.chooser->setObjectName(QStringLiteral("Combo1"));
-    t.chooser->setAccessibleName(QObject::tr("Edition"));
-    t.chooser->setToolTip(QObject::tr("Edition"));
     t.chooser->hide();
     strip->setMinimumHeight(qMax(t.today->sizeHint().height(), t.chooser->sizeHint().height()) + 4);
     strip->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     t.bar->addWidget(strip);
     m_window.addToolBar(Qt::TopToolBarArea, t.bar);
     m_tools = t;
+    retitle();
     return t;
 }
 
 QToolBar* HosterLayout::addSideBar() {
-    auto* bar = new QToolBar(QObject::tr("Hidden panes"), &m_window);
+    auto* bar = new QToolBar(&m_window);
     bar->setObjectName(QStringLiteral("sideBar"));
     bar->setMovable(false);
     bar->setFloatable(false);
@@ -94,6 +93,7 @@ QToolBar* HosterLayout::addSideBar() {
     bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_window.addToolBar(Qt::LeftToolBarArea, bar);
     m_sideBar = bar;
+    retitle();
     return bar;
 }
 
@@ -260,6 +260,7 @@ void HosterLayout::replaceDayPanes(const DayPageSettings& w) {
 void HosterLayout::retitle() {
     for (cDockingPane* p : m_panes) {
         p->setWindowTitle(HostInteraction::paneTitle(p->Id()));
+        p->setAccessibleName(p->windowTitle());
         if (auto* toggle = qobject_cast<QAction*>(p->property("paneToggle").value<QObject*>())) {
             toggle->setText(p->windowTitle());
             toggle->setToolTip(QObject::tr("Show or hide %1").arg(p->windowTitle()));
@@ -268,7 +269,13 @@ void HosterLayout::retitle() {
     if (m_tools.today) {
         m_tools.today->setText(ResourceStrings::todayCaption());
         m_tools.today->setAccessibleName(m_tools.today->text());
+        m_tools.bar->setWindowTitle(QObject::tr("Calendar tools"));
+        m_tools.chooser->setAccessibleName(QObject::tr("Edition"));
+        m_tools.chooser->setToolTip(QObject::tr("Edition"));
+        m_tools.goTo->retranslate();
     }
+    if (m_sideBar)
+        m_sideBar->setWindowTitle(QObject::tr("Hidden panes"));
 }
 
 cDockingPane* HosterLayout::pane(int number) const {

@@ -81,7 +81,8 @@ public:
     // The day pages of another edition: those it lacks go, those it has come as tabs of the
     // readings, and every pane and tool takes the titles of the language now chosen.
     void replaceDayPanes(const DayPageSettings& settings);
-    // The titles of the panes and the today button in the language now chosen.
+    // The titles of the panes and the tool bars, and the names and tips of the calendar tools,
+    // in the language now chosen.
     void retitle();
     QList<cDockingPane*> panes() const { return m_panes; }
     cDockingPane* pane(int number) const;

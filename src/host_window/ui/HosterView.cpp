@@ -83,6 +83,8 @@ void HosterView::nameCalendarDays() {
     m_month->setMonthNames(monthNames);
     m_week->setDayNames(dayNames);
     m_week->setMonthNames(monthNames);
+    if (m_yearTree)
+        m_yearTree->retitle();
 }
 
 template <class Fill> void HosterView::configureFill(Fill& fill) const {

@@ -20,7 +20,7 @@ NoteDisplay::NoteDisplay(QWidget& window) {
     m_label->hide();
     m_menu = new QMenu(&window);
     m_menu->setObjectName(QStringLiteral("mnuPop"));
-    m_copy = m_menu->addAction(QObject::tr("Copy tooltip"));
+    m_copy = m_menu->addAction(QString());
     m_copy->setObjectName(QStringLiteral("mnuCopy"));
     QObject::connect(m_copy, &QAction::triggered, &window, [this] { copy(); });
 }
@@ -48,8 +48,11 @@ void NoteDisplay::show(QWidget* window, const QString& note) {
 void NoteDisplay::mouseUp(int button) {
     ProcScope scope("fHoster.MouseUp");
     scope.run([&] {
-        if (button == 2 && !m_label->text().isEmpty())
-            m_menu->popup(QCursor::pos());
+        if (button != 2 || m_label->text().isEmpty())
+            return;
+        // In the language of the moment.
+        m_copy->setText(QObject::tr("Copy tooltip"));
+        m_menu->popup(QCursor::pos());
     });
 }
 

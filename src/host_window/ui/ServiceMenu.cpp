@@ -17,10 +17,6 @@ namespace {
 using Service = PlanDatabase::Service;
 using Done = std::function<void(const HostServices::Outcome&)>;
 
-QString text(const char* source) {
-    return QCoreApplication::translate("ServiceMenu", source);
-}
-
 // The line the week calendar shows for a service.
 QString lineOf(const Service& service) {
     return cFillWeekCalendar::serviceLine(PlanDatabase::timeValue(service.time), service.place,
@@ -36,7 +32,8 @@ void addActions(QMenu* menu, QWidget* owner, const HostServices::Settings& windo
         {"mnuChangeService", HostServices::changeService},
         {"mnuRemoveService", HostServices::removeService},
     };
-    const QString titles[] = {text("&Change..."), text("&Remove...")};
+    const QString titles[] = {QCoreApplication::translate("ServiceMenu", "&Change..."),
+                              QCoreApplication::translate("ServiceMenu", "&Remove...")};
     for (int i = 0; i < 2; ++i) {
         QAction* action = menu->addAction(titles[i]);
         action->setObjectName(QLatin1String(acts[i].first));

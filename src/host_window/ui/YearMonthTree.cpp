@@ -68,8 +68,18 @@ void YearMonthTree::load(const std::function<CalendarSpan()>& readSpan, int year
     }
 }
 
+void YearMonthTree::retitle() {
+    m_tree->setAccessibleName(ResourceStrings::text(ResourceStrings::kCalendar));
+    const QLocale locale = ResourceStrings::locale();
+    for (QTreeWidgetItem* item : std::as_const(m_items)) {
+        const int month = item->data(0, kMonthRole).toInt();
+        if (month > 0)
+            item->setText(0, locale.standaloneMonthName(month, QLocale::LongFormat));
+    }
+}
+
 void YearMonthTree::fill(const QDate& first, const QDate& last) {
-    const QLocale locale;
+    const QLocale locale = ResourceStrings::locale();
     QTreeWidgetItem* yearItem = nullptr;
     int year = 0;
     int month = 0;

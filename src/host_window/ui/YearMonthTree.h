@@ -19,6 +19,8 @@ class QWidget;
 class YearMonthTree {
 public:
     YearMonthTree();
+    // The tree's name and its months' names in the edition's language.
+    void retitle();
 
     QTreeWidget* widget() const { return m_tree; }
     bool isEmpty() const { return m_items.isEmpty(); }

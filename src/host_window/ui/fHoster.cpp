@@ -236,6 +236,17 @@ void fHoster::showEvent(QShowEvent* event) {
     selectPane(HostInteraction::kReadingsPane);
 }
 
+void fHoster::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    // The edition's language was installed or removed: every text of the window's own anew.
+    setAccessibleName(tr("Liturgy calendar"));
+    m_layout->retitle();
+    if (m_tools)
+        m_tools->retranslate();
+}
+
 void fHoster::resizeEvent(QResizeEvent* event) {
     m_layout->beforeResize();
     QMainWindow::resizeEvent(event);

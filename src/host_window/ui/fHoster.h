@@ -136,6 +136,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     QMenu* createPopupMenu() override;
     // Tab and Shift+Tab go through the window's stops in the order a person reads them.

@@ -4,8 +4,9 @@
 
 #include "services/ui/ServiceFields.h"
 
-#include "controls/ui/TimeField.h"
 #include "controls/TypedDateTime.h"
+#include "controls/ui/TimeField.h"
+#include "resources/ResourceStrings.h"
 #include "services/cVkRecurringServices.h"
 #include "support/Failure.h"
 #include "support/SharedState.h"
@@ -55,12 +56,13 @@ QString ServiceFields::missing() const {
 }
 
 QString ServiceFields::shownDate(const QDate& date) {
-    return QLocale().toString(date, QStringLiteral("ddd d MMM yyyy"));
+    return ResourceStrings::locale().toString(date, QStringLiteral("ddd d MMM yyyy"));
 }
 
 QString ServiceFields::dateHint() {
     return QObject::tr("Type the date as %1 or %2.")
-        .arg(QLocale().toString(QDate(2026, 12, 22), TypedDateTime::dateFormat(QLocale())),
+        .arg(ResourceStrings::locale().toString(
+                 QDate(2026, 12, 22), TypedDateTime::dateFormat(ResourceStrings::locale())),
              QStringLiteral("2026-12-22"));
 }
 

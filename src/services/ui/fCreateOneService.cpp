@@ -4,9 +4,10 @@
 
 #include "services/ui/fCreateOneService.h"
 
+#include "controls/TypedDateTime.h"
 #include "controls/ui/DateField.h"
 #include "controls/ui/TimeField.h"
-#include "controls/TypedDateTime.h"
+#include "resources/ResourceStrings.h"
 #include "services/cVkRecurringServices.h"
 #include "support/OleDate.h"
 
@@ -34,6 +35,8 @@ fCreateOneService::fCreateOneService(cVkRecurringServices& services, QWidget* pa
       m_fields(m_form, services), m_problem(new QLabel(this)),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
     setObjectName(QStringLiteral("fCreateOneService"));
+    // Dates in the edition's language; the date field takes it from the dialog.
+    setLocale(ResourceStrings::locale());
     setWindowTitle(services.changing() ? tr("Change Service") : tr("New Service"));
     m_date->setObjectName(QStringLiteral("date"));
     m_date->setDate(OleDate::toDate(services.pDate()));
@@ -59,7 +62,7 @@ bool fCreateOneService::check() {
     if (problem.isEmpty())
         problem = m_fields.missing();
     if (problem.isEmpty())
-        problem = m_services.refusal({m_date->date()}, TypedDateTime::dateFormat(QLocale()));
+        problem = m_services.refusal({m_date->date()}, TypedDateTime::dateFormat(locale()));
     m_problem->setText(problem);
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(problem.isEmpty());
     return problem.isEmpty();

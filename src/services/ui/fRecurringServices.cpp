@@ -4,9 +4,10 @@
 
 #include "services/ui/fRecurringServices.h"
 
+#include "controls/TypedDateTime.h"
 #include "controls/ui/DateField.h"
 #include "controls/ui/TimeField.h"
-#include "controls/TypedDateTime.h"
+#include "resources/ResourceStrings.h"
 #include "services/cVkRecurringServices.h"
 #include "support/Failure.h"
 #include "support/OleDate.h"
@@ -68,12 +69,13 @@ fRecurringServices::fRecurringServices(cVkRecurringServices& services, QWidget* 
       m_problem(new QLabel(this)), m_dates(new QListWidget(this)),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
     setObjectName(QStringLiteral("fRecurringServices"));
+    // Weekdays and dates in the edition's language; the date fields take it from the dialog.
+    setLocale(ResourceStrings::locale());
     setWindowTitle(tr("Recurring Services"));
 
     m_weekday->setObjectName(QStringLiteral("weekday"));
-    const QLocale locale;
     for (int day = 1; day <= 7; ++day)
-        m_weekday->addItem(locale.dayName(day), day);
+        m_weekday->addItem(locale().dayName(day), day);
     const int weekday =
         services.pWeekday() != 0 ? services.pWeekday() : m_first->date().dayOfWeek();
     m_weekday->setCurrentIndex(qBound(1, weekday, 7) - 1);
@@ -144,7 +146,7 @@ bool fRecurringServices::refresh() {
         m_buttons->button(QDialogButtonBox::Ok)->setEnabled(false);
         return false;
     };
-    const QString format = TypedDateTime::dateFormat(QLocale());
+    const QString format = TypedDateTime::dateFormat(locale());
     if (!m_first->date().isValid() || (byDate && !m_last->date().isValid()))
         return refuse(ServiceFields::dateHint());
     QList<QDate> dates;
@@ -154,7 +156,7 @@ bool fRecurringServices::refresh() {
         return refuse(failure.description());
     }
     const QStringList names = m_services.dayNames(dates);
-    const QLocale locale;
+    const QLocale locale = this->locale();
     for (qsizetype i = 0; i < dates.size(); ++i) {
         QString line = locale.toString(dates.at(i), QLocale::LongFormat);
         if (!names.at(i).isEmpty())

@@ -1,0 +1,444 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nb_NO">
+<context>
+    <name>CalendarExportDialog</name>
+    <message>
+        <source>Liturgical &amp;days</source>
+        <translation>&amp;Dager i kirkeåret</translation>
+    </message>
+    <message>
+        <source>Planned &amp;services</source>
+        <translation>Planlagte &amp;gudstjenester</translation>
+    </message>
+    <message>
+        <source>Export Calendar</source>
+        <translation>Eksporter kalender</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Fra:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Til:</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Eksporter...</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar-filer (*.ics)</translation>
+    </message>
+    <message>
+        <source>The calendar was written to %1: %2 days, %3 services.</source>
+        <translation>Kalenderen ble skrevet til %1: %2 dager, %3 gudstjenester.</translation>
+    </message>
+    <message>
+        <source>The calendar could not be written: %1</source>
+        <translation>Kalenderen kunne ikke skrives: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DateField</name>
+    <message>
+        <source>Choose from a calendar (Alt+Down)</source>
+        <translation>Velg i en kalender (Alt+Pil ned)</translation>
+    </message>
+    <message>
+        <source>Choose from a calendar</source>
+        <translation>Velg i en kalender</translation>
+    </message>
+</context>
+<context>
+    <name>DayPageHtml</name>
+    <message>
+        <source>This page is too long to be shown whole; its end is left out.</source>
+        <translation>Denne siden er for lang til å vises i sin helhet; slutten er utelatt.</translation>
+    </message>
+    <message>
+        <source>Part of this page was nested too deeply and is shown flattened.</source>
+        <translation>En del av denne siden var lagt for dypt i hverandre og vises flatt.</translation>
+    </message>
+</context>
+<context>
+    <name>EditionChooser</name>
+    <message>
+        <source>%1 (%2 missing)</source>
+        <translation>%1 (%2 mangler)</translation>
+    </message>
+</context>
+<context>
+    <name>GoToDate</name>
+    <message>
+        <source>Go to date</source>
+        <translation>Gå til dato</translation>
+    </message>
+    <message>
+        <source>Go to date (Ctrl+G)</source>
+        <translation>Gå til dato (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Go to Date...</source>
+        <translation>Gå til dato...</translation>
+    </message>
+</context>
+<context>
+    <name>HostCommands</name>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Skriv ut...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fil</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Forhåndsvisning...</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>Side&amp;oppsett...</translation>
+    </message>
+    <message>
+        <source>Open in &amp;Word Processor</source>
+        <translation>Åpne i &amp;tekstbehandler</translation>
+    </message>
+    <message>
+        <source>&amp;Send by E-mail...</source>
+        <translation>Send med &amp;e-post...</translation>
+    </message>
+    <message>
+        <source>New &amp;E-mail</source>
+        <translation>Ny e-&amp;post</translation>
+    </message>
+    <message>
+        <source>&amp;New Service...</source>
+        <translation>&amp;Ny gudstjeneste...</translation>
+    </message>
+    <message>
+        <source>&amp;Services</source>
+        <translation>&amp;Gudstjenester</translation>
+    </message>
+    <message>
+        <source>&amp;Recurring Services...</source>
+        <translation>&amp;Faste gudstjenester...</translation>
+    </message>
+    <message>
+        <source>Search the &amp;Web for the Day</source>
+        <translation>Søk etter dagen på &amp;nettet</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hjelp</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Om</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Rediger</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Day Page</source>
+        <translation>&amp;Kopier dagsiden</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Avslutt</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Om %1</translation>
+    </message>
+    <message>
+        <source>%1
+The church year, its readings and prayers.
+
+%2 %3</source>
+        <translation>%1
+Kirkeåret med tekster og bønner.
+
+%2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>HostServices</name>
+    <message>
+        <source>Remove the service %1 from the plan?</source>
+        <translation>Vil du fjerne gudstjenesten %1 fra planen?</translation>
+    </message>
+    <message>
+        <source>%1 is no longer in the plan.</source>
+        <translation>%1 finnes ikke lenger i planen.</translation>
+    </message>
+</context>
+<context>
+    <name>HostWindow</name>
+    <message>
+        <source>Commands</source>
+        <translation>Kommandoer</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Klar</translation>
+    </message>
+    <message>
+        <source>Export &amp;Calendar...</source>
+        <translation>Eksporter &amp;kalender...</translation>
+    </message>
+    <message>
+        <source>Export Calendar</source>
+        <translation>Eksporter kalender</translation>
+    </message>
+    <message>
+        <source>%1 is not available in this application.</source>
+        <translation>%1 finnes ikke i dette programmet.</translation>
+    </message>
+</context>
+<context>
+    <name>MonthCalendarView</name>
+    <message>
+        <source>Month calendar</source>
+        <translation>Månedskalender</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Forrige måned</translation>
+    </message>
+    <message>
+        <source>Previous month (Page Up)</source>
+        <translation>Forrige måned (Page Up)</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Neste måned</translation>
+    </message>
+    <message>
+        <source>Next month (Page Down)</source>
+        <translation>Neste måned (Page Down)</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Print</source>
+        <translation>Skriv ut</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Forhåndsvisning</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Tekstbehandler</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>New Service</source>
+        <translation>Ny gudstjeneste</translation>
+    </message>
+    <message>
+        <source>Recurring Services</source>
+        <translation>Faste gudstjenester</translation>
+    </message>
+    <message>
+        <source>Show or hide %1</source>
+        <translation>Vis eller skjul %1</translation>
+    </message>
+    <message>
+        <source>Calendar tools</source>
+        <translation>Kalenderverktøy</translation>
+    </message>
+    <message>
+        <source>Edition</source>
+        <translation>Utgave</translation>
+    </message>
+    <message>
+        <source>Hidden panes</source>
+        <translation>Skjulte ruter</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Kommandoer</translation>
+    </message>
+    <message>
+        <source>Copy tooltip</source>
+        <translation>Kopier verktøytipset</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>&amp;Klokkeslett:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind of service:</source>
+        <translation>&amp;Type gudstjeneste:</translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation>&amp;Sted:</translation>
+    </message>
+    <message>
+        <source>Type the time as 19:30 or 1930.</source>
+        <translation>Skriv klokkeslettet som 19:30 eller 1930.</translation>
+    </message>
+    <message>
+        <source>Choose or type the kind of service.</source>
+        <translation>Velg eller skriv typen gudstjeneste.</translation>
+    </message>
+    <message>
+        <source>Type the date as %1 or %2.</source>
+        <translation>Skriv datoen som %1 eller %2.</translation>
+    </message>
+    <message>
+        <source>The plan already holds this service: %1. Plan it again?</source>
+        <translation>Planen har allerede denne gudstjenesten: %1. Vil du planlegge den igjen?</translation>
+    </message>
+    <message>
+        <source>The plan already holds %1 of these services, the first %2. Plan them again?</source>
+        <translation>Planen har allerede %1 av disse gudstjenestene, den første %2. Vil du planlegge dem igjen?</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceMenu</name>
+    <message>
+        <source>&amp;Change...</source>
+        <translation>&amp;Endre...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove...</source>
+        <translation>&amp;Fjern...</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalCalendar</name>
+    <message>
+        <source>* one service, ** two or more</source>
+        <translation>* én gudstjeneste, ** to eller flere</translation>
+    </message>
+</context>
+<context>
+    <name>WeekCalendarView</name>
+    <message>
+        <source>Week calendar</source>
+        <translation>Ukekalender</translation>
+    </message>
+</context>
+<context>
+    <name>cVkRecurringServices</name>
+    <message>
+        <source>%1 lies outside the years in which services can be planned, %2 to %3.</source>
+        <translation>%1 ligger utenfor årene der gudstjenester kan planlegges, %2 til %3.</translation>
+    </message>
+    <message>
+        <source>A date</source>
+        <translation>En dato</translation>
+    </message>
+    <message>
+        <source>%1 cannot be checked against the liturgy data: the liturgy database holds no calendar.</source>
+        <translation>%1 kan ikke kontrolleres mot liturgidataene: liturgidatabasen har ingen kalender.</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the liturgy data, which covers %2 to %3.</source>
+        <translation>%1 ligger utenfor liturgidataene, som dekker %2 til %3.</translation>
+    </message>
+    <message>
+        <source>Changed:</source>
+        <translation>Endret:</translation>
+    </message>
+    <message>
+        <source>Planned:</source>
+        <translation>Planlagt:</translation>
+    </message>
+    <message>
+        <source>%1 %2 services, %3 to %4, %5</source>
+        <translation>%1 %2 gudstjenester, %3 til %4, %5</translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation>Fjernet: %1</translation>
+    </message>
+</context>
+<context>
+    <name>fCreateOneService</name>
+    <message>
+        <source>Change Service</source>
+        <translation>Endre gudstjeneste</translation>
+    </message>
+    <message>
+        <source>New Service</source>
+        <translation>Ny gudstjeneste</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Dato:</translation>
+    </message>
+</context>
+<context>
+    <name>fHoster</name>
+    <message>
+        <source>Liturgy calendar</source>
+        <translation>Liturgisk kalender</translation>
+    </message>
+</context>
+<context>
+    <name>fRecurringServices</name>
+    <message>
+        <source>&amp;until</source>
+        <translation>&amp;til og med</translation>
+    </message>
+    <message>
+        <source>&amp;number of services</source>
+        <translation>&amp;antall gudstjenester</translation>
+    </message>
+    <message>
+        <source>Recurring Services</source>
+        <translation>Faste gudstjenester</translation>
+    </message>
+    <message>
+        <source> week(s)</source>
+        <translation> uke(r)</translation>
+    </message>
+    <message>
+        <source>&amp;Weekday:</source>
+        <translation>&amp;Ukedag:</translation>
+    </message>
+    <message>
+        <source>&amp;Every:</source>
+        <translation>&amp;Hver:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Fra:</translation>
+    </message>
+    <message>
+        <source>Up to:</source>
+        <translation>Til:</translation>
+    </message>
+    <message>
+        <source>at %1</source>
+        <translation>kl. %1</translation>
+    </message>
+    <message>
+        <source>1 service, %1</source>
+        <translation>1 gudstjeneste, %1</translation>
+    </message>
+    <message>
+        <source>%1 services, %2 to %3</source>
+        <translation>%1 gudstjenester, %2 til %3</translation>
+    </message>
+</context>
+<context>
+    <name>fThisDay</name>
+    <message>
+        <source>Day page</source>
+        <translation>Dagside</translation>
+    </message>
+</context>
+</TS>
