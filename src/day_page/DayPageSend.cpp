@@ -7,12 +7,15 @@
 #include "day_page/DayPageAssembly.h"
 #include "day_page/DayPageView.h"
 #include "mail/cMMAPIEmail.h"
+#include "resources/ResourceStrings.h"
 #include "support/DiskInterface.h"
 #include "support/Failure.h"
 #include "support/OleDate.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
 #include "support/SystemFormats.h"
+#include "support/UserInterface.h"
+#include "support/cResolveFolders.h"
 #include "support/mVBFileDisk.h"
 
 #include <QDateTime>
@@ -44,16 +47,21 @@ QString DayPageSend::attachmentFolder() {
            QStringLiteral("/Brekka Data as/Mail/");
 }
 
-QString DayPageSend::attachmentName(qint16 kind, double date, const QString& dayText) {
+QString DayPageSend::attachmentName(const QString& appTitle, qint16 kind, double date) {
     const QString head = subject(kind, date, QString()).section(QLatin1Char(' '), 0, 0);
-    QString name = head + QLatin1Char(' ') +
-                   QLocale().toString(OleDate::toDate(date), QStringLiteral("d MMM yyyy")) +
-                   QStringLiteral(" - ") + dayText;
+    QString name = appTitle + QLatin1Char(' ') + head + QLatin1Char(' ') +
+                   ResourceStrings::locale().toString(OleDate::toDate(date),
+                                                      QStringLiteral("dddd d MMMM yyyy"));
     for (QChar& c : name) {
         if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
             c = QLatin1Char(' ');
     }
     return name.simplified().left(120) + QStringLiteral(".html");
+}
+
+QString DayPageSend::body(const QString& subjectText) {
+    return subjectText + QStringLiteral("\n\nThe page is attached: open it in a web browser to "
+                                        "read or print it.");
 }
 
 namespace {
@@ -68,7 +76,37 @@ void removeOldAttachments(const QString& folder) {
     }
 }
 
+// Without a mail program the page cannot go from here: the user is told so and may keep the
+// page in the export folder to attach by hand. The saved file's path, empty when not saved.
+QString offerFile(const QString& attachment) {
+    const UserInterface::Answer answer =
+        ui().messageBox(UserInterface::Icon::Question, UserInterface::Buttons::YesNo, QString(),
+                        DayPageSend::noMailProgramText());
+    if (answer != UserInterface::Answer::Yes)
+        return {};
+    const QString file = mVBFileDisk::freeFileName(cResolveFolders().getExportPath(),
+                                                   mVBFileDisk::fileNamePart(attachment));
+    QByteArray text;
+    if (!RealDiskInterface::instance().readFile(attachment, &text))
+        throw Failure::fileNotFound(attachment);
+    RealDiskInterface::instance().writeOrThrow(file, text);
+    ui().messageBox(UserInterface::Icon::Information, UserInterface::Buttons::Ok, QString(),
+                    DayPageSend::savedText(file));
+    return file;
+}
+
 } // namespace
+
+QString DayPageSend::noMailProgramText() {
+    return QStringLiteral("No mail program is set up on this computer, so the page cannot be "
+                          "sent from here.\r\nSave the page as a file to attach to a message "
+                          "by hand?");
+}
+
+QString DayPageSend::savedText(const QString& file) {
+    return QStringLiteral("The page is saved as %1. Attach it to a message in your mail program.")
+        .arg(QDir::toNativeSeparators(file));
+}
 
 bool DayPageSend::mSend(DayPageAssembly& page, const DayPageView& view, const QString& locationName,
                         qint16 kind, QString* sentSubject) {
@@ -93,13 +131,16 @@ bool DayPageSend::mSend(DayPageAssembly& page, const DayPageView& view, const QS
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         removeOldAttachments(folder);
         const QString attachment =
-            folder + attachmentName(kind, page.pDate(), view.dayListText(view.dayListIndex()));
+            folder +
+            attachmentName(UserInterface::effectiveTitle(page.pAppTitle()), kind, page.pDate());
         RealDiskInterface::instance().writeOrThrow(attachment, text);
         cMMAPIEmail mail;
         mail.setPSubjectText(subjectText);
-        mail.setPBodyText(QStringLiteral(" "));
+        mail.setPBodyText(body(subjectText));
         mail.setPAttachFile(attachment);
         result = mail.mSend();
+        if (!result && mail.noMailProgram())
+            offerFile(attachment);
     });
     return result;
 }

@@ -24,9 +24,11 @@ const Entry kEntries[] = {
     {1004, "Readings", "Lesninger"},
     {1005, "Prayers", "Kollektbønn"},
     {1006, "Liturgies", "Gudstjenester"},
-    {1007, "MS Word cannot be initialized properly...",
-     "Det oppnås ikke kontakt med MS Word. Sjekk at programmet er installert og kan startes på "
-     "maskinen."},
+    {1007,
+     "No program for OpenDocument text documents is installed. Install LibreOffice Writer or "
+     "choose one with your desktop's file settings.",
+     "Det er ikke installert noe program for OpenDocument-tekstdokumenter. Installer LibreOffice "
+     "Writer eller velg et program i skrivebordets filinnstillinger."},
     {1008, "Date of print:", "Utskriftsdato:"},
     {1009, "Standard", "Standard"},
     {1010, "Liturgies", "Gudstjenester"},
