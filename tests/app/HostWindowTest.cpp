@@ -9,6 +9,7 @@
 #include "app/HostWindow.h"
 
 #include "SampleDataWriter.h"
+#include "app/FirstStart.h"
 #include "app/HostCommands.h"
 #include "app/HostNotify.h"
 #include "app/SSActiveToolBars.h"
@@ -17,6 +18,7 @@
 #include "support/BuildInfo.h"
 #include "support/OleDate.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -29,6 +31,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -202,6 +205,58 @@ TEST_F(HostWindowTest, EachHostServedToolRunsOncePerClick) {
     EXPECT_TRUE(window.notify()->pPageLayout().isEquivalentTo(chosen));
     for (const char* scheme : {"mailto", "https"})
         QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+}
+
+// The first start without a data set: the person is asked, and declining writes nothing; agreeing
+// shows the progress dialog, with the generator's own steps, while the set is written.
+class FirstStartTest : public TestEnv {};
+
+TEST_F(FirstStartTest, OffersTheDefaultDataSetAndShowsItsProgress) {
+    SampleDataOptions options;
+    options.outDir = path("first/liturgy-calendar");
+    options.fromYear = 2025;
+    options.toYear = 2025;
+    struct Case {
+        const char* button; // what the person presses
+        bool created;
+        QString error;
+    };
+    const Case cases[] = {
+        {"Cancel", false,
+         "no data set was created; create it with: make-sample-data --out " + options.outDir},
+        {"&Create", true, QString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        QStringList seen;
+        QTimer person;
+        QObject::connect(&person, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                seen << box->windowTitle() + " | " + box->text();
+                for (QAbstractButton* button : box->buttons())
+                    if (button->text() == QLatin1String(c.button))
+                        QTest::mouseClick(button, Qt::LeftButton);
+            } else if (auto* progress = qobject_cast<QProgressDialog*>(modal)) {
+                const QString shown = progress->windowTitle() + " | " + progress->labelText();
+                if (!seen.contains(shown))
+                    seen << shown;
+            }
+        });
+        person.start(5);
+        QString error;
+        EXPECT_EQ(FirstStart::offer(nullptr, "Liturgy Calendar", options, &error), c.created);
+        person.stop();
+        EXPECT_EQ(error, c.error);
+        EXPECT_EQ(QFileInfo::exists(options.outDir + "/liturgy.ini"), c.created);
+        ASSERT_FALSE(seen.isEmpty());
+        EXPECT_EQ(seen.first(), "Liturgy Calendar | " + FirstStart::question(options.outDir));
+        // While writing, the dialog names the step: the Bible texts are read first.
+        const bool progressShown = std::any_of(seen.begin(), seen.end(), [](const QString& s) {
+            return s.startsWith(FirstStart::progressTitle() + " | Reading the Bible texts");
+        });
+        EXPECT_EQ(progressShown, c.created) << seen.join('\n').toStdString();
+    }
 }
 
 #include "HostWindowTest.moc"
