@@ -19,8 +19,8 @@ QDate supportedLast() {
 
 // The date of a MIN or MAX: invalid for null, for a value that is no date and for a date
 // outside the supported years; `bad` is set for the last two.
-QDate dateOf(const ConnectionPtr& connection, const QString& sql, bool* bad) {
-    const QVariant v = mADO::getResData(connection, sql, 1, false).value();
+QDate dateOf(const ConnectionPtr& connection, const QString& sql, bool silent, bool* bad) {
+    const QVariant v = mADO::getResData(connection, sql, 1, silent).value();
     if (v.isNull())
         return {};
     bool ok = false;
@@ -35,11 +35,13 @@ QDate dateOf(const ConnectionPtr& connection, const QString& sql, bool* bad) {
 
 } // namespace
 
-CalendarSpan CalendarSpan::read(const ConnectionPtr& connection) {
+CalendarSpan CalendarSpan::read(const ConnectionPtr& connection, bool silent) {
     CalendarSpan span;
     const QString table = QStringLiteral(" FROM tbCalenderData");
-    span.m_first = dateOf(connection, QStringLiteral("SELECT MIN(Date)") + table, &span.m_badDates);
-    span.m_last = dateOf(connection, QStringLiteral("SELECT MAX(Date)") + table, &span.m_badDates);
+    span.m_first =
+        dateOf(connection, QStringLiteral("SELECT MIN(Date)") + table, silent, &span.m_badDates);
+    span.m_last =
+        dateOf(connection, QStringLiteral("SELECT MAX(Date)") + table, silent, &span.m_badDates);
     if (!span.m_badDates)
         return span;
     // Only the rows inside the supported years, bounded by plain day numbers.
@@ -47,8 +49,10 @@ CalendarSpan CalendarSpan::read(const ConnectionPtr& connection) {
                                .arg(OleDate::fromDate(supportedFirst()), 0, 'f', 0)
                                .arg(OleDate::fromDate(supportedLast().addDays(1)), 0, 'f', 0);
     bool bad = false;
-    span.m_first = dateOf(connection, QStringLiteral("SELECT MIN(Date)") + table + inside, &bad);
-    span.m_last = dateOf(connection, QStringLiteral("SELECT MAX(Date)") + table + inside, &bad);
+    span.m_first =
+        dateOf(connection, QStringLiteral("SELECT MIN(Date)") + table + inside, silent, &bad);
+    span.m_last =
+        dateOf(connection, QStringLiteral("SELECT MAX(Date)") + table + inside, silent, &bad);
     return span;
 }
 

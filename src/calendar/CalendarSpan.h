@@ -17,8 +17,9 @@ public:
     static constexpr int kLastYear = 2200;
 
     // Reads the first and last date of tbCalenderData through `connection`. Empty (invalid
-    // dates) when no row holds a date in the supported years.
-    static CalendarSpan read(const ConnectionPtr& connection);
+    // dates) when no row holds a date in the supported years. A failed read (no such table) is
+    // reported unless `silent`; the span is empty then.
+    static CalendarSpan read(const ConnectionPtr& connection, bool silent = false);
 
     QDate first() const { return m_first; }
     QDate last() const { return m_last; }

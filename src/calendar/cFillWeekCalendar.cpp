@@ -28,6 +28,12 @@ QString cFillWeekCalendar::planStatement(const QString& range) {
            QStringLiteral(" ORDER BY Date,Time");
 }
 
+QString cFillWeekCalendar::serviceLine(const QVariant& time, const QString& place,
+                                       const QString& type) {
+    return CalendarRow::shortTime(time) + QStringLiteral(" - ") + place + QStringLiteral(" - ") +
+           type;
+}
+
 bool cFillWeekCalendar::mFillCalendar() {
     ProcScope scope("cFillWeekCalendar.mFillCalendar");
     scope.run([&] { fill(); });
@@ -88,10 +94,9 @@ void cFillWeekCalendar::writeServices(const QString& planFile, const QString& ra
     QString services;
     for (int row = 0; row < rows.rowCount(); ++row) {
         const QDate date = CalendarRow::civilDate(rows.at(kPlanDate, row), "Date");
-        const QString line = CalendarRow::shortTime(rows.at(kPlanTime, row)) +
-                             QStringLiteral(" - ") +
-                             CalendarRow::text(rows.at(kPlanLocation, row)) +
-                             QStringLiteral(" - ") + CalendarRow::text(rows.at(kPlanServType, row));
+        const QString line =
+            serviceLine(rows.at(kPlanTime, row), CalendarRow::text(rows.at(kPlanLocation, row)),
+                        CalendarRow::text(rows.at(kPlanServType, row)));
         if (previous.isValid() && date > previous)
             m_calendar->setDateText(previous, services);
         if (date != previous) {

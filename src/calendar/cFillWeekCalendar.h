@@ -23,6 +23,9 @@ public:
 
     // The statement of the planned services with their places.
     static QString planStatement(const QString& range);
+    // The line a service gets in its date's text: the time as the system writes it, the place
+    // and the kind, " - " between them.
+    static QString serviceLine(const QVariant& time, const QString& place, const QString& type);
 
 private:
     void fill();

@@ -41,6 +41,10 @@ void ensureSharedObjects() {
 void requireIniFile(const QString& ini, bool serverMode) {
     if (ini.isEmpty() || !QFileInfo(ini).isFile())
         throw Failure::fileNotFound(QStringLiteral("the INI file '%1'").arg(ini));
+    if (modIni::isUtf16File(ini))
+        throw Failure::invalidCall(QStringLiteral("the INI file '%1' is saved as UTF-16, which "
+                                                  "cannot be read; save it as UTF-8")
+                                       .arg(ini));
     // The server holds the data in server mode; the edition chooser names the file.
     if (serverMode || shared().gMultiEditionMode)
         return;

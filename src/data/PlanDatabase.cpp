@@ -21,17 +21,20 @@
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStorageInfo>
 #include <QThread>
 #include <QUrl>
 #include <atomic>
 #include <cerrno>
 #include <cmath>
 #include <csignal>
+#include <sqlite3.h>
 
 namespace {
 
 constexpr qint32 kEngineError = -2147467259;
 constexpr qint32 kFileAccess = 75;
+constexpr qint32 kDiskFull = 61;
 constexpr double kSecondsPerDay = 86400.0;
 
 QString uniqueName(const char* prefix) {
@@ -52,6 +55,12 @@ QString engineText(const QSqlError& error) {
 // The permission bits count even for a user whom the system would let write anyway.
 bool isReadOnly(const QFileInfo& info) {
     return !(info.permissions() & QFileDevice::WriteOwner) || !info.isWritable();
+}
+
+// Less room than one more page of the log and its shared memory need.
+bool isNearlyFull(const QString& folder) {
+    const QStorageInfo storage(folder);
+    return storage.isValid() && storage.bytesAvailable() < 64 * 1024;
 }
 
 bool looksLikeSQLite(const QString& path) {
@@ -101,6 +110,8 @@ void createPlanFile(const QString& path) {
 
 } // namespace
 
+PlanDatabase::PlanDatabase() = default;
+
 PlanDatabase::~PlanDatabase() {
     // The server connection owns its database; this copy of the handle goes first.
     m_db = QSqlDatabase();
@@ -122,6 +133,29 @@ double PlanDatabase::timeValue(const QTime& time) {
 
 void PlanDatabase::fail(const QString& what, const QString& why) const {
     throw Failure(kEngineError, QStringLiteral("%1 '%2': %3").arg(what, m_file, why));
+}
+
+void PlanDatabase::fail(const QString& what, const QSqlError& error) const {
+    if (isDiskFull(error))
+        throw Failure(kDiskFull,
+                      QStringLiteral("%1 '%2': the disk is full, and the plan is as it was")
+                          .arg(what, m_file));
+    fail(what, engineText(error));
+}
+
+bool PlanDatabase::isDiskFull(const QSqlError& error) const {
+    const QString code = error.nativeErrorCode();
+    if (m_server)
+        return code == QLatin1String("53100"); // disk_full
+    bool number = false;
+    const int primary = code.toInt(&number) & 0xff;
+    if (!number)
+        return false;
+    if (primary == SQLITE_FULL)
+        return true;
+    // A write into the log or its shared memory on a full file system comes back as an I/O
+    // error, not as "full"; what is left on the file system tells them apart.
+    return primary == SQLITE_IOERR && isNearlyFull(QFileInfo(m_file).absolutePath());
 }
 
 void PlanDatabase::open(const QString& file, bool createMissing, Access access) {
@@ -164,11 +198,16 @@ void PlanDatabase::open(const QString& file, bool createMissing, Access access) 
         useWriteAheadLog();
         return;
     }
-    if (m_db.isOpen() && readable())
+    QSqlError why = m_db.lastError();
+    if (m_db.isOpen() && readable(&why))
         return;
     // A plan in WAL mode in a folder nobody may write has no shared-memory file to read
-    // through; nobody can change it there either, so it is read as it stands.
-    if (m_readOnly && !QFileInfo(info.absolutePath()).isWritable()) {
+    // through; nobody can change it there either, so it is read as it stands. On a full disk
+    // nobody can change it either, as long as no log holds changes that are not in the file.
+    const QString folder = info.absolutePath();
+    const QFileInfo log(m_file + QStringLiteral("-wal"));
+    if (m_readOnly && (!QFileInfo(folder).isWritable() ||
+                       (isNearlyFull(folder) && (!log.exists() || log.size() == 0)))) {
         m_db.close();
         m_db.setDatabaseName(QUrl::fromLocalFile(m_file).toString() +
                              QStringLiteral("?immutable=1"));
@@ -176,12 +215,16 @@ void PlanDatabase::open(const QString& file, bool createMissing, Access access) 
         if (m_db.open() && readable())
             return;
     }
-    fail(QStringLiteral("Cannot open the plan database"), engineText(m_db.lastError()));
+    fail(QStringLiteral("Cannot open the plan database"), why);
 }
 
-bool PlanDatabase::readable() {
+bool PlanDatabase::readable(QSqlError* why) {
     QSqlQuery probe(m_db);
-    return probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) && probe.next();
+    if (probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) && probe.next())
+        return true;
+    if (why)
+        *why = probe.lastError();
+    return false;
 }
 
 void PlanDatabase::openServer(const QString& connectionString) {
@@ -211,11 +254,13 @@ void PlanDatabase::useWriteAheadLog() {
         if (wal.exec(QStringLiteral("PRAGMA journal_mode=WAL")) && wal.next() &&
             wal.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0)
             return;
-        const QString why = wal.lastError().isValid() ? engineText(wal.lastError())
-                                                      : QStringLiteral("database is locked");
+        const QSqlError why = wal.lastError();
         wal.finish();
-        if (waited.elapsed() >= kBusyTimeoutMs)
+        if (why.isValid() && isDiskFull(why))
             fail(QStringLiteral("Cannot open the plan database"), why);
+        if (waited.elapsed() >= kBusyTimeoutMs)
+            fail(QStringLiteral("Cannot open the plan database"),
+                 why.isValid() ? engineText(why) : QStringLiteral("database is locked"));
         QThread::msleep(10);
     }
 }
@@ -237,18 +282,18 @@ void PlanDatabase::requireWritable() const {
 template <class Body> void PlanDatabase::inTransaction(Body&& body) {
     QSqlQuery begin(m_db);
     if (!begin.exec(m_server ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE")))
-        fail(QStringLiteral("Cannot write the plan database"), engineText(begin.lastError()));
+        fail(QStringLiteral("Cannot write the plan database"), begin.lastError());
     try {
         // The writers of every workstation queue as on a file: one after another, so that a
         // plan table made by one is there for the next (the number is the plan's own lock).
         QSqlQuery lock(m_db);
         if (m_server && !lock.exec(QStringLiteral("SELECT pg_advisory_xact_lock(715517)")))
-            fail(QStringLiteral("Cannot write the plan database"), engineText(lock.lastError()));
+            fail(QStringLiteral("Cannot write the plan database"), lock.lastError());
         ensureTable();
         body();
         QSqlQuery commit(m_db);
         if (!commit.exec(QStringLiteral("COMMIT")))
-            fail(QStringLiteral("Cannot write the plan database"), engineText(commit.lastError()));
+            fail(QStringLiteral("Cannot write the plan database"), commit.lastError());
     } catch (...) {
         QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
         throw;
@@ -265,7 +310,7 @@ bool PlanDatabase::hasTable() {
                  : QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND "
                                   "name = 'tbMainPlan' COLLATE NOCASE");
     if (!query.exec(statement) || !query.next())
-        fail(QStringLiteral("Cannot read the plan database"), engineText(query.lastError()));
+        fail(QStringLiteral("Cannot read the plan database"), query.lastError());
     m_tableChecked = query.value(0).toInt() > 0;
     return m_tableChecked;
 }
@@ -279,7 +324,7 @@ void PlanDatabase::ensureTable() {
                                             : Schema::statements(Schema::Kind::Plan);
     for (const QString& statement : statements)
         if (!query.exec(statement))
-            fail(QStringLiteral("Cannot write the plan database"), engineText(query.lastError()));
+            fail(QStringLiteral("Cannot write the plan database"), query.lastError());
     m_tableChecked = true;
 }
 
@@ -298,14 +343,14 @@ void PlanDatabase::insert(const QList<Service>& services) {
     QSqlQuery insert(m_db);
     if (!insert.prepare(QStringLiteral("INSERT INTO tbMainPlan (Date, Time, ServType, "
                                        "Location) VALUES (?, ?, ?, ?)")))
-        fail(QStringLiteral("Cannot write the plan database"), engineText(insert.lastError()));
+        fail(QStringLiteral("Cannot write the plan database"), insert.lastError());
     for (const Service& s : services) {
         insert.bindValue(0, stored(dateValue(s.date), bool(m_server)));
         insert.bindValue(1, stored(timeValue(s.time), bool(m_server)));
         insert.bindValue(2, s.type);
         insert.bindValue(3, s.place);
         if (!insert.exec())
-            fail(QStringLiteral("Cannot write the plan database"), engineText(insert.lastError()));
+            fail(QStringLiteral("Cannot write the plan database"), insert.lastError());
     }
 }
 
@@ -380,7 +425,7 @@ QList<PlanDatabase::Service> PlanDatabase::matching(const Service& service, bool
     select.prepare(selectServices() + sameService(type, place) + inWrittenOrder());
     bindSame(select, service, type, place);
     if (!select.exec())
-        fail(QStringLiteral("Cannot read the plan database"), engineText(select.lastError()));
+        fail(QStringLiteral("Cannot read the plan database"), select.lastError());
     return servicesOf(select);
 }
 
@@ -422,7 +467,7 @@ bool PlanDatabase::deleteOne(const Service& service) {
                       .arg(row, sameService(true, true), inWrittenOrder()));
     bindSame(erase, service, true, true);
     if (!erase.exec())
-        fail(QStringLiteral("Cannot write the plan database"), engineText(erase.lastError()));
+        fail(QStringLiteral("Cannot write the plan database"), erase.lastError());
     return erase.numRowsAffected() > 0;
 }
 
@@ -441,7 +486,7 @@ PlanDatabase::Removal PlanDatabase::remove(const QDate& date, const QTime& time,
                       sameService(byType, false));
         bindSame(erase, like, byType, false);
         if (!erase.exec())
-            fail(QStringLiteral("Cannot write the plan database"), engineText(erase.lastError()));
+            fail(QStringLiteral("Cannot write the plan database"), erase.lastError());
         removal.removed = true;
     });
     return removal;
@@ -478,7 +523,7 @@ QList<PlanDatabase::Service> PlanDatabase::services(const QDate& first, const QD
     query.bindValue(0, stored(dateValue(first), bool(m_server)));
     query.bindValue(1, stored(dateValue(last) + 1, bool(m_server)));
     if (!query.exec())
-        fail(QStringLiteral("Cannot read the plan database"), engineText(query.lastError()));
+        fail(QStringLiteral("Cannot read the plan database"), query.lastError());
     return servicesOf(query);
 }
 
@@ -489,7 +534,7 @@ QStringList PlanDatabase::serviceTypes() {
     QSqlQuery query(m_db);
     if (!query.exec(QStringLiteral("SELECT DISTINCT ServType FROM tbMainPlan WHERE ServType IS "
                                    "NOT NULL AND ServType <> '' ORDER BY ServType")))
-        fail(QStringLiteral("Cannot read the plan database"), engineText(query.lastError()));
+        fail(QStringLiteral("Cannot read the plan database"), query.lastError());
     QStringList types;
     while (query.next())
         types.append(query.value(0).toString());

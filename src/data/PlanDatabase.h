@@ -14,6 +14,7 @@
 
 class Connection;
 class Failure;
+class QSqlError;
 
 // The plan database: the one place where services are added to tbMainPlan or taken out of it.
 // Opened for reading, the file is opened read-only and never changed, so that a plan in a
@@ -45,7 +46,7 @@ public:
         bool removed = false;
     };
 
-    PlanDatabase() = default;
+    PlanDatabase();
     ~PlanDatabase();
     PlanDatabase(const PlanDatabase&) = delete;
     PlanDatabase& operator=(const PlanDatabase&) = delete;
@@ -86,8 +87,9 @@ public:
 
 private:
     void useWriteAheadLog();
-    // Whether the open connection can read the file's schema.
-    bool readable();
+    // Whether the open connection can read the file's schema; `why` gets the engine's reason
+    // when it cannot.
+    bool readable(QSqlError* why = nullptr);
     void requireOpen() const;
     void requireWritable() const;
     // Runs `body` inside one immediate transaction; rolls back and rethrows on failure.
@@ -96,6 +98,9 @@ private:
     // Creates the plan table in a database that has none; inside a transaction.
     void ensureTable();
     [[noreturn]] void fail(const QString& what, const QString& why) const;
+    // The same with the engine's reason; a full disk is said as such.
+    [[noreturn]] void fail(const QString& what, const QSqlError& error) const;
+    bool isDiskFull(const QSqlError& error) const;
 
     // The statement that takes `selectServices()` rows in the order they were written.
     QString inWrittenOrder() const;

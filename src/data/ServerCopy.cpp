@@ -6,6 +6,7 @@
 
 #include "data/Connection.h"
 #include "data/DataSource.h"
+#include "data/PlanWatch.h"
 #include "data/PostgresDialect.h"
 #include "support/Failure.h"
 #include "support/OleDate.h"
@@ -364,6 +365,16 @@ QStringList schemaStatements(Schema::Kind kind) {
         const bool isTable = statement.startsWith(QLatin1String("CREATE TABLE "));
         result.append(isTable ? tables[next++].createStatement : statement);
     }
+    // Every change of the plan is told to the windows that listen (PlanWatch), when it is
+    // committed, whichever program made it.
+    if (kind == Schema::Kind::Plan)
+        result << QStringLiteral("CREATE OR REPLACE FUNCTION lc_plan_changed() RETURNS trigger "
+                                 "LANGUAGE plpgsql AS $$ BEGIN PERFORM pg_notify('%1', ''); "
+                                 "RETURN NULL; END $$")
+                      .arg(QLatin1String(PlanWatch::kChannel))
+               << QStringLiteral("CREATE TRIGGER tbmainplan_changed AFTER INSERT OR UPDATE OR "
+                                 "DELETE OR TRUNCATE ON tbMainPlan FOR EACH STATEMENT EXECUTE "
+                                 "FUNCTION lc_plan_changed()");
     return result;
 }
 

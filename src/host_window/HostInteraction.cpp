@@ -204,13 +204,14 @@ bool HostInteraction::chooseEdition(qint32 code, const QString& iniFile, DiskInt
     return true;
 }
 
-void HostInteraction::refill() {
+void HostInteraction::refill(bool status) {
     fillMonth();
     if (m_state.weekMonth.isValid()) {
         fillWeek(true);
         m_view.showWeekDate(m_state.date);
     }
-    refreshStatus();
+    if (status)
+        refreshStatus();
 }
 
 qint16 HostInteraction::dayPageShown() const {

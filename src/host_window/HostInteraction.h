@@ -118,8 +118,10 @@ public:
     // "Readings, 24 Dec 2026".
     QString outputText() const;
 
-    // The plan changed: both calendars are filled again, the week when it was filled before.
-    void refill();
+    // The plan changed: both calendars are filled again, the week when it was filled before,
+    // on the date they show. The status text is composed again when `status` (a change made
+    // elsewhere leaves what the status bar says).
+    void refill(bool status = true);
     // The status text again: the edition's name and the day's name.
     void refreshStatus();
     // Shows the date on the current day page when one is pending; its result.

@@ -178,7 +178,10 @@ bool cVkRecurringServices::mRemoveService() {
         const PlanDatabase::Service service = describedService();
         PlanDatabase plan;
         openPlan(plan, false);
+        m_removed.reset();
         result = plan.removeOne(service);
+        if (result)
+            m_removed = service;
     });
     return result;
 }
@@ -216,7 +219,9 @@ const CalendarSpan& cVkRecurringServices::liturgySpan() const {
         const qint16 mode = onServer() ? -1 : 0;
         const ConnectionPtr connection =
             mADO::getConnection(file, mADO::mGetConString(file, mode, m_connectionString));
-        m_span = CalendarSpan::read(connection);
+        // A database without a calendar (a server that holds only the plan) is told by the
+        // refusal's own sentence, not by the engine's.
+        m_span = CalendarSpan::read(connection, true);
         mADO::closeConnection(file);
     } catch (const Failure&) {
         // Unreadable data covers nothing: the refusal says so.
@@ -278,27 +283,55 @@ cVkRecurringServices::duplicates(const QList<PlanDatabase::Service>& services) c
     }
 }
 
-QString cVkRecurringServices::plannedText() const {
-    if (m_written.isEmpty())
-        return {};
-    const QLocale locale;
-    const QString day = QStringLiteral("ddd d MMM yyyy");
-    const PlanDatabase::Service& s = m_written.first();
+namespace {
+
+QString statusDay(const QDate& date) {
+    return QLocale().toString(date, QStringLiteral("ddd d MMM yyyy"));
+}
+
+// The time, kind and place of a service, as the status bar names them.
+QString timeKindPlace(const PlanDatabase::Service& s) {
     QString what = s.time.toString(QStringLiteral("HH:mm"));
     for (const QString& part : {s.type, s.place})
         if (!part.isEmpty())
             what += QStringLiteral(", ") + part;
+    return what;
+}
+
+// A service as the status bar names it: its day, time, kind and place.
+QString describe(const PlanDatabase::Service& s) {
+    return statusDay(s.date) + QLatin1Char(' ') + timeKindPlace(s);
+}
+
+} // namespace
+
+QString cVkRecurringServices::serviceText() const {
+    try {
+        return describe(describedService());
+    } catch (const Failure&) {
+        // The properties describe no service.
+        return {};
+    }
+}
+
+QString cVkRecurringServices::plannedText() const {
+    if (m_removed)
+        return tr("Removed: %1").arg(describe(*m_removed));
+    if (m_written.isEmpty())
+        return {};
+    const PlanDatabase::Service& s = m_written.first();
     const QString done = m_original ? tr("Changed:") : tr("Planned:");
     if (m_written.size() == 1)
-        return QStringLiteral("%1 %2 %3").arg(done, locale.toString(s.date, day), what);
+        return QStringLiteral("%1 %2").arg(done, describe(s));
     return tr("%1 %2 services, %3 to %4, %5")
         .arg(done)
         .arg(m_written.size())
-        .arg(locale.toString(s.date, day), locale.toString(m_written.last().date, day), what);
+        .arg(statusDay(s.date), statusDay(m_written.last().date), timeKindPlace(s));
 }
 
 bool cVkRecurringServices::write(const QList<QDate>& dates) {
     m_written.clear();
+    m_removed.reset();
     const QString refused = refusal(dates, QStringLiteral("yyyy-MM-dd"));
     if (!refused.isEmpty())
         throw Failure::invalidCall(refused);

@@ -120,9 +120,13 @@ public:
     // What the last successful mCreateOneService, mCreateServices or mChangeService wrote, in
     // order.
     const QList<PlanDatabase::Service>& written() const { return m_written; }
-    // What the status bar says after a write: "Planned: " and the service, or the number of
-    // services and their first and last date; empty before any.
+    // What the status bar says after a write: "Planned: " (or "Changed: ") and the service,
+    // or the number of services and their first and last date; "Removed: " and the service
+    // after mRemoveService; empty before any.
     Q_INVOKABLE QString plannedText() const;
+    // The service that pDate, pTime, pServiceType and pLocation describe, as the status bar
+    // names it ("Tue 22 Dec 2026 19:30, Carol Service, St Mary's Church"); empty for none.
+    Q_INVOKABLE QString serviceText() const;
     // The services the properties describe on `dates`.
     QList<PlanDatabase::Service> servicesOn(const QList<QDate>& dates) const;
     // Why `dates` cannot be planned, in a sentence that names the years or the span of the
@@ -193,5 +197,6 @@ private:
     bool m_allowDuplicate = false;
     QList<PlanDatabase::Service> m_written;
     std::optional<PlanDatabase::Service> m_original;
+    std::optional<PlanDatabase::Service> m_removed;
     mutable std::optional<CalendarSpan> m_span;
 };

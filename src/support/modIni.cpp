@@ -8,6 +8,7 @@
 #include "support/IniFileCache.h"
 #include "support/mVBFileDisk.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QList>
 
@@ -114,6 +115,8 @@ QByteArray lineEndOf(const QList<Line>& lines) {
 namespace modIni {
 
 QString valueIn(const QByteArray& text, const QString& section, const QString& key) {
+    if (isUtf16(text))
+        return {};
     const QList<Line> lines = splitLines(text.mid(byteOrderMarkOf(text).size()));
     const qsizetype header = findSection(lines, section);
     if (header < 0)
@@ -167,6 +170,19 @@ QByteArray withValue(const QByteArray& text, const QString& section, const QStri
     return out;
 }
 
+bool isUtf16(const QByteArray& text) {
+    if (text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF"))
+        return true;
+    // Without a mark, the first line's ASCII letters each come with a zero byte.
+    const QByteArray head = text.left(64);
+    return head.size() >= 4 && head.count('\0') * 3 >= head.size();
+}
+
+bool isUtf16File(const QString& iniFile) {
+    QFile file(mVBFileDisk::resolveLetterCase(iniFile));
+    return file.open(QIODevice::ReadOnly) && isUtf16(file.read(64));
+}
+
 QString read(const QString& iniFile, const QString& section, const QString& key) {
     if (iniFile.isEmpty())
         return {};
@@ -197,6 +213,9 @@ bool writeChecked(const QString& iniFile, const QString& section, const QString&
     QByteArray text;
     // A file that exists but cannot be read must not be replaced by one holding a single key.
     if (!disk.readFile(path, &text) && disk.exists(path))
+        return false;
+    // Lines of UTF-8 among UTF-16 ones would spoil the file for its editor and for us.
+    if (isUtf16(text))
         return false;
     result = disk.writeWhole(path, withValue(text, section, key, value));
     return result == DiskInterface::WriteResult::Written;

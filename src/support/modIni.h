@@ -28,6 +28,11 @@ bool writeChecked(const QString& iniFile, const QString& section, const QString&
                   const QString& value, DiskInterface& disk,
                   DiskInterface::WriteResult* why = nullptr);
 
+// Whether an INI text or file is saved as UTF-16, which is read as holding nothing and never
+// written: its values are not what a person saved there, so callers say why.
+bool isUtf16(const QByteArray& text);
+bool isUtf16File(const QString& iniFile);
+
 // The text of an INI file after setting `key` of `section` to `value` (pure, for the writer).
 QByteArray withValue(const QByteArray& text, const QString& section, const QString& key,
                      const QString& value);

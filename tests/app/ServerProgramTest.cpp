@@ -133,6 +133,11 @@ TEST_F(ServerProgramTest, ListAndRemoveWorkOnTheServersPlan) {
     };
     const QList<Case> cases = {
         {{"service", "list", "2025-01"}, cs, "0||"},
+        // The server holds no calendar: the refusal of a date outside the data, nothing more.
+        {{"service", "add", "2025-01-05", "--time", "10:00"},
+         cs,
+         "1||liturgy-calendar: 2025-01-05 cannot be checked against the liturgy data: the "
+         "liturgy database holds no calendar. --force plans it anyway.\n"},
         {{"service", "add", "2025-01-05", "--force", "--time", "10:00", "--type", "Høymesse"},
          cs,
          "0|2025-01-05\t10:00\tHøymesse\t\n|"},

@@ -121,6 +121,12 @@ TEST_F(FacadeTest, IniFailureGoesToTheHostThatTakesFailuresElseToTheBox) {
     const QString missing = path(QStringLiteral("missing.ini"));
     const QString noDatabase =
         writeFile(QStringLiteral("nodb.ini"), "[Files]\r\nPlanFile=plan.db\r\n");
+    const QByteArray wide = "[Files]\r\nLiturgyFile=lit.db\r\n";
+    const QString utf16 =
+        writeFile(QStringLiteral("utf16.ini"),
+                  QByteArray("\xFF\xFE") +
+                      QByteArray(reinterpret_cast<const char*>(QString::fromLatin1(wide).utf16()),
+                                 wide.size() * 2));
     struct Case {
         QString ini;
         bool takesFailures;
@@ -129,6 +135,10 @@ TEST_F(FacadeTest, IniFailureGoesToTheHostThatTakesFailuresElseToTheBox) {
     const QList<Case> cases = {
         {missing, true, QStringLiteral("53 File not found: the INI file '%1'").arg(missing)},
         {missing, false, QStringLiteral("53 File not found: the INI file '%1'").arg(missing)},
+        {utf16, true,
+         QStringLiteral("5 Invalid procedure call or argument: the INI file '%1' is saved as "
+                        "UTF-16, which cannot be read; save it as UTF-8")
+             .arg(utf16)},
         {noDatabase, true,
          QStringLiteral("5 Invalid procedure call or argument: the INI file '%1' names no "
                         "liturgy database (LiturgyFile in [Files])")

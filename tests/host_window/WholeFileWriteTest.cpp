@@ -4,6 +4,7 @@
 
 // Every writer of the component against a full disk, a read-only file and a read-only folder:
 // the file stays byte for byte as it was, nothing is left beside it, and the failure says why.
+#include "common/FilledTmpfs.h"
 #include "common/TestEnv.h"
 #include "component/ComponentRegistration.h"
 #include "controls/ui/PrintTarget.h"
@@ -20,7 +21,6 @@
 #include <QPdfWriter>
 #include <cerrno>
 #include <functional>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,36 +45,6 @@ protected:
 private:
     int m_failing;
     int m_writes = 0;
-};
-
-// A small tmpfs over a folder, filled to the last byte; unmounted at the end. Only root can
-// mount one: elsewhere `mounted` is false.
-class FilledTmpfs {
-public:
-    explicit FilledTmpfs(const QString& folder) : m_folder(QFile::encodeName(folder)) {
-        m_mounted =
-            geteuid() == 0 && ::mount("none", m_folder.constData(), "tmpfs", 0, "size=256k") == 0;
-    }
-    ~FilledTmpfs() {
-        if (m_mounted)
-            ::umount2(m_folder.constData(), MNT_DETACH);
-    }
-    FilledTmpfs(const FilledTmpfs&) = delete;
-    FilledTmpfs& operator=(const FilledTmpfs&) = delete;
-    bool mounted() const { return m_mounted; }
-    // Fills what is left with a hidden file of its own.
-    void fill() const {
-        QFile filler(QString::fromLocal8Bit(m_folder) + u"/.filler"_s);
-        if (!filler.open(QIODevice::WriteOnly))
-            return;
-        const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size() && filler.flush()) {
-        }
-    }
-
-private:
-    QByteArray m_folder;
-    bool m_mounted = false;
 };
 
 class WholeFileWriteTest : public TestEnv {};

@@ -237,13 +237,19 @@ TEST_F(IniTest, FilesThatCannotBeUsedReadEmptyAndAreNeverWritten) {
     ASSERT_TRUE(QDir().mkpath(path(u"folder.ini"_s)));
     writeFile(u"empty.ini"_s, QByteArray());
     writeFile(u"binary.ini"_s, QByteArray("\0\0\xff\xfe[Files]\0", 12));
+    // Saved as UTF-16 by an editor, with and without its mark.
+    const QString text = u"[Files]\r\nLiturgyFile=/d/X.MDB\r\n"_s;
+    const QByteArray wide(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    writeFile(u"utf16.ini"_s, "\xFF\xFE" + wide);
+    writeFile(u"utf16bare.ini"_s, wide);
     for (const QString& p : {path(u"missing.ini"_s), path(u"folder.ini"_s), path(u"empty.ini"_s),
-                             path(u"binary.ini"_s), QString(), path(u"missing/deeper/x.ini"_s)})
+                             path(u"binary.ini"_s), path(u"utf16.ini"_s), path(u"utf16bare.ini"_s),
+                             QString(), path(u"missing/deeper/x.ini"_s)})
         EXPECT_EQ(modIni::read(p, u"Files"_s, u"LiturgyFile"_s), QString()) << p.toStdString();
     EXPECT_TRUE(ui().calls().isEmpty());
 
-    for (const QString& p :
-         {path(u"folder.ini"_s), path(u"missing/host.ini"_s), blockedPath(u"host.ini"_s)}) {
+    for (const QString& p : {path(u"folder.ini"_s), path(u"missing/host.ini"_s),
+                             blockedPath(u"host.ini"_s), path(u"utf16.ini"_s)}) {
         SCOPED_TRACE(p.toStdString());
         EXPECT_FALSE(
             modIni::writeChecked(p, u"Files"_s, u"A"_s, u"1"_s, RealDiskInterface::instance()));
@@ -252,8 +258,10 @@ TEST_F(IniTest, FilesThatCannotBeUsedReadEmptyAndAreNeverWritten) {
     }
     EXPECT_TRUE(entries(path(u"folder.ini"_s)).isEmpty());
     expectBlockerKept();
-    EXPECT_EQ(entries(dir()), QStringList({u"afile"_s, u"binary.ini"_s, u"data"_s, u"empty.ini"_s,
-                                           u"folder.ini"_s, u"module"_s, u"tmp"_s}));
+    EXPECT_EQ(readAll(path(u"utf16.ini"_s)), "\xFF\xFE" + wide);
+    EXPECT_EQ(entries(dir()),
+              QStringList({u"afile"_s, u"binary.ini"_s, u"data"_s, u"empty.ini"_s, u"folder.ini"_s,
+                           u"module"_s, u"tmp"_s, u"utf16.ini"_s, u"utf16bare.ini"_s}));
 }
 
 TEST_F(IniTest, ARealWriteLeavesNothingBesideAndKeepsModeAndLink) {

@@ -5,6 +5,7 @@
 #include "SampleDataWriter.h"
 
 #include "NorwegianReference.h"
+#include "SampleSetFolder.h"
 #include "TextTable.h"
 #include "data/Schema.h"
 #include "support/DiskInterface.h"
@@ -19,7 +20,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <tuple>
 #include <utility>
@@ -146,11 +146,11 @@ QStringList SampleDataWriter::outputNames() {
 }
 
 QString SampleDataWriter::path(const QString& name) const {
-    return QDir(m_buildDir.isEmpty() ? m_options.outDir : m_buildDir).absoluteFilePath(name);
+    return m_folder->buildPath(name);
 }
 
 QString SampleDataWriter::finalPath(const QString& name) const {
-    return QDir(m_options.outDir).absoluteFilePath(name);
+    return m_folder->finalPath(name);
 }
 
 QString SampleDataWriter::readingCaption(int component, bool norwegian) {
@@ -180,32 +180,9 @@ namespace {
 
 // Build folders are named after this prefix; a file of this name inside one says that its set
 // was being moved into place.
-const char* const kBuildPrefix = ".make-sample-data-";
-const char* const kMovingMark = ".moving";
-
 } // namespace
 
 bool SampleDataWriter::run(QString* error) {
-    m_created.clear();
-    m_buildDir.clear();
-    if (write(error))
-        return true;
-    // Nothing half-written stays behind.
-    if (!m_buildDir.isEmpty())
-        QDir(m_buildDir).removeRecursively();
-    for (auto it = m_created.crbegin(); it != m_created.crend(); ++it) {
-        const QFileInfo info(*it);
-        if (info.isDir())
-            QDir(*it).removeRecursively();
-        else
-            QFile::remove(*it);
-    }
-    m_created.clear();
-    m_buildDir.clear();
-    return false;
-}
-
-bool SampleDataWriter::write(QString* error) {
     if (m_options.outDir.isEmpty())
         return fail(error, QStringLiteral("No output folder is given (--out DIR)."));
     if (m_options.fromYear < 1900 || m_options.toYear > 2200 ||
@@ -213,32 +190,11 @@ bool SampleDataWriter::write(QString* error) {
         return fail(error, QStringLiteral("The years %1 to %2 are not a range from 1900 to 2200.")
                                .arg(m_options.fromYear)
                                .arg(m_options.toYear));
-    const QFileInfo out(m_options.outDir);
-    if (out.exists() && !out.isDir())
-        return fail(error, QStringLiteral("'%1' is a file, not a folder.").arg(m_options.outDir));
-    if (out.exists() && !removeLeftovers(error))
-        return false;
-    for (const QString& name : outputNames()) {
-        if (QFileInfo::exists(finalPath(name)))
-            return fail(error, QStringLiteral("'%1' exists already; the default set is written "
-                                              "into a folder without it.")
-                                   .arg(finalPath(name)));
-    }
-    if (!out.exists()) {
-        if (!QDir().mkpath(m_options.outDir))
-            return fail(error,
-                        QStringLiteral("The folder '%1' cannot be created.").arg(m_options.outDir));
-    }
-    // Beside the set's place, on the same file system, so that the move is a rename.
-    const QString pattern =
-        QDir(m_options.outDir).absoluteFilePath(QString::fromLatin1(kBuildPrefix) + "XXXXXX");
-    QTemporaryDir buildDir(pattern);
-    if (!buildDir.isValid())
-        return fail(error,
-                    QStringLiteral("No folder can be created in '%1'.").arg(m_options.outDir));
-    buildDir.setAutoRemove(false);
-    m_buildDir = buildDir.path();
-    return build(error) && moveIntoPlace(error);
+    SampleSetFolder folder(m_options.outDir, outputNames());
+    m_folder = &folder;
+    const bool done = folder.prepare(error) && build(error) && folder.publish(error);
+    m_folder = nullptr;
+    return done;
 }
 
 bool SampleDataWriter::build(QString* error) {
@@ -249,52 +205,6 @@ bool SampleDataWriter::build(QString* error) {
             return false;
     }
     return writePlan(error) && writeService(error) && writeTemplates(error) && writeIni(error);
-}
-
-bool SampleDataWriter::removeLeftovers(QString* error) {
-    const QDir outDir(m_options.outDir);
-    const QStringList leftovers =
-        outDir.entryList({QString::fromLatin1(kBuildPrefix) + '*'}, QDir::Dirs | QDir::Hidden);
-    for (const QString& name : leftovers) {
-        const QDir left(outDir.absoluteFilePath(name));
-        // A run stopped while moving: what it moved already is missing from its folder.
-        if (left.exists(QString::fromLatin1(kMovingMark))) {
-            for (const QString& output : outputNames()) {
-                if (left.exists(output) || !QFileInfo::exists(finalPath(output)))
-                    continue;
-                const bool removed = QFileInfo(finalPath(output)).isDir()
-                                         ? QDir(finalPath(output)).removeRecursively()
-                                         : QFile::remove(finalPath(output));
-                if (!removed)
-                    return fail(error, QStringLiteral("'%1' of an interrupted run cannot be "
-                                                      "removed.")
-                                           .arg(finalPath(output)));
-            }
-        }
-        if (!QDir(left.absolutePath()).removeRecursively())
-            return fail(error, QStringLiteral("The folder '%1' of an interrupted run cannot be "
-                                              "removed.")
-                                   .arg(left.absolutePath()));
-    }
-    return true;
-}
-
-bool SampleDataWriter::moveIntoPlace(QString* error) {
-    QFile mark(path(QString::fromLatin1(kMovingMark)));
-    if (!mark.open(QIODevice::WriteOnly))
-        return fail(error, QStringLiteral("'%1' cannot be written.").arg(mark.fileName()));
-    mark.close();
-    // The INI file last: a set with its INI file is complete.
-    for (const QString& name : outputNames()) {
-        if (!QDir().rename(path(name), finalPath(name)))
-            return fail(
-                error,
-                QStringLiteral("'%1' cannot be moved to '%2'.").arg(path(name), finalPath(name)));
-        m_created.append(finalPath(name));
-    }
-    QDir(m_buildDir).removeRecursively();
-    m_buildDir.clear();
-    return true;
 }
 
 bool SampleDataWriter::loadTables(QString* error) {
@@ -360,7 +270,6 @@ bool SampleDataWriter::createDatabase(const QString& name, int kind, QString* db
     QString why;
     if (!Schema::create(*dbPath, static_cast<Schema::Kind>(kind), &why))
         return fail(error, QStringLiteral("%1: %2").arg(*dbPath, why));
-    m_created.append(*dbPath);
     return true;
 }
 
@@ -662,7 +571,6 @@ bool SampleDataWriter::writeTemplates(QString* error) {
     const QString folder = path(templateFolderName());
     if (!QDir().mkpath(folder))
         return fail(error, QStringLiteral("The folder '%1' cannot be created.").arg(folder));
-    m_created.append(folder);
     const QStringList sheets{QStringLiteral("Main.CSS"), QStringLiteral("MainPrint.CSS"),
                              QStringLiteral("47Main.CSS"), QStringLiteral("47MainPrint.CSS")};
     for (const QString& sheet : sheets) {
@@ -704,7 +612,6 @@ bool SampleDataWriter::writeIni(QString* error) {
         const QString iniPath = path(first ? iniFileName() : editionIniFileName(edition.code));
         if (!writeWhole(iniPath, text, error))
             return false;
-        m_created.append(iniPath);
     }
     m_progress(QStringLiteral("%1: the English edition %2; one INI file for each other edition")
                    .arg(iniFileName(), editions.first().fileName));

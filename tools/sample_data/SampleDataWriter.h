@@ -17,6 +17,7 @@
 #include <functional>
 
 class QSqlDatabase;
+class SampleSetFolder;
 
 struct SampleDataOptions {
     QString outDir;
@@ -38,6 +39,8 @@ public:
     static constexpr int kPlanLastYear = 2027;
 
     SampleDataWriter(SampleDataOptions options, Progress progress);
+    SampleDataWriter(const SampleDataWriter&) = delete;
+    SampleDataWriter& operator=(const SampleDataWriter&) = delete;
 
     // False with `error` set when the options are wrong, an output file exists already or
     // something cannot be written; the files of this run are then removed again. The set is
@@ -59,10 +62,7 @@ public:
     static QString readingCaption(int component, bool norwegian);
 
 private:
-    bool write(QString* error);
     bool build(QString* error);
-    bool removeLeftovers(QString* error);
-    bool moveIntoPlace(QString* error);
     bool loadTables(QString* error);
     bool readBible(QString* error);
     bool writeLiturgy(const SampleEdition& edition, QString* error);
@@ -74,7 +74,7 @@ private:
     bool writeHymns(const QSqlDatabase& db, QString* error) const;
     QString ordo(const SampleEdition& edition, const LiturgicalDay& day,
                  const QList<LectionaryReading>& readings) const;
-    // Where a run writes `name` (inside the build folder while it builds).
+    // Where a run writes `name`.
     QString path(const QString& name) const;
     // Where `name` ends up.
     QString finalPath(const QString& name) const;
@@ -88,6 +88,5 @@ private:
     QMap<QString, int> m_bibleIds; // reference -> tbBibleText ID
     QMap<int, BiblePassage> m_passages;
     QList<TextTable::Record> m_hymns;
-    QString m_buildDir;    // the folder the set is built in; empty once it is moved
-    QStringList m_created; // what this run moved into the output folder
+    SampleSetFolder* m_folder = nullptr; // while a run builds
 };

@@ -9,6 +9,7 @@
 #include "controls/ui/CalendarTableAccessible.h"
 #include "support/SharedState.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -344,11 +345,50 @@ void WeekCalendarView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Enter:
         emit dayActivated(d);
         break;
+    case Qt::Key_F10:
+        if (event->modifiers() != Qt::ShiftModifier) {
+            QAbstractScrollArea::keyPressEvent(event);
+            return;
+        }
+        [[fallthrough]];
+    case Qt::Key_Menu:
+        emit menuRequested(d, QString(), viewport()->mapToGlobal(cellRect(d).center()));
+        break;
     default:
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }
     event->accept();
+}
+
+void WeekCalendarView::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    // The keys ask for the menu themselves (keyPressEvent), wherever the mouse is.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        return;
+    // The scroll area hands on the viewport's event: the point is the viewport's.
+    const QPoint pos = event->pos();
+    const QDate date = dateAt(pos);
+    if (!date.isValid())
+        return;
+    moveTo(date);
+    emit menuRequested(date, lineAt(pos), event->globalPos());
+}
+
+QString WeekCalendarView::lineAt(const QPoint& pos) const {
+    const QDate date = dateAt(pos);
+    const QRect text = textArea(date, cellRect(date));
+    if (!date.isValid() || pos.y() < text.top())
+        return {};
+    const int row = (pos.y() - text.top()) / fontMetrics().height();
+    int shown = 0;
+    for (const QString& line : textLines(m_model.dateText(date))) {
+        shown +=
+            int(qMax<qsizetype>(1, CalendarPaint::wrapText(line, font(), text.width()).size()));
+        if (row < shown)
+            return line;
+    }
+    return {};
 }
 
 void WeekCalendarView::focusInEvent(QFocusEvent* event) {

@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "controls/ui/CalendarGrid.h"
 #include "controls/WeekCalendarModel.h"
+#include "controls/ui/CalendarGrid.h"
 
 #include <QAbstractScrollArea>
 #include <QStringList>
@@ -17,7 +17,9 @@
 //
 // Keys: arrows move the current date by a day or a week, Page Up / Page Down by four weeks,
 // Home goes to the first date of the range; all stay within the range; Enter opens the current
-// day (dayActivated). A click on a date makes it current. Every change of the current date is
+// day (dayActivated); the Menu key and Shift+F10 ask for the current date's menu
+// (menuRequested), as a right click does for the date under the mouse. A click on a date makes
+// it current. Every change of the current date is
 // announced with dateChanged. A screen reader reads it as a table of days
 // (CalendarTableAccessible).
 class WeekCalendarView : public QAbstractScrollArea, public CalendarGrid {
@@ -53,6 +55,9 @@ public:
 
     // The date of the range under a point of the viewport; invalid for none.
     QDate dateAt(const QPoint& viewportPos) const;
+    // The line of a date's text under a point of the viewport, as the text holds it (before
+    // wrapping); empty for none.
+    Q_INVOKABLE QString lineAt(const QPoint& viewportPos) const;
     // A date's cell in viewport coordinates; empty when the range does not hold it.
     Q_INVOKABLE QRect cellRect(const QDate& date) const;
     // The lines of a date's text as the cell shows them: each line of the text wrapped to the
@@ -84,6 +89,9 @@ Q_SIGNALS:
     void mouseReleased(int button);
     // Enter was pressed on the current date: its day page is wanted.
     void dayActivated(const QDate& date);
+    // A menu is wanted on a date: the line of its text that was clicked (empty from the
+    // keyboard) and where the menu goes on the screen.
+    void menuRequested(const QDate& date, const QString& line, const QPoint& globalPos);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -94,6 +102,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

@@ -14,6 +14,7 @@
 #include "controls/ui/MonthCalendarView.h"
 #include "controls/ui/WeekCalendarView.h"
 #include "controls/ui/cWindowList.h"
+#include "data/PlanWatch.h"
 #include "data/mADO.h"
 #include "day_page/ui/fThisDay.h"
 #include "host_window/EditionChooser.h"
@@ -27,6 +28,7 @@
 #include "host_window/ui/HostToolbar.h"
 #include "host_window/ui/HosterLayout.h"
 #include "host_window/ui/NoteDisplay.h"
+#include "host_window/ui/ServiceMenu.h"
 #include "host_window/ui/YearMonthTree.h"
 #include "host_window/ui/cDockingPane.h"
 #include "host_window/ui/cPaneWindow.h"
@@ -209,9 +211,27 @@ bool fHoster::mInitialize() {
         focusPane(HostInteraction::kMonthPane);
         focusPane(HostInteraction::kReadingsPane);
         m_layout->layoutTools();
+        watchPlan();
         result = true;
     });
     return result;
+}
+
+void fHoster::watchPlan() {
+    m_planWatch = std::make_unique<PlanWatch>();
+    try {
+        if (m_sqlMode && !m_connectionString.isEmpty())
+            m_planWatch->watchServer(m_connectionString);
+        else
+            m_planWatch->watchFile(
+                modIni::read(m_vkIniFile, QStringLiteral("Files"), QStringLiteral("PlanFile")));
+    } catch (const Failure& failure) {
+        // The window works on; it shows changes made elsewhere when it is next filled.
+        ProcScope::handle(failure);
+    }
+    // The date, the selection and the status bar stay; the calendars show the plan as it is.
+    connect(m_planWatch.get(), &PlanWatch::changed, this,
+            [this] { run("fHoster.planWatch", [&] { m_model.refill(false); }); });
 }
 
 void fHoster::connectCalendars() {
@@ -235,6 +255,10 @@ void fHoster::connectCalendars() {
     // Enter on a day brings its page forward.
     connect(m_month, &MonthCalendarView::dayActivated, this, [this] { openDayPage(); });
     connect(m_week, &WeekCalendarView::dayActivated, this, [this] { openDayPage(); });
+    connect(m_week, &WeekCalendarView::menuRequested, this,
+            [this](const QDate& date, const QString& line, const QPoint& at) {
+                serviceMenu(date, line, at);
+            });
 }
 
 HosterLayout::DayPageSettings fHoster::dayPageSettings() const {
@@ -686,11 +710,25 @@ bool fHoster::newService(const QString& id) {
         HostServices::newService({m_vkIniFile, m_user, pVersion(), m_appTitle, m_model.state().date,
                                   m_connectionString, m_sqlMode},
                                  id);
-    // A service just planned must show at once in the calendars, and the status bar says what
-    // was planned.
-    if (outcome.created) {
-        run("fHoster.newService", [&] { m_model.refill(); });
-        announceStatus(outcome.status);
-    }
+    planChanged(outcome.status);
     return outcome.result;
+}
+
+void fHoster::serviceMenu(const QDate& date, const QString& line, const QPoint& globalPos) {
+    ServiceMenu::popup(
+        this, {m_vkIniFile, m_user, pVersion(), m_appTitle, date, m_connectionString, m_sqlMode},
+        date, line, globalPos,
+        [this](const HostServices::Outcome& outcome) { planChanged(outcome.status); });
+}
+
+void fHoster::planChanged(const QString& status) {
+    if (status.isEmpty())
+        return;
+    // What was just planned, changed or removed shows at once in the calendars, and the status
+    // bar says what it was.
+    // The watch need not report this change again.
+    if (m_planWatch)
+        m_planWatch->seen();
+    run("fHoster.planChanged", [&] { m_model.refill(); });
+    announceStatus(status);
 }

@@ -20,6 +20,7 @@ class HostExport;
 class HostToolbar;
 class MonthCalendarView;
 class NoteDisplay;
+class PlanWatch;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -159,6 +160,13 @@ private:
     void describeOutput(const QString& text) override;
     // Sets the status text to `status` and announces it to the host (message 2).
     void announceStatus(const QString& status);
+    // The plan changed from this window: the calendars show it and the status bar says what
+    // changed.
+    void planChanged(const QString& status);
+    // The menu of the services of `date` in the week calendar (see ServiceMenu).
+    void serviceMenu(const QDate& date, const QString& line, const QPoint& globalPos);
+    // Watches the plan, so that a change made elsewhere shows at once.
+    void watchPlan();
 
     void loadStep();
     void connectCalendars();
@@ -202,6 +210,7 @@ private:
     std::unique_ptr<HosterLayout> m_layout;
     std::unique_ptr<HostToolbar> m_tools;
     std::unique_ptr<NoteDisplay> m_notes;
+    std::unique_ptr<PlanWatch> m_planWatch;
     std::unique_ptr<YearMonthTree> m_yearTree;
     std::unique_ptr<cToolBar> m_toolBarRecord;
     MonthCalendarView* m_month = nullptr;
