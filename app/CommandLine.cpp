@@ -5,6 +5,8 @@
 #include "app/CommandLine.h"
 
 #include <QRegularExpression>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -19,7 +21,49 @@ bool commandOf(const QString& name, Command* command) {
     return lookupName(commands, name, command);
 }
 
+// The command words of liturgy-calendar and of its helper programs.
+bool isCommandWord(const QString& word) {
+    static const char* const words[] = {"version", "help",  "month",  "week",           "edition",
+                                        "day",     "mail",  "import", "copy-to-server", "service",
+                                        "ics",     "serve", "print",  "export"};
+    return std::any_of(std::begin(words), std::end(words),
+                       [&](const char* w) { return word == QLatin1String(w); });
+}
+
+// The options that take the next argument as their value (when not written "--name=value").
+bool takesValue(const QString& option) {
+    static const char* const options[] = {
+        "--ini",   "--edition", "--server",   "--kind", "--entry", "--pdf",    "--printer",
+        "--odt",   "--date",    "--from",     "--to",   "--out",   "--type",   "--time",
+        "--place", "--every",   "--interval", "--days", "--count", "--listen", "--screenshot"};
+    return std::any_of(std::begin(options), std::end(options),
+                       [&](const char* o) { return option == QLatin1String(o); });
+}
+
 } // namespace
+
+QStringList CommandLine::commandFirst(const QStringList& arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (!argument.startsWith(QLatin1String("--"))) {
+            if (i == 0 || !isCommandWord(argument))
+                return arguments;
+            // The leading options go after the command's own words: "print month", "mail day".
+            static const char* const withSubcommand[] = {"print", "export", "mail", "service"};
+            const bool twoWords =
+                std::any_of(std::begin(withSubcommand), std::end(withSubcommand),
+                            [&](const char* w) { return argument == QLatin1String(w); });
+            QStringList ordered = arguments.mid(i);
+            const qsizetype at = qMin(ordered.size(), qsizetype(twoWords ? 2 : 1));
+            for (qsizetype k = i - 1; k >= 0; --k)
+                ordered.insert(at, arguments.at(k));
+            return ordered;
+        }
+        if (!argument.contains(QLatin1Char('=')) && takesValue(argument))
+            ++i;
+    }
+    return arguments;
+}
 
 QString CommandLine::usage() {
     return QStringLiteral("usage: liturgy-calendar version\n"

@@ -56,6 +56,10 @@ public:
                           bool hasValue, QString* value, QString* error);
     // An edition code; false with `error` set when `text` is not a number.
     static bool parseEdition(const QString& text, qint32* edition, QString* error);
+    // The arguments with the command word first: options given before the command ("--ini
+    // FILE day 2024-03-10") follow it, in their order, as if written after it. Arguments
+    // without a command word (the window's options) stay as they are.
+    static QStringList commandFirst(const QStringList& arguments);
     // Writes a command line's mistake and the command's usage to `err`; the exit code 2.
     static int usageError(FILE* err, const QString& error, const QString& usage);
 };

@@ -52,9 +52,13 @@ bool DataCoverage::covers(const QDate& from, const QDate& to, const QString& ask
                           QString* error) const {
     if (to >= m_first && from <= m_last)
         return true;
-    *error = QStringLiteral("%1 is outside the data: the liturgy database %2 covers %3")
-                 .arg(asked, m_name, span());
+    *error = outside(asked);
     return false;
+}
+
+QString DataCoverage::outside(const QString& asked) const {
+    return QStringLiteral("%1 is outside the data: the liturgy database %2 covers %3")
+        .arg(asked, m_name, span());
 }
 
 QString DataCoverage::span() const {

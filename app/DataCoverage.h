@@ -21,6 +21,8 @@ public:
     // Whether a day from `from` to `to` lies in the data; else `error` names `asked` (the date
     // or month as the user gave it) and what the data covers.
     bool covers(const QDate& from, const QDate& to, const QString& asked, QString* error) const;
+    // The one wording of a date or month (`asked`) that the data does not reach.
+    QString outside(const QString& asked) const;
 
     // "1990-01-01 to 2060-12-31"
     QString span() const;

@@ -5,14 +5,15 @@
 #include "app/DayCommand.h"
 
 #include "app/CommandLine.h"
+#include "app/DayPageText.h"
 #include "app/HostSession.h"
 #include "app/TerminalText.h"
 #include "content/ContentComponents.h"
 #include "day_page/DayPageAssembly.h"
 #include "day_page/HeadlessDayPageView.h"
+#include "support/ComponentInfo.h"
 #include "support/OleDate.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -40,7 +41,7 @@ bool DayCommand::handles(const QStringList& arguments) {
 
 QString DayCommand::usage() {
     return QStringLiteral("       liturgy-calendar day YYYY-MM-DD [--kind readings|prayers|ordo] "
-                          "[--entry N] [--list] [--ini FILE] [--edition CODE] "
+                          "[--entry N] [--list | --html] [--ini FILE] [--edition CODE] "
                           "[--server CONNECTION-STRING]\n");
 }
 
@@ -57,6 +58,10 @@ bool DayCommand::parse(const QStringList& arguments, Request* request, QString* 
         const QString argument = CommandLine::splitOption(arguments.at(i), &value, &hasValue);
         if (argument == QLatin1String("--list") && !hasValue) {
             request->list = true;
+            continue;
+        }
+        if (argument == QLatin1String("--html") && !hasValue) {
+            request->html = true;
             continue;
         }
         const bool valueOption =
@@ -136,7 +141,7 @@ bool DayCommand::build(const Request& request, const HostSession& session, DayPa
     page.setPSQLMode(session.sqlMode());
     page.setPUser(0);
     page.setPVersion(session.edition());
-    page.setPAppTitle(QCoreApplication::applicationName());
+    page.setPAppTitle(ComponentInfo::title());
     page.setPageKind(request.kind);
     page.mInitialize();
 
@@ -195,6 +200,8 @@ bool DayCommand::run(const Request& request, const HostSession& session, QByteAr
         return false;
     }
     *output = file.readAll();
+    if (!request.html)
+        *output = DayPageText::fromHtml(*output, request.width).toUtf8();
     return true;
 }
 
@@ -204,6 +211,7 @@ int DayCommand::main(const QStringList& arguments, FILE* out, FILE* err) {
     if (!parse(arguments, &request, &error)) {
         return CommandLine::usageError(err, error, usage());
     }
+    request.width = DayPageText::terminalWidth(out);
     HostSession session(err);
     session.setServer(request.server);
     if (!session.open(request.iniFile, request.edition, &error, request.editionGiven)) {

@@ -28,6 +28,8 @@ public:
         qint32 edition = 1;
         QString server;            // a database server's connection string: server mode
         bool editionGiven = false; // --edition was on the command line
+        bool html = false;         // the page file as it is, not as text
+        int width = 80;            // the text's width
     };
 
     // Whether the arguments (without the program name) are a "day" command.
@@ -46,9 +48,9 @@ public:
     static bool build(const Request& request, const HostSession& session, DayPageAssembly& page,
                       HeadlessDayPageView& view, QString* error);
 
-    // Builds the page. `output` gets the page file's bytes, or a line that says the page is
-    // empty, or with `list` the day list, one "number TAB row TAB text" line an entry. False
-    // with `error` set as build() sets it.
+    // Builds the page. `output` gets the page as text to read (with `html` the page file's
+    // bytes), or a line that says the page is empty, or with `list` the day list, one
+    // "number TAB row TAB text" line an entry. False with `error` set as build() sets it.
     static bool run(const Request& request, const HostSession& session, QByteArray* output,
                     QString* error);
 

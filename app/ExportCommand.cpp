@@ -22,6 +22,7 @@
 #include "support/UserInterface.h"
 #include "support/mVBFileDisk.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
@@ -109,6 +110,13 @@ bool exportPage(const QString& pageFile, const QString& file) {
     });
 }
 
+// Says where the document went, so that the user can find it; the exit code of success.
+int written(FILE* out, const QString& file) {
+    std::fprintf(out, "%s\n", qPrintable(QFileInfo(file).absoluteFilePath()));
+    std::fflush(out);
+    return 0;
+}
+
 } // namespace
 
 bool ExportCommand::handles(int argc, char** argv) {
@@ -128,7 +136,6 @@ int ExportCommand::main(int argc, char** argv) {
 }
 
 int ExportCommand::run(const QStringList& arguments, FILE* out, FILE* err) {
-    Q_UNUSED(out);
     QStringList rest = arguments.mid(1);
     QString file;
     QString error;
@@ -150,16 +157,20 @@ int ExportCommand::run(const QStringList& arguments, FILE* out, FILE* err) {
         session.setServer(request.server);
         if (!session.open(request.iniFile, request.edition, &error))
             return fail(err, error, 1);
+        const QString month = request.month.toString(QStringLiteral("yyyy-MM"));
+        if (!session.covers(request.month, request.month.addMonths(1).addDays(-1), month, &error))
+            return fail(err, error, 1);
         registerDocumentComponents(false);
         if (!exportMonth(request, session, file) || session.failed())
             return fail(err, QStringLiteral("the month was not exported"), 1);
-        return 0;
+        return written(out, file);
     }
 
     DayCommand::Request request;
-    if (!DayCommand::parse(rest, &request, &error) || request.list) {
-        if (request.list)
-            error = QStringLiteral("--list is not an option of export");
+    if (!DayCommand::parse(rest, &request, &error) || request.list || request.html) {
+        if (request.list || request.html)
+            error = QStringLiteral("%1 is not an option of export")
+                        .arg(request.list ? QStringLiteral("--list") : QStringLiteral("--html"));
         return fail(err, error + QStringLiteral("\nusage: ") + usage().trimmed(), 2);
     }
     HostSession session(err);
@@ -178,5 +189,5 @@ int ExportCommand::run(const QStringList& arguments, FILE* out, FILE* err) {
                     1);
     if (!exportPage(view.location(), file) || session.failed())
         return fail(err, QStringLiteral("the page was not exported"), 1);
-    return 0;
+    return written(out, file);
 }

@@ -7,7 +7,6 @@
 #include "app/PrinterIcon.h"
 #include "app/SSActiveToolBars.h"
 #include "support/ComponentInfo.h"
-#include "support/modLog.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -201,10 +200,14 @@ bool HostCommands::serve(const QString& id) {
     if (id == QLatin1String("ID_NEW_EMAIL"))
         return QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:")));
     if (id == QLatin1String("ID_ABOUT")) {
-        QMessageBox::about(
-            m_window, tr("About %1").arg(m_window->windowTitle()),
-            tr("%1\nThe church year, its readings and prayers.\n\n%2 %3")
-                .arg(m_window->windowTitle(), ComponentInfo::productName(), modLog::versionText()));
+        // The version is the build's own (the project's version in CMake).
+        const QString version = QStringLiteral("%1.%2.%3")
+                                    .arg(ComponentInfo::major())
+                                    .arg(ComponentInfo::minor())
+                                    .arg(ComponentInfo::revision());
+        QMessageBox::about(m_window, tr("About %1").arg(m_window->windowTitle()),
+                           tr("%1 %2\nThe church year, its readings and prayers.")
+                               .arg(m_window->windowTitle(), version));
         return true;
     }
     if (id == QLatin1String("ID_SEARCH_ON_WEB")) {

@@ -38,6 +38,37 @@ const mMain::Edition* editionRow(qint32 code) {
     return nullptr;
 }
 
+// The editions whose liturgy database lies beside the one that `iniFile` names, as
+// "47 (Velmark Church - A), 1011 (The Korva Diocese)"; empty when there is none.
+QString dataSetEditions(const QString& iniFile) {
+    const QString liturgyFile =
+        modIni::read(iniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile"));
+    if (liturgyFile.isEmpty())
+        return {};
+    const QString folder = QFileInfo(liturgyFile).path() + QLatin1Char('/');
+    QList<const mMain::Edition*> found;
+    for (const mMain::Edition& edition : mMain::editions()) {
+        const QString file = folder + QString::fromLatin1(edition.databaseFile);
+        if (mVBFileDisk::fileExists(mVBFileDisk::resolveLetterCase(file)))
+            found.append(&edition);
+    }
+    std::sort(found.begin(), found.end(),
+              [](const mMain::Edition* a, const mMain::Edition* b) { return a->code < b->code; });
+    QStringList named;
+    for (const mMain::Edition* edition : found)
+        named.append(QStringLiteral("%1 (%2)")
+                         .arg(edition->code)
+                         .arg(QString::fromUtf8(edition->displayName)));
+    return named.join(QStringLiteral(", "));
+}
+
+// The sentence that says which editions the data set has, after "; ".
+QString editionsSentence(const QString& iniFile) {
+    const QString editions = dataSetEditions(iniFile);
+    return editions.isEmpty() ? QString()
+                              : QStringLiteral("; the editions of this data set are ") + editions;
+}
+
 } // namespace
 
 HostSession::HostSession(FILE* messages) {
@@ -84,14 +115,10 @@ bool HostSession::open(const QString& iniFile, qint32 edition, QString* error, b
         return false;
     }
 
-    const QList<qint32> known = knownEditions();
-    if (!known.contains(edition)) {
-        QStringList codes;
-        for (const qint32 code : known)
-            codes.append(QString::number(code));
-        *error = QStringLiteral("%1 is not an edition code; the editions are %2")
-                     .arg(edition)
-                     .arg(codes.join(QStringLiteral(", ")));
+    // An unknown code is answered with what the user can choose: the editions of this data set.
+    if (!knownEditions().contains(edition)) {
+        *error =
+            QStringLiteral("%1 is not an edition code").arg(edition) + editionsSentence(m_iniFile);
         return false;
     }
     // The default data set holds a database for some editions only.
@@ -106,7 +133,8 @@ bool HostSession::open(const QString& iniFile, qint32 edition, QString* error, b
                                     "the default data set does not have")
                          .arg(edition)
                          .arg(QString::fromUtf8(row->displayName),
-                              QString::fromLatin1(row->databaseFile));
+                              QString::fromLatin1(row->databaseFile)) +
+                     editionsSentence(m_iniFile);
             return false;
         }
     }
@@ -146,6 +174,11 @@ bool HostSession::covers(const QDate& from, const QDate& to, const QString& aske
         return false;
     }
     return m_coverage.covers(from, to, asked, error);
+}
+
+QString HostSession::outsideData(const QString& asked) const {
+    readCoverage();
+    return m_coverageError.isEmpty() ? m_coverage.outside(asked) : m_coverageError;
 }
 
 QString HostSession::editionName() const {

@@ -40,6 +40,9 @@ public:
     bool covers(const QDate& from, const QDate& to, const QString& asked, QString* error) const;
     // The dates the liturgy database covers ("1990-01-01 to 2060-12-31"), or why not known.
     QString span() const;
+    // What covers() says of `asked` that the data does not reach, for a range inside the span
+    // that holds no days all the same.
+    QString outsideData(const QString& asked) const;
 
     QString iniFile() const { return m_iniFile; }
     // The host's connection string of a database server; empty for the INI's data files. The

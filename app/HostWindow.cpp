@@ -4,6 +4,8 @@
 
 #include "app/HostWindow.h"
 
+#include "SampleDataWriter.h"
+#include "app/FirstStart.h"
 #include "app/HostCommands.h"
 #include "app/HostNotify.h"
 #include "app/HostSession.h"
@@ -380,10 +382,22 @@ int HostWindow::run(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
     if (options.iniFile.isEmpty()) {
         options.iniFile = HostSession::defaultIniFile(options.edition);
-        if (!QFileInfo::exists(options.iniFile)) {
+        const QString folder = QFileInfo(options.iniFile).path();
+        // A picture has nobody to ask; a person at the window is offered the default set.
+        if (!QFileInfo::exists(options.iniFile) && !options.screenshot.isEmpty()) {
             err << "liturgy-calendar: no data set found; create it with: make-sample-data --out "
-                << QDir::toNativeSeparators(QFileInfo(options.iniFile).path()) << '\n';
+                << QDir::toNativeSeparators(folder) << '\n';
             return 1;
+        }
+        if (!QFileInfo::exists(options.iniFile)) {
+            SampleDataOptions sample;
+            sample.outDir = folder;
+            QString error;
+            if (!FirstStart::offer(nullptr, QString::fromLatin1(kTitle), sample, &error)) {
+                err << "liturgy-calendar: " << error << '\n';
+                return 1;
+            }
+            options.iniFile = HostSession::defaultIniFile(options.edition);
         }
     } else if (!QFileInfo::exists(options.iniFile)) {
         err << "liturgy-calendar: the INI file " << options.iniFile << " does not exist\n";

@@ -39,9 +39,10 @@ int MailCommand::main(const QStringList& arguments, FILE* out, FILE* err) {
                     QStringLiteral("mail sends a day page: mail day YYYY-MM-DD\nusage: ") +
                         usage().trimmed(),
                     2);
-    if (!DayCommand::parse(arguments.mid(1), &request, &error) || request.list) {
-        if (request.list)
-            error = QStringLiteral("--list is not an option of mail");
+    if (!DayCommand::parse(arguments.mid(1), &request, &error) || request.list || request.html) {
+        if (request.list || request.html)
+            error = QStringLiteral("%1 is not an option of mail")
+                        .arg(request.list ? QStringLiteral("--list") : QStringLiteral("--html"));
         return fail(err, error + QStringLiteral("\nusage: ") + usage().trimmed(), 2);
     }
     HostSession session(err);
@@ -61,8 +62,16 @@ int MailCommand::main(const QStringList& arguments, FILE* out, FILE* err) {
                     1);
     QString subject;
     if (!DayPageSend::mSend(page, view, mVBFileDisk::fileNamePart(location), qint16(request.kind),
-                            &subject))
-        return fail(err, QStringLiteral("no mail client took the message"), 1);
+                            &subject)) {
+        // A failure said already (no mail program, above all) gets the way round it.
+        if (!session.failed())
+            return fail(err, QStringLiteral("no mail client took the message"), 1);
+        return fail(err,
+                    QStringLiteral("to send the page by hand, save it with: liturgy-calendar day "
+                                   "%1 --html > page.html")
+                        .arg(request.date.toString(Qt::ISODate)),
+                    1);
+    }
     std::fprintf(out, "%s\n", subject.toUtf8().constData());
     std::fflush(out);
     return session.failed() ? 1 : 0;

@@ -22,6 +22,7 @@
 #include "support/OleDate.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 namespace {
 
@@ -166,13 +167,19 @@ bool PrintCommand::run(const Request& request, const HostSession& session, QStri
     registerContentComponents();
     cZiRivedUvuridu::registerComponent();
     const QString target = request.pdf.isEmpty() ? request.printer : request.pdf;
+    // A day or month the data does not reach is said as every command says it.
+    const bool day = request.what == Request::What::Day;
+    const QDate last = day ? request.date : request.date.addMonths(1).addDays(-1);
+    if (!session.covers(request.date, last,
+                        day ? request.date.toString(Qt::ISODate) : monthName(request.date), error))
+        return false;
     bool printed = false;
     switch (request.what) {
     case Request::What::Month: {
         MonthCalendarView view;
         MonthCommand::fill(request.date, session, &view.model());
         if (!monthHasData(view.model())) {
-            *error = QStringLiteral("the data holds no days of %1").arg(monthName(request.date));
+            *error = session.outsideData(monthName(request.date));
             return false;
         }
         HostPrinting::prepareMonthForPaper(view.model());
@@ -183,7 +190,7 @@ bool PrintCommand::run(const Request& request, const HostSession& session, QStri
         WeekCalendarView view;
         WeekCommand::fill(request.date, session, &view.model());
         if (!weekHasData(view.model())) {
-            *error = QStringLiteral("the data holds no days of %1").arg(monthName(request.date));
+            *error = session.outsideData(monthName(request.date));
             return false;
         }
         printed = printCalendar(request, session, &view, "mShowCalendar");
@@ -259,5 +266,10 @@ int PrintCommand::main(int argc, char** argv, FILE* err) {
             std::fprintf(err, "liturgy-calendar: %s\n", qPrintable(error));
         return 1;
     }
+    // Where the result went, so that the user can find it.
+    if (request.pdf.isEmpty())
+        std::printf("Sent to the printer %s\n", qPrintable(request.printer));
+    else
+        std::printf("%s\n", qPrintable(QFileInfo(request.pdf).absoluteFilePath()));
     return 0;
 }

@@ -4,7 +4,6 @@
 
 #include "app/TerminalCalendar.h"
 
-#include "app/JsonOutput.h"
 #include "app/TerminalText.h"
 #include "controls/CalendarLocale.h"
 #include "controls/MonthCalendarModel.h"
@@ -109,21 +108,16 @@ QString TerminalCalendar::month(const MonthCalendarModel& model, const QString& 
     return out;
 }
 
-QString TerminalCalendar::week(const WeekCalendarModel& model, bool colour) {
+QString TerminalCalendar::week(const WeekCalendarModel& model) {
     const QLocale locale = ResourceStrings::locale();
     QString out;
     for (QDate date = model.startDate(); date <= model.endDate(); date = date.addDays(1)) {
         QString head = locale.dayName(date.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ') +
                        locale.toString(date, QLocale::ShortFormat);
+        // The day's colours are in --json; the text is for reading.
         const QString mark = marker(model.dateMarker(date));
         if (!mark.isEmpty())
             head += QLatin1Char(' ') + mark;
-        for (int index = 1; index <= WeekCalendarModel::kColors; ++index) {
-            const std::optional<qint32> c = model.dateColor(date, index);
-            if (c)
-                head += QLatin1Char(' ') +
-                        (colour ? paint(QStringLiteral("  "), c, true) : JsonOutput::hex(*c));
-        }
         out += head + QLatin1Char('\n');
         const QString text = model.dateText(date);
         if (text.isEmpty())

@@ -21,9 +21,9 @@ public:
     // per day its number and marker ("*" one service, "**" more) and its three name lines cut
     // to fit the cell.
     static QString month(const MonthCalendarModel& model, const QString& title, bool colour);
-    // Per date of the range: its weekday and date, its marker and its colours (as swatches, or
-    // as #RRGGBB without colour), then its text lines indented.
-    static QString week(const WeekCalendarModel& model, bool colour);
+    // Per date of the range: its weekday and date and its marker, then its text lines
+    // indented. The colours are left to the JSON output.
+    static QString week(const WeekCalendarModel& model);
 
     // The text of a marker.
     static QString marker(int marker);

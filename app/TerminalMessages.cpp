@@ -4,20 +4,32 @@
 
 #include "app/TerminalMessages.h"
 
-#include "support/CErrHandler.h"
-#include "support/SharedState.h"
+#include "support/modLog.h"
 
 namespace {
 
-constexpr const char* kHandlerMessage = "The following error has occurred in procedure:";
+void messageToLog(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+        return;
+    }
+    // A remark made while writing the log is not written again.
+    static thread_local bool writing = false;
+    if (writing)
+        return;
+    writing = true;
+    modLog::writeRecord({QStringLiteral("Qt"), message});
+    writing = false;
+}
 
 } // namespace
 
 TerminalMessages::TerminalMessages(FILE* out) : HeadlessUserInterface(nullptr), m_out(out) {}
 
-UserInterface::Answer TerminalMessages::messageBox(Icon icon, Buttons buttons, const QString& title,
-                                                   const QString& text) {
-    const Answer answer = HeadlessUserInterface::messageBox(icon, buttons, title, text);
+UserInterface::Answer TerminalMessages::showMessage(Icon icon, Buttons buttons,
+                                                    const QString& title, const QString& text,
+                                                    const QString& details) {
+    const Answer answer = HeadlessUserInterface::showMessage(icon, buttons, title, text, details);
     // The first message says what went wrong; what follows from it (a connection that was
     // never opened, a fill that stops) is for the log, which has every one.
     if (m_out && messageBoxes().size() == 1) {
@@ -28,10 +40,12 @@ UserInterface::Answer TerminalMessages::messageBox(Icon icon, Buttons buttons, c
 }
 
 QString TerminalMessages::plainLine(const QString& text) {
-    QString line = text;
-    if (text.startsWith(QLatin1String(kHandlerMessage)) && shared().errHandler)
-        line = shared().errHandler->lastErrorDescription();
     // The first line says what went wrong; the database engine's own words follow it.
+    QString line = text;
     line.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return line.section(QLatin1Char('\n'), 0, 0).trimmed();
+}
+
+void TerminalMessages::routeQtMessagesToLog() {
+    qInstallMessageHandler(messageToLog);
 }

@@ -16,11 +16,17 @@ class TerminalMessages : public HeadlessUserInterface {
 public:
     explicit TerminalMessages(FILE* out);
 
-    Answer messageBox(Icon icon, Buttons buttons, const QString& title,
-                      const QString& text) override;
-
     // The one line shown for a message box of that text.
     static QString plainLine(const QString& text);
+    // Qt's and the drivers' own remarks ("QSqlQuery::exec: database not open", the off-screen
+    // platform's "does not support propagateSizeHints()") go to the log; the terminal shows
+    // only the program's messages, which say the same in the user's words. Critical and fatal
+    // ones still reach standard error.
+    static void routeQtMessagesToLog();
+
+protected:
+    Answer showMessage(Icon icon, Buttons buttons, const QString& title, const QString& text,
+                       const QString& details) override;
 
 private:
     FILE* m_out;

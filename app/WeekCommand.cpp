@@ -39,10 +39,10 @@ void WeekCommand::fill(const QDate& shown, const HostSession& session, WeekCalen
     filler.mFillCalendar();
 }
 
-QString WeekCommand::run(const CommandRequest& request, const HostSession& session, bool colour) {
+QString WeekCommand::run(const CommandRequest& request, const HostSession& session) {
     WeekCalendarModel week;
     fill(request.month, session, &week);
     if (request.json)
         return JsonOutput::week(week) + QLatin1Char('\n');
-    return TerminalCalendar::week(week, colour);
+    return TerminalCalendar::week(week);
 }

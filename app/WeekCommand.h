@@ -17,7 +17,7 @@ class WeekCalendarModel;
 class WeekCommand {
 public:
     // The output of the command; failures go to the error handler of the session.
-    static QString run(const CommandRequest& request, const HostSession& session, bool colour);
+    static QString run(const CommandRequest& request, const HostSession& session);
     // Sets the range of `month` on `week` and fills it as the host window fills its week
     // calendar.
     static void fill(const QDate& month, const HostSession& session, WeekCalendarModel* week);

@@ -12,6 +12,7 @@
 #include "app/MailCommand.h"
 #include "app/MonthCommand.h"
 #include "app/ServiceCommand.h"
+#include "app/TerminalMessages.h"
 #include "app/WeekCommand.h"
 #include "app/WindowProgram.h"
 #include "data/DataSource.h"
@@ -23,6 +24,7 @@
 #include <cstdio>
 #include <cstring>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -54,24 +56,8 @@ void warnOfPasswordInArguments(int argc, char** argv) {
     }
 }
 
-// Qt's and the drivers' own remarks ("QSqlQuery::exec: database not open") go to the log; the
-// terminal shows only the program's messages, which say the same in the user's words.
-void messageToLog(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-        return;
-    }
-    // A remark made while writing the log is not written again.
-    static thread_local bool writing = false;
-    if (writing)
-        return;
-    writing = true;
-    modLog::writeRecord({QStringLiteral("Qt"), message});
-    writing = false;
-}
-
 int runCommand(int argc, char** argv) {
-    qInstallMessageHandler(messageToLog);
+    TerminalMessages::routeQtMessagesToLog();
     // The window is a program of its own, so that the commands below load no widget library.
     if (WindowProgram::wanted(argc, argv))
         return WindowProgram::exec(argc, argv);
@@ -129,7 +115,7 @@ int runCommand(int argc, char** argv) {
         output = MonthCommand::run(request, session, colourOutput());
         break;
     case CommandRequest::Command::Week:
-        output = WeekCommand::run(request, session, colourOutput());
+        output = WeekCommand::run(request, session);
         break;
     case CommandRequest::Command::Edition:
         output = EditionCommand::run(session);
@@ -150,7 +136,18 @@ int runCommand(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     warnOfPasswordInArguments(argc, argv);
-    const int status = runCommand(argc, argv);
+    // Options may come before the command; every command and helper reads them after it.
+    QStringList given;
+    for (int i = 1; i < argc; ++i)
+        given.append(QString::fromLocal8Bit(argv[i]));
+    std::vector<QByteArray> kept{QByteArray(argv[0])};
+    for (const QString& argument : CommandLine::commandFirst(given))
+        kept.push_back(argument.toLocal8Bit());
+    std::vector<char*> ordered;
+    for (QByteArray& argument : kept)
+        ordered.push_back(argument.data());
+    ordered.push_back(nullptr);
+    const int status = runCommand(argc, ordered.data());
     // Output that did not reach its file (a full disk, for one) is a failure, not a success.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         std::fputs("liturgy-calendar: the output cannot be written\n", stderr);

@@ -8,10 +8,12 @@
 #include "app/ExportCommand.h"
 #include "app/HostWindow.h"
 #include "app/PrintCommand.h"
+#include "app/TerminalMessages.h"
 
 #include <QString>
 
 int main(int argc, char** argv) {
+    TerminalMessages::routeQtMessagesToLog();
     if (argc > 1 && PrintCommand::handles({QString::fromLocal8Bit(argv[1])}))
         return PrintCommand::main(argc, argv, stderr);
     if (ExportCommand::handles(argc, argv))

@@ -189,7 +189,8 @@ QString fixSQL(const QString& sql, qint16 sqlMode) {
         return sql;
     if (sqlMode == kServerMode)
         ui().messageBox(UserInterface::Icon::None, UserInterface::Buttons::Ok, QString(),
-                        QStringLiteral("SQL not supported in VoVoruzevUdadudar.mADO.fixSQL..."));
+                        QStringLiteral("The database server cannot run this request."),
+                        QStringLiteral("mADO.fixSQL"));
     return {};
 }
 

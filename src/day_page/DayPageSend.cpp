@@ -14,6 +14,8 @@
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
 #include "support/SystemFormats.h"
+#include "support/UserInterface.h"
+#include "support/cResolveFolders.h"
 #include "support/mVBFileDisk.h"
 
 #include <QDateTime>
@@ -60,6 +62,11 @@ QString DayPageSend::attachmentName(qint16 kind, double date, const QString& day
     return name.simplified().left(120) + QStringLiteral(".html");
 }
 
+QString DayPageSend::body(const QString& subjectText) {
+    return subjectText + QStringLiteral("\n\nThe page is attached: open it in a web browser to "
+                                        "read or print it.");
+}
+
 namespace {
 
 // Copies older than a day are gone; the mail programs have long read them.
@@ -72,7 +79,37 @@ void removeOldAttachments(const QString& folder) {
     }
 }
 
+// Without a mail program the page cannot go from here: the user is told so and may keep the
+// page in the export folder to attach by hand. The saved file's path, empty when not saved.
+QString offerFile(const QString& attachment) {
+    const UserInterface::Answer answer =
+        ui().messageBox(UserInterface::Icon::Question, UserInterface::Buttons::YesNo, QString(),
+                        DayPageSend::noMailProgramText());
+    if (answer != UserInterface::Answer::Yes)
+        return {};
+    const QString file = mVBFileDisk::freeFileName(cResolveFolders().getExportPath(),
+                                                   mVBFileDisk::fileNamePart(attachment));
+    QByteArray text;
+    if (!RealDiskInterface::instance().readFile(attachment, &text))
+        throw Failure::fileNotFound(attachment);
+    RealDiskInterface::instance().writeOrThrow(file, text);
+    ui().messageBox(UserInterface::Icon::Information, UserInterface::Buttons::Ok, QString(),
+                    DayPageSend::savedText(file));
+    return file;
+}
+
 } // namespace
+
+QString DayPageSend::noMailProgramText() {
+    return QStringLiteral("No mail program is set up on this computer, so the page cannot be "
+                          "sent from here.\r\nSave the page as a file to attach to a message "
+                          "by hand?");
+}
+
+QString DayPageSend::savedText(const QString& file) {
+    return QStringLiteral("The page is saved as %1. Attach it to a message in your mail program.")
+        .arg(QDir::toNativeSeparators(file));
+}
 
 bool DayPageSend::mSend(DayPageAssembly& page, const DayPageView& view, const QString& locationName,
                         qint16 kind, QString* sentSubject) {
@@ -101,9 +138,11 @@ bool DayPageSend::mSend(DayPageAssembly& page, const DayPageView& view, const QS
         RealDiskInterface::instance().writeOrThrow(attachment, text);
         cMMAPIEmail mail;
         mail.setPSubjectText(subjectText);
-        mail.setPBodyText(QStringLiteral(" "));
+        mail.setPBodyText(body(subjectText));
         mail.setPAttachFile(attachment);
         result = mail.mSend();
+        if (!result && mail.noMailProgram())
+            offerFile(attachment);
     });
     return result;
 }

@@ -6,6 +6,8 @@
 
 #include "host_window/CLiturgicalMonth.h"
 #include "host_window/cWordApplication.h"
+#include "resources/ResourceStrings.h"
+#include "support/Failure.h"
 #include "support/ObjectRegistry.h"
 
 void registerDocumentComponents(bool desktop) {
@@ -14,7 +16,8 @@ void registerDocumentComponents(bool desktop) {
             if (!desktop)
                 return std::make_unique<cWordApplication>(cWordApplication::Opening::Never);
             if (!cWordApplication::handlerAvailable())
-                return nullptr;
+                throw Failure::programMissing(
+                    ResourceStrings::text(ResourceStrings::kWordNotReachable));
             return std::make_unique<cWordApplication>(cWordApplication::Opening::Desktop);
         });
     ObjectRegistry::registerFactory(QString::fromLatin1(CLiturgicalMonth::kProgId),

@@ -6,10 +6,12 @@
 
 #include "host_window/cWordDocument.h"
 #include "host_window/cWordDocuments.h"
+#include "resources/ResourceStrings.h"
 #include "support/ExternalProgram.h"
 #include "support/Failure.h"
 #include "support/SharedState.h"
 #include "support/cResolveFolders.h"
+#include "support/mVBFileDisk.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -19,18 +21,6 @@ namespace {
 const char* const kOpenDocumentText = "application/vnd.oasis.opendocument.text";
 // How long the desktop may take to hand a file to its application.
 constexpr int kWaitMs = 15000;
-
-// `name` in `folder`, or with " (2)", " (3)", ... before its extension when that file exists,
-// so that an earlier export is never overwritten.
-QString freeFileName(const QString& folder, const QString& name) {
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    const QString stem = name.left(dot);
-    const QString extension = name.mid(dot);
-    QString candidate = folder + name;
-    for (int n = 2; QFileInfo::exists(candidate); ++n)
-        candidate = folder + stem + QStringLiteral(" (%1)").arg(n) + extension;
-    return candidate;
-}
 
 } // namespace
 
@@ -92,8 +82,8 @@ void cWordApplication::publish(cWordDocument& document) {
         return;
     QString file = document.FullName();
     if (file.isEmpty())
-        file =
-            freeFileName(cResolveFolders().getExportPath(), document.suggestedName(now().date()));
+        file = mVBFileDisk::freeFileName(cResolveFolders().getExportPath(),
+                                         document.suggestedName(now().date()));
     document.SaveAs(file);
     if (document.isOpened())
         return;
@@ -103,6 +93,7 @@ void cWordApplication::publish(cWordDocument& document) {
         open.outcome == ExternalProgram::Outcome::StillRunning ||
         (open.outcome == ExternalProgram::Outcome::Finished && open.exitCode == 0);
     if (!handedOver)
-        throw Failure::cannotCreateObject(QLatin1String(kProgId) + QStringLiteral(": ") + file);
+        throw Failure::programMissing(ResourceStrings::text(ResourceStrings::kWordNotReachable) +
+                                      QStringLiteral(" (") + file + QLatin1Char(')'));
     document.setOpened();
 }

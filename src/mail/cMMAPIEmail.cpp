@@ -17,6 +17,7 @@
 bool cMMAPIEmail::mSend() {
     ProcScope scope("cMMAPIEmail.mSend");
     bool result = false;
+    m_noMailProgram = false;
     std::unique_ptr<QObject> session;
     bool signedOn = false;
     const auto signOff = [&] {
@@ -62,9 +63,13 @@ bool cMMAPIEmail::mSend() {
             switch (failure.number()) {
             case 429:
                 result = SendWithShellExecute();
+                m_noMailProgram = !result;
+                break;
+            case MailFailures::kLoginFailure:
+                // xdg-email found no program to compose with.
+                m_noMailProgram = true;
                 break;
             case MailFailures::kUserAbort:
-            case MailFailures::kLoginFailure:
             case MailFailures::kInvalidSession:
                 break;
             default:

@@ -21,6 +21,9 @@ public:
 
     // Composes and shows the message; true when the mail client (or the desktop) took it.
     bool mSend();
+    // After a failed mSend: whether it failed because the desktop has no mail program (rather
+    // than the user cancelling), which the user must be told.
+    bool noMailProgram() const { return m_noMailProgram; }
 
 private:
     bool SendWithShellExecute();
@@ -28,4 +31,5 @@ private:
     QString m_subject;
     QString m_body;
     QString m_attachFile;
+    bool m_noMailProgram = false;
 };

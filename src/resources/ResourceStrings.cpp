@@ -24,7 +24,9 @@ const QHash<qint32, QString>& table() {
         {1004, QStringLiteral("Readings")},
         {1005, QStringLiteral("Prayers")},
         {1006, QStringLiteral("Liturgies")},
-        {1007, QStringLiteral("MS Word cannot be initialized properly...")},
+        {1007, QStringLiteral("No program for OpenDocument text documents is installed. Install "
+                              "LibreOffice Writer or choose one with your desktop's file "
+                              "settings.")},
         {1008, QStringLiteral("Date of print:")},
         {1009, QStringLiteral("Standard")},
         {1010, QStringLiteral("Liturgies")},
@@ -37,8 +39,10 @@ const QHash<qint32, QString>& table() {
         {2004, QStringLiteral("Lesninger")},
         {2005, QStringLiteral("Kollektbønn")},
         {2006, QStringLiteral("Gudstjenester")},
-        {2007, QStringLiteral("Det oppnås ikke kontakt med MS Word. Sjekk at programmet er "
-                              "installert og kan startes på maskinen.")},
+        {2007,
+         QStringLiteral("Det er ikke installert noe program for OpenDocument-tekstdokumenter. "
+                        "Installer LibreOffice Writer eller velg et program i skrivebordets "
+                        "filinnstillinger.")},
         {2008, QStringLiteral("Utskriftsdato:")},
         {2009, QStringLiteral("Standard")},
         {2010, QStringLiteral("Gudstjenester")},

@@ -184,9 +184,15 @@ void CErrHandler::HandleError() {
         !tellHost(m_lastErrorNumber, m_lastErrorDescription, m_lastErrorProcedure)) {
         ui().beep();
         ui().messageBox(UserInterface::Icon::Critical, UserInterface::Buttons::Ok, m_appTitle,
-                        messageText());
+                        userText(), messageText());
     }
     Q_EMIT AfterHandlerCalled();
+}
+
+QString CErrHandler::userText() const {
+    if (m_currentOperation.isEmpty())
+        return m_lastErrorDescription;
+    return m_lastErrorDescription + QStringLiteral("\r\nCurrent Operation: ") + m_currentOperation;
 }
 
 QString CErrHandler::messageText() const {

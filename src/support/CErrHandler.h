@@ -77,6 +77,9 @@ Q_SIGNALS:
 
 private:
     void writeReport();
+    // What the box says: the failure in words. The handler's full message, with the procedure,
+    // line and number, is behind "Show Details".
+    QString userText() const;
     QString messageText() const;
     bool tellHost(qint32 number, const QString& description, const QString& procedure);
 

@@ -15,10 +15,10 @@
 namespace ComponentInfo {
 
 QString title() {
-    return QStringLiteral("VoVoruzevUdadudar");
+    return QStringLiteral("Liturgy Calendar");
 }
 QString productName() {
-    return QStringLiteral("VoVoruzevUdadudar");
+    return QStringLiteral("Liturgy Calendar");
 }
 QString moduleName() {
     return QStringLiteral("VoVoruzevUdadudar");

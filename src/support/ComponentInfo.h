@@ -10,8 +10,10 @@
 // information of the module gives them.
 namespace ComponentInfo {
 
-QString title();       // "VoVoruzevUdadudar"
-QString productName(); // "VoVoruzevUdadudar"
+// The names a user reads: titles where the host gave none, the report's product name.
+QString title();       // "Liturgy Calendar"
+QString productName(); // "Liturgy Calendar"
+// The library's own name, for files and folders, never for a user to read.
 QString moduleName();  // "VoVoruzevUdadudar"
 QString companyName(); // "Brekka Data as"
 int major();

@@ -47,7 +47,10 @@ Failure Failure::invalidUseOfNull(const QString& detail) {
     return {94, withDetail("Invalid use of Null", detail)};
 }
 Failure Failure::cannotCreateObject(const QString& progId) {
-    return {429, withDetail("ActiveX component can't create object", progId)};
+    return {429, withDetail("A part of the program cannot be started", progId)};
+}
+Failure Failure::programMissing(const QString& advice) {
+    return {429, advice};
 }
 Failure Failure::memberNotSupported(const QString& member) {
     return {438, withDetail("Object doesn't support this property or method", member)};

@@ -31,8 +31,10 @@ public:
     static Failure objectNotSet(const QString& detail = {});        // 91
     static Failure invalidUseOfNull(const QString& detail = {});    // 94
     static Failure cannotCreateObject(const QString& progId);       // 429
-    static Failure memberNotSupported(const QString& member);       // 438
-    static Failure internal(const QString& detail);                 // 51
+    // 429 for a program of the desktop that is not there; `advice` says what to install.
+    static Failure programMissing(const QString& advice);
+    static Failure memberNotSupported(const QString& member); // 438
+    static Failure internal(const QString& detail);           // 51
 
 private:
     qint32 m_number;

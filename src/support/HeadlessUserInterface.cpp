@@ -6,11 +6,12 @@
 
 HeadlessUserInterface::HeadlessUserInterface(FILE* out) : m_out(out) {}
 
-UserInterface::Answer HeadlessUserInterface::messageBox(Icon icon, Buttons buttons,
-                                                        const QString& title, const QString& text) {
+UserInterface::Answer HeadlessUserInterface::showMessage(Icon icon, Buttons buttons,
+                                                         const QString& title, const QString& text,
+                                                         const QString& details) {
     const QString shown = effectiveTitle(title);
     m_calls << QStringLiteral("messageBox");
-    m_boxes.push_back({icon, buttons, shown, text});
+    m_boxes.push_back({icon, buttons, shown, text, details});
     if (m_out) {
         QString line = shown + QStringLiteral(": ") + text;
         line.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -20,12 +20,11 @@ public:
         Buttons buttons;
         QString title; // as shown, empty titles resolved
         QString text;
+        QString details; // behind "Show Details"
     };
 
     explicit HeadlessUserInterface(FILE* out = stderr);
 
-    Answer messageBox(Icon icon, Buttons buttons, const QString& title,
-                      const QString& text) override;
     void beep() override;
     void setWaitCursor() override;
     void setDefaultCursor() override;
@@ -43,6 +42,10 @@ public:
     void setAnswer(Answer answer) { m_answer = answer; }
     void setOutput(FILE* out) { m_out = out; }
     void clear();
+
+protected:
+    Answer showMessage(Icon icon, Buttons buttons, const QString& title, const QString& text,
+                       const QString& details) override;
 
 private:
     FILE* m_out;

@@ -23,7 +23,8 @@ Factory registerFactory(const QString& progId, Factory factory);
 // Whether `progId` has a factory.
 bool isRegistered(const QString& progId);
 // A new object of `progId`. An identifier without a factory, or a factory that gives nothing,
-// is the failure 429 ("ActiveX component can't create object"), thrown.
+// is the failure 429, thrown. A factory may throw a failure of its own that says what the user
+// is to install.
 std::unique_ptr<QObject> CreateObject(const QString& progId);
 
 } // namespace ObjectRegistry

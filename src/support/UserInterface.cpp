@@ -4,10 +4,17 @@
 
 #include "support/UserInterface.h"
 
+#include "support/CErrHandler.h"
 #include "support/ComponentInfo.h"
+#include "support/SharedState.h"
 
 UserInterface::~UserInterface() = default;
 
 QString UserInterface::effectiveTitle(const QString& title) {
-    return title.isEmpty() ? ComponentInfo::title() : title;
+    if (!title.isEmpty())
+        return title;
+    // The host's title (pAppTitle), which the error handler keeps for its own messages.
+    if (shared().errHandler && !shared().errHandler->appTitle().isEmpty())
+        return shared().errHandler->appTitle();
+    return ComponentInfo::title();
 }

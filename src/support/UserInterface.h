@@ -17,9 +17,12 @@ public:
 
     virtual ~UserInterface();
 
-    // Shows a modal message box. An empty title means the component's title.
-    virtual Answer messageBox(Icon icon, Buttons buttons, const QString& title,
-                              const QString& text) = 0;
+    // Shows a modal message box. An empty title means the component's title. `details` (the
+    // failure's numbers and procedures) stay behind the box's "Show Details" button.
+    Answer messageBox(Icon icon, Buttons buttons, const QString& title, const QString& text,
+                      const QString& details = {}) {
+        return showMessage(icon, buttons, title, text, details);
+    }
     virtual void beep() = 0;
     virtual void setWaitCursor() = 0;
     virtual void setDefaultCursor() = 0;
@@ -30,6 +33,10 @@ public:
     virtual void setClipboardHtml(const QString& html, const QString& text) = 0;
     virtual QString clipboardHtml() = 0;
 
-    // The title a message box shows for `title`.
+    // The title a message box shows for `title`: the host's title when it gave one.
     static QString effectiveTitle(const QString& title);
+
+protected:
+    virtual Answer showMessage(Icon icon, Buttons buttons, const QString& title,
+                               const QString& text, const QString& details) = 0;
 };

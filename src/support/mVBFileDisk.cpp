@@ -176,4 +176,14 @@ QString resolveLetterCase(const QString& path) {
     return result;
 }
 
+QString freeFileName(const QString& folder, const QString& name) {
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString stem = dot < 0 ? name : name.left(dot);
+    const QString extension = dot < 0 ? QString() : name.mid(dot);
+    QString candidate = folder + name;
+    for (int n = 2; QFileInfo::exists(candidate); ++n)
+        candidate = folder + stem + QStringLiteral(" (%1)").arg(n) + extension;
+    return candidate;
+}
+
 } // namespace mVBFileDisk

@@ -30,4 +30,8 @@ QString folderPart(const QString& path);
 // case, looked up folder by folder; `path` itself when it exists as written or nothing matches.
 QString resolveLetterCase(const QString& path);
 
+// `name` in `folder` (which ends in '/'), or with " (2)", " (3)", ... before its extension when
+// that file exists, so that an earlier file is never overwritten.
+QString freeFileName(const QString& folder, const QString& name);
+
 } // namespace mVBFileDisk

@@ -4,6 +4,7 @@
 
 #include "app/DayCommand.h"
 
+#include "app/DayPageText.h"
 #include "app/HostSession.h"
 #include "common/TestEnv.h"
 #include "content/ContentTestData.h"
@@ -70,6 +71,31 @@ TEST(DayCommandParseTest, ArgumentsAndTheirMistakes) {
     EXPECT_FALSE(DayCommand::handles({}));
 }
 
+// The page as text: each case the HTML, the width and the whole text.
+TEST(DayPageTextTest, HeadingsAndParagraphsWrappedToTheWidth) {
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"<H3>Title</H3><H4>Psalm 23</H4><P>The Lord is my shepherd, I shall not want; he makes "
+         "me lie down.</P>",
+         24,
+         "Title\n=====\n\nPsalm 23\n--------\nThe Lord is my shepherd,\nI shall not want; he\n"
+         "makes me lie down.\n"},
+        // Lines that the page breaks stay broken; each is wrapped by itself.
+        {"<P>One line<BR>another<br/>third</P><P>Next</P>", 40,
+         "One line\nanother\nthird\n\nNext\n"},
+        // Style sheets and titles are no text; entities are decoded, control characters not sent.
+        {"<meta charset=\"utf-8\"><Style>P { a: b }</Style><title>x</title><P>A &amp; B&nbsp;"
+         "&#248;&aring; \x1b[2J</P>",
+         40, "A & B \xC3\xB8\xC3\xA5 ?[2J\n"},
+        {"<UL><LI>first</LI><LI>second</LI></UL>", 40, "- first\n\n- second\n"},
+        // One edition's headings are paragraphs of the class Greeting.
+        {"<P class=Greeting>Collect</P><P>Grant</P>", 40, "Collect\n-------\nGrant\n"},
+        // A word longer than the width keeps a line of its own; never narrower than 20.
+        {"<P>a Mahershalalhashbaz b</P>", 5, "a Mahershalalhashbaz\nb\n"},
+    };
+    for (const auto& [html, width, text] : cases)
+        EXPECT_EQ(DayPageText::fromHtml(html, width).toStdString(), std::string(text)) << html;
+}
+
 class DayCommandTest : public TestEnv {
 protected:
     void SetUp() override {
@@ -120,6 +146,11 @@ protected:
                           "</Style>\r\n<H3>") +
                (norwegian ? "10.03.2024" : "3/10/24") + " - " + name + "</H3>\r\n";
     }
+    static QByteArray readingsOfSundayAsText() {
+        return "10.03.2024 - Fourth Sunday in Lent\n==================================\n\n"
+               "First Reading: Num 21:4-9\n-------------------------\nSerpent\n\n"
+               "Gospel: John 3:14-21\n--------------------\n\xC3\x98yne, world\n";
+    }
     static QByteArray readingsOfSunday(bool norwegian = true) {
         return page("Fourth Sunday in Lent", norwegian) +
                "<H4>First Reading: Num 21:4-9</H4>\r\n<P>Serpent</P>\r\n"
@@ -137,14 +168,17 @@ TEST_F(DayCommandTest, PagesListsAndEntries) {
     };
     const QString i = ini;
     const QList<Case> cases = {
-        {{"day", "2024-03-10", "--ini", i, "--edition", "47"}, readingsOfSunday()},
-        {{"day", "2024-03-10", "--ini", i, "--edition", "47", "--entry", "1"}, readingsOfSunday()},
-        {{"day", "2024-03-10", "--ini", i, "--edition", "47", "--entry", "2"},
+        {{"day", "2024-03-10", "--ini", i, "--edition", "47", "--html"}, readingsOfSunday()},
+        {{"day", "2024-03-10", "--html", "--ini", i, "--edition", "47", "--entry", "1"},
+         readingsOfSunday()},
+        {{"day", "2024-03-10", "--ini", i, "--edition", "47", "--entry", "2", "--html"},
          page("s\xC3\xB8ndag") + "<H4>First Reading: Sir 44:1-15</H4>\r\n<P>Famous men</P>\r\n"},
-        {{"day", "2024-03-10", "--ini", i, "--edition", "47", "--kind", "prayers"},
+        {{"day", "2024-03-10", "--ini", i, "--edition", "47", "--kind", "prayers", "--html"},
          page("Fourth Sunday in Lent") + "<H4>Collect of Lent</H4>\r\n<P>Grant</P>\r\n"},
+        // Without --html the page is text to read: headings underlined, text wrapped.
         {{"day", "2024-03-10", "--ini", i, "--edition", "47", "--kind", "prayers", "--entry", "2"},
-         page("s\xC3\xB8ndag") + "<H4>Kollektb\xC3\xB8nn</H4>\r\n"},
+         "10.03.2024 - s\xC3\xB8ndag\n===================\n\nKollektb\xC3\xB8nn\n-----------\n"},
+        {{"day", "2024-03-10", "--ini", i, "--edition", "47"}, readingsOfSundayAsText()},
         // An empty page in words; a date outside the data is an error.
         {{"day", "2024-03-10", "--ini", i, "--kind", "ordo"},
          "The ordo page of 2024-03-10 is empty.\n"},
@@ -153,7 +187,7 @@ TEST_F(DayCommandTest, PagesListsAndEntries) {
          "error: 2024-04-01 is outside the data: the liturgy database Velmarka.MDB covers "
          "2024-03-10 to 2024-03-31"},
         // The edition follows from the liturgy file, whatever the host says.
-        {{"day", "2024-03-10", "--ini", i, "--edition", "1011"}, readingsOfSunday(false)},
+        {{"day", "2024-03-10", "--ini", i, "--edition", "1011", "--html"}, readingsOfSunday(false)},
         {{"day", "2024-03-10", "--ini", i, "--list"},
          "1\t100\tFourth Sunday in Lent\n2\t101\tSunday\n"},
         {{"day", "2024-03-11", "--ini", i, "--list"}, ""},
@@ -167,14 +201,14 @@ TEST_F(DayCommandTest, PagesListsAndEntries) {
         EXPECT_EQ(run(c.arguments), c.output) << c.arguments.join(' ').toStdString();
 }
 
-TEST_F(DayCommandTest, TheProgramPrintsThePageByteForByte) {
+TEST_F(DayCommandTest, TheProgramPrintsThePageByteForByteWithHtml) {
     QProcess process;
     const auto exitCodeOf = [&](const QStringList& arguments) {
         startProgram(process, LC_APP_PROGRAM, arguments);
         EXPECT_TRUE(process.waitForFinished(60000));
         return process.exitCode();
     };
-    EXPECT_EQ(exitCodeOf({"day", "2024-03-10", "--ini", ini, "--edition", "47"}), 0);
+    EXPECT_EQ(exitCodeOf({"day", "2024-03-10", "--ini", ini, "--edition", "47", "--html"}), 0);
     EXPECT_EQ(process.readAllStandardOutput(), readingsOfSunday());
     EXPECT_EQ(process.readAllStandardError(), QByteArray());
     // The page files are gone with the program, and nothing else was left in its folder.
@@ -188,7 +222,7 @@ TEST_F(DayCommandTest, TheProgramPrintsThePageByteForByte) {
     EXPECT_EQ(process.readAllStandardError(),
               "liturgy-calendar: the page kind 'psalms' is not readings, prayers or ordo\n"
               "usage: liturgy-calendar day YYYY-MM-DD [--kind readings|prayers|ordo] [--entry N] "
-              "[--list] [--ini FILE] [--edition CODE] [--server CONNECTION-STRING]\n");
+              "[--list | --html] [--ini FILE] [--edition CODE] [--server CONNECTION-STRING]\n");
 
     EXPECT_EQ(exitCodeOf({"day", "2024-03-10", "--ini", ini, "--entry", "5"}), 1);
     EXPECT_EQ(process.readAllStandardError(),

@@ -9,14 +9,17 @@
 #include "app/HostWindow.h"
 
 #include "SampleDataWriter.h"
+#include "app/FirstStart.h"
 #include "app/HostCommands.h"
 #include "app/HostNotify.h"
 #include "app/SSActiveToolBars.h"
 #include "common/PageText.h"
 #include "common/SqlFile.h"
 #include "common/TestEnv.h"
+#include "support/BuildInfo.h"
 #include "support/OleDate.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -31,6 +34,7 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -153,7 +157,7 @@ TEST_F(HostWindowTest, EachHostServedToolRunsOncePerClick) {
     struct Case {
         const char* id;
         QStringList dialogs;
-        int messages;
+        QStringList messages;
         QStringList urls;
     };
     QUrl search("https://duckduckgo.com/");
@@ -161,10 +165,17 @@ TEST_F(HostWindowTest, EachHostServedToolRunsOncePerClick) {
     query.addQueryItem("q", day);
     search.setQuery(query);
     const QList<Case> cases = {
-        {"ID_ABOUT", {}, 1, {}},
-        {"ID_PAGE_SETUP", {"QPageSetupDialog"}, 0, {}},
-        {"ID_NEW_EMAIL", {}, 0, {"mailto:"}},
-        {"ID_SEARCH_ON_WEB", {}, 0, {search.toString()}},
+        // The host's title and the build's version, never the library's own name.
+        {"ID_ABOUT",
+         {},
+         {QStringLiteral("Liturgy Calendar %1.%2.%3\nThe church year, its readings and prayers.")
+              .arg(buildinfo::kMajor)
+              .arg(buildinfo::kMinor)
+              .arg(buildinfo::kRevision)},
+         {}},
+        {"ID_PAGE_SETUP", {"QPageSetupDialog"}, {}, {}},
+        {"ID_NEW_EMAIL", {}, {}, {"mailto:"}},
+        {"ID_SEARCH_ON_WEB", {}, {}, {search.toString()}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.id);
@@ -177,7 +188,7 @@ TEST_F(HostWindowTest, EachHostServedToolRunsOncePerClick) {
         QTest::mouseClick(window.toolbar()->widgetForAction(tool), Qt::LeftButton);
         QTest::qWait(100);
         EXPECT_EQ(dialogs, c.dialogs);
-        EXPECT_EQ(messages.size(), c.messages);
+        EXPECT_EQ(messages, c.messages);
         QStringList opened;
         for (const QUrl& url : urls.opened)
             opened.append(url.toString());
@@ -240,6 +251,58 @@ TEST_F(HostWindowTest, PageSetupStartsFromTheNextPrint) {
         QTest::qWait(100);
         EXPECT_EQ(shown, c.shown);
         EXPECT_EQ(pageText(window.notify()->pPageLayout()), c.chosen);
+    }
+}
+
+// The first start without a data set: the person is asked, and declining writes nothing; agreeing
+// shows the progress dialog, with the generator's own steps, while the set is written.
+class FirstStartTest : public TestEnv {};
+
+TEST_F(FirstStartTest, OffersTheDefaultDataSetAndShowsItsProgress) {
+    SampleDataOptions options;
+    options.outDir = path("first/liturgy-calendar");
+    options.fromYear = 2025;
+    options.toYear = 2025;
+    struct Case {
+        const char* button; // what the person presses
+        bool created;
+        QString error;
+    };
+    const Case cases[] = {
+        {"Cancel", false,
+         "no data set was created; create it with: make-sample-data --out " + options.outDir},
+        {"&Create", true, QString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        QStringList seen;
+        QTimer person;
+        QObject::connect(&person, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                seen << box->windowTitle() + " | " + box->text();
+                for (QAbstractButton* button : box->buttons())
+                    if (button->text() == QLatin1String(c.button))
+                        QTest::mouseClick(button, Qt::LeftButton);
+            } else if (auto* progress = qobject_cast<QProgressDialog*>(modal)) {
+                const QString shown = progress->windowTitle() + " | " + progress->labelText();
+                if (!seen.contains(shown))
+                    seen << shown;
+            }
+        });
+        person.start(5);
+        QString error;
+        EXPECT_EQ(FirstStart::offer(nullptr, "Liturgy Calendar", options, &error), c.created);
+        person.stop();
+        EXPECT_EQ(error, c.error);
+        EXPECT_EQ(QFileInfo::exists(options.outDir + "/liturgy.ini"), c.created);
+        ASSERT_FALSE(seen.isEmpty());
+        EXPECT_EQ(seen.first(), "Liturgy Calendar | " + FirstStart::question(options.outDir));
+        // While writing, the dialog names the step: the Bible texts are read first.
+        const bool progressShown = std::any_of(seen.begin(), seen.end(), [](const QString& s) {
+            return s.startsWith(FirstStart::progressTitle() + " | Reading the Bible texts");
+        });
+        EXPECT_EQ(progressShown, c.created) << seen.join('\n').toStdString();
     }
 }
 

@@ -162,13 +162,14 @@ TEST_F(FacadeTest, IniFailureGoesToTheHostThatTakesFailuresElseToTheBox) {
         const QString procedure = QStringLiteral("cVoVoruzevUdadudar.mInitialize");
         QStringList boxes;
         for (const auto& box : ui().messageBoxes())
-            boxes << box.title + QStringLiteral(" | ") + box.text;
+            boxes << box.title + QStringLiteral(" | ") + box.text + QStringLiteral(" | ") +
+                         box.details;
         const QStringList expectedTaken = {number + u' ' + procedure + QStringLiteral(": ") +
                                            description};
         const QStringList expectedBoxes = {
-            QStringLiteral("Host | The following error has occurred in procedure: \r\n") +
-            procedure + QStringLiteral(" on line 0\r\nError (") + number + QStringLiteral(") ") +
-            description};
+            QStringLiteral("Host | ") + description +
+            QStringLiteral(" | The following error has occurred in procedure: \r\n") + procedure +
+            QStringLiteral(" on line 0\r\nError (") + number + QStringLiteral(") ") + description};
         EXPECT_EQ(taking.errors, k.takesFailures ? expectedTaken : QStringList());
         EXPECT_EQ(boxes, k.takesFailures ? QStringList() : expectedBoxes);
         EXPECT_EQ(ui().beeps(), k.takesFailures ? 0 : 1);
@@ -223,14 +224,15 @@ TEST_F(FacadeTest, RegistrationWritesAndRemovesTheManifest) {
     EXPECT_TRUE(ComponentRegistration::unregisterLibrary());
     EXPECT_FALSE(QFile::exists(ComponentRegistration::manifestPath()));
     EXPECT_TRUE(ComponentRegistration::unregisterLibrary());
-    // A file where the folder should be: reported, nothing written.
+    // A file where the folder should be: reported (the procedure behind "Show Details"), nothing
+    // written.
     ui().clear();
     ASSERT_TRUE(QDir(path(QStringLiteral("data/Brekka Data as"))).removeRecursively());
     writeFile(QStringLiteral("data/Brekka Data as"), "x");
     EXPECT_FALSE(ComponentRegistration::registerLibrary(QStringLiteral("/x.so")));
     bool named = false;
     for (const auto& box : ui().messageBoxes())
-        named = named || box.text.contains(QStringLiteral("DllRegisterServer"));
+        named = named || box.details.contains(QStringLiteral("DllRegisterServer"));
     EXPECT_TRUE(named);
     EXPECT_FALSE(QFile::exists(ComponentRegistration::manifestPath()));
 

@@ -169,7 +169,7 @@ TEST_F(LiturgyItemTest, HymnsAreRefusedInServerMode) {
     EXPECT_TRUE(i.pHTMData().isEmpty());
     ASSERT_GE(ui().messageBoxes().size(), 2);
     EXPECT_EQ(ui().messageBoxes().front().text,
-              QStringLiteral("SQL not supported in VoVoruzevUdadudar.mADO.fixSQL..."));
+              QStringLiteral("The database server cannot run this request."));
 
     // The other texts are read in server mode through the host's string.
     ui().clear();

@@ -152,7 +152,7 @@ TEST_F(ConnectionPoolTest, AVanishedFileFailsAsBeforeAndItsIdleDatabaseGoes) {
 
     EXPECT_FALSE(connect(m_file));
     ASSERT_EQ(ui().messageBoxes().size(), 1);
-    EXPECT_TRUE(ui().messageBoxes().first().text.endsWith(
+    EXPECT_TRUE(ui().messageBoxes().first().details.endsWith(
         QStringLiteral("Error (-2147467259) Could not find file '%1'.").arg(m_file)));
     const QStringList log = logRecords();
     ASSERT_EQ(log.size(), 2);

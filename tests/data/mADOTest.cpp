@@ -156,12 +156,13 @@ TEST_F(mADOTest, FilesThatCannotBeOpenedFailThroughTheErrorHandlerAndTheLog) {
         ASSERT_EQ(ui().messageBoxes().size(), 1);
         const auto& box = ui().messageBoxes().first();
         EXPECT_EQ(box.icon, Icon::Critical);
-        EXPECT_TRUE(box.text.contains(QStringLiteral("procedure: \r\nmADO.getConnection on line")));
-        EXPECT_TRUE(box.text.endsWith(
+        EXPECT_TRUE(
+            box.details.contains(QStringLiteral("procedure: \r\nmADO.getConnection on line")));
+        EXPECT_TRUE(box.details.endsWith(
             QStringLiteral("Error (%1) %2")
                 .arg(c.description.startsWith(QStringLiteral("Provider")) ? 3706 : -2147467259)
                 .arg(c.description)))
-            << box.text.toStdString();
+            << box.details.toStdString();
         const QStringList log = logRecords();
         ASSERT_EQ(log.size(), records + 2);
         EXPECT_TRUE(log[records].startsWith(QStringLiteral("\tmADO.getConnection\tError (")));
@@ -315,7 +316,7 @@ TEST_F(mADOTest, FixSQLRefusesAccessOnlyStatementsInServerMode) {
     EXPECT_EQ(mADO::fixSQL(sql, -1), QString());
     ASSERT_EQ(ui().messageBoxes().size(), 2);
     EXPECT_EQ(ui().messageBoxes().first().text,
-              QStringLiteral("SQL not supported in VoVoruzevUdadudar.mADO.fixSQL..."));
+              QStringLiteral("The database server cannot run this request."));
     EXPECT_EQ(ui().messageBoxes().first().buttons, UserInterface::Buttons::Ok);
     ui().clear();
     EXPECT_EQ(mADO::fixSQL(sql, 1), QString());

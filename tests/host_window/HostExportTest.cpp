@@ -143,7 +143,12 @@ TEST_F(HostExportTest, DayPageIntoTheWordProcessor) {
          "the lips of babes/because of your adversaries.\nGospel: John 2:13-22\nZeal for your "
          "house will consume me."_s,
          {}},
-        {"no word processor", {}, {}, {}, {u"MS Word cannot be initialized properly..."_s}},
+        {"no word processor",
+         {},
+         {},
+         {},
+         {u"No program for OpenDocument text documents is installed. Install LibreOffice Writer or "
+          "choose one with your desktop's file settings."_s}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -232,13 +237,16 @@ TEST_F(HostExportTest, SendTheDayPage) {
         ASSERT_TRUE(f.setFileTime(now().addSecs(-age * 3600), QFileDevice::FileModificationTime));
     }
     EXPECT_TRUE(window->doSend(u"ID_SEND"_s));
-    const QString copy = folder + u"Readings 5 Mar 2024 - Tuesday in Lent 3.html"_s;
+    const QString name = u"Readings 5 Mar 2024 - Tuesday in Lent 3.html"_s;
+    const QString copy = folder + name;
     const QList<QStringList> sent = {{u"--subject"_s, u"Readings 3/5/24 - Tuesday in Lent 3"_s,
-                                      u"--body"_s, u" "_s, u"--attach"_s, copy}};
+                                      u"--body"_s,
+                                      u"Readings 3/5/24 - Tuesday in Lent 3\n\nThe page is "
+                                      "attached: open it in a web browser to read or print it."_s,
+                                      u"--attach"_s, copy}};
     EXPECT_EQ(fakes.runs(u"xdg-email"_s), sent);
     EXPECT_EQ(readFile(copy), readFile(page.assembly().TempPath() + page.LocationName()));
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files),
-              QStringList({u"Readings 5 Mar 2024 - Tuesday in Lent 3.html"_s, u"recent.html"_s}));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({name, u"recent.html"_s}));
     // A blank page has no file to send.
     page.navigate(u"About:Blank"_s);
     EXPECT_FALSE(window->doSend(u"ID_SEND"_s));
@@ -247,6 +255,97 @@ TEST_F(HostExportTest, SendTheDayPage) {
     EXPECT_FALSE(window->doSend(u"ID_SEND"_s));
     EXPECT_EQ(fakes.runs(u"xdg-email"_s), sent);
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
+}
+
+// Every failure of exporting and sending names what a user installs or does here, in the box's
+// text and behind "Show Details" alike: never a Windows product or the library's own name. Without
+// a mail program the page is offered as a file to attach by hand.
+TEST_F(HostExportTest, FailuresNameWhatThisDesktopHas) {
+    const QString noWriter =
+        u"No program for OpenDocument text documents is installed. Install "
+        "LibreOffice Writer or choose one with your desktop's file settings."_s;
+    const QString noMail = u"No mail program is set up on this computer, so the page cannot be "
+                           "sent from here.\r\nSave the page as a file to attach to a message by "
+                           "hand?"_s;
+    const QString saved = exportFolder() + u"Readings 5 Mar 2024 - Tuesday in Lent 3.html"_s;
+    enum class Act { DayToWriter, MonthToWriter, Send };
+    struct Case {
+        const char* name;
+        Act act;
+        QString handler; // what xdg-mime names for OpenDocument text
+        int openExit;
+        UserInterface::Answer answer;
+        QStringList texts; // each box as "title | text"
+        QStringList files; // in the export folder afterwards
+    };
+    const Case cases[] = {
+        {"day page, no word processor",
+         Act::DayToWriter,
+         {},
+         0,
+         UserInterface::Answer::Ok,
+         {u"Liturgy Calendar | "_s + noWriter},
+         {}},
+        {"month, no word processor",
+         Act::MonthToWriter,
+         {},
+         0,
+         UserInterface::Answer::Ok,
+         {u"Liturgy Calendar | "_s + noWriter},
+         {}},
+        {"month, the word processor does not start",
+         Act::MonthToWriter,
+         u"writer.desktop"_s,
+         4,
+         UserInterface::Answer::Ok,
+         {u"Liturgy Calendar | "_s + noWriter + u" ("_s + exportFolder() +
+          u"March 2024 2024-03-05.odt)"_s},
+         {u"March 2024 2024-03-05.odt"_s}},
+        {"send, no mail program, not saved",
+         Act::Send,
+         {},
+         3,
+         UserInterface::Answer::No,
+         {u"Liturgy Calendar | "_s + noMail},
+         {}},
+        {"send, no mail program, saved",
+         Act::Send,
+         {},
+         3,
+         UserInterface::Answer::Yes,
+         {u"Liturgy Calendar | "_s + noMail,
+          u"Liturgy Calendar | The page is saved as "_s + saved +
+              u". Attach it to a message in your mail program."_s},
+         {QFileInfo(saved).fileName()}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(exportFolder()).removeRecursively();
+        FakePrograms fakes(path(u"bin-"_s + QString::number(int(&c - cases))));
+        fakes.add(u"xdg-open"_s, c.openExit);
+        fakes.add(u"xdg-email"_s, 3);
+        fakes.add(u"xdg-mime"_s, 0, c.handler);
+        readings();
+        ui().clear();
+        ui().setAnswer(c.answer);
+        if (c.act == Act::MonthToWriter)
+            window->onPaneAction(HostInteraction::PaneHidden, 4);
+        if (c.act == Act::Send)
+            window->doSend(u"ID_SEND"_s);
+        else
+            window->openInMSWord();
+        QStringList texts;
+        for (const auto& box : ui().messageBoxes()) {
+            texts << box.title + u" | "_s + box.text;
+            for (const char* word : {"ActiveX", "MS Word", "Word.Application", "VoVoruzevUdadudar"})
+                EXPECT_FALSE((box.title + box.text + box.details).contains(QLatin1String(word)))
+                    << word;
+        }
+        EXPECT_EQ(texts, c.texts);
+        EXPECT_EQ(exported(), c.files);
+        ui().setAnswer(UserInterface::Answer::Ok);
+        window.reset();
+    }
 }
 
 // A month export that a host serves itself, with exactly the six members the window sets: it

@@ -101,9 +101,9 @@ TEST_F(PrintTest, CalendarsAndDayPagesOnPdf) {
         verses += QStringLiteral("<p>Verse %1 of the psalm.</p>").arg(i);
         twoPages.append(QStringLiteral("Verse %1 of the psalm.").arg(i));
         if (i == 35)
-            twoPages << QStringLiteral("VoVoruzevUdadudar | 1/2") << QStringLiteral("| 3/5/24");
+            twoPages << QStringLiteral("Liturgy Calendar | 1/2") << QStringLiteral("| 3/5/24");
     }
-    twoPages << QStringLiteral("VoVoruzevUdadudar | 2/2");
+    twoPages << QStringLiteral("Liturgy Calendar | 2/2");
     // The month's grid and the week's rows, without the neighbouring months' days in the week.
     const QStringList grid = {"Sun | Mon | Tue | Wed Thu Fri Sat",
                               "25 | 26 | 27 | 28 29 1 | 2",
@@ -117,7 +117,7 @@ TEST_F(PrintTest, CalendarsAndDayPagesOnPdf) {
                               "Palm Sunday"};
     const QString landscape = QStringLiteral("Page size: 842 x 595 pts (A4)");
     const QString portrait = QStringLiteral("Page size: 595 x 842 pts (A4)");
-    const QString dayTitle = QStringLiteral("Title: VoVoruzevUdadudar Sunday, March 10, 2024");
+    const QString dayTitle = QStringLiteral("Title: Liturgy Calendar Sunday, March 10, 2024");
     const QString footer = QStringLiteral("Date of print: Tuesday, March 5, 2024");
     struct Case {
         QString name;
@@ -160,7 +160,7 @@ TEST_F(PrintTest, CalendarsAndDayPagesOnPdf) {
         {QStringLiteral("one page"),
          dayPage(QStringLiteral("<h1>First reading</h1><p>In the beginning.</p>")),
          {dayTitle, "Pages: 1", portrait},
-         {"| 3/5/24", "First reading", "In the beginning.", "VoVoruzevUdadudar 1/1"}},
+         {"| 3/5/24", "First reading", "In the beginning.", "Liturgy Calendar 1/1"}},
         {QStringLiteral("two pages"), dayPage(verses), {dayTitle, "Pages: 2", portrait}, twoPages},
     };
     for (const Case& c : cases) {
@@ -366,7 +366,7 @@ TEST_F(PrintTest, PrintCommandSetsUpThePreviewOrPrintsTheDayPage) {
          0,
          QVariant(),
          {},
-         QStringLiteral("QPrintPreviewDialog fHoster 'VoVoruzevUdadudar Tuesday, March 5, 2024'")},
+         QStringLiteral("QPrintPreviewDialog fHoster 'Liturgy Calendar Tuesday, March 5, 2024'")},
     };
     int made = 0;
     const ObjectRegistry::Factory previous =

@@ -283,7 +283,7 @@ TEST_F(HostWindowTest, TheHostsToolbarIsTakenOnlyWhenItIsAQToolBar) {
         EXPECT_EQ(tool->isEnabled(), kind == Kind::Toolbar);
         QStringList texts;
         for (const auto& box : ui().messageBoxes())
-            texts.append(box.text.split(QStringLiteral("\r\n")).last());
+            texts.append(box.details.split(QStringLiteral("\r\n")).last());
         EXPECT_EQ(texts, *message ? QStringList{QString::fromUtf8(message)} : QStringList());
         if (kind == Kind::Toolbar)
             w.mFreeToolbar();

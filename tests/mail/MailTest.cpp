@@ -44,15 +44,16 @@ TEST_F(MailTest, ComposeThroughTheMailClientOrTheDesktop) {
         QList<QStringList> mailRuns;
         QList<QStringList> openRuns;
         int messages;
+        bool noMailProgram; // the caller is to tell the user
     };
     const Case cases[] = {
-        {"client composes", 0, 0, true, {composed}, {}, 0},
-        {"no client configured", 3, 0, false, {composed}, {}, 0},
-        {"client gives up", 4, 0, false, {composed}, {}, 0},
-        {"attachment refused", 2, 0, false, {composed}, {}, 1},
-        {"no xdg-email: mailto", -1, 0, true, {}, {requested}, 0},
-        {"no xdg-email, desktop fails", -1, 4, false, {}, {requested}, 0},
-        {"nothing installed", -1, -1, false, {}, {}, 0},
+        {"client composes", 0, 0, true, {composed}, {}, 0, false},
+        {"no client configured", 3, 0, false, {composed}, {}, 0, true},
+        {"client gives up", 4, 0, false, {composed}, {}, 0, false},
+        {"attachment refused", 2, 0, false, {composed}, {}, 1, false},
+        {"no xdg-email: mailto", -1, 0, true, {}, {requested}, 0, false},
+        {"no xdg-email, desktop fails", -1, 4, false, {}, {requested}, 0, true},
+        {"nothing installed", -1, -1, false, {}, {}, 0, true},
     };
     int n = 0;
     for (const Case& c : cases) {
@@ -71,6 +72,7 @@ TEST_F(MailTest, ComposeThroughTheMailClientOrTheDesktop) {
         EXPECT_EQ(fakes.runs(u"xdg-email"_s), c.mailRuns);
         EXPECT_EQ(fakes.runs(u"xdg-open"_s), c.openRuns);
         EXPECT_EQ(ui().messageBoxes().size(), c.messages);
+        EXPECT_EQ(mail.noMailProgram(), c.noMailProgram);
         EXPECT_EQ(MAPISession::openCount(), 0) << "a session was left open";
     }
 }

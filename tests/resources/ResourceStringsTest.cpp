@@ -19,9 +19,11 @@ struct Entry {
 
 const Entry kEntries[] = {
     {1001, "Month", "Måned"},
-    {1007, "MS Word cannot be initialized properly...",
-     "Det oppnås ikke kontakt med MS Word. Sjekk at programmet er installert og kan startes på "
-     "maskinen."},
+    {1007,
+     "No program for OpenDocument text documents is installed. Install LibreOffice Writer or "
+     "choose one with your desktop's file settings.",
+     "Det er ikke installert noe program for OpenDocument-tekstdokumenter. Installer LibreOffice "
+     "Writer eller velg et program i skrivebordets filinnstillinger."},
     {1012, "Liturgy         ", "Gudstjeneste"}, // nine trailing blanks
 };
 

@@ -23,7 +23,7 @@ struct ReportFacts {
     qint32 line = 0;
     QString currentOperation = {};
     bool expanded = true;
-    QString title = u"VoVoruzevUdadudar"_s;
+    QString title = u"Liturgy Calendar"_s;
 };
 
 QByteArray expectedReport(const ReportFacts& r) {
@@ -43,13 +43,13 @@ QByteArray expectedReport(const ReportFacts& r) {
     if (r.expanded) {
         out += crlf({QString(), u"Additional Information"_s, u"----------------------"_s,
                      u"Current Directory: "_s + QDir::currentPath(),
-                     u"App Title: VoVoruzevUdadudar"_s, u"App CompanyName: Brekka Data as"_s,
+                     u"App Title: Liturgy Calendar"_s, u"App CompanyName: Brekka Data as"_s,
                      u"App Major: "_s + QString::number(buildinfo::kMajor),
                      u"App Minor: "_s + QString::number(buildinfo::kMinor),
                      u"App Revision: "_s + QString::number(buildinfo::kRevision),
                      // The folder as the module's path, without a trailing separator.
                      u"App Path: "_s + r.componentFolder.chopped(1),
-                     u"App ProductName: VoVoruzevUdadudar"_s});
+                     u"App ProductName: Liturgy Calendar"_s});
     }
     return out;
 }
@@ -85,9 +85,11 @@ TEST_F(ErrHandlerTest, FailureThreeDeepWritesReportMessageAndLogRecord) {
     const auto& box = ui().messageBoxes().at(0);
     EXPECT_EQ(box.icon, Icon::Critical);
     EXPECT_EQ(box.buttons, Buttons::Ok);
-    EXPECT_EQ(box.title, u"VoVoruzevUdadudar"_s);
-    EXPECT_EQ(box.text, u"The following error has occurred in procedure: \r\n"
-                        "mADO.getConnection on line 0\r\nError (9) Subscript out of range"_s);
+    EXPECT_EQ(box.title, u"Liturgy Calendar"_s);
+    // The box says what failed; the procedure and the numbers are behind "Show Details".
+    EXPECT_EQ(box.text, u"Subscript out of range"_s);
+    EXPECT_EQ(box.details, u"The following error has occurred in procedure: \r\n"
+                           "mADO.getConnection on line 0\r\nError (9) Subscript out of range"_s);
     EXPECT_BYTES_EQ(readFile(logFile()),
                     logBanner(u"3/5/24"_s) +
                         logLine(u"\tmADO.getConnection\tError (9) Subscript out of range"_s));
@@ -96,6 +98,7 @@ TEST_F(ErrHandlerTest, FailureThreeDeepWritesReportMessageAndLogRecord) {
     const CErrHandler& h = errHandler();
     EXPECT_EQ(h.Destination().toString(), reportPath());
     EXPECT_EQ(h.lastErrorNumber(), 9);
+    EXPECT_EQ(h.appTitle(), u"Liturgy Calendar"_s);
     EXPECT_EQ(stackOf(h, 5), u"0"_s);
 
     // ClearLog deletes the report, not the log, and succeeds when there is none.
@@ -150,12 +153,17 @@ TEST_F(ErrHandlerTest, ReportAndMessageFollowTheSettings) {
                             c.line,
                             c.currentOperation,
                             c.expanded,
-                            c.title.isEmpty() ? u"VoVoruzevUdadudar"_s : c.title};
+                            c.title.isEmpty() ? u"Liturgy Calendar"_s : c.title};
         EXPECT_BYTES_EQ(readFile(reportPath()), expectedReport(r));
         ASSERT_EQ(ui().messageBoxes().size(), 1);
         EXPECT_EQ(ui().messageBoxes()[0].title, r.title);
-        EXPECT_EQ(ui().messageBoxes()[0].text, expectedMessage(u"cFillCalendar.mFill"_s, c.line, 13,
-                                                               c.description, c.currentOperation));
+        EXPECT_EQ(ui().messageBoxes()[0].text,
+                  c.currentOperation.isEmpty()
+                      ? c.description
+                      : c.description + u"\r\nCurrent Operation: "_s + c.currentOperation);
+        EXPECT_EQ(ui().messageBoxes()[0].details,
+                  expectedMessage(u"cFillCalendar.mFill"_s, c.line, 13, c.description,
+                                  c.currentOperation));
         EXPECT_EQ(h.lastErrorDescription(), c.description);
         EXPECT_EQ(h.lastErrorLine(), c.line);
     }
@@ -203,7 +211,7 @@ TEST_F(ErrHandlerTest, EventsSurroundTheReportAndTheMessageAndFlagsSkipThem) {
         EXPECT_EQ(seen, expected);
         EXPECT_BYTES_EQ(readFile(logFile()), cancel ? QByteArray() : log);
         EXPECT_EQ(h.lastErrorProcedure(), u"m.p"_s);
-        EXPECT_EQ(h.appTitle(), u"VoVoruzevUdadudar"_s);
+        EXPECT_EQ(h.appTitle(), u"Liturgy Calendar"_s);
     }
     EXPECT_TRUE(ui().calls().isEmpty());
     EXPECT_FALSE(QFile::exists(reportPath()));
@@ -217,7 +225,8 @@ TEST_F(ErrHandlerTest, HandleErrorExHandlesTheCurrentFailureAndIgnoresItsArgumen
     h.Pop();
     EXPECT_EQ(h.lastErrorNumber(), 76);
     ASSERT_EQ(ui().messageBoxes().size(), 1);
-    EXPECT_EQ(ui().messageBoxes()[0].text, expectedMessage(u"m.p"_s, 12, 76, u"Path not found"_s));
+    EXPECT_EQ(ui().messageBoxes()[0].details,
+              expectedMessage(u"m.p"_s, 12, 76, u"Path not found"_s));
 
     // Without a failure the report says number 0 and names no procedure.
     shared().errHandler.reset();
@@ -418,7 +427,7 @@ TEST_F(ErrHandlerTest, WhatCannotBeWrittenIsLeftOutAndTheMessageIsStillShown) {
         const auto& boxes = ui().messageBoxes();
         EXPECT_TRUE(std::any_of(boxes.begin(), boxes.end(), [](const auto& b) {
             return b.icon == Icon::Critical &&
-                   b.text == expectedMessage(u"m.p"_s, 0, 6, u"Overflow"_s);
+                   b.details == expectedMessage(u"m.p"_s, 0, 6, u"Overflow"_s);
         }));
     }
 }
@@ -437,7 +446,7 @@ TEST_F(ErrHandlerTest, FailuresCarryTheClassicNumbersAndTexts) {
         {Failure::fileNotFound(named), 53, "File not found: "},
         {Failure::pathFileAccess(named), 75, "Path/File access error: "},
         {Failure::pathNotFound(named), 76, "Path not found: "},
-        {Failure::cannotCreateObject(named), 429, "ActiveX component can't create object: "},
+        {Failure::cannotCreateObject(named), 429, "A part of the program cannot be started: "},
         {Failure::memberNotSupported(named), 438,
          "Object doesn't support this property or method: "},
     };

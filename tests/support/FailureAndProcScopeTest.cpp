@@ -35,7 +35,8 @@ TEST_F(ProcScopeTest, FailureBecomesHandleErrorAndDefaultResult) {
         EXPECT_EQ(failingProcedure(f), 7);
         EXPECT_EQ(errHandler().pCurStackPointer(), 0);
         EXPECT_EQ(ui().calls(), (QStringList{u"beep"_s, u"messageBox"_s}));
-        EXPECT_EQ(ui().messageBoxes().value(0).text,
+        EXPECT_EQ(ui().messageBoxes().value(0).text, f.description());
+        EXPECT_EQ(ui().messageBoxes().value(0).details,
                   expectedMessage(u"mTest.failing"_s, f.line(), f.number(), f.description()));
     }
 }

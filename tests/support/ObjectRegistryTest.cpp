@@ -96,9 +96,9 @@ TEST_F(ObjectRegistryTest, CreatesByIdentifierWithoutRegardToCase) {
     ui().clear();
     EXPECT_EQ(failureOf([] { ObjectRegistry::CreateObject(u"Word.Application"_s); }), 429);
     EXPECT_EQ(errHandler().lastErrorProcedure(), u"mTest.caller"_s);
-    EXPECT_EQ(ui().messageBoxes().value(0).text,
+    EXPECT_EQ(ui().messageBoxes().value(0).details,
               expectedMessage(u"mTest.caller"_s, 0, 429,
-                              u"ActiveX component can't create object: Word.Application"_s));
+                              u"A part of the program cannot be started: Word.Application"_s));
 }
 
 TEST_F(ObjectRegistryTest, MissingOrFailingMembersAre438AndNothingIsCreated) {
@@ -131,10 +131,10 @@ TEST_F(ObjectRegistryTest, MissingOrFailingMembersAre438AndNothingIsCreated) {
     EXPECT_EQ(probe.pNumber(), 0);
     EXPECT_TRUE(probe.removed.isEmpty());
     EXPECT_EQ(probe.resolved, 0);
-    EXPECT_TRUE(ui().messageBoxes().back().text.endsWith(
+    EXPECT_TRUE(ui().messageBoxes().back().details.endsWith(
         QStringLiteral("Error (91) Object variable or With block variable not set: "
                        "Probe.pChild")))
-        << ui().messageBoxes().back().text.toStdString();
+        << ui().messageBoxes().back().details.toStdString();
 }
 
 TEST_F(ObjectRegistryTest, PropertiesAndMethodsByNameWithConvertedValues) {

@@ -50,8 +50,8 @@ TEST_F(UserInterfaceTest, HeadlessMessageBoxesAreWrittenAndRecorded) {
     // One line per box; a line break inside the text may reach the stream as LF alone.
     const QByteArray out1 = written(out.get());
     const QByteArray first = "Cendra: Error (9) Subscript out of range\n";
-    EXPECT_TRUE(out1 == first + "VoVoruzevUdadudar: Første linje\r\nandre\n" ||
-                out1 == first + "VoVoruzevUdadudar: Første linje\nandre\n")
+    EXPECT_TRUE(out1 == first + "Liturgy Calendar: Første linje\r\nandre\n" ||
+                out1 == first + "Liturgy Calendar: Første linje\nandre\n")
         << out1.toStdString();
     ASSERT_EQ(headless.messageBoxes().size(), 2);
     EXPECT_EQ(headless.messageBoxes()[0].icon, Icon::Critical);
@@ -59,8 +59,16 @@ TEST_F(UserInterfaceTest, HeadlessMessageBoxesAreWrittenAndRecorded) {
     EXPECT_EQ(headless.messageBoxes()[0].title, u"Cendra"_s);
     EXPECT_EQ(headless.messageBoxes()[1].icon, Icon::Question);
     EXPECT_EQ(headless.messageBoxes()[1].buttons, Buttons::YesNo);
-    EXPECT_EQ(headless.messageBoxes()[1].title, u"VoVoruzevUdadudar"_s);
+    EXPECT_EQ(headless.messageBoxes()[1].title, u"Liturgy Calendar"_s);
     EXPECT_EQ(headless.messageBoxes()[1].text, u"Første linje\r\nandre"_s);
+}
+
+TEST_F(UserInterfaceTest, ABoxWithoutATitleTakesTheHostsOrTheProductsName) {
+    EXPECT_EQ(UserInterface::effectiveTitle(QString()), u"Liturgy Calendar"_s);
+    EXPECT_EQ(UserInterface::effectiveTitle(u"Cendra"_s), u"Cendra"_s);
+    // The host's title, once the component has it, stands for the empty one.
+    errHandler().setAppTitle(u"Cendra"_s);
+    EXPECT_EQ(UserInterface::effectiveTitle(QString()), u"Cendra"_s);
 }
 
 TEST_F(UserInterfaceTest, AFreshEnvironmentHasAHeadlessInterfaceAndTheRealClock) {

@@ -12,13 +12,13 @@
 #include "day_page/ui/fThisDay.h"
 #include "host_window/mLateBound.h"
 #include "resources/ResourceStrings.h"
-#include "support/ComponentInfo.h"
 #include "support/LateBinding.h"
 #include "support/ObjectRegistry.h"
 #include "support/OleDate.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
 #include "support/SystemFormats.h"
+#include "support/UserInterface.h"
 
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -154,11 +154,13 @@ void HostPrinting::offerNextPageLayout(QObject* notify, bool dayPage) {
 }
 
 void HostPrinting::setUpBrowserHeader(cBrowserHeader& header, fThisDay& page) {
+    // The host's title names the paper and the file, as the window's title does.
+    const QString title = UserInterface::effectiveTitle(page.pAppTitle());
     header.setHeader(QStringLiteral("&b&b&D"));
-    header.setFooter(ComponentInfo::title() + QStringLiteral("&b&b&p/&P"));
+    header.setFooter(title + QStringLiteral("&b&b&p/&P"));
     header.setWebBrowser(page.WebBrowser1());
     header.setDocumentName(
-        ComponentInfo::title() + QLatin1Char(' ') +
+        title + QLatin1Char(' ') +
         SystemFormats::longDate(OleDate::toDate(page.pDate()), ResourceStrings::locale()));
 }
 

@@ -61,13 +61,14 @@ UserInterface::Answer answerOf(int button) {
 
 } // namespace
 
-UserInterface::Answer QtUserInterface::messageBox(Icon icon, Buttons buttons, const QString& title,
-                                                  const QString& text) {
+UserInterface::Answer QtUserInterface::showMessage(Icon icon, Buttons buttons, const QString& title,
+                                                   const QString& text, const QString& details) {
     // A message must be readable with the pointer it came with; show the arrow meanwhile.
     if (m_wait)
         QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     QMessageBox box(qtIcon(icon), effectiveTitle(title), text, qtButtons(buttons),
                     QApplication::activeWindow());
+    box.setDetailedText(details);
     const int button = box.exec();
     if (m_wait)
         QGuiApplication::restoreOverrideCursor();

@@ -10,8 +10,6 @@
 // and the clipboard of Qt Widgets.
 class QtUserInterface : public UserInterface {
 public:
-    Answer messageBox(Icon icon, Buttons buttons, const QString& title,
-                      const QString& text) override;
     void beep() override;
     void setWaitCursor() override;
     void setDefaultCursor() override;
@@ -19,6 +17,10 @@ public:
     QString clipboardText() override;
     void setClipboardHtml(const QString& html, const QString& text) override;
     QString clipboardHtml() override;
+
+protected:
+    Answer showMessage(Icon icon, Buttons buttons, const QString& title, const QString& text,
+                       const QString& details) override;
 
 private:
     bool m_wait = false;
