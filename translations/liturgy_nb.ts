@@ -324,6 +324,13 @@ Kirkeåret med tekster og bønner.
     </message>
 </context>
 <context>
+    <name>ToolBarOverflow</name>
+    <message>
+        <source>More tools</source>
+        <translation>Flere verktøy</translation>
+    </message>
+</context>
+<context>
     <name>WeekCalendarView</name>
     <message>
         <source>Week calendar</source>

@@ -4,6 +4,8 @@
 
 #include "controls/ui/ToolBarOverflow.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -15,10 +17,42 @@ QToolButton* ToolBarOverflow::button(const QToolBar* bar) {
                                         Qt::FindDirectChildrenOnly);
 }
 
+namespace {
+
+void nameButton(QToolButton* more) {
+    const QString text = QCoreApplication::translate("ToolBarOverflow", "More tools");
+    more->setAccessibleName(text);
+    more->setToolTip(text);
+}
+
+// Names the button again when the edition's language comes or goes.
+class Renamer : public QObject {
+public:
+    explicit Renamer(QToolButton* more) : QObject(more), m_more(more) {
+        more->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_more && event->type() == QEvent::LanguageChange)
+            nameButton(m_more);
+        return false;
+    }
+
+private:
+    QToolButton* m_more;
+};
+
+} // namespace
+
 void ToolBarOverflow::name(const QToolBar* bar) {
     QToolButton* more = button(bar);
     if (!more)
         return;
-    more->setAccessibleName(QToolBar::tr("More tools"));
-    more->setToolTip(QToolBar::tr("More tools"));
+    nameButton(more);
+    // Named once more for each call; followed once.
+    if (more->property("lcRenamed").toBool())
+        return;
+    more->setProperty("lcRenamed", true);
+    new Renamer(more);
 }
