@@ -155,7 +155,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             request.iniFile = ini;
             request.json = in.byte() % 2 == 0;
             (void)MonthCommand::run(request, session, false);
-            (void)WeekCommand::run(request, session, false);
+            (void)WeekCommand::run(request, session);
             DayCommand::Request day;
             day.iniFile = ini;
             day.date = kMonth.addDays(in.number(-7, 40));
