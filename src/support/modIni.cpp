@@ -173,9 +173,19 @@ QByteArray withValue(const QByteArray& text, const QString& section, const QStri
 bool isUtf16(const QByteArray& text) {
     if (text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF"))
         return true;
-    // Without a mark, the first line's ASCII letters each come with a zero byte.
-    const QByteArray head = text.left(64);
-    return head.size() >= 4 && head.count('\0') * 3 >= head.size();
+    // Without a mark: every letter of the start with a zero byte beside it, on the same side.
+    const qsizetype pairs = qMin<qsizetype>(text.size(), 64) / 2;
+    if (pairs < 4)
+        return false;
+    bool little = true;
+    bool big = true;
+    for (qsizetype i = 0; i < pairs; ++i) {
+        const char first = text[2 * i];
+        const char second = text[2 * i + 1];
+        little = little && first != 0 && second == 0;
+        big = big && first == 0 && second != 0;
+    }
+    return little || big;
 }
 
 bool isUtf16File(const QString& iniFile) {
@@ -214,10 +224,12 @@ bool writeChecked(const QString& iniFile, const QString& section, const QString&
     // A file that exists but cannot be read must not be replaced by one holding a single key.
     if (!disk.readFile(path, &text) && disk.exists(path))
         return false;
-    // Lines of UTF-8 among UTF-16 ones would spoil the file for its editor and for us.
-    if (isUtf16(text))
+    // Lines of UTF-8 among UTF-16 ones would spoil the file for its editor and for us; and
+    // names of zero bytes would make a file that reads as UTF-16.
+    const QByteArray updated = withValue(text, section, key, value);
+    if (isUtf16(text) || isUtf16(updated))
         return false;
-    result = disk.writeWhole(path, withValue(text, section, key, value));
+    result = disk.writeWhole(path, updated);
     return result == DiskInterface::WriteResult::Written;
 }
 
