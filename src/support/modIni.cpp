@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
+#include <QStringDecoder>
 
 namespace {
 
@@ -40,6 +41,13 @@ QList<Line> splitLines(const QByteArray& text) {
     return lines;
 }
 
+// UTF-8 as written: a byte-order mark inside a line is a character of its name or value (the
+// plain conversion would drop one at the start of the piece).
+QString decoded(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return utf8.decode(bytes);
+}
+
 // The section name of a header line ("[name]"), or a null string for any other line.
 QString sectionOf(const QByteArray& line) {
     const QByteArray t = line.trimmed();
@@ -48,7 +56,7 @@ QString sectionOf(const QByteArray& line) {
     const qsizetype close = t.indexOf(']');
     if (close < 0)
         return {};
-    return QString::fromUtf8(t.mid(1, close - 1)).trimmed();
+    return decoded(t.mid(1, close - 1)).trimmed();
 }
 
 // The key of a key line ("key=value"), or a null string.
@@ -59,11 +67,11 @@ QString keyOf(const QByteArray& line) {
     const qsizetype eq = t.indexOf('=');
     if (eq <= 0)
         return {};
-    return QString::fromUtf8(t.left(eq)).trimmed();
+    return decoded(t.left(eq)).trimmed();
 }
 
 QString valueOf(const QByteArray& line) {
-    QString value = QString::fromUtf8(line.mid(line.indexOf('=') + 1)).trimmed();
+    QString value = decoded(line.mid(line.indexOf('=') + 1)).trimmed();
     // A value in matching quotes reads without them, as the private-profile reader does.
     if (value.size() >= 2 &&
         ((value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"'))) ||
