@@ -64,7 +64,8 @@ bool cResolveFolders::createBrekkaDataFolders(const QString& base) {
     for (const QString& folder : chain) {
         if (QFileInfo(folder).isDir())
             continue;
-        if (!QDir().mkdir(folder)) {
+        // Another writer may make it between the look and the making: then it is there.
+        if (!QDir().mkdir(folder) && !QFileInfo(folder).isDir()) {
             errHandler().showFailure(
                 76, QStringLiteral("createBrekkaDataFolders: Path not found: ") + folder,
                 QStringLiteral("cResolveFolders.createBrekkaDataFolders"));
