@@ -9,7 +9,6 @@
 #include "app/HostWindow.h"
 
 #include "SampleDataWriter.h"
-#include "SampleSet.h"
 #include "app/FirstStart.h"
 #include "app/HostCommands.h"
 #include "app/HostNotify.h"
@@ -38,6 +37,7 @@
 #include <QProgressDialog>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -58,13 +58,24 @@ public Q_SLOTS:
 // The set is generated once for all tests: one year is enough for the dates clicked.
 class HostWindowTest : public TestEnv {
 protected:
-    static void SetUpTestSuite() { s_set = new SampleSet(2024, 2024); }
-    static void TearDownTestSuite() { delete s_set; }
-    static SampleSet* s_set;
+    static void SetUpTestSuite() {
+        s_dir = new QTemporaryDir;
+        s_error = new QString;
+        SampleDataOptions options;
+        options.outDir = s_dir->path() + QStringLiteral("/set");
+        options.fromYear = 2024;
+        options.toYear = 2024;
+        SampleDataWriter writer(options, [](const QString&) {});
+        s_ok = writer.run(s_error);
+    }
+    static void TearDownTestSuite() {
+        delete s_dir;
+        delete s_error;
+    }
 
     void SetUp() override {
         TestEnv::SetUp();
-        ASSERT_TRUE(s_set->ok()) << s_set->error().toStdString();
+        ASSERT_TRUE(s_ok) << s_error->toStdString();
         // Off screen nobody answers a message box: each one is recorded and closed.
         answerMessageBoxes();
     }
@@ -74,9 +85,13 @@ protected:
         TestEnv::TearDown();
     }
 
+    static QString setFile(const QString& name) {
+        return s_dir->path() + QStringLiteral("/set/") + name;
+    }
+
     bool openWindow(HostWindow& window, const QDate& start) {
         HostWindow::Options options;
-        options.iniFile = s_set->iniFile();
+        options.iniFile = setFile(SampleDataWriter::iniFileName());
         options.edition = 1;
         options.date = start;
         QString error;
@@ -105,9 +120,14 @@ private:
     }
 
     QTimer m_answer;
+    static QTemporaryDir* s_dir;
+    static QString* s_error;
+    static bool s_ok;
 };
 
-SampleSet* HostWindowTest::s_set = nullptr;
+QTemporaryDir* HostWindowTest::s_dir = nullptr;
+QString* HostWindowTest::s_error = nullptr;
+bool HostWindowTest::s_ok = false;
 
 } // namespace
 
@@ -362,7 +382,7 @@ TEST_F(HostWindowTest, FileExportCalendarWritesTheChosenKindsOfTheRange) {
     // without a name under its weekday.
     QStringList expected;
     for (const QVariantList& row :
-         SqlFile::rows(s_set->file("Brastelo.MDB"),
+         SqlFile::rows(setFile("Brastelo.MDB"),
                        QStringLiteral("SELECT ID, Date, ShortName FROM tbCalenderData WHERE Date "
                                       ">= %1 ORDER BY Date, ID")
                            .arg(OleDate::fromDate(QDate(2024, 3, 1))))) {
