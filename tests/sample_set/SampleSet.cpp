@@ -6,17 +6,25 @@
 
 #include "SampleDataWriter.h"
 
-SampleSet::SampleSet(int fromYear, int toYear) {
+SampleSet::SampleSet(int fromYear, int toYear,
+                     const std::function<void(const QString&)>& progress) {
     SampleDataOptions options;
-    options.outDir = m_dir.filePath(QStringLiteral("set"));
+    options.outDir = folder();
     options.fromYear = fromYear;
     options.toYear = toYear;
-    SampleDataWriter writer(options, [](const QString&) {});
+    SampleDataWriter writer(options, [&progress](const QString& line) {
+        if (progress)
+            progress(line);
+    });
     m_ok = m_dir.isValid() && writer.run(&m_error);
 }
 
+QString SampleSet::folder() const {
+    return m_dir.filePath(QStringLiteral("set"));
+}
+
 QString SampleSet::file(const QString& name) const {
-    return m_dir.filePath(QStringLiteral("set/") + name);
+    return folder() + QLatin1Char('/') + name;
 }
 
 QString SampleSet::iniFile() const {
