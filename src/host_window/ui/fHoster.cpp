@@ -195,9 +195,7 @@ QMenu* fHoster::createPopupMenu() {
 void fHoster::openDayPage() {
     // The page of the day pane in use, or of the readings when none is; it takes the focus so
     // that the keyboard and a screen reader go on in the page.
-    const qint16 current = m_model.state().currentDayPane;
-    const int number =
-        HostInteraction::isDayPane(current) ? current : HostInteraction::kReadingsPane;
+    const int number = m_model.pageToOpen();
     if (cDockingPane* p = pane(number); p && p->isHidden())
         p->show();
     selectPane(number);
