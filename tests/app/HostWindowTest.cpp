@@ -301,7 +301,8 @@ TEST_F(HostWindowTest, FileExportCalendarWritesTheChosenKindsOfTheRange) {
     int retries = 0;
     QObject::connect(&person, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
+        // The export's closing message is answered, and checked, with every other message.
+        if (!modal || qobject_cast<QMessageBox*>(modal))
             return;
         if (seen.contains(modal->objectName())) {
             // On a busy machine the name's suggestions may open after Enter was pressed; the
@@ -382,9 +383,6 @@ TEST_F(HostWindowTest, FileExportCalendarWritesTheChosenKindsOfTheRange) {
                       QString::fromUtf8(icalcomponent_get_summary(e));
     icalcomponent_free(calendar);
     EXPECT_EQ(events, expected);
-    // Now and then a modal window without a name comes and goes by itself; it asks the person
-    // nothing, and what was asked is what this journey checks.
-    seen.removeAll(QString());
     EXPECT_EQ(seen, QStringList({"exportCalendar", "2024-03-01 to 2025-02-28", "calendarFile"}));
     EXPECT_EQ(messages, QStringList{QStringLiteral("The calendar was written to %1: %2 days, 0 "
                                                    "services.")
