@@ -151,8 +151,8 @@ void HostCommands::buildMenus() {
     m_window->menuBar()->insertMenu(
         m_window->menuBar()->findChild<QMenu*>(QStringLiteral("&Services"))->menuAction(), edit);
     QAction* copy = edit->addAction(QString(), this, [this] {
-        if (m_copy)
-            m_copy();
+        if (m_served.copy)
+            m_served.copy();
     });
     copy->setObjectName(QStringLiteral("copyDayPage"));
     copy->setShortcuts(QKeySequence::Copy);
@@ -168,25 +168,14 @@ void HostCommands::tagTools(qint32 handle) {
         tool->setData(handle);
 }
 
-void HostCommands::setNextPageLayout(std::function<QPageLayout()> next) {
-    m_nextPageLayout = std::move(next);
-}
-
-void HostCommands::setCopy(std::function<void()> copy) {
-    m_copy = std::move(copy);
-}
-
-void HostCommands::setSearchSource(std::function<QString()> source) {
-    m_searchSource = std::move(source);
-}
-
 bool HostCommands::serve(const QString& id) {
     if (id == QLatin1String("ID_PAGE_SETUP")) {
         // The dialog edits the kept printer, so the choice stays for the next print. It starts
         // from the orientation and margins that the next print would use, on the printer's
         // paper; OK without a change chooses nothing, so each print keeps its own page.
         QPrinter& kept = printer();
-        const QPageLayout next = m_nextPageLayout ? m_nextPageLayout() : QPageLayout();
+        const QPageLayout next =
+            m_served.nextPageLayout ? m_served.nextPageLayout() : QPageLayout();
         if (next.isValid()) {
             kept.setPageOrientation(next.orientation());
             kept.setPageMargins(next.margins(), next.units());
@@ -211,7 +200,7 @@ bool HostCommands::serve(const QString& id) {
         return true;
     }
     if (id == QLatin1String("ID_SEARCH_ON_WEB")) {
-        const QString text = m_searchSource ? m_searchSource().trimmed() : QString();
+        const QString text = m_served.searchText ? m_served.searchText().trimmed() : QString();
         if (text.isEmpty())
             return false;
         QUrl url(QStringLiteral("https://duckduckgo.com/"));

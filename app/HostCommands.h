@@ -32,15 +32,19 @@ public:
     // Carries out a command handed back by the component; false for one the host does not
     // serve.
     bool serve(const QString& id);
-    // The text a web search for the selected day looks for (set by the window).
-    void setSearchSource(std::function<QString()> source);
-    // What Edit > Copy (Ctrl+C) does: copy the day page in front (set by the window).
-    void setCopy(std::function<void()> copy);
+    // What the commands ask of the window they serve.
+    struct Window {
+        // The text a web search for the selected day looks for.
+        std::function<QString()> searchText;
+        // What Edit > Copy (Ctrl+C) does: copy the day page in front.
+        std::function<void()> copy;
+        // The page the next print would use, where Page Setup starts.
+        std::function<QPageLayout()> nextPageLayout;
+    };
+    void serveWindow(Window window) { m_served = std::move(window); }
 
     // The texts of the tools and menus in the language now installed.
     void retranslate();
-    // The page the next print would use, where Page Setup starts (set by the window).
-    void setNextPageLayout(std::function<QPageLayout()> next);
 
     // The printer whose page set-up the user chose; the next Page Setup starts from it.
     QPrinter& printer();
@@ -55,7 +59,5 @@ private:
     QMainWindow* m_window;
     SSActiveToolBars* m_toolbar;
     std::unique_ptr<QPrinter> m_printer;
-    std::function<QString()> m_searchSource;
-    std::function<void()> m_copy;
-    std::function<QPageLayout()> m_nextPageLayout;
+    Window m_served;
 };

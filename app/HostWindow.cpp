@@ -76,13 +76,12 @@ HostWindow::HostWindow(QWidget* parent)
     ToolBarOverflow::name(m_toolbar);
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     addToolBar(Qt::TopToolBarArea, m_toolbar);
-    m_commands->setSearchSource([this] { return selectedDayName(); });
-    m_commands->setCopy([this] { copyDayPage(); });
+    m_commands->serveWindow({[this] { return selectedDayName(); }, [this] { copyDayPage(); },
+                             [this] { return m_notify->pNextPageLayout(); }});
     m_status->setObjectName(QStringLiteral("statusText"));
     statusBar()->addWidget(m_status, 1);
     connect(m_notify, &HostNotify::message, this, [this](qint32 code) { onMessage(code); });
     connect(m_commands, &HostCommands::pageLayoutChosen, m_notify, &HostNotify::setPPageLayout);
-    m_commands->setNextPageLayout([this] { return m_notify->pNextPageLayout(); });
     // File > Export Calendar..., before Quit.
     QMenu* file = menuBar()->findChild<QMenu*>(QStringLiteral("&File"));
     QAction* exportCalendar = new QAction(file);

@@ -219,6 +219,10 @@ void HostInteraction::refill(bool status) {
         refreshStatus();
 }
 
+qint16 HostInteraction::pageToOpen() const {
+    return isDayPane(m_state.currentDayPane) ? m_state.currentDayPane : qint16(kReadingsPane);
+}
+
 qint16 HostInteraction::dayPageShown() const {
     return m_state.dayPagePending && isDayPane(m_state.currentDayPane) ? m_state.currentDayPane
                                                                        : qint16(0);

@@ -111,6 +111,8 @@ public:
     bool printsDayPage() const;
     // The day page that Send and a page's print act on; 0 when none is shown.
     qint16 dayPageShown() const;
+    // The day page that Enter on a day brings forward: the day pane in use, else the readings.
+    qint16 pageToOpen() const;
     // What they act on, in the edition's language: "December 2026", "Week, December 2026",
     // "Readings, 24 Dec 2026".
     QString outputText() const;

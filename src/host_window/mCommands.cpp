@@ -4,6 +4,8 @@
 
 #include "host_window/mCommands.h"
 
+#include "support/LateBinding.h"
+
 #include <QHash>
 
 namespace mCommands {
@@ -73,6 +75,24 @@ Dispatch dispatchOf(const QString& id) {
     if (id.left(6) == QLatin1String("ID_URL") || id.left(6) == QLatin1String("ID_MS_"))
         return Dispatch::Forward;
     return Dispatch::Ignore;
+}
+
+bool carryOut(QObject* window, const QString& id) {
+    switch (dispatchOf(id)) {
+    case Dispatch::Forward:
+        return LateBinding::call(window, "sendCommand", {id}).toBool();
+    case Dispatch::Print:
+        return LateBinding::call(window, "doPrint", {id}).toBool();
+    case Dispatch::Word:
+        return LateBinding::call(window, "openInMSWord").toBool();
+    case Dispatch::Send:
+        return LateBinding::call(window, "doSend", {id}).toBool();
+    case Dispatch::NewService:
+        return LateBinding::call(window, "newService", {id}).toBool();
+    case Dispatch::Ignore:
+        break;
+    }
+    return false;
 }
 
 Status statusOf(const QString& id) {

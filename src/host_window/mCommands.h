@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+class QObject;
+
 // The host toolbar's command identifiers: what the host window does with a clicked tool and
 // how a status update sets the tool. Identifiers compare exactly, letter case included.
 namespace mCommands {
@@ -15,6 +17,9 @@ enum class Dispatch { Ignore, Print, Forward, Word, Send, NewService };
 enum class Status { Untouched, Enable, Disable, EnableWhenDayPage };
 
 Dispatch dispatchOf(const QString& id);
+// Carries out the tool `id` through the window's methods reached by name ("doPrint",
+// "sendCommand", ...), as a host reaches them; false for a tool that does nothing here.
+bool carryOut(QObject* window, const QString& id);
 Status statusOf(const QString& id);
 // A tool of the window's own toolbar: its identifier, caption and icon name of the theme.
 struct Tool {

@@ -287,6 +287,12 @@ TEST_F(HostInteractionTest, StartFillsTheMonthAndLeavesTheReadingsToBePrinted) {
                                        "status: Brastel - Day 24", "message 2", "message 1",
                                        "output: December 2026", "output: Readings, 24 Dec 2026"}));
     EXPECT_TRUE(model.printsDayPage());
+    // Enter on a day brings forward the day pane in use, or the readings when none is.
+    for (const auto& [pane, opened] :
+         QList<std::pair<qint16, qint16>>{{0, 4}, {4, 4}, {5, 5}, {7, 7}}) {
+        const State s = with(monthMode(), [pane](State& st) { st.currentDayPane = pane; });
+        EXPECT_EQ(HostInteraction(view, s).pageToOpen(), opened) << pane;
+    }
     EXPECT_EQ(HostInteraction::dayPanes(1005), QList<qint16>({4}));
     EXPECT_EQ(HostInteraction::dayPanes(1011), QList<qint16>({4, 5, 7}));
     EXPECT_EQ(HostInteraction::dayPanes(1), QList<qint16>({4, 5}));

@@ -8,7 +8,7 @@
 // what a person would read: the readings page's first line, the day list's entry, the status
 // bar, what the print tool says it prints, the first line of what the print preview prints,
 // and the clipboard.
-#include "SampleDataWriter.h"
+#include "SampleSet.h"
 #include "app/HostWindow.h"
 #include "app/SSActiveToolBars.h"
 #include "common/FakePrograms.h"
@@ -42,7 +42,6 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -80,24 +79,14 @@ struct Seen {
 
 class JourneysTest : public TestEnv {
 protected:
-    static void SetUpTestSuite() {
-        s_dir = new QTemporaryDir;
-        s_error = new QString;
-        SampleDataOptions options;
-        options.outDir = s_dir->path() + QStringLiteral("/set");
-        options.fromYear = 2024;
-        options.toYear = 2024;
-        SampleDataWriter writer(options, [](const QString&) {});
-        s_ok = writer.run(s_error);
-    }
-    static void TearDownTestSuite() {
-        delete s_dir;
-        delete s_error;
-    }
+    // One year is enough for the dates the journeys go to.
+    static void SetUpTestSuite() { s_set = new SampleSet(2024, 2024); }
+    static void TearDownTestSuite() { delete s_set; }
+    static SampleSet* s_set;
 
     void SetUp() override {
         TestEnv::SetUp();
-        ASSERT_TRUE(s_ok) << s_error->toStdString();
+        ASSERT_TRUE(s_set->ok()) << s_set->error().toStdString();
         // Off screen nobody answers a message box: each one is noted and closed. A print
         // preview prints to a PDF, as its Print button does with a file chosen.
         QObject::connect(&m_answer, &QTimer::timeout, [this] {
@@ -120,15 +109,11 @@ protected:
         TestEnv::TearDown();
     }
 
-    static QString setFile(const QString& name) {
-        return s_dir->path() + QStringLiteral("/set/") + name;
-    }
-
     // The first calendar row of a date in an edition's database: its ID and name.
     static QVariantList firstRow(const QDate& date,
                                  const QString& database = QStringLiteral("Brastelo.MDB")) {
         const QList<QVariantList> rows = SqlFile::rows(
-            setFile(database),
+            s_set->file(database),
             QStringLiteral(
                 "SELECT ID, ShortName FROM tbCalenderData WHERE Date = %1 ORDER BY ID LIMIT 1")
                 .arg(OleDate::fromDate(date), 0, 'f', 0));
@@ -166,7 +151,7 @@ protected:
 
     bool open(HostWindow& window, const QDate& start, qint32 edition = 1) {
         HostWindow::Options options;
-        options.iniFile = setFile(SampleDataWriter::iniFileName());
+        options.iniFile = s_set->iniFile();
         options.edition = edition;
         options.date = start;
         options.now = QDateTime(today(), QTime(9, 30));
@@ -234,14 +219,9 @@ protected:
 
 private:
     QTimer m_answer;
-    static QTemporaryDir* s_dir;
-    static QString* s_error;
-    static bool s_ok;
 };
 
-QTemporaryDir* JourneysTest::s_dir = nullptr;
-QString* JourneysTest::s_error = nullptr;
-bool JourneysTest::s_ok = false;
+SampleSet* JourneysTest::s_set = nullptr;
 
 Seen with(Seen seen, const std::function<void(Seen&)>& change) {
     change(seen);
@@ -440,6 +420,11 @@ TEST_F(JourneysTest, EveryWayToADayShowsItEverywhereAndPrintsWhatWasWorkedIn) {
          {clickDay("ctMonth1", lent4), clickTreeMonth(2024, "April")},
          with(onDate(QDate(2024, 4, 10), "Print: April 2024"),
               [](Seen& s) { s.tree = QStringLiteral("April 2024"); })},
+        {"month: Enter on a day brings its page forward with the focus",
+         {clickDay("ctMonth1", lent4),
+          keys({Key(Qt::Key_Left, {}), Key(Qt::Key_Left, {}), Key(Qt::Key_Return, {})}),
+          tool("ID_PREVIEW")},
+         onDate(QDate(2024, 3, 8), "Print: Readings, 8 Mar 2024", true)},
         {"month: Go to Today after moving a month on",
          {clickDay("ctMonth1", lent4), keys({Key(Qt::Key_PageDown, {})}), click("Command1")},
          onDate(today(), march)},
@@ -643,7 +628,7 @@ TEST_F(JourneysTest, AnEditionChosenTakesEffectWhole) {
          mMain::getVersionName(47) + " - " + firstRow(lent4, "Velmarka.MDB")[1].toString()},
     };
     // Each pick writes the INI file; the next journey starts from the set as written.
-    const QString ini = setFile(SampleDataWriter::iniFileName());
+    const QString ini = s_set->iniFile();
     const QByteArray written = readFile(ini);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.pick);
@@ -797,7 +782,7 @@ TEST_F(JourneysTest, OneLanguageAtATime) {
          "10.03.2024 - " + firstRow(lent4, "Velmarka.MDB")[1].toString(),
          kEnglishWords},
     };
-    const QString ini = setFile(SampleDataWriter::iniFileName());
+    const QString ini = s_set->iniFile();
     const QByteArray written = readFile(ini);
     HostWindow window;
     ASSERT_TRUE(open(window, lent4, 1020));

@@ -4,43 +4,30 @@
 
 #include "host_window/ui/fHoster.h"
 
-#include "calendar/DayNote.h"
 #include "controls/ui/MonthCalendarView.h"
 #include "controls/ui/WeekCalendarView.h"
 #include "controls/ui/cWindowList.h"
-#include "data/PlanWatch.h"
 #include "day_page/ui/fThisDay.h"
 #include "host_window/cToolBar.h"
 #include "host_window/mCommands.h"
-#include "host_window/mLateBound.h"
 #include "host_window/ui/EditionChooserBox.h"
 #include "host_window/ui/GoToDate.h"
-#include "host_window/ui/HostExport.h"
-#include "host_window/ui/HostPrinting.h"
-#include "host_window/ui/HostServices.h"
 #include "host_window/ui/HostToolbar.h"
 #include "host_window/ui/HosterLayout.h"
-#include "host_window/ui/NoteDisplay.h"
-#include "host_window/ui/ServiceMenu.h"
 #include "host_window/ui/TabStops.h"
 #include "host_window/ui/YearMonthTree.h"
 #include "host_window/ui/cDockingPane.h"
 #include "host_window/ui/cPaneWindow.h"
 #include "support/COSInfo.h"
 #include "support/DiskInterface.h"
-#include "support/Failure.h"
-#include "support/LateBinding.h"
 #include "support/OleDate.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
-#include "support/modIni.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QMenu>
 #include <QPushButton>
-#include <QTextBrowser>
 #include <QTreeWidget>
 
 template <class Step> void fHoster::run(const char* name, Step step) {
@@ -49,11 +36,13 @@ template <class Step> void fHoster::run(const char* name, Step step) {
 }
 
 fHoster::fHoster(QWidget* parent)
-    : QMainWindow(parent), m_export(std::make_unique<HostExport>()),
+    : QMainWindow(parent),
       m_layout(std::make_unique<HosterLayout>(
           *this, [this](int action, int pane) { return onPaneAction(action, pane); })),
       m_tools(std::make_unique<HostToolbar>(*this, [this](const QString& id) { DoCommand(id); })),
-      m_view(*this, m_settings, *m_layout, *m_tools), m_model(m_view) {
+      m_view(*this, m_settings, *m_layout, *m_tools), m_model(m_view), m_navigation(*this, m_model),
+      m_notes(*this, m_settings, m_model), m_output(*this, m_settings, m_model, m_view),
+      m_planning(*this, m_settings, m_model, m_view), m_focus(*this, m_model, m_view) {
     m_view.watch(m_model);
     setObjectName(QStringLiteral("fHoster"));
     setAccessibleName(tr("Liturgy calendar"));
@@ -63,21 +52,15 @@ fHoster::fHoster(QWidget* parent)
     Command1 = tools.today;
     Combo1 = tools.chooser;
     m_chooser = std::make_unique<EditionChooserBox>(*Combo1, m_model, m_settings);
-    connect(m_goTo, &GoToDate::chosen, this, [this](const QDate& d) { goToDate(d); });
-    connect(Command1, &QPushButton::clicked, this,
-            [this] { run("fHoster.Command1_Click", [&] { m_model.goTo(now().date()); }); });
+    m_navigation.watchTools(m_goTo, Command1);
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this](int i) { onEditionChosen(i); });
 
-    m_notes = std::make_unique<NoteDisplay>(*this);
-    LabelTooltip = m_notes->label();
+    LabelTooltip = m_notes.label();
     SSActiveToolBars1 = m_tools->own();
     m_layout->addSideBar();
-    // Clicks and the focus tell which pane the user works in.
-    qApp->installEventFilter(this);
 }
 
 fHoster::~fHoster() {
-    qApp->removeEventFilter(this);
     // Unload: the subscriptions and references go with the window. The children are hidden
     // and destroyed after this destructor, when this object is no longer an fHoster: none of
     // their signals may reach it then.
@@ -121,6 +104,7 @@ void fHoster::loadStep() {
     scope.run([&] {
         m_loading = true;
         m_layout->setLoading(true);
+        m_focus.setLoading(true);
         m_chooser->fill(pVersion());
     });
 }
@@ -135,7 +119,9 @@ bool fHoster::mInitialize() {
         const HosterLayout::CalendarPanes calendars = m_layout->addCalendarPanes();
         m_month = calendars.month;
         m_week = calendars.week;
-        connectCalendars();
+        // Enter on a day brings its page forward.
+        connect(m_month, &MonthCalendarView::dayActivated, this, [this] { openDayPage(); });
+        connect(m_week, &WeekCalendarView::dayActivated, this, [this] { openDayPage(); });
         connect(calendars.monthWindow, &cPaneWindow::resized, this,
                 [this] { m_layout->layoutTools(); });
         connect(calendars.weekWindow, &cPaneWindow::resized, this,
@@ -147,11 +133,7 @@ bool fHoster::mInitialize() {
         m_layout->addPane(HostInteraction::kTreePane,
                           HostInteraction::paneTitle(HostInteraction::kTreePane),
                           new cPaneWindow(QStringLiteral("fTList"), tree), Qt::LeftDockWidgetArea);
-        const auto click = [this](QTreeWidgetItem* item) {
-            onTreeClicked(m_yearTree->indexOf(item));
-        };
-        connect(tree, &QTreeWidget::itemClicked, this, click);
-        connect(tree, &QTreeWidget::itemActivated, this, click);
+        m_navigation.watchCalendars(m_month, m_week, m_yearTree.get());
 
         // The day pages, tabbed at the right.
         m_layout->addDayPanes(m_view.dayPageSettings());
@@ -161,7 +143,9 @@ bool fHoster::mInitialize() {
         m_toolBarRecord = m_tools->start(hWnd(), m_settings.user, pVersion());
 
         m_view.setPanes(m_month, m_week, m_yearTree.get(), m_goTo);
-        m_notes->startTips();
+        m_notes.start(m_month, m_week);
+        m_output.setCalendars(m_month, m_week);
+        m_focus.setCalendars(m_month, m_week);
 
         m_view.nameCalendarDays();
         m_layout->retitle();
@@ -170,60 +154,10 @@ bool fHoster::mInitialize() {
         m_layout->raise(HostInteraction::kMonthPane);
         m_model.start(m_month->currentDate());
         m_layout->layoutTools();
-        watchPlan();
+        m_planning.start(m_week);
         result = true;
     });
     return result;
-}
-
-void fHoster::watchPlan() {
-    m_planWatch = std::make_unique<PlanWatch>();
-    try {
-        if (m_settings.sqlMode && !m_settings.connectionString.isEmpty())
-            m_planWatch->watchServer(m_settings.connectionString);
-        else
-            m_planWatch->watchFile(modIni::read(m_settings.vkIniFile, QStringLiteral("Files"),
-                                                QStringLiteral("PlanFile")));
-    } catch (const Failure& failure) {
-        // The window works on; it shows changes made elsewhere when it is next filled.
-        ProcScope::handle(failure);
-    }
-    // The date, the selection and the status bar stay; the calendars show the plan as it is.
-    connect(m_planWatch.get(), &PlanWatch::changed, this,
-            [this] { run("fHoster.planWatch", [&] { m_model.refill(false); }); });
-}
-
-void fHoster::connectCalendars() {
-    connect(m_month, &MonthCalendarView::currentDateChanged, this, [this] {
-        run("fHoster.moMonth_DateChange", [&] { m_model.calendarMoved(m_month->currentDate()); });
-    });
-    connect(m_month, &MonthCalendarView::dayHovered, this,
-            [this](int day) { showNote(m_month, day); });
-    connect(m_month, &MonthCalendarView::mouseReleased, this,
-            [this](int button) { m_notes->mouseUp(button); });
-    connect(m_week, &WeekCalendarView::dateChanged, this, [this](const QDate& date) {
-        run("fHoster.moWeek_DateChange", [&] { m_model.calendarMoved(date); });
-    });
-    connect(m_week, &WeekCalendarView::dateHovered, this, [this](const QDate& d) {
-        // The week shows days of two months; only those of the filled month have notes.
-        if (d.isValid() && d.month() == m_model.state().lastMonth)
-            showNote(m_week, d.day());
-    });
-    connect(m_week, &WeekCalendarView::mouseReleased, this,
-            [this](int button) { m_notes->mouseUp(button); });
-    // Enter on a day brings its page forward.
-    connect(m_month, &MonthCalendarView::dayActivated, this, [this] { openDayPage(); });
-    connect(m_week, &WeekCalendarView::dayActivated, this, [this] { openDayPage(); });
-    connect(m_week, &WeekCalendarView::menuRequested, this,
-            [this](const QDate& date, const QString& line, const QPoint& at) {
-                serviceMenu(date, line, at);
-            });
-}
-
-void fHoster::goToDate(const QDate& date) {
-    if (!m_month || !date.isValid())
-        return;
-    run("fHoster.goToDate", [&] { m_model.goTo(date); });
 }
 
 void fHoster::showEvent(QShowEvent* event) {
@@ -232,6 +166,7 @@ void fHoster::showEvent(QShowEvent* event) {
         return;
     m_loading = false;
     m_layout->setLoading(false);
+    m_focus.setLoading(false);
     m_layout->firstShown();
     selectPane(HostInteraction::kReadingsPane);
 }
@@ -253,57 +188,19 @@ void fHoster::resizeEvent(QResizeEvent* event) {
     m_layout->afterResize();
 }
 
-int fHoster::paneOf(const QObject* widget) const {
-    for (const QObject* w = widget; w && w != this; w = w->parent()) {
-        if (w == m_month)
-            return HostInteraction::kMonthPane;
-        if (w == m_week)
-            return HostInteraction::kWeekPane;
-        if (const auto* page = qobject_cast<const fThisDay*>(w))
-            return page->tag().toInt();
-    }
-    return 0;
-}
-
-bool fHoster::eventFilter(QObject* watched, QEvent* event) {
-    const bool press = event->type() == QEvent::MouseButtonPress;
-    const bool focus = event->type() == QEvent::FocusIn &&
-                       static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
-                       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
-    if ((press || focus) && !m_loading && m_month && watched->isWidgetType()) {
-        if (const int pane = paneOf(watched))
-            run("fHoster.workedIn", [&] { m_model.workedIn(pane); });
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 QMenu* fHoster::createPopupMenu() {
     return m_layout->paneMenu(this);
-}
-
-cDockingPane* fHoster::pane(int number) const {
-    return m_layout->pane(number);
-}
-
-QList<cDockingPane*> fHoster::panes() const {
-    return m_layout->panes();
-}
-
-fThisDay* fHoster::dayPage(int number) const {
-    return m_view.dayPage(number);
 }
 
 void fHoster::openDayPage() {
     // The page of the day pane in use, or of the readings when none is; it takes the focus so
     // that the keyboard and a screen reader go on in the page.
-    const qint16 current = m_model.state().currentDayPane;
-    const int number =
-        HostInteraction::isDayPane(current) ? current : HostInteraction::kReadingsPane;
+    const int number = m_model.pageToOpen();
     if (cDockingPane* p = pane(number); p && p->isHidden())
         p->show();
     selectPane(number);
-    if (fThisDay* page = dayPage(number))
-        page->WebBrowser1()->setFocus(Qt::OtherFocusReason);
+    if (QWidget* page = m_focus.frontOf(number))
+        page->setFocus(Qt::OtherFocusReason);
 }
 
 void fHoster::selectPane(int number) {
@@ -322,25 +219,8 @@ bool fHoster::onPaneAction(int action, int number) {
     bool refused = false;
     run("fHoster.DockingPane1_Action", [&] { refused = m_model.paneAction(action, number); });
     if (action == HostInteraction::PaneActivated || action == HostInteraction::PaneExpanding)
-        focusPane(number);
+        m_focus.paneInFront(number);
     return refused;
-}
-
-void fHoster::focusPane(int pane) {
-    QWidget* focus = QApplication::focusWidget();
-    const int holder = paneOf(focus);
-    if (!holder || holder == pane ||
-        HostInteraction::isDayPane(holder) != HostInteraction::isDayPane(pane))
-        return;
-    QWidget* front = nullptr;
-    if (pane == HostInteraction::kMonthPane)
-        front = m_month;
-    else if (pane == HostInteraction::kWeekPane)
-        front = m_week;
-    else if (fThisDay* page = dayPage(pane))
-        front = page->WebBrowser1();
-    if (front)
-        front->setFocus(Qt::OtherFocusReason);
 }
 
 bool fHoster::focusNextPrevChild(bool next) {
@@ -350,41 +230,8 @@ bool fHoster::focusNextPrevChild(bool next) {
 
 // ---- Notes, tree and editions -----------------------------------------------------------------
 
-QString fHoster::getNote(int day) {
-    ProcScope scope("fHoster.getNote");
-    QString note;
-    scope.run([&] {
-        if (!m_month)
-            return;
-        note = DayNote::read(m_settings.openDatabase(), m_month->shownYear(), m_month->shownMonth(),
-                             day, pVersion());
-    });
-    return note;
-}
-
-const cToolTip* fHoster::toolTips() const {
-    return m_notes->tips();
-}
-
-void fHoster::showNote(QWidget* window, int day) {
-    run("fHoster.showNote", [&] {
-        m_notes->show(window, DayNote::shown(pVersion()) && day > 0 ? getNote(day) : QString());
-    });
-}
-
 QTreeWidget* fHoster::tree() const {
     return m_yearTree ? m_yearTree->widget() : nullptr;
-}
-
-void fHoster::onTreeClicked(int index) {
-    const QTreeWidgetItem* item = m_yearTree ? m_yearTree->clickable(index) : nullptr;
-    if (!item)
-        return;
-    run("fHoster.doTListClick", [&] {
-        const int month = YearMonthTree::treeCell(item, "Month");
-        if (month > 0)
-            m_model.treeClicked(YearMonthTree::treeCell(item, "Year"), month);
-    });
 }
 
 void fHoster::setDisk(DiskInterface* disk) {
@@ -426,109 +273,6 @@ bool fHoster::mFreeToolbar() {
 
 bool fHoster::DoCommand(const QString& id) {
     bool result = false;
-    run("fHoster.DoCommand", [&] {
-        switch (mCommands::dispatchOf(id)) {
-        case mCommands::Dispatch::Forward:
-            result = sendCommand(id);
-            break;
-        case mCommands::Dispatch::Print:
-            result = LateBinding::call(this, "doPrint", {id}).toBool();
-            break;
-        case mCommands::Dispatch::Word:
-            result = LateBinding::call(this, "openInMSWord").toBool();
-            break;
-        case mCommands::Dispatch::Send:
-            result = LateBinding::call(this, "doSend", {id}).toBool();
-            break;
-        case mCommands::Dispatch::NewService:
-            result = newService(id);
-            break;
-        case mCommands::Dispatch::Ignore:
-            break;
-        }
-    });
+    run("fHoster.DoCommand", [&] { result = mCommands::carryOut(this, id); });
     return result;
-}
-
-bool fHoster::sendCommand(const QString& id) {
-    bool result = false;
-    run("fHoster.sendCommand", [&] {
-        if (!m_settings.notify)
-            return;
-        if (id == QLatin1String("ID_PAGE_SETUP"))
-            HostPrinting::offerNextPageLayout(m_settings.notify, m_model.printsDayPage());
-        mLateBound::setProperty(m_settings.notify, "pCommand", id);
-        m_view.sendMessage(5);
-        result = true;
-    });
-    return result;
-}
-
-bool fHoster::doPrint(const QString& command) {
-    HostPrinting::Job job;
-    job.dayPage = m_model.printsDayPage();
-    job.page = dayPage(m_model.dayPageShown());
-    job.week = m_model.state().calendarMode == HostInteraction::kWeekMode;
-    job.month = m_month;
-    job.weekCalendar = m_week;
-    job.version = pVersion();
-    job.appTitle = m_settings.appTitle;
-    job.caption = windowTitle();
-    job.notify = m_settings.notify;
-    job.owner = this;
-    return HostPrinting::doPrint(job, command);
-}
-
-bool fHoster::doPrintBrowser(const QString& command) {
-    return HostPrinting::doPrintBrowser(dayPage(m_model.dayPageShown()), m_settings.notify,
-                                        command);
-}
-
-bool fHoster::openInMSWord() {
-    return m_export->openInMSWord(m_model.printsDayPage(), dayPage(m_model.dayPageShown()),
-                                  {m_model.state().date, m_settings.vkIniFile, pVersion(),
-                                   m_settings.sqlMode, m_settings.connectionString});
-}
-
-QObject* fHoster::getMSWordAppDoc() {
-    return m_export->getMSWordAppDoc();
-}
-
-bool fHoster::copyDayPage() {
-    fThisDay* page = dayPage(m_model.dayPageShown());
-    return page && page->mCopy();
-}
-
-bool fHoster::doSend(const QString& command) {
-    return m_export->doSend(dayPage(m_model.dayPageShown()), command, m_model.dayPageShown());
-}
-
-bool fHoster::newService(const QString& id) {
-    const HostServices::Outcome outcome = HostServices::newService(
-        {m_settings.vkIniFile, m_settings.user, pVersion(), m_settings.appTitle,
-         m_model.state().date, m_settings.connectionString, m_settings.sqlMode},
-        id);
-    planChanged(outcome.status);
-    return outcome.result;
-}
-
-void fHoster::serviceMenu(const QDate& date, const QString& line, const QPoint& globalPos) {
-    ServiceMenu::popup(this,
-                       {m_settings.vkIniFile, m_settings.user, pVersion(), m_settings.appTitle,
-                        date, m_settings.connectionString, m_settings.sqlMode},
-                       date, line, globalPos, [this](const HostServices::Outcome& outcome) {
-                           planChanged(outcome.status);
-                       });
-}
-
-void fHoster::planChanged(const QString& status) {
-    if (status.isEmpty())
-        return;
-    // What was just planned, changed or removed shows at once in the calendars, and the status
-    // bar says what it was.
-    // The watch need not report this change again.
-    if (m_planWatch)
-        m_planWatch->seen();
-    run("fHoster.planChanged", [&] { m_model.refill(); });
-    m_view.announceStatus(status);
 }

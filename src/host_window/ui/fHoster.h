@@ -5,22 +5,23 @@
 #pragma once
 
 #include "host_window/HostInteraction.h"
+#include "host_window/ui/DateNavigation.h"
+#include "host_window/ui/HostOutput.h"
 #include "host_window/ui/HostSettings.h"
 #include "host_window/ui/HosterLayout.h"
 #include "host_window/ui/HosterView.h"
+#include "host_window/ui/NoteDisplay.h"
+#include "host_window/ui/PaneFocus.h"
+#include "host_window/ui/ServicePlanning.h"
 
 #include <QMainWindow>
 #include <memory>
 
 class DiskInterface;
-
 class EditionChooserBox;
 class GoToDate;
-class HostExport;
 class HostToolbar;
 class MonthCalendarView;
-class NoteDisplay;
-class PlanWatch;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -90,27 +91,27 @@ public:
     // Carries out a toolbar command; the result is not used by callers.
     Q_INVOKABLE bool DoCommand(const QString& id);
     // Prints or previews what the user last worked in: a calendar or the day page.
-    Q_INVOKABLE bool doPrint(const QString& command);
+    Q_INVOKABLE bool doPrint(const QString& command) { return m_output.print(command); }
     // Prints or previews the current day page.
-    Q_INVOKABLE bool doPrintBrowser(const QString& command);
+    Q_INVOKABLE bool doPrintBrowser(const QString& command) { return m_output.printPage(command); }
     // Hands a command to the host (message 5); false without a notify object.
-    Q_INVOKABLE bool sendCommand(const QString& id);
+    Q_INVOKABLE bool sendCommand(const QString& id) { return m_output.forward(id); }
     // Plans one service or a series through the recurring-services component; true only when
     // a single service was created. The calendars are refilled after anything was written.
-    Q_INVOKABLE bool newService(const QString& id);
-    Q_INVOKABLE bool openInMSWord();
-    Q_INVOKABLE QObject* getMSWordAppDoc();
-    Q_INVOKABLE bool doSend(const QString& command);
+    Q_INVOKABLE bool newService(const QString& id) { return m_planning.newService(id); }
+    Q_INVOKABLE bool openInMSWord() { return m_output.openInWordProcessor(); }
+    Q_INVOKABLE QObject* getMSWordAppDoc() { return m_output.wordDocument(); }
+    Q_INVOKABLE bool doSend(const QString& command) { return m_output.send(command); }
     // Copies the day page in front: its selection, or the whole page when nothing is selected;
     // false when no page is shown.
-    Q_INVOKABLE bool copyDayPage();
+    Q_INVOKABLE bool copyDayPage() { return m_output.copyPage(); }
     // Moves every pane to `date`, as the date field does.
-    Q_INVOKABLE void goToDate(const QDate& date);
+    Q_INVOKABLE void goToDate(const QDate& date) { m_navigation.goTo(date); }
 
     QWidget* getFormFromhWnd(qint32 handle) const;
     QString getTmpFile();
     // The note of a day of the month shown.
-    QString getNote(int day);
+    QString getNote(int day) { return m_notes.note(day); }
 
     // The docking-pane action handler; true when the action is refused.
     bool onPaneAction(int action, int pane);
@@ -120,9 +121,9 @@ public:
     bool UpdateDay();
 
     const HostInteraction& interaction() const { return m_model; }
-    QList<cDockingPane*> panes() const;
-    cDockingPane* pane(int number) const;
-    fThisDay* dayPage(int number) const;
+    QList<cDockingPane*> panes() const { return m_layout->panes(); }
+    cDockingPane* pane(int number) const { return m_layout->pane(number); }
+    fThisDay* dayPage(int number) const { return m_view.dayPage(number); }
     MonthCalendarView* monthCalendar() const { return m_month; }
     WeekCalendarView* weekCalendar() const { return m_week; }
     QTreeWidget* tree() const;
@@ -131,35 +132,20 @@ public:
     QObject* toolbarInUse() const;
     // The window's own toolbar, used when the host gives none.
     QToolBar* ownToolbar() const { return SSActiveToolBars1; }
-    const cToolTip* toolTips() const;
+    const cToolTip* toolTips() const { return m_notes.tips(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     QMenu* createPopupMenu() override;
     // Tab and Shift+Tab go through the window's stops in the order a person reads them.
     bool focusNextPrevChild(bool next) override;
 
 private:
-    // The plan changed from this window: the calendars show it and the status bar says what
-    // changed.
-    void planChanged(const QString& status);
-    // The menu of the services of `date` in the week calendar (see ServiceMenu).
-    void serviceMenu(const QDate& date, const QString& line, const QPoint& globalPos);
-    // Watches the plan, so that a change made elsewhere shows at once.
-    void watchPlan();
     void loadStep();
-    void connectCalendars();
-    // A pane brought in front by its tab takes the focus from the pane it hides.
-    void focusPane(int pane);
-    // The pane a widget belongs to: 1 or 2 for the calendars, 4 to 7 for a day page, else 0.
-    int paneOf(const QObject* widget) const;
-    void showNote(QWidget* window, int day);
     void onEditionChosen(int index);
     void openDayPage();
-    void onTreeClicked(int index);
     // Runs `step` of the model as the procedure `name`.
     template <class Step> void run(const char* name, Step step);
 
@@ -168,17 +154,18 @@ private:
     bool m_loading = false;
     bool m_loaded = false;
 
-    std::unique_ptr<HostExport> m_export;
     std::unique_ptr<HosterLayout> m_layout;
     std::unique_ptr<HostToolbar> m_tools;
     HosterView m_view;
     HostInteraction m_model;
+    DateNavigation m_navigation;
+    NoteDisplay m_notes;
+    HostOutput m_output;
+    ServicePlanning m_planning;
     std::unique_ptr<EditionChooserBox> m_chooser;
     GoToDate* m_goTo = nullptr;
     QPushButton* Command1 = nullptr;
     QComboBox* Combo1 = nullptr;
-    std::unique_ptr<NoteDisplay> m_notes;
-    std::unique_ptr<PlanWatch> m_planWatch;
     std::unique_ptr<YearMonthTree> m_yearTree;
     std::unique_ptr<cToolBar> m_toolBarRecord;
     MonthCalendarView* m_month = nullptr;
@@ -186,4 +173,6 @@ private:
 
     QLabel* LabelTooltip = nullptr;
     QToolBar* SSActiveToolBars1 = nullptr;
+    // Last, so that clicks stop counting before anything else goes.
+    PaneFocus m_focus;
 };
