@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb_NO">
 <context>
+    <name>CErrHandler</name>
+    <message>
+        <source>Current Operation: </source>
+        <translation>Gjeldende handling: </translation>
+    </message>
+    <message>
+        <source>The following error has occurred in procedure: </source>
+        <translation>Følgende feil har oppstått i prosedyren: </translation>
+    </message>
+    <message>
+        <source>%1 on line %2</source>
+        <translation>%1 på linje %2</translation>
+    </message>
+    <message>
+        <source>Error (%1) %2</source>
+        <translation>Feil (%1) %2</translation>
+    </message>
+</context>
+<context>
     <name>CalendarExportDialog</name>
     <message>
         <source>Liturgical &amp;days</source>
@@ -41,6 +60,76 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 trenger en verdi</translation>
+    </message>
+    <message>
+        <source>the edition code &apos;%1&apos; is not a number</source>
+        <translation>utgavekoden &apos;%1&apos; er ikke et tall</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>ingen kommando er gitt</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>ukjent kommando &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--ini needs a file</source>
+        <translation>--ini trenger en fil</translation>
+    </message>
+    <message>
+        <source>--server needs a connection string</source>
+        <translation>--server trenger en tilkoblingsstreng</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a month of the form YYYY-MM</source>
+        <translation>&apos;%1&apos; er ikke en måned på formen ÅÅÅÅ-MM</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>uventet argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the month (YYYY-MM) is missing</source>
+        <translation>måneden (ÅÅÅÅ-MM) mangler</translation>
+    </message>
+</context>
+<context>
+    <name>DataCoverage</name>
+    <message>
+        <source>on the server</source>
+        <translation>på serveren</translation>
+    </message>
+    <message>
+        <source>the liturgy database on the server cannot be read</source>
+        <translation>liturgidatabasen på serveren kan ikke leses</translation>
+    </message>
+    <message>
+        <source>the INI file &apos;%1&apos; names no liturgy database</source>
+        <translation>INI-filen &apos;%1&apos; nevner ingen liturgidatabase</translation>
+    </message>
+    <message>
+        <source>the liturgy database &apos;%1&apos; does not exist</source>
+        <translation>liturgidatabasen &apos;%1&apos; finnes ikke</translation>
+    </message>
+    <message>
+        <source>the liturgy database %1 holds no calendar rows</source>
+        <translation>liturgidatabasen %1 har ingen kalenderrader</translation>
+    </message>
+    <message>
+        <source>%1 is outside the data: the liturgy database %2 covers %3</source>
+        <translation>%1 ligger utenfor dataene: liturgidatabasen %2 dekker %3</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 til %2</translation>
+    </message>
+</context>
+<context>
     <name>DateField</name>
     <message>
         <source>Choose from a calendar (Alt+Down)</source>
@@ -67,6 +156,96 @@
     <message>
         <source>%1 (%2 missing)</source>
         <translation>%1 (%2 mangler)</translation>
+    </message>
+</context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>User cancelled process</source>
+        <translation>Brukeren avbrøt</translation>
+    </message>
+    <message>
+        <source>Login has failed</source>
+        <translation>Innloggingen mislyktes</translation>
+    </message>
+    <message>
+        <source>Invalid session</source>
+        <translation>Ugyldig økt</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Ugyldig prosedyrekall eller argument</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Overflyt</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Indeks utenfor område</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen passer ikke</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Finner ikke filen</translation>
+    </message>
+    <message>
+        <source>Path/File access error</source>
+        <translation>Feil ved tilgang til bane/fil</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Finner ikke banen</translation>
+    </message>
+    <message>
+        <source>Object variable or With block variable not set</source>
+        <translation>Objektet er ikke satt</translation>
+    </message>
+    <message>
+        <source>Invalid use of Null</source>
+        <translation>Ugyldig bruk av tom verdi</translation>
+    </message>
+    <message>
+        <source>A part of the program cannot be started</source>
+        <translation>En del av programmet kan ikke startes</translation>
+    </message>
+    <message>
+        <source>Object doesn&apos;t support this property or method</source>
+        <translation>Objektet har ikke denne egenskapen eller metoden</translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation>Intern feil</translation>
+    </message>
+</context>
+<context>
+    <name>FirstStart</name>
+    <message>
+        <source>There is no calendar data on this computer yet. Create the default data set now? It holds the church year with its readings and prayers and takes a few minutes to write.
+
+It will be written to %1.</source>
+        <translation>Det finnes ingen kalenderdata på denne datamaskinen ennå. Vil du lage standarddatasettet nå? Det inneholder kirkeåret med lesninger og kollektbønner, og det tar noen minutter å skrive det.
+
+Det blir skrevet til %1.</translation>
+    </message>
+    <message>
+        <source>Creating the default data set</source>
+        <translation>Lager standarddatasettet</translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation>&amp;Lag</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Starter...</translation>
+    </message>
+    <message>
+        <source>The default data set could not be created: %1</source>
+        <translation>Standarddatasettet kunne ikke lages: %1</translation>
     </message>
 </context>
 <context>
@@ -155,14 +334,10 @@
         <translation>Om %1</translation>
     </message>
     <message>
-        <source>%1
-The church year, its readings and prayers.
-
-%2 %3</source>
-        <translation>%1
-Kirkeåret med tekster og bønner.
-
-%2 %3</translation>
+        <source>%1 %2
+The church year, its readings and prayers.</source>
+        <translation>%1 %2
+Kirkeåret med lesninger og kollektbønner.</translation>
     </message>
 </context>
 <context>
@@ -174,6 +349,37 @@ Kirkeåret med tekster og bønner.
     <message>
         <source>%1 is no longer in the plan.</source>
         <translation>%1 finnes ikke lenger i planen.</translation>
+    </message>
+</context>
+<context>
+    <name>HostSession</name>
+    <message>
+        <source>; the editions of this data set are %1</source>
+        <translation>; utgavene i dette datasettet er %1</translation>
+    </message>
+    <message>
+        <source>no data set found; create it with: make-sample-data --out %1</source>
+        <translation>fant ikke noe datasett; lag det med: make-sample-data --out %1</translation>
+    </message>
+    <message>
+        <source>the INI file &apos;%1&apos; does not exist</source>
+        <translation>INI-filen &apos;%1&apos; finnes ikke</translation>
+    </message>
+    <message>
+        <source>the INI file &apos;%1&apos; cannot be read</source>
+        <translation>INI-filen &apos;%1&apos; kan ikke leses</translation>
+    </message>
+    <message>
+        <source>%1 is not an edition code</source>
+        <translation>%1 er ikke en utgavekode</translation>
+    </message>
+    <message>
+        <source>the edition %1 (%2) needs the liturgy database %3, which the default data set does not have</source>
+        <translation>utgaven %1 (%2) trenger liturgidatabasen %3, som standarddatasettet ikke har</translation>
+    </message>
+    <message>
+        <source>the liturgy database cannot be read</source>
+        <translation>liturgidatabasen kan ikke leses</translation>
     </message>
 </context>
 <context>
@@ -198,6 +404,10 @@ Kirkeåret med tekster og bønner.
         <source>%1 is not available in this application.</source>
         <translation>%1 finnes ikke i dette programmet.</translation>
     </message>
+    <message>
+        <source>Liturgy Calendar</source>
+        <translation>Liturgisk kalender</translation>
+    </message>
 </context>
 <context>
     <name>MonthCalendarView</name>
@@ -220,6 +430,25 @@ Kirkeåret med tekster og bønner.
     <message>
         <source>Next month (Page Down)</source>
         <translation>Neste måned (Page Down)</translation>
+    </message>
+</context>
+<context>
+    <name>QDockWidget</name>
+    <message>
+        <source>Float</source>
+        <translation>Løsne</translation>
+    </message>
+    <message>
+        <source>Undocks and re-attaches the dock widget</source>
+        <translation>Løsner og fester ruten igjen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Lukk</translation>
+    </message>
+    <message>
+        <source>Closes the dock widget</source>
+        <translation>Lukker ruten</translation>
     </message>
 </context>
 <context>
@@ -303,6 +532,17 @@ Kirkeåret med tekster og bønner.
     <message>
         <source>The plan already holds %1 of these services, the first %2. Plan them again?</source>
         <translation>Planen har allerede %1 av disse gudstjenestene, den første %2. Vil du planlegge dem igjen?</translation>
+    </message>
+</context>
+<context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>Rull til venstre</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>Rull til høyre</translation>
     </message>
 </context>
 <context>

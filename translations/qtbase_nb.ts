@@ -225,25 +225,6 @@
         </message>
     </context>
     <context>
-        <name>QDockWidget</name>
-        <message>
-            <source>Float</source>
-            <translation>Løsne</translation>
-        </message>
-        <message>
-            <source>Undocks and re-attaches the dock widget</source>
-            <translation>Løsner og fester ruten igjen</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Lukk</translation>
-        </message>
-        <message>
-            <source>Closes the dock widget</source>
-            <translation>Lukker ruten</translation>
-        </message>
-    </context>
-    <context>
         <name>QPageSetupWidget</name>
         <message>
             <source>Paper</source>
@@ -343,14 +324,6 @@
     </context>
     <context>
         <name>QTabBar</name>
-        <message>
-            <source>Scroll Left</source>
-            <translation>Rull til venstre</translation>
-        </message>
-        <message>
-            <source>Scroll Right</source>
-            <translation>Rull til høyre</translation>
-        </message>
         <message>
             <source>Close Tab</source>
             <translation>Lukk fanen</translation>

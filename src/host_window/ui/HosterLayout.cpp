@@ -16,8 +16,10 @@
 #include "host_window/ui/cPaneWindow.h"
 #include "resources/ResourceStrings.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMainWindow>
@@ -257,6 +259,39 @@ void HosterLayout::replaceDayPanes(const DayPageSettings& w) {
     saveHome();
 }
 
+namespace {
+
+// Qt names the buttons it makes for panes (float, close) and for tab bars (scroll) only when
+// it makes them, so after a change of language they would keep the words of the language the
+// window started in.
+void renameQtButtons(QWidget& window) {
+    static const struct {
+        const char* name;
+        const char* context;
+        const char* text;
+        const char* description;
+    } buttons[] = {
+        {"qt_dockwidget_floatbutton", "QDockWidget", QT_TRANSLATE_NOOP("QDockWidget", "Float"),
+         QT_TRANSLATE_NOOP("QDockWidget", "Undocks and re-attaches the dock widget")},
+        {"qt_dockwidget_closebutton", "QDockWidget", QT_TRANSLATE_NOOP("QDockWidget", "Close"),
+         QT_TRANSLATE_NOOP("QDockWidget", "Closes the dock widget")},
+        {"ScrollLeftButton", "QTabBar", QT_TRANSLATE_NOOP("QTabBar", "Scroll Left"), nullptr},
+        {"ScrollRightButton", "QTabBar", QT_TRANSLATE_NOOP("QTabBar", "Scroll Right"), nullptr},
+    };
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        for (const auto& b : buttons) {
+            if (button->objectName() != QLatin1String(b.name))
+                continue;
+            button->setAccessibleName(QCoreApplication::translate(b.context, b.text));
+            if (b.description)
+                button->setAccessibleDescription(
+                    QCoreApplication::translate(b.context, b.description));
+        }
+    }
+}
+
+} // namespace
+
 void HosterLayout::retitle() {
     for (cDockingPane* p : m_panes) {
         p->setWindowTitle(HostInteraction::paneTitle(p->Id()));
@@ -266,6 +301,7 @@ void HosterLayout::retitle() {
             toggle->setToolTip(QObject::tr("Show or hide %1").arg(p->windowTitle()));
         }
     }
+    renameQtButtons(m_window);
     if (m_tools.today) {
         m_tools.today->setText(ResourceStrings::todayCaption());
         m_tools.today->setAccessibleName(m_tools.today->text());
