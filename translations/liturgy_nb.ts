@@ -159,6 +159,17 @@
     </message>
 </context>
 <context>
+    <name>EditionCommand</name>
+    <message>
+        <source>(not named)</source>
+        <translation>(ikke oppgitt)</translation>
+    </message>
+    <message>
+        <source>(missing)</source>
+        <translation>(mangler)</translation>
+    </message>
+</context>
+<context>
     <name>Failure</name>
     <message>
         <source>User cancelled process</source>
