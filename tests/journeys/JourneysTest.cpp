@@ -612,6 +612,8 @@ TEST_F(JourneysTest, EveryControlOfTheWindowHasAName) {
         QStringList found;
         unnamed(QAccessible::queryAccessibleInterface(&window), QString(), found);
         EXPECT_EQ(found, QStringList());
+        // So narrow, the day pages leave the month the larger share, for readable names.
+        EXPECT_GT(named(window, "pane1")->width(), named(window, "pane4")->width());
     }
 }
 
@@ -721,7 +723,7 @@ QStringList dialogTexts(const std::function<void()>& open) {
     return texts;
 }
 
-// Every text a person sees or hears in the window after a journey: the New Service and the
+// Every text a person sees or hears in the window after a journey: the New Service, Print and
 // Export Calendar dialogs, which leave the window in its language; then the menus and their
 // items, the tools with their tips, the tool bars, the tabs, every control's text, name and tip,
 // the status bar, the calendars' and their days' names as a screen reader speaks them (without
@@ -729,6 +731,7 @@ QStringList dialogTexts(const std::function<void()>& open) {
 // first reading heading.
 QStringList shownTexts(HostWindow& w) {
     QStringList texts = dialogTexts([&w] { tool("ID_VK_LITURGY_CALENDAR_NEW_SERVICE")(w); });
+    texts << dialogTexts([&w] { tool("ID_PRINT")(w); });
     texts << dialogTexts([&w] {
         QMenu* file = w.menuBar()->findChild<QMenu*>(QStringLiteral("&File"));
         QTest::mouseClick(w.menuBar(), Qt::LeftButton, {},

@@ -155,8 +155,20 @@ void HosterLayout::beforeResize() {
     // The day pages keep their width when the window grows or shrinks; the calendars take
     // the difference.
     const cDockingPane* day = pane(4);
-    if (m_dayPaneWidth > 0 && day && !day->isHidden())
+    if (m_dayPaneWidth <= 0 || !day || day->isHidden())
+        return;
+    // A width the user gave the pages is kept; the share a narrow window gave them is not.
+    if (day->width() != m_heldWidth)
         m_dayPaneWidth = day->width();
+}
+
+int HosterLayout::calendarWidth() const {
+    for (int number : {1, 2}) {
+        const cDockingPane* p = pane(number);
+        if (p && !p->isHidden() && !p->isFloating() && p->width() > 0)
+            return p->width();
+    }
+    return 0;
 }
 
 void HosterLayout::afterResize() {
@@ -174,9 +186,16 @@ void HosterLayout::arrangeWidths() {
             held.append(p);
     if (held.isEmpty())
         return;
+    // In a narrow window the pages give up width until the calendar beside them has three
+    // fifths, so that its weekdays and names stay readable; they take it back as the window
+    // grows.
+    const int calendar = calendarWidth();
+    m_heldWidth = m_dayPaneWidth;
+    if (calendar > 0)
+        m_heldWidth = qMin(m_dayPaneWidth, (calendar + held.first()->width()) * 2 / 5);
     m_arranging = true;
     for (cDockingPane* p : held)
-        p->setFixedWidth(m_dayPaneWidth);
+        p->setFixedWidth(m_heldWidth);
     QTimer::singleShot(0, &m_window, [this, held] {
         for (cDockingPane* p : held) {
             p->setMinimumWidth(0);
@@ -398,6 +417,10 @@ void HosterLayout::scheduleTitleBars() {
 }
 
 void HosterLayout::watchPane(cDockingPane* p) {
+    // The tree takes its width from the calendar; the day pages share theirs again.
+    if (p->Id() == 3)
+        QObject::connect(p, &QDockWidget::visibilityChanged, &m_window,
+                         [this] { QTimer::singleShot(0, &m_window, [this] { arrangeWidths(); }); });
     QObject::connect(p, &QDockWidget::visibilityChanged, &m_window,
                      [this, p](bool visible) { paneVisibilityChanged(p, visible); });
     QObject::connect(p, &QDockWidget::visibilityChanged, &m_window,
