@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb_NO">
 <context>
+    <name>AccessCache</name>
+    <message>
+        <source>Cannot open the Access database &apos;%1&apos;: the cache folder &apos;%2&apos; cannot be made</source>
+        <translation>Kan ikke åpne Access-databasen &apos;%1&apos;: hurtiglagermappen &apos;%2&apos; kan ikke lages</translation>
+    </message>
+</context>
+<context>
     <name>CErrHandler</name>
     <message>
         <source>Current Operation: </source>
@@ -127,6 +134,25 @@
     <message>
         <source>%1 to %2</source>
         <translation>%1 til %2</translation>
+    </message>
+</context>
+<context>
+    <name>DataSource</name>
+    <message>
+        <source>Could not find file &apos;%1&apos;.</source>
+        <translation>Finner ikke filen &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>No data file is named.</source>
+        <translation>Ingen datafil er oppgitt.</translation>
+    </message>
+    <message>
+        <source>Cannot open the file &apos;%1&apos;: %2</source>
+        <translation>Kan ikke åpne filen &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Unrecognized database format &apos;%1&apos;.</source>
+        <translation>Ukjent databaseformat &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
@@ -441,6 +467,69 @@ Kirkeåret med lesninger og kollektbønner.</translation>
     <message>
         <source>Next month (Page Down)</source>
         <translation>Neste måned (Page Down)</translation>
+    </message>
+</context>
+<context>
+    <name>PlanDatabase</name>
+    <message>
+        <source>Cannot create the plan database &apos;%1&apos;: %2</source>
+        <translation>Kan ikke lage plandatabasen &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the plan database &apos;%1&apos;.</source>
+        <translation>Kan ikke lage plandatabasen &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: %3</source>
+        <translation>%1 &apos;%2&apos;: %3</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos;: the disk is full, and the plan is as it was</source>
+        <translation>%1 &apos;%2&apos;: disken er full, og planen er som den var</translation>
+    </message>
+    <message>
+        <source>No plan database is named: the INI file has no &quot;PlanFile&quot; in its section &quot;Files&quot;.</source>
+        <translation>Ingen plandatabase er oppgitt: INI-filen har ingen &quot;PlanFile&quot; i seksjonen &quot;Files&quot;.</translation>
+    </message>
+    <message>
+        <source>The plan database &apos;%1&apos; does not exist.</source>
+        <translation>Plandatabasen &apos;%1&apos; finnes ikke.</translation>
+    </message>
+    <message>
+        <source>The plan database &apos;%1&apos; is not a file.</source>
+        <translation>Plandatabasen &apos;%1&apos; er ikke en fil.</translation>
+    </message>
+    <message>
+        <source>The plan database &apos;%1&apos; is not a database this program can read.</source>
+        <translation>Plandatabasen &apos;%1&apos; er ikke en database dette programmet kan lese.</translation>
+    </message>
+    <message>
+        <source>Cannot open the plan database</source>
+        <translation>Kan ikke åpne plandatabasen</translation>
+    </message>
+    <message>
+        <source>The connection string &apos;%1&apos; names no database server.</source>
+        <translation>Tilkoblingsstrengen &apos;%1&apos; nevner ingen databaseserver.</translation>
+    </message>
+    <message>
+        <source>The plan database is not open.</source>
+        <translation>Plandatabasen er ikke åpen.</translation>
+    </message>
+    <message>
+        <source>Cannot write the plan database &apos;%1&apos;: the file is read-only.</source>
+        <translation>Kan ikke skrive plandatabasen &apos;%1&apos;: filen er skrivebeskyttet.</translation>
+    </message>
+    <message>
+        <source>Cannot write the plan database</source>
+        <translation>Kan ikke skrive plandatabasen</translation>
+    </message>
+    <message>
+        <source>Cannot read the plan database</source>
+        <translation>Kan ikke lese plandatabasen</translation>
+    </message>
+    <message>
+        <source>The service %1 %2 is no longer in the plan &apos;%3&apos;.</source>
+        <translation>Gudstjenesten %1 %2 er ikke lenger i planen &apos;%3&apos;.</translation>
     </message>
 </context>
 <context>

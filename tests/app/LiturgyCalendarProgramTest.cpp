@@ -254,6 +254,8 @@ TEST_F(LiturgyCalendarProgramTest, AFailureIsOneLineInPlainWordsAndNoOutput) {
     } cases[] = {
         {{"month", "2024-03", "--json", "--ini", badColour},
          "liturgy-calendar: Subscript out of range: Day_Color 9\n"},
+        {{"month", "2024-03", "--ini", badColour, "--edition", "47"},
+         "liturgy-calendar: Indeks utenfor område: Day_Color 9\n"},
         {{"week", "2024-03", "--ini", missingData},
          "liturgy-calendar: the liturgy database '" + liturgyFile + "' does not exist\n"},
         {{"day", "2024-03-02", "--ini", missingData},
