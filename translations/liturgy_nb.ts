@@ -711,6 +711,42 @@ Kirkeåret med lesninger og kollektbønner.</translation>
         <source>Removed: %1</source>
         <translation>Fjernet: %1</translation>
     </message>
+    <message>
+        <source>the time &apos;%1&apos; is not a time of the form HH:MM</source>
+        <translation>klokkeslettet &apos;%1&apos; er ikke et klokkeslett på formen TT:MM</translation>
+    </message>
+    <message>
+        <source>the weekday %1 is not one of 1 (Monday) to 7 (Sunday)</source>
+        <translation>ukedagen %1 er ikke en av 1 (mandag) til 7 (søndag)</translation>
+    </message>
+    <message>
+        <source>the interval must be from 1 to %1 weeks, not %2</source>
+        <translation>intervallet må være fra 1 til %1 uker, ikke %2</translation>
+    </message>
+    <message>
+        <source>the number of services must be from 1 to %1, not %2</source>
+        <translation>antallet gudstjenester må være fra 1 til %1, ikke %2</translation>
+    </message>
+    <message>
+        <source>the series runs past the last date</source>
+        <translation>serien går forbi den siste datoen</translation>
+    </message>
+    <message>
+        <source>a series needs a last date or a number of services</source>
+        <translation>en serie trenger en siste dato eller et antall gudstjenester</translation>
+    </message>
+    <message>
+        <source>the last date %1 lies before the first date %2</source>
+        <translation>den siste datoen %1 ligger før den første datoen %2</translation>
+    </message>
+    <message>
+        <source>a series holds at most %1 services; this one would hold %2</source>
+        <translation>en serie har høyst %1 gudstjenester; denne ville hatt %2</translation>
+    </message>
+    <message>
+        <source>no such weekday lies from %1 to %2</source>
+        <translation>ingen slik ukedag ligger fra %1 til %2</translation>
+    </message>
 </context>
 <context>
     <name>fCreateOneService</name>
