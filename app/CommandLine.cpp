@@ -4,6 +4,7 @@
 
 #include "app/CommandLine.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <iterator>
@@ -65,6 +66,29 @@ QStringList CommandLine::commandFirst(const QStringList& arguments) {
     return arguments;
 }
 
+void CommandLine::languageOptions(const QStringList& arguments, QString* iniFile, qint32* edition) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString value;
+        bool hasValue = false;
+        const QString option = splitOption(arguments.at(i), &value, &hasValue);
+        if (option != QLatin1String("--ini") && option != QLatin1String("--edition"))
+            continue;
+        if (!hasValue) {
+            if (i + 1 >= arguments.size())
+                return;
+            value = arguments.at(++i);
+        }
+        if (option == QLatin1String("--ini")) {
+            *iniFile = value;
+            continue;
+        }
+        bool ok = false;
+        const qint32 code = value.toInt(&ok);
+        if (ok)
+            *edition = code;
+    }
+}
+
 QString CommandLine::usage() {
     return QStringLiteral("usage: liturgy-calendar version\n"
                           "       liturgy-calendar month YYYY-MM [--ini FILE] [--edition CODE] "
@@ -107,13 +131,13 @@ bool CommandLine::takeValue(const QStringList& arguments, qsizetype* i, const QS
                             bool hasValue, QString* value, QString* error) {
     if (!hasValue) {
         if (*i + 1 >= arguments.size()) {
-            *error = QStringLiteral("%1 needs a value").arg(option);
+            *error = QCoreApplication::translate("CommandLine", "%1 needs a value").arg(option);
             return false;
         }
         *value = arguments.at(++*i);
     }
     if (value->isEmpty()) {
-        *error = QStringLiteral("%1 needs a value").arg(option);
+        *error = QCoreApplication::translate("CommandLine", "%1 needs a value").arg(option);
         return false;
     }
     return true;
@@ -123,7 +147,8 @@ bool CommandLine::parseEdition(const QString& text, qint32* edition, QString* er
     bool ok = false;
     *edition = text.toInt(&ok);
     if (!ok)
-        *error = QStringLiteral("the edition code '%1' is not a number").arg(text);
+        *error = QCoreApplication::translate("CommandLine", "the edition code '%1' is not a number")
+                     .arg(text);
     return ok;
 }
 
@@ -139,11 +164,12 @@ QString CommandLine::splitOption(const QString& argument, QString* value, bool* 
 bool CommandLine::parse(const QStringList& arguments, CommandRequest* request, QString* error) {
     *request = CommandRequest();
     if (arguments.isEmpty()) {
-        *error = QStringLiteral("no command given");
+        *error = QCoreApplication::translate("CommandLine", "no command given");
         return false;
     }
     if (!commandOf(arguments.first(), &request->command)) {
-        *error = QStringLiteral("unknown command '%1'").arg(arguments.first());
+        *error = QCoreApplication::translate("CommandLine", "unknown command '%1'")
+                     .arg(arguments.first());
         return false;
     }
     const Command command = request->command;
@@ -160,14 +186,15 @@ bool CommandLine::parse(const QStringList& arguments, CommandRequest* request, Q
         if (takesOptions && valueOption) {
             if (!hasValue) {
                 if (i + 1 >= arguments.size()) {
-                    *error = QStringLiteral("%1 needs a value").arg(argument);
+                    *error = QCoreApplication::translate("CommandLine", "%1 needs a value")
+                                 .arg(argument);
                     return false;
                 }
                 value = arguments.at(++i);
             }
             if (argument == QLatin1String("--ini")) {
                 if (value.isEmpty()) {
-                    *error = QStringLiteral("--ini needs a file");
+                    *error = QCoreApplication::translate("CommandLine", "--ini needs a file");
                     return false;
                 }
                 request->iniFile = value;
@@ -175,7 +202,8 @@ bool CommandLine::parse(const QStringList& arguments, CommandRequest* request, Q
             }
             if (argument == QLatin1String("--server")) {
                 if (value.isEmpty()) {
-                    *error = QStringLiteral("--server needs a connection string");
+                    *error = QCoreApplication::translate("CommandLine",
+                                                         "--server needs a connection string");
                     return false;
                 }
                 request->server = value;
@@ -185,7 +213,9 @@ bool CommandLine::parse(const QStringList& arguments, CommandRequest* request, Q
             request->edition = value.toInt(&ok);
             request->editionGiven = true;
             if (!ok) {
-                *error = QStringLiteral("the edition code '%1' is not a number").arg(value);
+                *error = QCoreApplication::translate("CommandLine",
+                                                     "the edition code '%1' is not a number")
+                             .arg(value);
                 return false;
             }
             continue;
@@ -196,17 +226,20 @@ bool CommandLine::parse(const QStringList& arguments, CommandRequest* request, Q
         }
         if (takesMonth && !monthSeen && !argument.startsWith(QLatin1Char('-'))) {
             if (!parseMonth(argument, &request->month)) {
-                *error = QStringLiteral("'%1' is not a month of the form YYYY-MM").arg(argument);
+                *error = QCoreApplication::translate("CommandLine",
+                                                     "'%1' is not a month of the form YYYY-MM")
+                             .arg(argument);
                 return false;
             }
             monthSeen = true;
             continue;
         }
-        *error = QStringLiteral("unexpected argument '%1'").arg(arguments.at(i));
+        *error = QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
+                     .arg(arguments.at(i));
         return false;
     }
     if (takesMonth && !monthSeen) {
-        *error = QStringLiteral("the month (YYYY-MM) is missing");
+        *error = QCoreApplication::translate("CommandLine", "the month (YYYY-MM) is missing");
         return false;
     }
     return true;

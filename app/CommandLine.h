@@ -60,6 +60,10 @@ public:
     // FILE day 2024-03-10") follow it, in their order, as if written after it. Arguments
     // without a command word (the window's options) stay as they are.
     static QStringList commandFirst(const QStringList& arguments);
+    // The INI file and edition code that `arguments` give, wherever they stand, so that the
+    // command's messages speak the edition's language from the first one on; each stays as
+    // it was when not given or not readable.
+    static void languageOptions(const QStringList& arguments, QString* iniFile, qint32* edition);
     // Writes a command line's mistake and the command's usage to `err`; the exit code 2.
     static int usageError(FILE* err, const QString& error, const QString& usage);
 };

@@ -9,6 +9,7 @@
 #include "support/mVBFileDisk.h"
 #include "support/modIni.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 QString EditionCommand::run(const HostSession& session) {
@@ -21,9 +22,10 @@ QString EditionCommand::run(const HostSession& session) {
         const QString file = modIni::read(session.iniFile(), QStringLiteral("Files"), name);
         QString line = name + QLatin1Char('\t') + file;
         if (file.isEmpty())
-            line += QStringLiteral("\t(not named)");
+            line +=
+                QLatin1Char('\t') + QCoreApplication::translate("EditionCommand", "(not named)");
         else if (!QFileInfo::exists(mVBFileDisk::resolveLetterCase(file)))
-            line += QStringLiteral("\t(missing)");
+            line += QLatin1Char('\t') + QCoreApplication::translate("EditionCommand", "(missing)");
         text += line + QLatin1Char('\n');
     }
     return text;

@@ -12,6 +12,7 @@
 #include "support/mVBFileDisk.h"
 #include "support/modIni.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -66,7 +67,9 @@ QString dataSetEditions(const QString& iniFile) {
 QString editionsSentence(const QString& iniFile) {
     const QString editions = dataSetEditions(iniFile);
     return editions.isEmpty() ? QString()
-                              : QStringLiteral("; the editions of this data set are ") + editions;
+                              : QCoreApplication::translate(
+                                    "HostSession", "; the editions of this data set are %1")
+                                    .arg(editions);
 }
 
 } // namespace
@@ -96,29 +99,41 @@ QString HostSession::defaultIniFile(qint32 edition) {
     return folder + QStringLiteral("/liturgy.ini");
 }
 
+void HostSession::chooseLanguage(const QString& iniFile, qint32 edition) {
+    mMain::selectLanguage(iniFile.isEmpty() ? defaultIniFile(edition)
+                                            : mVBFileDisk::resolveLetterCase(iniFile),
+                          edition);
+}
+
 bool HostSession::open(const QString& iniFile, qint32 edition, QString* error, bool editionGiven) {
     m_iniFile =
         iniFile.isEmpty() ? defaultIniFile(edition) : mVBFileDisk::resolveLetterCase(iniFile);
+    // The edition's language first: every message below is in it.
+    chooseLanguage(m_iniFile, edition);
     const QFileInfo info(m_iniFile);
     if (!info.exists()) {
         *error =
             iniFile.isEmpty()
-                ? QStringLiteral("no data set found; create it with: make-sample-data --out %1")
+                ? QCoreApplication::translate(
+                      "HostSession", "no data set found; create it with: make-sample-data --out %1")
                       .arg(QDir::toNativeSeparators(info.path()))
-                : QStringLiteral("the INI file '%1' does not exist").arg(iniFile);
+                : QCoreApplication::translate("HostSession", "the INI file '%1' does not exist")
+                      .arg(iniFile);
         return false;
     }
     // Every key would read as empty: say so here, not later as a missing data file.
     QFile ini(m_iniFile);
     if (info.isDir() || !ini.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("the INI file '%1' cannot be read").arg(m_iniFile);
+        *error = QCoreApplication::translate("HostSession", "the INI file '%1' cannot be read")
+                     .arg(m_iniFile);
         return false;
     }
 
     // An unknown code is answered with what the user can choose: the editions of this data set.
     if (!knownEditions().contains(edition)) {
         *error =
-            QStringLiteral("%1 is not an edition code").arg(edition) + editionsSentence(m_iniFile);
+            QCoreApplication::translate("HostSession", "%1 is not an edition code").arg(edition) +
+            editionsSentence(m_iniFile);
         return false;
     }
     // The default data set holds a database for some editions only.
@@ -129,8 +144,9 @@ bool HostSession::open(const QString& iniFile, qint32 edition, QString* error, b
         const QString needed = QFileInfo(liturgyFile).path() + QLatin1Char('/') +
                                QString::fromLatin1(row->databaseFile);
         if (!mVBFileDisk::fileExists(mVBFileDisk::resolveLetterCase(needed))) {
-            *error = QStringLiteral("the edition %1 (%2) needs the liturgy database %3, which "
-                                    "the default data set does not have")
+            *error = QCoreApplication::translate(
+                         "HostSession", "the edition %1 (%2) needs the liturgy database %3, which "
+                                        "the default data set does not have")
                          .arg(edition)
                          .arg(QString::fromUtf8(row->displayName),
                               QString::fromLatin1(row->databaseFile)) +
@@ -139,7 +155,6 @@ bool HostSession::open(const QString& iniFile, qint32 edition, QString* error, b
         }
     }
 
-    mMain::selectLanguage(m_iniFile, edition);
     shared().gMultiEditionMode = edition == 1020;
     m_edition = mMain::validateVersion(edition, m_iniFile);
     m_coverageRead = false;
@@ -158,7 +173,8 @@ void HostSession::readCoverage() const {
     m_coverageRead = true;
     m_coverageError.clear();
     if (!m_coverage.read(m_iniFile, m_server, &m_coverageError) && m_coverageError.isEmpty())
-        m_coverageError = QStringLiteral("the liturgy database cannot be read");
+        m_coverageError =
+            QCoreApplication::translate("HostSession", "the liturgy database cannot be read");
 }
 
 QString HostSession::span() const {

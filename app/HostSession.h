@@ -27,6 +27,9 @@ public:
     // The INI file of the default data set: "liturgy.ini" in the application's data folder, or,
     // for an edition that has one there, that edition's own "liturgy-CODE.ini".
     static QString defaultIniFile(qint32 edition = 0);
+    // Selects the language of `edition`, or of the INI file's "Language" (the default data
+    // set's when `iniFile` is empty), before anything is said.
+    static void chooseLanguage(const QString& iniFile, qint32 edition);
 
     // Takes `iniFile` (the default data set's when empty) and the host's edition code: reads
     // the language and validates the edition as the facade does. False with `error` set when

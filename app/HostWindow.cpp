@@ -39,7 +39,8 @@
 namespace {
 
 constexpr const char* kProgId = "VoVoruzevUdadudar.cVoVoruzevUdadudar";
-constexpr const char* kTitle = "Liturgy Calendar";
+// The program's title, in the edition's language; it is the component's pAppTitle too.
+constexpr const char* kTitle = QT_TRANSLATE_NOOP("HostWindow", "Liturgy Calendar");
 // Rounds of event delivery before a screenshot; the component's deferred layout takes two.
 constexpr int kSettleRounds = 4;
 // Qt's PNG quality 80 is zlib's compression level 1.
@@ -70,7 +71,6 @@ HostWindow::HostWindow(QWidget* parent)
     : QMainWindow(parent), m_library(new QLibrary(this)), m_status(new QLabel(this)),
       m_notify(new HostNotify(this)), m_toolbar(new SSActiveToolBars(this)),
       m_commands(new HostCommands(this, m_toolbar)) {
-    setWindowTitle(QString::fromLatin1(kTitle));
     m_toolbar->setObjectName(QStringLiteral("hostToolbar"));
     m_toolbar->setMovable(false);
     ToolBarOverflow::name(m_toolbar);
@@ -92,6 +92,9 @@ HostWindow::HostWindow(QWidget* parent)
 }
 
 void HostWindow::retranslate() {
+    setWindowTitle(tr(kTitle));
+    if (m_component)
+        m_component->setProperty("pAppTitle", windowTitle());
     m_toolbar->setWindowTitle(tr("Commands"));
     // "Ready" until the component has said anything.
     if (!m_component || m_component->property("pStatusText").toString().isEmpty())
@@ -193,7 +196,7 @@ bool HostWindow::open(const Options& options, QString* error) {
     m_notify->setPParam(QVariant::fromValue<QObject*>(m_toolbar));
     component->setProperty("pVkIniFile", options.iniFile);
     component->setProperty("pVersion", options.edition);
-    component->setProperty("pAppTitle", QString::fromLatin1(kTitle));
+    component->setProperty("pAppTitle", tr(kTitle));
     if (!options.server.isEmpty()) {
         component->setProperty("pSQLMode", true);
         component->setProperty("pConnectionString", options.server);

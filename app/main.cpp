@@ -68,6 +68,11 @@ int runCommand(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
     QTextStream out(stdout);
     QTextStream err(stderr);
+    // The messages speak the edition's language from the first mistake on.
+    QString iniFile;
+    qint32 edition = 1;
+    CommandLine::languageOptions(QCoreApplication::arguments().mid(1), &iniFile, &edition);
+    HostSession::chooseLanguage(iniFile, edition);
 
     if (DayCommand::handles(QCoreApplication::arguments().mid(1)))
         return DayCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);

@@ -225,25 +225,6 @@
         </message>
     </context>
     <context>
-        <name>QDockWidget</name>
-        <message>
-            <source>Float</source>
-            <translation>Løsne</translation>
-        </message>
-        <message>
-            <source>Undocks and re-attaches the dock widget</source>
-            <translation>Løsner og fester ruten igjen</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Lukk</translation>
-        </message>
-        <message>
-            <source>Closes the dock widget</source>
-            <translation>Lukker ruten</translation>
-        </message>
-    </context>
-    <context>
         <name>QPageSetupWidget</name>
         <message>
             <source>Paper</source>
@@ -344,16 +325,263 @@
     <context>
         <name>QTabBar</name>
         <message>
-            <source>Scroll Left</source>
-            <translation>Rull til venstre</translation>
-        </message>
-        <message>
-            <source>Scroll Right</source>
-            <translation>Rull til høyre</translation>
-        </message>
-        <message>
             <source>Close Tab</source>
             <translation>Lukk fanen</translation>
+        </message>
+    </context>
+    <context>
+        <name>QPrintDialog</name>
+        <message>
+            <source>Print</source>
+            <translation>Skriv ut</translation>
+        </message>
+        <message>
+            <source>&amp;Print</source>
+            <translation>&amp;Skriv ut</translation>
+        </message>
+        <message>
+            <source>&amp;Options &gt;&gt;</source>
+            <translation>&amp;Alternativer &gt;&gt;</translation>
+        </message>
+        <message>
+            <source>&amp;Options &lt;&lt;</source>
+            <translation>&amp;Alternativer &lt;&lt;</translation>
+        </message>
+        <message>
+            <source>Print to File (PDF)</source>
+            <translation>Skriv til fil (PDF)</translation>
+        </message>
+        <message>
+            <source>Local file</source>
+            <translation>Lokal fil</translation>
+        </message>
+        <message>
+            <source>Write PDF file</source>
+            <translation>Skriv PDF-fil</translation>
+        </message>
+        <message>
+            <source>Print To File ...</source>
+            <translation>Skriv til fil ...</translation>
+        </message>
+        <message>
+            <source>Invalid Pages Definition</source>
+            <translation>Ugyldig sideangivelse</translation>
+        </message>
+        <message>
+            <source>%1 does not follow the correct syntax. Please use &apos;,&apos; to separate ranges and pages, &apos;-&apos; to define ranges and make sure ranges do not intersect with each other.</source>
+            <translation>%1 følger ikke riktig syntaks. Bruk &apos;,&apos; mellom områder og sider, &apos;-&apos; for å angi områder, og pass på at områdene ikke overlapper hverandre.</translation>
+        </message>
+        <message>
+            <source>%1 already exists.
+Do you want to overwrite it?</source>
+            <translation>%1 finnes allerede.
+Vil du overskrive den?</translation>
+        </message>
+        <message>
+            <source>File exists</source>
+            <translation>Filen finnes</translation>
+        </message>
+        <message>
+            <source>%1 is a directory.
+Please choose a different file name.</source>
+            <translation>%1 er en mappe.
+Velg et annet filnavn.</translation>
+        </message>
+        <message>
+            <source>The &apos;From&apos; value cannot be greater than the &apos;To&apos; value.</source>
+            <translation>Verdien &apos;Fra&apos; kan ikke være større enn verdien &apos;Til&apos;.</translation>
+        </message>
+        <message>
+            <source>A4</source>
+            <translation>A4</translation>
+        </message>
+        <message>
+            <source>Automatic</source>
+            <translation>Automatisk</translation>
+        </message>
+        <message>
+            <source>All Pages</source>
+            <translation>Alle sider</translation>
+        </message>
+        <message>
+            <source>Odd Pages</source>
+            <translation>Oddetallssider</translation>
+        </message>
+        <message>
+            <source>Even Pages</source>
+            <translation>Partallssider</translation>
+        </message>
+    </context>
+    <context>
+        <name>QPrintWidget</name>
+        <message>
+            <source>Printer</source>
+            <translation>Skriver</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Navn:</translation>
+        </message>
+        <message>
+            <source>P&amp;roperties</source>
+            <translation>&amp;Egenskaper</translation>
+        </message>
+        <message>
+            <source>Location:</source>
+            <translation>Plassering:</translation>
+        </message>
+        <message>
+            <source>Preview</source>
+            <translation>Forhåndsvisning</translation>
+        </message>
+        <message>
+            <source>Type:</source>
+            <translation>Type:</translation>
+        </message>
+        <message>
+            <source>Output &amp;file:</source>
+            <translation>Utdata&amp;fil:</translation>
+        </message>
+        <message>
+            <source>...</source>
+            <translation>...</translation>
+        </message>
+    </context>
+    <context>
+        <name>QPrintSettingsOutput</name>
+        <message>
+            <source>Copies</source>
+            <translation>Kopier</translation>
+        </message>
+        <message>
+            <source>Print range</source>
+            <translation>Utskriftsområde</translation>
+        </message>
+        <message>
+            <source>Print all</source>
+            <translation>Skriv ut alt</translation>
+        </message>
+        <message>
+            <source>Pages from</source>
+            <translation>Sider fra</translation>
+        </message>
+        <message>
+            <source>to</source>
+            <translation>til</translation>
+        </message>
+        <message>
+            <source>Pages</source>
+            <translation>Sider</translation>
+        </message>
+        <message>
+            <source>Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.</source>
+            <translation>Angi sider eller områder atskilt med komma. Et område er to tall med bindestrek mellom. For eksempel skriver 3,5-7,9 ut sidene 3, 5, 6, 7 og 9.</translation>
+        </message>
+        <message>
+            <source>Current Page</source>
+            <translation>Gjeldende side</translation>
+        </message>
+        <message>
+            <source>Selection</source>
+            <translation>Utvalg</translation>
+        </message>
+        <message>
+            <source>Page Set:</source>
+            <translation>Sidesett:</translation>
+        </message>
+        <message>
+            <source>Output Settings</source>
+            <translation>Utdatainnstillinger</translation>
+        </message>
+        <message>
+            <source>Copies:</source>
+            <translation>Kopier:</translation>
+        </message>
+        <message>
+            <source>Collate</source>
+            <translation>Sorter</translation>
+        </message>
+        <message>
+            <source>Reverse</source>
+            <translation>Omvendt</translation>
+        </message>
+        <message>
+            <source>Options</source>
+            <translation>Alternativer</translation>
+        </message>
+        <message>
+            <source>Color Mode</source>
+            <translation>Fargemodus</translation>
+        </message>
+        <message>
+            <source>Color</source>
+            <translation>Farge</translation>
+        </message>
+        <message>
+            <source>Grayscale</source>
+            <translation>Gråtoner</translation>
+        </message>
+        <message>
+            <source>Double Sided Printing</source>
+            <translation>Tosidig utskrift</translation>
+        </message>
+        <message>
+            <source>Duplex Printing</source>
+            <translation>Tosidig utskrift</translation>
+        </message>
+        <message>
+            <source>Off</source>
+            <translation>Av</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Ingen</translation>
+        </message>
+        <message>
+            <source>Long side binding</source>
+            <translation>Innbinding på langsiden</translation>
+        </message>
+        <message>
+            <source>Short side binding</source>
+            <translation>Innbinding på kortsiden</translation>
+        </message>
+        <message>
+            <source>Long side</source>
+            <translation>Langsiden</translation>
+        </message>
+        <message>
+            <source>Short side</source>
+            <translation>Kortsiden</translation>
+        </message>
+    </context>
+    <context>
+        <name>QPrintPropertiesWidget</name>
+        <message>
+            <source>Page</source>
+            <translation>Side</translation>
+        </message>
+        <message>
+            <source>Advanced</source>
+            <translation>Avansert</translation>
+        </message>
+    </context>
+    <context>
+        <name>QPrintPropertiesDialog</name>
+        <message>
+            <source>Printer Properties</source>
+            <translation>Skriveregenskaper</translation>
+        </message>
+        <message>
+            <source>Job Options</source>
+            <translation>Jobbalternativer</translation>
+        </message>
+        <message>
+            <source>Page Setup Conflicts</source>
+            <translation>Konflikter i sideoppsettet</translation>
+        </message>
+        <message>
+            <source>There are conflicts in page setup options. Do you want to fix them?</source>
+            <translation>Sideoppsettet har motstridende valg. Vil du rette dem?</translation>
         </message>
     </context>
 </TS>

@@ -133,6 +133,13 @@ QString cVoVoruzevUdadudar::pAppTitle() const {
 }
 void cVoVoruzevUdadudar::setPAppTitle(const QString& v) {
     d->appTitle = v;
+    // A host that renames itself while the window is open (its title in the edition's
+    // language) is followed by the window, its day pages and the error box.
+    if (d->hWnd <= 0)
+        return;
+    errHandler().setAppTitle(v);
+    if (auto* window = qobject_cast<fHoster*>(getForm(d->hWnd)))
+        window->setPAppTitle(v);
 }
 qint32 cVoVoruzevUdadudar::pVersion() const {
     return d->version;

@@ -8,6 +8,7 @@
 #include "support/Failure.h"
 #include "support/FileIdentity.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -49,15 +50,18 @@ QString copyName(const QString& accessFile) {
 QString copyFor(const QString& accessFile, const QString& shownName) {
     const QString name = copyName(accessFile);
     if (name.isEmpty())
-        throw Failure(kCannotOpen, QStringLiteral("Could not find file '%1'.").arg(shownName));
+        throw Failure(
+            kCannotOpen,
+            QCoreApplication::translate("DataSource", "Could not find file '%1'.").arg(shownName));
     const QString dir = folder();
     const QString copy = dir + name;
     if (QFileInfo(copy).isFile())
         return copy;
     if (!QDir().mkpath(dir))
         throw Failure(kCannotOpen,
-                      QStringLiteral("Cannot open the Access database '%1': the cache folder "
-                                     "'%2' cannot be made")
+                      QCoreApplication::translate(
+                          "AccessCache", "Cannot open the Access database '%1': the cache folder "
+                                         "'%2' cannot be made")
                           .arg(shownName, dir));
     QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     AccessImport::copy(accessFile, copy, shownName, true);

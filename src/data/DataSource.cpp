@@ -8,6 +8,7 @@
 #include "support/Failure.h"
 #include "support/mVBFileDisk.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -64,22 +65,25 @@ FileFormat formatOf(const QByteArray& head) {
 // The file at `path` as it was found for `dataFile`, or a Failure naming `dataFile`.
 QString existingFile(const QString& dataFile) {
     if (dataFile.trimmed().isEmpty())
-        throw Failure(kCannotOpen, QStringLiteral("No data file is named."));
+        throw Failure(kCannotOpen,
+                      QCoreApplication::translate("DataSource", "No data file is named."));
     QString path = dataFile;
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     path = mVBFileDisk::resolveLetterCase(path);
     const QFileInfo info(path);
     if (!info.isFile())
-        throw Failure(kCannotOpen, QStringLiteral("Could not find file '%1'.").arg(dataFile));
+        throw Failure(
+            kCannotOpen,
+            QCoreApplication::translate("DataSource", "Could not find file '%1'.").arg(dataFile));
     return info.absoluteFilePath();
 }
 
 QByteArray headOf(const QString& path, const QString& dataFile) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Failure(
-            kCannotOpen,
-            QStringLiteral("Cannot open the file '%1': %2").arg(dataFile, file.errorString()));
+        throw Failure(kCannotOpen,
+                      QCoreApplication::translate("DataSource", "Cannot open the file '%1': %2")
+                          .arg(dataFile, file.errorString()));
     return file.read(100);
 }
 
@@ -183,7 +187,9 @@ SqliteFile checkedSqliteFile(const QString& dataFile) {
     case FileFormat::Unknown:
         break;
     }
-    throw Failure(kCannotOpen, QStringLiteral("Unrecognized database format '%1'.").arg(dataFile));
+    throw Failure(kCannotOpen,
+                  QCoreApplication::translate("DataSource", "Unrecognized database format '%1'.")
+                      .arg(dataFile));
 }
 
 bool isAccessFile(const QString& dataFile) {

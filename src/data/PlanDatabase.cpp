@@ -98,13 +98,15 @@ void createPlanFile(const QString& path) {
                               .arg(++next);
     QString error;
     if (!Schema::create(draft, Schema::Kind::Plan, &error))
-        throw Failure(kEngineError,
-                      QStringLiteral("Cannot create the plan database '%1': %2").arg(path, error));
+        throw Failure(kEngineError, QCoreApplication::translate(
+                                        "PlanDatabase", "Cannot create the plan database '%1': %2")
+                                        .arg(path, error));
     if (!QFile::rename(draft, path)) {
         QFile::remove(draft);
         if (!QFileInfo(path).isFile())
-            throw Failure(kEngineError,
-                          QStringLiteral("Cannot create the plan database '%1'.").arg(path));
+            throw Failure(kEngineError, QCoreApplication::translate(
+                                            "PlanDatabase", "Cannot create the plan database '%1'.")
+                                            .arg(path));
     }
 }
 
@@ -132,13 +134,16 @@ double PlanDatabase::timeValue(const QTime& time) {
 }
 
 void PlanDatabase::fail(const QString& what, const QString& why) const {
-    throw Failure(kEngineError, QStringLiteral("%1 '%2': %3").arg(what, m_file, why));
+    throw Failure(
+        kEngineError,
+        QCoreApplication::translate("PlanDatabase", "%1 '%2': %3").arg(what, m_file, why));
 }
 
 void PlanDatabase::fail(const QString& what, const QSqlError& error) const {
     if (isDiskFull(error))
         throw Failure(kDiskFull,
-                      QStringLiteral("%1 '%2': the disk is full, and the plan is as it was")
+                      QCoreApplication::translate(
+                          "PlanDatabase", "%1 '%2': the disk is full, and the plan is as it was")
                           .arg(what, m_file));
     fail(what, engineText(error));
 }
@@ -160,8 +165,10 @@ bool PlanDatabase::isDiskFull(const QSqlError& error) const {
 
 void PlanDatabase::open(const QString& file, bool createMissing, Access access) {
     if (file.trimmed().isEmpty())
-        throw Failure(kEngineError, QStringLiteral("No plan database is named: the INI file has "
-                                                   "no \"PlanFile\" in its section \"Files\"."));
+        throw Failure(kEngineError,
+                      QCoreApplication::translate("PlanDatabase",
+                                                  "No plan database is named: the INI file has "
+                                                  "no \"PlanFile\" in its section \"Files\"."));
     QString path = file;
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     m_file = mVBFileDisk::resolveLetterCase(path);
@@ -170,19 +177,23 @@ void PlanDatabase::open(const QString& file, bool createMissing, Access access) 
     if (!info.exists()) {
         if (!createMissing || access == Access::Read)
             throw Failure(kEngineError,
-                          QStringLiteral("The plan database '%1' does not exist.").arg(m_file));
+                          QCoreApplication::translate("PlanDatabase",
+                                                      "The plan database '%1' does not exist.")
+                              .arg(m_file));
         createPlanFile(m_file);
         info = QFileInfo(m_file);
     }
     if (!info.isFile())
-        throw Failure(kEngineError,
-                      QStringLiteral("The plan database '%1' is not a file.").arg(m_file));
+        throw Failure(kEngineError, QCoreApplication::translate(
+                                        "PlanDatabase", "The plan database '%1' is not a file.")
+                                        .arg(m_file));
     if (access == Access::Write && DataSource::isAccessFile(m_file))
         throw Failure(kEngineError, DataSource::accessWriteRefused(m_file));
     if (!looksLikeSQLite(m_file))
         throw Failure(kEngineError,
-                      QStringLiteral("The plan database '%1' is not a database this program "
-                                     "can read.")
+                      QCoreApplication::translate(
+                          "PlanDatabase", "The plan database '%1' is not a database this program "
+                                          "can read.")
                           .arg(m_file));
 
     // A reader never writes: not the header, not the journal mode, not even a lock file.
@@ -215,7 +226,7 @@ void PlanDatabase::open(const QString& file, bool createMissing, Access access) 
         if (m_db.open() && readable())
             return;
     }
-    fail(QStringLiteral("Cannot open the plan database"), why);
+    fail(QCoreApplication::translate("PlanDatabase", "Cannot open the plan database"), why);
 }
 
 bool PlanDatabase::readable(QSqlError* why) {
@@ -232,9 +243,10 @@ void PlanDatabase::openServer(const QString& connectionString) {
     auto server = std::make_unique<Connection>();
     server->Open(connectionString);
     if (!server->isServer())
-        throw Failure(
-            kEngineError,
-            QStringLiteral("The connection string '%1' names no database server.").arg(m_file));
+        throw Failure(kEngineError,
+                      QCoreApplication::translate(
+                          "PlanDatabase", "The connection string '%1' names no database server.")
+                          .arg(m_file));
     m_server = std::move(server);
     m_db = m_server->database();
 }
@@ -257,9 +269,9 @@ void PlanDatabase::useWriteAheadLog() {
         const QSqlError why = wal.lastError();
         wal.finish();
         if (why.isValid() && isDiskFull(why))
-            fail(QStringLiteral("Cannot open the plan database"), why);
+            fail(QCoreApplication::translate("PlanDatabase", "Cannot open the plan database"), why);
         if (waited.elapsed() >= kBusyTimeoutMs)
-            fail(QStringLiteral("Cannot open the plan database"),
+            fail(QCoreApplication::translate("PlanDatabase", "Cannot open the plan database"),
                  why.isValid() ? engineText(why) : QStringLiteral("database is locked"));
         QThread::msleep(10);
     }
@@ -267,33 +279,38 @@ void PlanDatabase::useWriteAheadLog() {
 
 void PlanDatabase::requireOpen() const {
     if (!m_db.isOpen())
-        throw Failure(kEngineError, QStringLiteral("The plan database is not open."));
+        throw Failure(kEngineError, QCoreApplication::translate("PlanDatabase",
+                                                                "The plan database is not open."));
 }
 
 void PlanDatabase::requireWritable() const {
     requireOpen();
     if (m_readOnly)
         throw Failure(kFileAccess,
-                      QStringLiteral("Cannot write the plan database '%1': the file is "
-                                     "read-only.")
+                      QCoreApplication::translate(
+                          "PlanDatabase", "Cannot write the plan database '%1': the file is "
+                                          "read-only.")
                           .arg(m_file));
 }
 
 template <class Body> void PlanDatabase::inTransaction(Body&& body) {
     QSqlQuery begin(m_db);
     if (!begin.exec(m_server ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE")))
-        fail(QStringLiteral("Cannot write the plan database"), begin.lastError());
+        fail(QCoreApplication::translate("PlanDatabase", "Cannot write the plan database"),
+             begin.lastError());
     try {
         // The writers of every workstation queue as on a file: one after another, so that a
         // plan table made by one is there for the next (the number is the plan's own lock).
         QSqlQuery lock(m_db);
         if (m_server && !lock.exec(QStringLiteral("SELECT pg_advisory_xact_lock(715517)")))
-            fail(QStringLiteral("Cannot write the plan database"), lock.lastError());
+            fail(QCoreApplication::translate("PlanDatabase", "Cannot write the plan database"),
+                 lock.lastError());
         ensureTable();
         body();
         QSqlQuery commit(m_db);
         if (!commit.exec(QStringLiteral("COMMIT")))
-            fail(QStringLiteral("Cannot write the plan database"), commit.lastError());
+            fail(QCoreApplication::translate("PlanDatabase", "Cannot write the plan database"),
+                 commit.lastError());
     } catch (...) {
         QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
         throw;
@@ -310,7 +327,8 @@ bool PlanDatabase::hasTable() {
                  : QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND "
                                   "name = 'tbMainPlan' COLLATE NOCASE");
     if (!query.exec(statement) || !query.next())
-        fail(QStringLiteral("Cannot read the plan database"), query.lastError());
+        fail(QCoreApplication::translate("PlanDatabase", "Cannot read the plan database"),
+             query.lastError());
     m_tableChecked = query.value(0).toInt() > 0;
     return m_tableChecked;
 }
@@ -324,7 +342,8 @@ void PlanDatabase::ensureTable() {
                                             : Schema::statements(Schema::Kind::Plan);
     for (const QString& statement : statements)
         if (!query.exec(statement))
-            fail(QStringLiteral("Cannot write the plan database"), query.lastError());
+            fail(QCoreApplication::translate("PlanDatabase", "Cannot write the plan database"),
+                 query.lastError());
     m_tableChecked = true;
 }
 
@@ -343,14 +362,16 @@ void PlanDatabase::insert(const QList<Service>& services) {
     QSqlQuery insert(m_db);
     if (!insert.prepare(QStringLiteral("INSERT INTO tbMainPlan (Date, Time, ServType, "
                                        "Location) VALUES (?, ?, ?, ?)")))
-        fail(QStringLiteral("Cannot write the plan database"), insert.lastError());
+        fail(QCoreApplication::translate("PlanDatabase", "Cannot write the plan database"),
+             insert.lastError());
     for (const Service& s : services) {
         insert.bindValue(0, stored(dateValue(s.date), bool(m_server)));
         insert.bindValue(1, stored(timeValue(s.time), bool(m_server)));
         insert.bindValue(2, s.type);
         insert.bindValue(3, s.place);
         if (!insert.exec())
-            fail(QStringLiteral("Cannot write the plan database"), insert.lastError());
+            fail(QCoreApplication::translate("PlanDatabase", "Cannot write the plan database"),
+                 insert.lastError());
     }
 }
 
@@ -425,7 +446,8 @@ QList<PlanDatabase::Service> PlanDatabase::matching(const Service& service, bool
     select.prepare(selectServices() + sameService(type, place) + inWrittenOrder());
     bindSame(select, service, type, place);
     if (!select.exec())
-        fail(QStringLiteral("Cannot read the plan database"), select.lastError());
+        fail(QCoreApplication::translate("PlanDatabase", "Cannot read the plan database"),
+             select.lastError());
     return servicesOf(select);
 }
 
@@ -467,7 +489,8 @@ bool PlanDatabase::deleteOne(const Service& service) {
                       .arg(row, sameService(true, true), inWrittenOrder()));
     bindSame(erase, service, true, true);
     if (!erase.exec())
-        fail(QStringLiteral("Cannot write the plan database"), erase.lastError());
+        fail(QCoreApplication::translate("PlanDatabase", "Cannot write the plan database"),
+             erase.lastError());
     return erase.numRowsAffected() > 0;
 }
 
@@ -486,7 +509,8 @@ PlanDatabase::Removal PlanDatabase::remove(const QDate& date, const QTime& time,
                       sameService(byType, false));
         bindSame(erase, like, byType, false);
         if (!erase.exec())
-            fail(QStringLiteral("Cannot write the plan database"), erase.lastError());
+            fail(QCoreApplication::translate("PlanDatabase", "Cannot write the plan database"),
+                 erase.lastError());
         removal.removed = true;
     });
     return removal;
@@ -504,7 +528,8 @@ void PlanDatabase::replace(const Service& old, const Service& now, bool allowDup
     inTransaction([&] {
         if (!deleteOne(old))
             throw Failure(kEngineError,
-                          QStringLiteral("The service %1 %2 is no longer in the plan '%3'.")
+                          QCoreApplication::translate(
+                              "PlanDatabase", "The service %1 %2 is no longer in the plan '%3'.")
                               .arg(old.date.toString(Qt::ISODate),
                                    old.time.toString(QStringLiteral("HH:mm")), m_file));
         if (!allowDuplicate)
@@ -523,7 +548,8 @@ QList<PlanDatabase::Service> PlanDatabase::services(const QDate& first, const QD
     query.bindValue(0, stored(dateValue(first), bool(m_server)));
     query.bindValue(1, stored(dateValue(last) + 1, bool(m_server)));
     if (!query.exec())
-        fail(QStringLiteral("Cannot read the plan database"), query.lastError());
+        fail(QCoreApplication::translate("PlanDatabase", "Cannot read the plan database"),
+             query.lastError());
     return servicesOf(query);
 }
 
@@ -534,7 +560,8 @@ QStringList PlanDatabase::serviceTypes() {
     QSqlQuery query(m_db);
     if (!query.exec(QStringLiteral("SELECT DISTINCT ServType FROM tbMainPlan WHERE ServType IS "
                                    "NOT NULL AND ServType <> '' ORDER BY ServType")))
-        fail(QStringLiteral("Cannot read the plan database"), query.lastError());
+        fail(QCoreApplication::translate("PlanDatabase", "Cannot read the plan database"),
+             query.lastError());
     QStringList types;
     while (query.next())
         types.append(query.value(0).toString());

@@ -6,6 +6,8 @@
 
 #include "support/Failure.h"
 
+#include <QCoreApplication>
+
 // The failures of the simple mail interface, with the numbers its objects report.
 namespace MailFailures {
 
@@ -14,13 +16,13 @@ constexpr qint32 kLoginFailure = 32003;
 constexpr qint32 kInvalidSession = 32053;
 
 inline Failure userAbort() {
-    return {kUserAbort, QStringLiteral("User cancelled process")};
+    return {kUserAbort, QCoreApplication::translate("Failure", "User cancelled process")};
 }
 inline Failure loginFailure() {
-    return {kLoginFailure, QStringLiteral("Login has failed")};
+    return {kLoginFailure, QCoreApplication::translate("Failure", "Login has failed")};
 }
 inline Failure invalidSession() {
-    return {kInvalidSession, QStringLiteral("Invalid session")};
+    return {kInvalidSession, QCoreApplication::translate("Failure", "Invalid session")};
 }
 
 // The program that opens the user's mail client.

@@ -58,24 +58,21 @@ QTime cVkRecurringServices::serviceTime() const {
     const QTime time =
         match.hasMatch() ? QTime(match.captured(1).toInt(), match.captured(2).toInt()) : QTime();
     if (!time.isValid())
-        throw Failure::invalidCall(
-            QStringLiteral("the time '%1' is not a time of the form HH:MM").arg(text));
+        throw Failure::invalidCall(tr("the time '%1' is not a time of the form HH:MM").arg(text));
     return time;
 }
 
 QList<QDate> cVkRecurringServices::seriesDates() const {
     if (m_weekday < 0 || m_weekday > 7)
         throw Failure::invalidCall(
-            QStringLiteral("the weekday %1 is not one of 1 (Monday) to 7 (Sunday)").arg(m_weekday));
+            tr("the weekday %1 is not one of 1 (Monday) to 7 (Sunday)").arg(m_weekday));
     if (m_interval < 1 || m_interval > kMaxInterval)
-        throw Failure::invalidCall(QStringLiteral("the interval must be from 1 to %1 weeks, not %2")
+        throw Failure::invalidCall(tr("the interval must be from 1 to %1 weeks, not %2")
                                        .arg(kMaxInterval)
                                        .arg(m_interval));
     if (m_count < 0 || m_count > kMaxSeries)
         throw Failure::invalidCall(
-            QStringLiteral("the number of services must be from 1 to %1, not %2")
-                .arg(kMaxSeries)
-                .arg(m_count));
+            tr("the number of services must be from 1 to %1, not %2").arg(kMaxSeries).arg(m_count));
     const QDate from = dateOf(m_firstDate != 0 ? m_firstDate : m_date, "the first date");
     QDate first = from;
     if (m_weekday != 0)
@@ -85,28 +82,28 @@ QList<QDate> cVkRecurringServices::seriesDates() const {
         for (int i = 0; i < m_count; ++i)
             dates.append(first.addDays(qint64(i) * 7 * m_interval));
         if (!dates.last().isValid())
-            throw Failure::invalidCall(QStringLiteral("the series runs past the last date"));
+            throw Failure::invalidCall(tr("the series runs past the last date"));
         return dates;
     }
     if (m_lastDate == 0)
-        throw Failure::invalidCall(QStringLiteral("a series needs a last date or a number of "
-                                                  "services"));
+        throw Failure::invalidCall(tr("a series needs a last date or a number of "
+                                      "services"));
     const QDate last = dateOf(m_lastDate, "the last date");
     if (last < from)
-        throw Failure::invalidCall(QStringLiteral("the last date %1 lies before the first date %2")
-                                       .arg(isoDate(last), isoDate(from)));
+        throw Failure::invalidCall(
+            tr("the last date %1 lies before the first date %2").arg(isoDate(last), isoDate(from)));
     const qint64 step = 7 * qint64(m_interval);
     const qint64 span = first <= last ? first.daysTo(last) / step + 1 : 0;
     if (span > kMaxSeries)
-        throw Failure::invalidCall(QStringLiteral("a series holds at most %1 services; this one "
-                                                  "would hold %2")
+        throw Failure::invalidCall(tr("a series holds at most %1 services; this one "
+                                      "would hold %2")
                                        .arg(kMaxSeries)
                                        .arg(span));
     for (qint64 i = 0; i < span; ++i)
         dates.append(first.addDays(i * step));
     if (dates.isEmpty())
         throw Failure::invalidCall(
-            QStringLiteral("no such weekday lies from %1 to %2").arg(isoDate(from), isoDate(last)));
+            tr("no such weekday lies from %1 to %2").arg(isoDate(from), isoDate(last)));
     return dates;
 }
 

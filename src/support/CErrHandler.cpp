@@ -189,20 +189,23 @@ void CErrHandler::HandleError() {
     Q_EMIT AfterHandlerCalled();
 }
 
+// The box speaks the edition's language; its lines, names and numbers are those of the
+// report, which stays in the words support reads.
 QString CErrHandler::userText() const {
     if (m_currentOperation.isEmpty())
         return m_lastErrorDescription;
-    return m_lastErrorDescription + QStringLiteral("\r\nCurrent Operation: ") + m_currentOperation;
+    return m_lastErrorDescription + QStringLiteral("\r\n") + tr("Current Operation: ") +
+           m_currentOperation;
 }
 
 QString CErrHandler::messageText() const {
-    QString text = QStringLiteral("The following error has occurred in procedure: \r\n") +
-                   m_lastErrorProcedure + QStringLiteral(" on line ") +
-                   QString::number(m_lastErrorLine) + QStringLiteral("\r\nError (") +
-                   QString::number(m_lastErrorNumber) + QStringLiteral(") ") +
-                   m_lastErrorDescription;
+    QString text =
+        tr("The following error has occurred in procedure: ") + QStringLiteral("\r\n") +
+        tr("%1 on line %2").arg(m_lastErrorProcedure, QString::number(m_lastErrorLine)) +
+        QStringLiteral("\r\n") +
+        tr("Error (%1) %2").arg(QString::number(m_lastErrorNumber), m_lastErrorDescription);
     if (!m_currentOperation.isEmpty())
-        text += QStringLiteral("\r\nCurrent Operation: ") + m_currentOperation;
+        text += QStringLiteral("\r\n") + tr("Current Operation: ") + m_currentOperation;
     return text;
 }
 

@@ -141,10 +141,12 @@ TEST_F(LiturgyCalendarProgramTest, EditionDatesAndFiles) {
          {"edition", "--edition", "10024"},
          "10024\t\ndates\tthe liturgy database '" + missing + "' does not exist\nLiturgyFile\t" +
              missing + "\t(missing)\n" + files},
+        // The Norwegian edition's words are Norwegian.
         {QString(),
          {"edition", "--edition", "47"},
-         "47\t\ndates\tthe INI file '" + path("host.ini") +
-             "' names no liturgy database\nLiturgyFile\t\t(not named)\n" + files},
+         "47\t\ndates\tINI-filen '" + path("host.ini") +
+             "' nevner ingen liturgidatabase\nLiturgyFile\t\t(ikke oppgitt)\nPlanFile\t" +
+             planFile + "\nServiceFile\t\t(ikke oppgitt)\nTemplatePath\t\t(ikke oppgitt)\n"},
     };
     for (const auto& c : cases) {
         liturgyFile = c.liturgy;
@@ -177,7 +179,14 @@ TEST_F(LiturgyCalendarProgramTest, DatesOutsideTheDataAndUnknownEditionsOnAGener
         QString firstError; // the first line of standard error
     } cases[] = {
         {{"day", "1989-06-01"}, 1, outside.arg("1989-06-01", "Brastelo.MDB")},
-        {{"day", "2027-01-01", "--edition", "47"}, 1, outside.arg("2027-01-01", "Velmarka.MDB")},
+        // The Norwegian edition says it in Norwegian, a mistake of the command line too.
+        {{"day", "2027-01-01", "--edition", "47"},
+         1,
+         "liturgy-calendar: 2027-01-01 ligger utenfor dataene: liturgidatabasen Velmarka.MDB "
+         "dekker 2025-01-01 til 2026-12-31"},
+        {{"month", "24-03", "--edition", "47"},
+         2,
+         "liturgy-calendar: '24-03' er ikke en måned på formen ÅÅÅÅ-MM"},
         {{"day", "2025-07-08", "--kind", "ordo"}, 0, ""},
         {{"day", "2025-12-01", "--edition", "1011", "--kind", "ordo"}, 0, ""},
         {{"month", "2061-01"}, 1, outside.arg("2061-01", "Brastelo.MDB")},
@@ -206,7 +215,7 @@ TEST_F(LiturgyCalendarProgramTest, DatesOutsideTheDataAndUnknownEditionsOnAGener
     }
     const ProgramRun velmark = run({"edition", "--edition", "47"});
     EXPECT_EQ(velmark.out,
-              QStringLiteral("47\tVelmark Church - A\ndates\t2025-01-01 to 2026-12-31\n"
+              QStringLiteral("47\tVelmark Church - A\ndates\t2025-01-01 til 2026-12-31\n"
                              "LiturgyFile\t%1/Velmarka.MDB\nPlanFile\t%1/Plan.MDB\n"
                              "ServiceFile\t%1/Service.MDB\nTemplatePath\t%1/"
                              "Templates/\n")
@@ -245,6 +254,8 @@ TEST_F(LiturgyCalendarProgramTest, AFailureIsOneLineInPlainWordsAndNoOutput) {
     } cases[] = {
         {{"month", "2024-03", "--json", "--ini", badColour},
          "liturgy-calendar: Subscript out of range: Day_Color 9\n"},
+        {{"month", "2024-03", "--ini", badColour, "--edition", "47"},
+         "liturgy-calendar: Indeks utenfor område: Day_Color 9\n"},
         {{"week", "2024-03", "--ini", missingData},
          "liturgy-calendar: the liturgy database '" + liturgyFile + "' does not exist\n"},
         {{"day", "2024-03-02", "--ini", missingData},

@@ -366,7 +366,7 @@ TEST_F(PrintTest, PrintCommandSetsUpThePreviewOrPrintsTheDayPage) {
          0,
          QVariant(),
          {},
-         QStringLiteral("QPrintPreviewDialog fHoster 'Liturgy Calendar Tuesday, March 5, 2024'")},
+         QStringLiteral("QPrintPreviewDialog fHoster 'Parish Plan Tuesday, March 5, 2024'")},
     };
     int made = 0;
     const ObjectRegistry::Factory previous =

@@ -156,6 +156,27 @@ QString firstFitting(const QStringList& forms, const QFontMetricsF& metrics, qre
     return forms.isEmpty() ? QString() : metrics.elidedText(forms.last(), Qt::ElideRight, width);
 }
 
+QStringList fittingNames(const QStringList& names, const QFontMetricsF& metrics, qreal width) {
+    QString (*const forms[])(const QString&) = {
+        [](const QString& n) { return n; },
+        [](const QString& n) { return n.endsWith(QLatin1Char('.')) ? n.chopped(1) : n; },
+        [](const QString& n) { return n.left(2); },
+        [](const QString& n) { return n.left(1); },
+    };
+    QStringList shown;
+    for (const auto& form : forms) {
+        shown.clear();
+        bool fits = true;
+        for (const QString& name : names) {
+            shown.append(form(name));
+            fits = fits && metrics.horizontalAdvance(shown.last()) <= width;
+        }
+        if (fits)
+            break;
+    }
+    return shown;
+}
+
 QStringList splitNames(const QString& list, int count, const QStringList& fallback) {
     const QStringList names = list.split(QLatin1Char(','));
     return names.size() == count ? names : fallback;

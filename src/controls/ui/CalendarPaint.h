@@ -58,6 +58,9 @@ QStringList wrapText(const QString& text, const QFont& font, qreal width, int ma
 // The first of `forms` (longest first) that fits `width` in `metrics`; the last one shortened
 // with an ellipsis when none does.
 QString firstFitting(const QStringList& forms, const QFontMetricsF& metrics, qreal width);
+// `names` in the longest form that fits `width` for every one of them, so that the forms
+// stay alike: as they are, without an abbreviation's point, two letters, one letter.
+QStringList fittingNames(const QStringList& names, const QFontMetricsF& metrics, qreal width);
 // The entries of a comma-separated list of names; `fallback` when it does not hold `count`.
 QStringList splitNames(const QString& list, int count, const QStringList& fallback);
 // A mouse button as the calendar controls report it: 1 left, 2 right, 4 middle, 0 another.

@@ -202,13 +202,15 @@ void MonthCalendarView::paintEvent(QPaintEvent*) {
     p.fillRect(names, band);
     p.setPen(bandText);
     const QFontMetrics nameMetrics(small);
+    // A narrow column or a large font shortens the names alike rather than cutting letters.
+    const QStringList dayNames =
+        CalendarPaint::fittingNames(m_dayNames, QFontMetricsF(small), grid.width() / 7 - 2);
     for (int col = 0; col < 7; ++col) {
         const int x0 = grid.width() * col / 7;
         const int x1 = grid.width() * (col + 1) / 7;
         const int weekday = (m_model.firstDayOfWeek() - 1 + col) % 7; // 0 = Sunday
-        // A large font shortens the names rather than cutting their letters at the edges.
         p.drawText(QRect(x0, names.top(), x1 - x0, names.height()), Qt::AlignCenter,
-                   nameMetrics.elidedText(m_dayNames.value(weekday), Qt::ElideRight, x1 - x0 - 2));
+                   nameMetrics.elidedText(dayNames.value(weekday), Qt::ElideRight, x1 - x0 - 2));
     }
 
     const QDate today = now().date();

@@ -16,8 +16,10 @@
 #include "host_window/ui/cPaneWindow.h"
 #include "resources/ResourceStrings.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMainWindow>
@@ -153,8 +155,20 @@ void HosterLayout::beforeResize() {
     // The day pages keep their width when the window grows or shrinks; the calendars take
     // the difference.
     const cDockingPane* day = pane(4);
-    if (m_dayPaneWidth > 0 && day && !day->isHidden())
+    if (m_dayPaneWidth <= 0 || !day || day->isHidden())
+        return;
+    // A width the user gave the pages is kept; the share a narrow window gave them is not.
+    if (day->width() != m_heldWidth)
         m_dayPaneWidth = day->width();
+}
+
+int HosterLayout::calendarWidth() const {
+    for (int number : {1, 2}) {
+        const cDockingPane* p = pane(number);
+        if (p && !p->isHidden() && !p->isFloating() && p->width() > 0)
+            return p->width();
+    }
+    return 0;
 }
 
 void HosterLayout::afterResize() {
@@ -172,9 +186,16 @@ void HosterLayout::arrangeWidths() {
             held.append(p);
     if (held.isEmpty())
         return;
+    // In a narrow window the pages give up width until the calendar beside them has three
+    // fifths, so that its weekdays and names stay readable; they take it back as the window
+    // grows.
+    const int calendar = calendarWidth();
+    m_heldWidth = m_dayPaneWidth;
+    if (calendar > 0)
+        m_heldWidth = qMin(m_dayPaneWidth, (calendar + held.first()->width()) * 2 / 5);
     m_arranging = true;
     for (cDockingPane* p : held)
-        p->setFixedWidth(m_dayPaneWidth);
+        p->setFixedWidth(m_heldWidth);
     QTimer::singleShot(0, &m_window, [this, held] {
         for (cDockingPane* p : held) {
             p->setMinimumWidth(0);
@@ -257,6 +278,39 @@ void HosterLayout::replaceDayPanes(const DayPageSettings& w) {
     saveHome();
 }
 
+namespace {
+
+// Qt names the buttons it makes for panes (float, close) and for tab bars (scroll) only when
+// it makes them, so after a change of language they would keep the words of the language the
+// window started in.
+void renameQtButtons(QWidget& window) {
+    static const struct {
+        const char* name;
+        const char* context;
+        const char* text;
+        const char* description;
+    } buttons[] = {
+        {"qt_dockwidget_floatbutton", "QDockWidget", QT_TRANSLATE_NOOP("QDockWidget", "Float"),
+         QT_TRANSLATE_NOOP("QDockWidget", "Undocks and re-attaches the dock widget")},
+        {"qt_dockwidget_closebutton", "QDockWidget", QT_TRANSLATE_NOOP("QDockWidget", "Close"),
+         QT_TRANSLATE_NOOP("QDockWidget", "Closes the dock widget")},
+        {"ScrollLeftButton", "QTabBar", QT_TRANSLATE_NOOP("QTabBar", "Scroll Left"), nullptr},
+        {"ScrollRightButton", "QTabBar", QT_TRANSLATE_NOOP("QTabBar", "Scroll Right"), nullptr},
+    };
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        for (const auto& b : buttons) {
+            if (button->objectName() != QLatin1String(b.name))
+                continue;
+            button->setAccessibleName(QCoreApplication::translate(b.context, b.text));
+            if (b.description)
+                button->setAccessibleDescription(
+                    QCoreApplication::translate(b.context, b.description));
+        }
+    }
+}
+
+} // namespace
+
 void HosterLayout::retitle() {
     for (cDockingPane* p : m_panes) {
         p->setWindowTitle(HostInteraction::paneTitle(p->Id()));
@@ -266,6 +320,7 @@ void HosterLayout::retitle() {
             toggle->setToolTip(QObject::tr("Show or hide %1").arg(p->windowTitle()));
         }
     }
+    renameQtButtons(m_window);
     if (m_tools.today) {
         m_tools.today->setText(ResourceStrings::todayCaption());
         m_tools.today->setAccessibleName(m_tools.today->text());
@@ -362,6 +417,10 @@ void HosterLayout::scheduleTitleBars() {
 }
 
 void HosterLayout::watchPane(cDockingPane* p) {
+    // The tree takes its width from the calendar; the day pages share theirs again.
+    if (p->Id() == 3)
+        QObject::connect(p, &QDockWidget::visibilityChanged, &m_window,
+                         [this] { QTimer::singleShot(0, &m_window, [this] { arrangeWidths(); }); });
     QObject::connect(p, &QDockWidget::visibilityChanged, &m_window,
                      [this, p](bool visible) { paneVisibilityChanged(p, visible); });
     QObject::connect(p, &QDockWidget::visibilityChanged, &m_window,

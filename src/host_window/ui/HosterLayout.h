@@ -126,6 +126,9 @@ private:
     QTabBar* tabBarOf(const cDockingPane* pane) const;
     void scheduleTitleBars();
 
+    // The width of the calendar in front, beside the day pages; 0 when none is docked.
+    int calendarWidth() const;
+
     QMainWindow& m_window;
     ActionHandler m_onAction;
     CalendarTools m_tools;
@@ -136,7 +139,9 @@ private:
     QByteArray m_homeLayout;
     bool m_restoring = false;
     int m_selecting = 0;
-    int m_dayPaneWidth = 0;
+    int m_dayPaneWidth = 0; // the day pages' width as the user wants it
+    int m_heldWidth = 0;    // the width the pages were last given
+    int m_besideWidth = -1; // the window's width beside the calendar and the pages; -1: none
     bool m_arranging = false;
     bool m_titleBarsPending = false;
 };

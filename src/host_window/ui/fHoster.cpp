@@ -171,6 +171,16 @@ void fHoster::showEvent(QShowEvent* event) {
     selectPane(HostInteraction::kReadingsPane);
 }
 
+void fHoster::setPAppTitle(const QString& v) {
+    m_settings.appTitle = v;
+    // The host's title in another language: the window and the day pages' prints follow.
+    if (!m_loaded)
+        return;
+    setWindowTitle(v);
+    for (fThisDay* page : findChildren<fThisDay*>())
+        mLateBound::setProperty(page, "pAppTitle", v);
+}
+
 void fHoster::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::LanguageChange)

@@ -63,7 +63,7 @@ public:
     qint32 pUser() const { return m_settings.user; }
     void setPUser(qint32 v) { m_settings.user = v; }
     QString pAppTitle() const { return m_settings.appTitle; }
-    void setPAppTitle(const QString& v) { m_settings.appTitle = v; }
+    void setPAppTitle(const QString& v);
     // The disk that the edition chooser writes the INI file through (tests make it fail).
     void setDisk(DiskInterface* disk);
     QObject* pApp() const { return m_settings.app; }
