@@ -56,10 +56,14 @@ QString text(const QVariant& value) {
     return value.isNull() ? QString() : value.toString();
 }
 
+QTime timeOfDay(const QVariant& value, const char* column) {
+    return OleDate::toTime(dateValue(value, column));
+}
+
 QString shortTime(const QVariant& value) {
     if (value.isNull())
         return {};
-    return SystemFormats::shortTime(OleDate::toTime(dateValue(value, "Time")));
+    return SystemFormats::shortTime(timeOfDay(value, "Time"));
 }
 
 } // namespace CalendarRow

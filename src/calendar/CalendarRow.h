@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QTime>
 #include <QVariant>
 
 // Reading the values of calendar and plan rows as the fills use them. A value that cannot be
@@ -23,6 +24,8 @@ QDate civilDate(const QVariant& value, const char* column);
 qint32 color(const cLiturgicalColors::Table& colors, const QVariant& code);
 // A text column; null reads as empty.
 QString text(const QVariant& value);
+// The time of day of a date value; a null value fails like any other that is no date.
+QTime timeOfDay(const QVariant& value, const char* column);
 // The time of day of a date value in the system's short time form; null reads as empty.
 QString shortTime(const QVariant& value);
 

@@ -5,6 +5,7 @@
 #include "calendar/cFillCalendar.h"
 
 #include "calendar/CalendarRow.h"
+#include "calendar/ShortTimes.h"
 #include "controls/CalendarSpeech.h"
 #include "controls/MonthCalendarModel.h"
 #include "data/mADO.h"
@@ -86,6 +87,7 @@ void cFillCalendar::paintDays(const QString& liturgyFile, const QString& range, 
 void cFillCalendar::markServices(const QString& planFile, const QString& range, const QDate& first,
                                  const QDate& last) {
     const RowTable rows = query(planFile, planStatement(range));
+    ShortTimes times;
     QDate previous;
     for (int row = 0; row < rows.rowCount(); ++row) {
         const QDate date = CalendarRow::civilDate(rows.at(kPlanDate, row), "Date");
@@ -100,7 +102,7 @@ void cFillCalendar::markServices(const QString& planFile, const QString& range, 
         // What a screen reader says of the day; the marker alone tells only how many.
         m_month->addDayService(
             date.day(),
-            CalendarSpeech::service(CalendarRow::shortTime(rows.at(kPlanTime, row)),
+            CalendarSpeech::service(times.of(rows.at(kPlanTime, row)),
                                     CalendarRow::text(rows.at(kPlanServType, row)), QString()));
     }
 }

@@ -41,6 +41,17 @@ QString ConnectionCache::upperCase(const QString& text) const {
     return m_upperCase.insert(text, text.toUpper()).value();
 }
 
+const DataSource::Target& ConnectionCache::parsed(const QString& connectionString) const {
+    // Kept small like the upper cases.
+    constexpr qsizetype kMaxStrings = 64;
+    const auto found = m_parsed.constFind(connectionString);
+    if (found != m_parsed.constEnd())
+        return found.value();
+    if (m_parsed.size() >= kMaxStrings)
+        m_parsed.clear();
+    return m_parsed.insert(connectionString, DataSource::parse(connectionString)).value();
+}
+
 int ConnectionCache::indexOfConnectionString(const QString& connectionString) const {
     for (int i = 0; i < count(); ++i) {
         if (m_connections[i] && m_connections[i]->ConnectionString() == connectionString)

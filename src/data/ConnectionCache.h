@@ -6,6 +6,7 @@
 
 #include "data/Connection.h"
 #include "data/ConnectionPool.h"
+#include "data/DataSource.h"
 #include "support/SharedState.h"
 
 #include <QHash>
@@ -39,6 +40,9 @@ public:
     // `text` in upper case. Connections are looked up by the same few files and strings over
     // and over: each is upper-cased once.
     QString upperCase(const QString& text) const;
+    // What `connectionString` names, as DataSource::parse reads it. The fills open the same few
+    // strings again for every month: each is read once.
+    const DataSource::Target& parsed(const QString& connectionString) const;
 
 private:
     // Declared first so that it goes last, after the connections.
@@ -46,4 +50,5 @@ private:
     std::vector<ConnectionPtr> m_connections;
     // Texts upper-cased before, and their upper case.
     mutable QHash<QString, QString> m_upperCase;
+    mutable QHash<QString, DataSource::Target> m_parsed;
 };

@@ -78,7 +78,7 @@ ConnectionPtr getConnection(const QString& dataFile, const QString& connectionSt
             const Connection* known = same >= 0 ? cache.connections()[same].get() : nullptr;
             std::optional<DataSource::Target> target;
             if (!known || !known->isOpen())
-                target = DataSource::parse(connectionString);
+                target = cache.parsed(connectionString);
             const bool server = target ? DataSource::isPostgreSQL(*target) : known->isServer();
             const int found = server ? same : cache.indexOf(dataFile);
             if (found >= 0) {
@@ -87,7 +87,7 @@ ConnectionPtr getConnection(const QString& dataFile, const QString& connectionSt
             }
             auto connection = std::make_shared<Connection>();
             if (!target)
-                target = DataSource::parse(connectionString);
+                target = cache.parsed(connectionString);
             connection->Open(connectionString, *target);
             cache.append(connection);
             result = connection;

@@ -10,8 +10,11 @@ namespace {
 
 constexpr qint64 kSecondsPerDay = 86400;
 
+// The Julian day of 1899-12-30, day 0: no calendar arithmetic for every date converted.
+constexpr qint64 kEpochJulianDay = 2415019;
+
 QDate epoch() {
-    return QDate(1899, 12, 30);
+    return QDate::fromJulianDay(kEpochJulianDay);
 }
 
 // Splits a date value into its day number and the seconds of its time of day. The time of day
@@ -47,7 +50,8 @@ bool inRange(double value) {
 }
 
 double fromDate(const QDate& date) {
-    return double(epoch().daysTo(date));
+    // As QDate::daysTo: 0 for an invalid date.
+    return date.isValid() ? double(date.toJulianDay() - kEpochJulianDay) : 0.0;
 }
 
 double fromDateTime(const QDateTime& dateTime) {
@@ -61,7 +65,7 @@ double fromDateTime(const QDateTime& dateTime) {
 QDate toDate(double value) {
     qint64 day = 0;
     qint64 seconds = 0;
-    return parts(value, &day, &seconds) ? epoch().addDays(day) : QDate();
+    return parts(value, &day, &seconds) ? QDate::fromJulianDay(kEpochJulianDay + day) : QDate();
 }
 
 QDateTime toDateTime(double value) {

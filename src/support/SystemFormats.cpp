@@ -24,12 +24,17 @@ QString time(const QTime& time) {
     return QLocale().toString(time, format.trimmed());
 }
 
-QString shortTime(const QTime& time) {
+QString shortTimeFormat() {
     // Hours and minutes: the short form of some locales, the C locale's among them, carries
-    // the seconds too.
+    // the seconds too. The pattern is compiled once, not for every time a fill shows.
+    static const QRegularExpression seconds(QStringLiteral("[:.]?s+"));
     QString format = QLocale().timeFormat(QLocale::ShortFormat);
-    format.remove(QRegularExpression(QStringLiteral("[:.]?s+")));
-    return QLocale().toString(time, format.trimmed());
+    format.remove(seconds);
+    return format.trimmed();
+}
+
+QString shortTime(const QTime& time) {
+    return QLocale().toString(time, shortTimeFormat());
 }
 
 QString generalDateTime(const QDateTime& dateTime) {

@@ -20,6 +20,8 @@ QString longDate(const QDate& date, const QLocale& locale = QLocale());
 // The time form (hours, minutes, seconds), without a time zone.
 QString time(const QTime& time);
 QString shortTime(const QTime& time);
+// The format of shortTime, for QLocale::toString.
+QString shortTimeFormat();
 // The general date-and-time form: short date and time.
 QString generalDateTime(const QDateTime& dateTime);
 

@@ -115,6 +115,11 @@ TEST_F(cFillCalendarTest, NamesColoursAndMarkersOfAMonth) {
         {25, {"Annunciation", "Second", "Fourth", kScarlet, 0}},
         {31, {"", "", "", kWhite, 0}},
     });
+    // What a screen reader says of the services, each time of day as often as it comes.
+    EXPECT_EQ(
+        (QList<QStringList>{month.dayServices(3), month.dayServices(10), month.dayServices(12)}),
+        (QList<QStringList>{
+            {"11:00 AM Mass"}, {"11:00 AM Mass", "6:00 PM Vesp", "8:00 PM Comp"}, {"Meeting"}}));
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
     EXPECT_EQ(errHandler().lastErrorNumber(), 0);
     // The fill closes both files' connections when it is done.

@@ -17,9 +17,33 @@
 #include <swmodule.h>
 #include <versekey.h>
 
+namespace {
+
+// One verse of a reference: where the module keeps it and the number it is shown under.
+struct Verse {
+    QByteArray osis;
+    long index = 0;
+    int chapter = 0;
+    int verse = 0;
+};
+
+} // namespace
+
 struct BibleText::Library {
+    // The module reads at this key, which it does not own: a verse is found by its place, as
+    // parsing its name again for every verse costs more than reading it. Declared first, so
+    // that it outlives the module.
+    sword::VerseKey cursor;
     std::unique_ptr<sword::SWMgr> manager;
     sword::SWModule* module = nullptr;
+    // The verses of each reference parsed so far: a passage is placed in the module's order
+    // before it is read.
+    QHash<QString, QList<Verse>> verseLists;
+    QHash<QByteArray, long> places; // the module's place of each verse of those lists
+
+    QList<Verse> verses(const QString& reference);
+    // Puts the module at the verse of OSIS reference `osis`.
+    void seek(const QByteArray& osis);
 };
 
 BibleText::BibleText() = default;
@@ -52,6 +76,9 @@ bool BibleText::open(const QString& module, const QString& libraryPath, QString*
                          .arg(module);
         return false;
     }
+    library->cursor.setVersificationSystem(
+        static_cast<sword::VerseKey*>(library->module->getKey())->getVersificationSystem());
+    library->cursor.setPersist(true);
     m_library = std::move(library);
     m_cache.clear();
     m_verses.clear();
@@ -151,14 +178,6 @@ sword::ListKey verseList(sword::SWModule& module, const QString& reference) {
                                  true);
 }
 
-// One verse of a reference: where the module keeps it and the number it is shown under.
-struct Verse {
-    QByteArray osis;
-    long index = 0;
-    int chapter = 0;
-    int verse = 0;
-};
-
 QList<Verse> versesOf(sword::SWModule& module, const QString& reference) {
     QList<Verse> result;
     sword::ListKey verses = verseList(module, reference);
@@ -235,6 +254,27 @@ QString singleSpaced(QString text) {
 
 } // namespace
 
+QList<Verse> BibleText::Library::verses(const QString& reference) {
+    auto known = verseLists.constFind(reference);
+    if (known != verseLists.constEnd())
+        return known.value();
+    const QList<Verse> list = versesOf(*module, reference);
+    for (const Verse& verse : list)
+        places.insert(verse.osis, verse.index);
+    verseLists.insert(reference, list);
+    return list;
+}
+
+void BibleText::Library::seek(const QByteArray& osis) {
+    const auto place = places.constFind(osis);
+    if (place == places.constEnd()) {
+        module->setKey(osis.constData());
+        return;
+    }
+    cursor.setIndex(place.value());
+    module->setKey(cursor);
+}
+
 bool BibleText::loadVerses(const QByteArray& text, const QString& name, QString* error) {
     const auto failed = [error](const QString& why) {
         if (error)
@@ -250,10 +290,9 @@ bool BibleText::loadVerses(const QByteArray& text, const QString& name, QString*
     m_partStarts.clear();
     m_cache.clear();
     m_verses.clear();
-    sword::SWModule& module = *m_library->module;
     for (const TextTable::Record& record : records) {
         const QString where = QStringLiteral("%1, line %2: ").arg(name).arg(record.line);
-        const QList<Verse> verses = versesOf(module, record.fields.at(1));
+        const QList<Verse> verses = m_library->verses(record.fields.at(1));
         if (verses.size() != 1)
             return failed(where + QStringLiteral("\"%1\" is not one verse of the Bible module.")
                                       .arg(record.fields.at(1)));
@@ -262,7 +301,7 @@ bool BibleText::loadVerses(const QByteArray& text, const QString& name, QString*
         if (record.fields.at(0) == QLatin1String("map")) {
             QList<QByteArray> targets;
             if (!value.isEmpty()) {
-                for (const Verse& target : versesOf(module, value))
+                for (const Verse& target : m_library->verses(value))
                     targets.append(target.osis);
                 if (targets.isEmpty())
                     return failed(where + QStringLiteral("\"%1\" names no verse of the Bible "
@@ -291,12 +330,8 @@ long BibleText::position(const QString& reference) {
     QString wanted = reference.trimmed();
     if (wanted.endsWith(QLatin1Char('+')))
         wanted.chop(1);
-    sword::ListKey verses = verseList(*m_library->module, wanted);
-    verses = sword::TOP;
-    if (verses.popError())
-        return -1;
-    m_library->module->setKey(verses);
-    return static_cast<const sword::VerseKey*>(m_library->module->getKey())->getIndex();
+    const QList<Verse> verses = m_library->verses(wanted);
+    return verses.isEmpty() ? -1 : verses.first().index;
 }
 
 QString BibleText::translation() const {
@@ -316,13 +351,14 @@ QString BibleText::verseText(const QByteArray& osis, bool appended) {
     static const QRegularExpression superscription(
         QStringLiteral("<title [^>]*type=\"psalm\"[^>]*>.*?</title>"),
         QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression wordTag(QStringLiteral("</?w\\b[^>]*>"));
     // Passages of the lectionary share many verses; each is rendered once.
     const QByteArray cacheKey = appended ? osis + '+' : osis;
     const auto cached = m_verses.constFind(cacheKey);
     if (cached != m_verses.constEnd())
         return cached.value();
     sword::SWModule& module = *m_library->module;
-    module.setKey(osis.constData());
+    m_library->seek(osis);
     QString raw = QString::fromUtf8(module.getRawEntry());
     const QRegularExpressionMatch end = bookEnd.match(raw);
     if (end.hasMatch())
@@ -332,7 +368,9 @@ QString BibleText::verseText(const QByteArray& osis, bool appended) {
     if (appended && split < 0)
         return {};
     const QString own = appended ? raw.mid(split) : split < 0 ? raw : raw.left(split);
-    const QByteArray source = withoutNotes(own).toUtf8();
+    // Every word is marked with its Strong's number: the plain text shows nothing of that
+    // markup, and the library's filters spend most of their time going through it.
+    const QByteArray source = withoutNotes(own).remove(wordTag).toUtf8();
     const QString text =
         singleSpaced(QString::fromUtf8(module.renderText(source.constData()).c_str()));
     m_verses.insert(cacheKey, text);
@@ -376,7 +414,7 @@ bool BibleText::read(const QString& reference, BiblePassage* out, QString* error
     QStringList plain;
     QString html = QStringLiteral("<P>");
     int lastChapter = -1;
-    for (const Verse& verse : versesOf(*m_library->module, wanted)) {
+    for (const Verse& verse : m_library->verses(wanted)) {
         const auto mapped = m_map.constFind(verse.osis);
         const QList<QByteArray> sources =
             mapped == m_map.constEnd() ? QList<QByteArray>{verse.osis} : mapped.value();

@@ -240,8 +240,8 @@ const ChurchYear::Placement& ChurchYear::placement(int year) const {
         }
     };
     for (const Feast& fixed : m_feasts.all()) {
-        const QDate date = QDate::fromString(QString::number(year) + QLatin1Char('-') + fixed.when,
-                                             QStringLiteral("yyyy-MM-dd"));
+        // 29 February is no date of a common year.
+        const QDate date = fixed.month ? QDate(year, fixed.month, fixed.day) : QDate();
         if (date.isValid())
             keep(date, &fixed);
     }

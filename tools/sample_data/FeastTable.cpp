@@ -108,7 +108,10 @@ bool FeastTable::add(const Feast& feast, QString* error) {
     }
     const QDate fixed =
         QDate::fromString(QStringLiteral("2000-") + feast.when, QStringLiteral("yyyy-MM-dd"));
+    Feast kept = feast;
     if (fixed.isValid()) {
+        kept.month = fixed.month();
+        kept.day = fixed.day();
         const int key = fixed.month() * 100 + fixed.day();
         if (m_fixed.contains(key)) {
             if (error)
@@ -124,7 +127,7 @@ bool FeastTable::add(const Feast& feast, QString* error) {
         }
         m_byKey.insert(feast.when, feast.number);
     }
-    m_feasts.insert(feast.number, feast);
+    m_feasts.insert(feast.number, kept);
     return true;
 }
 

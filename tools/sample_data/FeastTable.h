@@ -19,7 +19,9 @@ struct Feast {
     };
 
     int number = 0;
-    QString when;          // "MM-DD" for a fixed date, else the key of a moveable day
+    QString when;  // "MM-DD" for a fixed date, else the key of a moveable day
+    int month = 0; // of a fixed date; 0 for a moveable day
+    int day = 0;
     QString lectionaryDay; // key in the lectionary table; empty when none
     QString group;         // prayer group
     int colour = 0;        // colour code before an edition's own changes

@@ -17,10 +17,8 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSet>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <algorithm>
+#include <sqlite3.h>
 #include <tuple>
 #include <utility>
 
@@ -47,88 +45,101 @@ QByteArray resource(const QString& name) {
     return file.readAll();
 }
 
-// One connection to a database being filled, removed again when it goes.
+// One database being filled on the engine's own handle, closed again when it goes: half a
+// million rows go in, and QtSql would add a placeholder name and a QVariant to every value.
 class Filler {
 public:
-    explicit Filler(const QString& path)
-        : m_name(QStringLiteral("make_sample_data_%1").arg(counter()++)) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        db.setDatabaseName(path);
-    }
+    explicit Filler(QString path) : m_path(std::move(path)) {}
     ~Filler() {
-        {
-            QSqlDatabase db = QSqlDatabase::database(m_name, false);
-            if (db.isOpen()) {
-                if (m_inTransaction)
-                    db.rollback();
-                db.close();
-            }
-        }
-        QSqlDatabase::removeDatabase(m_name);
+        if (!m_db)
+            return;
+        if (m_inTransaction)
+            sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(m_db);
     }
     Filler(const Filler&) = delete;
     Filler& operator=(const Filler&) = delete;
 
     bool begin(QString* error) {
-        QSqlDatabase db = database();
-        if (!db.open())
-            return fail(error, db.lastError().text());
+        // A handle comes back even when the open fails, with the reason in it.
+        if (sqlite3_open_v2(QFile::encodeName(m_path).constData(), &m_db, SQLITE_OPEN_READWRITE,
+                            nullptr) != SQLITE_OK)
+            return failed(error);
         // No journal and no waiting for the disk: a set that fails is removed as a whole, and
-        // one that is complete is moved into place only after every file is closed.
-        QSqlQuery pragma(db);
-        if (!pragma.exec(QStringLiteral("PRAGMA journal_mode = OFF")) ||
-            !pragma.exec(QStringLiteral("PRAGMA synchronous = OFF")))
-            return fail(error, pragma.lastError().text());
-        if (!db.transaction())
-            return fail(error, db.lastError().text());
+        // one that is complete is moved into place only after every file is closed. The cache
+        // holds a whole database, so that no page is written out and read back before the end.
+        if (!run("PRAGMA journal_mode = OFF", error) || !run("PRAGMA synchronous = OFF", error) ||
+            !run("PRAGMA cache_size = -131072", error) || !run("BEGIN", error))
+            return false;
         m_inTransaction = true;
         return true;
     }
+    // The file is closed when the filler goes, after the statements prepared on it.
     bool commit(QString* error) {
-        QSqlDatabase db = database();
         m_inTransaction = false;
-        if (!db.commit())
-            return fail(error, db.lastError().text());
-        db.close();
-        return true;
+        return run("COMMIT", error);
     }
-    QSqlDatabase database() const { return QSqlDatabase::database(m_name, false); }
+    sqlite3* handle() const { return m_db; }
 
 private:
-    static int& counter() {
-        static int next = 0;
-        return next;
+    bool run(const char* statement, QString* error) {
+        return sqlite3_exec(m_db, statement, nullptr, nullptr, nullptr) == SQLITE_OK ||
+               failed(error);
     }
-    QString m_name;
+    bool failed(QString* error) const {
+        return fail(error, QStringLiteral("%1: %2").arg(
+                               m_path, m_db ? QString::fromUtf8(sqlite3_errmsg(m_db))
+                                            : QStringLiteral("out of memory")));
+    }
+
+    QString m_path;
+    sqlite3* m_db = nullptr;
     bool m_inTransaction = false;
 };
 
-// A prepared insert statement that reports the table on failure.
+// A prepared insert statement that reports the table on failure. Each value is bound in the type
+// it has: int and double as numbers, a null text as NULL.
 class Insert {
 public:
-    Insert(const QSqlDatabase& db, const QString& statement) : m_query(db) {
-        m_prepared = m_query.prepare(statement);
-        m_statement = statement;
+    Insert(sqlite3* db, const char* statement) : m_db(db), m_text(statement) {
+        m_prepared = sqlite3_prepare_v2(db, statement, -1, &m_statement, nullptr) == SQLITE_OK;
     }
-    bool exec(const QVariantList& values, QString* error) {
+    ~Insert() { sqlite3_finalize(m_statement); }
+    Insert(const Insert&) = delete;
+    Insert& operator=(const Insert&) = delete;
+
+    template <class... Values> bool exec(QString* error, const Values&... values) {
         if (!m_prepared)
-            return fail(error, m_statement + QStringLiteral(": ") + m_query.lastError().text());
-        for (int i = 0; i < values.size(); ++i)
-            m_query.bindValue(i, values.at(i));
-        if (!m_query.exec())
-            return fail(error, m_statement + QStringLiteral(": ") + m_query.lastError().text());
-        return true;
+            return failed(error);
+        int column = 0;
+        const bool bound = ((bind(++column, values) == SQLITE_OK) && ...);
+        const bool done = bound && sqlite3_step(m_statement) == SQLITE_DONE;
+        // The reason is read before the reset, which would replace it.
+        const bool ok = done || failed(error);
+        sqlite3_reset(m_statement);
+        return ok;
     }
 
 private:
-    QSqlQuery m_query;
-    QString m_statement;
+    int bind(int column, int value) { return sqlite3_bind_int(m_statement, column, value); }
+    int bind(int column, double value) { return sqlite3_bind_double(m_statement, column, value); }
+    // The text is bound where it is, for the one step that follows.
+    int bind(int column, const QString& value) {
+        if (value.isNull())
+            return sqlite3_bind_null(m_statement, column);
+        return sqlite3_bind_text16(m_statement, column, value.utf16(), int(value.size() * 2),
+                                   SQLITE_STATIC);
+    }
+    bool failed(QString* error) const {
+        return fail(error, QString::fromLatin1(m_text) + QStringLiteral(": ") +
+                               QString::fromUtf8(sqlite3_errmsg(m_db)));
+    }
+
+    sqlite3* m_db;
+    const char* m_text;
+    sqlite3_stmt* m_statement = nullptr;
     bool m_prepared = false;
 };
-
-QVariant nullText() {
-    return QVariant(QMetaType::fromType<QString>());
-}
 
 } // namespace
 
@@ -280,14 +291,14 @@ bool SampleDataWriter::writeLiturgy(const SampleEdition& edition, QString* error
     Filler filler(dbPath);
     if (!filler.begin(error))
         return false;
-    const QSqlDatabase db = filler.database();
-    Insert calendar(db, QStringLiteral("INSERT INTO tbCalenderData (ID, Date, FeastRef, "
-                                       "Day_Color, ShortName, Day_ID) VALUES (?, ?, ?, ?, ?, ?)"));
-    Insert reading(db, QStringLiteral("INSERT INTO tbReadings (ID, CalendarID, SortOrder, Type, "
-                                      "ContentID, Ref, TypeString) VALUES (?, ?, ?, ?, ?, ?, ?)"));
-    Insert link(db, QStringLiteral("INSERT INTO tbContentLinks (CalendarID, ComponentID, "
-                                   "ContentID) VALUES (?, ?, ?)"));
-    Insert ordoRow(db, QStringLiteral("INSERT INTO tbOrdo (itemDate, itemOrdo) VALUES (?, ?)"));
+    sqlite3* const db = filler.handle();
+    Insert calendar(db, "INSERT INTO tbCalenderData (ID, Date, FeastRef, "
+                        "Day_Color, ShortName, Day_ID) VALUES (?, ?, ?, ?, ?, ?)");
+    Insert reading(db, "INSERT INTO tbReadings (ID, CalendarID, SortOrder, Type, "
+                       "ContentID, Ref, TypeString) VALUES (?, ?, ?, ?, ?, ?, ?)");
+    Insert link(db, "INSERT INTO tbContentLinks (CalendarID, ComponentID, "
+                    "ContentID) VALUES (?, ?, ?)");
+    Insert ordoRow(db, "INSERT INTO tbOrdo (itemDate, itemOrdo) VALUES (?, ?)");
 
     const ChurchYear year(m_feasts, edition.style);
     const QSet<int> withoutPrayers(edition.feastsWithoutPrayers.cbegin(),
@@ -299,15 +310,17 @@ bool SampleDataWriter::writeLiturgy(const SampleEdition& edition, QString* error
     int calendarId = 0;
     int readingId = 0;
     int ordos = 0;
+    // The same references and prayer groups come back year after year: each is looked up once.
+    QHash<QString, QString> shownReferences;
+    QHash<QString, QList<const PrayerText*>> groupPrayers; // in the order of edition.prayers
     const QDate last(m_options.toYear, 12, 31);
     for (QDate date(m_options.fromYear, 1, 1); date <= last; date = date.addDays(1)) {
-        const QVariant oleDate = OleDate::fromDate(date);
+        const double oleDate = OleDate::fromDate(date);
         bool ordoWritten = false;
         for (const LiturgicalDay& day : year.daysOf(date)) {
             ++calendarId;
-            if (!calendar.exec({calendarId, oleDate, day.feast, day.colour,
-                                day.name.isNull() ? nullText() : QVariant(day.name), day.feast},
-                               error))
+            if (!calendar.exec(error, calendarId, oleDate, day.feast, day.colour, day.name,
+                               day.feast))
                 return false;
             if (day.feast == 0)
                 continue;
@@ -320,41 +333,49 @@ bool SampleDataWriter::writeLiturgy(const SampleEdition& edition, QString* error
             for (const LectionaryReading& r : readings) {
                 const int textId = m_bibleIds.value(r.reference);
                 textsUsed.insert(textId);
-                if (!reading.exec(
-                        {++readingId, calendarId, ++sortOrder, r.component, textId,
-                         edition.norwegian ? NorwegianReference::of(r.reference) : r.reference,
-                         readingCaption(r.component, edition.norwegian)},
-                        error))
+                auto shown = shownReferences.constFind(r.reference);
+                if (shown == shownReferences.constEnd())
+                    shown = shownReferences.insert(
+                        r.reference,
+                        edition.norwegian ? NorwegianReference::of(r.reference) : r.reference);
+                if (!reading.exec(error, ++readingId, calendarId, ++sortOrder, r.component, textId,
+                                  shown.value(), readingCaption(r.component, edition.norwegian)))
                     return false;
             }
             if (withoutPrayers.contains(day.feast))
                 continue;
-            for (const auto& [kind, component] : edition.prayers) {
-                const PrayerText* text = m_prayers.find(day.group, kind, edition.language());
+            auto prayers = groupPrayers.constFind(day.group);
+            if (prayers == groupPrayers.constEnd()) {
+                QList<const PrayerText*> found;
+                for (const auto& [kind, component] : edition.prayers)
+                    found.append(m_prayers.find(day.group, kind, edition.language()));
+                prayers = groupPrayers.insert(day.group, found);
+            }
+            for (qsizetype k = 0; k < edition.prayers.size(); ++k) {
+                const PrayerText* text = prayers->at(k);
                 if (!text)
                     continue;
                 contentUsed.insert(text->id);
-                if (!link.exec({calendarId, component, text->id}, error))
+                if (!link.exec(error, calendarId, edition.prayers.at(k).second, text->id))
                     return false;
             }
             if (edition.ordo && !ordoWritten && !hidden.contains(day.feast)) {
                 ordoWritten = true;
                 ++ordos;
-                if (!ordoRow.exec({oleDate, ordo(edition, day, readings)}, error))
+                if (!ordoRow.exec(error, oleDate, ordo(edition, day, readings)))
                     return false;
             }
         }
     }
 
-    Insert feastRow(db, QStringLiteral("INSERT INTO tbFeasts (ID, Description) VALUES (?, ?)"));
+    Insert feastRow(db, "INSERT INTO tbFeasts (ID, Description) VALUES (?, ?)");
     QList<int> feasts(feastsUsed.cbegin(), feastsUsed.cend());
     std::sort(feasts.begin(), feasts.end());
     for (const int number : feasts) {
-        if (!feastRow.exec({number, m_feasts.byNumber(number)->note(edition.norwegian)}, error))
+        if (!feastRow.exec(error, number, m_feasts.byNumber(number)->note(edition.norwegian)))
             return false;
     }
-    Insert bibleRow(
-        db, QStringLiteral("INSERT INTO tbBibleText (ID, Text, HTM_Data) VALUES (?, ?, ?)"));
+    Insert bibleRow(db, "INSERT INTO tbBibleText (ID, Text, HTM_Data) VALUES (?, ?, ?)");
     QList<int> texts(textsUsed.cbegin(), textsUsed.cend());
     std::sort(texts.begin(), texts.end());
     // The page names the translation under each reading; the Norwegian edition says that the
@@ -367,16 +388,16 @@ bool SampleDataWriter::writeLiturgy(const SampleEdition& edition, QString* error
                      .toHtmlEscaped());
     for (const int id : texts) {
         const BiblePassage& passage = m_passages[id];
-        if (!bibleRow.exec({id, passage.text, passage.html + translation}, error))
+        if (!bibleRow.exec(error, id, passage.text, passage.html + translation))
             return false;
     }
-    Insert contentRow(db, QStringLiteral("INSERT INTO tbContent (ID, Navn, Text, HTM_Data) "
-                                         "VALUES (?, ?, ?, ?)"));
+    Insert contentRow(db, "INSERT INTO tbContent (ID, Navn, Text, HTM_Data) "
+                          "VALUES (?, ?, ?, ?)");
     QList<int> contents(contentUsed.cbegin(), contentUsed.cend());
     std::sort(contents.begin(), contents.end());
     for (const int id : contents) {
         const PrayerText& text = m_prayers.all().at(id - 1);
-        if (!contentRow.exec({id, text.name, text.text, text.html()}, error))
+        if (!contentRow.exec(error, id, text.name, text.text, text.html()))
             return false;
     }
     if (!writeHymns(db, error) || !filler.commit(error))
@@ -396,9 +417,8 @@ bool SampleDataWriter::writeLiturgy(const SampleEdition& edition, QString* error
     return true;
 }
 
-bool SampleDataWriter::writeHymns(const QSqlDatabase& db, QString* error) const {
-    Insert insert(db,
-                  QStringLiteral("INSERT INTO tbLyrics (ID, Lyrics, HTM_Data) VALUES (?, ?, ?)"));
+bool SampleDataWriter::writeHymns(sqlite3* db, QString* error) const {
+    Insert insert(db, "INSERT INTO tbLyrics (ID, Lyrics, HTM_Data) VALUES (?, ?, ?)");
     for (const TextTable::Record& hymn : m_hymns) {
         QStringList lines = hymn.fields.at(2).split(QStringLiteral("//"));
         for (QString& line : lines)
@@ -409,7 +429,7 @@ bool SampleDataWriter::writeHymns(const QSqlDatabase& db, QString* error) const 
         const QString html =
             QStringLiteral("<P><B>%1</B></P><P>%2</P>")
                 .arg(hymn.fields.at(1).toHtmlEscaped(), escaped.join(QStringLiteral("<BR>")));
-        if (!insert.exec({hymn.fields.at(0).toInt(), lines.join(QLatin1Char('\n')), html}, error))
+        if (!insert.exec(error, hymn.fields.at(0).toInt(), lines.join(QLatin1Char('\n')), html))
             return false;
     }
     return true;
@@ -519,12 +539,11 @@ bool SampleDataWriter::writePlan(QString* error) {
     Filler filler(dbPath);
     if (!filler.begin(error))
         return false;
-    Insert insert(filler.database(), QStringLiteral("INSERT INTO tbMainPlan (Date, Time, "
-                                                    "ServType, Location) VALUES (?, ?, ?, ?)"));
+    Insert insert(filler.handle(), "INSERT INTO tbMainPlan (Date, Time, "
+                                   "ServType, Location) VALUES (?, ?, ?, ?)");
     for (const PlannedService& s : services) {
-        if (!insert.exec(
-                {OleDate::fromDate(s.date), double(s.minutes) / (24.0 * 60.0), s.type, s.location},
-                error))
+        if (!insert.exec(error, OleDate::fromDate(s.date), double(s.minutes) / (24.0 * 60.0),
+                         s.type, s.location))
             return false;
     }
     if (!filler.commit(error))
@@ -555,10 +574,9 @@ bool SampleDataWriter::writeService(QString* error) {
     Filler filler(dbPath);
     if (!filler.begin(error))
         return false;
-    Insert insert(filler.database(),
-                  QStringLiteral("INSERT INTO tbUserText (ID, Text) VALUES (?, ?)"));
+    Insert insert(filler.handle(), "INSERT INTO tbUserText (ID, Text) VALUES (?, ?)");
     for (int i = 0; i < texts.size(); ++i) {
-        if (!insert.exec({i + 1, texts.at(i)}, error))
+        if (!insert.exec(error, i + 1, texts.at(i)))
             return false;
     }
     if (!filler.commit(error))

@@ -11,12 +11,13 @@
 #include "SampleEdition.h"
 #include "TextTable.h"
 
+#include <QHash>
 #include <QMap>
 #include <QString>
 #include <QStringList>
 #include <functional>
 
-class QSqlDatabase;
+struct sqlite3;
 class SampleSetFolder;
 
 struct SampleDataOptions {
@@ -71,7 +72,7 @@ private:
     bool writeTemplates(QString* error);
     bool writeIni(QString* error);
     bool createDatabase(const QString& name, int kind, QString* path, QString* error);
-    bool writeHymns(const QSqlDatabase& db, QString* error) const;
+    bool writeHymns(sqlite3* db, QString* error) const;
     QString ordo(const SampleEdition& edition, const LiturgicalDay& day,
                  const QList<LectionaryReading>& readings) const;
     // Where a run writes `name`.
@@ -85,7 +86,7 @@ private:
     Lectionary m_lectionary;
     PrayerTexts m_prayers;
     BibleText m_bible;
-    QMap<QString, int> m_bibleIds; // reference -> tbBibleText ID
+    QHash<QString, int> m_bibleIds; // reference -> tbBibleText ID
     QMap<int, BiblePassage> m_passages;
     QList<TextTable::Record> m_hymns;
     SampleSetFolder* m_folder = nullptr; // while a run builds
