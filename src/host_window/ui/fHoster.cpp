@@ -10,6 +10,7 @@
 #include "day_page/ui/fThisDay.h"
 #include "host_window/cToolBar.h"
 #include "host_window/mCommands.h"
+#include "host_window/mLateBound.h"
 #include "host_window/ui/EditionChooserBox.h"
 #include "host_window/ui/GoToDate.h"
 #include "host_window/ui/HostToolbar.h"
