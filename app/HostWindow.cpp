@@ -4,7 +4,6 @@
 
 #include "app/HostWindow.h"
 
-#include "SampleDataWriter.h"
 #include "app/FirstStart.h"
 #include "app/HostCommands.h"
 #include "app/HostNotify.h"
@@ -392,8 +391,8 @@ int HostWindow::run(int argc, char** argv) {
             return 1;
         }
         if (!QFileInfo::exists(options.iniFile)) {
-            SampleDataOptions sample;
-            sample.outDir = folder;
+            FirstStart::Request sample;
+            sample.folder = folder;
             QString error;
             if (!FirstStart::offer(nullptr, QString::fromLatin1(kTitle), sample, &error)) {
                 err << "liturgy-calendar: " << error << '\n';

@@ -13,7 +13,7 @@ data="${XDG_DATA_HOME:-$HOME/.local/share}/liturgy-calendar"
 if [ ! -f "$data/liturgy.ini" ]; then
     echo "Creating the default data set in $data"
     mkdir -p "$data"
-    "$build/tools/sample_data/make-sample-data" --out "$data"
+    "$build/bin/make-sample-data" --out "$data"
 fi
 app="$build/app/liturgy-calendar"
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then

@@ -261,10 +261,10 @@
 <context>
     <name>FirstStart</name>
     <message>
-        <source>There is no calendar data on this computer yet. Create the default data set now? It holds the church year with its readings and prayers and takes a few minutes to write.
+        <source>There is no calendar data on this computer yet. Create the default data set now? It holds the church year with its readings and prayers. This takes a few seconds.
 
 It will be written to %1.</source>
-        <translation>Det finnes ingen kalenderdata på denne datamaskinen ennå. Vil du lage standarddatasettet nå? Det inneholder kirkeåret med lesninger og kollektbønner, og det tar noen minutter å skrive det.
+        <translation>Det finnes ingen kalenderdata på denne datamaskinen ennå. Vil du lage standarddatasettet nå? Det inneholder kirkeåret med lesninger og kollektbønner. Dette tar noen sekunder.
 
 Det blir skrevet til %1.</translation>
     </message>

@@ -18,6 +18,7 @@
 #include "common/SqlFile.h"
 #include "common/TestEnv.h"
 #include "support/BuildInfo.h"
+#include "support/ComponentInfo.h"
 #include "support/OleDate.h"
 
 #include <QAbstractButton>
@@ -235,55 +236,94 @@ TEST_F(HostWindowTest, PageSetupStartsFromTheNextPrint) {
 }
 
 // The first start without a data set: the person is asked, and declining writes nothing; agreeing
-// shows the progress dialog, with the generator's own steps, while the set is written.
+// shows the progress dialog, with the lines make-sample-data prints, while it writes the set; a
+// generator that is missing or fails is said so in a message.
 class FirstStartTest : public TestEnv {};
 
 TEST_F(FirstStartTest, OffersTheDefaultDataSetAndShowsItsProgress) {
-    SampleDataOptions options;
-    options.outDir = path("first/liturgy-calendar");
-    options.fromYear = 2025;
-    options.toYear = 2025;
+    const QString title = "Liturgy Calendar";
+    const QString failed = "The default data set could not be created: ";
+    writeFile("blocked", "a file where the set's folder would be");
+    const QString ok = path("first/liturgy-calendar");
+    const QString blocked = path("blocked/liturgy-calendar");
+    // An installation's layout without the generator: the helper folder, and no bin/ beside it.
+    const QString bare = path("bare/libexec/VoVoruzevUdadudar");
+    const QString missing = "make-sample-data was not found next to the program (" +
+                            path("bare/bin/make-sample-data") + ")";
+    const QString cantWrite = "make-sample-data: The folder '" + blocked + "' cannot be created.";
     struct Case {
-        const char* button; // what the person presses
+        const char* button; // what the person presses in the question
+        QString folder;
+        QString helpers; // the helper folder; empty: the build tree's
         bool created;
         QString error;
+        QStringList messages; // after the question
     };
     const Case cases[] = {
-        {"Cancel", false,
-         "no data set was created; create it with: make-sample-data --out " + options.outDir},
-        {"&Create", true, QString()},
+        {"Cancel",
+         ok,
+         {},
+         false,
+         "no data set was created; create it with: make-sample-data --out " + ok,
+         {}},
+        {"&Create", ok, {}, true, {}, {}},
+        {"&Create",
+         blocked,
+         {},
+         false,
+         "the default data set could not be created: " + cantWrite,
+         {title + " | " + failed + cantWrite}},
+        {"&Create",
+         path("other/liturgy-calendar"),
+         bare,
+         false,
+         "the default data set could not be created: " + missing,
+         {title + " | " + failed + missing}},
     };
+    const QByteArray buildHelpers = qgetenv(ComponentInfo::kHelperFolderVariable);
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.button);
-        QStringList seen;
+        SCOPED_TRACE(std::string(c.button) + " " + c.folder.toStdString());
+        qputenv(ComponentInfo::kHelperFolderVariable,
+                c.helpers.isEmpty() ? buildHelpers : c.helpers.toUtf8());
+        QStringList messages;
+        QStringList steps;
         QTimer person;
         QObject::connect(&person, &QTimer::timeout, [&] {
             QWidget* modal = QApplication::activeModalWidget();
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                seen << box->windowTitle() + " | " + box->text();
+                const QString shown = box->windowTitle() + " | " + box->text();
+                if (!messages.contains(shown))
+                    messages << shown;
+                // The question's chosen button, or the failure message's only one.
                 for (QAbstractButton* button : box->buttons())
-                    if (button->text() == QLatin1String(c.button))
+                    if (button->text() == QLatin1String(c.button) ||
+                        box->standardButton(button) == QMessageBox::Ok)
                         QTest::mouseClick(button, Qt::LeftButton);
             } else if (auto* progress = qobject_cast<QProgressDialog*>(modal)) {
                 const QString shown = progress->windowTitle() + " | " + progress->labelText();
-                if (!seen.contains(shown))
-                    seen << shown;
+                if (!steps.contains(shown))
+                    steps << shown;
             }
         });
         person.start(5);
+        FirstStart::Request request;
+        request.folder = c.folder;
+        request.fromYear = 2025;
+        request.toYear = 2025;
         QString error;
-        EXPECT_EQ(FirstStart::offer(nullptr, "Liturgy Calendar", options, &error), c.created);
+        EXPECT_EQ(FirstStart::offer(nullptr, title, request, &error), c.created);
         person.stop();
         EXPECT_EQ(error, c.error);
-        EXPECT_EQ(QFileInfo::exists(options.outDir + "/liturgy.ini"), c.created);
-        ASSERT_FALSE(seen.isEmpty());
-        EXPECT_EQ(seen.first(), "Liturgy Calendar | " + FirstStart::question(options.outDir));
-        // While writing, the dialog names the step: the Bible texts are read first.
-        const bool progressShown = std::any_of(seen.begin(), seen.end(), [](const QString& s) {
+        EXPECT_EQ(QFileInfo::exists(c.folder + "/liturgy.ini"), c.created);
+        EXPECT_EQ(messages,
+                  QStringList{title + " | " + FirstStart::question(c.folder)} + c.messages);
+        // While writing, the dialog shows the generator's lines: the Bible texts are read first.
+        const bool progressShown = std::any_of(steps.begin(), steps.end(), [](const QString& s) {
             return s.startsWith(FirstStart::progressTitle() + " | Reading the Bible texts");
         });
-        EXPECT_EQ(progressShown, c.created) << seen.join('\n').toStdString();
+        EXPECT_EQ(progressShown, c.created) << steps.join('\n').toStdString();
     }
+    qputenv(ComponentInfo::kHelperFolderVariable, buildHelpers);
 }
 
 #include "HostWindowTest.moc"
