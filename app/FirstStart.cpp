@@ -73,12 +73,14 @@ QString runGenerator(const FirstStart::Request& request, QProgressDialog& progre
             errors = errors.right(kErrorCap);
     });
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    // Closing the progress dialog is the person's way to stop the writing.
-    QObject::connect(&progress, &QProgressDialog::canceled, &loop, [&] {
+    // Closing the progress dialog (or Escape) is the person's way to stop the writing.
+    const auto stop = [&] {
         *stopped = true;
         if (process.processId() > 0)
             ::kill(-pid_t(process.processId()), SIGTERM);
-    });
+    };
+    QObject::connect(&progress, &QProgressDialog::canceled, &loop, stop);
+    QObject::connect(&progress, &QDialog::rejected, &loop, stop);
     process.start();
     if (!process.waitForStarted())
         return QStringLiteral("%1 could not be started: %2")
