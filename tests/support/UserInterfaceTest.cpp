@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 
 #include "SupportTestUtil.h"
-#include "support/Environment.h"
 #include "support/HeadlessUserInterface.h"
 #include "support/SharedState.h"
 #include "support/mGlobals.h"
@@ -69,15 +68,4 @@ TEST_F(UserInterfaceTest, ABoxWithoutATitleTakesTheHostsOrTheProductsName) {
     // The host's title, once the component has it, stands for the empty one.
     errHandler().setAppTitle(u"Cendra"_s);
     EXPECT_EQ(UserInterface::effectiveTitle(QString()), u"Cendra"_s);
-}
-
-TEST_F(UserInterfaceTest, AFreshEnvironmentHasAHeadlessInterfaceAndTheRealClock) {
-    Environment env;
-    ASSERT_TRUE(env.ui);
-    EXPECT_NE(dynamic_cast<HeadlessUserInterface*>(env.ui.get()), nullptr);
-    ASSERT_TRUE(env.now);
-    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
-    const QDateTime at = env.now();
-    EXPECT_LE(before, at);
-    EXPECT_LE(at, QDateTime::currentDateTime().addSecs(1));
 }
