@@ -14,6 +14,7 @@
 #include "app/HostNotify.h"
 #include "app/SSActiveToolBars.h"
 #include "common/PageText.h"
+#include "common/SampleSet.h"
 #include "common/SqlFile.h"
 #include "common/TestEnv.h"
 #include "support/BuildInfo.h"
@@ -37,7 +38,6 @@
 #include <QProgressDialog>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -58,24 +58,12 @@ public Q_SLOTS:
 // The set is generated once for all tests: one year is enough for the dates clicked.
 class HostWindowTest : public TestEnv {
 protected:
-    static void SetUpTestSuite() {
-        s_dir = new QTemporaryDir;
-        s_error = new QString;
-        SampleDataOptions options;
-        options.outDir = s_dir->path() + QStringLiteral("/set");
-        options.fromYear = 2024;
-        options.toYear = 2024;
-        SampleDataWriter writer(options, [](const QString&) {});
-        s_ok = writer.run(s_error);
-    }
-    static void TearDownTestSuite() {
-        delete s_dir;
-        delete s_error;
-    }
+    static void SetUpTestSuite() { s_set = new SampleSet(2024, 2024); }
+    static void TearDownTestSuite() { delete s_set; }
 
     void SetUp() override {
         TestEnv::SetUp();
-        ASSERT_TRUE(s_ok) << s_error->toStdString();
+        ASSERT_TRUE(s_set->ok()) << s_set->error().toStdString();
         // Off screen nobody answers a message box: each one is recorded and closed.
         answerMessageBoxes();
     }
@@ -85,9 +73,7 @@ protected:
         TestEnv::TearDown();
     }
 
-    static QString setFile(const QString& name) {
-        return s_dir->path() + QStringLiteral("/set/") + name;
-    }
+    static QString setFile(const QString& name) { return s_set->file(name); }
 
     bool openWindow(HostWindow& window, const QDate& start) {
         HostWindow::Options options;
@@ -120,14 +106,8 @@ private:
     }
 
     QTimer m_answer;
-    static QTemporaryDir* s_dir;
-    static QString* s_error;
-    static bool s_ok;
+    static inline SampleSet* s_set = nullptr;
 };
-
-QTemporaryDir* HostWindowTest::s_dir = nullptr;
-QString* HostWindowTest::s_error = nullptr;
-bool HostWindowTest::s_ok = false;
 
 } // namespace
 
