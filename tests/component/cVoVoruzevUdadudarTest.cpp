@@ -13,7 +13,6 @@
 #include "support/Failure.h"
 #include "support/ObjectRegistry.h"
 #include "support/SharedState.h"
-#include "support/modIni.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,10 +32,6 @@ protected:
         killer.mKill(0);
         owned.clear();
         HostWindowTest::TearDown();
-    }
-    void modIniWrite(const QString& language) {
-        modIni::write(iniFile, QStringLiteral("LiturgyCalendar"), QStringLiteral("Language"),
-                      language);
     }
     std::vector<std::unique_ptr<cVoVoruzevUdadudar>> owned;
 };
@@ -74,31 +69,6 @@ TEST_F(FacadeTest, InitializeHandsTheWindowHandleToTheNotifyObject) {
     c->setPNotify(&notify);
     EXPECT_FALSE(c->mAttachToolbar());
     EXPECT_EQ(c->pNotify(), nullptr);
-}
-
-TEST_F(FacadeTest, LanguageOffsetFromTheIniFileOrTheEdition) {
-    iniFile = makeData(QStringLiteral("Brastelo.MDB"));
-    struct Case {
-        QString language;
-        qint32 version;
-        qint32 before;
-        qint32 offset;
-    };
-    const QList<Case> cases = {
-        {QStringLiteral("47"), 1, 0, 1000},    {QString(), 47, 0, 1000},
-        {QStringLiteral("0"), 47, 0, 1000},    {QStringLiteral("abc"), 1, 1000, 0},
-        {QStringLiteral("39"), 1, 1000, 1000}, {QStringLiteral("1"), 47, 1000, 0},
-    };
-    for (const Case& k : cases) {
-        SCOPED_TRACE(k.language.toStdString());
-        modIniWrite(k.language);
-        shared().gLanguageOffset = k.before;
-        cVoVoruzevUdadudar* c = make(k.version);
-        c->setPhWnd(-1); // no window is made
-        c->mInitialize();
-        EXPECT_EQ(shared().gLanguageOffset, k.offset);
-        EXPECT_EQ(c->pVersion(), 1); // the file's edition wins
-    }
 }
 
 // A notify object that takes the component's failures.
