@@ -130,18 +130,14 @@ TEST_F(FacadeTest, IniFailureGoesToTheHostThatTakesFailuresElseToTheBox) {
         const QString number = k.failure.section(QLatin1Char(' '), 0, 0);
         const QString description = k.failure.section(QLatin1Char(' '), 1);
         const QString procedure = QStringLiteral("cVoVoruzevUdadudar.mInitialize");
-        QStringList boxes;
-        for (const auto& box : ui().messageBoxes())
-            boxes << box.title + QStringLiteral(" | ") + box.text + QStringLiteral(" | ") +
-                         box.details;
         const QStringList expectedTaken = {number + u' ' + procedure + QStringLiteral(": ") +
                                            description};
         const QStringList expectedBoxes = {
-            QStringLiteral("Host | ") + description +
+            QStringLiteral("critical ok | Host | ") + description +
             QStringLiteral(" | The following error has occurred in procedure: \r\n") + procedure +
             QStringLiteral(" on line 0\r\nError (") + number + QStringLiteral(") ") + description};
         EXPECT_EQ(taking.errors, k.takesFailures ? expectedTaken : QStringList());
-        EXPECT_EQ(boxes, k.takesFailures ? QStringList() : expectedBoxes);
+        EXPECT_EQ(boxTexts(ui().messageBoxes()), k.takesFailures ? QStringList() : expectedBoxes);
         EXPECT_EQ(ui().beeps(), k.takesFailures ? 0 : 1);
         const QList<QByteArray> report =
             readFile(path(QStringLiteral("module/ERRORS.TXT"))).split('\n');

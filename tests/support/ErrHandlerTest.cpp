@@ -152,15 +152,14 @@ TEST_F(ErrHandlerTest, ReportAndMessageFollowTheSettings) {
                             c.expanded,
                             c.title.isEmpty() ? u"Liturgy Calendar"_s : c.title};
         EXPECT_BYTES_EQ(readFile(reportPath()), expectedReport(r));
-        ASSERT_EQ(ui().messageBoxes().size(), 1);
-        EXPECT_EQ(ui().messageBoxes()[0].title, r.title);
-        EXPECT_EQ(ui().messageBoxes()[0].text,
-                  c.currentOperation.isEmpty()
-                      ? c.description
-                      : c.description + u"\r\nCurrent Operation: "_s + c.currentOperation);
-        EXPECT_EQ(ui().messageBoxes()[0].details,
-                  expectedMessage(u"cFillCalendar.mFill"_s, c.line, 13, c.description,
-                                  c.currentOperation));
+        const QString text =
+            c.currentOperation.isEmpty()
+                ? c.description
+                : c.description + u"\r\nCurrent Operation: "_s + c.currentOperation;
+        EXPECT_EQ(boxTexts(ui().messageBoxes()),
+                  QStringList{u"critical ok | "_s + r.title + u" | "_s + text + u" | "_s +
+                              expectedMessage(u"cFillCalendar.mFill"_s, c.line, 13, c.description,
+                                              c.currentOperation)});
         EXPECT_EQ(h.lastErrorDescription(), c.description);
         EXPECT_EQ(h.lastErrorLine(), c.line);
     }

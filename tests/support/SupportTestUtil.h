@@ -8,7 +8,6 @@
 #include "support/BuildInfo.h"
 #include "support/CErrHandler.h"
 #include "support/Failure.h"
-#include "support/HeadlessUserInterface.h"
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
 
@@ -33,18 +32,6 @@
 namespace supporttest {
 
 inline constexpr char kCrLf[] = "\r\n";
-
-// Every message box shown, whole: "icon buttons | title | text | details".
-inline QStringList boxTexts(const QVector<HeadlessUserInterface::MessageBoxCall>& boxes) {
-    static const char* const icons[] = {"none", "critical", "question", "exclamation", "info"};
-    static const char* const buttons[] = {"ok", "okcancel", "yesno", "yesnocancel", "retry"};
-    QStringList out;
-    for (const auto& b : boxes)
-        out << QString::fromLatin1(icons[int(b.icon)]) + QLatin1Char(' ') +
-                   QString::fromLatin1(buttons[int(b.buttons)]) + QStringLiteral(" | ") + b.title +
-                   QStringLiteral(" | ") + b.text + QStringLiteral(" | ") + b.details;
-    return out;
-}
 
 // The lines, each followed by CR LF, as UTF-8.
 inline QByteArray crlf(std::initializer_list<QString> lines) {
