@@ -23,12 +23,14 @@ constexpr quint16 kUtf8Names = 0x0800;
 // same bytes.
 constexpr quint16 kDosDate = (0 << 9) | (1 << 5) | 1;
 
+// Byte by byte, not through memcpy: the caller has checked the bounds, and GCC's bounds
+// warning cannot see that a QByteArray may be longer than its empty shared null.
 quint16 u16(const QByteArray& data, qsizetype at) {
-    return qFromLittleEndian<quint16>(data.constData() + at);
+    return quint16(quint8(data.at(at)) | quint8(data.at(at + 1)) << 8);
 }
 
 quint32 u32(const QByteArray& data, qsizetype at) {
-    return qFromLittleEndian<quint32>(data.constData() + at);
+    return quint32(u16(data, at)) | quint32(u16(data, at + 2)) << 16;
 }
 
 void put16(QByteArray& out, quint16 v) {
