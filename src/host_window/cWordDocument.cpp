@@ -8,6 +8,7 @@
 #include "host_window/OdfMending.h"
 #include "host_window/OdfPackage.h"
 #include "host_window/cWordApplication.h"
+#include "resources/ResourceStrings.h"
 #include "support/DiskInterface.h"
 #include "support/Failure.h"
 #include "support/SharedState.h"
@@ -96,7 +97,8 @@ QString cWordDocument::suggestedName(const QDate& date) const {
     // that day once, in the sortable form at the end, rather than two days side by side.
     QDate day = date;
     if (const qsizetype dash = title.indexOf(QStringLiteral(" - ")); dash > 0) {
-        QDate titled = QLocale().toDate(title.left(dash), QLocale::ShortFormat);
+        // The page wrote its date in the edition's language ("10.03.2024" in Norwegian).
+        QDate titled = ResourceStrings::locale().toDate(title.left(dash), QLocale::ShortFormat);
         // Two-digit years are read as of the 1900s; the day is the one nearest the export.
         while (titled.isValid() && titled.year() < date.year() - kHalfCentury)
             titled = titled.addYears(kCentury);

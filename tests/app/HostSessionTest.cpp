@@ -13,6 +13,8 @@ namespace {
 
 class HostSessionTest : public TestEnv {};
 
+// The component's facade sets them through the same calls; the window's journeys see the
+// language it chose.
 TEST_F(HostSessionTest, EditionAndLanguageAsTheFacadeSetsThem) {
     struct Case {
         const char* language;
@@ -32,6 +34,8 @@ TEST_F(HostSessionTest, EditionAndLanguageAsTheFacadeSetsThem) {
         {"39", "", 1, 1000, 1, "", 1000, false},
         {"-47", "", 39, 1000, 39, "", 1000, false},
         {"1", "", 47, 1000, 47, "", 0, false},
+        {"0", "", 47, 0, 47, "", 1000, false},
+        {"abc", "", 1, 1000, 1, "", 0, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.language) + " " + c.liturgyFile);

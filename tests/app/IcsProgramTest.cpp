@@ -252,6 +252,9 @@ TEST_F(IcsProgramTest, MistakesAndFailuresLeaveTheFileAsItWas) {
     const QString brokenFile = writeFile("Broken.MDB", "this is no database");
     const QString folder = path("folder");
     ASSERT_TRUE(QDir().mkpath(folder));
+    const QString usage = "usage: liturgy-calendar ics [--from YYYY-MM-DD] [--to YYYY-MM-DD] "
+                          "[--days] [--services] [--edition CODE] [--ini FILE] [--server "
+                          "CONNECTION-STRING] --out FILE.ics\n";
     const struct {
         QStringList arguments;
         int exitCode;
@@ -259,20 +262,14 @@ TEST_F(IcsProgramTest, MistakesAndFailuresLeaveTheFileAsItWas) {
     } cases[] = {
         {{"--from", "2026-13-01"},
          2,
-         "liturgy-calendar: '2026-13-01' is not a date of the form YYYY-MM-DD\nusage: "
-         "liturgy-calendar ics [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--days] [--services] "
-         "[--edition CODE] [--ini FILE] [--server CONNECTION-STRING] --out FILE.ics\n"},
+         "liturgy-calendar: '2026-13-01' is not a date of the form YYYY-MM-DD\n" + usage},
         {{"--from", "2026-10-26", "--to", "2026-10-20"},
          2,
-         "liturgy-calendar: the range ends (2026-10-20) before it begins (2026-10-26)\nusage: "
-         "liturgy-calendar ics [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--days] [--services] "
-         "[--edition CODE] [--ini FILE] [--server CONNECTION-STRING] --out FILE.ics\n"},
+         "liturgy-calendar: the range ends (2026-10-20) before it begins (2026-10-26)\n" + usage},
         {{"--from", "2026-01-01", "--to", "2031-12-31"},
          2,
-         "liturgy-calendar: the range from 2026-01-01 to 2031-12-31 is longer than 1830 days\n"
-         "usage: liturgy-calendar ics [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--days] "
-         "[--services] [--edition CODE] [--ini FILE] [--server CONNECTION-STRING] --out "
-         "FILE.ics\n"},
+         "liturgy-calendar: the range from 2026-01-01 to 2031-12-31 is longer than 1830 days\n" +
+             usage},
         {{"--from", "2030-01-01", "--to", "2030-01-31"},
          1,
          "liturgy-calendar: 2030-01-01 to 2030-01-31 is outside the data: the liturgy database "

@@ -239,44 +239,6 @@ TEST_F(LiturgyCalendarProgramTest, DefaultDataSetOrHowToMakeIt) {
     EXPECT_EQ(r.out.section(QLatin1Char('\n'), 0, 0), "1011\tThe Korva Diocese");
 }
 
-TEST_F(LiturgyCalendarProgramTest, AFailureIsOneLineInPlainWordsAndNoOutput) {
-    ASSERT_TRUE(createLiturgy(liturgyFile, {{1, ole(QDate(2024, 3, 2)), 1, 2, "Good"},
-                                            {2, ole(QDate(2024, 3, 9)), 1, 9, "Bad"},
-                                            {3, ole(QDate(2024, 3, 16)), 1, 2, "Never"}}));
-    const QString badColour = writeFile("bad.ini", iniText(liturgyFile, planFile));
-    liturgyFile = path("missing.mdb");
-    const QString missingData = ini();
-    const QString folderIni = path("folder.ini");
-    ASSERT_TRUE(QDir().mkpath(folderIni));
-    const struct {
-        QStringList arguments;
-        QString err;
-    } cases[] = {
-        {{"month", "2024-03", "--json", "--ini", badColour},
-         "liturgy-calendar: Subscript out of range: Day_Color 9\n"},
-        {{"month", "2024-03", "--ini", badColour, "--edition", "47"},
-         "liturgy-calendar: Indeks utenfor område: Day_Color 9\n"},
-        {{"week", "2024-03", "--ini", missingData},
-         "liturgy-calendar: the liturgy database '" + liturgyFile + "' does not exist\n"},
-        {{"day", "2024-03-02", "--ini", missingData},
-         "liturgy-calendar: the liturgy database '" + liturgyFile + "' does not exist\n"},
-        {{"month", "2024-03", "--ini", folderIni},
-         "liturgy-calendar: the INI file '" + folderIni + "' cannot be read\n"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
-        const ProgramRun r = run(c.arguments);
-        EXPECT_EQ(r.exitCode, 1);
-        EXPECT_EQ(r.err, c.err) << r.err.toStdString();
-        EXPECT_EQ(r.out, QString());
-    }
-    // Output that cannot be written (a full disk) fails the run.
-    const ProgramRun full = runProgram(QStringLiteral("/bin/sh"),
-                                       {"-c", "exec \"$0\" version >/dev/full", LC_APP_PROGRAM});
-    EXPECT_EQ(full.exitCode, 1);
-    EXPECT_EQ(full.err, "liturgy-calendar: the output cannot be written\n");
-}
-
 TEST_F(LiturgyCalendarProgramTest, TheWindowWithoutADisplaySaysWhatToDoInstead) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -378,23 +340,10 @@ TEST_F(LiturgyCalendarProgramTest, UsageErrorsAndVersion) {
     }
 }
 
-// The plan file's rows as "date time kind place" lines, and the engine's own check of the file.
-QStringList planRows(const QString& file, QString* integrity = nullptr) {
-    QStringList rows;
-    for (const QVariantList& r : SqlFile::rows(file, "SELECT Date, Time, ServType, Location FROM "
-                                                     "tbMainPlan ORDER BY Date, Time, rowid"))
-        rows.append(QString::number(r[0].toDouble()) + ' ' +
-                    QString::number(r[1].toDouble(), 'g', 17) + ' ' + r[2].toString() + ' ' +
-                    r[3].toString());
-    if (integrity)
-        *integrity = SqlFile::value(file, "PRAGMA integrity_check").toString();
-    return rows;
-}
-
 TEST_F(LiturgyCalendarProgramTest, ServicesAreAddedListedAndRemovedOrRefusedWithNothingWritten) {
     createMarch();
     const QString iniFile = ini();
-    const QStringList before = planRows(planFile);
+    const QStringList before = storedPlanRows(planFile);
     const QString noPlan =
         writeFile("noplan.ini", "[Files]\r\nLiturgyFile=" + liturgyFile.toUtf8() + "\r\n");
     struct Case {
@@ -474,7 +423,7 @@ TEST_F(LiturgyCalendarProgramTest, ServicesAreAddedListedAndRemovedOrRefusedWith
         } else {
             EXPECT_TRUE(r.err.startsWith(c.err)) << r.err.toStdString();
         }
-        EXPECT_EQ(planRows(planFile).size(), before.size() + c.rowsAdded);
+        EXPECT_EQ(storedPlanRows(planFile).size(), before.size() + c.rowsAdded);
     }
 
     // No plan file named: a clear error, nothing written anywhere.
@@ -536,7 +485,7 @@ TEST_F(LiturgyCalendarProgramTest, ServicesOutsideTheDataTwiceOrAmbiguousAreRefu
         EXPECT_EQ(r.exitCode, c.exitCode);
         EXPECT_EQ(r.out, c.out);
         EXPECT_EQ(r.err, c.err.isEmpty() ? QString() : "liturgy-calendar: " + c.err);
-        EXPECT_EQ(planRows(planFile).size(), c.rows);
+        EXPECT_EQ(storedPlanRows(planFile).size(), c.rows);
     }
 }
 
@@ -601,7 +550,7 @@ TEST_F(LiturgyCalendarProgramTest, TwoProcessesPlanningAtOnceLoseNothing) {
     EXPECT_EQ(first.exitCode(), 0) << first.readAllStandardError().toStdString();
     EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
     QString integrity;
-    EXPECT_EQ(planRows(planFile, &integrity).size(), 3 + 400);
+    EXPECT_EQ(storedPlanRows(planFile, &integrity).size(), 3 + 400);
     EXPECT_EQ(integrity, "ok");
 }
 
@@ -616,7 +565,7 @@ TEST_F(LiturgyCalendarProgramTest, ASeriesKilledWhileWritingLeavesAllOrNone) {
                                  "WHERE n < 600) INSERT INTO tbWork SELECT n FROM c",
                                  "CREATE TRIGGER slow AFTER INSERT ON tbMainPlan BEGIN SELECT "
                                  "count(*) FROM tbWork a, tbWork b; END"}));
-    const QStringList before = planRows(planFile);
+    const QStringList before = storedPlanRows(planFile);
 
     QProcess process;
     startProgram(process, LC_APP_PROGRAM,
@@ -633,7 +582,7 @@ TEST_F(LiturgyCalendarProgramTest, ASeriesKilledWhileWritingLeavesAllOrNone) {
     EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
 
     QString integrity;
-    EXPECT_EQ(planRows(planFile, &integrity), before);
+    EXPECT_EQ(storedPlanRows(planFile, &integrity), before);
     EXPECT_EQ(integrity, "ok");
     // The plan goes on taking services.
     EXPECT_EQ(run({"service", "add", "2024-03-10", "--ini", iniFile}).exitCode, 0);
@@ -872,8 +821,8 @@ TEST_F(LiturgyCalendarProgramTest, ExportAndMail) {
 }
 
 // The command line as a person uses it: options before or after the command, the week as plain
-// text, the day page as text to read, where a print went, and what went wrong in this
-// desktop's words, never the library's own or a Windows product's.
+// text, the day page as text to read, where a print went, and what went wrong in one line of
+// this desktop's words, never the library's own or a Windows product's, with no output.
 TEST_F(LiturgyCalendarProgramTest, ForPeopleOnATerminal) {
     createMarch();
     const QString hostIni = ini();
@@ -897,6 +846,17 @@ TEST_F(LiturgyCalendarProgramTest, ForPeopleOnATerminal) {
     }
     const QString outside = "liturgy-calendar: 2025-01 is outside the data: the liturgy database "
                             "KorvaLume.MDB covers 2024-02-25 to 2024-03-31\n";
+    // A colour code of no colour, a liturgy file that is not there, an INI file that is a folder.
+    const QString bad = path("Bad.MDB");
+    ASSERT_TRUE(createLiturgy(bad, {{1, ole(QDate(2024, 3, 2)), 1, 2, "Good"},
+                                    {2, ole(QDate(2024, 3, 9)), 1, 9, "Bad"}}));
+    const QString badColour = writeFile("bad.ini", iniText(bad, planFile));
+    const QString missing = path("missing.mdb");
+    const QString missingData = writeFile("missing.ini", iniText(missing, planFile));
+    const QString folderIni = path("folder.ini");
+    ASSERT_TRUE(QDir().mkpath(folderIni));
+    const QString noLiturgy =
+        "liturgy-calendar: the liturgy database '" + missing + "' does not exist\n";
     const struct {
         QStringList arguments;
         int exitCode;
@@ -927,6 +887,20 @@ TEST_F(LiturgyCalendarProgramTest, ForPeopleOnATerminal) {
          "liturgy-calendar: No mail program is set up on this computer, so the page cannot be "
          "sent from here.\nliturgy-calendar: to send the page by hand, save it with: "
          "liturgy-calendar day 2024-03-03 --html > page.html\n"},
+        {{"month", "2024-03", "--json", "--ini", badColour},
+         1,
+         "",
+         "liturgy-calendar: Subscript out of range: Day_Color 9\n"},
+        {{"month", "2024-03", "--ini", badColour, "--edition", "47"},
+         1,
+         "",
+         "liturgy-calendar: Indeks utenfor omr\u00e5de: Day_Color 9\n"},
+        {{"week", "2024-03", "--ini", missingData}, 1, "", noLiturgy},
+        {{"day", "2024-03-02", "--ini", missingData}, 1, "", noLiturgy},
+        {{"month", "2024-03", "--ini", folderIni},
+         1,
+         "",
+         "liturgy-calendar: the INI file '" + folderIni + "' cannot be read\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
@@ -937,6 +911,11 @@ TEST_F(LiturgyCalendarProgramTest, ForPeopleOnATerminal) {
         for (const char* word : {"ActiveX", "MS Word", "Word.Application", "VoVoruzevUdadudar"})
             EXPECT_FALSE(r.err.contains(QLatin1String(word))) << word;
     }
+    // Output that cannot be written (a full disk) fails the run.
+    const ProgramRun full = runProgram(QStringLiteral("/bin/sh"),
+                                       {"-c", "exec \"$0\" version >/dev/full", LC_APP_PROGRAM});
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_EQ(full.err, "liturgy-calendar: the output cannot be written\n");
 }
 
 } // namespace

@@ -8,10 +8,8 @@
 #include "app/HostWindow.h"
 #include "calendar/CalendarTestData.h"
 #include "common/ServerTestDatabase.h"
-#include "common/SqlFile.h"
 #include "common/TestEnv.h"
 #include "data/ServerCopy.h"
-#include "support/OleDate.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -150,17 +148,6 @@ protected:
         return week(window) && week(window)->isVisible();
     }
 
-    // Every service of the plan as "date time kind place".
-    QStringList planned() const {
-        QStringList rows;
-        for (const QVariantList& r : SqlFile::rows(plan, "SELECT Date, Time, ServType, Location "
-                                                         "FROM tbMainPlan ORDER BY Date, Time"))
-            rows.append(OleDate::toDate(r[0].toDouble()).toString(Qt::ISODate) + ' ' +
-                        OleDate::toTime(r[1].toDouble()).toString("HH:mm") + ' ' + r[2].toString() +
-                        ' ' + r[3].toString());
-        return rows;
-    }
-
     QString plan;
     QString ini;
     QTimer person;
@@ -286,7 +273,7 @@ TEST_F(PlanChangesTest, TheWeeksMenuChangesAndRemovesAServiceByKeysOrMouse) {
             step(window);
         QTest::qWait(100);
         EXPECT_EQ(asked, j.asked);
-        EXPECT_EQ(planned(), j.planned);
+        EXPECT_EQ(plannedServices(plan), j.planned);
         EXPECT_EQ(status(window), j.status.isEmpty() ? before : j.status);
         EXPECT_EQ(shown(window, kTuesday), j.shown);
     }

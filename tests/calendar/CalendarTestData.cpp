@@ -59,4 +59,28 @@ QByteArray iniText(const QString& liturgyFile, const QString& planFile) {
            "\r\n";
 }
 
+QStringList plannedServices(const QString& planFile) {
+    QStringList rows;
+    for (const QVariantList& r :
+         SqlFile::rows(planFile, QStringLiteral("SELECT Date, Time, ServType, Location FROM "
+                                                "tbMainPlan ORDER BY Date, Time, rowid")))
+        rows.append(OleDate::toDate(r[0].toDouble()).toString(Qt::ISODate) + ' ' +
+                    OleDate::toTime(r[1].toDouble()).toString(QStringLiteral("HH:mm")) + ' ' +
+                    r[2].toString() + ' ' + r[3].toString());
+    return rows;
+}
+
+QStringList storedPlanRows(const QString& planFile, QString* integrity) {
+    QStringList rows;
+    for (const QVariantList& r :
+         SqlFile::rows(planFile, QStringLiteral("SELECT Date, Time, ServType, Location FROM "
+                                                "tbMainPlan ORDER BY rowid")))
+        rows.append(QString::number(r[0].toDouble(), 'g', 17) + '|' +
+                    QString::number(r[1].toDouble(), 'g', 17) + '|' + r[2].toString() + '|' +
+                    r[3].toString());
+    if (integrity)
+        *integrity = SqlFile::value(planFile, QStringLiteral("PRAGMA integrity_check")).toString();
+    return rows;
+}
+
 } // namespace CalendarTestData

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTime>
 #include <QVariant>
 
@@ -50,5 +51,11 @@ bool createPlan(const QString& path, const QList<ServiceRow>& rows);
 
 // The text of an INI file naming the two database files (CR LF lines).
 QByteArray iniText(const QString& liturgyFile, const QString& planFile);
+
+// The plan's services as a person reads them, "YYYY-MM-DD HH:mm kind place", by date and time.
+QStringList plannedServices(const QString& planFile);
+// The plan's rows as stored, "date|time|kind|place" with the values at full precision, in the
+// order they were written; the engine's own check of the file goes to `integrity`.
+QStringList storedPlanRows(const QString& planFile, QString* integrity = nullptr);
 
 } // namespace CalendarTestData

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QVector>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
@@ -32,6 +33,18 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 }
 inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
     *os << ::testing::PrintToString(std::string(bytes.constData(), size_t(bytes.size())));
+}
+
+// Every message box shown, whole: "icon buttons | title | text | details".
+inline QStringList boxTexts(const QVector<HeadlessUserInterface::MessageBoxCall>& boxes) {
+    static const char* const icons[] = {"none", "critical", "question", "exclamation", "info"};
+    static const char* const buttons[] = {"ok", "okcancel", "yesno", "yesnocancel", "retry"};
+    QStringList out;
+    for (const auto& b : boxes)
+        out << QString::fromLatin1(icons[int(b.icon)]) + QLatin1Char(' ') +
+                   QString::fromLatin1(buttons[int(b.buttons)]) + QStringLiteral(" | ") + b.title +
+                   QStringLiteral(" | ") + b.text + QStringLiteral(" | ") + b.details;
+    return out;
 }
 
 // A test's private world: a temporary folder that serves as the user's data home and cache, the

@@ -13,7 +13,6 @@
 #include "support/Failure.h"
 #include "support/ObjectRegistry.h"
 #include "support/SharedState.h"
-#include "support/modIni.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,10 +32,6 @@ protected:
         killer.mKill(0);
         owned.clear();
         HostWindowTest::TearDown();
-    }
-    void modIniWrite(const QString& language) {
-        modIni::write(iniFile, QStringLiteral("LiturgyCalendar"), QStringLiteral("Language"),
-                      language);
     }
     std::vector<std::unique_ptr<cVoVoruzevUdadudar>> owned;
 };
@@ -74,31 +69,6 @@ TEST_F(FacadeTest, InitializeHandsTheWindowHandleToTheNotifyObject) {
     c->setPNotify(&notify);
     EXPECT_FALSE(c->mAttachToolbar());
     EXPECT_EQ(c->pNotify(), nullptr);
-}
-
-TEST_F(FacadeTest, LanguageOffsetFromTheIniFileOrTheEdition) {
-    iniFile = makeData(QStringLiteral("Brastelo.MDB"));
-    struct Case {
-        QString language;
-        qint32 version;
-        qint32 before;
-        qint32 offset;
-    };
-    const QList<Case> cases = {
-        {QStringLiteral("47"), 1, 0, 1000},    {QString(), 47, 0, 1000},
-        {QStringLiteral("0"), 47, 0, 1000},    {QStringLiteral("abc"), 1, 1000, 0},
-        {QStringLiteral("39"), 1, 1000, 1000}, {QStringLiteral("1"), 47, 1000, 0},
-    };
-    for (const Case& k : cases) {
-        SCOPED_TRACE(k.language.toStdString());
-        modIniWrite(k.language);
-        shared().gLanguageOffset = k.before;
-        cVoVoruzevUdadudar* c = make(k.version);
-        c->setPhWnd(-1); // no window is made
-        c->mInitialize();
-        EXPECT_EQ(shared().gLanguageOffset, k.offset);
-        EXPECT_EQ(c->pVersion(), 1); // the file's edition wins
-    }
 }
 
 // A notify object that takes the component's failures.
@@ -160,18 +130,14 @@ TEST_F(FacadeTest, IniFailureGoesToTheHostThatTakesFailuresElseToTheBox) {
         const QString number = k.failure.section(QLatin1Char(' '), 0, 0);
         const QString description = k.failure.section(QLatin1Char(' '), 1);
         const QString procedure = QStringLiteral("cVoVoruzevUdadudar.mInitialize");
-        QStringList boxes;
-        for (const auto& box : ui().messageBoxes())
-            boxes << box.title + QStringLiteral(" | ") + box.text + QStringLiteral(" | ") +
-                         box.details;
         const QStringList expectedTaken = {number + u' ' + procedure + QStringLiteral(": ") +
                                            description};
         const QStringList expectedBoxes = {
-            QStringLiteral("Host | ") + description +
+            QStringLiteral("critical ok | Host | ") + description +
             QStringLiteral(" | The following error has occurred in procedure: \r\n") + procedure +
             QStringLiteral(" on line 0\r\nError (") + number + QStringLiteral(") ") + description};
         EXPECT_EQ(taking.errors, k.takesFailures ? expectedTaken : QStringList());
-        EXPECT_EQ(boxes, k.takesFailures ? QStringList() : expectedBoxes);
+        EXPECT_EQ(boxTexts(ui().messageBoxes()), k.takesFailures ? QStringList() : expectedBoxes);
         EXPECT_EQ(ui().beeps(), k.takesFailures ? 0 : 1);
         const QList<QByteArray> report =
             readFile(path(QStringLiteral("module/ERRORS.TXT"))).split('\n');

@@ -20,16 +20,6 @@ protected:
     std::unique_ptr<WeekCalendarModel> model;
 };
 
-TEST_F(WeekCalendarModelTest, StartsOnTodayAndShowsTheMonthOfTheRangesStart) {
-    WeekCalendarModel fresh;
-    EXPECT_EQ(fresh.startDate(), QDate(2024, 3, 5));
-    EXPECT_EQ(fresh.endDate(), QDate(2024, 3, 5));
-    EXPECT_EQ(fresh.currentDate(), QDate(2024, 3, 5));
-    EXPECT_EQ(fresh.firstDayOfWeek(), 1);
-    EXPECT_EQ(model->month(), 2);
-    EXPECT_EQ(model->year(), 2024);
-}
-
 TEST_F(WeekCalendarModelTest, DateMembersInsideTheRangeUntilCleared) {
     const QDate d(2024, 2, 25);
     model->setDateText(d, QStringLiteral("a\r\nb"));

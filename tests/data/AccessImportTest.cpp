@@ -239,11 +239,7 @@ TEST_F(AccessImportTest, WritersTellAccessFilesAndHowToConvertThem) {
     };
     for (const auto& [file, access] : cases)
         EXPECT_EQ(DataSource::isAccessFile(file), access) << file.toStdString();
-    EXPECT_EQ(DataSource::accessWriteRefused(QStringLiteral("C:\\Data\\PLAN.MDB")),
-              QStringLiteral("The database 'C:\\Data\\PLAN.MDB' is an Access file, which is only "
-                             "read and never written. Convert it once with \"liturgy-calendar "
-                             "import C:\\Data\\PLAN.MDB --out C:\\Data\\PLAN.sqlite\" and name "
-                             "'C:\\Data\\PLAN.sqlite' in the INI file instead."));
+    // The whole message is cVkRecurringServicesTest's; a name without an extension gets one.
     EXPECT_TRUE(DataSource::accessWriteRefused(QStringLiteral("/a.b/plan"))
                     .contains(QStringLiteral("--out /a.b/plan.sqlite\"")));
 }

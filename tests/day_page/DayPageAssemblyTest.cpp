@@ -376,27 +376,6 @@ TEST_F(DayPageAssemblyTest, PageFileIsATemporaryNameWithTheHtmExtension) {
     EXPECT_EQ(registered, (QStringList{tmp, htm}));
 }
 
-TEST_F(DayPageAssemblyTest, TestFeastOnlyMattersInEdition1011) {
-    liturgy->addDay(1, QDate(2024, 1, 1), 103, QStringLiteral("a"));
-    liturgy->addDay(2, QDate(2024, 1, 1), 104, QStringLiteral("b"));
-    liturgy->addDay(3, QDate(2024, 1, 1), 20, QStringLiteral("c"));
-    liturgy->addDay(4, QDate(2024, 1, 1), QVariant(), QStringLiteral("d"));
-    liturgy->addDay(5, QDate(2024, 1, 1), 0, QStringLiteral("e"));
-    struct Case {
-        qint32 version;
-        qint32 calendarID;
-        bool result;
-    };
-    const Case cases[] = {
-        {1011, 1, false}, {1011, 2, false},  {1011, 3, true}, {1011, 4, false},
-        {1011, 5, true},  {1011, 99, false}, {47, 1, true},   {47, 99, true},
-    };
-    for (const Case& c : cases) {
-        makePage(DayPageAssembly::kPrayers, c.version);
-        EXPECT_EQ(page->testFeast(c.calendarID), c.result) << c.version << "/" << c.calendarID;
-    }
-}
-
 // A readings component that lacks a member the page sets.
 class IncompleteReadings : public QObject {
     Q_OBJECT

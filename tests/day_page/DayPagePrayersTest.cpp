@@ -22,7 +22,14 @@ protected:
     }
 };
 
+// Which rows have prayers in edition 1011 is decided by their feast; the others have them all.
 TEST_F(DayPagePrayersTest, PrayersOfEachEditionWithAndWithoutContentNames) {
+    const QString kKorvaPrayers =
+        QStringLiteral("<P class=Greeting>Entrance Antiphon</P>\r\n"
+                       "<P class=Greeting>Opening Prayer</P>\r\n"
+                       "<P class=Greeting>Prayer over the Gifts</P>\r\n"
+                       "<P class=Greeting>Communion Antiphon</P>\r\n<P>Collect text</P>\r\n"
+                       "<P class=Greeting>Prayer after Communion</P>\r\n");
     struct Case {
         const char* what;
         qint32 version;
@@ -58,13 +65,10 @@ TEST_F(DayPagePrayersTest, PrayersOfEachEditionWithAndWithoutContentNames) {
          QStringLiteral("<H4>Sentence</H4>\r\n<H4>Collect</H4>\r\n"
                         "<H4>Introduction to the Peace</H4>\r\n"
                         "<H4>Blessing</H4>\r\n<P>Collect text</P>\r\n")},
-        {"1011 on a feast with pages", 1011, 20, 4, "72:9",
-         QStringLiteral("<P class=Greeting>Entrance Antiphon</P>\r\n"
-                        "<P class=Greeting>Opening Prayer</P>\r\n"
-                        "<P class=Greeting>Prayer over the Gifts</P>\r\n"
-                        "<P class=Greeting>Communion Antiphon</P>\r\n<P>Collect text</P>\r\n"
-                        "<P class=Greeting>Prayer after Communion</P>\r\n")},
+        {"1011 on a feast with pages", 1011, 20, 4, "72:9", kKorvaPrayers},
+        {"1011 on a row of feast 0", 1011, 0, 4, "72:9", kKorvaPrayers},
         {"1011 on feast 103", 1011, 103, 0, "201:9", QString()},
+        {"1011 on a row without a feast", 1011, QVariant(), 0, "201:9", QString()},
         {"1011 on feast 104", 1011, 104, 0, "201:9", QString()},
         {"an edition without prayers", 45, 5, 0, "201:9", QString()},
     };

@@ -5,7 +5,6 @@
 // Journeys through the service dialogs as a person makes them: keys typed into the focused
 // widget, Tab, mnemonics and Enter, then what the dialog let through into the plan.
 #include "calendar/CalendarTestData.h"
-#include "common/SqlFile.h"
 #include "common/TestEnv.h"
 #include "services/cVkRecurringServices.h"
 #include "services/ui/fCreateOneService.h"
@@ -21,10 +20,22 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <functional>
+#include <type_traits>
 
 namespace {
 
 using namespace CalendarTestData;
+
+struct Journey {
+    const char* name;
+    QStringList steps;
+    UserInterface::Answer answer; // to the question about a duplicate
+    QString problem;              // the line under the fields after the steps
+    QStringList questions;        // the questions asked
+    QStringList added;            // the services the plan holds afterwards, beyond the first
+    QString status;               // what the status bar would say
+};
 
 class ServiceDialogsTest : public TestEnv {
 protected:
@@ -37,17 +48,6 @@ protected:
                                             {3, ole(QDate(2026, 12, 31)), 0, 0, "Silvester"}}));
         ASSERT_TRUE(createPlan(plan, {{ole(QDate(2024, 3, 10)), 10.0 / 24, "Mass", "St Mary"}}));
         iniFile = writeFile("host.ini", iniText(liturgy, plan));
-    }
-
-    // Every service of the plan as "date time kind place".
-    QStringList planned() const {
-        QStringList rows;
-        for (const QVariantList& r : SqlFile::rows(plan, "SELECT Date, Time, ServType, Location "
-                                                         "FROM tbMainPlan ORDER BY Date, rowid"))
-            rows.append(OleDate::toDate(r[0].toDouble()).toString(Qt::ISODate) + ' ' +
-                        OleDate::toTime(r[1].toDouble()).toString("HH:mm") + ' ' + r[2].toString() +
-                        ' ' + r[3].toString());
-        return rows;
     }
 
     // Types the steps into whatever has the focus: text, or "<Tab>", "<Enter>", "<All>" (select
@@ -82,21 +82,47 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     }
 
+    // Runs a journey through a new dialog of type `Dialog` on a plan holding one Mass, then
+    // compares the line under the fields, the questions asked and what the plan holds;
+    // `check` looks at the dialog before it goes.
+    template <class Dialog>
+    void travel(const Journey& j, const std::function<void(Dialog&)>& check = {});
+
     QString plan;
     QString iniFile;
 };
 
-struct Journey {
-    const char* name;
-    QStringList steps;
-    UserInterface::Answer answer; // to the question about a duplicate
-    QString problem;              // the line under the fields after the steps
-    QStringList questions;        // the questions asked
-    QStringList added;            // the services the plan holds afterwards, beyond the first
-    QString status;               // what the status bar would say
-};
-
 const QString kHeld = "2024-03-10 10:00 Mass St Mary";
+
+template <class Dialog>
+void ServiceDialogsTest::travel(const Journey& j, const std::function<void(Dialog&)>& check) {
+    SCOPED_TRACE(j.name);
+    QFile::remove(plan);
+    ASSERT_TRUE(createPlan(plan, {{ole(QDate(2024, 3, 10)), 10.0 / 24, "Mass", "St Mary"}}));
+    ui().clear();
+    ui().setAnswer(j.answer);
+    cVkRecurringServices services;
+    services.setPVkIniFile(iniFile);
+    services.setPDate(ole(QDate(2024, 3, 5)));
+    Dialog dialog(services);
+    show(dialog);
+    type(dialog, j.steps);
+    EXPECT_EQ(dialog.template findChild<QLabel*>("problem")->text(), j.problem);
+    if (check)
+        check(dialog);
+    QStringList asked;
+    for (const auto& box : ui().messageBoxes())
+        asked.append(box.text);
+    EXPECT_EQ(asked, j.questions);
+    const bool accepted = dialog.result() == QDialog::Accepted;
+    EXPECT_EQ(accepted, !j.added.isEmpty());
+    if constexpr (std::is_same_v<Dialog, fCreateOneService>)
+        EXPECT_EQ(accepted && services.mCreateOneService(), accepted);
+    else
+        EXPECT_EQ(accepted && services.mCreateServices(), accepted);
+    EXPECT_EQ(plannedServices(plan), QStringList{kHeld} + j.added);
+    EXPECT_EQ(services.plannedText(), j.status);
+}
 
 TEST_F(ServiceDialogsTest, NewServiceSavesWhatIsTypedAndNothingElse) {
     const QString duplicate = "The plan already holds this service: Sun 10 Mar 2024 10:00, "
@@ -155,35 +181,14 @@ TEST_F(ServiceDialogsTest, NewServiceSavesWhatIsTypedAndNothingElse) {
          {kHeld},
          "Planned: Sun 10 Mar 2024 10:00, Mass, St Mary"},
     };
-    for (const Journey& j : journeys) {
-        SCOPED_TRACE(j.name);
-        QFile::remove(plan);
-        ASSERT_TRUE(createPlan(plan, {{ole(QDate(2024, 3, 10)), 10.0 / 24, "Mass", "St Mary"}}));
-        ui().clear();
-        ui().setAnswer(j.answer);
-        cVkRecurringServices services;
-        services.setPVkIniFile(iniFile);
-        services.setPDate(OleDate::fromDate(QDate(2024, 3, 5)));
-        fCreateOneService dialog(services);
-        show(dialog);
-        type(dialog, j.steps);
-        EXPECT_EQ(dialog.findChild<QLabel*>("problem")->text(), j.problem);
-        QStringList asked;
-        for (const auto& box : ui().messageBoxes())
-            asked.append(box.text);
-        EXPECT_EQ(asked, j.questions);
-        const bool accepted = dialog.result() == QDialog::Accepted;
-        EXPECT_EQ(accepted, !j.added.isEmpty());
-        EXPECT_EQ(accepted && services.mCreateOneService(), accepted);
-        EXPECT_EQ(planned(), QStringList{kHeld} + j.added);
-        EXPECT_EQ(services.plannedText(), j.status);
-    }
+    for (const Journey& j : journeys)
+        travel<fCreateOneService>(j);
 }
 
 TEST_F(ServiceDialogsTest, TabGoesFromFieldToField) {
     cVkRecurringServices services;
     services.setPVkIniFile(iniFile);
-    services.setPDate(OleDate::fromDate(QDate(2024, 3, 5)));
+    services.setPDate(ole(QDate(2024, 3, 5)));
     fCreateOneService dialog(services);
     show(dialog);
     QStringList order;
@@ -246,33 +251,13 @@ TEST_F(ServiceDialogsTest, RecurringServicesShowTheSeriesAndSaveOnlyWhatCanBePla
          false},
     };
     for (const Series& c : cases) {
-        const Journey& j = c.journey;
-        SCOPED_TRACE(j.name);
-        QFile::remove(plan);
-        ASSERT_TRUE(createPlan(plan, {{ole(QDate(2024, 3, 10)), 10.0 / 24, "Mass", "St Mary"}}));
-        ui().clear();
-        ui().setAnswer(j.answer);
-        cVkRecurringServices services;
-        services.setPVkIniFile(iniFile);
-        services.setPDate(OleDate::fromDate(QDate(2024, 3, 5)));
-        fRecurringServices dialog(services);
-        show(dialog);
-        type(dialog, j.steps);
-        EXPECT_EQ(dialog.findChild<QLabel*>("problem")->text(), j.problem);
-        EXPECT_EQ(dialog.findChild<QLabel*>("summary")->text(), c.summary);
-        EXPECT_EQ(dialog.shownDates(), c.dates);
-        // One choice: exactly one of the two is on.
-        EXPECT_EQ(dialog.findChild<QRadioButton*>("untilDate")->isChecked(), c.untilChecked);
-        EXPECT_EQ(dialog.findChild<QRadioButton*>("byCount")->isChecked(), !c.untilChecked);
-        QStringList asked;
-        for (const auto& box : ui().messageBoxes())
-            asked.append(box.text);
-        EXPECT_EQ(asked, j.questions);
-        const bool accepted = dialog.result() == QDialog::Accepted;
-        EXPECT_EQ(accepted, !j.added.isEmpty());
-        EXPECT_EQ(accepted && services.mCreateServices(), accepted);
-        EXPECT_EQ(planned(), QStringList{kHeld} + j.added);
-        EXPECT_EQ(services.plannedText(), j.status);
+        travel<fRecurringServices>(c.journey, [&c](fRecurringServices& dialog) {
+            EXPECT_EQ(dialog.findChild<QLabel*>("summary")->text(), c.summary);
+            EXPECT_EQ(dialog.shownDates(), c.dates);
+            // One choice: exactly one of the two is on.
+            EXPECT_EQ(dialog.findChild<QRadioButton*>("untilDate")->isChecked(), c.untilChecked);
+            EXPECT_EQ(dialog.findChild<QRadioButton*>("byCount")->isChecked(), !c.untilChecked);
+        });
     }
 }
 

@@ -12,8 +12,6 @@
 #include "support/SharedState.h"
 
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <functional>
 
 namespace {
@@ -44,26 +42,6 @@ protected:
     void writeIni(const QString& planFile) {
         iniFile = writeFile(QStringLiteral("host.ini"), iniText(liturgy, planFile));
         services.setPVkIniFile(iniFile);
-    }
-
-    // Every row of tbMainPlan as "Date|Time|ServType|Location", the values as stored.
-    QStringList rows() const {
-        QStringList all;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "rows");
-            db.setDatabaseName(plan);
-            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-            EXPECT_TRUE(db.open());
-            QSqlQuery q(db);
-            EXPECT_TRUE(q.exec(QStringLiteral(
-                "SELECT Date, Time, ServType, Location FROM tbMainPlan ORDER BY rowid")));
-            while (q.next())
-                all.append(QString::number(q.value(0).toDouble(), 'g', 17) + '|' +
-                           QString::number(q.value(1).toDouble(), 'g', 17) + '|' +
-                           q.value(2).toString() + '|' + q.value(3).toString());
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("rows"));
-        return all;
     }
 
     QString liturgy;
@@ -135,7 +113,7 @@ TEST_F(cVkRecurringServicesTest, WritesOneServiceOrAWholeSeriesIntoANewPlan) {
         fresh.setPVkIniFile(iniFile);
         c.plan.set(fresh);
         EXPECT_TRUE(c.plan.series ? fresh.mCreateServices() : fresh.mCreateOneService());
-        EXPECT_EQ(rows(), c.rows);
+        EXPECT_EQ(storedPlanRows(plan), c.rows);
         EXPECT_EQ(fresh.written().size(), c.rows.size());
         EXPECT_EQ(errHandler().lastErrorNumber(), 0)
             << errHandler().lastErrorDescription().toStdString();
@@ -261,7 +239,7 @@ TEST_F(cVkRecurringServicesTest, AFailureWritesNothingAndSaysWhy) {
     EXPECT_EQ(readFile(readOnly), readOnlyBytes);
     EXPECT_EQ(readFile(access), jetHead);
     EXPECT_FALSE(QFile::exists(path("Plan2.sqlite")));
-    EXPECT_EQ(rows(), QStringList{"45354|0.5|Mass|St Mary"});
+    EXPECT_EQ(storedPlanRows(plan), QStringList{"45354|0.5|Mass|St Mary"});
 }
 
 TEST_F(cVkRecurringServicesTest, ListsRemovesAndNamesTheDays) {
@@ -310,8 +288,9 @@ TEST_F(cVkRecurringServicesTest, ListsRemovesAndNamesTheDays) {
         EXPECT_EQ(removal.services, r.found) << r.type.toStdString();
         EXPECT_EQ(removal.removed, r.removed) << r.type.toStdString();
     }
-    EXPECT_EQ(rows(), (QStringList{"45354|0.41666666666666669|Mass|",
-                                   "45368|0.41666666666666669|Mass|", "45361|0.75|Vespers|"}));
+    EXPECT_EQ(storedPlanRows(plan),
+              (QStringList{"45354|0.41666666666666669|Mass|", "45368|0.41666666666666669|Mass|",
+                           "45361|0.75|Vespers|"}));
 
     EXPECT_EQ(services.dayNames({d10, QDate(2024, 3, 11), QDate(2024, 3, 17)}),
               (QStringList{"Lent 4", "", "Lent 5"}));

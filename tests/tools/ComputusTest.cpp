@@ -26,30 +26,17 @@ QDate gaussEaster(int year) {
 
 } // namespace
 
-TEST(ComputusTest, AgreesWithGaussFrom1900To2100) {
-    for (int year = 1900; year <= 2100; ++year) {
+// Every Gregorian year up to 2299, which holds the earliest (1818, 2285) and the latest (1943,
+// 2038) Easters there can be.
+TEST(ComputusTest, AgreesWithGaussInEveryGregorianYear) {
+    for (int year = 1583; year <= 2299; ++year) {
         const QDate easter = Computus::easterSunday(year);
         EXPECT_EQ(easter, gaussEaster(year)) << year;
         EXPECT_EQ(easter.dayOfWeek(), Qt::Sunday) << year;
         EXPECT_GE(easter, QDate(year, 3, 22)) << year;
         EXPECT_LE(easter, QDate(year, 4, 25)) << year;
     }
-}
-
-TEST(ComputusTest, KnownDatesAndLimits) {
-    const struct {
-        int year;
-        QDate easter;
-    } cases[] = {
-        {1818, QDate(1818, 3, 22)}, // earliest possible
-        {1943, QDate(1943, 4, 25)}, // latest possible
-        {1954, QDate(1954, 4, 18)}, {1981, QDate(1981, 4, 19)}, {2000, QDate(2000, 4, 23)},
-        {2008, QDate(2008, 3, 23)}, {2011, QDate(2011, 4, 24)}, {2024, QDate(2024, 3, 31)},
-        {2025, QDate(2025, 4, 20)}, {2038, QDate(2038, 4, 25)}, {2285, QDate(2285, 3, 22)},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(Computus::easterSunday(c.year), c.easter) << c.year;
+    EXPECT_EQ(Computus::easterSunday(2024), QDate(2024, 3, 31));
     // Before the Gregorian reform there is no Gregorian Easter.
     EXPECT_FALSE(Computus::easterSunday(1582).isValid());
-    EXPECT_EQ(Computus::easterSunday(1583), QDate(1583, 4, 10));
 }
