@@ -1169,6 +1169,13 @@ Kirkeåret med lesninger og kollektbønner.</translation>
     </message>
 </context>
 <context>
+    <name>TerminalProgress</name>
+    <message>
+        <source>%1% (%2 of %3 rows)</source>
+        <translation>%1% (%2 av %3 rader)</translation>
+    </message>
+</context>
+<context>
     <name>ToolBarOverflow</name>
     <message>
         <source>More tools</source>
