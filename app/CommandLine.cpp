@@ -90,14 +90,17 @@ void CommandLine::languageOptions(const QStringList& arguments, QString* iniFile
 }
 
 QString CommandLine::usage() {
-    return QStringLiteral("usage: liturgy-calendar version\n"
-                          "       liturgy-calendar month YYYY-MM [--ini FILE] [--edition CODE] "
-                          "[--server CONNECTION-STRING] [--json]\n"
-                          "       liturgy-calendar week YYYY-MM [--ini FILE] [--edition CODE] "
-                          "[--server CONNECTION-STRING] [--json]\n"
-                          "       liturgy-calendar edition [--ini FILE] [--edition CODE] "
-                          "[--server CONNECTION-STRING]\n"
-                          "       liturgy-calendar help\n");
+    // The word is padded so that the commands below line up with the first.
+    return QCoreApplication::translate("CommandLine", "usage:").leftJustified(6) +
+           QCoreApplication::translate(
+               "CommandLine", " liturgy-calendar version\n"
+                              "       liturgy-calendar month YYYY-MM [--ini FILE] [--edition CODE] "
+                              "[--server CONNECTION-STRING] [--json]\n"
+                              "       liturgy-calendar week YYYY-MM [--ini FILE] [--edition CODE] "
+                              "[--server CONNECTION-STRING] [--json]\n"
+                              "       liturgy-calendar edition [--ini FILE] [--edition CODE] "
+                              "[--server CONNECTION-STRING]\n"
+                              "       liturgy-calendar help\n");
 }
 
 bool CommandLine::parseMonth(const QString& text, QDate* month) {
@@ -246,7 +249,11 @@ bool CommandLine::parse(const QStringList& arguments, CommandRequest* request, Q
 }
 
 int CommandLine::usageError(FILE* err, const QString& error, const QString& usage) {
-    std::fprintf(err, "liturgy-calendar: %s\nusage: %s\n", qPrintable(error),
-                 qPrintable(usage.trimmed()));
+    std::fprintf(err, "liturgy-calendar: %s\n%s\n", qPrintable(error),
+                 qPrintable(usageLine(usage)));
     return 2;
+}
+
+QString CommandLine::usageLine(const QString& usage) {
+    return QCoreApplication::translate("CommandLine", "usage: %1").arg(usage.trimmed());
 }

@@ -66,4 +66,6 @@ public:
     static void languageOptions(const QStringList& arguments, QString* iniFile, qint32* edition);
     // Writes a command line's mistake and the command's usage to `err`; the exit code 2.
     static int usageError(FILE* err, const QString& error, const QString& usage);
+    // "usage: " and a command's usage, in the user's language.
+    static QString usageLine(const QString& usage);
 };

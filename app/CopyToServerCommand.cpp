@@ -9,6 +9,7 @@
 #include "app/TerminalProgress.h"
 #include "data/ServerCopy.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 bool CopyToServerCommand::handles(const QStringList& arguments) {
@@ -16,8 +17,9 @@ bool CopyToServerCommand::handles(const QStringList& arguments) {
 }
 
 QString CopyToServerCommand::usage() {
-    return QStringLiteral("       liturgy-calendar copy-to-server --ini FILE --server "
-                          "CONNECTION-STRING [--replace]\n");
+    return QCoreApplication::translate("CommandLine",
+                                       "       liturgy-calendar copy-to-server --ini FILE --server "
+                                       "CONNECTION-STRING [--replace]\n");
 }
 
 bool CopyToServerCommand::parse(const QStringList& arguments, Request* request, QString* error) {
@@ -35,26 +37,30 @@ bool CopyToServerCommand::parse(const QStringList& arguments, Request* request, 
             continue;
         }
         if (argument != QLatin1String("--ini") && argument != QLatin1String("--server")) {
-            *error = QStringLiteral("unexpected argument '%1'").arg(arguments.at(i));
+            *error = QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
+                         .arg(arguments.at(i));
             return false;
         }
         if (!hasValue) {
             if (i + 1 >= arguments.size()) {
-                *error = QStringLiteral("%1 needs a value").arg(argument);
+                *error =
+                    QCoreApplication::translate("CommandLine", "%1 needs a value").arg(argument);
                 return false;
             }
             value = arguments.at(++i);
         }
         if (value.isEmpty()) {
             *error = argument == QLatin1String("--ini")
-                         ? QStringLiteral("--ini needs a file")
-                         : QStringLiteral("--server needs a connection string");
+                         ? QCoreApplication::translate("CommandLine", "--ini needs a file")
+                         : QCoreApplication::translate("CommandLine",
+                                                       "--server needs a connection string");
             return false;
         }
         (argument == QLatin1String("--ini") ? request->iniFile : request->server) = value;
     }
     if (request->iniFile.isEmpty() || request->server.isEmpty()) {
-        *error = QStringLiteral("copy-to-server needs --ini FILE and --server CONNECTION-STRING");
+        *error = QCoreApplication::translate(
+            "CommandLine", "copy-to-server needs --ini FILE and --server CONNECTION-STRING");
         return false;
     }
     return true;
@@ -67,7 +73,8 @@ int CopyToServerCommand::copy(const Request& request, const QString& program, FI
     QString error;
     QList<ServerCopy::Source> sources;
     QList<ServerCopy::TableCount> counts;
-    TerminalProgress progress(err, QStringLiteral("Copying to the server"),
+    TerminalProgress progress(err,
+                              QCoreApplication::translate("CommandLine", "Copying to the server"),
                               TerminalProgress::isTerminal(err));
     ServerCopy::Options options;
     options.replace = request.replace;
@@ -82,15 +89,16 @@ int CopyToServerCommand::copy(const Request& request, const QString& program, FI
     for (const ServerCopy::TableCount& count : counts)
         width = std::max(width, count.table.size());
     QString report = QStringLiteral("%1  %2  %3\n")
-                         .arg(QStringLiteral("Table"), -int(width))
-                         .arg(QStringLiteral("Data files"), 10)
-                         .arg(QStringLiteral("Server"), 10);
+                         .arg(QCoreApplication::translate("CommandLine", "Table"), -int(width))
+                         .arg(QCoreApplication::translate("CommandLine", "Data files"), 10)
+                         .arg(QCoreApplication::translate("CommandLine", "Server"), 10);
     for (const ServerCopy::TableCount& count : counts)
         report += QStringLiteral("%1  %2  %3\n")
                       .arg(count.table, -int(width))
                       .arg(count.source, 10)
                       .arg(count.server, 10);
-    report += QStringLiteral("Every table on the server holds the rows of its data file.\n");
+    report += QCoreApplication::translate(
+        "CommandLine", "Every table on the server holds the rows of its data file.\n");
     std::fputs(qPrintable(report), out);
     std::fflush(out);
     return 0;

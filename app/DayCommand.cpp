@@ -14,6 +14,7 @@
 #include "support/ComponentInfo.h"
 #include "support/OleDate.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -40,9 +41,10 @@ bool DayCommand::handles(const QStringList& arguments) {
 }
 
 QString DayCommand::usage() {
-    return QStringLiteral("       liturgy-calendar day YYYY-MM-DD [--kind readings|prayers|ordo] "
-                          "[--entry N] [--list | --html] [--ini FILE] [--edition CODE] "
-                          "[--server CONNECTION-STRING]\n");
+    return QCoreApplication::translate(
+        "CommandLine", "       liturgy-calendar day YYYY-MM-DD [--kind readings|prayers|ordo] "
+                       "[--entry N] [--list | --html] [--ini FILE] [--edition CODE] "
+                       "[--server CONNECTION-STRING]\n");
 }
 
 bool DayCommand::parse(const QStringList& arguments, Request* request, QString* error) {
@@ -71,7 +73,8 @@ bool DayCommand::parse(const QStringList& arguments, Request* request, QString* 
         if (valueOption) {
             if (!hasValue) {
                 if (i + 1 >= arguments.size()) {
-                    *error = QStringLiteral("%1 needs a value").arg(argument);
+                    *error = QCoreApplication::translate("CommandLine", "%1 needs a value")
+                                 .arg(argument);
                     return false;
                 }
                 value = arguments.at(++i);
@@ -79,25 +82,30 @@ bool DayCommand::parse(const QStringList& arguments, Request* request, QString* 
             bool ok = false;
             if (argument == QLatin1String("--kind")) {
                 if (!parseKind(value, &request->kind)) {
-                    *error = QStringLiteral("the page kind '%1' is not readings, prayers or ordo")
-                                 .arg(value);
+                    *error =
+                        QCoreApplication::translate(
+                            "CommandLine", "the page kind '%1' is not readings, prayers or ordo")
+                            .arg(value);
                     return false;
                 }
             } else if (argument == QLatin1String("--entry")) {
                 request->entry = value.toInt(&ok);
                 if (!ok || request->entry < 1) {
-                    *error = QStringLiteral("the entry '%1' is not a number from 1").arg(value);
+                    *error = QCoreApplication::translate("CommandLine",
+                                                         "the entry '%1' is not a number from 1")
+                                 .arg(value);
                     return false;
                 }
             } else if (argument == QLatin1String("--ini")) {
                 if (value.isEmpty()) {
-                    *error = QStringLiteral("--ini needs a file");
+                    *error = QCoreApplication::translate("CommandLine", "--ini needs a file");
                     return false;
                 }
                 request->iniFile = value;
             } else if (argument == QLatin1String("--server")) {
                 if (value.isEmpty()) {
-                    *error = QStringLiteral("--server needs a connection string");
+                    *error = QCoreApplication::translate("CommandLine",
+                                                         "--server needs a connection string");
                     return false;
                 }
                 request->server = value;
@@ -105,7 +113,9 @@ bool DayCommand::parse(const QStringList& arguments, Request* request, QString* 
                 request->edition = value.toInt(&ok);
                 request->editionGiven = true;
                 if (!ok) {
-                    *error = QStringLiteral("the edition code '%1' is not a number").arg(value);
+                    *error = QCoreApplication::translate("CommandLine",
+                                                         "the edition code '%1' is not a number")
+                                 .arg(value);
                     return false;
                 }
             }
@@ -113,17 +123,20 @@ bool DayCommand::parse(const QStringList& arguments, Request* request, QString* 
         }
         if (!dateSeen && !argument.startsWith(QLatin1Char('-'))) {
             if (!parseDate(argument, &request->date)) {
-                *error = QStringLiteral("'%1' is not a date of the form YYYY-MM-DD").arg(argument);
+                *error = QCoreApplication::translate("CommandLine",
+                                                     "'%1' is not a date of the form YYYY-MM-DD")
+                             .arg(argument);
                 return false;
             }
             dateSeen = true;
             continue;
         }
-        *error = QStringLiteral("unexpected argument '%1'").arg(arguments.at(i));
+        *error = QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
+                     .arg(arguments.at(i));
         return false;
     }
     if (!dateSeen) {
-        *error = QStringLiteral("the date (YYYY-MM-DD) is missing");
+        *error = QCoreApplication::translate("CommandLine", "the date (YYYY-MM-DD) is missing");
         return false;
     }
     return true;
@@ -151,9 +164,10 @@ bool DayCommand::build(const Request& request, const HostSession& session, DayPa
     bool built = view.navigations().size() > shown;
     if (request.entry != 1) {
         if (request.entry > view.dayListCount()) {
-            *error = QStringLiteral("the day list of %1 has no entry %2")
-                         .arg(request.date.toString(Qt::ISODate))
-                         .arg(request.entry);
+            *error =
+                QCoreApplication::translate("CommandLine", "the day list of %1 has no entry %2")
+                    .arg(request.date.toString(Qt::ISODate))
+                    .arg(request.entry);
             return false;
         }
         shown = view.navigations().size();
@@ -162,7 +176,7 @@ bool DayCommand::build(const Request& request, const HostSession& session, DayPa
         built = view.navigations().size() > shown;
     }
     if (!built && !request.list) {
-        *error = QStringLiteral("the page could not be built");
+        *error = QCoreApplication::translate("CommandLine", "the page could not be built");
         return false;
     }
     return true;
@@ -184,19 +198,20 @@ bool DayCommand::run(const Request& request, const HostSession& session, QByteAr
     }
     // The page shows nothing: said in words, as the browser's blank page says nothing.
     if (view.location() == kBlank) {
-        QString kind = QStringLiteral("readings");
+        QString kind = QCoreApplication::translate("CommandLine", "readings");
         if (request.kind == DayPageAssembly::kPrayers)
-            kind = QStringLiteral("prayers");
+            kind = QCoreApplication::translate("CommandLine", "prayers");
         else if (request.kind == DayPageAssembly::kOrdo)
-            kind = QStringLiteral("ordo");
-        *output = QStringLiteral("The %1 page of %2 is empty.\n")
+            kind = QCoreApplication::translate("CommandLine", "ordo");
+        *output = QCoreApplication::translate("CommandLine", "The %1 page of %2 is empty.\n")
                       .arg(kind, request.date.toString(Qt::ISODate))
                       .toUtf8();
         return true;
     }
     QFile file(view.location());
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("the page file '%1' cannot be read").arg(view.location());
+        *error = QCoreApplication::translate("CommandLine", "the page file '%1' cannot be read")
+                     .arg(view.location());
         return false;
     }
     *output = file.readAll();

@@ -22,6 +22,7 @@
 #include "support/UserInterface.h"
 #include "support/mVBFileDisk.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
@@ -45,7 +46,7 @@ bool takeOdt(QStringList* arguments, QString* file, QString* error) {
             *file = argument.mid(6);
         } else if (argument == QLatin1String("--odt")) {
             if (i + 1 >= arguments->size()) {
-                *error = QStringLiteral("--odt needs a file");
+                *error = QCoreApplication::translate("CommandLine", "--odt needs a file");
                 return false;
             }
             *file = arguments->takeAt(i + 1);
@@ -56,11 +57,11 @@ bool takeOdt(QStringList* arguments, QString* file, QString* error) {
         ++seen;
     }
     if (seen > 1) {
-        *error = QStringLiteral("--odt is given more than once");
+        *error = QCoreApplication::translate("CommandLine", "--odt is given more than once");
         return false;
     }
     if (file->isEmpty()) {
-        *error = QStringLiteral("--odt FILE is missing");
+        *error = QCoreApplication::translate("CommandLine", "--odt FILE is missing");
         return false;
     }
     return true;
@@ -132,6 +133,8 @@ int ExportCommand::main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
+    // The edition's language from the first mistake on.
+    HostSession::chooseLanguage(QGuiApplication::arguments().mid(1));
     return run(QGuiApplication::arguments().mid(1), stdout, stderr);
 }
 
@@ -141,17 +144,20 @@ int ExportCommand::run(const QStringList& arguments, FILE* out, FILE* err) {
     QString error;
     const QString what = rest.value(0);
     if (what != QLatin1String("day") && what != QLatin1String("month"))
-        return fail(err, QStringLiteral("export takes day or month\nusage: ") + usage().trimmed(),
+        return fail(err,
+                    QCoreApplication::translate("CommandLine", "export takes day or month") +
+                        QLatin1Char('\n') + CommandLine::usageLine(usage()),
                     2);
     if (!takeOdt(&rest, &file, &error))
-        return fail(err, error + QStringLiteral("\nusage: ") + usage().trimmed(), 2);
+        return fail(err, error + QLatin1Char('\n') + CommandLine::usageLine(usage()), 2);
 
     if (what == QLatin1String("month")) {
         CommandRequest request;
         if (!CommandLine::parse(rest, &request, &error) || request.json) {
             if (request.json)
-                error = QStringLiteral("--json is not an option of export");
-            return fail(err, error + QStringLiteral("\nusage: ") + usage().trimmed(), 2);
+                error =
+                    QCoreApplication::translate("CommandLine", "--json is not an option of export");
+            return fail(err, error + QLatin1Char('\n') + CommandLine::usageLine(usage()), 2);
         }
         HostSession session(err);
         session.setServer(request.server);
@@ -162,16 +168,17 @@ int ExportCommand::run(const QStringList& arguments, FILE* out, FILE* err) {
             return fail(err, error, 1);
         registerDocumentComponents(false);
         if (!exportMonth(request, session, file) || session.failed())
-            return fail(err, QStringLiteral("the month was not exported"), 1);
+            return fail(
+                err, QCoreApplication::translate("CommandLine", "the month was not exported"), 1);
         return written(out, file);
     }
 
     DayCommand::Request request;
     if (!DayCommand::parse(rest, &request, &error) || request.list || request.html) {
         if (request.list || request.html)
-            error = QStringLiteral("%1 is not an option of export")
+            error = QCoreApplication::translate("CommandLine", "%1 is not an option of export")
                         .arg(request.list ? QStringLiteral("--list") : QStringLiteral("--html"));
-        return fail(err, error + QStringLiteral("\nusage: ") + usage().trimmed(), 2);
+        return fail(err, error + QLatin1Char('\n') + CommandLine::usageLine(usage()), 2);
     }
     HostSession session(err);
     session.setServer(request.server);
@@ -184,10 +191,12 @@ int ExportCommand::run(const QStringList& arguments, FILE* out, FILE* err) {
         return fail(err, error, 1);
     if (view.location().compare(QStringLiteral("About:Blank"), Qt::CaseInsensitive) == 0)
         return fail(err,
-                    QStringLiteral("the page of %1 is empty; nothing was exported")
+                    QCoreApplication::translate("CommandLine",
+                                                "the page of %1 is empty; nothing was exported")
                         .arg(request.date.toString(Qt::ISODate)),
                     1);
     if (!exportPage(view.location(), file) || session.failed())
-        return fail(err, QStringLiteral("the page was not exported"), 1);
+        return fail(err, QCoreApplication::translate("CommandLine", "the page was not exported"),
+                    1);
     return written(out, file);
 }

@@ -4,6 +4,7 @@
 
 #include "app/HostSession.h"
 
+#include "app/CommandLine.h"
 #include "app/TerminalMessages.h"
 #include "resources/mMain.h"
 #include "support/CErrHandler.h"
@@ -105,6 +106,13 @@ void HostSession::chooseLanguage(const QString& iniFile, qint32 edition) {
                           edition);
 }
 
+void HostSession::chooseLanguage(const QStringList& arguments) {
+    QString iniFile;
+    qint32 edition = 1;
+    CommandLine::languageOptions(arguments, &iniFile, &edition);
+    chooseLanguage(iniFile, edition);
+}
+
 bool HostSession::open(const QString& iniFile, qint32 edition, QString* error, bool editionGiven) {
     m_iniFile =
         iniFile.isEmpty() ? defaultIniFile(edition) : mVBFileDisk::resolveLetterCase(iniFile);
@@ -125,6 +133,14 @@ bool HostSession::open(const QString& iniFile, qint32 edition, QString* error, b
     QFile ini(m_iniFile);
     if (info.isDir() || !ini.open(QIODevice::ReadOnly)) {
         *error = QCoreApplication::translate("HostSession", "the INI file '%1' cannot be read")
+                     .arg(m_iniFile);
+        return false;
+    }
+    // An editor's UTF-16 reads as a file without keys: name the cause, not a missing database.
+    if (modIni::isUtf16File(m_iniFile)) {
+        *error = QCoreApplication::translate("HostSession",
+                                             "the INI file '%1' is saved as UTF-16, which cannot "
+                                             "be read; save it as UTF-8")
                      .arg(m_iniFile);
         return false;
     }

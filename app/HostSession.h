@@ -30,6 +30,8 @@ public:
     // Selects the language of `edition`, or of the INI file's "Language" (the default data
     // set's when `iniFile` is empty), before anything is said.
     static void chooseLanguage(const QString& iniFile, qint32 edition);
+    // The same from a command line's --ini and --edition, wherever they stand.
+    static void chooseLanguage(const QStringList& arguments);
 
     // Takes `iniFile` (the default data set's when empty) and the host's edition code: reads
     // the language and validates the edition as the facade does. False with `error` set when

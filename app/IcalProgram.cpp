@@ -6,6 +6,8 @@
 
 #include "app/HelperProgram.h"
 
+#include <QCoreApplication>
+
 namespace IcalProgram {
 
 bool wanted(int argc, char** argv) {
@@ -16,14 +18,16 @@ bool wanted(int argc, char** argv) {
 }
 
 QString icsUsage() {
-    return QStringLiteral("       liturgy-calendar ics [--from YYYY-MM-DD] [--to YYYY-MM-DD] "
-                          "[--days] [--services] [--edition CODE] [--ini FILE] "
-                          "[--server CONNECTION-STRING] --out FILE.ics\n");
+    return QCoreApplication::translate(
+        "CommandLine", "       liturgy-calendar ics [--from YYYY-MM-DD] [--to YYYY-MM-DD] "
+                       "[--days] [--services] [--edition CODE] [--ini FILE] "
+                       "[--server CONNECTION-STRING] --out FILE.ics\n");
 }
 
 QString serveUsage() {
-    return QStringLiteral("       liturgy-calendar serve [--listen ADDRESS:PORT] [--edition CODE] "
-                          "[--ini FILE] [--server CONNECTION-STRING]\n");
+    return QCoreApplication::translate(
+        "CommandLine", "       liturgy-calendar serve [--listen ADDRESS:PORT] [--edition CODE] "
+                       "[--ini FILE] [--server CONNECTION-STRING]\n");
 }
 
 int exec(int argc, char** argv) {

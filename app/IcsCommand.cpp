@@ -9,6 +9,7 @@
 #include "app/IcalProgram.h"
 #include "ical/IcsExport.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <iterator>
 
@@ -33,21 +34,27 @@ bool IcsCommand::range(const QString& from, const QString& to, const QDate& toda
                        QDate* last, QString* error) {
     *first = QDate(today.year(), today.month(), 1);
     if (!from.isEmpty() && !CommandLine::parseDate(from, first)) {
-        *error = QStringLiteral("'%1' is not a date of the form YYYY-MM-DD").arg(from);
+        *error =
+            QCoreApplication::translate("CommandLine", "'%1' is not a date of the form YYYY-MM-DD")
+                .arg(from);
         return false;
     }
     *last = first->addYears(1).addDays(-1);
     if (!to.isEmpty() && !CommandLine::parseDate(to, last)) {
-        *error = QStringLiteral("'%1' is not a date of the form YYYY-MM-DD").arg(to);
+        *error =
+            QCoreApplication::translate("CommandLine", "'%1' is not a date of the form YYYY-MM-DD")
+                .arg(to);
         return false;
     }
     if (*last < *first) {
-        *error = QStringLiteral("the range ends (%1) before it begins (%2)")
-                     .arg(last->toString(Qt::ISODate), first->toString(Qt::ISODate));
+        *error =
+            QCoreApplication::translate("CommandLine", "the range ends (%1) before it begins (%2)")
+                .arg(last->toString(Qt::ISODate), first->toString(Qt::ISODate));
         return false;
     }
     if (first->daysTo(*last) >= IcsExport::kMaxDays) {
-        *error = QStringLiteral("the range from %1 to %2 is longer than %3 days")
+        *error = QCoreApplication::translate("CommandLine",
+                                             "the range from %1 to %2 is longer than %3 days")
                      .arg(first->toString(Qt::ISODate), last->toString(Qt::ISODate))
                      .arg(IcsExport::kMaxDays);
         return false;
@@ -68,7 +75,8 @@ bool IcsCommand::parse(const QStringList& arguments, const QDate& today, Request
         const QString option = CommandLine::splitOption(arguments.at(i), &value, &hasValue);
         if (option == QLatin1String("--days") || option == QLatin1String("--services")) {
             if (hasValue) {
-                *error = QStringLiteral("%1 takes no value").arg(option);
+                *error =
+                    QCoreApplication::translate("CommandLine", "%1 takes no value").arg(option);
                 return false;
             }
             (option == QLatin1String("--days") ? daysNamed : servicesNamed) = true;
@@ -79,7 +87,8 @@ bool IcsCommand::parse(const QStringList& arguments, const QDate& today, Request
         if (std::find_if(std::begin(valueOptions), std::end(valueOptions), [&](const char* o) {
                 return option == QLatin1String(o);
             }) == std::end(valueOptions)) {
-            *error = QStringLiteral("unexpected argument '%1'").arg(arguments.at(i));
+            *error = QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
+                         .arg(arguments.at(i));
             return false;
         }
         if (!CommandLine::takeValue(arguments, &i, option, hasValue, &value, error))
@@ -101,7 +110,8 @@ bool IcsCommand::parse(const QStringList& arguments, const QDate& today, Request
         }
     }
     if (request->out.isEmpty()) {
-        *error = QStringLiteral("the file to write is missing: --out FILE.ics");
+        *error = QCoreApplication::translate("CommandLine",
+                                             "the file to write is missing: --out FILE.ics");
         return false;
     }
     // Both kinds unless the user names one.

@@ -4,12 +4,14 @@
 
 #include "app/ImportCommand.h"
 
+#include "app/CommandLine.h"
 #include "data/AccessImport.h"
 #include "data/Connection.h"
 #include "data/DataSource.h"
 #include "support/Failure.h"
 #include "support/mVBFileDisk.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -42,10 +44,11 @@ void convert(const QString& file, const QString& out) {
     if (!DataSource::isAccessFile(file)) {
         // Missing, unreadable or of no known format: the data layer's own message.
         DataSource::sqliteFileFor(file);
-        throw Failure(-2147467259,
-                      QStringLiteral("'%1' is an SQLite database already; the INI file can name "
-                                     "it as it is.")
-                          .arg(file));
+        throw Failure(-2147467259, QCoreApplication::translate(
+                                       "CommandLine",
+                                       "'%1' is an SQLite database already; the INI file can name "
+                                       "it as it is.")
+                                       .arg(file));
     }
     QString source = file;
     source.replace(QLatin1Char('\\'), QLatin1Char('/'));
@@ -60,7 +63,8 @@ bool ImportCommand::handles(const QStringList& arguments) {
 }
 
 QString ImportCommand::usage() {
-    return QStringLiteral("       liturgy-calendar import FILE.mdb --out FILE.sqlite | --list\n");
+    return QCoreApplication::translate(
+        "CommandLine", "       liturgy-calendar import FILE.mdb --out FILE.sqlite | --list\n");
 }
 
 bool ImportCommand::parse(const QStringList& arguments, Request* request, QString* error) {
@@ -75,23 +79,26 @@ bool ImportCommand::parse(const QStringList& arguments, Request* request, QStrin
             request->list = true;
         } else if (argument == QLatin1String("--out")) {
             if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty()) {
-                *error = QStringLiteral("--out needs a file name");
+                *error = QCoreApplication::translate("CommandLine", "--out needs a file name");
                 return false;
             }
             request->out = arguments.at(++i);
         } else if (argument.startsWith(QLatin1String("--")) || !request->file.isEmpty()) {
-            *error = QStringLiteral("unexpected argument '%1'").arg(argument);
+            *error = QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
+                         .arg(argument);
             return false;
         } else {
             request->file = argument;
         }
     }
     if (request->file.isEmpty()) {
-        *error = QStringLiteral("import needs the Access database to read");
+        *error =
+            QCoreApplication::translate("CommandLine", "import needs the Access database to read");
         return false;
     }
     if (request->list == !request->out.isEmpty()) {
-        *error = QStringLiteral("import needs either --out FILE or --list");
+        *error =
+            QCoreApplication::translate("CommandLine", "import needs either --out FILE or --list");
         return false;
     }
     return true;
@@ -115,9 +122,7 @@ int ImportCommand::main(const QStringList& arguments, FILE* out, FILE* err) {
     Request request;
     QString error;
     if (!parse(arguments, &request, &error)) {
-        std::fprintf(err, "liturgy-calendar: %s\nusage:%s", error.toUtf8().constData(),
-                     usage().mid(6).toUtf8().constData());
-        return 2;
+        return CommandLine::usageError(err, error, usage());
     }
     QString output;
     if (!run(request, &output, &error)) {

@@ -4,6 +4,7 @@
 
 #include "app/MailCommand.h"
 
+#include "app/CommandLine.h"
 #include "app/DayCommand.h"
 #include "app/HostSession.h"
 #include "day_page/DayPageAssembly.h"
@@ -11,6 +12,8 @@
 #include "day_page/HeadlessDayPageView.h"
 #include "mail/MailComponents.h"
 #include "support/mVBFileDisk.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -26,9 +29,10 @@ bool MailCommand::handles(const QStringList& arguments) {
 }
 
 QString MailCommand::usage() {
-    return QStringLiteral("       liturgy-calendar mail day YYYY-MM-DD [--kind readings|prayers|"
-                          "ordo] [--entry N] [--ini FILE] [--edition CODE] "
-                          "[--server CONNECTION-STRING]\n");
+    return QCoreApplication::translate(
+        "CommandLine", "       liturgy-calendar mail day YYYY-MM-DD [--kind readings|prayers|"
+                       "ordo] [--entry N] [--ini FILE] [--edition CODE] "
+                       "[--server CONNECTION-STRING]\n");
 }
 
 int MailCommand::main(const QStringList& arguments, FILE* out, FILE* err) {
@@ -36,14 +40,15 @@ int MailCommand::main(const QStringList& arguments, FILE* out, FILE* err) {
     QString error;
     if (arguments.size() < 2 || arguments.at(1) != QLatin1String("day"))
         return fail(err,
-                    QStringLiteral("mail sends a day page: mail day YYYY-MM-DD\nusage: ") +
-                        usage().trimmed(),
+                    QCoreApplication::translate("CommandLine",
+                                                "mail sends a day page: mail day YYYY-MM-DD") +
+                        QLatin1Char('\n') + CommandLine::usageLine(usage()),
                     2);
     if (!DayCommand::parse(arguments.mid(1), &request, &error) || request.list || request.html) {
         if (request.list || request.html)
-            error = QStringLiteral("%1 is not an option of mail")
+            error = QCoreApplication::translate("CommandLine", "%1 is not an option of mail")
                         .arg(request.list ? QStringLiteral("--list") : QStringLiteral("--html"));
-        return fail(err, error + QStringLiteral("\nusage: ") + usage().trimmed(), 2);
+        return fail(err, error + QLatin1Char('\n') + CommandLine::usageLine(usage()), 2);
     }
     HostSession session(err);
     session.setServer(request.server);
@@ -56,19 +61,24 @@ int MailCommand::main(const QStringList& arguments, FILE* out, FILE* err) {
         return fail(err, error, 1);
     const QString location = view.location();
     if (location.compare(QStringLiteral("About:Blank"), Qt::CaseInsensitive) == 0)
-        return fail(err,
-                    QStringLiteral("the page of %1 is empty; nothing was sent")
-                        .arg(request.date.toString(Qt::ISODate)),
-                    1);
+        return fail(
+            err,
+            QCoreApplication::translate("CommandLine", "the page of %1 is empty; nothing was sent")
+                .arg(request.date.toString(Qt::ISODate)),
+            1);
     QString subject;
     if (!DayPageSend::mSend(page, view, mVBFileDisk::fileNamePart(location), qint16(request.kind),
                             &subject)) {
         // A failure said already (no mail program, above all) gets the way round it.
         if (!session.failed())
-            return fail(err, QStringLiteral("no mail client took the message"), 1);
+            return fail(
+                err, QCoreApplication::translate("CommandLine", "no mail client took the message"),
+                1);
         return fail(err,
-                    QStringLiteral("to send the page by hand, save it with: liturgy-calendar day "
-                                   "%1 --html > page.html")
+                    QCoreApplication::translate(
+                        "CommandLine",
+                        "to send the page by hand, save it with: liturgy-calendar day "
+                        "%1 --html > page.html")
                         .arg(request.date.toString(Qt::ISODate)),
                     1);
     }

@@ -22,6 +22,7 @@
 #include "support/OleDate.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -86,7 +87,7 @@ bool PrintCommand::parse(const QStringList& arguments, Request* request, QString
         return false;
     }
     if (arguments.size() < 2 || !whatOf(arguments.at(1), &request->what)) {
-        *error = QStringLiteral("print what? month, week or day");
+        *error = QCoreApplication::translate("CommandLine", "print what? month, week or day");
         return false;
     }
     const bool day = request->what == Request::What::Day;
@@ -104,13 +105,15 @@ bool PrintCommand::parse(const QStringList& arguments, Request* request, QString
         if (known) {
             if (!hasValue) {
                 if (i + 1 >= arguments.size()) {
-                    *error = QStringLiteral("%1 needs a value").arg(argument);
+                    *error = QCoreApplication::translate("CommandLine", "%1 needs a value")
+                                 .arg(argument);
                     return false;
                 }
                 value = arguments.at(++i);
             }
             if (value.isEmpty()) {
-                *error = QStringLiteral("%1 needs a value").arg(argument);
+                *error =
+                    QCoreApplication::translate("CommandLine", "%1 needs a value").arg(argument);
                 return false;
             }
             bool ok = true;
@@ -131,7 +134,9 @@ bool PrintCommand::parse(const QStringList& arguments, Request* request, QString
                 ok = ok && request->entry >= 1;
             }
             if (!ok) {
-                *error = QStringLiteral("'%1' is not a valid value of %2").arg(value, argument);
+                *error =
+                    QCoreApplication::translate("CommandLine", "'%1' is not a valid value of %2")
+                        .arg(value, argument);
                 return false;
             }
             continue;
@@ -140,24 +145,29 @@ bool PrintCommand::parse(const QStringList& arguments, Request* request, QString
             const bool parsed = day ? DayCommand::parseDate(argument, &request->date)
                                     : CommandLine::parseMonth(argument, &request->date);
             if (!parsed) {
-                *error = QStringLiteral("'%1' is not a %2")
-                             .arg(argument, day ? QStringLiteral("date of the form YYYY-MM-DD")
-                                                : QStringLiteral("month of the form YYYY-MM"));
+                *error = QCoreApplication::translate("CommandLine", "'%1' is not a %2")
+                             .arg(argument, day ? QCoreApplication::translate(
+                                                      "CommandLine", "date of the form YYYY-MM-DD")
+                                                : QCoreApplication::translate(
+                                                      "CommandLine", "month of the form YYYY-MM"));
                 return false;
             }
             dateSeen = true;
             continue;
         }
-        *error = QStringLiteral("unexpected argument '%1'").arg(arguments.at(i));
+        *error = QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
+                     .arg(arguments.at(i));
         return false;
     }
     if (!dateSeen) {
-        *error = day ? QStringLiteral("the date (YYYY-MM-DD) is missing")
-                     : QStringLiteral("the month (YYYY-MM) is missing");
+        *error =
+            day ? QCoreApplication::translate("CommandLine", "the date (YYYY-MM-DD) is missing")
+                : QCoreApplication::translate("CommandLine", "the month (YYYY-MM) is missing");
         return false;
     }
     if (request->pdf.isEmpty() == request->printer.isEmpty()) {
-        *error = QStringLiteral("give either --pdf FILE or --printer NAME");
+        *error =
+            QCoreApplication::translate("CommandLine", "give either --pdf FILE or --printer NAME");
         return false;
     }
     return true;
@@ -213,16 +223,17 @@ bool PrintCommand::run(const Request& request, const HostSession& session, QStri
         page.mShow(false);
         if (request.entry != 1) {
             if (request.entry > page.dayListCount()) {
-                *error = QStringLiteral("the day list of %1 has no entry %2")
-                             .arg(request.date.toString(Qt::ISODate))
-                             .arg(request.entry);
+                *error =
+                    QCoreApplication::translate("CommandLine", "the day list of %1 has no entry %2")
+                        .arg(request.date.toString(Qt::ISODate))
+                        .arg(request.entry);
                 return false;
             }
             page.setDayListIndex(request.entry);
             page.assembly().dayListPicked();
         }
         if (page.location().isEmpty()) {
-            *error = QStringLiteral("there is no page of %1 to print")
+            *error = QCoreApplication::translate("CommandLine", "there is no page of %1 to print")
                          .arg(request.date.toString(Qt::ISODate));
             return false;
         }
@@ -238,7 +249,7 @@ bool PrintCommand::run(const Request& request, const HostSession& session, QStri
     if (session.failed())
         return false;
     if (!printed) {
-        *error = QStringLiteral("could not print on %1").arg(target);
+        *error = QCoreApplication::translate("CommandLine", "could not print on %1").arg(target);
         return false;
     }
     return true;
@@ -250,6 +261,8 @@ int PrintCommand::main(int argc, char** argv, FILE* err) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
     const QStringList arguments = QCoreApplication::arguments().mid(1);
+    // The edition's language from the first mistake on.
+    HostSession::chooseLanguage(arguments);
     Request request;
     QString error;
     if (!parse(arguments, &request, &error)) {
@@ -268,7 +281,9 @@ int PrintCommand::main(int argc, char** argv, FILE* err) {
     }
     // Where the result went, so that the user can find it.
     if (request.pdf.isEmpty())
-        std::printf("Sent to the printer %s\n", qPrintable(request.printer));
+        std::printf("%s\n",
+                    qPrintable(QCoreApplication::translate("CommandLine", "Sent to the printer %1")
+                                   .arg(request.printer)));
     else
         std::printf("%s\n", qPrintable(QFileInfo(request.pdf).absoluteFilePath()));
     return 0;

@@ -61,15 +61,18 @@ bool ServeCommand::parse(const QStringList& arguments, Request* request, QString
                            option == QLatin1String("--edition") ||
                            option == QLatin1String("--ini") || option == QLatin1String("--server");
         if (!known) {
-            *error = QStringLiteral("unexpected argument '%1'").arg(arguments.at(i));
+            *error = QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
+                         .arg(arguments.at(i));
             return false;
         }
         if (!CommandLine::takeValue(arguments, &i, option, hasValue, &value, error))
             return false;
         if (option == QLatin1String("--listen")) {
             if (!parseListen(value, &request->address, &request->port)) {
-                *error = QStringLiteral("'%1' is not an address and port such as 127.0.0.1:8080")
-                             .arg(value);
+                *error =
+                    QCoreApplication::translate(
+                        "CommandLine", "'%1' is not an address and port such as 127.0.0.1:8080")
+                        .arg(value);
                 return false;
             }
         } else if (option == QLatin1String("--ini")) {

@@ -15,6 +15,7 @@
 #include "support/OleDate.h"
 #include "support/ProcScope.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <memory>
 
@@ -126,20 +127,25 @@ bool setOption(const QString& option, const QString& value, ServiceCommand::Requ
     };
     if (option == QLatin1String("--ini")) {
         if (value.isEmpty())
-            return bad(QStringLiteral("--ini needs a file"));
+            return bad(QCoreApplication::translate("CommandLine", "--ini needs a file"));
         r->iniFile = value;
     } else if (option == QLatin1String("--server")) {
         if (value.isEmpty())
-            return bad(QStringLiteral("--server needs a connection string"));
+            return bad(
+                QCoreApplication::translate("CommandLine", "--server needs a connection string"));
         r->server = value;
     } else if (option == QLatin1String("--edition")) {
         bool ok = false;
         r->edition = value.toInt(&ok);
         if (!ok)
-            return bad(QStringLiteral("the edition code '%1' is not a number").arg(value));
+            return bad(
+                QCoreApplication::translate("CommandLine", "the edition code '%1' is not a number")
+                    .arg(value));
     } else if (option == QLatin1String("--time")) {
         if (!timeOf(value))
-            return bad(QStringLiteral("'%1' is not a time of the form HH:MM").arg(value));
+            return bad(
+                QCoreApplication::translate("CommandLine", "'%1' is not a time of the form HH:MM")
+                    .arg(value));
         r->time = value;
     } else if (option == QLatin1String("--type")) {
         r->type = value;
@@ -147,20 +153,26 @@ bool setOption(const QString& option, const QString& value, ServiceCommand::Requ
         r->place = value;
     } else if (option == QLatin1String("--every")) {
         if (!weekdayOf(value, &r->weekday))
-            return bad(QStringLiteral("'%1' is not a weekday (monday to sunday)").arg(value));
+            return bad(QCoreApplication::translate("CommandLine",
+                                                   "'%1' is not a weekday (monday to sunday)")
+                           .arg(value));
         r->action = Action::AddSeries;
     } else if (option == QLatin1String("--from") || option == QLatin1String("--to")) {
         QDate* date = option == QLatin1String("--from") ? &r->from : &r->to;
         if (!CommandLine::parseDate(value, date))
-            return bad(QStringLiteral("'%1' is not a date of the form YYYY-MM-DD").arg(value));
+            return bad(QCoreApplication::translate("CommandLine",
+                                                   "'%1' is not a date of the form YYYY-MM-DD")
+                           .arg(value));
     } else if (option == QLatin1String("--count")) {
         if (!numberIn(value, 1, cVkRecurringServices::kMaxSeries, &r->count))
-            return bad(QStringLiteral("the number of services '%1' is not from 1 to %2")
+            return bad(QCoreApplication::translate(
+                           "CommandLine", "the number of services '%1' is not from 1 to %2")
                            .arg(value)
                            .arg(cVkRecurringServices::kMaxSeries));
     } else if (option == QLatin1String("--interval")) {
         if (!numberIn(value, 1, cVkRecurringServices::kMaxInterval, &r->interval))
-            return bad(QStringLiteral("the interval '%1' is not from 1 to %2 weeks")
+            return bad(QCoreApplication::translate("CommandLine",
+                                                   "the interval '%1' is not from 1 to %2 weeks")
                            .arg(value)
                            .arg(cVkRecurringServices::kMaxInterval));
     }
@@ -173,40 +185,45 @@ bool complete(const ServiceCommand::Request& r, bool positional, QString* error)
     switch (r.action) {
     case Action::Add:
         if (seriesOptions) {
-            *error = QStringLiteral("--from, --to and --count go with --every");
+            *error = QCoreApplication::translate("CommandLine",
+                                                 "--from, --to and --count go with --every");
             return false;
         }
         if (!positional) {
-            *error = QStringLiteral("the date (YYYY-MM-DD) or --every is missing");
+            *error = QCoreApplication::translate("CommandLine",
+                                                 "the date (YYYY-MM-DD) or --every is missing");
             return false;
         }
         return true;
     case Action::AddSeries:
         if (positional) {
-            *error = QStringLiteral("a series takes its dates from --from, not a date");
+            *error = QCoreApplication::translate(
+                "CommandLine", "a series takes its dates from --from, not a date");
             return false;
         }
         if (!r.from.isValid()) {
-            *error = QStringLiteral("a series needs --from YYYY-MM-DD");
+            *error = QCoreApplication::translate("CommandLine", "a series needs --from YYYY-MM-DD");
             return false;
         }
         if (r.to.isValid() == (r.count > 0)) {
-            *error = QStringLiteral("a series needs either --to YYYY-MM-DD or --count N");
+            *error = QCoreApplication::translate(
+                "CommandLine", "a series needs either --to YYYY-MM-DD or --count N");
             return false;
         }
         if (r.to.isValid() && r.to < r.from) {
-            *error = QStringLiteral("--to %1 lies before --from %2")
+            *error = QCoreApplication::translate("CommandLine", "--to %1 lies before --from %2")
                          .arg(r.to.toString(Qt::ISODate), r.from.toString(Qt::ISODate));
             return false;
         }
         return true;
     case Action::List:
         if (!positional)
-            *error = QStringLiteral("the month (YYYY-MM) is missing");
+            *error = QCoreApplication::translate("CommandLine", "the month (YYYY-MM) is missing");
         return positional;
     case Action::Remove:
         if (!positional || r.time.isEmpty()) {
-            *error = QStringLiteral("remove needs the date (YYYY-MM-DD) and --time HH:MM");
+            *error = QCoreApplication::translate(
+                "CommandLine", "remove needs the date (YYYY-MM-DD) and --time HH:MM");
             return false;
         }
         return true;
@@ -224,7 +241,7 @@ bool refused(const cVkRecurringServices& services, const ServiceCommand::Request
         return true;
     *error = r.force ? QString() : services.dataRefusal(dates, iso);
     if (!error->isEmpty()) {
-        *error += QStringLiteral(" --force plans it anyway.");
+        *error += QCoreApplication::translate("CommandLine", " --force plans it anyway.");
         return true;
     }
     if (r.allowDuplicate)
@@ -232,8 +249,9 @@ bool refused(const cVkRecurringServices& services, const ServiceCommand::Request
     const QList<Service> found = services.duplicates(services.servicesOn(dates));
     if (found.isEmpty())
         return false;
-    *error = QStringLiteral("the plan already holds %n of these services; --allow-duplicate "
-                            "plans them again:\n")
+    *error = QCoreApplication::translate(
+                 "CommandLine", "the plan already holds %n of these services; --allow-duplicate "
+                                "plans them again:\n")
                  .replace(QLatin1String("%n"), QString::number(found.size())) +
              lines(found);
     error->chop(1);
@@ -295,20 +313,25 @@ bool run(const ServiceCommand::Request& r, const HostSession& session, QString* 
                 r.date, QTime::fromString(r.time, QStringLiteral("HH:mm")), r.type, r.all);
             const QList<Service>& removed = removal.services;
             if (!removal.removed && removed.size() > 1) {
-                *error = QStringLiteral("%1 services are planned on %2 at %3; none was removed. "
-                                        "Name the kind with --type, or remove them all with "
-                                        "--all:\n%4")
-                             .arg(removed.size())
-                             .arg(r.date.toString(Qt::ISODate), r.time, lines(removed));
+                *error =
+                    QCoreApplication::translate(
+                        "CommandLine", "%1 services are planned on %2 at %3; none was removed. "
+                                       "Name the kind with --type, or remove them all with "
+                                       "--all:\n%4")
+                        .arg(removed.size())
+                        .arg(r.date.toString(Qt::ISODate), r.time, lines(removed));
                 error->chop(1);
                 return;
             }
             if (removed.isEmpty()) {
                 *error =
-                    QStringLiteral("no service is planned on %1 at %2%3")
+                    QCoreApplication::translate("CommandLine",
+                                                "no service is planned on %1 at %2%3")
                         .arg(r.date.toString(Qt::ISODate), r.time,
-                             r.type.isEmpty() ? QString()
-                                              : QStringLiteral(" of the kind '%1'").arg(r.type));
+                             r.type.isEmpty()
+                                 ? QString()
+                                 : QCoreApplication::translate("CommandLine", " of the kind '%1'")
+                                       .arg(r.type));
                 return;
             }
             *output = lines(removed);
@@ -331,7 +354,8 @@ bool ServiceCommand::handles(const QStringList& arguments) {
 }
 
 QString ServiceCommand::usage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CommandLine",
         "       liturgy-calendar service add YYYY-MM-DD [--time HH:MM] [--type TEXT] "
         "[--place TEXT] [--force] [--allow-duplicate]\n"
         "       liturgy-calendar service add --every WEEKDAY --from YYYY-MM-DD (--to YYYY-MM-DD "
@@ -354,9 +378,11 @@ bool ServiceCommand::parse(const QStringList& arguments, Request* request, QStri
         {"remove", Action::Remove},
     };
     if (arguments.size() < 2 || !lookupName(actions, arguments.at(1), &request->action)) {
-        *error = arguments.size() < 2
-                     ? QStringLiteral("service needs add, list or remove")
-                     : QStringLiteral("unknown service action '%1'").arg(arguments.at(1));
+        *error =
+            arguments.size() < 2
+                ? QCoreApplication::translate("CommandLine", "service needs add, list or remove")
+                : QCoreApplication::translate("CommandLine", "unknown service action '%1'")
+                      .arg(arguments.at(1));
         return false;
     }
     const Action action = request->action;
@@ -369,12 +395,14 @@ bool ServiceCommand::parse(const QStringList& arguments, Request* request, QStri
             continue;
         if (argument.startsWith(QLatin1String("--"))) {
             if (!takes(action, argument)) {
-                *error = QStringLiteral("unexpected argument '%1'").arg(arguments.at(i));
+                *error = QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
+                             .arg(arguments.at(i));
                 return false;
             }
             if (!hasValue) {
                 if (i + 1 >= arguments.size()) {
-                    *error = QStringLiteral("%1 needs a value").arg(argument);
+                    *error = QCoreApplication::translate("CommandLine", "%1 needs a value")
+                                 .arg(argument);
                     return false;
                 }
                 value = arguments.at(++i);
@@ -384,16 +412,20 @@ bool ServiceCommand::parse(const QStringList& arguments, Request* request, QStri
             continue;
         }
         if (positional) {
-            *error = QStringLiteral("unexpected argument '%1'").arg(argument);
+            *error = QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
+                         .arg(argument);
             return false;
         }
         const bool ok = action == Action::List ? CommandLine::parseMonth(argument, &request->date)
                                                : CommandLine::parseDate(argument, &request->date);
         if (!ok) {
-            *error =
-                action == Action::List
-                    ? QStringLiteral("'%1' is not a month of the form YYYY-MM").arg(argument)
-                    : QStringLiteral("'%1' is not a date of the form YYYY-MM-DD").arg(argument);
+            *error = action == Action::List
+                         ? QCoreApplication::translate("CommandLine",
+                                                       "'%1' is not a month of the form YYYY-MM")
+                               .arg(argument)
+                         : QCoreApplication::translate("CommandLine",
+                                                       "'%1' is not a date of the form YYYY-MM-DD")
+                               .arg(argument);
             return false;
         }
         positional = true;
@@ -405,7 +437,8 @@ int ServiceCommand::main(const QStringList& arguments, FILE* out, FILE* err) {
     Request request;
     QString error;
     if (!parse(arguments, &request, &error)) {
-        std::fprintf(err, "liturgy-calendar: %s\nusage:\n%s", qPrintable(error),
+        std::fprintf(err, "liturgy-calendar: %s\n%s\n%s", qPrintable(error),
+                     qPrintable(QCoreApplication::translate("CommandLine", "usage:")),
                      qPrintable(usage()));
         return 2;
     }

@@ -4,6 +4,7 @@
 
 #include "app/TerminalProgress.h"
 
+#include <QCoreApplication>
 #include <unistd.h>
 #include <utility>
 
@@ -26,7 +27,10 @@ void TerminalProgress::update(qint64 done, qint64 total) {
     if (step == m_shown)
         return;
     m_shown = step;
-    const QString counted = QStringLiteral("%1% (%2 of %3 rows)").arg(percent).arg(done).arg(total);
+    const QString counted = QCoreApplication::translate("TerminalProgress", "%1% (%2 of %3 rows)")
+                                .arg(percent)
+                                .arg(done)
+                                .arg(total);
     if (!m_terminal) {
         std::fprintf(m_stream, "%s: %s\n", qPrintable(m_what), qPrintable(counted));
         std::fflush(m_stream);

@@ -7,6 +7,8 @@
 #include "app/HelperProgram.h"
 #include "support/ComponentInfo.h"
 
+#include <QCoreApplication>
+
 namespace WindowProgram {
 
 bool wanted(int argc, char** argv) {
@@ -20,7 +22,8 @@ bool wanted(int argc, char** argv) {
 }
 
 QString printUsage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CommandLine",
         "       liturgy-calendar print month|week YYYY-MM (--pdf FILE | --printer NAME) "
         "[--ini FILE] [--edition CODE] [--server CONNECTION-STRING]\n"
         "       liturgy-calendar print day YYYY-MM-DD [--kind readings|prayers|ordo] [--entry N] "
@@ -29,11 +32,12 @@ QString printUsage() {
 }
 
 QString exportUsage() {
-    return QStringLiteral("       liturgy-calendar export month YYYY-MM --odt FILE [--ini FILE] "
-                          "[--edition CODE] [--server CONNECTION-STRING]\n"
-                          "       liturgy-calendar export day YYYY-MM-DD [--kind readings|"
-                          "prayers|ordo] [--entry N] --odt FILE [--ini FILE] [--edition CODE] "
-                          "[--server CONNECTION-STRING]\n");
+    return QCoreApplication::translate(
+        "CommandLine", "       liturgy-calendar export month YYYY-MM --odt FILE [--ini FILE] "
+                       "[--edition CODE] [--server CONNECTION-STRING]\n"
+                       "       liturgy-calendar export day YYYY-MM-DD [--kind readings|"
+                       "prayers|ordo] [--entry N] --odt FILE [--ini FILE] [--edition CODE] "
+                       "[--server CONNECTION-STRING]\n");
 }
 
 QString usage() {

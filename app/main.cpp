@@ -69,10 +69,7 @@ int runCommand(int argc, char** argv) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     // The messages speak the edition's language from the first mistake on.
-    QString iniFile;
-    qint32 edition = 1;
-    CommandLine::languageOptions(QCoreApplication::arguments().mid(1), &iniFile, &edition);
-    HostSession::chooseLanguage(iniFile, edition);
+    HostSession::chooseLanguage(QCoreApplication::arguments().mid(1));
 
     if (DayCommand::handles(QCoreApplication::arguments().mid(1)))
         return DayCommand::main(QCoreApplication::arguments().mid(1), stdout, stderr);

@@ -9,6 +9,57 @@
     </message>
 </context>
 <context>
+    <name>AccessImport</name>
+    <message>
+        <source>Cannot open the Access database &apos;%1&apos;: %2</source>
+        <translation>Kan ikke åpne Access-databasen &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>the import helper &apos;%1&apos; cannot be started: %2</source>
+        <translation>importhjelperen &apos;%1&apos; kan ikke startes: %2</translation>
+    </message>
+    <message>
+        <source>the import helper did not finish within %1 seconds and was stopped</source>
+        <translation>importhjelperen ble ikke ferdig innen %1 sekunder og ble stoppet</translation>
+    </message>
+    <message>
+        <source>the import helper crashed</source>
+        <translation>importhjelperen krasjet</translation>
+    </message>
+    <message>
+        <source>the import helper crashed (%1)</source>
+        <translation>importhjelperen krasjet (%1)</translation>
+    </message>
+    <message>
+        <source>the import helper failed with exit code %1</source>
+        <translation>importhjelperen mislyktes med avslutningskode %1</translation>
+    </message>
+    <message>
+        <source>the file is damaged (libmdb: %1)</source>
+        <translation>filen er skadet (libmdb: %1)</translation>
+    </message>
+    <message>
+        <source>the import helper wrote no database</source>
+        <translation>importhjelperen skrev ingen database</translation>
+    </message>
+    <message>
+        <source>the import helper &apos;%1&apos; is not installed beside the component</source>
+        <translation>importhjelperen &apos;%1&apos; er ikke installert sammen med komponenten</translation>
+    </message>
+    <message>
+        <source>the file &apos;%1&apos; exists already</source>
+        <translation>filen &apos;%1&apos; finnes allerede</translation>
+    </message>
+    <message>
+        <source>the folder &apos;%1&apos; cannot be written</source>
+        <translation>det kan ikke skrives i mappen &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the copy cannot be put in place as &apos;%1&apos;</source>
+        <translation>kopien kan ikke legges på plass som &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
     <name>CErrHandler</name>
     <message>
         <source>Current Operation: </source>
@@ -103,6 +154,370 @@
     <message>
         <source>the month (YYYY-MM) is missing</source>
         <translation>måneden (ÅÅÅÅ-MM) mangler</translation>
+    </message>
+    <message>
+        <source>usage:</source>
+        <translation>bruk:</translation>
+    </message>
+    <message>
+        <source> liturgy-calendar version
+       liturgy-calendar month YYYY-MM [--ini FILE] [--edition CODE] [--server CONNECTION-STRING] [--json]
+       liturgy-calendar week YYYY-MM [--ini FILE] [--edition CODE] [--server CONNECTION-STRING] [--json]
+       liturgy-calendar edition [--ini FILE] [--edition CODE] [--server CONNECTION-STRING]
+       liturgy-calendar help
+</source>
+        <translation> liturgy-calendar version
+       liturgy-calendar month ÅÅÅÅ-MM [--ini FIL] [--edition KODE] [--server TILKOBLINGSSTRENG] [--json]
+       liturgy-calendar week ÅÅÅÅ-MM [--ini FIL] [--edition KODE] [--server TILKOBLINGSSTRENG] [--json]
+       liturgy-calendar edition [--ini FIL] [--edition KODE] [--server TILKOBLINGSSTRENG]
+       liturgy-calendar help
+</translation>
+    </message>
+    <message>
+        <source>usage: %1</source>
+        <translation>bruk: %1</translation>
+    </message>
+    <message>
+        <source>       liturgy-calendar copy-to-server --ini FILE --server CONNECTION-STRING [--replace]
+</source>
+        <translation>       liturgy-calendar copy-to-server --ini FIL --server TILKOBLINGSSTRENG [--replace]
+</translation>
+    </message>
+    <message>
+        <source>copy-to-server needs --ini FILE and --server CONNECTION-STRING</source>
+        <translation>copy-to-server trenger --ini FIL og --server TILKOBLINGSSTRENG</translation>
+    </message>
+    <message>
+        <source>Copying to the server</source>
+        <translation>Kopierer til serveren</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabell</translation>
+    </message>
+    <message>
+        <source>Data files</source>
+        <translation>Datafiler</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Every table on the server holds the rows of its data file.
+</source>
+        <translation>Hver tabell på serveren har radene fra datafilen sin.
+</translation>
+    </message>
+    <message>
+        <source>       liturgy-calendar day YYYY-MM-DD [--kind readings|prayers|ordo] [--entry N] [--list | --html] [--ini FILE] [--edition CODE] [--server CONNECTION-STRING]
+</source>
+        <translation>       liturgy-calendar day ÅÅÅÅ-MM-DD [--kind readings|prayers|ordo] [--entry N] [--list | --html] [--ini FIL] [--edition KODE] [--server TILKOBLINGSSTRENG]
+</translation>
+    </message>
+    <message>
+        <source>the page kind &apos;%1&apos; is not readings, prayers or ordo</source>
+        <translation>sidetypen &apos;%1&apos; er ikke readings, prayers eller ordo</translation>
+    </message>
+    <message>
+        <source>the entry &apos;%1&apos; is not a number from 1</source>
+        <translation>oppføringen &apos;%1&apos; er ikke et tall fra 1 og oppover</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a date of the form YYYY-MM-DD</source>
+        <translation>&apos;%1&apos; er ikke en dato på formen ÅÅÅÅ-MM-DD</translation>
+    </message>
+    <message>
+        <source>the date (YYYY-MM-DD) is missing</source>
+        <translation>datoen (ÅÅÅÅ-MM-DD) mangler</translation>
+    </message>
+    <message>
+        <source>the day list of %1 has no entry %2</source>
+        <translation>daglisten for %1 har ingen oppføring %2</translation>
+    </message>
+    <message>
+        <source>the page could not be built</source>
+        <translation>siden kunne ikke lages</translation>
+    </message>
+    <message>
+        <source>The %1 page of %2 is empty.
+</source>
+        <translation>Siden med %1 for %2 er tom.
+</translation>
+    </message>
+    <message>
+        <source>the page file &apos;%1&apos; cannot be read</source>
+        <translation>sidefilen &apos;%1&apos; kan ikke leses</translation>
+    </message>
+    <message>
+        <source>--odt needs a file</source>
+        <translation>--odt trenger en fil</translation>
+    </message>
+    <message>
+        <source>--odt is given more than once</source>
+        <translation>--odt er gitt mer enn én gang</translation>
+    </message>
+    <message>
+        <source>--odt FILE is missing</source>
+        <translation>--odt FIL mangler</translation>
+    </message>
+    <message>
+        <source>export takes day or month</source>
+        <translation>export tar day eller month</translation>
+    </message>
+    <message>
+        <source>--json is not an option of export</source>
+        <translation>--json er ikke et valg for export</translation>
+    </message>
+    <message>
+        <source>the month was not exported</source>
+        <translation>måneden ble ikke eksportert</translation>
+    </message>
+    <message>
+        <source>%1 is not an option of export</source>
+        <translation>%1 er ikke et valg for export</translation>
+    </message>
+    <message>
+        <source>the page of %1 is empty; nothing was exported</source>
+        <translation>siden for %1 er tom; ingenting ble eksportert</translation>
+    </message>
+    <message>
+        <source>the page was not exported</source>
+        <translation>siden ble ikke eksportert</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an SQLite database already; the INI file can name it as it is.</source>
+        <translation>&apos;%1&apos; er allerede en SQLite-database; INI-filen kan nevne den slik den er.</translation>
+    </message>
+    <message>
+        <source>       liturgy-calendar import FILE.mdb --out FILE.sqlite | --list
+</source>
+        <translation>       liturgy-calendar import FIL.mdb --out FIL.sqlite | --list
+</translation>
+    </message>
+    <message>
+        <source>--out needs a file name</source>
+        <translation>--out trenger et filnavn</translation>
+    </message>
+    <message>
+        <source>import needs the Access database to read</source>
+        <translation>import trenger Access-databasen som skal leses</translation>
+    </message>
+    <message>
+        <source>import needs either --out FILE or --list</source>
+        <translation>import trenger enten --out FIL eller --list</translation>
+    </message>
+    <message>
+        <source>       liturgy-calendar mail day YYYY-MM-DD [--kind readings|prayers|ordo] [--entry N] [--ini FILE] [--edition CODE] [--server CONNECTION-STRING]
+</source>
+        <translation>       liturgy-calendar mail day ÅÅÅÅ-MM-DD [--kind readings|prayers|ordo] [--entry N] [--ini FIL] [--edition KODE] [--server TILKOBLINGSSTRENG]
+</translation>
+    </message>
+    <message>
+        <source>mail sends a day page: mail day YYYY-MM-DD</source>
+        <translation>mail sender en dagside: mail day ÅÅÅÅ-MM-DD</translation>
+    </message>
+    <message>
+        <source>%1 is not an option of mail</source>
+        <translation>%1 er ikke et valg for mail</translation>
+    </message>
+    <message>
+        <source>the page of %1 is empty; nothing was sent</source>
+        <translation>siden for %1 er tom; ingenting ble sendt</translation>
+    </message>
+    <message>
+        <source>no mail client took the message</source>
+        <translation>ingen e-postklient tok imot meldingen</translation>
+    </message>
+    <message>
+        <source>to send the page by hand, save it with: liturgy-calendar day %1 --html &gt; page.html</source>
+        <translation>for å sende siden selv, lagre den med: liturgy-calendar day %1 --html &gt; side.html</translation>
+    </message>
+    <message>
+        <source>print what? month, week or day</source>
+        <translation>skrive ut hva? month, week eller day</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid value of %2</source>
+        <translation>&apos;%1&apos; er ikke en gyldig verdi for %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a %2</source>
+        <translation>&apos;%1&apos; er ikke en %2</translation>
+    </message>
+    <message>
+        <source>date of the form YYYY-MM-DD</source>
+        <translation>dato på formen ÅÅÅÅ-MM-DD</translation>
+    </message>
+    <message>
+        <source>month of the form YYYY-MM</source>
+        <translation>måned på formen ÅÅÅÅ-MM</translation>
+    </message>
+    <message>
+        <source>give either --pdf FILE or --printer NAME</source>
+        <translation>oppgi enten --pdf FIL eller --printer NAVN</translation>
+    </message>
+    <message>
+        <source>there is no page of %1 to print</source>
+        <translation>det finnes ingen side for %1 å skrive ut</translation>
+    </message>
+    <message>
+        <source>could not print on %1</source>
+        <translation>kunne ikke skrive ut på %1</translation>
+    </message>
+    <message>
+        <source>Sent to the printer %1</source>
+        <translation>Sendt til skriveren %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a time of the form HH:MM</source>
+        <translation>&apos;%1&apos; er ikke et klokkeslett på formen TT:MM</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a weekday (monday to sunday)</source>
+        <translation>&apos;%1&apos; er ikke en ukedag (monday til sunday)</translation>
+    </message>
+    <message>
+        <source>the number of services &apos;%1&apos; is not from 1 to %2</source>
+        <translation>antallet gudstjenester &apos;%1&apos; er ikke fra 1 til %2</translation>
+    </message>
+    <message>
+        <source>the interval &apos;%1&apos; is not from 1 to %2 weeks</source>
+        <translation>intervallet &apos;%1&apos; er ikke fra 1 til %2 uker</translation>
+    </message>
+    <message>
+        <source>--from, --to and --count go with --every</source>
+        <translation>--from, --to og --count hører sammen med --every</translation>
+    </message>
+    <message>
+        <source>the date (YYYY-MM-DD) or --every is missing</source>
+        <translation>datoen (ÅÅÅÅ-MM-DD) eller --every mangler</translation>
+    </message>
+    <message>
+        <source>a series takes its dates from --from, not a date</source>
+        <translation>en serie tar datoene sine fra --from, ikke fra en dato</translation>
+    </message>
+    <message>
+        <source>a series needs --from YYYY-MM-DD</source>
+        <translation>en serie trenger --from ÅÅÅÅ-MM-DD</translation>
+    </message>
+    <message>
+        <source>a series needs either --to YYYY-MM-DD or --count N</source>
+        <translation>en serie trenger enten --to ÅÅÅÅ-MM-DD eller --count N</translation>
+    </message>
+    <message>
+        <source>--to %1 lies before --from %2</source>
+        <translation>--to %1 ligger før --from %2</translation>
+    </message>
+    <message>
+        <source>remove needs the date (YYYY-MM-DD) and --time HH:MM</source>
+        <translation>remove trenger datoen (ÅÅÅÅ-MM-DD) og --time TT:MM</translation>
+    </message>
+    <message>
+        <source> --force plans it anyway.</source>
+        <translation> --force planlegger den likevel.</translation>
+    </message>
+    <message>
+        <source>the plan already holds %n of these services; --allow-duplicate plans them again:
+</source>
+        <translation>planen har allerede %n av disse gudstjenestene; --allow-duplicate planlegger dem på nytt:
+</translation>
+    </message>
+    <message>
+        <source>%1 services are planned on %2 at %3; none was removed. Name the kind with --type, or remove them all with --all:
+%4</source>
+        <translation>%1 gudstjenester er planlagt %2 kl. %3; ingen ble fjernet. Oppgi typen med --type, eller fjern alle med --all:
+%4</translation>
+    </message>
+    <message>
+        <source>no service is planned on %1 at %2%3</source>
+        <translation>ingen gudstjeneste er planlagt %1 kl. %2%3</translation>
+    </message>
+    <message>
+        <source> of the kind &apos;%1&apos;</source>
+        <translation> av typen &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>       liturgy-calendar service add YYYY-MM-DD [--time HH:MM] [--type TEXT] [--place TEXT] [--force] [--allow-duplicate]
+       liturgy-calendar service add --every WEEKDAY --from YYYY-MM-DD (--to YYYY-MM-DD | --count N) [--interval N] [--time HH:MM] [--type TEXT] [--place TEXT] [--force] [--allow-duplicate]
+       liturgy-calendar service list YYYY-MM [--json]
+       liturgy-calendar service remove YYYY-MM-DD --time HH:MM [--type TEXT] [--all]
+       (each also with [--ini FILE] [--edition CODE] [--server CONNECTION-STRING])
+</source>
+        <translation>       liturgy-calendar service add ÅÅÅÅ-MM-DD [--time TT:MM] [--type TEKST] [--place TEKST] [--force] [--allow-duplicate]
+       liturgy-calendar service add --every UKEDAG --from ÅÅÅÅ-MM-DD (--to ÅÅÅÅ-MM-DD | --count N) [--interval N] [--time TT:MM] [--type TEKST] [--place TEKST] [--force] [--allow-duplicate]
+       liturgy-calendar service list ÅÅÅÅ-MM [--json]
+       liturgy-calendar service remove ÅÅÅÅ-MM-DD --time TT:MM [--type TEKST] [--all]
+       (hver også med [--ini FIL] [--edition KODE] [--server TILKOBLINGSSTRENG])
+</translation>
+    </message>
+    <message>
+        <source>service needs add, list or remove</source>
+        <translation>service trenger add, list eller remove</translation>
+    </message>
+    <message>
+        <source>unknown service action &apos;%1&apos;</source>
+        <translation>ukjent service-handling &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>       liturgy-calendar print month|week YYYY-MM (--pdf FILE | --printer NAME) [--ini FILE] [--edition CODE] [--server CONNECTION-STRING]
+       liturgy-calendar print day YYYY-MM-DD [--kind readings|prayers|ordo] [--entry N] (--pdf FILE | --printer NAME) [--ini FILE] [--edition CODE] [--server CONNECTION-STRING]
+</source>
+        <translation>       liturgy-calendar print month|week ÅÅÅÅ-MM (--pdf FIL | --printer NAVN) [--ini FIL] [--edition KODE] [--server TILKOBLINGSSTRENG]
+       liturgy-calendar print day ÅÅÅÅ-MM-DD [--kind readings|prayers|ordo] [--entry N] (--pdf FIL | --printer NAVN) [--ini FIL] [--edition KODE] [--server TILKOBLINGSSTRENG]
+</translation>
+    </message>
+    <message>
+        <source>       liturgy-calendar export month YYYY-MM --odt FILE [--ini FILE] [--edition CODE] [--server CONNECTION-STRING]
+       liturgy-calendar export day YYYY-MM-DD [--kind readings|prayers|ordo] [--entry N] --odt FILE [--ini FILE] [--edition CODE] [--server CONNECTION-STRING]
+</source>
+        <translation>       liturgy-calendar export month ÅÅÅÅ-MM --odt FIL [--ini FIL] [--edition KODE] [--server TILKOBLINGSSTRENG]
+       liturgy-calendar export day ÅÅÅÅ-MM-DD [--kind readings|prayers|ordo] [--entry N] --odt FIL [--ini FIL] [--edition KODE] [--server TILKOBLINGSSTRENG]
+</translation>
+    </message>
+    <message>
+        <source>readings</source>
+        <translation>lesninger</translation>
+    </message>
+    <message>
+        <source>prayers</source>
+        <translation>bønner</translation>
+    </message>
+    <message>
+        <source>ordo</source>
+        <translation>ordo</translation>
+    </message>
+    <message>
+        <source>       liturgy-calendar ics [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--days] [--services] [--edition CODE] [--ini FILE] [--server CONNECTION-STRING] --out FILE.ics
+</source>
+        <translation>       liturgy-calendar ics [--from ÅÅÅÅ-MM-DD] [--to ÅÅÅÅ-MM-DD] [--days] [--services] [--edition KODE] [--ini FIL] [--server TILKOBLINGSSTRENG] --out FIL.ics
+</translation>
+    </message>
+    <message>
+        <source>       liturgy-calendar serve [--listen ADDRESS:PORT] [--edition CODE] [--ini FILE] [--server CONNECTION-STRING]
+</source>
+        <translation>       liturgy-calendar serve [--listen ADRESSE:PORT] [--edition KODE] [--ini FIL] [--server TILKOBLINGSSTRENG]
+</translation>
+    </message>
+    <message>
+        <source>the range ends (%1) before it begins (%2)</source>
+        <translation>perioden slutter (%1) før den begynner (%2)</translation>
+    </message>
+    <message>
+        <source>the range from %1 to %2 is longer than %3 days</source>
+        <translation>perioden fra %1 til %2 er lengre enn %3 dager</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 tar ingen verdi</translation>
+    </message>
+    <message>
+        <source>the file to write is missing: --out FILE.ics</source>
+        <translation>filen som skal skrives mangler: --out FIL.ics</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an address and port such as 127.0.0.1:8080</source>
+        <translation>&apos;%1&apos; er ikke en adresse og port som 127.0.0.1:8080</translation>
     </message>
 </context>
 <context>
@@ -418,6 +833,10 @@ Kirkeåret med lesninger og kollektbønner.</translation>
         <source>the liturgy database cannot be read</source>
         <translation>liturgidatabasen kan ikke leses</translation>
     </message>
+    <message>
+        <source>the INI file &apos;%1&apos; is saved as UTF-16, which cannot be read; save it as UTF-8</source>
+        <translation>INI-filen &apos;%1&apos; er lagret som UTF-16, som ikke kan leses; lagre den som UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -530,6 +949,33 @@ Kirkeåret med lesninger og kollektbønner.</translation>
     <message>
         <source>The service %1 %2 is no longer in the plan &apos;%3&apos;.</source>
         <translation>Gudstjenesten %1 %2 er ikke lenger i planen &apos;%3&apos;.</translation>
+    </message>
+    <message>
+        <source>The plan already holds %1 %2, %3, %4%5.</source>
+        <translation>Planen har allerede %1 %2, %3, %4%5.</translation>
+    </message>
+    <message>
+        <source>no kind</source>
+        <translation>ingen type</translation>
+    </message>
+    <message>
+        <source>no place</source>
+        <translation>intet sted</translation>
+    </message>
+    <message>
+        <source> and %1 more of these services</source>
+        <translation> og %1 flere av disse gudstjenestene</translation>
+    </message>
+</context>
+<context>
+    <name>PrintTarget</name>
+    <message>
+        <source>no printer and no PDF file to print on</source>
+        <translation>ingen skriver og ingen PDF-fil å skrive ut på</translation>
+    </message>
+    <message>
+        <source>the printer &apos;%1&apos; is not known</source>
+        <translation>skriveren &apos;%1&apos; er ukjent</translation>
     </message>
 </context>
 <context>
@@ -646,6 +1092,65 @@ Kirkeåret med lesninger og kollektbønner.</translation>
     </message>
 </context>
 <context>
+    <name>ServerCopy</name>
+    <message>
+        <source>liturgy database</source>
+        <translation>liturgidatabasen</translation>
+    </message>
+    <message>
+        <source>plan database</source>
+        <translation>plandatabasen</translation>
+    </message>
+    <message>
+        <source>service database</source>
+        <translation>gudstjenestedatabasen</translation>
+    </message>
+    <message>
+        <source>item data file</source>
+        <translation>elementdatafilen</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be read: %2</source>
+        <translation>Kan ikke lese %1: %2</translation>
+    </message>
+    <message>
+        <source>The %1 &apos;%2&apos; cannot be read: %3</source>
+        <translation>Kan ikke lese %1 &apos;%2&apos;: %3</translation>
+    </message>
+    <message>
+        <source>The %1 &apos;%2&apos; has no table %3.</source>
+        <translation>Det finnes ingen tabell %3 i %1 &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>The value &apos;%1&apos; of %2.%3 is no date.</source>
+        <translation>Verdien &apos;%1&apos; i %2.%3 er ingen dato.</translation>
+    </message>
+    <message>
+        <source>The connection string &apos;%1&apos; names no PostgreSQL server.</source>
+        <translation>Tilkoblingsstrengen &apos;%1&apos; nevner ingen PostgreSQL-server.</translation>
+    </message>
+    <message>
+        <source>The server database &apos;%1&apos; holds the tables %2 already; they are replaced only when asked to (--replace).</source>
+        <translation>Serverdatabasen &apos;%1&apos; har allerede tabellene %2; de erstattes bare når du ber om det (--replace).</translation>
+    </message>
+    <message>
+        <source>%1 has %2 rows in the data file and %3 on the server</source>
+        <translation>%1 har %2 rader i datafilen og %3 på serveren</translation>
+    </message>
+    <message>
+        <source>The copy is incomplete: %1.</source>
+        <translation>Kopien er ufullstendig: %1.</translation>
+    </message>
+    <message>
+        <source>The INI file &apos;%1&apos; does not exist.</source>
+        <translation>INI-filen &apos;%1&apos; finnes ikke.</translation>
+    </message>
+    <message>
+        <source>The INI file &apos;%1&apos; names no database: its section &quot;Files&quot; has no LiturgyFile, PlanFile or ServiceFile.</source>
+        <translation>INI-filen &apos;%1&apos; nevner ingen database: seksjonen &quot;Files&quot; har ingen LiturgyFile, PlanFile eller ServiceFile.</translation>
+    </message>
+</context>
+<context>
     <name>ServiceMenu</name>
     <message>
         <source>&amp;Change...</source>
@@ -661,6 +1166,13 @@ Kirkeåret med lesninger og kollektbønner.</translation>
     <message>
         <source>* one service, ** two or more</source>
         <translation>* én gudstjeneste, ** to eller flere</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalProgress</name>
+    <message>
+        <source>%1% (%2 of %3 rows)</source>
+        <translation>%1% (%2 av %3 rader)</translation>
     </message>
 </context>
 <context>
@@ -746,6 +1258,21 @@ Kirkeåret med lesninger og kollektbønner.</translation>
     <message>
         <source>no such weekday lies from %1 to %2</source>
         <translation>ingen slik ukedag ligger fra %1 til %2</translation>
+    </message>
+</context>
+<context>
+    <name>cVoVoruzevUdadudar</name>
+    <message>
+        <source>the INI file &apos;%1&apos;</source>
+        <translation>INI-filen &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the INI file &apos;%1&apos; is saved as UTF-16, which cannot be read; save it as UTF-8</source>
+        <translation>INI-filen &apos;%1&apos; er lagret som UTF-16, som ikke kan leses; lagre den som UTF-8</translation>
+    </message>
+    <message>
+        <source>the INI file &apos;%1&apos; names no liturgy database (LiturgyFile in [Files])</source>
+        <translation>INI-filen &apos;%1&apos; nevner ingen liturgidatabase (LiturgyFile i [Files])</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,7 @@
 #include "support/mGarbageFiles.h"
 #include "support/modIni.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPointer>
 #include <QWidget>
@@ -41,11 +42,14 @@ void ensureSharedObjects() {
 // nothing but a cascade of failures; the host learns the one cause instead.
 void requireIniFile(const QString& ini, bool serverMode) {
     if (ini.isEmpty() || !QFileInfo(ini).isFile())
-        throw Failure::fileNotFound(QStringLiteral("the INI file '%1'").arg(ini));
+        throw Failure::fileNotFound(
+            QCoreApplication::translate("cVoVoruzevUdadudar", "the INI file '%1'").arg(ini));
     if (modIni::isUtf16File(ini))
-        throw Failure::invalidCall(QStringLiteral("the INI file '%1' is saved as UTF-16, which "
-                                                  "cannot be read; save it as UTF-8")
-                                       .arg(ini));
+        throw Failure::invalidCall(
+            QCoreApplication::translate("cVoVoruzevUdadudar",
+                                        "the INI file '%1' is saved as UTF-16, which "
+                                        "cannot be read; save it as UTF-8")
+                .arg(ini));
     // The server holds the data in server mode; the edition chooser names the file.
     if (serverMode || shared().gMultiEditionMode)
         return;
@@ -53,7 +57,9 @@ void requireIniFile(const QString& ini, bool serverMode) {
             .trimmed()
             .isEmpty())
         throw Failure::invalidCall(
-            QStringLiteral("the INI file '%1' names no liturgy database (LiturgyFile in [Files])")
+            QCoreApplication::translate(
+                "cVoVoruzevUdadudar",
+                "the INI file '%1' names no liturgy database (LiturgyFile in [Files])")
                 .arg(ini));
 }
 

@@ -9,6 +9,7 @@
 #include "support/Sanitizers.h"
 #include "support/SharedState.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -29,9 +30,9 @@ constexpr qint32 kCannotOpen = -2147467259;
 constexpr qint64 kErrorPart = 4096;
 
 [[noreturn]] void fail(const QString& shownName, const QString& reason) {
-    throw Failure(
-        kCannotOpen,
-        QStringLiteral("Cannot open the Access database '%1': %2").arg(shownName, reason));
+    throw Failure(kCannotOpen, QCoreApplication::translate(
+                                   "AccessImport", "Cannot open the Access database '%1': %2")
+                                   .arg(shownName, reason));
 }
 
 bool isProgram(const QString& path) {
@@ -105,7 +106,8 @@ QString runHelper(const QString& program, const QString& source, const QString& 
     });
     process.start();
     if (!process.waitForStarted())
-        return QStringLiteral("the import helper '%1' cannot be started: %2")
+        return QCoreApplication::translate("AccessImport",
+                                           "the import helper '%1' cannot be started: %2")
             .arg(program, process.errorString());
     CappedOutput errors;
     QElapsedTimer clock;
@@ -116,7 +118,8 @@ QString runHelper(const QString& program, const QString& source, const QString& 
             ::kill(-pid_t(process.processId()), SIGKILL);
             process.kill();
             process.waitForFinished();
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "AccessImport",
                        "the import helper did not finish within %1 seconds and was stopped")
                 .arg(env.accessImportTimeoutMs / 1000.0);
         }
@@ -127,19 +130,23 @@ QString runHelper(const QString& program, const QString& source, const QString& 
     const QStringList lines = helperLines(errors.text());
     const QString said = helperReason(lines);
     if (process.exitStatus() == QProcess::CrashExit)
-        return said.isEmpty() ? QStringLiteral("the import helper crashed")
-                              : QStringLiteral("the import helper crashed (%1)").arg(said);
+        return said.isEmpty()
+                   ? QCoreApplication::translate("AccessImport", "the import helper crashed")
+                   : QCoreApplication::translate("AccessImport", "the import helper crashed (%1)")
+                         .arg(said);
     if (process.exitCode() != 0)
-        return said.isEmpty() ? QStringLiteral("the import helper failed with exit code %1")
+        return said.isEmpty() ? QCoreApplication::translate(
+                                    "AccessImport", "the import helper failed with exit code %1")
                                     .arg(process.exitCode())
                               : said;
     // libmdb reads past damage with a warning and goes on; a copy of a damaged file is no copy.
     if (!lines.isEmpty())
-        return QStringLiteral("the file is damaged (libmdb: %1)").arg(lines.first());
+        return QCoreApplication::translate("AccessImport", "the file is damaged (libmdb: %1)")
+            .arg(lines.first());
     QFile written(target);
     if (!written.open(QIODevice::ReadOnly) ||
         !written.read(16).startsWith(QByteArray("SQLite format 3\0", 16)))
-        return QStringLiteral("the import helper wrote no database");
+        return QCoreApplication::translate("AccessImport", "the import helper wrote no database");
     return {};
 }
 
@@ -163,26 +170,32 @@ void copy(const QString& accessFile, const QString& target, const QString& shown
           bool replace) {
     const QString helper = program();
     if (helper.isEmpty())
-        fail(shownName, QStringLiteral("the import helper '%1' is not installed beside the "
-                                       "component")
+        fail(shownName, QCoreApplication::translate(
+                            "AccessImport", "the import helper '%1' is not installed beside the "
+                                            "component")
                             .arg(programName()));
     const QFileInfo targetInfo(target);
     if (!replace && (targetInfo.exists() || targetInfo.isSymLink()))
-        fail(shownName, QStringLiteral("the file '%1' exists already").arg(target));
+        fail(shownName, QCoreApplication::translate("AccessImport", "the file '%1' exists already")
+                            .arg(target));
     QTemporaryFile part(target + QStringLiteral(".XXXXXX.part"));
     if (!part.open())
-        fail(shownName, QStringLiteral("the folder '%1' cannot be written")
-                            .arg(QDir::toNativeSeparators(targetInfo.absolutePath())));
+        fail(shownName,
+             QCoreApplication::translate("AccessImport", "the folder '%1' cannot be written")
+                 .arg(QDir::toNativeSeparators(targetInfo.absolutePath())));
     part.close();
     const QString reason = runHelper(helper, accessFile, part.fileName());
     if (!reason.isEmpty())
         fail(shownName, reason);
     // rename() replaces atomically; without `replace` a file that appeared meanwhile wins.
     if (!replace && QFileInfo::exists(target))
-        fail(shownName, QStringLiteral("the file '%1' exists already").arg(target));
+        fail(shownName, QCoreApplication::translate("AccessImport", "the file '%1' exists already")
+                            .arg(target));
     if (std::rename(QFile::encodeName(part.fileName()).constData(),
                     QFile::encodeName(target).constData()) != 0)
-        fail(shownName, QStringLiteral("the copy cannot be put in place as '%1'").arg(target));
+        fail(shownName,
+             QCoreApplication::translate("AccessImport", "the copy cannot be put in place as '%1'")
+                 .arg(target));
     part.setAutoRemove(false);
 }
 

@@ -461,12 +461,14 @@ Failure PlanDatabase::duplicatesRefused(const QList<Service>& found) {
     const Service& s = found.first();
     return Failure(
         kEngineError,
-        QStringLiteral("The plan already holds %1 %2, %3, %4%5.")
+        QCoreApplication::translate("PlanDatabase", "The plan already holds %1 %2, %3, %4%5.")
             .arg(s.date.toString(Qt::ISODate), s.time.toString(QStringLiteral("HH:mm")),
-                 s.type.isEmpty() ? QStringLiteral("no kind") : s.type,
-                 s.place.isEmpty() ? QStringLiteral("no place") : s.place,
+                 s.type.isEmpty() ? QCoreApplication::translate("PlanDatabase", "no kind") : s.type,
+                 s.place.isEmpty() ? QCoreApplication::translate("PlanDatabase", "no place")
+                                   : s.place,
                  found.size() > 1
-                     ? QStringLiteral(" and %1 more of these services").arg(found.size() - 1)
+                     ? QCoreApplication::translate("PlanDatabase", " and %1 more of these services")
+                           .arg(found.size() - 1)
                      : QString()));
 }
 

@@ -12,6 +12,7 @@
 #include "support/OleDate.h"
 #include "support/modIni.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -44,15 +45,15 @@ bool fail(QString* error, const QString& text) {
 QString kindName(Schema::Kind kind) {
     switch (kind) {
     case Schema::Kind::Liturgy:
-        return QStringLiteral("liturgy database");
+        return QCoreApplication::translate("ServerCopy", "liturgy database");
     case Schema::Kind::Plan:
-        return QStringLiteral("plan database");
+        return QCoreApplication::translate("ServerCopy", "plan database");
     case Schema::Kind::Service:
-        return QStringLiteral("service database");
+        return QCoreApplication::translate("ServerCopy", "service database");
     case Schema::Kind::ItemData:
         break;
     }
-    return QStringLiteral("item data file");
+    return QCoreApplication::translate("ServerCopy", "item data file");
 }
 
 // A table of the file schema: its columns, and which of them hold date values.
@@ -124,29 +125,33 @@ public:
         try {
             file = DataSource::sqliteFileFor(source.dataFile);
         } catch (const Failure& failure) {
-            throw Failure(failure.number(), QStringLiteral("The %1 cannot be read: %2")
-                                                .arg(kindName(m_kind), failure.description()));
+            throw Failure(failure.number(),
+                          QCoreApplication::translate("ServerCopy", "The %1 cannot be read: %2")
+                              .arg(kindName(m_kind), failure.description()));
         }
         m_name = uniqueConnectionName();
         m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         m_db.setDatabaseName(file);
         m_db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         if (!m_db.open())
-            throw Failure(kEngineError,
-                          QStringLiteral("The %1 '%2' cannot be read: %3")
-                              .arg(kindName(m_kind), source.dataFile, m_db.lastError().text()));
+            throw Failure(
+                kEngineError,
+                QCoreApplication::translate("ServerCopy", "The %1 '%2' cannot be read: %3")
+                    .arg(kindName(m_kind), source.dataFile, m_db.lastError().text()));
         // One read transaction for the counts and the rows: a program that plans into the file
         // meanwhile changes neither (write-ahead-log mode keeps the snapshot of the first read).
         if (!m_db.transaction())
-            throw Failure(kEngineError,
-                          QStringLiteral("The %1 '%2' cannot be read: %3")
-                              .arg(kindName(m_kind), source.dataFile, m_db.lastError().text()));
+            throw Failure(
+                kEngineError,
+                QCoreApplication::translate("ServerCopy", "The %1 '%2' cannot be read: %3")
+                    .arg(kindName(m_kind), source.dataFile, m_db.lastError().text()));
         for (const Table& table : tablesOf(m_kind)) {
             const QStringList present = presentColumns(table);
             if (present.isEmpty() && table.name == keyTable(m_kind))
-                throw Failure(kEngineError,
-                              QStringLiteral("The %1 '%2' has no table %3.")
-                                  .arg(kindName(m_kind), source.dataFile, table.name));
+                throw Failure(
+                    kEngineError,
+                    QCoreApplication::translate("ServerCopy", "The %1 '%2' has no table %3.")
+                        .arg(kindName(m_kind), source.dataFile, table.name));
             m_columns.append(present);
             m_rows.append(present.isEmpty() ? 0 : rowCount(m_db, table.name));
         }
@@ -202,7 +207,8 @@ QVariant serverValue(const QVariant& value, bool isDate, const QString& table,
     bool numeric = false;
     const double ole = value.toDouble(&numeric);
     if (!numeric || !OleDate::inRange(ole))
-        throw Failure(-2147217913, QStringLiteral("The value '%1' of %2.%3 is no date.")
+        throw Failure(-2147217913, QCoreApplication::translate(
+                                       "ServerCopy", "The value '%1' of %2.%3 is no date.")
                                        .arg(value.toString(), table, column));
     return OleDate::toDateTime(ole).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
@@ -286,7 +292,8 @@ QStringList existingTables(const QSqlDatabase& db, const QList<Table>& tables) {
 void openServer(Connection& server, const QString& connectionString) {
     if (!DataSource::isPostgreSQL(DataSource::parse(connectionString)))
         throw Failure(kEngineError,
-                      QStringLiteral("The connection string '%1' names no PostgreSQL server.")
+                      QCoreApplication::translate(
+                          "ServerCopy", "The connection string '%1' names no PostgreSQL server.")
                           .arg(DataSource::masked(connectionString)));
     server.Open(connectionString);
 }
@@ -301,8 +308,10 @@ void copyInto(QSqlDatabase& target, std::vector<std::unique_ptr<SourceFile>>& so
         QSqlQuery name = exec(target, QStringLiteral("SELECT current_database()"));
         name.next();
         throw Failure(kEngineError,
-                      QStringLiteral("The server database '%1' holds the tables %2 "
-                                     "already; they are replaced only when asked to (--replace).")
+                      QCoreApplication::translate(
+                          "ServerCopy",
+                          "The server database '%1' holds the tables %2 "
+                          "already; they are replaced only when asked to (--replace).")
                           .arg(name.value(0).toString(), existing.join(QStringLiteral(", "))));
     }
     for (const QString& table : existing)
@@ -341,14 +350,17 @@ void copyInto(QSqlDatabase& target, std::vector<std::unique_ptr<SourceFile>>& so
     QStringList differing;
     for (const ServerCopy::TableCount& count : result) {
         if (count.source != count.server)
-            differing.append(QStringLiteral("%1 has %2 rows in the data file and %3 on the server")
-                                 .arg(count.table)
-                                 .arg(count.source)
-                                 .arg(count.server));
+            differing.append(
+                QCoreApplication::translate("ServerCopy",
+                                            "%1 has %2 rows in the data file and %3 on the server")
+                    .arg(count.table)
+                    .arg(count.source)
+                    .arg(count.server));
     }
     if (!differing.isEmpty())
-        throw Failure(kEngineError, QStringLiteral("The copy is incomplete: %1.")
-                                        .arg(differing.join(QStringLiteral("; "))));
+        throw Failure(kEngineError,
+                      QCoreApplication::translate("ServerCopy", "The copy is incomplete: %1.")
+                          .arg(differing.join(QStringLiteral("; "))));
     if (counts)
         *counts = result;
 }
@@ -382,7 +394,9 @@ bool sourcesOf(const QString& iniFile, QList<Source>* sources, QString* error) {
     sources->clear();
     const QFileInfo info(iniFile);
     if (!info.isFile())
-        return fail(error, QStringLiteral("The INI file '%1' does not exist.").arg(iniFile));
+        return fail(error,
+                    QCoreApplication::translate("ServerCopy", "The INI file '%1' does not exist.")
+                        .arg(iniFile));
     static const std::pair<const char*, Schema::Kind> keys[] = {
         {"LiturgyFile", Schema::Kind::Liturgy},
         {"PlanFile", Schema::Kind::Plan},
@@ -395,9 +409,11 @@ bool sourcesOf(const QString& iniFile, QList<Source>* sources, QString* error) {
             sources->append({kind, file});
     }
     if (sources->isEmpty())
-        return fail(error, QStringLiteral("The INI file '%1' names no database: its section "
-                                          "\"Files\" has no LiturgyFile, PlanFile or ServiceFile.")
-                               .arg(iniFile));
+        return fail(error,
+                    QCoreApplication::translate(
+                        "ServerCopy", "The INI file '%1' names no database: its section "
+                                      "\"Files\" has no LiturgyFile, PlanFile or ServiceFile.")
+                        .arg(iniFile));
     return true;
 }
 

@@ -857,6 +857,57 @@ TEST_F(LiturgyCalendarProgramTest, ForPeopleOnATerminal) {
     ASSERT_TRUE(QDir().mkpath(folderIni));
     const QString noLiturgy =
         "liturgy-calendar: the liturgy database '" + missing + "' does not exist\n";
+    const QString utf16Ini = writeFile("utf16.ini", QByteArray("\xFF\xFE[\0F\0]\0", 8));
+    // The Norwegian edition's usage, one command a line.
+    const QString nbOptions = "[--ini FIL] [--edition KODE] [--server TILKOBLINGSSTRENG]";
+    const QString nbDay = "liturgy-calendar day ÅÅÅÅ-MM-DD [--kind readings|prayers|ordo] "
+                          "[--entry N] [--list | --html] " +
+                          nbOptions + "\n";
+    const QString nbService =
+        "       liturgy-calendar service add ÅÅÅÅ-MM-DD [--time TT:MM] [--type TEKST] "
+        "[--place TEKST] [--force] [--allow-duplicate]\n"
+        "       liturgy-calendar service add --every UKEDAG --from ÅÅÅÅ-MM-DD (--to ÅÅÅÅ-MM-DD | "
+        "--count N) [--interval N] [--time TT:MM] [--type TEKST] [--place TEKST] [--force] "
+        "[--allow-duplicate]\n"
+        "       liturgy-calendar service list ÅÅÅÅ-MM [--json]\n"
+        "       liturgy-calendar service remove ÅÅÅÅ-MM-DD --time TT:MM [--type TEKST] [--all]\n"
+        "       (hver også med " +
+        nbOptions + ")\n";
+    const QString nbImport = "liturgy-calendar import FIL.mdb --out FIL.sqlite | --list\n";
+    const QString nbMail = "liturgy-calendar mail day ÅÅÅÅ-MM-DD [--kind readings|prayers|ordo] "
+                           "[--entry N] " +
+                           nbOptions + "\n";
+    const QString nbPrint =
+        "liturgy-calendar print month|week ÅÅÅÅ-MM (--pdf FIL | --printer NAVN) " + nbOptions +
+        "\n       liturgy-calendar print day ÅÅÅÅ-MM-DD [--kind readings|prayers|ordo] "
+        "[--entry N] (--pdf FIL | --printer NAVN) " +
+        nbOptions + "\n";
+    const QString nbExport =
+        "liturgy-calendar export month ÅÅÅÅ-MM --odt FIL " + nbOptions +
+        "\n       liturgy-calendar export day ÅÅÅÅ-MM-DD [--kind readings|prayers|ordo] "
+        "[--entry N] --odt FIL " +
+        nbOptions + "\n";
+    const QString nbUsage =
+        "bruk:  liturgy-calendar version\n"
+        "       liturgy-calendar month ÅÅÅÅ-MM " +
+        nbOptions +
+        " [--json]\n"
+        "       liturgy-calendar week ÅÅÅÅ-MM " +
+        nbOptions +
+        " [--json]\n"
+        "       liturgy-calendar edition " +
+        nbOptions +
+        "\n"
+        "       liturgy-calendar help\n       " +
+        nbDay + nbService + "       " + nbImport +
+        "       liturgy-calendar ics [--from ÅÅÅÅ-MM-DD] [--to ÅÅÅÅ-MM-DD] [--days] [--services] "
+        "[--edition KODE] [--ini FIL] [--server TILKOBLINGSSTRENG] --out FIL.ics\n"
+        "       liturgy-calendar serve [--listen ADRESSE:PORT] [--edition KODE] [--ini FIL] "
+        "[--server TILKOBLINGSSTRENG]\n       " +
+        nbMail +
+        "       liturgy-calendar copy-to-server --ini FIL --server TILKOBLINGSSTRENG "
+        "[--replace]\n       " +
+        nbPrint + "       " + nbExport;
     const struct {
         QStringList arguments;
         int exitCode;
@@ -901,6 +952,43 @@ TEST_F(LiturgyCalendarProgramTest, ForPeopleOnATerminal) {
          1,
          "",
          "liturgy-calendar: the INI file '" + folderIni + "' cannot be read\n"},
+        // The Norwegian edition says its mistakes, and how to do it right, in Norwegian.
+        {{"--edition", "47", "month"},
+         2,
+         "",
+         "liturgy-calendar: måneden (ÅÅÅÅ-MM) mangler\n" + nbUsage},
+        {{"day", "2024-03-03", "--kind", "hymns", "--edition", "47"},
+         2,
+         "",
+         "liturgy-calendar: sidetypen 'hymns' er ikke readings, prayers eller ordo\nbruk: " +
+             nbDay},
+        {{"print", "month", "2024-03", "--edition", "47"},
+         2,
+         "",
+         "liturgy-calendar: oppgi enten --pdf FIL eller --printer NAVN\nbruk: " + nbPrint},
+        {{"--edition", "47", "export", "month", "2024-03", "--odt", path("a.odt"), "--odt",
+          path("b.odt")},
+         2,
+         "",
+         "liturgy-calendar: --odt er gitt mer enn én gang\nbruk: " + nbExport},
+        {{"service", "add", "--every", "sunday", "--edition", "47"},
+         2,
+         "",
+         "liturgy-calendar: en serie trenger --from ÅÅÅÅ-MM-DD\nbruk:\n" + nbService},
+        {{"import", "--edition", "47"},
+         2,
+         "",
+         "liturgy-calendar: uventet argument '--edition'\nbruk: " + nbImport},
+        {{"mail", "day", "2024-03-03", "--list", "--edition", "47"},
+         2,
+         "",
+         "liturgy-calendar: --list er ikke et valg for mail\nbruk: " + nbMail},
+        // An editor's UTF-16 file is named as such, not as a file without a database.
+        {{"month", "2024-03", "--ini", utf16Ini, "--edition", "47"},
+         1,
+         "",
+         "liturgy-calendar: INI-filen '" + utf16Ini +
+             "' er lagret som UTF-16, som ikke kan leses; lagre den som UTF-8\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());

@@ -8,6 +8,7 @@
 #include "support/DiskInterface.h"
 #include "support/Failure.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
@@ -27,11 +28,13 @@ void PrintTarget::prepare(QPrinter& printer, const QString& printerName,
         return;
     }
     if (printerName.isEmpty())
-        throw Failure::invalidCall(QStringLiteral("no printer and no PDF file to print on"));
+        throw Failure::invalidCall(
+            QCoreApplication::translate("PrintTarget", "no printer and no PDF file to print on"));
     const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
     if (info.isNull())
         throw Failure::invalidCall(
-            QStringLiteral("the printer '%1' is not known").arg(printerName));
+            QCoreApplication::translate("PrintTarget", "the printer '%1' is not known")
+                .arg(printerName));
     printer.setOutputFormat(QPrinter::NativeFormat);
     printer.setPrinterName(info.printerName());
 }
