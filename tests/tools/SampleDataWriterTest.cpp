@@ -64,16 +64,20 @@ TEST_F(SampleDataWriterTest, WritesEveryFileAndTheIniFile) {
         EXPECT_GT(QFileInfo(file(QStringLiteral("Templates/") + sheet)).size(), 100);
     const QString folder = s_set->folder() + "/";
     // The first edition in liturgy.ini, each other one in an INI file of its own.
-    const std::pair<const char*, const char*> inis[] = {{"liturgy.ini", "Brastelo.MDB"},
-                                                        {"liturgy-47.ini", "Velmarka.MDB"},
-                                                        {"liturgy-1007.ini", "Brastume.MDB"},
-                                                        {"liturgy-1011.ini", "KorvaLume.MDB"},
-                                                        {"liturgy-1015.ini", "Quorvane.MDB"}};
-    for (const auto& [ini, database] : inis)
+    const struct {
+        const char* ini;
+        const char* database;
+        const char* language;
+    } inis[] = {{"liturgy.ini", "Brastelo.MDB", ""},
+                {"liturgy-47.ini", "Velmarka.MDB", "47"},
+                {"liturgy-1007.ini", "Brastume.MDB", ""},
+                {"liturgy-1011.ini", "KorvaLume.MDB", ""},
+                {"liturgy-1015.ini", "Quorvane.MDB", ""}};
+    for (const auto& [ini, database, language] : inis)
         EXPECT_EQ(readFile(file(ini)),
                   ("[Files]\r\nLiturgyFile=" + folder + database + "\r\nPlanFile=" + folder +
                    "Plan.MDB\r\nServiceFile=" + folder + "Service.MDB\r\nTemplatePath=" + folder +
-                   "Templates/\r\n\r\n[LiturgyCalendar]\r\nLanguage=\r\n")
+                   "Templates/\r\n\r\n[LiturgyCalendar]\r\nLanguage=" + language + "\r\n")
                       .toUtf8());
     EXPECT_EQ(s_progress->size(), 11);
     EXPECT_TRUE(s_progress->at(2).startsWith(

@@ -624,7 +624,9 @@ bool SampleDataWriter::writeIni(QString* error) {
             QStringLiteral("TemplatePath=") + finalPath(templateFolderName()) + QLatin1Char('/'),
             QString(),
             QStringLiteral("[LiturgyCalendar]"),
-            QStringLiteral("Language="),
+            // The language follows the host's edition code, which a host given only the INI
+            // file does not have: the Norwegian edition names its language itself.
+            QStringLiteral("Language=") + (edition.norwegian ? QStringLiteral("47") : QString()),
         };
         const QByteArray text = lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
         const QString iniPath = path(first ? iniFileName() : editionIniFileName(edition.code));
