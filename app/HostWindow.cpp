@@ -30,6 +30,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTextStream>
@@ -288,6 +289,16 @@ void HostWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
+void HostWindow::showFitted() {
+    const QScreen* shown = screen();
+    const QSize free = shown ? shown->availableGeometry().size() : size();
+    if (free.width() < width() || free.height() < height()) {
+        showMaximized();
+        return;
+    }
+    show();
+}
+
 bool HostWindow::saveScreenshot(const QString& file) {
     // Let the panes lay themselves out: each round delivers what the one before posted (the
     // layout requests, the component's deferred arrangement of the pane widths); painting is
@@ -428,7 +439,7 @@ int HostWindow::run(int argc, char** argv) {
         return 1;
     }
     if (options.screenshot.isEmpty()) {
-        window.show();
+        window.showFitted();
         return app.exec();
     }
     window.show();

@@ -46,6 +46,9 @@ public:
     bool goToDate(const QDate& date);
     // Waits until the component has drawn its panes, then writes the window as a PNG.
     bool saveScreenshot(const QString& file);
+    // Shows the window at its size, or maximised where the screen's free area is smaller, so
+    // that no edge of it (the status bar, the day pages) lies off the screen.
+    void showFitted();
 
     // The library to load: $LC_COMPONENT_LIBRARY, beside the program, in the library folder
     // of the program's installation (or of the build tree, which has the same layout), the

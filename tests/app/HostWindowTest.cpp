@@ -38,6 +38,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -179,6 +180,28 @@ TEST_F(HostWindowTest, EachHostServedToolRunsOncePerClick) {
     EXPECT_FALSE(window.notify()->pPageLayout().isValid());
     for (const char* scheme : {"mailto", "https"})
         QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+}
+
+// A window bigger than the screen's free area would run off it; there it opens maximised,
+// within the free area, and elsewhere at its own size.
+TEST_F(HostWindowTest, OpensMaximisedWhereTheScreenIsSmaller) {
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize sizes[] = {free.size() + QSize(1, 0), free.size() + QSize(0, 1),
+                           free.size() - QSize(100, 100)};
+    for (const QSize& size : sizes) {
+        SCOPED_TRACE(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()).toStdString());
+        HostWindow window;
+        window.resize(size);
+        window.showFitted();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        const bool bigger = size.width() > free.width() || size.height() > free.height();
+        EXPECT_EQ(window.isMaximized(), bigger);
+        if (bigger)
+            EXPECT_EQ(window.frameGeometry(), free);
+        else
+            EXPECT_EQ(window.size(), size);
+        EXPECT_TRUE(free.contains(window.frameGeometry()));
+    }
 }
 
 // Page Setup opens on the page the next print would use: the day page's portrait or, once the
