@@ -73,7 +73,7 @@ QString runGenerator(const FirstStart::Request& request, QProgressDialog& progre
             errors = errors.right(kErrorCap);
     });
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    // Closing the progress dialog (or Escape) is the person's way to stop the writing.
+    // Cancel, Escape or closing the progress dialog is the person's way to stop the writing.
     const auto stop = [&] {
         *stopped = true;
         if (process.processId() > 0)
@@ -141,7 +141,6 @@ bool FirstStart::offer(QWidget* parent, const QString& title, const Request& req
     progress.setObjectName(QStringLiteral("firstStartProgress"));
     progress.setWindowTitle(progressTitle());
     progress.setLabelText(QApplication::translate("FirstStart", "Starting..."));
-    progress.setCancelButton(nullptr);
     progress.setRange(0, 0);
     progress.setMinimumDuration(0);
     progress.setWindowModality(Qt::ApplicationModal);
