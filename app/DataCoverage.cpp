@@ -72,6 +72,10 @@ QString DataCoverage::outside(const QString& asked) const {
 }
 
 QString DataCoverage::span() const {
+    return range(m_first, m_last);
+}
+
+QString DataCoverage::range(const QDate& from, const QDate& to) {
     return QCoreApplication::translate("DataCoverage", "%1 to %2")
-        .arg(m_first.toString(Qt::ISODate), m_last.toString(Qt::ISODate));
+        .arg(from.toString(Qt::ISODate), to.toString(Qt::ISODate));
 }

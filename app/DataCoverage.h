@@ -26,6 +26,8 @@ public:
 
     // "1990-01-01 to 2060-12-31"
     QString span() const;
+    // Days from `from` to `to` in the same words, in the language of the messages.
+    static QString range(const QDate& from, const QDate& to);
 
 private:
     bool readSpan(const ConnectionPtr& connection, QString* error);

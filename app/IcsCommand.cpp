@@ -5,6 +5,7 @@
 #include "app/IcsCommand.h"
 
 #include "app/CommandLine.h"
+#include "app/DataCoverage.h"
 #include "app/HostSession.h"
 #include "app/IcalProgram.h"
 #include "ical/IcsExport.h"
@@ -131,9 +132,8 @@ int IcsCommand::main(const QStringList& arguments, const QDateTime& now, FILE* o
     session.setServer(request.server);
     if (!session.open(request.iniFile, request.edition, &error, request.editionGiven))
         return fail(err, error);
-    const QString asked = request.from.toString(Qt::ISODate) + QStringLiteral(" to ") +
-                          request.to.toString(Qt::ISODate);
-    if (request.days && !session.covers(request.from, request.to, asked, &error))
+    if (request.days && !session.covers(request.from, request.to,
+                                        DataCoverage::range(request.from, request.to), &error))
         return fail(err, error);
     FeedReader reader(session.iniFile(), session.server());
     CalendarFeed feed;

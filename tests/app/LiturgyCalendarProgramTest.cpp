@@ -184,6 +184,11 @@ TEST_F(LiturgyCalendarProgramTest, DatesOutsideTheDataAndUnknownEditionsOnAGener
          1,
          "liturgy-calendar: 2027-01-01 ligger utenfor dataene: liturgidatabasen Velmarka.MDB "
          "dekker 2025-01-01 til 2026-12-31"},
+        {{"ics", "--out", dir() + "velmark.ics", "--from", "2027-01-01", "--to", "2027-01-31",
+          "--edition", "47"},
+         1,
+         "liturgy-calendar: 2027-01-01 til 2027-01-31 ligger utenfor dataene: liturgidatabasen "
+         "Velmarka.MDB dekker 2025-01-01 til 2026-12-31"},
         {{"month", "24-03", "--edition", "47"},
          2,
          "liturgy-calendar: '24-03' er ikke en måned på formen ÅÅÅÅ-MM"},
