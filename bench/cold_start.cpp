@@ -6,8 +6,11 @@
 // `liturgy-calendar --ini FILE --screenshot FILE.bmp --date D`, which loads the component,
 // opens its window on a generated data set, fills the month, builds the readings page, paints
 // the window and saves the picture uncompressed. Against it, this program started with
-// `--bare-window FILE.bmp`: a bare QMainWindow of the same size with a QCalendarWidget and a
-// QTextBrowser, settled, painted and saved the same way. This program links only Qt's widgets, so
+// `--bare-window FILE.bmp PAGE.html`: a bare QMainWindow of the same size with a QCalendarWidget
+// and a QTextBrowser showing the same day page at the same width (made before the timing by
+// `liturgy-calendar day D --html`; an empty browser would spare the floor the fonts, the
+// shaping and the drawing of the text the window shows), settled, painted and saved the same
+// way. This program links only Qt's widgets, so
 // the bare side loads no more than such a window needs. The two processes are started in turns
 // (Turns.h); `ratio` is the median ratio of their processor time (which the other work on a
 // busy machine does not inflate), `cpu_ms` and `floor_cpu_ms` the median processor times, `ms`
@@ -40,17 +43,27 @@ const char* const kDate = "2024-03-10";
 // As the window program settles its panes before the picture.
 constexpr int kSettleRounds = 4;
 
-// The bare window: what a Qt program with a calendar and a browser does to show itself.
-int bareWindow(int argc, char** argv, const QString& file) {
+// The width the window gives its day page.
+constexpr int kPageWidth = 350;
+
+// The bare window: what a Qt program with a calendar and a browser does to show itself, the
+// browser showing the day's page (the HTML in `page`) at the width the window gives it.
+int bareWindow(int argc, char** argv, const QString& file, const QString& page) {
     QApplication app(argc, argv);
     QMainWindow window;
     auto* split = new QSplitter(&window);
     auto* calendar = new QCalendarWidget(split);
     calendar->setSelectedDate(QDate::fromString(QString::fromLatin1(kDate), Qt::ISODate));
-    new QTextBrowser(split);
+    auto* browser = new QTextBrowser(split);
     window.setCentralWidget(split);
     window.resize(1280, 800);
+    split->setSizes({1280 - kPageWidth, kPageWidth});
     window.show();
+    // Set once the browser has its width: laid out once.
+    QFile html(page);
+    if (!html.open(QIODevice::ReadOnly))
+        return 1;
+    browser->setHtml(QString::fromUtf8(html.readAll()));
     for (int round = 0; round < kSettleRounds; ++round) {
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
@@ -62,6 +75,7 @@ int bareWindow(int argc, char** argv, const QString& file) {
 struct Fixture {
     QTemporaryDir dir;
     QString iniFile;
+    QString page;
     QString screenshot;
     QProcessEnvironment env;
 
@@ -81,6 +95,18 @@ struct Fixture {
                 -1) < 0)
             std::exit(1);
         iniFile = set + QStringLiteral("/liturgy.ini");
+        // The page the window shows for the date, for the bare window's browser.
+        page = dir.path() + QStringLiteral("/page.html");
+        QProcess day;
+        day.setProcessEnvironment(env);
+        day.setStandardOutputFile(page);
+        day.start(QStringLiteral(LC_APP_PROGRAM),
+                  {QStringLiteral("day"), QString::fromLatin1(kDate), QStringLiteral("--html"),
+                   QStringLiteral("--ini"), iniFile});
+        if (!day.waitForFinished(60000) || day.exitCode() != 0 || QFileInfo(page).size() == 0) {
+            std::fprintf(stderr, "the day page of %s could not be made\n", kDate);
+            std::exit(1);
+        }
     }
 
     // Runs a program to its end; its wall-clock nanoseconds, or -1 on failure.
@@ -123,7 +149,7 @@ void cold_start_window(benchmark::State& state) {
     const QStringList ours = {QStringLiteral("--ini"),        f.iniFile,
                               QStringLiteral("--screenshot"), f.screenshot,
                               QStringLiteral("--date"),       QString::fromLatin1(kDate)};
-    const QStringList bare = {QStringLiteral("--bare-window"), f.screenshot};
+    const QStringList bare = {QStringLiteral("--bare-window"), f.screenshot, f.page};
     const QString self = QCoreApplication::applicationFilePath();
     std::vector<double> ourWalls, bareWalls;
     bool ok = true;
@@ -150,8 +176,9 @@ BENCHMARK(cold_start_window)->Unit(benchmark::kMillisecond)->UseManualTime()->It
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::strcmp(argv[1], "--bare-window") == 0)
-        return bareWindow(argc, argv, QString::fromLocal8Bit(argv[2]));
+    if (argc == 4 && std::strcmp(argv[1], "--bare-window") == 0)
+        return bareWindow(argc, argv, QString::fromLocal8Bit(argv[2]),
+                          QString::fromLocal8Bit(argv[3]));
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
@@ -165,7 +192,7 @@ int main(int argc, char** argv) {
                 QStringLiteral("--date"), QString::fromLatin1(kDate)},
                &warm) ||
         !start(QCoreApplication::applicationFilePath(),
-               {QStringLiteral("--bare-window"), f.screenshot}, &warm))
+               {QStringLiteral("--bare-window"), f.screenshot, f.page}, &warm))
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

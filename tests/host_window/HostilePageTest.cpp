@@ -8,9 +8,9 @@
 #include "day_page/DayPageHtml.h"
 #include "day_page/ui/cBrowserHeader.h"
 #include "day_page/ui/fThisDay.h"
-#include "host_window/ui/HostPrinting.h"
 #include "host_window/cWordApplication.h"
 #include "host_window/cWordDocument.h"
+#include "host_window/ui/HostPrinting.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -120,12 +120,17 @@ TEST_F(HostilePageTest, NothingLocalIsReadAndLayoutIsBounded) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const QString pageFile = writeFile(u"page.htm"_s, c.html.toUtf8());
+        // Set while its pane is put away, the page is laid out when the pane comes back.
         fThisDay page;
+        page.show();
+        page.hide();
         page.navigate(pageFile);
         const QString shown = page.WebBrowser1()->toPlainText();
         const QString tail = c.tail.simplified();
         EXPECT_EQ(shown.simplified().right(tail.size()), tail);
         EXPECT_LE(shown.size(), DayPageHtml::kMaxLength);
+        page.show();
+        EXPECT_GT(page.WebBrowser1()->document()->size().height(), 0);
 
         const QString pdf = path(u"page.pdf"_s);
         cBrowserHeader header;

@@ -170,6 +170,11 @@ bool fThisDay::mCopy() {
 }
 
 bool fThisDay::eventFilter(QObject* watched, QEvent* event) {
+    // A page set while out of sight is laid out when it comes into sight, at the width it has
+    // then (a resize on the way lays it out already).
+    if (watched == m_browser && event->type() == QEvent::Show &&
+        m_browser->document()->pageSize().isNull())
+        m_browser->setLineWrapColumnOrWidth(m_browser->lineWrapColumnOrWidth());
     const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
     if (watched != m_browser || !key || m_browser->textCursor().hasSelection())
         return QWidget::eventFilter(watched, event);
@@ -292,6 +297,10 @@ void fThisDay::navigate(const QString& target) {
     const QString html = mVBFileDisk::readTextFile(target);
     m_browser->document()->setBaseUrl(
         QUrl::fromLocalFile(QFileInfo(target).absolutePath() + QLatin1Char('/')));
+    // Out of sight the page is not laid out: the window may not have given it its width yet
+    // (at the start it has not arranged its panes), and a page is laid out for each width.
+    if (!m_browser->isVisible())
+        m_browser->document()->setPageSize(QSizeF(0, 0));
     m_browser->setHtml(DayPageHtml::bounded(html));
     // The page is named by its heading, so that a screen reader says which day it now shows
     // (Qt tells the reader of the new name).
