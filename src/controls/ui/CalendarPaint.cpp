@@ -169,6 +169,8 @@ WrappedText::WrappedText(const QString& text, const QFont& font, qreal width, in
     // Never inside a word: "Christma / s Eve" reads as two words that do not exist.
     option.setWrapMode(QTextOption::WordWrap);
     m_layout.setTextOption(option);
+    // Without it the layout forgets its shaped glyphs at the end and shapes again to draw.
+    m_layout.setCacheEnabled(true);
     m_layout.beginLayout();
     for (QTextLine line = m_layout.createLine(); line.isValid(); line = m_layout.createLine()) {
         line.setLineWidth(width);
