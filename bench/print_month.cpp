@@ -9,11 +9,13 @@
 
 #include "BareSqlite.h"
 #include "Turns.h"
+#include "controls/ui/CalendarPaint.h"
 #include "controls/ui/MonthCalendarView.h"
 #include "controls/ui/cZiRivedUvuridu.h"
 #include "host_window/ui/HostPrinting.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
@@ -28,6 +30,7 @@ struct Fixture {
     QTemporaryDir dir;
     MonthCalendarView view;
     QString pdf;
+    QString footer = HostPrinting::printFooter();
 
     Fixture() {
         pdf = dir.path() + QStringLiteral("/month.pdf");
@@ -49,51 +52,86 @@ Fixture& fixture() {
     return f;
 }
 
-// The same page drawn bare: header, footer, title, weekday names, 42 cells with a fill, a
-// frame, the day number and three lines wrapped to the cell.
+// The same page drawn bare, as the printed one shows it: header, footer, the title and the
+// weekday names in bold, 42 cells with their fill, the day number in bold in the day's text
+// colour, the service dots and the name lines wrapped to the cell, then the grid over them.
 void bareMonth(const QString& file) {
     const MonthCalendarModel& m = fixture().view.model();
     QPdfWriter writer(file);
     writer.setResolution(1200);
     writer.setPageOrientation(QPageLayout::Landscape);
     writer.setPageMargins(QMarginsF(56.7, 56.7, 56.7, 56.7), QPageLayout::Point);
+    writer.setTitle(QStringLiteral("Liturgy Calendar"));
     QPainter p(&writer);
     const QRectF area(QPointF(0, 0),
                       QSizeF(writer.pageLayout().paintRectPixels(writer.resolution()).size()));
-    QFont f(QStringLiteral("Sans Serif"));
-    f.setPointSizeF(9);
-    p.setFont(f);
+    const auto font = [](double points, bool bold) {
+        QFont f(QStringLiteral("Sans Serif"));
+        f.setPointSizeF(points);
+        f.setBold(bold);
+        return f;
+    };
+    const auto height = [&writer](const QFont& f) { return QFontMetricsF(f, &writer).height(); };
+    const QFont page = font(9, false);
+    p.setFont(page);
     p.drawText(area, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Liturgy Calendar"));
-    p.drawText(area, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Date of print: today"));
-    const QRectF grid = area.adjusted(0, area.height() / 8, 0, -area.height() / 20);
-    f.setPointSizeF(18);
-    p.setFont(f);
-    p.drawText(QRectF(area.left(), area.top() + 200, area.width(), 400), Qt::AlignCenter,
+    p.drawText(area, Qt::AlignLeft | Qt::AlignBottom, fixture().footer);
+    const double band = height(page) * 1.8;
+    QRectF body = area.adjusted(0, band, 0, -band);
+
+    const QFont title = font(18, true);
+    p.setFont(title);
+    const double titleHeight = height(title) * 1.4;
+    p.drawText(QRectF(body.left(), body.top(), body.width(), titleHeight), Qt::AlignCenter,
                QStringLiteral("March 2024"));
-    f.setPointSizeF(10);
-    p.setFont(f);
+    body.adjust(0, titleHeight, 0, 0);
+
+    const QFont dayName = font(10, true);
+    p.setFont(dayName);
+    const double nameHeight = height(dayName) * 1.5;
     const QStringList names = fixture().view.dayNames();
+    const auto left = [&body](int column) { return body.left() + body.width() * column / 7; };
     for (int c = 0; c < 7; ++c)
-        p.drawText(
-            QRectF(grid.left() + grid.width() * c / 7, grid.top() - 250, grid.width() / 7, 250),
-            Qt::AlignCenter, names.value(c));
-    f.setPointSizeF(8);
-    p.setFont(f);
-    const QDate first = QDate(2024, 2, 25);
+        p.drawText(QRectF(left(c), body.top(), left(c + 1) - left(c), nameHeight), Qt::AlignCenter,
+                   names.value((c + 1) % 7));
+    body.adjust(0, nameHeight, 0, 0);
+
+    const QFont number = font(11, true);
+    const QFont line = font(8, false);
+    const double numberHeight = height(number);
+    const double inset = (25 + 4) * 1200 / 1440.0;
+    const QDate first = QDate(2024, 2, 26);
+    QList<QRectF> frames;
     for (int i = 0; i < 7 * kWeeks; ++i) {
         const QDate d = first.addDays(i);
-        const QRectF cell(grid.left() + grid.width() * (i % 7) / 7,
-                          grid.top() + grid.height() * (i / 7) / kWeeks, grid.width() / 7,
-                          grid.height() / kWeeks);
-        p.fillRect(cell, d.month() == 3 ? QColor(0xB3, 0x77, 0xD7) : QColor(0xF2, 0xF2, 0xF2));
-        p.drawRect(cell);
-        p.drawText(cell, Qt::AlignLeft | Qt::AlignTop, QString::number(d.day()));
-        if (d.month() != 3)
+        const double top = body.top() + body.height() * (i / 7) / kWeeks;
+        const QRectF cell(left(i % 7), top, left(i % 7 + 1) - left(i % 7),
+                          body.top() + body.height() * (i / 7 + 1) / kWeeks - top);
+        frames.append(cell);
+        const bool inMonth = d.month() == 3;
+        const QColor fill = inMonth ? CalendarPaint::fromColorValue(*m.dayColor(d.day()))
+                                    : QColor(0xF2, 0xF2, 0xF2);
+        const QColor text = inMonth ? CalendarPaint::readableOn(fill) : QColor(0x80, 0x80, 0x80);
+        p.fillRect(cell, fill);
+        const QRectF inner = cell.adjusted(inset, inset, -inset, -inset);
+        p.setFont(number);
+        p.setPen(text);
+        p.drawText(inner, Qt::AlignLeft | Qt::AlignTop, QString::number(d.day()));
+        if (!inMonth)
             continue;
-        for (int line = 1; line <= 3; ++line)
-            p.drawText(cell.adjusted(0, 200 * line, 0, 0),
-                       Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m.dayText(d.day(), line));
+        CalendarPaint::drawMarker(p, QRectF(inner.topLeft(), QSizeF(inner.width(), numberHeight)),
+                                  m.dayMarker(d.day()), text);
+        QStringList lines;
+        for (int l = 1; l <= MonthCalendarModel::kLines; ++l)
+            if (!m.dayText(d.day(), l).isEmpty())
+                lines.append(m.dayText(d.day(), l));
+        p.setFont(line);
+        p.drawText(inner.adjusted(0, numberHeight, 0, 0),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, lines.join(QLatin1Char('\n')));
     }
+    p.setPen(QPen(Qt::black, 4 * 1200 / 1440.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRects(frames);
 }
 
 void print_month(benchmark::State& state) {

@@ -6,7 +6,11 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 // Names in narrow cells: broken at word boundaries, never inside a word; what does not fit is
 // shortened with an ellipsis.
@@ -44,6 +48,48 @@ TEST(CalendarPaintTest, NamesWrapAtWordsAndAreShortenedWhenTheyDoNotFit) {
         SCOPED_TRACE(c.text.toStdString() + " in " + std::to_string(c.letters));
         EXPECT_EQ(CalendarPaint::wrapText(c.text, mono, c.letters * letter + 0.5, c.maxLines),
                   c.lines);
+    }
+}
+
+// A wrapped name drawn from its layout looks as its lines drawn one by one with drawText.
+TEST(CalendarPaintTest, WrappedLinesDrawAsDrawTextDrawsThem) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(14);
+    struct Case {
+        QString text;
+        int maxLines;
+        Qt::LayoutDirection direction;
+    };
+    const QList<Case> cases = {
+        {"Weekday of the third week of Lent", 0, Qt::LayoutDirectionAuto},
+        {"Weekday of the third week of Lent in the year", 2, Qt::LeftToRight},
+        {"  Annunciation of the Lord", 0, Qt::LayoutDirectionAuto},
+        {"Lord\tof all, the Annunciation", 0, Qt::LayoutDirectionAuto},
+        {"Transfigurationofourlordjesus Christ", 0, Qt::LayoutDirectionAuto},
+        {u"Weekday of the third \u05e4\u05e1\u05d7 \u05e9\u05e0\u05d9 2024"_s, 0,
+         Qt::LayoutDirectionAuto},
+        {"Weekday of the third week of Lent", 0, Qt::RightToLeft},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        QImage fromLayout(160, 120, QImage::Format_RGB32);
+        QImage byDrawText = fromLayout;
+        fromLayout.fill(Qt::white);
+        byDrawText.fill(Qt::white);
+        QPainter layoutPainter(&fromLayout);
+        QPainter drawTextPainter(&byDrawText);
+        for (QPainter* p : {&layoutPainter, &drawTextPainter}) {
+            p->setFont(font);
+            p->setLayoutDirection(c.direction);
+        }
+        const CalendarPaint::WrappedText wrapped(c.text, layoutPainter, 150, c.maxLines);
+        ASSERT_GT(wrapped.lines().size(), 1);
+        for (qsizetype i = 0; i < wrapped.lines().size(); ++i) {
+            const QRectF rect(5, 5 + 20 * i, 150, 20);
+            wrapped.drawLine(layoutPainter, i, rect);
+            drawTextPainter.drawText(rect, Qt::AlignLeft | Qt::AlignTop, wrapped.lines()[i]);
+        }
+        EXPECT_EQ(fromLayout, byDrawText);
     }
 }
 

@@ -121,31 +121,86 @@ void drawMarker(QPainter& painter, const QRectF& band, int marker, const QColor&
 
 QStringList wrapText(const QString& text, const QFont& font, qreal width, int maxLines,
                      QPaintDevice* device) {
+    return WrappedText(text, font, width, maxLines, device).lines();
+}
+
+WrappedText::WrappedText(const QString& text, const QPainter& painter, qreal width, int maxLines)
+    : WrappedText(text, painter.font(), width, maxLines, painter.device()) {}
+
+namespace {
+
+// Whether drawText lays out `line` on a left-to-right line of its own as the wrapping laid it
+// out: no right-to-left script or direction mark, which would change the direction or order,
+// and no line break, tab or separator of a text's shorter forms, which drawText reads itself.
+bool drawnAlike(QStringView line) {
+    for (const QChar c : line) {
+        switch (c.direction()) {
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirLRE:
+        case QChar::DirLRO:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirPDF:
+        case QChar::DirLRI:
+        case QChar::DirRLI:
+        case QChar::DirFSI:
+        case QChar::DirPDI:
+            return false;
+        default:
+            break;
+        }
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t') ||
+            c == QChar(0x9c) || c == QChar::LineSeparator)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+WrappedText::WrappedText(const QString& text, const QFont& font, qreal width, int maxLines,
+                         QPaintDevice* device)
+    : m_layout(text, font, device) {
     if (text.isEmpty() || width <= 0)
-        return {};
+        return;
     const QFontMetricsF metrics(font, device);
-    QTextLayout layout(text, font, device);
     QTextOption option;
     // Never inside a word: "Christma / s Eve" reads as two words that do not exist.
     option.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(option);
-    QStringList lines;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    m_layout.setTextOption(option);
+    // Without it the layout forgets its shaped glyphs at the end and shapes again to draw.
+    m_layout.setCacheEnabled(true);
+    m_layout.beginLayout();
+    for (QTextLine line = m_layout.createLine(); line.isValid(); line = m_layout.createLine()) {
         line.setLineWidth(width);
-        const QString shown = text.mid(line.textStart(), line.textLength()).trimmed();
-        lines.append(metrics.horizontalAdvance(shown) > width
-                         ? metrics.elidedText(shown, Qt::ElideRight, width)
-                         : shown);
+        const QStringView laidOut = QStringView(text).mid(line.textStart(), line.textLength());
+        const QString shown = laidOut.trimmed().toString();
+        // Only a word longer than the line runs past it.
+        const bool fits = line.naturalTextWidth() <= width;
+        m_lines.append(fits ? shown : metrics.elidedText(shown, Qt::ElideRight, width));
+        // Wrapping leaves the spaces between two lines at the end of the first, unseen.
+        m_asLaidOut.append(fits && laidOut.startsWith(shown) && drawnAlike(shown));
     }
-    layout.endLayout();
-    if (maxLines > 0 && lines.size() > maxLines) {
+    m_layout.endLayout();
+    if (maxLines > 0 && m_lines.size() > maxLines) {
         // The last kept line runs on into the rest of the text, then is cut with an ellipsis.
-        QString rest = text.mid(layout.lineAt(maxLines - 1).textStart()).simplified();
-        lines = lines.mid(0, maxLines);
-        lines.last() = metrics.elidedText(rest, Qt::ElideRight, width);
+        const QString rest = text.mid(m_layout.lineAt(maxLines - 1).textStart()).simplified();
+        m_lines.resize(maxLines);
+        m_asLaidOut.resize(maxLines);
+        m_lines.last() = metrics.elidedText(rest, Qt::ElideRight, width);
+        m_asLaidOut.last() = false;
     }
-    return lines;
+}
+
+void WrappedText::drawLine(QPainter& painter, qsizetype index, const QRectF& rect) const {
+    // Right to left, drawText puts the line at the right of `rect`.
+    if (!m_asLaidOut.value(index) || painter.layoutDirection() == Qt::RightToLeft) {
+        painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop, m_lines.value(index));
+        return;
+    }
+    const QTextLine line = m_layout.lineAt(int(index));
+    line.draw(&painter, QPointF(rect.left() - line.x(), rect.top() - line.y()));
 }
 
 QString firstFitting(const QStringList& forms, const QFontMetricsF& metrics, qreal width) {

@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QPalette>
 #include <QStringList>
+#include <QTextLayout>
 #include <optional>
 #include <utility>
 
@@ -55,6 +56,27 @@ void drawCurrentFrame(QPainter& painter, const QRect& cell, const QColor& highli
 // `maxLines` lines (0: no limit) the last one kept ends in an ellipsis.
 QStringList wrapText(const QString& text, const QFont& font, qreal width, int maxLines = 0,
                      QPaintDevice* device = nullptr);
+
+// `text` wrapped as wrapText wraps it, laid out once for counting its lines and drawing them.
+class WrappedText {
+public:
+    // In the painter's font and on its device.
+    WrappedText(const QString& text, const QPainter& painter, qreal width, int maxLines = 0);
+    WrappedText(const QString& text, const QFont& font, qreal width, int maxLines,
+                QPaintDevice* device);
+
+    // The lines as wrapText gives them.
+    const QStringList& lines() const { return m_lines; }
+    // Line `index` at the top left of `rect`, as drawText(rect, Qt::AlignLeft | Qt::AlignTop)
+    // draws it in the font the text was wrapped in; a line as it was laid out is drawn from
+    // the layout, without shaping it again.
+    void drawLine(QPainter& painter, qsizetype index, const QRectF& rect) const;
+
+private:
+    QTextLayout m_layout;
+    QStringList m_lines;
+    QList<bool> m_asLaidOut; // the line is the layout's line less its trailing spaces
+};
 // The first of `forms` (longest first) that fits `width` in `metrics`; the last one shortened
 // with an ellipsis when none does.
 QString firstFitting(const QStringList& forms, const QFontMetricsF& metrics, qreal width);

@@ -101,15 +101,14 @@ QStringList wrapped(QPainter& painter, const QString& text, double width) {
     return lines.isEmpty() ? QStringList{QString()} : lines;
 }
 
-// `lines` from `*y` down inside `box`, one `lineHeight` each, as many as fit whole. Moves `*y`
-// below them.
-void drawLines(QPainter& painter, double lineHeight, const QRectF& box, double* y,
-               const QStringList& lines) {
-    for (const QString& line : lines) {
+// `count` lines from `*y` down inside `box`, one `lineHeight` each, as many as fit whole, each
+// drawn by `draw(index, rect)`. Moves `*y` below them.
+template <class Draw>
+void drawLines(double lineHeight, const QRectF& box, double* y, qsizetype count, Draw draw) {
+    for (qsizetype i = 0; i < count; ++i) {
         if (*y + lineHeight > box.bottom() + 0.5)
             return;
-        painter.drawText(QRectF(box.left(), *y, box.width(), lineHeight),
-                         Qt::AlignLeft | Qt::AlignTop, line);
+        draw(i, QRectF(box.left(), *y, box.width(), lineHeight));
         *y += lineHeight;
     }
 }
@@ -190,13 +189,18 @@ void drawMonth(QPainter& painter, const Page& page, const MonthCalendarModel& mo
         qsizetype room = qsizetype((inner.bottom() - y) / lineMetrics.height());
         for (qsizetype i = 0; i < names.size() && room > 0; ++i) {
             const qsizetype later = names.size() - 1 - i;
-            const QStringList lines =
-                names[i].isEmpty() ? QStringList{QString()}
-                                   : CalendarPaint::wrapText(names[i], lineFont, inner.width(),
-                                                             int(qMax<qsizetype>(1, room - later)),
-                                                             painter.device());
-            drawLines(painter, lineMetrics.height(), inner, &y, lines);
-            room -= lines.size();
+            // An empty name keeps its line, so that the names below keep their place.
+            if (names[i].isEmpty()) {
+                drawLines(lineMetrics.height(), inner, &y, 1, [](qsizetype, const QRectF&) {});
+                --room;
+                continue;
+            }
+            const CalendarPaint::WrappedText lines(names[i], painter, inner.width(),
+                                                   int(qMax<qsizetype>(1, room - later)));
+            drawLines(
+                lineMetrics.height(), inner, &y, lines.lines().size(),
+                [&](qsizetype index, const QRectF& rect) { lines.drawLine(painter, index, rect); });
+            room -= lines.lines().size();
         }
     }
     // The grid over the cells in one go, so that the pen is set once.
@@ -300,7 +304,11 @@ int drawWeeks(QPainter& painter, const Page& page, const WeekCalendarModel& mode
                     lineTop += barHeight;
                 }
                 painter.setFont(lineFont);
-                drawLines(painter, lineHeight, inner, &lineTop, lines[col].mid(done, count));
+                const QStringList shown = lines[col].mid(done, count);
+                drawLines(lineHeight, inner, &lineTop, shown.size(),
+                          [&](qsizetype index, const QRectF& rect) {
+                              painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop, shown[index]);
+                          });
             }
             y += height;
             done += count;
