@@ -812,11 +812,12 @@ TEST_F(LiturgyCalendarProgramTest, ForPeopleOnATerminal) {
     const QString noLiturgy =
         "liturgy-calendar: the liturgy database '" + missing + "' does not exist\n";
     const QString utf16Ini = writeFile("utf16.ini", QByteArray("\xFF\xFE[\0F\0]\0", 8));
-    // The Norwegian edition's usage, one command a line.
-    const QString nbOptions = "[--ini FIL] [--edition KODE] [--server TILKOBLINGSSTRENG]";
-    const QString nbDay = "liturgy-calendar day ÅÅÅÅ-MM-DD [--kind readings|prayers|ordo] "
-                          "[--entry N] [--list | --html] " +
-                          nbOptions + "\n";
+    // The Norwegian edition's usage, one command a line; OPTS stands for the common options.
+    const auto opts = [](QString text) {
+        return text.replace("OPTS", "[--ini FIL] [--edition KODE] [--server TILKOBLINGSSTRENG]");
+    };
+    const QString nbDay = opts("liturgy-calendar day ÅÅÅÅ-MM-DD [--kind readings|prayers|ordo] "
+                               "[--entry N] [--list | --html] OPTS\n");
     const QString nbService =
         "       liturgy-calendar service add ÅÅÅÅ-MM-DD [--time TT:MM] [--type TEKST] "
         "[--place TEKST] [--force] [--allow-duplicate]\n"
@@ -824,35 +825,26 @@ TEST_F(LiturgyCalendarProgramTest, ForPeopleOnATerminal) {
         "--count N) [--interval N] [--time TT:MM] [--type TEKST] [--place TEKST] [--force] "
         "[--allow-duplicate]\n"
         "       liturgy-calendar service list ÅÅÅÅ-MM [--json]\n"
-        "       liturgy-calendar service remove ÅÅÅÅ-MM-DD --time TT:MM [--type TEKST] [--all]\n"
-        "       (hver også med " +
-        nbOptions + ")\n";
+        "       liturgy-calendar service remove ÅÅÅÅ-MM-DD --time TT:MM [--type TEKST] [--all]\n" +
+        opts("       (hver også med OPTS)\n");
     const QString nbImport = "liturgy-calendar import FIL.mdb --out FIL.sqlite | --list\n";
-    const QString nbMail = "liturgy-calendar mail day ÅÅÅÅ-MM-DD [--kind readings|prayers|ordo] "
-                           "[--entry N] " +
-                           nbOptions + "\n";
+    const QString nbMail =
+        opts("liturgy-calendar mail day ÅÅÅÅ-MM-DD [--kind readings|prayers|ordo] "
+             "[--entry N] OPTS\n");
     const QString nbPrint =
-        "liturgy-calendar print month|week ÅÅÅÅ-MM (--pdf FIL | --printer NAVN) " + nbOptions +
-        "\n       liturgy-calendar print day ÅÅÅÅ-MM-DD [--kind readings|prayers|ordo] "
-        "[--entry N] (--pdf FIL | --printer NAVN) " +
-        nbOptions + "\n";
+        opts("liturgy-calendar print month|week ÅÅÅÅ-MM (--pdf FIL | --printer NAVN) OPTS\n"
+             "       liturgy-calendar print day ÅÅÅÅ-MM-DD [--kind readings|prayers|ordo] "
+             "[--entry N] (--pdf FIL | --printer NAVN) OPTS\n");
     const QString nbExport =
-        "liturgy-calendar export month ÅÅÅÅ-MM --odt FIL " + nbOptions +
-        "\n       liturgy-calendar export day ÅÅÅÅ-MM-DD [--kind readings|prayers|ordo] "
-        "[--entry N] --odt FIL " +
-        nbOptions + "\n";
+        opts("liturgy-calendar export month ÅÅÅÅ-MM --odt FIL OPTS\n"
+             "       liturgy-calendar export day ÅÅÅÅ-MM-DD [--kind readings|prayers|ordo] "
+             "[--entry N] --odt FIL OPTS\n");
     const QString nbUsage =
-        "bruk:  liturgy-calendar version\n"
-        "       liturgy-calendar month ÅÅÅÅ-MM " +
-        nbOptions +
-        " [--json]\n"
-        "       liturgy-calendar week ÅÅÅÅ-MM " +
-        nbOptions +
-        " [--json]\n"
-        "       liturgy-calendar edition " +
-        nbOptions +
-        "\n"
-        "       liturgy-calendar help\n       " +
+        opts("bruk:  liturgy-calendar version\n"
+             "       liturgy-calendar month ÅÅÅÅ-MM OPTS [--json]\n"
+             "       liturgy-calendar week ÅÅÅÅ-MM OPTS [--json]\n"
+             "       liturgy-calendar edition OPTS\n"
+             "       liturgy-calendar help\n       ") +
         nbDay + nbService + "       " + nbImport +
         "       liturgy-calendar ics [--from ÅÅÅÅ-MM-DD] [--to ÅÅÅÅ-MM-DD] [--days] [--services] "
         "[--edition KODE] [--ini FIL] [--server TILKOBLINGSSTRENG] --out FIL.ics\n"
