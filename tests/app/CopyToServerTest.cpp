@@ -218,6 +218,10 @@ TEST_F(CopyToServerTest, BadInputIsRefusedWithItsReasonAndLeavesTheServerEmpty) 
     const QString usage = "usage: liturgy-calendar copy-to-server --ini FILE --server "
                           "CONNECTION-STRING [--replace]\n";
 
+    const QString warning =
+        "liturgy-calendar: warning: other users of this computer can read the password given "
+        "with --server; leave it out and set PGPASSWORD, put it in ~/.pgpass or use "
+        "service=NAME\n";
     const struct {
         const char* name;
         QStringList arguments;
@@ -261,9 +265,7 @@ TEST_F(CopyToServerTest, BadInputIsRefusedWithItsReasonAndLeavesTheServerEmpty) 
          QStringLiteral("The connection string 'Provider=Microsoft.Jet.OLEDB.4.0;Data "
                         "Source=%1;Password=********;' names no PostgreSQL server.\n")
              .arg(liturgy->path()),
-         "liturgy-calendar: warning: other users of this computer can read the password given "
-         "with --server; leave it out and set PGPASSWORD, put it in ~/.pgpass or use "
-         "service=NAME\n"},
+         warning},
         {"wrong password",
          {"--ini", fine, "--server", server->withPassword(password + QStringLiteral("x"))},
          1,
@@ -271,9 +273,7 @@ TEST_F(CopyToServerTest, BadInputIsRefusedWithItsReasonAndLeavesTheServerEmpty) 
                         "server on socket \"%2/.s.PGSQL.5432\" failed: FATAL:  password "
                         "authentication failed for user \"%3\"\n")
              .arg(database, socket, user),
-         "liturgy-calendar: warning: other users of this computer can read the password given "
-         "with --server; leave it out and set PGPASSWORD, put it in ~/.pgpass or use "
-         "service=NAME\n"},
+         warning},
         {"unreachable server",
          {"--ini", fine, "--server", QString(cs).replace(socket, path("nosocket"))},
          1,

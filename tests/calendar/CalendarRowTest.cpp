@@ -49,20 +49,8 @@ TEST_F(CalendarRowTest, UnusableDatesAndTimesFail) {
     EXPECT_EQ(CalendarRow::civilDate(-657434.0, "Date"), QDate(100, 1, 1));
 }
 
-TEST_F(CalendarRowTest, ColourCodes) {
-    const cLiturgicalColors::Table table = {10, 11, 12, 13, 14, 15, 16};
-    for (int code = 0; code < 7; ++code)
-        EXPECT_EQ(CalendarRow::color(table, code), 10 + code);
-    EXPECT_EQ(CalendarRow::color(table, "3"), 13);
-    const std::pair<QVariant, qint32> bad[] = {
-        {7, 9}, {-1, 9}, {1.5, 9}, {QVariant(), 94}, {"red", 13},
-    };
-    for (const auto& [code, error] : bad) {
-        SCOPED_TRACE(code.toString().toStdString());
-        EXPECT_EQ(failureNumber([&] { CalendarRow::color(table, code); }), error);
-    }
-}
-
+// The colour codes, good and bad, are cFillCalendarTest's, through whole fills; numeric text is
+// a code too.
 TEST_F(CalendarRowTest, TextsAndTimes) {
     EXPECT_EQ(CalendarRow::text(QVariant()), QString());
     EXPECT_EQ(CalendarRow::text(42), "42");
@@ -71,6 +59,7 @@ TEST_F(CalendarRowTest, TextsAndTimes) {
     EXPECT_EQ(CalendarRow::shortTime(timeOfDay(10, 0) - 1e-9), "10:00 AM");
     EXPECT_EQ(CalendarRow::shortTime(ole(QDate(2024, 3, 31), QTime(18, 45))), "6:45 PM");
     EXPECT_EQ(failureNumber([&] { CalendarRow::shortTime("ten"); }), 13);
+    EXPECT_EQ(CalendarRow::color({10, 11, 12, 13, 14, 15, 16}, "3"), 13);
 }
 
 } // namespace

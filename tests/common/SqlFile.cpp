@@ -34,6 +34,14 @@ bool withDatabase(const QString& file, const std::function<bool(QSqlDatabase&)>&
 
 namespace SqlFile {
 
+bool create(const QString& file, Schema::Kind kind) {
+    QString error;
+    if (Schema::create(file, kind, &error))
+        return true;
+    ADD_FAILURE() << "cannot create " << file.toStdString() << ": " << error.toStdString();
+    return false;
+}
+
 bool exec(const QString& file, const QStringList& statements) {
     return withDatabase(file, [&](QSqlDatabase& db) {
         db.transaction();

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "data/Schema.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,6 +16,9 @@
 // opens and closes a connection of its own; a statement that fails is a test failure.
 namespace SqlFile {
 
+// Creates a database of `kind` through the schema module; a test failure, naming the file and
+// the reason, when it cannot.
+bool create(const QString& file, Schema::Kind kind);
 // Runs `statements` in order, in one transaction.
 bool exec(const QString& file, const QStringList& statements);
 // Runs `sql` once per row of `rows`, the row's values bound in order, in one transaction.

@@ -4,36 +4,17 @@
 
 #include "content/ContentTestData.h"
 
+#include "common/SqlFile.h"
 #include "support/OleDate.h"
 
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 TestDatabase::TestDatabase(const QString& path, Schema::Kind kind) : m_path(path) {
-    static int next = 0;
-    m_connectionName = QStringLiteral("test_db_%1").arg(++next);
-    QString error;
-    EXPECT_TRUE(Schema::create(path, kind, &error)) << error.toStdString();
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-    db.setDatabaseName(path);
-    EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
-}
-
-TestDatabase::~TestDatabase() {
-    QSqlDatabase::database(m_connectionName, false).close();
-    QSqlDatabase::removeDatabase(m_connectionName);
+    SqlFile::create(path, kind);
 }
 
 void TestDatabase::exec(const QString& sql, const QVariantList& values) {
-    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
-    ASSERT_TRUE(query.prepare(sql))
-        << sql.toStdString() << ": " << query.lastError().text().toStdString();
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    ASSERT_TRUE(query.exec()) << sql.toStdString() << ": "
-                              << query.lastError().text().toStdString();
+    ASSERT_TRUE(SqlFile::insert(m_path, sql, {values}));
 }
 
 void TestDatabase::addDay(qint32 id, const QDate& date, const QVariant& feastRef,

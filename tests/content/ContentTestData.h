@@ -17,9 +17,6 @@ class TestDatabase {
 public:
     // Creates the database at `path`; the test fails when it cannot.
     TestDatabase(const QString& path, Schema::Kind kind);
-    ~TestDatabase();
-    TestDatabase(const TestDatabase&) = delete;
-    TestDatabase& operator=(const TestDatabase&) = delete;
 
     const QString& path() const { return m_path; }
 
@@ -38,7 +35,6 @@ public:
 
 private:
     QString m_path;
-    QString m_connectionName;
 };
 
 // The date value of a date.

@@ -26,10 +26,8 @@ class DataTest : public TestEnv {
 protected:
     // Creates a database of `kind` named `name` in the test's folder and returns its path.
     QString createDatabase(const QString& name, Schema::Kind kind) const {
-        const QString p = path(name);
-        QString error;
-        EXPECT_TRUE(Schema::create(p, kind, &error)) << error.toStdString();
-        return p;
+        SqlFile::create(path(name), kind);
+        return path(name);
     }
 
     // The Jet connection string of `file`, as the component writes it.

@@ -244,44 +244,29 @@ TEST_F(HostExportTest, FailuresNameWhatThisDesktopHas) {
         QStringList texts; // each box as "title | text"
         QStringList files; // in the export folder afterwards
     };
+    const QString writerBox = u"Liturgy Calendar | "_s + noWriter;
+    const QString mailBox = u"Liturgy Calendar | "_s + noMail;
+    const QString month = u"March 2024 2024-03-05.odt"_s;
+    using enum Act;
+    using enum UserInterface::Answer;
     const Case cases[] = {
-        {"day page, no word processor",
-         Act::DayToWriter,
-         {},
-         0,
-         UserInterface::Answer::Ok,
-         {u"Liturgy Calendar | "_s + noWriter},
-         {}},
-        {"month, no word processor",
-         Act::MonthToWriter,
-         {},
-         0,
-         UserInterface::Answer::Ok,
-         {u"Liturgy Calendar | "_s + noWriter},
-         {}},
+        {"day page, no word processor", DayToWriter, {}, 0, Ok, {writerBox}, {}},
+        {"month, no word processor", MonthToWriter, {}, 0, Ok, {writerBox}, {}},
         {"month, the word processor does not start",
-         Act::MonthToWriter,
+         MonthToWriter,
          u"writer.desktop"_s,
          4,
-         UserInterface::Answer::Ok,
-         {u"Liturgy Calendar | "_s + noWriter + u" ("_s + exportFolder() +
-          u"March 2024 2024-03-05.odt)"_s},
-         {u"March 2024 2024-03-05.odt"_s}},
-        {"send, no mail program, not saved",
-         Act::Send,
-         {},
-         3,
-         UserInterface::Answer::No,
-         {u"Liturgy Calendar | "_s + noMail},
-         {}},
+         Ok,
+         {writerBox + u" ("_s + exportFolder() + month + u")"_s},
+         {month}},
+        {"send, no mail program, not saved", Send, {}, 3, No, {mailBox}, {}},
         {"send, no mail program, saved",
-         Act::Send,
+         Send,
          {},
          3,
-         UserInterface::Answer::Yes,
-         {u"Liturgy Calendar | "_s + noMail,
-          u"Liturgy Calendar | The page is saved as "_s + saved +
-              u". Attach it to a message in your mail program."_s},
+         Yes,
+         {mailBox, u"Liturgy Calendar | The page is saved as "_s + saved +
+                       u". Attach it to a message in your mail program."_s},
          {QFileInfo(saved).fileName()}},
     };
     for (const Case& c : cases) {
@@ -294,9 +279,9 @@ TEST_F(HostExportTest, FailuresNameWhatThisDesktopHas) {
         readings();
         ui().clear();
         ui().setAnswer(c.answer);
-        if (c.act == Act::MonthToWriter)
+        if (c.act == MonthToWriter)
             window->onPaneAction(HostInteraction::PaneHidden, 4);
-        if (c.act == Act::Send)
+        if (c.act == Send)
             window->doSend(u"ID_SEND"_s);
         else
             window->openInMSWord();

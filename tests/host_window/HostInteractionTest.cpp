@@ -117,6 +117,14 @@ std::function<bool(HostInteraction&)> action(int code, int pane) {
     return [code, pane](HostInteraction& m) { return m.paneAction(code, pane); };
 }
 
+// A step that the model cannot refuse.
+std::function<bool(HostInteraction&)> step(const std::function<void(HostInteraction&)>& act) {
+    return [act](HostInteraction& m) {
+        act(m);
+        return false;
+    };
+}
+
 class HostInteractionTest : public TestEnv {};
 
 TEST_F(HostInteractionTest, EachStepMovesTheStateAndTellsTheWindowInOrder) {
@@ -178,10 +186,7 @@ TEST_F(HostInteractionTest, EachStepMovesTheStateAndTellsTheWindowInOrder) {
               }),
          {"day 5 shows 2026-12-24", "message 1", "output: Prayers, 24 Dec 2026"}},
         {"a click in the month: the day page follows, the month is printed", month,
-         [](HostInteraction& m) {
-             m.calendarMoved(QDate(2026, 12, 25));
-             return false;
-         },
+         step([](HostInteraction& m) { m.calendarMoved(QDate(2026, 12, 25)); }),
          with(month,
               [](State& s) {
                   s.date = QDate(2026, 12, 25);
@@ -190,10 +195,7 @@ TEST_F(HostInteractionTest, EachStepMovesTheStateAndTellsTheWindowInOrder) {
          dec25},
         {"a day of the next month in the week: both calendars refilled",
          week,
-         [](HostInteraction& m) {
-             m.calendarMoved(QDate(2027, 1, 3));
-             return false;
-         },
+         step([](HostInteraction& m) { m.calendarMoved(QDate(2027, 1, 3)); }),
          with(week,
               [](State& s) {
                   s.date = QDate(2027, 1, 3);
@@ -206,10 +208,7 @@ TEST_F(HostInteractionTest, EachStepMovesTheStateAndTellsTheWindowInOrder) {
           "day 4 shows 2027-01-03", "output: Week, January 2027"}},
         {"go to a date from the week tab: the page follows and stays what is printed",
          with(week, [](State& s) { s.output = Output::DayPage; }),
-         [](HostInteraction& m) {
-             m.goTo(QDate(2026, 11, 29));
-             return false;
-         },
+         step([](HostInteraction& m) { m.goTo(QDate(2026, 11, 29)); }),
          with(week,
               [](State& s) {
                   s.date = QDate(2026, 11, 29);
@@ -223,19 +222,13 @@ TEST_F(HostInteractionTest, EachStepMovesTheStateAndTellsTheWindowInOrder) {
           "day 4 shows 2026-11-29", "output: Readings, 29 Nov 2026"}},
         {"go to a date with every day page closed",
          pagesHidden(),
-         [](HostInteraction& m) {
-             m.goTo(QDate(2026, 12, 25));
-             return false;
-         },
+         step([](HostInteraction& m) { m.goTo(QDate(2026, 12, 25)); }),
          with(pagesHidden(), [](State& s) { s.date = QDate(2026, 12, 25); }),
          {"month shows 2026-12-25", "tree selects 2026-12", "status: Brastel - Day 25",
           "message 2"}},
         {"a month of the tree: the same day, or the month's last",
          with(month, [](State& s) { s.date = QDate(2026, 12, 31); }),
-         [](HostInteraction& m) {
-             m.treeClicked(2027, 2);
-             return false;
-         },
+         step([](HostInteraction& m) { m.treeClicked(2027, 2); }),
          with(month,
               [](State& s) {
                   s.date = QDate(2027, 2, 28);
@@ -247,18 +240,12 @@ TEST_F(HostInteractionTest, EachStepMovesTheStateAndTellsTheWindowInOrder) {
           "output: Readings, 28 Feb 2027"}},
         {"worked in the month",
          month,
-         [](HostInteraction& m) {
-             m.workedIn(1);
-             return false;
-         },
+         step([](HostInteraction& m) { m.workedIn(1); }),
          with(month, [](State& s) { s.output = Output::Calendar; }),
          {"output: December 2026"}},
         {"worked in the prayers page",
          week,
-         [](HostInteraction& m) {
-             m.workedIn(5);
-             return false;
-         },
+         step([](HostInteraction& m) { m.workedIn(5); }),
          with(week,
               [](State& s) {
                   s.currentDayPane = 5;

@@ -411,21 +411,25 @@ TEST(PageSetupCodesTest, PartsAndCodes) {
     facts.pages = 7;
     facts.title = QStringLiteral("Readings");
     facts.address = QStringLiteral("file:///tmp/CEN1.htm");
-    const QList<QPair<QString, std::array<QString, 3>>> cases = {
-        {QStringLiteral("&b&b&D"), {QString(), QString(), QStringLiteral("3/5/24")}},
-        {QStringLiteral("Title&b&b&p/&P"),
-         {QStringLiteral("Title"), QString(), QStringLiteral("2/7")}},
-        {QStringLiteral("&w&b"), {QStringLiteral("Readings"), QString(), QString()}},
-        {QStringLiteral("&u"), {QStringLiteral("file:///tmp/CEN1.htm"), QString(), QString()}},
-        {QStringLiteral("A&bB"), {QStringLiteral("A"), QString(), QStringLiteral("B")}},
-        {QStringLiteral("A&bB&bC&bD"),
-         {QStringLiteral("A"), QStringLiteral("BC"), QStringLiteral("D")}},
-        {QStringLiteral("R&&D &x &"), {QStringLiteral("R&D &x &"), QString(), QString()}},
-        {QStringLiteral("&&b&&p"), {QStringLiteral("&b&p"), QString(), QString()}},
-        {QString(), {QString(), QString(), QString()}},
+    // The codes, and the left, middle and right parts joined by '|'.
+    const std::pair<const char*, const char*> cases[] = {
+        {"&b&b&D", "||3/5/24"},
+        {"Title&b&b&p/&P", "Title||2/7"},
+        {"&w&b", "Readings||"},
+        {"&u", "file:///tmp/CEN1.htm||"},
+        {"A&bB", "A||B"},
+        {"A&bB&bC&bD", "A|BC|D"},
+        {"R&&D &x &", "R&D &x &||"},
+        {"&&b&&p", "&b&p||"},
+        {"", "||"},
     };
-    for (const auto& [codes, parts] : cases)
-        EXPECT_EQ(PageSetupCodes::expand(codes, facts), parts) << codes.toStdString();
+    for (const auto& [codes, parts] : cases) {
+        const std::array<QString, 3> expanded =
+            PageSetupCodes::expand(QString::fromUtf8(codes), facts);
+        EXPECT_EQ(QStringList(expanded.begin(), expanded.end()).join(QLatin1Char('|')),
+                  QString::fromUtf8(parts))
+            << codes;
+    }
 }
 
 } // namespace

@@ -290,11 +290,18 @@ Step keys(const QList<QPair<int, Qt::KeyboardModifiers>>& presses) {
     };
 }
 
-Step type(const QString& text) {
-    return [=](HostWindow&) {
+Step key(int key, Qt::KeyboardModifiers modifiers = {}) {
+    return keys({{key, modifiers}});
+}
+
+// Ctrl+G, the date typed, Enter.
+Step goTo(const QString& date) {
+    return [=](HostWindow& w) {
+        key(Qt::Key_G, Qt::ControlModifier)(w);
         QWidget* focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr);
-        QTest::keyClicks(focus, text);
+        QTest::keyClicks(focus, date);
+        key(Qt::Key_Return)(w);
     };
 }
 
@@ -406,7 +413,7 @@ TEST_F(JourneysTest, EveryWayToADayShowsItEverywhereAndPrintsWhatWasWorkedIn) {
          {clickDay("ctMonth1", lent4), tool("ID_PREVIEW")},
          calendarPrinted(lent4, march, "March 2024")},
         {"month: Page Down moves a month on",
-         {clickDay("ctMonth1", lent4), keys({Key(Qt::Key_PageDown, {})}), tool("ID_PREVIEW")},
+         {clickDay("ctMonth1", lent4), key(Qt::Key_PageDown), tool("ID_PREVIEW")},
          calendarPrinted(QDate(2024, 4, 10), "Print: April 2024", "April 2024")},
         {"month: a click into the page, then Print Preview prints the page",
          {clickDay("ctMonth1", palmSunday), clickPage(), tool("ID_PREVIEW")},
@@ -415,16 +422,14 @@ TEST_F(JourneysTest, EveryWayToADayShowsItEverywhereAndPrintsWhatWasWorkedIn) {
          {clickTab("Week"), clickDay("ctCalendar1", palmSunday), tool("ID_PREVIEW")},
          calendarPrinted(palmSunday, weekOfMarch, "March 2024")},
         {"week: the arrow key to the next day",
-         {clickTab("Week"), clickDay("ctCalendar1", palmSunday), keys({Key(Qt::Key_Right, {})})},
+         {clickTab("Week"), clickDay("ctCalendar1", palmSunday), key(Qt::Key_Right)},
          onDate(annunciation, weekOfMarch)},
         {"week: go to a date; the page follows and is printed once clicked",
-         {clickTab("Week"), clickDay("ctCalendar1", lent4),
-          keys({Key(Qt::Key_G, Qt::ControlModifier)}), type("20240325"),
-          keys({Key(Qt::Key_Return, {})}), clickPage(), tool("ID_PREVIEW")},
+         {clickTab("Week"), clickDay("ctCalendar1", lent4), goTo("20240325"), clickPage(),
+          tool("ID_PREVIEW")},
          onDate(annunciation, "Print: Readings, 25 Mar 2024", true)},
         {"month: go to a date",
-         {keys({Key(Qt::Key_G, Qt::ControlModifier)}), type("20240324"),
-          keys({Key(Qt::Key_Return, {})})},
+         {goTo("20240324")},
          onDate(palmSunday, "Print: Readings, 24 Mar 2024")},
         {"tree: a month of the side pane",
          {clickDay("ctMonth1", lent4), clickTreeMonth(2024, "April")},
@@ -436,35 +441,32 @@ TEST_F(JourneysTest, EveryWayToADayShowsItEverywhereAndPrintsWhatWasWorkedIn) {
           tool("ID_PREVIEW")},
          onDate(QDate(2024, 3, 8), "Print: Readings, 8 Mar 2024", true)},
         {"month: Go to Today after moving a month on",
-         {clickDay("ctMonth1", lent4), keys({Key(Qt::Key_PageDown, {})}), click("Command1")},
+         {clickDay("ctMonth1", lent4), key(Qt::Key_PageDown), click("Command1")},
          onDate(today(), march)},
         {"month: Home goes to today",
-         {clickDay("ctMonth1", palmSunday), keys({Key(Qt::Key_Home, {})})},
+         {clickDay("ctMonth1", palmSunday), key(Qt::Key_Home)},
          onDate(today(), march)},
         {"week: Go to Today from another week",
          {clickTab("Week"), clickDay("ctCalendar1", lent4), click("Command1")},
          onDate(today(), weekOfMarch)},
         {"week: go to a date in another month, then Go to Today",
-         {clickTab("Week"), keys({Key(Qt::Key_G, Qt::ControlModifier)}), type("20240505"),
-          keys({Key(Qt::Key_Return, {})}), click("Command1")},
+         {clickTab("Week"), goTo("20240505"), click("Command1")},
          onDate(today(), weekOfMarch)},
         {"tree: Go to Today from a month of the side pane; the tree follows",
          {clickTreeMonth(2024, "May"), click("Command1")},
          with(onDate(today(), "Print: Readings, 20 Mar 2024"),
               [](Seen& s) { s.tree = QStringLiteral("March 2024"); })},
         {"month: Copy Day Page with the focus in the month",
-         {clickDay("ctMonth1", palmSunday), keys({Key(Qt::Key_C, Qt::ControlModifier)})},
+         {clickDay("ctMonth1", palmSunday), key(Qt::Key_C, Qt::ControlModifier)},
          onDate(palmSunday, march, false, true)},
         {"week: Copy Day Page with the focus in the week",
-         {clickTab("Week"), clickDay("ctCalendar1", lent4),
-          keys({Key(Qt::Key_C, Qt::ControlModifier)})},
+         {clickTab("Week"), clickDay("ctCalendar1", lent4), key(Qt::Key_C, Qt::ControlModifier)},
          onDate(lent4, weekOfMarch, false, true)},
         {"readings: Copy Day Page in the page with nothing selected",
-         {clickDay("ctMonth1", palmSunday), clickPage(),
-          keys({Key(Qt::Key_C, Qt::ControlModifier)})},
+         {clickDay("ctMonth1", palmSunday), clickPage(), key(Qt::Key_C, Qt::ControlModifier)},
          onDate(palmSunday, "Print: Readings, 24 Mar 2024", false, true)},
         {"readings: Open in Word Processor leaves the page where the user was reading",
-         {clickDay("ctMonth1", palmSunday), clickPage(), keys({Key(Qt::Key_PageDown, {})}),
+         {clickDay("ctMonth1", palmSunday), clickPage(), key(Qt::Key_PageDown),
           wordProcessor(tool("OPEN_IN_MS_WORD"))},
          with(onDate(palmSunday, "Print: Readings, 24 Mar 2024", false, true),
               [](Seen& s) { s.view = QStringLiteral("middle"); })},
@@ -497,7 +499,7 @@ QString focusName() {
 
 // The controls that Tab (or Shift+Tab) visits from the date field, once round.
 QStringList tabRound(HostWindow& window, Qt::KeyboardModifiers modifiers) {
-    keys({Key(Qt::Key_G, Qt::ControlModifier)})(window);
+    key(Qt::Key_G, Qt::ControlModifier)(window);
     QStringList order{focusName()};
     do {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);

@@ -29,12 +29,12 @@ using namespace CalendarTestData;
 
 struct Journey {
     const char* name;
-    QStringList steps;
+    QString steps;                // split at '|'
     UserInterface::Answer answer; // to the question about a duplicate
-    QString problem;              // the line under the fields after the steps
-    QStringList questions;        // the questions asked
-    QStringList added;            // the services the plan holds afterwards, beyond the first
-    QString status;               // what the status bar would say
+    QString problem = {};         // the line under the fields after the steps
+    QString status = {};          // what the status bar would say
+    QStringList questions = {};   // the questions asked
+    QStringList added = {};       // the services the plan holds afterwards, beyond the first
 };
 
 class ServiceDialogsTest : public TestEnv {
@@ -52,8 +52,8 @@ protected:
 
     // Types the steps into whatever has the focus: text, or "<Tab>", "<Enter>", "<All>" (select
     // all), "<Click:NAME>" (a click into the widget NAME), "<Alt+X>".
-    static void type(QDialog& dialog, const QStringList& steps) {
-        for (const QString& step : steps) {
+    static void type(QDialog& dialog, const QString& steps) {
+        for (const QString& step : steps.split(QLatin1Char('|'))) {
             QWidget* focus = QApplication::focusWidget();
             ASSERT_NE(focus, nullptr) << step.toStdString();
             if (step == "<Tab>") {
@@ -127,59 +127,38 @@ void ServiceDialogsTest::travel(const Journey& j, const std::function<void(Dialo
 TEST_F(ServiceDialogsTest, NewServiceSavesWhatIsTypedAndNothingElse) {
     const QString duplicate = "The plan already holds this service: Sun 10 Mar 2024 10:00, "
                               "Mass, St Mary. Plan it again?";
+    using enum UserInterface::Answer;
+    const QString mass = "<All>|3/10/2024|<Tab>|10:00|<Tab>|Mass|<Tab>|St Mary|<Enter>";
     const QList<Journey> journeys = {
         {"the date as shown, the time after a click",
-         {"<All>", "12/22/2026", "<Click:time>", "1930", "<Tab>", "Carol Service", "<Tab>",
-          "St Mary's Church", "<Enter>"},
-         UserInterface::Answer::Yes,
+         "<All>|12/22/2026|<Click:time>|1930|<Tab>|Carol Service|<Tab>|St Mary's Church|<Enter>",
+         Yes,
          "",
+         "Planned: Tue 22 Dec 2026 19:30, Carol Service, St Mary's Church",
          {},
-         {"2026-12-22 19:30 Carol Service St Mary's Church"},
-         "Planned: Tue 22 Dec 2026 19:30, Carol Service, St Mary's Church"},
+         {"2026-12-22 19:30 Carol Service St Mary's Church"}},
         {"the date in ISO form and as digits, the time with a colon",
-         {"<All>", "2026-02-17", "<All>", "20240324", "<Tab>", "<All>", "8:05", "<Tab>",
-          "Palm procession", "<Enter>"},
-         UserInterface::Answer::Yes,
+         "<All>|2026-02-17|<All>|20240324|<Tab>|<All>|8:05|<Tab>|Palm procession|<Enter>",
+         Yes,
          "",
+         "Planned: Sun 24 Mar 2024 08:05, Palm procession",
          {},
-         {"2024-03-24 08:05 Palm procession "},
-         "Planned: Sun 24 Mar 2024 08:05, Palm procession"},
-        {"Enter without a kind saves nothing",
-         {"<Tab>", "1100", "<Tab>", "<Tab>", "Chapel", "<Enter>"},
-         UserInterface::Answer::Yes,
-         "Choose or type the kind of service.",
-         {},
-         {},
-         ""},
-        {"a date after the liturgy data is refused",
-         {"<All>", "3/5/2070", "<Tab>", "<Tab>", "Mass", "<Enter>"},
-         UserInterface::Answer::Yes,
-         "3/5/2070 lies outside the liturgy data, which covers 3/1/2024 to 12/31/2026.",
-         {},
-         {},
-         ""},
-        {"a date before 1900 is refused",
-         {"<All>", "1850-06-01", "<Tab>", "<Tab>", "Mass", "<Enter>"},
-         UserInterface::Answer::Yes,
+         {"2024-03-24 08:05 Palm procession "}},
+        {"Enter without a kind saves nothing", "<Tab>|1100|<Tab>|<Tab>|Chapel|<Enter>", Yes,
+         "Choose or type the kind of service."},
+        {"a date after the liturgy data is refused", "<All>|3/5/2070|<Tab>|<Tab>|Mass|<Enter>", Yes,
+         "3/5/2070 lies outside the liturgy data, which covers 3/1/2024 to 12/31/2026."},
+        {"a date before 1900 is refused", "<All>|1850-06-01|<Tab>|<Tab>|Mass|<Enter>", Yes,
          "6/1/1850 lies outside the years in which services can be planned, 1/1/1900 to "
-         "12/31/2200.",
-         {},
-         {},
-         ""},
-        {"a duplicate refused when asked",
-         {"<All>", "3/10/2024", "<Tab>", "10:00", "<Tab>", "Mass", "<Tab>", "St Mary", "<Enter>"},
-         UserInterface::Answer::No,
-         "",
-         {duplicate},
-         {},
-         ""},
+         "12/31/2200."},
+        {"a duplicate refused when asked", mass, No, "", "", {duplicate}},
         {"a duplicate planned when asked",
-         {"<All>", "3/10/2024", "<Tab>", "10:00", "<Tab>", "Mass", "<Tab>", "St Mary", "<Enter>"},
-         UserInterface::Answer::Yes,
+         mass,
+         Yes,
          "",
+         "Planned: Sun 10 Mar 2024 10:00, Mass, St Mary",
          {duplicate},
-         {kHeld},
-         "Planned: Sun 10 Mar 2024 10:00, Mass, St Mary"},
+         {kHeld}},
     };
     for (const Journey& j : journeys)
         travel<fCreateOneService>(j);
@@ -210,42 +189,36 @@ TEST_F(ServiceDialogsTest, RecurringServicesShowTheSeriesAndSaveOnlyWhatCanBePla
         QStringList dates;
         bool untilChecked;
     };
-    const QStringList sundays = {"<Alt+W>", "Sunday", "<Alt+F>", "<All>", "2024-03-05"};
+    using enum UserInterface::Answer;
+    const QString sundays = "<Alt+W>|Sunday|<Alt+F>|<All>|2024-03-05|";
     const QList<Series> cases = {
         {{"until a date typed in ISO form",
-          sundays + QStringList{"<Alt+U>", "<Tab>", "<All>", "2024-03-31", "<Alt+K>", "Mass",
-                                "<Alt+P>", "Chapel", "<Enter>"},
-          UserInterface::Answer::Yes,
+          sundays + "<Alt+U>|<Tab>|<All>|2024-03-31|<Alt+K>|Mass|<Alt+P>|Chapel|<Enter>",
+          Yes,
           "",
+          "Planned: 4 services, Sun 10 Mar 2024 to Sun 31 Mar 2024, 10:00, Mass, Chapel",
           {},
           {"2024-03-10 10:00 Mass Chapel", "2024-03-17 10:00 Mass Chapel",
-           "2024-03-24 10:00 Mass Chapel", "2024-03-31 10:00 Mass Chapel"},
-          "Planned: 4 services, Sun 10 Mar 2024 to Sun 31 Mar 2024, 10:00, Mass, Chapel"},
+           "2024-03-24 10:00 Mass Chapel", "2024-03-31 10:00 Mass Chapel"}},
          "4 services, Sun 10 Mar 2024 to Sun 31 Mar 2024 at 10:00",
          {"Sunday, March 10, 2024", "Sunday, March 17, 2024",
           "Sunday, March 24, 2024 - Palm Sunday", "Sunday, March 31, 2024"},
          true},
         {{"a number of services running past the liturgy data",
-          {"<Alt+W>", "Sunday", "<Alt+F>", "<All>", "12/1/2026", "<Alt+U>", "<Alt+N>", "<Tab>",
-           "<All>", "6", "<Alt+K>", "Mass", "<Enter>"},
-          UserInterface::Answer::Yes,
-          "1/3/2027 lies outside the liturgy data, which covers 3/1/2024 to 12/31/2026.",
-          {},
-          {},
-          ""},
+          "<Alt+W>|Sunday|<Alt+F>|<All>|12/1/"
+          "2026|<Alt+U>|<Alt+N>|<Tab>|<All>|6|<Alt+K>|Mass|<Enter>",
+          Yes, "1/3/2027 lies outside the liturgy data, which covers 3/1/2024 to 12/31/2026."},
          "6 services, Sun 6 Dec 2026 to Sun 10 Jan 2027 at 10:00",
          {"Sunday, December 6, 2026", "Sunday, December 13, 2026", "Sunday, December 20, 2026",
           "Sunday, December 27, 2026", "Sunday, January 3, 2027", "Sunday, January 10, 2027"},
          false},
         {{"a series holding a planned service, refused when asked",
-          sundays + QStringList{"<Alt+N>", "<Tab>", "<All>", "2", "<Alt+K>", "Mass", "<Alt+P>",
-                                "St Mary", "<Enter>"},
-          UserInterface::Answer::No,
+          sundays + "<Alt+N>|<Tab>|<All>|2|<Alt+K>|Mass|<Alt+P>|St Mary|<Enter>",
+          No,
+          "",
           "",
           {"The plan already holds this service: Sun 10 Mar 2024 10:00, Mass, St Mary. Plan it "
-           "again?"},
-          {},
-          ""},
+           "again?"}},
          "2 services, Sun 10 Mar 2024 to Sun 17 Mar 2024 at 10:00",
          {"Sunday, March 10, 2024", "Sunday, March 17, 2024"},
          false},

@@ -12,7 +12,6 @@
 #include "support/SharedState.h"
 
 #include <QFile>
-#include <functional>
 
 namespace {
 
@@ -50,12 +49,31 @@ protected:
     cVkRecurringServices services;
 };
 
+// What a host sets on the component by name, then whether it writes a series or one service.
+// pDefaultServiceTime is the settings' member.
 struct Plan {
-    std::function<void(cVkRecurringServices&)> set;
+    QVariantMap set;
     bool series;
 };
 
+// A new component on the host's INI file, set up as `plan` says.
+void setUp(cVkRecurringServices& services, const Plan& plan) {
+    for (auto it = plan.set.cbegin(); it != plan.set.cend(); ++it) {
+        QObject* target = it.key() == QLatin1String("pDefaultServiceTime")
+                              ? static_cast<QObject*>(&services.settings())
+                              : &services;
+        ASSERT_TRUE(target->setProperty(it.key().toLatin1().constData(), it.value()))
+            << it.key().toStdString();
+    }
+}
+
+bool write(cVkRecurringServices& services, const Plan& plan) {
+    return plan.series ? services.mCreateServices() : services.mCreateOneService();
+}
+
 TEST_F(cVkRecurringServicesTest, WritesOneServiceOrAWholeSeriesIntoANewPlan) {
+    const double march5 = day(2024, 3, 5);
+    const double march10 = day(2024, 3, 10);
     struct Case {
         const char* name;
         Plan plan;
@@ -63,45 +81,24 @@ TEST_F(cVkRecurringServicesTest, WritesOneServiceOrAWholeSeriesIntoANewPlan) {
     };
     const QList<Case> cases = {
         {"one service at the default time",
-         {[](cVkRecurringServices& s) {
-              s.setPDate(day(2024, 3, 10));
-              s.setPServiceType("High Mass");
-              s.setPLocation("St Mary");
-          },
-          false},
+         {{{"pDate", march10}, {"pServiceType", "High Mass"}, {"pLocation", "St Mary"}}, false},
          {"45361|0.41666666666666669|High Mass|St Mary"}},
         {"one service at its own time, no kind or place",
-         {[](cVkRecurringServices& s) {
-              s.setPDate(day(2024, 3, 10));
-              s.setPTime("18:30");
-          },
-          false},
+         {{{"pDate", march10}, {"pTime", "18:30"}}, false},
          {"45361|0.77083333333333337||"}},
         {"the settings' time when none is given",
-         {[](cVkRecurringServices& s) {
-              s.setPDate(day(2024, 3, 10));
-              s.settings().setPDefaultServiceTime("9:15");
-          },
-          false},
+         {{{"pDate", march10}, {"pDefaultServiceTime", "9:15"}}, false},
          {"45361|0.38541666666666669||"}},
         {"three Sundays from a Tuesday",
-         {[](cVkRecurringServices& s) {
-              s.setPWeekday(7);
-              s.setPFirstDate(day(2024, 3, 5));
-              s.setPCount(3);
-              s.setPServiceType("Mass");
-          },
-          true},
+         {{{"pWeekday", 7}, {"pFirstDate", march5}, {"pCount", 3}, {"pServiceType", "Mass"}}, true},
          {"45361|0.41666666666666669|Mass|", "45368|0.41666666666666669|Mass|",
           "45375|0.41666666666666669|Mass|"}},
         {"every other week up to a last date, the weekday of pDate",
-         {[](cVkRecurringServices& s) {
-              s.setPDate(day(2024, 3, 5));
-              s.setPLastDate(day(2024, 4, 2));
-              s.setPInterval(2);
-              s.setPTime("08:00");
-              s.setPLocation("Chapel");
-          },
+         {{{"pDate", march5},
+           {"pLastDate", day(2024, 4, 2)},
+           {"pInterval", 2},
+           {"pTime", "08:00"},
+           {"pLocation", "Chapel"}},
           true},
          {"45356|0.33333333333333331||Chapel", "45370|0.33333333333333331||Chapel",
           "45384|0.33333333333333331||Chapel"}},
@@ -111,8 +108,8 @@ TEST_F(cVkRecurringServicesTest, WritesOneServiceOrAWholeSeriesIntoANewPlan) {
         QFile::remove(plan);
         cVkRecurringServices fresh;
         fresh.setPVkIniFile(iniFile);
-        c.plan.set(fresh);
-        EXPECT_TRUE(c.plan.series ? fresh.mCreateServices() : fresh.mCreateOneService());
+        setUp(fresh, c.plan);
+        EXPECT_TRUE(write(fresh, c.plan));
         EXPECT_EQ(storedPlanRows(plan), c.rows);
         EXPECT_EQ(fresh.written().size(), c.rows.size());
         EXPECT_EQ(errHandler().lastErrorNumber(), 0)
@@ -130,97 +127,68 @@ TEST_F(cVkRecurringServicesTest, AFailureWritesNothingAndSaysWhy) {
     ASSERT_TRUE(QFile::copy(plan, readOnly));
     ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadOther));
 
-    const auto sunday = [](cVkRecurringServices& s) { s.setPDate(day(2024, 3, 10)); };
-    const auto weekly = [](cVkRecurringServices& s) {
-        s.setPWeekday(7);
-        s.setPFirstDate(day(2024, 3, 5));
+    const Plan sunday = {{{"pDate", day(2024, 3, 10)}}, false};
+    // Weekly from Tuesday 5 March, with `more`.
+    const auto weekly = [](QVariantMap more) {
+        more.insert(QVariantMap{{"pWeekday", 7}, {"pFirstDate", day(2024, 3, 5)}});
+        return Plan{more, true};
     };
+    const QString invalid = "Invalid procedure call or argument: ";
     struct Case {
         const char* name;
         QString planFile; // the file the INI names
-        std::function<void(cVkRecurringServices&)> set;
-        bool series;
+        Plan plan;
         QString description;
     };
     const QList<Case> cases = {
-        {"an impossible time", plan,
-         [&](cVkRecurringServices& s) {
-             sunday(s);
-             s.setPTime("25:00");
-         },
-         false,
-         "Invalid procedure call or argument: the time '25:00' is not a time of the form "
-         "HH:MM"},
-        {"a count of more than 1000", plan,
-         [&](cVkRecurringServices& s) {
-             weekly(s);
-             s.setPCount(1001);
-         },
-         true,
-         "Invalid procedure call or argument: the number of services must be from 1 to "
-         "1000, not 1001"},
-        {"no end", plan, weekly, true,
-         "Invalid procedure call or argument: a series needs a last date or a number of "
-         "services"},
-        {"a last date before the first", plan,
-         [&](cVkRecurringServices& s) {
-             weekly(s);
-             s.setPLastDate(day(2024, 3, 1));
-         },
-         true,
-         "Invalid procedure call or argument: the last date 2024-03-01 lies before the "
-         "first date 2024-03-05"},
-        {"thirty years of Sundays", plan,
-         [&](cVkRecurringServices& s) {
-             weekly(s);
-             s.setPLastDate(day(2054, 3, 5));
-         },
-         true,
-         "Invalid procedure call or argument: a series holds at most 1000 services; this "
-         "one would hold 1565"},
-        {"an interval of 0 weeks", plan,
-         [&](cVkRecurringServices& s) {
-             weekly(s);
-             s.setPCount(2);
-             s.setPInterval(0);
-         },
-         true,
-         "Invalid procedure call or argument: the interval must be from 1 to 52 weeks, "
-         "not 0"},
-        {"no plan file named", QString(), sunday, false,
+        {"an impossible time",
+         plan,
+         {{{"pDate", day(2024, 3, 10)}, {"pTime", "25:00"}}, false},
+         invalid + "the time '25:00' is not a time of the form HH:MM"},
+        {"a count of more than 1000", plan, weekly({{"pCount", 1001}}),
+         invalid + "the number of services must be from 1 to 1000, not 1001"},
+        {"no end", plan, weekly({}),
+         invalid + "a series needs a last date or a number of services"},
+        {"a last date before the first", plan, weekly({{"pLastDate", day(2024, 3, 1)}}),
+         invalid + "the last date 2024-03-01 lies before the first date 2024-03-05"},
+        {"thirty years of Sundays", plan, weekly({{"pLastDate", day(2054, 3, 5)}}),
+         invalid + "a series holds at most 1000 services; this one would hold 1565"},
+        {"an interval of 0 weeks", plan, weekly({{"pCount", 2}, {"pInterval", 0}}),
+         invalid + "the interval must be from 1 to 52 weeks, not 0"},
+        {"no plan file named", QString(), sunday,
          "No plan database is named: the INI file has no \"PlanFile\" in its section "
          "\"Files\"."},
-        {"an Access file", access, sunday, false,
+        {"an Access file", access, sunday,
          QString("The database '%1' is an Access file, which is only read and never written. "
                  "Convert it once with \"liturgy-calendar import %1 --out %2\" and name '%2' "
                  "in the INI file instead.")
              .arg(access, path("Plan2.sqlite"))},
-        {"a text file", text, sunday, false,
+        {"a text file", text, sunday,
          QString("The plan database '%1' is not a database this program can read.").arg(text)},
-        {"a read-only file", readOnly, sunday, false,
+        {"a read-only file", readOnly, sunday,
          QString("Cannot write the plan database '%1': the file is read-only.").arg(readOnly)},
-        {"a date after the liturgy data", plan,
-         [](cVkRecurringServices& s) { s.setPDate(day(2070, 3, 5)); }, false,
-         "Invalid procedure call or argument: 2070-03-05 lies outside the liturgy data, which "
-         "covers 2024-03-01 to 2024-04-30."},
-        {"a series into the year 2201, even outside the data allowed", plan,
-         [](cVkRecurringServices& s) {
-             s.setPWeekday(7);
-             s.setPFirstDate(day(2200, 12, 1));
-             s.setPCount(10);
-             s.setPAllowOutsideData(true);
-         },
-         true,
-         "Invalid procedure call or argument: 2201-01-04 lies outside the years in which "
-         "services can be planned, 1900-01-01 to 2200-12-31."},
-        {"a service the plan holds", plan,
-         [](cVkRecurringServices& s) {
-             s.setPDate(day(2024, 3, 3));
-             s.setPTime("12:00");
-             s.setPServiceType("Mass");
-             s.setPLocation("St Mary");
-         },
-         false, "The plan already holds 2024-03-03 12:00, Mass, St Mary."},
+        {"a date after the liturgy data",
+         plan,
+         {{{"pDate", day(2070, 3, 5)}}, false},
+         invalid + "2070-03-05 lies outside the liturgy data, which covers 2024-03-01 to "
+                   "2024-04-30."},
+        {"a series into the year 2201, even outside the data allowed",
+         plan,
+         {{{"pWeekday", 7},
+           {"pFirstDate", day(2200, 12, 1)},
+           {"pCount", 10},
+           {"pAllowOutsideData", true}},
+          true},
+         invalid + "2201-01-04 lies outside the years in which services can be planned, "
+                   "1900-01-01 to 2200-12-31."},
+        {"a service the plan holds",
+         plan,
+         {{{"pDate", day(2024, 3, 3)},
+           {"pTime", "12:00"},
+           {"pServiceType", "Mass"},
+           {"pLocation", "St Mary"}},
+          false},
+         "The plan already holds 2024-03-03 12:00, Mass, St Mary."},
     };
     const QByteArray planBytes = readFile(plan);
     const QByteArray readOnlyBytes = readFile(readOnly);
@@ -230,8 +198,8 @@ TEST_F(cVkRecurringServicesTest, AFailureWritesNothingAndSaysWhy) {
         writeIni(c.planFile);
         cVkRecurringServices fresh;
         fresh.setPVkIniFile(iniFile);
-        c.set(fresh);
-        EXPECT_FALSE(c.series ? fresh.mCreateServices() : fresh.mCreateOneService());
+        setUp(fresh, c.plan);
+        EXPECT_FALSE(write(fresh, c.plan));
         EXPECT_EQ(errHandler().lastErrorDescription(), c.description);
         EXPECT_TRUE(fresh.written().isEmpty());
     }

@@ -379,25 +379,17 @@ TEST_F(ErrHandlerTest, ReportGoesToTheLogFolderWhenTheComponentFolderCannotHoldI
 TEST_F(ErrHandlerTest, WhatCannotBeWrittenIsLeftOutAndTheMessageIsStillShown) {
     const QByteArray overflowReport =
         expectedReport({u"Overflow"_s, 6, {u"m.p"_s}, path(u"module/"_s)});
+    // The log folder cannot be made in any case.
     struct Case {
         const char* name;
-        std::function<void()> spoil;
-        QByteArray report; // empty: none
+        bool moduleBlocked; // the component folder cannot be made
+        bool reportTaken;   // a folder stands where the report goes
+        QByteArray report;  // empty: none
     };
     const Case cases[] = {
-        {"nothing writable",
-         [&] {
-             shared().env.componentFolder = blockedPath(u"module/"_s);
-             useDataHome(blockedPath(u"data"_s));
-         },
-         {}},
-        {"report name taken by a folder, no log folder",
-         [&] {
-             QDir().mkpath(reportPath());
-             useDataHome(blockedPath(u"data"_s));
-         },
-         {}},
-        {"log folder cannot be made", [&] { useDataHome(blockedPath(u"data"_s)); }, overflowReport},
+        {"nothing writable", true, false, {}},
+        {"report name taken by a folder, no log folder", false, true, {}},
+        {"log folder cannot be made", false, false, overflowReport},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -408,7 +400,11 @@ TEST_F(ErrHandlerTest, WhatCannotBeWrittenIsLeftOutAndTheMessageIsStillShown) {
         QDir(moduleFolder()).removeRecursively();
         QDir().mkpath(moduleFolder());
         ui().clear();
-        c.spoil();
+        if (c.moduleBlocked)
+            shared().env.componentFolder = blockedPath(u"module/"_s);
+        if (c.reportTaken)
+            QDir().mkpath(reportPath());
+        useDataHome(blockedPath(u"data"_s));
         int after = 0;
         QObject::connect(&errHandler(), &CErrHandler::AfterHandlerCalled, [&] { ++after; });
 
