@@ -43,6 +43,6 @@ QString CalendarFill::filesKey(const char* key) const {
 RowTable CalendarFill::query(const QString& dataFile, const QString& sql) const {
     const ConnectionPtr connection =
         mADO::getConnection(dataFile, mADO::mGetConString(dataFile, m_sqlMode, m_connectionString));
-    const ResData result = mADO::getResData(connection, sql, 3, false);
-    return result.isTable() ? result.table() : RowTable();
+    ResData result = mADO::getResData(connection, sql, 3, false);
+    return result.isTable() ? std::move(result).table() : RowTable();
 }

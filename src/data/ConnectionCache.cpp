@@ -41,6 +41,20 @@ QString ConnectionCache::upperCase(const QString& text) const {
     return m_upperCase.insert(text, text.toUpper()).value();
 }
 
+QString ConnectionCache::pathAsWritten(const QString& dataFile) const {
+    const bool absolute =
+        dataFile.startsWith(QLatin1Char('/')) || dataFile.startsWith(QLatin1Char('\\'));
+    if (!absolute)
+        return DataSource::pathAsWritten(dataFile);
+    constexpr qsizetype kMaxPaths = 64;
+    const auto found = m_absolutePaths.constFind(dataFile);
+    if (found != m_absolutePaths.constEnd())
+        return found.value();
+    if (m_absolutePaths.size() >= kMaxPaths)
+        m_absolutePaths.clear();
+    return m_absolutePaths.insert(dataFile, DataSource::pathAsWritten(dataFile)).value();
+}
+
 const DataSource::Target& ConnectionCache::parsed(const QString& connectionString) const {
     // Kept small like the upper cases.
     constexpr qsizetype kMaxStrings = 64;

@@ -40,6 +40,10 @@ public:
     // `text` in upper case. Connections are looked up by the same few files and strings over
     // and over: each is upper-cased once.
     QString upperCase(const QString& text) const;
+    // DataSource::pathAsWritten of `dataFile`. The fills open the same files again for every
+    // month; an absolute path's does not depend on the working folder, so each is worked out
+    // once.
+    QString pathAsWritten(const QString& dataFile) const;
     // What `connectionString` names, as DataSource::parse reads it. The fills open the same few
     // strings again for every month: each is read once.
     const DataSource::Target& parsed(const QString& connectionString) const;
@@ -51,4 +55,5 @@ private:
     // Texts upper-cased before, and their upper case.
     mutable QHash<QString, QString> m_upperCase;
     mutable QHash<QString, DataSource::Target> m_parsed;
+    mutable QHash<QString, QString> m_absolutePaths;
 };

@@ -10,8 +10,12 @@
 #include <cstdio>
 
 QString getSQLDate(double date, qint16 month, qint16 day, qint16 year, qint16 sqlMode) {
-    if (date == 0)
-        return QStringLiteral("#%1/%2/%3#").arg(month).arg(day).arg(year);
+    // Every calendar statement carries these: written without a pattern to read.
+    char text[32];
+    if (date == 0) {
+        const int size = std::snprintf(text, sizeof text, "#%d/%d/%d#", month, day, year);
+        return QString::fromLatin1(text, size);
+    }
     if (sqlMode != -1 && sqlMode != 0)
         return {};
     const QDate d = OleDate::toDate(date);
@@ -23,8 +27,6 @@ QString getSQLDate(double date, qint16 month, qint16 day, qint16 year, qint16 sq
             .arg(d.year(), 4, 10, QLatin1Char('0'))
             .arg(d.month(), 2, 10, QLatin1Char('0'))
             .arg(d.day(), 2, 10, QLatin1Char('0'));
-    // Every calendar statement carries these: written without a pattern to read.
-    char text[32];
     const int size = std::snprintf(text, sizeof text, "#%02d/%d/%d#", d.month(), d.day(), d.year());
     return QString::fromLatin1(text, size);
 }
