@@ -18,12 +18,12 @@ ConnectionCache* ConnectionCache::existing() {
     return static_cast<ConnectionCache*>(shared().connectionCache.get());
 }
 
-int ConnectionCache::indexOf(const QString& dataFile) const {
+int ConnectionCache::indexOf(const QString& dataFile, int from) const {
     // An empty path occurs in every connection string; it names no connection.
     if (dataFile.isEmpty())
         return -1;
     const QString wanted = upperCase(dataFile);
-    for (int i = 0; i < count(); ++i) {
+    for (int i = qMax(from, 0); i < count(); ++i) {
         if (m_connections[i] && m_connections[i]->upperConnectionString().contains(wanted))
             return i;
     }

@@ -29,9 +29,9 @@ public:
     bool isEmpty() const { return m_connections.empty(); }
     int count() const { return int(m_connections.size()); }
     const std::vector<ConnectionPtr>& connections() const { return m_connections; }
-    // The position (from 0) of the first connection of `dataFile`; -1 when none. An empty
-    // data file belongs to no connection.
-    int indexOf(const QString& dataFile) const;
+    // The position (from 0) of the first connection of `dataFile` at or after `from`; -1 when
+    // none. An empty data file belongs to no connection.
+    int indexOf(const QString& dataFile, int from = 0) const;
     // The position of the first connection opened with exactly `connectionString`; -1 when none.
     int indexOfConnectionString(const QString& connectionString) const;
     void append(ConnectionPtr connection) { m_connections.push_back(std::move(connection)); }
