@@ -30,15 +30,25 @@ int ConnectionCache::indexOf(const QString& dataFile, int from) const {
     return -1;
 }
 
-QString ConnectionCache::upperCase(const QString& text) const {
-    // Kept small: a session looks up a few files and connection strings.
-    constexpr qsizetype kMaxTexts = 64;
-    const auto found = m_upperCase.constFind(text);
-    if (found != m_upperCase.constEnd())
+namespace {
+
+// What `make` gives for `key`, made once and kept. Kept small: a session looks up a few files
+// and connection strings over and over.
+template <class Value, class Make>
+const Value& kept(QHash<QString, Value>& table, const QString& key, Make make) {
+    constexpr qsizetype kMaxKept = 64;
+    const auto found = table.constFind(key);
+    if (found != table.constEnd())
         return found.value();
-    if (m_upperCase.size() >= kMaxTexts)
-        m_upperCase.clear();
-    return m_upperCase.insert(text, text.toUpper()).value();
+    if (table.size() >= kMaxKept)
+        table.clear();
+    return table.insert(key, make()).value();
+}
+
+} // namespace
+
+QString ConnectionCache::upperCase(const QString& text) const {
+    return kept(m_upperCase, text, [&] { return text.toUpper(); });
 }
 
 QString ConnectionCache::pathAsWritten(const QString& dataFile) const {
@@ -46,24 +56,11 @@ QString ConnectionCache::pathAsWritten(const QString& dataFile) const {
         dataFile.startsWith(QLatin1Char('/')) || dataFile.startsWith(QLatin1Char('\\'));
     if (!absolute)
         return DataSource::pathAsWritten(dataFile);
-    constexpr qsizetype kMaxPaths = 64;
-    const auto found = m_absolutePaths.constFind(dataFile);
-    if (found != m_absolutePaths.constEnd())
-        return found.value();
-    if (m_absolutePaths.size() >= kMaxPaths)
-        m_absolutePaths.clear();
-    return m_absolutePaths.insert(dataFile, DataSource::pathAsWritten(dataFile)).value();
+    return kept(m_absolutePaths, dataFile, [&] { return DataSource::pathAsWritten(dataFile); });
 }
 
 const DataSource::Target& ConnectionCache::parsed(const QString& connectionString) const {
-    // Kept small like the upper cases.
-    constexpr qsizetype kMaxStrings = 64;
-    const auto found = m_parsed.constFind(connectionString);
-    if (found != m_parsed.constEnd())
-        return found.value();
-    if (m_parsed.size() >= kMaxStrings)
-        m_parsed.clear();
-    return m_parsed.insert(connectionString, DataSource::parse(connectionString)).value();
+    return kept(m_parsed, connectionString, [&] { return DataSource::parse(connectionString); });
 }
 
 int ConnectionCache::indexOfConnectionString(const QString& connectionString) const {
