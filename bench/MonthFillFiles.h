@@ -21,7 +21,8 @@ struct CalendarFolder : TemporaryFolder, CalendarFiles {
 
 // The two statements of a fill as the engine gets them from the connection layer, prepared once
 // on their own connections and bound with the month's first and last day; every column read in
-// the type it is stored in (dates and times real, numbers integer, names text).
+// the type it is stored in (dates and times real, numbers integer), and the names and service
+// types, which the month shows, read into strings.
 struct BareMonthFill {
     explicit BareMonthFill(const CalendarFiles& files)
         : liturgy(openBare(files.liturgyFile)), plan(openBare(files.planFile)) {}
@@ -32,11 +33,11 @@ struct BareMonthFill {
         liturgy,
         "SELECT ID, Date, FeastRef, Day_Color, ShortName FROM tbCalenderData  WHERE Date >=? AND "
         "Date <=? ORDER BY ID",
-        {Column::Integer, Column::Real, Column::Integer, Column::Integer, Column::Text}};
+        {Column::Integer, Column::Real, Column::Integer, Column::Integer, Column::String}};
     BareStatement services{plan,
                            "SELECT Time, Date, ServType FROM tbMainPlan  WHERE Date >=? AND "
                            "Date <=? ORDER BY Date,Time",
-                           {Column::Real, Column::Real, Column::Text}};
+                           {Column::Real, Column::Real, Column::String}};
 
     qint64 run(const QDate& first) {
         const double from = OleDate::fromDate(first);

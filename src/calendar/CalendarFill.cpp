@@ -36,13 +36,16 @@ cLiturgicalColors::Table CalendarFill::colorTable() const {
     return m_litColors->table();
 }
 
-QString CalendarFill::filesKey(const char* key) const {
-    return modIni::read(m_vkIniFile, QStringLiteral("Files"), QString::fromLatin1(key));
+CalendarFill::DataFiles CalendarFill::dataFiles() const {
+    const QStringList files =
+        modIni::read(m_vkIniFile, QStringLiteral("Files"),
+                     {QStringLiteral("LiturgyFile"), QStringLiteral("PlanFile")});
+    return {files.at(0), files.at(1)};
 }
 
 RowTable CalendarFill::query(const QString& dataFile, const QString& sql) const {
     const ConnectionPtr connection =
         mADO::getConnection(dataFile, mADO::mGetConString(dataFile, m_sqlMode, m_connectionString));
-    const ResData result = mADO::getResData(connection, sql, 3, false);
-    return result.isTable() ? result.table() : RowTable();
+    ResData result = mADO::getResData(connection, sql, 3, false);
+    return result.isTable() ? std::move(result).table() : RowTable();
 }

@@ -40,8 +40,12 @@ protected:
 
     // The colours by colour code; poLitColors must be set (object not set otherwise).
     cLiturgicalColors::Table colorTable() const;
-    // A key of section "Files" of the INI file.
-    QString filesKey(const char* key) const;
+    // The data files that section "Files" of the INI file names, read with one look at it.
+    struct DataFiles {
+        QString liturgy; // LiturgyFile
+        QString plan;    // PlanFile
+    };
+    DataFiles dataFiles() const;
     // All rows of `sql` on `dataFile`; not a table when there is none or the query failed.
     RowTable query(const QString& dataFile, const QString& sql) const;
 

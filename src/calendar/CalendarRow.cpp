@@ -53,6 +53,9 @@ qint32 color(const cLiturgicalColors::Table& colors, const QVariant& code) {
 }
 
 QString text(const QVariant& value) {
+    // The engine gives texts as strings: taken as they are, without a conversion.
+    if (value.typeId() == QMetaType::QString)
+        return *static_cast<const QString*>(value.constData());
     return value.isNull() ? QString() : value.toString();
 }
 

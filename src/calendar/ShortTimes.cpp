@@ -7,7 +7,26 @@
 #include "calendar/CalendarRow.h"
 #include "support/SystemFormats.h"
 
-#include <QLocale>
+#include <QHash>
+
+namespace {
+
+// The texts made so far on this thread, for one locale and form; another locale or form (the
+// user changed the system's settings, or a caller its default locale) starts afresh.
+struct Known {
+    static constexpr qsizetype kMaxTexts = 1024;
+
+    QLocale locale;
+    QString format;
+    QHash<int, QString> texts; // by milliseconds since midnight
+};
+
+Known& known() {
+    thread_local Known texts;
+    return texts;
+}
+
+} // namespace
 
 ShortTimes::ShortTimes() : m_format(SystemFormats::shortTimeFormat()) {}
 
@@ -16,10 +35,14 @@ QString ShortTimes::of(const QVariant& value) {
         return {};
     const QTime time = CalendarRow::timeOfDay(value, "Time");
     if (!time.isValid())
-        return QLocale().toString(time, m_format);
+        return m_locale.toString(time, m_format);
+    Known& known = ::known();
+    if (known.format != m_format || known.locale != m_locale ||
+        known.texts.size() >= Known::kMaxTexts)
+        known = {m_locale, m_format, {}};
     const int key = time.msecsSinceStartOfDay();
-    auto known = m_texts.constFind(key);
-    if (known == m_texts.constEnd())
-        known = m_texts.insert(key, QLocale().toString(time, m_format));
-    return known.value();
+    auto text = known.texts.constFind(key);
+    if (text == known.texts.constEnd())
+        text = known.texts.insert(key, m_locale.toString(time, m_format));
+    return text.value();
 }

@@ -4,13 +4,14 @@
 
 #pragma once
 
-#include <QHash>
+#include <QLocale>
 #include <QString>
 #include <QVariant>
 
 // The times of day of one fill's plan rows in the system's short time form, as
-// CalendarRow::shortTime gives them. The services of a month stand at a few times of day, so
-// the locale's form is read once and each distinct time formatted once.
+// CalendarRow::shortTime gives them. The services of a month stand at a few times of day, and
+// the same ones month after month: the locale's form is read once per fill, and each distinct
+// time formatted once for as long as the locale and its form stay the same.
 class ShortTimes {
 public:
     ShortTimes();
@@ -19,6 +20,6 @@ public:
     QString of(const QVariant& value);
 
 private:
+    QLocale m_locale;
     QString m_format;
-    QHash<int, QString> m_texts; // by milliseconds since midnight
 };

@@ -44,15 +44,14 @@ void cFillCalendar::fill() {
     const QDate first(m_month->year(), m_month->month(), 1);
     const QString range = dateRange(m_month->month(), m_month->year(), last, pSQLMode());
 
-    const QString liturgyFile = filesKey("LiturgyFile");
-    paintDays(liturgyFile, range, first, last);
-    mADO::closeConnection(liturgyFile);
+    const DataFiles files = dataFiles();
+    paintDays(files.liturgy, range, first, last);
+    mADO::closeConnection(files.liturgy);
 
-    const QString planFile = filesKey("PlanFile");
-    if (!mVBFileDisk::fileExists(planFile))
+    if (!mVBFileDisk::fileExists(files.plan))
         return;
-    markServices(planFile, range, first, last);
-    mADO::closeConnection(planFile);
+    markServices(files.plan, range, first, last);
+    mADO::closeConnection(files.plan);
 }
 
 void cFillCalendar::paintDays(const QString& liturgyFile, const QString& range, const QDate& first,
@@ -68,7 +67,8 @@ void cFillCalendar::paintDays(const QString& liturgyFile, const QString& range, 
         // must not land on this month's days.
         if (date < first || date > last)
             continue;
-        const int day = date.day();
+        // The day of the month without working out the date's parts again.
+        const int day = int(date.toJulianDay() - first.toJulianDay()) + 1;
         int line = 3;
         if (date != previous) {
             line = 1;
@@ -93,16 +93,16 @@ void cFillCalendar::markServices(const QString& planFile, const QString& range, 
         const QDate date = CalendarRow::civilDate(rows.at(kPlanDate, row), "Date");
         if (date < first || date > last)
             continue;
+        const int day = int(date.toJulianDay() - first.toJulianDay()) + 1;
         if (date != previous) {
-            m_month->setDayMarker(date.day(), 1);
+            m_month->setDayMarker(day, 1);
             previous = date;
         } else {
-            m_month->setDayMarker(date.day(), 3);
+            m_month->setDayMarker(day, 3);
         }
         // What a screen reader says of the day; the marker alone tells only how many.
-        m_month->addDayService(
-            date.day(),
-            CalendarSpeech::service(times.of(rows.at(kPlanTime, row)),
-                                    CalendarRow::text(rows.at(kPlanServType, row)), QString()));
+        m_month->addDayService(day, CalendarSpeech::service(
+                                        times.of(rows.at(kPlanTime, row)),
+                                        CalendarRow::text(rows.at(kPlanServType, row)), QString()));
     }
 }

@@ -50,15 +50,14 @@ void cFillWeekCalendar::fill() {
     // are read too; rows before the range's start are not kept by the calendar.
     const QString range =
         dateRange(m_calendar->month(), m_calendar->year(), m_calendar->endDate(), pSQLMode());
-    const QString liturgyFile = filesKey("LiturgyFile");
-    writeDays(liturgyFile, range);
-    mADO::closeConnection(liturgyFile);
+    const DataFiles files = dataFiles();
+    writeDays(files.liturgy, range);
+    mADO::closeConnection(files.liturgy);
 
-    const QString planFile = filesKey("PlanFile");
-    if (!mVBFileDisk::fileExists(planFile))
+    if (!mVBFileDisk::fileExists(files.plan))
         return;
-    writeServices(planFile, range);
-    mADO::closeConnection(planFile);
+    writeServices(files.plan, range);
+    mADO::closeConnection(files.plan);
 }
 
 void cFillWeekCalendar::writeDays(const QString& liturgyFile, const QString& range) {

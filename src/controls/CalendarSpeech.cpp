@@ -63,7 +63,12 @@ QString CalendarSpeech::colorName(qint32 value) const {
 }
 
 QString CalendarSpeech::service(const QString& time, const QString& type, const QString& location) {
-    QString text = QStringList{time, type}.join(QLatin1Char(' ')).trimmed();
+    QString text;
+    text.reserve(time.size() + 1 + type.size());
+    text += time;
+    text += QLatin1Char(' ');
+    text += type;
+    text = std::move(text).trimmed();
     if (!location.trimmed().isEmpty())
         text += QStringLiteral(" (") + location.trimmed() + QLatin1Char(')');
     return text;

@@ -11,11 +11,14 @@
 #include <QDateTime>
 
 MonthCalendarModel::MonthCalendarModel()
-    : m_current(now().date()), m_firstDayOfWeek(CalendarLocale::firstDayOfWeek()) {}
+    : m_current(now().date()), m_daysInMonth(m_current.daysInMonth()),
+      m_firstDayOfWeek(CalendarLocale::firstDayOfWeek()) {}
 
 void MonthCalendarModel::clearDayTexts() {
-    for (Day& d : m_days)
-        d.lines = {};
+    for (Day& d : m_days) {
+        for (QString& line : d.lines)
+            line.clear();
+    }
 }
 
 void MonthCalendarModel::clearDayAttributes() {
@@ -30,6 +33,7 @@ void MonthCalendarModel::setCurrentDate(const QDate& date) {
     if (!date.isValid())
         throw Failure::subscriptOutOfRange(QStringLiteral("date"));
     m_current = date;
+    m_daysInMonth = date.daysInMonth();
 }
 
 void MonthCalendarModel::setMonth(int month) {
@@ -46,7 +50,8 @@ void MonthCalendarModel::setYear(int year) {
 
 void MonthCalendarModel::moveTo(int year, int month) {
     const QDate first(year, month, 1);
-    m_current = QDate(year, month, qMin(m_current.day(), first.daysInMonth()));
+    m_daysInMonth = first.daysInMonth();
+    m_current = QDate(year, month, qMin(m_current.day(), m_daysInMonth));
 }
 
 void MonthCalendarModel::setFirstDayOfWeek(int day) {

@@ -37,7 +37,7 @@ public:
     // when the month is shorter.
     void setMonth(int month);
     void setYear(int year);
-    int daysInMonth() const { return m_current.daysInMonth(); }
+    int daysInMonth() const { return m_daysInMonth; }
     QDate dateOfDay(int day) const { return QDate(year(), month(), day); }
 
     // The first day of the week, Sunday = 1 to Saturday = 7; the default locale's.
@@ -89,6 +89,8 @@ private:
     void moveTo(int year, int month);
 
     QDate m_current;
+    // Of m_current's month; every day-indexed call checks against it.
+    int m_daysInMonth;
     int m_firstDayOfWeek;
     std::array<Day, kMaxDays> m_days;
     bool m_printColors = false;

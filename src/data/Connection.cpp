@@ -87,6 +87,11 @@ QString upperCase(const QString& text) {
     return cache ? cache->upperCase(text) : text.toUpper();
 }
 
+QString pathAsWritten(const QString& dataFile) {
+    ConnectionCache* cache = ConnectionCache::existing();
+    return cache ? cache->pathAsWritten(dataFile) : DataSource::pathAsWritten(dataFile);
+}
+
 QVariant fieldValue(const QSqlQuery& query, int column, bool server) {
     QVariant v = query.value(column);
     if (server)
@@ -130,7 +135,7 @@ void Connection::Open(const QString& connectionString, const DataSource::Target&
     }
     // The file as written, when it is the one an idle database was opened on and is unchanged
     // since: one look at its identity, no lookup in its folder, no second read of its head.
-    if (!reusePooled(DataSource::pathAsWritten(target.dataSource))) {
+    if (!reusePooled(pathAsWritten(target.dataSource))) {
         DataSource::SqliteFile file;
         try {
             file = DataSource::checkedSqliteFile(target.dataSource);
@@ -465,7 +470,7 @@ RowTable Connection::fetchAll(const QString& sql) {
     table.reserveRows(statement.lastRowCount);
     while (query.next()) {
         for (int c = 0; c < columns; ++c)
-            table.appendValue(c, fieldValue(query, c, m_server));
+            table.appendValue(fieldValue(query, c, m_server));
         table.endRow();
     }
     const QSqlError error = query.lastError();

@@ -18,38 +18,49 @@ ConnectionCache* ConnectionCache::existing() {
     return static_cast<ConnectionCache*>(shared().connectionCache.get());
 }
 
-int ConnectionCache::indexOf(const QString& dataFile) const {
+int ConnectionCache::indexOf(const QString& dataFile, int from) const {
     // An empty path occurs in every connection string; it names no connection.
     if (dataFile.isEmpty())
         return -1;
     const QString wanted = upperCase(dataFile);
-    for (int i = 0; i < count(); ++i) {
+    for (int i = qMax(from, 0); i < count(); ++i) {
         if (m_connections[i] && m_connections[i]->upperConnectionString().contains(wanted))
             return i;
     }
     return -1;
 }
 
-QString ConnectionCache::upperCase(const QString& text) const {
-    // Kept small: a session looks up a few files and connection strings.
-    constexpr qsizetype kMaxTexts = 64;
-    const auto found = m_upperCase.constFind(text);
-    if (found != m_upperCase.constEnd())
+namespace {
+
+// What `make` gives for `key`, made once and kept. Kept small: a session looks up a few files
+// and connection strings over and over.
+template <class Value, class Make>
+const Value& kept(QHash<QString, Value>& table, const QString& key, Make make) {
+    constexpr qsizetype kMaxKept = 64;
+    const auto found = table.constFind(key);
+    if (found != table.constEnd())
         return found.value();
-    if (m_upperCase.size() >= kMaxTexts)
-        m_upperCase.clear();
-    return m_upperCase.insert(text, text.toUpper()).value();
+    if (table.size() >= kMaxKept)
+        table.clear();
+    return table.insert(key, make()).value();
+}
+
+} // namespace
+
+QString ConnectionCache::upperCase(const QString& text) const {
+    return kept(m_upperCase, text, [&] { return text.toUpper(); });
+}
+
+QString ConnectionCache::pathAsWritten(const QString& dataFile) const {
+    const bool absolute =
+        dataFile.startsWith(QLatin1Char('/')) || dataFile.startsWith(QLatin1Char('\\'));
+    if (!absolute)
+        return DataSource::pathAsWritten(dataFile);
+    return kept(m_absolutePaths, dataFile, [&] { return DataSource::pathAsWritten(dataFile); });
 }
 
 const DataSource::Target& ConnectionCache::parsed(const QString& connectionString) const {
-    // Kept small like the upper cases.
-    constexpr qsizetype kMaxStrings = 64;
-    const auto found = m_parsed.constFind(connectionString);
-    if (found != m_parsed.constEnd())
-        return found.value();
-    if (m_parsed.size() >= kMaxStrings)
-        m_parsed.clear();
-    return m_parsed.insert(connectionString, DataSource::parse(connectionString)).value();
+    return kept(m_parsed, connectionString, [&] { return DataSource::parse(connectionString); });
 }
 
 int ConnectionCache::indexOfConnectionString(const QString& connectionString) const {

@@ -29,9 +29,9 @@ public:
     bool isEmpty() const { return m_connections.empty(); }
     int count() const { return int(m_connections.size()); }
     const std::vector<ConnectionPtr>& connections() const { return m_connections; }
-    // The position (from 0) of the first connection of `dataFile`; -1 when none. An empty
-    // data file belongs to no connection.
-    int indexOf(const QString& dataFile) const;
+    // The position (from 0) of the first connection of `dataFile` at or after `from`; -1 when
+    // none. An empty data file belongs to no connection.
+    int indexOf(const QString& dataFile, int from = 0) const;
     // The position of the first connection opened with exactly `connectionString`; -1 when none.
     int indexOfConnectionString(const QString& connectionString) const;
     void append(ConnectionPtr connection) { m_connections.push_back(std::move(connection)); }
@@ -40,6 +40,10 @@ public:
     // `text` in upper case. Connections are looked up by the same few files and strings over
     // and over: each is upper-cased once.
     QString upperCase(const QString& text) const;
+    // DataSource::pathAsWritten of `dataFile`. The fills open the same files again for every
+    // month; an absolute path's does not depend on the working folder, so each is worked out
+    // once.
+    QString pathAsWritten(const QString& dataFile) const;
     // What `connectionString` names, as DataSource::parse reads it. The fills open the same few
     // strings again for every month: each is read once.
     const DataSource::Target& parsed(const QString& connectionString) const;
@@ -51,4 +55,5 @@ private:
     // Texts upper-cased before, and their upper case.
     mutable QHash<QString, QString> m_upperCase;
     mutable QHash<QString, DataSource::Target> m_parsed;
+    mutable QHash<QString, QString> m_absolutePaths;
 };

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QVariant>
+#include <utility>
 
 // The result of a statement run by mADO::getResData, a value of one of these kinds: empty (no
 // result, or a failure), a string (mode 1), a recordset (mode 2), a row table (mode 3) or
@@ -27,7 +28,8 @@ public:
     bool isEmpty() const { return m_kind == Kind::Empty; }
     bool isTable() const { return m_kind == Kind::Table && m_table.isTable(); }
     // The table of a mode-3 result; "no table" for every other kind.
-    const RowTable& table() const { return m_table; }
+    const RowTable& table() const& { return m_table; }
+    RowTable table() && { return std::move(m_table); }
     // The string of a mode-1 result; empty for every other kind.
     QString toString() const { return m_text; }
     // The field value a mode-1 string was made from (a date stays a number); null otherwise.

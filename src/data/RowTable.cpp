@@ -5,12 +5,14 @@
 #include "data/RowTable.h"
 
 RowTable::RowTable(int columnCount, QStringList columnNames)
-    : m_isTable(true), m_columns(qMax(columnCount, 0)), m_names(std::move(columnNames)) {}
+    : m_isTable(true), m_columnCount(qMax(columnCount, 0)), m_names(std::move(columnNames)) {}
 
-QVariant RowTable::at(int column, int row) const {
-    if (column < 0 || column >= columnCount() || row < 0 || row >= m_rowCount)
-        return {};
-    return m_columns.at(column).at(row);
+const QVariant& RowTable::at(int column, int row) const {
+    if (column < 0 || column >= columnCount() || row < 0 || row >= m_rowCount) {
+        static const QVariant none;
+        return none;
+    }
+    return m_cells[size_t(row) * size_t(m_columnCount) + size_t(column)];
 }
 
 QString RowTable::columnName(int column) const {
@@ -27,6 +29,6 @@ int RowTable::columnIndex(const QString& name) const {
 
 void RowTable::appendRow(const QVariantList& values) {
     for (int c = 0; c < columnCount(); ++c)
-        m_columns[c].append(values.value(c));
+        m_cells.push_back(values.value(c));
     ++m_rowCount;
 }

@@ -4,9 +4,10 @@
 
 #pragma once
 
-#include <QList>
 #include <QStringList>
 #include <QVariant>
+#include <utility>
+#include <vector>
 
 // The all-rows result of a query, indexed [column][row] from 0. A default-constructed table is
 // "no table": the value a query without rows gives.
@@ -17,10 +18,10 @@ public:
     explicit RowTable(int columnCount, QStringList columnNames = {});
 
     bool isTable() const { return m_isTable; }
-    int columnCount() const { return int(m_columns.size()); }
+    int columnCount() const { return m_columnCount; }
     int rowCount() const { return m_rowCount; }
     // The value at column, row; a null QVariant for SQL NULL and outside the table.
-    QVariant at(int column, int row) const;
+    const QVariant& at(int column, int row) const;
     // The column's name as the statement gave it (empty when unknown or out of range).
     QString columnName(int column) const;
     // The column of that name, compared without regard to letter case; -1 when none.
@@ -28,19 +29,20 @@ public:
 
     // Appends a row; `values` must hold one value per column.
     void appendRow(const QVariantList& values);
-    // Appends one value to `column`; call endRow() once every column of the row has one.
-    void appendValue(int column, const QVariant& value) { m_columns[column].append(value); }
-    void appendValue(int column, QVariant&& value) { m_columns[column].append(std::move(value)); }
-    // Makes room for `rows` rows in every column.
-    void reserveRows(int rows) {
-        for (QVariantList& column : m_columns)
-            column.reserve(rows);
+    // Appends the next value of the row being read, the columns in order; call endRow() once
+    // every column of the row has one.
+    template <class Value> void appendValue(Value&& value) {
+        m_cells.emplace_back(std::forward<Value>(value));
     }
+    // Makes room for `rows` rows.
+    void reserveRows(int rows) { m_cells.reserve(size_t(rows) * size_t(m_columnCount)); }
     void endRow() { ++m_rowCount; }
 
 private:
     bool m_isTable = false;
+    int m_columnCount = 0;
     int m_rowCount = 0;
-    QList<QVariantList> m_columns;
+    // Row by row: a reader appends each row whole, and the readers of a table go row by row.
+    std::vector<QVariant> m_cells;
     QStringList m_names;
 };

@@ -7,11 +7,44 @@
 #include "support/Failure.h"
 #include "support/OleDate.h"
 
-#include <cstdio>
+namespace {
+
+void appendNumber(QString* text, int number) {
+    if (number < 0)
+        *text += QLatin1Char('-');
+    unsigned rest = number < 0 ? 0u - unsigned(number) : unsigned(number);
+    char digits[10];
+    int count = 0;
+    do {
+        digits[count++] = char('0' + rest % 10);
+        rest /= 10;
+    } while (rest > 0);
+    while (count > 0)
+        *text += QLatin1Char(digits[--count]);
+}
+
+// "#month/day/year#", the month with two digits when `twoDigitMonth`. Every calendar statement
+// carries these: written without a format to read.
+QString jetDate(int month, int day, int year, bool twoDigitMonth) {
+    QString text;
+    text.reserve(24);
+    text += QLatin1Char('#');
+    if (twoDigitMonth && month >= 0 && month < 10)
+        text += QLatin1Char('0');
+    appendNumber(&text, month);
+    text += QLatin1Char('/');
+    appendNumber(&text, day);
+    text += QLatin1Char('/');
+    appendNumber(&text, year);
+    text += QLatin1Char('#');
+    return text;
+}
+
+} // namespace
 
 QString getSQLDate(double date, qint16 month, qint16 day, qint16 year, qint16 sqlMode) {
     if (date == 0)
-        return QStringLiteral("#%1/%2/%3#").arg(month).arg(day).arg(year);
+        return jetDate(month, day, year, false);
     if (sqlMode != -1 && sqlMode != 0)
         return {};
     const QDate d = OleDate::toDate(date);
@@ -23,8 +56,5 @@ QString getSQLDate(double date, qint16 month, qint16 day, qint16 year, qint16 sq
             .arg(d.year(), 4, 10, QLatin1Char('0'))
             .arg(d.month(), 2, 10, QLatin1Char('0'))
             .arg(d.day(), 2, 10, QLatin1Char('0'));
-    // Every calendar statement carries these: written without a pattern to read.
-    char text[32];
-    const int size = std::snprintf(text, sizeof text, "#%02d/%d/%d#", d.month(), d.day(), d.year());
-    return QString::fromLatin1(text, size);
+    return jetDate(d.month(), d.day(), d.year(), true);
 }

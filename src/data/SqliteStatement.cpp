@@ -61,26 +61,26 @@ bool SqliteStatement::read(const QList<double>& values, RowTable* rows, int maxR
         if (result != SQLITE_ROW || row == maxRows)
             break;
         for (int c = 0; c < columns; ++c) {
-            switch (sqlite3_column_type(m_statement, c)) {
+            // The column's value read once: each sqlite3_column_* call would look the column
+            // up again. Its value functions are safe here, as the connection is this thread's.
+            sqlite3_value* value = sqlite3_column_value(m_statement, c);
+            switch (sqlite3_value_type(value)) {
             case SQLITE_INTEGER:
-                rows->appendValue(c, QVariant(qlonglong(sqlite3_column_int64(m_statement, c))));
+                rows->appendValue(qlonglong(sqlite3_value_int64(value)));
                 break;
             case SQLITE_FLOAT:
-                rows->appendValue(c, QVariant(sqlite3_column_double(m_statement, c)));
+                rows->appendValue(sqlite3_value_double(value));
                 break;
             case SQLITE_NULL:
-                rows->appendValue(c, QVariant());
+                rows->appendValue(QVariant());
                 break;
             case SQLITE_BLOB:
-                rows->appendValue(c, QVariant(QByteArray(static_cast<const char*>(
-                                                             sqlite3_column_blob(m_statement, c)),
-                                                         sqlite3_column_bytes(m_statement, c))));
+                rows->appendValue(QByteArray(static_cast<const char*>(sqlite3_value_blob(value)),
+                                             sqlite3_value_bytes(value)));
                 break;
             default: {
-                const auto* text =
-                    reinterpret_cast<const char*>(sqlite3_column_text(m_statement, c));
-                rows->appendValue(
-                    c, QVariant(QString::fromUtf8(text, sqlite3_column_bytes(m_statement, c))));
+                const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+                rows->appendValue(QString::fromUtf8(text, sqlite3_value_bytes(value)));
                 break;
             }
             }

@@ -153,7 +153,8 @@ bool closeConnection(const QString& dataFile) {
         if (dataFile.isEmpty() || !cache)
             return;
         // Every connection of the file goes; the result tells whether any did.
-        for (int index = cache->indexOf(dataFile); index >= 0; index = cache->indexOf(dataFile)) {
+        for (int index = cache->indexOf(dataFile); index >= 0;
+             index = cache->indexOf(dataFile, index)) {
             const ConnectionPtr connection = cache->connections()[index];
             connection->Close();
             cache->removeAt(index);

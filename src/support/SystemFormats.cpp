@@ -5,7 +5,6 @@
 #include "support/SystemFormats.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 
 namespace SystemFormats {
 
@@ -26,11 +25,20 @@ QString time(const QTime& time) {
 
 QString shortTimeFormat() {
     // Hours and minutes: the short form of some locales, the C locale's among them, carries
-    // the seconds too. The pattern is compiled once, not for every time a fill shows.
-    static const QRegularExpression seconds(QStringLiteral("[:.]?s+"));
-    QString format = QLocale().timeFormat(QLocale::ShortFormat);
-    format.remove(seconds);
-    return format.trimmed();
+    // the seconds too. Each run of 's' goes with the ':' or '.' just before it; read without a
+    // pattern, as every month fill asks.
+    const QString format = QLocale().timeFormat(QLocale::ShortFormat);
+    QString result;
+    result.reserve(format.size());
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format.at(i);
+        const bool separator = c == QLatin1Char(':') || c == QLatin1Char('.');
+        if (c == QLatin1Char('s') ||
+            (separator && i + 1 < format.size() && format.at(i + 1) == QLatin1Char('s')))
+            continue;
+        result += c;
+    }
+    return result.trimmed();
 }
 
 QString shortTime(const QTime& time) {
