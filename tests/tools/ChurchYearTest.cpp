@@ -4,6 +4,7 @@
 
 #include "ChurchYear.h"
 
+#include "Computus.h"
 #include "Lectionary.h"
 #include "SampleEdition.h"
 
@@ -221,24 +222,8 @@ TEST_F(ChurchYearTest, ProperOfASunday) {
 
 namespace {
 
-// Easter Sunday by the Gregorian epact (Knuth, The Art of Computer Programming 1.3.2).
-QDate easterByEpact(int year) {
-    const int golden = year % 19 + 1;
-    const int century = year / 100 + 1;
-    const int dropped = 3 * century / 4 - 12;
-    const int moon = (8 * century + 5) / 25 - 5;
-    const int sunday = 5 * year / 4 - dropped - 10;
-    int epact = (11 * golden + 20 + moon - dropped) % 30;
-    if ((epact == 25 && golden > 11) || epact == 24)
-        ++epact;
-    int full = 44 - epact;
-    if (full < 21)
-        full += 30;
-    full = full + 7 - (sunday + full) % 7;
-    return full > 31 ? QDate(year, 4, full - 31) : QDate(year, 3, full);
-}
-
-// The principal days of a year: date, feast (0 for a weekday of Easter Week) and kind.
+// The principal days of a year, from Easter as ComputusTest proves it: date, feast (0 for a
+// weekday of Easter Week) and kind.
 enum Kind {
     Advent,
     WhiteFeast,
@@ -267,7 +252,7 @@ QDate onOrAfter(QDate date, int weekday) {
 }
 
 QList<PrincipalDay> principalDays(int year) {
-    const QDate easter = easterByEpact(year);
+    const QDate easter = Computus::easterSunday(year);
     const QDate advent = onOrAfter(QDate(year, 11, 27), Qt::Sunday);
     QList<PrincipalDay> days{{QDate(year, 1, 6), 9, WhiteFeast},
                              {QDate(year, 12, 25), 6, WhiteFeast},
