@@ -49,10 +49,6 @@ QString odtText(const QString& file) {
                 const QString colour = a.value(QStringLiteral("fo:background-color")).toString();
                 if (!colour.isEmpty() && colour != u"transparent")
                     backgrounds.insert(styleName, colour);
-            } else if (name == u"paragraph-properties") {
-                const QString colour = a.value(QStringLiteral("fo:background-color")).toString();
-                if (!colour.isEmpty() && colour != u"transparent")
-                    backgrounds.insert(styleName, colour);
             } else if (name == u"table") {
                 ++tableDepth;
             } else if (name == u"table-row") {
@@ -62,13 +58,8 @@ QString odtText(const QString& file) {
                 cellColour =
                     backgrounds.value(a.value(QStringLiteral("table:style-name")).toString());
             } else if (name == u"p" || name == u"h") {
-                if (paragraphDepth++ == 0) {
+                if (paragraphDepth++ == 0)
                     paragraph.clear();
-                    // A cell shaded through its paragraph counts as a shaded cell.
-                    if (tableDepth > 0 && cellColour.isEmpty())
-                        cellColour = backgrounds.value(
-                            a.value(QStringLiteral("text:style-name")).toString());
-                }
             } else if (name == u"s") {
                 const int count = a.value(QStringLiteral("text:c")).toInt();
                 paragraph += QString(qMax(1, count), QLatin1Char(' '));

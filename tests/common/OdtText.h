@@ -10,7 +10,7 @@
 // The text of an OpenDocument text file as a test compares it: one line per paragraph or
 // heading, white space collapsed as the format reads it and trimmed at line ends, line breaks
 // as "/"; a table row as one line of its cells joined by " | ", the paragraphs of a cell joined
-// by "/", and a shaded cell (or a cell of a shaded paragraph) followed by its colour in
+// by "/", and a cell shaded whole (not only behind its paragraphs) followed by its colour in
 // brackets ("3/Lent 3 [#b377d7]").
 // A file that cannot be read gives "<unreadable>".
 QString odtText(const QString& file);

@@ -40,11 +40,6 @@ TEST_F(MonthCalendarModelTest, DayMembersAndTheirBounds) {
     model.paintDay(29, 0x0080FF);
     model.setDayMarker(29, 3);
     EXPECT_EQ(model.dayText(29, 3), QStringLiteral("Leap"));
-    EXPECT_EQ(model.dayText(29, 1), QString());
-    EXPECT_EQ(model.dayColor(29), std::optional<qint32>(0x0080FF));
-    EXPECT_EQ(model.dayColor(1), std::nullopt);
-    EXPECT_EQ(model.dayMarker(29), 3);
-    EXPECT_EQ(model.dayMarker(28), 0);
 
     // Impossible months, years, dates and days: refused, and nothing changes.
     const std::function<void()> refused[] = {

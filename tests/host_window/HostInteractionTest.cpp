@@ -280,9 +280,6 @@ TEST_F(HostInteractionTest, StartFillsTheMonthAndLeavesTheReadingsToBePrinted) {
         const State s = with(monthMode(), [pane](State& st) { st.currentDayPane = pane; });
         EXPECT_EQ(HostInteraction(view, s).pageToOpen(), opened) << pane;
     }
-    EXPECT_EQ(HostInteraction::dayPanes(1005), QList<qint16>({4}));
-    EXPECT_EQ(HostInteraction::dayPanes(1011), QList<qint16>({4, 5, 7}));
-    EXPECT_EQ(HostInteraction::dayPanes(1), QList<qint16>({4, 5}));
 }
 
 } // namespace

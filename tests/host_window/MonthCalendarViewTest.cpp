@@ -149,8 +149,6 @@ TEST_F(CalendarViewTest, MonthSettersAnnounceEvenTheSameMonth) {
     view.setShownMonth(2);
     EXPECT_EQ(view.currentDate(), QDate(2024, 2, 5));
     EXPECT_EQ(view.dayCellText(40), QString());
-    view.model().setDayText(5, 1, QStringLiteral("Name"));
-    EXPECT_EQ(view.dayCellText(5), QStringLiteral("Name"));
     // A name list of another length keeps the locale's names.
     view.setDayNames(QStringLiteral("a,b,c"));
     EXPECT_EQ(view.dayNames().first(), QStringLiteral("Sun"));
