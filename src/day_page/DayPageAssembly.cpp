@@ -31,6 +31,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QStringBuilder>
 #include <memory>
 
 namespace {
@@ -49,6 +50,16 @@ constexpr qint32 kGospel = 204;
 constexpr qint32 kLongGospel = 217;
 // The liturgy component of the gospel acclamation.
 constexpr qint32 kGospelAcclamation = 12;
+
+// `text` as HTML text. Most captions and names hold nothing to escape, and are then kept as
+// they are rather than copied.
+QString escaped(const QString& text) {
+    for (const QChar c : text) {
+        if (c == u'<' || c == u'>' || c == u'&' || c == u'"')
+            return text.toHtmlEscaped();
+    }
+    return text;
+}
 
 bool isGospel(qint32 type) {
     return type == kGospel || type == kLongGospel;
@@ -129,6 +140,8 @@ bool DayPageAssembly::mShow(bool force) {
     ProcScope scope("fThisDay.mShow");
     m_forced = force;
     const bool result = scope.run([&] {
+        // The day list and the section see the same liturgy file: one read of the INI file.
+        beginBuild();
         if (!resolve(force))
             return;
         if (m_pageKind != kReadings && m_pageKind != kPrayers && m_pageKind != kOrdo)
@@ -153,6 +166,8 @@ bool DayPageAssembly::mShow(bool force) {
             getOrdoForDay(calendarID);
     });
     m_forced = false;
+    m_inSection = false;
+    m_sectionLiturgyFile.clear();
     return result;
 }
 
@@ -346,7 +361,7 @@ void DayPageAssembly::gospelAcclamation(qint32 calendarID, const QString& conStr
     if (!name.isEmpty())
         item.setPTitle(name);
     item.setPTypeOfRead(cLiturgyItem::kReadHtml);
-    append(m_h2Open + item.pTitle().toHtmlEscaped() + m_h2Close);
+    append(m_h2Open % escaped(item.pTitle()) % m_h2Close);
     if (item.mCreateContent())
         append(item.pHTMData());
 }
@@ -386,8 +401,8 @@ bool DayPageAssembly::AddThisText(const QString& connectionString, QObject* read
         item.setPTitle(ref);
         item.setPTypeOfRead(cLiturgyItem::kReadHtml);
         // Captions and references are plain text; only the stored fragments are HTML.
-        append(m_h2Open + LateBinding::get(reading, "pTypeString").toString().toHtmlEscaped() +
-               QStringLiteral(": ") + ref.toHtmlEscaped() + m_h2Close);
+        append(m_h2Open % escaped(LateBinding::get(reading, "pTypeString").toString()) % u": " %
+               escaped(ref) % m_h2Close);
         if (!item.mCreateContent())
             return;
         append(item.pHTMData());
@@ -451,7 +466,7 @@ void DayPageAssembly::getPrayersForDay(qint32 calendarID) {
         appendStyleBlock();
         appendHeading(OleDate::toDate(m_date));
         for (cLiturgyItem& item : items) {
-            append(m_h2Open + item.pTitle().toHtmlEscaped() + m_h2Close);
+            append(m_h2Open % escaped(item.pTitle()) % m_h2Close);
             if (item.mCreateContent())
                 append(item.pHTMData());
         }
@@ -484,16 +499,20 @@ bool DayPageAssembly::testFeast(qint32 calendarID) {
 void DayPageAssembly::cleanMainCSS() {
     ProcScope scope("fThisDay.cleanMainCSS");
     scope.run([&] {
+        // The folder where the file was last found missing, unchanged since, cannot hold it now;
+        // and while TMPDIR is the same, it is still the temporary folder: an unchanged identity
+        // means the same folder, still this user's and private.
+        const QString tmpDir = qEnvironmentVariable("TMPDIR");
+        if (m_mainCssMissing && m_mainCssMissing->tmpDir == tmpDir &&
+            FileIdentity::of(m_mainCssMissing->folder) == m_mainCssMissing->identity)
+            return;
+        m_mainCssMissing.reset();
         const QString folder = TempPath();
         // Without the temporary folder the name would point into the working folder.
         if (folder.isEmpty())
             return;
-        // A folder unchanged since the file was last found missing cannot hold it now.
         const qint64 since = FileIdentity::stampClock();
         const std::optional<FileIdentity> seen = FileIdentity::of(folder);
-        if (seen && seen == m_mainCssMissingFrom)
-            return;
-        m_mainCssMissingFrom.reset();
         // The name is the one this component gives it, so no search without regard to case.
         const QString file = folder + QStringLiteral("MAIN.CSS");
         if (QFileInfo(file).isFile()) {
@@ -501,7 +520,7 @@ void DayPageAssembly::cleanMainCSS() {
             return;
         }
         if (seen && !seen->mayChangeUnseen(since))
-            m_mainCssMissingFrom = seen;
+            m_mainCssMissing = MissingMainCss{tmpDir, folder, *seen};
     });
 }
 
@@ -538,9 +557,9 @@ void DayPageAssembly::append(const QString& text) {
         if (m_page->write(head) != head.size())
             throw Failure::pathFileAccess(m_htmDataFile);
     }
-    QByteArray bytes = text.toUtf8();
-    bytes.append("\r\n", 2);
-    if (m_page->write(bytes) != bytes.size())
+    // The file buffers the pieces: the line end need not be joined to the text first.
+    const QByteArray bytes = text.toUtf8();
+    if (m_page->write(bytes) != bytes.size() || m_page->write("\r\n", 2) != 2)
         throw Failure::pathFileAccess(m_htmDataFile);
 }
 
@@ -587,19 +606,35 @@ void DayPageAssembly::showPage() {
 }
 
 void DayPageAssembly::appendStyleBlock() {
-    // The style sheet found is one that exists.
-    const QString sheet = mMain::getStyleSheetFile(m_vkIniFile, m_version, true);
+    const QString sheet = styleSheet();
     if (sheet.isEmpty())
         return;
     // Read from disk again only when the sheet changed.
-    append(QStringLiteral("<Style Type='text/css'>") + IniFileCache::instance().text(sheet) +
-           QStringLiteral("</Style>"));
+    append(u"<Style Type='text/css'>" % IniFileCache::instance().text(sheet) % u"</Style>");
+}
+
+QString DayPageAssembly::styleSheet() {
+    const QString templates =
+        modIni::read(m_vkIniFile, QStringLiteral("FILES"), QStringLiteral("TemplatePath"));
+    // The candidates all lie in one folder: while it is unchanged no file in it can have come,
+    // gone or been renamed, so the sheet found there last time is still the one.
+    const QString folder = mVBFileDisk::folderPart(templates + QStringLiteral("Main.CSS"));
+    const qint64 since = FileIdentity::stampClock();
+    const std::optional<FileIdentity> seen = FileIdentity::of(folder);
+    if (m_styleSheet && m_styleSheet->templates == templates &&
+        m_styleSheet->version == m_version && seen == m_styleSheet->folderIdentity)
+        return m_styleSheet->sheet;
+    m_styleSheet.reset();
+    // The style sheet found is one that exists.
+    const QString sheet = mMain::styleSheetIn(templates, m_version, true);
+    if (seen && !seen->mayChangeUnseen(since))
+        m_styleSheet = FoundStyleSheet{templates, m_version, *seen, sheet};
+    return sheet;
 }
 
 void DayPageAssembly::appendHeading(const QDate& date) {
-    append(m_h1Open + SystemFormats::shortDate(date, ResourceStrings::locale()).toHtmlEscaped() +
-           QStringLiteral(" - ") + m_view.dayListText(m_view.dayListIndex()).toHtmlEscaped() +
-           m_h1Close);
+    append(m_h1Open % escaped(SystemFormats::shortDate(date, ResourceStrings::locale())) % u" - " %
+           escaped(m_view.dayListText(m_view.dayListIndex())) % m_h1Close);
 }
 
 void DayPageAssembly::showNothingAppointed() {
@@ -614,10 +649,9 @@ void DayPageAssembly::showNothingAppointed() {
     const int index = m_view.dayListIndex();
     const QString name = index >= 1 ? m_view.dayListText(index)
                                     : ResourceStrings::locale().dayName(date.dayOfWeek());
-    append(m_h1Open + SystemFormats::shortDate(date, ResourceStrings::locale()).toHtmlEscaped() +
-           QStringLiteral(" - ") + name.toHtmlEscaped() + m_h1Close);
-    append(QStringLiteral("<P>") + ResourceStrings::nothingAppointed().toHtmlEscaped() +
-           QStringLiteral("</P>"));
+    append(m_h1Open % escaped(SystemFormats::shortDate(date, ResourceStrings::locale())) % u" - " %
+           escaped(name) % m_h1Close);
+    append(u"<P>" % escaped(ResourceStrings::nothingAppointed()) % QStringLiteral("</P>"));
     showPage();
 }
 
@@ -627,6 +661,11 @@ void DayPageAssembly::startSection(qint32* cache, qint32 calendarID) {
     cleanMainCSS();
     // The old page goes when the first piece is written, or at the end if none is.
     m_pageStale = true;
+    if (!m_inSection)
+        beginBuild();
+}
+
+void DayPageAssembly::beginBuild() {
     // One build reads the INI file once.
     m_sectionLiturgyFile =
         modIni::read(m_vkIniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile"));

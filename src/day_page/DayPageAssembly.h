@@ -103,11 +103,15 @@ private:
     // Closes the page file and navigates to it.
     void showPage();
     void appendStyleBlock();
+    // The print style sheet of the edition in the INI file's template folder; empty when none.
+    QString styleSheet();
     void appendHeading(const QDate& date);
     // A short page for a date with nothing to show: the date, the weekday and that no
     // readings are appointed, rather than an empty page that looks broken in a window.
     void showNothingAppointed();
     void startSection(qint32* cache, qint32 calendarID);
+    // Reads the liturgy file that the build uses from the INI file.
+    void beginBuild();
     void endSection();
     void gospelAcclamation(qint32 calendarID, const QString& conString);
     // The content-links component, set up for `calendarID`.
@@ -135,7 +139,21 @@ private:
     QString m_sectionLiturgyFile;
     std::unique_ptr<QFile> m_page;
     bool m_pageStale = false; // the page file still holds the previous build
-    std::optional<FileIdentity> m_mainCssMissingFrom; // the temporary folder without MAIN.CSS
+    // The temporary folder where MAIN.CSS was last found missing, and TMPDIR then.
+    struct MissingMainCss {
+        QString tmpDir;
+        QString folder;
+        FileIdentity identity;
+    };
+    std::optional<MissingMainCss> m_mainCssMissing;
+    // The style sheet found last, for that template folder as named and found then.
+    struct FoundStyleSheet {
+        QString templates;
+        qint32 version = 0;
+        FileIdentity folderIdentity;
+        QString sheet;
+    };
+    std::optional<FoundStyleSheet> m_styleSheet;
     double m_listDate = 0;
     qint32 m_ordoCache = 0;
     qint32 m_readingsCache = 0;
