@@ -168,6 +168,7 @@ bool DayPageAssembly::mShow(bool force) {
     m_forced = false;
     m_inSection = false;
     m_sectionLiturgyFile.clear();
+    m_sectionTemplates.clear();
     return result;
 }
 
@@ -553,14 +554,12 @@ void DayPageAssembly::append(const QString& text) {
         m_page = openPage();
         // The page is UTF-8, and says so: a mailed or exported copy is read by programs that
         // would otherwise guess another character set.
-        const QByteArray head(kCharsetDeclaration);
-        if (m_page->write(head) != head.size())
-            throw Failure::pathFileAccess(m_htmDataFile);
+        m_pageBytes.resize(0);
+        m_pageBytes.append(kCharsetDeclaration);
     }
-    // The file buffers the pieces: the line end need not be joined to the text first.
-    const QByteArray bytes = text.toUtf8();
-    if (m_page->write(bytes) != bytes.size() || m_page->write("\r\n", 2) != 2)
-        throw Failure::pathFileAccess(m_htmDataFile);
+    // Gathered here and written whole when the page closes, as one write.
+    m_pageBytes += text.toUtf8();
+    m_pageBytes.append("\r\n", 2);
 }
 
 std::unique_ptr<QFile> DayPageAssembly::openPage() {
@@ -570,12 +569,13 @@ std::unique_ptr<QFile> DayPageAssembly::openPage() {
     // The new page is written over the old one and cut to its length when it ends: the same
     // bytes as deleting the file and creating it again, without the file system allocating a
     // new file, or flushing an emptied one, on every rebuild.
-    if (m_pageStale && file->open(QIODevice::ReadWrite)) {
+    // The pieces are gathered by append(): nothing to buffer twice.
+    if (m_pageStale && file->open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         m_pageStale = false;
         return file;
     }
     dropStalePage();
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         throw Failure::pathFileAccess(m_htmDataFile);
     return file;
 }
@@ -591,10 +591,13 @@ bool DayPageAssembly::closePage() {
     if (!m_page)
         return true;
     // A page as long as the one it overwrote needs no cut, and the usual rebuild is just that.
+    bool written = m_page->write(m_pageBytes) == m_pageBytes.size();
     const qint64 end = m_page->pos();
-    const bool written = m_page->flush() && (m_page->size() == end || m_page->resize(end));
+    written = written && (m_page->size() == end || m_page->resize(end));
     m_page->close();
     m_page.reset();
+    // The capacity stays for the next page.
+    m_pageBytes.resize(0);
     return written;
 }
 
@@ -614,8 +617,9 @@ void DayPageAssembly::appendStyleBlock() {
 }
 
 QString DayPageAssembly::styleSheet() {
-    const QString templates =
-        modIni::read(m_vkIniFile, QStringLiteral("FILES"), QStringLiteral("TemplatePath"));
+    const QString templates = m_inSection ? m_sectionTemplates
+                                          : modIni::read(m_vkIniFile, QStringLiteral("FILES"),
+                                                         QStringLiteral("TemplatePath"));
     // The candidates all lie in one folder: while it is unchanged no file in it can have come,
     // gone or been renamed, so the sheet found there last time is still the one.
     const QString folder = mVBFileDisk::folderPart(templates + QStringLiteral("Main.CSS"));
@@ -632,8 +636,19 @@ QString DayPageAssembly::styleSheet() {
     return sheet;
 }
 
+QString DayPageAssembly::headingDate(const QDate& date) {
+    // A rebuild of the same date in the same language formats it once.
+    const QLocale locale = ResourceStrings::locale();
+    if (date != m_headingDate || locale != m_headingLocale) {
+        m_headingDateText = escaped(SystemFormats::shortDate(date, locale));
+        m_headingDate = date;
+        m_headingLocale = locale;
+    }
+    return m_headingDateText;
+}
+
 void DayPageAssembly::appendHeading(const QDate& date) {
-    append(m_h1Open % escaped(SystemFormats::shortDate(date, ResourceStrings::locale())) % u" - " %
+    append(m_h1Open % headingDate(date) % u" - " %
            escaped(m_view.dayListText(m_view.dayListIndex())) % m_h1Close);
 }
 
@@ -667,8 +682,11 @@ void DayPageAssembly::startSection(qint32* cache, qint32 calendarID) {
 
 void DayPageAssembly::beginBuild() {
     // One build reads the INI file once.
-    m_sectionLiturgyFile =
-        modIni::read(m_vkIniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile"));
+    const QStringList files =
+        modIni::readAll(m_vkIniFile, QStringLiteral("Files"),
+                        {QStringLiteral("LiturgyFile"), QStringLiteral("TemplatePath")});
+    m_sectionLiturgyFile = files.at(0);
+    m_sectionTemplates = files.at(1);
     m_inSection = true;
 }
 
@@ -678,4 +696,5 @@ void DayPageAssembly::endSection() {
     dropStalePage();
     m_inSection = false;
     m_sectionLiturgyFile.clear();
+    m_sectionTemplates.clear();
 }

@@ -70,14 +70,26 @@ QString IniFileCache::text(const QString& file) {
 
 QString IniFileCache::value(const QString& iniFile, const QString& section, const QString& key) {
     Entry* const entry = find(iniFile);
-    if (!entry)
-        return {};
+    return entry ? valueOf(*entry, section, key) : QString();
+}
+
+QStringList IniFileCache::values(const QString& iniFile, const QString& section,
+                                 const QStringList& keys) {
+    Entry* const entry = find(iniFile);
+    QStringList result;
+    result.reserve(keys.size());
+    for (const QString& key : keys)
+        result.append(entry ? valueOf(*entry, section, key) : QString());
+    return result;
+}
+
+QString IniFileCache::valueOf(Entry& entry, const QString& section, const QString& key) {
     // Callers ask with the same names every time: remembered as asked, in whatever case.
     const QString name = section + QChar(0) + key;
-    auto found = entry->values.constFind(name);
-    if (found != entry->values.constEnd())
+    auto found = entry.values.constFind(name);
+    if (found != entry.values.constEnd())
         return *found;
-    const QString value = modIni::valueIn(entry->text, section, key);
-    entry->values.insert(name, value);
+    const QString value = modIni::valueIn(entry.text, section, key);
+    entry.values.insert(name, value);
     return value;
 }

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The INI files read on this thread, each kept with the values asked of it until the file on
@@ -23,6 +24,8 @@ public:
     // The value of `key` in `section` of `iniFile`, uncut; empty when the file, the section or
     // the key is missing or the file cannot be read.
     QString value(const QString& iniFile, const QString& section, const QString& key);
+    // The values of `keys` in `section`, the same way, with one look at the file.
+    QStringList values(const QString& iniFile, const QString& section, const QStringList& keys);
     // The whole text of `file` as UTF-8, kept the same way (for the style sheets the pages copy
     // in); empty when the file cannot be read.
     QString text(const QString& file);
@@ -44,6 +47,8 @@ private:
     // The entry of `file` as it is on disk now, read again when it changed; null when it
     // cannot be read.
     Entry* find(const QString& file);
+    // The value of `key` in `section` of the file of `entry`.
+    static QString valueOf(Entry& entry, const QString& section, const QString& key);
     // Whether `entry` still holds what is on disk.
     static bool current(const Entry& entry);
     // Reads `iniFile` into a new entry; nothing when it cannot be read.

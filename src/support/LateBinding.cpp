@@ -9,6 +9,7 @@
 #include <QMetaMethod>
 #include <QMetaProperty>
 #include <array>
+#include <optional>
 #include <unordered_map>
 
 namespace LateBinding {
@@ -60,24 +61,29 @@ struct MethodKeyEqual {
         return x.meta == y.meta && x.parameterCount == y.parameterCount && x.name == y.name;
     }
 };
-// The index of the property `name` of a class; -1 when it has none. A class's properties never
-// change, so each name is looked up once per class.
-int propertyIndex(const QMetaObject* meta, const char* name) {
+// The property `name` of a class; nothing when it has none. A class's properties never change,
+// so each name is looked up once per class.
+const std::optional<QMetaProperty>& propertyNamed(const QMetaObject* meta, const char* name) {
     // Per thread, like the rest of the component's shared state.
-    thread_local std::unordered_map<MethodKey, int, MethodKeyHash, MethodKeyEqual> cache;
+    thread_local std::unordered_map<MethodKey, std::optional<QMetaProperty>, MethodKeyHash,
+                                    MethodKeyEqual>
+        cache;
     const auto found = cache.find(MethodKeyView{meta, QByteArrayView(name), -1});
     if (found != cache.end())
         return found->second;
-    return cache.emplace(MethodKey{meta, QByteArray(name), -1}, meta->indexOfProperty(name))
-        .first->second;
+    const int index = meta->indexOfProperty(name);
+    std::optional<QMetaProperty> property;
+    if (index >= 0)
+        property = meta->property(index);
+    return cache.emplace(MethodKey{meta, QByteArray(name), -1}, property).first->second;
 }
 
 QMetaProperty propertyOf(const QObject* object, const char* name) {
     requireObject(object, name);
-    const int index = propertyIndex(object->metaObject(), name);
-    if (index < 0)
+    const std::optional<QMetaProperty>& property = propertyNamed(object->metaObject(), name);
+    if (!property)
         throw Failure::memberNotSupported(memberText(object, name));
-    return object->metaObject()->property(index);
+    return *property;
 }
 
 // The arguments converted to the parameter types of `method`; false when one cannot be.

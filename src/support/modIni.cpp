@@ -207,6 +207,15 @@ QString read(const QString& iniFile, const QString& section, const QString& key)
     return IniFileCache::instance().value(iniFile, section, key).left(kMaxValueLength);
 }
 
+QStringList readAll(const QString& iniFile, const QString& section, const QStringList& keys) {
+    if (iniFile.isEmpty())
+        return QStringList(keys.size());
+    QStringList values = IniFileCache::instance().values(iniFile, section, keys);
+    for (QString& value : values)
+        value.truncate(kMaxValueLength);
+    return values;
+}
+
 bool writeChecked(const QString& iniFile, const QString& section, const QString& key,
                   const QString& value, DiskInterface& disk, DiskInterface::WriteResult* why) {
     DiskInterface::WriteResult ignored{};

@@ -7,6 +7,7 @@
 #include "support/DiskInterface.h"
 
 #include <QString>
+#include <QStringList>
 
 // One value of an INI file in the private-profile format: section and key names match without
 // regard to letter case; a value reads as at most 254 characters; a missing file, section or
@@ -17,6 +18,8 @@ inline constexpr int kMaxValueLength = 254;
 
 // Reads through this thread's IniFileCache: the file is read once, and again when it changed.
 QString read(const QString& iniFile, const QString& section, const QString& key);
+// Reads several keys of one section, each as read() reads it, with one look at the file.
+QStringList readAll(const QString& iniFile, const QString& section, const QStringList& keys);
 // Writes the value, creating the file, section or key as needed, and keeps every other line,
 // comment and line end as it was. The file is replaced atomically (written beside, then
 // renamed), so a failed write leaves it untouched. True, as the callers expect; use
