@@ -4,6 +4,7 @@
 
 #include "content/mVkLiturgyData.h"
 
+#include "data/ConnectionCache.h"
 #include "data/DataSource.h"
 #include "data/mADO.h"
 #include "support/modIni.h"
@@ -12,7 +13,8 @@ namespace mVkLiturgyData {
 
 Source liturgySource(const QString& iniFile, const QString& connectionString, bool serverMode) {
     if (!connectionString.isEmpty()) {
-        const DataSource::Target target = DataSource::parse(connectionString);
+        // Read once per string, as the connections read it.
+        const DataSource::Target& target = ConnectionCache::instance().parsed(connectionString);
         if (target.kind == DataSource::Target::Kind::JetFile && !target.dataSource.isEmpty())
             return {target.dataSource, connectionString};
     }

@@ -4,6 +4,8 @@
 
 #include "data/ConnectionCache.h"
 
+#include <string_view>
+
 // Dropping the cache's references closes every connection that nobody else still holds.
 ConnectionCache::~ConnectionCache() = default;
 
@@ -24,10 +26,20 @@ int ConnectionCache::indexOf(const QString& dataFile, int from) const {
         return -1;
     const QString wanted = upperCase(dataFile);
     for (int i = qMax(from, 0); i < count(); ++i) {
-        if (m_connections[i] && m_connections[i]->upperConnectionString().contains(wanted))
+        if (m_connections[i] && mentions(m_connections[i]->upperConnectionString(), wanted))
             return i;
     }
     return -1;
+}
+
+bool ConnectionCache::mentions(const QString& upperConnectionString, const QString& upperFile) {
+    // A plain search: the strings are short, and the general one builds a table of skips for a
+    // needle as long as a path on every call.
+    const QStringView text(upperConnectionString);
+    const QStringView file(upperFile);
+    return std::u16string_view(text.utf16(), size_t(text.size()))
+               .find(std::u16string_view(file.utf16(), size_t(file.size()))) !=
+           std::u16string_view::npos;
 }
 
 namespace {

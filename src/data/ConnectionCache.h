@@ -37,6 +37,8 @@ public:
     void append(ConnectionPtr connection) { m_connections.push_back(std::move(connection)); }
     void removeAt(int index);
     ConnectionPool& pool() { return m_pool; }
+    // Whether the upper-cased connection string names the upper-cased data file.
+    static bool mentions(const QString& upperConnectionString, const QString& upperFile);
     // `text` in upper case. Connections are looked up by the same few files and strings over
     // and over: each is upper-cased once.
     QString upperCase(const QString& text) const;

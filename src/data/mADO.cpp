@@ -13,6 +13,7 @@
 #include "support/UserInterface.h"
 #include "support/modLog.h"
 
+#include <QStringBuilder>
 #include <optional>
 
 namespace {
@@ -28,8 +29,10 @@ Failure noConnection() {
 // A value as the connection-string syntax reads it back whole: quoted (inner quotes doubled)
 // when it holds a separator, starts with a quote or has blanks at either end.
 QString connectionValue(const QString& value) {
+    // Blanks at either end are what trimming would take away.
+    const bool blankEnd = !value.isEmpty() && (value.front().isSpace() || value.back().isSpace());
     const bool plain = !value.contains(QLatin1Char(';')) && !value.startsWith(QLatin1Char('"')) &&
-                       !value.startsWith(QLatin1Char('\'')) && value.trimmed() == value;
+                       !value.startsWith(QLatin1Char('\'')) && !blankEnd;
     if (plain)
         return value;
     return QLatin1Char('"') + QString(value).replace(QStringLiteral("\""), QStringLiteral("\"\"")) +
@@ -58,8 +61,8 @@ QString mGetConString(const QString& dataFile, qint16 sqlMode, const QString& co
         }
         if (sqlMode != kAccessMode)
             return;
-        const QString jet = QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") +
-                            connectionValue(dataFile) + ';';
+        const QString jet =
+            u"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" % connectionValue(dataFile) % u';';
         result = prefix.isEmpty() ? jet : prefix + QStringLiteral("Data ") + jet;
     });
     return result;
@@ -171,7 +174,8 @@ void dropChangedConnections(const QString& dataFile) {
     const QString wanted = cache->upperCase(dataFile);
     for (int index = 0; index < cache->count();) {
         const ConnectionPtr connection = cache->connections()[index];
-        if (!connection || !connection->upperConnectionString().contains(wanted) ||
+        if (!connection ||
+            !ConnectionCache::mentions(connection->upperConnectionString(), wanted) ||
             connection->fileUnchanged()) {
             ++index;
             continue;

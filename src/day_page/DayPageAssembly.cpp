@@ -31,6 +31,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QStringBuilder>
 #include <memory>
 
 namespace {
@@ -49,6 +50,16 @@ constexpr qint32 kGospel = 204;
 constexpr qint32 kLongGospel = 217;
 // The liturgy component of the gospel acclamation.
 constexpr qint32 kGospelAcclamation = 12;
+
+// `text` as HTML text. Most captions and names hold nothing to escape, and are then kept as
+// they are rather than copied.
+QString escaped(const QString& text) {
+    for (const QChar c : text) {
+        if (c == u'<' || c == u'>' || c == u'&' || c == u'"')
+            return text.toHtmlEscaped();
+    }
+    return text;
+}
 
 bool isGospel(qint32 type) {
     return type == kGospel || type == kLongGospel;
@@ -129,6 +140,8 @@ bool DayPageAssembly::mShow(bool force) {
     ProcScope scope("fThisDay.mShow");
     m_forced = force;
     const bool result = scope.run([&] {
+        // The day list and the section see the same liturgy file: one read of the INI file.
+        beginBuild();
         if (!resolve(force))
             return;
         if (m_pageKind != kReadings && m_pageKind != kPrayers && m_pageKind != kOrdo)
@@ -153,6 +166,9 @@ bool DayPageAssembly::mShow(bool force) {
             getOrdoForDay(calendarID);
     });
     m_forced = false;
+    m_inSection = false;
+    m_sectionLiturgyFile.clear();
+    m_sectionTemplates.clear();
     return result;
 }
 
@@ -346,7 +362,7 @@ void DayPageAssembly::gospelAcclamation(qint32 calendarID, const QString& conStr
     if (!name.isEmpty())
         item.setPTitle(name);
     item.setPTypeOfRead(cLiturgyItem::kReadHtml);
-    append(m_h2Open + item.pTitle().toHtmlEscaped() + m_h2Close);
+    append(m_h2Open % escaped(item.pTitle()) % m_h2Close);
     if (item.mCreateContent())
         append(item.pHTMData());
 }
@@ -386,8 +402,8 @@ bool DayPageAssembly::AddThisText(const QString& connectionString, QObject* read
         item.setPTitle(ref);
         item.setPTypeOfRead(cLiturgyItem::kReadHtml);
         // Captions and references are plain text; only the stored fragments are HTML.
-        append(m_h2Open + LateBinding::get(reading, "pTypeString").toString().toHtmlEscaped() +
-               QStringLiteral(": ") + ref.toHtmlEscaped() + m_h2Close);
+        append(m_h2Open % escaped(LateBinding::get(reading, "pTypeString").toString()) % u": " %
+               escaped(ref) % m_h2Close);
         if (!item.mCreateContent())
             return;
         append(item.pHTMData());
@@ -451,7 +467,7 @@ void DayPageAssembly::getPrayersForDay(qint32 calendarID) {
         appendStyleBlock();
         appendHeading(OleDate::toDate(m_date));
         for (cLiturgyItem& item : items) {
-            append(m_h2Open + item.pTitle().toHtmlEscaped() + m_h2Close);
+            append(m_h2Open % escaped(item.pTitle()) % m_h2Close);
             if (item.mCreateContent())
                 append(item.pHTMData());
         }
@@ -484,16 +500,20 @@ bool DayPageAssembly::testFeast(qint32 calendarID) {
 void DayPageAssembly::cleanMainCSS() {
     ProcScope scope("fThisDay.cleanMainCSS");
     scope.run([&] {
+        // The folder where the file was last found missing, unchanged since, cannot hold it now;
+        // and while TMPDIR is the same, it is still the temporary folder: an unchanged identity
+        // means the same folder, still this user's and private.
+        const QString tmpDir = qEnvironmentVariable("TMPDIR");
+        if (m_mainCssMissing && m_mainCssMissing->tmpDir == tmpDir &&
+            FileIdentity::of(m_mainCssMissing->folder) == m_mainCssMissing->identity)
+            return;
+        m_mainCssMissing.reset();
         const QString folder = TempPath();
         // Without the temporary folder the name would point into the working folder.
         if (folder.isEmpty())
             return;
-        // A folder unchanged since the file was last found missing cannot hold it now.
         const qint64 since = FileIdentity::stampClock();
         const std::optional<FileIdentity> seen = FileIdentity::of(folder);
-        if (seen && seen == m_mainCssMissingFrom)
-            return;
-        m_mainCssMissingFrom.reset();
         // The name is the one this component gives it, so no search without regard to case.
         const QString file = folder + QStringLiteral("MAIN.CSS");
         if (QFileInfo(file).isFile()) {
@@ -501,7 +521,7 @@ void DayPageAssembly::cleanMainCSS() {
             return;
         }
         if (seen && !seen->mayChangeUnseen(since))
-            m_mainCssMissingFrom = seen;
+            m_mainCssMissing = MissingMainCss{tmpDir, folder, *seen};
     });
 }
 
@@ -534,14 +554,12 @@ void DayPageAssembly::append(const QString& text) {
         m_page = openPage();
         // The page is UTF-8, and says so: a mailed or exported copy is read by programs that
         // would otherwise guess another character set.
-        const QByteArray head(kCharsetDeclaration);
-        if (m_page->write(head) != head.size())
-            throw Failure::pathFileAccess(m_htmDataFile);
+        m_pageBytes.resize(0);
+        m_pageBytes.append(kCharsetDeclaration);
     }
-    QByteArray bytes = text.toUtf8();
-    bytes.append("\r\n", 2);
-    if (m_page->write(bytes) != bytes.size())
-        throw Failure::pathFileAccess(m_htmDataFile);
+    // Gathered here and written whole when the page closes, as one write.
+    m_pageBytes += text.toUtf8();
+    m_pageBytes.append("\r\n", 2);
 }
 
 std::unique_ptr<QFile> DayPageAssembly::openPage() {
@@ -551,12 +569,13 @@ std::unique_ptr<QFile> DayPageAssembly::openPage() {
     // The new page is written over the old one and cut to its length when it ends: the same
     // bytes as deleting the file and creating it again, without the file system allocating a
     // new file, or flushing an emptied one, on every rebuild.
-    if (m_pageStale && file->open(QIODevice::ReadWrite)) {
+    // The pieces are gathered by append(): nothing to buffer twice.
+    if (m_pageStale && file->open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         m_pageStale = false;
         return file;
     }
     dropStalePage();
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         throw Failure::pathFileAccess(m_htmDataFile);
     return file;
 }
@@ -572,10 +591,13 @@ bool DayPageAssembly::closePage() {
     if (!m_page)
         return true;
     // A page as long as the one it overwrote needs no cut, and the usual rebuild is just that.
+    bool written = m_page->write(m_pageBytes) == m_pageBytes.size();
     const qint64 end = m_page->pos();
-    const bool written = m_page->flush() && (m_page->size() == end || m_page->resize(end));
+    written = written && (m_page->size() == end || m_page->resize(end));
     m_page->close();
     m_page.reset();
+    // The capacity stays for the next page.
+    m_pageBytes.resize(0);
     return written;
 }
 
@@ -587,19 +609,47 @@ void DayPageAssembly::showPage() {
 }
 
 void DayPageAssembly::appendStyleBlock() {
-    // The style sheet found is one that exists.
-    const QString sheet = mMain::getStyleSheetFile(m_vkIniFile, m_version, true);
+    const QString sheet = styleSheet();
     if (sheet.isEmpty())
         return;
     // Read from disk again only when the sheet changed.
-    append(QStringLiteral("<Style Type='text/css'>") + IniFileCache::instance().text(sheet) +
-           QStringLiteral("</Style>"));
+    append(u"<Style Type='text/css'>" % IniFileCache::instance().text(sheet) % u"</Style>");
+}
+
+QString DayPageAssembly::styleSheet() {
+    const QString templates = m_inSection ? m_sectionTemplates
+                                          : modIni::read(m_vkIniFile, QStringLiteral("FILES"),
+                                                         QStringLiteral("TemplatePath"));
+    // The candidates all lie in one folder: while it is unchanged no file in it can have come,
+    // gone or been renamed, so the sheet found there last time is still the one.
+    const QString folder = mVBFileDisk::folderPart(templates + QStringLiteral("Main.CSS"));
+    const qint64 since = FileIdentity::stampClock();
+    const std::optional<FileIdentity> seen = FileIdentity::of(folder);
+    if (m_styleSheet && m_styleSheet->templates == templates &&
+        m_styleSheet->version == m_version && seen == m_styleSheet->folderIdentity)
+        return m_styleSheet->sheet;
+    m_styleSheet.reset();
+    // The style sheet found is one that exists.
+    const QString sheet = mMain::styleSheetIn(templates, m_version, true);
+    if (seen && !seen->mayChangeUnseen(since))
+        m_styleSheet = FoundStyleSheet{templates, m_version, *seen, sheet};
+    return sheet;
+}
+
+QString DayPageAssembly::headingDate(const QDate& date) {
+    // A rebuild of the same date in the same language formats it once.
+    const QLocale locale = ResourceStrings::locale();
+    if (date != m_headingDate || locale != m_headingLocale) {
+        m_headingDateText = escaped(SystemFormats::shortDate(date, locale));
+        m_headingDate = date;
+        m_headingLocale = locale;
+    }
+    return m_headingDateText;
 }
 
 void DayPageAssembly::appendHeading(const QDate& date) {
-    append(m_h1Open + SystemFormats::shortDate(date, ResourceStrings::locale()).toHtmlEscaped() +
-           QStringLiteral(" - ") + m_view.dayListText(m_view.dayListIndex()).toHtmlEscaped() +
-           m_h1Close);
+    append(m_h1Open % headingDate(date) % u" - " %
+           escaped(m_view.dayListText(m_view.dayListIndex())) % m_h1Close);
 }
 
 void DayPageAssembly::showNothingAppointed() {
@@ -614,10 +664,9 @@ void DayPageAssembly::showNothingAppointed() {
     const int index = m_view.dayListIndex();
     const QString name = index >= 1 ? m_view.dayListText(index)
                                     : ResourceStrings::locale().dayName(date.dayOfWeek());
-    append(m_h1Open + SystemFormats::shortDate(date, ResourceStrings::locale()).toHtmlEscaped() +
-           QStringLiteral(" - ") + name.toHtmlEscaped() + m_h1Close);
-    append(QStringLiteral("<P>") + ResourceStrings::nothingAppointed().toHtmlEscaped() +
-           QStringLiteral("</P>"));
+    append(m_h1Open % escaped(SystemFormats::shortDate(date, ResourceStrings::locale())) % u" - " %
+           escaped(name) % m_h1Close);
+    append(u"<P>" % escaped(ResourceStrings::nothingAppointed()) % QStringLiteral("</P>"));
     showPage();
 }
 
@@ -627,9 +676,17 @@ void DayPageAssembly::startSection(qint32* cache, qint32 calendarID) {
     cleanMainCSS();
     // The old page goes when the first piece is written, or at the end if none is.
     m_pageStale = true;
+    if (!m_inSection)
+        beginBuild();
+}
+
+void DayPageAssembly::beginBuild() {
     // One build reads the INI file once.
-    m_sectionLiturgyFile =
-        modIni::read(m_vkIniFile, QStringLiteral("Files"), QStringLiteral("LiturgyFile"));
+    const QStringList files =
+        modIni::read(m_vkIniFile, QStringLiteral("Files"),
+                     {QStringLiteral("LiturgyFile"), QStringLiteral("TemplatePath")});
+    m_sectionLiturgyFile = files.at(0);
+    m_sectionTemplates = files.at(1);
     m_inSection = true;
 }
 
@@ -639,4 +696,5 @@ void DayPageAssembly::endSection() {
     dropStalePage();
     m_inSection = false;
     m_sectionLiturgyFile.clear();
+    m_sectionTemplates.clear();
 }

@@ -6,6 +6,9 @@
 
 #include "support/FileIdentity.h"
 
+#include <QByteArray>
+#include <QDate>
+#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <memory>
@@ -92,7 +95,8 @@ private:
     // The first value of `sql` on the liturgy database, as text (empty when none).
     QString readValue(const QString& sql) const;
     // Appends a piece and a line end to the page file, which stays open until the page is
-    // shown or the build ends; a failed write is the failure 75.
+    // shown or the build ends and is written then; a file that cannot be opened is the failure
+    // 75.
     void append(const QString& text);
     // The page file opened for the build's first piece: over the previous page, or new.
     std::unique_ptr<QFile> openPage();
@@ -103,11 +107,17 @@ private:
     // Closes the page file and navigates to it.
     void showPage();
     void appendStyleBlock();
+    // The print style sheet of the edition in the INI file's template folder; empty when none.
+    QString styleSheet();
     void appendHeading(const QDate& date);
+    // The heading's date, as HTML.
+    QString headingDate(const QDate& date);
     // A short page for a date with nothing to show: the date, the weekday and that no
     // readings are appointed, rather than an empty page that looks broken in a window.
     void showNothingAppointed();
     void startSection(qint32* cache, qint32 calendarID);
+    // Reads the liturgy file and the template folder that the build uses from the INI file.
+    void beginBuild();
     void endSection();
     void gospelAcclamation(qint32 calendarID, const QString& conString);
     // The content-links component, set up for `calendarID`.
@@ -133,9 +143,29 @@ private:
     bool m_forced = false;
     bool m_inSection = false;
     QString m_sectionLiturgyFile;
+    QString m_sectionTemplates; // the template folder that the build uses
     std::unique_ptr<QFile> m_page;
+    QByteArray m_pageBytes;   // what was appended to the open page file
     bool m_pageStale = false; // the page file still holds the previous build
-    std::optional<FileIdentity> m_mainCssMissingFrom; // the temporary folder without MAIN.CSS
+    // The temporary folder where MAIN.CSS was last found missing, and TMPDIR then.
+    struct MissingMainCss {
+        QString tmpDir;
+        QString folder;
+        FileIdentity identity;
+    };
+    std::optional<MissingMainCss> m_mainCssMissing;
+    // The style sheet found last, for that template folder as named and found then.
+    struct FoundStyleSheet {
+        QString templates;
+        qint32 version = 0;
+        FileIdentity folderIdentity;
+        QString sheet;
+    };
+    std::optional<FoundStyleSheet> m_styleSheet;
+    // The heading's date as last formatted, and for what.
+    QDate m_headingDate;
+    QLocale m_headingLocale;
+    QString m_headingDateText;
     double m_listDate = 0;
     qint32 m_ordoCache = 0;
     qint32 m_readingsCache = 0;

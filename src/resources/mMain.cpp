@@ -95,23 +95,26 @@ QString getStyleSheetFile(const QString& iniFile, qint32 version, bool forPrint)
     ProcScope scope("mMain.getStyleSheetFile");
     QString result;
     scope.run([&] {
-        const QString folder =
-            modIni::read(iniFile, QStringLiteral("FILES"), QStringLiteral("TemplatePath"));
-        const QString code = QString::number(version);
-        const QString print = QStringLiteral("MainPrint.CSS");
-        const QString screen = QStringLiteral("Main.CSS");
-        const QStringList candidates =
-            forPrint ? QStringList{folder + code + print, folder + code + screen, folder + print,
-                                   folder + screen}
-                     : QStringList{folder + code + screen, folder + screen};
-        for (const QString& candidate : candidates) {
-            if (mVBFileDisk::fileExists(candidate)) {
-                result = mVBFileDisk::resolveLetterCase(candidate);
-                return;
-            }
-        }
+        result = styleSheetIn(
+            modIni::read(iniFile, QStringLiteral("FILES"), QStringLiteral("TemplatePath")), version,
+            forPrint);
     });
     return result;
+}
+
+QString styleSheetIn(const QString& folder, qint32 version, bool forPrint) {
+    const QString code = QString::number(version);
+    const QString print = QStringLiteral("MainPrint.CSS");
+    const QString screen = QStringLiteral("Main.CSS");
+    const QStringList candidates = forPrint
+                                       ? QStringList{folder + code + print, folder + code + screen,
+                                                     folder + print, folder + screen}
+                                       : QStringList{folder + code + screen, folder + screen};
+    for (const QString& candidate : candidates) {
+        if (mVBFileDisk::fileExists(candidate))
+            return mVBFileDisk::resolveLetterCase(candidate);
+    }
+    return {};
 }
 
 } // namespace mMain

@@ -33,5 +33,7 @@ QString getVersionName(qint32 version);
 // The full path of the first existing style sheet for the edition (the print sheets first when
 // `forPrint`), or empty when none exists.
 QString getStyleSheetFile(const QString& iniFile, qint32 version, bool forPrint);
+// The same in the template folder `folder`, as the INI file names it.
+QString styleSheetIn(const QString& folder, qint32 version, bool forPrint);
 
 } // namespace mMain

@@ -9,6 +9,7 @@
 #include <QMetaMethod>
 #include <QMetaProperty>
 #include <array>
+#include <optional>
 #include <unordered_map>
 
 namespace LateBinding {
@@ -26,33 +27,8 @@ void requireObject(const QObject* object, const char* name) {
         throw Failure::objectNotSet(QString::fromLatin1(name));
 }
 
-QMetaProperty propertyOf(const QObject* object, const char* name) {
-    requireObject(object, name);
-    const int index = object->metaObject()->indexOfProperty(name);
-    if (index < 0)
-        throw Failure::memberNotSupported(memberText(object, name));
-    return object->metaObject()->property(index);
-}
-
-// The arguments converted to the parameter types of `method`; false when one cannot be.
-bool convertArguments(const QMetaMethod& method, const QVariantList& args,
-                      QVariantList* converted) {
-    converted->clear();
-    for (int i = 0; i < args.size(); ++i) {
-        const QMetaType type = method.parameterMetaType(i);
-        if (type.id() == QMetaType::QVariant) {
-            converted->append(QVariant::fromValue(args.at(i)));
-            continue;
-        }
-        QVariant value = args.at(i);
-        if (value.metaType() != type && !value.convert(type))
-            return false;
-        converted->append(value);
-    }
-    return true;
-}
-
-// Where methodsNamed keeps its findings: by class, name and number of parameters.
+// Where the members found are kept: by class, name and number of parameters (-1 for a
+// property).
 struct MethodKey {
     const QMetaObject* meta;
     QByteArray name;
@@ -85,6 +61,49 @@ struct MethodKeyEqual {
         return x.meta == y.meta && x.parameterCount == y.parameterCount && x.name == y.name;
     }
 };
+// The property `name` of a class; nothing when it has none. A class's properties never change,
+// so each name is looked up once per class.
+const std::optional<QMetaProperty>& propertyNamed(const QMetaObject* meta, const char* name) {
+    // Per thread, like the rest of the component's shared state.
+    thread_local std::unordered_map<MethodKey, std::optional<QMetaProperty>, MethodKeyHash,
+                                    MethodKeyEqual>
+        cache;
+    const auto found = cache.find(MethodKeyView{meta, QByteArrayView(name), -1});
+    if (found != cache.end())
+        return found->second;
+    const int index = meta->indexOfProperty(name);
+    std::optional<QMetaProperty> property;
+    if (index >= 0)
+        property = meta->property(index);
+    return cache.emplace(MethodKey{meta, QByteArray(name), -1}, property).first->second;
+}
+
+QMetaProperty propertyOf(const QObject* object, const char* name) {
+    requireObject(object, name);
+    const std::optional<QMetaProperty>& property = propertyNamed(object->metaObject(), name);
+    if (!property)
+        throw Failure::memberNotSupported(memberText(object, name));
+    return *property;
+}
+
+// The arguments converted to the parameter types of `method`; false when one cannot be.
+bool convertArguments(const QMetaMethod& method, const QVariantList& args,
+                      QVariantList* converted) {
+    converted->clear();
+    for (int i = 0; i < args.size(); ++i) {
+        const QMetaType type = method.parameterMetaType(i);
+        if (type.id() == QMetaType::QVariant) {
+            converted->append(QVariant::fromValue(args.at(i)));
+            continue;
+        }
+        QVariant value = args.at(i);
+        if (value.metaType() != type && !value.convert(type))
+            return false;
+        converted->append(value);
+    }
+    return true;
+}
+
 // The public slots and invokable methods of a class that have this name and number of
 // parameters, by index. A class's methods never change, so the search runs once per class,
 // name and count.

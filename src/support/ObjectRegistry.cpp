@@ -17,7 +17,15 @@ QHash<QString, Factory>& factories() {
 }
 
 QString keyOf(const QString& progId) {
-    return progId.toCaseFolded();
+    // Names are ASCII: folding them is lowering their capitals, without the Unicode tables.
+    QString key = progId;
+    for (QChar& c : key) {
+        if (c.unicode() >= 0x80)
+            return progId.toCaseFolded();
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    }
+    return key;
 }
 
 } // namespace
