@@ -4,6 +4,7 @@
 
 #include "common/TestEnv.h"
 
+#include "resources/EditionTranslator.h"
 #include "support/CErrHandler.h"
 #include "support/ComponentInfo.h"
 #include "support/IniFileCache.h"
@@ -23,6 +24,8 @@ void resetSharedState() {
     s.garbageFiles.reset();
     s.errHandler.reset();
     s.gLanguageOffset = 0;
+    // A test that switched to Norwegian leaves the application's translator behind otherwise.
+    EditionTranslator::follow();
     s.gMultiEditionMode = false;
     s.gEditionName.clear();
     s.env = Environment();
