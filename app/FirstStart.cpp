@@ -122,8 +122,9 @@ QString FirstStart::generatorPath() {
 bool FirstStart::offer(QWidget* parent, const QString& title, const Request& request,
                        QString* error) {
     const QString declined =
-        QStringLiteral("no data set was created; create it with: make-sample-data --out ") +
-        QDir::toNativeSeparators(request.folder);
+        QApplication::translate(
+            "FirstStart", "no data set was created; create it with: make-sample-data --out %1")
+            .arg(QDir::toNativeSeparators(request.folder));
     QMessageBox ask(QMessageBox::Question, title, question(request.folder), QMessageBox::NoButton,
                     parent);
     ask.setObjectName(QStringLiteral("firstStart"));

@@ -157,28 +157,32 @@ QString HostWindow::libraryPath() {
 bool HostWindow::open(const Options& options, QString* error) {
     m_options = options;
     const QString path = libraryPath();
+    // A path that names no file: said so, rather than the loader's tries at other names.
+    if (path.contains(QLatin1Char('/')) && !QFileInfo::exists(path)) {
+        *error = tr("the component's library %1 does not exist").arg(path);
+        return false;
+    }
     m_library->setFileName(path);
     if (!m_library->load()) {
-        *error =
-            QStringLiteral("cannot load the component %1: %2").arg(path, m_library->errorString());
+        *error = tr("cannot load the component %1: %2").arg(path, m_library->errorString());
         return false;
     }
     auto getClassObject = reinterpret_cast<GetClassObject>(m_library->resolve("DllGetClassObject"));
     auto windowOf = reinterpret_cast<WindowOf>(m_library->resolve("VoVoruzevUdadudarWindow"));
     if (!getClassObject || !windowOf) {
-        *error = QStringLiteral("%1 is not the component's library").arg(path);
+        *error = tr("%1 is not the component's library").arg(path);
         return false;
     }
     void* object = nullptr;
     if (getClassObject(kProgId, &object) != 0 || !object) {
-        *error = QStringLiteral("the component's class is not available");
+        *error = tr("the component's class is not available");
         return false;
     }
     // The component's clock: the moment asked for, else the system's (the library stays loaded
     // from one window to the next).
     auto setNow = reinterpret_cast<SetNow>(m_library->resolve("VoVoruzevUdadudarSetNow"));
     if (!setNow && options.now.isValid()) {
-        *error = QStringLiteral("%1 cannot be given the time").arg(path);
+        *error = tr("%1 cannot be given the time").arg(path);
         return false;
     }
     if (setNow)
@@ -188,7 +192,7 @@ bool HostWindow::open(const Options& options, QString* error) {
     if (!QMetaObject::invokeMethod(classObject, "CreateInstance", Qt::DirectConnection,
                                    Q_RETURN_ARG(QObject*, component)) ||
         !component) {
-        *error = QStringLiteral("the component cannot be created");
+        *error = tr("the component cannot be created");
         return false;
     }
     m_component = component;
@@ -208,7 +212,7 @@ bool HostWindow::open(const Options& options, QString* error) {
     m_handle = component->property("phWnd").toInt();
     m_componentWindow = static_cast<QWidget*>(windowOf(m_handle));
     if (!ok || !m_componentWindow) {
-        *error = QStringLiteral("the component's window could not be opened");
+        *error = tr("the component's window could not be opened");
         return false;
     }
     m_componentWindow->setWindowFlags(Qt::Widget);
@@ -392,30 +396,9 @@ int HostWindow::run(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
-    if (options.iniFile.isEmpty()) {
-        options.iniFile = HostSession::defaultIniFile(options.edition);
-        const QString folder = QFileInfo(options.iniFile).path();
-        // A picture has nobody to ask; a person at the window is offered the default set.
-        if (!QFileInfo::exists(options.iniFile) && !options.screenshot.isEmpty()) {
-            err << "liturgy-calendar: no data set found; create it with: make-sample-data --out "
-                << QDir::toNativeSeparators(folder) << '\n';
-            return 1;
-        }
-        if (!QFileInfo::exists(options.iniFile)) {
-            FirstStart::Request sample;
-            sample.folder = folder;
-            QString error;
-            if (!FirstStart::offer(nullptr, QString::fromLatin1(kTitle), sample, &error)) {
-                err << "liturgy-calendar: " << error << '\n';
-                return 1;
-            }
-            options.iniFile = HostSession::defaultIniFile(options.edition);
-        }
-    } else if (!QFileInfo::exists(options.iniFile)) {
-        err << "liturgy-calendar: the INI file " << options.iniFile << " does not exist\n";
-        return 1;
-    }
-    options.iniFile = QFileInfo(options.iniFile).absoluteFilePath();
+    // The edition's language from the first message on, a failure to start included.
+    HostSession::chooseLanguage(options.iniFile, options.edition);
+    const QString title = tr(kTitle);
 
     // Off screen nobody can answer a message: each is written out and closed.
     // A message means that something failed: the picture is still taken, but the run fails.
@@ -431,12 +414,64 @@ int HostWindow::run(int argc, char** argv) {
     });
     if (!options.screenshot.isEmpty())
         answer.start(0);
+    // A failure to start is said on the terminal and, for whoever started the program from the
+    // desktop's menu and has none, in a message: what failed and what to do, with the detail
+    // for their support behind the message's details.
+    const auto cannotStart = [&err, &title](const QString& detail, const QString& advice) {
+        err << "liturgy-calendar: " << detail << '\n';
+        err.flush();
+        QMessageBox box(QMessageBox::Critical, title, advice, QMessageBox::Ok);
+        box.setDetailedText(detail);
+        box.exec();
+        return 1;
+    };
+
+    if (options.iniFile.isEmpty()) {
+        options.iniFile = HostSession::defaultIniFile(options.edition);
+        const QString folder = QFileInfo(options.iniFile).path();
+        // A picture has nobody to ask; a person at the window is offered the default set.
+        if (!QFileInfo::exists(options.iniFile) && !options.screenshot.isEmpty()) {
+            err << "liturgy-calendar: "
+                << QCoreApplication::translate(
+                       "HostSession",
+                       "no data set found; create it with: make-sample-data --out %1")
+                       .arg(QDir::toNativeSeparators(folder))
+                << '\n';
+            return 1;
+        }
+        if (!QFileInfo::exists(options.iniFile)) {
+            FirstStart::Request sample;
+            sample.folder = folder;
+            QString error;
+            if (!FirstStart::offer(nullptr, title, sample, &error)) {
+                err << "liturgy-calendar: " << error << '\n';
+                return 1;
+            }
+            options.iniFile = HostSession::defaultIniFile(options.edition);
+        }
+    } else if (!QFileInfo::exists(options.iniFile)) {
+        return cannotStart(
+            QCoreApplication::translate("HostSession", "the INI file '%1' does not exist")
+                .arg(options.iniFile),
+            tr("The program cannot start: the INI file it was given does not exist.\n\n"
+               "Check the file name given with --ini."));
+    }
+    options.iniFile = QFileInfo(options.iniFile).absoluteFilePath();
+
     HostWindow window;
     window.resize(1280, 800);
     QString error;
     if (!window.open(options, &error)) {
-        err << "liturgy-calendar: " << error << '\n';
-        return 1;
+        // Once the component is there, it has said itself why its window did not open.
+        if (window.component()) {
+            err << "liturgy-calendar: " << error << '\n';
+            return 1;
+        }
+        return cannotStart(error,
+                           tr("The program cannot start: its calendar component is missing or "
+                              "damaged.\n\nReinstall %1. If the fault remains, give your "
+                              "support the details.")
+                               .arg(title));
     }
     if (options.screenshot.isEmpty()) {
         window.showFitted();

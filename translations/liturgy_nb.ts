@@ -699,6 +699,10 @@ Det blir skrevet til %1.</translation>
         <source>The default data set could not be created: %1</source>
         <translation>Standarddatasettet kunne ikke lages: %1</translation>
     </message>
+    <message>
+        <source>no data set was created; create it with: make-sample-data --out %1</source>
+        <translation>det ble ikke laget noe datasett; lag det med: make-sample-data --out %1</translation>
+    </message>
 </context>
 <context>
     <name>GoToDate</name>
@@ -863,6 +867,50 @@ Kirkeåret med lesninger og kollektbønner.</translation>
     <message>
         <source>Liturgy Calendar</source>
         <translation>Liturgisk kalender</translation>
+    </message>
+    <message>
+        <source>the component&apos;s library %1 does not exist</source>
+        <translation>komponentens bibliotek %1 finnes ikke</translation>
+    </message>
+    <message>
+        <source>cannot load the component %1: %2</source>
+        <translation>kan ikke laste komponenten %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not the component&apos;s library</source>
+        <translation>%1 er ikke komponentens bibliotek</translation>
+    </message>
+    <message>
+        <source>the component&apos;s class is not available</source>
+        <translation>komponentens klasse er ikke tilgjengelig</translation>
+    </message>
+    <message>
+        <source>%1 cannot be given the time</source>
+        <translation>%1 kan ikke få tidspunktet</translation>
+    </message>
+    <message>
+        <source>the component cannot be created</source>
+        <translation>komponenten kan ikke lages</translation>
+    </message>
+    <message>
+        <source>the component&apos;s window could not be opened</source>
+        <translation>komponentens vindu kunne ikke åpnes</translation>
+    </message>
+    <message>
+        <source>The program cannot start: the INI file it was given does not exist.
+
+Check the file name given with --ini.</source>
+        <translation>Programmet kan ikke starte: INI-filen det fikk, finnes ikke.
+
+Kontroller filnavnet som er gitt med --ini.</translation>
+    </message>
+    <message>
+        <source>The program cannot start: its calendar component is missing or damaged.
+
+Reinstall %1. If the fault remains, give your support the details.</source>
+        <translation>Programmet kan ikke starte: kalenderkomponenten mangler eller er skadet.
+
+Installer %1 på nytt. Hvis feilen består, gi brukerstøtten detaljene.</translation>
     </message>
 </context>
 <context>
