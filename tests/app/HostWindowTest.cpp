@@ -30,6 +30,8 @@
 #include <QDockWidget>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -181,6 +183,58 @@ TEST_F(HostWindowTest, EachHostServedToolRunsOncePerClick) {
     EXPECT_FALSE(window.notify()->pPageLayout().isValid());
     for (const char* scheme : {"mailto", "https"})
         QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+}
+
+// A window that cannot start says why on the terminal and, in the edition's language, in a
+// message with the window's title (which a picture's run answers and writes out), and fails.
+TEST_F(HostWindowTest, AFailureToStartIsShownInTheEditionsLanguage) {
+    const QString notComponent =
+        QLibraryInfo::path(QLibraryInfo::LibrariesPath) + "/libQt6Core.so.6";
+    ASSERT_TRUE(QFileInfo::exists(notComponent));
+    const QString missing = path("missing/libVoVoruzevUdadudar.so.1");
+    const QString reinstall = "The program cannot start: its calendar component is missing or "
+                              "damaged.\n\nReinstall Liturgy Calendar. If the fault remains, give "
+                              "your support the details.\n";
+    const QString reinstallNb = "Programmet kan ikke starte: kalenderkomponenten mangler eller er "
+                                "skadet.\n\nInstaller Liturgisk kalender på nytt. Hvis feilen "
+                                "består, gi brukerstøtten detaljene.\n";
+    struct Case {
+        QString library; // the component's library named by the environment, if any
+        QString edition;
+        QString ini;
+        QString err;
+    };
+    const QString ini = setFile(SampleDataWriter::iniFileName());
+    const Case cases[] = {
+        {notComponent, "1", ini,
+         "liturgy-calendar: " + notComponent +
+             " is not the component's library\nliturgy-calendar: Liturgy Calendar: " + reinstall},
+        {missing, "1", ini,
+         "liturgy-calendar: the component's library " + missing +
+             " does not exist\nliturgy-calendar: Liturgy Calendar: " + reinstall},
+        {notComponent, "47", ini,
+         "liturgy-calendar: " + notComponent +
+             " er ikke komponentens bibliotek\nliturgy-calendar: Liturgisk kalender: " +
+             reinstallNb},
+        {missing, "47", ini,
+         "liturgy-calendar: komponentens bibliotek " + missing +
+             " finnes ikke\nliturgy-calendar: Liturgisk kalender: " + reinstallNb},
+        {{},
+         "47",
+         "nothing.ini",
+         "liturgy-calendar: INI-filen 'nothing.ini' finnes ikke\nliturgy-calendar: Liturgisk "
+         "kalender: Programmet kan ikke starte: INI-filen det fikk, finnes ikke.\n\nKontroller "
+         "filnavnet som er gitt med --ini.\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.library + " " + c.edition).toStdString());
+        qputenv("LC_COMPONENT_LIBRARY", c.library.toUtf8());
+        const ProgramRun run = runProgram(LC_APP_PROGRAM, {"--ini", c.ini, "--edition", c.edition,
+                                                           "--screenshot", path("shot.png")});
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(run.exitCode, 1);
+    }
+    qunsetenv("LC_COMPONENT_LIBRARY");
 }
 
 // A window bigger than the screen's free area would run off it; there it opens maximised,
