@@ -31,8 +31,10 @@ QString serveUsage() {
 }
 
 int exec(int argc, char** argv) {
-    return HelperProgram::exec(QStringLiteral("liturgy-calendar-ical"), "iCalendar program", argc,
-                               argv);
+    return HelperProgram::exec(
+        QStringLiteral("liturgy-calendar-ical"),
+        QT_TRANSLATE_NOOP("HelperProgram", "cannot start the iCalendar program %1: %2"), argc,
+        argv);
 }
 
 } // namespace IcalProgram

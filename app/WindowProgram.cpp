@@ -6,8 +6,47 @@
 
 #include "app/HelperProgram.h"
 #include "support/ComponentInfo.h"
+#include "support/ExternalProgram.h"
 
 #include <QCoreApplication>
+#include <cstring>
+
+namespace {
+
+// How long the desktop's notification tool may take.
+constexpr int kNotifyWaitMs = 5000;
+
+// Whether the command line asks for the window itself, for a person (from the desktop's menu,
+// say) rather than for a picture or a print, and there is a display to show it on.
+bool wantsWindow(int argc, char** argv) {
+    if (argc > 1 && (std::strcmp(argv[1], "print") == 0 || std::strcmp(argv[1], "export") == 0))
+        return false;
+    for (int i = 1; i < argc; ++i)
+        if (std::strncmp(argv[i], "--screenshot", 12) == 0)
+            return false;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// The person who started the window from the desktop's menu reads no terminal, and this program
+// loads no widget library to show a message with: the desktop's notification says what failed
+// and what to do. Without the notification tool the terminal's message is all there is.
+void tellTheDesktop(const QString& detail) {
+    const QString title = QCoreApplication::translate("HostWindow", "Liturgy Calendar");
+    const QString text =
+        QCoreApplication::translate("WindowProgram",
+                                    "The program cannot start: its window program is missing or "
+                                    "damaged.\n\nReinstall %1. If the fault remains, give your "
+                                    "support the details: %2")
+            .arg(title, detail);
+    ExternalProgram::run(QStringLiteral("notify-send"),
+                         {QStringLiteral("--app-name=") + title,
+                          QStringLiteral("--icon=liturgy-calendar"),
+                          QStringLiteral("--urgency=critical"), title, text},
+                         kNotifyWaitMs);
+}
+
+} // namespace
 
 namespace WindowProgram {
 
@@ -49,8 +88,13 @@ QString path() {
 }
 
 int exec(int argc, char** argv) {
-    return HelperProgram::exec(QStringLiteral("liturgy-calendar-window"), "window program", argc,
-                               argv);
+    return HelperProgram::exec(
+        QStringLiteral("liturgy-calendar-window"),
+        QT_TRANSLATE_NOOP("HelperProgram", "cannot start the window program %1: %2"), argc, argv,
+        [window = wantsWindow(argc, argv)](const QString& detail) {
+            if (window)
+                tellTheDesktop(detail);
+        });
 }
 
 } // namespace WindowProgram

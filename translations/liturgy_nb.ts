@@ -720,6 +720,17 @@ Det blir skrevet til %1.</translation>
     </message>
 </context>
 <context>
+    <name>HelperProgram</name>
+    <message>
+        <source>cannot start the iCalendar program %1: %2</source>
+        <translation>kan ikke starte iCalendar-programmet %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot start the window program %1: %2</source>
+        <translation>kan ikke starte vindusprogrammet %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>HostCommands</name>
     <message>
         <source>&amp;Print...</source>
@@ -1235,6 +1246,17 @@ Installer %1 på nytt. Hvis feilen består, gi brukerstøtten detaljene.</transl
     <message>
         <source>Week calendar</source>
         <translation>Ukekalender</translation>
+    </message>
+</context>
+<context>
+    <name>WindowProgram</name>
+    <message>
+        <source>The program cannot start: its window program is missing or damaged.
+
+Reinstall %1. If the fault remains, give your support the details: %2</source>
+        <translation>Programmet kan ikke starte: vindusprogrammet mangler eller er skadet.
+
+Installer %1 på nytt. Hvis feilen består, gi brukerstøtten detaljene: %2</translation>
     </message>
 </context>
 <context>

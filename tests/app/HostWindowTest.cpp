@@ -187,11 +187,26 @@ TEST_F(HostWindowTest, EachHostServedToolRunsOncePerClick) {
 
 // A window that cannot start says why on the terminal and, in the edition's language, in a
 // message with the window's title (which a picture's run answers and writes out), and fails.
+// Without its window program the front program has no message box: the desktop's notification
+// tool tells a person who asked for the window.
 TEST_F(HostWindowTest, AFailureToStartIsShownInTheEditionsLanguage) {
     const QString notComponent =
         QLibraryInfo::path(QLibraryInfo::LibrariesPath) + "/libQt6Core.so.6";
     ASSERT_TRUE(QFileInfo::exists(notComponent));
     const QString missing = path("missing/libVoVoruzevUdadudar.so.1");
+    const QString noHelpers = path("missing");
+    const QString noWindow = noHelpers + "/liturgy-calendar-window";
+    // The notification tool, as the desktop has it: it writes down what it is given.
+    const QString notice = path("notice.txt");
+    writeFile("notify-send", "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + notice.toUtf8() + "'\n");
+    QFile::setPermissions(path("notify-send"), QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray searchPath = qgetenv("PATH");
+    const QByteArray display = qgetenv("DISPLAY");
+    qputenv("PATH", QFile::encodeName(dir()) + ':' + searchPath);
+    qputenv("DISPLAY", ":1");
+
+    const QString ini = setFile(SampleDataWriter::iniFileName());
+    const QStringList picture = {"--ini", ini, "--screenshot", path("shot.png"), "--edition"};
     const QString reinstall = "The program cannot start: its calendar component is missing or "
                               "damaged.\n\nReinstall Liturgy Calendar. If the fault remains, give "
                               "your support the details.\n";
@@ -200,41 +215,82 @@ TEST_F(HostWindowTest, AFailureToStartIsShownInTheEditionsLanguage) {
                                 "består, gi brukerstøtten detaljene.\n";
     struct Case {
         QString library; // the component's library named by the environment, if any
-        QString edition;
-        QString ini;
+        QString helpers; // the helper folder named by the environment, if any
+        QStringList arguments;
         QString err;
+        QString notice = {};
     };
-    const QString ini = setFile(SampleDataWriter::iniFileName());
     const Case cases[] = {
-        {notComponent, "1", ini,
+        {notComponent,
+         {},
+         picture + QStringList{"1"},
          "liturgy-calendar: " + notComponent +
              " is not the component's library\nliturgy-calendar: Liturgy Calendar: " + reinstall},
-        {missing, "1", ini,
+        {missing,
+         {},
+         picture + QStringList{"1"},
          "liturgy-calendar: the component's library " + missing +
              " does not exist\nliturgy-calendar: Liturgy Calendar: " + reinstall},
-        {notComponent, "47", ini,
+        {notComponent,
+         {},
+         picture + QStringList{"47"},
          "liturgy-calendar: " + notComponent +
              " er ikke komponentens bibliotek\nliturgy-calendar: Liturgisk kalender: " +
              reinstallNb},
-        {missing, "47", ini,
+        {missing,
+         {},
+         picture + QStringList{"47"},
          "liturgy-calendar: komponentens bibliotek " + missing +
              " finnes ikke\nliturgy-calendar: Liturgisk kalender: " + reinstallNb},
         {{},
-         "47",
-         "nothing.ini",
+         {},
+         {"--ini", "nothing.ini", "--screenshot", "shot.png", "--edition", "47"},
          "liturgy-calendar: INI-filen 'nothing.ini' finnes ikke\nliturgy-calendar: Liturgisk "
          "kalender: Programmet kan ikke starte: INI-filen det fikk, finnes ikke.\n\nKontroller "
          "filnavnet som er gitt med --ini.\n"},
+        {{},
+         noHelpers,
+         {"--ini", ini},
+         "liturgy-calendar: cannot start the window program " + noWindow +
+             ": No such file or directory\n",
+         "--app-name=Liturgy Calendar\n--icon=liturgy-calendar\n--urgency=critical\nLiturgy "
+         "Calendar\nThe program cannot start: its window program is missing or damaged.\n\n"
+         "Reinstall Liturgy Calendar. If the fault remains, give your support the details: "
+         "cannot start the window program " +
+             noWindow + ": No such file or directory\n"},
+        {{},
+         noHelpers,
+         {"--ini", ini, "--edition", "47"},
+         "liturgy-calendar: kan ikke starte vindusprogrammet " + noWindow +
+             ": No such file or directory\n",
+         "--app-name=Liturgisk kalender\n--icon=liturgy-calendar\n--urgency=critical\n"
+         "Liturgisk kalender\nProgrammet kan ikke starte: vindusprogrammet mangler eller er "
+         "skadet.\n\nInstaller Liturgisk kalender på nytt. Hvis feilen består, gi brukerstøtten "
+         "detaljene: kan ikke starte vindusprogrammet " +
+             noWindow + ": No such file or directory\n"},
+        // A picture has nobody to tell.
+        {{},
+         noHelpers,
+         picture + QStringList{"1"},
+         "liturgy-calendar: cannot start the window program " + noWindow +
+             ": No such file or directory\n"},
     };
+    const QByteArray buildHelpers = qgetenv(ComponentInfo::kHelperFolderVariable);
     for (const Case& c : cases) {
-        SCOPED_TRACE((c.library + " " + c.edition).toStdString());
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
         qputenv("LC_COMPONENT_LIBRARY", c.library.toUtf8());
-        const ProgramRun run = runProgram(LC_APP_PROGRAM, {"--ini", c.ini, "--edition", c.edition,
-                                                           "--screenshot", path("shot.png")});
+        qputenv(ComponentInfo::kHelperFolderVariable,
+                c.helpers.isEmpty() ? buildHelpers : c.helpers.toUtf8());
+        QFile::remove(notice);
+        const ProgramRun run = runProgram(LC_APP_PROGRAM, c.arguments);
         EXPECT_EQ(run.err, c.err);
         EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(QString::fromUtf8(readFile(notice)), c.notice);
     }
     qunsetenv("LC_COMPONENT_LIBRARY");
+    qputenv("DISPLAY", display);
+    qputenv("PATH", searchPath);
+    qputenv(ComponentInfo::kHelperFolderVariable, buildHelpers);
 }
 
 // A window bigger than the screen's free area would run off it; there it opens maximised,
