@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 
 #include "HostWindowFixture.h"
-#include "RecordingPreview.h"
+#include "common/PageText.h"
 #include "controls/WeekCalendarModel.h"
 #include "controls/ui/MonthCalendarView.h"
 #include "controls/ui/WeekCalendarView.h"
@@ -22,9 +22,13 @@
 #include <QImage>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStringList>
 #include <QTimer>
+#include <QVariant>
+#include <QWidget>
 
 // Printing the calendars and the day pages: PDFs read back with poppler, the preview and the
 // print dialog off screen, and the window's Print command with a recording print preview.
@@ -75,6 +79,97 @@ std::unique_ptr<QTimer> noteNextDialog(QString* seen) {
                 QStringLiteral(" '") + dialog.windowTitle() + QLatin1Char('\'');
     });
 }
+
+// Stands in for the print preview component: every property set and every call is noted as
+// one line, with what the call finds of its owner window and of the host's messages.
+class RecordingPreview : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(qint32 pCountryVersion READ zero WRITE setPCountryVersion)
+    Q_PROPERTY(qint32 pOrientation READ zero WRITE setPOrientation)
+    Q_PROPERTY(bool pPreview READ no WRITE setPPreview)
+    Q_PROPERTY(qint32 pMarginLeft READ zero WRITE setPMarginLeft)
+    Q_PROPERTY(qint32 pMarginTop READ zero WRITE setPMarginTop)
+    Q_PROPERTY(qint32 pMarginRight READ zero WRITE setPMarginRight)
+    Q_PROPERTY(qint32 pMarginBottom READ zero WRITE setPMarginBottom)
+    Q_PROPERTY(QString pHeader READ none WRITE setPHeader)
+    Q_PROPERTY(QString pFooter READ none WRITE setPFooter)
+    Q_PROPERTY(QObject* pfParent READ nothing WRITE setPfParent)
+    Q_PROPERTY(QObject* pctMonth READ nothing WRITE setPctMonth)
+    Q_PROPERTY(qint32 pScaleFactor READ zero WRITE setPScaleFactor)
+    Q_PROPERTY(QString pCaption READ none WRITE setPCaption)
+public:
+    // The lines of every preview made since the last clear, and the messages of the host.
+    static QStringList& log() {
+        static QStringList lines;
+        return lines;
+    }
+    static QList<qint32>*& messages() {
+        static QList<qint32>* m = nullptr;
+        return m;
+    }
+
+    qint32 zero() const { return 0; }
+    bool no() const { return false; }
+    QString none() const { return {}; }
+    QObject* nothing() const { return nullptr; }
+
+#define RECORD(name, type)                                                                         \
+    void set##name(type v) {                                                                       \
+        note(#name, QVariant::fromValue(v));                                                       \
+    }
+    RECORD(PCountryVersion, qint32)
+    RECORD(POrientation, qint32)
+    RECORD(PPreview, bool)
+    RECORD(PMarginLeft, qint32)
+    RECORD(PMarginTop, qint32)
+    RECORD(PMarginRight, qint32)
+    RECORD(PMarginBottom, qint32)
+    RECORD(PHeader, const QString&)
+    RECORD(PFooter, const QString&)
+    RECORD(PScaleFactor, qint32)
+    RECORD(PCaption, const QString&)
+#undef RECORD
+    void setPfParent(QObject* v) {
+        m_parent = qobject_cast<QWidget*>(v);
+        log().append(QStringLiteral("pfParent=%1").arg(v ? v->objectName() : QStringLiteral("-")));
+    }
+    void setPctMonth(QObject* v) {
+        log().append(QStringLiteral("pctMonth=%1").arg(v ? v->objectName() : QStringLiteral("-")));
+    }
+    Q_INVOKABLE bool mShowMonth(qint32 a, bool b) {
+        return show("mShowMonth", a, b);
+    }
+    Q_INVOKABLE bool mShowCalendar(qint32 a, bool b) {
+        return show("mShowCalendar", a, b);
+    }
+
+private:
+    void note(const char* name, const QVariant& v) {
+        QString n = QString::fromLatin1(name);
+        n[0] = QLatin1Char('p');
+        log().append(n + QLatin1Char('=') + v.toString());
+    }
+    bool show(const char* name, qint32 a, bool b) {
+        QStringList seen;
+        for (qint32 m : *messages())
+            seen.append(QString::number(m));
+        const QRect g = m_parent ? m_parent->geometry() : QRect();
+        log().append(QStringLiteral("%1(%2, %3) owner '%4' of %5 at %6,%7 %8x%9 messages %10")
+                         .arg(QLatin1String(name))
+                         .arg(a)
+                         .arg(b ? "true" : "false")
+                         .arg(m_parent ? m_parent->windowTitle() : QString())
+                         .arg(m_parent && m_parent->parent() ? m_parent->parent()->objectName()
+                                                             : QStringLiteral("-"))
+                         .arg(g.x())
+                         .arg(g.y())
+                         .arg(g.width())
+                         .arg(g.height())
+                         .arg(seen.join(QLatin1Char(' '))));
+        return true;
+    }
+    QWidget* m_parent = nullptr;
+};
 
 class PrintTest : public HostWindowTest {
 protected:
@@ -404,6 +499,69 @@ TEST_F(PrintTest, PrintCommandSetsUpThePreviewOrPrintsTheDayPage) {
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
 }
 
+// The page the user chose in the host's page set-up (carried by the notify object) reaches the
+// calendars' and the day pages' print, previewed and printed on PDF; without a choice each
+// prints on its own page.
+TEST_F(PrintTest, TheHostsChosenPageReachesEveryPrint) {
+    const QPageLayout a5(QPageSize(QPageSize::A5), QPageLayout::Portrait, QMarginsF(10, 12, 10, 12),
+                         QPageLayout::Millimeter);
+    const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Landscape,
+                             QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+    // Without a choice the printer keeps its own paper.
+    cZiRivedUvuridu::registerComponent();
+    const QString paper = QPrinter().pageLayout().pageSize().key();
+    struct Case {
+        const char* name;
+        bool dayPage;
+        QPageLayout chosen;
+        QString preview;
+    };
+    const Case cases[] = {
+        {"month, nothing chosen", false, {}, paper + " landscape 20,20,20,20 mm"},
+        {"month, A5", false, a5, "A5 portrait 10,12,10,12 mm"},
+        {"day page, nothing chosen", true, {}, paper + " portrait 20,20,20,20 mm"},
+        {"day page, Letter", true, letter, "Letter landscape 5,5,5,5 mm"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fHoster& w = open(QStringLiteral("Brastume.MDB"), 1007);
+        if (c.dayPage)
+            w.UpdateDay();
+        else
+            w.onPaneAction(HostInteraction::PaneHidden, 4);
+        // A host without a page set-up has no such property at all.
+        notify.setProperty("pPageLayout",
+                           c.chosen.isValid() ? QVariant::fromValue(c.chosen) : QVariant());
+        QString seen;
+        const std::unique_ptr<QTimer> watch = closeNextDialog([&seen](QDialog& dialog) {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(&dialog);
+            seen = preview ? pageText(preview->printer()->pageLayout()) : QStringLiteral("other");
+        });
+        EXPECT_TRUE(QMetaObject::invokeMethod(&w, "doPrint", Q_ARG(QString, "ID_PREVIEW")));
+        EXPECT_EQ(seen, c.preview);
+    }
+
+    // Printed on PDF without a dialog, the chosen paper replaces the PDF's own A4.
+    fThisDay page;
+    page.setPDate(OleDate::fromDate(QDate(2024, 3, 10)));
+    page.navigate(writeFile(QStringLiteral("page.htm"), "<html><body><p>Amen.</p></body></html>"));
+    cBrowserHeader header;
+    HostPrinting::setUpBrowserHeader(header, page);
+    header.setPageLayout(letter);
+    header.setOutputFile(path(QStringLiteral("day.pdf")));
+    ASSERT_TRUE(header.mPrintDirect());
+    EXPECT_EQ(pdfFacts(header.OutputFile()).last(), "Page size: 792 x 612 pts (letter)");
+
+    cZiRivedUvuridu month;
+    HostPrinting::setUpPreview(&month, 1007, QStringLiteral("Parish Plan"));
+    month.setPctMonth(window->monthCalendar());
+    month.setPPageLayout(a5);
+    month.setPOutputFile(path(QStringLiteral("month.pdf")));
+    ASSERT_TRUE(month.mShowMonth(1, true));
+    EXPECT_EQ(pdfFacts(month.pOutputFile()).last(), "Page size: 420 x 595 pts (A5)");
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
+}
+
 TEST(PageSetupCodesTest, PartsAndCodes) {
     PageSetupCodes::Facts facts;
     facts.date = QStringLiteral("3/5/24");
@@ -433,3 +591,5 @@ TEST(PageSetupCodesTest, PartsAndCodes) {
 }
 
 } // namespace
+
+#include "PrintTest.moc"
