@@ -887,8 +887,6 @@ TEST_F(LiturgyCalendarProgramTest, ForPeopleOnATerminal) {
         EXPECT_EQ(r.exitCode, c.exitCode);
         EXPECT_EQ(r.out.toStdString(), c.out.toStdString());
         EXPECT_EQ(r.err.toStdString(), c.err.toStdString());
-        for (const char* word : {"ActiveX", "MS Word", "Word.Application", "VoVoruzevUdadudar"})
-            EXPECT_FALSE(r.err.contains(QLatin1String(word))) << word;
     }
     // Output that cannot be written (a full disk) fails the run.
     const ProgramRun full = runProgram(QStringLiteral("/bin/sh"),
