@@ -44,7 +44,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString poppler(const QString& program, const QStringList& arguments) {
+// The standard output of a helper program (poppler's, unzip); a failure is the test's.
+QByteArray output(const QString& program, const QStringList& arguments) {
     QProcess p;
     p.start(program, arguments);
     if (!p.waitForFinished(60000) || p.exitCode() != 0) {
@@ -52,7 +53,7 @@ QString poppler(const QString& program, const QStringList& arguments) {
                       << " failed: " << p.readAllStandardError().toStdString();
         return {};
     }
-    return QString::fromUtf8(p.readAllStandardOutput());
+    return p.readAllStandardOutput();
 }
 
 // The text of a PDF as laid out, without empty lines: a wide gap (ten spaces or more, also at
@@ -61,7 +62,8 @@ QStringList pdfText(const QString& pdf) {
     static const QRegularExpression gap(QStringLiteral(" {10,}"));
     QStringList lines;
     for (QString line :
-         poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+         QString::fromUtf8(output(QStringLiteral("pdftotext"),
+                                  {QStringLiteral("-layout"), pdf, QStringLiteral("-")}))
              .split(QLatin1Char('\n'))) {
         const QString l = line.replace(gap, QStringLiteral(" | ")).simplified();
         if (!l.isEmpty())
@@ -73,7 +75,8 @@ QStringList pdfText(const QString& pdf) {
 // "Pages", "Page size" and "Title" of pdfinfo.
 QStringList pdfFacts(const QString& pdf) {
     QStringList facts;
-    for (const QString& line : poppler(QStringLiteral("pdfinfo"), {pdf}).split(QLatin1Char('\n')))
+    for (const QString& line :
+         QString::fromUtf8(output(QStringLiteral("pdfinfo"), {pdf})).split(u'\n'))
         if (line.startsWith(QLatin1String("Pages:")) ||
             line.startsWith(QLatin1String("Page size:")) ||
             line.startsWith(QLatin1String("Title:")))
@@ -353,7 +356,8 @@ TEST_F(PrintTest, ThePrintedWeekHoldsEveryServiceWhole) {
         EXPECT_EQ(pdfFacts(pdf),
                   QStringList({"Title: Parish Plan", c.pages, "Page size: 842 x 595 pts (A4)"}));
         const QString text =
-            poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
+            QString::fromUtf8(output(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}))
+                .simplified();
         EXPECT_EQ(text, c.text);
     }
 }
@@ -366,9 +370,9 @@ struct RedArea {
 };
 
 RedArea redArea(const QString& pdf, const QString& prefix) {
-    poppler(QStringLiteral("pdftoppm"),
-            {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"),
-             QStringLiteral("-singlefile"), pdf, prefix});
+    output(QStringLiteral("pdftoppm"),
+           {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"),
+            QStringLiteral("-singlefile"), pdf, prefix});
     const QImage image(prefix + QStringLiteral(".png"));
     RedArea area;
     QRect box;
@@ -605,19 +609,13 @@ QList<int> pdfPictureWidths(const QByteArray& pdf) {
     return widths;
 }
 
-QByteArray unzip(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral("unzip"), arguments);
-    process.waitForFinished();
-    return process.readAllStandardOutput();
-}
-
 QList<int> odtPictureWidths(const QString& odt) {
     QList<int> widths;
-    for (const QByteArray& name : unzip({u"-Z1"_s, odt}).split('\n')) {
+    for (const QByteArray& name : output(u"unzip"_s, {u"-Z1"_s, odt}).split('\n')) {
         if (!name.startsWith("Pictures/"))
             continue;
-        const QImage image = QImage::fromData(unzip({u"-p"_s, odt, QString::fromUtf8(name)}));
+        const QImage image =
+            QImage::fromData(output(u"unzip"_s, {u"-p"_s, odt, QString::fromUtf8(name)}));
         if (image.width() > 1)
             widths.append(image.width());
     }
