@@ -4,10 +4,14 @@
 
 #include "app/DayCommand.h"
 
+#include "app/CommandLine.h"
 #include "app/DayPageText.h"
 #include "app/HostSession.h"
 #include "common/TestEnv.h"
 #include "content/ContentTestData.h"
+#include "support/CErrHandler.h"
+#include "support/SharedState.h"
+#include "support/UserInterface.h"
 
 #include <QDir>
 #include <QProcess>
@@ -18,57 +22,106 @@ namespace {
 
 using Request = DayCommand::Request;
 
-// The request as "date kind entry list ini edition", or the error prefixed with "error: ".
-QString parsed(const QStringList& arguments) {
-    Request r;
+// A command line's request as one line, or its mistake prefixed with "error: ": the day
+// command's request as "day date kind entry list ini edition [server]", the others' as
+// "command month ini edition json".
+QString parsed(const char* line) {
+    const QStringList arguments = QString::fromUtf8(line).split(' ', Qt::SkipEmptyParts);
     QString error;
-    if (!DayCommand::parse(arguments, &r, &error))
+    if (DayCommand::handles(arguments)) {
+        Request r;
+        if (!DayCommand::parse(arguments, &r, &error))
+            return QStringLiteral("error: ") + error;
+        return QStringLiteral("day %1 %2 %3 %4 %5 %6")
+                   .arg(r.date.toString(Qt::ISODate))
+                   .arg(r.kind)
+                   .arg(r.entry)
+                   .arg(r.list)
+                   .arg(r.iniFile)
+                   .arg(r.edition) +
+               (r.server.isEmpty() ? QString() : QStringLiteral(" server ") + r.server);
+    }
+    CommandRequest r;
+    if (!CommandLine::parse(arguments, &r, &error))
         return QStringLiteral("error: ") + error;
-    return QStringLiteral("%1 %2 %3 %4 %5 %6")
-               .arg(r.date.toString(Qt::ISODate))
-               .arg(r.kind)
-               .arg(r.entry)
-               .arg(r.list)
-               .arg(r.iniFile)
-               .arg(r.edition) +
-           (r.server.isEmpty() ? QString() : QStringLiteral(" server ") + r.server);
+    const char* const commands[] = {"version", "month", "week", "edition", "help"};
+    return QStringLiteral("%1 %2 %3 %4 %5")
+        .arg(QLatin1String(commands[int(r.command)]), r.month.toString(Qt::ISODate), r.iniFile)
+        .arg(r.edition)
+        .arg(r.json);
 }
 
-TEST(DayCommandParseTest, ArgumentsAndTheirMistakes) {
-    const std::pair<QStringList, const char*> cases[] = {
-        {{"day", "2024-03-10"}, "2024-03-10 4 1 0  1"},
-        {{"day", "--kind", "prayers", "2024-03-10", "--entry", "2", "--list", "--ini", "a.ini",
-          "--edition", "1011"},
-         "2024-03-10 5 2 1 a.ini 1011"},
-        {{"day", "2024-03-10", "--kind=ordo", "--entry=3", "--ini=b.ini", "--edition=-5"},
-         "2024-03-10 7 3 0 b.ini -5"},
-        {{"day", "2024-03-10", "--kind", "readings"}, "2024-03-10 4 1 0  1"},
-        {{"day"}, "error: the date (YYYY-MM-DD) is missing"},
-        {{"day", "2024-02-30"}, "error: '2024-02-30' is not a date of the form YYYY-MM-DD"},
-        {{"day", "2024-3-10"}, "error: '2024-3-10' is not a date of the form YYYY-MM-DD"},
-        {{"day", "0099-12-31"}, "error: '0099-12-31' is not a date of the form YYYY-MM-DD"},
-        {{"day", "2024-03-10", "--kind", "Readings"},
+TEST(CommandLineTest, CommandsAndTheirMistakes) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"version", "version   1 0"},
+        {"--version", "version   1 0"},
+        {"help", "help   1 0"},
+        {"--help", "help   1 0"},
+        {"month 2024-03", "month 2024-03-01  1 0"},
+        {"month 2024-03 --json", "month 2024-03-01  1 1"},
+        {"month --json --ini /a/b.ini 0100-12", "month 0100-12-01 /a/b.ini 1 1"},
+        {"week 9999-01 --edition 1011", "week 9999-01-01  1011 0"},
+        {"week 2024-02 --edition=-5 --ini=x.ini", "week 2024-02-01 x.ini -5 0"},
+        {"edition", "edition   1 0"},
+        {"edition --edition 1020 --ini h.ini", "edition  h.ini 1020 0"},
+        // The last of a repeated option counts.
+        {"edition --edition 47 --edition 39", "edition   39 0"},
+        {"", "error: no command given"},
+        {"Month 2024-03", "error: unknown command 'Month'"},
+        {"Day 2024-03-10", "error: unknown command 'Day'"},
+        {"calendar", "error: unknown command 'calendar'"},
+        {"month", "error: the month (YYYY-MM) is missing"},
+        {"week --json", "error: the month (YYYY-MM) is missing"},
+        {"month 2024-3", "error: '2024-3' is not a month of the form YYYY-MM"},
+        {"month 2024-13", "error: '2024-13' is not a month of the form YYYY-MM"},
+        {"month 2024-00", "error: '2024-00' is not a month of the form YYYY-MM"},
+        {"month 0099-12", "error: '0099-12' is not a month of the form YYYY-MM"},
+        {"month 2024-03-01", "error: '2024-03-01' is not a month of the form YYYY-MM"},
+        {"month 2024-03 2024-04", "error: unexpected argument '2024-04'"},
+        {"month 2024-03 --ini", "error: --ini needs a value"},
+        {"month 2024-03 --ini=", "error: --ini needs a file"},
+        {"month 2024-03 --server=", "error: --server needs a connection string"},
+        {"version --server x", "error: unexpected argument '--server'"},
+        {"month 2024-03 --edition abc", "error: the edition code 'abc' is not a number"},
+        {"month 2024-03 --edition 99999999999",
+         "error: the edition code '99999999999' is not a number"},
+        {"month 2024-03 --JSON", "error: unexpected argument '--JSON'"},
+        {"month 2024-03 --json=yes", "error: unexpected argument '--json=yes'"},
+        {"edition --json", "error: unexpected argument '--json'"},
+        {"edition 2024-03", "error: unexpected argument '2024-03'"},
+        {"version --ini x", "error: unexpected argument '--ini'"},
+        {"--help --ini x", "error: unexpected argument '--ini'"},
+        {"-h", "error: unknown command '-h'"},
+        {"day 2024-03-10", "day 2024-03-10 4 1 0  1"},
+        {"day --kind prayers 2024-03-10 --entry 2 --list --ini a.ini --edition 1011",
+         "day 2024-03-10 5 2 1 a.ini 1011"},
+        {"day 2024-03-10 --kind=ordo --entry=3 --ini=b.ini --edition=-5",
+         "day 2024-03-10 7 3 0 b.ini -5"},
+        {"day 2024-03-10 --kind readings", "day 2024-03-10 4 1 0  1"},
+        {"day", "error: the date (YYYY-MM-DD) is missing"},
+        {"day 2024-02-30", "error: '2024-02-30' is not a date of the form YYYY-MM-DD"},
+        {"day 2024-3-10", "error: '2024-3-10' is not a date of the form YYYY-MM-DD"},
+        {"day 0099-12-31", "error: '0099-12-31' is not a date of the form YYYY-MM-DD"},
+        {"day 2024-03-10 --kind Readings",
          "error: the page kind 'Readings' is not readings, prayers or ordo"},
-        {{"day", "2024-03-10", "--kind"}, "error: --kind needs a value"},
-        {{"day", "2024-03-10", "--entry", "0"}, "error: the entry '0' is not a number from 1"},
-        {{"day", "2024-03-10", "--entry", "x"}, "error: the entry 'x' is not a number from 1"},
-        {{"day", "2024-03-10", "--ini="}, "error: --ini needs a file"},
-        {{"day", "2024-03-10", "--server", "Provider=PostgreSQL;Server=h;"},
-         "2024-03-10 4 1 0  1 server Provider=PostgreSQL;Server=h;"},
-        {{"day", "2024-03-10", "--server="}, "error: --server needs a connection string"},
-        {{"day", "2024-03-10", "--edition", "47a"},
-         "error: the edition code '47a' is not a number"},
-        {{"day", "2024-03-10", "2024-03-11"}, "error: unexpected argument '2024-03-11'"},
-        {{"day", "2024-03-10", "--list=yes"}, "error: unexpected argument '--list=yes'"},
-        {{"day", "2024-03-10", "--json"}, "error: unexpected argument '--json'"},
-        {{"month", "2024-03"}, "error: not a day command"},
+        {"day 2024-03-10 --kind", "error: --kind needs a value"},
+        {"day 2024-03-10 --entry 0", "error: the entry '0' is not a number from 1"},
+        {"day 2024-03-10 --entry x", "error: the entry 'x' is not a number from 1"},
+        {"day 2024-03-10 --ini=", "error: --ini needs a file"},
+        {"day 2024-03-10 --server Provider=PostgreSQL;Server=h;",
+         "day 2024-03-10 4 1 0  1 server Provider=PostgreSQL;Server=h;"},
+        {"day 2024-03-10 --server=", "error: --server needs a connection string"},
+        {"day 2024-03-10 --edition 47a", "error: the edition code '47a' is not a number"},
+        {"day 2024-03-10 2024-03-11", "error: unexpected argument '2024-03-11'"},
+        {"day 2024-03-10 --list=yes", "error: unexpected argument '--list=yes'"},
+        {"day 2024-03-10 --json", "error: unexpected argument '--json'"},
     };
-    for (const auto& [arguments, expected] : cases)
-        EXPECT_EQ(parsed(arguments), QString::fromUtf8(expected))
-            << arguments.join(' ').toStdString();
-    EXPECT_TRUE(DayCommand::handles({"day"}));
-    EXPECT_FALSE(DayCommand::handles({"Day"}));
-    EXPECT_FALSE(DayCommand::handles({}));
+    for (const auto& [line, expected] : cases)
+        EXPECT_EQ(parsed(line), QString::fromUtf8(expected)) << line;
+    Request request;
+    QString error;
+    EXPECT_FALSE(DayCommand::parse({"month", "2024-03"}, &request, &error));
+    EXPECT_EQ(error, QStringLiteral("not a day command"));
 }
 
 // The page as text: each case the HTML, the width and the whole text.
@@ -223,10 +276,62 @@ TEST_F(DayCommandTest, TheProgramPrintsThePageByteForByteWithHtml) {
               "liturgy-calendar: the page kind 'psalms' is not readings, prayers or ordo\n"
               "usage: liturgy-calendar day YYYY-MM-DD [--kind readings|prayers|ordo] [--entry N] "
               "[--list | --html] [--ini FILE] [--edition CODE] [--server CONNECTION-STRING]\n");
+}
 
-    EXPECT_EQ(exitCodeOf({"day", "2024-03-10", "--ini", ini, "--entry", "5"}), 1);
-    EXPECT_EQ(process.readAllStandardError(),
-              "liturgy-calendar: the day list of 2024-03-10 has no entry 5\n");
+class HostSessionTest : public TestEnv {};
+
+// The component's facade sets them through the same calls; the window's journeys see the
+// language it chose.
+TEST_F(HostSessionTest, EditionAndLanguageAsTheFacadeSetsThem) {
+    struct Case {
+        const char* language;
+        const char* liturgyFile;
+        qint32 edition;
+        qint32 offsetBefore;
+        qint32 expectedEdition;
+        const char* expectedName;
+        qint32 expectedOffset;
+        bool multiEdition;
+    };
+    const Case cases[] = {
+        {"47", "/d/Brastelo.MDB", 1, 0, 1, "The Brastel Assembly", 1000, false},
+        {"", "/d/velmarka.mdb", 47, 0, 47, "Velmark Church - A", 1000, false},
+        {"0", "/d/KorvaLume.MDB", 1020, 1000, 1011, "The Korva Diocese", 0, true},
+        {"abc", "/d/Unknown.MDB", 47, 0, 47, "", 1000, false},
+        {"39", "", 1, 1000, 1, "", 1000, false},
+        {"-47", "", 39, 1000, 39, "", 1000, false},
+        {"1", "", 47, 1000, 47, "", 0, false},
+        {"0", "", 47, 0, 47, "", 1000, false},
+        {"abc", "", 1, 1000, 1, "", 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.language) + " " + c.liturgyFile);
+        resetSharedState();
+        shared().gLanguageOffset = c.offsetBefore;
+        const QString ini =
+            writeFile("host.ini", QByteArray("[Files]\r\nLiturgyFile=") + c.liturgyFile +
+                                      "\r\n[LiturgyCalendar]\r\nLanguage=" + c.language + "\r\n");
+        HostSession session(nullptr);
+        QString error;
+        ASSERT_TRUE(session.open(ini, c.edition, &error)) << error.toStdString();
+        EXPECT_EQ(session.iniFile(), ini);
+        EXPECT_EQ(session.edition(), c.expectedEdition);
+        EXPECT_EQ(session.editionName(), QString::fromUtf8(c.expectedName));
+        EXPECT_EQ(shared().gLanguageOffset, c.expectedOffset);
+        EXPECT_EQ(shared().gMultiEditionMode, c.multiEdition);
+        EXPECT_FALSE(session.failed());
+    }
+}
+
+// A failed open is the caller's to say (its message: the day command's table); a critical
+// message shown is a failure of the session.
+TEST_F(HostSessionTest, OnlyACriticalMessageIsAFailure) {
+    HostSession session(nullptr);
+    QString error;
+    EXPECT_FALSE(session.open(path("none.ini"), 1, &error));
+    EXPECT_FALSE(session.failed());
+    ::ui().messageBox(UserInterface::Icon::Critical, UserInterface::Buttons::Ok, {}, {});
+    EXPECT_TRUE(session.failed());
 }
 
 } // namespace

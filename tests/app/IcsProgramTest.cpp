@@ -313,51 +313,31 @@ TEST_F(IcsProgramTest, ServerAnswersTheFeedsUntilCtrlC) {
     const QByteArray ifNoneMatch = "If-None-Match: " + feed.etag + "\r\n";
 
     const QByteArray saved = readFile(liturgyFile);
+    const QByteArray readOnly = "The calendar feeds are read-only: only GET is allowed.\n";
     const struct {
         QByteArray method;
         QByteArray target;
-        QByteArray headers;
         int status;
         QByteArray body;
-        QByteArray breakOrMend; // the liturgy file's new contents before the request
+        QByteArray headers = {};
+        QByteArray breakOrMend = {}; // the liturgy file's new contents before the request
     } cases[] = {
-        {"GET", week, ifNoneMatch, 304, "", {}},
-        {"GET", "/services.ics?from=2026-10-24&to=2026-10-24", ifNoneMatch, 200, "", {}},
-        {"GET",
-         "/days.ics?from=2026-02-30",
-         {},
-         400,
-         "The dates are not valid: '2026-02-30' is not a date of the form YYYY-MM-DD.\n",
-         {}},
-        {"GET",
-         "/days.ics?edition=first",
-         {},
-         400,
-         "The edition code 'first' is not a number.\n",
-         {}},
-        {"GET",
-         "/days.ics?edition=12",
-         {},
-         400,
-         "12 is not an edition code; the editions of this data set are 1011 (The Korva Diocese).\n",
-         {}},
-        {"POST", week, {}, 405, "The calendar feeds are read-only: only GET is allowed.\n", {}},
-        {"DELETE",
-         "/days.ics",
-         {},
-         405,
-         "The calendar feeds are read-only: only GET is allowed.\n",
-         {}},
-        {"GET",
-         "/plan.ics",
-         {},
-         404,
+        {"GET", week, 304, "", ifNoneMatch},
+        {"GET", "/services.ics?from=2026-10-24&to=2026-10-24", 200, "", ifNoneMatch},
+        {"GET", "/days.ics?from=2026-02-30", 400,
+         "The dates are not valid: '2026-02-30' is not a date of the form YYYY-MM-DD.\n"},
+        {"GET", "/days.ics?edition=first", 400, "The edition code 'first' is not a number.\n"},
+        {"GET", "/days.ics?edition=12", 400,
+         "12 is not an edition code; the editions of this data set are 1011 (The Korva "
+         "Diocese).\n"},
+        {"POST", week, 405, readOnly},
+        {"DELETE", "/days.ics", 405, readOnly},
+        {"GET", "/plan.ics", 404,
          "There is no feed at /plan.ics; the feeds are /days.ics, /services.ics and "
-         "/calendar.ics.\n",
-         {}},
-        {"GET", week, ifNoneMatch, 503,
-         "The calendar cannot be read at the moment; please try again later.\n", "no database"},
-        {"GET", week, ifNoneMatch, 304, "", saved},
+         "/calendar.ics.\n"},
+        {"GET", week, 503, "The calendar cannot be read at the moment; please try again later.\n",
+         ifNoneMatch, "no database"},
+        {"GET", week, 304, "", ifNoneMatch, saved},
     };
     QStringList expectedLog;
     for (const auto& c : cases) {

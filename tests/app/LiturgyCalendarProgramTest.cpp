@@ -259,6 +259,23 @@ TEST_F(LiturgyCalendarProgramTest, TheWindowWithoutADisplaySaysWhatToDoInstead) 
 TEST_F(LiturgyCalendarProgramTest, PlainMonthOutsideATerminalInTheEditionsLanguage) {
     // The same month of a diocese and of the Norwegian church (the host's code 47): its
     // weekdays, month, date forms and words are Norwegian, whatever the user's own language.
+    // The grid is the same in both; the words in and around it are the edition's.
+    const QString grid =
+        "%1\n%2\n"
+        "                                                                                 1       "
+        "        2\n\n\n\n\n"
+        " 3 **            4               5               6               7               8       "
+        "        9\n"
+        "Oculi\n%3\n\n\n"
+        "10              11              12 *            13              14              15       "
+        "       16\n\n\n\n\n"
+        "17              18              19              20              21              22       "
+        "       23\n\n\n\n\n"
+        "24              25              26              27              28              29       "
+        "       30\n\n\n\n\n"
+        "31\n"
+        "Easter \"Day\"\n\n\n\n"
+        "%4\n";
     struct Row {
         const char* file;
         QStringList edition;
@@ -267,43 +284,16 @@ TEST_F(LiturgyCalendarProgramTest, PlainMonthOutsideATerminalInTheEditionsLangua
     const QList<Row> rows = {
         {"KorvaLume.MDB",
          {},
-         "March 2024 - The Korva Diocese\n"
-         "Sun             Mon             Tue             Wed             Thu             Fri      "
-         "       Sat\n"
-         "                                                                                 1       "
-         "        2\n\n\n\n\n"
-         " 3 **            4               5               6               7               8       "
-         "        9\n"
-         "Oculi\n\n\n\n"
-         "10              11              12 *            13              14              15       "
-         "       16\n\n\n\n\n"
-         "17              18              19              20              21              22       "
-         "       23\n\n\n\n\n"
-         "24              25              26              27              28              29       "
-         "       30\n\n\n\n\n"
-         "31\n"
-         "Easter \"Day\"\n\n\n\n"
-         "* one service, ** two or more\n"},
+         grid.arg("March 2024 - The Korva Diocese",
+                  "Sun             Mon             Tue             Wed             Thu             "
+                  "Fri             Sat",
+                  "", "* one service, ** two or more")},
         {"Velmarka.MDB",
          {"--edition", "47"},
-         "mars 2024 - Velmark Church - A\n"
-         "søn.            man.            tir.            ons.            tor.            fre.     "
-         "       lør.\n"
-         "                                                                                 1       "
-         "        2\n\n\n\n\n"
-         " 3 **            4               5               6               7               8       "
-         "        9\n"
-         "Oculi\n"
-         "Feast 486\n\n\n"
-         "10              11              12 *            13              14              15       "
-         "       16\n\n\n\n\n"
-         "17              18              19              20              21              22       "
-         "       23\n\n\n\n\n"
-         "24              25              26              27              28              29       "
-         "       30\n\n\n\n\n"
-         "31\n"
-         "Easter \"Day\"\n\n\n\n"
-         "* én gudstjeneste, ** to eller flere\n"},
+         grid.arg("mars 2024 - Velmark Church - A",
+                  "søn.            man.            tir.            ons.            tor.            "
+                  "fre.            lør.",
+                  "Feast 486", "* én gudstjeneste, ** to eller flere")},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.file);
@@ -333,68 +323,97 @@ TEST_F(LiturgyCalendarProgramTest, UsageErrorsAndVersion) {
     }
 }
 
+// Services added, listed and removed; refused outside the data, twice or ambiguous, with
+// nothing written.
 TEST_F(LiturgyCalendarProgramTest, ServicesAreAddedListedAndRemovedOrRefusedWithNothingWritten) {
     createMarch();
     const QString iniFile = ini();
-    const QStringList before = storedPlanRows(planFile);
     const QString noPlan =
         writeFile("noplan.ini", "[Files]\r\nLiturgyFile=" + liturgyFile.toUtf8() + "\r\n");
+    const QString held = "2024-03-03\t10:00\tMass\tCathedral\n";
+    const QString forged = "2024-03-03\t10:00\tMass?forged??[31m\t\n";
+    const QString years = "lies outside the years in which services can be planned, "
+                          "1900-01-01 to 2200-12-31.\n";
     struct Case {
-        QString arguments; // split at blanks; '|' stands for a blank inside a word
+        QString arguments; // after "service", split at blanks; '|' stands for a blank in a word
         int exitCode;
         QString out;
-        QString err;   // the beginning of standard error
-        int rowsAdded; // rows the plan holds more afterwards
+        QString err; // after the program's name; of a usage mistake (exit code 2) the beginning
+        int rows;    // the rows the plan holds afterwards
     };
     QList<Case> cases = {
-        {"service add 2024-03-10 --type Mass --place St|Mary", 0,
-         "2024-03-10\t10:00\tMass\tSt Mary\n", "", 1},
-        {"service add --every Sunday --from 2024-03-11 --count 2 --time 18:30 --type=Vespers", 0,
-         "2024-03-17\t18:30\tVespers\t\n2024-03-24\t18:30\tVespers\t\n", "", 3},
-        {"service add --every tue --from 2024-03-01 --to 2024-03-31 --interval 2", 0,
-         "2024-03-05\t10:00\t\t\n2024-03-19\t10:00\t\t\n", "", 5},
-        {"service list 2024-03", 0,
-         "2024-03-03\t10:00\tMass\tCathedral\n2024-03-03\t18:00\tVespers\tChapel\n"
-         "2024-03-05\t10:00\t\t\n2024-03-10\t10:00\tMass\tSt Mary\n"
-         "2024-03-12\t09:05\tChoir\tHall\n2024-03-17\t18:30\tVespers\t\n"
-         "2024-03-19\t10:00\t\t\n2024-03-24\t18:30\tVespers\t\n",
-         "", 5},
-        {"service list 2024-02 --json", 0, "{\"month\":\"2024-02\",\"services\":[]}\n", "", 5},
-        {"service remove 2024-03-10 --time 10:00 --type Vespers", 1, "",
-         "liturgy-calendar: no service is planned on 2024-03-10 at 10:00 of the kind 'Vespers'\n",
-         5},
-        {"service remove 2024-03-10 --time 10:00", 0, "2024-03-10\t10:00\tMass\tSt Mary\n", "", 4},
+        {"add 2024-03-10 --type Mass --place St|Mary", 0, "2024-03-10\t10:00\tMass\tSt Mary\n", "",
+         4},
+        {"add --every Sunday --from 2024-03-11 --count 2 --time 18:30 --type=Vespers", 0,
+         "2024-03-17\t18:30\tVespers\t\n2024-03-24\t18:30\tVespers\t\n", "", 6},
+        {"add --every tue --from 2024-03-01 --to 2024-03-31 --interval 2", 0,
+         "2024-03-05\t10:00\t\t\n2024-03-19\t10:00\t\t\n", "", 8},
+        {"list 2024-03", 0,
+         held + "2024-03-03\t18:00\tVespers\tChapel\n"
+                "2024-03-05\t10:00\t\t\n2024-03-10\t10:00\tMass\tSt Mary\n"
+                "2024-03-12\t09:05\tChoir\tHall\n2024-03-17\t18:30\tVespers\t\n"
+                "2024-03-19\t10:00\t\t\n2024-03-24\t18:30\tVespers\t\n",
+         "", 8},
+        {"list 2024-02 --json", 0, "{\"month\":\"2024-02\",\"services\":[]}\n", "", 8},
+        {"remove 2024-03-10 --time 10:00 --type Vespers", 1, "",
+         "no service is planned on 2024-03-10 at 10:00 of the kind 'Vespers'\n", 8},
+        {"remove 2024-03-10 --time 10:00", 0, "2024-03-10\t10:00\tMass\tSt Mary\n", "", 7},
+        {"add 2070-03-05", 1, "",
+         "2070-03-05 lies outside the liturgy data, which covers 2024-02-25 to 2024-03-31. "
+         "--force plans it anyway.\n",
+         7},
+        {"add 2250-01-01 --force", 1, "", "2250-01-01 " + years, 7},
+        {"add --every sunday --from 9990-01-01 --count 1000 --force", 1, "", "9990-01-07 " + years,
+         7},
+        {"add 2070-03-05 --force", 0, "2070-03-05\t10:00\t\t\n", "", 8},
+        {"add 2024-03-03 --type Mass --place Cathedral", 1, "",
+         "the plan already holds 1 of these services; --allow-duplicate plans them again:\n" + held,
+         8},
+        {"add 2024-03-03 --type Mass --place Cathedral --allow-duplicate", 0, held, "", 9},
+        {"add 2024-03-03 --type Mass\nforged\t\x1b[31m", 0, forged, "", 10},
+        {"remove 2024-03-03 --time 10:00", 1, "",
+         "3 services are planned on 2024-03-03 at 10:00; none was removed. Name the kind with "
+         "--type, or remove them all with --all:\n" +
+             held + held + forged,
+         10},
+        {"remove 2024-03-03 --time 10:00 --type Mass\nforged\t\x1b[31m", 0, forged, "", 9},
+        {"remove 2024-03-03 --time 10:00 --all", 0, held + held, "", 7},
+        {"list 2024-03", 0,
+         "2024-03-03\t18:00\tVespers\tChapel\n2024-03-05\t10:00\t\t\n2024-03-12\t09:05\tChoir\t"
+         "Hall\n2024-03-17\t18:30\tVespers\t\n2024-03-19\t10:00\t\t\n2024-03-24\t18:"
+         "30\tVespers\t\n",
+         "", 7},
     };
     // Refused before anything is written: exit code 2, no output, the plan as it was.
-    const QString add = "service add ";
-    const QString every = "service add --every sunday --from 2024-03-01 ";
+    const QString every = "add --every sunday --from 2024-03-01 ";
     const std::pair<QString, QString> refusals[] = {
-        {add + "2024-02-30", "'2024-02-30' is not a date of the form YYYY-MM-DD"},
-        {add + "2024-03-10 --time 24:00", "'24:00' is not a time of the form HH:MM"},
+        {"add 2024-02-30", "'2024-02-30' is not a date of the form YYYY-MM-DD"},
+        {"add 2024-03-10 --time 24:00", "'24:00' is not a time of the form HH:MM"},
         {every + "--count 0", "the number of services '0' is not from 1 to 1000"},
         {every + "--count 1001", "the number of services '1001' is not from 1 to 1000"},
-        {add + "--every someday --from 2024-03-01 --count 1",
+        {"add --every someday --from 2024-03-01 --count 1",
          "'someday' is not a weekday (monday to sunday)"},
-        {add + "2024-03-10 --count 3", "--from, --to and --count go with --every"},
+        {"add 2024-03-10 --count 3", "--from, --to and --count go with --every"},
         {every, "a series needs either --to YYYY-MM-DD or --count N"},
-        {"service remove 2024-03-10", "remove needs the date (YYYY-MM-DD) and --time HH:MM"},
-        {"service move 2024-03-10", "unknown service action 'move'"},
+        {"remove 2024-03-10", "remove needs the date (YYYY-MM-DD) and --time HH:MM"},
+        {"move 2024-03-10", "unknown service action 'move'"},
     };
     for (const auto& [line, err] : refusals)
-        cases.append({line.trimmed(), 2, "", "liturgy-calendar: " + err + "\n", 4});
+        cases.append({line.trimmed(), 2, "", err + "\n", 7});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.toStdString());
-        QStringList arguments = c.arguments.split(QLatin1Char(' '));
+        QStringList arguments = ("service " + c.arguments).split(QLatin1Char(' '));
         arguments.replaceInStrings(QStringLiteral("|"), QStringLiteral(" "));
         const ProgramRun r = run(arguments + QStringList{"--ini", iniFile});
         EXPECT_EQ(r.exitCode, c.exitCode);
         EXPECT_EQ(r.out, c.out);
-        if (c.err.isEmpty()) {
-            EXPECT_EQ(r.err, QString());
+        const QString err = c.err.isEmpty() ? QString() : "liturgy-calendar: " + c.err;
+        if (c.exitCode == 2) {
+            EXPECT_TRUE(r.err.startsWith(err)) << r.err.toStdString();
         } else {
-            EXPECT_TRUE(r.err.startsWith(c.err)) << r.err.toStdString();
+            EXPECT_EQ(r.err, err);
         }
-        EXPECT_EQ(storedPlanRows(planFile).size(), before.size() + c.rowsAdded);
+        EXPECT_EQ(storedPlanRows(planFile).size(), c.rows);
     }
 
     // No plan file named: a clear error, nothing written anywhere.
@@ -408,56 +427,6 @@ TEST_F(LiturgyCalendarProgramTest, ServicesAreAddedListedAndRemovedOrRefusedWith
     EXPECT_TRUE(month.out.contains("{\"date\":\"2024-03-24\",\"lines\":[\"\",\"\",\"\"],"
                                    "\"color\":null,\"marker\":1}"))
         << month.out.toStdString();
-}
-
-TEST_F(LiturgyCalendarProgramTest, ServicesOutsideTheDataTwiceOrAmbiguousAreRefused) {
-    createMarch();
-    const QString iniFile = ini();
-    const QString held = "2024-03-03\t10:00\tMass\tCathedral\n";
-    const QString years = "lies outside the years in which services can be planned, "
-                          "1900-01-01 to 2200-12-31.\n";
-    struct Case {
-        QString line; // split at '|'
-        int exitCode;
-        QString out;
-        QString err;
-        int rows; // the rows the plan holds afterwards
-    };
-    const QList<Case> cases = {
-        {"add|2070-03-05", 1, "",
-         "2070-03-05 lies outside the liturgy data, which covers 2024-02-25 to 2024-03-31. "
-         "--force plans it anyway.\n",
-         3},
-        {"add|2250-01-01|--force", 1, "", "2250-01-01 " + years, 3},
-        {"add|--every|sunday|--from|9990-01-01|--count|1000|--force", 1, "", "9990-01-07 " + years,
-         3},
-        {"add|2070-03-05|--force", 0, "2070-03-05\t10:00\t\t\n", "", 4},
-        {"add|2024-03-03|--type|Mass|--place|Cathedral", 1, "",
-         "the plan already holds 1 of these services; --allow-duplicate plans them again:\n" + held,
-         4},
-        {"add|2024-03-03|--type|Mass|--place|Cathedral|--allow-duplicate", 0, held, "", 5},
-        {"add|2024-03-03|--type|Mass\nforged\t\x1b[31m", 0,
-         "2024-03-03\t10:00\tMass?forged??[31m\t\n", "", 6},
-        {"remove|2024-03-03|--time|10:00", 1, "",
-         "3 services are planned on 2024-03-03 at 10:00; none was removed. Name the kind with "
-         "--type, or remove them all with --all:\n" +
-             held + held + "2024-03-03\t10:00\tMass?forged??[31m\t\n",
-         6},
-        {"remove|2024-03-03|--time|10:00|--type|Mass\nforged\t\x1b[31m", 0,
-         "2024-03-03\t10:00\tMass?forged??[31m\t\n", "", 5},
-        {"remove|2024-03-03|--time|10:00|--all", 0, held + held, "", 3},
-        {"list|2024-03", 0, "2024-03-03\t18:00\tVespers\tChapel\n2024-03-12\t09:05\tChoir\tHall\n",
-         "", 3},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.line.toStdString());
-        const ProgramRun r =
-            run(QStringList{"service"} + c.line.split('|') + QStringList{"--ini", iniFile});
-        EXPECT_EQ(r.exitCode, c.exitCode);
-        EXPECT_EQ(r.out, c.out);
-        EXPECT_EQ(r.err, c.err.isEmpty() ? QString() : "liturgy-calendar: " + c.err);
-        EXPECT_EQ(storedPlanRows(planFile).size(), c.rows);
-    }
 }
 
 TEST_F(LiturgyCalendarProgramTest, AReadOnlyPlanIsReadAndLeftAsItWas) {
@@ -918,8 +887,6 @@ TEST_F(LiturgyCalendarProgramTest, ForPeopleOnATerminal) {
         EXPECT_EQ(r.exitCode, c.exitCode);
         EXPECT_EQ(r.out.toStdString(), c.out.toStdString());
         EXPECT_EQ(r.err.toStdString(), c.err.toStdString());
-        for (const char* word : {"ActiveX", "MS Word", "Word.Application", "VoVoruzevUdadudar"})
-            EXPECT_FALSE(r.err.contains(QLatin1String(word))) << word;
     }
     // Output that cannot be written (a full disk) fails the run.
     const ProgramRun full = runProgram(QStringLiteral("/bin/sh"),

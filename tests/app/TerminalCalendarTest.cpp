@@ -4,6 +4,7 @@
 
 #include "app/TerminalCalendar.h"
 
+#include "app/JsonOutput.h"
 #include "common/TestEnv.h"
 #include "controls/MonthCalendarModel.h"
 #include "controls/WeekCalendarModel.h"
@@ -73,6 +74,27 @@ TEST_F(TerminalCalendarTest, ControlCharactersOfNamesNeverReachTheTerminal) {
                                             "    10:00 AM - ?[5m - Mass\n");
     const QStringList lines = TerminalCalendar::month(month, "T", false).split('\n');
     EXPECT_EQ(lines[3], row({"Septuagesima Su", "?[2J?]0;Own?Len"}).chopped(1));
+}
+
+// Whole months and weeks are compared through the program (LiturgyCalendarProgramTest).
+TEST_F(TerminalCalendarTest, QuotesColoursAndAnEmptyWeek) {
+    WeekCalendarModel emptyWeek;
+    emptyWeek.setStartDate(QDate(2024, 3, 2));
+    emptyWeek.setEndDate(QDate(2024, 3, 1));
+    const std::pair<QString, QString> cases[] = {
+        {JsonOutput::quote("a\"b\\c\r\nd\te\x01 ø"), "\"a\\\"b\\\\c\\r\\nd\\te\\u0001 ø\""},
+        {JsonOutput::quote(QString()), "\"\""},
+        {JsonOutput::color(0x0080FF), "\"#FF8000\""},
+        {JsonOutput::color(0xD777B3), "\"#B377D7\""},
+        {JsonOutput::color(0), "\"#000000\""},
+        {JsonOutput::color(0x12345678), "\"#785634\""},
+        {JsonOutput::color(std::nullopt), "null"},
+        // A range that ends before it starts has no days.
+        {JsonOutput::week(emptyWeek),
+         "{\"from\":\"2024-03-02\",\"to\":\"2024-03-01\",\"days\":[]}"},
+    };
+    for (const auto& [actual, expected] : cases)
+        EXPECT_EQ(actual, expected);
 }
 
 } // namespace

@@ -70,38 +70,45 @@ QString describe(const State& s) {
 
 const QDate kChristmasEve(2026, 12, 24);
 
+// A state told by what differs from another, one change a call.
+struct Is : State {
+    Is(const State& s) : State(s) {}
+    Is mode(qint16 m) const { return with(&State::calendarMode, m); }
+    Is pane(qint16 p) const { return with(&State::currentDayPane, p); }
+    Is prints(Output o) const { return with(&State::output, o); }
+    Is on(const QDate& d) const { return with(&State::date, d); }
+    Is week(const QDate& first) const { return with(&State::weekMonth, first); }
+    Is hidden() const { return with(&State::dayPagePending, false).pane(0); }
+    Is filled(qint16 year, qint16 month) const {
+        return with(&State::lastYear, year).with(&State::lastMonth, month);
+    }
+
+private:
+    template <typename T> Is with(T State::*field, T value) const {
+        Is s = *this;
+        s.*field = value;
+        return s;
+    }
+};
+
 // The month current on Christmas Eve with the readings following it, as after the start.
-State monthMode() {
+Is monthMode() {
     State s;
     s.calendarMode = HostInteraction::kMonthMode;
     s.dayPagePending = true;
-    s.currentDayPane = HostInteraction::kReadingsPane;
-    s.lastMonth = 12;
-    s.lastYear = 2026;
-    s.output = Output::DayPage;
-    s.date = kChristmasEve;
     s.version = 1;
-    return s;
+    return Is(s)
+        .pane(HostInteraction::kReadingsPane)
+        .prints(Output::DayPage)
+        .filled(2026, 12)
+        .on(kChristmasEve);
 }
 
-State with(State s, const std::function<void(State&)>& change) {
-    change(s);
-    return s;
-}
-
-State weekMode() {
-    return with(monthMode(), [](State& s) {
-        s.calendarMode = HostInteraction::kWeekMode;
-        s.weekMonth = QDate(2026, 12, 1);
-        s.output = Output::Calendar;
-    });
-}
-
-State pagesHidden() {
-    return with(monthMode(), [](State& s) {
-        s.dayPagePending = false;
-        s.currentDayPane = 0;
-    });
+Is weekMode() {
+    return monthMode()
+        .mode(HostInteraction::kWeekMode)
+        .week({2026, 12, 1})
+        .prints(Output::Calendar);
 }
 
 struct Row {
@@ -129,20 +136,20 @@ class HostInteractionTest : public TestEnv {};
 
 TEST_F(HostInteractionTest, EachStepMovesTheStateAndTellsTheWindowInOrder) {
     shared().gEditionName = QStringLiteral("Brastel");
-    const State month = monthMode();
-    const State week = weekMode();
+    const Is month = monthMode();
+    const Is week = weekMode();
+    const Is hidden = month.hidden();
+    const auto calendar = Output::Calendar;
+    const auto page = Output::DayPage;
     QList<Row> rows;
     for (int code : {0, 1, 5, 6, 7, 16})
         for (int pane : {1, 3, 4})
             rows.append({"refused", month, action(code, pane), month, {}, true});
-    const QStringList dec25 = {"month shows 2026-12-25",   "tree selects 2026-12",
-                               "status: Brastel - Day 25", "message 2",
-                               "day 4 shows 2026-12-25",   "output: December 2026"};
     rows += QList<Row>{
         {"a day page closed: the calendar is printed",
          month,
          action(9, 4),
-         pagesHidden(),
+         hidden,
          {"message 1", "output: December 2026"}},
         {"the tree put away", month, action(11, 3), month, {}},
         {"the tree shown for the first time is filled",
@@ -151,12 +158,12 @@ TEST_F(HostInteractionTest, EachStepMovesTheStateAndTellsTheWindowInOrder) {
          month,
          {"load tree 2026-12"}},
         {"a day page shown again follows the date",
-         pagesHidden(),
+         hidden,
          action(12, 5),
-         with(month, [](State& s) { s.currentDayPane = 5; }),
+         month.pane(5),
          {"day 5 shows 2026-12-24", "output: Prayers, 24 Dec 2026"}},
         {"shown from the pane menu: pending without showing",
-         pagesHidden(),
+         hidden,
          action(13, 4),
          month,
          {"output: Readings, 24 Dec 2026"}},
@@ -174,83 +181,56 @@ TEST_F(HostInteractionTest, EachStepMovesTheStateAndTellsTheWindowInOrder) {
         {"the month tab",
          week,
          action(14, 1),
-         with(week, [](State& s) { s.calendarMode = HostInteraction::kMonthMode; }),
+         week.mode(HostInteraction::kMonthMode),
          {"message 1", "output: December 2026"}},
         {"the prayers tab",
          week,
          action(14, 5),
-         with(week,
-              [](State& s) {
-                  s.currentDayPane = 5;
-                  s.output = Output::DayPage;
-              }),
+         week.pane(5).prints(page),
          {"day 5 shows 2026-12-24", "message 1", "output: Prayers, 24 Dec 2026"}},
-        {"a click in the month: the day page follows, the month is printed", month,
+        {"a click in the month: the day page follows, the month is printed",
+         month,
          step([](HostInteraction& m) { m.calendarMoved(QDate(2026, 12, 25)); }),
-         with(month,
-              [](State& s) {
-                  s.date = QDate(2026, 12, 25);
-                  s.output = Output::Calendar;
-              }),
-         dec25},
+         month.on({2026, 12, 25}).prints(calendar),
+         {"month shows 2026-12-25", "tree selects 2026-12", "status: Brastel - Day 25", "message 2",
+          "day 4 shows 2026-12-25", "output: December 2026"}},
         {"a day of the next month in the week: both calendars refilled",
          week,
          step([](HostInteraction& m) { m.calendarMoved(QDate(2027, 1, 3)); }),
-         with(week,
-              [](State& s) {
-                  s.date = QDate(2027, 1, 3);
-                  s.lastMonth = 1;
-                  s.lastYear = 2027;
-                  s.weekMonth = QDate(2027, 1, 1);
-              }),
+         week.on({2027, 1, 3}).filled(2027, 1).week({2027, 1, 1}),
          {"month shows 2027-01-03", "fill month", "fill week 2026-12-27..2027-01-31",
           "week shows 2027-01-03", "tree selects 2027-01", "status: Brastel - Day 3", "message 2",
           "day 4 shows 2027-01-03", "output: Week, January 2027"}},
         {"go to a date from the week tab: the page follows and stays what is printed",
-         with(week, [](State& s) { s.output = Output::DayPage; }),
+         week.prints(page),
          step([](HostInteraction& m) { m.goTo(QDate(2026, 11, 29)); }),
-         with(week,
-              [](State& s) {
-                  s.date = QDate(2026, 11, 29);
-                  s.lastMonth = 11;
-                  s.weekMonth = QDate(2026, 11, 1);
-                  s.output = Output::DayPage;
-              }),
+         week.on({2026, 11, 29}).filled(2026, 11).week({2026, 11, 1}).prints(page),
          {"month shows 2026-11-29", "fill month", "fill week 2026-11-01..2026-11-30",
           "week shows 2026-11-29", "tree selects 2026-11",
           "status: Brastel - Sunday - No readings are appointed for this day.", "message 2",
           "day 4 shows 2026-11-29", "output: Readings, 29 Nov 2026"}},
         {"go to a date with every day page closed",
-         pagesHidden(),
+         hidden,
          step([](HostInteraction& m) { m.goTo(QDate(2026, 12, 25)); }),
-         with(pagesHidden(), [](State& s) { s.date = QDate(2026, 12, 25); }),
+         hidden.on({2026, 12, 25}),
          {"month shows 2026-12-25", "tree selects 2026-12", "status: Brastel - Day 25",
           "message 2"}},
         {"a month of the tree: the same day, or the month's last",
-         with(month, [](State& s) { s.date = QDate(2026, 12, 31); }),
+         month.on({2026, 12, 31}),
          step([](HostInteraction& m) { m.treeClicked(2027, 2); }),
-         with(month,
-              [](State& s) {
-                  s.date = QDate(2027, 2, 28);
-                  s.lastMonth = 2;
-                  s.lastYear = 2027;
-              }),
+         month.on({2027, 2, 28}).filled(2027, 2),
          {"month shows 2027-02-28", "fill month", "tree selects 2027-02",
           "status: Brastel - Day 28", "message 2", "day 4 shows 2027-02-28",
           "output: Readings, 28 Feb 2027"}},
         {"worked in the month",
          month,
          step([](HostInteraction& m) { m.workedIn(1); }),
-         with(month, [](State& s) { s.output = Output::Calendar; }),
+         month.prints(calendar),
          {"output: December 2026"}},
         {"worked in the prayers page",
          week,
          step([](HostInteraction& m) { m.workedIn(5); }),
-         with(week,
-              [](State& s) {
-                  s.currentDayPane = 5;
-                  s.output = Output::DayPage;
-              }),
+         week.pane(5).prints(page),
          {"day 5 shows 2026-12-24", "output: Prayers, 24 Dec 2026"}},
     };
     for (const Row& row : rows) {
@@ -277,8 +257,7 @@ TEST_F(HostInteractionTest, StartFillsTheMonthAndLeavesTheReadingsToBePrinted) {
     // Enter on a day brings forward the day pane in use, or the readings when none is.
     for (const auto& [pane, opened] :
          QList<std::pair<qint16, qint16>>{{0, 4}, {4, 4}, {5, 5}, {7, 7}}) {
-        const State s = with(monthMode(), [pane](State& st) { st.currentDayPane = pane; });
-        EXPECT_EQ(HostInteraction(view, s).pageToOpen(), opened) << pane;
+        EXPECT_EQ(HostInteraction(view, monthMode().pane(pane)).pageToOpen(), opened) << pane;
     }
 }
 

@@ -3,34 +3,49 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 
 #include "HostWindowFixture.h"
-#include "RecordingPreview.h"
+#include "common/PageText.h"
+#include "common/TestEnv.h"
 #include "controls/WeekCalendarModel.h"
 #include "controls/ui/MonthCalendarView.h"
 #include "controls/ui/WeekCalendarView.h"
 #include "controls/ui/cZiRivedUvuridu.h"
+#include "day_page/DayPageHtml.h"
 #include "day_page/PageSetupCodes.h"
 #include "day_page/ui/cBrowserHeader.h"
 #include "day_page/ui/fThisDay.h"
+#include "host_window/cWordApplication.h"
+#include "host_window/cWordDocument.h"
 #include "host_window/ui/HostPrinting.h"
 #include "host_window/ui/fHoster.h"
 #include "support/ObjectRegistry.h"
 #include "support/OleDate.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDialog>
 #include <QFile>
 #include <QImage>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStringList>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QVariant>
+#include <QWidget>
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
 
 // Printing the calendars and the day pages: PDFs read back with poppler, the preview and the
 // print dialog off screen, and the window's Print command with a recording print preview.
+
 namespace {
 
-QString poppler(const QString& program, const QStringList& arguments) {
+// The standard output of a helper program (poppler's, unzip); a failure is the test's.
+QByteArray output(const QString& program, const QStringList& arguments) {
     QProcess p;
     p.start(program, arguments);
     if (!p.waitForFinished(60000) || p.exitCode() != 0) {
@@ -38,7 +53,7 @@ QString poppler(const QString& program, const QStringList& arguments) {
                       << " failed: " << p.readAllStandardError().toStdString();
         return {};
     }
-    return QString::fromUtf8(p.readAllStandardOutput());
+    return p.readAllStandardOutput();
 }
 
 // The text of a PDF as laid out, without empty lines: a wide gap (ten spaces or more, also at
@@ -47,7 +62,8 @@ QStringList pdfText(const QString& pdf) {
     static const QRegularExpression gap(QStringLiteral(" {10,}"));
     QStringList lines;
     for (QString line :
-         poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+         QString::fromUtf8(output(QStringLiteral("pdftotext"),
+                                  {QStringLiteral("-layout"), pdf, QStringLiteral("-")}))
              .split(QLatin1Char('\n'))) {
         const QString l = line.replace(gap, QStringLiteral(" | ")).simplified();
         if (!l.isEmpty())
@@ -59,7 +75,8 @@ QStringList pdfText(const QString& pdf) {
 // "Pages", "Page size" and "Title" of pdfinfo.
 QStringList pdfFacts(const QString& pdf) {
     QStringList facts;
-    for (const QString& line : poppler(QStringLiteral("pdfinfo"), {pdf}).split(QLatin1Char('\n')))
+    for (const QString& line :
+         QString::fromUtf8(output(QStringLiteral("pdfinfo"), {pdf})).split(u'\n'))
         if (line.startsWith(QLatin1String("Pages:")) ||
             line.startsWith(QLatin1String("Page size:")) ||
             line.startsWith(QLatin1String("Title:")))
@@ -75,6 +92,97 @@ std::unique_ptr<QTimer> noteNextDialog(QString* seen) {
                 QStringLiteral(" '") + dialog.windowTitle() + QLatin1Char('\'');
     });
 }
+
+// Stands in for the print preview component: every property set and every call is noted as
+// one line, with what the call finds of its owner window and of the host's messages.
+class RecordingPreview : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(qint32 pCountryVersion READ zero WRITE setPCountryVersion)
+    Q_PROPERTY(qint32 pOrientation READ zero WRITE setPOrientation)
+    Q_PROPERTY(bool pPreview READ no WRITE setPPreview)
+    Q_PROPERTY(qint32 pMarginLeft READ zero WRITE setPMarginLeft)
+    Q_PROPERTY(qint32 pMarginTop READ zero WRITE setPMarginTop)
+    Q_PROPERTY(qint32 pMarginRight READ zero WRITE setPMarginRight)
+    Q_PROPERTY(qint32 pMarginBottom READ zero WRITE setPMarginBottom)
+    Q_PROPERTY(QString pHeader READ none WRITE setPHeader)
+    Q_PROPERTY(QString pFooter READ none WRITE setPFooter)
+    Q_PROPERTY(QObject* pfParent READ nothing WRITE setPfParent)
+    Q_PROPERTY(QObject* pctMonth READ nothing WRITE setPctMonth)
+    Q_PROPERTY(qint32 pScaleFactor READ zero WRITE setPScaleFactor)
+    Q_PROPERTY(QString pCaption READ none WRITE setPCaption)
+public:
+    // The lines of every preview made since the last clear, and the messages of the host.
+    static QStringList& log() {
+        static QStringList lines;
+        return lines;
+    }
+    static QList<qint32>*& messages() {
+        static QList<qint32>* m = nullptr;
+        return m;
+    }
+
+    qint32 zero() const { return 0; }
+    bool no() const { return false; }
+    QString none() const { return {}; }
+    QObject* nothing() const { return nullptr; }
+
+#define RECORD(name, type)                                                                         \
+    void set##name(type v) {                                                                       \
+        note(#name, QVariant::fromValue(v));                                                       \
+    }
+    RECORD(PCountryVersion, qint32)
+    RECORD(POrientation, qint32)
+    RECORD(PPreview, bool)
+    RECORD(PMarginLeft, qint32)
+    RECORD(PMarginTop, qint32)
+    RECORD(PMarginRight, qint32)
+    RECORD(PMarginBottom, qint32)
+    RECORD(PHeader, const QString&)
+    RECORD(PFooter, const QString&)
+    RECORD(PScaleFactor, qint32)
+    RECORD(PCaption, const QString&)
+#undef RECORD
+    void setPfParent(QObject* v) {
+        m_parent = qobject_cast<QWidget*>(v);
+        log().append(QStringLiteral("pfParent=%1").arg(v ? v->objectName() : QStringLiteral("-")));
+    }
+    void setPctMonth(QObject* v) {
+        log().append(QStringLiteral("pctMonth=%1").arg(v ? v->objectName() : QStringLiteral("-")));
+    }
+    Q_INVOKABLE bool mShowMonth(qint32 a, bool b) {
+        return show("mShowMonth", a, b);
+    }
+    Q_INVOKABLE bool mShowCalendar(qint32 a, bool b) {
+        return show("mShowCalendar", a, b);
+    }
+
+private:
+    void note(const char* name, const QVariant& v) {
+        QString n = QString::fromLatin1(name);
+        n[0] = QLatin1Char('p');
+        log().append(n + QLatin1Char('=') + v.toString());
+    }
+    bool show(const char* name, qint32 a, bool b) {
+        QStringList seen;
+        for (qint32 m : *messages())
+            seen.append(QString::number(m));
+        const QRect g = m_parent ? m_parent->geometry() : QRect();
+        log().append(QStringLiteral("%1(%2, %3) owner '%4' of %5 at %6,%7 %8x%9 messages %10")
+                         .arg(QLatin1String(name))
+                         .arg(a)
+                         .arg(b ? "true" : "false")
+                         .arg(m_parent ? m_parent->windowTitle() : QString())
+                         .arg(m_parent && m_parent->parent() ? m_parent->parent()->objectName()
+                                                             : QStringLiteral("-"))
+                         .arg(g.x())
+                         .arg(g.y())
+                         .arg(g.width())
+                         .arg(g.height())
+                         .arg(seen.join(QLatin1Char(' '))));
+        return true;
+    }
+    QWidget* m_parent = nullptr;
+};
 
 class PrintTest : public HostWindowTest {
 protected:
@@ -248,7 +356,8 @@ TEST_F(PrintTest, ThePrintedWeekHoldsEveryServiceWhole) {
         EXPECT_EQ(pdfFacts(pdf),
                   QStringList({"Title: Parish Plan", c.pages, "Page size: 842 x 595 pts (A4)"}));
         const QString text =
-            poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
+            QString::fromUtf8(output(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}))
+                .simplified();
         EXPECT_EQ(text, c.text);
     }
 }
@@ -261,9 +370,9 @@ struct RedArea {
 };
 
 RedArea redArea(const QString& pdf, const QString& prefix) {
-    poppler(QStringLiteral("pdftoppm"),
-            {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"),
-             QStringLiteral("-singlefile"), pdf, prefix});
+    output(QStringLiteral("pdftoppm"),
+           {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"),
+            QStringLiteral("-singlefile"), pdf, prefix});
     const QImage image(prefix + QStringLiteral(".png"));
     RedArea area;
     QRect box;
@@ -404,6 +513,193 @@ TEST_F(PrintTest, PrintCommandSetsUpThePreviewOrPrintsTheDayPage) {
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
 }
 
+// The page the user chose in the host's page set-up (carried by the notify object) reaches the
+// calendars' and the day pages' print, previewed and printed on PDF; without a choice each
+// prints on its own page.
+TEST_F(PrintTest, TheHostsChosenPageReachesEveryPrint) {
+    const QPageLayout a5(QPageSize(QPageSize::A5), QPageLayout::Portrait, QMarginsF(10, 12, 10, 12),
+                         QPageLayout::Millimeter);
+    const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Landscape,
+                             QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+    // Without a choice the printer keeps its own paper.
+    cZiRivedUvuridu::registerComponent();
+    const QString paper = QPrinter().pageLayout().pageSize().key();
+    struct Case {
+        const char* name;
+        bool dayPage;
+        QPageLayout chosen;
+        QString preview;
+    };
+    const Case cases[] = {
+        {"month, nothing chosen", false, {}, paper + " landscape 20,20,20,20 mm"},
+        {"month, A5", false, a5, "A5 portrait 10,12,10,12 mm"},
+        {"day page, nothing chosen", true, {}, paper + " portrait 20,20,20,20 mm"},
+        {"day page, Letter", true, letter, "Letter landscape 5,5,5,5 mm"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fHoster& w = open(QStringLiteral("Brastume.MDB"), 1007);
+        if (c.dayPage)
+            w.UpdateDay();
+        else
+            w.onPaneAction(HostInteraction::PaneHidden, 4);
+        // A host without a page set-up has no such property at all.
+        notify.setProperty("pPageLayout",
+                           c.chosen.isValid() ? QVariant::fromValue(c.chosen) : QVariant());
+        QString seen;
+        const std::unique_ptr<QTimer> watch = closeNextDialog([&seen](QDialog& dialog) {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(&dialog);
+            seen = preview ? pageText(preview->printer()->pageLayout()) : QStringLiteral("other");
+        });
+        EXPECT_TRUE(QMetaObject::invokeMethod(&w, "doPrint", Q_ARG(QString, "ID_PREVIEW")));
+        EXPECT_EQ(seen, c.preview);
+    }
+
+    // Printed on PDF without a dialog, the chosen paper replaces the PDF's own A4.
+    fThisDay page;
+    page.setPDate(OleDate::fromDate(QDate(2024, 3, 10)));
+    page.navigate(writeFile(QStringLiteral("page.htm"), "<html><body><p>Amen.</p></body></html>"));
+    cBrowserHeader header;
+    HostPrinting::setUpBrowserHeader(header, page);
+    header.setPageLayout(letter);
+    header.setOutputFile(path(QStringLiteral("day.pdf")));
+    ASSERT_TRUE(header.mPrintDirect());
+    EXPECT_EQ(pdfFacts(header.OutputFile()).last(), "Page size: 792 x 612 pts (letter)");
+
+    cZiRivedUvuridu month;
+    HostPrinting::setUpPreview(&month, 1007, QStringLiteral("Parish Plan"));
+    month.setPctMonth(window->monthCalendar());
+    month.setPPageLayout(a5);
+    month.setPOutputFile(path(QStringLiteral("month.pdf")));
+    ASSERT_TRUE(month.mShowMonth(1, true));
+    EXPECT_EQ(pdfFacts(month.pOutputFile()).last(), "Page size: 420 x 595 pts (A5)");
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
+}
+
+// Day pages from a hostile liturgy database, shown, printed and exported: nothing of the
+// machine is read or embedded, and deep or long pages are bounded with a note.
+class HostilePageTest : public TestEnv {};
+
+QString repeated(const QString& text, int times) {
+    QString out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
+QString pngDataAddress() {
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return u"data:image/png;base64,"_s + QString::fromLatin1(png.toBase64());
+}
+
+// The widths of the pictures a PDF or an OpenDocument file holds, leaving out the transparent
+// pixel that stands for every resource not loaded.
+QList<int> pdfPictureWidths(const QByteArray& pdf) {
+    QList<int> widths;
+    static const QRegularExpression width(QStringLiteral("/Subtype /Image\\s*/Width (\\d+)"));
+    for (const QRegularExpressionMatch& m : width.globalMatch(QString::fromLatin1(pdf))) {
+        if (m.captured(1).toInt() > 1)
+            widths.append(m.captured(1).toInt());
+    }
+    return widths;
+}
+
+QList<int> odtPictureWidths(const QString& odt) {
+    QList<int> widths;
+    for (const QByteArray& name : output(u"unzip"_s, {u"-Z1"_s, odt}).split('\n')) {
+        if (!name.startsWith("Pictures/"))
+            continue;
+        const QImage image =
+            QImage::fromData(output(u"unzip"_s, {u"-p"_s, odt, QString::fromUtf8(name)}));
+        if (image.width() > 1)
+            widths.append(image.width());
+    }
+    return widths;
+}
+
+TEST_F(HostilePageTest, NothingLocalIsReadAndLayoutIsBounded) {
+    const QString local = path(u"photo.png"_s);
+    QImage photo(16, 16, QImage::Format_RGB32);
+    photo.fill(Qt::blue);
+    ASSERT_TRUE(photo.save(local));
+    const QString fifo = path(u"pipe"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+
+    const QString obj = QString(QChar::ObjectReplacementCharacter);
+    const QString nested =
+        repeated(u"<table><tr><td>"_s, 25) + u"deep"_s + repeated(u"</td></tr></table>"_s, 25);
+    const QString verse = u"<p>In the beginning was the Word.</p>\n"_s;
+    const QString longPage = repeated(verse, 5 * 1024 * 1024 / int(verse.size()));
+    struct Case {
+        const char* name;
+        QString html;
+        // The end of the page's text as the window shows it, white space collapsed.
+        QString tail;
+        // The widths of the pictures that printing and export embed.
+        QList<int> images;
+    };
+    const QList<Case> cases{
+        {"device", u"<p>A<img src=\"file:///dev/zero\">B</p>"_s, u"A"_s + obj + u"B"_s, {}},
+        {"pipe", u"<p>A<img src=\"file://%1\">B</p>"_s.arg(fifo), u"A"_s + obj + u"B"_s, {}},
+        {"local file by path",
+         u"<p>A<img src=\"%1\">B<img src=\"photo.png\"></p>"_s.arg(local),
+         u"A"_s + obj + u"B"_s + obj,
+         {}},
+        {"network",
+         u"<p>A<img src=\"http://127.0.0.1:9/x.png\">B</p>"_s,
+         u"A"_s + obj + u"B"_s,
+         {}},
+        {"style sheets elsewhere",
+         u"<p style=\"background-image: url(%1)\">A</p><style>@import url(%2);</style>"
+         "<link rel=\"stylesheet\" type=\"text/css\" href=\"file:///dev/zero\">"_s.arg(local, fifo),
+         u"A"_s,
+         {}},
+        {"data image",
+         u"<p>A<img src=\"%1\">B</p>"_s.arg(pngDataAddress()),
+         u"A"_s + obj + u"B"_s,
+         {8}},
+        {"deep nesting", nested, u"deep\n"_s + DayPageHtml::flattenedNote(), {}},
+        {"5 MB", longPage, u"In the beginning was the Word.\n"_s + DayPageHtml::cutNote(), {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString pageFile = writeFile(u"page.htm"_s, c.html.toUtf8());
+        // Set while its pane is put away, the page is laid out when the pane comes back.
+        fThisDay page;
+        page.show();
+        page.hide();
+        page.navigate(pageFile);
+        const QString shown = page.WebBrowser1()->toPlainText();
+        const QString tail = c.tail.simplified();
+        EXPECT_EQ(shown.simplified().right(tail.size()), tail);
+        EXPECT_LE(shown.size(), DayPageHtml::kMaxLength);
+        page.show();
+        EXPECT_GT(page.WebBrowser1()->document()->size().height(), 0);
+
+        const QString pdf = path(u"page.pdf"_s);
+        cBrowserHeader header;
+        HostPrinting::setUpBrowserHeader(header, page);
+        header.setOutputFile(pdf);
+        ASSERT_TRUE(header.mPrintDirect());
+        EXPECT_EQ(pdfPictureWidths(readFile(pdf)), c.images);
+
+        ASSERT_TRUE(page.mCopy());
+        cWordApplication word(cWordApplication::Opening::Never);
+        cWordDocument document(word);
+        document.Paste();
+        const QString odt = path(u"page.odt"_s);
+        document.SaveAs(odt);
+        EXPECT_EQ(document.Content().simplified().right(tail.size()), tail);
+        EXPECT_EQ(odtPictureWidths(odt), c.images);
+    }
+    EXPECT_TRUE(ui().messageBoxes().isEmpty());
+}
+
 TEST(PageSetupCodesTest, PartsAndCodes) {
     PageSetupCodes::Facts facts;
     facts.date = QStringLiteral("3/5/24");
@@ -433,3 +729,5 @@ TEST(PageSetupCodesTest, PartsAndCodes) {
 }
 
 } // namespace
+
+#include "PrintTest.moc"

@@ -619,57 +619,6 @@ QStringList tabTitles(const HostWindow& w) {
     return groups;
 }
 
-TEST_F(JourneysTest, AnEditionChosenTakesEffectWhole) {
-    const QDate lent4(2024, 3, 10);
-    struct Row {
-        const char* pick;
-        QList<Key> keys; // in the edition chooser
-        QStringList tabs;
-        QString today;
-        QString status;
-    };
-    const auto text = [](qint32 id) { return ResourceStrings::LoadResString(id); };
-    const QList<Row> rows = {
-        {"the diocese with an ordo",
-         {Key(Qt::Key_Down, {})},
-         {text(1001) + "|" + text(1002), text(1004) + "|" + text(1005) + "|Ordo"},
-         "Go to Today",
-         mMain::getVersionName(1011) + " - " + firstRow(lent4, "KorvaLume.MDB")[1].toString()},
-        {"the Norwegian church",
-         {Key(Qt::Key_Home, {})},
-         {text(2001) + "|" + text(2002), text(2004) + "|" + text(2005)},
-         QStringLiteral("G\u00e5 til i dag"),
-         mMain::getVersionName(47) + " - " + firstRow(lent4, "Velmarka.MDB")[1].toString()},
-    };
-    // Each pick writes the INI file; the next journey starts from the set as written.
-    const QString ini = s_set->iniFile();
-    const QByteArray written = readFile(ini);
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.pick);
-        QFile restore(ini);
-        ASSERT_TRUE(restore.open(QIODevice::WriteOnly) && restore.write(written) == written.size());
-        restore.close();
-        HostWindow window;
-        ASSERT_TRUE(open(window, lent4, 1020));
-        QWidget* chooser = named(window, "Combo1");
-        ASSERT_TRUE(chooser->isVisible());
-        QTest::mouseClick(chooser, Qt::LeftButton);
-        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-        for (const Key& key : row.keys)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key.first), key.second);
-        QTest::qWait(20);
-        QStringList tabs = row.tabs;
-        tabs.sort();
-        EXPECT_EQ(tabTitles(window), tabs);
-        EXPECT_EQ(qobject_cast<QAbstractButton*>(named(window, "Command1"))->text(), row.today);
-        EXPECT_EQ(window.statusBar()->findChild<QLabel*>(QStringLiteral("statusText"))->text(),
-                  row.status);
-        EXPECT_EQ(m_messages, QStringList());
-    }
-    QFile restore(ini);
-    ASSERT_TRUE(restore.open(QIODevice::WriteOnly) && restore.write(written) == written.size());
-}
-
 // The words of one language that the other must never show, matched as whole words without
 // regard to case. Words that both languages write alike (April, Send, OK, ...) are left out.
 const QStringList kEnglishWords = {
@@ -771,23 +720,43 @@ QStringList wordsOf(const QStringList& texts, const QStringList& words) {
     return found;
 }
 
-TEST_F(JourneysTest, OneLanguageAtATime) {
+// An edition picked in the chooser takes effect whole and in one language: the panes of the
+// edition, its words everywhere and its status. A person picks with the chooser's list open or
+// with keys on the chooser itself.
+TEST_F(JourneysTest, AnEditionChosenTakesEffectWholeInOneLanguage) {
     const QDate lent4(2024, 3, 10);
     struct Row {
         const char* pick;
-        int key; // in the edition chooser
+        bool inList; // keys in the chooser's open list, then Enter; else on the closed chooser
+        int key;
         QStringList menus;
+        QStringList tabs;
+        QString today;   // the text of the Go to Today button
+        QString status;  // the status bar
         QString heading; // the readings page's heading
         QStringList foreign;
         QString title;   // the window's
         QString failure; // the box of Open in Word Processor when the word processor fails
     };
     const auto text = [](qint32 id) { return ResourceStrings::LoadResString(id); };
+    const QStringList english = {"&File", "&Edit", "&Services", "&Help"};
+    const QString englishFailure = QString(kAppTitle) + "\n" + text(1007) +
+                                   " (FILE)\nOK | Show Details...\nThe following error has "
+                                   "occurred in procedure: \nfHoster.openInMSWord on line 0\n"
+                                   "Error (429) " +
+                                   text(1007) + " (FILE)";
+    const QString korva = firstRow(lent4, "KorvaLume.MDB")[1].toString();
+    const QString velmark = firstRow(lent4, "Velmarka.MDB")[1].toString();
+    const QString quorvane = firstRow(lent4, "Quorvane.MDB")[1].toString();
     const Row norwegian = {
         "the Norwegian church",
+        true,
         Qt::Key_Home,
         {"&Fil", "&Rediger", "&Gudstjenester", "&Hjelp"},
-        "10.03.2024 - " + firstRow(lent4, "Velmarka.MDB")[1].toString(),
+        {text(2001) + "|" + text(2002), text(2004) + "|" + text(2005)},
+        QStringLiteral("G\u00e5 til i dag"),
+        mMain::getVersionName(47) + " - " + velmark,
+        "10.03.2024 - " + velmark,
         kEnglishWords,
         "Liturgisk kalender",
         "Liturgisk kalender\n" + text(2007) +
@@ -797,38 +766,59 @@ TEST_F(JourneysTest, OneLanguageAtATime) {
     Row again = norwegian;
     again.pick = "and the Norwegian one again";
     const QList<Row> rows = {
-        norwegian,
-        {"then an English one",
-         Qt::Key_End,
-         {"&File", "&Edit", "&Services", "&Help"},
-         "3/10/24 - " + firstRow(lent4, "Quorvane.MDB")[1].toString(),
+        {"the diocese with an ordo",
+         false,
+         Qt::Key_Down,
+         english,
+         {text(1001) + "|" + text(1002), text(1004) + "|" + text(1005) + "|Ordo"},
+         "Go to Today",
+         mMain::getVersionName(1011) + " - " + korva,
+         "3/10/24 - " + korva,
          kNorwegianWords,
          kAppTitle,
-         QString(kAppTitle) + "\n" + text(1007) +
-             " (FILE)\nOK | Show Details...\nThe following error has occurred in procedure: "
-             "\nfHoster.openInMSWord on line 0\nError (429) " +
-             text(1007) + " (FILE)"},
+         englishFailure},
+        norwegian,
+        {"then an English one",
+         true,
+         Qt::Key_End,
+         english,
+         {text(1001) + "|" + text(1002), text(1004) + "|" + text(1005)},
+         "Go to Today",
+         mMain::getVersionName(1015) + " - " + quorvane,
+         "3/10/24 - " + quorvane,
+         kNorwegianWords,
+         kAppTitle,
+         englishFailure},
         again,
     };
     const QString ini = s_set->iniFile();
     const QByteArray written = readFile(ini);
     HostWindow window;
     ASSERT_TRUE(open(window, lent4, 1020));
-    // As a person picks an edition: the chooser opened, keys in its list, then Enter.
-    const auto pick = [&window](const std::function<void(QAbstractItemView*)>& keys) {
-        QTest::mouseClick(named(window, "Combo1"), Qt::LeftButton);
-        auto* list = QApplication::activePopupWidget()->findChild<QAbstractItemView*>();
-        keys(list);
-        QTest::keyClick(list, Qt::Key_Return);
-        QTest::qWait(50);
-    };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.pick);
-        pick([&row](QAbstractItemView* list) { QTest::keyClick(list, Qt::Key(row.key)); });
+        QWidget* chooser = named(window, "Combo1");
+        ASSERT_TRUE(chooser->isVisible());
+        QTest::mouseClick(chooser, Qt::LeftButton);
+        if (row.inList) {
+            auto* list = QApplication::activePopupWidget()->findChild<QAbstractItemView*>();
+            QTest::keyClick(list, Qt::Key(row.key));
+            QTest::keyClick(list, Qt::Key_Return);
+        } else {
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(row.key));
+        }
+        QTest::qWait(50);
         QStringList menus;
         for (QAction* menu : window.menuBar()->actions())
             menus << menu->text();
         EXPECT_EQ(menus, row.menus);
+        QStringList tabs = row.tabs;
+        tabs.sort();
+        EXPECT_EQ(tabTitles(window), tabs);
+        EXPECT_EQ(qobject_cast<QAbstractButton*>(named(window, "Command1"))->text(), row.today);
+        EXPECT_EQ(window.statusBar()->findChild<QLabel*>(QStringLiteral("statusText"))->text(),
+                  row.status);
         const QStringList texts = shownTexts(window);
         EXPECT_TRUE(texts.contains(row.heading)) << texts.join(" | ").toStdString();
         EXPECT_EQ(wordsOf(texts, row.foreign), QStringList()) << texts.join(" | ").toStdString();
