@@ -4,6 +4,9 @@
 
 #include "controls/ui/CalendarPaint.h"
 
+#include "common/TestEnv.h"
+#include "controls/ui/WeekCalendarView.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -90,6 +93,94 @@ TEST(CalendarPaintTest, WrappedLinesDrawAsDrawTextDrawsThem) {
             drawTextPainter.drawText(rect, Qt::AlignLeft | Qt::AlignTop, wrapped.lines()[i]);
         }
         EXPECT_EQ(fromLayout, byDrawText);
+    }
+}
+
+// A week's days as the view draws them, wide and narrow: seven columns wrap at words; fewer,
+// wider columns break a service after its time and place first and cut only a word that no
+// line can hold.
+TEST(CalendarPaintTest, WeekDaysReadWholeInWideAndNarrowViews) {
+    QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    mono.setPixelSize(12);
+    WeekCalendarView view;
+    view.show();
+    view.setFont(mono);
+    view.setFrameShape(QFrame::NoFrame);
+    view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view.model().setFirstDayOfWeek(2);
+    view.setRange(QDate(2026, 11, 30), QDate(2026, 12, 6));
+    WeekCalendarModel& model = view.model();
+    const auto plan = [&](const QDate& date, const QString& names, const QStringList& services,
+                          std::optional<qint32> color) {
+        model.setDateText(date, (QStringList{names} + services).join(u"\r\n"_s));
+        for (const QString& service : services)
+            model.addDateService(date, service);
+        model.setDateMarker(date, services.isEmpty() ? 0 : services.size() == 1 ? 1 : 3);
+        if (color)
+            model.setDateColor(date, 1, *color);
+    };
+    plan({2026, 11, 30}, u"Andrew, Apostle"_s, {}, 0x0000C0);
+    plan({2026, 12, 2}, QString(), {u"09:30 - Menighetshuset - Familiegudstjeneste"_s},
+         std::nullopt);
+    plan({2026, 12, 3}, QString(), {u"10:30 - Fjordview Nursing Home - Holy Communion"_s},
+         0xD070B0);
+    plan({2026, 12, 6}, u"Advent 2"_s,
+         {u"11:00 - St. Mary's Church - Holy Communion"_s,
+          u"18:00 - St. Mary's Church - Evening Prayer"_s},
+         0xD070B0);
+    struct Case {
+        int width;
+        int columns;
+        QList<QStringList> days; // Monday to Sunday: the header, then the lines
+    };
+    // The days without services are alike in the three widest views.
+    const auto week = [](const QStringList& wed, const QStringList& thu, const QStringList& sun) {
+        return QList<QStringList>{{"Mon 30 Nov", "Andrew, Apostle"},
+                                  {"Tue 1 Dec"},
+                                  wed,
+                                  thu,
+                                  {"Fri 4 Dec"},
+                                  {"Sat 5 Dec"},
+                                  sun};
+    };
+    const QStringList wed = {"Wed 2 Dec", "", "09:30 -", "Menighetshuset -", "Familiegudstjen…"};
+    const QStringList thu = {"Thu 3 Dec",     "", "10:30 -", "Fjordview", "Nursing Home -",
+                             "Holy Communion"};
+    // 15 letters a line in seven or four columns, 25 or 11 in one.
+    const QList<Case> cases = {
+        {910, 7,
+         week(wed, thu,
+              {"Sun 6 Dec", "Advent 2", "11:00 - St.", "Mary's Church -", "Holy Communion",
+               "18:00 - St.", "Mary's Church -", "Evening Prayer"})},
+        {520, 4,
+         week(wed, thu,
+              {"Sun 6 Dec", "Advent 2", "11:00 -", "St. Mary's", "Church -", "Holy Communion",
+               "18:00 -", "St. Mary's", "Church -", "Evening Prayer"})},
+        {200, 1,
+         week({"Wed 2 Dec", "", "09:30 - Menighetshuset -", "Familiegudstjeneste"},
+              {"Thu 3 Dec", "", "10:30 -", "Fjordview Nursing Home -", "Holy Communion"},
+              {"Sun 6 Dec", "Advent 2", "11:00 -", "St. Mary's Church -", "Holy Communion",
+               "18:00 -", "St. Mary's Church -", "Evening Prayer"})},
+        // The headers leave out the month alike, for the one that needs room for its dots.
+        {100,
+         1,
+         {{"Mon 30", "Andrew,", "Apostle"},
+          {"Tue 1"},
+          {"Wed 2", "", "09:30 -", "Menighetshu…", "Familieguds…"},
+          {"Thu 3", "", "10:30 -", "Fjordview", "Nursing", "Home -", "Holy", "Communion"},
+          {"Fri 4"},
+          {"Sat 5"},
+          {"Sun 6", "Advent 2", "11:00 -", "St. Mary's", "Church -", "Holy", "Communion", "18:00 -",
+           "St. Mary's", "Church -", "Evening", "Prayer"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.width);
+        view.resize(c.width, 1000);
+        QList<QStringList> days;
+        for (QDate date(2026, 11, 30); date <= QDate(2026, 12, 6); date = date.addDays(1))
+            days.append(view.drawnLines(date));
+        EXPECT_EQ(view.columns(), c.columns);
+        EXPECT_EQ(days, c.days);
     }
 }
 

@@ -124,6 +124,41 @@ QStringList wrapText(const QString& text, const QFont& font, qreal width, int ma
     return WrappedText(text, font, width, maxLines, device).lines();
 }
 
+QStringList wrapParts(const QString& text, const QFont& font, qreal width, QPaintDevice* device) {
+    const QFontMetricsF metrics(font, device);
+    const auto fits = [&](const QString& line) { return metrics.horizontalAdvance(line) <= width; };
+    if (fits(text))
+        return wrapText(text, font, width, 0, device);
+    const QStringList parts = text.split(QStringLiteral(" - "));
+    const QString dash = QStringLiteral(" -");
+    QStringList lines;
+    QString line;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const bool more = i + 1 < parts.size();
+        const QString part = more ? parts[i] + dash : parts[i];
+        const QString joined = line.isEmpty() ? part : line + QLatin1Char(' ') + part;
+        if (fits(joined)) {
+            line = joined;
+            continue;
+        }
+        if (!line.isEmpty())
+            lines.append(line);
+        line.clear();
+        if (fits(part)) {
+            line = part;
+            continue;
+        }
+        // The dash ends the part's last line where it fits, never a line of its own.
+        QStringList wrapped = wrapText(parts[i], font, width, 0, device);
+        if (more && !wrapped.isEmpty() && fits(wrapped.last() + dash))
+            wrapped.last() += dash;
+        lines += wrapped;
+    }
+    if (!line.isEmpty())
+        lines.append(line);
+    return lines;
+}
+
 WrappedText::WrappedText(const QString& text, const QPainter& painter, qreal width, int maxLines)
     : WrappedText(text, painter.font(), width, maxLines, painter.device()) {}
 
@@ -203,33 +238,37 @@ void WrappedText::drawLine(QPainter& painter, qsizetype index, const QRectF& rec
     line.draw(&painter, QPointF(rect.left() - line.x(), rect.top() - line.y()));
 }
 
-QString firstFitting(const QStringList& forms, const QFontMetricsF& metrics, qreal width) {
-    for (const QString& form : forms) {
-        if (metrics.horizontalAdvance(form) <= width)
+QStringList firstFittingAlike(const QList<QStringList>& forms, const QFontMetricsF& metrics,
+                              const QList<qreal>& widths) {
+    for (const QStringList& form : forms) {
+        bool fits = true;
+        for (qsizetype i = 0; i < form.size() && fits; ++i)
+            fits = metrics.horizontalAdvance(form[i]) <= widths.value(i);
+        if (fits)
             return form;
     }
-    return forms.isEmpty() ? QString() : metrics.elidedText(forms.last(), Qt::ElideRight, width);
+    return forms.isEmpty() ? QStringList() : forms.last();
 }
 
-QStringList fittingNames(const QStringList& names, const QFontMetricsF& metrics, qreal width) {
-    QString (*const forms[])(const QString&) = {
+QList<QStringList> nameForms(const QStringList& names) {
+    QString (*const shorten[])(const QString&) = {
         [](const QString& n) { return n; },
         [](const QString& n) { return n.endsWith(QLatin1Char('.')) ? n.chopped(1) : n; },
         [](const QString& n) { return n.left(2); },
         [](const QString& n) { return n.left(1); },
     };
-    QStringList shown;
-    for (const auto& form : forms) {
-        shown.clear();
-        bool fits = true;
-        for (const QString& name : names) {
+    QList<QStringList> forms;
+    for (const auto& form : shorten) {
+        QStringList shown;
+        for (const QString& name : names)
             shown.append(form(name));
-            fits = fits && metrics.horizontalAdvance(shown.last()) <= width;
-        }
-        if (fits)
-            break;
+        forms.append(shown);
     }
-    return shown;
+    return forms;
+}
+
+QStringList fittingNames(const QStringList& names, const QFontMetricsF& metrics, qreal width) {
+    return firstFittingAlike(nameForms(names), metrics, QList<qreal>(names.size(), width));
 }
 
 QStringList splitNames(const QString& list, int count, const QStringList& fallback) {

@@ -56,6 +56,12 @@ void drawCurrentFrame(QPainter& painter, const QRect& cell, const QColor& highli
 // `maxLines` lines (0: no limit) the last one kept ends in an ellipsis.
 QStringList wrapText(const QString& text, const QFont& font, qreal width, int maxLines = 0,
                      QPaintDevice* device = nullptr);
+// `text` made of parts joined by " - " (a service's time, place and kind) broken after a part
+// before it is broken inside one: parts that fit a line together share it, a line that a part
+// ends keeps its " -" where it fits, and a part wider than a line is wrapped as wrapText wraps
+// it.
+QStringList wrapParts(const QString& text, const QFont& font, qreal width,
+                      QPaintDevice* device = nullptr);
 
 // `text` wrapped as wrapText wraps it, laid out once for counting its lines and drawing them.
 class WrappedText {
@@ -77,11 +83,14 @@ private:
     QStringList m_lines;
     QList<bool> m_asLaidOut; // the line is the layout's line less its trailing spaces
 };
-// The first of `forms` (longest first) that fits `width` in `metrics`; the last one shortened
-// with an ellipsis when none does.
-QString firstFitting(const QStringList& forms, const QFontMetricsF& metrics, qreal width);
-// `names` in the longest form that fits `width` for every one of them, so that the forms
-// stay alike: as they are, without an abbreviation's point, two letters, one letter.
+// The first of `forms` (longest first; each the texts shown side by side) in which every text
+// fits its own width of `widths`, so that the texts stay alike; the last form when none does.
+QStringList firstFittingAlike(const QList<QStringList>& forms, const QFontMetricsF& metrics,
+                              const QList<qreal>& widths);
+// The shorter forms of `names`, longest first: as they are, without an abbreviation's point,
+// two letters, one letter.
+QList<QStringList> nameForms(const QStringList& names);
+// `names` in the longest of their forms that fits `width` for every one of them.
 QStringList fittingNames(const QStringList& names, const QFontMetricsF& metrics, qreal width);
 // The entries of a comma-separated list of names; `fallback` when it does not hold `count`.
 QStringList splitNames(const QString& list, int count, const QStringList& fallback);

@@ -13,6 +13,9 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <array>
+#include <memory>
+#include <utility>
+#include <vector>
 
 namespace CalendarPrinting {
 
@@ -93,13 +96,25 @@ QRectF drawDayNames(QPainter& painter, const QRectF& body, const QStringList& da
     return body.adjusted(0, height, 0, 0);
 }
 
-// The lines of `text` in the painter's font wrapped to `width` at word boundaries (an empty
-// text keeps one empty line, so that the lines below keep their place).
-QStringList wrapped(QPainter& painter, const QString& text, double width) {
-    const QStringList lines =
-        CalendarPaint::wrapText(text, painter.font(), width, 0, painter.device());
-    return lines.isEmpty() ? QStringList{QString()} : lines;
-}
+// The lines of a date's text, each wrapped once in the painter's font for counting and
+// drawing: line `i` is line `at[i].second` of `texts[at[i].first]` (an empty text keeps one
+// empty line, so that the lines below keep their place).
+struct CellLines {
+    std::vector<std::unique_ptr<CalendarPaint::WrappedText>> texts;
+    QList<std::pair<qsizetype, qsizetype>> at;
+
+    void add(const QPainter& painter, const QString& text, double width) {
+        texts.push_back(std::make_unique<CalendarPaint::WrappedText>(text, painter, width));
+        const qsizetype count = texts.back()->lines().size();
+        for (qsizetype i = 0; i < qMax<qsizetype>(1, count); ++i)
+            at.append({qsizetype(texts.size()) - 1, i});
+    }
+    // An empty text has no line to draw: drawLine draws nothing for it.
+    void draw(QPainter& painter, qsizetype line, const QRectF& rect) const {
+        const auto [text, index] = at[line];
+        texts[size_t(text)]->drawLine(painter, index, rect);
+    }
+};
 
 // `count` lines from `*y` down inside `box`, one `lineHeight` each, as many as fit whole, each
 // drawn by `draw(index, rect)`. Moves `*y` below them.
@@ -254,7 +269,7 @@ int drawWeeks(QPainter& painter, const Page& page, const WeekCalendarModel& mode
         // The lines of every date, wrapped once for measuring and drawing alike. A row is as
         // tall as its longest cell, and at least three lines of text.
         painter.setFont(lineFont);
-        std::array<QStringList, 7> lines;
+        std::array<CellLines, 7> lines;
         qsizetype total = kMinWeekLines;
         for (int col = 0; col < 7; ++col) {
             const QDate date = first.addDays(week * 7 + col);
@@ -262,8 +277,8 @@ int drawWeeks(QPainter& painter, const Page& page, const WeekCalendarModel& mode
                 continue;
             const double width = columnLeft(rows, col + 1) - columnLeft(rows, col) - 2 * margin;
             for (const QString& line : textLines(model.dateText(date)))
-                lines[col] += wrapped(painter, line, width);
-            total = qMax(total, lines[col].size());
+                lines[col].add(painter, line, width);
+            total = qMax(total, lines[col].at.size());
         }
         // A row that does not fit goes to the next page, unless it is the page's first; one
         // taller than a page starts where it is and goes on onto the next, so that no line is
@@ -304,10 +319,10 @@ int drawWeeks(QPainter& painter, const Page& page, const WeekCalendarModel& mode
                     lineTop += barHeight;
                 }
                 painter.setFont(lineFont);
-                const QStringList shown = lines[col].mid(done, count);
-                drawLines(lineHeight, inner, &lineTop, shown.size(),
+                const qsizetype shown = qBound<qsizetype>(0, lines[col].at.size() - done, count);
+                drawLines(lineHeight, inner, &lineTop, shown,
                           [&](qsizetype index, const QRectF& rect) {
-                              painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop, shown[index]);
+                              lines[col].draw(painter, done + index, rect);
                           });
             }
             y += height;

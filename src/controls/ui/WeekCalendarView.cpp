@@ -22,6 +22,10 @@ namespace {
 constexpr int kMargin = 4;
 constexpr int kBarWidth = 5;
 constexpr int kMinTextLines = 3;
+// A column narrower than this many average letters beside a colour bar is read word by word.
+constexpr int kMinColumnLetters = 15;
+// The column counts a week can be laid out in: each row count with its widest columns.
+constexpr int kColumnChoices[] = {7, 4, 3, 2, 1};
 
 QStringList textLines(const QString& text) {
     if (text.isEmpty())
@@ -105,29 +109,61 @@ int WeekCalendarView::headerHeight() const {
     return qMax(fontMetrics().height(), QFontMetrics(bold).height()) + 4;
 }
 
+int WeekCalendarView::columnsFor(int width) const {
+    const int least =
+        kMinColumnLetters * fontMetrics().averageCharWidth() + 2 + 2 * kMargin + kBarWidth + 1;
+    for (const int columns : kColumnChoices) {
+        if (width / columns >= least)
+            return columns;
+    }
+    return 1;
+}
+
+int WeekCalendarView::rowCount() const {
+    const qint64 last = firstCellDate().daysTo(m_model.endDate());
+    if (last < 0)
+        return 0;
+    return int(last / 7) * rowsPerWeek() + int(last % 7) / m_columns + 1;
+}
+
+QDate WeekCalendarView::dateOfPlace(int row, int col) const {
+    const int day = (row % rowsPerWeek()) * m_columns + col;
+    if (col < 0 || col >= m_columns || day >= 7)
+        return {};
+    return firstCellDate().addDays(qint64(row / rowsPerWeek()) * 7 + day);
+}
+
+QRect WeekCalendarView::placeRect(int row, int col) const {
+    const int w = viewport()->width();
+    const int x0 = w * col / m_columns;
+    return QRect(x0, rowTop(row), w * (col + 1) / m_columns - x0, m_rowHeights.value(row));
+}
+
 void WeekCalendarView::layoutRows() {
     m_rowHeights.clear();
-    const int weeks = weekCount();
+    m_columns = columnsFor(viewport()->width());
+    const int rows = rowCount();
     const int line = fontMetrics().height();
-    const QDate first = firstCellDate();
+    // Seven columns keep room for three lines; a narrow view does not lengthen every day.
+    const int minLines = m_columns == 7 ? kMinTextLines : 1;
     int total = 0;
-    const int w = viewport()->width();
-    for (int row = 0; row < weeks; ++row) {
-        int lines = kMinTextLines;
-        for (int col = 0; col < 7; ++col)
-            lines = qMax(
-                lines, int(shownLines(first.addDays(row * 7 + col), w * (col + 1) / 7 - w * col / 7)
-                               .size()));
+    for (int row = 0; row < rows; ++row) {
+        int lines = minLines;
+        for (int col = 0; col < m_columns; ++col) {
+            const QDate date = dateOfPlace(row, col);
+            if (date.isValid())
+                lines = qMax(lines, int(shownLines(date, placeRect(row, col).width()).size()));
+        }
         const int h = headerHeight() + lines * line + 2 * kMargin;
         m_rowHeights.append(h);
         total += h;
     }
     // Rows share the spare height so that a short month fills the pane.
     const int spare = viewport()->height() - total;
-    if (weeks > 0 && spare > 0) {
-        for (int row = 0; row < weeks; ++row)
-            m_rowHeights[row] += spare / weeks;
-        total += (spare / weeks) * weeks;
+    if (rows > 0 && spare > 0) {
+        for (int row = 0; row < rows; ++row)
+            m_rowHeights[row] += spare / rows;
+        total += (spare / rows) * rows;
     }
     verticalScrollBar()->setRange(0, qMax(0, total - viewport()->height()));
     verticalScrollBar()->setPageStep(viewport()->height());
@@ -146,14 +182,11 @@ QRect WeekCalendarView::cellRect(const QDate& date) const {
     if (!m_model.inRange(date))
         return {};
     const qint64 index = firstCellDate().daysTo(date);
-    const int row = int(index / 7);
-    const int col = int(index % 7);
+    const int day = int(index % 7);
+    const int row = int(index / 7) * rowsPerWeek() + day / m_columns;
     if (row >= m_rowHeights.size())
         return {};
-    const int w = viewport()->width();
-    const int x0 = w * col / 7;
-    const int x1 = w * (col + 1) / 7;
-    return QRect(x0, rowTop(row), x1 - x0, m_rowHeights[row]);
+    return placeRect(row, day % m_columns);
 }
 
 int WeekCalendarView::colourBars(const QDate& date) const {
@@ -170,28 +203,89 @@ QRect WeekCalendarView::textArea(const QDate& date, const QRect& cell) const {
     return QRect(QPoint(left, top), QPoint(qMax(left, right), qMax(top, cell.bottom() - 1)));
 }
 
-QStringList WeekCalendarView::shownLines(const QDate& date, int cellWidth) const {
+QList<QStringList> WeekCalendarView::wrappedLines(const QDate& date, int cellWidth) const {
     const int width = textArea(date, QRect(0, 0, cellWidth, 1)).width();
-    QStringList shown;
-    for (const QString& line : textLines(m_model.dateText(date))) {
-        const QStringList wrapped = CalendarPaint::wrapText(line, font(), width);
+    const QStringList lines = textLines(m_model.dateText(date));
+    // The services are the last lines of the text.
+    const qsizetype firstService = lines.size() - m_model.dateServices(date).size();
+    QList<QStringList> wrapped;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        wrapped.append(m_columns < 7 && i >= firstService
+                           ? CalendarPaint::wrapParts(lines[i], font(), width)
+                           : CalendarPaint::wrapText(lines[i], font(), width));
         // An empty line (a date with services but no liturgical day) keeps its place.
-        if (wrapped.isEmpty())
-            shown.append(QString());
-        shown += wrapped;
+        if (wrapped.last().isEmpty())
+            wrapped.last().append(QString());
     }
+    return wrapped;
+}
+
+QStringList WeekCalendarView::shownLines(const QDate& date, int cellWidth) const {
+    QStringList shown;
+    for (const QStringList& lines : wrappedLines(date, cellWidth))
+        shown += lines;
     return shown;
+}
+
+QStringList WeekCalendarView::headers() const {
+    const QDate start = m_model.startDate();
+    const qint64 count = start.daysTo(m_model.endDate()) + 1;
+    if (count <= 0)
+        return {};
+    QFont bold = font();
+    bold.setBold(true);
+    QStringList weekdays;
+    QStringList days;
+    QStringList months;
+    QList<qreal> widths;
+    for (qint64 i = 0; i < count; ++i) {
+        const QDate date = start.addDays(i);
+        weekdays.append(m_dayNames.value(CalendarLocale::weekday(date) - 1));
+        days.append(QString::number(date.day()));
+        months.append(m_monthNames.value(date.month() - 1).left(3));
+        // Beside the marker: never cut letters.
+        const QRect cell = cellRect(date);
+        const QRectF band(0, 0, cell.width() - 2 - 2 * kMargin, headerHeight());
+        widths.append(band.width() - CalendarPaint::markerWidth(band, m_model.dateMarker(date)));
+    }
+    const auto joined = [](const QStringList& a, const QStringList& b) {
+        QStringList texts;
+        for (qsizetype i = 0; i < a.size(); ++i)
+            texts.append(a[i] + QLatin1Char(' ') + b[i]);
+        return texts;
+    };
+    // The weekdays shorten alike, as the month's weekday names do, once the month is left out.
+    QList<QStringList> forms = {joined(joined(weekdays, days), months)};
+    for (const QStringList& names : CalendarPaint::nameForms(weekdays))
+        forms.append(joined(names, days));
+    forms.append(days);
+    return CalendarPaint::firstFittingAlike(forms, QFontMetricsF(bold), widths);
+}
+
+QStringList WeekCalendarView::fittingLines(const QDate& date, const QRect& cell) const {
+    QStringList lines = shownLines(date, cell.width());
+    const int room = (cell.bottom() - textArea(date, cell).top()) / fontMetrics().height();
+    lines.resize(qBound(qsizetype(0), qsizetype(room), lines.size()));
+    return lines;
+}
+
+QStringList WeekCalendarView::drawnLines(const QDate& date) const {
+    const QRect cell = cellRect(date);
+    if (cell.isEmpty())
+        return {};
+    return QStringList{headers().value(m_model.startDate().daysTo(date))} +
+           fittingLines(date, cell);
 }
 
 QDate WeekCalendarView::dateAt(const QPoint& pos) const {
     const int w = viewport()->width();
     if (w <= 0 || pos.x() < 0 || pos.x() >= w)
         return {};
-    const int col = qBound(0, pos.x() * 7 / w, 6);
+    const int col = qBound(0, pos.x() * m_columns / w, m_columns - 1);
     int y = rowTop(0);
     for (int row = 0; row < m_rowHeights.size(); ++row) {
         if (pos.y() >= y && pos.y() < y + m_rowHeights[row]) {
-            const QDate date = firstCellDate().addDays(row * 7 + col);
+            const QDate date = dateOfPlace(row, col);
             return m_model.inRange(date) ? date : QDate();
         }
         y += m_rowHeights[row];
@@ -220,7 +314,11 @@ QSize WeekCalendarView::sizeHint() const {
 
 void WeekCalendarView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
+    const int columns = m_columns;
     layoutRows();
+    // Laid out in other columns, the current date may have moved far from where it was.
+    if (m_columns != columns)
+        ensureDateVisible(currentDate());
 }
 
 void WeekCalendarView::scrollContentsBy(int, int) {
@@ -234,15 +332,13 @@ void WeekCalendarView::paintEvent(QPaintEvent*) {
     const QFontMetrics fm(font());
     QFont bold = font();
     bold.setBold(true);
+    const QFontMetricsF boldMetrics(bold);
     const QDate today = now().date();
-    const QDate first = firstCellDate();
+    const QStringList titles = headers();
     for (int row = 0; row < m_rowHeights.size(); ++row) {
-        for (int col = 0; col < 7; ++col) {
-            const QDate date = first.addDays(row * 7 + col);
-            const QRect cell =
-                QRect(viewport()->width() * col / 7, rowTop(row),
-                      viewport()->width() * (col + 1) / 7 - viewport()->width() * col / 7,
-                      m_rowHeights[row]);
+        for (int col = 0; col < m_columns; ++col) {
+            const QDate date = dateOfPlace(row, col);
+            const QRect cell = placeRect(row, col);
             if (cell.bottom() < 0 || cell.top() > viewport()->height())
                 continue;
             const bool inRange = m_model.inRange(date);
@@ -259,18 +355,12 @@ void WeekCalendarView::paintEvent(QPaintEvent*) {
             p.fillRect(header, band);
             p.setPen(bandText);
             p.setFont(bold);
-            // The longest form of the date that fits beside the marker: never cut letters.
-            const QString day = QString::number(date.day());
-            const QString weekday = m_dayNames.value(CalendarLocale::weekday(date) - 1);
-            const QString month = m_monthNames.value(date.month() - 1).left(3);
             const QRectF titleBand = header.adjusted(kMargin, 0, -kMargin, 0);
             const int marker = m_model.dateMarker(date);
-            const QString title = CalendarPaint::firstFitting(
-                {weekday + QLatin1Char(' ') + day + QLatin1Char(' ') + month,
-                 weekday + QLatin1Char(' ') + day, day},
-                QFontMetricsF(bold),
-                titleBand.width() - CalendarPaint::markerWidth(titleBand, marker));
-            p.drawText(titleBand, Qt::AlignLeft | Qt::AlignVCenter, title);
+            p.drawText(titleBand, Qt::AlignLeft | Qt::AlignVCenter,
+                       boldMetrics.elidedText(
+                           titles.value(m_model.startDate().daysTo(date)), Qt::ElideRight,
+                           titleBand.width() - CalendarPaint::markerWidth(titleBand, marker)));
             CalendarPaint::drawMarker(p, titleBand, marker, p.pen().color());
 
             // Colour bars down the left edge, then the text.
@@ -289,14 +379,15 @@ void WeekCalendarView::paintEvent(QPaintEvent*) {
             p.setFont(font());
             p.setPen(CalendarPaint::dayColors(pal, true, std::nullopt).second);
             int y = text.top();
-            for (const QString& line : shownLines(date, cell.width())) {
-                if (y + fm.height() > body.bottom() + 1)
-                    break;
+            for (const QString& line : fittingLines(date, cell)) {
                 p.drawText(QRect(text.left(), y, text.width(), fm.height()),
                            Qt::AlignLeft | Qt::AlignVCenter, line);
                 y += fm.height();
             }
         }
+        // Where a week takes several rows, a stronger line tells the weeks apart.
+        if (rowsPerWeek() > 1 && row > 0 && row % rowsPerWeek() == 0)
+            p.fillRect(QRect(0, rowTop(row), viewport()->width(), 2), pal.color(QPalette::Dark));
     }
     CalendarPaint::drawCurrentFrame(p, cellRect(currentDate()), pal.color(QPalette::Highlight),
                                     pal.color(QPalette::Base), hasFocus());
@@ -402,12 +493,13 @@ QString WeekCalendarView::lineAt(const QPoint& pos) const {
     if (!date.isValid() || pos.y() < text.top())
         return {};
     const int row = (pos.y() - text.top()) / fontMetrics().height();
-    int shown = 0;
-    for (const QString& line : textLines(m_model.dateText(date))) {
-        shown +=
-            int(qMax<qsizetype>(1, CalendarPaint::wrapText(line, font(), text.width()).size()));
+    const QStringList lines = textLines(m_model.dateText(date));
+    const QList<QStringList> wrapped = wrappedLines(date, cellRect(date).width());
+    qsizetype shown = 0;
+    for (qsizetype i = 0; i < lines.size() && i < wrapped.size(); ++i) {
+        shown += wrapped[i].size();
         if (row < shown)
-            return line;
+            return lines[i];
     }
     return {};
 }

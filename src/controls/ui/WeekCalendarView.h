@@ -13,7 +13,9 @@
 // The week calendar: draws a WeekCalendarModel as rows of weeks with a column per weekday,
 // from the model's first day of the week. Each date of the range has a header (weekday and
 // date), its three colour bars, its text lines and its service marker; the current date is
-// framed. Rows grow with their text; the view scrolls when they do not fit.
+// framed. Rows grow with their text; the view scrolls when they do not fit. A view too narrow
+// for seven readable columns gives each week several rows of fewer, wider columns (down to a
+// date a row), and there breaks a service line after its time and its place first.
 //
 // Keys: arrows move the current date by a day or a week, Page Up / Page Down by four weeks,
 // Home goes to the first date of the range; all stay within the range; Enter opens the current
@@ -63,6 +65,11 @@ public:
     // The lines of a date's text as the cell shows them: each line of the text wrapped to the
     // width left beside the colour bars of a cell `cellWidth` pixels wide.
     QStringList shownLines(const QDate& date, int cellWidth) const;
+    // What the date's cell draws as the view is laid out now: its header, then the lines of
+    // its text that fit the cell. Empty for a date that is not drawn.
+    QStringList drawnLines(const QDate& date) const;
+    // The number of columns the view is laid out in: 7, or fewer when it is narrow.
+    int columns() const { return m_columns; }
     // The left edge and width of the text in a cell of that date.
     QRect textArea(const QDate& date, const QRect& cell) const;
 
@@ -111,6 +118,19 @@ private:
     QDate firstCellDate() const;
     int weekCount() const;
     int rowTop(int row) const;
+    int rowsPerWeek() const { return (7 + m_columns - 1) / m_columns; }
+    int rowCount() const;
+    // The date in a row and column of the layout; invalid for a place without one.
+    QDate dateOfPlace(int row, int col) const;
+    QRect placeRect(int row, int col) const;
+    int columnsFor(int width) const;
+    // The headers of the dates of the range, from its start, in the longest form that fits
+    // every cell.
+    QStringList headers() const;
+    // Each line of a date's text wrapped for a cell `cellWidth` pixels wide.
+    QList<QStringList> wrappedLines(const QDate& date, int cellWidth) const;
+    // The shown lines of a date that fit whole in its cell.
+    QStringList fittingLines(const QDate& date, const QRect& cell) const;
     int headerHeight() const;
     int colourBars(const QDate& date) const;
     void layoutRows();
@@ -122,6 +142,7 @@ private:
     QStringList m_dayNames;
     QStringList m_monthNames;
     QList<int> m_rowHeights;
+    int m_columns = 7;
     bool m_rangeSet = false;
     QDate m_hover;
 };
