@@ -11,12 +11,14 @@
 #include "app/WeekCommand.h"
 #include "app/WindowProgram.h"
 #include "content/ContentComponents.h"
+#include "controls/ui/CalendarPaint.h"
 #include "controls/ui/MonthCalendarView.h"
 #include "controls/ui/WeekCalendarView.h"
 #include "controls/ui/cZiRivedUvuridu.h"
 #include "day_page/ui/cBrowserHeader.h"
 #include "day_page/ui/fThisDay.h"
 #include "host_window/ui/HostPrinting.h"
+#include "resources/ResourceStrings.h"
 #include "support/LateBinding.h"
 #include "support/ObjectRegistry.h"
 #include "support/OleDate.h"
@@ -27,8 +29,20 @@
 
 namespace {
 
-// The host application's title, which the window gives the component as pAppTitle.
-constexpr const char* kAppTitle = "Liturgy Calendar";
+// The host application's title, which the window gives the component as pAppTitle: the
+// window's own text, so that a print says it in the edition's language as the window does.
+constexpr const char* kAppTitle = QT_TRANSLATE_NOOP("HostWindow", "Liturgy Calendar");
+
+QString appTitle() {
+    return QCoreApplication::translate("HostWindow", kAppTitle);
+}
+
+// The weekday and month names in the edition's language, as the window names its calendars.
+template <class View> void nameCalendarDays(View& view) {
+    const QLocale locale = ResourceStrings::locale();
+    view.setDayNames(CalendarPaint::localeDayNames(locale).join(QLatin1Char(',')));
+    view.setMonthNames(CalendarPaint::localeMonthNames(locale).join(QLatin1Char(',')));
+}
 
 bool whatOf(const QString& name, PrintCommand::Request::What* what) {
     using What = PrintCommand::Request::What;
@@ -56,7 +70,7 @@ bool printCalendar(const PrintCommand::Request& request, const HostSession& sess
                    const char* method) {
     const std::unique_ptr<QObject> preview =
         ObjectRegistry::CreateObject(QString::fromLatin1(cZiRivedUvuridu::kProgId));
-    const QString title = QString::fromLatin1(kAppTitle);
+    const QString title = appTitle();
     HostPrinting::setUpPreview(preview.get(), session.edition(), title);
     LateBinding::set(preview.get(), "pctMonth", QVariant::fromValue(view));
     LateBinding::set(preview.get(), "pScaleFactor", qint32(100));
@@ -187,6 +201,7 @@ bool PrintCommand::run(const Request& request, const HostSession& session, QStri
     switch (request.what) {
     case Request::What::Month: {
         MonthCalendarView view;
+        nameCalendarDays(view);
         MonthCommand::fill(request.date, session, &view.model());
         if (!monthHasData(view.model())) {
             *error = session.outsideData(monthName(request.date));
@@ -198,6 +213,7 @@ bool PrintCommand::run(const Request& request, const HostSession& session, QStri
     }
     case Request::What::Week: {
         WeekCalendarView view;
+        nameCalendarDays(view);
         WeekCommand::fill(request.date, session, &view.model());
         if (!weekHasData(view.model())) {
             *error = session.outsideData(monthName(request.date));
@@ -210,7 +226,7 @@ bool PrintCommand::run(const Request& request, const HostSession& session, QStri
         // The day page window as the host window sets it up, off screen.
         fThisDay page;
         page.setTag(QString::number(request.kind));
-        page.setPAppTitle(QString::fromLatin1(kAppTitle));
+        page.setPAppTitle(appTitle());
         page.setPConnectionString(session.server());
         page.setPVkIniFile(session.iniFile());
         page.setPSQLMode(session.sqlMode());

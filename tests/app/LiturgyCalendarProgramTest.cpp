@@ -256,10 +256,11 @@ TEST_F(LiturgyCalendarProgramTest, TheWindowWithoutADisplaySaysWhatToDoInstead) 
     EXPECT_TRUE(err.contains("liturgy-calendar --screenshot FILE.png"));
 }
 
-TEST_F(LiturgyCalendarProgramTest, PlainMonthOutsideATerminalInTheEditionsLanguage) {
+TEST_F(LiturgyCalendarProgramTest, PlainAndPrintedMonthInTheEditionsLanguage) {
     // The same month of a diocese and of the Norwegian church (the host's code 47): its
     // weekdays, month, date forms and words are Norwegian, whatever the user's own language.
-    // The grid is the same in both; the words in and around it are the edition's.
+    // The grid is the same in both; the words in and around it are the edition's. So are the
+    // title and the headings of the month and the week printed on paper.
     const QString grid =
         "%1\n%2\n"
         "                                                                                 1       "
@@ -280,6 +281,7 @@ TEST_F(LiturgyCalendarProgramTest, PlainMonthOutsideATerminalInTheEditionsLangua
         const char* file;
         QStringList edition;
         QString out;
+        QString paperHeading; // the printed month's and week's first lines
     };
     const QList<Row> rows = {
         {"KorvaLume.MDB",
@@ -287,13 +289,15 @@ TEST_F(LiturgyCalendarProgramTest, PlainMonthOutsideATerminalInTheEditionsLangua
          grid.arg("March 2024 - The Korva Diocese",
                   "Sun             Mon             Tue             Wed             Thu             "
                   "Fri             Sat",
-                  "", "* one service, ** two or more")},
+                  "", "* one service, ** two or more"),
+         "Liturgy Calendar March 2024 Sun Mon Tue Wed Thu Fri Sat"},
         {"Velmarka.MDB",
          {"--edition", "47"},
          grid.arg("mars 2024 - Velmark Church - A",
                   "søn.            man.            tir.            ons.            tor.            "
                   "fre.            lør.",
-                  "Feast 486", "* én gudstjeneste, ** to eller flere")},
+                  "Feast 486", "* én gudstjeneste, ** to eller flere"),
+         "Liturgisk kalender mars 2024 søn. man. tir. ons. tor. fre. lør."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.file);
@@ -303,6 +307,20 @@ TEST_F(LiturgyCalendarProgramTest, PlainMonthOutsideATerminalInTheEditionsLangua
         const ProgramRun r = run(QStringList{"month", "2024-03", "--ini", ini()} + row.edition);
         EXPECT_EQ(r.exitCode, 0);
         EXPECT_EQ(r.out.toStdString(), row.out.toStdString());
+        for (const char* what : {"month", "week"}) {
+            const QString pdf = path(QString::fromLatin1(what) + ".pdf");
+            EXPECT_EQ(run(QStringList{"print", what, "2024-03", "--ini", ini(), "--pdf", pdf} +
+                          row.edition)
+                          .exitCode,
+                      0);
+            QProcess text;
+            text.start("pdftotext", {pdf, "-"});
+            text.waitForFinished(60000);
+            QStringList lines = QString::fromUtf8(text.readAllStandardOutput()).split('\n');
+            // The words only: where a day's number falls among them differs by page.
+            lines.removeIf([](const QString& l) { return l.isEmpty() || l.toInt() > 0; });
+            EXPECT_EQ(lines.mid(0, 9).join(' '), row.paperHeading) << what;
+        }
     }
 }
 
