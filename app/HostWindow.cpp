@@ -9,6 +9,7 @@
 #include "app/HostNotify.h"
 #include "app/HostSession.h"
 #include "app/SSActiveToolBars.h"
+#include "app/SharedStyleIcons.h"
 #include "app/WindowProgram.h"
 #include "controls/ui/ToolBarOverflow.h"
 #include "ical/ui/CalendarExportDialog.h"
@@ -392,6 +393,7 @@ int HostWindow::run(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
+    SharedStyleIcons::install();
     if (options.iniFile.isEmpty()) {
         options.iniFile = HostSession::defaultIniFile(options.edition);
         const QString folder = QFileInfo(options.iniFile).path();
