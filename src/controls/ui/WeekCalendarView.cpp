@@ -109,6 +109,7 @@ void WeekCalendarView::layoutRows() {
     m_rowHeights.clear();
     const int weeks = weekCount();
     const int line = fontMetrics().height();
+    const int header = headerHeight();
     const QDate first = firstCellDate();
     int total = 0;
     const int w = viewport()->width();
@@ -118,7 +119,7 @@ void WeekCalendarView::layoutRows() {
             lines = qMax(
                 lines, int(shownLines(first.addDays(row * 7 + col), w * (col + 1) / 7 - w * col / 7)
                                .size()));
-        const int h = headerHeight() + lines * line + 2 * kMargin;
+        const int h = header + lines * line + 2 * kMargin;
         m_rowHeights.append(h);
         total += h;
     }
@@ -164,14 +165,22 @@ int WeekCalendarView::colourBars(const QDate& date) const {
 }
 
 QRect WeekCalendarView::textArea(const QDate& date, const QRect& cell) const {
+    const int top = cell.top() + 1 + headerHeight() + kMargin / 2;
+    const QRect columns = textColumns(date, cell);
+    return QRect(QPoint(columns.left(), top),
+                 QPoint(columns.right(), qMax(top, cell.bottom() - 1)));
+}
+
+QRect WeekCalendarView::textColumns(const QDate& date, const QRect& cell) const {
     const int left = cell.left() + 1 + colourBars(date) * (kBarWidth + 1) + kMargin;
     const int right = cell.right() - 1 - kMargin;
-    const int top = cell.top() + 1 + headerHeight() + kMargin / 2;
-    return QRect(QPoint(left, top), QPoint(qMax(left, right), qMax(top, cell.bottom() - 1)));
+    return QRect(QPoint(left, cell.top()), QPoint(qMax(left, right), cell.bottom()));
 }
 
 QStringList WeekCalendarView::shownLines(const QDate& date, int cellWidth) const {
-    const int width = textArea(date, QRect(0, 0, cellWidth, 1)).width();
+    // The width alone: the header's height, which takes a bold font to measure, does not
+    // change it.
+    const int width = textColumns(date, QRect(0, 0, cellWidth, 1)).width();
     QStringList shown;
     for (const QString& line : textLines(m_model.dateText(date))) {
         const QStringList wrapped = CalendarPaint::wrapText(line, font(), width);
@@ -248,8 +257,7 @@ void WeekCalendarView::paintEvent(QPaintEvent*) {
             const bool inRange = m_model.inRange(date);
             p.fillRect(cell,
                        inRange ? pal.color(QPalette::Base) : pal.color(QPalette::AlternateBase));
-            p.setPen(pal.color(QPalette::Mid));
-            p.drawRect(cell.adjusted(0, 0, -1, -1));
+            CalendarPaint::drawCellBorder(p, cell, pal.color(QPalette::Mid));
             if (!inRange)
                 continue;
 
