@@ -9,6 +9,7 @@
 #include "app/HostNotify.h"
 #include "app/HostSession.h"
 #include "app/SSActiveToolBars.h"
+#include "app/SharedStyleIcons.h"
 #include "app/WindowProgram.h"
 #include "controls/ui/ToolBarOverflow.h"
 #include "ical/ui/CalendarExportDialog.h"
@@ -396,6 +397,7 @@ int HostWindow::run(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("liturgy-calendar"));
+    SharedStyleIcons::install();
     // The edition's language from the first message on, a failure to start included.
     HostSession::chooseLanguage(options.iniFile, options.edition);
     const QString title = tr(kTitle);

@@ -6,7 +6,9 @@
 
 #include "support/ProcScope.h"
 #include "support/SharedState.h"
-#include "support/mVBFileDisk.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 namespace mGarbageFiles {
 
@@ -31,9 +33,13 @@ bool cleanGarbageFiles() {
     bool result = false;
     scope.run([&] {
         if (const auto& list = shared().garbageFiles) {
+            // The names were made here as they are on disk: a search for another letter case
+            // would read the whole temporary folder for a page never written, and could find
+            // and delete a file that is not ours.
             for (const clsGarbageFiles& entry : *list) {
-                if (mVBFileDisk::fileExists(entry.pFileName()))
-                    mVBFileDisk::deleteFile(entry.pFileName());
+                const QString& name = entry.pFileName();
+                if (QFileInfo(name).isFile())
+                    QFile::remove(name);
             }
         }
         result = true;

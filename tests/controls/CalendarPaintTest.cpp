@@ -184,4 +184,31 @@ TEST(CalendarPaintTest, WeekDaysReadWholeInWideAndNarrowViews) {
     }
 }
 
+TEST(CalendarPaintTest, CellBordersDrawAsARectWithAOnePixelPen) {
+    // Cells of a month and of a narrow pane, a half-transparent line, and cells too small for
+    // four strips.
+    const struct {
+        QRect cell;
+        QColor color;
+    } cases[] = {
+        {{3, 4, 120, 100}, QColor(0xa0, 0xa0, 0xa0)},
+        {{0, 0, 17, 9}, QColor(0x40, 0x80, 0xc0, 0x80)},
+        {{5, 5, 2, 30}, Qt::black},
+        {{5, 5, 30, 1}, Qt::black},
+    };
+    for (const auto& c : cases) {
+        QImage strips(140, 120, QImage::Format_ARGB32_Premultiplied);
+        strips.fill(Qt::white);
+        QImage outline = strips;
+        QPainter stripsPainter(&strips);
+        CalendarPaint::drawCellBorder(stripsPainter, c.cell, c.color);
+        QPainter outlinePainter(&outline);
+        outlinePainter.setPen(c.color);
+        outlinePainter.drawRect(c.cell.adjusted(0, 0, -1, -1));
+        stripsPainter.end();
+        outlinePainter.end();
+        EXPECT_EQ(strips, outline) << c.cell.width() << "x" << c.cell.height();
+    }
+}
+
 } // namespace

@@ -71,6 +71,19 @@ std::pair<QColor, QColor> bandColors(const QPalette& palette, bool highlighted) 
                                                                      : QPalette::WindowText))};
 }
 
+void drawCellBorder(QPainter& painter, const QRect& cell, const QColor& color) {
+    if (cell.width() < 3 || cell.height() < 3) {
+        painter.setPen(color);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(cell.adjusted(0, 0, -1, -1));
+        return;
+    }
+    painter.fillRect(QRect(cell.left(), cell.top(), cell.width(), 1), color);
+    painter.fillRect(QRect(cell.left(), cell.bottom(), cell.width(), 1), color);
+    painter.fillRect(QRect(cell.left(), cell.top() + 1, 1, cell.height() - 2), color);
+    painter.fillRect(QRect(cell.right(), cell.top() + 1, 1, cell.height() - 2), color);
+}
+
 void drawCurrentFrame(QPainter& painter, const QRect& cell, const QColor& highlight,
                       const QColor& background, bool focused) {
     if (cell.isEmpty())

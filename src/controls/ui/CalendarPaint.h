@@ -37,6 +37,10 @@ QColor textOn(const QColor& background, const QColor& preferred);
 // alternate base, its number dimmed as far as it stays readable.
 std::pair<QColor, QColor> dayColors(const QPalette& palette, bool inMonth,
                                     std::optional<qint32> color);
+// The one-pixel border inside `cell`, in `color`: what drawRect(cell.adjusted(0, 0, -1, -1))
+// draws with a one-pixel pen and no brush, as four strips that do not overlap, which the raster
+// engine fills directly rather than through its line stroker.
+void drawCellBorder(QPainter& painter, const QRect& cell, const QColor& color);
 // Background and text of a band of names (the month's title and weekdays, a week day's
 // header; today's header in the highlight colours).
 std::pair<QColor, QColor> bandColors(const QPalette& palette, bool highlighted = false);

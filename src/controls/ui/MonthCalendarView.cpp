@@ -226,8 +226,7 @@ void MonthCalendarView::paintEvent(QPaintEvent*) {
         const auto [background, text] = CalendarPaint::dayColors(
             pal, inMonth, inMonth ? m_model.dayColor(date.day()) : std::nullopt);
         p.fillRect(cell, background);
-        p.setPen(gridLine);
-        p.drawRect(cell.adjusted(0, 0, -1, -1));
+        CalendarPaint::drawCellBorder(p, cell, gridLine);
 
         const QRect inner = cell.adjusted(kMargin, 2, -kMargin, -2);
         p.setFont(bold);

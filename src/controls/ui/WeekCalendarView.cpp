@@ -146,6 +146,7 @@ void WeekCalendarView::layoutRows() {
     const int line = fontMetrics().height();
     // Seven columns keep room for three lines; a narrow view does not lengthen every day.
     const int minLines = m_columns == 7 ? kMinTextLines : 1;
+    const int header = headerHeight();
     int total = 0;
     for (int row = 0; row < rows; ++row) {
         int lines = minLines;
@@ -154,7 +155,7 @@ void WeekCalendarView::layoutRows() {
             if (date.isValid())
                 lines = qMax(lines, int(shownLines(date, placeRect(row, col).width()).size()));
         }
-        const int h = headerHeight() + lines * line + 2 * kMargin;
+        const int h = header + lines * line + 2 * kMargin;
         m_rowHeights.append(h);
         total += h;
     }
@@ -197,14 +198,22 @@ int WeekCalendarView::colourBars(const QDate& date) const {
 }
 
 QRect WeekCalendarView::textArea(const QDate& date, const QRect& cell) const {
+    const int top = cell.top() + 1 + headerHeight() + kMargin / 2;
+    const QRect columns = textColumns(date, cell);
+    return QRect(QPoint(columns.left(), top),
+                 QPoint(columns.right(), qMax(top, cell.bottom() - 1)));
+}
+
+QRect WeekCalendarView::textColumns(const QDate& date, const QRect& cell) const {
     const int left = cell.left() + 1 + colourBars(date) * (kBarWidth + 1) + kMargin;
     const int right = cell.right() - 1 - kMargin;
-    const int top = cell.top() + 1 + headerHeight() + kMargin / 2;
-    return QRect(QPoint(left, top), QPoint(qMax(left, right), qMax(top, cell.bottom() - 1)));
+    return QRect(QPoint(left, cell.top()), QPoint(qMax(left, right), cell.bottom()));
 }
 
 QList<QStringList> WeekCalendarView::wrappedLines(const QDate& date, int cellWidth) const {
-    const int width = textArea(date, QRect(0, 0, cellWidth, 1)).width();
+    // The width alone: the header's height, which takes a bold font to measure, does not
+    // change it.
+    const int width = textColumns(date, QRect(0, 0, cellWidth, 1)).width();
     const QStringList lines = textLines(m_model.dateText(date));
     // The services are the last lines of the text.
     const qsizetype firstService = lines.size() - m_model.dateServices(date).size();
@@ -344,8 +353,7 @@ void WeekCalendarView::paintEvent(QPaintEvent*) {
             const bool inRange = m_model.inRange(date);
             p.fillRect(cell,
                        inRange ? pal.color(QPalette::Base) : pal.color(QPalette::AlternateBase));
-            p.setPen(pal.color(QPalette::Mid));
-            p.drawRect(cell.adjusted(0, 0, -1, -1));
+            CalendarPaint::drawCellBorder(p, cell, pal.color(QPalette::Mid));
             if (!inRange)
                 continue;
 

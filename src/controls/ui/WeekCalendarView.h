@@ -133,6 +133,9 @@ private:
     QStringList fittingLines(const QDate& date, const QRect& cell) const;
     int headerHeight() const;
     int colourBars(const QDate& date) const;
+    // The columns of a cell that its text takes, beside the colour bars; the cell's own top
+    // and bottom.
+    QRect textColumns(const QDate& date, const QRect& cell) const;
     void layoutRows();
     void moveTo(const QDate& date);
     void hover(const QDate& date);
