@@ -31,12 +31,6 @@ protected:
         hymns->addLyrics(42, QStringLiteral("<P>Hymn 42</P>"));
         hymns->addLyrics(2042, QStringLiteral("<P>Hymn 2042</P>"));
     }
-    void TearDown() override {
-        liturgy.reset();
-        service.reset();
-        hymns.reset();
-        TestEnv::TearDown();
-    }
 
     cLiturgyItem item(qint32 component, qint32 content, qint32 version = 47) const {
         cLiturgyItem i;

@@ -25,10 +25,6 @@ protected:
         liturgy->exec(QStringLiteral("INSERT INTO tbContentLinks (CalendarID, ComponentID, "
                                      "ContentID) VALUES (102, 201, NULL)"));
     }
-    void TearDown() override {
-        liturgy.reset();
-        TestEnv::TearDown();
-    }
 
     std::unique_ptr<QObject> create(const QString& iniFile) const {
         auto links = ObjectRegistry::CreateObject(QStringLiteral("VkContentLinks.cVkContentLinks"));

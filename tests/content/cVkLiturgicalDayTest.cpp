@@ -37,11 +37,6 @@ protected:
                             QStringLiteral("Gospel"));
         other->addReading(1, 100, 1, 209, 60, QStringLiteral("Canticle"), QStringLiteral("Song"));
     }
-    void TearDown() override {
-        liturgy.reset();
-        other.reset();
-        TestEnv::TearDown();
-    }
 
     std::unique_ptr<QObject> create() const {
         auto object =
