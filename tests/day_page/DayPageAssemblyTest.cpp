@@ -87,6 +87,7 @@ TEST_F(DayPageAssemblyTest, Edition1011LeavesOutTheFeastsWithoutPages) {
     EXPECT_EQ(dayList(), QStringList{QStringLiteral("1|9|only")});
 }
 
+// Edition 1015 puts the gospel acclamation its row links to ("+" in `shown`) before the gospel.
 TEST_F(DayPageAssemblyTest, ReadingsFiltersAndOrdersByEdition) {
     struct Case {
         const char* what;
@@ -94,6 +95,10 @@ TEST_F(DayPageAssemblyTest, ReadingsFiltersAndOrdersByEdition) {
         QVariant feastRef;
         const char* stored; // readings by name, in the order stored
         const char* shown;
+        QVariant contentID = {}; // of the acclamation; null: no link
+        QVariant name = {};
+        QVariant html = {}; // invalid: the linked content is missing
+        QString acclamation = {};
     };
     const QMap<QString, Reading> named = {{"gen", {202, "Gen 1"}},   {"ps", {208, "Ps 23"}},
                                           {"rom", {203, "Rom 6"}},   {"heb", {214, "Heb 4"}},
@@ -117,6 +122,21 @@ TEST_F(DayPageAssemblyTest, ReadingsFiltersAndOrdersByEdition) {
         {"1015 groups 202, 208, 203 and drops the others", 1015, 5, "rom song heb ps gen john",
          "gen ps rom john"},
         {"1015 with both gospels", 1015, 5, "john gen luke mark", "gen john luke"},
+        {"1015, named acclamation", 1015, 5, "john gen", "gen + john", 50,
+         QStringLiteral("Alleluia, Verse"), QStringLiteral(" <P>Alleluia</P> "),
+         QStringLiteral("<H4>Alleluia, Verse</H4>\r\n<P>Alleluia</P>\r\n")},
+        {"1015, acclamation without a name", 1015, 5, "john gen", "gen + john", 51, QString(),
+         QStringLiteral("<P>Praise</P>"),
+         QStringLiteral("<H4>Gospel Acclamation</H4>\r\n<P>Praise</P>\r\n")},
+        {"1015, linked acclamation that is missing",
+         1015,
+         5,
+         "john gen",
+         "gen + john",
+         52,
+         {},
+         {},
+         QStringLiteral("<H4>Gospel Acclamation</H4>\r\n")},
     };
     qint32 row = 0;
     for (const Case& c : cases) {
@@ -124,13 +144,19 @@ TEST_F(DayPageAssemblyTest, ReadingsFiltersAndOrdersByEdition) {
         const QDate date = QDate(2024, 4, 1).addDays(row);
         liturgy->addDay(row, date, c.feastRef, QStringLiteral("Day %1").arg(row));
         addReadings(row, readings(c.stored));
+        if (!c.contentID.isNull())
+            liturgy->addLink(row, 12, c.contentID.toInt());
+        if (c.html.isValid())
+            liturgy->addContent(c.contentID.toInt(), c.name, c.html);
         makePage(DayPageAssembly::kReadings, c.version);
         show(date);
+        QString lines;
+        for (const QString& name : QString::fromLatin1(c.shown).split(u' '))
+            lines += name == u"+" ? c.acclamation : readingLines({named.value(name)});
         EXPECT_EQ(location(), page->pHTMDataFile()) << c.what;
         EXPECT_EQ(pageText(), styleBlock() + QStringLiteral("<H3>") +
                                   date.toString(QStringLiteral("M/d/yy")) +
-                                  QStringLiteral(" - Day %1</H3>\r\n").arg(row) +
-                                  readingLines(readings(c.shown)))
+                                  QStringLiteral(" - Day %1</H3>\r\n").arg(row) + lines)
             << c.what;
     }
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
@@ -156,47 +182,6 @@ TEST_F(DayPageAssemblyTest, PlainTextFieldsShowLiterallyOnThePage) {
         makePage(kind, 1010);
         show(date);
         EXPECT_EQ(pageText(), styleBlock() + body);
-    }
-}
-
-TEST_F(DayPageAssemblyTest, GospelAcclamationOfEdition1015) {
-    struct Case {
-        const char* what;
-        QVariant contentID; // null: no link
-        QVariant name;
-        QVariant html;
-        QString lines;
-    };
-    const QList<Case> cases = {
-        {"named content", 50, QStringLiteral("Alleluia, Verse"),
-         QStringLiteral(" <P>Alleluia</P> "),
-         QStringLiteral("<H4>Alleluia, Verse</H4>\r\n<P>Alleluia</P>\r\n")},
-        {"content without a name", 51, QString(), QStringLiteral("<P>Praise</P>"),
-         QStringLiteral("<H4>Gospel Acclamation</H4>\r\n<P>Praise</P>\r\n")},
-        {"linked content that is missing", 52, QVariant(), QVariant(),
-         QStringLiteral("<H4>Gospel Acclamation</H4>\r\n")},
-        {"no link", QVariant(), QVariant(), QVariant(), QString()},
-    };
-    const Reading gen{202, QStringLiteral("Gen 1")};
-    const Reading john{204, QStringLiteral("John 3")};
-    qint32 row = 0;
-    for (const Case& c : cases) {
-        ++row;
-        const QDate date = QDate(2024, 5, 1).addDays(row);
-        liturgy->addDay(row, date, 5, QStringLiteral("Day %1").arg(row));
-        addReadings(row, {john, gen});
-        if (!c.contentID.isNull()) {
-            liturgy->addLink(row, 12, c.contentID.toInt());
-            if (c.contentID.toInt() != 52)
-                liturgy->addContent(c.contentID.toInt(), c.name, c.html);
-        }
-        makePage(DayPageAssembly::kReadings, 1015);
-        show(date);
-        EXPECT_EQ(pageText(), styleBlock() + QStringLiteral("<H3>") +
-                                  date.toString(QStringLiteral("M/d/yy")) +
-                                  QStringLiteral(" - Day %1</H3>\r\n").arg(row) +
-                                  readingLines({gen}) + c.lines + readingLines({john}))
-            << c.what;
     }
 }
 
