@@ -107,6 +107,12 @@ TEST_F(cFillCalendarTest, NamesColoursAndMarkersOfAMonth) {
                                          {march(10), timeOfDay(20, 0), "Comp", "B"},
                                          {march(12), QVariant(), "Meeting", "C"},
                                      }));
+    // What an earlier month left is cleared first.
+    month.setDayText(20, 1, "stale");
+    month.setDayText(20, 3, "stale");
+    month.paintDay(20, 1);
+    month.setDayMarker(20, 3);
+    month.setDayText(3, 2, "stale");
     fill();
     expectMonth({
         {3, {"3rd Sunday in Lent", "", "", kViolet, 1}},
@@ -213,17 +219,6 @@ TEST_F(cFillCalendarTest, ANewLiturgyFileOrIniFileIsSeenByTheNextFill) {
         expectMonth({{4, {"New", "", "", kRed, 0}}});
     }
     EXPECT_EQ(errHandler().lastErrorNumber(), 0);
-}
-
-TEST_F(cFillCalendarTest, AnEarlierMonthIsClearedFirst) {
-    ASSERT_TRUE(createLiturgy(liturgyFile, {{1, march(2), 1, 5, "Only"}}));
-    month.setDayText(20, 1, "stale");
-    month.setDayText(20, 3, "stale");
-    month.paintDay(20, 1);
-    month.setDayMarker(20, 3);
-    month.setDayText(2, 2, "stale");
-    fill();
-    expectMonth({{2, {"Only", "", "", kBlue, 0}}});
 }
 
 // A missing plan file only suppresses the markers; a missing liturgy file is reported, and the
