@@ -40,29 +40,18 @@ protected:
 
 } // namespace
 
+// The numbered Sundays between the seasons; the principal days, which bound the seasons, are
+// EveryEditionKeepsThePrincipalDays... below, in every year.
 TEST_F(ChurchYearTest, SeasonBoundariesOfSomeYears) {
     const struct {
         QDate date;
         const char* kept; // name of the last row, the day the church keeps
     } cases[] = {
-        {QDate(2024, 12, 1), "Advent 1"},        {QDate(2024, 12, 22), "Advent 4"},
-        {QDate(2024, 12, 24), "Christmas Eve"},  {QDate(2024, 12, 25), "Christmas Day"},
-        {QDate(2024, 12, 29), "Christmas 1"},    {QDate(2025, 1, 5), "Christmas 2"},
-        {QDate(2025, 1, 6), "Epiphany"},         {QDate(2025, 1, 12), "Baptism of our Lord"},
-        {QDate(2025, 1, 19), "Epiphany 2"},      {QDate(2025, 2, 23), "Epiphany 7"},
-        {QDate(2025, 3, 2), "Transfiguration"},  {QDate(2025, 3, 5), "Ash Wednesday"},
-        {QDate(2025, 3, 9), "Lent 1"},           {QDate(2025, 4, 6), "Lent 5"},
-        {QDate(2025, 4, 13), "Palm Sunday"},     {QDate(2025, 4, 14), "Monday in Holy Week"},
-        {QDate(2025, 4, 17), "Maundy Thursday"}, {QDate(2025, 4, 18), "Good Friday"},
-        {QDate(2025, 4, 19), "Holy Saturday"},   {QDate(2025, 4, 20), "Easter Day"},
-        {QDate(2025, 4, 27), "Easter 2"},        {QDate(2025, 5, 29), "Ascension Day"},
-        {QDate(2025, 6, 1), "Easter 7"},         {QDate(2025, 6, 8), "Pentecost"},
-        {QDate(2025, 6, 15), "Trinity Sunday"},  {QDate(2025, 6, 22), "Pentecost 2"},
-        {QDate(2025, 11, 16), "Pentecost 23"},   {QDate(2025, 11, 23), "Christ the King"},
-        {QDate(2038, 2, 28), "Epiphany 8"},      {QDate(2038, 3, 7), "Transfiguration"},
-        {QDate(2038, 4, 25), "Easter Day"},      {QDate(2008, 1, 13), "Baptism of our Lord"},
-        {QDate(2008, 1, 27), "Epiphany 3"},      {QDate(2008, 2, 3), "Transfiguration"},
-        {QDate(2008, 5, 25), "Pentecost 2"},     {QDate(2022, 12, 25), "Christmas Day"},
+        {QDate(2024, 12, 29), "Christmas 1"}, {QDate(2025, 1, 5), "Christmas 2"},
+        {QDate(2025, 1, 19), "Epiphany 2"},   {QDate(2025, 2, 23), "Epiphany 7"},
+        {QDate(2025, 6, 22), "Pentecost 2"},  {QDate(2025, 11, 16), "Pentecost 23"},
+        {QDate(2038, 2, 28), "Epiphany 8"},   {QDate(2008, 1, 27), "Epiphany 3"},
+        {QDate(2008, 5, 25), "Pentecost 2"},  {QDate(2025, 5, 29), "Ascension Day"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(rows(c.date).last().section(QLatin1Char('/'), 0, 0), QString::fromUtf8(c.kept))
