@@ -6,11 +6,9 @@
 
 #include "calendar/CalendarTestData.h"
 #include "calendar/cLiturgicalColors.h"
-#include "common/ServerTestDatabase.h"
 #include "common/TestEnv.h"
 #include "controls/MonthCalendarModel.h"
 #include "data/ConnectionCache.h"
-#include "data/ServerCopy.h"
 #include "support/CErrHandler.h"
 #include "support/SharedState.h"
 #include "support/modIni.h"
@@ -50,13 +48,11 @@ protected:
         planFile = path("Plan.mdb");
     }
 
-    void fill(qint32 version = 1, qint16 sqlMode = 0, const QString& connectionString = {}) {
-        fillFrom(writeFile("host.ini", iniText(liturgyFile, planFile)), version, sqlMode,
-                 connectionString);
+    void fill(qint32 version = 1) {
+        fillFrom(writeFile("host.ini", iniText(liturgyFile, planFile)), version);
     }
 
-    void fillFrom(const QString& ini, qint32 version = 1, qint16 sqlMode = 0,
-                  const QString& connectionString = {}) {
+    void fillFrom(const QString& ini, qint32 version = 1) {
         cFillCalendar f;
         f.setPFillData(QVariant());
         f.setPVkIniFile(ini);
@@ -64,8 +60,6 @@ protected:
         f.setPVersion(version);
         f.setPctMonth(&month);
         f.setPoLitColors(&colors);
-        f.setPSQLMode(sqlMode);
-        f.setPConnectionString(connectionString);
         EXPECT_FALSE(f.mFillCalendar());
     }
 
@@ -306,6 +300,8 @@ TEST_F(cFillCalendarTest, MissingCalendarOrColoursFailWithObjectNotSet) {
     EXPECT_EQ(month.dayText(1, 1), "kept");
 }
 
+// A fill through the host's server connection is ServerModeFacadeTest's, whole window against
+// whole window, and this range is ServerConnectionTest's, run on the server.
 TEST_F(cFillCalendarTest, TheDateRangeInEachSqlMode) {
     const QDate last(2024, 3, 31);
     EXPECT_EQ(cFillCalendar::dateRange(3, 2024, last, 0),
@@ -316,30 +312,6 @@ TEST_F(cFillCalendarTest, TheDateRangeInEachSqlMode) {
     EXPECT_EQ(cFillCalendar::dateRange(3, 2024, last, 1), " WHERE Date >=#3/1/2024# AND Date <=");
     EXPECT_EQ(cFillCalendar::dateRange(11, 987, QDate(987, 11, 30), -1),
               " WHERE Date >='0987-11-01' AND Date <='0987-11-30'");
-}
-
-TEST_F(cFillCalendarTest, ServerModeUsesTheHostsConnection) {
-    // A host's server database that holds every table; the host's string names it.
-    ServerTestDatabase server;
-    SKIP_WITHOUT_SERVER(server);
-    ASSERT_TRUE(createLiturgy(liturgyFile, {{1, march(6), 1, 2, "Server day"},
-                                            {2, march(1), 1, 3, "First"},
-                                            {3, ole(QDate(2024, 4, 1)), 1, 3, "April"}}));
-    ASSERT_TRUE(createPlan(planFile, {{march(6), QVariant(), "Mass", "A"},
-                                      {ole(QDate(2024, 5, 6)), QVariant(), "Mass", "A"}}));
-    QString error;
-    ASSERT_TRUE(
-        ServerCopy::copy(liturgyFile, Schema::Kind::Liturgy, server.connectionString(), &error))
-        << error.toStdString();
-    ASSERT_TRUE(ServerCopy::copy(planFile, Schema::Kind::Plan, server.connectionString(), &error))
-        << error.toStdString();
-    // The files the INI names hold nothing of it: every row comes from the server.
-    QFile::remove(liturgyFile);
-    ASSERT_TRUE(createLiturgy(liturgyFile, {}));
-    fill(1, -1, server.connectionString());
-    expectMonth({{1, {"First", "", "", kRed, 0}}, {6, {"Server day", "", "", kGreen, 1}}});
-    EXPECT_TRUE(ui().messageBoxes().isEmpty());
-    resetSharedState();
 }
 
 } // namespace
