@@ -62,21 +62,4 @@ TEST_F(MonthCalendarModelTest, DayMembersAndTheirBounds) {
     EXPECT_EQ(model.firstDayOfWeek(), 1);
 }
 
-TEST_F(MonthCalendarModelTest, EachClearClearsOnlyItsOwnMembers) {
-    MonthCalendarModel model;
-    model.setDayText(5, 1, QStringLiteral("Name"));
-    model.paintDay(5, 0x009100);
-    model.setDayMarker(5, 1);
-
-    model.clearDayAttributes();
-    EXPECT_EQ(model.dayText(5, 1), QStringLiteral("Name"));
-    EXPECT_EQ(model.dayColor(5), std::nullopt);
-    EXPECT_EQ(model.dayMarker(5), 0);
-
-    model.paintDay(5, 0x009100);
-    model.clearDayTexts();
-    EXPECT_EQ(model.dayText(5, 1), QString());
-    EXPECT_EQ(model.dayColor(5), std::optional<qint32>(0x009100));
-}
-
 } // namespace
