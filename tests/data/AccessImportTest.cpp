@@ -120,9 +120,6 @@ TEST_F(AccessImportTest, DatesBefore1900AndAfter2100ReadAsStoredDayNumbers) {
                              "5|44532|44532|44532|Escaped new line \\r\\n in field|Escaped new "
                              "line \\r\\n in field\n"
                              "6|44532|44532|44532|New line\r\nin field|No new line"));
-    // as the calendar reads them
-    EXPECT_EQ(OleDate::toDate(2958101).toString(Qt::ISODate), QStringLiteral("9999-01-01"));
-    EXPECT_EQ(OleDate::toDate(-728).toString(Qt::ISODate), QStringLiteral("1898-01-01"));
 }
 
 TEST_F(AccessImportTest, CopyIsImportedOncePerStateOfTheFile) {
