@@ -17,13 +17,10 @@ protected:
     static QString backup() { return modLog::backupFilePath(logFile()); }
 };
 
+// The log's own name and the version without a module file are FirstRecordCreates...'s.
 TEST_F(LogTest, NamesTheLogItsBackupAndTheVersion) {
-    EXPECT_EQ(modLog::logFilePath(), logFile());
     EXPECT_EQ(backup(), logFolder() + u"Cendra Liturgy Calendar LOG.bck"_s);
     EXPECT_EQ(modLog::backupFilePath(u"/a/b/x.txt"_s), u"/a/b/x.bck"_s);
-    // Without a module file beside it the version text is the build number alone.
-    EXPECT_EQ(modLog::versionText(), u"Build 1.00.0001"_s);
-
     const QString module = writeFile(u"module/VoVoruzevUdadudar.EXE"_s, "binary");
     QFile f(module);
     ASSERT_TRUE(f.open(QIODevice::ReadWrite));
