@@ -41,18 +41,13 @@ protected:
     BibleText m_bible;
 };
 
-TEST_F(BibleTextModuleTest, ReadsAVerseAsTextAndHtml) {
+TEST_F(BibleTextModuleTest, AVersePassagesAcrossChaptersAndListsOfVerses) {
     BiblePassage passage;
     QString error;
     ASSERT_TRUE(m_bible.passage("John 11:35", &passage, &error));
     EXPECT_EQ(passage.verses, 1);
     EXPECT_EQ(passage.text, "35 Jesus wept.");
     EXPECT_EQ(passage.html, "<P><SUP>35</SUP>&nbsp;Jesus wept.</P>");
-}
-
-TEST_F(BibleTextModuleTest, PassagesAcrossChaptersAndListsOfVerses) {
-    BiblePassage passage;
-    QString error;
     ASSERT_TRUE(m_bible.passage("Isaiah 52:13-53:12", &passage, &error));
     EXPECT_EQ(passage.verses, 15);
     EXPECT_TRUE(passage.html.startsWith("<P><SUP>13</SUP>&nbsp;"));
