@@ -13,8 +13,10 @@ namespace {
 
 class MonthCalendarModelTest : public TestEnv {};
 
-TEST_F(MonthCalendarModelTest, MovingTheShownMonthMovesTheCurrentDateAndKeepsTheDays) {
+// The first day of the week by locale is CalendarLocaleTest's.
+TEST_F(MonthCalendarModelTest, MovingTheMonthMovesTheCurrentDateAndKeepsTheDaysWithinTheirBounds) {
     MonthCalendarModel model;
+    EXPECT_EQ(model.currentDate(), QDate(2024, 3, 5)); // today
     model.setCurrentDate(QDate(2024, 1, 31));
     model.setDayText(3, 2, QStringLiteral("January 3"));
     model.setMonth(2);
@@ -29,12 +31,8 @@ TEST_F(MonthCalendarModelTest, MovingTheShownMonthMovesTheCurrentDateAndKeepsThe
     EXPECT_EQ(model.month(), 6);
     EXPECT_EQ(model.year(), 2025);
     EXPECT_EQ(model.dateOfDay(30), QDate(2025, 6, 30));
-}
 
-// The first day of the week by locale is CalendarLocaleTest's.
-TEST_F(MonthCalendarModelTest, DayMembersAndTheirBounds) {
-    MonthCalendarModel model;
-    EXPECT_EQ(model.currentDate(), QDate(2024, 3, 5)); // today
+    // Day members and their bounds.
     model.setCurrentDate(QDate(2024, 2, 10));
     model.setDayText(29, 3, QStringLiteral("Leap"));
     model.paintDay(29, 0x0080FF);
