@@ -80,6 +80,7 @@ protected:
     QString planFile;
 };
 
+// Names, colours and markers of a month: rows in ID order, each on its civil date.
 TEST_F(cFillCalendarTest, NamesColoursAndMarkersOfAMonth) {
     ASSERT_TRUE(
         createLiturgy(liturgyFile, {
@@ -93,6 +94,17 @@ TEST_F(cFillCalendarTest, NamesColoursAndMarkersOfAMonth) {
                                        {6, march(25), 23, 6, "Fourth"},
                                        // A null name is an empty line, but the day is painted.
                                        {7, march(31), 30, 0, QVariant()},
+                                       // ID order, not date order, decides the lines.
+                                       {20, march(9), 1, 2, "later id"},
+                                       {10, march(9), 1, 3, "earlier id"},
+                                       // A time of day belongs to the civil date: not the next
+                                       // day when past noon.
+                                       {30, march(14, QTime(18, 0)), 1, 2, "evening"},
+                                       // Just under the next second rounds to it, not down to
+                                       // the last one.
+                                       {31, march(15) + 86399.6 / 86400.0, 1, 4, "midnight"},
+                                       {40, ole(QDate(2024, 2, 29)), 1, 1, "February"},
+                                       {41, ole(QDate(2024, 4, 1)), 1, 1, "April"},
                                    }));
     ASSERT_TRUE(createPlan(planFile, {
                                          {march(3), timeOfDay(11, 0), "Mass", "A"},
@@ -110,8 +122,11 @@ TEST_F(cFillCalendarTest, NamesColoursAndMarkersOfAMonth) {
     fill();
     expectMonth({
         {3, {"3rd Sunday in Lent", "", "", kViolet, 1}},
+        {9, {"earlier id", "later id", "", kGreen, 0}},
         {10, {"4th Sunday in Lent", "", "", kViolet, 3}},
         {12, {"", "", "", std::nullopt, 1}},
+        {14, {"evening", "", "", kGreen, 0}},
+        {16, {"midnight", "", "", kBlack, 0}},
         {25, {"Annunciation", "Second", "Fourth", kScarlet, 0}},
         {31, {"", "", "", kWhite, 0}},
     });
@@ -158,28 +173,6 @@ TEST_F(cFillCalendarTest, Edition1011LeavesFiveFeastsAndNullFeastsUnpainted) {
             {8, {"f0", "", "", kRed, 0}},
         });
     }
-}
-
-TEST_F(cFillCalendarTest, RowsInIdOrderAndTheirDatesTimesAndMonths) {
-    ASSERT_TRUE(createLiturgy(
-        liturgyFile,
-        {
-            // ID order, not date order, decides the lines.
-            {20, march(9), 1, 2, "later id"},
-            {10, march(9), 1, 3, "earlier id"},
-            // A time of day belongs to the civil date: not the next day when past noon.
-            {30, march(14, QTime(18, 0)), 1, 2, "evening"},
-            // Just under the next second rounds to it, not down to the last one.
-            {31, march(15) + 86399.6 / 86400.0, 1, 4, "midnight"},
-            {40, ole(QDate(2024, 2, 29)), 1, 1, "February"},
-            {41, ole(QDate(2024, 4, 1)), 1, 1, "April"},
-        }));
-    fill();
-    expectMonth({
-        {9, {"earlier id", "later id", "", kGreen, 0}},
-        {14, {"evening", "", "", kGreen, 0}},
-        {16, {"midnight", "", "", kBlack, 0}},
-    });
 }
 
 // The INI file and the databases are kept between fills; a change on disk must still be seen
