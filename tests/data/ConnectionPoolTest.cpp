@@ -60,7 +60,7 @@ protected:
     QString m_file;
 };
 
-TEST_F(ConnectionPoolTest, AClosedFileIsOpenedAgainOnItsIdleDatabase) {
+TEST_F(ConnectionPoolTest, AClosedFileIsOpenedAgainOnItsIdleDatabaseUntilItVanishes) {
     const ConnectionPtr first = connect(m_file);
     ASSERT_TRUE(first);
     EXPECT_EQ(names(first), QStringLiteral("First"));
@@ -98,6 +98,25 @@ TEST_F(ConnectionPoolTest, AClosedFileIsOpenedAgainOnItsIdleDatabase) {
     EXPECT_EQ(names(third), QStringLiteral("First"));
     EXPECT_EQ(errHandler().lastErrorNumber(), 0);
     EXPECT_TRUE(ui().calls().isEmpty());
+
+    // A vanished file fails as before, and its idle database goes.
+    ASSERT_TRUE(mADO::closeConnection(m_file));
+    EXPECT_EQ(idle(), 1);
+    ASSERT_TRUE(QFile::remove(m_file));
+    const qsizetype records = logRecords().size();
+    EXPECT_FALSE(connect(m_file));
+    ASSERT_EQ(ui().messageBoxes().size(), 1);
+    EXPECT_TRUE(ui().messageBoxes().first().details.endsWith(
+        QStringLiteral("Error (-2147467259) Could not find file '%1'.").arg(m_file)));
+    const QStringList log = logRecords();
+    ASSERT_EQ(log.size(), records + 2);
+    EXPECT_EQ(log.last(), QStringLiteral("\tFile: ") + m_file +
+                              QStringLiteral("\tConnection String: ") + jet(m_file) +
+                              QStringLiteral("\tmAdo\tgetConnection"));
+    EXPECT_EQ(idle(), 0);
+    EXPECT_TRUE(openDatabases().isEmpty());
+    EXPECT_FALSE(QFile::exists(m_file));
+    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
 }
 
 TEST_F(ConnectionPoolTest, AFileChangedOnDiskIsOpenedAfresh) {
@@ -142,27 +161,6 @@ TEST_F(ConnectionPoolTest, AFileChangedOnDiskIsOpenedAfresh) {
         ASSERT_TRUE(QFile::remove(file));
     }
     EXPECT_EQ(errHandler().lastErrorNumber(), 0);
-}
-
-TEST_F(ConnectionPoolTest, AVanishedFileFailsAsBeforeAndItsIdleDatabaseGoes) {
-    ASSERT_TRUE(connect(m_file));
-    ASSERT_TRUE(mADO::closeConnection(m_file));
-    EXPECT_EQ(idle(), 1);
-    ASSERT_TRUE(QFile::remove(m_file));
-
-    EXPECT_FALSE(connect(m_file));
-    ASSERT_EQ(ui().messageBoxes().size(), 1);
-    EXPECT_TRUE(ui().messageBoxes().first().details.endsWith(
-        QStringLiteral("Error (-2147467259) Could not find file '%1'.").arg(m_file)));
-    const QStringList log = logRecords();
-    ASSERT_EQ(log.size(), 2);
-    EXPECT_EQ(log[1], QStringLiteral("\tFile: ") + m_file +
-                          QStringLiteral("\tConnection String: ") + jet(m_file) +
-                          QStringLiteral("\tmAdo\tgetConnection"));
-    EXPECT_EQ(idle(), 0);
-    EXPECT_TRUE(openDatabases().isEmpty());
-    EXPECT_FALSE(QFile::exists(m_file));
-    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
 }
 
 TEST_F(ConnectionPoolTest, AtMostEightWaitAndTheLongestIdleGoFirst) {
