@@ -64,7 +64,7 @@ protected:
     QString m_testdata;
 };
 
-TEST_F(AccessImportTest, NwindReadsAsTheComponentsStatementsExpect) {
+TEST_F(AccessImportTest, AccessFilesReadAsTheComponentsStatementsExpect) {
     const QString file = copyOf("nwind.mdb", QStringLiteral("NWIND.MDB"));
     const QByteArray before = readFile(file);
     Connection c;
@@ -107,10 +107,8 @@ TEST_F(AccessImportTest, NwindReadsAsTheComponentsStatementsExpect) {
               21626);
     c.Close();
     EXPECT_EQ(readFile(file), before); // never written
-}
 
-TEST_F(AccessImportTest, DatesBefore1900AndAfter2100ReadAsStoredDayNumbers) {
-    Connection c;
+    // Dates before 1900 and after 2100 read as their stored day numbers.
     c.Open(jet(copyOf("DateTestDatabase.mdb", QStringLiteral("dates.mdb"))));
     EXPECT_EQ(rowsText(c.fetchAll(QStringLiteral("SELECT * FROM DateTest ORDER BY IDCol"))),
               QStringLiteral("1|44532|44532|44532|Hello|Hello\n"
