@@ -178,7 +178,7 @@ TEST_F(ChurchYearTest, ColoursBySeasonAndEdition) {
                 << c.date.toString(Qt::ISODate).toStdString() << " style " << style;
 }
 
-TEST_F(ChurchYearTest, LectionaryYearBeginsOnTheFirstSundayOfAdvent) {
+TEST_F(ChurchYearTest, LectionaryYearAndProperOfASunday) {
     const struct {
         QDate date;
         char year;
@@ -191,14 +191,12 @@ TEST_F(ChurchYearTest, LectionaryYearBeginsOnTheFirstSundayOfAdvent) {
     for (const auto& c : cases)
         EXPECT_EQ(ChurchYear::lectionaryYear(c.date), QLatin1Char(c.year))
             << c.date.toString(Qt::ISODate).toStdString();
-}
-
-TEST_F(ChurchYearTest, ProperOfASunday) {
-    const std::pair<QDate, int> cases[] = {
+    // The proper of a Sunday.
+    const std::pair<QDate, int> propers[] = {
         {QDate(2025, 5, 18), 0}, {QDate(2008, 5, 25), 3},   {QDate(2025, 6, 1), 4},
         {QDate(2025, 6, 22), 7}, {QDate(2025, 11, 16), 28}, {QDate(2025, 11, 23), 29},
     };
-    for (const auto& [date, proper] : cases)
+    for (const auto& [date, proper] : propers)
         EXPECT_EQ(ChurchYear::properOf(date), proper) << date.toString(Qt::ISODate).toStdString();
 }
 
