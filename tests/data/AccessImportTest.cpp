@@ -12,7 +12,6 @@
 #include "support/Sanitizers.h"
 #include "support/SharedState.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 
