@@ -8,7 +8,6 @@
 #include "data/PlanDatabase.h"
 #include "support/Failure.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
