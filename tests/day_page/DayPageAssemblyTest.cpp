@@ -4,7 +4,6 @@
 
 #include "day_page/DayPageFixture.h"
 #include "support/CErrHandler.h"
-#include "support/LateBinding.h"
 #include "support/ObjectRegistry.h"
 #include "support/SharedState.h"
 #include "support/mVBFileDisk.h"
