@@ -6,7 +6,6 @@
 
 #include "common/TestEnv.h"
 
-#include <cmath>
 #include <limits>
 
 class OleDateTest : public TestEnv {};
