@@ -5,7 +5,6 @@
 #include "SupportTestUtil.h"
 #include "support/HeadlessUserInterface.h"
 #include "support/SharedState.h"
-#include "support/mGlobals.h"
 
 #include <cstdio>
 #include <memory>
