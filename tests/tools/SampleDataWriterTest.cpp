@@ -9,7 +9,6 @@
 #include "common/TestEnv.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
