@@ -388,8 +388,6 @@ TEST_F(ErrHandlerTest, WhatCannotBeWrittenIsLeftOutAndTheMessageIsStillShown) {
         SCOPED_TRACE(c.name);
         shared().errHandler.reset();
         shared().env.componentFolder = moduleFolder();
-        useDataHome(path(u"data"_s));
-        QDir(path(u"data"_s)).removeRecursively();
         QDir(moduleFolder()).removeRecursively();
         QDir().mkpath(moduleFolder());
         ui().clear();
