@@ -6,11 +6,9 @@
 
 #include "calendar/CalendarTestData.h"
 #include "calendar/cLiturgicalColors.h"
-#include "common/ServerTestDatabase.h"
 #include "common/TestEnv.h"
 #include "controls/MonthCalendarModel.h"
 #include "data/ConnectionCache.h"
-#include "data/ServerCopy.h"
 #include "support/CErrHandler.h"
 #include "support/SharedState.h"
 #include "support/modIni.h"
@@ -50,13 +48,11 @@ protected:
         planFile = path("Plan.mdb");
     }
 
-    void fill(qint32 version = 1, qint16 sqlMode = 0, const QString& connectionString = {}) {
-        fillFrom(writeFile("host.ini", iniText(liturgyFile, planFile)), version, sqlMode,
-                 connectionString);
+    void fill(qint32 version = 1) {
+        fillFrom(writeFile("host.ini", iniText(liturgyFile, planFile)), version);
     }
 
-    void fillFrom(const QString& ini, qint32 version = 1, qint16 sqlMode = 0,
-                  const QString& connectionString = {}) {
+    void fillFrom(const QString& ini, qint32 version = 1) {
         cFillCalendar f;
         f.setPFillData(QVariant());
         f.setPVkIniFile(ini);
@@ -64,8 +60,6 @@ protected:
         f.setPVersion(version);
         f.setPctMonth(&month);
         f.setPoLitColors(&colors);
-        f.setPSQLMode(sqlMode);
-        f.setPConnectionString(connectionString);
         EXPECT_FALSE(f.mFillCalendar());
     }
 
@@ -86,6 +80,7 @@ protected:
     QString planFile;
 };
 
+// Names, colours and markers of a month: rows in ID order, each on its civil date.
 TEST_F(cFillCalendarTest, NamesColoursAndMarkersOfAMonth) {
     ASSERT_TRUE(
         createLiturgy(liturgyFile, {
@@ -99,6 +94,17 @@ TEST_F(cFillCalendarTest, NamesColoursAndMarkersOfAMonth) {
                                        {6, march(25), 23, 6, "Fourth"},
                                        // A null name is an empty line, but the day is painted.
                                        {7, march(31), 30, 0, QVariant()},
+                                       // ID order, not date order, decides the lines.
+                                       {20, march(9), 1, 2, "later id"},
+                                       {10, march(9), 1, 3, "earlier id"},
+                                       // A time of day belongs to the civil date: not the next
+                                       // day when past noon.
+                                       {30, march(14, QTime(18, 0)), 1, 2, "evening"},
+                                       // Just under the next second rounds to it, not down to
+                                       // the last one.
+                                       {31, march(15) + 86399.6 / 86400.0, 1, 4, "midnight"},
+                                       {40, ole(QDate(2024, 2, 29)), 1, 1, "February"},
+                                       {41, ole(QDate(2024, 4, 1)), 1, 1, "April"},
                                    }));
     ASSERT_TRUE(createPlan(planFile, {
                                          {march(3), timeOfDay(11, 0), "Mass", "A"},
@@ -107,11 +113,20 @@ TEST_F(cFillCalendarTest, NamesColoursAndMarkersOfAMonth) {
                                          {march(10), timeOfDay(20, 0), "Comp", "B"},
                                          {march(12), QVariant(), "Meeting", "C"},
                                      }));
+    // What an earlier month left is cleared first.
+    month.setDayText(20, 1, "stale");
+    month.setDayText(20, 3, "stale");
+    month.paintDay(20, 1);
+    month.setDayMarker(20, 3);
+    month.setDayText(3, 2, "stale");
     fill();
     expectMonth({
         {3, {"3rd Sunday in Lent", "", "", kViolet, 1}},
+        {9, {"earlier id", "later id", "", kGreen, 0}},
         {10, {"4th Sunday in Lent", "", "", kViolet, 3}},
         {12, {"", "", "", std::nullopt, 1}},
+        {14, {"evening", "", "", kGreen, 0}},
+        {16, {"midnight", "", "", kBlack, 0}},
         {25, {"Annunciation", "Second", "Fourth", kScarlet, 0}},
         {31, {"", "", "", kWhite, 0}},
     });
@@ -160,28 +175,6 @@ TEST_F(cFillCalendarTest, Edition1011LeavesFiveFeastsAndNullFeastsUnpainted) {
     }
 }
 
-TEST_F(cFillCalendarTest, RowsInIdOrderAndTheirDatesTimesAndMonths) {
-    ASSERT_TRUE(createLiturgy(
-        liturgyFile,
-        {
-            // ID order, not date order, decides the lines.
-            {20, march(9), 1, 2, "later id"},
-            {10, march(9), 1, 3, "earlier id"},
-            // A time of day belongs to the civil date: not the next day when past noon.
-            {30, march(14, QTime(18, 0)), 1, 2, "evening"},
-            // Just under the next second rounds to it, not down to the last one.
-            {31, march(15) + 86399.6 / 86400.0, 1, 4, "midnight"},
-            {40, ole(QDate(2024, 2, 29)), 1, 1, "February"},
-            {41, ole(QDate(2024, 4, 1)), 1, 1, "April"},
-        }));
-    fill();
-    expectMonth({
-        {9, {"earlier id", "later id", "", kGreen, 0}},
-        {14, {"evening", "", "", kGreen, 0}},
-        {16, {"midnight", "", "", kBlack, 0}},
-    });
-}
-
 // The INI file and the databases are kept between fills; a change on disk must still be seen
 // by the very next fill, however soon it comes and whatever size the file keeps.
 TEST_F(cFillCalendarTest, ANewLiturgyFileOrIniFileIsSeenByTheNextFill) {
@@ -213,17 +206,6 @@ TEST_F(cFillCalendarTest, ANewLiturgyFileOrIniFileIsSeenByTheNextFill) {
         expectMonth({{4, {"New", "", "", kRed, 0}}});
     }
     EXPECT_EQ(errHandler().lastErrorNumber(), 0);
-}
-
-TEST_F(cFillCalendarTest, AnEarlierMonthIsClearedFirst) {
-    ASSERT_TRUE(createLiturgy(liturgyFile, {{1, march(2), 1, 5, "Only"}}));
-    month.setDayText(20, 1, "stale");
-    month.setDayText(20, 3, "stale");
-    month.paintDay(20, 1);
-    month.setDayMarker(20, 3);
-    month.setDayText(2, 2, "stale");
-    fill();
-    expectMonth({{2, {"Only", "", "", kBlue, 0}}});
 }
 
 // A missing plan file only suppresses the markers; a missing liturgy file is reported, and the
@@ -311,6 +293,8 @@ TEST_F(cFillCalendarTest, MissingCalendarOrColoursFailWithObjectNotSet) {
     EXPECT_EQ(month.dayText(1, 1), "kept");
 }
 
+// A fill through the host's server connection is ServerModeFacadeTest's, whole window against
+// whole window, and this range is ServerConnectionTest's, run on the server.
 TEST_F(cFillCalendarTest, TheDateRangeInEachSqlMode) {
     const QDate last(2024, 3, 31);
     EXPECT_EQ(cFillCalendar::dateRange(3, 2024, last, 0),
@@ -321,30 +305,6 @@ TEST_F(cFillCalendarTest, TheDateRangeInEachSqlMode) {
     EXPECT_EQ(cFillCalendar::dateRange(3, 2024, last, 1), " WHERE Date >=#3/1/2024# AND Date <=");
     EXPECT_EQ(cFillCalendar::dateRange(11, 987, QDate(987, 11, 30), -1),
               " WHERE Date >='0987-11-01' AND Date <='0987-11-30'");
-}
-
-TEST_F(cFillCalendarTest, ServerModeUsesTheHostsConnection) {
-    // A host's server database that holds every table; the host's string names it.
-    ServerTestDatabase server;
-    SKIP_WITHOUT_SERVER(server);
-    ASSERT_TRUE(createLiturgy(liturgyFile, {{1, march(6), 1, 2, "Server day"},
-                                            {2, march(1), 1, 3, "First"},
-                                            {3, ole(QDate(2024, 4, 1)), 1, 3, "April"}}));
-    ASSERT_TRUE(createPlan(planFile, {{march(6), QVariant(), "Mass", "A"},
-                                      {ole(QDate(2024, 5, 6)), QVariant(), "Mass", "A"}}));
-    QString error;
-    ASSERT_TRUE(
-        ServerCopy::copy(liturgyFile, Schema::Kind::Liturgy, server.connectionString(), &error))
-        << error.toStdString();
-    ASSERT_TRUE(ServerCopy::copy(planFile, Schema::Kind::Plan, server.connectionString(), &error))
-        << error.toStdString();
-    // The files the INI names hold nothing of it: every row comes from the server.
-    QFile::remove(liturgyFile);
-    ASSERT_TRUE(createLiturgy(liturgyFile, {}));
-    fill(1, -1, server.connectionString());
-    expectMonth({{1, {"First", "", "", kRed, 0}}, {6, {"Server day", "", "", kGreen, 1}}});
-    EXPECT_TRUE(ui().messageBoxes().isEmpty());
-    resetSharedState();
 }
 
 } // namespace

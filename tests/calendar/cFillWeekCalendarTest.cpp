@@ -79,26 +79,42 @@ protected:
     QString planFile;
 };
 
+// Names, then services, of each date of the range, from its first week to its end.
 TEST_F(cFillWeekCalendarTest, NamesThenServicesOfEachDate) {
-    ASSERT_TRUE(createLiturgy(liturgyFile, {
-                                               {1, day(3, 10), 11, 1, "Laetare"},
-                                               {2, day(3, 10), 12, 3, "St. Nobody"},
-                                               {3, day(3, 17), 13, 1, "Judica"},
-                                               {4, day(3, 17), 14, 0, "Two"},
-                                               {5, day(3, 17), 15, 2, QVariant()},
-                                               {6, day(3, 17), 16, 4, "Four"},
-                                           }));
-    ASSERT_TRUE(createPlan(planFile, {
-                                         // Stored out of time order: the statement orders them.
-                                         {day(3, 10), timeOfDay(18, 0), "Vespers", "Chapel"},
-                                         {day(3, 10), timeOfDay(10, 0), "Mass", "Cathedral"},
-                                         // A service on a date without a calendar row.
-                                         {day(3, 12), timeOfDay(19, 30), "Choir", QVariant()},
-                                         // The last date of the range.
-                                         {day(3, 31), QVariant(), "Easter", "Hill"},
-                                     }));
+    ASSERT_TRUE(
+        createLiturgy(liturgyFile, {
+                                       {1, day(3, 10), 11, 1, "Laetare"},
+                                       {2, day(3, 10), 12, 3, "St. Nobody"},
+                                       {3, day(3, 17), 13, 1, "Judica"},
+                                       {4, day(3, 17), 14, 0, "Two"},
+                                       {5, day(3, 17), 15, 2, QVariant()},
+                                       {6, day(3, 17), 16, 4, "Four"},
+                                       {7, day(2, 1), 1, 2, "Feb 1"},
+                                       {8, day(2, 24), 1, 2, "Feb 24"},
+                                       {9, day(2, 25), 1, 2, "Feb 25"},
+                                       {10, day(2, 29, QTime(23, 0)), 1, 3, "late"},
+                                       {11, day(3, 31, QTime(0, 0, 1)), 1, 2, "a second past"},
+                                       {12, day(4, 1), 1, 2, "Apr 1"},
+                                   }));
+    ASSERT_TRUE(
+        createPlan(planFile, {
+                                 // Stored out of time order: the statement orders them.
+                                 {day(3, 10), timeOfDay(18, 0), "Vespers", "Chapel"},
+                                 {day(3, 10), timeOfDay(10, 0), "Mass", "Cathedral"},
+                                 // A service on a date without a calendar row.
+                                 {day(3, 12), timeOfDay(19, 30), "Choir", QVariant()},
+                                 // The last date of the range.
+                                 {day(3, 31), QVariant(), "Easter", "Hill"},
+                                 {day(2, 24), timeOfDay(9, 0), "Mass", "A"},
+                                 {day(2, 25), timeOfDay(9, 0), "Mass", "A"},
+                                 {day(2, 25), timeOfDay(10, 0) - 0.1 / 86400.0, "Mass", "B"},
+                             }));
     fill();
     expectRange({
+        {QDate(2024, 2, 25),
+         {"Feb 25\r\n9:00 AM - A - Mass\r\n10:00 AM - B - Mass", kGreen, std::nullopt, std::nullopt,
+          3}},
+        {QDate(2024, 2, 29), {"late", kRed, std::nullopt, std::nullopt, 0}},
         {QDate(2024, 3, 10),
          {"Laetare\r\nSt. Nobody\r\n10:00 AM - Cathedral - Mass\r\n6:00 PM - Chapel - Vespers",
           kViolet, kRed, std::nullopt, 3}},
@@ -119,6 +135,12 @@ TEST_F(cFillWeekCalendarTest, EveryFeastInEveryEdition) {
                                             {4, day(3, 4), 530, 2, "f530"},
                                             {5, day(3, 5), 101, 2, "f101"},
                                             {6, day(3, 6), QVariant(), 2, "null"}}));
+    // What an earlier range left is cleared first; the missing plan file only leaves the
+    // services out, without a message.
+    week.setDateText(QDate(2024, 3, 20), "stale");
+    week.setDateColor(QDate(2024, 3, 20), 2, 1);
+    week.setDateMarker(QDate(2024, 3, 20), 3);
+    week.setDateColor(QDate(2024, 3, 2), 3, 1);
     for (qint32 edition : {1011, 1}) {
         SCOPED_TRACE(edition);
         fill(edition);
@@ -129,40 +151,6 @@ TEST_F(cFillWeekCalendarTest, EveryFeastInEveryEdition) {
                             {names[i], kGreen, std::nullopt, std::nullopt, 0});
         expectRange(expected);
     }
-}
-
-TEST_F(cFillWeekCalendarTest, TheRangeFromItsFirstWeekToItsEnd) {
-    ASSERT_TRUE(
-        createLiturgy(liturgyFile, {
-                                       {1, day(2, 1), 1, 2, "Feb 1"},
-                                       {2, day(2, 24), 1, 2, "Feb 24"},
-                                       {3, day(2, 25), 1, 2, "Feb 25"},
-                                       {4, day(2, 29, QTime(23, 0)), 1, 3, "late"},
-                                       {5, day(3, 31, QTime(0, 0, 1)), 1, 2, "a second past"},
-                                       {6, day(4, 1), 1, 2, "Apr 1"},
-                                   }));
-    ASSERT_TRUE(
-        createPlan(planFile, {{day(2, 24), timeOfDay(9, 0), "Mass", "A"},
-                              {day(2, 25), timeOfDay(9, 0), "Mass", "A"},
-                              {day(2, 25), timeOfDay(10, 0) - 0.1 / 86400.0, "Mass", "B"}}));
-    fill();
-    expectRange({
-        {QDate(2024, 2, 25),
-         {"Feb 25\r\n9:00 AM - A - Mass\r\n10:00 AM - B - Mass", kGreen, std::nullopt, std::nullopt,
-          3}},
-        {QDate(2024, 2, 29), {"late", kRed, std::nullopt, std::nullopt, 0}},
-    });
-}
-
-// The plan file is missing too: that only leaves the services out, without a message.
-TEST_F(cFillWeekCalendarTest, AnEarlierRangeIsClearedFirst) {
-    ASSERT_TRUE(createLiturgy(liturgyFile, {{1, day(3, 2), 1, 2, "New"}}));
-    week.setDateText(QDate(2024, 3, 20), "stale");
-    week.setDateColor(QDate(2024, 3, 20), 2, 1);
-    week.setDateMarker(QDate(2024, 3, 20), 3);
-    week.setDateColor(QDate(2024, 3, 2), 3, 1);
-    fill();
-    expectRange({{QDate(2024, 3, 2), {"New", kGreen, std::nullopt, std::nullopt, 0}}});
     EXPECT_TRUE(ui().messageBoxes().isEmpty());
 }
 

@@ -31,12 +31,6 @@ protected:
         hymns->addLyrics(42, QStringLiteral("<P>Hymn 42</P>"));
         hymns->addLyrics(2042, QStringLiteral("<P>Hymn 2042</P>"));
     }
-    void TearDown() override {
-        liturgy.reset();
-        service.reset();
-        hymns.reset();
-        TestEnv::TearDown();
-    }
 
     cLiturgyItem item(qint32 component, qint32 content, qint32 version = 47) const {
         cLiturgyItem i;
@@ -65,6 +59,7 @@ TEST_F(LiturgyItemTest, ReadsTheFragmentOfEachKindOfElement) {
         bool found;
         QString html;
         bool dataFile = true; // false: none named
+        bool readHtml = true; // false: the row is found, but nothing is read
     };
     const Case cases[] = {
         {"heading 220", 220, 7, 47, false, {}},
@@ -95,11 +90,14 @@ TEST_F(LiturgyItemTest, ReadsTheFragmentOfEachKindOfElement) {
          QStringLiteral("<P>My own text</P>")},
         {"user text that is missing", 210, 10006, 47, false, {}},
         {"negative content", 201, -3, 47, false, {}},
+        {"collect without the HTML flag", 201, 7, 47, true, {}, true, false},
     };
     for (const Case& c : cases) {
         cLiturgyItem i = item(c.component, c.content, c.version);
         if (!c.dataFile)
             i.setPDataFile(QString());
+        if (!c.readHtml)
+            i.setPTypeOfRead(0);
         EXPECT_EQ(i.mCreateContent(), c.found) << c.what;
         EXPECT_EQ(i.pHTMData(), c.html) << c.what;
     }
@@ -122,14 +120,6 @@ TEST_F(LiturgyItemTest, HymnNumbers) {
     for (const Case& c : cases)
         EXPECT_EQ(cLiturgyItem::hymnNumber(c.content, c.version), c.number)
             << c.content << " in " << c.version;
-}
-
-TEST_F(LiturgyItemTest, WithoutTheHtmlFlagTheRowIsFoundButNothingIsRead) {
-    cLiturgyItem i = item(201, 7);
-    i.setPHTMData(QStringLiteral("before"));
-    i.setPTypeOfRead(0);
-    EXPECT_TRUE(i.mCreateContent());
-    EXPECT_EQ(i.pHTMData(), QStringLiteral("before"));
 }
 
 TEST_F(LiturgyItemTest, FailuresAreReportedAndKeepThePreviousFragment) {

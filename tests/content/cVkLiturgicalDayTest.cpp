@@ -37,11 +37,6 @@ protected:
                             QStringLiteral("Gospel"));
         other->addReading(1, 100, 1, 209, 60, QStringLiteral("Canticle"), QStringLiteral("Song"));
     }
-    void TearDown() override {
-        liturgy.reset();
-        other.reset();
-        TestEnv::TearDown();
-    }
 
     std::unique_ptr<QObject> create() const {
         auto object =
@@ -69,37 +64,6 @@ protected:
     std::unique_ptr<TestDatabase> other;
     QString ini;
 };
-
-TEST_F(VkLiturgicalDayTest, ListsTheReadingsOfTheRowInSortOrderThenId) {
-    auto day = create();
-    LateBinding::set(day.get(), "pID", 100);
-    EXPECT_TRUE(LateBinding::call(day.get(), "mResolve").toBool());
-    EXPECT_EQ(listed(day.get()), (QStringList{QStringLiteral("202|10|Gen 1:1-5|First Reading"),
-                                              QStringLiteral("208|20|Ps 23|Psalm"),
-                                              QStringLiteral("203|30|Rom 6:3-11|Second Reading"),
-                                              QStringLiteral("204|40|John 1:1-5|Gospel")}));
-
-    // A second resolve for another row replaces the list.
-    LateBinding::set(day.get(), "pID", 101);
-    EXPECT_TRUE(LateBinding::call(day.get(), "mResolve").toBool());
-    EXPECT_EQ(listed(day.get()), QStringList{QStringLiteral("217|50|Luke 2:1-20|Gospel")});
-
-    // A row without readings: false and an empty list, silently.
-    LateBinding::set(day.get(), "pID", 102);
-    EXPECT_FALSE(LateBinding::call(day.get(), "mResolve").toBool());
-    EXPECT_TRUE(listed(day.get()).isEmpty());
-    EXPECT_TRUE(ui().messageBoxes().isEmpty());
-}
-
-TEST_F(VkLiturgicalDayTest, AJetConnectionStringNamesTheDatabase) {
-    auto day = create();
-    LateBinding::set(day.get(), "pID", 100);
-    LateBinding::set(day.get(), "pConnectionString",
-                     QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") +
-                         other->path() + QLatin1Char(';'));
-    EXPECT_TRUE(LateBinding::call(day.get(), "mResolve").toBool());
-    EXPECT_EQ(listed(day.get()), QStringList{QStringLiteral("209|60|Canticle|Song")});
-}
 
 TEST_F(VkLiturgicalDayTest, CollectionCountsFromOneAndRemovesByPosition) {
     auto day = create();
@@ -131,14 +95,34 @@ TEST_F(VkLiturgicalDayTest, CollectionCountsFromOneAndRemovesByPosition) {
     EXPECT_EQ(LateBinding::get(readings, "Count").toInt(), 2);
 }
 
-TEST_F(VkLiturgicalDayTest, AMissingDatabaseIsReportedAndGivesFalse) {
+// The readings of the row in sort order, then ID, each resolve replacing the list: from the
+// INI file's database, or the one a Jet connection string names; a row without readings gives
+// false and an empty list, silently; a missing database is reported.
+TEST_F(VkLiturgicalDayTest, ListsTheReadingsOfTheRowInSortOrderThenId) {
+    const QString jet = QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=");
+    const QString missing = writeFile(QStringLiteral("bad.ini"), iniText(path("missing.mdb")));
+    const std::tuple<QString, QString, qint32, QStringList, bool> steps[] = {
+        {ini,
+         QString(),
+         100,
+         {"202|10|Gen 1:1-5|First Reading", "208|20|Ps 23|Psalm",
+          "203|30|Rom 6:3-11|Second Reading", "204|40|John 1:1-5|Gospel"},
+         false},
+        {ini, QString(), 101, {"217|50|Luke 2:1-20|Gospel"}, false},
+        {ini, QString(), 102, {}, false},
+        {ini, jet + other->path() + u';', 100, {"209|60|Canticle|Song"}, false},
+        {missing, QString(), 100, {}, true},
+    };
     auto day = create();
-    LateBinding::set(day.get(), "pVkIniFile",
-                     writeFile(QStringLiteral("bad.ini"), iniText(path("missing.mdb"))));
-    LateBinding::set(day.get(), "pID", 100);
-    EXPECT_FALSE(LateBinding::call(day.get(), "mResolve").toBool());
-    EXPECT_TRUE(listed(day.get()).isEmpty());
-    EXPECT_FALSE(ui().messageBoxes().isEmpty());
+    for (const auto& [iniFile, connection, id, readings, reported] : steps) {
+        SCOPED_TRACE(id);
+        LateBinding::set(day.get(), "pVkIniFile", iniFile);
+        LateBinding::set(day.get(), "pConnectionString", connection);
+        LateBinding::set(day.get(), "pID", id);
+        EXPECT_EQ(LateBinding::call(day.get(), "mResolve").toBool(), !readings.isEmpty());
+        EXPECT_EQ(listed(day.get()), readings);
+        EXPECT_EQ(ui().messageBoxes().isEmpty(), !reported);
+    }
 }
 
 } // namespace

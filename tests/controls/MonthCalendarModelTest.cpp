@@ -13,8 +13,10 @@ namespace {
 
 class MonthCalendarModelTest : public TestEnv {};
 
-TEST_F(MonthCalendarModelTest, MovingTheShownMonthMovesTheCurrentDateAndKeepsTheDays) {
+// The first day of the week by locale is CalendarLocaleTest's.
+TEST_F(MonthCalendarModelTest, MovingTheMonthMovesTheCurrentDateAndKeepsTheDaysWithinTheirBounds) {
     MonthCalendarModel model;
+    EXPECT_EQ(model.currentDate(), QDate(2024, 3, 5)); // today
     model.setCurrentDate(QDate(2024, 1, 31));
     model.setDayText(3, 2, QStringLiteral("January 3"));
     model.setMonth(2);
@@ -29,12 +31,8 @@ TEST_F(MonthCalendarModelTest, MovingTheShownMonthMovesTheCurrentDateAndKeepsThe
     EXPECT_EQ(model.month(), 6);
     EXPECT_EQ(model.year(), 2025);
     EXPECT_EQ(model.dateOfDay(30), QDate(2025, 6, 30));
-}
 
-// The first day of the week by locale is CalendarLocaleTest's.
-TEST_F(MonthCalendarModelTest, DayMembersAndTheirBounds) {
-    MonthCalendarModel model;
-    EXPECT_EQ(model.currentDate(), QDate(2024, 3, 5)); // today
+    // Day members and their bounds.
     model.setCurrentDate(QDate(2024, 2, 10));
     model.setDayText(29, 3, QStringLiteral("Leap"));
     model.paintDay(29, 0x0080FF);
@@ -60,23 +58,6 @@ TEST_F(MonthCalendarModelTest, DayMembersAndTheirBounds) {
         EXPECT_EQ(failureNumber(refused[i]), 9) << "case " << i;
     EXPECT_EQ(model.currentDate(), QDate(2024, 2, 10));
     EXPECT_EQ(model.firstDayOfWeek(), 1);
-}
-
-TEST_F(MonthCalendarModelTest, EachClearClearsOnlyItsOwnMembers) {
-    MonthCalendarModel model;
-    model.setDayText(5, 1, QStringLiteral("Name"));
-    model.paintDay(5, 0x009100);
-    model.setDayMarker(5, 1);
-
-    model.clearDayAttributes();
-    EXPECT_EQ(model.dayText(5, 1), QStringLiteral("Name"));
-    EXPECT_EQ(model.dayColor(5), std::nullopt);
-    EXPECT_EQ(model.dayMarker(5), 0);
-
-    model.paintDay(5, 0x009100);
-    model.clearDayTexts();
-    EXPECT_EQ(model.dayText(5, 1), QString());
-    EXPECT_EQ(model.dayColor(5), std::optional<qint32>(0x009100));
 }
 
 } // namespace

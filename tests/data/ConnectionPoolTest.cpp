@@ -60,7 +60,7 @@ protected:
     QString m_file;
 };
 
-TEST_F(ConnectionPoolTest, AClosedFileIsOpenedAgainOnItsIdleDatabase) {
+TEST_F(ConnectionPoolTest, AClosedFileIsOpenedAgainOnItsIdleDatabaseUntilItVanishes) {
     const ConnectionPtr first = connect(m_file);
     ASSERT_TRUE(first);
     EXPECT_EQ(names(first), QStringLiteral("First"));
@@ -98,6 +98,25 @@ TEST_F(ConnectionPoolTest, AClosedFileIsOpenedAgainOnItsIdleDatabase) {
     EXPECT_EQ(names(third), QStringLiteral("First"));
     EXPECT_EQ(errHandler().lastErrorNumber(), 0);
     EXPECT_TRUE(ui().calls().isEmpty());
+
+    // A vanished file fails as before, and its idle database goes.
+    ASSERT_TRUE(mADO::closeConnection(m_file));
+    EXPECT_EQ(idle(), 1);
+    ASSERT_TRUE(QFile::remove(m_file));
+    const qsizetype records = logRecords().size();
+    EXPECT_FALSE(connect(m_file));
+    ASSERT_EQ(ui().messageBoxes().size(), 1);
+    EXPECT_TRUE(ui().messageBoxes().first().details.endsWith(
+        QStringLiteral("Error (-2147467259) Could not find file '%1'.").arg(m_file)));
+    const QStringList log = logRecords();
+    ASSERT_EQ(log.size(), records + 2);
+    EXPECT_EQ(log.last(), QStringLiteral("\tFile: ") + m_file +
+                              QStringLiteral("\tConnection String: ") + jet(m_file) +
+                              QStringLiteral("\tmAdo\tgetConnection"));
+    EXPECT_EQ(idle(), 0);
+    EXPECT_TRUE(openDatabases().isEmpty());
+    EXPECT_FALSE(QFile::exists(m_file));
+    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
 }
 
 TEST_F(ConnectionPoolTest, AFileChangedOnDiskIsOpenedAfresh) {
@@ -144,27 +163,6 @@ TEST_F(ConnectionPoolTest, AFileChangedOnDiskIsOpenedAfresh) {
     EXPECT_EQ(errHandler().lastErrorNumber(), 0);
 }
 
-TEST_F(ConnectionPoolTest, AVanishedFileFailsAsBeforeAndItsIdleDatabaseGoes) {
-    ASSERT_TRUE(connect(m_file));
-    ASSERT_TRUE(mADO::closeConnection(m_file));
-    EXPECT_EQ(idle(), 1);
-    ASSERT_TRUE(QFile::remove(m_file));
-
-    EXPECT_FALSE(connect(m_file));
-    ASSERT_EQ(ui().messageBoxes().size(), 1);
-    EXPECT_TRUE(ui().messageBoxes().first().details.endsWith(
-        QStringLiteral("Error (-2147467259) Could not find file '%1'.").arg(m_file)));
-    const QStringList log = logRecords();
-    ASSERT_EQ(log.size(), 2);
-    EXPECT_EQ(log[1], QStringLiteral("\tFile: ") + m_file +
-                          QStringLiteral("\tConnection String: ") + jet(m_file) +
-                          QStringLiteral("\tmAdo\tgetConnection"));
-    EXPECT_EQ(idle(), 0);
-    EXPECT_TRUE(openDatabases().isEmpty());
-    EXPECT_FALSE(QFile::exists(m_file));
-    EXPECT_EQ(errHandler().pCurStackPointer(), 0);
-}
-
 TEST_F(ConnectionPoolTest, AtMostEightWaitAndTheLongestIdleGoFirst) {
     QStringList files;
     for (int i = 0; i < ConnectionPool::kMaxIdle + 2; ++i) {
@@ -192,29 +190,9 @@ TEST_F(ConnectionPoolTest, AtMostEightWaitAndTheLongestIdleGoFirst) {
     EXPECT_TRUE(openDatabases().values().contains(files.first()));
 }
 
-TEST_F(ConnectionPoolTest, ReleasedWithTheConnectionCache) {
-    const QString plan = createDatabase(QStringLiteral("plan.mdb"), Schema::Kind::Plan);
-    ASSERT_TRUE(connect(m_file));
-    // A connection nobody holds goes with the cache.
-    const std::weak_ptr<Connection> unheld = connect(plan);
-    ASSERT_FALSE(unheld.expired());
-    ASSERT_TRUE(mADO::closeConnection(m_file));
-    EXPECT_EQ(idle(), 1);
-    EXPECT_EQ(openDatabases().size(), 2);
-    shared().connectionCache.reset();
-    EXPECT_TRUE(unheld.expired());
-    EXPECT_TRUE(openDatabases().isEmpty());
-
-    // Without a cache there is no pool: a connection closes for good.
-    Connection alone;
-    alone.Open(jet(m_file));
-    EXPECT_EQ(openDatabases().size(), 1);
-    alone.Close();
-    EXPECT_TRUE(openDatabases().isEmpty());
-    EXPECT_EQ(idle(), -1);
-
-    // Nor does a connection held past the cache's release come back to a later cache's pool
-    // except through Close; dropping it closes it.
+// A connection held past the cache's release comes back to no later cache's pool except through
+// Close. The pool's own release with the cache is NoStatementOutlives...'s.
+TEST_F(ConnectionPoolTest, AConnectionHeldPastTheCachesReleaseStillWorksAndClosesForGood) {
     const ConnectionPtr held = connect(m_file);
     ASSERT_TRUE(held);
     shared().connectionCache.reset();
@@ -258,6 +236,7 @@ TEST_F(ConnectionPoolTest, NoStatementOutlivesItsDatabase) {
         std::function<void(const QString& file)> closeAll;
     };
     const Case cases[] = {
+        // Without a cache there is no pool: a connection closes for good.
         {"closed without a pool",
          [&](const QString& file) {
              shared().connectionCache.reset();
@@ -265,6 +244,8 @@ TEST_F(ConnectionPoolTest, NoStatementOutlivesItsDatabase) {
              alone->Open(jet(file));
              runAll(alone);
              alone->Close();
+             EXPECT_TRUE(openDatabases().isEmpty());
+             EXPECT_EQ(idle(), -1);
          }},
         {"destroyed open",
          [&](const QString& file) {
@@ -273,12 +254,18 @@ TEST_F(ConnectionPoolTest, NoStatementOutlivesItsDatabase) {
              alone->Open(jet(file));
              runAll(alone);
          }},
+        // With an open connection nobody holds.
         {"idle, released with the cache",
          [&](const QString& file) {
              runAll(connect(file));
              ASSERT_TRUE(mADO::closeConnection(file));
              EXPECT_EQ(idle(), 1);
+             const std::weak_ptr<Connection> unheld =
+                 connect(createDatabase(QStringLiteral("plan.mdb"), Schema::Kind::Plan));
+             ASSERT_FALSE(unheld.expired());
              shared().connectionCache.reset();
+             EXPECT_TRUE(unheld.expired());
+             EXPECT_TRUE(openDatabases().isEmpty());
          }},
         {"idle, pushed out by others",
          [&](const QString& file) {

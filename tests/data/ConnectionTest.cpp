@@ -102,7 +102,7 @@ TEST_F(ConnectionTest, TheEngineHandleAndQtSqlGiveTheSameResults) {
     }
 }
 
-TEST_F(ConnectionTest, NothingIsWrittenToTheDataFile) {
+TEST_F(ConnectionTest, NothingIsWrittenToTheDataFileAndOpenAndCloseFailWhereTheyMust) {
     const QByteArray before = readFile(m_file);
     const QStringList files = folderContents();
     {
@@ -120,7 +120,22 @@ TEST_F(ConnectionTest, NothingIsWrittenToTheDataFile) {
         // A statement without a write runs as a command.
         c.execute(QStringLiteral("SELECT COUNT(*) FROM tbCalenderData"));
         EXPECT_EQ(c.fetchAll(QStringLiteral("SELECT ID FROM tbCalenderData")).rowCount(), 3);
+
+        // Opening an open connection, an empty statement, and statements once it is closed,
+        // fail; a closed connection opens again.
+        EXPECT_EQ(failureNumber([&] { c.Open(jet(m_file)); }), 3705);
+        EXPECT_EQ(failureNumber([&] { c.fetchAll(QStringLiteral("  ")); }), -2147217908);
+        c.Close();
+        EXPECT_FALSE(c.isOpen());
+        c.Close();
+        EXPECT_EQ(failureNumber([&] { c.fetchAll(QStringLiteral("SELECT 1")); }), 3709);
+        c.Open(jet(m_file));
+        EXPECT_EQ(c.fetchAll(QStringLiteral("SELECT ID FROM tbCalenderData")).rowCount(), 3);
     }
+    // A connection never opened fails its statements as a closed one.
+    Connection never;
+    EXPECT_EQ(failureNumber([&] { never.fetchAll(QStringLiteral("SELECT 1")); }), 3709);
+    EXPECT_FALSE(never.isOpen());
     EXPECT_EQ(readFile(m_file), before);
     EXPECT_EQ(folderContents(), files);
 }
@@ -146,24 +161,6 @@ TEST_F(ConnectionTest, ATruncatedDatabaseFailsWithoutChange) {
         EXPECT_NE(number, 0);
     }
     EXPECT_EQ(readFile(truncated), whole.left(whole.size() / 3));
-}
-
-TEST_F(ConnectionTest, OpenAndCloseFailures) {
-    Connection c;
-    EXPECT_EQ(failureNumber([&] { c.fetchAll(QStringLiteral("SELECT 1")); }), 3709);
-    EXPECT_FALSE(c.isOpen());
-
-    c.Open(jet(m_file));
-    EXPECT_EQ(failureNumber([&] { c.Open(jet(m_file)); }), 3705);
-    EXPECT_EQ(failureNumber([&] { c.fetchAll(QStringLiteral("  ")); }), -2147217908);
-    c.Close();
-    EXPECT_FALSE(c.isOpen());
-    c.Close();
-    EXPECT_EQ(failureNumber([&] { c.fetchAll(QStringLiteral("SELECT ID FROM tbCalenderData")); }),
-              3709);
-    // A closed connection opens again.
-    c.Open(jet(m_file));
-    EXPECT_EQ(c.fetchAll(QStringLiteral("SELECT ID FROM tbCalenderData")).rowCount(), 3);
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "data/JetDialect.h"
 
 #include "DataTestSupport.h"
-#include "data/ConnectionCache.h"
 #include "data/mADO.h"
 #include "support/Failure.h"
 

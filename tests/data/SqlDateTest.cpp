@@ -51,9 +51,7 @@ TEST(SqlDateTest, LiteralsInEveryMode) {
         SCOPED_TRACE(std::string(c.literal) + " mode " + std::to_string(c.mode));
         EXPECT_EQ(getSQLDate(c.date, c.month, c.day, c.year, c.mode).toStdString(), c.literal);
     }
-}
-
-TEST(SqlDateTest, ImpossibleDateValueFailsInsteadOfWritingAnotherDate) {
+    // An impossible date value fails instead of writing another date.
     EXPECT_THROW(getSQLDate(std::nan(""), 0, 0, 0, 0), Failure);
     EXPECT_THROW(getSQLDate(HUGE_VAL, 0, 0, 0, -1), Failure);
 }

@@ -36,8 +36,6 @@ protected:
     }
     void TearDown() override {
         page.reset();
-        liturgy.reset();
-        service.reset();
         TestEnv::TearDown();
     }
 

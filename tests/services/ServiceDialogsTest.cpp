@@ -9,15 +9,11 @@
 #include "services/cVkRecurringServices.h"
 #include "services/ui/fCreateOneService.h"
 #include "services/ui/fRecurringServices.h"
-#include "support/OleDate.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <functional>

@@ -210,17 +210,13 @@ TEST_F(cVkRecurringServicesTest, AFailureWritesNothingAndSaysWhy) {
     EXPECT_EQ(storedPlanRows(plan), QStringList{"45354|0.5|Mass|St Mary"});
 }
 
+// On a plan of three Sunday Masses and a Vespers, as WritesOne... writes them.
 TEST_F(cVkRecurringServicesTest, ListsRemovesAndNamesTheDays) {
-    services.setPWeekday(7);
-    services.setPFirstDate(day(2024, 3, 1));
-    services.setPCount(3);
-    services.setPServiceType("Mass");
-    ASSERT_TRUE(services.mCreateServices());
+    ASSERT_TRUE(createPlan(plan, {{day(2024, 3, 3), timeOfDay(10, 0), "Mass", ""},
+                                  {day(2024, 3, 10), timeOfDay(10, 0), "Mass", ""},
+                                  {day(2024, 3, 17), timeOfDay(10, 0), "Mass", ""},
+                                  {day(2024, 3, 10), timeOfDay(18, 0), "Vespers", ""}}));
     services.setPDate(day(2024, 3, 10));
-    services.setPTime("18:00");
-    services.setPServiceType("Vespers");
-    ASSERT_TRUE(services.mCreateOneService());
-
     services.setPTime("10:00");
     services.setPServiceType("Baptism");
     ASSERT_TRUE(services.mCreateOneService());

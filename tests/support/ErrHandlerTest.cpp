@@ -207,7 +207,6 @@ TEST_F(ErrHandlerTest, EventsSurroundTheReportAndTheMessageAndFlagsSkipThem) {
         EXPECT_EQ(seen, expected);
         EXPECT_BYTES_EQ(readFile(logFile()), cancel ? QByteArray() : log);
         EXPECT_EQ(h.lastErrorProcedure(), u"m.p"_s);
-        EXPECT_EQ(h.appTitle(), u"Liturgy Calendar"_s);
     }
     EXPECT_TRUE(ui().calls().isEmpty());
     EXPECT_FALSE(QFile::exists(reportPath()));
@@ -233,6 +232,16 @@ TEST_F(ErrHandlerTest, HandleErrorExHandlesTheCurrentFailureAndIgnoresItsArgumen
 
 TEST_F(ErrHandlerTest, PushAndPopMoveThePointerAndNeverBelowZero) {
     CErrHandler h;
+    // A host may push without popping; the 16-bit pointer must not run past its range, and the
+    // default limit keeps a hundred names.
+    for (int i = 1; i <= 40000; ++i)
+        h.Push(u"m.p%1"_s.arg(i));
+    EXPECT_GT(h.pCurStackPointer(), 100);
+    EXPECT_EQ(h.stackEntry(1), u"m.p1"_s);
+    EXPECT_EQ(h.stackEntry(100), u"m.p100"_s);
+    EXPECT_EQ(h.stackEntry(101), QString());
+    for (int i = 0; i < 40000; ++i)
+        h.Pop();
     const auto pop = [&](int times) {
         for (int i = 0; i < times; ++i)
             h.Pop();
@@ -298,22 +307,6 @@ TEST_F(ErrHandlerTest, NestingDeeperThanTheLimitKeepsPushAndPopPaired) {
     }
 }
 
-TEST_F(ErrHandlerTest, PushesBeyondTheRangeOfThePointerNeitherFailNorCorruptTheStack) {
-    // A host may push without popping; the 16-bit pointer must not run past its range.
-    CErrHandler h;
-    const int pushes = 40000;
-    for (int i = 1; i <= pushes; ++i)
-        h.Push(u"m.p%1"_s.arg(i));
-    EXPECT_GT(h.pCurStackPointer(), 100);
-    EXPECT_EQ(h.stackEntry(1), u"m.p1"_s);
-    // The default limit: a hundred names are kept, the deeper ones are not.
-    EXPECT_EQ(h.stackEntry(100), u"m.p100"_s);
-    EXPECT_EQ(h.stackEntry(101), QString());
-    for (int i = 0; i < pushes; ++i)
-        h.Pop();
-    EXPECT_EQ(stackOf(h, 102), u"0"_s);
-}
-
 TEST_F(ErrHandlerTest, TraceWritesEveryPushWhileOn) {
     writeFile(u"module/trace.log"_s, "left from an earlier run\r\n");
     {
@@ -347,80 +340,62 @@ TEST_F(ErrHandlerTest, TraceWritesEveryPushWhileOn) {
     expectBlockerKept();
 }
 
-TEST_F(ErrHandlerTest, ReportGoesToTheLogFolderWhenTheComponentFolderCannotHoldIt) {
+// A report the component folder cannot hold goes to the log folder, or where that cannot be made
+// either, is left out; the message is shown in any case, and the log written after the report.
+TEST_F(ErrHandlerTest, AReportTheComponentFolderCannotHoldGoesToTheLogFolderOrIsLeftOut) {
     // A folder where the report file should be: it can be neither deleted nor written there.
     QDir().mkpath(path(u"taken/ERRORS.TXT"_s));
-    const std::pair<const char*, QString> cases[] = {
-        {"folder under a regular file", blockedPath(u"module/"_s)},
-        {"missing folder", path(u"missing/"_s)},
-        {"a regular file", path(u"afile/"_s)},
-        {"report name taken by a folder", path(u"taken/"_s)},
-    };
-    const Failure failure = Failure::pathFileAccess(u"/x"_s);
-    for (const auto& [name, folder] : cases) {
-        SCOPED_TRACE(name);
-        shared().errHandler.reset();
-        QFile::remove(logFolder() + u"ERRORS.TXT"_s);
-        shared().env.componentFolder = folder;
-        ui().clear();
-        failNested({"m.outer", "m.inner"}, failure);
-
-        EXPECT_BYTES_EQ(
-            readFile(logFolder() + u"ERRORS.TXT"_s),
-            expectedReport({failure.description(), 75, {u"m.outer"_s, u"m.inner"_s}, folder}));
-        EXPECT_FALSE(QFileInfo::exists(path(u"missing"_s)));
-        expectBlockerKept();
-        EXPECT_EQ(ui().messageBoxes().size(), 1);
-        EXPECT_TRUE(readFile(logFile()).endsWith(
-            logLine(u"\tm.inner\tError (75) "_s + failure.description())));
-    }
-}
-
-TEST_F(ErrHandlerTest, WhatCannotBeWrittenIsLeftOutAndTheMessageIsStillShown) {
-    const QByteArray overflowReport =
-        expectedReport({u"Overflow"_s, 6, {u"m.p"_s}, path(u"module/"_s)});
-    // The log folder cannot be made in any case.
+    const QString home = qEnvironmentVariable("XDG_DATA_HOME");
+    const QString logs = logFolder();
     struct Case {
         const char* name;
-        bool moduleBlocked; // the component folder cannot be made
-        bool reportTaken;   // a folder stands where the report goes
-        QByteArray report;  // empty: none
+        QString folder;   // the component folder
+        bool logFolder;   // the log folder can be made
+        QString reportIn; // empty: nowhere
     };
     const Case cases[] = {
-        {"nothing writable", true, false, {}},
-        {"report name taken by a folder, no log folder", false, true, {}},
-        {"log folder cannot be made", false, false, overflowReport},
+        {"folder under a regular file", blockedPath(u"module/"_s), true, logs},
+        {"missing folder", path(u"missing/"_s), true, logs},
+        {"a regular file", path(u"afile/"_s), true, logs},
+        {"report name taken by a folder", path(u"taken/"_s), true, logs},
+        {"nothing writable", blockedPath(u"module/"_s), false, {}},
+        {"report name taken by a folder, no log folder", path(u"taken/"_s), false, {}},
+        {"log folder cannot be made", moduleFolder(), false, moduleFolder()},
     };
+    const Failure failure = Failure::pathFileAccess(u"/x"_s);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         shared().errHandler.reset();
-        shared().env.componentFolder = moduleFolder();
-        useDataHome(path(u"data"_s));
-        QDir(path(u"data"_s)).removeRecursively();
-        QDir(moduleFolder()).removeRecursively();
-        QDir().mkpath(moduleFolder());
+        QFile::remove(logs + u"ERRORS.TXT"_s);
+        QFile::remove(reportPath());
+        shared().env.componentFolder = c.folder;
+        useDataHome(c.logFolder ? home : blockedPath(u"data"_s));
         ui().clear();
-        if (c.moduleBlocked)
-            shared().env.componentFolder = blockedPath(u"module/"_s);
-        if (c.reportTaken)
-            QDir().mkpath(reportPath());
-        useDataHome(blockedPath(u"data"_s));
         int after = 0;
         QObject::connect(&errHandler(), &CErrHandler::AfterHandlerCalled, [&] { ++after; });
 
-        EXPECT_FALSE(failNested({"m.p"}, Failure::overflow()));
+        EXPECT_FALSE(failNested({"m.outer", "m.inner"}, failure));
 
         EXPECT_EQ(after, 1);
-        EXPECT_EQ(errHandler().lastErrorNumber(), 6);
-        EXPECT_BYTES_EQ(readFile(reportPath()), c.report);
-        // The log is written only after the report.
-        EXPECT_FALSE(QFileInfo::exists(logFile()));
+        EXPECT_EQ(errHandler().lastErrorNumber(), 75);
+        const QByteArray report =
+            expectedReport({failure.description(), 75, {u"m.outer"_s, u"m.inner"_s}, c.folder});
+        EXPECT_BYTES_EQ(readFile(logs + u"ERRORS.TXT"_s), c.reportIn == logs ? report : "");
+        EXPECT_BYTES_EQ(readFile(reportPath()), c.reportIn == moduleFolder() ? report : "");
+        EXPECT_FALSE(QFileInfo::exists(path(u"missing"_s)));
         expectBlockerKept();
         const auto& boxes = ui().messageBoxes();
-        EXPECT_TRUE(std::any_of(boxes.begin(), boxes.end(), [](const auto& b) {
+        EXPECT_TRUE(std::any_of(boxes.begin(), boxes.end(), [&](const auto& b) {
             return b.icon == Icon::Critical &&
-                   b.details == expectedMessage(u"m.p"_s, 0, 6, u"Overflow"_s);
+                   b.details == expectedMessage(u"m.inner"_s, 0, 75, failure.description());
         }));
+        if (!c.logFolder) {
+            EXPECT_FALSE(QFileInfo::exists(logFile()));
+            continue;
+        }
+        EXPECT_EQ(boxes.size(), 1);
+        EXPECT_TRUE(readFile(logFile()).endsWith(
+            logLine(u"\tm.inner\tError (75) "_s + failure.description())));
     }
 }
 

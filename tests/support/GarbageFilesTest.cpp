@@ -35,11 +35,14 @@ QStringList listed() {
 
 class GarbageFilesTest : public SupportTest {};
 
-TEST_F(GarbageFilesTest, AddAppendsInOrderAndCleanDeletesListedFilesAndKeepsTheList) {
+TEST_F(GarbageFilesTest, AddAppendsInOrderCleanDeletesListedFilesAndReleaseEndsTheList) {
     const QString tmp = writeFile(u"CEN1.TMP"_s, "");
     const QString htm = writeFile(u"CEN1.HTM"_s, "<html/>");
     const QString other = writeFile(u"other.txt"_s, "not listed");
     ASSERT_TRUE(QDir().mkpath(path(u"folder.HTM"_s)));
+    // Without a list there is nothing to do.
+    EXPECT_TRUE(mGarbageFiles::cleanGarbageFiles());
+    mGarbageFiles::releaseGarbageFiles();
     ASSERT_FALSE(shared().garbageFiles);
     const QStringList added = {tmp, htm, tmp, path(u"never.TMP"_s), path(u"folder.HTM"_s), {}};
     for (const QString& p : added)
@@ -53,31 +56,19 @@ TEST_F(GarbageFilesTest, AddAppendsInOrderAndCleanDeletesListedFilesAndKeepsTheL
     EXPECT_TRUE(QFileInfo(path(u"folder.HTM"_s)).isDir());
     EXPECT_EQ(listed(), added);
 
-    // A file made again under a listed name goes again.
+    // A file made again under a listed name goes again, by a clean or the release.
     writeFile(u"CEN1.HTM"_s, "again");
     EXPECT_TRUE(mGarbageFiles::cleanGarbageFiles());
     EXPECT_FALSE(QFileInfo::exists(htm));
+    writeFile(u"CEN1.TMP"_s, "again");
+    mGarbageFiles::releaseGarbageFiles();
+    EXPECT_FALSE(QFileInfo::exists(tmp));
+    EXPECT_FALSE(shared().garbageFiles);
+    // A later add starts a new list.
+    EXPECT_TRUE(mGarbageFiles::AddGarbageFile(other));
+    EXPECT_EQ(listed(), QStringList{other});
     EXPECT_TRUE(ui().calls().isEmpty());
     EXPECT_EQ(errHandler().pCurStackPointer(), 0);
-}
-
-TEST_F(GarbageFilesTest, ReleaseCleansAndALaterAddStartsANewList) {
-    // Without a list there is nothing to do.
-    const QString kept = writeFile(u"kept.TMP"_s, "x");
-    EXPECT_TRUE(mGarbageFiles::cleanGarbageFiles());
-    mGarbageFiles::releaseGarbageFiles();
-    EXPECT_FALSE(shared().garbageFiles);
-    EXPECT_TRUE(QFileInfo::exists(kept));
-
-    const QString first = writeFile(u"first.TMP"_s, "");
-    mGarbageFiles::AddGarbageFile(first);
-    mGarbageFiles::releaseGarbageFiles();
-    EXPECT_FALSE(QFileInfo::exists(first));
-    EXPECT_FALSE(shared().garbageFiles);
-
-    const QString second = writeFile(u"second.TMP"_s, "");
-    mGarbageFiles::AddGarbageFile(second);
-    EXPECT_EQ(listed(), QStringList{second});
 }
 
 TEST_F(GarbageFilesTest, EachThreadHasItsOwnSharedStateReleasedWithTheThread) {

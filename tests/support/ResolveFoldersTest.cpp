@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 
 class ResolveFoldersTest : public SupportTest {};
 
-TEST_F(ResolveFoldersTest, CreatesTheMakersFoldersUnderTheDataHome) {
+TEST_F(ResolveFoldersTest, CreatesTheMakersFoldersUnderTheDataHomeOrSaysWhyNot) {
     // The data home as set, and as the folders are named under it.
     const std::pair<QString, QString> cases[] = {
         {path(u"data"_s), path(u"data"_s)},
@@ -40,9 +40,8 @@ TEST_F(ResolveFoldersTest, CreatesTheMakersFoldersUnderTheDataHome) {
     EXPECT_EQ(folders.getLogPath(), logFolder());
     EXPECT_BYTES_EQ(readFile(kept), QByteArray("old records\r\n"));
     EXPECT_TRUE(ui().calls().isEmpty());
-}
 
-TEST_F(ResolveFoldersTest, FoldersThatCannotBeCreatedAreReportedInAMessage) {
+    // Folders that cannot be created are reported in a message.
     ASSERT_TRUE(QDir().mkpath(path(u"taken"_s)));
     writeFile(u"taken/Brekka Data as"_s, "a file with the folder's name");
     for (const QString& home : {blockedPath(u"share"_s), path(u"taken"_s)}) {
