@@ -44,13 +44,13 @@ void cFillCalendar::fill() {
     const QDate first(m_month->year(), m_month->month(), 1);
     const QString range = dateRange(m_month->month(), m_month->year(), last, pSQLMode());
 
-    const DataFiles files = dataFiles();
+    DataFiles files = dataFiles();
     paintDays(files.liturgy, range, first, last);
     mADO::closeConnection(files.liturgy);
 
-    if (!mVBFileDisk::fileExists(files.plan))
+    if (!planExists(&files))
         return;
-    markServices(files.plan, range, first, last);
+    markServices(files, range, first, last);
     mADO::closeConnection(files.plan);
 }
 
@@ -84,9 +84,9 @@ void cFillCalendar::paintDays(const QString& liturgyFile, const QString& range, 
     }
 }
 
-void cFillCalendar::markServices(const QString& planFile, const QString& range, const QDate& first,
+void cFillCalendar::markServices(const DataFiles& files, const QString& range, const QDate& first,
                                  const QDate& last) {
-    const RowTable rows = query(planFile, planStatement(range));
+    const RowTable rows = query(files.plan, planStatement(range), files.planSeen);
     ShortTimes times;
     QDate previous;
     for (int row = 0; row < rows.rowCount(); ++row) {
