@@ -6,13 +6,11 @@
 
 #include "calendar/CalendarRow.h"
 #include "calendar/ShortTimes.h"
-#include "controls/CalendarSpeech.h"
 #include "controls/MonthCalendarModel.h"
 #include "data/mADO.h"
 #include "support/EditionCode.h"
 #include "support/Failure.h"
 #include "support/ProcScope.h"
-#include "support/mVBFileDisk.h"
 
 namespace {
 
@@ -101,8 +99,7 @@ void cFillCalendar::markServices(const DataFiles& files, const QString& range, c
             m_month->setDayMarker(day, 3);
         }
         // What a screen reader says of the day; the marker alone tells only how many.
-        m_month->addDayService(day, CalendarSpeech::service(
-                                        times.of(rows.at(kPlanTime, row)),
-                                        CalendarRow::text(rows.at(kPlanServType, row)), QString()));
+        m_month->addDayService(day, times.of(rows.at(kPlanTime, row)),
+                               CalendarRow::text(rows.at(kPlanServType, row)));
     }
 }
