@@ -8,6 +8,7 @@
 #include "data/mADO.h"
 #include "support/Failure.h"
 #include "support/OleDate.h"
+#include "support/mVBFileDisk.h"
 #include "support/modIni.h"
 
 QString CalendarFill::dateRange(int month, int year, const QDate& lastDay, qint16 sqlMode) {
@@ -40,12 +41,17 @@ CalendarFill::DataFiles CalendarFill::dataFiles() const {
     const QStringList files =
         modIni::read(m_vkIniFile, QStringLiteral("Files"),
                      {QStringLiteral("LiturgyFile"), QStringLiteral("PlanFile")});
-    return {files.at(0), files.at(1)};
+    return {files.at(0), files.at(1), std::nullopt};
 }
 
-RowTable CalendarFill::query(const QString& dataFile, const QString& sql) const {
-    const ConnectionPtr connection =
-        mADO::getConnection(dataFile, mADO::mGetConString(dataFile, m_sqlMode, m_connectionString));
+bool CalendarFill::planExists(DataFiles* files) {
+    return mVBFileDisk::fileExists(files->plan, &files->planSeen);
+}
+
+RowTable CalendarFill::query(const QString& dataFile, const QString& sql,
+                             const std::optional<FileIdentity>& seen) const {
+    const ConnectionPtr connection = mADO::getConnection(
+        dataFile, mADO::mGetConString(dataFile, m_sqlMode, m_connectionString), seen);
     ResData result = mADO::getResData(connection, sql, 3, false);
     return result.isTable() ? std::move(result).table() : RowTable();
 }

@@ -6,9 +6,11 @@
 
 #include "calendar/cLiturgicalColors.h"
 #include "data/RowTable.h"
+#include "support/FileIdentity.h"
 
 #include <QString>
 #include <QVariant>
+#include <optional>
 
 // What the month and the week fill share: the settings the host window gives them and the way
 // they read the files that the INI file names.
@@ -44,10 +46,16 @@ protected:
     struct DataFiles {
         QString liturgy; // LiturgyFile
         QString plan;    // PlanFile
+        // The plan file as planExists saw it, so that its query opens it without another look.
+        std::optional<FileIdentity> planSeen;
     };
     DataFiles dataFiles() const;
-    // All rows of `sql` on `dataFile`; not a table when there is none or the query failed.
-    RowTable query(const QString& dataFile, const QString& sql) const;
+    // Whether the plan file exists; a missing one only leaves the services out.
+    static bool planExists(DataFiles* files);
+    // All rows of `sql` on `dataFile` (as `seen` just now, when given); not a table when there is
+    // none or the query failed.
+    RowTable query(const QString& dataFile, const QString& sql,
+                   const std::optional<FileIdentity>& seen = std::nullopt) const;
 
 private:
     cLiturgicalColors* m_litColors = nullptr;

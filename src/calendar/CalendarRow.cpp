@@ -13,17 +13,20 @@
 namespace {
 
 double number(const QVariant& value, const char* column) {
-    if (value.isNull())
-        throw Failure::invalidUseOfNull(QString::fromLatin1(column));
-    // The engine gives numbers as doubles and 64-bit integers: read those without a conversion.
+    // The data layer gives numbers as doubles and 64-bit integers, and SQL NULL as a plain null
+    // value of no type: read those numbers without a conversion or a look for null.
     bool ok = true;
     double result = 0;
-    if (value.typeId() == QMetaType::Double)
+    const int type = value.typeId();
+    if (type == QMetaType::Double) {
         result = *static_cast<const double*>(value.constData());
-    else if (value.typeId() == QMetaType::LongLong)
+    } else if (type == QMetaType::LongLong) {
         result = double(*static_cast<const qlonglong*>(value.constData()));
-    else
+    } else {
+        if (value.isNull())
+            throw Failure::invalidUseOfNull(QString::fromLatin1(column));
         result = value.toDouble(&ok);
+    }
     if (!ok || !std::isfinite(result))
         throw Failure::typeMismatch(QString::fromLatin1(column));
     return result;
@@ -46,6 +49,12 @@ QDate civilDate(const QVariant& value, const char* column) {
 }
 
 qint32 color(const cLiturgicalColors::Table& colors, const QVariant& code) {
+    // A colour code is stored as an integer: taken as it is when it is one of the table's.
+    if (code.typeId() == QMetaType::LongLong) {
+        const qlonglong index = *static_cast<const qlonglong*>(code.constData());
+        if (index >= 0 && index < qlonglong(colors.size()))
+            return colors[size_t(index)];
+    }
     const double value = number(code, "Day_Color");
     if (value < 0 || value >= double(colors.size()) || value != std::floor(value))
         throw Failure::subscriptOutOfRange(QStringLiteral("Day_Color %1").arg(value));

@@ -8,6 +8,7 @@
 #include "support/SystemFormats.h"
 
 #include <QHash>
+#include <cstring>
 
 namespace {
 
@@ -18,7 +19,11 @@ struct Known {
 
     QLocale locale;
     QString format;
-    QHash<int, QString> texts; // by milliseconds since midnight
+    // By the stored value itself: the same value always gives the same text, and a value seen
+    // before need not be converted again.
+    QHash<quint64, QString> texts;
+    // Counts the restarts, so that a ShortTimes of an earlier locale or form uses none of these.
+    quint64 generation = 0;
 };
 
 Known& known() {
@@ -28,21 +33,30 @@ Known& known() {
 
 } // namespace
 
-ShortTimes::ShortTimes() : m_format(SystemFormats::shortTimeFormat()) {}
+ShortTimes::ShortTimes() : m_format(SystemFormats::shortTimeFormat()) {
+    Known& known = ::known();
+    if (known.format != m_format || known.locale != m_locale)
+        known = {m_locale, m_format, {}, known.generation + 1};
+    m_generation = known.generation;
+}
 
 QString ShortTimes::of(const QVariant& value) {
-    if (value.isNull())
-        return {};
-    const QTime time = CalendarRow::timeOfDay(value, "Time");
-    if (!time.isValid())
-        return m_locale.toString(time, m_format);
     Known& known = ::known();
-    if (known.format != m_format || known.locale != m_locale ||
-        known.texts.size() >= Known::kMaxTexts)
-        known = {m_locale, m_format, {}};
-    const int key = time.msecsSinceStartOfDay();
-    auto text = known.texts.constFind(key);
-    if (text == known.texts.constEnd())
-        text = known.texts.insert(key, m_locale.toString(time, m_format));
-    return text.value();
+    if (value.typeId() != QMetaType::Double || known.generation != m_generation)
+        return value.isNull() ? QString() : format(value);
+    quint64 key = 0;
+    std::memcpy(&key, value.constData(), sizeof key);
+    QHash<quint64, QString>& texts = known.texts;
+    auto text = texts.constFind(key);
+    if (text != texts.constEnd())
+        return text.value();
+    QString made = format(value);
+    if (texts.size() >= Known::kMaxTexts)
+        texts.clear();
+    texts.insert(key, made);
+    return made;
+}
+
+QString ShortTimes::format(const QVariant& value) const {
+    return m_locale.toString(CalendarRow::timeOfDay(value, "Time"), m_format);
 }

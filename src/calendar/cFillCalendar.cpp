@@ -6,13 +6,11 @@
 
 #include "calendar/CalendarRow.h"
 #include "calendar/ShortTimes.h"
-#include "controls/CalendarSpeech.h"
 #include "controls/MonthCalendarModel.h"
 #include "data/mADO.h"
 #include "support/EditionCode.h"
 #include "support/Failure.h"
 #include "support/ProcScope.h"
-#include "support/mVBFileDisk.h"
 
 namespace {
 
@@ -44,13 +42,13 @@ void cFillCalendar::fill() {
     const QDate first(m_month->year(), m_month->month(), 1);
     const QString range = dateRange(m_month->month(), m_month->year(), last, pSQLMode());
 
-    const DataFiles files = dataFiles();
+    DataFiles files = dataFiles();
     paintDays(files.liturgy, range, first, last);
     mADO::closeConnection(files.liturgy);
 
-    if (!mVBFileDisk::fileExists(files.plan))
+    if (!planExists(&files))
         return;
-    markServices(files.plan, range, first, last);
+    markServices(files, range, first, last);
     mADO::closeConnection(files.plan);
 }
 
@@ -84,9 +82,9 @@ void cFillCalendar::paintDays(const QString& liturgyFile, const QString& range, 
     }
 }
 
-void cFillCalendar::markServices(const QString& planFile, const QString& range, const QDate& first,
+void cFillCalendar::markServices(const DataFiles& files, const QString& range, const QDate& first,
                                  const QDate& last) {
-    const RowTable rows = query(planFile, planStatement(range));
+    const RowTable rows = query(files.plan, planStatement(range), files.planSeen);
     ShortTimes times;
     QDate previous;
     for (int row = 0; row < rows.rowCount(); ++row) {
@@ -101,8 +99,7 @@ void cFillCalendar::markServices(const QString& planFile, const QString& range, 
             m_month->setDayMarker(day, 3);
         }
         // What a screen reader says of the day; the marker alone tells only how many.
-        m_month->addDayService(day, CalendarSpeech::service(
-                                        times.of(rows.at(kPlanTime, row)),
-                                        CalendarRow::text(rows.at(kPlanServType, row)), QString()));
+        m_month->addDayService(day, times.of(rows.at(kPlanTime, row)),
+                               CalendarRow::text(rows.at(kPlanServType, row)));
     }
 }

@@ -28,7 +28,7 @@ private:
     void fill();
     void paintDays(const QString& liturgyFile, const QString& range, const QDate& first,
                    const QDate& last);
-    void markServices(const QString& planFile, const QString& range, const QDate& first,
+    void markServices(const DataFiles& files, const QString& range, const QDate& first,
                       const QDate& last);
 
     MonthCalendarModel* m_month = nullptr;

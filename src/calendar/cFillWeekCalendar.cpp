@@ -10,7 +10,6 @@
 #include "data/mADO.h"
 #include "support/Failure.h"
 #include "support/ProcScope.h"
-#include "support/mVBFileDisk.h"
 
 namespace {
 
@@ -50,13 +49,13 @@ void cFillWeekCalendar::fill() {
     // are read too; rows before the range's start are not kept by the calendar.
     const QString range =
         dateRange(m_calendar->month(), m_calendar->year(), m_calendar->endDate(), pSQLMode());
-    const DataFiles files = dataFiles();
+    DataFiles files = dataFiles();
     writeDays(files.liturgy, range);
     mADO::closeConnection(files.liturgy);
 
-    if (!mVBFileDisk::fileExists(files.plan))
+    if (!planExists(&files))
         return;
-    writeServices(files.plan, range);
+    writeServices(files, range);
     mADO::closeConnection(files.plan);
 }
 
@@ -87,8 +86,8 @@ void cFillWeekCalendar::writeDays(const QString& liturgyFile, const QString& ran
     }
 }
 
-void cFillWeekCalendar::writeServices(const QString& planFile, const QString& range) {
-    const RowTable rows = query(planFile, planStatement(range));
+void cFillWeekCalendar::writeServices(const DataFiles& files, const QString& range) {
+    const RowTable rows = query(files.plan, planStatement(range), files.planSeen);
     QDate previous;
     QString services;
     for (int row = 0; row < rows.rowCount(); ++row) {

@@ -30,7 +30,7 @@ public:
 private:
     void fill();
     void writeDays(const QString& liturgyFile, const QString& range);
-    void writeServices(const QString& planFile, const QString& range);
+    void writeServices(const DataFiles& files, const QString& range);
 
     WeekCalendarModel* m_calendar = nullptr;
 };

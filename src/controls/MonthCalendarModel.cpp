@@ -5,6 +5,7 @@
 #include "controls/MonthCalendarModel.h"
 
 #include "controls/CalendarLocale.h"
+#include "controls/CalendarSpeech.h"
 #include "support/Failure.h"
 #include "support/SharedState.h"
 
@@ -99,9 +100,13 @@ void MonthCalendarModel::setDayMarker(int d, int marker) {
 }
 
 QStringList MonthCalendarModel::dayServices(int day) const {
-    return this->day(day).services;
+    QStringList said;
+    for (const Service& service : this->day(day).services)
+        said.append(CalendarSpeech::service(service.time, service.type, service.location));
+    return said;
 }
 
-void MonthCalendarModel::addDayService(int day, const QString& service) {
-    this->day(day).services.append(service);
+void MonthCalendarModel::addDayService(int day, const QString& time, const QString& type,
+                                       const QString& location) {
+    this->day(day).services.append({time, type, location});
 }

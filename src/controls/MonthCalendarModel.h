@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -57,7 +58,10 @@ public:
     // The planned services of a day as a screen reader says them, in time order; cleared with
     // the markers.
     QStringList dayServices(int day) const;
-    void addDayService(int day, const QString& service);
+    // A planned service of the day: its time as shown, its type and where (empty when not known).
+    // Its words are made only when they are asked for.
+    void addDayService(int day, const QString& time, const QString& type,
+                       const QString& location = QString());
 
     // How the month looks on paper; the print component reads these, the screen ignores them.
     // The host window sets them before each print (the control's dispatch ids in brackets).
@@ -78,11 +82,16 @@ public:
     void setPrintGridWidth(qint32 v) { m_printGridWidth = qMax(0, v); }
 
 private:
+    struct Service {
+        QString time;
+        QString type;
+        QString location;
+    };
     struct Day {
         std::array<QString, kLines> lines;
         std::optional<qint32> color;
         int marker = 0;
-        QStringList services;
+        QList<Service> services;
     };
     const Day& day(int day) const;
     Day& day(int day);

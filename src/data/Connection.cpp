@@ -114,7 +114,8 @@ void Connection::Open(const QString& connectionString) {
     Open(connectionString, DataSource::parse(connectionString));
 }
 
-void Connection::Open(const QString& connectionString, const DataSource::Target& target) {
+void Connection::Open(const QString& connectionString, const DataSource::Target& target,
+                      const std::optional<FileIdentity>& seen) {
     if (isOpen())
         throw Failure(kAlreadyOpen,
                       QStringLiteral("Operation is not allowed when the object is open."));
@@ -135,7 +136,7 @@ void Connection::Open(const QString& connectionString, const DataSource::Target&
     }
     // The file as written, when it is the one an idle database was opened on and is unchanged
     // since: one look at its identity, no lookup in its folder, no second read of its head.
-    if (!reusePooled(pathAsWritten(target.dataSource))) {
+    if (!reusePooled(pathAsWritten(target.dataSource), seen)) {
         DataSource::SqliteFile file;
         try {
             file = DataSource::checkedSqliteFile(target.dataSource);
@@ -151,11 +152,11 @@ void Connection::Open(const QString& connectionString, const DataSource::Target&
     m_upperConnectionString = upperCase(connectionString);
 }
 
-bool Connection::reusePooled(const QString& file) {
+bool Connection::reusePooled(const QString& file, const std::optional<FileIdentity>& seen) {
     ConnectionPool* pool = threadPool();
     if (!pool || pool->idleCount() == 0)
         return false;
-    const std::optional<FileIdentity> identity = FileIdentity::of(file);
+    const std::optional<FileIdentity> identity = seen ? seen : FileIdentity::of(file);
     if (!identity || !identity->regularFile)
         return false;
     release();

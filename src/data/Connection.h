@@ -40,8 +40,10 @@ public:
 
     // Opens the data source that `connectionString` names; throws Failure when it cannot.
     void Open(const QString& connectionString);
-    // The same, for a caller that has already read the string into `target`.
-    void Open(const QString& connectionString, const DataSource::Target& target);
+    // The same, for a caller that has already read the string into `target`, and that may have
+    // just looked at its data file as named (`seen`, its identity then).
+    void Open(const QString& connectionString, const DataSource::Target& target,
+              const std::optional<FileIdentity>& seen = std::nullopt);
     // The connection string the connection was opened with.
     QString ConnectionString() const { return m_connectionString; }
     // The connection string in upper case, for finding a connection by its data file.
@@ -106,8 +108,9 @@ private:
     void reopenLost();
     // The failure of a statement that the server refused with `error`.
     [[noreturn]] void serverStatementFailed(const QSqlError& error);
-    // Takes the pooled database of `file` as it is on disk now; false when there is none.
-    bool reusePooled(const QString& file);
+    // Takes the pooled database of `file` as it is on disk now (`seen`, when the caller has just
+    // looked); false when there is none.
+    bool reusePooled(const QString& file, const std::optional<FileIdentity>& seen);
     // Takes the pooled database of `file` opened when it had `identity`; false when none.
     bool reuseFile(const QString& file, const FileIdentity& identity);
     void release();

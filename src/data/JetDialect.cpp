@@ -165,10 +165,13 @@ Translation translate(const QString& sql, bool asParameters) {
         const qsizetype close = sql.indexOf(QLatin1Char('#'), i + 1);
         if (close < 0)
             throw malformed(sql.mid(i));
-        const QString literal = sql.mid(i, close - i + 1);
+        // Looked at in place: the plain dates the statements are made of need no copies.
+        const QStringView literal = QStringView(sql).mid(i, close - i + 1);
+        const QStringView inside = literal.mid(1, literal.size() - 2);
         double value = 0;
-        if (!parseDateLiteral(literal.mid(1, literal.size() - 2), &value))
-            throw malformed(literal);
+        const std::optional<bool> plain = parsePlainDate(inside.trimmed(), &value);
+        if (plain ? !*plain : !parseDateLiteral(inside.toString(), &value))
+            throw malformed(literal.toString());
         // Keep the value a token of its own next to words ("Date=#3/5/2024#AND").
         if (!out.isEmpty() && isWordChar(out.back()))
             out += QLatin1Char(' ');

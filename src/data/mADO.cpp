@@ -68,7 +68,8 @@ QString mGetConString(const QString& dataFile, qint16 sqlMode, const QString& co
     return result;
 }
 
-ConnectionPtr getConnection(const QString& dataFile, const QString& connectionString) {
+ConnectionPtr getConnection(const QString& dataFile, const QString& connectionString,
+                            const std::optional<FileIdentity>& seen) {
     ProcScope scope("mADO.getConnection");
     ConnectionPtr result;
     scope.run(
@@ -91,7 +92,7 @@ ConnectionPtr getConnection(const QString& dataFile, const QString& connectionSt
             auto connection = std::make_shared<Connection>();
             if (!target)
                 target = cache.parsed(connectionString);
-            connection->Open(connectionString, *target);
+            connection->Open(connectionString, *target, seen);
             cache.append(connection);
             result = connection;
         },

@@ -8,6 +8,7 @@
 #include "data/ResData.h"
 
 #include <QString>
+#include <optional>
 
 // The one way every class reaches a database: connection strings, one cached open connection
 // per data file, statements in four result modes, and the screening of Access-only statements.
@@ -19,8 +20,10 @@ namespace mADO {
 QString mGetConString(const QString& dataFile, qint16 sqlMode, const QString& connectionString,
                       const QString& prefix = QString());
 // The cached open connection of `dataFile`, or a new one opened from `connectionString` and
-// cached; null when it cannot be opened.
-ConnectionPtr getConnection(const QString& dataFile, const QString& connectionString);
+// cached; null when it cannot be opened. `seen` is the data file's identity when the caller has
+// just looked at it as named, which the opening then trusts instead of looking again.
+ConnectionPtr getConnection(const QString& dataFile, const QString& connectionString,
+                            const std::optional<FileIdentity>& seen = std::nullopt);
 // Runs `sql` on `connection`: mode 1 the first value as a string, 2 a recordset, 3 all rows as
 // a table (not a table when there is no row), 4 a command (true). A failure is shown (unless
 // `silent`) and logged; the result is then empty.

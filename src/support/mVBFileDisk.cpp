@@ -103,7 +103,7 @@ void remember(const QString& p, const QString& result, qint64 since) {
 
 namespace mVBFileDisk {
 
-bool fileExists(const QString& path) {
+bool fileExists(const QString& path, std::optional<FileIdentity>* seen) {
     if (path.isEmpty())
         return false;
     // One look when the name is written as on disk, the usual case, or when it was looked up
@@ -111,8 +111,11 @@ bool fileExists(const QString& path) {
     const QString p = normalised(path);
     if (const Resolution* known = remembered(p))
         return known->isFile;
-    if (const std::optional<FileIdentity> identity = FileIdentity::of(p))
+    if (const std::optional<FileIdentity> identity = FileIdentity::of(p)) {
+        if (seen && identity->regularFile)
+            *seen = identity;
         return identity->regularFile;
+    }
     return QFileInfo(resolveLetterCase(p)).isFile();
 }
 

@@ -4,15 +4,19 @@
 
 #pragma once
 
+#include "support/FileIdentity.h"
+
 #include <QString>
+#include <optional>
 
 // Small file services. Paths split on '/' and '\' alike. None pushes a procedure name and
 // none reports a failure except through its result.
 namespace mVBFileDisk {
 
 // Whether a file (not a folder) of that path exists; a name that differs only in letter case
-// from the file on disk counts.
-bool fileExists(const QString& path);
+// from the file on disk counts. `seen`, when given, gets the file's identity when it was found as
+// written, so that a caller who opens it next need not look at it again.
+bool fileExists(const QString& path, std::optional<FileIdentity>* seen = nullptr);
 // Deletes the file; a missing file or a failure is ignored. True.
 bool deleteFile(const QString& path);
 // The whole text of the file (UTF-8), unchanged; empty when it cannot be read.
