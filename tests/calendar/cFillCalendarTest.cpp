@@ -177,33 +177,53 @@ TEST_F(cFillCalendarTest, Edition1011LeavesFiveFeastsAndNullFeastsUnpainted) {
 
 // The INI file and the databases are kept between fills; a change on disk must still be seen
 // by the very next fill, however soon it comes and whatever size the file keeps.
-TEST_F(cFillCalendarTest, ANewLiturgyFileOrIniFileIsSeenByTheNextFill) {
+TEST_F(cFillCalendarTest, ANewLiturgyPlanOrIniFileIsSeenByTheNextFill) {
     const QString other = path("Brastelz.MDB"); // as long a name
     ASSERT_TRUE(createLiturgy(liturgyFile, {{1, march(4), 1, 0, "Old"}}));
     ASSERT_TRUE(createLiturgy(other, {{1, march(4), 1, 3, "New"}}));
-    const QList<std::pair<const char*, std::function<void(const QString&)>>> writes = {
+    const Shown renamed = {"New", "", "", kRed, 0};
+    // The databases wait open in the pool; a file renamed over one is another file.
+    const auto renameOver = [&](const QString& file, auto create) {
+        const QString replacement = path("new.tmp");
+        ASSERT_TRUE(create(replacement));
+        ASSERT_EQ(std::rename(QFile::encodeName(replacement).constData(),
+                              QFile::encodeName(file).constData()),
+                  0);
+    };
+    const struct {
+        const char* how;
+        std::function<void(const QString&)> write;
+        Shown after;
+    } writes[] = {
         {"the INI file in place, the same size",
-         [&](const QString&) { writeFile("host.ini", iniText(other, planFile)); }},
+         [&](const QString&) { writeFile("host.ini", iniText(other, planFile)); }, renamed},
         {"the INI file through modIni::write",
-         [&](const QString& ini) { modIni::write(ini, "FILES", "liturgyfile", other); }},
-        // The database waits open in the pool; a file renamed over it is another file.
+         [&](const QString& ini) { modIni::write(ini, "FILES", "liturgyfile", other); }, renamed},
+        {"the plan file renamed over",
+         [&](const QString&) {
+             renameOver(planFile, [&](const QString& f) {
+                 return createPlan(f, {{march(4), QVariant(), "Mass", "A"}});
+             });
+         },
+         {"Old", "", "", kWhite, 1}},
         {"the liturgy file renamed over",
          [&](const QString&) {
-             const QString replacement = path("new.tmp");
-             ASSERT_TRUE(createLiturgy(replacement, {{1, march(4), 1, 3, "New"}}));
-             ASSERT_EQ(std::rename(QFile::encodeName(replacement).constData(),
-                                   QFile::encodeName(liturgyFile).constData()),
-                       0);
-         }},
+             renameOver(liturgyFile, [&](const QString& f) {
+                 return createLiturgy(f, {{1, march(4), 1, 3, "New"}});
+             });
+         },
+         renamed},
     };
-    for (const auto& [how, write] : writes) {
-        SCOPED_TRACE(how);
+    for (const auto& w : writes) {
+        SCOPED_TRACE(w.how);
+        QFile::remove(planFile);
+        ASSERT_TRUE(createPlan(planFile, {}));
         const QString ini = writeFile("host.ini", iniText(liturgyFile, planFile));
         fillFrom(ini);
         expectMonth({{4, {"Old", "", "", kWhite, 0}}});
-        write(ini);
+        w.write(ini);
         fillFrom(ini);
-        expectMonth({{4, {"New", "", "", kRed, 0}}});
+        expectMonth({{4, w.after}});
     }
     EXPECT_EQ(errHandler().lastErrorNumber(), 0);
 }
