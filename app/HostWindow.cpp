@@ -297,7 +297,11 @@ void HostWindow::closeEvent(QCloseEvent* event) {
 void HostWindow::showFitted() {
     const QScreen* shown = screen();
     const QSize free = shown ? shown->availableGeometry().size() : size();
-    if (free.width() < width() || free.height() < height()) {
+    // The window manager adds its frame, a title bar above all, only once the window is shown:
+    // a window that fits the free area but not with a frame would lose its status bar below.
+    constexpr int kFrameWidth = 16;
+    constexpr int kFrameHeight = 48;
+    if (free.width() < width() + kFrameWidth || free.height() < height() + kFrameHeight) {
         showMaximized();
         return;
     }

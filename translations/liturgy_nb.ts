@@ -582,6 +582,21 @@
     </message>
 </context>
 <context>
+    <name>DayPageSend</name>
+    <message>
+        <source>No mail program is set up on this computer, so the page cannot be sent from here.</source>
+        <translation>Det er ikke satt opp noe e-postprogram på denne datamaskinen, så siden kan ikke sendes herfra.</translation>
+    </message>
+    <message>
+        <source>Save the page as a file to attach to a message by hand?</source>
+        <translation>Vil du lagre siden som en fil og legge den ved en melding selv?</translation>
+    </message>
+    <message>
+        <source>The page is saved as %1. Attach it to a message in your mail program.</source>
+        <translation>Siden er lagret som %1. Legg den ved en melding i e-postprogrammet ditt.</translation>
+    </message>
+</context>
+<context>
     <name>DayPageHtml</name>
     <message>
         <source>This page is too long to be shown whole; its end is left out.</source>

@@ -92,6 +92,9 @@ QDate TypedDateTime::parseDate(const QString& text, const QLocale& locale) {
         static const std::array<QChar, 3> iso{QLatin1Char('y'), QLatin1Char('M'), QLatin1Char('d')};
         return dateIn(iso, cut(iso, trimmed));
     }
+    // The form the field shows dates in, which may name the month.
+    if (const QDate shown = locale.toDate(trimmed, dateFormat(locale)); shown.isValid())
+        return shown;
     static const QRegularExpression separated(
         QStringLiteral("^(\\d{1,4})[^\\d]+(\\d{1,4})[^\\d]+(\\d{1,4})[^\\d]*$"));
     const QRegularExpressionMatch match = separated.match(trimmed);

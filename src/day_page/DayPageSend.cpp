@@ -18,6 +18,7 @@
 #include "support/cResolveFolders.h"
 #include "support/mVBFileDisk.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -100,14 +101,20 @@ QString offerFile(const QString& attachment) {
 
 } // namespace
 
+// In the language of the window the box stands in, as its buttons are.
 QString DayPageSend::noMailProgramText() {
-    return QStringLiteral("No mail program is set up on this computer, so the page cannot be "
-                          "sent from here.\r\nSave the page as a file to attach to a message "
-                          "by hand?");
+    return QCoreApplication::translate("DayPageSend",
+                                       "No mail program is set up on this computer, so the page "
+                                       "cannot be sent from here.") +
+           QStringLiteral("\r\n") +
+           QCoreApplication::translate("DayPageSend",
+                                       "Save the page as a file to attach to a message by hand?");
 }
 
 QString DayPageSend::savedText(const QString& file) {
-    return QStringLiteral("The page is saved as %1. Attach it to a message in your mail program.")
+    return QCoreApplication::translate(
+               "DayPageSend",
+               "The page is saved as %1. Attach it to a message in your mail program.")
         .arg(QDir::toNativeSeparators(file));
 }
 

@@ -67,9 +67,7 @@ QString text(qint32 english) {
 }
 
 QLocale locale() {
-    if (shared().gLanguageOffset == kNorwegianOffset)
-        return QLocale(QLocale::NorwegianBokmal, QLocale::Norway);
-    return QLocale();
+    return languageLocale();
 }
 
 QString todayCaption() {

@@ -13,6 +13,7 @@
 #include "support/Failure.h"
 #include "support/OleDate.h"
 #include "support/ProcScope.h"
+#include "support/SharedState.h"
 #include "support/mVBFileDisk.h"
 #include "support/modIni.h"
 
@@ -282,8 +283,9 @@ cVkRecurringServices::duplicates(const QList<PlanDatabase::Service>& services) c
 
 namespace {
 
+// In the edition's language, as the rest of the status bar is.
 QString statusDay(const QDate& date) {
-    return QLocale().toString(date, QStringLiteral("ddd d MMM yyyy"));
+    return languageLocale().toString(date, QStringLiteral("ddd d MMM yyyy"));
 }
 
 // The time, kind and place of a service, as the status bar names them.

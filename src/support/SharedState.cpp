@@ -8,6 +8,8 @@
 #include "support/IniFileCache.h"
 #include "support/UserInterface.h"
 
+#include <QLocale>
+
 ConnectionCacheBase::~ConnectionCacheBase() = default;
 
 SharedState::SharedState() = default;
@@ -37,4 +39,11 @@ UserInterface& ui() {
 
 QDateTime now() {
     return shared().env.now();
+}
+
+QLocale languageLocale() {
+    constexpr qint32 kNorwegianOffset = 1000;
+    if (shared().gLanguageOffset == kNorwegianOffset)
+        return QLocale(QLocale::NorwegianBokmal, QLocale::Norway);
+    return QLocale();
 }

@@ -50,3 +50,8 @@ UserInterface& ui();
 // The current local date and time, from the environment's clock.
 class QDateTime;
 QDateTime now();
+
+// The locale of the language that gLanguageOffset selects: Norwegian (Bokmål) for the
+// Norwegian edition, else the user's own.
+class QLocale;
+QLocale languageLocale();

@@ -293,19 +293,20 @@ TEST_F(HostWindowTest, AFailureToStartIsShownInTheEditionsLanguage) {
     qputenv(ComponentInfo::kHelperFolderVariable, buildHelpers);
 }
 
-// A window bigger than the screen's free area would run off it; there it opens maximised,
-// within the free area, and elsewhere at its own size.
+// A window that with its frame is bigger than the screen's free area would run off it; there
+// it opens maximised, within the free area, and elsewhere at its own size.
 TEST_F(HostWindowTest, OpensMaximisedWhereTheScreenIsSmaller) {
     const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
-    const QSize sizes[] = {free.size() + QSize(1, 0), free.size() + QSize(0, 1),
-                           free.size() - QSize(100, 100)};
-    for (const QSize& size : sizes) {
+    const std::pair<QSize, bool> sizes[] = {{free.size() + QSize(1, 0), true},
+                                            {free.size() - QSize(100, 0), true},
+                                            {free.size() - QSize(0, 20), true},
+                                            {free.size() - QSize(100, 100), false}};
+    for (const auto& [size, bigger] : sizes) {
         SCOPED_TRACE(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()).toStdString());
         HostWindow window;
         window.resize(size);
         window.showFitted();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        const bool bigger = size.width() > free.width() || size.height() > free.height();
         EXPECT_EQ(window.isMaximized(), bigger);
         if (bigger)
             EXPECT_EQ(window.frameGeometry(), free);

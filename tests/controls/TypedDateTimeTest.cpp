@@ -29,6 +29,7 @@ TEST(TypedDateTimeTest, ReadsDatesAndTimesAsTyped) {
         {nb, "22122026", carol},
         {de, "22.12.26", carol},
         {de, "2027-02-17", {2027, 2, 17}},
+        {QLocale::c(), "22 Dec 2026", carol},
         {us, "13/22/2026", {}},
         {us, "2026-02-30", {}},
         {us, "1222026", {}},

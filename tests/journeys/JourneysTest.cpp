@@ -736,7 +736,7 @@ TEST_F(JourneysTest, AnEditionChosenTakesEffectWholeInOneLanguage) {
         QString heading; // the readings page's heading
         QStringList foreign;
         QString title;   // the window's
-        QString failure; // the box of Open in Word Processor when the word processor fails
+        QString failure; // the boxes of Open in Word Processor and Send when they fail
     };
     const auto text = [](qint32 id) { return ResourceStrings::LoadResString(id); };
     const QStringList english = {"&File", "&Edit", "&Services", "&Help"};
@@ -744,7 +744,10 @@ TEST_F(JourneysTest, AnEditionChosenTakesEffectWholeInOneLanguage) {
                                    " (FILE)\nOK | Show Details...\nThe following error has "
                                    "occurred in procedure: \nfHoster.openInMSWord on line 0\n"
                                    "Error (429) " +
-                                   text(1007) + " (FILE)";
+                                   text(1007) +
+                                   " (FILE)\nLiturgy Calendar\nNo mail program is set up on this "
+                                   "computer, so the page cannot be sent from here.\r\nSave the "
+                                   "page as a file to attach to a message by hand?\n&Yes | &No\n";
     const QString korva = firstRow(lent4, "KorvaLume.MDB")[1].toString();
     const QString velmark = firstRow(lent4, "Velmarka.MDB")[1].toString();
     const QString quorvane = firstRow(lent4, "Quorvane.MDB")[1].toString();
@@ -762,7 +765,10 @@ TEST_F(JourneysTest, AnEditionChosenTakesEffectWholeInOneLanguage) {
         "Liturgisk kalender\n" + text(2007) +
             " (FILE)\nOK | Vis detaljer...\nFølgende feil har oppstått i prosedyren: "
             "\nfHoster.openInMSWord på linje 0\nFeil (429) " +
-            text(2007) + " (FILE)"};
+            text(2007) +
+            " (FILE)\nLiturgisk kalender\nDet er ikke satt opp noe e-postprogram p\u00e5 denne "
+            "datamaskinen, s\u00e5 siden kan ikke sendes herfra.\r\nVil du lagre siden som en fil "
+            "og legge den ved en melding selv?\n&Ja | &Nei\n"};
     Row again = norwegian;
     again.pick = "and the Norwegian one again";
     const QList<Row> rows = {
@@ -831,6 +837,9 @@ TEST_F(JourneysTest, AnEditionChosenTakesEffectWholeInOneLanguage) {
             broken.add(QStringLiteral("xdg-mime"), 0, QStringLiteral("writer.desktop"));
             broken.add(QStringLiteral("xdg-open"), 4);
             tool("OPEN_IN_MS_WORD")(window);
+            // And where no mail program is set up, for Send.
+            broken.add(QStringLiteral("xdg-email"), 3);
+            tool("ID_SEND")(window);
         }
         static const QRegularExpression document(QStringLiteral(" \\(/[^\n]*\\.odt\\)"));
         EXPECT_EQ(m_messages.join(QLatin1Char('\n')).replace(document, QStringLiteral(" (FILE)")),

@@ -221,6 +221,9 @@ TEST_F(cVkRecurringServicesTest, ListsRemovesAndNamesTheDays) {
     services.setPServiceType("Baptism");
     ASSERT_TRUE(services.mCreateOneService());
     EXPECT_EQ(services.plannedText(), "Planned: Sun 10 Mar 2024 10:00, Baptism");
+    // The Norwegian edition names the day in Norwegian.
+    shared().gLanguageOffset = 1000;
+    EXPECT_EQ(services.plannedText(), u8"Planned: s\u00f8n. 10 mar. 2024 10:00, Baptism");
 
     const QDate d10(2024, 3, 10);
     const Service mass{d10, QTime(10, 0), "Mass", ""};

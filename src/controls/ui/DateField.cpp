@@ -9,6 +9,7 @@
 #include <QCalendarWidget>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -52,6 +53,20 @@ void DateField::changeEvent(QEvent* event) {
     // The date in the form of the language now chosen.
     if (m_date.isValid())
         setShown(m_date);
+}
+
+void DateField::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The focus is in the text, which a screen reader names; unless named itself, it takes the
+    // field's name or that of the label the field is the buddy of.
+    if (!m_edit->accessibleName().isEmpty() || !parentWidget())
+        return;
+    QString name = accessibleName();
+    for (const QLabel* label : parentWidget()->findChildren<QLabel*>()) {
+        if (name.isEmpty() && label->buddy() == this)
+            name = label->text().remove(QLatin1Char('&'));
+    }
+    m_edit->setAccessibleName(name);
 }
 
 QString DateField::text() const {

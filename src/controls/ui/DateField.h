@@ -43,6 +43,7 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // The tips and the placeholder in the language and locale now chosen.

@@ -102,6 +102,8 @@ fRecurringServices::fRecurringServices(cVkRecurringServices& services, QWidget* 
     m_form->insertRow(1, tr("&Every:"), m_interval);
     m_form->insertRow(2, tr("&From:"), m_first);
     m_form->insertRow(3, tr("Up to:"), choice(this, m_untilDate, m_last));
+    // The field is no label's buddy: it is named by its button.
+    m_last->setAccessibleName(m_untilDate->text().remove(QLatin1Char('&')));
     m_form->insertRow(4, QString(), choice(this, m_byCount, m_count));
     m_summary->setObjectName(QStringLiteral("summary"));
     m_problem->setObjectName(QStringLiteral("problem"));
