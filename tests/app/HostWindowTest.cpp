@@ -80,10 +80,12 @@ protected:
 
     static QString setFile(const QString& name) { return s_set->file(name); }
 
-    bool openWindow(HostWindow& window, const QDate& start) {
+    bool openWindow(HostWindow& window, const QDate& start, qint32 edition = 1) {
         HostWindow::Options options;
-        options.iniFile = setFile(SampleDataWriter::iniFileName());
-        options.edition = 1;
+        // Another edition from its own INI file, as a person starts it.
+        options.iniFile = setFile(edition == 1 ? SampleDataWriter::iniFileName()
+                                               : SampleDataWriter::editionIniFileName(edition));
+        options.edition = edition;
         options.date = start;
         QString error;
         window.resize(1280, 800);
@@ -464,103 +466,125 @@ TEST_F(FirstStartTest, OffersTheDefaultDataSetAndShowsItsProgress) {
 #include "HostWindowTest.moc"
 
 TEST_F(HostWindowTest, FileExportCalendarWritesTheChosenKindsOfTheRange) {
-    HostWindow window;
-    ASSERT_TRUE(openWindow(window, QDate(2024, 3, 1)));
-    const QString file = path("parish.ics");
-    // The person: in the export dialog, leaves the services out and exports the range it
-    // offers (this month and a year on); in the file dialog, names the file.
-    QStringList seen;
-    QTimer person;
-    QElapsedTimer waiting;
-    waiting.start();
-    int retries = 0;
-    QObject::connect(&person, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        // The export's closing message is answered, and checked, with every other message.
-        if (!modal || qobject_cast<QMessageBox*>(modal))
-            return;
-        if (seen.contains(modal->objectName())) {
-            // On a busy machine the name's suggestions may open after Enter was pressed; the
-            // person closes them and presses Enter again.
-            auto* files = qobject_cast<QFileDialog*>(modal);
-            if (files && waiting.elapsed() > 2000 * (retries + 1) && retries < 5) {
-                ++retries;
-                if (QWidget* suggestions = QApplication::activePopupWidget())
-                    QTest::keyClick(suggestions, Qt::Key_Escape);
-                QTest::keyClick(files->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+    // The dates are shown, and typed, in the short form of the edition's language.
+    const struct {
+        qint32 edition;
+        const char* database;
+        QLocale::Language language;
+        const char* shown;
+        const char* typed;
+        const char* written;
+    } cases[] = {
+        {1, "Brastelo.MDB", QLocale::English, "3/1/2024 to 2/28/2025", "6/15/2024",
+         "The calendar was written to %1: %2 days, 0 services."},
+        {47, "Velmarka.MDB", QLocale::NorwegianBokmal, "01.03.2024 to 28.02.2025", "15.06.2024",
+         "Kalenderen ble skrevet til %1: %2 dager, 0 gudstjenester."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.edition);
+        messages.clear();
+        HostWindow window;
+        ASSERT_TRUE(openWindow(window, QDate(2024, 3, 1), c.edition));
+        const QString file = path(QStringLiteral("parish-%1.ics").arg(c.edition));
+        // The person: in the export dialog, types the first day over the one offered (this
+        // month), leaves the services out and exports; in the file dialog, names the file.
+        QStringList seen;
+        QTimer person;
+        QElapsedTimer waiting;
+        waiting.start();
+        int retries = 0;
+        QObject::connect(&person, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            // The export's closing message is answered, and checked, with every other message.
+            if (!modal || qobject_cast<QMessageBox*>(modal))
+                return;
+            if (seen.contains(modal->objectName())) {
+                // On a busy machine the name's suggestions may open after Enter was pressed;
+                // the person closes them and presses Enter again.
+                auto* files = qobject_cast<QFileDialog*>(modal);
+                if (files && waiting.elapsed() > 2000 * (retries + 1) && retries < 5) {
+                    ++retries;
+                    if (QWidget* suggestions = QApplication::activePopupWidget())
+                        QTest::keyClick(suggestions, Qt::Key_Escape);
+                    QTest::keyClick(files->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+                    return;
+                }
+                // A dialog the person does not expect is closed after a while and named, so
+                // that the test fails saying what it was instead of waiting for ever.
+                if (waiting.elapsed() < 15000)
+                    return;
+                seen.append(QStringLiteral("unexpected %1 '%2'")
+                                .arg(QString::fromLatin1(modal->metaObject()->className()),
+                                     modal->windowTitle()));
+                modal->close();
+                waiting.restart();
                 return;
             }
-            // A dialog the person does not expect is closed after a while and named, so that
-            // the test fails saying what it was instead of waiting for ever.
-            if (waiting.elapsed() < 15000)
-                return;
-            seen.append(QStringLiteral("unexpected %1 '%2'")
-                            .arg(QString::fromLatin1(modal->metaObject()->className()),
-                                 modal->windowTitle()));
-            modal->close();
             waiting.restart();
-            return;
-        }
-        waiting.restart();
-        seen.append(modal->objectName());
-        if (modal->objectName() == QLatin1String("exportCalendar")) {
-            auto* from = modal->findChild<QDateTimeEdit*>("from");
-            auto* to = modal->findChild<QDateTimeEdit*>("to");
-            seen.append(from->text() + QStringLiteral(" to ") + to->text());
-            QTest::mouseClick(modal->findChild<QWidget*>("services"), Qt::LeftButton);
-            // Pressed after this tick, so that the file dialog it opens finds the person again.
-            QTimer::singleShot(0, modal, [modal] { QTest::keyClick(modal, Qt::Key_Return); });
-        } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
-            auto* name = files->findChild<QLineEdit*>("fileNameEdit");
-            name->selectAll();
-            QTest::keyClicks(name, file);
-            // The suggestions of the file name's completer close first, as a person closes them.
-            QTimer::singleShot(0, name, [name] {
-                if (QWidget* suggestions = QApplication::activePopupWidget())
-                    QTest::keyClick(suggestions, Qt::Key_Escape);
-                QTest::keyClick(name, Qt::Key_Return);
-            });
-        }
-    });
-    person.start(20);
-    QMenuBar* bar = window.menuBar();
-    QMenu* fileMenu = bar->findChild<QMenu*>("&File");
-    ASSERT_NE(fileMenu, nullptr);
-    QTest::mouseClick(bar, Qt::LeftButton, {},
-                      bar->actionGeometry(fileMenu->menuAction()).center());
-    QAction* item = fileMenu->findChild<QAction*>("exportCalendar");
-    ASSERT_NE(item, nullptr);
-    ASSERT_TRUE(fileMenu->isVisible());
-    QTest::mouseClick(fileMenu, Qt::LeftButton, {}, fileMenu->actionGeometry(item).center());
-    QTest::qWait(100);
+            seen.append(modal->objectName());
+            if (modal->objectName() == QLatin1String("exportCalendar")) {
+                auto* from = modal->findChild<QWidget*>("from")->findChild<QLineEdit*>();
+                auto* to = modal->findChild<QWidget*>("to")->findChild<QLineEdit*>();
+                seen.append(from->text() + QStringLiteral(" to ") + to->text());
+                from->selectAll();
+                QTest::keyClicks(from, QLatin1String(c.typed));
+                QTest::mouseClick(modal->findChild<QWidget*>("services"), Qt::LeftButton);
+                // Pressed after this tick, so that the file dialog it opens finds the person
+                // again.
+                QTimer::singleShot(0, modal, [modal] { QTest::keyClick(modal, Qt::Key_Return); });
+            } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+                auto* name = files->findChild<QLineEdit*>("fileNameEdit");
+                name->selectAll();
+                QTest::keyClicks(name, file);
+                // The suggestions of the file name's completer close first, as a person closes
+                // them.
+                QTimer::singleShot(0, name, [name] {
+                    if (QWidget* suggestions = QApplication::activePopupWidget())
+                        QTest::keyClick(suggestions, Qt::Key_Escape);
+                    QTest::keyClick(name, Qt::Key_Return);
+                });
+            }
+        });
+        person.start(20);
+        QMenuBar* bar = window.menuBar();
+        QMenu* fileMenu = bar->findChild<QMenu*>("&File");
+        ASSERT_NE(fileMenu, nullptr);
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(fileMenu->menuAction()).center());
+        QAction* item = fileMenu->findChild<QAction*>("exportCalendar");
+        ASSERT_NE(item, nullptr);
+        ASSERT_TRUE(fileMenu->isVisible());
+        QTest::mouseClick(fileMenu, Qt::LeftButton, {}, fileMenu->actionGeometry(item).center());
+        QTest::qWait(100);
+        person.stop();
 
-    // The days of the data from 2024-03-01 (the data end with 2024), each under its UID; a row
-    // without a name under its weekday.
-    QStringList expected;
-    for (const QVariantList& row :
-         SqlFile::rows(setFile("Brastelo.MDB"),
-                       QStringLiteral("SELECT ID, Date, ShortName FROM tbCalenderData WHERE Date "
-                                      ">= %1 ORDER BY Date, ID")
-                           .arg(OleDate::fromDate(QDate(2024, 3, 1))))) {
-        const QDate date = OleDate::toDate(row[1].toDouble());
-        const QString name = row[2].toString().isEmpty()
-                                 ? QLocale(QLocale::English).dayName(date.dayOfWeek())
-                                 : row[2].toString();
-        expected << QStringLiteral("day-1-%1-%2@liturgy-calendar %3")
-                        .arg(row[0].toString(), date.toString("yyyyMMdd"), name);
+        // The days of the edition's data from the typed date (the data end with 2024), each
+        // under its UID; a row without a name under its weekday.
+        QStringList expected;
+        for (const QVariantList& row :
+             SqlFile::rows(setFile(QLatin1String(c.database)),
+                           QStringLiteral("SELECT ID, Date, ShortName FROM tbCalenderData WHERE "
+                                          "Date >= %1 ORDER BY Date, ID")
+                               .arg(OleDate::fromDate(QDate(2024, 6, 15))))) {
+            const QDate date = OleDate::toDate(row[1].toDouble());
+            const QString name = row[2].toString().isEmpty()
+                                     ? QLocale(c.language).dayName(date.dayOfWeek())
+                                     : row[2].toString();
+            expected << QStringLiteral("day-%1-%2-%3@liturgy-calendar %4")
+                            .arg(c.edition)
+                            .arg(row[0].toString(), date.toString("yyyyMMdd"), name);
+        }
+        QStringList events;
+        icalcomponent* calendar = icalparser_parse_string(readFile(file).constData());
+        ASSERT_NE(calendar, nullptr);
+        for (icalcomponent* e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
+             e; e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
+            events << QString::fromUtf8(icalcomponent_get_uid(e)) + ' ' +
+                          QString::fromUtf8(icalcomponent_get_summary(e));
+        icalcomponent_free(calendar);
+        EXPECT_EQ(events, expected);
+        EXPECT_EQ(seen, QStringList({"exportCalendar", c.shown, "calendarFile"}));
+        EXPECT_EQ(messages,
+                  QStringList{QString::fromUtf8(c.written).arg(file).arg(expected.size())});
     }
-    QStringList events;
-    icalcomponent* calendar = icalparser_parse_string(readFile(file).constData());
-    ASSERT_NE(calendar, nullptr);
-    for (icalcomponent* e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e;
-         e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
-        events << QString::fromUtf8(icalcomponent_get_uid(e)) + ' ' +
-                      QString::fromUtf8(icalcomponent_get_summary(e));
-    icalcomponent_free(calendar);
-    EXPECT_EQ(events, expected);
-    EXPECT_EQ(seen, QStringList({"exportCalendar", "2024-03-01 to 2025-02-28", "calendarFile"}));
-    EXPECT_EQ(messages, QStringList{QStringLiteral("The calendar was written to %1: %2 days, 0 "
-                                                   "services.")
-                                        .arg(file)
-                                        .arg(expected.size())});
 }

@@ -4,37 +4,37 @@
 
 #include "ical/ui/CalendarExportDialog.h"
 
+#include "controls/ui/DateField.h"
 #include "ical/IcsExport.h"
+#include "resources/ResourceStrings.h"
 #include "support/SharedState.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QVBoxLayout>
 
 CalendarExportDialog::CalendarExportDialog(QString iniFile, QString server, qint32 edition,
                                            QWidget* parent)
     : QDialog(parent), m_iniFile(std::move(iniFile)), m_server(std::move(server)),
-      m_edition(edition), m_from(new QDateEdit(this)), m_to(new QDateEdit(this)),
+      m_edition(edition), m_from(new DateField(this)), m_to(new DateField(this)),
       m_days(new QCheckBox(tr("Liturgical &days"), this)),
       m_services(new QCheckBox(tr("Planned &services"), this)),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
     setWindowTitle(tr("Export Calendar"));
     setObjectName(QStringLiteral("exportCalendar"));
+    // Dates typed and shown as in the window's other date fields, in the edition's language.
+    setLocale(ResourceStrings::locale());
     // The same default as the command: this month and a year on.
     const QDate today = now().date();
     const QDate first(today.year(), today.month(), 1);
-    for (QDateEdit* edit : {m_from, m_to}) {
-        // Dates as ISO writes them, whatever the desktop's language.
-        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        edit->setCalendarPopup(true);
-    }
     m_from->setObjectName(QStringLiteral("from"));
     m_to->setObjectName(QStringLiteral("to"));
     m_from->setDate(first);
@@ -57,17 +57,32 @@ CalendarExportDialog::CalendarExportDialog(QString iniFile, QString server, qint
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     for (QCheckBox* box : {m_days, m_services})
         connect(box, &QCheckBox::toggled, this, &CalendarExportDialog::updateOk);
-    connect(m_from, &QDateEdit::dateChanged, this, &CalendarExportDialog::updateOk);
-    connect(m_to, &QDateEdit::dateChanged, this, &CalendarExportDialog::updateOk);
+    for (DateField* field : {m_from, m_to})
+        connect(field, &DateField::dateChanged, this, &CalendarExportDialog::updateOk);
     updateOk();
+    fitWidth();
+}
+
+void CalendarExportDialog::fitWidth() {
+    // Title bars draw the title in bold beside the window's icon and its buttons, each about as
+    // wide as the bar is high.
+    QFont bold = font();
+    bold.setBold(true);
+    const int bar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const int title = QFontMetrics(bold).horizontalAdvance(windowTitle()) + 5 * bar;
+    int width = qMax(sizeHint().width(), title);
+    if (const QScreen* shown = screen())
+        width = qMin(width, shown->availableGeometry().width());
+    resize(width, sizeHint().height());
 }
 
 void CalendarExportDialog::updateOk() {
     // A calendar needs something in it and a range that runs forwards.
     const bool kinds = m_days->isChecked() || m_services->isChecked();
+    const bool dates = m_from->date().isValid() && m_to->date().isValid();
     const qint64 days = m_from->date().daysTo(m_to->date());
     m_buttons->button(QDialogButtonBox::Ok)
-        ->setEnabled(kinds && days >= 0 && days < IcsExport::kMaxDays);
+        ->setEnabled(kinds && dates && days >= 0 && days < IcsExport::kMaxDays);
 }
 
 void CalendarExportDialog::accept() {

@@ -7,8 +7,8 @@
 #include <QDialog>
 #include <QString>
 
+class DateField;
 class QCheckBox;
-class QDateEdit;
 class QDialogButtonBox;
 
 // File > Export Calendar...: the user chooses a date range and the liturgical days, the
@@ -28,14 +28,16 @@ public:
 
 private:
     void updateOk();
+    // Wide enough for the title bar to show the whole title, within the screen.
+    void fitWidth();
     // Writes the calendar to `path` and says how it went.
     void write(const QString& path);
 
     QString m_iniFile;
     QString m_server;
     qint32 m_edition;
-    QDateEdit* m_from;
-    QDateEdit* m_to;
+    DateField* m_from;
+    DateField* m_to;
     QCheckBox* m_days;
     QCheckBox* m_services;
     QDialogButtonBox* m_buttons;
