@@ -65,6 +65,7 @@ protected:
             f.setPoLitColors(&colors);
             f.setPctMonth(&v->model());
             f.mFillCalendar();
+            v->refresh();
         };
         fill();
         QObject::connect(v, &MonthCalendarView::currentDateChanged, v, fill);
@@ -80,13 +81,18 @@ protected:
         view->resize(700, 500);
         view->setRange(CalendarLocale::startOfWeek(QDate(2026, 12, 1), 2), QDate(2026, 12, 31));
         view->setCurrentDate(date);
+        fill(*view);
+        return view;
+    }
+
+    // Refills a week view from the plan of `ini`, as the host window does.
+    void fill(WeekCalendarView& view) {
         cFillWeekCalendar f;
         f.setPVkIniFile(ini);
         f.setPoLitColors(&colors);
-        f.setPctCalendar(&view->model());
+        f.setPctCalendar(&view.model());
         f.mFillCalendar();
-        view->redraw();
-        return view;
+        view.redraw();
     }
 
     cLiturgicalColors colors;
@@ -233,6 +239,40 @@ TEST_F(CalendarAccessibilityTest, ArrowsMoveTheReadersFocusDayByDay) {
         opened.clear();
         press(view, s.key);
         EXPECT_EQ(opened.isEmpty() ? told(view) : opened, s.told) << s.key;
+    }
+}
+
+TEST_F(CalendarAccessibilityTest, ARefillTellsTheReaderTheNamesOfTheDaysItChanged) {
+    // Midnight Mass moves to half past eleven.
+    const auto on = [](int day) { return ole(QDate(2026, 12, day)); };
+    ASSERT_TRUE(
+        createPlan(path("Moved.mdb"), {{on(24), timeOfDay(18, 0), "Evening Prayer", "Chapel"},
+                                       {on(24), timeOfDay(23, 30), "Midnight Mass", "Cathedral"},
+                                       {on(26), timeOfDay(11, 0), "Holy Communion", QVariant()}}));
+    const QString planned = ini;
+    for (const bool weekly : {false, true}) {
+        SCOPED_TRACE(weekly);
+        ini = planned;
+        std::unique_ptr<MonthCalendarView> monthView;
+        std::unique_ptr<WeekCalendarView> weekView;
+        QWidget* view = nullptr;
+        if (weekly)
+            view = (weekView = week(kEnglish, {2026, 12, 20})).get();
+        else
+            view = (monthView = month(kEnglish, {2026, 12, 20})).get();
+        ini = writeFile("moved.ini", iniText(path("Liturgy.mdb"), path("Moved.mdb")));
+        // The month is refilled when its month is shown again.
+        if (weekly)
+            fill(*weekView);
+        else
+            monthView->setShownMonth(12);
+        auto* table =
+            dynamic_cast<CalendarTableAccessible*>(QAccessible::queryAccessibleInterface(view));
+        EXPECT_EQ(table->announcedRenames(),
+                  QStringList{QStringLiteral("Thursday 24 December 2026, Christmas Eve, white, 2 "
+                                             "services: 6:00 PM Evening Prayer%1, 11:30 PM "
+                                             "Midnight Mass%2")
+                                  .arg(weekly ? " (Chapel)" : "", weekly ? " (Cathedral)" : "")});
     }
 }
 

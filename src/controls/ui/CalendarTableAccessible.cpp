@@ -4,9 +4,9 @@
 
 #include "controls/ui/CalendarTableAccessible.h"
 
+#include "controls/CalendarSpeech.h"
 #include "controls/ui/CalendarCellAccessible.h"
 #include "controls/ui/CalendarGrid.h"
-#include "controls/CalendarSpeech.h"
 
 #include <QWidget>
 
@@ -52,6 +52,30 @@ void CalendarTableAccessible::announceCurrent(QWidget* view) {
     QAccessible::updateAccessibility(&selected);
     QAccessibleEvent focus(cell, QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);
+}
+
+void CalendarTableAccessible::announceNames(QWidget* view) {
+    auto* table =
+        dynamic_cast<CalendarTableAccessible*>(QAccessible::queryAccessibleInterface(view));
+    if (!table)
+        return;
+    const CalendarGrid* g = table->grid();
+    QHash<QDate, QString> names;
+    QStringList renamed;
+    for (int i = 0; i < table->cellCount(); ++i) {
+        const QDate date = g->gridStart().addDays(i);
+        const QString name = g->gridSpokenDay(date);
+        names.insert(date, name);
+        const auto told = table->m_announcedNames.constFind(date);
+        if (told == table->m_announcedNames.constEnd() || *told == name)
+            continue;
+        renamed.append(name);
+        QAccessibleEvent event(table->cell(i), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    table->m_announcedNames = std::move(names);
+    if (!renamed.isEmpty())
+        table->m_renamed = renamed;
 }
 
 QAccessibleInterface* CalendarTableAccessible::announcedFocus() const {

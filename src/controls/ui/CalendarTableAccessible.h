@@ -5,7 +5,9 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <QDate>
 #include <QHash>
+#include <QStringList>
 
 class CalendarGrid;
 
@@ -26,10 +28,15 @@ public:
     // Tells the screen reader which cell is current: the focus moves to it while the view has
     // the focus, and the table's name follows the shown month.
     static void announceCurrent(QWidget* view);
+    // Tells the screen reader which cells' names changed since it was last told, as after the
+    // view was refilled; days newly in the grid are news to the reader anyway.
+    static void announceNames(QWidget* view);
     // What the reader was told last: the table's name, and the cell given the focus (null
     // before any).
     QString announcedTitle() const { return m_announcedTitle; }
     QAccessibleInterface* announcedFocus() const;
+    // The new names of the cells told renamed the last time any was.
+    QStringList announcedRenames() const { return m_renamed; }
 
     void* interface_cast(QAccessible::InterfaceType type) override;
     QString text(QAccessible::Text t) const override;
@@ -73,5 +80,8 @@ private:
     // Cells are made when first asked for and live as long as the table.
     mutable QHash<int, QAccessible::Id> m_cells;
     QString m_announcedTitle;
+    // The names of the grid's days when they were last told.
+    QHash<QDate, QString> m_announcedNames;
+    QStringList m_renamed;
     QAccessible::Id m_announcedFocus = 0;
 };

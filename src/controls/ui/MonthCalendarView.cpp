@@ -373,6 +373,7 @@ void MonthCalendarView::focusOutEvent(QFocusEvent* event) {
 }
 
 void MonthCalendarView::updateAccessibleText() {
+    CalendarTableAccessible::announceNames(this);
     CalendarTableAccessible::announceCurrent(this);
 }
 

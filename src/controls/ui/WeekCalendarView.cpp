@@ -315,6 +315,8 @@ void WeekCalendarView::ensureDateVisible(const QDate& date) {
 
 void WeekCalendarView::redraw() {
     layoutRows();
+    // A refill ends here, with the days' new texts.
+    CalendarTableAccessible::announceNames(this);
 }
 
 QSize WeekCalendarView::sizeHint() const {
