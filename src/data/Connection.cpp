@@ -5,6 +5,7 @@
 #include "data/Connection.h"
 
 #include "data/ConnectionCache.h"
+#include "data/ConnectionName.h"
 #include "data/ConnectionPool.h"
 #include "data/DataSource.h"
 #include "data/JetDialect.h"
@@ -18,7 +19,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <atomic>
 #include <chrono>
 #include <utility>
 
@@ -36,11 +36,6 @@ constexpr qint32 kCommandTextNotSet = -2147217908;
 constexpr qsizetype kMaxPreparedStatements = 64;
 // How long statements on a server that was not reached fail at once before it is tried again.
 constexpr qint64 kLostServerPauseMs = 5000;
-
-QString uniqueConnectionName() {
-    static std::atomic<quint64> next{0};
-    return QStringLiteral("lc_data_%1").arg(++next);
-}
 
 QString errorText(const QSqlError& error) {
     // A server's reason comes in lines (the message, then its code): one line, so that the
@@ -169,7 +164,7 @@ void Connection::openFile(const QString& file, const FileIdentity& identity) {
     // costs a fresh open later.
     if (reuseFile(file, identity))
         return;
-    m_connectionName = uniqueConnectionName();
+    m_connectionName = uniqueConnectionName(QLatin1StringView("lc_data"));
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     m_db.setDatabaseName(file);
     // Read-only, so that no statement changes the file and a missing file is never created.
@@ -200,7 +195,7 @@ void Connection::openServer(const DataSource::Target& target) {
     release();
     const QString host = keyValue(target, {"SERVER", "HOST", "DATA SOURCE"});
     const QString database = keyValue(target, {"DATABASE", "INITIAL CATALOG"});
-    m_connectionName = uniqueConnectionName();
+    m_connectionName = uniqueConnectionName(QLatin1StringView("lc_data"));
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connectionName);
     if (!m_db.isValid()) {
         release();

@@ -5,6 +5,7 @@
 #include "data/PlanDatabase.h"
 
 #include "data/Connection.h"
+#include "data/ConnectionName.h"
 #include "data/DataSource.h"
 #include "data/PostgresDialect.h"
 #include "data/Schema.h"
@@ -36,11 +37,6 @@ constexpr qint32 kEngineError = -2147467259;
 constexpr qint32 kFileAccess = 75;
 constexpr qint32 kDiskFull = 61;
 constexpr double kSecondsPerDay = 86400.0;
-
-QString uniqueName(const char* prefix) {
-    static std::atomic<quint64> next{0};
-    return QStringLiteral("%1_%2").arg(QLatin1String(prefix)).arg(++next);
-}
 
 QString engineText(const QSqlError& error) {
     // A server's reason comes in lines (the message, then its code): one line, so that the
@@ -198,7 +194,7 @@ void PlanDatabase::open(const QString& file, bool createMissing, Access access) 
 
     // A reader never writes: not the header, not the journal mode, not even a lock file.
     m_readOnly = access == Access::Read || isReadOnly(info);
-    m_connectionName = uniqueName("lc_plan");
+    m_connectionName = uniqueConnectionName(QLatin1StringView("lc_plan"));
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     m_db.setDatabaseName(m_file);
     QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);

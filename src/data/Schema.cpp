@@ -4,13 +4,14 @@
 
 #include "data/Schema.h"
 
+#include "data/ConnectionName.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <atomic>
 
 namespace {
 
@@ -49,11 +50,6 @@ QStringList liturgyTables() {
                        "ComponentID)"),
     };
     return s;
-}
-
-QString uniqueConnectionName() {
-    static std::atomic<quint64> next{0};
-    return QStringLiteral("lc_schema_%1").arg(++next);
 }
 
 bool fail(QString* error, const QString& text) {
@@ -111,7 +107,7 @@ bool create(const QString& path, Kind kind, QString* error) {
         return fail(error, QStringLiteral("The file '%1' exists already.").arg(path));
     if (!info.absoluteDir().exists())
         return fail(error, QStringLiteral("The folder of '%1' does not exist.").arg(path));
-    const QString name = uniqueConnectionName();
+    const QString name = uniqueConnectionName(QLatin1StringView("lc_schema"));
     bool built = false;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);

@@ -5,6 +5,7 @@
 #include "data/ServerCopy.h"
 
 #include "data/Connection.h"
+#include "data/ConnectionName.h"
 #include "data/DataSource.h"
 #include "data/PlanWatch.h"
 #include "data/PostgresDialect.h"
@@ -20,7 +21,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <atomic>
 #include <memory>
 
 namespace {
@@ -30,11 +30,6 @@ constexpr qint32 kStatementError = -2147217900;
 // Rows sent to the server in one statement: a round trip per row would make a large liturgy
 // database take minutes.
 constexpr int kRowsPerInsert = 250;
-
-QString uniqueConnectionName() {
-    static std::atomic<quint64> next{0};
-    return QStringLiteral("lc_copy_%1").arg(++next);
-}
 
 bool fail(QString* error, const QString& text) {
     if (error)
@@ -129,7 +124,7 @@ public:
                           QCoreApplication::translate("ServerCopy", "The %1 cannot be read: %2")
                               .arg(kindName(m_kind), failure.description()));
         }
-        m_name = uniqueConnectionName();
+        m_name = uniqueConnectionName(QLatin1StringView("lc_copy"));
         m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         m_db.setDatabaseName(file);
         m_db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));

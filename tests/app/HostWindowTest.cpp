@@ -552,6 +552,11 @@ TEST_F(HostWindowTest, FileExportCalendarWritesTheChosenKindsOfTheRange) {
         QTest::mouseClick(fileMenu, Qt::LeftButton, {}, fileMenu->actionGeometry(item).center());
         QTest::qWait(100);
         person.stop();
+        // Then turns the month, which reads from the database the window had open before the
+        // export.
+        QWidget* month = window.componentWindow()->findChild<QWidget*>("ctMonth1");
+        QTest::mouseClick(month, Qt::LeftButton);
+        QTest::keyClick(month, Qt::Key_PageDown);
 
         // The days of the edition's data from the typed date (the data end with 2024), each
         // under its UID; a row without a name under its weekday.
