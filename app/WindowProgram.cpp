@@ -42,7 +42,9 @@ void tellTheDesktop(const QString& detail) {
     ExternalProgram::run(QStringLiteral("notify-send"),
                          {QStringLiteral("--app-name=") + title,
                           QStringLiteral("--icon=liturgy-calendar"),
-                          QStringLiteral("--urgency=critical"), title, text},
+                          QStringLiteral("--urgency=critical"), title,
+                          // The desktop reads the body as markup: a path's & or < is text.
+                          text.toHtmlEscaped()},
                          kNotifyWaitMs);
 }
 

@@ -198,6 +198,15 @@ TEST_F(HostWindowTest, AFailureToStartIsShownInTheEditionsLanguage) {
     const QString missing = path("missing/libVoVoruzevUdadudar.so.1");
     const QString noHelpers = path("missing");
     const QString noWindow = noHelpers + "/liturgy-calendar-window";
+    // The notification's body is markup, where a folder's & and < must stay text.
+    const QString oddHelpers = path("R&D <old>");
+    const auto noticeOf = [](const QString& detail) {
+        return "--app-name=Liturgy Calendar\n--icon=liturgy-calendar\n--urgency=critical\nLiturgy "
+               "Calendar\nThe program cannot start: its window program is missing or damaged.\n\n"
+               "Reinstall Liturgy Calendar. If the fault remains, give your support the details: "
+               "cannot start the window program " +
+               detail + "/liturgy-calendar-window: No such file or directory\n";
+    };
     // The notification tool, as the desktop has it: it writes down what it is given.
     const QString notice = path("notice.txt");
     writeFile("notify-send", "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + notice.toUtf8() + "'\n");
@@ -255,11 +264,13 @@ TEST_F(HostWindowTest, AFailureToStartIsShownInTheEditionsLanguage) {
          {"--ini", ini},
          "liturgy-calendar: cannot start the window program " + noWindow +
              ": No such file or directory\n",
-         "--app-name=Liturgy Calendar\n--icon=liturgy-calendar\n--urgency=critical\nLiturgy "
-         "Calendar\nThe program cannot start: its window program is missing or damaged.\n\n"
-         "Reinstall Liturgy Calendar. If the fault remains, give your support the details: "
-         "cannot start the window program " +
-             noWindow + ": No such file or directory\n"},
+         noticeOf(noHelpers)},
+        {{},
+         oddHelpers,
+         {"--ini", ini},
+         "liturgy-calendar: cannot start the window program " + oddHelpers +
+             "/liturgy-calendar-window: No such file or directory\n",
+         noticeOf(path("R&amp;D &lt;old&gt;"))},
         {{},
          noHelpers,
          {"--ini", ini, "--edition", "47"},

@@ -446,13 +446,13 @@ TEST_F(JourneysTest, EveryWayToADayShowsItEverywhereAndPrintsWhatWasWorkedIn) {
         {"month: Home goes to today",
          {clickDay("ctMonth1", palmSunday), key(Qt::Key_Home)},
          onDate(today(), march)},
-        {"week in a narrow window: its days stacked, Down still moves a week",
+        {"week in a narrow window: its days stacked one a row, Down goes to the day below",
          {[](HostWindow& w) {
-              w.resize(640, 700);
+              w.resize(400, 700);
               QTest::qWait(50);
           },
-          clickTab("Week"), clickDay("ctCalendar1", lent4), key(Qt::Key_Down)},
-         onDate(QDate(2024, 3, 17), weekOfMarch)},
+          clickTab("Week"), clickDay("ctCalendar1", QDate(2024, 3, 2)), key(Qt::Key_Down)},
+         onDate(QDate(2024, 3, 3), weekOfMarch)},
         {"week: Go to Today from another week",
          {clickTab("Week"), clickDay("ctCalendar1", lent4), click("Command1")},
          onDate(today(), weekOfMarch)},
@@ -515,19 +515,29 @@ QStringList tabRound(HostWindow& window, Qt::KeyboardModifiers modifiers) {
     return order;
 }
 
+// The calendar in front and what has the focus, as a screen reader says it.
+Step inFront(const char* calendar, const QString& focus) {
+    return [=](HostWindow& w) {
+        EXPECT_FALSE(named(w, calendar)->visibleRegion().isEmpty()) << calendar;
+        EXPECT_EQ(focusName(), focus);
+    };
+}
+
 TEST_F(JourneysTest, TabGoesThroughEveryControlInOrder) {
     // The date field, the today button, the tree's switch, the tabs of the calendars, the
     // calendar in front (the month with its buttons), the tabs of the day pages, and the page
     // in front with its day list; then round again.
     const QString field = QStringLiteral("Go to date (EditableText)");
     const QString page = QStringLiteral("3/10/24 - Lent 4, Readings (StaticText)");
+    const QString monthTable = QStringLiteral("March 2024 (Table)");
+    const QString weekTable = QStringLiteral("25 February 2024 to 31 March 2024 (Table)");
     const QStringList month = {field,
                                "Go to Today (Button)",
                                "Calendar (CheckBox)",
                                "Month (PageTabList)",
                                "Previous month (Button)",
                                "Next month (Button)",
-                               "March 2024 (Table)",
+                               monthTable,
                                "Readings (PageTabList)",
                                "Lent 4 (ComboBox)",
                                page,
@@ -536,7 +546,7 @@ TEST_F(JourneysTest, TabGoesThroughEveryControlInOrder) {
                               "Go to Today (Button)",
                               "Calendar (CheckBox)",
                               "Week (PageTabList)",
-                              "25 February 2024 to 31 March 2024 (Table)",
+                              weekTable,
                               "Prayers (PageTabList)",
                               "Lent 4 (ComboBox)",
                               "3/10/24 - Lent 4, Prayers (StaticText)",
@@ -558,6 +568,18 @@ TEST_F(JourneysTest, TabGoesThroughEveryControlInOrder) {
          {keys({Key(Qt::Key_G, Qt::ControlModifier), Key(Qt::Key_Tab, {}), Key(Qt::Key_Tab, {}),
                 Key(Qt::Key_Space, {})})},
          withTree},
+        // In a calendar and on the calendars' tabs alike, as in any tabbed window.
+        {"Ctrl+Tab and Ctrl+Shift+Tab switch the calendars",
+         {clickDay("ctMonth1", QDate(2024, 3, 10)), key(Qt::Key_Tab, Qt::ControlModifier),
+          inFront("ctCalendar1", weekTable),
+          key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier),
+          inFront("ctMonth1", monthTable),
+          keys({Key(Qt::Key_Backtab, Qt::ShiftModifier), Key(Qt::Key_Backtab, Qt::ShiftModifier),
+                Key(Qt::Key_Backtab, Qt::ShiftModifier),
+                Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier)}),
+          inFront("ctCalendar1", "Week (PageTabList)"), key(Qt::Key_Tab, Qt::ControlModifier),
+          inFront("ctMonth1", "Month (PageTabList)")},
+         month},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.journey);

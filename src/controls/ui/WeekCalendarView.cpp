@@ -441,6 +441,9 @@ void WeekCalendarView::mouseReleaseEvent(QMouseEvent* event) {
 
 void WeekCalendarView::keyPressEvent(QKeyEvent* event) {
     const QDate d = currentDate();
+    // Up and Down go to the same weekday of the week above or below; where the days are stacked
+    // one a row, to the day above or below.
+    const int down = m_columns == 1 ? 1 : 7;
     switch (event->key()) {
     case Qt::Key_Left:
         moveTo(d.addDays(-1));
@@ -449,10 +452,10 @@ void WeekCalendarView::keyPressEvent(QKeyEvent* event) {
         moveTo(d.addDays(1));
         break;
     case Qt::Key_Up:
-        moveTo(d.addDays(-7));
+        moveTo(d.addDays(-down));
         break;
     case Qt::Key_Down:
-        moveTo(d.addDays(7));
+        moveTo(d.addDays(down));
         break;
     case Qt::Key_PageUp:
         moveTo(qMax(m_model.startDate(), d.addDays(-28)));

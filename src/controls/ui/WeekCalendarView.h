@@ -17,7 +17,8 @@
 // for seven readable columns gives each week several rows of fewer, wider columns (down to a
 // date a row), and there breaks a service line after its time and its place first.
 //
-// Keys: arrows move the current date by a day or a week, Page Up / Page Down by four weeks,
+// Keys: Left and Right move the current date by a day, Up and Down by a week (by a day where
+// the days are stacked one a row), Page Up / Page Down by four weeks,
 // Home goes to the first date of the range; all stay within the range; Enter opens the current
 // day (dayActivated); the Menu key and Shift+F10 ask for the current date's menu
 // (menuRequested), as a right click does for the date under the mouse. A click on a date makes

@@ -573,6 +573,19 @@ bool HosterLayout::raise(int number) {
     return true;
 }
 
+bool HosterLayout::switchTab(const QWidget* focus, bool forward) {
+    QTabBar* bar = nullptr;
+    for (QTabBar* b : m_window.findChildren<QTabBar*>(Qt::FindDirectChildrenOnly))
+        bar = b == focus ? b : bar;
+    for (const cDockingPane* p : m_panes)
+        if (!bar && p->isAncestorOf(focus))
+            bar = tabBarOf(p);
+    if (!bar || bar->count() < 2)
+        return false;
+    bar->setCurrentIndex((bar->currentIndex() + (forward ? 1 : bar->count() - 1)) % bar->count());
+    return true;
+}
+
 int HosterLayout::chooserWidth(int monthWidth, int chooserLeft) {
     return qMax(kChooserMinimum, monthWidth - (chooserLeft - 340));
 }

@@ -100,6 +100,10 @@ public:
     // Brings a pane to the front without that counting as the user's selection; false when
     // there is no such pane.
     bool raise(int number);
+    // Brings the next (or previous) tab in front, round from the last to the first, as the
+    // user's selection: of the tabs that `focus` is (the bar) or lies in (a pane); false when
+    // it is in no tabbed pane.
+    bool switchTab(const QWidget* focus, bool forward);
     // Places the today button, the date field and the edition chooser in the calendar tools.
     void layoutTools();
     // While the window loads, tabs coming to the front are no selection.

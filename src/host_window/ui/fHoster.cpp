@@ -27,6 +27,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -237,6 +238,16 @@ bool fHoster::onPaneAction(int action, int number) {
 bool fHoster::focusNextPrevChild(bool next) {
     return TabStops::move(m_layout->tabStops(), QApplication::focusWidget(), next) ||
            QMainWindow::focusNextPrevChild(next);
+}
+
+void fHoster::keyPressEvent(QKeyEvent* event) {
+    // As in a tab widget; the docking's tabs know no keys of their own.
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    const bool back = event->key() == Qt::Key_Backtab || event->modifiers() & Qt::ShiftModifier;
+    if (tab && event->modifiers() & Qt::ControlModifier &&
+        m_layout->switchTab(QApplication::focusWidget(), !back))
+        return;
+    QMainWindow::keyPressEvent(event);
 }
 
 // ---- Notes, tree and editions -----------------------------------------------------------------

@@ -141,6 +141,8 @@ protected:
     QMenu* createPopupMenu() override;
     // Tab and Shift+Tab go through the window's stops in the order a person reads them.
     bool focusNextPrevChild(bool next) override;
+    // Ctrl+Tab and Ctrl+Shift+Tab bring the next or previous tab of the focused pane in front.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void loadStep();
