@@ -1042,6 +1042,25 @@ Installer %1 på nytt. Hvis feilen består, gi brukerstøtten detaljene.</transl
     </message>
 </context>
 <context>
+    <name>PreviewNames</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Forhåndsvisning</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Sider</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Side</translation>
+    </message>
+</context>
+<context>
     <name>PrintTarget</name>
     <message>
         <source>no printer and no PDF file to print on</source>
