@@ -204,10 +204,10 @@ protected:
             if (!calendar->visibleRegion().isEmpty())
                 s.calendar = calendar->property("currentDate").toDate().toString(Qt::ISODate);
         }
+        // The month as a screen reader reads it, with its year.
         if (auto* tree = window.componentWindow()->findChild<QTreeWidget*>("TList1");
             tree->currentItem() && tree->currentItem()->parent())
-            s.tree = tree->currentItem()->text(0) + QLatin1Char(' ') +
-                     tree->currentItem()->parent()->text(0);
+            s.tree = tree->currentItem()->data(0, Qt::AccessibleTextRole).toString();
         QWidget* readings = window.componentWindow()->findChild<QDockWidget*>("pane4");
         if (auto* browser = readings->findChild<QTextBrowser*>("WebBrowser1")) {
             s.heading = browser->toPlainText().section(QLatin1Char('\n'), 0, 0).trimmed();
