@@ -573,6 +573,10 @@
 <context>
     <name>DateField</name>
     <message>
+        <source>Type the date as %1 or %2.</source>
+        <translation>Skriv datoen som %1 eller %2.</translation>
+    </message>
+    <message>
         <source>Choose from a calendar (Alt+Down)</source>
         <translation>Velg i en kalender (Alt+Pil ned)</translation>
     </message>
@@ -1153,16 +1157,8 @@ Installer %1 på nytt. Hvis feilen består, gi brukerstøtten detaljene.</transl
         <translation>&amp;Sted:</translation>
     </message>
     <message>
-        <source>Type the time as 19:30 or 1930.</source>
-        <translation>Skriv klokkeslettet som 19:30 eller 1930.</translation>
-    </message>
-    <message>
         <source>Choose or type the kind of service.</source>
         <translation>Velg eller skriv typen gudstjeneste.</translation>
-    </message>
-    <message>
-        <source>Type the date as %1 or %2.</source>
-        <translation>Skriv datoen som %1 eller %2.</translation>
     </message>
     <message>
         <source>The plan already holds this service: %1. Plan it again?</source>
@@ -1266,6 +1262,13 @@ Installer %1 på nytt. Hvis feilen består, gi brukerstøtten detaljene.</transl
     <message>
         <source>%1% (%2 of %3 rows)</source>
         <translation>%1% (%2 av %3 rader)</translation>
+    </message>
+</context>
+<context>
+    <name>TimeField</name>
+    <message>
+        <source>Type the time as 19:30 or 1930.</source>
+        <translation>Skriv klokkeslettet som 19:30 eller 1930.</translation>
     </message>
 </context>
 <context>

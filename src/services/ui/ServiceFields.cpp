@@ -5,6 +5,7 @@
 #include "services/ui/ServiceFields.h"
 
 #include "controls/TypedDateTime.h"
+#include "controls/ui/DateField.h"
 #include "controls/ui/TimeField.h"
 #include "resources/ResourceStrings.h"
 #include "services/cVkRecurringServices.h"
@@ -49,7 +50,7 @@ void ServiceFields::apply(cVkRecurringServices& services) const {
 
 QString ServiceFields::missing() const {
     if (!time->time().isValid())
-        return QObject::tr("Type the time as 19:30 or 1930.");
+        return TimeField::hint();
     if (type->currentText().trimmed().isEmpty())
         return QObject::tr("Choose or type the kind of service.");
     return {};
@@ -60,10 +61,7 @@ QString ServiceFields::shownDate(const QDate& date) {
 }
 
 QString ServiceFields::dateHint() {
-    return QObject::tr("Type the date as %1 or %2.")
-        .arg(ResourceStrings::locale().toString(
-                 QDate(2026, 12, 22), TypedDateTime::dateFormat(ResourceStrings::locale())),
-             QStringLiteral("2026-12-22"));
+    return DateField::hint(ResourceStrings::locale());
 }
 
 bool ServiceFields::confirmDuplicates(cVkRecurringServices& services,
