@@ -13,6 +13,7 @@
 #include "support/SharedState.h"
 #include "support/UserInterface.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -37,7 +38,12 @@ ServiceFields::ServiceFields(QFormLayout* form, const cVkRecurringServices& serv
     place->setObjectName(QStringLiteral("location"));
     place->setText(services.pLocation());
     form->addRow(QObject::tr("&Time:"), time);
-    form->addRow(QObject::tr("&Kind of service:"), type);
+    const QString kind = QObject::tr("&Kind of service:");
+    form->addRow(kind, type);
+    // The focus is in the list's text, and in its list when open; a screen reader names them by
+    // the label, as it does the list.
+    type->lineEdit()->setAccessibleName(QString(kind).remove(QLatin1Char('&')));
+    type->view()->setAccessibleName(type->lineEdit()->accessibleName());
     form->addRow(QObject::tr("&Place:"), place);
 }
 
