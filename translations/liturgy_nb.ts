@@ -573,6 +573,10 @@
 <context>
     <name>DateField</name>
     <message>
+        <source>Type the date as %1 or %2.</source>
+        <translation>Skriv datoen som %1 eller %2.</translation>
+    </message>
+    <message>
         <source>Choose from a calendar (Alt+Down)</source>
         <translation>Velg i en kalender (Alt+Pil ned)</translation>
     </message>
@@ -1042,6 +1046,25 @@ Installer %1 på nytt. Hvis feilen består, gi brukerstøtten detaljene.</transl
     </message>
 </context>
 <context>
+    <name>PreviewNames</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Forhåndsvisning</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Sider</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Side</translation>
+    </message>
+</context>
+<context>
     <name>PrintTarget</name>
     <message>
         <source>no printer and no PDF file to print on</source>
@@ -1134,16 +1157,8 @@ Installer %1 på nytt. Hvis feilen består, gi brukerstøtten detaljene.</transl
         <translation>&amp;Sted:</translation>
     </message>
     <message>
-        <source>Type the time as 19:30 or 1930.</source>
-        <translation>Skriv klokkeslettet som 19:30 eller 1930.</translation>
-    </message>
-    <message>
         <source>Choose or type the kind of service.</source>
         <translation>Velg eller skriv typen gudstjeneste.</translation>
-    </message>
-    <message>
-        <source>Type the date as %1 or %2.</source>
-        <translation>Skriv datoen som %1 eller %2.</translation>
     </message>
     <message>
         <source>The plan already holds this service: %1. Plan it again?</source>
@@ -1247,6 +1262,13 @@ Installer %1 på nytt. Hvis feilen består, gi brukerstøtten detaljene.</transl
     <message>
         <source>%1% (%2 of %3 rows)</source>
         <translation>%1% (%2 av %3 rader)</translation>
+    </message>
+</context>
+<context>
+    <name>TimeField</name>
+    <message>
+        <source>Type the time as 19:30 or 1930.</source>
+        <translation>Skriv klokkeslettet som 19:30 eller 1930.</translation>
     </message>
 </context>
 <context>

@@ -129,15 +129,18 @@ QString reading(QWidget& view, const QDate& date) {
            QStringLiteral(" | ") + states.join(QLatin1Char(' '));
 }
 
-// What the reader was told last by a view: the table's name and the cell given the focus.
+// What the reader was told last by a view: the table's name, the cell given the focus and the
+// cell no longer selected.
 QString told(QWidget& view) {
     auto* table =
         dynamic_cast<CalendarTableAccessible*>(QAccessible::queryAccessibleInterface(&view));
     if (!table)
         return QStringLiteral("no table");
     QAccessibleInterface* focused = table->announcedFocus();
+    QAccessibleInterface* left = table->announcedUnselected();
     return table->announcedTitle() + QStringLiteral(" | ") +
-           (focused ? focused->text(QAccessible::Name) : QStringLiteral("no focus"));
+           (focused ? focused->text(QAccessible::Name) : QStringLiteral("no focus")) +
+           QStringLiteral(" | ") + (left ? left->text(QAccessible::Name) : QStringLiteral("none"));
 }
 
 void press(QWidget& w, int key) {
@@ -215,13 +218,19 @@ TEST_F(CalendarAccessibilityTest, ArrowsMoveTheReadersFocusDayByDay) {
         QString told;
     };
     const QList<Step> steps = {
-        {false, Qt::Key_Right, "December 2026 | Friday 25 December 2026, Christmas Day, white"},
-        // A new month is refilled before its day is said.
-        {false, Qt::Key_Down, "January 2027 | Friday 1 January 2027"},
-        {false, Qt::Key_Up, "December 2026 | Friday 25 December 2026, Christmas Day, white"},
+        {false, Qt::Key_Right,
+         "December 2026 | Friday 25 December 2026, Christmas Day, white | none"},
+        // A new month is refilled before its day is said; the cell left, no longer selected,
+        // shows a day of the new month.
+        {false, Qt::Key_Down, "January 2027 | Friday 1 January 2027 | Friday 22 January 2027"},
+        {false, Qt::Key_Up,
+         "December 2026 | Friday 25 December 2026, Christmas Day, white | Friday 4 December 2026"},
         {false, Qt::Key_Return, "opened 25 Dec 2026"},
-        {true, Qt::Key_Left, "30 November 2026 to 31 December 2026 | Wednesday 23 December 2026"},
-        {true, Qt::Key_Up, "30 November 2026 to 31 December 2026 | Wednesday 16 December 2026"},
+        {true, Qt::Key_Left,
+         "30 November 2026 to 31 December 2026 | Wednesday 23 December 2026 | none"},
+        {true, Qt::Key_Up,
+         "30 November 2026 to 31 December 2026 | Wednesday 16 December 2026 | Wednesday 23 "
+         "December 2026"},
         {true, Qt::Key_Enter, "opened 16 Dec 2026"},
     };
     const std::unique_ptr<MonthCalendarView> monthView = month(kEnglish, {2026, 12, 24});

@@ -20,6 +20,7 @@
 #include "support/ObjectRegistry.h"
 #include "support/OleDate.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QBuffer>
 #include <QDialog>
@@ -90,6 +91,15 @@ std::unique_ptr<QTimer> noteNextDialog(QString* seen) {
         *seen = QString::fromLatin1(dialog.metaObject()->className()) + QLatin1Char(' ') +
                 (dialog.parent() ? dialog.parent()->objectName() : QStringLiteral("-")) +
                 QStringLiteral(" '") + dialog.windowTitle() + QLatin1Char('\'');
+        // What a screen reader hears of it, and the controls it takes the focus to unnamed.
+        const auto name = [](QWidget* w) {
+            return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        };
+        *seen += QStringLiteral(" heard '") + name(&dialog) + QLatin1Char('\'');
+        for (QWidget* w : dialog.findChildren<QWidget*>()) {
+            if (w->isVisible() && w->focusPolicy() != Qt::NoFocus && name(w).isEmpty())
+                *seen += QLatin1Char(' ') + QString::fromLatin1(w->metaObject()->className());
+        }
     });
 }
 
@@ -426,8 +436,10 @@ TEST_F(PrintTest, PreviewAndPrintDialogAreOwnedByTheOwnerWindowAndReturnWhenClos
         QString dialog;
     };
     const QList<Case> cases = {
-        {true, true, QStringLiteral("QPrintPreviewDialog fDummy 'Parish Plan'")},
-        {false, false, QStringLiteral("QPrintDialog fDummy 'Parish Plan'")},
+        {true, true,
+         QStringLiteral("QPrintPreviewDialog fDummy 'Parish Plan' heard 'Print Preview: "
+                        "March 2024'")},
+        {false, false, QStringLiteral("QPrintDialog fDummy 'Parish Plan' heard 'Parish Plan'")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dialog.toStdString());
@@ -475,7 +487,8 @@ TEST_F(PrintTest, PrintCommandSetsUpThePreviewOrPrintsTheDayPage) {
          0,
          QVariant(),
          {},
-         QStringLiteral("QPrintPreviewDialog fHoster 'Parish Plan Tuesday, March 5, 2024'")},
+         QStringLiteral("QPrintPreviewDialog fHoster 'Parish Plan Tuesday, March 5, 2024' "
+                        "heard 'Print Preview: Parish Plan Tuesday, March 5, 2024'")},
     };
     int made = 0;
     const ObjectRegistry::Factory previous =

@@ -204,10 +204,10 @@ protected:
             if (!calendar->visibleRegion().isEmpty())
                 s.calendar = calendar->property("currentDate").toDate().toString(Qt::ISODate);
         }
+        // The month as a screen reader reads it, with its year.
         if (auto* tree = window.componentWindow()->findChild<QTreeWidget*>("TList1");
             tree->currentItem() && tree->currentItem()->parent())
-            s.tree = tree->currentItem()->text(0) + QLatin1Char(' ') +
-                     tree->currentItem()->parent()->text(0);
+            s.tree = tree->currentItem()->data(0, Qt::AccessibleTextRole).toString();
         QWidget* readings = window.componentWindow()->findChild<QDockWidget*>("pane4");
         if (auto* browser = readings->findChild<QTextBrowser*>("WebBrowser1")) {
             s.heading = browser->toPlainText().section(QLatin1Char('\n'), 0, 0).trimmed();
@@ -615,6 +615,10 @@ TEST_F(JourneysTest, EveryControlOfTheWindowHasAName) {
     // A narrow window puts some tools of the host's toolbar behind its overflow button; the
     // Norwegian edition names its controls in Norwegian; the multi-edition window shows the
     // chooser.
+    // So does every control of the service dialogs, whose titles a reader hears.
+    const QHash<qint32, QStringList> dialogs = {{1, {"New Service", "Recurring Services"}},
+                                                {47, {"Ny gudstjeneste", "Faste gudstjenester"}},
+                                                {1020, {"New Service", "Recurring Services"}}};
     for (const qint32 edition : {1, 47, 1020}) {
         SCOPED_TRACE(edition);
         HostWindow window;
@@ -627,6 +631,20 @@ TEST_F(JourneysTest, EveryControlOfTheWindowHasAName) {
         QTest::qWait(50);
         QStringList found;
         unnamed(QAccessible::queryAccessibleInterface(&window), QString(), found);
+        QStringList titles;
+        for (const char* id :
+             {"ID_VK_LITURGY_CALENDAR_NEW_SERVICE", "ID_VK_LITURGY_CALENDAR_RECURRING_SERVICE"}) {
+            QTimer::singleShot(100, [&] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(dialog);
+                titles << (iface ? iface->text(QAccessible::Name) : QString());
+                unnamed(iface, QString(), found);
+                if (dialog)
+                    dialog->close();
+            });
+            tool(id)(window);
+        }
+        EXPECT_EQ(titles, dialogs.value(edition));
         EXPECT_EQ(found, QStringList());
         // So narrow, the day pages leave the month the larger share, for readable names.
         EXPECT_GT(named(window, "pane1")->width(), named(window, "pane4")->width());

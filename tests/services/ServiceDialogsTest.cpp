@@ -167,15 +167,18 @@ TEST_F(ServiceDialogsTest, TabGoesFromFieldToField) {
     services.setPDate(ole(QDate(2024, 3, 5)));
     fCreateOneService dialog(services);
     show(dialog);
-    // Each field in turn, as a screen reader names it.
+    // Each field in turn, as a screen reader names and describes it.
     QStringList order;
     for (int i = 0; i < 6; ++i) {
         QWidget* focus = QApplication::focusWidget();
-        order.append(QAccessible::queryAccessibleInterface(focus)->text(QAccessible::Name));
+        const QAccessibleInterface* field = QAccessible::queryAccessibleInterface(focus);
+        order.append(field->text(QAccessible::Name) + QStringLiteral(" | ") +
+                     field->text(QAccessible::Description));
         QTest::keyClick(focus, Qt::Key_Tab);
     }
-    EXPECT_EQ(order,
-              (QStringList{"Date:", "Time:", "Kind of service:", "Place:", "Cancel", "Date:"}));
+    const QString date = QStringLiteral("Date: | Type the date as 12/22/2026 or 2026-12-22.");
+    EXPECT_EQ(order, (QStringList{date, "Time: | Type the time as 19:30 or 1930.",
+                                  "Kind of service: | ", "Place: | ", "Cancel | ", date}));
     EXPECT_EQ(dialog.findChild<QLineEdit*>("dateText")->text(), "3/5/2024");
 }
 

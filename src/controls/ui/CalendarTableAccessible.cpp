@@ -47,7 +47,15 @@ void CalendarTableAccessible::announceCurrent(QWidget* view) {
     QAccessibleInterface* cell = table->currentCell();
     if (!cell || !view->hasFocus())
         return;
-    table->m_announcedFocus = QAccessible::uniqueId(cell);
+    // The day told before is told no longer selected, or a reader keeps saying it is.
+    const QAccessible::Id id = QAccessible::uniqueId(cell);
+    QAccessibleInterface* before = table->announcedFocus();
+    if (before && table->m_announcedFocus != id) {
+        table->m_announcedUnselected = table->m_announcedFocus;
+        QAccessibleEvent deselected(before, QAccessible::SelectionRemove);
+        QAccessible::updateAccessibility(&deselected);
+    }
+    table->m_announcedFocus = id;
     QAccessibleEvent selected(cell, QAccessible::Selection);
     QAccessible::updateAccessibility(&selected);
     QAccessibleEvent focus(cell, QAccessible::Focus);
@@ -80,6 +88,11 @@ void CalendarTableAccessible::announceNames(QWidget* view) {
 
 QAccessibleInterface* CalendarTableAccessible::announcedFocus() const {
     return m_announcedFocus ? QAccessible::accessibleInterface(m_announcedFocus) : nullptr;
+}
+
+QAccessibleInterface* CalendarTableAccessible::announcedUnselected() const {
+    return m_announcedUnselected ? QAccessible::accessibleInterface(m_announcedUnselected)
+                                 : nullptr;
 }
 
 void* CalendarTableAccessible::interface_cast(QAccessible::InterfaceType type) {

@@ -31,10 +31,11 @@ public:
     // Tells the screen reader which cells' names changed since it was last told, as after the
     // view was refilled; days newly in the grid are news to the reader anyway.
     static void announceNames(QWidget* view);
-    // What the reader was told last: the table's name, and the cell given the focus (null
-    // before any).
+    // What the reader was told last: the table's name, the cell given the focus and the cell
+    // told no longer selected (null before any).
     QString announcedTitle() const { return m_announcedTitle; }
     QAccessibleInterface* announcedFocus() const;
+    QAccessibleInterface* announcedUnselected() const;
     // The new names of the cells told renamed the last time any was.
     QStringList announcedRenames() const { return m_renamed; }
 
@@ -84,4 +85,5 @@ private:
     QHash<QDate, QString> m_announcedNames;
     QStringList m_renamed;
     QAccessible::Id m_announcedFocus = 0;
+    QAccessible::Id m_announcedUnselected = 0;
 };

@@ -41,6 +41,8 @@ DateField::DateField(QWidget* parent)
 
 void DateField::retranslate() {
     m_edit->setPlaceholderText(TypedDateTime::dateFormat(locale()));
+    // A screen reader would spell the placeholder's pattern out; it reads an example instead.
+    m_edit->setAccessibleDescription(hint(locale()));
     m_button->setToolTip(tr("Choose from a calendar (Alt+Down)"));
     m_button->setAccessibleName(tr("Choose from a calendar"));
 }
@@ -67,6 +69,12 @@ void DateField::showEvent(QShowEvent* event) {
             name = label->text().remove(QLatin1Char('&'));
     }
     m_edit->setAccessibleName(name);
+}
+
+QString DateField::hint(const QLocale& locale) {
+    return tr("Type the date as %1 or %2.")
+        .arg(locale.toString(QDate(2026, 12, 22), TypedDateTime::dateFormat(locale)),
+             QStringLiteral("2026-12-22"));
 }
 
 QString DateField::text() const {

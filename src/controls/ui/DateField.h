@@ -33,6 +33,8 @@ public:
     QToolButton* calendarButton() const { return m_button; }
     // Opens the calendar at the field's date.
     void showCalendar();
+    // How to type a date in `locale`, by example.
+    static QString hint(const QLocale& locale);
 
 signals:
     // The text names another date (or none: an invalid date).

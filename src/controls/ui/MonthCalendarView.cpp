@@ -363,8 +363,9 @@ void MonthCalendarView::keyPressEvent(QKeyEvent* event) {
 void MonthCalendarView::focusInEvent(QFocusEvent* event) {
     update();
     QWidget::focusInEvent(event);
-    // The reader hears the day, not only the calendar.
-    updateAccessibleText();
+    // The reader hears the day, not only the calendar: Qt tells it of the calendar once this
+    // returns, so the day is told after that, or the reader would end on the calendar.
+    QMetaObject::invokeMethod(this, &MonthCalendarView::updateAccessibleText, Qt::QueuedConnection);
 }
 
 void MonthCalendarView::focusOutEvent(QFocusEvent* event) {

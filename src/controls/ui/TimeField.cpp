@@ -10,6 +10,8 @@
 
 TimeField::TimeField(QWidget* parent) : QLineEdit(parent) {
     setPlaceholderText(QStringLiteral("HH:MM"));
+    // A screen reader would spell the placeholder out; it reads an example instead.
+    setAccessibleDescription(hint());
     connect(this, &QLineEdit::textEdited, this, &TimeField::typed);
     connect(this, &QLineEdit::editingFinished, this, [this] {
         if (m_time.isValid())
@@ -22,6 +24,10 @@ void TimeField::setTime(const QTime& time) {
         return;
     setText(TypedDateTime::timeText(time));
     typed(text());
+}
+
+QString TimeField::hint() {
+    return tr("Type the time as 19:30 or 1930.");
 }
 
 void TimeField::typed(const QString& text) {

@@ -17,6 +17,8 @@ public:
     // The time typed; invalid while the text names none.
     QTime time() const { return m_time; }
     void setTime(const QTime& time);
+    // How to type a time, by example.
+    static QString hint();
 
 signals:
     void timeChanged(const QTime& time);

@@ -520,8 +520,10 @@ QString WeekCalendarView::lineAt(const QPoint& pos) const {
 void WeekCalendarView::focusInEvent(QFocusEvent* event) {
     viewport()->update();
     QAbstractScrollArea::focusInEvent(event);
-    // The reader hears the day, not only the calendar.
-    CalendarTableAccessible::announceCurrent(this);
+    // The reader hears the day, not only the calendar: Qt tells it of the calendar once this
+    // returns, so the day is told after that, or the reader would end on the calendar.
+    QMetaObject::invokeMethod(
+        this, [this] { CalendarTableAccessible::announceCurrent(this); }, Qt::QueuedConnection);
 }
 
 void WeekCalendarView::focusOutEvent(QFocusEvent* event) {

@@ -4,8 +4,10 @@
 
 #include "controls/ui/cZiRivedUvuridu.h"
 
+#include "controls/ui/CalendarGrid.h"
 #include "controls/ui/CalendarPrinting.h"
 #include "controls/ui/MonthCalendarView.h"
+#include "controls/ui/PreviewNames.h"
 #include "controls/ui/PrintTarget.h"
 #include "controls/ui/WeekCalendarView.h"
 #include "support/ComponentInfo.h"
@@ -97,6 +99,8 @@ bool cZiRivedUvuridu::show(const char* procedure, Kind kind, qint32 copies, bool
         if (m_preview) {
             QPrintPreviewDialog dialog(&printer, owner);
             dialog.setWindowTitle(m_caption);
+            const auto* grid = dynamic_cast<const CalendarGrid*>(m_calendar.data());
+            PreviewNames::name(dialog, grid ? grid->gridTitle() : documentName());
             // The preview takes the place that the host gave its owner window.
             if (owner && !owner->geometry().isEmpty())
                 dialog.setGeometry(owner->geometry());

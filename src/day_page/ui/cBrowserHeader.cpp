@@ -4,6 +4,7 @@
 
 #include "day_page/ui/cBrowserHeader.h"
 
+#include "controls/ui/PreviewNames.h"
 #include "controls/ui/PrintTarget.h"
 #include "day_page/PageDocument.h"
 #include "day_page/PageSetupCodes.h"
@@ -93,6 +94,7 @@ bool cBrowserHeader::mPreview() {
         setUp(printer);
         QPrintPreviewDialog dialog(&printer, browser()->window());
         dialog.setWindowTitle(printer.docName());
+        PreviewNames::name(dialog, printer.docName());
         connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [this](QPrinter* p) {
             ProcScope paint("cBrowserHeader.mPreview");
             paint.run([&] { printOn(*p); });

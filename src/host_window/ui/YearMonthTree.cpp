@@ -22,6 +22,8 @@ YearMonthTree::YearMonthTree() : m_tree(new QTreeWidget) {
     m_tree->setObjectName(QStringLiteral("TList1"));
     m_tree->setHeaderHidden(true);
     m_tree->setAccessibleName(ResourceStrings::text(ResourceStrings::kCalendar));
+    // Hidden, the header still reaches a screen reader, which would read Qt's "1".
+    m_tree->setHeaderLabel(m_tree->accessibleName());
 }
 
 int YearMonthTree::treeCell(const QTreeWidgetItem* item, const char* name) {
@@ -70,12 +72,20 @@ void YearMonthTree::load(const std::function<CalendarSpan()>& readSpan, int year
 
 void YearMonthTree::retitle() {
     m_tree->setAccessibleName(ResourceStrings::text(ResourceStrings::kCalendar));
+    m_tree->setHeaderLabel(m_tree->accessibleName());
     const QLocale locale = ResourceStrings::locale();
     for (QTreeWidgetItem* item : std::as_const(m_items)) {
-        const int month = item->data(0, kMonthRole).toInt();
-        if (month > 0)
-            item->setText(0, locale.standaloneMonthName(month, QLocale::LongFormat));
+        if (item->data(0, kMonthRole).toInt() > 0)
+            nameMonth(item, locale);
     }
+}
+
+void YearMonthTree::nameMonth(QTreeWidgetItem* item, const QLocale& locale) {
+    const int month = item->data(0, kMonthRole).toInt();
+    item->setText(0, locale.standaloneMonthName(month, QLocale::LongFormat));
+    // A screen reader reads the month with its year, which is shown only above it.
+    item->setData(0, Qt::AccessibleTextRole,
+                  item->text(0) + QLatin1Char(' ') + item->data(0, kYearRole).toString());
 }
 
 void YearMonthTree::fill(const QDate& first, const QDate& last) {
@@ -99,10 +109,10 @@ void YearMonthTree::fill(const QDate& first, const QDate& last) {
         }
         if (d.month() != month) {
             month = d.month();
-            auto* monthItem = new QTreeWidgetItem(
-                yearItem, {locale.standaloneMonthName(month, QLocale::LongFormat)});
+            auto* monthItem = new QTreeWidgetItem(yearItem);
             monthItem->setData(0, kYearRole, year);
             monthItem->setData(0, kMonthRole, month);
+            nameMonth(monthItem, locale);
             m_items.append(monthItem);
         }
     }

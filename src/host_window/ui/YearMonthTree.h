@@ -9,6 +9,7 @@
 #include <functional>
 
 class CalendarSpan;
+class QLocale;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
@@ -42,6 +43,8 @@ public:
 
 private:
     void fill(const QDate& first, const QDate& last);
+    // Writes the month item's month name in `locale`.
+    static void nameMonth(QTreeWidgetItem* item, const QLocale& locale);
 
     QTreeWidget* m_tree = nullptr; // owned by the pane window it is put in
     QList<QTreeWidgetItem*> m_items;

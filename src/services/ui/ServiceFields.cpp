@@ -5,6 +5,7 @@
 #include "services/ui/ServiceFields.h"
 
 #include "controls/TypedDateTime.h"
+#include "controls/ui/DateField.h"
 #include "controls/ui/TimeField.h"
 #include "resources/ResourceStrings.h"
 #include "services/cVkRecurringServices.h"
@@ -12,6 +13,7 @@
 #include "support/SharedState.h"
 #include "support/UserInterface.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -36,7 +38,12 @@ ServiceFields::ServiceFields(QFormLayout* form, const cVkRecurringServices& serv
     place->setObjectName(QStringLiteral("location"));
     place->setText(services.pLocation());
     form->addRow(QObject::tr("&Time:"), time);
-    form->addRow(QObject::tr("&Kind of service:"), type);
+    const QString kind = QObject::tr("&Kind of service:");
+    form->addRow(kind, type);
+    // The focus is in the list's text, and in its list when open; a screen reader names them by
+    // the label, as it does the list.
+    type->lineEdit()->setAccessibleName(QString(kind).remove(QLatin1Char('&')));
+    type->view()->setAccessibleName(type->lineEdit()->accessibleName());
     form->addRow(QObject::tr("&Place:"), place);
 }
 
@@ -49,7 +56,7 @@ void ServiceFields::apply(cVkRecurringServices& services) const {
 
 QString ServiceFields::missing() const {
     if (!time->time().isValid())
-        return QObject::tr("Type the time as 19:30 or 1930.");
+        return TimeField::hint();
     if (type->currentText().trimmed().isEmpty())
         return QObject::tr("Choose or type the kind of service.");
     return {};
@@ -60,10 +67,7 @@ QString ServiceFields::shownDate(const QDate& date) {
 }
 
 QString ServiceFields::dateHint() {
-    return QObject::tr("Type the date as %1 or %2.")
-        .arg(ResourceStrings::locale().toString(
-                 QDate(2026, 12, 22), TypedDateTime::dateFormat(ResourceStrings::locale())),
-             QStringLiteral("2026-12-22"));
+    return DateField::hint(ResourceStrings::locale());
 }
 
 bool ServiceFields::confirmDuplicates(cVkRecurringServices& services,

@@ -102,8 +102,9 @@ fRecurringServices::fRecurringServices(cVkRecurringServices& services, QWidget* 
     m_form->insertRow(1, tr("&Every:"), m_interval);
     m_form->insertRow(2, tr("&From:"), m_first);
     m_form->insertRow(3, tr("Up to:"), choice(this, m_untilDate, m_last));
-    // The field is no label's buddy: it is named by its button.
+    // The fields are no label's buddies: each is named by its button.
     m_last->setAccessibleName(m_untilDate->text().remove(QLatin1Char('&')));
+    m_count->setAccessibleName(m_byCount->text().remove(QLatin1Char('&')));
     m_form->insertRow(4, QString(), choice(this, m_byCount, m_count));
     m_summary->setObjectName(QStringLiteral("summary"));
     m_problem->setObjectName(QStringLiteral("problem"));
@@ -143,8 +144,11 @@ bool fRecurringServices::refresh() {
 
     m_dates->clear();
     m_summary->clear();
+    // A screen reader names the list of dates by what is said above or below it.
     const auto refuse = [this](const QString& why) {
         m_problem->setText(why);
+        if (m_summary->text().isEmpty())
+            m_dates->setAccessibleName(why);
         m_buttons->button(QDialogButtonBox::Ok)->setEnabled(false);
         return false;
     };
@@ -176,6 +180,7 @@ bool fRecurringServices::refresh() {
                                      .arg(ServiceFields::shownDate(dates.first()),
                                           ServiceFields::shownDate(dates.last())) +
                                  at);
+    m_dates->setAccessibleName(m_summary->text());
     QString problem = m_fields.missing();
     if (problem.isEmpty())
         problem = m_services.refusal(dates, format);
