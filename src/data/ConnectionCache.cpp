@@ -33,13 +33,30 @@ int ConnectionCache::indexOf(const QString& dataFile, int from) const {
 }
 
 bool ConnectionCache::mentions(const QString& upperConnectionString, const QString& upperFile) {
-    // A plain search: the strings are short, and the general one builds a table of skips for a
-    // needle as long as a path on every call.
-    const QStringView text(upperConnectionString);
-    const QStringView file(upperFile);
-    return std::u16string_view(text.utf16(), size_t(text.size()))
-               .find(std::u16string_view(file.utf16(), size_t(file.size()))) !=
-           std::u16string_view::npos;
+    // The file's whole path, not the start of a longer one ("PLAN.MDB" in "PLAN.MDB2") nor the
+    // end of a deeper one ("/X/PLAN.MDB" in "/Y/X/PLAN.MDB"): those are other files. A relative
+    // path may still name the end of an absolute one. A plain search: the strings are short,
+    // and the general one builds a table of skips for a needle as long as a path on every call.
+    const QStringView textView(upperConnectionString);
+    const QStringView fileView(upperFile);
+    const std::u16string_view text(textView.utf16(), size_t(textView.size()));
+    const std::u16string_view file(fileView.utf16(), size_t(fileView.size()));
+    if (file.empty())
+        return false;
+    const auto isOneOf = [](char16_t c, std::u16string_view set) {
+        return set.find(c) != std::u16string_view::npos;
+    };
+    const bool absolute = isOneOf(file.front(), u"/\\");
+    for (size_t at = text.find(file); at != std::u16string_view::npos;
+         at = text.find(file, at + 1)) {
+        const size_t end = at + file.size();
+        const bool endsValue = end == text.size() || isOneOf(text[end], u";\"'");
+        const bool startsValue = at == 0 || isOneOf(text[at - 1], u"=;\"'") ||
+                                 (!absolute && isOneOf(text[at - 1], u"/\\"));
+        if (startsValue && endsValue)
+            return true;
+    }
+    return false;
 }
 
 namespace {

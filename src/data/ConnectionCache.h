@@ -14,7 +14,7 @@
 #include <vector>
 
 // The open connections of this thread, in the order they were opened, without keys. A
-// connection belongs to a data file when the data file's path, upper-cased, occurs in its
+// connection belongs to a data file when the data file's path, upper-cased, occurs whole in its
 // upper-cased connection string. Released with the shared state; a connection closes when its
 // last reference goes. It also owns the thread's pool of idle databases, which goes with it.
 class ConnectionCache : public ConnectionCacheBase {
@@ -37,7 +37,8 @@ public:
     void append(ConnectionPtr connection) { m_connections.push_back(std::move(connection)); }
     void removeAt(int index);
     ConnectionPool& pool() { return m_pool; }
-    // Whether the upper-cased connection string names the upper-cased data file.
+    // Whether the upper-cased connection string names the upper-cased data file: as a whole
+    // value, or for a relative path also as the end of one.
     static bool mentions(const QString& upperConnectionString, const QString& upperFile);
     // `text` in upper case. Connections are looked up by the same few files and strings over
     // and over: each is upper-cased once.

@@ -10,6 +10,7 @@
 #include "support/SharedState.h"
 
 #include <QDir>
+#include <QSet>
 
 namespace {
 
@@ -269,28 +270,38 @@ TEST_F(mADOTest, ResultModesAndFailingStatements) {
 
 TEST_F(mADOTest, CloseConnectionClosesEveryConnectionOfTheFile) {
     EXPECT_FALSE(mADO::closeConnection(m_file)); // no cache yet
-    const QString other = createDatabase(QStringLiteral("KAMINOSE.MDB2"), Schema::Kind::Plan);
+    // Files whose paths hold the first one's, at the start or at the end, are other files.
+    const QString longer = createDatabase(QStringLiteral("KAMINOSE.MDB2"), Schema::Kind::Plan);
+    ASSERT_TRUE(QDir(dir()).mkpath(QStringLiteral("deeper") + dir()));
+    const QString deeper = createDatabase(QStringLiteral("deeper") + m_file, Schema::Kind::Liturgy);
     const QString third = createDatabase(QStringLiteral("plan.mdb"), Schema::Kind::Plan);
+    const ConnectionPtr b = connect(longer);
+    const ConnectionPtr d = connect(deeper);
     const ConnectionPtr a = connect(m_file);
-    // The second path contains the first: both connections belong to the first file.
-    const ConnectionPtr b = connect(other);
     const ConnectionPtr c = connect(third);
-    ASSERT_TRUE(a && b && c);
-    EXPECT_NE(a, b);
-    EXPECT_EQ(cached(), 3);
+    ASSERT_TRUE(a && b && c && d);
+    EXPECT_EQ(QSet<Connection*>({a.get(), b.get(), c.get(), d.get()}).size(), 4);
+    EXPECT_EQ(a->databaseFile(), m_file);
+    // Another connection of the first file, under another string naming it.
+    const ConnectionPtr a2 =
+        mADO::getConnection(QStringLiteral("/nowhere"),
+                            QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"%1\"")
+                                .arg(m_file.toLower()));
+    ASSERT_TRUE(a2);
+    EXPECT_EQ(cached(), 5);
     EXPECT_FALSE(mADO::closeConnection(QString()));
     EXPECT_FALSE(mADO::closeConnection(path(QStringLiteral("unknown.mdb"))));
-    EXPECT_EQ(cached(), 3);
+    EXPECT_FALSE(mADO::closeConnection(path(QStringLiteral("KAMINOSE"))));
+    EXPECT_EQ(cached(), 5);
     EXPECT_TRUE(mADO::closeConnection(m_file.toLower()));
-    EXPECT_FALSE(a->isOpen());
-    EXPECT_FALSE(b->isOpen());
-    EXPECT_TRUE(c->isOpen());
-    EXPECT_EQ(cached(), 1);
+    EXPECT_EQ(QList<bool>({a->isOpen(), a2->isOpen(), b->isOpen(), c->isOpen(), d->isOpen()}),
+              QList<bool>({false, false, true, true, true}));
+    EXPECT_EQ(cached(), 3);
     EXPECT_FALSE(mADO::closeConnection(m_file));
     ASSERT_TRUE(connect(m_file));
     // The last connection of the cache goes too, and the result says so.
-    EXPECT_TRUE(mADO::closeConnection(third));
-    EXPECT_TRUE(mADO::closeConnection(m_file));
+    for (const QString& file : {longer, deeper, third, m_file})
+        EXPECT_TRUE(mADO::closeConnection(file)) << file.toStdString();
     EXPECT_EQ(cached(), 0);
     EXPECT_FALSE(mADO::showConnections());
     EXPECT_EQ(errHandler().pCurStackPointer(), 0);
