@@ -584,4 +584,170 @@ Velg et annet filnavn.</translation>
             <translation>Sideoppsettet har motstridende valg. Vil du rette dem?</translation>
         </message>
     </context>
+    <context>
+        <name>QFileDialog</name>
+        <message>
+            <source>Look in:</source>
+            <translation>Se i:</translation>
+        </message>
+        <message>
+            <source>File &amp;name:</source>
+            <translation>Fil&amp;navn:</translation>
+        </message>
+        <message>
+            <source>Directory:</source>
+            <translation>Mappe:</translation>
+        </message>
+        <message>
+            <source>Files of type:</source>
+            <translation>Filtype:</translation>
+        </message>
+        <message>
+            <source>&amp;Save</source>
+            <translation>&amp;Lagre</translation>
+        </message>
+        <message>
+            <source>&amp;Open</source>
+            <translation>&amp;Åpne</translation>
+        </message>
+        <message>
+            <source>&amp;Choose</source>
+            <translation>&amp;Velg</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation>Tilbake</translation>
+        </message>
+        <message>
+            <source>Go back</source>
+            <translation>Gå tilbake</translation>
+        </message>
+        <message>
+            <source>Forward</source>
+            <translation>Fremover</translation>
+        </message>
+        <message>
+            <source>Go forward</source>
+            <translation>Gå fremover</translation>
+        </message>
+        <message>
+            <source>Parent Directory</source>
+            <translation>Overordnet mappe</translation>
+        </message>
+        <message>
+            <source>Go to the parent directory</source>
+            <translation>Gå til overordnet mappe</translation>
+        </message>
+        <message>
+            <source>Create New Folder</source>
+            <translation>Opprett ny mappe</translation>
+        </message>
+        <message>
+            <source>Create a New Folder</source>
+            <translation>Opprett en ny mappe</translation>
+        </message>
+        <message>
+            <source>List View</source>
+            <translation>Listevisning</translation>
+        </message>
+        <message>
+            <source>Change to list view mode</source>
+            <translation>Bytt til listevisning</translation>
+        </message>
+        <message>
+            <source>Detail View</source>
+            <translation>Detaljvisning</translation>
+        </message>
+        <message>
+            <source>Change to detail view mode</source>
+            <translation>Bytt til detaljvisning</translation>
+        </message>
+        <message>
+            <source>Sidebar</source>
+            <translation>Sidepanel</translation>
+        </message>
+        <message>
+            <source>List of places and bookmarks</source>
+            <translation>Liste over steder og bokmerker</translation>
+        </message>
+        <message>
+            <source>Files</source>
+            <translation>Filer</translation>
+        </message>
+        <message>
+            <source>New Folder</source>
+            <translation>Ny mappe</translation>
+        </message>
+        <message>
+            <source>&amp;New Folder</source>
+            <translation>&amp;Ny mappe</translation>
+        </message>
+        <message>
+            <source>&amp;Rename</source>
+            <translation>&amp;Gi nytt navn</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Slett</translation>
+        </message>
+        <message>
+            <source>Show &amp;hidden files</source>
+            <translation>Vis &amp;skjulte filer</translation>
+        </message>
+        <message>
+            <source>Show </source>
+            <translation>Vis </translation>
+        </message>
+        <message>
+            <source>%1 already exists.
+Do you want to replace it?</source>
+            <translation>%1 finnes allerede.
+Vil du erstatte den?</translation>
+        </message>
+        <message>
+            <source>%1
+Directory not found.
+Please verify the correct directory name was given.</source>
+            <translation>%1
+Fant ikke mappen.
+Kontroller at riktig mappenavn ble oppgitt.</translation>
+        </message>
+    </context>
+    <context>
+        <name>QFileSystemModel</name>
+        <message>
+            <source>Name</source>
+            <translation>Navn</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Størrelse</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <comment>All other platforms</comment>
+            <translation>Type</translation>
+        </message>
+        <message>
+            <source>Date Modified</source>
+            <translation>Endret</translation>
+        </message>
+        <message>
+            <source>Computer</source>
+            <translation>Datamaskin</translation>
+        </message>
+    </context>
+    <context>
+        <name>QAbstractFileIconProvider</name>
+        <message>
+            <source>Folder</source>
+            <comment>All other platforms</comment>
+            <translation>Mappe</translation>
+        </message>
+        <message>
+            <source>File</source>
+            <comment>All other platforms</comment>
+            <translation>Fil</translation>
+        </message>
+    </context>
 </TS>

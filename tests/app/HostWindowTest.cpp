@@ -31,6 +31,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
@@ -484,11 +485,14 @@ TEST_F(HostWindowTest, FileExportCalendarWritesTheChosenKindsOfTheRange) {
         QLocale::Language language;
         const char* shown;
         const char* typed;
+        const char* files; // the file dialog's labels and buttons
         const char* written;
     } cases[] = {
         {1, "Brastelo.MDB", QLocale::English, "3/1/2024 to 2/28/2025", "6/15/2024",
+         "Look in:|File &name:|Files of type:|&Save|Cancel",
          "The calendar was written to %1: %2 days, 0 services."},
         {47, "Velmarka.MDB", QLocale::NorwegianBokmal, "01.03.2024 to 28.02.2025", "15.06.2024",
+         "Se i:|Fil&navn:|Filtype:|&Lagre|Avbryt",
          "Kalenderen ble skrevet til %1: %2 dager, 0 gudstjenester."},
     };
     for (const auto& c : cases) {
@@ -540,6 +544,13 @@ TEST_F(HostWindowTest, FileExportCalendarWritesTheChosenKindsOfTheRange) {
                 // again.
                 QTimer::singleShot(0, modal, [modal] { QTest::keyClick(modal, Qt::Key_Return); });
             } else if (name) {
+                // What the dialog says, in the edition's language.
+                QStringList texts;
+                for (const QLabel* label : files->findChildren<QLabel*>())
+                    texts << label->text();
+                for (const QPushButton* button : files->findChildren<QPushButton*>())
+                    texts << button->text();
+                seen.append(texts.join(QLatin1Char('|')));
                 name->selectAll();
                 QTest::keyClicks(name, file);
                 // The suggestions of the file name's completer close first, as a person closes
@@ -594,7 +605,7 @@ TEST_F(HostWindowTest, FileExportCalendarWritesTheChosenKindsOfTheRange) {
                           QString::fromUtf8(icalcomponent_get_summary(e));
         icalcomponent_free(calendar);
         EXPECT_EQ(events, expected);
-        EXPECT_EQ(seen, QStringList({"exportCalendar", c.shown, "calendarFile"}));
+        EXPECT_EQ(seen, QStringList({"exportCalendar", c.shown, "calendarFile", c.files}));
         EXPECT_EQ(messages,
                   QStringList{QString::fromUtf8(c.written).arg(file).arg(expected.size())});
     }
